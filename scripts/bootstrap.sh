@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Huemark need.
+# Idempotent: when everything is present it installs nothing and says so.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    # runtime: image readers (GIF, JPEG, ICO/CUR), platform plugins, fonts
+    qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6 fonts-liberation fonts-dejavu-core
+    # tests and benchmarks
+    libbenchmark-dev clang libclang-rt-14-dev
+    xvfb xdotool xclip x11-utils imagemagick poppler-utils
+    dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
+    cups cups-client cups-bsd printer-driver-cups-pdf
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "bootstrap: all packages present"
+    exit 0
+fi
+
+echo "bootstrap: installing ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

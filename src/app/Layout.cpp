@@ -1,0 +1,3 @@
+#include "app/frmHuemark.h"
+
+void frmHuemark::Form_Resize() {}

@@ -1,0 +1,49 @@
+#include "platform/CommonDialog.h"
+
+#include "platform/PlatformError.h"
+
+QStringList CommonDialog::nameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString description = parts[i];
+        // "All files (*.*)" already names its patterns; Qt wants them in brackets at the end.
+        const qsizetype bracket = description.indexOf(QLatin1Char('('));
+        if (bracket >= 0) {
+            description = description.left(bracket).trimmed();
+        }
+        if (patterns == QLatin1String("*.*")) {
+            patterns = QStringLiteral("*");
+        }
+        filters << QStringLiteral("%1 (%2)").arg(description, patterns);
+    }
+    return filters;
+}
+
+void CommonDialog::ShowOpen()
+{
+    OpenFileRequest request;
+    request.title = QStringLiteral("Open");
+    request.filters = nameFilters(Filter);
+    request.selectedFilter = FilterIndex - 1; // FilterIndex counts from 1
+    request.initialDir = InitDir;
+    request.proposedFile = FileName;
+    request.fileMustExist = (Flags & kFileMustExist) != 0;
+    const std::optional<QString> chosen = m_services.fileDialog->getOpenFileName(m_owner, request);
+    if (!chosen) {
+        if (CancelError) {
+            throw PlatformError(kErrCancel, QStringLiteral("Cancel was selected."));
+        }
+        return;
+    }
+    FileName = *chosen;
+}
+
+void CommonDialog::ShowHelp()
+{
+    m_services.helpViewer->showHelp(m_owner, HelpFile,
+                                    HelpCommand == kHelpContents ? 0 : HelpContext);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The common dialog: settings for the open-file dialog, the print-setup dialog and the help
+// viewer, and the calls that show them. It has no window of its own.
+
+#include "platform/Services.h"
+
+#include <QString>
+
+class QWidget;
+
+class CommonDialog {
+public:
+    static constexpr int kFileMustExist = 0x1000;
+    static constexpr int kHideReadOnly = 0x4;
+    static constexpr int kHelpContext = 1;
+    static constexpr int kHelpContents = 3;
+
+    CommonDialog(QWidget* owner, Services& services) : m_owner(owner), m_services(services) {}
+
+    QString FileName;
+    QString Filter; // "description|pattern|description|pattern"
+    int FilterIndex = 0;
+    int Flags = 0;
+    QString InitDir;
+    bool CancelError = false;
+    QString HelpFile;
+    int HelpCommand = 0;
+    int HelpContext = 0;
+
+    // Shows the open-file dialog; on OK FileName holds the chosen path. Cancel raises
+    // PlatformError(kErrCancel) when CancelError is set, and otherwise just returns.
+    void ShowOpen();
+    // Starts the help viewer on HelpFile as HelpCommand says and returns at once.
+    void ShowHelp();
+
+    // The Filter text as the dialog's list of name filters ("Graphic files (*.gif *.jpg)").
+    static QStringList nameFilters(const QString& filter);
+
+private:
+    QWidget* m_owner;
+    Services& m_services;
+};

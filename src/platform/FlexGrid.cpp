@@ -1,0 +1,268 @@
+#include "platform/FlexGrid.h"
+
+#include "platform/KeyCodes.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+namespace {
+constexpr int kBackRole = Qt::UserRole + 1;
+constexpr int kForeRole = Qt::UserRole + 2;
+
+// Paints a cell with its own colours; a multi-cell selection is highlighted and the current cell
+// gets a focus frame. A single selected cell keeps its colours, so a fresh pick shows them.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(FlexGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        // Cells without a colour of their own take the window colour; the viewport behind them
+        // shows the dark grey of the area beyond the last cell.
+        if (!index.data(Qt::BackgroundRole).isValid()) {
+            painter->fillRect(option.rect, m_grid->cellBackground());
+        }
+        QStyleOptionViewItem opt(option);
+        opt.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        const int row = index.row() + 1;
+        if (m_grid->isHighlighted(row, index.column())) {
+            opt.state |= QStyle::State_Selected;
+        }
+        QStyledItemDelegate::paint(painter, opt, index);
+        if (row == m_grid->Row() && index.column() == m_grid->Col() && m_grid->hasFocus()) {
+            painter->save();
+            painter->setPen(QPen(option.palette.color(QPalette::Text), 0, Qt::DotLine));
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+        }
+    }
+
+private:
+    FlexGrid* m_grid;
+};
+} // namespace
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setItemDelegate(new CellDelegate(this));
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setMinimumSectionSize(4);
+    setGridStyle(Qt::SolidLine);
+    m_cellBackground = palette().color(QPalette::Base);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, QColor(0x80, 0x80, 0x80)); // the area beyond the last cell
+    setPalette(pal);
+    setStyleSheet(QStringLiteral("QTableView { gridline-color: #C0C0C0; }"));
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
+}
+
+void FlexGrid::setFormatString(const QString& format)
+{
+    const QStringList fields = format.split(QLatin1Char('|'));
+    setColumnCount(static_cast<int>(fields.size()));
+    m_alignments.clear();
+    const QFontMetrics metrics(font());
+    const int rowHeight = metrics.height() + 3;
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setFixedHeight(rowHeight);
+    for (int c = 0; c < fields.size(); ++c) {
+        QString title = fields[c];
+        Qt::Alignment align = Qt::AlignLeft;
+        if (!title.isEmpty()) {
+            const QChar mark = title.front();
+            if (mark == QLatin1Char('<') || mark == QLatin1Char('>') || mark == QLatin1Char('^')) {
+                align = mark == QLatin1Char('<')   ? Qt::AlignLeft
+                        : mark == QLatin1Char('>') ? Qt::AlignRight
+                                                   : Qt::AlignHCenter;
+                title.remove(0, 1);
+            }
+        }
+        m_alignments.append(align | Qt::AlignVCenter);
+        auto* header = new QTableWidgetItem(title);
+        header->setTextAlignment(m_alignments.back());
+        setHorizontalHeaderItem(c, header);
+        // Each column starts as wide as its title, blanks included.
+        setColumnWidth(c, metrics.horizontalAdvance(title) + 8);
+    }
+    for (int r = 0; r < rowCount(); ++r) {
+        fillRow(r);
+    }
+}
+
+void FlexGrid::fillRow(int tableRow)
+{
+    for (int c = 0; c < columnCount(); ++c) {
+        if (item(tableRow, c) == nullptr) {
+            auto* it = new QTableWidgetItem();
+            it->setTextAlignment(c < m_alignments.size() ? m_alignments[c]
+                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+            setItem(tableRow, c, it);
+        }
+    }
+}
+
+void FlexGrid::setRows(int rows)
+{
+    const int oldCount = rowCount();
+    setRowCount(std::max(0, rows - 1));
+    for (int r = oldCount; r < rowCount(); ++r) {
+        fillRow(r);
+    }
+}
+
+void FlexGrid::setRow(int row)
+{
+    m_row = std::clamp(row, 0, Rows() - 1);
+    m_colSel = m_col;
+    if (m_row > 0) {
+        setCurrentCell(m_row - 1, m_col);
+    }
+    viewport()->update();
+}
+
+void FlexGrid::setCol(int col)
+{
+    m_col = std::clamp(col, 0, std::max(0, Cols() - 1));
+    m_colSel = m_col;
+    if (m_row > 0) {
+        setCurrentCell(m_row - 1, m_col);
+    }
+    viewport()->update();
+}
+
+void FlexGrid::setColSel(int col)
+{
+    m_colSel = std::clamp(col, 0, std::max(0, Cols() - 1));
+    viewport()->update();
+}
+
+bool FlexGrid::isHighlighted(int row, int col) const
+{
+    if (row != m_row || m_colSel == m_col) {
+        return false;
+    }
+    return col >= std::min(m_col, m_colSel) && col <= std::max(m_col, m_colSel);
+}
+
+QTableWidgetItem* FlexGrid::cell(int row, int col) const
+{
+    if (row == 0) {
+        return horizontalHeaderItem(col);
+    }
+    return item(row - 1, col);
+}
+
+template <typename Fn> void FlexGrid::forEachTarget(Fn fn)
+{
+    const int first = m_fillStyle == 1 ? std::min(m_col, m_colSel) : m_col;
+    const int last = m_fillStyle == 1 ? std::max(m_col, m_colSel) : m_col;
+    for (int c = first; c <= last; ++c) {
+        if (QTableWidgetItem* it = cell(m_row, c)) {
+            fn(it);
+        }
+    }
+}
+
+void FlexGrid::setText(const QString& text)
+{
+    forEachTarget([&](QTableWidgetItem* it) { it->setText(text); });
+}
+
+QString FlexGrid::TextMatrix(int row, int col) const
+{
+    const QTableWidgetItem* it = cell(row, col);
+    return it != nullptr ? it->text() : QString();
+}
+
+void FlexGrid::setTextMatrix(int row, int col, const QString& text)
+{
+    if (QTableWidgetItem* it = cell(row, col)) {
+        it->setText(text);
+    }
+}
+
+ColorValue FlexGrid::CellBackColor() const
+{
+    const QTableWidgetItem* it = cell(m_row, m_col);
+    return it != nullptr ? it->data(kBackRole).toInt() : 0;
+}
+
+void FlexGrid::setCellBackColor(ColorValue color)
+{
+    forEachTarget([&](QTableWidgetItem* it) {
+        it->setData(kBackRole, color);
+        // 0 is no colour of its own: the grid's default shows through.
+        it->setData(Qt::BackgroundRole, color == 0 ? QVariant() : QVariant(QColorOf(color)));
+    });
+}
+
+ColorValue FlexGrid::CellForeColor() const
+{
+    const QTableWidgetItem* it = cell(m_row, m_col);
+    return it != nullptr ? it->data(kForeRole).toInt() : 0;
+}
+
+void FlexGrid::setCellForeColor(ColorValue color)
+{
+    forEachTarget([&](QTableWidgetItem* it) {
+        it->setData(kForeRole, color);
+        it->setData(Qt::ForegroundRole, QColorOf(color));
+    });
+}
+
+void FlexGrid::AddItem(const QString& text, int index)
+{
+    const int tableRow = std::clamp(index, 1, Rows()) - 1;
+    insertRow(tableRow);
+    fillRow(tableRow);
+    const QStringList cells = text.split(QLatin1Char('\t'));
+    for (int c = 0; c < columnCount() && c < cells.size(); ++c) {
+        item(tableRow, c)->setText(cells[c]);
+    }
+}
+
+void FlexGrid::RemoveItem(int index)
+{
+    if (index >= 1 && index < Rows()) {
+        removeRow(index - 1);
+        m_row = std::min(m_row, Rows() - 1);
+    }
+}
+
+int FlexGrid::ColWidth(int col) const
+{
+    return static_cast<int>(std::lround(PixelsToTwipsX(columnWidth(col))));
+}
+
+void FlexGrid::setColWidth(int col, int twips) { setColumnWidth(col, TwipsToPixelsX(twips)); }
+
+void FlexGrid::mousePressEvent(QMouseEvent* event)
+{
+    QTableWidget::mousePressEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid()) {
+        m_row = index.row() + 1;
+        m_col = index.column();
+        m_colSel = m_col;
+        viewport()->update();
+    }
+    emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
+                   static_cast<float>(event->position().x()),
+                   static_cast<float>(event->position().y()));
+}

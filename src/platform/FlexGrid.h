@@ -1,0 +1,75 @@
+#pragma once
+// The picked-colour list's grid: one fixed titles row (row 0) above the data rows, cells with a
+// text, a background and a text colour, a current cell and a selection running from the current
+// column to an end column of the same row. Row numbers include the titles row.
+
+#include "color/ColorCodes.h"
+
+#include <QTableWidget>
+
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit FlexGrid(QWidget* parent = nullptr);
+
+    // Column titles and alignments from a format string: fields separated by "|", each led by
+    // an alignment mark ("<" left, "^" centre, ">" right). Sets the number of columns.
+    void setFormatString(const QString& format);
+
+    int Rows() const { return rowCount() + 1; }
+    void setRows(int rows);
+    int Cols() const { return columnCount(); }
+
+    int Row() const { return m_row; }
+    int Col() const { return m_col; }
+    void setRow(int row);
+    void setCol(int col);
+    int ColSel() const { return m_colSel; }
+    void setColSel(int col);
+
+    // 0: cell properties act on the current cell; 1: on every selected cell.
+    int FillStyle() const { return m_fillStyle; }
+    void setFillStyle(int style) { m_fillStyle = style == 1 ? 1 : 0; }
+
+    QString Text() const { return TextMatrix(m_row, m_col); }
+    void setText(const QString& text);
+    QString TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+
+    // A background of 0 means the grid's default background; values read back as set.
+    ColorValue CellBackColor() const;
+    void setCellBackColor(ColorValue color);
+    ColorValue CellForeColor() const;
+    void setCellForeColor(ColorValue color);
+
+    // Splits the text at tabs into the cells of a new row (column 0 first) inserted at index.
+    void AddItem(const QString& text, int index);
+    void RemoveItem(int index);
+
+    int ColWidth(int col) const;     // twips
+    void setColWidth(int col, int twips);
+
+    // Whether (row, col) lies in a selection of more than one cell (drawn highlighted).
+    bool isHighlighted(int row, int col) const;
+    QColor cellBackground() const { return m_cellBackground; }
+
+signals:
+    // Emitted after the pressed cell has become the current cell.
+    void MouseDown(int button, int shift, float x, float y);
+    void Scroll();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QTableWidgetItem* cell(int row, int col) const;
+    template <typename Fn> void forEachTarget(Fn fn);
+    void fillRow(int tableRow);
+
+    int m_row = 1;
+    int m_col = 0;
+    int m_colSel = 0;
+    int m_fillStyle = 0;
+    QList<Qt::Alignment> m_alignments;
+    QColor m_cellBackground;
+};

@@ -1,0 +1,169 @@
+#include "platform/PictureBox.h"
+
+#include "platform/KeyCodes.h"
+#include "platform/Twips.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+ColorValue ColorValueOf(const QColor& color)
+{
+    return static_cast<ColorValue>(color.red() | (color.green() << 8) | (color.blue() << 16));
+}
+
+QColor QColorOf(ColorValue value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_backColor = palette().color(QPalette::Button);
+    m_backValue = ColorValueOf(m_backColor);
+    setScaleMode(kScaleTwips);
+}
+
+void PictureBox::setScaleMode(int mode)
+{
+    m_scaleMode = mode == kScalePixels ? kScalePixels : kScaleTwips;
+    if (m_scaleMode == kScalePixels) {
+        m_unitsPerPixelX = 1;
+        m_unitsPerPixelY = 1;
+    } else {
+        m_unitsPerPixelX = static_cast<float>(TwipsPerPixelX());
+        m_unitsPerPixelY = static_cast<float>(TwipsPerPixelY());
+    }
+}
+
+QPointF PictureBox::toPixels(float x, float y) const
+{
+    return {x / m_unitsPerPixelX, y / m_unitsPerPixelY};
+}
+
+QPointF PictureBox::fromPixels(QPointF pixels) const
+{
+    return {pixels.x() * m_unitsPerPixelX, pixels.y() * m_unitsPerPixelY};
+}
+
+void PictureBox::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    if (picture.isNull()) {
+        m_canvas = QImage();
+    } else if (picture.format() == QImage::Format_RGB32) {
+        m_canvas = picture; // shared until something is drawn
+    } else {
+        // Transparent parts show the surface's background, as they are shown on screen.
+        QImage canvas(picture.size(), QImage::Format_RGB32);
+        canvas.fill(m_backColor);
+        QPainter painter(&canvas);
+        painter.drawImage(0, 0, picture);
+        painter.end();
+        m_canvas = canvas;
+    }
+    update();
+}
+
+void PictureBox::prepareCanvasForDrawing()
+{
+    const int w = std::max(m_canvas.width(), width());
+    const int h = std::max(m_canvas.height(), height());
+    if (m_canvas.width() == w && m_canvas.height() == h) {
+        return;
+    }
+    QImage grown(w, h, QImage::Format_RGB32);
+    grown.fill(m_backColor);
+    if (!m_canvas.isNull()) {
+        QPainter painter(&grown);
+        painter.drawImage(0, 0, m_canvas);
+    }
+    m_canvas = grown;
+}
+
+QImage PictureBox::Image() const
+{
+    QImage image(std::max(m_canvas.width(), width()), std::max(m_canvas.height(), height()),
+                 QImage::Format_RGB32);
+    image.fill(m_backColor);
+    if (!m_canvas.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(0, 0, m_canvas);
+    }
+    return image;
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2)
+{
+    prepareCanvasForDrawing();
+    if (!m_canvas.isNull()) {
+        QPainter painter(&m_canvas);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(QColorOf(m_foreColor), 0));
+        // Pixel centres, so that (x, y) names the pixel whose top-left corner is there.
+        const QPointF offset(0.5, 0.5);
+        painter.drawLine(toPixels(x1, y1) + offset, toPixels(x2, y2) + offset);
+    }
+    m_currentX = x2;
+    m_currentY = y2;
+    update();
+}
+
+void PictureBox::Print(const QString& text)
+{
+    prepareCanvasForDrawing();
+    QFont textFont = font();
+    // Crisp glyphs: every pixel of the label is exactly the drawing colour.
+    textFont.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(textFont);
+    const QPointF topLeft = toPixels(m_currentX, m_currentY);
+    if (!m_canvas.isNull()) {
+        QPainter painter(&m_canvas);
+        painter.setFont(textFont);
+        painter.setPen(QColorOf(m_foreColor));
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+    }
+    m_currentX = 0;
+    m_currentY = static_cast<float>(fromPixels(QPointF(0, topLeft.y() + metrics.height())).y());
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.fillRect(rect(), m_backColor);
+    if (!m_canvas.isNull()) {
+        painter.drawImage(0, 0, m_canvas);
+    }
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF p = fromPixels(event->position());
+    emit MouseMove(ButtonStateOf(event->buttons()), ShiftStateOf(event->modifiers()),
+                   static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF p = fromPixels(event->position());
+    emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
+                   static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    int keyCode = KeyCodeOf(event->key());
+    if (keyCode == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit KeyDown(keyCode, ShiftStateOf(event->modifiers()));
+    // The key goes on to the window unless a handler consumed it.
+    event->setAccepted(keyCode == 0);
+}
