@@ -1,0 +1,157 @@
+// The read-out box that follows the pointer over the picture: where it stands, what it reads at
+// each radius, when it hides, and how a radius change refreshes it at the pointer.
+
+#include "color/ColorCodes.h"
+#include "platform/PictureBox.h"
+#include "platform/Tag.h"
+#include "support/TestSupport.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+constexpr quint32 kRed = 0x0000FF;
+constexpr quint32 kWhite = 0xFFFFFF;
+constexpr quint32 kBlack = 0x000000;
+
+// A 40x30 picture: white, a red pixel at (5, 5), a white pixel in black at (20, 10).
+QImage readoutPicture()
+{
+    QImage image = SolidPicture(40, 30, kWhite);
+    SetPixelValue(image, 5, 5, kRed);
+    for (int y = 9; y <= 11; ++y) {
+        for (int x = 19; x <= 21; ++x) {
+            SetPixelValue(image, x, y, kBlack);
+        }
+    }
+    SetPixelValue(image, 20, 10, kWhite);
+    return image;
+}
+} // namespace
+
+class TestReadout : public QObject {
+    Q_OBJECT
+private slots:
+    void readsUnderPointer_data();
+    void readsUnderPointer();
+    void hidesOverBareWindowOnly();
+    void radiusChange_data();
+    void radiusChange();
+    void pointerToPictureUsesRealGeometry();
+};
+
+void TestReadout::readsUnderPointer_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<int>("radius");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one red pixel") << 5 << 5 << 0 << "#FF0000";
+    QTest::newRow("red pixel among white, radius 1") << 5 << 5 << 1 << "#FFE3E3";
+    QTest::newRow("eight black and one white") << 20 << 10 << 1 << "#1C1C1C";
+    QTest::newRow("uniform white") << 30 << 20 << 2 << "#FFFFFF";
+    QTest::newRow("white corner, outside samples left out") << 0 << 0 << 1 << "#FFFFFF";
+    QTest::newRow("beyond the picture: the surface's background") << 200 << 40 << 0 << "BACK";
+}
+
+void TestReadout::readsUnderPointer()
+{
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(int, radius);
+    QFETCH(QString, text);
+    TestWindow w(readoutPicture());
+    w.form->hscNeighbors->setValue(radius);
+    w.pointAt(x, y);
+
+    if (text == QLatin1String("BACK")) {
+        text = WebCode(w.form->picColor->BackColor());
+    }
+    QCOMPARE(w.form->txtCursor->text(), text);
+    QVERIFY(w.form->txtCursor->isVisible());
+    // 10 pixels right of and 20 below the pointer, whatever the radius.
+    QCOMPARE(w.form->txtCursor->pos(), QPoint(x + 10, y + 20));
+}
+
+void TestReadout::hidesOverBareWindowOnly()
+{
+    TestWindow w(readoutPicture());
+    w.pointAt(5, 5);
+    QVERIFY(w.form->txtCursor->isVisible());
+
+    // Over a button: not the bare window, so the box stays.
+    w.fakes.pointer->setPos(w.form->cmdFile->mapToGlobal(QPoint(3, 3)));
+    QVERIFY(w.form->txtCursor->isVisible());
+
+    // Over the bare window between the controls: hidden.
+    w.fakes.pointer->setPos(w.form->client->mapToGlobal(QPoint(2, 2)));
+    QVERIFY(!w.form->txtCursor->isVisible());
+
+    w.pointAt(6, 6);
+    QVERIFY(w.form->txtCursor->isVisible());
+    QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#FFFFFF"));
+}
+
+void TestReadout::radiusChange_data()
+{
+    QTest::addColumn<bool>("suppressed");
+    QTest::addColumn<bool>("pointerOverPicture");
+    QTest::addColumn<QString>("readout");
+    QTest::addColumn<QPoint>("boxAt");
+
+    // Pointer over the picture at (20, 10): refreshed with the new radius there.
+    QTest::newRow("refresh at pointer") << false << true << "#1C1C1C" << QPoint(30, 30);
+    // Pointer on the scroll bar, above the picture: every sample outside reads #FFFFFF and the
+    // box stands at the converted position, above the picture's top edge.
+    QTest::newRow("pointer outside the picture") << false << false << "#FFFFFF" << QPoint();
+    // Start-up's restore: only the radius text changes.
+    QTest::newRow("suppressed at start-up") << true << true << "#000000" << QPoint(30, 29);
+}
+
+void TestReadout::radiusChange()
+{
+    QFETCH(bool, suppressed);
+    QFETCH(bool, pointerOverPicture);
+    QFETCH(QString, readout);
+    QFETCH(QPoint, boxAt);
+    TestWindow w(readoutPicture());
+    w.pointAt(20, 9); // radius 0 over black: the box reads #000000 at (30, 29)
+    QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#000000"));
+
+    QPoint pointer = w.screenPointOf(20, 10);
+    if (!pointerOverPicture) {
+        pointer = w.form->hscNeighbors->mapToGlobal(QPoint(5, 5));
+        const QPoint inPicture = w.form->picColor->mapFromGlobal(pointer);
+        boxAt = inPicture + QPoint(10, 20);
+    }
+    w.fakes.pointer->deliverMoves = false;
+    w.fakes.pointer->setPos(pointer);
+    w.form->cmdFile->setFocus();
+
+    SetTag(w.form->hscNeighbors, BoolText(suppressed));
+    w.form->hscNeighbors->setValue(1);
+
+    QCOMPARE(w.form->txtNeighbors->text(), QStringLiteral(" 1"));
+    QCOMPARE(w.form->txtCursor->text(), readout);
+    QCOMPARE(w.form->txtCursor->pos(), boxAt);
+    QCOMPARE(w.form->picColor->hasFocus(), !suppressed);
+}
+
+void TestReadout::pointerToPictureUsesRealGeometry()
+{
+    TestWindow w(readoutPicture());
+    // Wherever the window stands, the picture's own top-left pixel maps to (0, 0).
+    for (const QPoint& at : {QPoint(40, 30), QPoint(300, 211)}) {
+        w.form->move(at);
+        const QPoint screen = w.form->picColor->mapToGlobal(QPoint(7, 3));
+        QCOMPARE(w.form->PointerToPicture(screen), QPointF(7, 3));
+    }
+    // A pointer far outside the window gives far-off coordinates that read as outside.
+    const QPointF far = w.form->PointerToPicture(QPoint(-30000, 90000));
+    QCOMPARE(w.form->picColor->Point(static_cast<float>(far.x()), static_cast<float>(far.y())), -1);
+}
+
+QTEST_MAIN(TestReadout)
+#include "test_readout.moc"

@@ -1,0 +1,94 @@
+#include "support/TestSupport.h"
+
+#include "platform/PictureBox.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+std::optional<QString> ScriptedFileDialog::getOpenFileName(QWidget*, const OpenFileRequest& r)
+{
+    requests.push_back(r);
+    if (answers.empty()) {
+        return std::nullopt;
+    }
+    const QString answer = answers.front();
+    answers.pop_front();
+    if (answer.isNull()) {
+        return std::nullopt;
+    }
+    return answer;
+}
+
+void RecordingMessageBox::showMessage(QWidget*, const QString& text, const QString& caption)
+{
+    messages.push_back({text, caption});
+}
+
+void ScriptedPointer::setPos(QPoint p)
+{
+    if (!movable) {
+        return;
+    }
+    position = p;
+    if (!deliverMoves) {
+        return;
+    }
+    QWidget* target = QApplication::widgetAt(p);
+    if (target == nullptr) {
+        return;
+    }
+    const QPointF local = target->mapFromGlobal(QPointF(p));
+    QMouseEvent move(QEvent::MouseMove, local, QPointF(p), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+void RecordingHelpViewer::showHelp(QWidget*, const QString& file, int context)
+{
+    requests.push_back({file, context});
+}
+
+Services TestServices::services() const
+{
+    Services s;
+    s.fileDialog = fileDialog;
+    s.messageBox = messageBox;
+    s.pointer = pointer;
+    s.helpViewer = helpViewer;
+    return s;
+}
+
+TestWindow::TestWindow(const QImage& picture)
+{
+    form = std::make_unique<frmHuemark>(fakes.services());
+    form->Form_Load();
+    form->move(40, 30);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) {
+        qFatal("the test window was never exposed");
+    }
+    form->activateWindow();
+    if (!picture.isNull()) {
+        form->picColor->setPicture(picture);
+    }
+}
+
+QPoint TestWindow::screenPointOf(int pictureX, int pictureY) const
+{
+    return form->picColor->mapToGlobal(QPoint(pictureX, pictureY));
+}
+
+void TestWindow::pointAt(int x, int y) { fakes.pointer->setPos(screenPointOf(x, y)); }
+
+QImage SolidPicture(int width, int height, quint32 colorValue)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(colorValue & 0xFF, (colorValue >> 8) & 0xFF, (colorValue >> 16) & 0xFF));
+    return image;
+}
+
+void SetPixelValue(QImage& image, int x, int y, quint32 colorValue)
+{
+    image.setPixel(x, y, qRgb(colorValue & 0xFF, (colorValue >> 8) & 0xFF, (colorValue >> 16) & 0xFF));
+}

@@ -1,0 +1,81 @@
+#pragma once
+// Scripted stand-ins for the window's modal and external services, and small helpers shared by
+// the window tests.
+
+#include "app/frmHuemark.h"
+#include "platform/FlexGrid.h"
+#include "platform/FormClient.h"
+#include "platform/ImageControl.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+
+#include <QtWidgets>
+
+#include <QImage>
+#include <QStringList>
+#include <deque>
+#include <memory>
+#include <optional>
+
+// Answers the open-file dialog from a queue; a null QString, or an empty queue, is Cancel.
+class ScriptedFileDialog : public FileDialogService {
+public:
+    std::deque<QString> answers;
+    std::vector<OpenFileRequest> requests;
+    std::optional<QString> getOpenFileName(QWidget*, const OpenFileRequest& r) override;
+};
+
+// Records every message instead of showing it.
+class RecordingMessageBox : public MessageBoxService {
+public:
+    struct Message {
+        QString text;
+        QString caption;
+    };
+    std::vector<Message> messages;
+    void showMessage(QWidget*, const QString& text, const QString& caption) override;
+};
+
+// A pointer that stays where it was put, optionally refusing to move (as some desktops do).
+// When it moves, it tells the widget under it, as the desktop would.
+class ScriptedPointer : public PointerService {
+public:
+    QPoint position{0, 0};
+    bool movable = true;
+    bool deliverMoves = true;
+    QPoint pos() const override { return position; }
+    void setPos(QPoint p) override;
+};
+
+class RecordingHelpViewer : public HelpViewerService {
+public:
+    struct Request {
+        QString file;
+        int context;
+    };
+    std::vector<Request> requests;
+    void showHelp(QWidget*, const QString& file, int context) override;
+};
+
+struct TestServices {
+    std::shared_ptr<ScriptedFileDialog> fileDialog = std::make_shared<ScriptedFileDialog>();
+    std::shared_ptr<RecordingMessageBox> messageBox = std::make_shared<RecordingMessageBox>();
+    std::shared_ptr<ScriptedPointer> pointer = std::make_shared<ScriptedPointer>();
+    std::shared_ptr<RecordingHelpViewer> helpViewer = std::make_shared<RecordingHelpViewer>();
+    Services services() const;
+};
+
+// A window as start-up leaves it, shown and exposed, with the given picture on the surface.
+struct TestWindow {
+    TestServices fakes;
+    std::unique_ptr<frmHuemark> form;
+    explicit TestWindow(const QImage& picture = QImage());
+    // Moves the (scripted) pointer to a picture pixel and lets the picture see the move.
+    void pointAt(int x, int y);
+    QPoint screenPointOf(int pictureX, int pictureY) const;
+};
+
+// An opaque RGB32 picture filled with one colour value (0x00BBGGRR).
+QImage SolidPicture(int width, int height, quint32 colorValue);
+// Sets one pixel of an RGB32 picture to a colour value (0x00BBGGRR).
+void SetPixelValue(QImage& image, int x, int y, quint32 colorValue);
