@@ -2,6 +2,10 @@
 
 void frmHuemark::Form_Unload() {}
 
-void frmHuemark::cmdExit_Click() { close(); }
+void frmHuemark::cmdExit_Click() {
+    close();
+}
 
-void frmHuemark::mnuFileExit_Click() { close(); }
+void frmHuemark::mnuFileExit_Click() {
+    close();
+}

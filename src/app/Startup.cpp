@@ -6,8 +6,7 @@
 
 #include <QScrollBar>
 
-void frmHuemark::Form_Load()
-{
+void frmHuemark::Form_Load() {
     // Start-up flags: the window is not ready yet.
     SetTag(picColor, BoolText(false));
 

@@ -4,8 +4,7 @@
 #include <QPixmap>
 
 namespace {
-QPixmap drawIcon(int size)
-{
+QPixmap drawIcon(int size) {
     // Only the sixteen classic palette colours are used.
     const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0), lime(0, 255, 0),
         blue(0, 0, 255), gray(128, 128, 128), silver(192, 192, 192);
@@ -33,8 +32,7 @@ QPixmap drawIcon(int size)
 }
 } // namespace
 
-QIcon MakeWindowIcon()
-{
+QIcon MakeWindowIcon() {
     QIcon icon;
     icon.addPixmap(drawIcon(16));
     icon.addPixmap(drawIcon(32));

@@ -25,8 +25,7 @@ namespace {
 constexpr int kClientWidth = 8745;
 constexpr int kClientHeight = 2145;
 
-QFont listFont()
-{
+QFont listFont() {
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(8.25);
     font.setStyleHint(QFont::TypeWriter);
@@ -34,8 +33,7 @@ QFont listFont()
 }
 
 QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& tip,
-                        const QString& name)
-{
+                        const QString& name) {
     auto* button = new QPushButton(caption, parent);
     button->setToolTip(tip);
     button->setObjectName(name);
@@ -43,8 +41,7 @@ QPushButton* makeButton(QWidget* parent, const QString& caption, const QString& 
     return button;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const QString& text, const QString& name)
-{
+QLineEdit* makeTextBox(QWidget* parent, const QString& text, const QString& name) {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);
     box->setAccessibleName(name);
@@ -54,8 +51,7 @@ QLineEdit* makeTextBox(QWidget* parent, const QString& text, const QString& name
     return box;
 }
 
-void setColors(QWidget* widget, const QColor& base, const QColor& text)
-{
+void setColors(QWidget* widget, const QColor& base, const QColor& text) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Base, base);
     pal.setColor(QPalette::Text, text);
@@ -64,8 +60,7 @@ void setColors(QWidget* widget, const QColor& base, const QColor& text)
 } // namespace
 
 frmHuemark::frmHuemark(Services services, QWidget* parent)
-    : QMainWindow(parent), m_services(std::move(services))
-{
+    : QMainWindow(parent), m_services(std::move(services)) {
     setObjectName(QStringLiteral("frmHuemark"));
     setWindowTitle(QStringLiteral("Huemark"));
     setWindowIcon(MakeWindowIcon());
@@ -82,8 +77,7 @@ frmHuemark::frmHuemark(Services services, QWidget* parent)
 
 frmHuemark::~frmHuemark() = default;
 
-void frmHuemark::createControls()
-{
+void frmHuemark::createControls() {
     client = new FormClient(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
@@ -147,7 +141,8 @@ void frmHuemark::createControls()
     grdList->setFont(listFont());
     grdList->horizontalHeader()->setFont(listFont());
     grdList->setRows(2);
-    grdList->setFormatString(QStringLiteral(">WebColor|> WebBack|>  Red|>Green|> Blue|<Description"));
+    grdList->setFormatString(
+        QStringLiteral(">WebColor|> WebBack|>  Red|>Green|> Blue|<Description"));
     PlaceTwips(grdList, 3120, 0, 5415, 615);
 
     dlgWinDialog = std::make_unique<CommonDialog>(this, m_services);
@@ -182,8 +177,7 @@ void frmHuemark::createControls()
     picColor->setFocus();
 }
 
-void frmHuemark::createMenus()
-{
+void frmHuemark::createMenus() {
     auto addItem = [this](QMenu* menu, const QString& caption, const QKeySequence& shortcut,
                           const QString& name) {
         QAction* action = menu->addAction(caption);
@@ -195,15 +189,15 @@ void frmHuemark::createMenus()
     };
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileInput = addItem(mnuFile, QStringLiteral("&Input File"), QKeySequence(Qt::CTRL | Qt::Key_I),
-                           QStringLiteral("mnuFileInput"));
+    mnuFileInput = addItem(mnuFile, QStringLiteral("&Input File"),
+                           QKeySequence(Qt::CTRL | Qt::Key_I), QStringLiteral("mnuFileInput"));
     mnuFilePrint = addItem(mnuFile, QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
                            QStringLiteral("mnuFilePrint"));
-    mnuFilePrintSetup = addItem(mnuFile, QStringLiteral("Print Set&up"),
-                                QKeySequence(Qt::CTRL | Qt::Key_U),
-                                QStringLiteral("mnuFilePrintSetup"));
-    mnuFileExit = addItem(mnuFile, QStringLiteral("E&xit"), QKeySequence(),
-                          QStringLiteral("mnuFileExit"));
+    mnuFilePrintSetup =
+        addItem(mnuFile, QStringLiteral("Print Set&up"), QKeySequence(Qt::CTRL | Qt::Key_U),
+                QStringLiteral("mnuFilePrintSetup"));
+    mnuFileExit =
+        addItem(mnuFile, QStringLiteral("E&xit"), QKeySequence(), QStringLiteral("mnuFileExit"));
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
@@ -216,14 +210,13 @@ void frmHuemark::createMenus()
                               QStringLiteral("mnuHelpContents"));
     mnuHelpHowTo = addItem(mnuHelp, QStringLiteral("HowTo"), QKeySequence(Qt::Key_F1),
                            QStringLiteral("mnuHelpHowTo"));
-    mnuHelpAbout = addItem(mnuHelp, QStringLiteral("&About"), QKeySequence(),
-                           QStringLiteral("mnuHelpAbout"));
+    mnuHelpAbout =
+        addItem(mnuHelp, QStringLiteral("&About"), QKeySequence(), QStringLiteral("mnuHelpAbout"));
 }
 
-void frmHuemark::bindEvents()
-{
+void frmHuemark::bindEvents() {
     connect(client, &FormClient::MouseMove, this, &frmHuemark::Form_MouseMove);
-    connect(picColor, &PictureBox::MouseMove, this, &frmHuemark::picColor_MouseMove);
+    connect(picColor, &PictureBox::MouseMove, this, &frmHuemark::picColor_PointerMoved);
     connect(picColor, &PictureBox::MouseDown, this, &frmHuemark::picColor_MouseDown);
     connect(picColor, &PictureBox::KeyDown, this, &frmHuemark::picColor_KeyDown);
     connect(hscNeighbors, &QScrollBar::valueChanged, this, &frmHuemark::hscNeighbors_Change);
@@ -246,8 +239,7 @@ void frmHuemark::bindEvents()
     connect(mnuHelpAbout, &QAction::triggered, this, &frmHuemark::mnuHelpAbout_Click);
 }
 
-bool frmHuemark::eventFilter(QObject* watched, QEvent* event)
-{
+bool frmHuemark::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtDesc && event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
@@ -258,25 +250,25 @@ bool frmHuemark::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmHuemark::resizeEvent(QResizeEvent* event)
-{
+void frmHuemark::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
 }
 
-void frmHuemark::closeEvent(QCloseEvent* event)
-{
+void frmHuemark::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
 }
 
-int frmHuemark::Left() const { return static_cast<int>(std::lround(PixelsToTwipsX(frameGeometry().x()))); }
-int frmHuemark::Top() const { return static_cast<int>(std::lround(PixelsToTwipsY(frameGeometry().y()))); }
-int frmHuemark::Width() const
-{
+int frmHuemark::Left() const {
+    return static_cast<int>(std::lround(PixelsToTwipsX(frameGeometry().x())));
+}
+int frmHuemark::Top() const {
+    return static_cast<int>(std::lround(PixelsToTwipsY(frameGeometry().y())));
+}
+int frmHuemark::Width() const {
     return static_cast<int>(std::lround(PixelsToTwipsX(frameGeometry().width())));
 }
-int frmHuemark::Height() const
-{
+int frmHuemark::Height() const {
     return static_cast<int>(std::lround(PixelsToTwipsY(frameGeometry().height())));
 }

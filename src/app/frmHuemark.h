@@ -4,6 +4,7 @@
 // place to see them all.
 
 #include "color/ColorCodes.h"
+#include "color/PickPoint.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
 
@@ -110,6 +111,10 @@ private:
     void createControls();
     void createMenus();
     void bindEvents();
+    void picColor_PointerMoved(int button, int shift, float x, float y);
+    void stepPointer(QPoint pointer, int dx, int dy);
+    QPointF readoutPoint() const;
 
     Services m_services;
+    PickPoint m_pickPoint;
 };

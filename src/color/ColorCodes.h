@@ -8,7 +8,9 @@
 using ColorValue = std::int32_t;
 
 // The colour with its low 24 bits inverted; the top byte is kept, so -1 gives 0xFF000000.
-constexpr ColorValue InverseColor(ColorValue c) { return c ^ 0xFFFFFF; }
+constexpr ColorValue InverseColor(ColorValue c) {
+    return c ^ 0xFFFFFF;
+}
 
 // Six uppercase hex digits RRGGBB. Values outside 0..0xFFFFFF are taken by the same digit
 // positions of their 32-bit hex text, so the result always has six characters.

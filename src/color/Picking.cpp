@@ -15,16 +15,14 @@ constexpr float kTagDx = 10;
 constexpr float kTagDy = 20;
 } // namespace
 
-void frmHuemark::picColor_MouseDown(int /*button*/, int /*shift*/, float x, float y)
-{
+void frmHuemark::picColor_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
     if (txtDesc->isVisible()) {
         txtDesc->setVisible(false);
     }
     AddToGrid(x, y);
 }
 
-void frmHuemark::AddToGrid(const float& x, const float& y)
-{
+void frmHuemark::AddToGrid(const float& x, const float& y) {
     try {
         picColor->setFocus();
         const ColorValue c = picColor->Point(x, y);
@@ -69,8 +67,8 @@ void frmHuemark::AddToGrid(const float& x, const float& y)
 
         picColor->setFocus();
     } catch (const PlatformError& e) {
-        m_services.messageBox->showMessage(this, QStringLiteral("AddToGrid Error ") + e.description(),
-                                           QStringLiteral("Huemark"));
+        m_services.messageBox->showMessage(
+            this, QStringLiteral("AddToGrid Error ") + e.description(), QStringLiteral("Huemark"));
     } catch (const std::exception& e) {
         m_services.messageBox->showMessage(
             this, QStringLiteral("AddToGrid Error ") + QString::fromLocal8Bit(e.what()),

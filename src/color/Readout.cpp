@@ -15,44 +15,41 @@ namespace {
 constexpr float kReadoutDx = 10;
 constexpr float kReadoutDy = 20;
 
-int widgetCoordinate(double v)
-{
+int widgetCoordinate(double v) {
     return static_cast<int>(std::floor(std::clamp(v, -1.0e6, 1.0e6)));
 }
 } // namespace
 
-QString frmHuemark::ColorToWeb(ColorValue c) const { return ::ColorToWeb(c); }
+QString frmHuemark::ColorToWeb(ColorValue c) const {
+    return ::ColorToWeb(c);
+}
 
-void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, float y)
-{
+void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
     const QPointF boxAt = picColor->toPixels(x + kReadoutDx, y + kReadoutDy);
     txtCursor->move(widgetCoordinate(boxAt.x()), widgetCoordinate(boxAt.y()));
     txtCursor->setVisible(true);
 
     const int radius = hscNeighbors->value();
-    const ColorValue c = AverageSquare(
-        [this](float px, float py) { return picColor->Point(px, py); }, x, y, radius);
+    const ColorValue c =
+        AverageSquare([this](float px, float py) { return picColor->Point(px, py); }, x, y, radius);
     txtCursor->setText(QLatin1Char('#') + ColorToWeb(c));
 }
 
-void frmHuemark::hscNeighbors_Change()
-{
+void frmHuemark::hscNeighbors_Change() {
     txtNeighbors->setText(NumberText(hscNeighbors->value()));
     if (TagIsTrue(hscNeighbors)) {
         return;
     }
-    const QPointF at = PointerToPicture(m_services.pointer->pos());
+    const QPointF at = readoutPoint();
     picColor_MouseMove(0, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
     picColor->setFocus();
 }
 
-void frmHuemark::Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/)
-{
+void frmHuemark::Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
     txtCursor->setVisible(false);
 }
 
-QPointF frmHuemark::PointerToPicture(QPoint screenPixel) const
-{
+QPointF frmHuemark::PointerToPicture(QPoint screenPixel) const {
     // Through the real geometry of the window and its frame, whatever the desktop draws around it.
     return picColor->fromPixels(picColor->mapFromGlobal(QPointF(screenPixel)));
 }

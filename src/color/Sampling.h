@@ -16,8 +16,7 @@ constexpr int kMaxRadius = 5;
 // integer. With no sample inside, the result is -1, the value of a point outside.
 // pointAt(x, y) is any callable answering a colour value for float picture coordinates.
 template <typename PointAt>
-ColorValue AverageSquare(const PointAt& pointAt, float x, float y, int radius)
-{
+ColorValue AverageSquare(const PointAt& pointAt, float x, float y, int radius) {
     const int n = std::clamp(radius, kMinRadius, kMaxRadius);
     if (n == 0) {
         return pointAt(x, y);

@@ -5,17 +5,26 @@
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 
-void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/)
-{
+void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/) {
     const QPoint p = m_services.pointer->pos();
     switch (keyCode) {
-    case KeyCode::Up: m_services.pointer->setPos({p.x(), p.y() - 1}); break;
-    case KeyCode::Down: m_services.pointer->setPos({p.x(), p.y() + 1}); break;
-    case KeyCode::Left: m_services.pointer->setPos({p.x() - 1, p.y()}); break;
-    case KeyCode::Right: m_services.pointer->setPos({p.x() + 1, p.y()}); break;
+    case KeyCode::Up:
+        stepPointer(p, 0, -1);
+        break;
+    case KeyCode::Down:
+        stepPointer(p, 0, 1);
+        break;
+    case KeyCode::Left:
+        stepPointer(p, -1, 0);
+        break;
+    case KeyCode::Right:
+        stepPointer(p, 1, 0);
+        break;
     case KeyCode::PageUp:
         if (hscNeighbors->value() != hscNeighbors->maximum()) {
             hscNeighbors->setValue(hscNeighbors->value() + 1);
@@ -29,12 +38,49 @@ void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/)
         }
         break;
     case KeyCode::Return: {
-        const QPointF at = PointerToPicture(p);
+        const QPointF at = m_pickPoint.active() ? m_pickPoint.point() : PointerToPicture(p);
         const float x = static_cast<float>(at.x());
         const float y = static_cast<float>(at.y());
         AddToGrid(x, y);
         break;
     }
-    default: break;
+    default:
+        break;
     }
+}
+
+void frmHuemark::stepPointer(QPoint pointer, int dx, int dy) {
+    const QPoint target = pointer + QPoint(dx, dy);
+    if (!m_pickPoint.active()) {
+        m_services.pointer->setPos(target);
+        // Moved, as on most desktops; the move event runs the read-out. At the screen's edge
+        // the pointer cannot go further, which is no refusal.
+        if (m_services.pointer->pos() == target || QGuiApplication::screenAt(target) == nullptr) {
+            return;
+        }
+    }
+    // The desktop keeps the pointer where it is: step a pick point of our own instead.
+    QSize area = picColor->picture().size().boundedTo(picColor->size());
+    if (area.isEmpty()) {
+        area = picColor->size();
+    }
+    m_pickPoint.step(PointerToPicture(pointer), dx, dy, area, m_services.pointer->pos());
+    picColor->setMarker(m_pickPoint.point());
+    picColor_MouseMove(0, 0, static_cast<float>(m_pickPoint.point().x()),
+                       static_cast<float>(m_pickPoint.point().y()));
+}
+
+void frmHuemark::picColor_PointerMoved(int button, int shift, float x, float y) {
+    if (m_pickPoint.active()) {
+        if (!m_pickPoint.pointerMoved(m_services.pointer->pos())) {
+            return; // the read-out stays on the pick point until the pointer really moves
+        }
+        m_pickPoint.clear();
+        picColor->setMarker(std::nullopt);
+    }
+    picColor_MouseMove(button, shift, x, y);
+}
+
+QPointF frmHuemark::readoutPoint() const {
+    return m_pickPoint.active() ? m_pickPoint.point() : PointerToPicture(m_services.pointer->pos());
 }

@@ -6,6 +6,8 @@ void frmHuemark::mnuHelpContents_Click() {}
 
 void frmHuemark::mnuHelpHowTo_Click() {}
 
-void frmHuemark::mnuHelpAbout_Click() { ShowAbout(); }
+void frmHuemark::mnuHelpAbout_Click() {
+    ShowAbout();
+}
 
 void frmHuemark::ShowAbout() {}

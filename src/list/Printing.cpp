@@ -4,6 +4,8 @@
 
 void frmHuemark::cmdPrint_Click() {}
 
-void frmHuemark::mnuFilePrint_Click() { cmdPrint_Click(); }
+void frmHuemark::mnuFilePrint_Click() {
+    cmdPrint_Click();
+}
 
 void frmHuemark::mnuFilePrintSetup_Click() {}

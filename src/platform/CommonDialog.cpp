@@ -2,8 +2,10 @@
 
 #include "platform/PlatformError.h"
 
-QStringList CommonDialog::nameFilters(const QString& filter)
-{
+#include <QDir>
+#include <QFileInfo>
+
+QStringList CommonDialog::nameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -23,8 +25,7 @@ QStringList CommonDialog::nameFilters(const QString& filter)
     return filters;
 }
 
-void CommonDialog::ShowOpen()
-{
+void CommonDialog::ShowOpen() {
     OpenFileRequest request;
     request.title = QStringLiteral("Open");
     request.filters = nameFilters(Filter);
@@ -40,10 +41,11 @@ void CommonDialog::ShowOpen()
         return;
     }
     FileName = *chosen;
+    // Like the classic dialog, a choice makes the file's folder the current directory.
+    QDir::setCurrent(QFileInfo(FileName).absolutePath());
 }
 
-void CommonDialog::ShowHelp()
-{
+void CommonDialog::ShowHelp() {
     m_services.helpViewer->showHelp(m_owner, HelpFile,
                                     HelpCommand == kHelpContents ? 0 : HelpContext);
 }

@@ -21,8 +21,7 @@ public:
     explicit CellDelegate(FlexGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
+               const QModelIndex& index) const override {
         // Cells without a colour of their own take the window colour; the viewport behind them
         // shows the dark grey of the area beyond the last cell.
         if (!index.data(Qt::BackgroundRole).isValid()) {
@@ -48,8 +47,7 @@ private:
 };
 } // namespace
 
-FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
-{
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -72,8 +70,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
 }
 
-void FlexGrid::setFormatString(const QString& format)
-{
+void FlexGrid::setFormatString(const QString& format) {
     const QStringList fields = format.split(QLatin1Char('|'));
     setColumnCount(static_cast<int>(fields.size()));
     m_alignments.clear();
@@ -105,20 +102,18 @@ void FlexGrid::setFormatString(const QString& format)
     }
 }
 
-void FlexGrid::fillRow(int tableRow)
-{
+void FlexGrid::fillRow(int tableRow) {
     for (int c = 0; c < columnCount(); ++c) {
         if (item(tableRow, c) == nullptr) {
             auto* it = new QTableWidgetItem();
             it->setTextAlignment(c < m_alignments.size() ? m_alignments[c]
-                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+                                                         : Qt::AlignLeft | Qt::AlignVCenter);
             setItem(tableRow, c, it);
         }
     }
 }
 
-void FlexGrid::setRows(int rows)
-{
+void FlexGrid::setRows(int rows) {
     const int oldCount = rowCount();
     setRowCount(std::max(0, rows - 1));
     for (int r = oldCount; r < rowCount(); ++r) {
@@ -126,8 +121,7 @@ void FlexGrid::setRows(int rows)
     }
 }
 
-void FlexGrid::setRow(int row)
-{
+void FlexGrid::setRow(int row) {
     m_row = std::clamp(row, 0, Rows() - 1);
     m_colSel = m_col;
     if (m_row > 0) {
@@ -136,8 +130,7 @@ void FlexGrid::setRow(int row)
     viewport()->update();
 }
 
-void FlexGrid::setCol(int col)
-{
+void FlexGrid::setCol(int col) {
     m_col = std::clamp(col, 0, std::max(0, Cols() - 1));
     m_colSel = m_col;
     if (m_row > 0) {
@@ -146,30 +139,26 @@ void FlexGrid::setCol(int col)
     viewport()->update();
 }
 
-void FlexGrid::setColSel(int col)
-{
+void FlexGrid::setColSel(int col) {
     m_colSel = std::clamp(col, 0, std::max(0, Cols() - 1));
     viewport()->update();
 }
 
-bool FlexGrid::isHighlighted(int row, int col) const
-{
+bool FlexGrid::isHighlighted(int row, int col) const {
     if (row != m_row || m_colSel == m_col) {
         return false;
     }
     return col >= std::min(m_col, m_colSel) && col <= std::max(m_col, m_colSel);
 }
 
-QTableWidgetItem* FlexGrid::cell(int row, int col) const
-{
+QTableWidgetItem* FlexGrid::cell(int row, int col) const {
     if (row == 0) {
         return horizontalHeaderItem(col);
     }
     return item(row - 1, col);
 }
 
-template <typename Fn> void FlexGrid::forEachTarget(Fn fn)
-{
+template <typename Fn> void FlexGrid::forEachTarget(Fn fn) {
     const int first = m_fillStyle == 1 ? std::min(m_col, m_colSel) : m_col;
     const int last = m_fillStyle == 1 ? std::max(m_col, m_colSel) : m_col;
     for (int c = first; c <= last; ++c) {
@@ -179,32 +168,27 @@ template <typename Fn> void FlexGrid::forEachTarget(Fn fn)
     }
 }
 
-void FlexGrid::setText(const QString& text)
-{
+void FlexGrid::setText(const QString& text) {
     forEachTarget([&](QTableWidgetItem* it) { it->setText(text); });
 }
 
-QString FlexGrid::TextMatrix(int row, int col) const
-{
+QString FlexGrid::TextMatrix(int row, int col) const {
     const QTableWidgetItem* it = cell(row, col);
     return it != nullptr ? it->text() : QString();
 }
 
-void FlexGrid::setTextMatrix(int row, int col, const QString& text)
-{
+void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
     if (QTableWidgetItem* it = cell(row, col)) {
         it->setText(text);
     }
 }
 
-ColorValue FlexGrid::CellBackColor() const
-{
+ColorValue FlexGrid::CellBackColor() const {
     const QTableWidgetItem* it = cell(m_row, m_col);
     return it != nullptr ? it->data(kBackRole).toInt() : 0;
 }
 
-void FlexGrid::setCellBackColor(ColorValue color)
-{
+void FlexGrid::setCellBackColor(ColorValue color) {
     forEachTarget([&](QTableWidgetItem* it) {
         it->setData(kBackRole, color);
         // 0 is no colour of its own: the grid's default shows through.
@@ -212,22 +196,19 @@ void FlexGrid::setCellBackColor(ColorValue color)
     });
 }
 
-ColorValue FlexGrid::CellForeColor() const
-{
+ColorValue FlexGrid::CellForeColor() const {
     const QTableWidgetItem* it = cell(m_row, m_col);
     return it != nullptr ? it->data(kForeRole).toInt() : 0;
 }
 
-void FlexGrid::setCellForeColor(ColorValue color)
-{
+void FlexGrid::setCellForeColor(ColorValue color) {
     forEachTarget([&](QTableWidgetItem* it) {
         it->setData(kForeRole, color);
         it->setData(Qt::ForegroundRole, QColorOf(color));
     });
 }
 
-void FlexGrid::AddItem(const QString& text, int index)
-{
+void FlexGrid::AddItem(const QString& text, int index) {
     const int tableRow = std::clamp(index, 1, Rows()) - 1;
     insertRow(tableRow);
     fillRow(tableRow);
@@ -237,23 +218,22 @@ void FlexGrid::AddItem(const QString& text, int index)
     }
 }
 
-void FlexGrid::RemoveItem(int index)
-{
+void FlexGrid::RemoveItem(int index) {
     if (index >= 1 && index < Rows()) {
         removeRow(index - 1);
         m_row = std::min(m_row, Rows() - 1);
     }
 }
 
-int FlexGrid::ColWidth(int col) const
-{
+int FlexGrid::ColWidth(int col) const {
     return static_cast<int>(std::lround(PixelsToTwipsX(columnWidth(col))));
 }
 
-void FlexGrid::setColWidth(int col, int twips) { setColumnWidth(col, TwipsToPixelsX(twips)); }
+void FlexGrid::setColWidth(int col, int twips) {
+    setColumnWidth(col, TwipsToPixelsX(twips));
+}
 
-void FlexGrid::mousePressEvent(QMouseEvent* event)
-{
+void FlexGrid::mousePressEvent(QMouseEvent* event) {
     QTableWidget::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid()) {

@@ -46,7 +46,7 @@ public:
     void AddItem(const QString& text, int index);
     void RemoveItem(int index);
 
-    int ColWidth(int col) const;     // twips
+    int ColWidth(int col) const; // twips
     void setColWidth(int col, int twips);
 
     // Whether (row, col) lies in a selection of more than one cell (drawn highlighted).

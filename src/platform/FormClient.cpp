@@ -5,10 +5,11 @@
 
 #include <QMouseEvent>
 
-FormClient::FormClient(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+FormClient::FormClient(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
 
-void FormClient::mouseMoveEvent(QMouseEvent* event)
-{
+void FormClient::mouseMoveEvent(QMouseEvent* event) {
     // Moves that a child ignored bubble up here; only the bare window counts.
     if (childAt(event->position().toPoint()) != nullptr) {
         return;

@@ -8,18 +8,15 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-ColorValue ColorValueOf(const QColor& color)
-{
+ColorValue ColorValueOf(const QColor& color) {
     return static_cast<ColorValue>(color.red() | (color.green() << 8) | (color.blue() << 16));
 }
 
-QColor QColorOf(ColorValue value)
-{
+QColor QColorOf(ColorValue value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
-{
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -28,8 +25,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
     setScaleMode(kScaleTwips);
 }
 
-void PictureBox::setScaleMode(int mode)
-{
+void PictureBox::setScaleMode(int mode) {
     m_scaleMode = mode == kScalePixels ? kScalePixels : kScaleTwips;
     if (m_scaleMode == kScalePixels) {
         m_unitsPerPixelX = 1;
@@ -40,18 +36,15 @@ void PictureBox::setScaleMode(int mode)
     }
 }
 
-QPointF PictureBox::toPixels(float x, float y) const
-{
+QPointF PictureBox::toPixels(float x, float y) const {
     return {x / m_unitsPerPixelX, y / m_unitsPerPixelY};
 }
 
-QPointF PictureBox::fromPixels(QPointF pixels) const
-{
+QPointF PictureBox::fromPixels(QPointF pixels) const {
     return {pixels.x() * m_unitsPerPixelX, pixels.y() * m_unitsPerPixelY};
 }
 
-void PictureBox::setPicture(const QImage& picture)
-{
+void PictureBox::setPicture(const QImage& picture) {
     m_picture = picture;
     if (picture.isNull()) {
         m_canvas = QImage();
@@ -69,8 +62,7 @@ void PictureBox::setPicture(const QImage& picture)
     update();
 }
 
-void PictureBox::prepareCanvasForDrawing()
-{
+void PictureBox::prepareCanvasForDrawing() {
     const int w = std::max(m_canvas.width(), width());
     const int h = std::max(m_canvas.height(), height());
     if (m_canvas.width() == w && m_canvas.height() == h) {
@@ -85,8 +77,7 @@ void PictureBox::prepareCanvasForDrawing()
     m_canvas = grown;
 }
 
-QImage PictureBox::Image() const
-{
+QImage PictureBox::Image() const {
     QImage image(std::max(m_canvas.width(), width()), std::max(m_canvas.height(), height()),
                  QImage::Format_RGB32);
     image.fill(m_backColor);
@@ -97,8 +88,7 @@ QImage PictureBox::Image() const
     return image;
 }
 
-void PictureBox::Line(float x1, float y1, float x2, float y2)
-{
+void PictureBox::Line(float x1, float y1, float x2, float y2) {
     prepareCanvasForDrawing();
     if (!m_canvas.isNull()) {
         QPainter painter(&m_canvas);
@@ -113,8 +103,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2)
     update();
 }
 
-void PictureBox::Print(const QString& text)
-{
+void PictureBox::Print(const QString& text) {
     prepareCanvasForDrawing();
     QFont textFont = font();
     // Crisp glyphs: every pixel of the label is exactly the drawing colour.
@@ -132,32 +121,49 @@ void PictureBox::Print(const QString& text)
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent* event)
-{
+void PictureBox::setMarker(std::optional<QPointF> at) {
+    m_marker = at;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(rect(), m_backColor);
     if (!m_canvas.isNull()) {
         painter.drawImage(0, 0, m_canvas);
     }
+    if (m_marker) {
+        // Arms in black and white around the marked pixel, leaving the pixel itself visible.
+        const QPointF p =
+            toPixels(static_cast<float>(m_marker->x()), static_cast<float>(m_marker->y()));
+        const int x = static_cast<int>(std::floor(p.x()));
+        const int y = static_cast<int>(std::floor(p.y()));
+        const auto arms = [&](const QColor& color, int offset) {
+            painter.setPen(QPen(color, 0));
+            painter.drawLine(x - 6 + offset, y + offset, x - 2 + offset, y + offset);
+            painter.drawLine(x + 2 + offset, y + offset, x + 6 + offset, y + offset);
+            painter.drawLine(x + offset, y - 6 + offset, x + offset, y - 2 + offset);
+            painter.drawLine(x + offset, y + 2 + offset, x + offset, y + 6 + offset);
+        };
+        arms(Qt::white, 1);
+        arms(Qt::black, 0);
+    }
 }
 
-void PictureBox::mouseMoveEvent(QMouseEvent* event)
-{
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     const QPointF p = fromPixels(event->position());
     emit MouseMove(ButtonStateOf(event->buttons()), ShiftStateOf(event->modifiers()),
                    static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
+void PictureBox::mousePressEvent(QMouseEvent* event) {
     const QPointF p = fromPixels(event->position());
     emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
                    static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
-void PictureBox::keyPressEvent(QKeyEvent* event)
-{
+void PictureBox::keyPressEvent(QKeyEvent* event) {
     int keyCode = KeyCodeOf(event->key());
     if (keyCode == 0) {
         QWidget::keyPressEvent(event);

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 #include <cmath>
+#include <optional>
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -31,8 +32,7 @@ public:
 
     // Colour of what is shown at (x, y): picture and drawings together; -1 outside the drawing
     // area (and for coordinates that are not finite numbers).
-    ColorValue Point(float x, float y) const
-    {
+    ColorValue Point(float x, float y) const {
         const int ix = pixelIndex(x, m_unitsPerPixelX);
         const int iy = pixelIndex(y, m_unitsPerPixelY);
         if (ix < 0 || iy < 0 || ix >= width() || iy >= height()) {
@@ -60,6 +60,10 @@ public:
     // followed by a line end: the position moves to the left edge of the next line.
     void Print(const QString& text);
 
+    // A crosshair over the picture, not part of the persistent image (Point does not see it).
+    void setMarker(std::optional<QPointF> at);
+    std::optional<QPointF> marker() const { return m_marker; }
+
     // Conversions between the scale units and the widget's pixels.
     QPointF toPixels(float x, float y) const;
     QPointF fromPixels(QPointF pixels) const;
@@ -77,8 +81,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    static int pixelIndex(float v, float unitsPerPixel)
-    {
+    static int pixelIndex(float v, float unitsPerPixel) {
         const float p = std::floor(v / unitsPerPixel);
         // Far-off or non-finite coordinates are simply outside.
         if (!(p > -1.0e9f && p < 1.0e9f)) {
@@ -93,6 +96,7 @@ private:
     QColor m_backColor;
     ColorValue m_backValue = 0;
     ColorValue m_foreColor = 0;
+    std::optional<QPointF> m_marker; // scale units
     float m_currentX = 0;
     float m_currentY = 0;
     int m_scaleMode = kScaleTwips;

@@ -9,9 +9,7 @@ class PlatformError : public std::runtime_error {
 public:
     PlatformError(int number, const QString& description)
         : std::runtime_error(description.toStdString()), m_number(number),
-          m_description(description)
-    {
-    }
+          m_description(description) {}
     int number() const { return m_number; }
     const QString& description() const { return m_description; }
 

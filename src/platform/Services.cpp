@@ -7,8 +7,7 @@
 namespace {
 class QtFileDialog : public FileDialogService {
 public:
-    std::optional<QString> getOpenFileName(QWidget* parent, const OpenFileRequest& r) override
-    {
+    std::optional<QString> getOpenFileName(QWidget* parent, const OpenFileRequest& r) override {
         QFileDialog dialog(parent, r.title, r.initialDir);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(r.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -28,8 +27,7 @@ public:
 
 class QtMessageBox : public MessageBoxService {
 public:
-    void showMessage(QWidget* parent, const QString& text, const QString& caption) override
-    {
+    void showMessage(QWidget* parent, const QString& text, const QString& caption) override {
         // Message texts break lines with a bare carriage return.
         QString shown = text;
         shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -50,8 +48,7 @@ public:
 };
 } // namespace
 
-Services Services::qtDefaults()
-{
+Services Services::qtDefaults() {
     Services s;
     s.fileDialog = std::make_shared<QtFileDialog>();
     s.messageBox = std::make_shared<QtMessageBox>();

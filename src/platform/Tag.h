@@ -12,4 +12,6 @@ void SetTag(QObject* control, const QString& text);
 QString BoolText(bool value);
 // "True" (any case) or a non-zero number read as true; anything else as false.
 bool TextIsTrue(const QString& text);
-inline bool TagIsTrue(const QObject* control) { return TextIsTrue(Tag(control)); }
+inline bool TagIsTrue(const QObject* control) {
+    return TextIsTrue(Tag(control));
+}

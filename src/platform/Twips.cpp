@@ -6,8 +6,7 @@
 #include <cmath>
 
 namespace {
-double logicalDpi(bool horizontal)
-{
+double logicalDpi(bool horizontal) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return 96.0;
@@ -17,16 +16,27 @@ double logicalDpi(bool horizontal)
 }
 } // namespace
 
-double TwipsPerPixelX() { return 1440.0 / logicalDpi(true); }
-double TwipsPerPixelY() { return 1440.0 / logicalDpi(false); }
+double TwipsPerPixelX() {
+    return 1440.0 / logicalDpi(true);
+}
+double TwipsPerPixelY() {
+    return 1440.0 / logicalDpi(false);
+}
 
-int TwipsToPixelsX(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
-int TwipsToPixelsY(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
-double PixelsToTwipsX(double pixels) { return pixels * TwipsPerPixelX(); }
-double PixelsToTwipsY(double pixels) { return pixels * TwipsPerPixelY(); }
+int TwipsToPixelsX(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsPerPixelX()));
+}
+int TwipsToPixelsY(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsPerPixelY()));
+}
+double PixelsToTwipsX(double pixels) {
+    return pixels * TwipsPerPixelX();
+}
+double PixelsToTwipsY(double pixels) {
+    return pixels * TwipsPerPixelY();
+}
 
-void PlaceTwips(QWidget* widget, int left, int top, int width, int height)
-{
+void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
                         TwipsToPixelsY(height));
 }

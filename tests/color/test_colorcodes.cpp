@@ -18,28 +18,34 @@ private slots:
     void averageSquare();
 };
 
-void TestColorCodes::codes_data()
-{
+void TestColorCodes::codes_data() {
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("inverse");
     QTest::addColumn<QString>("inverseCode");
     QTest::addColumn<QString>("channels");
 
-    QTest::newRow("black") << 0 << "000000" << 16777215 << "FFFFFF" << " 0| 0| 0";
-    QTest::newRow("white") << 16777215 << "FFFFFF" << 0 << "000000" << " 255| 255| 255";
-    QTest::newRow("red") << 255 << "FF0000" << 16776960 << "00FFFF" << " 255| 0| 0";
-    QTest::newRow("green") << 65280 << "00FF00" << 16711935 << "FF00FF" << " 0| 255| 0";
-    QTest::newRow("blue") << 16711680 << "0000FF" << 65535 << "FFFF00" << " 0| 0| 255";
-    QTest::newRow("0x123456") << 1193046 << "563412" << 15584169 << "A9CBED" << " 86| 52| 18";
-    QTest::newRow("outside (-1)") << -1 << "FFFFFF" << -16777216 << "0000FF" << " 255| 255| 255";
-    QTest::newRow("one") << 1 << "010000" << 16777214 << "FEFFFF" << " 1| 0| 0";
+    QTest::newRow("black") << 0 << "000000" << 16777215 << "FFFFFF"
+                           << " 0| 0| 0";
+    QTest::newRow("white") << 16777215 << "FFFFFF" << 0 << "000000"
+                           << " 255| 255| 255";
+    QTest::newRow("red") << 255 << "FF0000" << 16776960 << "00FFFF"
+                         << " 255| 0| 0";
+    QTest::newRow("green") << 65280 << "00FF00" << 16711935 << "FF00FF"
+                           << " 0| 255| 0";
+    QTest::newRow("blue") << 16711680 << "0000FF" << 65535 << "FFFF00"
+                          << " 0| 0| 255";
+    QTest::newRow("0x123456") << 1193046 << "563412" << 15584169 << "A9CBED"
+                              << " 86| 52| 18";
+    QTest::newRow("outside (-1)") << -1 << "FFFFFF" << -16777216 << "0000FF"
+                                  << " 255| 255| 255";
+    QTest::newRow("one") << 1 << "010000" << 16777214 << "FEFFFF"
+                         << " 1| 0| 0";
     QTest::newRow("lowercase never") << 0xabcdef << "EFCDAB" << 0x543210 << "103254"
                                      << " 239| 205| 171";
 }
 
-void TestColorCodes::codes()
-{
+void TestColorCodes::codes() {
     QFETCH(int, value);
     QFETCH(QString, code);
     QFETCH(int, inverse);
@@ -54,8 +60,7 @@ void TestColorCodes::codes()
     QCOMPARE(NumberText(ch.red) + '|' + NumberText(ch.green) + '|' + NumberText(ch.blue), channels);
 }
 
-void TestColorCodes::numberText_data()
-{
+void TestColorCodes::numberText_data() {
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("text");
     QTest::newRow("zero") << 0 << " 0";
@@ -64,8 +69,7 @@ void TestColorCodes::numberText_data()
     QTest::newRow("negative") << -4 << "-4";
 }
 
-void TestColorCodes::numberText()
-{
+void TestColorCodes::numberText() {
     QFETCH(int, value);
     QFETCH(QString, text);
     QCOMPARE(NumberText(value), text);
@@ -73,8 +77,7 @@ void TestColorCodes::numberText()
 
 // The averaging of a square, on a scripted grid of samples: per channel, only samples inside,
 // rounded to nearest; nothing inside reads as a point outside.
-void TestColorCodes::averageSquare_data()
-{
+void TestColorCodes::averageSquare_data() {
     QTest::addColumn<std::vector<int>>("samples"); // row-major 3x3 around the centre, -1 outside
     QTest::addColumn<int>("radius");
     QTest::addColumn<QString>("code");
@@ -93,8 +96,7 @@ void TestColorCodes::averageSquare_data()
     QTest::newRow("radius clamped to 5") << std::vector<int>(9, 0x00FF00) << 99 << "00FF00";
 }
 
-void TestColorCodes::averageSquare()
-{
+void TestColorCodes::averageSquare() {
     QFETCH(std::vector<int>, samples);
     QFETCH(int, radius);
     QFETCH(QString, code);

@@ -16,8 +16,7 @@ constexpr quint32 kWhite = 0xFFFFFF;
 constexpr quint32 kBlack = 0x000000;
 
 // A 40x30 picture: white, a red pixel at (5, 5), a white pixel in black at (20, 10).
-QImage readoutPicture()
-{
+QImage readoutPicture() {
     QImage image = SolidPicture(40, 30, kWhite);
     SetPixelValue(image, 5, 5, kRed);
     for (int y = 9; y <= 11; ++y) {
@@ -41,8 +40,7 @@ private slots:
     void pointerToPictureUsesRealGeometry();
 };
 
-void TestReadout::readsUnderPointer_data()
-{
+void TestReadout::readsUnderPointer_data() {
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("radius");
@@ -56,8 +54,7 @@ void TestReadout::readsUnderPointer_data()
     QTest::newRow("beyond the picture: the surface's background") << 200 << 40 << 0 << "BACK";
 }
 
-void TestReadout::readsUnderPointer()
-{
+void TestReadout::readsUnderPointer() {
     QFETCH(int, x);
     QFETCH(int, y);
     QFETCH(int, radius);
@@ -75,8 +72,7 @@ void TestReadout::readsUnderPointer()
     QCOMPARE(w.form->txtCursor->pos(), QPoint(x + 10, y + 20));
 }
 
-void TestReadout::hidesOverBareWindowOnly()
-{
+void TestReadout::hidesOverBareWindowOnly() {
     TestWindow w(readoutPicture());
     w.pointAt(5, 5);
     QVERIFY(w.form->txtCursor->isVisible());
@@ -94,8 +90,7 @@ void TestReadout::hidesOverBareWindowOnly()
     QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#FFFFFF"));
 }
 
-void TestReadout::radiusChange_data()
-{
+void TestReadout::radiusChange_data() {
     QTest::addColumn<bool>("suppressed");
     QTest::addColumn<bool>("pointerOverPicture");
     QTest::addColumn<QString>("readout");
@@ -110,8 +105,7 @@ void TestReadout::radiusChange_data()
     QTest::newRow("suppressed at start-up") << true << true << "#000000" << QPoint(30, 29);
 }
 
-void TestReadout::radiusChange()
-{
+void TestReadout::radiusChange() {
     QFETCH(bool, suppressed);
     QFETCH(bool, pointerOverPicture);
     QFETCH(QString, readout);
@@ -139,8 +133,7 @@ void TestReadout::radiusChange()
     QCOMPARE(w.form->picColor->hasFocus(), !suppressed);
 }
 
-void TestReadout::pointerToPictureUsesRealGeometry()
-{
+void TestReadout::pointerToPictureUsesRealGeometry() {
     TestWindow w(readoutPicture());
     // Wherever the window stands, the picture's own top-left pixel maps to (0, 0).
     for (const QPoint& at : {QPoint(40, 30), QPoint(300, 211)}) {

@@ -6,8 +6,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-std::optional<QString> ScriptedFileDialog::getOpenFileName(QWidget*, const OpenFileRequest& r)
-{
+std::optional<QString> ScriptedFileDialog::getOpenFileName(QWidget*, const OpenFileRequest& r) {
     requests.push_back(r);
     if (answers.empty()) {
         return std::nullopt;
@@ -20,13 +19,11 @@ std::optional<QString> ScriptedFileDialog::getOpenFileName(QWidget*, const OpenF
     return answer;
 }
 
-void RecordingMessageBox::showMessage(QWidget*, const QString& text, const QString& caption)
-{
+void RecordingMessageBox::showMessage(QWidget*, const QString& text, const QString& caption) {
     messages.push_back({text, caption});
 }
 
-void ScriptedPointer::setPos(QPoint p)
-{
+void ScriptedPointer::setPos(QPoint p) {
     if (!movable) {
         return;
     }
@@ -44,13 +41,11 @@ void ScriptedPointer::setPos(QPoint p)
     QApplication::sendEvent(target, &move);
 }
 
-void RecordingHelpViewer::showHelp(QWidget*, const QString& file, int context)
-{
+void RecordingHelpViewer::showHelp(QWidget*, const QString& file, int context) {
     requests.push_back({file, context});
 }
 
-Services TestServices::services() const
-{
+Services TestServices::services() const {
     Services s;
     s.fileDialog = fileDialog;
     s.messageBox = messageBox;
@@ -59,8 +54,7 @@ Services TestServices::services() const
     return s;
 }
 
-TestWindow::TestWindow(const QImage& picture)
-{
+TestWindow::TestWindow(const QImage& picture) {
     form = std::make_unique<frmHuemark>(fakes.services());
     form->Form_Load();
     form->move(40, 30);
@@ -74,21 +68,21 @@ TestWindow::TestWindow(const QImage& picture)
     }
 }
 
-QPoint TestWindow::screenPointOf(int pictureX, int pictureY) const
-{
+QPoint TestWindow::screenPointOf(int pictureX, int pictureY) const {
     return form->picColor->mapToGlobal(QPoint(pictureX, pictureY));
 }
 
-void TestWindow::pointAt(int x, int y) { fakes.pointer->setPos(screenPointOf(x, y)); }
+void TestWindow::pointAt(int x, int y) {
+    fakes.pointer->setPos(screenPointOf(x, y));
+}
 
-QImage SolidPicture(int width, int height, quint32 colorValue)
-{
+QImage SolidPicture(int width, int height, quint32 colorValue) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(colorValue & 0xFF, (colorValue >> 8) & 0xFF, (colorValue >> 16) & 0xFF));
     return image;
 }
 
-void SetPixelValue(QImage& image, int x, int y, quint32 colorValue)
-{
-    image.setPixel(x, y, qRgb(colorValue & 0xFF, (colorValue >> 8) & 0xFF, (colorValue >> 16) & 0xFF));
+void SetPixelValue(QImage& image, int x, int y, quint32 colorValue) {
+    image.setPixel(x, y,
+                   qRgb(colorValue & 0xFF, (colorValue >> 8) & 0xFF, (colorValue >> 16) & 0xFF));
 }
