@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 ColorValue ColorValueOf(const QColor& color) {
     return static_cast<ColorValue>(color.red() | (color.green() << 8) | (color.blue() << 16));
@@ -96,7 +97,11 @@ void PictureBox::Line(float x1, float y1, float x2, float y2) {
         painter.setPen(QPen(QColorOf(m_foreColor), 0));
         // Pixel centres, so that (x, y) names the pixel whose top-left corner is there.
         const QPointF offset(0.5, 0.5);
-        painter.drawLine(toPixels(x1, y1) + offset, toPixels(x2, y2) + offset);
+        const QPointF end = toPixels(x2, y2);
+        painter.drawLine(toPixels(x1, y1) + offset, end + offset);
+        // Both ends belong to the line, even a line of no length.
+        painter.drawPoint(QPoint(static_cast<int>(std::floor(std::clamp(end.x(), -1e6, 1e6))),
+                                 static_cast<int>(std::floor(std::clamp(end.y(), -1e6, 1e6)))));
     }
     m_currentX = x2;
     m_currentY = y2;
@@ -137,8 +142,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         // Arms in black and white around the marked pixel, leaving the pixel itself visible.
         const QPointF p =
             toPixels(static_cast<float>(m_marker->x()), static_cast<float>(m_marker->y()));
-        const int x = static_cast<int>(std::floor(p.x()));
-        const int y = static_cast<int>(std::floor(p.y()));
+        const int x = static_cast<int>(std::floor(std::clamp(p.x(), -1e6, 1e6)));
+        const int y = static_cast<int>(std::floor(std::clamp(p.y(), -1e6, 1e6)));
         const auto arms = [&](const QColor& color, int offset) {
             painter.setPen(QPen(color, 0));
             painter.drawLine(x - 6 + offset, y + offset, x - 2 + offset, y + offset);

@@ -22,6 +22,9 @@ public:
     // empty picture. An opaque 32-bit picture is shown without a copy until something is drawn.
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
+    // The pixels on show without the background beyond them; shares the picture's buffer until
+    // something is drawn.
+    const QImage& shownImage() const { return m_canvas; }
 
     // The persistent image: the background, the picture and the drawings, covering at least the
     // drawing area.

@@ -1,0 +1,167 @@
+// The picture surface: what Point answers where, the persistent image and its drawings, and the
+// pixel buffer it shares with the clean picture until something is drawn.
+
+#include "platform/PictureBox.h"
+
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+namespace {
+// A 4x3 picture, every pixel its own colour: red = 10x + y + 1.
+QImage smallPicture() {
+    QImage image(4, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            image.setPixel(x, y, qRgb(10 * x + y + 1, 0, 0));
+        }
+    }
+    return image;
+}
+
+std::unique_ptr<PictureBox> makeBox(const QImage& picture, QSize size = QSize(10, 8)) {
+    auto box = std::make_unique<PictureBox>();
+    box->setScaleMode(PictureBox::kScalePixels);
+    box->resize(size);
+    box->setPicture(picture);
+    return box;
+}
+
+QRect boundsOfColor(const PictureBox& box, ColorValue color) {
+    QRect bounds;
+    for (int y = 0; y < box.height(); ++y) {
+        for (int x = 0; x < box.width(); ++x) {
+            if (box.Point(static_cast<float>(x), static_cast<float>(y)) == color) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+} // namespace
+
+class TestPictureBox : public QObject {
+    Q_OBJECT
+private slots:
+    void point_data();
+    void point();
+    void drawingsPersistUntilNewPicture();
+    void sharesPictureUntilDrawn();
+    void printPlacesTextTopLeft();
+    void transparentPartsShowBackground();
+    void drawingBeyondPictureAndAfterResize();
+    void twipsScale();
+};
+
+void TestPictureBox::point_data() {
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    QTest::addColumn<int>("expected"); // -2 stands for the background colour
+
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    QTest::newRow("top-left pixel") << 0.0f << 0.0f << 1;
+    QTest::newRow("bottom-right pixel") << 3.0f << 2.0f << 33;
+    QTest::newRow("fraction stays in its pixel") << 1.7f << 0.2f << 11;
+    QTest::newRow("beyond the picture, inside the box") << 6.0f << 1.0f << -2;
+    QTest::newRow("last pixel of the box") << 9.0f << 7.0f << -2;
+    QTest::newRow("left of the box") << -0.5f << 1.0f << -1;
+    QTest::newRow("right of the box") << 10.0f << 1.0f << -1;
+    QTest::newRow("below the box") << 1.0f << 8.0f << -1;
+    QTest::newRow("far off") << 1.0e12f << -3.0e11f << -1;
+    QTest::newRow("not a number") << nan << 1.0f << -1;
+    QTest::newRow("infinite") << 1.0f << inf << -1;
+}
+
+void TestPictureBox::point() {
+    QFETCH(float, x);
+    QFETCH(float, y);
+    QFETCH(int, expected);
+    auto box = makeBox(smallPicture());
+    QCOMPARE(box->Point(x, y), expected == -2 ? box->BackColor() : expected);
+}
+
+void TestPictureBox::drawingsPersistUntilNewPicture() {
+    auto box = makeBox(smallPicture(), QSize(40, 30));
+    box->setForeColor(0x00FF00);
+    box->Line(1, 1, 10, 20);
+    QCOMPARE(box->Point(1, 1), 0x00FF00);
+    QCOMPARE(box->Point(10, 20), 0x00FF00); // beyond the picture: the drawing still shows
+    QCOMPARE(box->CurrentX(), 10.0f);
+    QCOMPARE(box->CurrentY(), 20.0f);
+
+    // A repaint shows the drawing too.
+    const QImage shown = box->grab().toImage();
+    QCOMPARE(shown.pixelColor(10, 20), QColor(0, 255, 0));
+    QCOMPARE(box->Image().pixelColor(1, 1), QColor(0, 255, 0));
+
+    // A new picture discards the drawings.
+    box->setPicture(smallPicture());
+    QCOMPARE(box->Point(1, 1), 12);
+    QCOMPARE(box->Point(10, 20), box->BackColor());
+}
+
+void TestPictureBox::sharesPictureUntilDrawn() {
+    const QImage clean = smallPicture();
+    auto box = makeBox(clean);
+    QCOMPARE(box->shownImage().constBits(), clean.constBits());
+
+    box->setForeColor(0xFFFFFF);
+    box->Line(0, 0, 3, 0);
+    QVERIFY(box->shownImage().constBits() != clean.constBits());
+    QCOMPARE(clean.pixel(0, 0), qRgb(1, 0, 0)); // the clean picture is untouched
+}
+
+void TestPictureBox::printPlacesTextTopLeft() {
+    auto box = makeBox(QImage(), QSize(200, 60));
+    box->setForeColor(0x0000FF);
+    box->setCurrentX(30);
+    box->setCurrentY(12);
+    box->Print(QStringLiteral("FF0000"));
+
+    const QRect text = boundsOfColor(*box, 0x0000FF);
+    QVERIFY(!text.isEmpty());
+    QVERIFY2(text.left() >= 30 && text.left() <= 33, qPrintable(QString::number(text.left())));
+    QVERIFY2(text.top() >= 12 && text.top() <= 18, qPrintable(QString::number(text.top())));
+    // No background box: between the glyphs the surface keeps its colour.
+    QCOMPARE(box->Point(static_cast<float>(text.left()), 12), box->BackColor());
+    // A line end: the next text would start at the left edge, one line lower.
+    QCOMPARE(box->CurrentX(), 0.0f);
+    QVERIFY(box->CurrentY() > static_cast<float>(text.bottom()));
+}
+
+void TestPictureBox::transparentPartsShowBackground() {
+    QImage picture(2, 1, QImage::Format_ARGB32_Premultiplied);
+    picture.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    picture.setPixel(1, 0, qRgba(0, 0, 255, 255));
+    auto box = makeBox(picture);
+    QCOMPARE(box->Point(0, 0), box->BackColor());
+    QCOMPARE(box->Point(1, 0), 0xFF0000);
+}
+
+void TestPictureBox::drawingBeyondPictureAndAfterResize() {
+    auto box = makeBox(smallPicture(), QSize(20, 20));
+    box->setForeColor(0x0000FF);
+    box->Line(15, 15, 15, 15);
+    box->resize(60, 60);
+    // The drawing survives the resize, and the newly shown area is background.
+    QCOMPARE(box->Point(15, 15), 0x0000FF);
+    QCOMPARE(box->Point(50, 50), box->BackColor());
+    box->Line(50, 50, 50, 50);
+    QCOMPARE(box->Point(50, 50), 0x0000FF);
+    QCOMPARE(box->Point(15, 15), 0x0000FF);
+    QCOMPARE(box->Point(2, 1), 22);
+}
+
+void TestPictureBox::twipsScale() {
+    PictureBox box;
+    box.resize(10, 8);
+    box.setPicture(smallPicture());
+    QCOMPARE(box.ScaleMode(), PictureBox::kScaleTwips); // the default until start-up sets pixels
+    QCOMPARE(box.Point(15 * 2, 15 * 1), 22);            // 15 twips a pixel at 96 DPI
+    box.setScaleMode(PictureBox::kScalePixels);
+    QCOMPARE(box.Point(2, 1), 22);
+}
+
+QTEST_MAIN(TestPictureBox)
+#include "test_picturebox.moc"
