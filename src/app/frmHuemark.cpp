@@ -94,6 +94,7 @@ void frmHuemark::createControls() {
     hscNeighbors->setRange(0, 32767);
     hscNeighbors->setSingleStep(1);
     hscNeighbors->setPageStep(1);
+    hscNeighbors->setFocusPolicy(Qt::TabFocus);
     PlaceTwips(hscNeighbors, 0, 240, 735, 255);
 
     txtNeighbors = makeTextBox(fraNeighbors, QStringLiteral("5"), QStringLiteral("txtNeighbors"));
