@@ -29,9 +29,9 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
     txtCursor->move(widgetCoordinate(boxAt.x()), widgetCoordinate(boxAt.y()));
     txtCursor->setVisible(true);
 
-    const int radius = hscNeighbors->value();
+    const int radius = std::clamp(hscNeighbors->value(), kMinRadius, kMaxRadius);
     const ColorValue c =
-        AverageSquare([this](float px, float py) { return picColor->Point(px, py); }, x, y, radius);
+        radius == 0 ? picColor->Point(x, y) : AverageOf(picColor->SumSquare(x, y, radius));
     txtCursor->setText(QLatin1Char('#') + ColorToWeb(c));
 }
 

@@ -45,6 +45,52 @@ QPointF PictureBox::fromPixels(QPointF pixels) const {
     return {pixels.x() * m_unitsPerPixelX, pixels.y() * m_unitsPerPixelY};
 }
 
+ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
+    if (m_scaleMode != kScalePixels) {
+        return ::SumSquare([this](float px, float py) { return Point(px, py); }, x, y, radius);
+    }
+    const int n = std::clamp(radius, kMinRadius, kMaxRadius);
+    const float fx = std::floor(x);
+    const float fy = std::floor(y);
+    // Far-off or non-finite: every sample is outside.
+    if (!(fx > -1.0e6f && fx < 1.0e6f && fy > -1.0e6f && fy < 1.0e6f)) {
+        return {};
+    }
+    const int cx = static_cast<int>(fx);
+    const int cy = static_cast<int>(fy);
+    // The square clipped to the drawing area; of that, the part the canvas covers is read from
+    // its scan lines and the rest shows the background.
+    const int x0 = std::max(cx - n, 0);
+    const int x1 = std::min(cx + n, width() - 1);
+    const int y0 = std::max(cy - n, 0);
+    const int y1 = std::min(cy + n, height() - 1);
+    ChannelSums sums;
+    if (x0 > x1 || y0 > y1) {
+        return sums;
+    }
+    const int canvasX1 = std::min(x1, m_canvas.width() - 1);
+    for (int row = y0; row <= y1; ++row) {
+        int x = x0;
+        if (row < m_canvas.height() && x0 <= canvasX1) {
+            const auto* line = reinterpret_cast<const QRgb*>(m_canvas.constScanLine(row));
+            for (; x <= canvasX1; ++x) {
+                sums.red += qRed(line[x]);
+                sums.green += qGreen(line[x]);
+                sums.blue += qBlue(line[x]);
+            }
+            sums.count += canvasX1 - x0 + 1;
+        }
+        const int background = x1 - x + 1;
+        if (background > 0) {
+            sums.red += static_cast<std::int64_t>(background) * (m_backValue & 0xFF);
+            sums.green += static_cast<std::int64_t>(background) * ((m_backValue >> 8) & 0xFF);
+            sums.blue += static_cast<std::int64_t>(background) * ((m_backValue >> 16) & 0xFF);
+            sums.count += background;
+        }
+    }
+    return sums;
+}
+
 void PictureBox::setPicture(const QImage& picture) {
     m_picture = picture;
     if (picture.isNull()) {

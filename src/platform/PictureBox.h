@@ -4,6 +4,7 @@
 // Coordinates are in the surface's scale units (pixels once ScaleMode is 3).
 
 #include "color/ColorCodes.h"
+#include "color/Sampling.h"
 
 #include <QImage>
 #include <QWidget>
@@ -47,6 +48,10 @@ public:
         }
         return m_backValue;
     }
+
+    // The channel sums of the (2n+1)^2 square centred on (x, y), as SumSquare over Point would
+    // give them, read straight from the scan lines.
+    ChannelSums SumSquare(float x, float y, int radius) const;
 
     ColorValue ForeColor() const { return m_foreColor; }
     void setForeColor(ColorValue color) { m_foreColor = color; }

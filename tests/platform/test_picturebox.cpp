@@ -51,6 +51,8 @@ private slots:
     void transparentPartsShowBackground();
     void drawingBeyondPictureAndAfterResize();
     void twipsScale();
+    void sumSquareMatchesPointByPoint_data();
+    void sumSquareMatchesPointByPoint();
 };
 
 void TestPictureBox::point_data() {
@@ -161,6 +163,54 @@ void TestPictureBox::twipsScale() {
     QCOMPARE(box.Point(15 * 2, 15 * 1), 22);            // 15 twips a pixel at 96 DPI
     box.setScaleMode(PictureBox::kScalePixels);
     QCOMPARE(box.Point(2, 1), 22);
+}
+
+// The scan-line sums the read-out uses must equal summing Point sample by sample, wherever the
+// square lies: inside, across the picture's edge, across the box's edge, or fully outside.
+void TestPictureBox::sumSquareMatchesPointByPoint_data() {
+    QTest::addColumn<QSize>("boxSize");
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("picture fills the box") << QSize(30, 20) << QSize(30, 20) << false;
+    QTest::newRow("picture smaller than the box") << QSize(30, 20) << QSize(12, 7) << false;
+    QTest::newRow("picture larger than the box") << QSize(30, 20) << QSize(50, 40) << false;
+    QTest::newRow("with a drawing") << QSize(30, 20) << QSize(12, 7) << true;
+    QTest::newRow("empty picture") << QSize(30, 20) << QSize() << false;
+}
+
+void TestPictureBox::sumSquareMatchesPointByPoint() {
+    QFETCH(QSize, boxSize);
+    QFETCH(QSize, pictureSize);
+    QFETCH(bool, drawn);
+    QImage picture;
+    if (pictureSize.isValid()) {
+        picture = QImage(pictureSize, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                picture.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x * y) % 256));
+            }
+        }
+    }
+    auto box = makeBox(picture, boxSize);
+    if (drawn) {
+        box->setForeColor(0x00FFFF);
+        box->Line(2, 2, 25, 18);
+    }
+    for (int radius : {1, 3, 5}) {
+        for (int y = -7; y <= boxSize.height() + 6; y += 3) {
+            for (int x = -7; x <= boxSize.width() + 6; x += 2) {
+                const float fx = static_cast<float>(x) + 0.25f;
+                const float fy = static_cast<float>(y);
+                const ChannelSums slow = SumSquare(
+                    [&](float px, float py) { return box->Point(px, py); }, fx, fy, radius);
+                const ChannelSums fast = box->SumSquare(fx, fy, radius);
+                QVERIFY2(
+                    fast.red == slow.red && fast.green == slow.green && fast.blue == slow.blue &&
+                        fast.count == slow.count,
+                    qPrintable(QStringLiteral("at %1,%2 radius %3").arg(x).arg(y).arg(radius)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestPictureBox)
