@@ -86,6 +86,12 @@ void frmHuemark::createControls() {
     fraNeighbors->setObjectName(QStringLiteral("fraNeighbors"));
     fraNeighbors->setToolTip(QStringLiteral("Average over adjacent pixels"));
     fraNeighbors->setFlat(true);
+    // The radius box sits over the frame's top-left corner, in front of the caption, so the
+    // radius reads as the caption's first word: the caption starts where that box ends.
+    fraNeighbors->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: none; border-top: 1px solid palette(mid); margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 9px; padding: 0px; }"));
     PlaceTwips(fraNeighbors, 1440, 120, 855, 495);
 
     hscNeighbors = new QScrollBar(Qt::Horizontal, fraNeighbors);
@@ -101,6 +107,8 @@ void frmHuemark::createControls() {
     txtNeighbors->setToolTip(QStringLiteral("Average over adjacent pixels"));
     txtNeighbors->setReadOnly(true);
     txtNeighbors->setFocusPolicy(Qt::NoFocus);
+    txtNeighbors->setFrame(false);
+    txtNeighbors->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setColors(txtNeighbors, QColor(0xC8, 0xC8, 0xC8), Qt::black);
     PlaceTwips(txtNeighbors, 0, 0, 135, 285);
 

@@ -38,6 +38,7 @@ private slots:
     void radiusChange_data();
     void radiusChange();
     void pointerToPictureUsesRealGeometry();
+    void radiusBeyondRangeReadsAtMostRadiusFive();
 };
 
 void TestReadout::readsUnderPointer_data() {
@@ -144,6 +145,23 @@ void TestReadout::pointerToPictureUsesRealGeometry() {
     // A pointer far outside the window gives far-off coordinates that read as outside.
     const QPointF far = w.form->PointerToPicture(QPoint(-30000, 90000));
     QCOMPARE(w.form->picColor->Point(static_cast<float>(far.x()), static_cast<float>(far.y())), -1);
+}
+
+void TestReadout::radiusBeyondRangeReadsAtMostRadiusFive() {
+    // Before start-up narrows its range the scroll bar takes any value; the read-out still
+    // samples at most the 11x11 square.
+    TestServices fakes;
+    frmHuemark form(fakes.services());
+    form.picColor->setScaleMode(PictureBox::kScalePixels);
+    form.picColor->setPicture(readoutPicture());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    SetTag(form.hscNeighbors, BoolText(true));
+    form.hscNeighbors->setValue(30000);
+    QCOMPARE(form.txtNeighbors->text(), QStringLiteral(" 30000"));
+    form.picColor_MouseMove(0, 0, 20, 10);
+    // 121 samples around (20, 10): 8 black, the rest white.
+    QCOMPARE(form.txtCursor->text(), QStringLiteral("#EEEEEE"));
 }
 
 QTEST_MAIN(TestReadout)
