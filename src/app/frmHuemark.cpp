@@ -85,6 +85,7 @@ void frmHuemark::createControls() {
     fraNeighbors = new QGroupBox(QStringLiteral(" average"), client);
     fraNeighbors->setObjectName(QStringLiteral("fraNeighbors"));
     fraNeighbors->setToolTip(QStringLiteral("Average over adjacent pixels"));
+    fraNeighbors->setAccessibleName(QStringLiteral("Average"));
     fraNeighbors->setFlat(true);
     // The radius box sits over the frame's top-left corner, in front of the caption, so the
     // radius reads as the caption's first word: the caption starts where that box ends.
@@ -105,6 +106,7 @@ void frmHuemark::createControls() {
 
     txtNeighbors = makeTextBox(fraNeighbors, QStringLiteral("5"), QStringLiteral("txtNeighbors"));
     txtNeighbors->setToolTip(QStringLiteral("Average over adjacent pixels"));
+    txtNeighbors->setAccessibleName(QStringLiteral("Averaging radius value"));
     txtNeighbors->setReadOnly(true);
     txtNeighbors->setFocusPolicy(Qt::NoFocus);
     txtNeighbors->setFrame(false);
@@ -163,6 +165,7 @@ void frmHuemark::createControls() {
 
     // The read-out floats over the picture; the pointer passes through it to the picture.
     txtCursor = makeTextBox(picColor, QStringLiteral("#FFFFFF"), QStringLiteral("txtCursor"));
+    txtCursor->setAccessibleName(QStringLiteral("Colour under pointer"));
     txtCursor->setReadOnly(true);
     txtCursor->setFocusPolicy(Qt::NoFocus);
     txtCursor->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,0 +1,365 @@
+#!/usr/bin/python3
+"""End-to-end cases: the real program on a private X server, driven as a user drives it.
+
+Usage: run_e2e.py --binary PATH [--case NAME ...]   (all cases when none is named)
+
+Each case starts a fresh session (X server, buses, clipboard, program with an empty HOME),
+runs its table of steps and ends the program with its Exit button. On failure it prints what
+was seen and saves a screenshot as e2e-<case>-failure.png in the working directory.
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+import time
+import traceback
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import harness  # noqa: E402
+from harness import E2EFailure, parse_web, quadrant_pixels, web, write_picture  # noqa: E402
+
+RED, GREEN, BLUE, YELLOW = (255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 0)
+BLACK, WHITE = (0, 0, 0), (255, 255, 255)
+
+# The picture on the clipboard at start-up: 200x100, split at x=100 and y=50.
+START_PICTURE = (200, 100, (RED, GREEN, BLUE, YELLOW))
+
+
+def inverse(rgb):
+    return tuple(255 - c for c in rgb)
+
+
+def channels_text(rgb):
+    return [" %d" % c for c in rgb]
+
+
+def quadrant_centres(width, height):
+    """Picture pixels in the middle of each quadrant, in the order quadrant_pixels takes colours."""
+    hw, hh = width // 2, height // 2
+    return [(hw // 2, hh // 2), (hw + hw // 2, hh // 2), (hw // 2, hh + hh // 2),
+            (hw + hw // 2, hh + hh // 2)]
+
+
+class Case:
+    """Counts checks and carries the session through one case."""
+
+    def __init__(self, session):
+        self.s = session
+        self.passed = 0
+
+    def ok(self, description):
+        self.passed += 1
+        print("ok %d - %s" % (self.passed, description), flush=True)
+
+    def picture_file(self, name, width, height, colors):
+        path = os.path.join(self.s.tmp, name)
+        write_picture(path, quadrant_pixels(width, height, colors))
+        return path
+
+    def start(self, picture=START_PICTURE):
+        width, height, colors = picture
+        self.s.set_clipboard_picture(self.picture_file("start.png", width, height, colors))
+        self.s.start_program()
+
+    def expect_readout_at(self, px, py, expected, tolerance=0):
+        """Points at picture pixel (px, py) and waits for the read-out to show the colour there,
+        standing 10 px right of and 20 px below the pointer so it never hides that pixel."""
+        s = self.s
+        x, y = s.screen_point(px, py)
+        s.move_pointer(x, y)
+        box = s.readout()
+        at = (x + harness.READOUT_DX, y + harness.READOUT_DY)
+        seen = {}
+
+        def matches():
+            # The box moves and its text changes in one step: once it stands at the new place,
+            # its text is the new one.
+            seen["text"], seen["at"] = s.text_of(box), s.extents(box)[:2]
+            seen["showing"] = s.is_showing(box)
+            color = parse_web(seen["text"])
+            close = color is not None and all(abs(a - b) <= tolerance for a, b in zip(color, expected))
+            return close and seen["at"] == at and seen["showing"]
+
+        try:
+            s.wait_for(matches, "read-out %s at picture pixel %r" % (web(expected), (px, py)))
+        except E2EFailure as e:
+            raise E2EFailure("%s\n  read-out text %r at %r (expected at %r), showing: %s" % (
+                e, seen.get("text"), seen.get("at"), at, seen.get("showing")))
+        return seen["text"]
+
+    def open_file(self, path):
+        """Ctrl+I, the full path typed into the file dialog's name field, Enter; waits for the
+        title to become the path."""
+        s = self.s
+        before = set(s.program_windows())
+        s.keys("ctrl+i")
+        dialog = s.wait_for(lambda: sorted(set(s.program_windows()) - before), "the file dialog")[0]
+        s.wait_for(lambda: s.top_level("dialog"), "the file dialog in the accessibility tree")
+        s.type_text(path, window_id=dialog)
+        s.keys("Return", window_id=dialog)
+        s.wait_for(lambda: dialog not in s.program_windows(), "the file dialog to close")
+        s.wait_for(s.title, "the window title", expect=path)
+
+    def readout_at(self, px, py):
+        """Points at picture pixel (px, py) and returns the read-out once it has followed."""
+        s = self.s
+        x, y = s.screen_point(px, py)
+        s.move_pointer(x, y)
+        box = s.readout()
+        at = (x + harness.READOUT_DX, y + harness.READOUT_DY)
+        return s.wait_for(lambda: s.text_of(box) if s.extents(box)[:2] == at else None,
+                          "the read-out box at %r" % (at,))
+
+    def set_radius(self, radius):
+        """Page Down to the smallest radius, then Page Up to the one wanted (0 to 5)."""
+        s = self.s
+        # Going past and back makes sure the radius changes at least once, whatever it was.
+        keys = ["Next"] * 5 + ["Prior"] * 5 if radius == 5 else (
+            ["Next"] * 5 + ["Prior"] * (radius + 1) + ["Next"])
+        s.keys(*keys)
+        s.wait_for(lambda: s.text_of(s.radius_text()), "the radius text", expect="%2d" % radius)
+
+
+# ---------------------------------------------------------------------------------------------
+
+
+def case_readout(c):
+    """The read-out box follows the pointer over the start-up picture and shows the colour under
+    it, averaged over the radius square."""
+    s = c.s
+    c.start()
+
+    # Far enough inside each quadrant for any radius.
+    for px, py, color in [(50, 25, RED), (150, 25, GREEN), (50, 70, BLUE), (150, 70, YELLOW)]:
+        c.expect_readout_at(px, py, color)
+        c.ok("read-out %s at %r, box 10 px right and 20 px below the pointer" % (web(color), (px, py)))
+
+    # Radius 0 reads single pixels: both sides of each boundary and the picture's corners.
+    c.set_radius(0)
+    c.ok("Page Down to radius 0 shows ' 0'")
+    for px, py, color in [(99, 25, RED), (100, 25, GREEN), (99, 49, RED), (99, 50, BLUE),
+                          (100, 50, YELLOW), (0, 0, RED), (199, 0, GREEN), (0, 75, BLUE)]:
+        c.expect_readout_at(px, py, color)
+        c.ok("radius 0: %s at %r" % (web(color), (px, py)))
+
+    # Radius 1 averages the 3x3 square per channel; samples off the surface are left out.
+    c.set_radius(1)
+    c.ok("Page Up to radius 1 shows ' 1'")
+    for px, py, color, why in [
+            (99, 25, (170, 85, 0), "six red and three green samples"),
+            (100, 49, (113, 170, 28), "red, green, blue and yellow samples"),
+            (0, 0, RED, "only the four samples on the surface"),
+            (50, 25, RED, "a flat area")]:
+        c.expect_readout_at(px, py, color)
+        c.ok("radius 1: %s at %r (%s)" % (web(color), (px, py), why))
+
+    # Off the picture, on the window's client area, the box hides; back over it, it shows again.
+    x, y, w, h = s.picture_origin()
+    s.move_pointer(x + 20, y + h + 3)
+    box = s.readout()
+    s.wait_for(lambda: not s.is_showing(box), "the read-out to hide off the picture")
+    c.ok("the read-out hides when the pointer leaves the picture")
+    c.expect_readout_at(150, 70, YELLOW)
+    c.ok("the read-out shows again over the picture")
+
+    s.exit_program()
+    c.ok("Exit ends the program with code 0")
+
+
+def case_paste(c):
+    """Paste replaces the picture with the clipboard's, from the keyboard and from the button."""
+    s = c.s
+    c.start()
+    c.expect_readout_at(50, 25, RED)
+    c.ok("start-up pasted the clipboard picture")
+
+    dark = (200, 100, ((128, 0, 0), (0, 128, 0), (0, 0, 128), (128, 128, 128)))
+    small = (120, 60, ((255, 128, 0), (0, 128, 255), (128, 0, 255), WHITE))
+    # Before the second paste a file is opened, so the title has to change back.
+    opened = (200, 80, ((90, 30, 160),) * 4)
+    rounds = [
+        ("Ctrl+V", lambda: s.keys("ctrl+v"), "dark.png", dark, None),
+        ("the Paste button", lambda: s.click_widget(harness.PASTE_BUTTON), "small.png", small, opened),
+    ]
+    previous = START_PICTURE
+    for how, act, name, picture, file_before in rounds:
+        width, height, colors = picture
+        if file_before:
+            c.open_file(c.picture_file("between.bmp", *file_before))
+            previous = file_before
+        s.set_clipboard_picture(c.picture_file(name, width, height, colors))
+        act()
+        for (px, py), color in zip(quadrant_centres(width, height), colors):
+            c.expect_readout_at(px, py, color)
+        c.ok("%s: the read-out reads the new picture's four quadrants" % how)
+        s.wait_for(s.title, "the window title", expect="Pasted from clipboard")
+        c.ok("%s: the title is 'Pasted from clipboard'" % how)
+        # Where the new picture is smaller, nothing of the old one is left over.
+        pw, ph, pcolors = previous
+        if width < pw:
+            px, py = (width + pw) // 2, height // 4
+            old = pcolors[1]
+            shown = c.readout_at(px, py)
+            if parse_web(shown) == old:
+                raise E2EFailure("the old picture still shows at %r beyond the new one: %s" % ((px, py), shown))
+            c.ok("%s: beyond the smaller new picture the old colour is gone (%s)" % (how, shown))
+        previous = picture
+
+    s.exit_program()
+    c.ok("Exit ends the program with code 0")
+
+
+def case_picks(c):
+    """A click or Enter adds the pixel as the list's top row; the arrows step the pointer a pixel."""
+    s = c.s
+    c.start((200, 100, (RED, GREEN, BLUE, BLACK)))
+    c.set_radius(0)
+    pointer = {}
+
+    def click_at(px, py):
+        def act():
+            s.click(*s.screen_point(px, py))
+            pointer["at"] = (px, py)
+        return act
+
+    def step_keys(dx, dy, *keys):
+        def act():
+            s.keys(*keys)
+            px, py = pointer["at"]
+            pointer["at"] = (px + dx, py + dy)
+        return act
+
+    def away_then_back(px, py):
+        # Enter off the picture records nothing; the pick after it lands right on top.
+        def act():
+            x, y, w, h = s.picture_origin()
+            s.move_pointer(x + 20, y + h + 3)
+            s.keys("Return")
+            s.move_pointer(*s.screen_point(px, py))
+            s.keys("Return")
+            pointer["at"] = (px, py)
+        return act
+
+    steps = [
+        ("click on red at (99, 10)", click_at(99, 10), RED),
+        ("Right then Enter picks the green pixel beside it", step_keys(1, 0, "Right", "Return"), GREEN),
+        ("click on black at (100, 70)", click_at(100, 70), BLACK),
+        ("Left then Enter picks the blue pixel beside it", step_keys(-1, 0, "Left", "Return"), BLUE),
+        ("Up 21 times then Enter picks red at (99, 49)",
+         step_keys(0, -21, *(["Up"] * 21 + ["Return"])), RED),
+        ("Down then Enter picks blue at (99, 50)", step_keys(0, 1, "Down", "Return"), BLUE),
+        ("Enter off the picture adds nothing", away_then_back(150, 10), GREEN),
+    ]
+    history = []
+    for description, act, color in steps:
+        act()
+        # Black is kept visible in the list as near-black.
+        back = (1, 1, 1) if color == BLACK else color
+        inv_back = (1, 1, 1) if inverse(color) == BLACK else inverse(color)
+        history.insert(0, [web(color), web(inverse(color))] + channels_text(color) + [""])
+        s.wait_for(lambda: s.grid_row(0), "the list's top row", expect=history[0])
+        for row, expected in enumerate(history[1:3], start=1):
+            seen = s.grid_row(row)
+            if seen != expected:
+                raise E2EFailure("after '%s' row %d reads %r, expected %r" % (description, row, seen, expected))
+        s.wait_for(lambda: s.dominant_color(s.grid_cell(0, 0)), "the WebColor cell's colour", expect=back)
+        s.wait_for(lambda: s.dominant_color(s.grid_cell(0, 1)), "the WebBack cell's colour",
+                   expect=inv_back)
+        # The tag line starts one pixel right and below the pick, in the inverse colour.
+        px, py = pointer["at"]
+        tx, ty = s.screen_point(px + 1, py + 1)
+        s.wait_for(lambda: s.screen_pixels(tx, ty, 1, 1)[0][0], "the tag line at %r" % ((px + 1, py + 1),),
+                   expect=inverse(color))
+        c.ok("%s: top row %r, cells %s/%s, older rows kept" % (description, history[0][:2], web(back),
+                                                               web(inv_back)))
+
+    s.exit_program()
+    c.ok("Exit ends the program with code 0")
+
+
+def case_file(c):
+    """The File command (Ctrl+I) opens a picture file typed into the file dialog."""
+    s = c.s
+    c.start()
+    # One picture per file format the program reads (PNG is not one of them), each with its
+    # own colours so a picture left over from before cannot pass.
+    fixtures = [
+        ("bmp", 180, 70, ((250, 10, 130), (20, 40, 250), (128, 128, 0), (0, 64, 64)), 0),
+        ("ico", 64, 48, ((10, 20, 30), (200, 100, 50), (60, 180, 90), (240, 240, 16)), 0),
+        ("gif", 120, 60, ((0, 0, 0), (255, 255, 255), (255, 0, 255), (0, 255, 255)), 0),
+        # JPEG is lossy: flat areas come back within a few steps.
+        ("jpg", 200, 80, ((230, 40, 40), (40, 200, 40), (40, 40, 220), (220, 220, 220)), 6),
+    ]
+    for ext, width, height, colors, tolerance in fixtures:
+        path = c.picture_file("fixture-%s.%s" % (ext, ext), width, height, colors)
+        c.open_file(path)
+        c.ok("%s: the title is the chosen path" % ext)
+        for (px, py), color in zip(quadrant_centres(width, height), colors):
+            c.expect_readout_at(px, py, color, tolerance)
+        c.ok("%s: the read-out reads the file's four quadrants" % ext)
+
+    s.exit_program()
+    c.ok("Exit ends the program with code 0")
+
+
+CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "file": case_file}
+
+
+def run_case(name, binary, deadline):
+    shot = os.path.abspath("e2e-%s-failure.png" % name)
+    if os.path.exists(shot):
+        os.remove(shot)  # a stale picture from an earlier failure would mislead
+    started = time.monotonic()
+    harness.install_signal_handlers(deadline)
+    session = harness.Session(binary)
+    case = Case(session)
+    try:
+        try:
+            session.start()
+            CASES[name](case)
+        except Exception as e:
+            harness.signal.alarm(0)
+            detail = str(e) if isinstance(e, E2EFailure) else traceback.format_exc()
+            print("FAIL %s after %d checks: %s" % (name, case.passed, detail), flush=True)
+            if session.program is not None:
+                session.screenshot(shot)
+                print("screenshot: %s" % shot)
+                print("--- program output ---\n%s" % session.log_tail("huemark"))
+            return False
+    finally:
+        harness.signal.alarm(0)  # cleanup must not be cut short
+        session.close()
+    print("%s: %d checks passed in %.1f s" % (name, case.passed, time.monotonic() - started))
+    return True
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--binary", required=True, help="the huemark executable")
+    parser.add_argument("--case", action="append", choices=sorted(CASES),
+                        help="case to run (repeatable); all when omitted")
+    parser.add_argument("--deadline", type=int, default=100,
+                        help="seconds one case may take before it is failed and cleaned up")
+    parser.add_argument("--no-summary", action="store_true", help=argparse.SUPPRESS)
+    args = parser.parse_args()
+    names = args.case or list(CASES)
+    if len(names) == 1:
+        passed = int(run_case(names[0], args.binary, args.deadline))
+    else:
+        # The accessibility library binds to one bus per process: one process per case.
+        passed = 0
+        for name in names:
+            r = subprocess.run([sys.executable, os.path.abspath(__file__), "--binary", args.binary,
+                                "--case", name, "--deadline", str(args.deadline), "--no-summary"])
+            passed += r.returncode == 0
+    failed = len(names) - passed
+    if not args.no_summary:
+        print("%d passed, %d failed" % (passed, failed))
+    return 0 if failed == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
