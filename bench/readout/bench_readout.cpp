@@ -47,7 +47,7 @@ void sampleSquare(benchmark::State& state) {
         const QPoint p = points[i++ & 4095];
         const float x = static_cast<float>(p.x());
         const float y = static_cast<float>(p.y());
-        const ColorValue c = radius == 0 ? box.Point(x, y) : AverageOf(box.SumSquare(x, y, radius));
+        const ColorValue c = ReadoutColor(box, x, y, radius);
         benchmark::DoNotOptimize(c);
     }
 }

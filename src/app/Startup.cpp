@@ -7,8 +7,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
-void frmHuemark::Form_Load()
-{
+void frmHuemark::Form_Load() {
     // The averaging radius, shown without refreshing the read-out; the text is set even when
     // the value did not change.
     constexpr int kDefaultRadius = 0;

@@ -62,7 +62,7 @@ void setColors(QWidget* widget, const QColor& base, const QColor& text) {
 frmHuemark::frmHuemark(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)) {
     setObjectName(QStringLiteral("frmHuemark"));
-    setWindowTitle(QStringLiteral("Huemark"));
+    setCaption(QStringLiteral("Huemark"));
     setWindowIcon(MakeWindowIcon());
     // A compact tool strip: the controls are small, so the user-interface font is too.
     QFont uiFont = font();
@@ -172,6 +172,9 @@ void frmHuemark::createControls() {
     setColors(txtCursor, Qt::white, Qt::black);
     PlaceTwips(txtCursor, 3120, 240, 855, 285);
 
+    // Shown, the description editor lies over the list.
+    txtDesc->raise();
+
     imgCache = new ImageControl(client);
     imgCache->setObjectName(QStringLiteral("imgCache"));
     PlaceTwips(imgCache, 720, 360, 375, 375);
@@ -252,6 +255,12 @@ void frmHuemark::bindEvents() {
 }
 
 bool frmHuemark::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl+V pastes the clipboard's picture wherever the focus is, the description editor
+    // included, so the editor must not claim it.
+    if (watched == txtDesc && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        return true;
+    }
     if (watched == txtDesc && event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat()) {
@@ -270,6 +279,17 @@ void frmHuemark::resizeEvent(QResizeEvent* event) {
 void frmHuemark::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
+}
+
+QString frmHuemark::Caption() const {
+    QString text = windowTitle();
+    return text.replace(QLatin1String("[*][*]"), QLatin1String("[*]"));
+}
+
+void frmHuemark::setCaption(const QString& text) {
+    // "[*]" is Qt's placeholder for a modified mark; doubled, it shows as itself.
+    QString title = text;
+    setWindowTitle(title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }
 
 int frmHuemark::Left() const {

@@ -63,6 +63,10 @@ public:
 
     Services& services() { return m_services; }
 
+    // The title bar's text, shown exactly as given.
+    QString Caption() const;
+    void setCaption(const QString& text);
+
     // Window position and size, outer frame, in twips.
     int Left() const;
     int Top() const;
@@ -111,9 +115,11 @@ private:
     void createControls();
     void createMenus();
     void bindEvents();
+    // The picture's pointer moves arrive here first: they end a pick point that the arrow keys
+    // stepped where the desktop refused to move the pointer, then run picColor_MouseMove.
     void picColor_PointerMoved(int button, int shift, float x, float y);
     void stepPointer(QPoint pointer, int dx, int dy);
-    QPointF readoutPoint() const;
+    void forgetPickPoint();
 
     Services m_services;
     PickPoint m_pickPoint;

@@ -2,10 +2,9 @@
 // Colour values and the texts made from them. A colour value is a signed 32-bit integer laid out
 // 0x00BBGGRR; -1 stands for a point outside the picture. Everything here is a pure function.
 
-#include <QString>
-#include <cstdint>
+#include "platform/ColorValue.h"
 
-using ColorValue = std::int32_t;
+#include <QString>
 
 // The colour with its low 24 bits inverted; the top byte is kept, so -1 gives 0xFF000000.
 constexpr ColorValue InverseColor(ColorValue c) {

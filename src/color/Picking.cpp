@@ -33,7 +33,6 @@ void frmHuemark::AddToGrid(const float& x, const float& y) {
         const QString code = ColorToWeb(c);
         const Channels channels = ChannelsOfCode(code);
         const ColorValue inv = InverseColor(c);
-        const QString invCode = ColorToWeb(inv);
 
         if (chkTags->isChecked()) {
             picColor->setForeColor(inv);
@@ -44,9 +43,8 @@ void frmHuemark::AddToGrid(const float& x, const float& y) {
         }
 
         const QChar tab(QLatin1Char('\t'));
-        const QString row = QLatin1Char('#') + code + tab + QLatin1Char('#') + invCode + tab +
-                            NumberText(channels.red) + tab + NumberText(channels.green) + tab +
-                            NumberText(channels.blue) + tab;
+        const QString row = WebCode(c) + tab + WebCode(inv) + tab + NumberText(channels.red) + tab +
+                            NumberText(channels.green) + tab + NumberText(channels.blue) + tab;
         grdList->AddItem(row, 1);
 
         grdList->setRow(1);

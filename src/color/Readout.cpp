@@ -7,32 +7,35 @@
 
 #include <QLineEdit>
 #include <QScrollBar>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 // Where the read-out box stands relative to the pointer, in picture pixels.
 constexpr float kReadoutDx = 10;
 constexpr float kReadoutDy = 20;
-
-int widgetCoordinate(double v) {
-    return static_cast<int>(std::floor(std::clamp(v, -1.0e6, 1.0e6)));
-}
 } // namespace
 
 QString frmHuemark::ColorToWeb(ColorValue c) const {
     return ::ColorToWeb(c);
 }
 
+void frmHuemark::picColor_PointerMoved(int button, int shift, float x, float y) {
+    // While arrow keys step a pick point of our own (where the desktop would not move the
+    // pointer), the read-out stays on it until the user really moves the pointer.
+    if (m_pickPoint.active()) {
+        if (!m_pickPoint.pointerMoved(m_services.pointer->pos())) {
+            return;
+        }
+        forgetPickPoint();
+    }
+    picColor_MouseMove(button, shift, x, y);
+}
+
 void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
     const QPointF boxAt = picColor->toPixels(x + kReadoutDx, y + kReadoutDy);
-    txtCursor->move(widgetCoordinate(boxAt.x()), widgetCoordinate(boxAt.y()));
+    txtCursor->move(PixelOf(boxAt.x()), PixelOf(boxAt.y()));
     txtCursor->setVisible(true);
 
-    const int radius = std::clamp(hscNeighbors->value(), kMinRadius, kMaxRadius);
-    const ColorValue c =
-        radius == 0 ? picColor->Point(x, y) : AverageOf(picColor->SumSquare(x, y, radius));
-    txtCursor->setText(QLatin1Char('#') + ColorToWeb(c));
+    txtCursor->setText(WebCode(ReadoutColor(*picColor, x, y, hscNeighbors->value())));
 }
 
 void frmHuemark::hscNeighbors_Change() {
@@ -40,7 +43,8 @@ void frmHuemark::hscNeighbors_Change() {
     if (TagIsTrue(hscNeighbors)) {
         return;
     }
-    const QPointF at = readoutPoint();
+    const QPointF at =
+        m_pickPoint.active() ? m_pickPoint.point() : PointerToPicture(m_services.pointer->pos());
     picColor_MouseMove(0, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
     picColor->setFocus();
 }

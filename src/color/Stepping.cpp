@@ -70,17 +70,7 @@ void frmHuemark::stepPointer(QPoint pointer, int dx, int dy) {
                        static_cast<float>(m_pickPoint.point().y()));
 }
 
-void frmHuemark::picColor_PointerMoved(int button, int shift, float x, float y) {
-    if (m_pickPoint.active()) {
-        if (!m_pickPoint.pointerMoved(m_services.pointer->pos())) {
-            return; // the read-out stays on the pick point until the pointer really moves
-        }
-        m_pickPoint.clear();
-        picColor->setMarker(std::nullopt);
-    }
-    picColor_MouseMove(button, shift, x, y);
-}
-
-QPointF frmHuemark::readoutPoint() const {
-    return m_pickPoint.active() ? m_pickPoint.point() : PointerToPicture(m_services.pointer->pos());
+void frmHuemark::forgetPickPoint() {
+    m_pickPoint.clear();
+    picColor->setMarker(std::nullopt);
 }

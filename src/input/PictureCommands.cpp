@@ -4,7 +4,6 @@
 #include "input/LoadPicture.h"
 #include "platform/ImageControl.h"
 #include "platform/PictureBox.h"
-#include "platform/PlatformError.h"
 #include "platform/Tag.h"
 
 #include <QClipboard>
@@ -51,13 +50,15 @@ void frmHuemark::cmdFile_Click() {
         dlgWinDialog->InitDir = QDir::currentPath();
         dlgWinDialog->ShowOpen();
 
-        setWindowTitle(dlgWinDialog->FileName);
+        setCaption(dlgWinDialog->FileName);
         imgCache->setPicture(QImage());
         imgCache->setPicture(LoadPicture(dlgWinDialog->FileName));
         picColor->setPicture(QImage());
         picColor->setPicture(imgCache->picture());
+        forgetPickPoint();
         picColor->setFocus();
-    } catch (const PlatformError&) {
+    } catch (const std::exception&) {
+        // PlatformError (Cancel included) and anything else the platform throws.
     }
 }
 
@@ -66,7 +67,8 @@ void frmHuemark::cmdPaste_Click() {
     imgCache->setPicture(clipboardPicture());
     picColor->setPicture(QImage());
     picColor->setPicture(imgCache->picture());
-    setWindowTitle(QStringLiteral("Pasted from clipboard"));
+    forgetPickPoint();
+    setCaption(QStringLiteral("Pasted from clipboard"));
     if (TagIsTrue(picColor)) {
         picColor->setFocus();
     }

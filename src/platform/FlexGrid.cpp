@@ -1,7 +1,7 @@
 #include "platform/FlexGrid.h"
 
+#include "platform/ColorValue.h"
 #include "platform/KeyCodes.h"
-#include "platform/PictureBox.h"
 #include "platform/Twips.h"
 
 #include <QHeaderView>
@@ -50,6 +50,8 @@ private:
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Setting the current cell in code must not scroll the list (and so raise Scroll).
+    setAutoScroll(false);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setWordWrap(false);
     setCornerButtonEnabled(false);
@@ -233,15 +235,20 @@ void FlexGrid::setColWidth(int col, int twips) {
     setColumnWidth(col, TwipsToPixelsX(twips));
 }
 
-void FlexGrid::mousePressEvent(QMouseEvent* event) {
-    QTableWidget::mousePressEvent(event);
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid()) {
-        m_row = index.row() + 1;
-        m_col = index.column();
+void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableWidget::currentChanged(current, previous);
+    // One current cell: the view's, however it moved (code, mouse or keys).
+    if (current.isValid()) {
+        m_row = current.row() + 1;
+        m_col = current.column();
         m_colSel = m_col;
-        viewport()->update();
     }
+    viewport()->update();
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* event) {
+    // The press makes the cell under it current first, so handlers see the pressed cell.
+    QTableWidget::mousePressEvent(event);
     emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
                    static_cast<float>(event->position().x()),
                    static_cast<float>(event->position().y()));

@@ -3,7 +3,7 @@
 // text, a background and a text colour, a current cell and a selection running from the current
 // column to an end column of the same row. Row numbers include the titles row.
 
-#include "color/ColorCodes.h"
+#include "platform/ColorValue.h"
 
 #include <QTableWidget>
 
@@ -59,6 +59,7 @@ signals:
     void Scroll();
 
 protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

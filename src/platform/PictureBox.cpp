@@ -9,12 +9,10 @@
 #include <QPainter>
 #include <algorithm>
 
-ColorValue ColorValueOf(const QColor& color) {
-    return static_cast<ColorValue>(color.red() | (color.green() << 8) | (color.blue() << 16));
-}
-
-QColor QColorOf(ColorValue value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+int PixelOf(double v) {
+    constexpr double kFar = 1.0e6;
+    return std::isfinite(v) ? static_cast<int>(std::floor(std::clamp(v, -kFar, kFar)))
+                            : static_cast<int>(-kFar);
 }
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
@@ -46,10 +44,19 @@ QPointF PictureBox::fromPixels(QPointF pixels) const {
 }
 
 ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
+    const int n = std::max(radius, 0);
     if (m_scaleMode != kScalePixels) {
-        return ::SumSquare([this](float px, float py) { return Point(px, py); }, x, y, radius);
+        ChannelSums sums;
+        for (int i = -n; i <= n; ++i) {
+            for (int k = -n; k <= n; ++k) {
+                const ColorValue c = Point(x + static_cast<float>(i), y + static_cast<float>(k));
+                if (c >= 0) {
+                    sums.add(c);
+                }
+            }
+        }
+        return sums;
     }
-    const int n = std::clamp(radius, kMinRadius, kMaxRadius);
     const float fx = std::floor(x);
     const float fy = std::floor(y);
     // Far-off or non-finite: every sample is outside.
@@ -80,12 +87,8 @@ ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
             }
             sums.count += canvasX1 - x0 + 1;
         }
-        const int background = x1 - x + 1;
-        if (background > 0) {
-            sums.red += static_cast<std::int64_t>(background) * (m_backValue & 0xFF);
-            sums.green += static_cast<std::int64_t>(background) * ((m_backValue >> 8) & 0xFF);
-            sums.blue += static_cast<std::int64_t>(background) * ((m_backValue >> 16) & 0xFF);
-            sums.count += background;
+        if (x <= x1) {
+            sums.add(m_backValue, x1 - x + 1);
         }
     }
     return sums;
@@ -146,8 +149,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2) {
         const QPointF end = toPixels(x2, y2);
         painter.drawLine(toPixels(x1, y1) + offset, end + offset);
         // Both ends belong to the line, even a line of no length.
-        painter.drawPoint(QPoint(static_cast<int>(std::floor(std::clamp(end.x(), -1e6, 1e6))),
-                                 static_cast<int>(std::floor(std::clamp(end.y(), -1e6, 1e6)))));
+        painter.drawPoint(QPoint(PixelOf(end.x()), PixelOf(end.y())));
     }
     m_currentX = x2;
     m_currentY = y2;
@@ -188,8 +190,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         // Arms in black and white around the marked pixel, leaving the pixel itself visible.
         const QPointF p =
             toPixels(static_cast<float>(m_marker->x()), static_cast<float>(m_marker->y()));
-        const int x = static_cast<int>(std::floor(std::clamp(p.x(), -1e6, 1e6)));
-        const int y = static_cast<int>(std::floor(std::clamp(p.y(), -1e6, 1e6)));
+        const int x = PixelOf(p.x());
+        const int y = PixelOf(p.y());
         const auto arms = [&](const QColor& color, int offset) {
             painter.setPen(QPen(color, 0));
             painter.drawLine(x - 6 + offset, y + offset, x - 2 + offset, y + offset);

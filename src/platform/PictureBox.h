@@ -3,8 +3,7 @@
 // image, so that lines and text drawn on it survive repaints until a new picture is assigned.
 // Coordinates are in the surface's scale units (pixels once ScaleMode is 3).
 
-#include "color/ColorCodes.h"
-#include "color/Sampling.h"
+#include "platform/ColorValue.h"
 
 #include <QImage>
 #include <QWidget>
@@ -49,8 +48,8 @@ public:
         return m_backValue;
     }
 
-    // The channel sums of the (2n+1)^2 square centred on (x, y), as SumSquare over Point would
-    // give them, read straight from the scan lines.
+    // The channel sums of the samples of the (2n+1)^2 square centred on (x, y) that lie inside
+    // the drawing area: what summing Point sample by sample gives, read from the scan lines.
     ChannelSums SumSquare(float x, float y, int radius) const;
 
     ColorValue ForeColor() const { return m_foreColor; }
@@ -112,6 +111,6 @@ private:
     float m_unitsPerPixelY = 15;
 };
 
-// Colour value (0x00BBGGRR) of an opaque QColor and back.
-ColorValue ColorValueOf(const QColor& color);
-QColor QColorOf(ColorValue value);
+// The whole pixel a coordinate falls in, bounded so that far-off or non-finite coordinates stay
+// representable (they land far outside any widget).
+int PixelOf(double v);

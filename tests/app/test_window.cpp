@@ -13,7 +13,9 @@ private slots:
     void controls();
     void menus_data();
     void menus();
+    void menuOrder();
     void tabOrderStartsAtPicture();
+    void descriptionEditorLiesOverList();
     void fontsAndColors();
     void clientAreaAndIcon();
 };
@@ -152,12 +154,36 @@ void TestWindowDefinition::menus() {
     QCOMPARE(owner->title(), menu);
 }
 
+void TestWindowDefinition::menuOrder() {
+    TestServices fakes;
+    frmHuemark form(fakes.services());
+    const auto names = [](QMenu* menu) {
+        QStringList list;
+        for (QAction* a : menu->actions()) {
+            list << a->objectName();
+        }
+        return list;
+    };
+    QCOMPARE(names(form.mnuFile),
+             (QStringList{"mnuFileInput", "mnuFilePrint", "mnuFilePrintSetup", "mnuFileExit"}));
+    QCOMPARE(names(form.mnuEdit), (QStringList{"mnuEditPaste"}));
+    QCOMPARE(names(form.mnuHelp), (QStringList{"mnuHelpContents", "mnuHelpHowTo", "mnuHelpAbout"}));
+}
+
+void TestWindowDefinition::descriptionEditorLiesOverList() {
+    TestWindow w;
+    w.form->txtDesc->show();
+    const QPoint centre = w.form->txtDesc->geometry().center();
+    QCOMPARE(w.form->client->childAt(centre), static_cast<QWidget*>(w.form->txtDesc));
+}
+
 void TestWindowDefinition::tabOrderStartsAtPicture() {
     TestWindow w;
     QVERIFY(w.form->picColor->hasFocus());
+    w.form->txtDesc->show(); // so that its place in the chain shows too
     QStringList order;
     QWidget* at = w.form->picColor;
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 10; ++i) {
         at = at->nextInFocusChain();
         while (at->focusPolicy() == Qt::NoFocus || !at->isVisible() || at->objectName().isEmpty()) {
             at = at->nextInFocusChain();
@@ -165,7 +191,7 @@ void TestWindowDefinition::tabOrderStartsAtPicture() {
         order << at->objectName();
     }
     QCOMPARE(order, (QStringList{"cmdFile", "cmdPaste", "cmdExit", "grdList", "cmdClearTags",
-                                 "cmdPrint", "chkTags", "hscNeighbors", "picColor"}));
+                                 "cmdPrint", "chkTags", "txtDesc", "hscNeighbors", "picColor"}));
 }
 
 void TestWindowDefinition::fontsAndColors() {

@@ -100,17 +100,24 @@ void TestColorCodes::averageSquare() {
     QFETCH(std::vector<int>, samples);
     QFETCH(int, radius);
     QFETCH(QString, code);
-    int reads = 0;
-    // The 3x3 table sits around (10, 10); anything further out repeats the nearest edge sample.
-    auto point = [&](float x, float y) {
-        ++reads;
-        const int dx = std::clamp(static_cast<int>(x) - 10, -1, 1);
-        const int dy = std::clamp(static_cast<int>(y) - 10, -1, 1);
-        return samples[static_cast<size_t>((dy + 1) * 3 + (dx + 1))];
-    };
-    QCOMPARE(ColorToWeb(AverageSquare(point, 10.0f, 10.0f, radius)), code);
+    // A surface whose 3x3 table sits around (10, 10); further out it repeats the nearest edge
+    // sample. Its square sums go through Point one sample at a time.
+    struct TableSurface {
+        const std::vector<int>& samples;
+        mutable int reads = 0;
+        ColorValue Point(float x, float y) const {
+            ++reads;
+            const int dx = std::clamp(static_cast<int>(x) - 10, -1, 1);
+            const int dy = std::clamp(static_cast<int>(y) - 10, -1, 1);
+            return samples[static_cast<size_t>((dy + 1) * 3 + (dx + 1))];
+        }
+        ChannelSums SumSquare(float x, float y, int n) const {
+            return SumSquareByPoint([this](float px, float py) { return Point(px, py); }, x, y, n);
+        }
+    } surface{samples};
+    QCOMPARE(ColorToWeb(ReadoutColor(surface, 10.0f, 10.0f, radius)), code);
     const int n = std::clamp(radius, kMinRadius, kMaxRadius);
-    QCOMPARE(reads, (2 * n + 1) * (2 * n + 1));
+    QCOMPARE(surface.reads, (2 * n + 1) * (2 * n + 1));
 }
 
 QTEST_APPLESS_MAIN(TestColorCodes)

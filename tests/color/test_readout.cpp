@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <limits>
 
 namespace {
 constexpr quint32 kRed = 0x0000FF;
@@ -39,6 +40,7 @@ private slots:
     void radiusChange();
     void pointerToPictureUsesRealGeometry();
     void radiusBeyondRangeReadsAtMostRadiusFive();
+    void nonFiniteCoordinatesReadOutside();
 };
 
 void TestReadout::readsUnderPointer_data() {
@@ -80,10 +82,12 @@ void TestReadout::hidesOverBareWindowOnly() {
 
     // Over a button: not the bare window, so the box stays.
     w.fakes.pointer->setPos(w.form->cmdFile->mapToGlobal(QPoint(3, 3)));
+    QCoreApplication::processEvents();
     QVERIFY(w.form->txtCursor->isVisible());
 
     // Over the bare window between the controls: hidden.
     w.fakes.pointer->setPos(w.form->client->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::processEvents();
     QVERIFY(!w.form->txtCursor->isVisible());
 
     w.pointAt(6, 6);
@@ -162,6 +166,20 @@ void TestReadout::radiusBeyondRangeReadsAtMostRadiusFive() {
     form.picColor_MouseMove(0, 0, 20, 10);
     // 121 samples around (20, 10): 8 black, the rest white.
     QCOMPARE(form.txtCursor->text(), QStringLiteral("#EEEEEE"));
+}
+
+void TestReadout::nonFiniteCoordinatesReadOutside() {
+    TestWindow w(readoutPicture());
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    for (int radius : {0, 3}) {
+        w.form->hscNeighbors->setValue(radius);
+        for (const QPointF& p : {QPointF(nan, 5), QPointF(5, inf), QPointF(-inf, nan)}) {
+            w.form->picColor_MouseMove(0, 0, static_cast<float>(p.x()), static_cast<float>(p.y()));
+            QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#FFFFFF"));
+            QVERIFY(!w.form->picColor->rect().intersects(w.form->txtCursor->geometry()));
+        }
+    }
 }
 
 QTEST_MAIN(TestReadout)

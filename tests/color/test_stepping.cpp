@@ -7,7 +7,8 @@
 #include <QTest>
 
 namespace {
-// A picture whose every pixel has its own colour: red = x, green = y.
+// A picture whose every pixel has its own colour, red = x and green = y, but for a white pixel
+// at (43, 30): three pixels right of where the key tests start, so radius 3 sees it, 2 does not.
 QImage coordinatePicture() {
     QImage image(100, 60, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
@@ -15,6 +16,7 @@ QImage coordinatePicture() {
             image.setPixel(x, y, qRgb(x, y, 0));
         }
     }
+    image.setPixel(43, 30, qRgb(255, 255, 255));
     return image;
 }
 
@@ -73,15 +75,17 @@ void TestStepping::keys_data() {
     QTest::newRow("shift+right acts like right")
         << int(Qt::Key_Right) << int(Qt::ShiftModifier) << 0 << QPoint(1, 0) << 0 << "-"
         << codeAt(41, 30) << 2;
-    // The average of the 7x7 square around (40, 30) is (40, 30) itself on this gradient.
-    QTest::newRow("page up from 2")
-        << int(Qt::Key_PageUp) << none << 2 << QPoint() << 3 << " 3" << codeAt(40, 30) << 2;
+    // The 7x7 square around (40, 30) holds the white pixel: #2C2305; the 5x5 one does not.
+    QTest::newRow("page up from 2") << int(Qt::Key_PageUp) << none << 2 << QPoint() << 3 << " 3"
+                                    << "#2C2305" << 2;
     QTest::newRow("page up at 5: nothing")
         << int(Qt::Key_PageUp) << none << 5 << QPoint() << 5 << "-"
         << "-" << 2;
     QTest::newRow("page down at 0: nothing")
         << int(Qt::Key_PageDown) << none << 0 << QPoint() << 0 << "-"
         << "-" << 2;
+    QTest::newRow("page down from 3")
+        << int(Qt::Key_PageDown) << none << 3 << QPoint() << 2 << " 2" << codeAt(40, 30) << 2;
     QTest::newRow("page down from 1")
         << int(Qt::Key_PageDown) << none << 1 << QPoint() << 0 << " 0" << codeAt(40, 30) << 2;
     QTest::newRow("enter picks at the pointer")
@@ -118,6 +122,7 @@ void TestStepping::keys() {
 
     QTest::keyClick(w.form->picColor, static_cast<Qt::Key>(key),
                     static_cast<Qt::KeyboardModifiers>(modifiers));
+    QCoreApplication::processEvents(); // the pointer's move arrives after the key
 
     QCOMPARE(w.fakes.pointer->pos(), start + pointerStep);
     QCOMPARE(w.form->hscNeighbors->value(), newRadius);

@@ -1,6 +1,7 @@
 // The picture surface: what Point answers where, the persistent image and its drawings, and the
 // pixel buffer it shares with the clean picture until something is drawn.
 
+#include "color/Sampling.h"
 #include "platform/PictureBox.h"
 
 #include <QTest>
@@ -201,7 +202,7 @@ void TestPictureBox::sumSquareMatchesPointByPoint() {
             for (int x = -7; x <= boxSize.width() + 6; x += 2) {
                 const float fx = static_cast<float>(x) + 0.25f;
                 const float fy = static_cast<float>(y);
-                const ChannelSums slow = SumSquare(
+                const ChannelSums slow = SumSquareByPoint(
                     [&](float px, float py) { return box->Point(px, py); }, fx, fy, radius);
                 const ChannelSums fast = box->SumSquare(fx, fy, radius);
                 QVERIFY2(

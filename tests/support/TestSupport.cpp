@@ -31,14 +31,14 @@ void ScriptedPointer::setPos(QPoint p) {
     if (!deliverMoves) {
         return;
     }
+    // Like the desktop, report the move afterwards, as an event of its own.
     QWidget* target = QApplication::widgetAt(p);
     if (target == nullptr) {
         return;
     }
     const QPointF local = target->mapFromGlobal(QPointF(p));
-    QMouseEvent move(QEvent::MouseMove, local, QPointF(p), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
+    QApplication::postEvent(target, new QMouseEvent(QEvent::MouseMove, local, QPointF(p),
+                                                    Qt::NoButton, Qt::NoButton, Qt::NoModifier));
 }
 
 void RecordingHelpViewer::showHelp(QWidget*, const QString& file, int context) {
@@ -74,6 +74,7 @@ QPoint TestWindow::screenPointOf(int pictureX, int pictureY) const {
 
 void TestWindow::pointAt(int x, int y) {
     fakes.pointer->setPos(screenPointOf(x, y));
+    QCoreApplication::processEvents();
 }
 
 QImage SolidPicture(int width, int height, quint32 colorValue) {
