@@ -193,7 +193,7 @@ void frmHuemark::createControls() {
 }
 
 void frmHuemark::createMenus() {
-    auto addItem = [this](QMenu* menu, const QString& caption, const QKeySequence& shortcut,
+    auto addItem = [](QMenu* menu, const QString& caption, const QKeySequence& shortcut,
                           const QString& name) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);

@@ -1,0 +1,25 @@
+// Feeds arbitrary bytes to the metafile renderer. Seed corpus: tests/data/metafile.
+
+#include "input/metafile/Metafile.h"
+
+#include <QGuiApplication>
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // Fonts and painting need a GUI application; the offscreen platform needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    QString error;
+    const std::optional<QImage> image = RenderMetafile(bytes, 96, &error);
+    if (!image && error.isEmpty()) {
+        __builtin_trap(); // a refusal always says why
+    }
+    return 0;
+}
