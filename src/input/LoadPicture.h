@@ -5,9 +5,11 @@
 #include <QImage>
 #include <QString>
 
-// Decodes the picture in a file. Throws PlatformError with a description of the failure when the
-// file cannot be read or holds no picture in a known format. Opaque pictures come back as
-// Format_RGB32, pictures with transparency as Format_ARGB32_Premultiplied.
+// Decodes the picture in a file: BMP, GIF (its first frame), JPEG, ICO and CUR (the largest
+// picture), WMF and EMF. Throws PlatformError with a description of the failure when the file
+// cannot be read, is empty, holds no picture in these formats, is damaged beyond reading, or is
+// too large to open. Opaque pictures come back as Format_RGB32, pictures with transparent pixels
+// as Format_ARGB32_Premultiplied.
 QImage LoadPicture(const QString& path);
 
 // The same, for bytes already in memory.

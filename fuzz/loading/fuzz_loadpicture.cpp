@@ -1,0 +1,60 @@
+// Any bytes either open as a picture in one of the two formats LoadPictureFromData promises, or
+// are refused with PlatformError. Anything else (a crash, a sanitizer report, a hang, a picture in
+// another format) is a finding.
+
+#include "input/LoadPicture.h"
+#include "input/RasterDecoders.h"
+#include "platform/PlatformError.h"
+
+#include <QGuiApplication>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void Quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+bool OpaqueAlphaBytes(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 255) {
+                std::fprintf(stderr, "RGB32 pixel (%d, %d) is %08x\n", x, y, line[x]);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    (void)argc;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(Quiet); // damaged inputs make Qt's readers chatty
+    static int qtArgc = 1;
+    static char* qtArgv[] = {(*argv)[0], nullptr};
+    static QGuiApplication app(qtArgc, qtArgv);
+    // 4096 × 4096 at most, so that no single input can reach the fuzzer's memory limit.
+    SetMaxPictureBytes(qint64(64) << 20);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    try {
+        const QImage image = LoadPictureFromData(bytes);
+        const bool opaque = image.format() == QImage::Format_RGB32;
+        if (image.isNull() || (!opaque && image.format() != QImage::Format_ARGB32_Premultiplied) ||
+            (opaque && !OpaqueAlphaBytes(image))) {
+            std::fprintf(stderr, "broken promise: %d×%d picture in format %d\n", image.width(),
+                         image.height(), int(image.format()));
+            std::abort();
+        }
+    } catch (const PlatformError&) {
+    }
+    return 0;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Internal to picture loading: our own decoders for the BMP family, and the size limit every
+// decoder shares. Qt 6.4's BMP and ICO readers leave pixels uninitialised (RLE deltas, truncated
+// bitmaps, odd bit depths), so these pictures are decoded here instead.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// The most pixel memory (4 bytes a pixel) a picture may need. Larger pictures are refused before
+// anything is allocated for them. Fuzzing lowers it to keep each run small.
+qint64 MaxPictureBytes();
+void SetMaxPictureBytes(qint64 bytes);
+
+// Throws PlatformError (too large) unless a picture of this size may be opened.
+void CheckPictureSize(qint64 width, qint64 height);
+
+// Throws PlatformError for a picture of a known format that cannot be decoded.
+[[noreturn]] void ThrowDamaged(const QString& format, const QString& detail);
+
+// A device-independent bitmap: info header, palette, pixels. pixelOffset counts from the info
+// header; -1 means right after the palette. In an icon the height counts the picture and the AND
+// mask after it, and 32-bit pixels carry alpha.
+struct DibSource {
+    const uchar* data = nullptr;
+    qsizetype size = 0;
+    qsizetype pixelOffset = -1;
+    bool icon = false;
+};
+QImage DecodeDib(const DibSource& source, const QString& format);
+
+// A BMP file, starting with its 14-byte file header. Returns Format_RGB32, or Format_ARGB32 when
+// the bitmap has an alpha channel that is not all zero.
+QImage DecodeBmp(const QByteArray& file);
+
+// An ICO or CUR file: the largest picture in it (the deepest among equals). Returns
+// Format_RGB32 or Format_ARGB32 (mask or alpha applied).
+QImage DecodeIcon(const QByteArray& file);

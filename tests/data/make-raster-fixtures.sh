@@ -1,0 +1,235 @@
+#!/usr/bin/env bash
+# Makes the small raster pictures in tests/data/raster that the loading tests read. GIF, JPEG and
+# some BMP and ICO files come from ImageMagick; the rest is written byte by byte below so that
+# every pixel is known (palettes, RLE escapes, OS/2 headers, cursors, damaged files).
+# Run it again after changing it; the files are committed.
+set -euo pipefail
+
+out="$(cd "$(dirname "$0")" && pwd)/raster"
+mkdir -p "$out"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# ImageMagick: no dates or other metadata, so the files stay the same from run to run.
+im() { convert "$@"; }
+strip=(-strip -define png:exclude-chunk=date,time)
+
+# 7×5 quadrants: red top-left (4×2), lime top-right, blue bottom-left, white bottom-right,
+# a yellow pixel at (1, 1). Odd width, so BMP rows need padding.
+quad=(-size 7x5 xc:white -fill red -draw 'rectangle 0,0 3,1' -fill lime -draw 'rectangle 4,0 6,1'
+      -fill blue -draw 'rectangle 0,2 3,4' -fill yellow -draw 'point 1,1')
+
+# GIF
+im -size 8x6 xc:white -fill red -draw 'rectangle 0,0 3,5' -fill blue -draw 'point 6,4' \
+    "${strip[@]}" "$out/gif-static.gif"
+im -delay 10 -size 8x6 xc:lime -size 8x6 xc:blue -loop 0 "${strip[@]}" "$out/gif-animated.gif"
+im -size 8x6 xc:none -fill red -draw 'rectangle 0,0 3,5' "${strip[@]}" "$out/gif-transparent.gif"
+im -size 64x48 gradient:red-blue -colors 64 "${strip[@]}" "$work/gradient.gif"
+
+# JPEG: 8×8 blocks of one colour each, no chroma subsampling, so colours come back within 1-2.
+im -size 16x16 xc:white -fill red -draw 'rectangle 0,0 7,7' -fill lime -draw 'rectangle 8,0 15,7' \
+    -fill blue -draw 'rectangle 0,8 7,15' -sampling-factor 1x1 -quality 100 "${strip[@]}" \
+    "$out/jpeg-blocks.jpg"
+cp "$out/jpeg-blocks.jpg" "$out/jpeg-named-gif.gif"
+im -size 16x8 xc:'gray(64)' -fill 'gray(192)' -draw 'rectangle 8,0 15,7' -colorspace Gray \
+    -quality 100 "${strip[@]}" "$out/jpeg-gray.jpg"
+im -size 16x16 xc:white -fill red -draw 'rectangle 0,0 7,7' -sampling-factor 1x1 -quality 100 \
+    -interlace JPEG "${strip[@]}" "$out/jpeg-progressive.jpg"
+im -size 16x16 xc:white -fill blue -draw 'rectangle 0,0 7,7' -colorspace CMYK -quality 100 \
+    "${strip[@]}" "$out/jpeg-cmyk.jpg"
+im -size 64x48 gradient:red-blue -quality 90 "${strip[@]}" "$work/gradient.jpg"
+
+# BMP written by ImageMagick
+im "${quad[@]}" "${strip[@]}" BMP3:"$out/bmp-24bit.bmp"
+im "${quad[@]}" -alpha on "${strip[@]}" BMP:"$out/bmp-32bit-v5.bmp"
+im "${quad[@]}" -define bmp:subtype=RGB565 "${strip[@]}" BMP:"$out/bmp-16bit-565.bmp"
+im "${quad[@]}" "${strip[@]}" BMP2:"$out/bmp-os2-24bit.bmp"
+
+# ICO: 16×16 red, 32×32 blue with a transparent 8×8 top-left corner, 24×24 lime. The largest is
+# in the middle of the directory.
+im -size 32x32 xc:blue -alpha on -fill none -draw 'color 0,0 reset' -fill blue \
+    -draw 'rectangle 8,0 31,31' -draw 'rectangle 0,8 7,31' "${strip[@]}" "$work/ico32.png"
+im -size 16x16 xc:red "$work/ico32.png" -size 24x24 xc:lime "$out/ico-sizes.ico"
+im -size 64x64 xc:'#8040c0' "${strip[@]}" "$work/ico-entry.png"
+
+python3 - "$out" "$work" <<'PY'
+import struct, sys, pathlib
+
+out, work = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+
+def write(name, data):
+    (out / name).write_bytes(data)
+
+def bgr0(colors):
+    return b''.join(bytes((b, g, r, 0)) for r, g, b in colors)
+
+def bgr(colors):
+    return b''.join(bytes((b, g, r)) for r, g, b in colors)
+
+def info40(w, h, bits, comp=0, clr_used=0):
+    return struct.pack('<IiiHHIIiiII', 40, w, h, 1, bits, comp, 0, 2835, 2835, clr_used, 0)
+
+def bmp(info, palette, pixels, off_bits=None):
+    off = 14 + len(info) + len(palette)
+    return (b'BM' + struct.pack('<IHHI', off + len(pixels), 0, 0, off if off_bits is None else off_bits)
+            + info + palette + pixels)
+
+def pack_rows(rows, bits, top_down=False):
+    """rows: top to bottom, each a list of palette indices or (r, g, b) / 16-bit values."""
+    data = b''
+    for row in (rows if top_down else reversed(rows)):
+        if bits == 24:
+            line = b''.join(bytes((b, g, r)) for r, g, b in row)
+        elif bits == 16:
+            line = b''.join(struct.pack('<H', v) for v in row)
+        else:
+            per = 8 // bits
+            line = bytearray((len(row) + per - 1) // per)
+            for x, v in enumerate(row):
+                line[x // per] |= v << (8 - bits * (x % per + 1))
+            line = bytes(line)
+        data += line + b'\0' * (-len(line) % 4)
+    return data
+
+W, H = 7, 5
+
+# 1 bit: index 1 left of x=3, 0 right; (5, 1) is 1, (0, 4) is 0.
+rows = [[1 if x < 3 else 0 for x in range(W)] for y in range(H)]
+rows[1][5], rows[4][0] = 1, 0
+write('bmp-1bit.bmp', bmp(info40(W, H, 1), bgr0([(0x20, 0x40, 0x60), (0xF0, 0xE0, 0xD0)]),
+                          pack_rows(rows, 1)))
+
+# 4 bit: index (x + 3y) mod 16; palette i -> (17i, 255-17i, 40i mod 256).
+pal4 = [(17 * i, 255 - 17 * i, (40 * i) % 256) for i in range(16)]
+rows4 = [[(x + 3 * y) % 16 for x in range(W)] for y in range(H)]
+write('bmp-4bit.bmp', bmp(info40(W, H, 4), bgr0(pal4), pack_rows(rows4, 4)))
+
+# 8 bit: index (37x + 11y) mod 256; palette i -> (i, 255-i, 3i mod 256).
+pal8 = [(i, 255 - i, (3 * i) % 256) for i in range(256)]
+rows8 = [[(37 * x + 11 * y) % 256 for x in range(W)] for y in range(H)]
+write('bmp-8bit.bmp', bmp(info40(W, H, 8), bgr0(pal8), pack_rows(rows8, 8)))
+
+# 16 bit, 5-5-5: the quadrant colours at full strength of each 5-bit channel.
+R, G, B, Wh, Y = 0x7C00, 0x03E0, 0x001F, 0x7FFF, 0x7FE0
+quad16 = [[(R if x < 4 else G) if y < 2 else (B if x < 4 else Wh) for x in range(W)] for y in range(H)]
+quad16[1][1] = Y
+write('bmp-16bit-555.bmp', bmp(info40(W, H, 16), b'', pack_rows(quad16, 16)))
+
+# 24 bit, top-down (negative height).
+red, lime, blue, white, yellow = (255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 255), (255, 255, 0)
+quad24 = [[(red if x < 4 else lime) if y < 2 else (blue if x < 4 else white) for x in range(W)]
+          for y in range(H)]
+quad24[1][1] = yellow
+write('bmp-topdown.bmp', bmp(info40(W, -H, 24), b'', pack_rows(quad24, 24, top_down=True)))
+
+# 32 bit BI_RGB: the fourth byte is unused (here 0x80) and must not become alpha.
+px32 = b''
+for row in reversed(quad24):
+    px32 += b''.join(bytes((b, g, r, 0x80)) for r, g, b in row)
+write('bmp-32bit.bmp', bmp(info40(W, H, 32), b'', px32))
+
+# 32 bit with bit fields and an alpha mask (V4 header): left half half-transparent red.
+v4 = struct.pack('<IiiHHIIiiII', 108, 4, 2, 1, 32, 3, 0, 2835, 2835, 0, 0)
+v4 += struct.pack('<IIIII', 0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000, 0x73524742)
+v4 += b'\0' * (108 - len(v4))
+px = b''
+for _ in range(2):
+    px += bytes((0, 0, 0xFF, 0x80)) * 2 + bytes((0xFF, 0, 0, 0xFF)) * 2
+write('bmp-32bit-alpha.bmp', bmp(v4, b'', px))
+
+# OS/2 1.x (BITMAPCOREHEADER), 4 bit, 3-byte palette entries.
+core = struct.pack('<IHHHH', 12, W, H, 1, 4)
+write('bmp-os2-4bit.bmp', bmp(core, bgr(pal4), pack_rows(rows4, 4)))
+
+# RLE: 8×6, palette 0 = #123456 (what skipped pixels show), 1 red, 2 lime, 3 blue, 4 white.
+pal_rle = [(0x12, 0x34, 0x56), red, lime, blue, white]
+rle8 = bytes([
+    3, 1, 0, 3, 2, 3, 4, 0, 2, 2, 0, 0,   # row 0: 1 1 1 | absolute 2 3 4 (+pad) | 2 2 | EOL
+    2, 3, 0, 0,                           # row 1: 3 3, early end of line
+    0, 2, 3, 1,                           # row 2: delta (+3, +1): rest of row 2 and 3 pixels skipped
+    2, 4, 0, 0,                           # row 3: 4 4 at x 3..4
+    8, 1, 0, 0,                           # row 4: eight 1
+    1, 2, 0, 1,                           # row 5: 2, end of bitmap
+])
+write('bmp-rle8.bmp', bmp(info40(8, 6, 8, comp=1, clr_used=5), bgr0(pal_rle), rle8))
+
+pal_rle4 = pal_rle + [(0x80, 0x80, 0x80)] * 11
+rle4 = bytes([
+    3, 0x12, 0, 3, 0x34, 0x20, 2, 0x44, 0, 0,   # row 0: 1 2 1 | absolute 3 4 2 | 4 4 | EOL
+    2, 0x33, 0, 0,                              # row 1: 3 3, early end of line
+    0, 2, 3, 1,                                 # row 2: delta (+3, +1)
+    2, 0x44, 0, 0,                              # row 3: 4 4 at x 3..4
+    0, 5, 0x12, 0x34, 0x10, 0, 3, 0x22, 0, 0,   # row 4: absolute 1 2 3 4 1 (+pad) | 2 2 2
+    1, 0x20, 0, 1,                              # row 5: 2, end of bitmap
+])
+write('bmp-rle4.bmp', bmp(info40(8, 6, 4, comp=2), bgr0(pal_rle4), rle4))
+
+# CUR: one 16×16 4-bit picture, hotspot (3, 4). Top half red, bottom half blue; the AND mask
+# makes the bottom-left 8×8 transparent.
+cw = ch = 16
+cur_rows = [[1 if y < 8 else 2 for x in range(cw)] for y in range(ch)]
+mask_rows = [[1 if (y >= 8 and x < 8) else 0 for x in range(cw)] for y in range(ch)]
+for y in range(ch):
+    for x in range(cw):
+        if mask_rows[y][x]:
+            cur_rows[y][x] = 0
+dib = (struct.pack('<IiiHHIIiiII', 40, cw, 2 * ch, 1, 4, 0, 0, 0, 0, 0, 0)
+       + bgr0([(0, 0, 0), red, blue] + [(0, 0, 0)] * 13)
+       + pack_rows(cur_rows, 4) + pack_rows(mask_rows, 1))
+cur = struct.pack('<HHH', 0, 2, 1) + struct.pack('<BBBBHHII', cw, ch, 0, 0, 3, 4, len(dib), 22) + dib
+write('cur-4bit.cur', cur)
+
+# ICO with a 16×16 32-bit green picture and a 64×64 PNG one (#8040C0).
+green16 = (struct.pack('<IiiHHIIiiII', 40, 16, 32, 1, 32, 0, 0, 0, 0, 0, 0)
+           + bytes((0, 0xFF, 0, 0xFF)) * 256 + b'\0' * (4 * 16))
+png = (work / 'ico-entry.png').read_bytes()
+entries = [(16, 16, 32, green16), (64, 64, 32, png)]
+offset = 6 + 16 * len(entries)
+head = struct.pack('<HHH', 0, 1, len(entries))
+body = b''
+for w, h, bits, data in entries:
+    head += struct.pack('<BBBBHHII', w % 256, h % 256, 0, 0, 1, bits, len(data), offset + len(body))
+    body += data
+write('ico-png.ico', head + body)
+
+# Damaged files.
+gradient_jpg = (work / 'gradient.jpg').read_bytes()
+write('damaged-jpeg-truncated.jpg', gradient_jpg[:len(gradient_jpg) * 2 // 3])
+write('damaged-jpeg-header-only.jpg', gradient_jpg[:40])
+gradient_gif = (work / 'gradient.gif').read_bytes()
+write('damaged-gif-truncated.gif', gradient_gif[:len(gradient_gif) // 2])
+write('damaged-gif-header-only.gif', gradient_gif[:13])
+bmp24 = (out / 'bmp-24bit.bmp').read_bytes()
+write('damaged-bmp-truncated.bmp', bmp24[:len(bmp24) - 2 * 24])   # the top two rows are missing
+write('damaged-bmp-header-only.bmp', bmp24[:30])
+lying = bytearray(bmp24)
+struct.pack_into('<I', lying, 10, 100000)                          # pixels beyond the end
+write('damaged-bmp-offset.bmp', bytes(lying))
+lying = bytearray(bmp24)
+struct.pack_into('<I', lying, 14, 1000)                            # no such info header
+write('damaged-bmp-infosize.bmp', bytes(lying))
+write('damaged-bmp-huge.bmp', bmp(info40(100000, 100000, 24), b'', b'\0' * 64))
+write('damaged-rle8-huge.bmp', bmp(info40(100000, 100000, 8, comp=1, clr_used=5), bgr0(pal_rle),
+                                   rle8))
+gif = bytearray((out / 'gif-static.gif').read_bytes())
+struct.pack_into('<HH', gif, 6, 65535, 65535)                      # logical screen
+write('damaged-gif-huge.gif', bytes(gif))
+# A JPEG whose frame header claims 65000×65000.
+jpg = bytearray((out / 'jpeg-blocks.jpg').read_bytes())
+sof = next(i for i in range(2, len(jpg) - 1) if jpg[i] == 0xFF and jpg[i + 1] in (0xC0, 0xC2))
+struct.pack_into('>HH', jpg, sof + 5, 65000, 65000)
+write('damaged-jpeg-huge.jpg', bytes(jpg))
+ico = bytearray((out / 'ico-png.ico').read_bytes())
+ihdr = ico.index(b'IHDR')
+struct.pack_into('>II', ico, ihdr + 4, 100000, 100000)             # the PNG's own size
+write('damaged-ico-huge.ico', bytes(ico))
+ico = bytearray((out / 'ico-png.ico').read_bytes())
+for k in range(2):
+    struct.pack_into('<I', ico, 6 + 16 * k + 12, 0x7FFFFFF0)        # pictures beyond the end
+write('damaged-ico-offsets.ico', bytes(ico))
+write('not-a-picture.txt', b'This is a text file, not a picture.\n')
+write('not-a-picture-named.bmp', b'BMW and other cars\n')
+write('empty.gif', b'')
+PY
+
+echo "raster fixtures written to $out"

@@ -1,0 +1,476 @@
+// Loading pictures: every raster fixture with its size, format and exact pixels; the failures;
+// RLE pixels the file skips; and the size limit, measured by peak memory in a child process.
+
+#include "input/LoadPicture.h"
+#include "platform/PlatformError.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Colour values are 0x00BBGGRR.
+constexpr quint32 kRed = 0x0000FF;
+constexpr quint32 kLime = 0x00FF00;
+constexpr quint32 kBlue = 0xFF0000;
+constexpr quint32 kWhite = 0xFFFFFF;
+constexpr quint32 kYellow = 0x00FFFF;
+constexpr quint32 kBlack = 0x000000;
+// Colour index 0 of the RLE palettes: what pixels the file skips must show.
+constexpr quint32 kIndex0 = 0x563412;
+
+struct Probe {
+    int x;
+    int y;
+    quint32 color;
+    int alpha = 255;
+};
+using Probes = QList<Probe>;
+
+QString DataPath(const QString& name) {
+    return QDir(qEnvironmentVariable("HUEMARK_TEST_DATA"))
+        .filePath(QStringLiteral("raster/") + name);
+}
+
+quint32 ColorValueAt(const QImage& image, int x, int y) {
+    const QColor c = image.pixelColor(x, y);
+    return quint32(c.red()) | quint32(c.green()) << 8 | quint32(c.blue()) << 16;
+}
+
+bool Near(quint32 a, quint32 b, int tolerance) {
+    for (int shift = 0; shift < 24; shift += 8) {
+        if (qAbs(int((a >> shift) & 0xff) - int((b >> shift) & 0xff)) > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Leaves freed heap blocks full of a pattern, so pixels a decoder forgets to set show it.
+void DirtyHeap(qsizetype bytes) {
+    for (int k = 0; k < 8; ++k) {
+        std::unique_ptr<char[]> block(new char[size_t(bytes)]);
+        std::memset(block.get(), 0xa5, size_t(bytes));
+        volatile char sink = block[size_t(bytes) - 1];
+        (void)sink;
+    }
+}
+
+// A BMP with a 40-byte header, the RLE palette and the given pixel data.
+QByteArray RleBmp(int width, int height, int compression, const QByteArray& stream) {
+    static const QList<QRgb> palette = {qRgb(0x12, 0x34, 0x56), qRgb(255, 0, 0), qRgb(0, 255, 0),
+                                        qRgb(0, 0, 255), qRgb(255, 255, 255)};
+    QByteArray info(40, '\0');
+    auto* p = reinterpret_cast<uchar*>(info.data());
+    qToLittleEndian<quint32>(40, p);
+    qToLittleEndian<qint32>(width, p + 4);
+    qToLittleEndian<qint32>(height, p + 8);
+    qToLittleEndian<quint16>(1, p + 12);
+    qToLittleEndian<quint16>(compression == 1 ? 8 : 4, p + 14);
+    qToLittleEndian<quint32>(quint32(compression), p + 16);
+    qToLittleEndian<quint32>(quint32(palette.size()), p + 32);
+    QByteArray colors;
+    for (QRgb c : palette) {
+        colors += char(qBlue(c));
+        colors += char(qGreen(c));
+        colors += char(qRed(c));
+        colors += '\0';
+    }
+    const quint32 offset = quint32(14 + info.size() + colors.size());
+    QByteArray header(14, '\0');
+    auto* h = reinterpret_cast<uchar*>(header.data());
+    h[0] = 'B';
+    h[1] = 'M';
+    qToLittleEndian<quint32>(offset + quint32(stream.size()), h + 2);
+    qToLittleEndian<quint32>(offset, h + 10);
+    return header + info + colors + stream;
+}
+
+QByteArray Bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values) {
+        out += char(v);
+    }
+    return out;
+}
+
+// Rows top to bottom, one character a pixel: an index of the RLE palette, or k for black.
+QStringList PictureRows(const QImage& image) {
+    static const QList<quint32> palette = {kIndex0, kRed, kLime, kBlue, kWhite};
+    QStringList rows;
+    for (int y = 0; y < image.height(); ++y) {
+        QString row;
+        for (int x = 0; x < image.width(); ++x) {
+            const quint32 v = ColorValueAt(image, x, y);
+            const qsizetype index = palette.indexOf(v);
+            row += index >= 0 ? QChar(char16_t(u'0' + index)) : QChar(v == kBlack ? u'k' : u'?');
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+// The child side of the peak-memory tests: loads one file and prints how far the resident set
+// grew above what it was before, in KiB, and the error number (0 when it loaded).
+int PeakProbe(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const auto statusKib = [](const char* key) {
+        QFile status(QStringLiteral("/proc/self/status"));
+        status.open(QIODevice::ReadOnly);
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith(key)) {
+                return line.mid(qsizetype(std::strlen(key)))
+                    .trimmed()
+                    .split(' ')
+                    .value(0)
+                    .toLongLong();
+            }
+        }
+        return -1LL;
+    };
+    const qint64 before = statusKib("VmRSS:");
+    int error = 0;
+    QImage image;
+    try {
+        image = LoadPicture(qEnvironmentVariable("HUEMARK_PEAK_PROBE"));
+    } catch (const PlatformError& e) {
+        error = e.number();
+    }
+    const qint64 peak = statusKib("VmHWM:");
+    std::printf("%lld %d %d\n", peak - before, error, int(image.format()));
+    return 0;
+}
+
+struct PeakResult {
+    qint64 growthKib = -1;
+    int error = -1;
+    int format = -1;
+};
+
+PeakResult MeasurePeak(const QString& file) {
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HUEMARK_PEAK_PROBE"), file);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    if (!child.waitForFinished(240000)) {
+        return {};
+    }
+    const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+    if (fields.size() != 3) {
+        return {};
+    }
+    return {fields[0].toLongLong(), fields[1].toInt(), fields[2].toInt()};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Probe)
+Q_DECLARE_METATYPE(QImage::Format)
+
+class TestLoadPicture : public QObject {
+    Q_OBJECT
+private slots:
+    void loads_data();
+    void loads();
+    void refuses_data();
+    void refuses();
+    void rlePixels_data();
+    void rlePixels();
+    void largeJpegOpensWithoutCopy();
+    void absurdSizeAllocatesNothing_data();
+    void absurdSizeAllocatesNothing();
+};
+
+void TestLoadPicture::loads_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<int>("tolerance");
+    QTest::addColumn<Probes>("probes");
+
+    constexpr auto rgb = QImage::Format_RGB32;
+    constexpr auto argb = QImage::Format_ARGB32_Premultiplied;
+    // The 7×5 quadrant picture that most BMP fixtures hold.
+    const Probes quad = {{0, 0, kRed},  {3, 1, kRed},   {1, 1, kYellow},
+                         {4, 0, kLime}, {6, 1, kLime},  {0, 2, kBlue},
+                         {3, 4, kBlue}, {4, 2, kWhite}, {6, 4, kWhite}};
+
+    QTest::newRow("BMP 1 bit") << "bmp-1bit.bmp" << QSize(7, 5) << rgb << 0
+                               << Probes{{0, 0, 0xD0E0F0}, {3, 0, 0x604020}, {5, 1, 0xD0E0F0},
+                                         {0, 4, 0x604020}, {2, 3, 0xD0E0F0}, {6, 4, 0x604020}};
+    QTest::newRow("BMP 4 bit") << "bmp-4bit.bmp" << QSize(7, 5) << rgb << 0
+                               << Probes{{0, 0, 0x00FF00},
+                                         {6, 0, 0xF09966},
+                                         {0, 4, 0xE033CC},
+                                         {6, 4, 0x50DD22}};
+    QTest::newRow("BMP 8 bit") << "bmp-8bit.bmp" << QSize(7, 5) << rgb << 0
+                               << Probes{{0, 0, 0x00FF00},
+                                         {6, 0, 0x9A21DE},
+                                         {0, 4, 0x84D32C},
+                                         {6, 4, 0x1EF50A}};
+    QTest::newRow("BMP 16 bit 5-5-5") << "bmp-16bit-555.bmp" << QSize(7, 5) << rgb << 0 << quad;
+    QTest::newRow("BMP 16 bit 5-6-5 fields")
+        << "bmp-16bit-565.bmp" << QSize(7, 5) << rgb << 0 << quad;
+    QTest::newRow("BMP 24 bit") << "bmp-24bit.bmp" << QSize(7, 5) << rgb << 0 << quad;
+    QTest::newRow("BMP 32 bit, fourth byte unused")
+        << "bmp-32bit.bmp" << QSize(7, 5) << rgb << 0 << quad;
+    QTest::newRow("BMP 32 bit V5, opaque alpha")
+        << "bmp-32bit-v5.bmp" << QSize(7, 5) << rgb << 0 << quad;
+    QTest::newRow("BMP 32 bit with alpha")
+        << "bmp-32bit-alpha.bmp" << QSize(4, 2) << argb << 0
+        << Probes{{0, 0, kRed, 128}, {1, 1, kRed, 128}, {2, 0, kBlue}, {3, 1, kBlue}};
+    QTest::newRow("BMP top-down") << "bmp-topdown.bmp" << QSize(7, 5) << rgb << 0 << quad;
+    QTest::newRow("BMP OS/2 4 bit")
+        << "bmp-os2-4bit.bmp" << QSize(7, 5) << rgb << 0
+        << Probes{{0, 0, 0x00FF00}, {6, 0, 0xF09966}, {0, 4, 0xE033CC}, {6, 4, 0x50DD22}};
+    QTest::newRow("BMP OS/2 24 bit") << "bmp-os2-24bit.bmp" << QSize(7, 5) << rgb << 0 << quad;
+    QTest::newRow("BMP truncated: missing rows black")
+        << "damaged-bmp-truncated.bmp" << QSize(7, 5) << rgb << 0
+        << Probes{{0, 0, kBlack}, {6, 1, kBlack}, {0, 2, kBlue}, {6, 4, kWhite}};
+
+    QTest::newRow("GIF")
+        << "gif-static.gif" << QSize(8, 6) << rgb << 0
+        << Probes{{0, 0, kRed}, {3, 5, kRed}, {4, 0, kWhite}, {6, 4, kBlue}, {7, 5, kWhite}};
+    QTest::newRow("GIF animated: first frame")
+        << "gif-animated.gif" << QSize(8, 6) << rgb << 0 << Probes{{0, 0, kLime}, {7, 5, kLime}};
+    QTest::newRow("GIF transparent")
+        << "gif-transparent.gif" << QSize(8, 6) << argb << 0
+        << Probes{{0, 0, kRed}, {3, 5, kRed}, {4, 0, 0, 0}, {7, 5, 0, 0}};
+    QTest::newRow("GIF truncated: partial")
+        << "damaged-gif-truncated.gif" << QSize(64, 48) << rgb << 8 << Probes{{0, 0, kRed}};
+
+    const Probes blocks = {{0, 0, kRed},   {7, 7, kRed},     {15, 0, kLime},
+                           {0, 15, kBlue}, {15, 15, kWhite}, {8, 8, kWhite}};
+    QTest::newRow("JPEG") << "jpeg-blocks.jpg" << QSize(16, 16) << rgb << 2 << blocks;
+    QTest::newRow("JPEG named .gif") << "jpeg-named-gif.gif" << QSize(16, 16) << rgb << 2 << blocks;
+    QTest::newRow("JPEG greyscale")
+        << "jpeg-gray.jpg" << QSize(16, 8) << rgb << 1
+        << Probes{{0, 0, 0x404040}, {7, 7, 0x404040}, {8, 0, 0xC0C0C0}, {15, 7, 0xC0C0C0}};
+    QTest::newRow("JPEG progressive") << "jpeg-progressive.jpg" << QSize(16, 16) << rgb << 2
+                                      << Probes{{0, 0, kRed}, {15, 15, kWhite}};
+    QTest::newRow("JPEG CMYK") << "jpeg-cmyk.jpg" << QSize(16, 16) << rgb << 2
+                               << Probes{{0, 0, kBlue}, {15, 15, kWhite}};
+    QTest::newRow("JPEG truncated: partial")
+        << "damaged-jpeg-truncated.jpg" << QSize(64, 48) << rgb << 4 << Probes{{0, 0, kRed}};
+
+    QTest::newRow("ICO: the largest of three")
+        << "ico-sizes.ico" << QSize(32, 32) << argb << 0
+        << Probes{{0, 0, 0, 0}, {7, 7, 0, 0}, {8, 0, kBlue}, {0, 8, kBlue}, {31, 31, kBlue}};
+    QTest::newRow("ICO: PNG picture larger than a bitmap one")
+        << "ico-png.ico" << QSize(64, 64) << rgb << 0
+        << Probes{{0, 0, 0xC04080}, {63, 63, 0xC04080}};
+    QTest::newRow("CUR with AND mask") << "cur-4bit.cur" << QSize(16, 16) << argb << 0
+                                       << Probes{{0, 0, kRed},    {15, 7, kRed}, {8, 8, kBlue},
+                                                 {15, 15, kBlue}, {0, 15, 0, 0}, {7, 8, 0, 0}};
+}
+
+void TestLoadPicture::loads() {
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    QFETCH(QImage::Format, format);
+    QFETCH(int, tolerance);
+    QFETCH(Probes, probes);
+
+    const QImage image = LoadPicture(DataPath(file));
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.format(), format);
+    if (format == QImage::Format_RGB32) {
+        // The picture box reads the buffer itself: every alpha byte must say opaque.
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                QVERIFY2(qAlpha(line[x]) == 255,
+                         qPrintable(QStringLiteral("alpha byte at (%1, %2)").arg(x).arg(y)));
+            }
+        }
+    }
+    for (const Probe& p : probes) {
+        const int alpha = image.pixelColor(p.x, p.y).alpha();
+        QVERIFY2(
+            qAbs(alpha - p.alpha) <= 1,
+            qPrintable(QStringLiteral("alpha at (%1, %2) is %3").arg(p.x).arg(p.y).arg(alpha)));
+        if (p.alpha == 0) {
+            continue;
+        }
+        const quint32 value = ColorValueAt(image, p.x, p.y);
+        QVERIFY2(Near(value, p.color, tolerance),
+                 qPrintable(QStringLiteral("(%1, %2) is %3, not %4")
+                                .arg(p.x)
+                                .arg(p.y)
+                                .arg(value, 6, 16, QChar(u'0'))
+                                .arg(p.color, 6, 16, QChar(u'0'))));
+    }
+}
+
+void TestLoadPicture::refuses_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("says");
+
+    QTest::newRow("no such file") << QStringLiteral("/nonexistent/picture.bmp") << 53
+                                  << "File not found";
+    QTest::newRow("a folder") << qEnvironmentVariable("HUEMARK_TEST_DATA") << 75 << "not a file";
+    QTest::newRow("empty file") << DataPath("empty.gif") << 481 << "empty";
+    QTest::newRow("text") << DataPath("not-a-picture.txt") << 481 << "not a BMP, GIF, JPEG";
+    QTest::newRow("text starting BM")
+        << DataPath("not-a-picture-named.bmp") << 481 << "not a BMP, GIF, JPEG";
+    QTest::newRow("JPEG header only")
+        << DataPath("damaged-jpeg-header-only.jpg") << 481 << "JPEG picture is damaged";
+    QTest::newRow("GIF header only")
+        << DataPath("damaged-gif-header-only.gif") << 481 << "GIF picture is damaged";
+    QTest::newRow("BMP header only")
+        << DataPath("damaged-bmp-header-only.bmp") << 481 << "BMP picture is damaged";
+    QTest::newRow("BMP pixels beyond the end")
+        << DataPath("damaged-bmp-offset.bmp") << 481 << "BMP picture is damaged";
+    QTest::newRow("BMP unknown header size")
+        << DataPath("damaged-bmp-infosize.bmp") << 481 << "BMP picture is damaged";
+    QTest::newRow("ICO pictures beyond the end")
+        << DataPath("damaged-ico-offsets.ico") << 481 << "ICO picture is damaged";
+    QTest::newRow("BMP 100000 square") << DataPath("damaged-bmp-huge.bmp") << 7 << "too large";
+    QTest::newRow("RLE8 100000 square") << DataPath("damaged-rle8-huge.bmp") << 7 << "too large";
+    QTest::newRow("GIF screen 65535 square")
+        << DataPath("damaged-gif-huge.gif") << 7 << "too large";
+    QTest::newRow("JPEG 65000 square") << DataPath("damaged-jpeg-huge.jpg") << 7 << "too large";
+    QTest::newRow("ICO with a 100000 square PNG")
+        << DataPath("damaged-ico-huge.ico") << 7 << "too large";
+}
+
+void TestLoadPicture::refuses() {
+    QFETCH(QString, path);
+    QFETCH(int, number);
+    QFETCH(QString, says);
+
+    try {
+        const QImage image = LoadPicture(path);
+        QFAIL(qPrintable(
+            QStringLiteral("loaded a %1×%2 picture").arg(image.width()).arg(image.height())));
+    } catch (const PlatformError& e) {
+        QCOMPARE(e.number(), number);
+        QVERIFY2(e.description().contains(says), qPrintable(e.description()));
+    }
+}
+
+void TestLoadPicture::rlePixels_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("rows");
+
+    const auto file = [](const char* name) {
+        QFile f(DataPath(QString::fromLatin1(name)));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    };
+    QTest::newRow("RLE8 fixture") << file("bmp-rle8.bmp")
+                                  << QStringList{"20000000", "11111111", "00044000",
+                                                 "00000000", "33000000", "11123422"};
+    QTest::newRow("RLE4 fixture") << file("bmp-rle4.bmp")
+                                  << QStringList{"20000000", "12341222", "00044000",
+                                                 "00000000", "33000000", "12134244"};
+    QTest::newRow("delta into the next row")
+        << RleBmp(4, 3, 1, Bytes({2, 1, 0, 2, 1, 1, 1, 2, 0, 1}))
+        << QStringList{"0000", "0002", "1100"};
+    QTest::newRow("delta along the row") << RleBmp(4, 3, 1, Bytes({1, 1, 0, 2, 2, 0, 1, 2, 0, 1}))
+                                         << QStringList{"0000", "0000", "1002"};
+    QTest::newRow("early end of line, no end of bitmap")
+        << RleBmp(4, 3, 1, Bytes({1, 3, 0, 0, 1, 4})) << QStringList{"0000", "4000", "3000"};
+    QTest::newRow("run past the right edge is cut")
+        << RleBmp(4, 3, 1, Bytes({6, 1, 0, 0, 1, 2, 0, 1})) << QStringList{"0000", "2000", "1111"};
+    QTest::newRow("delta below the bottom ends the bitmap")
+        << RleBmp(4, 3, 1, Bytes({1, 1, 0, 2, 0, 5, 1, 2})) << QStringList{"0000", "0000", "1000"};
+    QTest::newRow("absolute run cut by the end of the file")
+        << RleBmp(4, 3, 1, Bytes({0, 4, 1, 2})) << QStringList{"0000", "0000", "1200"};
+    QTest::newRow("index beyond the palette is black")
+        << RleBmp(4, 3, 1, Bytes({2, 9, 0, 1})) << QStringList{"0000", "0000", "kk00"};
+    QTest::newRow("top-down") << RleBmp(4, -3, 1, Bytes({2, 1, 0, 1}))
+                              << QStringList{"1100", "0000", "0000"};
+    QTest::newRow("RLE4 odd absolute run and pair run")
+        << RleBmp(4, 3, 2, Bytes({0, 3, 0x12, 0x30, 0, 0, 3, 0x41, 0, 1}))
+        << QStringList{"0000", "4140", "1230"};
+    QTest::newRow("RLE4 absolute run padded to a word")
+        << RleBmp(8, 1, 2, Bytes({0, 5, 0x12, 0x34, 0x30, 0, 2, 0x22, 0, 1}))
+        << QStringList{"12343220"};
+}
+
+void TestLoadPicture::rlePixels() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, rows);
+
+    // Twice, each time over freed memory full of a pattern: skipped pixels must not show it.
+    for (int round = 0; round < 2; ++round) {
+        DirtyHeap(qsizetype(rows.size()) * rows.value(0).size() * 4);
+        const QImage image = LoadPictureFromData(bytes);
+        QCOMPARE(image.format(), QImage::Format_RGB32);
+        QCOMPARE(PictureRows(image), rows);
+    }
+}
+
+void TestLoadPicture::largeJpegOpensWithoutCopy() {
+    // 8000×6000 needs 183 MiB as RGB32, more than Qt opens by default.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("large.jpg"));
+    {
+        QImage source(8000, 6000, QImage::Format_RGB32);
+        for (int y = 0; y < source.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(source.scanLine(y));
+            for (int x = 0; x < source.width(); ++x) {
+                line[x] = qRgb(x & 0xff, y & 0xff, (x >> 5) & 0xff);
+            }
+        }
+        QImageWriter writer(path, "jpeg");
+        writer.setQuality(80);
+        QVERIFY2(writer.write(source), qPrintable(writer.errorString()));
+    }
+
+    const QImage image = LoadPicture(path);
+    QCOMPARE(image.size(), QSize(8000, 6000));
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    QVERIFY(Near(ColorValueAt(image, 200, 100), 0x0664C8, 8));
+
+    // Decoding needs one picture buffer; a conversion or copy after it would need a second.
+    const qint64 pictureKib = 8000LL * 6000 * 4 / 1024;
+    const PeakResult peak = MeasurePeak(path);
+    QCOMPARE(peak.error, 0);
+    QCOMPARE(peak.format, int(QImage::Format_RGB32));
+    QVERIFY2(peak.growthKib > pictureKib * 9 / 10 && peak.growthKib < pictureKib * 3 / 2,
+             qPrintable(QStringLiteral("memory grew by %1 KiB for a %2 KiB picture")
+                            .arg(peak.growthKib)
+                            .arg(pictureKib)));
+}
+
+void TestLoadPicture::absurdSizeAllocatesNothing_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("BMP") << "damaged-bmp-huge.bmp";
+    QTest::newRow("RLE8") << "damaged-rle8-huge.bmp";
+    QTest::newRow("GIF") << "damaged-gif-huge.gif";
+    QTest::newRow("JPEG") << "damaged-jpeg-huge.jpg";
+    QTest::newRow("ICO") << "damaged-ico-huge.ico";
+}
+
+void TestLoadPicture::absurdSizeAllocatesNothing() {
+    QFETCH(QString, file);
+    const PeakResult peak = MeasurePeak(DataPath(file));
+    QCOMPARE(peak.error, 7);
+    QVERIFY2(peak.growthKib >= 0 && peak.growthKib < 32 * 1024,
+             qPrintable(QStringLiteral("memory grew by %1 KiB").arg(peak.growthKib)));
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsSet("HUEMARK_PEAK_PROBE")) {
+        return PeakProbe(argc, argv);
+    }
+    QGuiApplication app(argc, argv);
+    TestLoadPicture test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_loadpicture.moc"
