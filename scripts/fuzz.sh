@@ -31,7 +31,12 @@ done
 [ ${#targets[@]} -gt 0 ] || { echo "fuzz: no targets" >&2; exit 1; }
 ninja -C "$build" -j2 "${targets[@]}"
 
-scratch="${HUEMARK_FUZZ_DIR:-$(mktemp -d /tmp/huemark-fuzz.XXXXXX)}"
+scratch="${HUEMARK_FUZZ_DIR:-}"
+own_scratch=0
+if [ -z "$scratch" ]; then
+    scratch="$(mktemp -d /tmp/huemark-fuzz.XXXXXX)"
+    own_scratch=1
+fi
 echo "fuzz: working in $scratch"
 # Fontconfig keeps the font lists Qt asks for on first use until exit: not a leak of ours.
 suppressions="$scratch/lsan.supp"
@@ -67,4 +72,8 @@ for t in "${targets[@]}"; do
         echo "fuzz: $t passed ($(find "$dir/corpus" -type f | wc -l) inputs in its corpus)"
     fi
 done
+# A clean run leaves nothing behind; a failing one keeps its inputs for a look.
+if [ $status -eq 0 ] && [ $own_scratch -eq 1 ]; then
+    rm -rf "$scratch"
+fi
 exit $status
