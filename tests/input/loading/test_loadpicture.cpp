@@ -188,6 +188,8 @@ private slots:
     void largeJpegOpensWithoutCopy();
     void absurdSizeAllocatesNothing_data();
     void absurdSizeAllocatesNothing();
+    void contentDecidesNotName_data();
+    void contentDecidesNotName();
 };
 
 void TestLoadPicture::loads_data() {
@@ -461,6 +463,42 @@ void TestLoadPicture::absurdSizeAllocatesNothing() {
     QCOMPARE(peak.error, 7);
     QVERIFY2(peak.growthKib >= 0 && peak.growthKib < 32 * 1024,
              qPrintable(QStringLiteral("memory grew by %1 KiB").arg(peak.growthKib)));
+}
+
+// Every format loads the same from a file whose name claims another format.
+void TestLoadPicture::contentDecidesNotName_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("lyingName");
+    QTest::newRow("GIF as .jpg") << "raster/gif-static.gif"
+                                 << "picture.jpg";
+    QTest::newRow("JPEG as .bmp") << "raster/jpeg-blocks.jpg"
+                                  << "picture.bmp";
+    QTest::newRow("BMP as .ico") << "raster/bmp-24bit.bmp"
+                                 << "picture.ico";
+    QTest::newRow("RLE as .gif") << "raster/bmp-rle8.bmp"
+                                 << "picture.gif";
+    QTest::newRow("ICO as .cur") << "raster/ico-sizes.ico"
+                                 << "picture.cur";
+    QTest::newRow("CUR as .wmf") << "raster/cur-4bit.cur"
+                                 << "picture.wmf";
+    QTest::newRow("WMF as .emf") << "metafile/placeable.wmf"
+                                 << "picture.emf";
+    QTest::newRow("EMF as .rle") << "metafile/shapes.emf"
+                                 << "picture.rle";
+    QTest::newRow("EMF without extension") << "metafile/shapes.emf"
+                                           << "picture";
+}
+
+void TestLoadPicture::contentDecidesNotName() {
+    QFETCH(QString, file);
+    QFETCH(QString, lyingName);
+    const QString original = QDir(qEnvironmentVariable("HUEMARK_TEST_DATA")).filePath(file);
+    QTemporaryDir dir;
+    const QString renamed = dir.filePath(lyingName);
+    QVERIFY(QFile::copy(original, renamed));
+    const QImage expected = LoadPicture(original);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(LoadPicture(renamed), expected);
 }
 
 int main(int argc, char** argv) {
