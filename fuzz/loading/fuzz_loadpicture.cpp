@@ -37,7 +37,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static int qtArgc = 1;
     static char* qtArgv[] = {(*argv)[0], nullptr};
     static QGuiApplication app(qtArgc, qtArgv);
-    // 4096 × 4096 at most, so that no single input can reach the fuzzer's memory limit.
+    // Raster pictures 4096 × 4096 at most (progressive JPEGs less, for their coefficients), to
+    // keep each run small. Metafiles keep their renderer's own limit of 256 MiB of pixels, which
+    // this setting does not lower.
     SetMaxPictureBytes(qint64(64) << 20);
     return 0;
 }

@@ -200,11 +200,8 @@ public:
         : m_src(src), m_h(h), m_start(pixelStart), m_colors(colors), m_image(image) {}
 
     // Returns whether any decoded pixel has a non-zero alpha.
-    bool uncompressed(const QString& format, qint64 stride) {
+    bool uncompressed(qint64 stride) {
         const qint64 available = (m_src.size - m_start) / stride;
-        if (available == 0) {
-            ThrowDamaged(format, QStringLiteral("its pixels are missing"));
-        }
         const qint64 rows = std::min(available, m_h.height);
         const Channel red(m_h.masks[0]), green(m_h.masks[1]), blue(m_h.masks[2]),
             alpha(m_h.masks[3]);
@@ -342,15 +339,6 @@ private:
     QImage& m_image;
 };
 
-void FillAlpha(QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            line[x] |= 0xff000000;
-        }
-    }
-}
-
 } // namespace
 
 QImage DecodeDib(const DibSource& src, const QString& format) {
@@ -365,7 +353,10 @@ QImage DecodeDib(const DibSource& src, const QString& format) {
         paletteEntries =
             std::min(paletteEntries, (pixelStart - h.paletteOffset) / h.paletteEntrySize);
     }
-    if (pixelStart >= src.size) {
+    // Not one row (or RLE code) of pixels: refused before the picture is allocated.
+    const bool rle = h.compression == kRle8 || h.compression == kRle4;
+    const qint64 stride = ((h.width * h.bits + 31) / 32) * 4;
+    if (pixelStart >= src.size || src.size - pixelStart < (rle ? 2 : stride)) {
         ThrowDamaged(format, QStringLiteral("its pixels are missing"));
     }
 
@@ -383,24 +374,24 @@ QImage DecodeDib(const DibSource& src, const QString& format) {
     const bool alpha = src.icon || h.masks[3] != 0;
     QImage image(int(h.width), int(h.height), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) {
-        throw PlatformError(7, QStringLiteral("Out of memory: the picture (%1 × %2 pixels) "
-                                              "does not fit in memory.")
-                                   .arg(h.width)
-                                   .arg(h.height));
+        throw PlatformError(kErrOutOfMemory,
+                            QStringLiteral("Out of memory: the picture (%1 × %2 pixels) "
+                                           "does not fit in memory.")
+                                .arg(h.width)
+                                .arg(h.height));
     }
     image.fill(h.bits <= 8 ? colors[0] : kBlack);
 
     Decoder decoder(src, h, pixelStart, colors, image);
-    if (h.compression == kRle8 || h.compression == kRle4) {
+    if (rle) {
         decoder.rle();
         return image;
     }
-    const qint64 stride = ((h.width * h.bits + 31) / 32) * 4;
-    const bool anyAlpha = decoder.uncompressed(format, stride);
+    const bool anyAlpha = decoder.uncompressed(stride);
     if (!src.icon) {
         // Many writers leave the alpha of 32-bit bitmaps zero: that means opaque.
         if (alpha && !anyAlpha) {
-            FillAlpha(image);
+            SetOpaque(image);
             image.reinterpretAsFormat(QImage::Format_RGB32);
         }
         return image;
@@ -408,7 +399,7 @@ QImage DecodeDib(const DibSource& src, const QString& format) {
     // Icons: 32-bit pictures with alpha use it; all others (and 32-bit ones without any) the mask.
     if (h.bits != 32 || !anyAlpha) {
         if (h.bits == 32) {
-            FillAlpha(image);
+            SetOpaque(image);
         }
         decoder.applyMask(pixelStart + stride * h.height);
     }

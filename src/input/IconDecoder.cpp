@@ -1,16 +1,20 @@
 // ICO and CUR files: a directory of pictures, each a device-independent bitmap with an AND mask
-// or a PNG. The largest picture is shown; the directory's own sizes are only hints (0 means 256
-// and some writers get them wrong), so sizes are taken from each picture's header.
+// or a PNG. The largest picture that opens is shown; the directory's own sizes are only hints (0
+// means 256 and some writers get them wrong), so sizes are taken from each picture's header.
 
 #include "input/RasterDecoders.h"
 
+#include "platform/PlatformError.h"
+
 #include <QBuffer>
 #include <QImageReader>
+#include <QSet>
 #include <QtEndian>
 #include <algorithm>
 #include <climits>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -60,45 +64,13 @@ std::optional<Candidate> Inspect(const uchar* file, qsizetype size, qsizetype of
     return c;
 }
 
-} // namespace
-
-QImage DecodeIcon(const QByteArray& file) {
+QImage Decode(const QByteArray& file, const Candidate& c, const QString& format) {
+    CheckPictureSize(c.width, c.height);
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qsizetype n = file.size();
-    const QString format = n >= 4 && qFromLittleEndian<quint16>(p + 2) == 2 ? QStringLiteral("CUR")
-                                                                            : QStringLiteral("ICO");
-    if (n < 6) {
-        ThrowDamaged(format, QStringLiteral("its header is incomplete"));
-    }
-    const int count = qFromLittleEndian<quint16>(p + 4);
-    std::optional<Candidate> best;
-    for (int k = 0; k < count; ++k) {
-        const qsizetype entry = 6 + qsizetype(16) * k;
-        if (entry + 16 > n) {
-            break;
-        }
-        const qsizetype offset = qFromLittleEndian<quint32>(p + entry + 12);
-        if (offset < 6 || offset >= n) {
-            continue;
-        }
-        const std::optional<Candidate> c = Inspect(p, n, offset);
-        if (!c || c->width <= 0 || c->height <= 0) {
-            continue;
-        }
-        const qint64 area = c->width * c->height;
-        const qint64 bestArea = best ? best->width * best->height : 0;
-        if (!best || area > bestArea || (area == bestArea && c->depth > best->depth)) {
-            best = c;
-        }
-    }
-    if (!best) {
-        ThrowDamaged(format, QStringLiteral("it holds no readable picture"));
-    }
-    CheckPictureSize(best->width, best->height);
-
-    if (best->png) {
+    if (c.png) {
         QBuffer buffer;
-        buffer.setData(QByteArray::fromRawData(file.constData() + best->offset, n - best->offset));
+        buffer.setData(QByteArray::fromRawData(file.constData() + c.offset, n - c.offset));
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer, "png");
         reader.setAutoDetectImageFormat(false);
@@ -110,8 +82,66 @@ QImage DecodeIcon(const QByteArray& file) {
         return image;
     }
     DibSource src;
-    src.data = p + best->offset;
-    src.size = n - best->offset;
+    src.data = p + c.offset;
+    src.size = n - c.offset;
     src.icon = true;
     return DecodeDib(src, format);
+}
+
+} // namespace
+
+QImage DecodeIcon(const QByteArray& file) {
+    const auto* p = reinterpret_cast<const uchar*>(file.constData());
+    const qsizetype n = file.size();
+    const QString format = n >= 4 && qFromLittleEndian<quint16>(p + 2) == 2 ? QStringLiteral("CUR")
+                                                                            : QStringLiteral("ICO");
+    if (n < 6) {
+        ThrowDamaged(format, QStringLiteral("its header is incomplete"));
+    }
+    const int count = qFromLittleEndian<quint16>(p + 4);
+    std::vector<Candidate> candidates;
+    QSet<qsizetype> seen; // entries sharing a picture are tried once
+    for (int k = 0; k < count; ++k) {
+        const qsizetype entry = 6 + qsizetype(16) * k;
+        if (entry + 16 > n) {
+            break;
+        }
+        const qsizetype offset = qFromLittleEndian<quint32>(p + entry + 12);
+        if (offset < 6 || offset >= n || seen.contains(offset)) {
+            continue;
+        }
+        seen.insert(offset);
+        const std::optional<Candidate> c = Inspect(p, n, offset);
+        if (c && c->width > 0 && c->height > 0) {
+            candidates.push_back(*c);
+        }
+    }
+    if (candidates.empty()) {
+        ThrowDamaged(format, QStringLiteral("it holds no readable picture"));
+    }
+    // Largest first, the deepest among equals; the first to fit and decode is the picture.
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) {
+                         const qint64 areaA = a.width * a.height;
+                         const qint64 areaB = b.width * b.height;
+                         return areaA != areaB ? areaA > areaB : a.depth > b.depth;
+                     });
+    // A few tries at most: a directory of many damaged pictures must not cost a decode each.
+    constexpr size_t kMaxTries = 8;
+    if (candidates.size() > kMaxTries) {
+        candidates.resize(kMaxTries);
+    }
+    std::optional<PlatformError> firstError;
+    for (const Candidate& c : candidates) {
+        try {
+            return Decode(file, c, format);
+        } catch (const PlatformError& e) {
+            // A damaged or oversized picture leaves the others; the largest one's error is told
+            // when none opens.
+            if (!firstError) {
+                firstError = e;
+            }
+        }
+    }
+    throw *firstError;
 }

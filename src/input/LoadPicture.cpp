@@ -11,13 +11,14 @@
 #include <QImageReader>
 #include <QScreen>
 #include <QtEndian>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
 // 1 GiB of pixels: a 16384 × 16384 picture, or a 50-megapixel photo several times over.
 qint64 g_maxPictureBytes = qint64(1) << 30;
 
-constexpr int kErrOutOfMemory = 7;
 constexpr int kErrFileNotFound = 53;
 constexpr int kErrFileAccess = 75;
 constexpr int kErrInvalidPicture = 481;
@@ -49,6 +50,82 @@ Kind Sniff(const QByteArray& data) {
     throw PlatformError(kErrInvalidPicture, QStringLiteral("Invalid picture: ") + detail);
 }
 
+[[noreturn]] void ThrowTooLarge(qint64 width, qint64 height) {
+    throw PlatformError(kErrOutOfMemory, QStringLiteral("Out of memory: the picture is %1 × %2 "
+                                                        "pixels, too large to open.")
+                                             .arg(width)
+                                             .arg(height));
+}
+
+// Qt's readers refuse more than 128 MiB by default; ours is the limit that counts. The setting is
+// process-wide, so it is made when the limit is, not on every load.
+void ApplyAllocationLimit() {
+    QImageReader::setAllocationLimit(int((g_maxPictureBytes + (1 << 20) - 1) >> 20));
+}
+
+// A progressive JPEG keeps every coefficient (2 bytes a sample of each component) until the last
+// scan, besides the picture itself. Baseline frames, and headers we cannot follow, are left to
+// the pixel check.
+void CheckProgressiveJpeg(const QByteArray& data) {
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
+    const qsizetype n = data.size();
+    qsizetype i = 2;
+    while (i + 4 <= n) {
+        if (p[i] != 0xff) {
+            return;
+        }
+        const uchar marker = p[i + 1];
+        if (marker == 0xff) { // fill byte
+            ++i;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) { // no length
+            i += 2;
+            continue;
+        }
+        if (marker == 0xda || marker == 0xd9) { // scan data or end: no frame before it
+            return;
+        }
+        const qsizetype length = qFromBigEndian<quint16>(p + i + 2);
+        const bool frame =
+            marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+        if (!frame) {
+            i += 2 + length;
+            continue;
+        }
+        // Progressive frames: SOF2, SOF6, SOF10, SOF14.
+        if ((marker & 0x03) != 0x02 || i + 10 > n) {
+            return;
+        }
+        const qint64 height = qFromBigEndian<quint16>(p + i + 5);
+        const qint64 width = qFromBigEndian<quint16>(p + i + 7);
+        const int components = p[i + 9];
+        const qsizetype table = i + 10;
+        if (width == 0 || height == 0 || components == 0 || table + 3 * components > n) {
+            return;
+        }
+        int hMax = 1;
+        int vMax = 1;
+        for (int c = 0; c < components; ++c) {
+            hMax = std::max(hMax, p[table + 3 * c + 1] >> 4);
+            vMax = std::max(vMax, p[table + 3 * c + 1] & 0x0f);
+        }
+        qint64 bytes = width * height * 4;
+        for (int c = 0; c < components; ++c) {
+            const int h = std::max(1, p[table + 3 * c + 1] >> 4);
+            const int v = std::max(1, p[table + 3 * c + 1] & 0x0f);
+            // Whole 8 × 8 blocks of each component's own resolution.
+            const qint64 columns = ((width * h + hMax - 1) / hMax + 7) / 8 * 8;
+            const qint64 rows = ((height * v + vMax - 1) / vMax + 7) / 8 * 8;
+            bytes += 2 * columns * rows;
+        }
+        if (bytes > g_maxPictureBytes) {
+            ThrowTooLarge(width, height);
+        }
+        return;
+    }
+}
+
 // GIF and JPEG go through Qt's readers: they define every pixel, and partial pictures come back
 // for truncated files.
 QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString& format) {
@@ -56,6 +133,8 @@ QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString&
         // The logical screen is allocated whole, whatever the frames need.
         const auto* p = reinterpret_cast<const uchar*>(data.constData());
         CheckPictureSize(qFromLittleEndian<quint16>(p + 6), qFromLittleEndian<quint16>(p + 8));
+    } else if (format == QLatin1String("JPEG")) {
+        CheckProgressiveJpeg(data);
     }
     QBuffer buffer;
     buffer.setData(data);
@@ -73,16 +152,6 @@ QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString&
         ThrowDamaged(format, reader.errorString());
     }
     return image;
-}
-
-// In place: the picture is ours alone, so no copy is made.
-void SetOpaque(QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            line[x] |= 0xff000000;
-        }
-    }
 }
 
 bool AllOpaque(const QImage& image) {
@@ -123,16 +192,23 @@ qint64 MaxPictureBytes() {
 
 void SetMaxPictureBytes(qint64 bytes) {
     g_maxPictureBytes = bytes;
+    ApplyAllocationLimit();
 }
 
 void CheckPictureSize(qint64 width, qint64 height) {
     const qint64 pixels = g_maxPictureBytes / 4;
     if (width > 0 && height > 0 && (width > pixels || height > pixels / width)) {
-        throw PlatformError(kErrOutOfMemory,
-                            QStringLiteral("Out of memory: the picture is %1 × %2 pixels, "
-                                           "too large to open.")
-                                .arg(width)
-                                .arg(height));
+        ThrowTooLarge(width, height);
+    }
+}
+
+// In place: the picture is ours alone, so no copy is made.
+void SetOpaque(QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            line[x] |= 0xff000000;
+        }
     }
 }
 
@@ -144,6 +220,9 @@ QImage LoadPictureFromData(const QByteArray& data) {
     if (data.isEmpty()) {
         ThrowInvalid(QStringLiteral("the file is empty."));
     }
+    // Once, before any decoding: metafiles decode their embedded pictures with Qt's readers too.
+    static const bool limitApplied = (ApplyAllocationLimit(), true);
+    (void)limitApplied;
     if (LooksLikeMetafile(data)) {
         const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
         const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
@@ -152,11 +231,10 @@ QImage LoadPictureFromData(const QByteArray& data) {
         if (!picture) {
             ThrowInvalid(error);
         }
-        return *picture;
+        // Drawn premultiplied; one that paints every pixel is relabelled RGB32, not copied.
+        return Finish(std::move(*picture));
     }
 
-    // Qt's readers refuse more than 128 MiB by default; ours is the limit that counts.
-    QImageReader::setAllocationLimit(int((g_maxPictureBytes + (1 << 20) - 1) >> 20));
     switch (Sniff(data)) {
     case Kind::Gif: {
         QImage image = DecodeWithQt(data, "gif", QStringLiteral("GIF"));

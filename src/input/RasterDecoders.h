@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QString>
 
+// PlatformError's number for a picture too large to open.
+constexpr int kErrOutOfMemory = 7;
+
 // The most pixel memory (4 bytes a pixel) a picture may need. Larger pictures are refused before
 // anything is allocated for them. Fuzzing lowers it to keep each run small.
 qint64 MaxPictureBytes();
@@ -14,6 +17,9 @@ void SetMaxPictureBytes(qint64 bytes);
 
 // Throws PlatformError (too large) unless a picture of this size may be opened.
 void CheckPictureSize(qint64 width, qint64 height);
+
+// Sets the alpha byte of every pixel of a 32-bit picture to opaque, in place.
+void SetOpaque(QImage& image);
 
 // Throws PlatformError for a picture of a known format that cannot be decoded.
 [[noreturn]] void ThrowDamaged(const QString& format, const QString& detail);
@@ -33,6 +39,6 @@ QImage DecodeDib(const DibSource& source, const QString& format);
 // the bitmap has an alpha channel that is not all zero.
 QImage DecodeBmp(const QByteArray& file);
 
-// An ICO or CUR file: the largest picture in it (the deepest among equals). Returns
+// An ICO or CUR file: the largest picture in it that opens (the deepest among equals). Returns
 // Format_RGB32 or Format_ARGB32 (mask or alpha applied).
 QImage DecodeIcon(const QByteArray& file);

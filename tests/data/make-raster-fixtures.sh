@@ -137,6 +137,32 @@ for _ in range(2):
     px += bytes((0, 0, 0xFF, 0x80)) * 2 + bytes((0xFF, 0, 0, 0xFF)) * 2
 write('bmp-32bit-alpha.bmp', bmp(v4, b'', px))
 
+# Bit fields that are not whole bytes, with values between the ends, so that scaling to 0..255
+# must round: 5-6-5 (16 bit) and 10-10-10 (32 bit), one row of four pixels each.
+def bitfields(bits, masks, values):
+    info = struct.pack('<IiiHHIIiiII', 40, len(values), 1, 1, bits, 3, 0, 2835, 2835, 0, 0)
+    fmt = '<H' if bits == 16 else '<I'
+    row = b''.join(struct.pack(fmt, v) for v in values)
+    return bmp(info, struct.pack('<III', *masks), row + b'\0' * (-len(row) % 4))
+write('bmp-bitfields-565.bmp', bitfields(16, (0xF800, 0x07E0, 0x001F), [
+    10 << 11 | 33 << 5 | 1,      # (82, 134, 8)
+    17 << 11 | 1 << 5 | 30,      # (140, 4, 247)
+    31 << 11 | 63 << 5 | 31,     # white
+    0]))                         # black
+write('bmp-bitfields-101010.bmp', bitfields(32, (0x3FF00000, 0x000FFC00, 0x000003FF), [
+    7 << 20 | 512 << 10 | 1021,  # (2, 128, 255): 7 rounds up, not down to 1
+    3 << 20 | 100 << 10 | 6,     # (1, 25, 1)
+    1023 << 20 | 1023 << 10 | 1023,
+    0]))
+
+# OS/2 2.x headers stop after any field: 16 bytes (24 bit quadrants) and 64 bytes (4 bit,
+# 4-byte palette entries).
+os2_16 = struct.pack('<IIIHH', 16, W, H, 1, 24)
+write('bmp-os2v2-16.bmp', bmp(os2_16, b'', pack_rows(quad24, 24)))
+os2_64 = struct.pack('<IiiHHIIiiII', 64, W, H, 1, 4, 0, 0, 2835, 2835, 16, 0)
+os2_64 += b'\0' * (64 - len(os2_64))
+write('bmp-os2v2-64.bmp', bmp(os2_64, bgr0(pal4), pack_rows(rows4, 4)))
+
 # OS/2 1.x (BITMAPCOREHEADER), 4 bit, 3-byte palette entries.
 core = struct.pack('<IHHHH', 12, W, H, 1, 4)
 write('bmp-os2-4bit.bmp', bmp(core, bgr(pal4), pack_rows(rows4, 4)))
@@ -222,7 +248,22 @@ write('damaged-jpeg-huge.jpg', bytes(jpg))
 ico = bytearray((out / 'ico-png.ico').read_bytes())
 ihdr = ico.index(b'IHDR')
 struct.pack_into('>II', ico, ihdr + 4, 100000, 100000)             # the PNG's own size
-write('damaged-ico-huge.ico', bytes(ico))
+write('ico-png-oversized.ico', bytes(ico))                         # the 16×16 one opens
+huge_png = bytes(ico[ico.index(b'\x89PNG'):])
+write('damaged-ico-huge.ico', struct.pack('<HHH', 0, 1, 1)
+      + struct.pack('<BBBBHHII', 0, 0, 0, 0, 1, 32, len(huge_png), 22) + huge_png)
+# The 64×64 PNG cut after its header, beside the 16×16 bitmap: the bitmap opens.
+ico = (out / 'ico-png.ico').read_bytes()
+write('ico-png-truncated.ico', ico[:ico.index(b'IHDR') + 4 + 13 + 4])
+# 16000 × 16000 fits the pixel limit but not with a progressive decoder's coefficients.
+prog = bytearray((out / 'jpeg-progressive.jpg').read_bytes())
+sof = prog.index(b'\xff\xc2')
+struct.pack_into('>HH', prog, sof + 5, 16000, 16000)
+write('damaged-jpeg-progressive-huge.jpg', bytes(prog[:sof + 400]))
+# Headers of a 16000 × 16000 picture (within the pixel limit) and one byte of pixels.
+write('damaged-bmp-1byte.bmp', bmp(info40(16000, 16000, 24), b'', b'\0'))
+write('damaged-rle8-1byte.bmp', bmp(info40(16000, 16000, 8, comp=1, clr_used=5), bgr0(pal_rle),
+                                    b'\0'))
 ico = bytearray((out / 'ico-png.ico').read_bytes())
 for k in range(2):
     struct.pack_into('<I', ico, 6 + 16 * k + 12, 0x7FFFFFF0)        # pictures beyond the end

@@ -1,11 +1,13 @@
 // Loading pictures: every raster fixture with its size, format and exact pixels; the failures;
-// RLE pixels the file skips; and the size limit, measured by peak memory in a child process.
+// RLE pixels the file skips; metafile formats; and the size limit, measured by peak memory in a
+// child process.
 
 #include "input/LoadPicture.h"
 #include "platform/PlatformError.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -102,6 +104,50 @@ QByteArray Bytes(std::initializer_list<int> values) {
     return out;
 }
 
+// An EMF of 50 × 50 pixels at 96 dpi that fills the rectangle (left, top, right, bottom) red,
+// without an outline.
+QByteArray FilledEmf(int left, int top, int right, int bottom) {
+    QByteArray out;
+    const auto u32 = [&out](quint32 v) {
+        for (int k = 0; k < 4; ++k) {
+            out += char((v >> (8 * k)) & 0xff);
+        }
+    };
+    // Type, size, bounds, frame (0.01 mm), signature, version, six unused counts, the reference
+    // device in pixels and in millimetres.
+    const quint32 header[] = {1,       88, 0, 0, 49, 49, 0, 0,   1322, 1322, 0x464d4520,
+                              0x10000, 0,  0, 0, 0,  0,  0, 960, 960,  254,  254};
+    for (quint32 v : header) {
+        u32(v);
+    }
+    for (quint32 v : {39u, 24u, 1u, 0u, 0x0000ffu, 0u}) { // a solid red brush, object 1
+        u32(v);
+    }
+    for (quint32 v : {37u, 12u, 1u, 37u, 12u, 0x80000008u}) { // select it and the null pen
+        u32(v);
+    }
+    for (quint32 v : {43u, 24u, quint32(left), quint32(top), quint32(right), quint32(bottom)}) {
+        u32(v);
+    }
+    for (quint32 v : {14u, 20u, 0u, 16u, 20u}) { // end of file
+        u32(v);
+    }
+    return out;
+}
+
+bool AlphaBytesOpaque(const QImage& image, QString* where) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 255) {
+                *where = QStringLiteral("alpha byte at (%1, %2)").arg(x).arg(y);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // Rows top to bottom, one character a pixel: an index of the RLE palette, or k for black.
 QStringList PictureRows(const QImage& image) {
     static const QList<quint32> palette = {kIndex0, kRed, kLime, kBlue, kWhite};
@@ -145,7 +191,8 @@ int PeakProbe(int argc, char** argv) {
         error = e.number();
     }
     const qint64 peak = statusKib("VmHWM:");
-    std::printf("%lld %d %d\n", peak - before, error, int(image.format()));
+    std::printf("%lld %d %d %d\n", peak - before, error, int(image.format()),
+                QImageReader::allocationLimit());
     return 0;
 }
 
@@ -153,6 +200,7 @@ struct PeakResult {
     qint64 growthKib = -1;
     int error = -1;
     int format = -1;
+    int allocationLimitMib = -1; // Qt's readers', after the load
 };
 
 PeakResult MeasurePeak(const QString& file) {
@@ -165,10 +213,10 @@ PeakResult MeasurePeak(const QString& file) {
         return {};
     }
     const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
-    if (fields.size() != 3) {
+    if (fields.size() != 4) {
         return {};
     }
-    return {fields[0].toLongLong(), fields[1].toInt(), fields[2].toInt()};
+    return {fields[0].toLongLong(), fields[1].toInt(), fields[2].toInt(), fields[3].toInt()};
 }
 
 } // namespace
@@ -185,6 +233,9 @@ private slots:
     void refuses();
     void rlePixels_data();
     void rlePixels();
+    void metafileFormat_data();
+    void metafileFormat();
+    void readerLimitSetBeforeFirstMetafile();
     void largeJpegOpensWithoutCopy();
     void absurdSizeAllocatesNothing_data();
     void absurdSizeAllocatesNothing();
@@ -235,6 +286,18 @@ void TestLoadPicture::loads_data() {
         << "bmp-os2-4bit.bmp" << QSize(7, 5) << rgb << 0
         << Probes{{0, 0, 0x00FF00}, {6, 0, 0xF09966}, {0, 4, 0xE033CC}, {6, 4, 0x50DD22}};
     QTest::newRow("BMP OS/2 24 bit") << "bmp-os2-24bit.bmp" << QSize(7, 5) << rgb << 0 << quad;
+    QTest::newRow("BMP OS/2 2.x, 16-byte header")
+        << "bmp-os2v2-16.bmp" << QSize(7, 5) << rgb << 0 << quad;
+    QTest::newRow("BMP OS/2 2.x, 64-byte header, 4 bit")
+        << "bmp-os2v2-64.bmp" << QSize(7, 5) << rgb << 0
+        << Probes{{0, 0, 0x00FF00}, {6, 0, 0xF09966}, {0, 4, 0xE033CC}, {6, 4, 0x50DD22}};
+    // Field values scaled to 0..255 and rounded: 10/31 is 82, 7/1023 is 2.
+    QTest::newRow("BMP 5-6-5 fields, rounded")
+        << "bmp-bitfields-565.bmp" << QSize(4, 1) << rgb << 0
+        << Probes{{0, 0, 0x088652}, {1, 0, 0xF7048C}, {2, 0, kWhite}, {3, 0, kBlack}};
+    QTest::newRow("BMP 10-10-10 fields, rounded")
+        << "bmp-bitfields-101010.bmp" << QSize(4, 1) << rgb << 0
+        << Probes{{0, 0, 0xFF8002}, {1, 0, 0x011901}, {2, 0, kWhite}, {3, 0, kBlack}};
     QTest::newRow("BMP truncated: missing rows black")
         << "damaged-bmp-truncated.bmp" << QSize(7, 5) << rgb << 0
         << Probes{{0, 0, kBlack}, {6, 1, kBlack}, {0, 2, kBlue}, {6, 4, kWhite}};
@@ -270,6 +333,11 @@ void TestLoadPicture::loads_data() {
     QTest::newRow("ICO: PNG picture larger than a bitmap one")
         << "ico-png.ico" << QSize(64, 64) << rgb << 0
         << Probes{{0, 0, 0xC04080}, {63, 63, 0xC04080}};
+    QTest::newRow("ICO: oversized PNG passed over")
+        << "ico-png-oversized.ico" << QSize(16, 16) << rgb << 0
+        << Probes{{0, 0, kLime}, {15, 15, kLime}};
+    QTest::newRow("ICO: damaged PNG passed over") << "ico-png-truncated.ico" << QSize(16, 16) << rgb
+                                                  << 0 << Probes{{0, 0, kLime}, {15, 15, kLime}};
     QTest::newRow("CUR with AND mask") << "cur-4bit.cur" << QSize(16, 16) << argb << 0
                                        << Probes{{0, 0, kRed},    {15, 7, kRed}, {8, 8, kBlue},
                                                  {15, 15, kBlue}, {0, 15, 0, 0}, {7, 8, 0, 0}};
@@ -287,13 +355,8 @@ void TestLoadPicture::loads() {
     QCOMPARE(image.format(), format);
     if (format == QImage::Format_RGB32) {
         // The picture box reads the buffer itself: every alpha byte must say opaque.
-        for (int y = 0; y < image.height(); ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                QVERIFY2(qAlpha(line[x]) == 255,
-                         qPrintable(QStringLiteral("alpha byte at (%1, %2)").arg(x).arg(y)));
-            }
-        }
+        QString where;
+        QVERIFY2(AlphaBytesOpaque(image, &where), qPrintable(where));
     }
     for (const Probe& p : probes) {
         const int alpha = image.pixelColor(p.x, p.y).alpha();
@@ -342,6 +405,12 @@ void TestLoadPicture::refuses_data() {
     QTest::newRow("GIF screen 65535 square")
         << DataPath("damaged-gif-huge.gif") << 7 << "too large";
     QTest::newRow("JPEG 65000 square") << DataPath("damaged-jpeg-huge.jpg") << 7 << "too large";
+    QTest::newRow("progressive JPEG 16000 square")
+        << DataPath("damaged-jpeg-progressive-huge.jpg") << 7 << "too large";
+    QTest::newRow("BMP 16000 square, one byte of pixels")
+        << DataPath("damaged-bmp-1byte.bmp") << 481 << "BMP picture is damaged";
+    QTest::newRow("RLE8 16000 square, one byte of pixels")
+        << DataPath("damaged-rle8-1byte.bmp") << 481 << "BMP picture is damaged";
     QTest::newRow("ICO with a 100000 square PNG")
         << DataPath("damaged-ico-huge.ico") << 7 << "too large";
 }
@@ -414,6 +483,45 @@ void TestLoadPicture::rlePixels() {
     }
 }
 
+void TestLoadPicture::metafileFormat_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<Probes>("probes");
+
+    QTest::newRow("paints every pixel") << FilledEmf(-5, -5, 200, 200) << QImage::Format_RGB32
+                                        << Probes{{0, 0, kRed}, {49, 49, kRed}};
+    QTest::newRow("paints a corner")
+        << FilledEmf(0, 0, 10, 10) << QImage::Format_ARGB32_Premultiplied
+        << Probes{{2, 2, kRed}, {49, 49, 0, 0}};
+}
+
+void TestLoadPicture::metafileFormat() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QImage::Format, format);
+    QFETCH(Probes, probes);
+
+    const QImage image = LoadPictureFromData(bytes);
+    QCOMPARE(image.size(), QSize(50, 50));
+    QCOMPARE(image.format(), format);
+    QString where;
+    QCOMPARE(AlphaBytesOpaque(image, &where), format == QImage::Format_RGB32);
+    for (const Probe& p : probes) {
+        QCOMPARE(image.pixelColor(p.x, p.y).alpha(), p.alpha);
+        if (p.alpha != 0) {
+            QCOMPARE(ColorValueAt(image, p.x, p.y), p.color);
+        }
+    }
+}
+
+// The readers' limit is process-wide; a metafile first opened decodes its embedded pictures under
+// it too.
+void TestLoadPicture::readerLimitSetBeforeFirstMetafile() {
+    const PeakResult result = MeasurePeak(QDir(qEnvironmentVariable("HUEMARK_TEST_DATA"))
+                                              .filePath(QStringLiteral("metafile/shapes.emf")));
+    QCOMPARE(result.error, 0);
+    QCOMPARE(result.allocationLimitMib, 1024);
+}
+
 void TestLoadPicture::largeJpegOpensWithoutCopy() {
     // 8000×6000 needs 183 MiB as RGB32, more than Qt opens by default.
     QTemporaryDir dir;
@@ -450,17 +558,23 @@ void TestLoadPicture::largeJpegOpensWithoutCopy() {
 
 void TestLoadPicture::absurdSizeAllocatesNothing_data() {
     QTest::addColumn<QString>("file");
-    QTest::newRow("BMP") << "damaged-bmp-huge.bmp";
-    QTest::newRow("RLE8") << "damaged-rle8-huge.bmp";
-    QTest::newRow("GIF") << "damaged-gif-huge.gif";
-    QTest::newRow("JPEG") << "damaged-jpeg-huge.jpg";
-    QTest::newRow("ICO") << "damaged-ico-huge.ico";
+    QTest::addColumn<int>("number");
+    QTest::newRow("BMP") << "damaged-bmp-huge.bmp" << 7;
+    QTest::newRow("RLE8") << "damaged-rle8-huge.bmp" << 7;
+    QTest::newRow("GIF") << "damaged-gif-huge.gif" << 7;
+    QTest::newRow("JPEG") << "damaged-jpeg-huge.jpg" << 7;
+    QTest::newRow("progressive JPEG") << "damaged-jpeg-progressive-huge.jpg" << 7;
+    QTest::newRow("ICO") << "damaged-ico-huge.ico" << 7;
+    // Within the pixel limit, but with no pixels to fill the picture.
+    QTest::newRow("BMP one byte of pixels") << "damaged-bmp-1byte.bmp" << 481;
+    QTest::newRow("RLE8 one byte of pixels") << "damaged-rle8-1byte.bmp" << 481;
 }
 
 void TestLoadPicture::absurdSizeAllocatesNothing() {
     QFETCH(QString, file);
+    QFETCH(int, number);
     const PeakResult peak = MeasurePeak(DataPath(file));
-    QCOMPARE(peak.error, 7);
+    QCOMPARE(peak.error, number);
     QVERIFY2(peak.growthKib >= 0 && peak.growthKib < 32 * 1024,
              qPrintable(QStringLiteral("memory grew by %1 KiB").arg(peak.growthKib)));
 }
