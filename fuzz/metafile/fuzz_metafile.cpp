@@ -7,9 +7,13 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    (void)argc;
     // Fonts and painting need a GUI application; the offscreen platform needs no display.
+    // Qt must not see the fuzzer's own options, which it would take or reject.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
+    static int qtArgc = 1;
+    static char* qtArgv[] = {(*argv)[0], nullptr};
+    static QGuiApplication app(qtArgc, qtArgv);
     return 0;
 }
 

@@ -14,6 +14,22 @@ namespace {
 constexpr size_t MaxSavedStates = 4096;
 // Picture coordinates beyond this belong to damaged data; such shapes are left out.
 constexpr double MaxCoordinate = 1 << 24;
+// Clips of more rectangles than this are far beyond real pictures, and Qt's painter copes
+// badly with them; playback ends there.
+constexpr int MaxClipRects = 1 << 16;
+// What all saved states may hold together.
+constexpr qint64 MaxSavedClipRects = 1 << 20;
+// Combining two regions can multiply their rectangles; larger estimates are not attempted.
+constexpr qint64 MaxCombinedRects = 1 << 22;
+constexpr qint64 RectCost = 16;
+// Each widening multiplies a path's elements, so repeated ones would grow without end.
+constexpr int MaxWidenElements = 1 << 20;
+// Bitmap pixels decoded per file, and those kept in pattern brushes.
+constexpr qint64 MaxDecodedPixels = qint64(1) << 28;
+constexpr qint64 MaxPatternPixels = qint64(1) << 20;
+constexpr qint64 MaxPatternTotal = qint64(1) << 24;
+// Laying out text costs far more per character than filling a pixel.
+constexpr qint64 CharCost = 256;
 
 bool finite(const QTransform& t) {
     return std::isfinite(t.m11()) && std::isfinite(t.m12()) && std::isfinite(t.m13()) &&
@@ -74,6 +90,27 @@ int sourceRop2(int rop3) {
 }
 int patternRop2(int rop3) {
     return ((rop3 & 0x03) | ((rop3 >> 2) & 0x0c)) + 1;
+}
+
+// A bound on the rectangles that combining two regions can make: each band of the result lies
+// between the band edges of the two, and holds at most the rectangles of both bands.
+qint64 combinedRectsBound(const QRegion& a, const QRegion& b) {
+    auto shape = [](const QRegion& r, qint64& bands, qint64& widest) {
+        int top = 0;
+        qint64 inBand = 0;
+        for (const QRect& rect : r) {
+            if (bands == 0 || rect.top() != top) {
+                ++bands;
+                top = rect.top();
+                inBand = 0;
+            }
+            widest = std::max(widest, ++inBand);
+        }
+    };
+    qint64 bands = 0, widestA = 0, widestB = 0;
+    shape(a, bands, widestA);
+    shape(b, bands, widestB);
+    return 2 * bands * (widestA + widestB);
 }
 
 QPainterPath rectPath(const QRectF& r) {
@@ -208,6 +245,12 @@ void DeviceContext::saveState() {
         ++unsavedDepth_;
         return;
     }
+    const qint64 rects = state_.clip ? state_.clip->rectCount() : 0;
+    if (savedClipRects_ + rects > MaxSavedClipRects) {
+        stop();
+        return;
+    }
+    savedClipRects_ += rects;
     saved_.push_back(state_);
 }
 
@@ -227,6 +270,9 @@ void DeviceContext::restoreState(int which) {
     }
     if (index < 0 || index >= qint64(saved_.size())) {
         return;
+    }
+    for (size_t i = size_t(index); i < saved_.size(); ++i) {
+        savedClipRects_ -= saved_[i].clip ? saved_[i].clip->rectCount() : 0;
     }
     state_ = saved_[size_t(index)];
     saved_.resize(size_t(index));
@@ -261,6 +307,69 @@ bool DeviceContext::charge(const QRectF& area) {
     return !exhausted();
 }
 
+bool DeviceContext::chargeDecode(qint64 pixels, bool pattern) {
+    if (exhausted() || pixels < 0 || pixels > MaxDecodedPixels - decoded_ ||
+        (pattern && (pixels > MaxPatternPixels || pixels > MaxPatternTotal - patterns_))) {
+        return false;
+    }
+    decoded_ += pixels;
+    patterns_ += pattern ? pixels : 0;
+    budget_ -= pixels;
+    return !exhausted();
+}
+
+// Qt fills a shape row by row, sorting the edges that cross each row, so shapes whose edges
+// pile onto the same rows cost far more than their area. Shapes the budget cannot pay for are
+// left out.
+bool DeviceContext::chargeEdges(const QPainterPath& path, const QTransform& t, double extraRows) {
+    if (exhausted()) {
+        return false;
+    }
+    const double height = picture_.height();
+    double crossings = 0;
+    double top = height;
+    double bottom = 0;
+    qint64 points = 0;
+    for (const QPolygonF& polygon : path.toSubpathPolygons(t)) {
+        points += polygon.size();
+        for (qsizetype i = 0; i < polygon.size(); ++i) {
+            const QPointF a = polygon[i];
+            const QPointF b = polygon[i + 1 < polygon.size() ? i + 1 : 0];
+            const double y0 = std::max(0.0, std::min(a.y(), b.y()) - extraRows / 2);
+            const double y1 = std::min(height, std::max(a.y(), b.y()) + extraRows / 2);
+            if (y1 >= y0) { // false for NaN too
+                crossings += y1 - y0 + 1;
+                top = std::min(top, y0);
+                bottom = std::max(bottom, y1);
+            }
+        }
+    }
+    budget_ -= points;
+    const double rows = std::max(1.0, bottom - top + 1);
+    const double cost = crossings * std::max(1.0, crossings / rows);
+    if (exhausted() || !(cost <= double(budget_))) {
+        return false;
+    }
+    budget_ -= qint64(cost);
+    return true;
+}
+
+bool DeviceContext::chargeRegion(const QRegion& region) {
+    if (region.rectCount() > MaxClipRects) {
+        stop();
+        return false;
+    }
+    budget_ -= region.rectCount() * RectCost;
+    return !exhausted();
+}
+
+void DeviceContext::setClip(const QRegion& region) {
+    if (chargeRegion(region)) {
+        state_.clip = region;
+        clipDirty_ = true;
+    }
+}
+
 void DeviceContext::applyClip() {
     if (!clipDirty_) {
         return;
@@ -275,25 +384,33 @@ void DeviceContext::applyClip() {
 }
 
 void DeviceContext::combineClip(const QRegion& region, int mode) {
+    if (exhausted()) {
+        return;
+    }
+    if (mode < RgnAnd || mode > RgnDiff) {
+        setClip(region);
+        return;
+    }
     const QRegion current = state_.clip.value_or(QRegion(picture_.rect()));
+    budget_ -= (current.rectCount() + region.rectCount()) * RectCost;
+    if (exhausted() || combinedRectsBound(current, region) > MaxCombinedRects) {
+        stop();
+        return;
+    }
     switch (mode) {
     case RgnAnd:
-        state_.clip = current & region;
+        setClip(current & region);
         break;
     case RgnOr:
-        state_.clip = current | region;
+        setClip(current | region);
         break;
     case RgnXor:
-        state_.clip = current ^ region;
-        break;
-    case RgnDiff:
-        state_.clip = current - region;
+        setClip(current ^ region);
         break;
     default:
-        state_.clip = region;
+        setClip(current - region);
         break;
     }
-    clipDirty_ = true;
 }
 
 void DeviceContext::resetClip() {
@@ -313,8 +430,8 @@ void DeviceContext::offsetClip(QPointF logicalOffset) {
     const QTransform t = toPicture();
     const QPointF d = t.map(logicalOffset) - t.map(QPointF());
     if (state_.clip && std::abs(d.x()) < MaxCoordinate && std::abs(d.y()) < MaxCoordinate) {
-        state_.clip->translate(qRound(d.x()), qRound(d.y()));
-        clipDirty_ = true;
+        // Only the picture matters; keeping the rest would let repeated moves overflow.
+        setClip(state_.clip->translated(qRound(d.x()), qRound(d.y())) & picture_.rect());
     }
 }
 
@@ -323,19 +440,41 @@ QRegion DeviceContext::regionToPicture(const QVector<QRectF>& rects, const QTran
         return QRegion();
     }
     const QRectF reach = QRectF(picture_.rect()).adjusted(-2, -2, 2, 2);
-    if (map.type() <= QTransform::TxScale && rects.size() <= 64) {
-        QRegion region;
+    if (map.type() <= QTransform::TxScale) {
+        // United pairwise, so each rectangle takes part in few unions.
+        std::vector<QRegion> parts;
+        parts.reserve(size_t(rects.size()));
         for (const QRectF& r : rects) {
             const QRectF m = map.mapRect(r) & reach;
             if (finite(m) && !m.isEmpty()) {
                 const QPoint topLeft(qRound(m.left()), qRound(m.top()));
                 const QPoint end(qRound(m.right()), qRound(m.bottom()));
-                region += QRect(topLeft, end - QPoint(1, 1));
+                parts.emplace_back(QRect(topLeft, end - QPoint(1, 1)));
             }
         }
-        return region;
+        budget_ -= qint64(rects.size()) * RectCost;
+        while (parts.size() > 1) {
+            std::vector<QRegion> next;
+            next.reserve(parts.size() / 2 + 1);
+            for (size_t i = 0; i < parts.size(); i += 2) {
+                if (i + 1 == parts.size()) {
+                    next.push_back(parts[i]);
+                    continue;
+                }
+                if (combinedRectsBound(parts[i], parts[i + 1]) > MaxCombinedRects) {
+                    stop();
+                    return QRegion();
+                }
+                next.push_back(parts[i] | parts[i + 1]);
+                if (!chargeRegion(next.back())) {
+                    return QRegion();
+                }
+            }
+            parts = std::move(next);
+        }
+        return parts.empty() ? QRegion() : parts.front();
     }
-    // Many or rotated rectangles: rasterize once rather than uniting them one by one.
+    // Rotated rectangles: rasterize once rather than uniting them one by one.
     QPainterPath path;
     for (const QRectF& r : rects) {
         path.addPolygon(map.map(QPolygonF(r)));
@@ -346,7 +485,8 @@ QRegion DeviceContext::regionToPicture(const QVector<QRectF>& rects, const QTran
 
 QRegion DeviceContext::pathToRegion(const QPainterPath& picturePath, Qt::FillRule rule) {
     const QRectF bounds = picturePath.controlPointRect();
-    if (!charge(bounds)) {
+    if (!charge(bounds) || !chargeEdges(picturePath, QTransform(), 0)) {
+        stop(); // a clip left out would change everything drawn after it
         return QRegion();
     }
     const QRect cells = (bounds & QRectF(picture_.rect())).toAlignedRect() & picture_.rect();
@@ -363,7 +503,9 @@ QRegion DeviceContext::pathToRegion(const QPainterPath& picturePath, Qt::FillRul
         p.fillPath(path, Qt::black);
     }
     QVector<QRect> rects;
+    qsizetype previous = 0; // where the rectangles of the row above start
     for (int y = 0; y < mask.height(); ++y) {
+        const qsizetype row = rects.size();
         const uchar* line = mask.constScanLine(y);
         for (int x = 0; x < mask.width();) {
             if (line[x] == 0) {
@@ -375,6 +517,26 @@ QRegion DeviceContext::pathToRegion(const QPainterPath& picturePath, Qt::FillRul
                 ++x;
             }
             rects.append(QRect(cells.x() + start, cells.y() + y, x - start, 1));
+        }
+        // A row like the one above extends its rectangles downwards.
+        const qsizetype count = rects.size() - row;
+        bool same = count > 0 && row - previous == count;
+        for (qsizetype i = 0; same && i < count; ++i) {
+            const QRect& above = rects[previous + i];
+            same = above.left() == rects[row + i].left() &&
+                   above.right() == rects[row + i].right() && above.bottom() == cells.y() + y - 1;
+        }
+        if (same) {
+            for (qsizetype i = 0; i < count; ++i) {
+                rects[previous + i].setBottom(cells.y() + y);
+            }
+            rects.resize(row);
+        } else {
+            previous = row;
+        }
+        if (rects.size() > MaxClipRects) {
+            stop();
+            return QRegion();
         }
     }
     QRegion region;
@@ -500,13 +662,23 @@ QBrush DeviceContext::makeBrush(const Brush& brush, const QTransform& t) const {
 }
 
 void DeviceContext::paint(const QTransform& t, const QRectF& logicalBounds, const QPen& pen,
-                          const QBrush& brush, int rop2, const Draw& draw) {
+                          const QBrush& brush, int rop2, const Draw& draw,
+                          const QPainterPath* outline) {
     if (rop2 == R2Nop || (pen.style() == Qt::NoPen && brush.style() == Qt::NoBrush)) {
         return;
     }
-    const double grow =
-        pen.style() == Qt::NoPen ? 1 : 2 + (pen.isCosmetic() ? 1 : pen.widthF() * lengthScale(t));
-    if (!charge(t.mapRect(logicalBounds).adjusted(-grow, -grow, grow, grow))) {
+    // A wide pen reaches half its width beyond the shape in logical units, which an
+    // anisotropic mapping may stretch far more one way than the other.
+    const bool widePen = pen.style() != Qt::NoPen && !pen.isCosmetic() && pen.widthF() > 0;
+    const double half = widePen ? pen.widthF() / 2 : 0;
+    const double grow = pen.style() == Qt::NoPen ? 1 : pen.isCosmetic() ? 3 : 2;
+    const QRectF reach = t.mapRect(logicalBounds.normalized().adjusted(-half, -half, half, half));
+    if (!charge(reach.adjusted(-grow, -grow, grow, grow))) {
+        return;
+    }
+    // Thin lines are drawn directly; fills and wide pens go through the polygon filler.
+    if (outline != nullptr && (brush.style() != Qt::NoBrush || widePen) &&
+        !chargeEdges(*outline, t, widePen ? 2 * half * lengthScale(t) : 0)) {
         return;
     }
     applyClip();
@@ -550,9 +722,10 @@ void DeviceContext::shape(const QPainterPath& logical, bool fill, bool stroke) {
     }
     QPainterPath path = logical;
     path.setFillRule(state_.fillRule);
-    paint(t, path.controlPointRect(), stroke ? makePen(t, false) : QPen(Qt::NoPen),
-          fill ? makeBrush(state_.brush, t) : QBrush(), state_.rop2,
-          [&](QPainter& p) { p.drawPath(path); });
+    paint(
+        t, path.controlPointRect(), stroke ? makePen(t, false) : QPen(Qt::NoPen),
+        fill ? makeBrush(state_.brush, t) : QBrush(), state_.rop2,
+        [&](QPainter& p) { p.drawPath(path); }, &path);
 }
 
 // Lines that continue from the current position join the figure being recorded.
@@ -825,7 +998,9 @@ std::optional<QFont> makeFont(const Font& f, double sx, double sy) {
 
 void DeviceContext::text(const TextRun& run) {
     const QTransform t = toPicture();
-    if (!usable(t)) {
+    const QString chars = run.text.left(MaxTextRun);
+    budget_ -= chars.size() * CharCost;
+    if (!usable(t) || exhausted()) {
         return;
     }
     const bool updatePosition = state_.textAlign & TaUpdateCp;
@@ -835,7 +1010,7 @@ void DeviceContext::text(const TextRun& run) {
         paint(t, box, QPen(Qt::NoPen), QBrush(state_.bkColor), R2CopyPen,
               [&](QPainter& p) { p.fillRect(box, p.brush()); });
     }
-    if (run.text.isEmpty() || run.glyphIndices) {
+    if (chars.isEmpty() || run.glyphIndices) {
         return;
     }
     const QPointF origin = t.map(reference);
@@ -855,14 +1030,14 @@ void DeviceContext::text(const TextRun& run) {
     double x = 0;
     double y = 0;
     if (whole) {
-        x = fm.horizontalAdvance(run.text);
+        x = fm.horizontalAdvance(chars);
     } else {
         const double ySign = t.determinant() < 0 ? -1 : 1;
-        positions.reserve(run.text.size());
-        for (qsizetype i = 0; i < run.text.size(); ++i) {
+        positions.reserve(chars.size());
+        for (qsizetype i = 0; i < chars.size(); ++i) {
             positions.append(QPointF(x, y));
             x += i < run.dx.size() ? run.dx[i] * sx
-                                   : fm.horizontalAdvance(run.text[i]) + state_.charExtra * sx;
+                                   : fm.horizontalAdvance(chars[i]) + state_.charExtra * sx;
             if (i < run.dy.size()) {
                 y += run.dy[i] * sy * ySign;
             }
@@ -915,13 +1090,12 @@ void DeviceContext::text(const TextRun& run) {
     painter_.setPen(state_.textColor);
     painter_.setBackgroundMode(Qt::TransparentMode);
     if (whole) {
-        draw(QPointF(x0, y0), run.text);
+        draw(QPointF(x0, y0), chars);
     } else {
-        for (qsizetype i = 0; i < run.text.size(); ++i) {
+        for (qsizetype i = 0; i < chars.size(); ++i) {
             // A surrogate pair is one character at the first unit's position.
-            const qsizetype units =
-                run.text[i].isHighSurrogate() && i + 1 < run.text.size() ? 2 : 1;
-            draw(positions[i] + QPointF(x0, y0), run.text.mid(i, units));
+            const qsizetype units = chars[i].isHighSurrogate() && i + 1 < chars.size() ? 2 : 1;
+            draw(positions[i] + QPointF(x0, y0), chars.mid(i, units));
             i += units - 1;
         }
     }
@@ -1069,10 +1243,12 @@ void DeviceContext::gradientTriangles(const QVector<GradientVertex>& vertices,
 }
 
 void DeviceContext::paintPictureRegion(const QRegion& region, const QBrush& brush, int rop2) {
-    QPainterPath path;
-    path.addRegion(region);
+    // Rectangle by rectangle: as one path, Qt's filler would sort all their edges on every row.
+    if (!chargeRegion(region)) {
+        return;
+    }
     paint(QTransform(), region.boundingRect(), QPen(Qt::NoPen), brush, rop2,
-          [&](QPainter& p) { p.drawPath(path); });
+          [&](QPainter& p) { p.drawRects(region.begin(), int(region.rectCount())); });
 }
 
 void DeviceContext::fillRegion(const QRegion& region, const Brush& brush) {
@@ -1118,10 +1294,11 @@ void DeviceContext::paintPath(bool fill, bool stroke) {
     QPainterPath path = std::exchange(path_, QPainterPath());
     inPath_ = false;
     path.setFillRule(pathWidened_ ? Qt::WindingFill : state_.fillRule);
-    paint(QTransform(), path.controlPointRect(),
-          stroke ? makePen(toPicture(), true) : QPen(Qt::NoPen),
-          fill ? makeBrush(state_.brush, QTransform()) : QBrush(), state_.rop2,
-          [&](QPainter& p) { p.drawPath(path); });
+    paint(
+        QTransform(), path.controlPointRect(),
+        stroke ? makePen(toPicture(), true) : QPen(Qt::NoPen),
+        fill ? makeBrush(state_.brush, QTransform()) : QBrush(), state_.rop2,
+        [&](QPainter& p) { p.drawPath(path); }, &path);
 }
 
 void DeviceContext::widenPath() {
@@ -1129,9 +1306,18 @@ void DeviceContext::widenPath() {
     if (pen.style() == Qt::NoPen || !charge(path_.controlPointRect())) {
         return;
     }
+    budget_ -= path_.elementCount() * RectCost;
+    if (exhausted() || path_.elementCount() > MaxWidenElements / 16) {
+        return;
+    }
     QPainterPathStroker stroker(pen);
     stroker.setWidth(std::max(1.0, pen.widthF()));
-    path_ = stroker.createStroke(path_);
+    QPainterPath wide = stroker.createStroke(path_);
+    budget_ -= wide.elementCount() * RectCost;
+    if (wide.elementCount() > MaxWidenElements) {
+        return;
+    }
+    path_ = std::move(wide);
     pathWidened_ = true;
 }
 

@@ -47,6 +47,9 @@ struct DcState {
     std::optional<QRegion> clip; // picture pixels; none: the whole picture
 };
 
+// Characters of one text run that are drawn; longer runs reach far beyond any picture.
+constexpr qsizetype MaxTextRun = 1 << 14;
+
 struct TextRun {
     QPointF reference; // logical units
     QString text;
@@ -76,6 +79,9 @@ public:
     const DcState& state() const { return state_; }
     // Drawing stops for good once the work budget is spent.
     bool exhausted() const { return budget_ < 0; }
+    // Charges a bitmap about to be decoded (a pattern brush's when pattern is set). False when
+    // the budget or the file's share of decoded pixels cannot pay for it: it is then left out.
+    bool chargeDecode(qint64 pixels, bool pattern);
     QImage takePicture();
 
     // Coordinate spaces.
@@ -152,8 +158,10 @@ private:
     using Draw = std::function<void(QPainter&)>;
     void shape(const QPainterPath& logical, bool fill, bool stroke);
     void appendToFigure(const QPainterPath& logicalContinuation);
+    // outline, when given, is what the draw fills or strokes, in the same space as the bounds.
     void paint(const QTransform& t, const QRectF& logicalBounds, const QPen& pen,
-               const QBrush& brush, int rop2, const Draw& draw);
+               const QBrush& brush, int rop2, const Draw& draw,
+               const QPainterPath* outline = nullptr);
     void paintPath(bool fill, bool stroke);
     void paintPictureRegion(const QRegion& region, const QBrush& brush, int rop2);
     QPen makePen(const QTransform& t, bool pictureSpace) const;
@@ -161,6 +169,10 @@ private:
     QPainterPath arcPath(ArcKind kind, const QRectF& box, QPointF start, QPointF end) const;
     QRegion pathToRegion(const QPainterPath& picturePath, Qt::FillRule rule);
     bool charge(const QRectF& pictureArea);
+    bool chargeEdges(const QPainterPath& path, const QTransform& t, double extraRows);
+    bool chargeRegion(const QRegion& region);
+    void setClip(const QRegion& region);
+    void stop() { budget_ = -1; }
     void applyClip();
     bool mirrored() const;
 
@@ -169,10 +181,13 @@ private:
     QTransform deviceToPicture_;
     QSizeF devicePixelsPerMm_;
     qint64 budget_;
+    qint64 decoded_ = 0;  // bitmap pixels decoded so far
+    qint64 patterns_ = 0; // of those, the ones kept in pattern brushes
 
     DcState state_;
     std::vector<DcState> saved_;
     int unsavedDepth_ = 0; // saves beyond the stack limit, matched by restores
+    qint64 savedClipRects_ = 0;
     bool clipDirty_ = true;
 
     bool inPath_ = false;

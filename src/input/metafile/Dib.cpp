@@ -67,7 +67,9 @@ std::optional<Header> parseHeader(QByteArrayView info, const DibOptions& options
         }
         r.seek(std::max<qint64>(r.pos(), headerSize));
         const int entry = options.paletteIndices ? 2 : 4;
-        if (h.bitCount > 8) {
+        if (h.bitCount == 0) {
+            // Embedded PNG or JPEG data carries its own colours.
+        } else if (h.bitCount > 8) {
             // An optional table for palette devices; skipped when present.
             if (r.has(r.pos(), qint64(used) * entry)) {
                 r.skip(qint64(used) * entry);
@@ -134,17 +136,27 @@ struct Channel {
         }
     }
     int operator()(quint32 px, quint32 mask) const {
-        return max == 0 ? 255 : int(quint64((px & mask) >> shift) * 255 / max);
+        return max == 0 ? 0 : int((quint64((px & mask) >> shift) * 255 + max / 2) / max);
     }
 };
 
-std::optional<QImage> decodeEncoded(QByteArrayView bits) {
+bool allocate(qint64 pixels, const DibOptions& options) {
+    return pixels > 0 && pixels <= options.maxPixels &&
+           (!options.allocate || options.allocate(pixels));
+}
+
+// Only the format the header names is read: other readers (BMP's among them) may accept data
+// they then leave partly undecoded.
+std::optional<QImage> decodeEncoded(QByteArrayView bits, bool png, const DibOptions& options) {
     QByteArray copy = bits.toByteArray();
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&buffer, png ? "png" : "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    const QSize size = reader.size();
     QImage img;
-    if (!reader.read(&img) || qint64(img.width()) * img.height() > MaxDibPixels) {
+    if (!size.isValid() || !allocate(qint64(size.width()) * size.height(), options) ||
+        !reader.read(&img) || img.size() != size) {
         return std::nullopt;
     }
     return img;
@@ -213,11 +225,12 @@ std::optional<QImage> decodeDib(QByteArrayView info, QByteArrayView bits,
     }
     Header h = *parsed;
     if (h.compression == BiJpeg || h.compression == BiPng) {
-        return decodeEncoded(bits);
+        return decodeEncoded(bits, h.compression == BiPng, options);
     }
     if (h.compression == BiRle8 || h.compression == BiRle4) {
         // A few bytes of runs can claim any size, so these get a tighter limit.
-        if (h.width * std::abs(h.height) > MaxDibPixels / 4) {
+        if (h.width * std::abs(h.height) > MaxDibPixels / 4 ||
+            !allocate(h.width * std::abs(h.height), options)) {
             return std::nullopt;
         }
         QImage img = decodeRle(h, bits);
@@ -232,7 +245,7 @@ std::optional<QImage> decodeDib(QByteArrayView info, QByteArrayView bits,
     const int width = int(h.width);
     const int height = int(std::abs(h.height));
     const qint64 stride = (h.width * h.bitCount + 31) / 32 * 4;
-    if (stride * height > bits.size()) {
+    if (stride * height > bits.size() || !allocate(qint64(width) * height, options)) {
         return std::nullopt;
     }
 

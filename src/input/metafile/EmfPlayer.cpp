@@ -495,6 +495,9 @@ std::optional<QImage> EmfPlayer::bitmap(const ByteReader& record, quint32 offInf
         *bad = true;
         return std::nullopt;
     }
+    if (!options.allocate) {
+        options.allocate = [this](qint64 pixels) { return dc_.chargeDecode(pixels, false); };
+    }
     return decodeDib(info.all(), bits.all(), options);
 }
 
@@ -661,6 +664,7 @@ bool EmfPlayer::createObject(quint32 type, ByteReader& r) {
         }
         DibOptions options;
         options.paletteIndices = usage == 1;
+        options.allocate = [this](qint64 pixels) { return dc_.chargeDecode(pixels, true); };
         bool bad = false;
         Brush brush;
         brush.style = BsDibPatternPt;
@@ -720,20 +724,22 @@ bool EmfPlayer::emrText(ByteReader& record, ByteReader& r, bool wide) {
     if (!r.ok() || !string.ok()) {
         return false;
     }
+    // Entries may share one long string; only what can be drawn is read, each time.
+    const quint32 kept = quint32(std::min<qint64>(chars, MaxTextRun));
     if (wide) {
         ByteReader s = string;
-        run.text.reserve(chars);
-        for (quint32 i = 0; i < chars; ++i) {
+        run.text.reserve(kept);
+        for (quint32 i = 0; i < kept; ++i) {
             run.text.append(QChar(char16_t(s.u16())));
         }
     } else {
-        run.text = decodeAnsi(string.all());
+        run.text = decodeAnsi(string.all().first(kept));
     }
     run.glyphIndices = run.options & EtoGlyphIndex;
     const bool pdy = run.options & EtoPdy;
     ByteReader dx = record.sub(offDx, qint64(chars) * (pdy ? 8 : 4));
     if (offDx != 0 && dx.ok()) {
-        for (quint32 i = 0; i < chars; ++i) {
+        for (quint32 i = 0; i < kept; ++i) {
             run.dx.append(dx.i32());
             if (pdy) {
                 run.dy.append(dx.i32());

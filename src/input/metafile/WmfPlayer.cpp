@@ -334,6 +334,7 @@ bool WmfPlayer::createObject(quint16 function, ByteReader& r) {
         r.u16(); // style
         DibOptions options;
         options.paletteIndices = r.u16() == 1;
+        options.allocate = [this](qint64 pixels) { return dc_.chargeDecode(pixels, true); };
         Brush brush;
         brush.style = BsDibPatternPt;
         brush.color = QColor(0x80, 0x80, 0x80);
@@ -472,6 +473,7 @@ bool WmfPlayer::bitmap(quint16 function, ByteReader& r) {
         return true; // old device bitmaps carry no colours we could trust
     }
     const QByteArrayView packed = r.bytes(r.remaining());
+    options.allocate = [this](qint64 pixels) { return dc_.chargeDecode(pixels, false); };
     const std::optional<QImage> image = decodePackedDib(packed, options);
     if (!image) {
         return true;

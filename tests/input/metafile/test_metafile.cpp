@@ -4,6 +4,7 @@
 
 #include "input/metafile/Metafile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
@@ -144,7 +145,7 @@ public:
                    {0, 0, -1, -1, 1, f(1), f(1), x, y, qint32(text.size()), 76, 0, 0, 0, 0, 0, 0},
                    chars);
     }
-    static QByteArray region(std::initializer_list<QRect> rects) {
+    static QByteArray region(const QList<QRect>& rects) {
         QByteArray data = le(32) + le(1) + le(qint32(rects.size())) +
                           le(16 * qint32(rects.size())) + QByteArray(16, '\0');
         for (const QRect& r : rects) {
@@ -251,6 +252,58 @@ private:
     QByteArray records_;
 };
 
+QByteArray le32(qint32 v) {
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+// A BITMAPINFOHEADER, with masks or colour table appended by the caller.
+QByteArray dibHeader(int width, int height, int bitCount, int compression, int used = 0) {
+    return le32(40) + le32(width) + le32(height) + le32(1 | bitCount << 16) + le32(compression) +
+           QByteArray(12, '\0') + le32(used) + le32(0);
+}
+
+// StretchDIBits of a whole bitmap onto dest.
+Emf& stretchDib(Emf& emf, QRect dest, QSize source, const QByteArray& info,
+                const QByteArray& bits) {
+    const qint32 offInfo = 80;
+    return emf.add(81,
+                   {0, 0, 0, 0, dest.x(), dest.y(), 0, 0, source.width(), source.height(), offInfo,
+                    qint32(info.size()), offInfo + qint32(info.size()), qint32(bits.size()), 0,
+                    0xcc0020, dest.width(), dest.height()},
+                   info + bits);
+}
+
+// Vertical strips two pixels wide every four, as one band of a region.
+QList<QRect> strips(int count, bool vertical, int length) {
+    QList<QRect> rects;
+    for (int i = 0; i < count; ++i) {
+        rects.append(vertical ? QRect(4 * i, 0, 2, length) : QRect(0, 4 * i, length, 2));
+    }
+    return rects;
+}
+
+// A grid clip: 256 vertical strips, then horizontal ones XOR-ed in, then the given saves.
+Emf gridClip(int horizontal, int saves) {
+    Emf emf;
+    const QByteArray columns = Emf::region(strips(256, true, 1024));
+    const QByteArray rows = Emf::region(strips(horizontal, false, 1024));
+    emf.add(75, {qint32(columns.size()), 5}, columns).add(75, {qint32(rows.size()), 3}, rows);
+    for (int i = 0; i < saves; ++i) {
+        emf.add(33);
+    }
+    return emf;
+}
+
+QByteArray png(const QImage& image, const char* format = "png") {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return data;
+}
+
 } // namespace
 
 class TestMetafile : public QObject {
@@ -278,6 +331,8 @@ private slots:
     void lyingRecords();
     void flippedBytes_data();
     void flippedBytes();
+    void limits_data();
+    void limits();
 };
 
 // Only the leading bytes decide whether a file is a metafile.
@@ -1095,6 +1150,181 @@ void TestMetafile::flippedBytes() {
         drawn += image.has_value();
     }
     QVERIFY(drawn > 0);
+}
+
+// Files crafted to cost far more than their size: each is stopped, capped or left out, and
+// what is drawn before (or around) them stays as it should.
+void TestMetafile::limits_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QRgb>("color");
+
+    const QRgb red = 0xffff0000, blue = 0xff0000ff, none = 0;
+    auto row = [](const char* name, const QByteArray& data, QPoint at, QRgb color) {
+        QTest::newRow(name) << data << at << color;
+    };
+    // After the clip is reset, a red page: present only if playback went on.
+    auto page = [&](Emf emf) {
+        return emf.add(75, {0, 5}).fill(red).rect(0, 0, 1024, 1024).build(1024, 1024);
+    };
+    row("clip of 33K rectangles", page(gridClip(64, 0)), {1, 1}, red);
+    row("clip of 66K rectangles ends playback", page(gridClip(130, 0)), {1, 1}, none);
+    row("saved clips of 660K rectangles", page(gridClip(64, 20)), {1, 1}, red);
+    row("saved clips of 1.3M rectangles end playback", page(gridClip(64, 40)), {1, 1}, none);
+
+    Emf wrap;
+    wrap.add(30, {0, 0, 10, 10});
+    for (int i = 0; i < 257; ++i) {
+        wrap.add(26, {0xffffff, 0});
+    }
+    row("clip moved round the coordinate range", wrap.fill(red).rect(0, 0, 100, 100).build(),
+        {50, 0}, none);
+
+    // A path widened over and over stops growing, and playback goes on.
+    auto widened = [&](int times) {
+        Emf emf;
+        emf.fill(red).add(38, {2, 0, 3, 0, Emf::colorRef(red)}).add(37, {2});
+        emf.add(59).rect(10, 10, 90, 90).add(60);
+        for (int i = 0; i < times; ++i) {
+            emf.add(66);
+        }
+        return emf.add(62, {0, 0, 0, 0}).fill(blue).rect(95, 95, 100, 100).build();
+    };
+    row("widened once: the outline", widened(1), {10, 10}, red);
+    row("widened once: hollow", widened(1), {50, 50}, none);
+    row("widened twelve times, then more drawing", widened(12), {97, 97}, blue);
+
+    // 4096 x 4096 run-length bitmaps from a few bytes each cost their pixels.
+    auto rleBlits = [&](int count) {
+        const QByteArray info = dibHeader(4096, 4096, 8, 1, 1) + le32(0x0000ff);
+        const QByteArray bits = QByteArray::fromHex("02000001");
+        Emf emf;
+        for (int i = 0; i < count; ++i) {
+            stretchDib(emf, {0, 0, 10, 10}, {4096, 4096}, info, bits);
+        }
+        return emf.fill(red).rect(50, 50, 100, 100).build();
+    };
+    row("one large run-length bitmap", rleBlits(1), {60, 60}, red);
+    row("eight large run-length bitmaps end playback", rleBlits(8), {60, 60}, none);
+
+    // Pattern brushes of 1-bit bitmaps whose pixels are all the first colour.
+    auto patternBrush = [&](QSize size) {
+        const QByteArray info =
+            dibHeader(size.width(), size.height(), 1, 0, 2) + le32(0xff0000) + le32(0x0000ff);
+        const QByteArray bits((size.width() + 31) / 32 * 4 * size.height(), '\0');
+        return Emf()
+            .add(37, {qint32(0x80000008)})
+            .add(94, {1, 0, 32, qint32(info.size()), 32 + qint32(info.size()), qint32(bits.size())},
+                 info + bits)
+            .add(37, {1})
+            .rect(0, 0, 100, 100)
+            .build();
+    };
+    row("pattern brush of 1M pixels", patternBrush({1024, 1024}), {5, 5}, red);
+    row("pattern brush of 2M pixels left out", patternBrush({2048, 1024}), {5, 5}, 0xffffffff);
+
+    // A wide pen under a mapping that stretches y 10000 times more than x covers the whole
+    // picture with each line; a hundred of them are more than the budget.
+    auto stretchedLines = [&](int count) {
+        Emf emf;
+        emf.add(17, {8}).add(9, {100, 1}).add(11, {1, 100});
+        emf.add(38, {2, 0, 20, 0, Emf::colorRef(red)}).add(37, {2});
+        for (int i = 0; i < count; ++i) {
+            emf.add(27, {0, 10}).add(54, {200000, 10});
+        }
+        return emf.add(17, {1}).fill(blue).rect(0, 0, 10, 10).build(2000, 2000);
+    };
+    row("ten stretched wide lines", stretchedLines(10), {5, 5}, blue);
+    row("a hundred stretched wide lines end playback", stretchedLines(100), {5, 5}, red);
+
+    // A zigzag whose edges all cross every row costs edges x edges per row: left out, while
+    // drawing goes on.
+    auto zigzag = [&](int points) {
+        QByteArray xy;
+        for (int i = 0; i < points; ++i) {
+            const int x = i * 1000 / points;
+            const int y = i % 2 ? 1000 : 0;
+            xy += char(x & 0xff) + QByteArray(1, char(x >> 8)) + char(y & 0xff) +
+                  QByteArray(1, char(y >> 8));
+        }
+        return Emf()
+            .fill(red)
+            .add(86, {0, 0, 0, 0, points}, xy)
+            .fill(blue)
+            .rect(990, 0, 1000, 10)
+            .build(1000, 1000);
+    };
+    row("zigzag of 20 edges", zigzag(20), {50, 500}, red);
+    row("zigzag of 2000 edges left out", zigzag(2000), {50, 500}, none);
+    row("zigzag of 2000 edges, then more drawing", zigzag(2000), {995, 5}, blue);
+
+    // PolyTextOutW entries sharing one string of 20000 characters.
+    auto polyText = [&](int entries) {
+        QByteArray tail;
+        const qint32 offString = 8 + 32 + 40 * entries;
+        for (int i = 0; i < entries; ++i) {
+            tail += le32(0) + le32(0) + le32(20000) + le32(offString) + QByteArray(24, '\0');
+        }
+        tail += QString(20000, u'A').toUtf8().replace("A", QByteArray("A\0", 2));
+        return Emf()
+            .add(97, {0, 0, 0, 0, 1, Emf::f(1), Emf::f(1), entries}, tail)
+            .fill(red)
+            .rect(0, 50, 100, 100)
+            .build();
+    };
+    row("text of one shared string", polyText(1), {50, 75}, red);
+    row("text of a hundred shared strings ends playback", polyText(100), {50, 75}, none);
+
+    // Embedded PNG and JPEG data: its own colours, and only the format named.
+    auto dib = [](QRect dest, QSize source, const QByteArray& info, const QByteArray& bits) {
+        Emf emf;
+        return stretchDib(emf, dest, source, info, bits).build();
+    };
+    QImage green(4, 4, QImage::Format_RGB32);
+    green.fill(0xff00c800);
+    const QByteArray pngInfo = dibHeader(4, 4, 0, 5);
+    row("PNG with no bit count", dib({0, 0, 10, 10}, {4, 4}, pngInfo, png(green)), {5, 5},
+        0xff00c800);
+    row("BMP data called PNG", dib({0, 0, 10, 10}, {4, 4}, pngInfo, png(green, "bmp")), {5, 5},
+        none);
+
+    // 16-bit bit fields without blue: dark and half red, rounded as BMP files are.
+    const QByteArray fields = dibHeader(2, 1, 16, 3) + le32(0xf800) + le32(0x07e0) + le32(0);
+    const QByteArray halfRed = QByteArray::fromHex("00000080");
+    row("bit fields, empty mask", dib({0, 0, 20, 10}, {2, 1}, fields, halfRed), {5, 5}, 0xff000000);
+    row("bit fields, rounded", dib({0, 0, 20, 10}, {2, 1}, fields, halfRed), {15, 5}, 0xff840000);
+
+    // A region of a hundred rectangles, made clip directly.
+    QByteArray scans;
+    for (int band = 0; band < 2; ++band) {
+        QByteArray xs;
+        for (int i = 0; i < 50; ++i) {
+            const int x = 2 * i + band;
+            xs += char(x) + QByteArray(1, '\0') + char(x + 1) + QByteArray(1, '\0');
+        }
+        scans += char(100) + QByteArray(1, '\0') + char(50 * band) + QByteArray(1, '\0') +
+                 char(50 * band + 50) + QByteArray(1, '\0') + xs + char(100) + QByteArray(1, '\0');
+    }
+    const QByteArray strip = Wmf()
+                                 .fill(red)
+                                 .add(0x06ff, {0, 6, 0, 0, 0, 2, 0, 0, 0, 100, 100}, scans)
+                                 .add(0x012c, {2})
+                                 .rect(0, 0, 100, 100)
+                                 .build();
+    row("WMF region clip, first band, strip", strip, {0, 10}, red);
+    row("WMF region clip, first band, gap", strip, {1, 10}, none);
+    row("WMF region clip, second band, strip", strip, {1, 60}, red);
+    row("WMF region clip, second band, gap", strip, {0, 60}, none);
+}
+
+void TestMetafile::limits() {
+    QFETCH(QByteArray, data);
+    QFETCH(QPoint, at);
+    QFETCH(QRgb, color);
+    QString error;
+    const std::optional<QImage> image = RenderMetafile(data, 96, &error);
+    QVERIFY2(image, qPrintable(error));
+    QCOMPARE(QString::number(image->pixel(at), 16), QString::number(color, 16));
 }
 
 QTEST_MAIN(TestMetafile)
