@@ -166,9 +166,14 @@ bool AllOpaque(const QImage& image) {
     return true;
 }
 
-// Opaque pictures as RGB32, the rest premultiplied. An RGB32 result of a decoder is passed on as
-// it is, so the picture box shares its buffer.
-QImage Finish(QImage image) {
+} // namespace
+
+// Opaque pictures as RGB32, the rest premultiplied. An RGB32 picture is passed on as it is, so
+// the picture box shares its buffer.
+QImage NormalizePicture(QImage image) {
+    if (image.isNull()) {
+        return image;
+    }
     if (image.format() == QImage::Format_RGB32) {
         return image;
     }
@@ -183,8 +188,6 @@ QImage Finish(QImage image) {
     }
     return image;
 }
-
-} // namespace
 
 qint64 MaxPictureBytes() {
     return g_maxPictureBytes;
@@ -232,7 +235,7 @@ QImage LoadPictureFromData(const QByteArray& data) {
             ThrowInvalid(error);
         }
         // Drawn premultiplied; one that paints every pixel is relabelled RGB32, not copied.
-        return Finish(std::move(*picture));
+        return NormalizePicture(std::move(*picture));
     }
 
     switch (Sniff(data)) {
@@ -242,14 +245,14 @@ QImage LoadPictureFromData(const QByteArray& data) {
             // Qt leaves what a truncated GIF does not reach as 0x00000000, alpha byte included.
             SetOpaque(image);
         }
-        return Finish(image);
+        return NormalizePicture(image);
     }
     case Kind::Jpeg:
-        return Finish(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
+        return NormalizePicture(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
     case Kind::Bmp:
-        return Finish(DecodeBmp(data));
+        return NormalizePicture(DecodeBmp(data));
     case Kind::Icon:
-        return Finish(DecodeIcon(data));
+        return NormalizePicture(DecodeIcon(data));
     case Kind::Unknown:
         break;
     }

@@ -14,3 +14,7 @@ QImage LoadPicture(const QString& path);
 
 // The same, for bytes already in memory.
 QImage LoadPictureFromData(const QByteArray& data);
+
+// A picture from elsewhere (the clipboard) in the same form: opaque as Format_RGB32, otherwise
+// Format_ARGB32_Premultiplied. The empty picture stays empty.
+QImage NormalizePicture(QImage image);

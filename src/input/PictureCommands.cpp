@@ -13,30 +13,6 @@
 namespace {
 const QString kGraphicFiles = QStringLiteral("*.gif;*.jpg;*.bmp;*.ico;*.cur;*.rle;*.wmf;*.emf");
 
-// Pictures are kept opaque (RGB32) when they are, so the surface can share their pixels.
-QImage clipboardPicture() {
-    QImage image = QGuiApplication::clipboard()->image();
-    if (image.isNull()) {
-        return image;
-    }
-    if (image.hasAlphaChannel()) {
-        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-        bool opaque = true;
-        for (int y = 0; y < argb.height() && opaque; ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-            for (int x = 0; x < argb.width(); ++x) {
-                if (qAlpha(line[x]) != 255) {
-                    opaque = false;
-                    break;
-                }
-            }
-        }
-        return opaque ? argb.convertToFormat(QImage::Format_RGB32)
-                      : argb.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    }
-    return image.format() == QImage::Format_RGB32 ? image
-                                                  : image.convertToFormat(QImage::Format_RGB32);
-}
 } // namespace
 
 void frmHuemark::cmdFile_Click() {
@@ -64,7 +40,7 @@ void frmHuemark::cmdFile_Click() {
 
 void frmHuemark::cmdPaste_Click() {
     imgCache->setPicture(QImage());
-    imgCache->setPicture(clipboardPicture());
+    imgCache->setPicture(NormalizePicture(QGuiApplication::clipboard()->image()));
     picColor->setPicture(QImage());
     picColor->setPicture(imgCache->picture());
     forgetPickPoint();
