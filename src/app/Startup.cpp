@@ -1,27 +1,91 @@
-#include "app/frmHuemark.h"
+// Start-up: the remembered settings restored, the working folder entered, the clipboard's
+// picture shown, all before the window first shows.
 
+#include "app/SettingsForms.h"
+#include "app/frmHuemark.h"
 #include "color/Sampling.h"
 #include "platform/PictureBox.h"
+#include "platform/Screens.h"
+#include "platform/SettingsStore.h"
 #include "platform/Tag.h"
+#include "platform/Twips.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QScrollBar>
 
+namespace {
+constexpr double kDefaultLeft = 105;
+constexpr double kDefaultTop = 105;
+constexpr double kDefaultWidth = 9000;
+constexpr double kDefaultHeight = 3000;
+} // namespace
+
+const QString frmHuemark::kAppName = QStringLiteral("Huemark");
+const QString frmHuemark::kSettingsSection = QStringLiteral("Settings");
+
+QString frmHuemark::DefaultFolder() {
+    return QDir::homePath();
+}
+
 void frmHuemark::Form_Load() {
-    // The averaging radius, shown without refreshing the read-out; the text is set even when
-    // the value did not change.
-    constexpr int kDefaultRadius = 0;
+    SettingsStore& store = *m_services.settings;
+    const auto read = [&store](const char* key, const QString& def) {
+        return store.GetSetting(kAppName, kSettingsSection, QLatin1String(key), def);
+    };
+    const auto readNumber = [&read](const char* key, double def) {
+        return read(key, SettingsForms::WriteGeometry(static_cast<float>(def)));
+    };
+
+    // Window geometry; each size runs the layout.
+    setLeft(SettingsForms::ReadPosition(readNumber("Left", kDefaultLeft)).value_or(kDefaultLeft));
+    setTop(SettingsForms::ReadPosition(readNumber("Top", kDefaultTop)).value_or(kDefaultTop));
+    setWidth(SettingsForms::ReadSize(readNumber("Width", kDefaultWidth)).value_or(kDefaultWidth));
+    setHeight(
+        SettingsForms::ReadSize(readNumber("Height", kDefaultHeight)).value_or(kDefaultHeight));
+    // A window left on a screen that is gone (or smaller now) comes back where it can be seen.
+    const QList<QRect> screens = ScreenAreas();
+    if (!screens.isEmpty() && !SettingsForms::IsReachable(frameGeometry(), screens)) {
+        move(screens.front().topLeft() +
+             QPoint(TwipsToPixelsX(kDefaultLeft), TwipsToPixelsY(kDefaultTop)));
+    }
+
+    // The tags option: changing it runs its click reaction, which must not move the focus yet.
+    SetTag(chkTags, BoolText(true));
+    chkTags->setChecked(SettingsForms::ReadTags(read("Tags", QStringLiteral("1"))).value_or(1) ==
+                        1);
+    SetTag(chkTags, BoolText(false));
+
+    // The averaging radius, shown without refreshing the read-out; the text is set even when the
+    // value did not change.
     SetTag(hscNeighbors, BoolText(true));
-    hscNeighbors->setValue(kDefaultRadius);
+    hscNeighbors->setValue(
+        SettingsForms::ReadAverage(read("Average", QStringLiteral("0"))).value_or(0));
     SetTag(hscNeighbors, BoolText(false));
     txtNeighbors->setText(NumberText(hscNeighbors->value()));
+
+    const QString folder = read("Path", DefaultFolder());
+    dlgWinDialog->HelpFile = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kAppName +
+                             QLatin1String(".html");
+    dlgWinDialog->FileName = read("PathFile", DefaultFolder() + QLatin1String("/NoFile.gif"));
+
+    // A remembered folder that cannot be entered any more: work in the home folder.
+    if (!QDir::setCurrent(folder)) {
+        QDir::setCurrent(DefaultFolder());
+    }
 
     picColor->setScaleMode(PictureBox::kScalePixels);
     hscNeighbors->setMinimum(kMinRadius);
     hscNeighbors->setMaximum(kMaxRadius);
 
-    // The window is not ready yet: the paste leaves the focus where it is.
+    // The window is not ready yet: the paste leaves the focus where it is. A paste that fails
+    // leaves the empty picture and the caption "Huemark", and keeps the remembered folder.
     SetTag(picColor, BoolText(false));
-    cmdPaste_Click();
+    try {
+        cmdPaste_Click();
+    } catch (const std::exception&) {
+    }
     SetTag(picColor, BoolText(true));
 }

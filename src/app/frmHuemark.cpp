@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <cmath>
+#include <limits>
 
 namespace {
 // Client area at creation, below the menu bar.
@@ -111,7 +112,10 @@ void frmHuemark::createControls() {
     txtNeighbors->setFocusPolicy(Qt::NoFocus);
     txtNeighbors->setFrame(false);
     txtNeighbors->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setColors(txtNeighbors, QColor(0xC8, 0xC8, 0xC8), Qt::black);
+    // The system colour of scroll bars. The frame's style sheet reaches its children and would
+    // paint the box white over any palette: the box says its colour in a style sheet too.
+    txtNeighbors->setStyleSheet(
+        QStringLiteral("QLineEdit { background-color: #C8C8C8; color: black; border: none; }"));
     PlaceTwips(txtNeighbors, 0, 0, 135, 285);
 
     cmdExit = makeButton(client, QStringLiteral("Exit"), QStringLiteral("Save settings and exit"),
@@ -131,6 +135,8 @@ void frmHuemark::createControls() {
     txtDesc->setAccessibleName(QStringLiteral("Description"));
     txtDesc->setFont(listFont());
     txtDesc->setFrame(false);
+    // Descriptions may be long; none is cut short.
+    txtDesc->setMaxLength(std::numeric_limits<int>::max());
     setColors(txtDesc, QColor(0xFF, 0xFF, 0xC0), Qt::black);
     PlaceTwips(txtDesc, 6910, 320, 1215, 210);
     txtDesc->hide();
@@ -194,7 +200,7 @@ void frmHuemark::createControls() {
 
 void frmHuemark::createMenus() {
     auto addItem = [](QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                          const QString& name) {
+                      const QString& name) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
         if (!shortcut.isEmpty()) {
@@ -238,6 +244,7 @@ void frmHuemark::bindEvents() {
     connect(grdList, &FlexGrid::MouseDown, this, &frmHuemark::grdList_MouseDown);
     connect(grdList, &FlexGrid::Scroll, this, &frmHuemark::grdList_Scroll);
     txtDesc->installEventFilter(this);
+    hscNeighbors->installEventFilter(this);
     connect(chkTags, &QCheckBox::toggled, this, &frmHuemark::chkTags_Click);
     connect(cmdClearTags, &QPushButton::clicked, this, &frmHuemark::cmdClearTags_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmHuemark::cmdPrint_Click);
@@ -255,6 +262,13 @@ void frmHuemark::bindEvents() {
 }
 
 bool frmHuemark::eventFilter(QObject* watched, QEvent* event) {
+    if (m_unloaded) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // The scroll bar has no tooltip of its own; it must not show its frame's.
+    if (watched == hscNeighbors && event->type() == QEvent::ToolTip) {
+        return true;
+    }
     // Ctrl+V pastes the clipboard's picture wherever the focus is, the description editor
     // included, so the editor must not claim it.
     if (watched == txtDesc && event->type() == QEvent::ShortcutOverride &&
@@ -271,11 +285,6 @@ bool frmHuemark::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmHuemark::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
-}
-
 void frmHuemark::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
@@ -290,17 +299,4 @@ void frmHuemark::setCaption(const QString& text) {
     // "[*]" is Qt's placeholder for a modified mark; doubled, it shows as itself.
     QString title = text;
     setWindowTitle(title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
-}
-
-int frmHuemark::Left() const {
-    return static_cast<int>(std::lround(PixelsToTwipsX(frameGeometry().x())));
-}
-int frmHuemark::Top() const {
-    return static_cast<int>(std::lround(PixelsToTwipsY(frameGeometry().y())));
-}
-int frmHuemark::Width() const {
-    return static_cast<int>(std::lround(PixelsToTwipsX(frameGeometry().width())));
-}
-int frmHuemark::Height() const {
-    return static_cast<int>(std::lround(PixelsToTwipsY(frameGeometry().height())));
 }

@@ -9,8 +9,10 @@
 #include "platform/Services.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointF>
 #include <memory>
+#include <optional>
 
 class FlexGrid;
 class FormClient;
@@ -63,15 +65,30 @@ public:
 
     Services& services() { return m_services; }
 
+    // The settings' application and section names; the home folder stands for the default and
+    // the recovery folder.
+    static const QString kAppName;
+    static const QString kSettingsSection;
+    static QString DefaultFolder();
+
     // The title bar's text, shown exactly as given.
     QString Caption() const;
     void setCaption(const QString& text);
 
-    // Window position and size, outer frame, in twips.
-    int Left() const;
-    int Top() const;
-    int Width() const;
-    int Height() const;
+    // Window position and outer size (frame, title bar and menu bar included), in twips. A size
+    // set here lays the window out before it returns, as any change of size does.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void setLeft(double twips);
+    void setTop(double twips);
+    void setWidth(double twips);
+    void setHeight(double twips);
+    static constexpr int kNormal = 0;
+    static constexpr int kMinimized = 1;
+    static constexpr int kMaximized = 2;
+    int WindowState() const;
 
     // Event procedures.
     void Form_Load();
@@ -108,6 +125,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -120,7 +138,18 @@ private:
     void picColor_PointerMoved(int button, int shift, float x, float y);
     void stepPointer(QPoint pointer, int dx, int dy);
     void forgetPickPoint();
+    void setOuterSize(QSize pixels);
+    void keepWantedOuterSize();
+    QMargins frameMarginsNow() const;
 
     Services m_services;
     PickPoint m_pickPoint;
+    // The outer size start-up asked for, kept until the desktop has framed the window: only then
+    // is it known how much of it the frame takes. Dropped once applied, or when something else
+    // has resized the window in the meantime.
+    std::optional<QSize> m_outerSizeWanted;
+    QSize m_clientSizeSet;
+    int m_resizeEvents = 0;
+    // Set by shut-down: from then on no event procedure runs.
+    bool m_unloaded = false;
 };

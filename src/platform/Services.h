@@ -9,6 +9,7 @@
 #include <optional>
 
 class QWidget;
+class SettingsStore;
 
 // What the open-file dialog is asked for; the answer is the chosen path, or nothing on Cancel.
 struct OpenFileRequest {
@@ -53,6 +54,7 @@ struct Services {
     std::shared_ptr<MessageBoxService> messageBox;
     std::shared_ptr<PointerService> pointer;
     std::shared_ptr<HelpViewerService> helpViewer;
+    std::shared_ptr<SettingsStore> settings;
 
     static Services qtDefaults();
 };

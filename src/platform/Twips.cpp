@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,4 +40,17 @@ double PixelsToTwipsY(double pixels) {
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width),
                         TwipsToPixelsY(height));
+}
+
+double WidthTwips(const QWidget* widget) {
+    return PixelsToTwipsX(widget->width());
+}
+double HeightTwips(const QWidget* widget) {
+    return PixelsToTwipsY(widget->height());
+}
+void SetWidthTwips(QWidget* widget, double twips) {
+    widget->resize(std::max(0, TwipsToPixelsX(twips)), widget->height());
+}
+void SetHeightTwips(QWidget* widget, double twips) {
+    widget->resize(widget->width(), std::max(0, TwipsToPixelsY(twips)));
 }

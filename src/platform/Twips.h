@@ -16,3 +16,9 @@ double PixelsToTwipsY(double pixels);
 
 // Places a widget at a position and size given in twips within its parent.
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
+
+// A widget's outer width and height in twips, read and set.
+double WidthTwips(const QWidget* widget);
+double HeightTwips(const QWidget* widget);
+void SetWidthTwips(QWidget* widget, double twips);
+void SetHeightTwips(QWidget* widget, double twips);

@@ -45,12 +45,35 @@ void RecordingHelpViewer::showHelp(QWidget*, const QString& file, int context) {
     requests.push_back({file, context});
 }
 
+QString RecordingSettingsStore::GetSetting(const QString& app, const QString& section,
+                                           const QString& key, const QString& def) {
+    const auto it = values.find(app + QLatin1Char('/') + section + QLatin1Char('/') + key);
+    return it != values.end() ? it->second : def;
+}
+
+void RecordingSettingsStore::SaveSetting(const QString& app, const QString& section,
+                                         const QString& key, const QString& value) {
+    values[app + QLatin1Char('/') + section + QLatin1Char('/') + key] = value;
+    writes << key + QLatin1Char('=') + value;
+}
+
+bool RecordingSettingsStore::Flush() {
+    ++flushes;
+    return !flushFails;
+}
+
+QString RecordingSettingsStore::setting(const QString& key) const {
+    const auto it = values.find(QStringLiteral("Huemark/Settings/") + key);
+    return it != values.end() ? it->second : QString();
+}
+
 Services TestServices::services() const {
     Services s;
     s.fileDialog = fileDialog;
     s.messageBox = messageBox;
     s.pointer = pointer;
     s.helpViewer = helpViewer;
+    s.settings = settings;
     return s;
 }
 

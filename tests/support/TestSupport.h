@@ -8,12 +8,14 @@
 #include "platform/ImageControl.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
+#include "platform/SettingsStore.h"
 
 #include <QtWidgets>
 
 #include <QImage>
 #include <QStringList>
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -57,11 +59,28 @@ public:
     void showHelp(QWidget*, const QString& file, int context) override;
 };
 
+// A settings store in memory that records every write in order; Flush can be made to fail.
+class RecordingSettingsStore : public SettingsStore {
+public:
+    std::map<QString, QString> values; // "app/section/key" -> text
+    QStringList writes;                // "key=value", in order
+    int flushes = 0;
+    bool flushFails = false;
+    QString GetSetting(const QString& app, const QString& section, const QString& key,
+                       const QString& def) override;
+    void SaveSetting(const QString& app, const QString& section, const QString& key,
+                     const QString& value) override;
+    bool Flush() override;
+    // The value stored under a key of Huemark's settings, or a null text.
+    QString setting(const QString& key) const;
+};
+
 struct TestServices {
     std::shared_ptr<ScriptedFileDialog> fileDialog = std::make_shared<ScriptedFileDialog>();
     std::shared_ptr<RecordingMessageBox> messageBox = std::make_shared<RecordingMessageBox>();
     std::shared_ptr<ScriptedPointer> pointer = std::make_shared<ScriptedPointer>();
     std::shared_ptr<RecordingHelpViewer> helpViewer = std::make_shared<RecordingHelpViewer>();
+    std::shared_ptr<RecordingSettingsStore> settings = std::make_shared<RecordingSettingsStore>();
     Services services() const;
 };
 

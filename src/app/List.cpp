@@ -1,0 +1,65 @@
+// The picked-colour list: description editing, the tags option and clearing.
+
+#include "app/frmHuemark.h"
+#include "list/ListRules.h"
+#include "platform/FlexGrid.h"
+#include "platform/ImageControl.h"
+#include "platform/PictureBox.h"
+#include "platform/Tag.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+void frmHuemark::grdList_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+    // The press has made the pressed cell current.
+    const int row = grdList->Row();
+    const int col = grdList->Col();
+    if (!ListRules::OpensEditor(row, col)) {
+        return;
+    }
+    txtDesc->setText(grdList->TextMatrix(row, col));
+    txtDesc->setVisible(true);
+    txtDesc->setFocus();
+    txtDesc->end(false); // the caret after the last character, nothing selected
+}
+
+void frmHuemark::txtDesc_KeyUp(int& keyCode, int /*shift*/) {
+    if (ListRules::ClosesEditor(keyCode)) {
+        txtDesc->setVisible(false);
+        return;
+    }
+    // Whatever row is current now: the editor remembers none of its own.
+    grdList->setTextMatrix(grdList->Row(), ListRules::kDescriptionCol, txtDesc->text());
+}
+
+void frmHuemark::grdList_Scroll() {
+    txtDesc->setVisible(false);
+    picColor->setFocus();
+}
+
+void frmHuemark::chkTags_Click() {
+    cmdPrint->setToolTip(ListRules::PrintButtonTip(chkTags->isChecked()));
+    // While start-up restores the option, the hidden window cannot take the focus.
+    if (!TagIsTrue(chkTags)) {
+        picColor->setFocus();
+    }
+}
+
+void frmHuemark::cmdClearTags_Click() {
+    for (int row = grdList->Rows() - 1; row >= 2; --row) {
+        grdList->RemoveItem(row);
+    }
+    // Row 1 stays, emptied: its six cells selected and reset together.
+    grdList->setRow(1);
+    grdList->setCol(0);
+    grdList->setColSel(ListRules::kDescriptionCol);
+    grdList->setFillStyle(1);
+    grdList->setCellBackColor(0);
+    grdList->setText(QString());
+    grdList->setFillStyle(0);
+
+    picColor->setPicture(QImage());
+    picColor->setPicture(imgCache->picture());
+    picColor->setFocus();
+}

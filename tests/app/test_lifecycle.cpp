@@ -1,0 +1,438 @@
+// The window's life: the layout that follows its size, start-up from the remembered settings
+// (good, missing and malformed), the writes of shut-down by each way out, description editing,
+// the tags option and clearing, and two details of how the radius box looks and behaves.
+
+#include "platform/Tag.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+namespace {
+constexpr quint32 kRed = 0x0000FF;
+
+QString rowText(FlexGrid* grid, int row) {
+    QStringList cells;
+    for (int c = 0; c < grid->Cols(); ++c) {
+        cells << grid->TextMatrix(row, c);
+    }
+    return cells.join(QLatin1Char('|'));
+}
+
+// Runs start-up over a store holding the given "key=value" settings, then shows the window.
+std::unique_ptr<frmHuemark> startWith(TestServices& fakes, const QStringList& stored) {
+    for (const QString& entry : stored) {
+        const qsizetype eq = entry.indexOf(QLatin1Char('='));
+        fakes.settings->values[QStringLiteral("Huemark/Settings/") + entry.left(eq)] =
+            entry.mid(eq + 1);
+    }
+    auto form = std::make_unique<frmHuemark>(fakes.services());
+    form->Form_Load();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) {
+        qFatal("the window was never exposed");
+    }
+    form->activateWindow();
+    return form;
+}
+
+void clickCell(FlexGrid* grid, int row, int col) {
+    const QRect cell = grid->visualRect(grid->model()->index(row - 1, col));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+// Keeps the process's current folder as a test found it.
+struct CurrentFolderGuard {
+    QString saved = QDir::currentPath();
+    ~CurrentFolderGuard() { QDir::setCurrent(saved); }
+};
+} // namespace
+
+class TestLifecycle : public QObject {
+    Q_OBJECT
+private slots:
+    void layout_data();
+    void layout();
+    void minimizedIsNotLaidOut();
+    void startup_data();
+    void startup();
+    void shutdown_data();
+    void shutdown();
+    void nothingRunsAfterShutdown();
+    void editor_data();
+    void editor();
+    void tagsOption();
+    void clear_data();
+    void clear();
+    void radiusBoxLooks();
+};
+
+// Pixels at 96 DPI, 15 twips to the pixel. The window is its frame; offscreen it has none.
+void TestLifecycle::layout_data() {
+    QTest::addColumn<QSize>("request"); // outer size asked for, pixels
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<int>("grid");
+    QTest::addColumn<int>("description");
+    QTest::addColumn<int>("editor");
+
+    QTest::newRow("1 x 1 grows to the minimum")
+        << QSize(1, 1) << QSize(580, 200) << QSize(553, 97) << 353 << 83 << 56;
+    QTest::newRow("default size") << QSize(600, 200) << QSize(600, 200) << QSize(573, 97) << 373
+                                  << 103 << 76;
+    QTest::newRow("10000 twips wide")
+        << QSize(667, 300) << QSize(667, 300) << QSize(640, 197) << 440 << 170 << 143;
+    QTest::newRow("too low only") << QSize(900, 120) << QSize(900, 200) << QSize(873, 97) << 673
+                                  << 403 << 376;
+}
+
+void TestLifecycle::layout() {
+    QFETCH(QSize, request);
+    QFETCH(QSize, window);
+    QFETCH(QSize, picture);
+    QFETCH(int, grid);
+    QFETCH(int, description);
+    QFETCH(int, editor);
+
+    TestWindow w;
+    frmHuemark& form = *w.form;
+    form.resize(request);
+    QCOMPARE(form.frameGeometry().size(), window);
+    QCOMPARE(form.picColor->size(), picture);
+    QCOMPARE(form.grdList->width(), grid);
+    QCOMPARE(form.grdList->columnWidth(5), description);
+    QCOMPARE(form.txtDesc->width(), editor);
+    // Only sizes change: every control stays where the window definition put it.
+    QCOMPARE(form.picColor->pos(), QPoint(8, 48));
+    QCOMPARE(form.grdList->geometry().topLeft(), QPoint(208, 0));
+    QCOMPARE(form.grdList->height(), 41);
+    QCOMPARE(form.txtDesc->pos(), QPoint(461, 21));
+}
+
+void TestLifecycle::minimizedIsNotLaidOut() {
+    TestWindow w;
+    frmHuemark& form = *w.form;
+    const QSize picture = form.picColor->size();
+    form.setWindowState(Qt::WindowMinimized);
+    form.resize(900, 400);
+    QCOMPARE(form.picColor->size(), picture);
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(901, 400);
+    QCOMPARE(form.picColor->size(), QSize(874, 297));
+}
+
+void TestLifecycle::startup_data() {
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QRect>("frame"); // pixels
+    QTest::addColumn<bool>("tags");
+    QTest::addColumn<QString>("printTip");
+    QTest::addColumn<QString>("radiusText");
+    QTest::addColumn<QString>("folder"); // "home", "tmp" or a path
+    QTest::addColumn<QString>("fileName");
+
+    const QString tmp = QDir::tempPath();
+    QTest::newRow("first run") << QStringList() << QRect(7, 7, 600, 200) << true
+                               << "Print the list and screen"
+                               << " 0"
+                               << "home"
+                               << "home/NoFile.gif";
+    QTest::newRow("remembered") << QStringList{"Left=1500",   "Top=750",
+                                               "Width=12000", "Height=4500",
+                                               "Tags=0",      "Average=3",
+                                               "Path=" + tmp, "PathFile=" + tmp + "/x.gif"}
+                                << QRect(100, 50, 800, 300) << false << "Print list"
+                                << " 3" << tmp << tmp + "/x.gif";
+    QTest::newRow("narrow and low widened")
+        << QStringList{"Width=5000", "Height=1000"} << QRect(7, 7, 580, 200) << true
+        << "Print the list and screen"
+        << " 0"
+        << "home"
+        << "home/NoFile.gif";
+    QTest::newRow("malformed values read as missing")
+        << QStringList{"Left=abc", "Top=nan",   "Width=-9000", "Height=1e40",
+                       "Tags=7",   "Average=9", "Path=",       "PathFile=/a/b.gif"}
+        << QRect(7, 7, 600, 200) << true << "Print the list and screen"
+        << " 0"
+        << "home"
+        << "/a/b.gif";
+    QTest::newRow("off every screen")
+        << QStringList{"Left=90000", "Top=-9000"} << QRect(7, 7, 600, 200) << true
+        << "Print the list and screen"
+        << " 0"
+        << "home"
+        << "home/NoFile.gif";
+    QTest::newRow("vanished folder") << QStringList{"Path=/no/such/folder", "Average=5"}
+                                     << QRect(7, 7, 600, 200) << true << "Print the list and screen"
+                                     << " 5"
+                                     << "home"
+                                     << "home/NoFile.gif";
+}
+
+void TestLifecycle::startup() {
+    QFETCH(QStringList, stored);
+    QFETCH(QRect, frame);
+    QFETCH(bool, tags);
+    QFETCH(QString, printTip);
+    QFETCH(QString, radiusText);
+    QFETCH(QString, folder);
+    QFETCH(QString, fileName);
+
+    CurrentFolderGuard guard;
+    QDir::setCurrent(QDir::rootPath());
+    const QString home = QDir::homePath();
+    folder.replace(QLatin1String("home"), home);
+    fileName.replace(QLatin1String("home"), home);
+
+    TestServices fakes;
+    const auto form = startWith(fakes, stored);
+    QCOMPARE(form->frameGeometry(), frame);
+    QCOMPARE(form->chkTags->isChecked(), tags);
+    QCOMPARE(form->cmdPrint->toolTip(), printTip);
+    QCOMPARE(form->txtNeighbors->text(), radiusText);
+    QCOMPARE(form->hscNeighbors->minimum(), 0);
+    QCOMPARE(form->hscNeighbors->maximum(), 5);
+    QCOMPARE(form->picColor->ScaleMode(), PictureBox::kScalePixels);
+    QCOMPARE(QDir::currentPath(), QDir(folder).canonicalPath());
+    QCOMPARE(form->dlgWinDialog->FileName, fileName);
+    QCOMPARE(form->dlgWinDialog->HelpFile,
+             QCoreApplication::applicationDirPath() + QStringLiteral("/Huemark.html"));
+    QCOMPARE(form->Caption(), QStringLiteral("Pasted from clipboard"));
+    QVERIFY(TagIsTrue(form->picColor));
+    QVERIFY(!TagIsTrue(form->chkTags));
+    QVERIFY(!TagIsTrue(form->hscNeighbors));
+    QVERIFY(fakes.settings->writes.isEmpty());
+}
+
+void TestLifecycle::shutdown_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QStringList>("keys"); // written, in order
+
+    const QStringList all{"Left", "Top", "Width", "Height", "Path", "PathFile", "Tags", "Average"};
+    const QStringList noGeometry{"Path", "PathFile", "Tags", "Average"};
+    for (const char* way : {"button", "menu", "close"}) {
+        QTest::addRow("%s", way) << way << int(Qt::WindowNoState) << all;
+        QTest::addRow("%s, minimized", way) << way << int(Qt::WindowMinimized) << noGeometry;
+    }
+    QTest::newRow("maximized") << "button" << int(Qt::WindowMaximized) << all;
+}
+
+void TestLifecycle::shutdown() {
+    QFETCH(QString, way);
+    QFETCH(int, state);
+    QFETCH(QStringList, keys);
+
+    CurrentFolderGuard guard;
+    const QString tmp = QDir(QDir::tempPath()).canonicalPath();
+    TestServices fakes;
+    const auto form =
+        startWith(fakes, {"Left=1500", "Top=750", "Tags=0", "Average=3", "Path=" + tmp});
+    form->setWindowState(Qt::WindowState(state));
+    QCoreApplication::processEvents();
+    if (way == QLatin1String("button")) {
+        form->cmdExit->click();
+    } else if (way == QLatin1String("menu")) {
+        form->mnuFileExit->trigger();
+    } else {
+        form->close();
+    }
+
+    QStringList written;
+    for (const QString& entry : fakes.settings->writes) {
+        written << entry.section(QLatin1Char('='), 0, 0);
+    }
+    QCOMPARE(written, keys);
+    QCOMPARE(fakes.settings->flushes, 1);
+    const QRect frame = form->frameGeometry();
+    if (state == Qt::WindowNoState) {
+        QCOMPARE(fakes.settings->setting("Left"), QStringLiteral("1500"));
+        QCOMPARE(fakes.settings->setting("Width"), QStringLiteral("9000"));
+    } else if (state == Qt::WindowMaximized) {
+        QCOMPARE(fakes.settings->setting("Width"), QString::number(frame.width() * 15));
+        QCOMPARE(fakes.settings->setting("Height"), QString::number(frame.height() * 15));
+    }
+    QCOMPARE(fakes.settings->setting("Path"), tmp);
+    QCOMPARE(fakes.settings->setting("PathFile"), QDir::homePath() + "/NoFile.gif");
+    QCOMPARE(fakes.settings->setting("Tags"), QStringLiteral("0"));
+    QCOMPARE(fakes.settings->setting("Average"), QStringLiteral("3"));
+}
+
+// After shut-down the window no longer reacts, and a store that fails to write ends it quietly.
+void TestLifecycle::nothingRunsAfterShutdown() {
+    QImage picture = SolidPicture(40, 30, kRed);
+    TestWindow w(picture);
+    w.fakes.settings->flushFails = true;
+    w.form->AddToGrid(5, 5);
+    w.form->cmdExit->click();
+    QVERIFY(w.fakes.messageBox->messages.empty());
+    w.form->cmdClearTags->click();
+    w.form->cmdExit->click();
+    w.form->close();
+    QCOMPARE(w.form->grdList->Rows(), 3);
+    QCOMPARE(w.fakes.settings->flushes, 1);
+}
+
+// Presses on list cells and keys in the editor; "rows" is the list's Description column after,
+// top row first; "open" whether the editor shows.
+void TestLifecycle::editor_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("descriptions");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("editorText");
+
+    // Two picks: rows 1 and 2, then the empty row 3.
+    QTest::newRow("press on columns 0 to 4 opens nothing")
+        << "press 1 0; press 1 4; press 2 2" << QStringList{"", "", ""} << false << "";
+    QTest::newRow("typing writes every key")
+        << "press 1 5; type abc" << QStringList{"abc", "", ""} << true << "abc";
+    QTest::newRow("Escape hides and keeps what was typed")
+        << "press 1 5; type ab; key Escape" << QStringList{"ab", "", ""} << false << "ab";
+    QTest::newRow("Enter hides") << "press 1 5; type x; key Return" << QStringList{"x", "", ""}
+                                 << false << "x";
+    QTest::newRow("a lower row, filled from its text")
+        << "press 2 5; type one; key Escape; press 1 5; press 2 5; type !"
+        << QStringList{"", "one!", ""} << true << "one!";
+    QTest::newRow("the empty last row can be described")
+        << "press 3 5; type note" << QStringList{"", "", "note"} << true << "note";
+    QTest::newRow("a press elsewhere moves where keys write")
+        << "tall; press 1 5; type a; press 2 0; focus editor; type b" << QStringList{"a", "ab", ""}
+        << true << "ab";
+    QTest::newRow("a press on the picture closes it")
+        << "press 1 5; type z; click picture" << QStringList{"z", "", ""} << false << "z";
+    QTest::newRow("scrolling closes it and gives the picture the focus")
+        << "press 1 5; type s; scroll" << QStringList{"s", "", ""} << false << "s";
+}
+
+void TestLifecycle::editor() {
+    QFETCH(QString, script);
+    QFETCH(QStringList, descriptions);
+    QFETCH(bool, open);
+    QFETCH(QString, editorText);
+
+    TestWindow w(SolidPicture(60, 40, kRed));
+    frmHuemark& form = *w.form;
+    form.AddToGrid(1, 1);
+    form.AddToGrid(2, 2);
+    for (const QString& step : script.split(QStringLiteral("; "))) {
+        const QStringList word = step.split(QLatin1Char(' '));
+        if (word[0] == QLatin1String("press")) {
+            const int row = word[1].toInt();
+            if (form.grdList->visualItemRect(form.grdList->item(row - 1, 0)).bottom() >=
+                form.grdList->viewport()->height()) {
+                form.grdList->scrollToItem(form.grdList->item(row - 1, 0));
+            }
+            clickCell(form.grdList, row, word[2].toInt());
+        } else if (word[0] == QLatin1String("tall")) {
+            form.grdList->resize(form.grdList->width(), 100); // every row in sight, no scrolling
+        } else if (word[0] == QLatin1String("type")) {
+            QTest::keyClicks(form.txtDesc, word[1]);
+        } else if (word[0] == QLatin1String("key")) {
+            QTest::keyClick(form.txtDesc,
+                            word[1] == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key_Return);
+        } else if (word[0] == QLatin1String("focus")) {
+            form.txtDesc->setFocus();
+        } else if (word[0] == QLatin1String("click")) {
+            QTest::mouseClick(form.picColor, Qt::LeftButton, {}, QPoint(30, 30));
+        } else if (word[0] == QLatin1String("scroll")) {
+            form.grdList->verticalScrollBar()->setValue(1);
+        }
+    }
+    QStringList seen;
+    for (int row = 1; row < form.grdList->Rows(); ++row) {
+        seen << form.grdList->TextMatrix(row, 5);
+    }
+    // A click on the picture picks, which adds a row on top.
+    if (script.contains(QLatin1String("click picture"))) {
+        seen.removeFirst();
+    }
+    QCOMPARE(seen, descriptions);
+    QCOMPARE(form.txtDesc->isVisible(), open);
+    QCOMPARE(form.txtDesc->text(), editorText);
+    if (open) {
+        // At its one place over the list's first row, the caret after the text, nothing selected.
+        QCOMPARE(form.txtDesc->pos(), QPoint(461, 21));
+        QCOMPARE(form.txtDesc->cursorPosition(), editorText.size());
+        QVERIFY(!form.txtDesc->hasSelectedText());
+        QVERIFY(form.txtDesc->hasFocus());
+    }
+    if (script.endsWith(QLatin1String("scroll"))) {
+        QVERIFY(form.picColor->hasFocus());
+    }
+}
+
+void TestLifecycle::tagsOption() {
+    TestWindow w;
+    frmHuemark& form = *w.form;
+    QCOMPARE(form.cmdPrint->toolTip(), QStringLiteral("Print the list and screen"));
+    form.cmdFile->setFocus();
+    form.chkTags->click();
+    QCOMPARE(form.cmdPrint->toolTip(), QStringLiteral("Print list"));
+    QVERIFY(form.picColor->hasFocus());
+    form.chkTags->click();
+    QCOMPARE(form.cmdPrint->toolTip(), QStringLiteral("Print list and screen"));
+}
+
+void TestLifecycle::clear_data() {
+    QTest::addColumn<int>("picks");
+    QTest::addColumn<bool>("editorOpen");
+    QTest::newRow("empty list") << 0 << false;
+    QTest::newRow("five picks") << 5 << false;
+    QTest::newRow("five picks, editor open") << 5 << true;
+}
+
+void TestLifecycle::clear() {
+    QFETCH(int, picks);
+    QFETCH(bool, editorOpen);
+
+    QImage clean = SolidPicture(80, 60, kRed);
+    SetPixelValue(clean, 3, 3, 0x00FF00);
+    TestWindow w(clean);
+    frmHuemark& form = *w.form;
+    form.imgCache->setPicture(clean);
+    for (int i = 0; i < picks; ++i) {
+        form.AddToGrid(float(5 + 10 * i), 5);
+    }
+    QCOMPARE(form.grdList->Rows(), picks + 2);
+    if (editorOpen) {
+        clickCell(form.grdList, 1, 5);
+    }
+    form.cmdFile->setFocus();
+
+    form.cmdClearTags->click();
+
+    QCOMPARE(form.grdList->Rows(), 2);
+    QCOMPARE(rowText(form.grdList, 1), QStringLiteral("|||||"));
+    for (int col = 0; col < 6; ++col) {
+        form.grdList->setFillStyle(0);
+        form.grdList->setRow(1);
+        form.grdList->setCol(col);
+        QCOMPARE(form.grdList->CellBackColor(), 0);
+    }
+    QCOMPARE(form.picColor->shownImage(), clean);
+    QCOMPARE(form.txtDesc->isVisible(), editorOpen);
+    if (editorOpen) {
+        // The editor stays open on what is row 1 now.
+        QTest::keyClicks(form.txtDesc, QStringLiteral("q"));
+        QCOMPARE(form.grdList->TextMatrix(1, 5), QStringLiteral("q"));
+    } else {
+        QVERIFY(form.picColor->hasFocus());
+    }
+}
+
+// The radius box shows the system colour of scroll bars, as drawn; the scroll bar below it shows
+// no tooltip, not even its frame's.
+void TestLifecycle::radiusBoxLooks() {
+    TestWindow w;
+    const QImage drawn = w.form->txtNeighbors->grab().toImage();
+    QCOMPARE(QColor(drawn.pixel(1, drawn.height() - 2)), QColor(0xC8, 0xC8, 0xC8));
+
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), w.form->hscNeighbors->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(w.form->hscNeighbors, &help);
+    QVERIFY(!QToolTip::isVisible());
+    QHelpEvent frameHelp(QEvent::ToolTip, QPoint(40, 2),
+                         w.form->fraNeighbors->mapToGlobal(QPoint(40, 2)));
+    QCoreApplication::sendEvent(w.form->fraNeighbors, &frameHelp);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Average over adjacent pixels"));
+}
+
+QTEST_MAIN(TestLifecycle)
+#include "test_lifecycle.moc"
