@@ -3,6 +3,7 @@
 #include "app/WindowIcon.h"
 #include "platform/FlexGrid.h"
 #include "platform/FormClient.h"
+#include "platform/Frame.h"
 #include "platform/ImageControl.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
@@ -83,17 +84,10 @@ void frmHuemark::createControls() {
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    fraNeighbors = new QGroupBox(QStringLiteral(" average"), client);
+    fraNeighbors = new Frame(QStringLiteral(" average"), client);
     fraNeighbors->setObjectName(QStringLiteral("fraNeighbors"));
     fraNeighbors->setToolTip(QStringLiteral("Average over adjacent pixels"));
     fraNeighbors->setAccessibleName(QStringLiteral("Average"));
-    fraNeighbors->setFlat(true);
-    // The radius box sits over the frame's top-left corner, in front of the caption, so the
-    // radius reads as the caption's first word: the caption starts where that box ends.
-    fraNeighbors->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: none; border-top: 1px solid palette(mid); margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 9px; padding: 0px; }"));
     PlaceTwips(fraNeighbors, 1440, 120, 855, 495);
 
     hscNeighbors = new QScrollBar(Qt::Horizontal, fraNeighbors);
@@ -112,11 +106,12 @@ void frmHuemark::createControls() {
     txtNeighbors->setFocusPolicy(Qt::NoFocus);
     txtNeighbors->setFrame(false);
     txtNeighbors->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The system colour of scroll bars. The frame's style sheet reaches its children and would
-    // paint the box white over any palette: the box says its colour in a style sheet too.
-    txtNeighbors->setStyleSheet(
-        QStringLiteral("QLineEdit { background-color: #C8C8C8; color: black; border: none; }"));
+    // The system colour of scroll bars.
+    setColors(txtNeighbors, QColor(0xC8, 0xC8, 0xC8), Qt::black);
     PlaceTwips(txtNeighbors, 0, 0, 135, 285);
+    // The radius box lies over the frame's top-left corner, in front of the caption, so the
+    // radius reads as the caption's first word.
+    fraNeighbors->setCaptionPlace(txtNeighbors->width(), txtNeighbors->height() / 2);
 
     cmdExit = makeButton(client, QStringLiteral("Exit"), QStringLiteral("Save settings and exit"),
                          QStringLiteral("cmdExit"));

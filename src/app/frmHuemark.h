@@ -16,11 +16,11 @@
 
 class FlexGrid;
 class FormClient;
+class Frame;
 class ImageControl;
 class PictureBox;
 class QAction;
 class QCheckBox;
-class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -34,7 +34,7 @@ public:
 
     // Controls, named as the window definition names them.
     FormClient* client = nullptr;
-    QGroupBox* fraNeighbors = nullptr;
+    Frame* fraNeighbors = nullptr;
     QScrollBar* hscNeighbors = nullptr;
     QLineEdit* txtNeighbors = nullptr;
     QPushButton* cmdExit = nullptr;

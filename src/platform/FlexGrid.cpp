@@ -4,10 +4,13 @@
 #include "platform/KeyCodes.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -45,6 +48,23 @@ public:
 private:
     FlexGrid* m_grid;
 };
+
+// The desktop's own style, but grid lines in light grey. (A style sheet would do the same at a
+// cost every start-up pays.)
+class GridLineStyle : public QProxyStyle {
+public:
+    explicit GridLineStyle(QObject* owner)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
+        setParent(owner);
+    }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Table_GridLineColor) {
+            return static_cast<int>(qRgb(0xC0, 0xC0, 0xC0));
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
@@ -67,7 +87,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     QPalette pal = palette();
     pal.setColor(QPalette::Base, QColor(0x80, 0x80, 0x80)); // the area beyond the last cell
     setPalette(pal);
-    setStyleSheet(QStringLiteral("QTableView { gridline-color: #C0C0C0; }"));
+    setStyle(new GridLineStyle(this));
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
 }

@@ -625,3 +625,79 @@ def install_signal_handlers(deadline_seconds):
         signal.signal(sig, terminate)
     signal.signal(signal.SIGALRM, overdue)
     signal.alarm(deadline_seconds)
+
+
+# ---------------------------------------------------------------------------------------------
+# A window manager, window frames and the settings file (the window's lifecycle).
+
+
+def start_window_manager(session):
+    """Openbox on the session's display, so windows get frames, a close box and minimizing."""
+    session._spawn("openbox", ["openbox", "--sm-disable"])
+    session.wait_for(lambda: subprocess.run(["wmctrl", "-m"], env=session.env, capture_output=True,
+                                            timeout=5).returncode == 0, "the window manager")
+
+
+def frame_geometry(session, window_id):
+    """The window's outer rectangle (x, y, width, height) on the screen: the client area as X
+    reports it, grown by the frame the window manager says it drew (none without one)."""
+    info = subprocess.run(["xwininfo", "-id", window_id], env=session.env, capture_output=True,
+                          text=True, timeout=5).stdout
+    fields = {}
+    for line in info.splitlines():
+        key, _, value = line.strip().partition(":")
+        fields[key] = value.strip()
+    x, y = int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"])
+    w, h = int(fields["Width"]), int(fields["Height"])
+    extents = subprocess.run(["xprop", "-id", window_id, "_NET_FRAME_EXTENTS"], env=session.env,
+                             capture_output=True, text=True, timeout=5).stdout
+    left = right = top = bottom = 0
+    if "=" in extents:
+        left, right, top, bottom = (int(v) for v in extents.split("=")[1].split(","))
+    return x - left, y - top, w + left + right, h + top + bottom
+
+
+def settings_path(session):
+    return os.path.join(session.env["XDG_CONFIG_HOME"], "Huemark", "Huemark.ini")
+
+
+def read_settings(session):
+    """The [Settings] group of the settings file as a dict, in the file's order."""
+    values, group = {}, None
+    try:
+        with open(settings_path(session), encoding="utf-8") as f:
+            for line in f.read().splitlines():
+                if line.startswith("["):
+                    group = line.strip("[]")
+                elif "=" in line and group == "Settings":
+                    key, value = line.split("=", 1)
+                    values[key] = value
+    except FileNotFoundError:
+        pass
+    return values
+
+
+def write_settings(session, values):
+    os.makedirs(os.path.dirname(settings_path(session)), exist_ok=True)
+    with open(settings_path(session), "w", encoding="utf-8") as f:
+        f.write("[Settings]\n" + "".join("%s=%s\n" % kv for kv in values.items()))
+
+
+def wait_program_end(session, what):
+    """Waits for the program to end by itself and checks it ended cleanly."""
+    try:
+        code = session.program.wait(timeout=DEFAULT_TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise E2EFailure("the program did not end after %s" % what)
+    if code != 0:
+        raise E2EFailure("the program ended with exit code %d after %s\n%s" % (
+            code, what, session.log_tail("huemark")))
+    session.program = None
+
+
+def run_tool(session, argv):
+    """Runs a desktop tool (wmctrl, xdotool, ...) on the session's display; it must succeed."""
+    r = subprocess.run(argv, env=session.env, capture_output=True, text=True, timeout=DEFAULT_TIMEOUT)
+    if r.returncode != 0:
+        raise E2EFailure("%s failed: %s" % (" ".join(argv), r.stderr.strip()))
+    return r.stdout

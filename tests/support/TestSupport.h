@@ -5,6 +5,7 @@
 #include "app/frmHuemark.h"
 #include "platform/FlexGrid.h"
 #include "platform/FormClient.h"
+#include "platform/Frame.h"
 #include "platform/ImageControl.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"

@@ -1,0 +1,222 @@
+// Start-up time, exec to window mapped, of Huemark beside a floor: a window of the same kinds of
+// widgets doing nothing of Huemark's work. Both run on a private Xvfb, interleaved, each run timed
+// from just before exec to the X server's MapNotify of its window; resident memory is read at
+// that moment (and, with --settle S, S seconds later).
+//
+//   bench_startup --huemark build/huemark --floor build/bench/startup/bench_startup_floor
+//                 [--runs 20] [--settle 2] [--bare]
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+struct Program {
+    std::string label;
+    std::vector<std::string> argv;
+    std::vector<double> millis;
+    std::vector<double> residentMiB;
+    std::vector<double> settledMiB;
+};
+
+[[noreturn]] void die(const char* what) {
+    std::fprintf(stderr, "bench_startup: %s\n", what);
+    std::exit(1);
+}
+
+pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+            int keepFd = -1) {
+    const pid_t pid = fork();
+    if (pid < 0) {
+        die("fork failed");
+    }
+    if (pid == 0) {
+        for (const std::string& e : env) {
+            putenv(const_cast<char*>(e.c_str()));
+        }
+        const int devnull = open("/dev/null", O_RDWR);
+        dup2(devnull, 0);
+        dup2(devnull, 1);
+        dup2(devnull, 2);
+        (void)keepFd;
+        std::vector<char*> args;
+        for (const std::string& a : argv) {
+            args.push_back(const_cast<char*>(a.c_str()));
+        }
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+double residentMiB(pid_t pid) {
+    const std::string path = "/proc/" + std::to_string(pid) + "/status";
+    FILE* f = std::fopen(path.c_str(), "r");
+    if (f == nullptr) {
+        return 0;
+    }
+    char line[256];
+    double kib = 0;
+    while (std::fgets(line, sizeof line, f) != nullptr) {
+        if (std::strncmp(line, "VmRSS:", 6) == 0) {
+            kib = std::atof(line + 6);
+        }
+    }
+    std::fclose(f);
+    return kib / 1024.0;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n == 0 ? 0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
+}
+
+// Waits for the next MapNotify of a top-level window, up to the timeout.
+bool waitForMap(xcb_connection_t* conn, Clock::time_point deadline) {
+    const int fd = xcb_get_file_descriptor(conn);
+    while (Clock::now() < deadline) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(conn)) {
+            const bool mapped =
+                (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
+                !reinterpret_cast<xcb_map_notify_event_t*>(event)->override_redirect;
+            std::free(event);
+            if (mapped) {
+                return true;
+            }
+        }
+        pollfd p{fd, POLLIN, 0};
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        poll(&p, 1, static_cast<int>(std::max<long long>(1, left.count())));
+    }
+    return false;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string huemark;
+    std::string floor;
+    int runs = 20;
+    double settle = 0;
+    bool bare = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--huemark" && i + 1 < argc) {
+            huemark = argv[++i];
+        } else if (a == "--floor" && i + 1 < argc) {
+            floor = argv[++i];
+        } else if (a == "--runs" && i + 1 < argc) {
+            runs = std::atoi(argv[++i]);
+        } else if (a == "--settle" && i + 1 < argc) {
+            settle = std::atof(argv[++i]);
+        } else if (a == "--bare") {
+            bare = true;
+        }
+    }
+    if (huemark.empty() || floor.empty()) {
+        die("usage: bench_startup --huemark PATH --floor PATH [--runs N] [--settle S] [--bare]");
+    }
+
+    // A private X server; it writes its display number once it accepts connections.
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) {
+        die("pipe failed");
+    }
+    const pid_t xvfb = fork();
+    if (xvfb == 0) {
+        close(pipeFds[0]);
+        const std::string fd = std::to_string(pipeFds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-dpi",
+               "96", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    // It writes the number and the newline separately: read up to the newline.
+    std::string number;
+    char c = 0;
+    while (number.size() < 16 && read(pipeFds[0], &c, 1) == 1 && c != '\n') {
+        number += c;
+    }
+    close(pipeFds[0]);
+    if (number.empty()) {
+        die("Xvfb did not start");
+    }
+    const std::string display = ":" + number;
+
+    xcb_connection_t* conn = xcb_connect(display.c_str(), nullptr);
+    if (xcb_connection_has_error(conn)) {
+        die("cannot connect to Xvfb");
+    }
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(conn)).data;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(conn, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(conn);
+
+    char home[] = "/tmp/huemark-bench-startup-XXXXXX";
+    if (mkdtemp(home) == nullptr) {
+        die("mkdtemp failed");
+    }
+    const std::vector<std::string> env = {"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb",
+                                          std::string("HOME=") + home,
+                                          std::string("XDG_CONFIG_HOME=") + home + "/.config",
+                                          std::string("XDG_RUNTIME_DIR=") + home};
+
+    std::vector<Program> programs = {{"floor", {floor}, {}, {}, {}},
+                                     {"huemark", {huemark}, {}, {}, {}}};
+    if (bare) {
+        programs.push_back({"bare Qt window", {floor, "bare"}, {}, {}, {}});
+    }
+    for (int run = 0; run < runs; ++run) {
+        for (Program& p : programs) {
+            const auto start = Clock::now();
+            const pid_t pid = spawn(p.argv, env);
+            if (!waitForMap(conn, start + std::chrono::seconds(30))) {
+                kill(pid, SIGKILL);
+                die(("no window mapped by " + p.label).c_str());
+            }
+            p.millis.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            p.residentMiB.push_back(residentMiB(pid));
+            if (settle > 0) {
+                usleep(static_cast<useconds_t>(settle * 1e6));
+                p.settledMiB.push_back(residentMiB(pid));
+            }
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+
+    std::printf("%-16s %10s %12s", "program", "median ms", "RSS MiB");
+    std::printf(settle > 0 ? " %14s\n" : "\n", "RSS after settle");
+    for (const Program& p : programs) {
+        std::printf("%-16s %10.1f %12.1f", p.label.c_str(), median(p.millis),
+                    median(p.residentMiB));
+        if (settle > 0) {
+            std::printf(" %14.1f", median(p.settledMiB));
+        }
+        std::printf("\n");
+    }
+    std::printf("huemark / floor: %.2fx (%d interleaved runs each)\n",
+                median(programs[1].millis) / median(programs[0].millis), runs);
+
+    xcb_disconnect(conn);
+    kill(xvfb, SIGTERM);
+    waitpid(xvfb, nullptr, 0);
+    std::string cleanup = std::string("rm -rf ") + home;
+    return std::system(cleanup.c_str()) == 0 ? 0 : 1;
+}

@@ -1,0 +1,144 @@
+"""End-to-end cases of the window's life: the settings after each way out and at the next start,
+description editing and clearing, and a window manager's frame, close box, minimizing and
+dragging (no creeping geometry over repeated runs)."""
+
+import os
+
+import harness
+from harness import E2EFailure, frame_geometry, read_settings, write_settings
+
+GEOMETRY = ("Left", "Top", "Width", "Height")
+KEYS = GEOMETRY + ("Path", "PathFile", "Tags", "Average")
+
+
+def expect_settings(c, expected, what):
+    """The settings file holds exactly these keys with these values (None: any value)."""
+    seen = read_settings(c.s)
+    if sorted(seen) != sorted(expected) or any(
+            v is not None and seen[k] != v for k, v in expected.items()):
+        raise E2EFailure("%s: settings %r, expected %r" % (what, seen, expected))
+    c.ok("%s: %s" % (what, ", ".join("%s=%s" % kv for kv in seen.items())))
+    return seen
+
+
+def expect_frame(c, rect, what):
+    s = c.s
+    s.wait_for(lambda: frame_geometry(s, s.window_id), "the window's frame %r" % (rect,), expect=rect)
+    c.ok("%s: the window's frame is %r" % (what, rect))
+
+
+def check_box(s, name):
+    return s.require(("check box", name))
+
+
+def is_checked(s, acc):
+    return acc.get_state_set().contains(s.Atspi.StateType.CHECKED)
+
+
+def case_settings(c):
+    """A first run writes the eight settings on Exit; the next run opens with them and File, Exit
+    writes them back."""
+    s = c.s
+    home = s.env["HOME"]
+    c.start()
+    expect_frame(c, (7, 7, 600, 200), "first run")
+    s.exit_program()
+    expect_settings(c, {"Left": "105", "Top": "105", "Width": "9000", "Height": "3000",
+                        "Tags": "1", "Average": "0", "Path": home,
+                        "PathFile": home + "/NoFile.gif"}, "the Exit button")
+
+    remembered = {"Left": "1500", "Top": "750", "Width": "12000", "Height": "4500", "Tags": "0",
+                  "Average": "3", "Path": s.tmp, "PathFile": s.tmp + "/last.gif"}
+    write_settings(s, remembered)
+    s.start_program()
+    expect_frame(c, (100, 50, 800, 300), "second run")
+    s.wait_for(lambda: s.text_of(s.radius_text()), "the radius text", expect=" 3")
+    if is_checked(s, check_box(s, "Tags")):
+        raise E2EFailure("the Tags option is on, though it was remembered off")
+    c.ok("second run: radius ' 3', Tags off")
+    s.keys("alt+f")
+    s.keys("x")
+    harness.wait_program_end(s, "File, Exit")
+    expect_settings(c, remembered, "File, Exit")
+
+
+def case_list(c):
+    """A description typed into the list stays there; Clear empties the list and the tags go."""
+    s = c.s
+    c.start()
+    for px, py in ((20, 20), (150, 70)):
+        s.click(*s.screen_point(px, py))
+    s.wait_for(lambda: s.grid_row(1)[0], "two rows in the list", expect="#FF0000")
+    c.ok("two picks in the list")
+
+    cell = s.grid_cell(0, 5)
+    x, y, w, h = s.extents(cell)
+    s.click(x + w // 2, y + h // 2)
+    s.type_text("bright yellow")
+    s.wait_for(lambda: s.grid_cell(0, 5).get_name(), "the description", expect="bright yellow")
+    s.keys("Escape")
+    s.wait_for(lambda: s.grid_cell(0, 5).get_name(), "the description after Escape",
+               expect="bright yellow")
+    c.ok("typed text reads back from the list's Description cell, also after Escape")
+
+    tag = s.screen_point(21, 21)  # the first tag's line starts one pixel below right of the pick
+    s.wait_for(lambda: s.screen_pixels(*tag, 1, 1)[0][0], "the tag", expect=(0, 255, 255))
+    s.click_widget(("push button", "Clear"))
+    s.wait_for(lambda: s.Atspi.Table.get_n_rows(s.grid()), "one row left", expect=1)
+    s.wait_for(lambda: s.grid_row(0), "an empty list", expect=[""] * 6)
+    s.wait_for(lambda: s.screen_pixels(*tag, 1, 1)[0][0], "the tag gone", expect=(255, 0, 0))
+    c.ok("Clear empties the list and the tags vanish from the screen")
+    s.exit_program()
+
+
+def case_window_manager(c):
+    """Under a window manager: the close box writes the settings, five runs leave the geometry
+    exactly as the first wrote it, a frame dragged below the minimum snaps back, and closing a
+    minimized window writes only the four other keys."""
+    s = c.s
+    harness.start_window_manager(s)
+
+    c.start()
+    expect_frame(c, (7, 7, 600, 200), "first run")
+    first = None
+    for run in range(1, 6):
+        if run > 1:
+            s.start_program()
+        s.xdotool("sleep", "0.3")  # let the frame settle, as a user would look before closing
+        harness.run_tool(s, ["wmctrl", "-ic", s.window_id])
+        harness.wait_program_end(s, "the close box")
+        seen = {k: read_settings(s).get(k) for k in KEYS}
+        if first is None:
+            first = seen
+            expect_settings(c, {"Left": "105", "Top": "105", "Width": "9000", "Height": "3000",
+                                "Tags": "1", "Average": "0", "Path": None, "PathFile": None},
+                            "the close box")
+        elif seen != first:
+            raise E2EFailure("run %d wrote %r, the first run %r" % (run, seen, first))
+    c.ok("five runs closed by the close box leave the geometry as the first wrote it")
+
+    s.start_program()
+    x, y, w, h = frame_geometry(s, s.window_id)
+    s.move_pointer(x + w - 1, y + h - 1)  # the frame's bottom-right corner
+    s.xdotool("mousedown", "1")
+    for to in ((x + w - 100, y + h - 30), (x + 250, y + 80), (x + 200, y + 60)):
+        s.xdotool("mousemove", "--sync", str(to[0]), str(to[1]))
+        s.xdotool("sleep", "0.1")
+    s.xdotool("mouseup", "1")
+    expect_frame(c, (x, y, 580, 200), "dragged below the minimum, snapped back")
+    s.exit_program()
+    expect_settings(c, dict(first, Width="8700", Height="3000"), "after the drag")
+
+    # A width that no whole number of pixels gives: written again, it would read 12000.
+    write_settings(s, dict(first, Width="12007", Height="4500", Average="3"))
+    s.start_program()
+    s.keys("Prior")
+    s.wait_for(lambda: s.text_of(s.radius_text()), "the radius text", expect=" 4")
+    s.xdotool("windowminimize", "--sync", s.window_id)
+    harness.run_tool(s, ["wmctrl", "-ic", s.window_id])
+    harness.wait_program_end(s, "the close box of the minimized window")
+    expect_settings(c, dict(first, Width="12007", Height="4500", Average="4"),
+                    "closed while minimized, the geometry kept")
+
+
+CASES = {"settings": case_settings, "list": case_list, "wm": case_window_manager}
