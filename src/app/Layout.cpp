@@ -76,6 +76,7 @@ QMargins frmHuemark::frameMarginsNow() const {
 
 void frmHuemark::setOuterSize(QSize pixels) {
     const QMargins frame = frameMarginsNow();
+    keepMinimumSize(frame);
     if (frame.isNull()) {
         // Not framed yet (or never, without a window manager): the size is the client's for now.
         m_outerSizeWanted = pixels;
@@ -91,7 +92,21 @@ void frmHuemark::setOuterSize(QSize pixels) {
     }
 }
 
+// The window manager is told the smallest outer size too, so that it does not let the user drag
+// the frame below it: a resize the program asks for while the user drags may be ignored, and the
+// window would stay too small.
+void frmHuemark::keepMinimumSize(QMargins frame) {
+    const QSize smallest(TwipsToPixelsX(LayoutRules::kMinWidth) - frame.left() - frame.right(),
+                         TwipsToPixelsY(LayoutRules::kMinHeight) - frame.top() - frame.bottom());
+    if (minimumSize() != smallest) {
+        setMinimumSize(smallest);
+    }
+}
+
 void frmHuemark::keepWantedOuterSize() {
+    if (minimumSize() != QSize(0, 0)) {
+        keepMinimumSize(frameMarginsNow());
+    }
     if (!m_outerSizeWanted || !isVisible()) {
         return;
     }

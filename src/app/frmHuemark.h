@@ -140,6 +140,7 @@ private:
     void forgetPickPoint();
     void setOuterSize(QSize pixels);
     void keepWantedOuterSize();
+    void keepMinimumSize(QMargins frame);
     QMargins frameMarginsNow() const;
 
     Services m_services;
