@@ -301,6 +301,9 @@ void TestLifecycle::editor_data() {
         << true << "ab";
     QTest::newRow("a press on the picture closes it")
         << "press 1 5; type z; click picture" << QStringList{"z", "", ""} << false << "z";
+    QTest::newRow("100 000 pasted characters reach the cell whole with the next key")
+        << "press 1 5; paste 100000; type e" << QStringList{QString(100000, 'p') + "e", "", ""}
+        << true << QString(100000, 'p') + "e";
     QTest::newRow("scrolling closes it and gives the picture the focus")
         << "press 1 5; type s; scroll" << QStringList{"s", "", ""} << false << "s";
 }
@@ -331,6 +334,8 @@ void TestLifecycle::editor() {
         } else if (word[0] == QLatin1String("key")) {
             QTest::keyClick(form.txtDesc,
                             word[1] == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key_Return);
+        } else if (word[0] == QLatin1String("paste")) {
+            form.txtDesc->insert(QString(word[1].toInt(), QLatin1Char('p'))); // no key released
         } else if (word[0] == QLatin1String("focus")) {
             form.txtDesc->setFocus();
         } else if (word[0] == QLatin1String("click")) {
@@ -419,6 +424,12 @@ void TestLifecycle::clear() {
     } else {
         QVERIFY(form.picColor->hasFocus());
     }
+    // Again and again: nothing more happens.
+    for (int i = 0; i < 1000; ++i) {
+        form.cmdClearTags_Click();
+    }
+    QCOMPARE(form.grdList->Rows(), 2);
+    QCOMPARE(form.picColor->shownImage(), clean);
 }
 
 // The radius box shows the system colour of scroll bars, as drawn; the scroll bar below it shows

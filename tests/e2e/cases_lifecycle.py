@@ -126,6 +126,8 @@ def case_window_manager(c):
         s.xdotool("sleep", "0.1")
     s.xdotool("mouseup", "1")
     expect_frame(c, (x, y, 580, 200), "dragged below the minimum, snapped back")
+    s.xdotool("windowsize", s.window_id, "1", "1")
+    expect_frame(c, (x, y, 580, 200), "resized to 1 x 1, kept at the minimum")
     s.exit_program()
     expect_settings(c, dict(first, Width="8700", Height="3000"), "after the drag")
 
