@@ -50,6 +50,9 @@ void keyReleaseInEditor(benchmark::State& state) {
         QCoreApplication::sendEvent(form.txtDesc, &release);
         form.grdList->viewport()->repaint();
     }
+    if (form.grdList->TextMatrix(1, 5) != form.txtDesc->text()) {
+        state.SkipWithError("the key release did not reach the list");
+    }
 }
 BENCHMARK(keyReleaseInEditor)->Unit(benchmark::kMicrosecond);
 } // namespace
