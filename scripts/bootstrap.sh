@@ -14,6 +14,8 @@ packages=(
     xvfb xdotool xclip x11-utils imagemagick poppler-utils openbox wmctrl libxcb1-dev
     dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
     cups cups-client cups-bsd printer-driver-cups-pdf
+    # packaging checks
+    dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()

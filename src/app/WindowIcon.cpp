@@ -3,14 +3,13 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
-QPixmap drawIcon(int size) {
+QImage DrawWindowIcon(int size) {
     // Only the sixteen classic palette colours are used.
     const QColor black(0, 0, 0), white(255, 255, 255), red(255, 0, 0), lime(0, 255, 0),
         blue(0, 0, 255), gray(128, 128, 128), silver(192, 192, 192);
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
     const int s = size / 16; // one "cell" of the 16x16 design
     // Three swatches along the bottom.
@@ -28,13 +27,13 @@ QPixmap drawIcon(int size) {
     p.drawLine(8 * s, 9 * s, 13 * s, 2 * s);
     p.fillRect(12 * s, 0, 4 * s, 4 * s, black);
     p.fillRect(13 * s, 1 * s, 2 * s, 2 * s, white);
-    return pixmap;
+    p.end();
+    return image;
 }
-} // namespace
 
 QIcon MakeWindowIcon() {
     QIcon icon;
-    icon.addPixmap(drawIcon(16));
-    icon.addPixmap(drawIcon(32));
+    icon.addPixmap(QPixmap::fromImage(DrawWindowIcon(16)));
+    icon.addPixmap(QPixmap::fromImage(DrawWindowIcon(32)));
     return icon;
 }

@@ -18,6 +18,7 @@ import traceback
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import cases_desktop  # noqa: E402
 import cases_lifecycle  # noqa: E402
 import harness  # noqa: E402
 from harness import E2EFailure, parse_web, quadrant_pixels, web, write_picture  # noqa: E402
@@ -308,6 +309,7 @@ def case_file(c):
 
 CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "file": case_file}
 CASES.update(cases_lifecycle.CASES)
+CASES.update(cases_desktop.CASES)
 
 
 def run_case(name, binary, deadline):
