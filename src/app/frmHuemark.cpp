@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <cmath>
 #include <limits>
 
@@ -254,6 +255,9 @@ void frmHuemark::bindEvents() {
     connect(mnuHelpContents, &QAction::triggered, this, &frmHuemark::mnuHelpContents_Click);
     connect(mnuHelpHowTo, &QAction::triggered, this, &frmHuemark::mnuHelpHowTo_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmHuemark::mnuHelpAbout_Click);
+    // Copy has no menu item of its own; the key works wherever the window has the focus.
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &frmHuemark::CopySelection);
 }
 
 bool frmHuemark::eventFilter(QObject* watched, QEvent* event) {

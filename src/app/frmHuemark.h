@@ -122,6 +122,8 @@ public:
     QPointF PointerToPicture(QPoint screenPixel) const;
     void AddToGrid(const float& x, const float& y);
     void ShowAbout();
+    // Ctrl+C: the list's selected cells, or the read-out's web code, as text.
+    void CopySelection();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -145,6 +145,7 @@ void FlexGrid::setRows(int rows) {
 
 void FlexGrid::setRow(int row) {
     m_row = std::clamp(row, 0, Rows() - 1);
+    m_rowSel = m_row;
     m_colSel = m_col;
     if (m_row > 0) {
         setCurrentCell(m_row - 1, m_col);
@@ -154,6 +155,7 @@ void FlexGrid::setRow(int row) {
 
 void FlexGrid::setCol(int col) {
     m_col = std::clamp(col, 0, std::max(0, Cols() - 1));
+    m_rowSel = m_row;
     m_colSel = m_col;
     if (m_row > 0) {
         setCurrentCell(m_row - 1, m_col);
@@ -166,11 +168,29 @@ void FlexGrid::setColSel(int col) {
     viewport()->update();
 }
 
+void FlexGrid::setRowSel(int row) {
+    m_rowSel = std::clamp(row, 0, Rows() - 1);
+    viewport()->update();
+}
+
 bool FlexGrid::isHighlighted(int row, int col) const {
-    if (row != m_row || m_colSel == m_col) {
+    if (m_colSel == m_col && m_rowSel == m_row) {
         return false;
     }
-    return col >= std::min(m_col, m_colSel) && col <= std::max(m_col, m_colSel);
+    return row >= std::min(m_row, m_rowSel) && row <= std::max(m_row, m_rowSel) &&
+           col >= std::min(m_col, m_colSel) && col <= std::max(m_col, m_colSel);
+}
+
+QString FlexGrid::SelectedText() const {
+    QStringList lines;
+    for (int row = std::min(m_row, m_rowSel); row <= std::max(m_row, m_rowSel); ++row) {
+        QStringList cells;
+        for (int col = std::min(m_col, m_colSel); col <= std::max(m_col, m_colSel); ++col) {
+            cells << TextMatrix(row, col);
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QTableWidgetItem* FlexGrid::cell(int row, int col) const {
@@ -181,11 +201,17 @@ QTableWidgetItem* FlexGrid::cell(int row, int col) const {
 }
 
 template <typename Fn> void FlexGrid::forEachTarget(Fn fn) {
-    const int first = m_fillStyle == 1 ? std::min(m_col, m_colSel) : m_col;
-    const int last = m_fillStyle == 1 ? std::max(m_col, m_colSel) : m_col;
-    for (int c = first; c <= last; ++c) {
-        if (QTableWidgetItem* it = cell(m_row, c)) {
-            fn(it);
+    // FillStyle 1: every selected cell; otherwise the current cell alone.
+    const bool all = m_fillStyle == 1;
+    const int top = all ? std::min(m_row, m_rowSel) : m_row;
+    const int bottom = all ? std::max(m_row, m_rowSel) : m_row;
+    const int left = all ? std::min(m_col, m_colSel) : m_col;
+    const int right = all ? std::max(m_col, m_colSel) : m_col;
+    for (int r = top; r <= bottom; ++r) {
+        for (int c = left; c <= right; ++c) {
+            if (QTableWidgetItem* it = cell(r, c)) {
+                fn(it);
+            }
         }
     }
 }
@@ -244,6 +270,7 @@ void FlexGrid::RemoveItem(int index) {
     if (index >= 1 && index < Rows()) {
         removeRow(index - 1);
         m_row = std::min(m_row, Rows() - 1);
+        m_rowSel = std::min(m_rowSel, Rows() - 1);
     }
 }
 
@@ -261,9 +288,25 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     if (current.isValid()) {
         m_row = current.row() + 1;
         m_col = current.column();
+        m_rowSel = m_row;
         m_colSel = m_col;
     }
     viewport()->update();
+}
+
+void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
+    // Dragging with the button held selects a block of cells from the current cell on; the
+    // current cell stays where the press made it.
+    if (!(event->buttons() & Qt::LeftButton)) {
+        QTableWidget::mouseMoveEvent(event);
+        return;
+    }
+    const QModelIndex under = indexAt(event->position().toPoint());
+    if (under.isValid() && (under.row() + 1 != m_rowSel || under.column() != m_colSel)) {
+        m_rowSel = under.row() + 1;
+        m_colSel = under.column();
+        viewport()->update();
+    }
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {

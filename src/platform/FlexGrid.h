@@ -1,7 +1,8 @@
 #pragma once
 // The picked-colour list's grid: one fixed titles row (row 0) above the data rows, cells with a
 // text, a background and a text colour, a current cell and a selection running from the current
-// column to an end column of the same row. Row numbers include the titles row.
+// cell to an end column and an end row (the user extends it by dragging). Row numbers include the
+// titles row.
 
 #include "platform/ColorValue.h"
 
@@ -26,6 +27,11 @@ public:
     void setCol(int col);
     int ColSel() const { return m_colSel; }
     void setColSel(int col);
+    int RowSel() const { return m_rowSel; }
+    void setRowSel(int row);
+
+    // The selected cells' texts: a tab between cells, a line end between rows.
+    QString SelectedText() const;
 
     // 0: cell properties act on the current cell; 1: on every selected cell.
     int FillStyle() const { return m_fillStyle; }
@@ -61,6 +67,7 @@ signals:
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QTableWidgetItem* cell(int row, int col) const;
@@ -70,6 +77,7 @@ private:
     int m_row = 1;
     int m_col = 0;
     int m_colSel = 0;
+    int m_rowSel = 1;
     int m_fillStyle = 0;
     QList<Qt::Alignment> m_alignments;
     QColor m_cellBackground;

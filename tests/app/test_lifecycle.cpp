@@ -64,6 +64,8 @@ private slots:
     void clear_data();
     void clear();
     void radiusBoxLooks();
+    void copy_data();
+    void copy();
 };
 
 // Pixels at 96 DPI, 15 twips to the pixel. The window is its frame; offscreen it has none.
@@ -446,6 +448,61 @@ void TestLifecycle::radiusBoxLooks() {
                          w.form->fraNeighbors->mapToGlobal(QPoint(40, 2)));
     QCoreApplication::sendEvent(w.form->fraNeighbors, &frameHelp);
     QCOMPARE(QToolTip::text(), QStringLiteral("Average over adjacent pixels"));
+}
+
+// Ctrl+C puts on the clipboard what has the focus: the list's selected cells (a tab between
+// cells, a line per row) or the read-out's web code; elsewhere it leaves the clipboard alone.
+void TestLifecycle::copy_data() {
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one cell") << "cell"
+                              << "#00FF00";
+    QTest::newRow("a dragged block") << "block"
+                                     << "#00FF00\t#FF00FF\n#FF0000\t#00FFFF";
+    QTest::newRow("the read-out") << "picture"
+                                  << "#FF0000";
+    QTest::newRow("read-out hidden") << "hidden"
+                                     << "before";
+    QTest::newRow("a button") << "button"
+                              << "before";
+}
+
+void TestLifecycle::copy() {
+    QFETCH(QString, where);
+    QFETCH(QString, text);
+
+    QImage picture = SolidPicture(60, 40, kRed);
+    SetPixelValue(picture, 2, 2, 0x00FF00);
+    TestWindow w(picture);
+    frmHuemark& form = *w.form;
+    form.AddToGrid(10, 10);
+    form.AddToGrid(2, 2);
+    form.grdList->resize(form.grdList->width(), 100); // every row in sight
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    const auto cellCentre = [&form](int row, int col) {
+        return form.grdList->visualRect(form.grdList->model()->index(row - 1, col)).center();
+    };
+    if (where == QLatin1String("cell") || where == QLatin1String("block")) {
+        QTest::mousePress(form.grdList->viewport(), Qt::LeftButton, {}, cellCentre(1, 0));
+        if (where == QLatin1String("block")) {
+            QMouseEvent drag(QEvent::MouseMove, cellCentre(2, 1),
+                             form.grdList->viewport()->mapToGlobal(cellCentre(2, 1)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(form.grdList->viewport(), &drag);
+        }
+        QTest::mouseRelease(form.grdList->viewport(), Qt::LeftButton, {}, cellCentre(1, 0));
+    } else if (where == QLatin1String("picture")) {
+        w.pointAt(5, 5);
+        form.picColor->setFocus();
+    } else if (where == QLatin1String("hidden")) {
+        form.picColor->setFocus();
+        form.txtCursor->hide();
+    } else {
+        form.cmdFile->setFocus();
+    }
+    QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
 }
 
 QTEST_MAIN(TestLifecycle)
