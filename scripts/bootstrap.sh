@@ -11,7 +11,7 @@ packages=(
     qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6 fonts-liberation fonts-dejavu-core
     # tests and benchmarks
     libbenchmark-dev libjpeg-turbo-progs clang libclang-rt-14-dev
-    xvfb xdotool xclip x11-utils imagemagick poppler-utils openbox wmctrl libxcb1-dev
+    xvfb xdotool xclip x11-utils imagemagick poppler-utils openbox wmctrl libxcb1-dev weston qt6-wayland
     dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
     cups cups-client cups-bsd printer-driver-cups-pdf
     # packaging checks

@@ -1,9 +1,10 @@
 """End-to-end cases of Huemark as an installed desktop program."""
 
 import os
+import time
 
 import harness
-from harness import E2EFailure, read_settings
+from harness import E2EFailure, read_settings, write_settings
 
 
 def case_installed(c):
@@ -27,4 +28,56 @@ def case_installed(c):
     c.ok("Exit writes the eight settings")
 
 
-CASES = {"installed": case_installed}
+def start_on_wayland(s, socket="wl-huemark"):
+    """A headless Weston and the program on Qt's Wayland platform; found through the
+    accessibility tree only (there is no X window to wait for)."""
+    s._spawn("weston", ["weston", "--backend=headless-backend.so", "--socket=" + socket,
+                        "--idle-time=0", "--width=1024", "--height=768"])
+    s.wait_for(lambda: os.path.exists(os.path.join(s.env["XDG_RUNTIME_DIR"], socket)),
+               "the Wayland compositor's socket")
+    env = dict(s.env, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=socket,
+               QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    env.pop("DISPLAY")
+    s.program = s._spawn("huemark", [s.binary], env=env, cwd=s.tmp)
+    s.app = s.wait_for(s._find_app, "the program on the accessibility bus")
+    s.app.set_cache_mask(s.Atspi.Cache.NONE)
+    s.frame = s.wait_for(lambda: s.top_level("frame"), "the main window in the tree")
+    s.wait_for(lambda: s.find(harness.PICTURE, showing=True), "the picture to be shown")
+
+
+def press(s, key):
+    """Presses a button through the accessibility tree (no input can be sent to Wayland)."""
+    button = s.require(key)
+    s.Atspi.Action.do_action(button, 0)
+
+
+def case_wayland(c):
+    """On a Wayland compositor the window shows, Paste works as far as the compositor lets a
+    clipboard exist, and Exit writes the settings while keeping the remembered position: a
+    Wayland client never learns where its window is."""
+    s = c.s
+    remembered = {"Left": "1500", "Top": "750", "Width": "12000", "Height": "4500", "Tags": "0",
+                  "Average": "2"}
+    write_settings(s, remembered)
+    start_on_wayland(s)
+    c.ok("the window shows on Weston, titled %r" % s.title())
+    # Headless Weston has no seat, so no clipboard: the paste finds no picture, promptly.
+    started = time.monotonic()
+    press(s, harness.PASTE_BUTTON)
+    s.wait_for(s.title, "the title after Paste", expect="Pasted from clipboard")
+    if time.monotonic() - started > 2:
+        raise E2EFailure("Paste took %.1f s" % (time.monotonic() - started))
+    c.ok("Paste with the compositor's (empty) clipboard returns at once")
+    press(s, harness.EXIT_BUTTON)
+    harness.wait_program_end(s, "Exit")
+    written = read_settings(s)
+    for key, value in remembered.items():
+        if written.get(key) != value:
+            raise E2EFailure("after Exit %s=%r, expected %r (all: %r)" % (key, written.get(key),
+                                                                        value, written))
+    if not {"Path", "PathFile"} <= set(written):
+        raise E2EFailure("Exit did not write the folder and file name: %r" % (written,))
+    c.ok("Exit writes the settings and keeps the remembered Left and Top")
+
+
+CASES = {"installed": case_installed, "wayland": case_wayland}
