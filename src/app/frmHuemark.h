@@ -16,6 +16,7 @@ class FlexGrid;
 class FormClient;
 class ImageControl;
 class PictureBox;
+class Printer;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -115,6 +116,9 @@ private:
     void createControls();
     void createMenus();
     void bindEvents();
+    // The printer of the run, made on first use: start-up never pays for printing.
+    Printer& printer();
+    std::shared_ptr<Printer> m_printer;
     // The picture's pointer moves arrive here first: they end a pick point that the arrow keys
     // stepped where the desktop refused to move the pointer, then run picColor_MouseMove.
     void picColor_PointerMoved(int button, int shift, float x, float y);

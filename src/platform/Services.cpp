@@ -1,8 +1,10 @@
 #include "platform/Services.h"
 
 #include <QCursor>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 class QtFileDialog : public FileDialogService {
@@ -42,6 +44,23 @@ public:
     void setPos(QPoint p) override { QCursor::setPos(p); }
 };
 
+class QtPrintDialog : public PrintDialogService {
+public:
+    bool showPrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& r) override {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, r.pageRange);
+        if (r.setupOnly) {
+            dialog.setWindowTitle(QStringLiteral("Print Setup"));
+        }
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+class QtClock : public ClockService {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
 class NoHelpViewer : public HelpViewerService {
 public:
     void showHelp(QWidget*, const QString&, int) override {}
@@ -50,6 +69,9 @@ public:
 
 Services Services::qtDefaults() {
     Services s;
+    s.printDialog = std::make_shared<QtPrintDialog>();
+    s.printerOutput = MakeQtPrinterOutput();
+    s.clock = std::make_shared<QtClock>();
     s.fileDialog = std::make_shared<QtFileDialog>();
     s.messageBox = std::make_shared<QtMessageBox>();
     s.pointer = std::make_shared<QtPointer>();
