@@ -2,9 +2,11 @@
 
 #include <QCursor>
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 namespace {
 class QtFileDialog : public FileDialogService {
@@ -49,8 +51,27 @@ public:
     bool showPrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& r) override {
         QPrintDialog dialog(&printer, parent);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, r.pageRange);
+        if (!r.pageRange) {
+            // With CUPS, Qt offers a page range for the print service to apply even when the
+            // program asks for none; the group that holds it goes once the dialog is up.
+            QMetaObject::invokeMethod(
+                &dialog,
+                [&dialog] {
+                    if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) {
+                        range->hide();
+                    }
+                },
+                Qt::QueuedConnection);
+        }
         if (r.setupOnly) {
+            // Nothing is printed from here: OK keeps the choice for the next printout.
             dialog.setWindowTitle(QStringLiteral("Print Setup"));
+            if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+                if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
+                    ok->setText(QStringLiteral("OK"));
+                    ok->setIcon(QIcon());
+                }
+            }
         }
         return dialog.exec() == QDialog::Accepted;
     }
