@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -34,7 +35,12 @@ QFont Printer::currentFont() const {
     return font;
 }
 
-double Printer::dots(double twips) const {
+double Printer::dotsX(double twips) const {
+    const QPaintDevice* device = m_painter.device();
+    return device != nullptr ? twips * device->logicalDpiX() / 1440.0 : 0;
+}
+
+double Printer::dotsY(double twips) const {
     const QPaintDevice* device = m_painter.device();
     return device != nullptr ? twips * device->logicalDpiY() / 1440.0 : 0;
 }
@@ -85,10 +91,10 @@ void Printer::PaintPicture(const QImage& picture, double x1, double y1, double x
     if (part.isEmpty()) {
         return;
     }
-    const QRectF target(dots(x1 + (part.x() - wanted.x()) * TwipsPerPixelX()),
-                        dots(y1 + (part.y() - wanted.y()) * TwipsPerPixelY()),
-                        dots(part.width() * TwipsPerPixelX()),
-                        dots(part.height() * TwipsPerPixelY()));
+    const QRectF target(dotsX(x1 + (part.x() - wanted.x()) * TwipsPerPixelX()),
+                        dotsY(y1 + (part.y() - wanted.y()) * TwipsPerPixelY()),
+                        dotsX(part.width() * TwipsPerPixelX()),
+                        dotsY(part.height() * TwipsPerPixelY()));
     m_painter.drawImage(target, picture, QRectF(part));
 }
 
@@ -125,14 +131,58 @@ constexpr auto kCupsOptionsKey = QPrintEngine::PrintEnginePropertyKey(0xfe00);
     throw PlatformError(kErrPrinter, description);
 }
 
+// The print service's client library, loaded when first needed: linked, it would be loaded with
+// some twenty libraries of its own at every start-up, printing or not. Qt's print support loads
+// the same library, so both share its state.
+struct Cups {
+    decltype(&::cupsGetDests2) getDests2 = nullptr;
+    decltype(&::cupsFreeDests) freeDests = nullptr;
+    decltype(&::cupsGetDest) getDest = nullptr;
+    decltype(&::cupsGetOption) getOption = nullptr;
+    decltype(&::cupsLastError) lastError = nullptr;
+    decltype(&::cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&::cupsPrintFile) printFile = nullptr;
+
+    static const Cups& get() {
+        static const Cups cups = load();
+        if (cups.printFile == nullptr) {
+            ThrowPrinterError(QStringLiteral("No printer is available: the print service's "
+                                             "library (libcups.so.2) is missing."));
+        }
+        return cups;
+    }
+
+private:
+    static Cups load() {
+        Cups c;
+        void* lib = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (lib == nullptr) {
+            return c;
+        }
+        const auto bind = [lib](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
+            return fn != nullptr;
+        };
+        const bool all = bind(c.getDests2, "cupsGetDests2") && bind(c.freeDests, "cupsFreeDests") &&
+                         bind(c.getDest, "cupsGetDest") && bind(c.getOption, "cupsGetOption") &&
+                         bind(c.lastError, "cupsLastError") &&
+                         bind(c.lastErrorString, "cupsLastErrorString") &&
+                         bind(c.printFile, "cupsPrintFile");
+        if (!all) {
+            c.printFile = nullptr;
+        }
+        return c;
+    }
+};
+
 // The print service's queues, asked afresh each time: a printer may have gone since setup.
 class CupsDestinations {
 public:
-    CupsDestinations() {
-        m_count = cupsGetDests2(CUPS_HTTP_DEFAULT, &m_dests);
-        m_status = cupsLastError();
+    CupsDestinations() : m_cups(Cups::get()) {
+        m_count = m_cups.getDests2(CUPS_HTTP_DEFAULT, &m_dests);
+        m_status = m_cups.lastError();
     }
-    ~CupsDestinations() { cupsFreeDests(m_count, m_dests); }
+    ~CupsDestinations() { m_cups.freeDests(m_count, m_dests); }
     CupsDestinations(const CupsDestinations&) = delete;
     CupsDestinations& operator=(const CupsDestinations&) = delete;
 
@@ -145,11 +195,16 @@ public:
         const qsizetype slash = name.indexOf(QLatin1Char('/'));
         const QByteArray queue = name.left(slash < 0 ? name.size() : slash).toLocal8Bit();
         const QByteArray instance = slash < 0 ? QByteArray() : name.mid(slash + 1).toLocal8Bit();
-        return cupsGetDest(queue.constData(), instance.isEmpty() ? nullptr : instance.constData(),
-                           m_count, m_dests);
+        return m_cups.getDest(queue.constData(),
+                              instance.isEmpty() ? nullptr : instance.constData(), m_count,
+                              m_dests);
+    }
+    const char* option(const cups_dest_t* dest, const char* name) const {
+        return m_cups.getOption(name, dest->num_options, dest->options);
     }
 
 private:
+    const Cups& m_cups;
     cups_dest_t* m_dests = nullptr;
     int m_count = 0;
     ipp_status_t m_status = IPP_STATUS_OK;
@@ -262,8 +317,7 @@ private:
                                              "printer in Print Setup.")
                                   .arg(m_queue));
         }
-        const char* accepting =
-            cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+        const char* accepting = dests.option(dest, "printer-is-accepting-jobs");
         if (accepting != nullptr && std::strcmp(accepting, "false") == 0) {
             ThrowPrinterError(
                 QStringLiteral("The printer \"%1\" is not accepting jobs.").arg(m_queue));
@@ -311,10 +365,11 @@ private:
         }
         const QByteArray queue = m_queue.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
         const QByteArray file = QFile::encodeName(m_spool->fileName());
+        const Cups& cups = Cups::get();
         const int job =
-            cupsPrintFile(queue.constData(), file.constData(), m_title.toLocal8Bit().constData(),
-                          static_cast<int>(cupsOptions.size()), cupsOptions.data());
-        const QString why = QString::fromLocal8Bit(cupsLastErrorString());
+            cups.printFile(queue.constData(), file.constData(), m_title.toLocal8Bit().constData(),
+                           static_cast<int>(cupsOptions.size()), cupsOptions.data());
+        const QString why = QString::fromLocal8Bit(cups.lastErrorString());
         discardSpool();
         if (job == 0) {
             ThrowPrinterError(

@@ -52,7 +52,8 @@ public:
 private:
     void startDocument();
     QFont currentFont() const;
-    double dots(double twips) const;
+    double dotsX(double twips) const;
+    double dotsY(double twips) const;
 
     std::shared_ptr<PrinterOutputService> m_output;
     QPainter m_painter;

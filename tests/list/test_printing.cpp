@@ -113,6 +113,7 @@ private slots:
     void setup();
     void startupMakesNoPrinter();
     void hugePicture();
+    void hugeDescription();
 
 private:
     // A window with the column picture, picks in the given columns (oldest first), each with
@@ -446,6 +447,24 @@ void TestPrinting::hugePicture() {
         QVERIFY2(grownMb < 200, qPrintable(QStringLiteral("%1 MB more").arg(grownMb)));
     }
     munmap(pixels, kBytes);
+}
+
+// A description of 100 000 characters, tabs and control characters among them, prints on its one
+// line, unwrapped, as far as the paper goes.
+void TestPrinting::hugeDescription() {
+    QString description;
+    for (int i = 0; description.size() < 100000; ++i) {
+        description += QStringLiteral("word%1\t\x01\x1b[0m ").arg(i);
+    }
+    auto w = windowWithPicks({0x0080FF}, {description}, false);
+    w->form->cmdPrint_Click();
+    QVERIFY(w->fakes.messageBox->messages.empty());
+    QCOMPARE(PdfPages(m_pdf), 1);
+    const QStringList lines = PdfLines(m_pdf, 1);
+    QCOMPARE(lines.size(), 5);
+    QVERIFY2(
+        lines[4].startsWith(QStringLiteral("        #FF8000    #007FFF 255   128    0 word0 ")),
+        qPrintable(lines[4].left(80)));
 }
 
 QTEST_MAIN(TestPrinting)
