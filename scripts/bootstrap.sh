@@ -7,6 +7,7 @@ packages=(
     # build
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    libcups2-dev
     # runtime: image readers (GIF, JPEG, ICO/CUR), platform plugins, fonts
     qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6 fonts-liberation fonts-dejavu-core
     # tests and benchmarks

@@ -19,6 +19,7 @@ class FormClient;
 class Frame;
 class ImageControl;
 class PictureBox;
+class Printer;
 class QAction;
 class QCheckBox;
 class QLineEdit;
@@ -135,6 +136,9 @@ private:
     void createControls();
     void createMenus();
     void bindEvents();
+    // The printer of the run, made on first use: start-up never pays for printing.
+    Printer& printer();
+    std::shared_ptr<Printer> m_printer;
     // The picture's pointer moves arrive here first: they end a pick point that the arrow keys
     // stepped where the desktop refused to move the pointer, then run picColor_MouseMove.
     void picColor_PointerMoved(int button, int shift, float x, float y);

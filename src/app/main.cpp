@@ -1,4 +1,6 @@
 #include "app/frmHuemark.h"
+#include "help/About.h"
+#include "help/HelpViewer.h"
 
 #include <QApplication>
 
@@ -6,9 +8,15 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Huemark"));
     QApplication::setOrganizationName(QStringLiteral("Huemark"));
-    QApplication::setApplicationVersion(QStringLiteral("1.4.12"));
+    const VersionInfo version = ProgramVersion();
+    QApplication::setApplicationVersion(VersionText(version));
+    // Desktops (Wayland's above all) match the window to its desktop entry and icon by this.
+    QGuiApplication::setDesktopFileName(DesktopName());
 
-    frmHuemark window;
+    // The program's own help viewer stands in for the platform's.
+    Services services = Services::qtDefaults();
+    services.helpViewer = std::make_shared<HelpViewer>();
+    frmHuemark window(std::move(services));
     window.Form_Load();
     window.show();
     return QApplication::exec();

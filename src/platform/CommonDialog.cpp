@@ -45,6 +45,17 @@ void CommonDialog::ShowOpen() {
     QDir::setCurrent(QFileInfo(FileName).absolutePath());
 }
 
+void CommonDialog::ShowPrinter() {
+    PrintDialogRequest request;
+    request.setupOnly = (Flags & kPrintSetup) != 0;
+    request.pageRange = (Flags & kPrintNoPageNums) == 0;
+    const bool chosen =
+        m_services.printDialog->showPrinter(m_owner, m_services.printerOutput->printer(), request);
+    if (!chosen && CancelError) {
+        throw PlatformError(kErrCancel, QStringLiteral("Cancel was selected."));
+    }
+}
+
 void CommonDialog::ShowHelp() {
     m_services.helpViewer->showHelp(m_owner, HelpFile,
                                     HelpCommand == kHelpContents ? 0 : HelpContext);

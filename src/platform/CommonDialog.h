@@ -12,6 +12,8 @@ class CommonDialog {
 public:
     static constexpr int kFileMustExist = 0x1000;
     static constexpr int kHideReadOnly = 0x4;
+    static constexpr int kPrintNoPageNums = 0x8;
+    static constexpr int kPrintSetup = 0x40;
     static constexpr int kHelpContext = 1;
     static constexpr int kHelpContents = 3;
 
@@ -30,6 +32,10 @@ public:
     // Shows the open-file dialog; on OK FileName holds the chosen path. Cancel raises
     // PlatformError(kErrCancel) when CancelError is set, and otherwise just returns.
     void ShowOpen();
+    // Shows the print dialog (the print-setup dialog with kPrintSetup) on the printer of the run;
+    // the choice made with OK is what the next printout uses. Cancel raises
+    // PlatformError(kErrCancel) when CancelError is set.
+    void ShowPrinter();
     // Starts the help viewer on HelpFile as HelpCommand says and returns at once.
     void ShowHelp();
 

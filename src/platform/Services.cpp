@@ -3,8 +3,12 @@
 #include "platform/IniSettingsStore.h"
 
 #include <QCursor>
+#include <QDateTime>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
 
 namespace {
 class QtFileDialog : public FileDialogService {
@@ -44,6 +48,42 @@ public:
     void setPos(QPoint p) override { QCursor::setPos(p); }
 };
 
+class QtPrintDialog : public PrintDialogService {
+public:
+    bool showPrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& r) override {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, r.pageRange);
+        if (!r.pageRange) {
+            // With CUPS, Qt offers a page range for the print service to apply even when the
+            // program asks for none; the group that holds it goes once the dialog is up.
+            QMetaObject::invokeMethod(
+                &dialog,
+                [&dialog] {
+                    if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) {
+                        range->hide();
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+        if (r.setupOnly) {
+            // Nothing is printed from here: OK keeps the choice for the next printout.
+            dialog.setWindowTitle(QStringLiteral("Print Setup"));
+            if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+                if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
+                    ok->setText(QStringLiteral("OK"));
+                    ok->setIcon(QIcon());
+                }
+            }
+        }
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+class QtClock : public ClockService {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
 class NoHelpViewer : public HelpViewerService {
 public:
     void showHelp(QWidget*, const QString&, int) override {}
@@ -52,6 +92,9 @@ public:
 
 Services Services::qtDefaults() {
     Services s;
+    s.printDialog = std::make_shared<QtPrintDialog>();
+    s.printerOutput = MakeQtPrinterOutput();
+    s.clock = std::make_shared<QtClock>();
     s.fileDialog = std::make_shared<QtFileDialog>();
     s.messageBox = std::make_shared<QtMessageBox>();
     s.pointer = std::make_shared<QtPointer>();

@@ -49,7 +49,53 @@ public:
     virtual void showHelp(QWidget* parent, const QString& helpFile, int context) = 0;
 };
 
+class QDateTime;
+class QPainter;
+class QPrinter;
+
+// What the print dialog is asked for.
+struct PrintDialogRequest {
+    bool setupOnly = false; // choose the printer and its paper, print nothing yet
+    bool pageRange = true;  // offer the choice of a page range
+};
+
+class PrintDialogService {
+public:
+    virtual ~PrintDialogService() = default;
+    // The modal print dialog on the printer; true after OK, which leaves the choice on it.
+    virtual bool showPrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& r) = 0;
+};
+
+// The printer of the run and the documents printed on it. A step that fails throws
+// PlatformError with the description of the failure.
+class PrinterOutputService {
+public:
+    virtual ~PrinterOutputService() = default;
+    // One printer for the whole run, created on first use, so start-up never asks the print
+    // service anything.
+    virtual QPrinter& printer() = 0;
+    // Starts a document titled for the print queue, with the painter drawing on it.
+    virtual void begin(QPainter& painter, const QString& title) = 0;
+    virtual void newPage() = 0;
+    // Ends the document and hands it over: to the print service, or into the chosen file.
+    virtual void end(QPainter& painter) = 0;
+    // Throws an unfinished document away: nothing of it reaches the printer or the file.
+    virtual void abort(QPainter& painter) = 0;
+};
+
+// The printer output over QPrinter and the print service (platform/Printer.cpp).
+std::shared_ptr<PrinterOutputService> MakeQtPrinterOutput();
+
+class ClockService {
+public:
+    virtual ~ClockService() = default;
+    virtual QDateTime now() const = 0;
+};
+
 struct Services {
+    std::shared_ptr<PrintDialogService> printDialog;
+    std::shared_ptr<PrinterOutputService> printerOutput;
+    std::shared_ptr<ClockService> clock;
     std::shared_ptr<FileDialogService> fileDialog;
     std::shared_ptr<MessageBoxService> messageBox;
     std::shared_ptr<PointerService> pointer;

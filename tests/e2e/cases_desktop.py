@@ -18,8 +18,17 @@ def case_installed(c):
     if os.path.exists(help_file):
         before = set(s.program_windows())
         s.keys("F1")
-        s.wait_for(lambda: set(s.program_windows()) - before, "the help viewer's window")
+        viewer = s.wait_for(lambda: sorted(set(s.program_windows()) - before),
+                            "the help viewer's window")[0]
+        help_window = s.wait_for(lambda: next((a for a in s.children(s.app)
+                                               if a.get_name() == "Huemark Help"), None),
+                                 "the help viewer in the accessibility tree")
+        text = s.wait_for(lambda: s.find(("label", "Help text"), root=help_window), "the help text")
+        s.wait_for(lambda: "How to pick a colour exactly" in s.text_of(text), "the how-to section")
         c.ok("F1 opens the help viewer on the installed %s" % help_file)
+        # Without a window manager the viewer lies over the main window: close it first.
+        s.keys("Escape", window_id=viewer)
+        s.wait_for(lambda: viewer not in s.program_windows(), "the help viewer to close")
     s.exit_program()
     written = read_settings(s)
     if sorted(written) != sorted(["Left", "Top", "Width", "Height", "Path", "PathFile", "Tags",

@@ -610,6 +610,105 @@ class Session:
                        capture_output=True, timeout=DEFAULT_TIMEOUT)
 
 
+# ---------------------------------------------------------------------------------------------
+# A private print service: its own cupsd on a unix socket in the session's folder (no TCP port),
+# with CUPS-PDF queues. Needs root, as cupsd and the cups-pdf backend do.
+
+CUPS_PDF_CONF = "/etc/cups/cups-pdf.conf"
+CUPS_PDF_MODEL = "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"
+
+
+class PrintService:
+    """cupsd for one session: start() before the program starts, which then prints to it."""
+
+    def __init__(self, session):
+        self.s = session
+        self.root = os.path.join(session.tmp, "cups")
+        self.socket = os.path.join(self.root, "cups.sock")
+        self.proc = None
+
+    def start(self, queues):
+        import random
+        if os.geteuid() != 0:
+            raise E2EFailure("the print service needs root (cupsd and the cups-pdf backend)")
+        # The filters run as the user lp: they must reach the spool below the session's folder.
+        os.chmod(self.s.tmp, 0o711)
+        for sub in ("", "spool", "cache", "state", "log", "ppd"):
+            os.makedirs(os.path.join(self.root, sub), exist_ok=True)
+        os.chmod(self.root, 0o755)
+        with open(os.path.join(self.root, "cups-files.conf"), "w") as f:
+            f.write("ServerRoot %s\nRequestRoot %s/spool\nCacheDir %s/cache\nStateDir %s/state\n"
+                    "AccessLog %s/log/access_log\nErrorLog %s/log/error_log\n"
+                    "PageLog %s/log/page_log\nSystemGroup root\n" % ((self.root,) * 7))
+        with open(os.path.join(self.root, "cupsd.conf"), "w") as f:
+            f.write("Listen %s\nLogLevel info\nBrowsing No\nWebInterface No\n"
+                    "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n"
+                    "</Location>\n" % self.socket)
+        # Job numbers name the PDFs (...-job_N.pdf) in a folder other sessions share: start this
+        # server's numbers somewhere no other is likely to be.
+        with open(os.path.join(self.root, "cache", "job.cache"), "w") as f:
+            f.write("NextJobId %d\n" % random.randint(100000, 2000000000))
+        self.s.env["CUPS_SERVER"] = self.socket
+        self.proc = self.s._spawn("cupsd", ["cupsd", "-f", "-c", os.path.join(self.root, "cupsd.conf"),
+                                            "-s", os.path.join(self.root, "cups-files.conf")])
+        self.s.wait_for(lambda: self.lp("lpstat", "-r").startswith("scheduler is running"),
+                        "the print service to run")
+        for queue in queues:
+            self.lp("lpadmin", "-p", queue, "-E", "-v", "cups-pdf:/", "-m", CUPS_PDF_MODEL)
+        self.lp("lpadmin", "-d", queues[0])
+        self.s.wait_for(lambda: self.lp("lpstat", "-d").strip().endswith(queues[0]),
+                        "%s to be the default printer" % queues[0])
+
+    def stop(self):
+        if self.proc is not None:
+            self.s._end(self.proc)
+
+    def lp(self, *argv, check=True):
+        r = subprocess.run(list(argv), env=self.s.env, capture_output=True, text=True,
+                           timeout=DEFAULT_TIMEOUT)
+        if check and r.returncode != 0:
+            raise E2EFailure("%s failed: %s" % (" ".join(argv), (r.stderr or r.stdout).strip()))
+        return r.stdout
+
+    def completed_jobs(self, queue):
+        """The numbers of the queue's completed jobs."""
+        out = self.lp("lpstat", "-W", "completed", "-o", queue, check=False)
+        return {int(line.split()[0].rsplit("-", 1)[1]) for line in out.splitlines() if line.strip()}
+
+    def output_folder(self):
+        """Where cups-pdf writes a job of this user, as its configuration says."""
+        import pwd
+        user = pwd.getpwuid(os.getuid())
+        out = "/var/spool/cups-pdf/${USER}"  # cups-pdf's own default
+        try:
+            with open(CUPS_PDF_CONF) as f:
+                for line in f:
+                    words = line.split(None, 1)
+                    if len(words) == 2 and words[0] == "Out":
+                        out = words[1].strip()
+        except OSError:
+            pass
+        return out.replace("${HOME}", user.pw_dir).replace("${USER}", user.pw_name)
+
+    def wait_for_pdf(self, queue, before):
+        """Waits for one new completed job on the queue and its PDF; returns the PDF's path."""
+        jobs = self.s.wait_for(lambda: self.completed_jobs(queue) - before,
+                               "a print job on %s to complete" % queue, timeout=30)
+        if len(jobs) != 1:
+            raise E2EFailure("expected one new job on %s, found %r" % (queue, sorted(jobs)))
+        job = jobs.pop()
+        folder = self.output_folder()
+
+        def pdf():
+            for name in os.listdir(folder):
+                if name.endswith("-job_%d.pdf" % job):
+                    path = os.path.join(folder, name)
+                    info = subprocess.run(["pdfinfo", path], capture_output=True, text=True)
+                    return path if info.returncode == 0 else None
+            return None
+        return self.s.wait_for(pdf, "the PDF of job %d in %s" % (job, folder), timeout=30)
+
+
 def install_signal_handlers(deadline_seconds):
     """Turns termination signals and an overall deadline into exceptions, so cleanup runs.
 

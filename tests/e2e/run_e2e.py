@@ -10,6 +10,7 @@ was seen and saves a screenshot as e2e-<case>-failure.png in the working directo
 
 import argparse
 import os
+import shutil
 import subprocess
 import sys
 import time
@@ -307,7 +308,197 @@ def case_file(c):
     c.ok("Exit ends the program with code 0")
 
 
-CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "file": case_file}
+def top_level_named(s, name):
+    for child in s.children(s.app):
+        if child.get_name() == name and s.is_showing(child):
+            return child
+    return None
+
+
+def message_text(s, window):
+    """A message box's text: its label (with the lines the box shows)."""
+    todo = [window]
+    while todo:
+        acc = todo.pop(0)
+        if s.role(acc) == "label" and acc.get_name():
+            return acc.get_name()
+        todo.extend(s.children(acc))
+    return None
+
+
+def enabled(s, acc):
+    return acc.get_state_set().contains(s.Atspi.StateType.ENABLED)
+
+
+def page_colors(pdf, page, folder):
+    """The colours on a page of a PDF, rendered at 96 dpi."""
+    prefix = os.path.join(folder, "page")
+    subprocess.run(["pdftoppm", "-q", "-f", str(page), "-l", str(page), "-r", "96", "-singlefile",
+                    pdf, prefix], check=True)
+    with open(prefix + ".ppm", "rb") as f:
+        _magic, _size, _maxval, pixels = f.read().split(b"\n", 3)
+    return {tuple(pixels[i:i + 3]) for i in range(0, len(pixels), 3)}
+
+
+def pdf_pages(path):
+    out = subprocess.run(["pdfinfo", path], capture_output=True, text=True).stdout
+    return int(next(line.split()[1] for line in out.splitlines() if line.startswith("Pages:")))
+
+
+def case_print(c):
+    """Print to a real print service (a private cupsd with CUPS-PDF queues): the list and the
+    tagged picture arrive as two pages; Print Setup's dialog, cancelled, changes nothing, and
+    the printer chosen there takes the next printout; with the service gone, a message."""
+    s = c.s
+    service = harness.PrintService(s)
+    service.start(["PDF", "Other"])
+    c.ok("a private print service with the CUPS-PDF queues PDF (default) and Other")
+    c.start()
+    tags = s.require(("check box", "Tags"))
+    if not tags.get_state_set().contains(s.Atspi.StateType.CHECKED):
+        c.s.click_widget(("check box", "Tags"))
+        s.wait_for(lambda: tags.get_state_set().contains(s.Atspi.StateType.CHECKED), "Tags on")
+    for px, py in [(50, 25), (150, 70)]:
+        s.click(*s.screen_point(px, py))
+    s.wait_for(lambda: s.grid_row(1)[0], "the second pick", expect="#FF0000")
+    rows = [s.grid_row(0), s.grid_row(1)]
+    title = s.title()
+    print_button = s.require(("push button", "Print"))
+    made = []
+
+    def print_and_wait(queue):
+        before = service.completed_jobs(queue)
+        s.click_widget(("push button", "Print"))
+        pdf = service.wait_for_pdf(queue, before)
+        made.append(pdf)
+        return pdf
+
+    try:
+        pdf = print_and_wait("PDF")
+        if pdf_pages(pdf) != 2:
+            raise E2EFailure("the printout has %d pages, expected 2" % pdf_pages(pdf))
+        # The service's PDF re-encodes the text, so only the picture is read back: every quadrant's
+        # colour is on the second page, exactly.
+        colors = page_colors(pdf, 2, s.tmp)
+        missing = [web(q) for q in START_PICTURE[2] if q not in colors]
+        if missing:
+            raise E2EFailure("the picture page lacks %s" % ", ".join(missing))
+        c.ok("Print with tags on: the job completed on PDF, two pages, the picture's colours exact")
+        s.wait_for(lambda: enabled(s, print_button), "the Print button back on")
+
+        # Print Setup: the real dialog; the Print button is off while it is open; Cancel.
+        s.keys("ctrl+u")
+        dialog = s.wait_for(lambda: top_level_named(s, "Print Setup"), "the Print Setup dialog")
+        s.wait_for(lambda: not enabled(s, print_button), "the Print button off during setup")
+        c.ok("Ctrl+U opens the Print Setup dialog; the Print button is off meanwhile")
+        x, y, w, h = s.extents(s.find(("push button", "Cancel"), root=dialog))
+        s.click(x + w // 2, y + h // 2)
+        s.wait_for(lambda: top_level_named(s, "Print Setup") is None, "the dialog to close")
+        s.wait_for(lambda: enabled(s, print_button), "the Print button back on after Cancel")
+        if s.title() != title or [s.grid_row(0), s.grid_row(1)] != rows:
+            raise E2EFailure("Cancel changed the window: %r %r" % (s.title(), s.grid_row(0)))
+        c.ok("Cancel closes it silently; button, title and list as they were")
+
+        # Another printer chosen in setup takes the next printout.
+        s.keys("ctrl+u")
+        dialog = s.wait_for(lambda: top_level_named(s, "Print Setup"), "the Print Setup dialog")
+        combo = s.wait_for(lambda: s.find(("combo box", "PDF"), root=dialog), "the printer list")
+        combo.grab_focus()
+        s.wait_for(lambda: combo.get_state_set().contains(s.Atspi.StateType.FOCUSED),
+                   "the printer list to take the focus")
+        s.xdotool("key", "--delay", "20", "O")
+        s.wait_for(lambda: s.find(("combo box", "Other"), root=dialog), "Other chosen")
+        x, y, w, h = s.extents(s.find(("push button", "OK"), root=dialog))
+        s.click(x + w // 2, y + h // 2)
+        s.wait_for(lambda: top_level_named(s, "Print Setup") is None, "the dialog to close")
+        pdf = print_and_wait("Other")
+        if pdf_pages(pdf) != 2:
+            raise E2EFailure("the printout on Other has %d pages" % pdf_pages(pdf))
+        c.ok("Other chosen in Print Setup: the next printout goes to Other")
+
+        # The print service stops: printing says so, promptly, and changes nothing.
+        service.stop()
+        s.click_widget(("push button", "Print"))
+        box = s.wait_for(lambda: top_level_named(s, "Huemark"), "the printing error message")
+        shown = s.wait_for(lambda: message_text(s, box), "the message's text")
+        if shown != "Printing error No printer is available: the print service is not running.":
+            raise E2EFailure("the message reads %r" % shown)
+        s.keys("Return", window_id=s.program_windows()[-1])
+        s.wait_for(lambda: top_level_named(s, "Huemark") is None, "the message to close")
+        s.wait_for(lambda: enabled(s, print_button), "the Print button back on")
+        if [s.grid_row(0), s.grid_row(1)] != rows:
+            raise E2EFailure("the list changed")
+        c.ok("print service stopped: 'Printing error' says no printer is available; list kept")
+    finally:
+        for pdf in made:
+            if os.environ.get("HUEMARK_E2E_KEEP_PDF"):
+                shutil.copy(pdf, os.path.join(os.environ["HUEMARK_E2E_KEEP_PDF"], os.path.basename(pdf)))
+            os.remove(pdf)
+
+    s.exit_program()
+    c.ok("Exit ends the program with code 0")
+
+
+def case_help(c):
+    """F1 opens the help viewer on the how-to section; Contents on the top; About's five lines."""
+    s = c.s
+    c.start()
+    s.keys("F1")
+    viewer = s.wait_for(lambda: top_level_named(s, "Huemark Help"), "the help viewer")
+    text = s.wait_for(lambda: s.find(("label", "Help text"), root=viewer), "the help text")
+
+    def at_caret(n):
+        offset = s.Atspi.Text.get_caret_offset(text)
+        return s.Atspi.Text.get_text(text, offset, offset + n)
+    s.wait_for(lambda: at_caret(28), "the viewer at the how-to section",
+               expect="How to pick a colour exactly")
+    # The section is in view: its first character lies inside the viewer's text area.
+    offset = s.Atspi.Text.get_caret_offset(text)
+    r = s.Atspi.Text.get_character_extents(text, offset, s.Atspi.CoordType.SCREEN)
+    x, y, w, h = s.extents(text)
+    if not (x <= r.x < x + w and y <= r.y < y + h):
+        raise E2EFailure("the how-to heading is not in view: %r in %r" % ((r.x, r.y), (x, y, w, h)))
+    c.ok("F1 opens the help viewer with the how-to section in view")
+
+    s.keys("alt+h", "c")
+    s.wait_for(lambda: at_caret(12), "the viewer at its top", expect="Huemark Help")
+    if len([a for a in s.children(s.app) if a.get_name() == "Huemark Help"]) != 1:
+        raise E2EFailure("a second help window opened")
+    c.ok("Help, Contents shows the top of the help in the same window")
+
+    s.keys("alt+h", "a")
+    box = s.wait_for(lambda: top_level_named(s, "About Huemark"), "the About box")
+    lines = s.wait_for(lambda: message_text(s, box), "the About text").split("\n")
+    if len(lines) != 5 or lines[0] != "Huemark Ver 1.4  Build(12)" or \
+            lines[1] != "For 32-bit Microsoft\u00ae Windows 95/98/NT" or \
+            lines[2] != "Click picture for pixel color code" or \
+            not lines[3].startswith("Copyright \u00a9") or \
+            not lines[4].startswith("Get updates at https://"):
+        raise E2EFailure("the About box reads %r" % lines)
+    buttons = []
+    todo = [box]
+    while todo:
+        acc = todo.pop(0)
+        if s.role(acc) == "push button":
+            buttons.append(acc.get_name())
+        todo.extend(s.children(acc))
+    if buttons != ["OK"]:
+        raise E2EFailure("the About box has the buttons %r" % buttons)
+    c.ok("About: five lines as built, an OK button only")
+    s.keys("Return", window_id=s.program_windows()[-1])
+    s.wait_for(lambda: top_level_named(s, "About Huemark") is None, "the About box to close")
+
+    # Escape closes the viewer (which, without a window manager, lies over the main window).
+    help_window = s.xdotool("search", "--onlyvisible", "--name", "^Huemark Help$").split()[0]
+    s.keys("Escape", window_id=help_window)
+    s.wait_for(lambda: top_level_named(s, "Huemark Help") is None, "the help viewer to close")
+    c.ok("Escape closes the help viewer")
+    s.exit_program()
+    c.ok("Exit ends the program with code 0")
+
+
+CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "file": case_file,
+         "print": case_print, "help": case_help}
 CASES.update(cases_lifecycle.CASES)
 CASES.update(cases_desktop.CASES)
 

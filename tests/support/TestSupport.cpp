@@ -1,9 +1,12 @@
 #include "support/TestSupport.h"
 
 #include "platform/PictureBox.h"
+#include "platform/PlatformError.h"
+#include "platform/Printer.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QTest>
 
 std::optional<QString> ScriptedFileDialog::getOpenFileName(QWidget*, const OpenFileRequest& r) {
@@ -67,8 +70,66 @@ QString RecordingSettingsStore::setting(const QString& key) const {
     return it != values.end() ? it->second : QString();
 }
 
+void ScriptedPrinterOutput::printToFile(const QString& path) {
+    QPrinter& p = real->printer();
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(path);
+    p.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                QMarginsF(36, 36, 36, 36), QPageLayout::Point));
+}
+
+QPrinter& ScriptedPrinterOutput::printer() {
+    ++printerRequests;
+    return real->printer();
+}
+
+void ScriptedPrinterOutput::begin(QPainter& painter, const QString& title) {
+    if (onBegin) {
+        onBegin();
+    }
+    if (failAt == Step::Begin) {
+        throw PlatformError(kErrPrinter, QStringLiteral("The printer is out of paper."));
+    }
+    real->begin(painter, title);
+}
+
+void ScriptedPrinterOutput::newPage() {
+    if (failAt == Step::NewPage) {
+        throw PlatformError(kErrPrinter, QStringLiteral("The printer jammed."));
+    }
+    real->newPage();
+}
+
+void ScriptedPrinterOutput::end(QPainter& painter) {
+    if (failAt == Step::End) {
+        throw PlatformError(kErrPrinter, QStringLiteral("The printer went offline."));
+    }
+    real->end(painter);
+}
+
+void ScriptedPrinterOutput::abort(QPainter& painter) {
+    ++aborts;
+    real->abort(painter);
+}
+
+bool ScriptedPrintDialog::showPrinter(QWidget*, QPrinter& printer, const PrintDialogRequest& r) {
+    requests.push_back(r);
+    if (whileOpen) {
+        whileOpen(printer);
+    }
+    if (answers.empty()) {
+        return false;
+    }
+    const bool ok = answers.front();
+    answers.pop_front();
+    return ok;
+}
+
 Services TestServices::services() const {
     Services s;
+    s.printDialog = printDialog;
+    s.printerOutput = printerOutput;
+    s.clock = clock;
     s.fileDialog = fileDialog;
     s.messageBox = messageBox;
     s.pointer = pointer;

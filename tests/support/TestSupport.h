@@ -16,9 +16,44 @@
 #include <QImage>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+
+// Prints for real through the program's own printer output, and fails at one step of a document
+// when told to; counts what it was asked.
+class ScriptedPrinterOutput : public PrinterOutputService {
+public:
+    enum class Step { None, Begin, NewPage, End };
+    Step failAt = Step::None;
+    int printerRequests = 0;
+    int aborts = 0;
+    std::function<void()> onBegin; // runs as a document starts, to look at the window then
+    std::shared_ptr<PrinterOutputService> real = MakeQtPrinterOutput();
+    // Sends the printouts into a PDF file on A4 paper with half-inch margins.
+    void printToFile(const QString& path);
+    QPrinter& printer() override;
+    void begin(QPainter& painter, const QString& title) override;
+    void newPage() override;
+    void end(QPainter& painter) override;
+    void abort(QPainter& painter) override;
+};
+
+// Answers the print dialog from a queue (true for OK); an empty queue is Cancel.
+class ScriptedPrintDialog : public PrintDialogService {
+public:
+    std::deque<bool> answers;
+    std::vector<PrintDialogRequest> requests;
+    std::function<void(QPrinter&)> whileOpen; // what the user does in the dialog
+    bool showPrinter(QWidget*, QPrinter& printer, const PrintDialogRequest& r) override;
+};
+
+class FixedClock : public ClockService {
+public:
+    QDateTime time;
+    QDateTime now() const override { return time; }
+};
 
 // Answers the open-file dialog from a queue; a null QString, or an empty queue, is Cancel.
 class ScriptedFileDialog : public FileDialogService {
@@ -77,6 +112,10 @@ public:
 };
 
 struct TestServices {
+    std::shared_ptr<ScriptedPrintDialog> printDialog = std::make_shared<ScriptedPrintDialog>();
+    std::shared_ptr<ScriptedPrinterOutput> printerOutput =
+        std::make_shared<ScriptedPrinterOutput>();
+    std::shared_ptr<FixedClock> clock = std::make_shared<FixedClock>();
     std::shared_ptr<ScriptedFileDialog> fileDialog = std::make_shared<ScriptedFileDialog>();
     std::shared_ptr<RecordingMessageBox> messageBox = std::make_shared<RecordingMessageBox>();
     std::shared_ptr<ScriptedPointer> pointer = std::make_shared<ScriptedPointer>();

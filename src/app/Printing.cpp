@@ -1,0 +1,119 @@
+// Printing the list and the tagged picture, and printer setup.
+
+#include "app/frmHuemark.h"
+#include "list/Printout.h"
+#include "platform/FlexGrid.h"
+#include "platform/PictureBox.h"
+#include "platform/PlatformError.h"
+#include "platform/Printer.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace {
+// Where the picture stands on its page, in twips from the printable area's top-left corner.
+constexpr double kPictureLeft = 100;
+constexpr double kPictureTop = 800;
+
+QString DescriptionOf(const std::exception& e) {
+    if (const auto* platform = dynamic_cast<const PlatformError*>(&e)) {
+        return platform->description();
+    }
+    if (dynamic_cast<const std::bad_alloc*>(&e) != nullptr) {
+        return QStringLiteral("Out of memory");
+    }
+    return QString::fromLocal8Bit(e.what());
+}
+} // namespace
+
+Printer& frmHuemark::printer() {
+    if (!m_printer) {
+        m_printer = std::make_shared<Printer>(m_services.printerOutput);
+    }
+    return *m_printer;
+}
+
+void frmHuemark::cmdPrint_Click() {
+    const int rows = grdList->Rows();
+    if (rows < 3) {
+        return; // no pick, nothing to print
+    }
+    cmdPrint->setEnabled(false);
+    bool busy = false;
+    Printer& out = printer();
+    try {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        busy = true;
+        const QString timestamp = PrintTimestamp(m_services.clock->now());
+        const bool tags = chkTags->isChecked();
+        out.setDocName(QStringLiteral("Huemark"));
+        out.setFontName(QStringLiteral("Courier New"));
+        out.setFontSize(10);
+
+        out.Print(PrintIndent());
+        out.Print(PrintIndent());
+        out.Print(PrintTitleLine(Caption(), timestamp, PrintPageLabel(tags, 1)));
+        out.Print(PrintRuleLine());
+        out.Print(PrintIndent());
+        // The last row is the empty one that always stays at the bottom: never printed.
+        for (int r = 0; r <= rows - 2; ++r) {
+            QStringList cells;
+            for (int c = 0; c < grdList->Cols(); ++c) {
+                cells << grdList->TextMatrix(r, c);
+            }
+            out.Print(PrintListLine(cells, r == 0));
+        }
+
+        if (tags) {
+            out.NewPage();
+            out.Print(PrintIndent());
+            out.Print(PrintIndent());
+            // The page's own number: a long list may have run onto further pages before it.
+            out.Print(PrintTitleLine(Caption(), timestamp, PrintPageLabel(true, out.Page())));
+            const QSize size = picColor->size();
+            out.PaintPicture(
+                PrintedPicture(picColor->shownImage(), QColorOf(picColor->BackColor()), size),
+                kPictureLeft, kPictureTop, 0, 0, PixelsToTwipsX(size.width()),
+                PixelsToTwipsY(size.height()));
+        }
+        out.EndDoc();
+
+        QApplication::restoreOverrideCursor();
+        cmdPrint->setEnabled(true);
+        picColor->setFocus();
+    } catch (const std::exception& e) {
+        // Nothing of a printout that failed part-way reaches the printer.
+        out.KillDoc();
+        m_services.messageBox->showMessage(
+            this, QStringLiteral("Printing error ") + DescriptionOf(e), QStringLiteral("Huemark"));
+        if (busy) {
+            QApplication::restoreOverrideCursor();
+        }
+        cmdPrint->setEnabled(true);
+    }
+}
+
+void frmHuemark::mnuFilePrint_Click() {
+    cmdPrint_Click();
+}
+
+void frmHuemark::mnuFilePrintSetup_Click() {
+    // Cancel and every failure end the command quietly.
+    bool busy = false;
+    try {
+        cmdPrint->setEnabled(false);
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        busy = true;
+        dlgWinDialog->CancelError = true;
+        dlgWinDialog->Flags = CommonDialog::kPrintSetup | CommonDialog::kPrintNoPageNums;
+        dlgWinDialog->ShowPrinter();
+    } catch (const std::exception&) {
+    }
+    cmdPrint->setEnabled(true);
+    if (busy) {
+        QApplication::restoreOverrideCursor();
+    }
+    picColor->setFocus();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The texts of a printout of the list, made from plain values: the title block, one line per row
+// of the list, and the picture that the picture page shows.
+
+#include <QColor>
+#include <QDateTime>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// Every printed line starts with this indent; the blank lines of the title block are just it.
+QString PrintIndent();
+
+// "mm/dd/yyyy hh:mm:ss" with the hours 00 to 23: 12/06/2026 06:40:50.
+QString PrintTimestamp(const QDateTime& when);
+
+// "  Page n" on a printout that has a picture page, nothing on one that has not.
+QString PrintPageLabel(bool picturePage, int page);
+
+// The indent, the caption, "  Printed: ", the timestamp and the page label.
+QString PrintTitleLine(const QString& caption, const QString& timestamp, const QString& pageLabel);
+
+// The indent and 80 underscores: 84 characters.
+QString PrintRuleLine();
+
+// One row of the list: the indent, the texts of columns 0 to 4 right-aligned in fields of 11,
+// 11, 4, 6 and 5 characters (a text longer than its field is printed as it is), one blank and the
+// whole description. The titles row's texts lose their leading blanks first, so that each title
+// stands right-aligned over its field.
+QString PrintListLine(const QStringList& cells, bool titlesRow);
+
+// The text as the printer can show it: a tab runs to the next multiple of eight columns, any other
+// control character prints as one blank.
+QString PrintableText(const QString& text);
+
+// What the picture page shows of a picture control of the given size (pixels): its picture from
+// the top-left corner, cut to the control, the control's background where the picture ends.
+QImage PrintedPicture(const QImage& shown, const QColor& background, QSize size);
