@@ -40,7 +40,8 @@ void frmHuemark::grdList_Scroll() {
 
 void frmHuemark::chkTags_Click() {
     cmdPrint->setToolTip(ListRules::PrintButtonTip(chkTags->isChecked()));
-    // While start-up restores the option, the hidden window cannot take the focus.
+    // Form_Load holds this flag while it restores the option: the hidden window cannot take the
+    // focus then.
     if (!TagIsTrue(chkTags)) {
         picColor->setFocus();
     }

@@ -52,18 +52,21 @@ void frmHuemark::Form_Load() {
              QPoint(TwipsToPixelsX(kDefaultLeft), TwipsToPixelsY(kDefaultTop)));
     }
 
-    // The tags option: changing it runs its click reaction, which must not move the focus yet.
-    SetTag(chkTags, BoolText(true));
-    chkTags->setChecked(SettingsForms::ReadTags(read("Tags", QStringLiteral("1"))).value_or(1) ==
-                        1);
-    SetTag(chkTags, BoolText(false));
-
-    // The averaging radius, shown without refreshing the read-out; the text is set even when the
-    // value did not change.
-    SetTag(hscNeighbors, BoolText(true));
-    hscNeighbors->setValue(
-        SettingsForms::ReadAverage(read("Average", QStringLiteral("0"))).value_or(0));
-    SetTag(hscNeighbors, BoolText(false));
+    {
+        // The tags option: changing it runs chkTags_Click, which must not move the focus to the
+        // hidden window while this flag is held.
+        const TagFlag restoring(chkTags, true);
+        chkTags->setChecked(
+            SettingsForms::ReadTags(read("Tags", QStringLiteral("1"))).value_or(1) == 1);
+    }
+    {
+        // The averaging radius: hscNeighbors_Change shows it but, while this flag is held, does
+        // not refresh the read-out.
+        const TagFlag restoring(hscNeighbors, true);
+        hscNeighbors->setValue(
+            SettingsForms::ReadAverage(read("Average", QStringLiteral("0"))).value_or(0));
+    }
+    // The radius text is set even when the value did not change.
     txtNeighbors->setText(NumberText(hscNeighbors->value()));
 
     const QString folder = read("Path", DefaultFolder());
@@ -80,12 +83,15 @@ void frmHuemark::Form_Load() {
     hscNeighbors->setMinimum(kMinRadius);
     hscNeighbors->setMaximum(kMaxRadius);
 
-    // The window is not ready yet: the paste leaves the focus where it is. A paste that fails
-    // leaves the empty picture and the caption "Huemark", and keeps the remembered folder.
-    SetTag(picColor, BoolText(false));
-    try {
-        cmdPaste_Click();
-    } catch (const std::exception&) {
+    {
+        // The window is not ready yet: while this flag is down, cmdPaste_Click leaves the focus
+        // where it is. From the end of this block on the window is ready for the rest of the run.
+        // A paste that fails leaves the empty picture and the caption "Huemark", and keeps the
+        // remembered folder.
+        const TagFlag notReady(picColor, false);
+        try {
+            cmdPaste_Click();
+        } catch (const std::exception&) {
+        }
     }
-    SetTag(picColor, BoolText(true));
 }
