@@ -5,9 +5,7 @@
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 #include <QScrollBar>
 
 void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/) {
@@ -51,13 +49,9 @@ void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/) {
 
 void frmHuemark::stepPointer(QPoint pointer, int dx, int dy) {
     const QPoint target = pointer + QPoint(dx, dy);
-    if (!m_pickPoint.active()) {
-        m_services.pointer->setPos(target);
-        // Moved, as on most desktops; the move event runs the read-out. At the screen's edge
-        // the pointer cannot go further, which is no refusal.
-        if (m_services.pointer->pos() == target || QGuiApplication::screenAt(target) == nullptr) {
-            return;
-        }
+    // Moved, as on most desktops: the move event runs the read-out.
+    if (!m_pickPoint.active() && m_services.pointer->setPos(target)) {
+        return;
     }
     // The desktop keeps the pointer where it is: step a pick point of our own instead.
     QSize area = picColor->picture().size().boundedTo(picColor->size());

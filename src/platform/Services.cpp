@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -45,7 +46,10 @@ public:
 class QtPointer : public PointerService {
 public:
     QPoint pos() const override { return QCursor::pos(); }
-    void setPos(QPoint p) override { QCursor::setPos(p); }
+    bool setPos(QPoint p) override {
+        QCursor::setPos(p);
+        return QCursor::pos() == p || QGuiApplication::screenAt(p) == nullptr;
+    }
 };
 
 class QtPrintDialog : public PrintDialogService {

@@ -39,7 +39,9 @@ class PointerService {
 public:
     virtual ~PointerService() = default;
     virtual QPoint pos() const = 0;
-    virtual void setPos(QPoint p) = 0;
+    // Moves the pointer there; false when the desktop refused to move it (some desktops keep the
+    // pointer to the user). Stopping at a screen's edge is no refusal.
+    virtual bool setPos(QPoint p) = 0;
 };
 
 class HelpViewerService {

@@ -26,22 +26,23 @@ void RecordingMessageBox::showMessage(QWidget*, const QString& text, const QStri
     messages.push_back({text, caption});
 }
 
-void ScriptedPointer::setPos(QPoint p) {
+bool ScriptedPointer::setPos(QPoint p) {
     if (!movable) {
-        return;
+        return false;
     }
     position = p;
     if (!deliverMoves) {
-        return;
+        return true;
     }
     // Like the desktop, report the move afterwards, as an event of its own.
     QWidget* target = QApplication::widgetAt(p);
     if (target == nullptr) {
-        return;
+        return true;
     }
     const QPointF local = target->mapFromGlobal(QPointF(p));
     QApplication::postEvent(target, new QMouseEvent(QEvent::MouseMove, local, QPointF(p),
                                                     Qt::NoButton, Qt::NoButton, Qt::NoModifier));
+    return true;
 }
 
 void RecordingHelpViewer::showHelp(QWidget*, const QString& file, int context) {

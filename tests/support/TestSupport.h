@@ -82,7 +82,7 @@ public:
     bool movable = true;
     bool deliverMoves = true;
     QPoint pos() const override { return position; }
-    void setPos(QPoint p) override;
+    bool setPos(QPoint p) override;
 };
 
 class RecordingHelpViewer : public HelpViewerService {
