@@ -85,15 +85,15 @@ void frmHuemark::createControls() {
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    fraNeighbors = new Frame(QStringLiteral(" average"), client);
+    fraNeighbors = new Frame(tr(" average"), client);
     fraNeighbors->setObjectName(QStringLiteral("fraNeighbors"));
-    fraNeighbors->setToolTip(QStringLiteral("Average over adjacent pixels"));
-    fraNeighbors->setAccessibleName(QStringLiteral("Average"));
+    fraNeighbors->setToolTip(tr("Average over adjacent pixels"));
+    fraNeighbors->setAccessibleName(tr("Average"));
     PlaceTwips(fraNeighbors, 1440, 120, 855, 495);
 
     hscNeighbors = new QScrollBar(Qt::Horizontal, fraNeighbors);
     hscNeighbors->setObjectName(QStringLiteral("hscNeighbors"));
-    hscNeighbors->setAccessibleName(QStringLiteral("Averaging radius"));
+    hscNeighbors->setAccessibleName(tr("Averaging radius"));
     hscNeighbors->setRange(0, 32767);
     hscNeighbors->setSingleStep(1);
     hscNeighbors->setPageStep(1);
@@ -101,8 +101,8 @@ void frmHuemark::createControls() {
     PlaceTwips(hscNeighbors, 0, 240, 735, 255);
 
     txtNeighbors = makeTextBox(fraNeighbors, QStringLiteral("5"), QStringLiteral("txtNeighbors"));
-    txtNeighbors->setToolTip(QStringLiteral("Average over adjacent pixels"));
-    txtNeighbors->setAccessibleName(QStringLiteral("Averaging radius value"));
+    txtNeighbors->setToolTip(tr("Average over adjacent pixels"));
+    txtNeighbors->setAccessibleName(tr("Averaging radius value"));
     txtNeighbors->setReadOnly(true);
     txtNeighbors->setFocusPolicy(Qt::NoFocus);
     txtNeighbors->setFrame(false);
@@ -114,21 +114,20 @@ void frmHuemark::createControls() {
     // radius reads as the caption's first word.
     fraNeighbors->setCaptionPlace(txtNeighbors->width(), txtNeighbors->height() / 2);
 
-    cmdExit = makeButton(client, QStringLiteral("Exit"), QStringLiteral("Save settings and exit"),
-                         QStringLiteral("cmdExit"));
+    cmdExit =
+        makeButton(client, tr("Exit"), tr("Save settings and exit"), QStringLiteral("cmdExit"));
     PlaceTwips(cmdExit, 840, 360, 495, 255);
-    cmdPaste = makeButton(client, QStringLiteral("Paste"), QStringLiteral("Paste in the clipboard"),
-                          QStringLiteral("cmdPaste"));
+    cmdPaste =
+        makeButton(client, tr("Paste"), tr("Paste in the clipboard"), QStringLiteral("cmdPaste"));
     PlaceTwips(cmdPaste, 120, 360, 615, 255);
-    cmdFile = makeButton(client, QStringLiteral("File"), QStringLiteral("Input a graphic file"),
-                         QStringLiteral("cmdFile"));
+    cmdFile = makeButton(client, tr("File"), tr("Input a graphic file"), QStringLiteral("cmdFile"));
     PlaceTwips(cmdFile, 120, 120, 615, 255);
-    cmdPrint = makeButton(client, QStringLiteral("Print"),
-                          QStringLiteral("Print the list and screen"), QStringLiteral("cmdPrint"));
+    cmdPrint = makeButton(client, tr("Print"), tr("Print the list and screen"),
+                          QStringLiteral("cmdPrint"));
     PlaceTwips(cmdPrint, 840, 120, 495, 255);
 
     txtDesc = makeTextBox(client, QString(), QStringLiteral("txtDesc"));
-    txtDesc->setAccessibleName(QStringLiteral("Description"));
+    txtDesc->setAccessibleName(tr("Description"));
     txtDesc->setFont(listFont());
     txtDesc->setFrame(false);
     // Descriptions may be long; none is cut short.
@@ -137,37 +136,35 @@ void frmHuemark::createControls() {
     PlaceTwips(txtDesc, 6910, 320, 1215, 210);
     txtDesc->hide();
 
-    chkTags = new QCheckBox(QStringLiteral("Tags"), client);
+    chkTags = new QCheckBox(tr("Tags"), client);
     chkTags->setObjectName(QStringLiteral("chkTags"));
-    chkTags->setToolTip(QStringLiteral("Save and print clicked tags on screen"));
+    chkTags->setToolTip(tr("Save and print clicked tags on screen"));
     chkTags->setChecked(true);
     PlaceTwips(chkTags, 2400, 0, 735, 315);
 
-    cmdClearTags = makeButton(client, QStringLiteral("Clear"),
-                              QStringLiteral("Clear all tags on screen and list"),
+    cmdClearTags = makeButton(client, tr("Clear"), tr("Clear all tags on screen and list"),
                               QStringLiteral("cmdClearTags"));
     PlaceTwips(cmdClearTags, 2400, 360, 735, 255);
 
     grdList = new FlexGrid(client);
     grdList->setObjectName(QStringLiteral("grdList"));
-    grdList->setAccessibleName(QStringLiteral("Picked colours"));
+    grdList->setAccessibleName(tr("Picked colours"));
     grdList->setFont(listFont());
     grdList->horizontalHeader()->setFont(listFont());
     grdList->setRows(2);
-    grdList->setFormatString(
-        QStringLiteral(">WebColor|> WebBack|>  Red|>Green|> Blue|<Description"));
+    grdList->setFormatString(tr(">WebColor|> WebBack|>  Red|>Green|> Blue|<Description"));
     PlaceTwips(grdList, 3120, 0, 5415, 615);
 
     dlgWinDialog = std::make_unique<CommonDialog>(this, m_services);
 
     picColor = new PictureBox(client);
     picColor->setObjectName(QStringLiteral("picColor"));
-    picColor->setAccessibleName(QStringLiteral("Picture"));
+    picColor->setAccessibleName(tr("Picture"));
     PlaceTwips(picColor, 120, 720, 8415, 1215);
 
     // The read-out floats over the picture; the pointer passes through it to the picture.
     txtCursor = makeTextBox(picColor, QStringLiteral("#FFFFFF"), QStringLiteral("txtCursor"));
-    txtCursor->setAccessibleName(QStringLiteral("Colour under pointer"));
+    txtCursor->setAccessibleName(tr("Colour under pointer"));
     txtCursor->setReadOnly(true);
     txtCursor->setFocusPolicy(Qt::NoFocus);
     txtCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -195,40 +192,40 @@ void frmHuemark::createControls() {
 }
 
 void frmHuemark::createMenus() {
-    auto addItem = [](QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                      const QString& name) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        if (!shortcut.isEmpty()) {
-            action->setShortcut(shortcut);
-        }
-        return action;
+    // Each item is made, named and wired to its event procedure in one statement.
+    using Procedure = void (frmHuemark::*)();
+    const auto addItem = [this](QMenu* menu, QAction*& item, const char* name,
+                                const QString& caption, const QKeySequence& shortcut,
+                                Procedure procedure) {
+        item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(shortcut);
+        connect(item, &QAction::triggered, this, procedure);
     };
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileInput = addItem(mnuFile, QStringLiteral("&Input File"),
-                           QKeySequence(Qt::CTRL | Qt::Key_I), QStringLiteral("mnuFileInput"));
-    mnuFilePrint = addItem(mnuFile, QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                           QStringLiteral("mnuFilePrint"));
-    mnuFilePrintSetup =
-        addItem(mnuFile, QStringLiteral("Print Set&up"), QKeySequence(Qt::CTRL | Qt::Key_U),
-                QStringLiteral("mnuFilePrintSetup"));
-    mnuFileExit =
-        addItem(mnuFile, QStringLiteral("E&xit"), QKeySequence(), QStringLiteral("mnuFileExit"));
+    const auto addMenu = [this](QMenu*& menu, const char* name, const QString& caption) {
+        menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+    };
+    addMenu(mnuFile, "mnuFile", tr("&File"));
+    addItem(mnuFile, mnuFileInput, "mnuFileInput", tr("&Input File"), Qt::CTRL | Qt::Key_I,
+            &frmHuemark::mnuFileInput_Click);
+    addItem(mnuFile, mnuFilePrint, "mnuFilePrint", tr("&Print"), Qt::CTRL | Qt::Key_P,
+            &frmHuemark::mnuFilePrint_Click);
+    addItem(mnuFile, mnuFilePrintSetup, "mnuFilePrintSetup", tr("Print Set&up"),
+            Qt::CTRL | Qt::Key_U, &frmHuemark::mnuFilePrintSetup_Click);
+    addItem(mnuFile, mnuFileExit, "mnuFileExit", tr("E&xit"), {}, &frmHuemark::mnuFileExit_Click);
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditPaste = addItem(mnuEdit, QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-                           QStringLiteral("mnuEditPaste"));
+    addMenu(mnuEdit, "mnuEdit", tr("&Edit"));
+    addItem(mnuEdit, mnuEditPaste, "mnuEditPaste", tr("Paste"), Qt::CTRL | Qt::Key_V,
+            &frmHuemark::mnuEditPaste_Click);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpContents = addItem(mnuHelp, QStringLiteral("&Contents"), QKeySequence(),
-                              QStringLiteral("mnuHelpContents"));
-    mnuHelpHowTo = addItem(mnuHelp, QStringLiteral("HowTo"), QKeySequence(Qt::Key_F1),
-                           QStringLiteral("mnuHelpHowTo"));
-    mnuHelpAbout =
-        addItem(mnuHelp, QStringLiteral("&About"), QKeySequence(), QStringLiteral("mnuHelpAbout"));
+    addMenu(mnuHelp, "mnuHelp", tr("&Help"));
+    addItem(mnuHelp, mnuHelpContents, "mnuHelpContents", tr("&Contents"), {},
+            &frmHuemark::mnuHelpContents_Click);
+    addItem(mnuHelp, mnuHelpHowTo, "mnuHelpHowTo", tr("HowTo"), Qt::Key_F1,
+            &frmHuemark::mnuHelpHowTo_Click);
+    addItem(mnuHelp, mnuHelpAbout, "mnuHelpAbout", tr("&About"), {},
+            &frmHuemark::mnuHelpAbout_Click);
 }
 
 void frmHuemark::bindEvents() {
@@ -247,14 +244,6 @@ void frmHuemark::bindEvents() {
     connect(cmdFile, &QPushButton::clicked, this, &frmHuemark::cmdFile_Click);
     connect(cmdPaste, &QPushButton::clicked, this, &frmHuemark::cmdPaste_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmHuemark::cmdExit_Click);
-    connect(mnuFileInput, &QAction::triggered, this, &frmHuemark::mnuFileInput_Click);
-    connect(mnuFilePrint, &QAction::triggered, this, &frmHuemark::mnuFilePrint_Click);
-    connect(mnuFilePrintSetup, &QAction::triggered, this, &frmHuemark::mnuFilePrintSetup_Click);
-    connect(mnuFileExit, &QAction::triggered, this, &frmHuemark::mnuFileExit_Click);
-    connect(mnuEditPaste, &QAction::triggered, this, &frmHuemark::mnuEditPaste_Click);
-    connect(mnuHelpContents, &QAction::triggered, this, &frmHuemark::mnuHelpContents_Click);
-    connect(mnuHelpHowTo, &QAction::triggered, this, &frmHuemark::mnuHelpHowTo_Click);
-    connect(mnuHelpAbout, &QAction::triggered, this, &frmHuemark::mnuHelpAbout_Click);
     // Copy has no menu item of its own; the key works wherever the window has the focus.
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &frmHuemark::CopySelection);
