@@ -120,6 +120,9 @@ private:
     void picColor_PointerMoved(int button, int shift, float x, float y);
     void stepPointer(QPoint pointer, int dx, int dy);
     void forgetPickPoint();
+    // After a new picture: the read-out shows the colour now under the pointer, or hides when
+    // the pointer is off the picture.
+    void refreshReadout();
 
     Services m_services;
     PickPoint m_pickPoint;

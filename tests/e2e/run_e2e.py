@@ -66,12 +66,13 @@ class Case:
 
     def expect_readout_at(self, px, py, expected, tolerance=0):
         """Points at picture pixel (px, py) and waits for the read-out to show the colour there,
-        standing 10 px right of and 20 px below the pointer so it never hides that pixel."""
+        standing 10 px right of and 20 px below the pointer (left of or above it where the
+        picture's edge would cut it off) so it never hides that pixel."""
         s = self.s
         x, y = s.screen_point(px, py)
         s.move_pointer(x, y)
         box = s.readout()
-        at = (x + harness.READOUT_DX, y + harness.READOUT_DY)
+        at = s.readout_box_at(x, y)
         seen = {}
 
         def matches():
@@ -109,7 +110,7 @@ class Case:
         x, y = s.screen_point(px, py)
         s.move_pointer(x, y)
         box = s.readout()
-        at = (x + harness.READOUT_DX, y + harness.READOUT_DY)
+        at = s.readout_box_at(x, y)
         return s.wait_for(lambda: s.text_of(box) if s.extents(box)[:2] == at else None,
                           "the read-out box at %r" % (at,))
 
