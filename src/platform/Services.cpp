@@ -1,5 +1,7 @@
 #include "platform/Services.h"
 
+#include "platform/Clipboard.h"
+
 #include <QCursor>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -54,5 +56,6 @@ Services Services::qtDefaults() {
     s.messageBox = std::make_shared<QtMessageBox>();
     s.pointer = std::make_shared<QtPointer>();
     s.helpViewer = std::make_shared<NoHelpViewer>();
+    s.clipboard = NewClipboard();
     return s;
 }

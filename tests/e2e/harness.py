@@ -245,6 +245,7 @@ class Session:
         self.app = None
         self.frame = None
         self.window_id = None
+        self.startup_seconds = None
         self.Atspi = None
 
     # -- lifetime ---------------------------------------------------------------------------
@@ -271,6 +272,7 @@ class Session:
         kids = _descendants(proc.pid)
         if proc.poll() is None:
             proc.terminate()
+            proc.send_signal(signal.SIGCONT)  # a stopped process ends only once it runs again
             try:
                 proc.wait(timeout=3)
             except subprocess.TimeoutExpired:
@@ -427,8 +429,11 @@ class Session:
     def start_program(self):
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
+        spawned = time.monotonic()
         self.program = self._spawn("huemark", [self.binary], env=env, cwd=self.tmp)
         self.window_id = self.wait_for(self._program_window, "the program's window")
+        # How long start-up (its paste included) kept the window from showing.
+        self.startup_seconds = time.monotonic() - spawned
         self.app = self.wait_for(self._find_app, "the program on the accessibility bus")
         # Answers come straight from the program, never from a cache that only events refresh.
         self.app.set_cache_mask(self.Atspi.Cache.NONE)

@@ -3,6 +3,7 @@
 // the window tests.
 
 #include "app/frmHuemark.h"
+#include "platform/Clipboard.h"
 #include "platform/FlexGrid.h"
 #include "platform/FormClient.h"
 #include "platform/ImageControl.h"
@@ -57,11 +58,24 @@ public:
     void showHelp(QWidget*, const QString& file, int context) override;
 };
 
+// A clipboard whose owner offers the given formats, or never answers at all.
+class ScriptedClipboard : public ClipboardService {
+public:
+    bool answers = true;
+    std::vector<std::pair<QString, QByteArray>> offer; // format, bytes
+    std::optional<QStringList> formats(const QDeadlineTimer& deadline) override;
+    ClipboardData data(const QString& format, const ClipboardLimit& limit,
+                       const QDeadlineTimer& deadline) override;
+    QImage image() override { return QImage(); }
+};
+
 struct TestServices {
     std::shared_ptr<ScriptedFileDialog> fileDialog = std::make_shared<ScriptedFileDialog>();
     std::shared_ptr<RecordingMessageBox> messageBox = std::make_shared<RecordingMessageBox>();
     std::shared_ptr<ScriptedPointer> pointer = std::make_shared<ScriptedPointer>();
     std::shared_ptr<RecordingHelpViewer> helpViewer = std::make_shared<RecordingHelpViewer>();
+    // Qt's own clipboard, which this process fills on the offscreen platform.
+    std::shared_ptr<ClipboardService> clipboard = std::make_shared<ToolkitClipboard>();
     Services services() const;
 };
 
