@@ -168,6 +168,13 @@ QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString&
         ThrowDamaged(format, QStringLiteral("its header cannot be read"));
     }
     CheckPictureSize(size.width(), size.height());
+    // Deep pictures (16 bits a channel) are decoded at that depth before they are converted.
+    const QImage::Format decoded = reader.imageFormat();
+    if (decoded != QImage::Format_Invalid &&
+        qint64(size.width()) * size.height() * QImage::toPixelFormat(decoded).bitsPerPixel() / 8 >
+            g_maxPictureBytes) {
+        ThrowTooLarge(size.width(), size.height());
+    }
     // Qt's GIF reader fills the background only into a picture it allocates itself.
     QImage image =
         format == QLatin1String("GIF") ? QImage() : PreparedPicture(size, reader.imageFormat());
