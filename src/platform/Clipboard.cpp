@@ -112,10 +112,10 @@ struct XcbClipboard::Connection {
     struct Property {
         ClipboardData::Status status = ClipboardData::Status::NoAnswer;
         xcb_atom_t type = XCB_NONE;
-        QByteArray bytes;
+        qint64 added = 0;    // bytes appended
         bool enough = false; // the limit stopped it: the bytes so far decide
     };
-    Property read(xcb_atom_t property, const QByteArray& before, const ClipboardLimit& limit,
+    Property read(xcb_atom_t property, QByteArray& received, const ClipboardLimit& limit,
                   QDeadlineTimer& deadline, const QDeadlineTimer& lastDeadline);
     std::optional<QStringList> atomNames(const QByteArray& atoms, const QDeadlineTimer& deadline);
 };
@@ -251,11 +251,11 @@ XcbClipboard::Connection::serverTime(const QDeadlineTimer& deadline) {
     return std::nullopt;
 }
 
-// A property's whole value, read in pieces and then deleted; before is what earlier pieces of
-// the same transfer brought, which the limit judges together with this one. Each piece read
-// moves the deadline on, up to lastDeadline.
+// A property's whole value, read in pieces, appended to received and then deleted; received may
+// hold earlier pieces of the same transfer, which the limit judges together with this one. Each
+// piece read moves the deadline on, up to lastDeadline.
 XcbClipboard::Connection::Property
-XcbClipboard::Connection::read(xcb_atom_t property, const QByteArray& before,
+XcbClipboard::Connection::read(xcb_atom_t property, QByteArray& received,
                                const ClipboardLimit& limit, QDeadlineTimer& deadline,
                                const QDeadlineTimer& lastDeadline) {
     Property result;
@@ -266,15 +266,15 @@ XcbClipboard::Connection::read(xcb_atom_t property, const QByteArray& before,
         return result;
     }
     result.type = head->type;
+    const qint64 before = received.size();
     const qint64 total = head->bytes_after;
-    QByteArray received = before;
-    for (quint32 offset = 0; received.size() - before.size() < total;) {
+    for (quint32 offset = 0; received.size() - before < total;) {
         const qint64 most = limit(received);
         if (most == 0 && !received.isEmpty()) {
             result.enough = true;
             break;
         }
-        if (before.size() + total > most) {
+        if (before + total > most) {
             xcb_delete_property(c, window, property);
             result.status = ClipboardData::Status::TooLarge;
             return result;
@@ -288,7 +288,7 @@ XcbClipboard::Connection::read(xcb_atom_t property, const QByteArray& before,
         }
         const int length = xcb_get_property_value_length(piece.get());
         // The value may change under us (an owner writing late): never beyond what was said.
-        const qint64 take = std::min<qint64>(length, before.size() + total - received.size());
+        const qint64 take = std::min<qint64>(length, before + total - received.size());
         received.append(static_cast<const char*>(xcb_get_property_value(piece.get())),
                         qsizetype(take));
         if (length < 4 || piece->bytes_after == 0) {
@@ -301,7 +301,7 @@ XcbClipboard::Connection::read(xcb_atom_t property, const QByteArray& before,
         result.enough = true;
     }
     xcb_delete_property(c, window, property);
-    result.bytes = received.sliced(before.size());
+    result.added = received.size() - before;
     result.status = ClipboardData::Status::Read;
     return result;
 }
@@ -343,14 +343,18 @@ ClipboardData XcbClipboard::Connection::convert(xcb_atom_t target, const Clipboa
     if (*answered == XCB_NONE) {
         return {}; // refused
     }
-    Property value = read(*answered, {}, limit, deadline, lastDeadline);
-    if (value.status != ClipboardData::Status::Read || value.type != incr) {
-        return {value.status, std::move(value.bytes)};
+    QByteArray bytes;
+    const Property value = read(*answered, bytes, limit, deadline, lastDeadline);
+    if (value.status != ClipboardData::Status::Read) {
+        return {value.status, {}};
+    }
+    if (value.type != incr) {
+        return {ClipboardData::Status::Read, std::move(bytes)};
     }
 
     // In pieces: each arrives as a new value of the property once we deleted the one before;
     // an empty piece ends it. (Reading the announcement deleted it, which starts the transfer.)
-    QByteArray bytes;
+    bytes.clear();
     for (;;) {
         const auto e = event(deadline);
         if (e == nullptr) {
@@ -362,13 +366,12 @@ ClipboardData XcbClipboard::Connection::convert(xcb_atom_t target, const Clipboa
             stray(e.get());
             continue;
         }
-        Property piece = read(*answered, bytes, limit, deadline, lastDeadline);
+        const Property piece = read(*answered, bytes, limit, deadline, lastDeadline);
         if (piece.status != ClipboardData::Status::Read) {
             return {piece.status, {}};
         }
-        bytes.append(piece.bytes);
         // An empty piece ends it; so does a start that already decides.
-        if (piece.bytes.isEmpty() || piece.enough) {
+        if (piece.added == 0 || piece.enough) {
             return {ClipboardData::Status::Read, std::move(bytes)};
         }
         deadline = std::min(lastDeadline, std::max(deadline, QDeadlineTimer(kGraceAfterPieceMs)));

@@ -62,6 +62,9 @@ std::optional<QStringList> ScriptedClipboard::formats(const QDeadlineTimer& dead
 
 ClipboardData ScriptedClipboard::data(const QString& format, const ClipboardLimit& limit,
                                       const QDeadlineTimer&) {
+    if (!handsOver) {
+        return {ClipboardData::Status::NoAnswer, {}};
+    }
     for (const auto& [name, bytes] : offer) {
         if (name == format) {
             const qint64 most = limit(bytes);

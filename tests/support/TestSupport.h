@@ -58,10 +58,12 @@ public:
     void showHelp(QWidget*, const QString& file, int context) override;
 };
 
-// A clipboard whose owner offers the given formats, or never answers at all.
+// A clipboard whose owner offers the given formats, or never answers at all, or stops answering
+// once asked for a format's bytes.
 class ScriptedClipboard : public ClipboardService {
 public:
     bool answers = true;
+    bool handsOver = true;
     std::vector<std::pair<QString, QByteArray>> offer; // format, bytes
     std::optional<QStringList> formats(const QDeadlineTimer& deadline) override;
     ClipboardData data(const QString& format, const ClipboardLimit& limit,

@@ -229,6 +229,9 @@ void TestPictureCommands::paste_data() {
                                              << "";
     QTest::newRow("an owner that never answers") << "hung" << true << true << "unchanged"
                                                  << "did not answer";
+    QTest::newRow("an owner that stops answering mid-transfer")
+        << "stops" << true << true << "unchanged"
+        << "did not answer";
     QTest::newRow("no answer during start-up is quiet") << "hung" << false << true << "unchanged"
                                                         << "";
     QTest::newRow("a picture over the limit") << "huge" << true << true << "unchanged"
@@ -265,6 +268,9 @@ void TestPictureCommands::paste() {
         scripted->offer.push_back({QStringLiteral("image/png"), encoded(green, "PNG")});
     } else if (clipboard == QLatin1String("hung")) {
         scripted->answers = false;
+    } else if (clipboard == QLatin1String("stops")) {
+        scripted->offer.push_back({QStringLiteral("image/png"), encoded(green, "PNG")});
+        scripted->handsOver = false;
     } else if (clipboard == QLatin1String("huge")) {
         // A PNG whose header claims 20000 x 20000 pixels.
         QByteArray png = encoded(green, "PNG");
