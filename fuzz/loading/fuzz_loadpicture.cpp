@@ -37,10 +37,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static int qtArgc = 1;
     static char* qtArgv[] = {(*argv)[0], nullptr};
     static QGuiApplication app(qtArgc, qtArgv);
-    // Raster pictures 4096 × 4096 at most (progressive JPEGs less, for their coefficients), to
-    // keep each run small. Metafiles keep their renderer's own limit of 256 MiB of pixels, which
-    // this setting does not lower.
-    SetMaxPictureBytes(qint64(64) << 20);
+    // Pictures 2048 × 2048 at most (progressive JPEGs less, for their coefficients), to keep
+    // each run small; metafiles beyond that are drawn smaller.
+    SetMaxPictureBytes(qint64(16) << 20);
     return 0;
 }
 

@@ -63,4 +63,5 @@ void frmHuemark::cmdClearTags_Click() {
     picColor->setPicture(QImage());
     picColor->setPicture(imgCache->picture());
     picColor->setFocus();
+    refreshReadout();
 }

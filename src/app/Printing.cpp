@@ -73,10 +73,10 @@ void frmHuemark::cmdPrint_Click() {
             // The page's own number: a long list may have run onto further pages before it.
             out.Print(PrintTitleLine(Caption(), timestamp, PrintPageLabel(true, out.Page())));
             const QSize size = picColor->size();
-            out.PaintPicture(
-                PrintedPicture(picColor->shownImage(), QColorOf(picColor->BackColor()), size),
-                kPictureLeft, kPictureTop, 0, 0, PixelsToTwipsX(size.width()),
-                PixelsToTwipsY(size.height()));
+            // The persistent image, tags included, cut to the picture control: only that part
+            // is copied, however large the picture.
+            out.PaintPicture(picColor->Image(QRect(QPoint(0, 0), size)), kPictureLeft, kPictureTop,
+                             0, 0, PixelsToTwipsX(size.width()), PixelsToTwipsY(size.height()));
         }
         out.EndDoc();
 

@@ -1,6 +1,7 @@
 #include "app/frmHuemark.h"
 
 #include "app/WindowIcon.h"
+#include "platform/Clipboard.h"
 #include "platform/FlexGrid.h"
 #include "platform/FormClient.h"
 #include "platform/Frame.h"
@@ -64,6 +65,9 @@ void setColors(QWidget* widget, const QColor& base, const QColor& text) {
 
 frmHuemark::frmHuemark(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)) {
+    if (!m_services.clipboard) {
+        m_services.clipboard = NewClipboard(); // services made before the clipboard was one
+    }
     setObjectName(QStringLiteral("frmHuemark"));
     setCaption(QStringLiteral("Huemark"));
     setWindowIcon(MakeWindowIcon());

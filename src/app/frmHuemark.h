@@ -148,6 +148,9 @@ private:
     void keepWantedOuterSize();
     void keepMinimumSize(QMargins frame);
     QMargins frameMarginsNow() const;
+    // After a new picture: the read-out shows the colour now under the pointer, or hides when
+    // the pointer is off the picture.
+    void refreshReadout();
 
     Services m_services;
     PickPoint m_pickPoint;

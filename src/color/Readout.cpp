@@ -1,6 +1,7 @@
 // The read-out box that follows the pointer over the picture, and the averaging radius.
 
 #include "app/frmHuemark.h"
+#include "color/ReadoutPlacement.h"
 #include "color/Sampling.h"
 #include "platform/PictureBox.h"
 #include "platform/Tag.h"
@@ -31,8 +32,12 @@ void frmHuemark::picColor_PointerMoved(int button, int shift, float x, float y) 
 }
 
 void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
-    const QPointF boxAt = picColor->toPixels(x + kReadoutDx, y + kReadoutDy);
-    txtCursor->move(PixelOf(boxAt.x()), PixelOf(boxAt.y()));
+    const QPointF pointer = picColor->toPixels(x, y);
+    const QPointF beside = picColor->toPixels(x + kReadoutDx, y + kReadoutDy);
+    // Beside the pointer, on whichever side the picture's edges leave it readable.
+    txtCursor->move(ReadoutBoxPosition(QPoint(PixelOf(pointer.x()), PixelOf(pointer.y())),
+                                       QPoint(PixelOf(beside.x()), PixelOf(beside.y())),
+                                       txtCursor->size(), picColor->size()));
     txtCursor->setVisible(true);
 
     txtCursor->setText(WebCode(ReadoutColor(*picColor, x, y, hscNeighbors->value())));
@@ -40,6 +45,7 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
 
 void frmHuemark::hscNeighbors_Change() {
     txtNeighbors->setText(NumberText(hscNeighbors->value()));
+    // Form_Load holds this flag while it restores the radius: shown, not refreshed.
     if (TagIsTrue(hscNeighbors)) {
         return;
     }
@@ -47,6 +53,21 @@ void frmHuemark::hscNeighbors_Change() {
         m_pickPoint.active() ? m_pickPoint.point() : PointerToPicture(m_services.pointer->pos());
     picColor_MouseMove(0, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
     picColor->setFocus();
+}
+
+void frmHuemark::refreshReadout() {
+    // Before the window is shown (start-up) the pointer is over no picture of ours.
+    if (!picColor->isVisible()) {
+        return;
+    }
+    const QPointF at = PointerToPicture(m_services.pointer->pos());
+    const QPointF pixel =
+        picColor->toPixels(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    if (picColor->rect().contains(PixelOf(pixel.x()), PixelOf(pixel.y()))) {
+        picColor_MouseMove(0, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
+    } else {
+        txtCursor->setVisible(false);
+    }
 }
 
 void frmHuemark::Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {

@@ -5,6 +5,7 @@
 
 #include "input/RasterDecoders.h"
 
+#include "platform/PixelBuffer.h"
 #include "platform/PlatformError.h"
 
 #include <QtEndian>
@@ -372,7 +373,8 @@ QImage DecodeDib(const DibSource& src, const QString& format) {
     }
 
     const bool alpha = src.icon || h.masks[3] != 0;
-    QImage image(int(h.width), int(h.height), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage image = NewPicture(int(h.width), int(h.height),
+                              alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) {
         throw PlatformError(kErrOutOfMemory,
                             QStringLiteral("Out of memory: the picture (%1 × %2 pixels) "

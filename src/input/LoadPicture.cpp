@@ -2,6 +2,7 @@
 
 #include "input/RasterDecoders.h"
 #include "input/metafile/Metafile.h"
+#include "platform/PixelBuffer.h"
 #include "platform/PlatformError.h"
 
 #include <QBuffer>
@@ -23,7 +24,7 @@ constexpr int kErrFileNotFound = 53;
 constexpr int kErrFileAccess = 75;
 constexpr int kErrInvalidPicture = 481;
 
-enum class Kind { Unknown, Gif, Jpeg, Bmp, Icon };
+enum class Kind { Unknown, Gif, Jpeg, Bmp, Icon, Png };
 
 Kind Sniff(const QByteArray& data) {
     const auto* p = reinterpret_cast<const uchar*>(data.constData());
@@ -33,6 +34,9 @@ Kind Sniff(const QByteArray& data) {
     }
     if (n >= 3 && p[0] == 0xff && p[1] == 0xd8 && p[2] == 0xff) {
         return Kind::Jpeg;
+    }
+    if (data.startsWith("\x89PNG\r\n\x1a\n")) {
+        return Kind::Png;
     }
     // Text that starts with "BM" has letters where a BMP's header size is.
     if (n >= 18 && data.startsWith("BM") && qFromLittleEndian<quint32>(p + 14) < 4096) {
@@ -58,9 +62,24 @@ Kind Sniff(const QByteArray& data) {
 }
 
 // Qt's readers refuse more than 128 MiB by default; ours is the limit that counts. The setting is
-// process-wide, so it is made when the limit is, not on every load.
+// process-wide and made before anything is decoded, so the clipboard's pictures, which the
+// toolkit may decode on its own, meet the same limit as files from the first paste on.
 void ApplyAllocationLimit() {
     QImageReader::setAllocationLimit(int((g_maxPictureBytes + (1 << 20) - 1) >> 20));
+}
+[[maybe_unused]] const bool g_allocationLimitApplied = (ApplyAllocationLimit(), true);
+
+// A buffer for Qt's reader to decode into, where its format is one the reader keeps (a reader
+// given a picture of the right size and format writes into it instead of allocating one).
+QImage PreparedPicture(QSize size, QImage::Format format) {
+    switch (format) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return NewPicture(size, format);
+    default:
+        return QImage();
+    }
 }
 
 // A progressive JPEG keeps every coefficient (2 bytes a sample of each component) until the last
@@ -126,15 +145,17 @@ void CheckProgressiveJpeg(const QByteArray& data) {
     }
 }
 
-// GIF and JPEG go through Qt's readers: they define every pixel, and partial pictures come back
-// for truncated files.
+// GIF, JPEG and PNG go through Qt's readers: they define every pixel, and partial pictures come
+// back for truncated GIF and JPEG files.
 QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString& format) {
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
     if (format == QLatin1String("GIF") && data.size() >= 10) {
         // The logical screen is allocated whole, whatever the frames need.
-        const auto* p = reinterpret_cast<const uchar*>(data.constData());
         CheckPictureSize(qFromLittleEndian<quint16>(p + 6), qFromLittleEndian<quint16>(p + 8));
     } else if (format == QLatin1String("JPEG")) {
         CheckProgressiveJpeg(data);
+    } else if (format == QLatin1String("PNG") && data.size() >= 24) {
+        CheckPictureSize(qFromBigEndian<quint32>(p + 16), qFromBigEndian<quint32>(p + 20));
     }
     QBuffer buffer;
     buffer.setData(data);
@@ -147,7 +168,16 @@ QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString&
         ThrowDamaged(format, QStringLiteral("its header cannot be read"));
     }
     CheckPictureSize(size.width(), size.height());
-    QImage image;
+    // Deep pictures (16 bits a channel) are decoded at that depth before they are converted.
+    const QImage::Format decoded = reader.imageFormat();
+    if (decoded != QImage::Format_Invalid &&
+        qint64(size.width()) * size.height() * QImage::toPixelFormat(decoded).bitsPerPixel() / 8 >
+            g_maxPictureBytes) {
+        ThrowTooLarge(size.width(), size.height());
+    }
+    // Qt's GIF reader fills the background only into a picture it allocates itself.
+    QImage image =
+        format == QLatin1String("GIF") ? QImage() : PreparedPicture(size, reader.imageFormat());
     if (!reader.read(&image)) { // a GIF's first frame
         ThrowDamaged(format, reader.errorString());
     }
@@ -171,18 +201,21 @@ bool AllOpaque(const QImage& image) {
 // Opaque pictures as RGB32, the rest premultiplied. An RGB32 picture is passed on as it is, so
 // the picture box shares its buffer.
 QImage NormalizePicture(QImage image) {
+    if (image.isNull() || image.format() == QImage::Format_RGB32) {
+        return image;
+    }
+    const QSize size = image.size();
+    image = ConvertPicture(std::move(image), image.hasAlphaChannel()
+                                                 ? QImage::Format_ARGB32_Premultiplied
+                                                 : QImage::Format_RGB32);
     if (image.isNull()) {
-        return image;
+        throw PlatformError(kErrOutOfMemory,
+                            QStringLiteral("Out of memory: the picture (%1 × %2 pixels) "
+                                           "does not fit in memory.")
+                                .arg(size.width())
+                                .arg(size.height()));
     }
-    if (image.format() == QImage::Format_RGB32) {
-        return image;
-    }
-    if (!image.hasAlphaChannel()) {
-        image.convertTo(QImage::Format_RGB32);
-        return image;
-    }
-    image.convertTo(QImage::Format_ARGB32_Premultiplied);
-    if (AllOpaque(image)) {
+    if (image.format() == QImage::Format_ARGB32_Premultiplied && AllOpaque(image)) {
         // Premultiplied and opaque is bit for bit RGB32.
         image.reinterpretAsFormat(QImage::Format_RGB32);
     }
@@ -191,6 +224,58 @@ QImage NormalizePicture(QImage image) {
 
 qint64 MaxPictureBytes() {
     return g_maxPictureBytes;
+}
+
+qint64 MaxEncodedPictureBytes() {
+    // No picture we open is much larger encoded than in memory.
+    return g_maxPictureBytes + (qint64(1) << 20);
+}
+
+qint64 EncodedPictureLimit(const QByteArray& head) {
+    constexpr qsizetype kEnoughToJudge = 32;
+    if (head.size() < kEnoughToJudge || LooksLikeMetafile(head)) {
+        return MaxEncodedPictureBytes();
+    }
+    const auto* p = reinterpret_cast<const uchar*>(head.constData());
+    // Encoded pixels take at most about twice their raw size (deflate's stored blocks, RLE's
+    // single-pixel runs), besides headers, palettes and profiles.
+    const auto bound = [](qint64 width, qint64 height, qint64 bitsPerPixel) {
+        try {
+            CheckPictureSize(width, height);
+        } catch (const PlatformError&) {
+            return qint64(0);
+        }
+        const qint64 raw = height * (1 + (width * bitsPerPixel + 7) / 8);
+        return std::min(MaxEncodedPictureBytes(), 2 * raw + (qint64(16) << 20));
+    };
+    switch (Sniff(head)) {
+    case Kind::Png: {
+        const int depth = std::clamp<int>(p[24], 1, 16);
+        const int channels = p[25] == 2 ? 3 : p[25] == 4 ? 2 : p[25] == 6 ? 4 : 1;
+        return bound(qFromBigEndian<quint32>(p + 16), qFromBigEndian<quint32>(p + 20),
+                     qint64(depth) * channels);
+    }
+    case Kind::Bmp: {
+        // Windows headers; OS/2 1.x ones (12 bytes) have 16-bit sizes.
+        const bool core = qFromLittleEndian<quint32>(p + 14) == 12;
+        const qint64 width = core ? qFromLittleEndian<quint16>(p + 18)
+                                  : std::abs(qint64(qFromLittleEndian<qint32>(p + 18)));
+        const qint64 height = core ? qFromLittleEndian<quint16>(p + 20)
+                                   : std::abs(qint64(qFromLittleEndian<qint32>(p + 22)));
+        const qint64 bits = std::max<qint64>(1, qFromLittleEndian<quint16>(p + (core ? 24 : 28)));
+        return bound(width, height, bits);
+    }
+    case Kind::Gif:
+        return bound(qFromLittleEndian<quint16>(p + 6), qFromLittleEndian<quint16>(p + 8), 8) > 0
+                   ? MaxEncodedPictureBytes() // animations hold many frames
+                   : 0;
+    case Kind::Jpeg:
+    case Kind::Icon:
+        return MaxEncodedPictureBytes();
+    case Kind::Unknown:
+        break;
+    }
+    return 0;
 }
 
 void SetMaxPictureBytes(qint64 bytes) {
@@ -219,18 +304,18 @@ void ThrowDamaged(const QString& format, const QString& detail) {
     ThrowInvalid(QStringLiteral("the %1 picture is damaged (%2).").arg(format, detail));
 }
 
-QImage LoadPictureFromData(const QByteArray& data) {
+QImage LoadPictureFromData(const QByteArray& data, PictureSource source) {
     if (data.isEmpty()) {
-        ThrowInvalid(QStringLiteral("the file is empty."));
+        ThrowInvalid(source == PictureSource::File ? QStringLiteral("the file is empty.")
+                                                   : QStringLiteral("the picture is empty."));
     }
-    // Once, before any decoding: metafiles decode their embedded pictures with Qt's readers too.
-    static const bool limitApplied = (ApplyAllocationLimit(), true);
-    (void)limitApplied;
     if (LooksLikeMetafile(data)) {
         const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
         const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
         QString error;
-        std::optional<QImage> picture = RenderMetafile(data, dpi, &error);
+        // A drawing larger than the limit is drawn smaller, never refused for its size.
+        const qint64 maxPixels = std::min(kMaxMetafilePixels, g_maxPictureBytes / 4);
+        std::optional<QImage> picture = RenderMetafile(data, dpi, &error, maxPixels);
         if (!picture) {
             ThrowInvalid(error);
         }
@@ -253,8 +338,17 @@ QImage LoadPictureFromData(const QByteArray& data) {
         return NormalizePicture(DecodeBmp(data));
     case Kind::Icon:
         return NormalizePicture(DecodeIcon(data));
+    case Kind::Png:
+        if (source == PictureSource::Clipboard) {
+            return NormalizePicture(DecodeWithQt(data, "png", QStringLiteral("PNG")));
+        }
+        break;
     case Kind::Unknown:
         break;
+    }
+    if (source == PictureSource::Clipboard) {
+        ThrowInvalid(QStringLiteral("the clipboard's picture is not a PNG, BMP, GIF, JPEG, ICO, "
+                                    "WMF or EMF picture."));
     }
     ThrowInvalid(QStringLiteral("the file is not a BMP, GIF, JPEG, ICO, CUR, WMF or EMF picture."));
 }
@@ -277,8 +371,7 @@ QImage LoadPicture(const QString& path) {
             kErrFileAccess,
             QStringLiteral("Path/File access error: '%1' (%2)").arg(path, file.errorString()));
     }
-    // No picture we open is much larger on disk than in memory.
-    if (file.size() > g_maxPictureBytes + (qint64(1) << 20)) {
+    if (file.size() > MaxEncodedPictureBytes()) {
         throw PlatformError(kErrOutOfMemory,
                             QStringLiteral("Out of memory: '%1' is too large to open.").arg(path));
     }

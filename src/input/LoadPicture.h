@@ -12,9 +12,25 @@
 // as Format_ARGB32_Premultiplied.
 QImage LoadPicture(const QString& path);
 
+// Where the bytes come from: the clipboard also hands over PNG, which the file command does not
+// offer.
+enum class PictureSource { File, Clipboard };
+
 // The same, for bytes already in memory.
-QImage LoadPictureFromData(const QByteArray& data);
+QImage LoadPictureFromData(const QByteArray& data, PictureSource source = PictureSource::File);
 
 // A picture from elsewhere (the clipboard) in the same form: opaque as Format_RGB32, otherwise
-// Format_ARGB32_Premultiplied. The empty picture stays empty.
+// Format_ARGB32_Premultiplied. The empty picture stays empty. Throws PlatformError when the
+// picture is too large or memory runs out.
 QImage NormalizePicture(QImage image);
+
+// Throws PlatformError (too large) unless a picture of this size may be opened: the one limit
+// for files and the clipboard alike.
+void CheckPictureSize(qint64 width, qint64 height);
+
+// The most bytes a picture's encoded form may have before it is refused unread.
+qint64 MaxEncodedPictureBytes();
+// The same for a picture whose first bytes are head, as far as they tell (a PNG's or a BMP's
+// header gives its pixel count); 0 when head already shows that it cannot be opened (no picture
+// format starts so, or the picture is too large), so reading on is pointless.
+qint64 EncodedPictureLimit(const QByteArray& head);

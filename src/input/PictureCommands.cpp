@@ -1,22 +1,35 @@
 // The File and Paste commands: a new picture from a graphic file or from the clipboard.
 
 #include "app/frmHuemark.h"
+#include "input/ClipboardPicture.h"
 #include "input/LoadPicture.h"
+#include "platform/BusyPointer.h"
 #include "platform/ImageControl.h"
 #include "platform/PictureBox.h"
+#include "platform/PlatformError.h"
 #include "platform/Tag.h"
 
-#include <QClipboard>
 #include <QDir>
-#include <QGuiApplication>
 
 namespace {
 const QString kGraphicFiles = QStringLiteral("*.gif;*.jpg;*.bmp;*.ico;*.cur;*.rle;*.wmf;*.emf");
+const QString kAppName = QStringLiteral("Huemark");
 
+// However long its formats take in all, the clipboard is waited for about a second.
+constexpr int kClipboardDeadlineMs = 1000;
+
+// Messages break lines with a carriage return alone.
+QString CannotOpen(const QString& path, const QString& reason) {
+    return QStringLiteral("The picture file cannot be opened:\r%1\r\r%2").arg(path, reason);
+}
+
+QString CannotPaste(const QString& reason) {
+    return QStringLiteral("The clipboard's picture cannot be pasted.\r\r%1").arg(reason);
+}
 } // namespace
 
 void frmHuemark::cmdFile_Click() {
-    // Any failure ends the command quietly; what was done before it stays done.
+    // Cancel, and any failure of the dialog, ends the command quietly.
     try {
         dlgWinDialog->CancelError = true;
         dlgWinDialog->Filter = QStringLiteral("Graphic files|") + kGraphicFiles +
@@ -25,29 +38,71 @@ void frmHuemark::cmdFile_Click() {
         dlgWinDialog->Flags = CommonDialog::kFileMustExist | CommonDialog::kHideReadOnly;
         dlgWinDialog->InitDir = QDir::currentPath();
         dlgWinDialog->ShowOpen();
-
-        setCaption(dlgWinDialog->FileName);
-        imgCache->setPicture(QImage());
-        imgCache->setPicture(LoadPicture(dlgWinDialog->FileName));
-        picColor->setPicture(QImage());
-        picColor->setPicture(imgCache->picture());
-        forgetPickPoint();
-        picColor->setFocus();
     } catch (const std::exception&) {
-        // PlatformError (Cancel included) and anything else the platform throws.
+        return;
     }
+
+    // The file is loaded before anything changes: a file that cannot be loaded is reported and
+    // leaves caption, picture, tags and clean copy as they were (the dialog keeps proposing it).
+    const QString path = dlgWinDialog->FileName;
+    BusyPointer busy;
+    QImage picture;
+    QString reason;
+    try {
+        picture = LoadPicture(path);
+    } catch (const PlatformError& e) {
+        reason = e.description();
+    } catch (const std::bad_alloc&) {
+        reason = QStringLiteral("Out of memory: the picture does not fit in memory.");
+    }
+    if (picture.isNull()) {
+        busy.end();
+        m_services.messageBox->showMessage(this, CannotOpen(path, reason), kAppName);
+        picColor->setFocus();
+        return;
+    }
+
+    setCaption(path);
+    imgCache->setPicture(QImage());
+    imgCache->setPicture(picture);
+    picColor->setPicture(QImage());
+    picColor->setPicture(imgCache->picture());
+    forgetPickPoint();
+    picColor->setFocus();
+    refreshReadout();
 }
 
 void frmHuemark::cmdPaste_Click() {
+    BusyPointer busy;
+    ClipboardPicture pasted;
+    try {
+        pasted = ReadClipboardPicture(*m_services.clipboard, QDeadlineTimer(kClipboardDeadlineMs));
+    } catch (const std::bad_alloc&) {
+        pasted = {ClipboardPicture::Outcome::Failed, QImage(),
+                  QStringLiteral("Out of memory: the picture does not fit in memory.")};
+    }
+    // A clipboard that cannot be read is one that cannot be opened: picture and caption stay.
+    // Once the window is up that is said; during start-up it is not (the caption stays
+    // "Huemark").
+    if (pasted.outcome == ClipboardPicture::Outcome::Failed) {
+        busy.end();
+        if (TagIsTrue(picColor)) {
+            m_services.messageBox->showMessage(this, CannotPaste(pasted.error), kAppName);
+            picColor->setFocus();
+        }
+        return;
+    }
     imgCache->setPicture(QImage());
-    imgCache->setPicture(NormalizePicture(QGuiApplication::clipboard()->image()));
+    imgCache->setPicture(pasted.picture);
     picColor->setPicture(QImage());
     picColor->setPicture(imgCache->picture());
     forgetPickPoint();
     setCaption(QStringLiteral("Pasted from clipboard"));
+    // Form_Load keeps this flag down while it pastes: the hidden window takes no focus.
     if (TagIsTrue(picColor)) {
         picColor->setFocus();
     }
+    refreshReadout();
 }
 
 void frmHuemark::mnuFileInput_Click() {

@@ -3,6 +3,8 @@
 // decoder shares. Qt 6.4's BMP and ICO readers leave pixels uninitialised (RLE deltas, truncated
 // bitmaps, odd bit depths), so these pictures are decoded here instead.
 
+#include "input/LoadPicture.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -14,9 +16,6 @@ constexpr int kErrOutOfMemory = 7;
 // anything is allocated for them. Fuzzing lowers it to keep each run small.
 qint64 MaxPictureBytes();
 void SetMaxPictureBytes(qint64 bytes);
-
-// Throws PlatformError (too large) unless a picture of this size may be opened.
-void CheckPictureSize(qint64 width, qint64 height);
 
 // Sets the alpha byte of every pixel of a 32-bit picture to opaque, in place.
 void SetOpaque(QImage& image);

@@ -1,6 +1,5 @@
 #include "list/Printout.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <array>
 
@@ -77,20 +76,4 @@ QString PrintableText(const QString& text) {
         }
     }
     return shown;
-}
-
-QImage PrintedPicture(const QImage& shown, const QColor& background, QSize size) {
-    if (size.isEmpty()) {
-        return QImage();
-    }
-    QImage part(size, QImage::Format_RGB32);
-    part.fill(background);
-    if (!shown.isNull()) {
-        // Only the part that shows is copied, however large the picture.
-        const QRect inside = QRect(QPoint(0, 0), size).intersected(shown.rect());
-        QPainter painter(&part);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.drawImage(inside.topLeft(), shown, inside);
-    }
-    return part;
 }

@@ -1,10 +1,8 @@
 #pragma once
 // The texts of a printout of the list, made from plain values: the title block, one line per row
-// of the list, and the picture that the picture page shows.
+// of the list.
 
-#include <QColor>
 #include <QDateTime>
-#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -33,7 +31,3 @@ QString PrintListLine(const QStringList& cells, bool titlesRow);
 // The text as the printer can show it: a tab runs to the next multiple of eight columns, any other
 // control character prints as one blank.
 QString PrintableText(const QString& text);
-
-// What the picture page shows of a picture control of the given size (pixels): its picture from
-// the top-left corner, cut to the control, the control's background where the picture ends.
-QImage PrintedPicture(const QImage& shown, const QColor& background, QSize size);

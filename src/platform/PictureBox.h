@@ -8,7 +8,10 @@
 #include <QImage>
 #include <QWidget>
 #include <cmath>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -19,16 +22,19 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     // Assigning a picture shows it and discards everything drawn before. A null image is the
-    // empty picture. An opaque 32-bit picture is shown without a copy until something is drawn.
+    // empty picture. An opaque 32-bit picture is shown without a copy, also after drawing.
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
-    // The pixels on show without the background beyond them; shares the picture's buffer until
-    // something is drawn.
-    const QImage& shownImage() const { return m_canvas; }
+    // The picture as shown, without the drawings and the background beyond it; an opaque
+    // picture's own buffer.
+    const QImage& shownImage() const { return m_base; }
 
     // The persistent image: the background, the picture and the drawings, covering at least the
     // drawing area.
     QImage Image() const;
+    // The same in an area of the drawing surface (pixels, from its top-left corner), however
+    // large the picture: only the area is copied.
+    QImage Image(const QRect& area) const;
 
     int ScaleMode() const { return m_scaleMode; }
     void setScaleMode(int mode);
@@ -41,11 +47,7 @@ public:
         if (ix < 0 || iy < 0 || ix >= width() || iy >= height()) {
             return -1;
         }
-        if (ix < m_canvas.width() && iy < m_canvas.height()) {
-            const QRgb p = reinterpret_cast<const QRgb*>(m_canvas.constScanLine(iy))[ix];
-            return static_cast<ColorValue>(qRed(p) | (qGreen(p) << 8) | (qBlue(p) << 16));
-        }
-        return m_backValue;
+        return valueOf(surfacePixel(ix, iy));
     }
 
     // The channel sums of the samples of the (2n+1)^2 square centred on (x, y) that lie inside
@@ -88,6 +90,31 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // What is drawn lies in square tiles over the surface, made when something is first drawn
+    // on them; the picture itself is never copied, so a tag costs about the area it covers.
+    static constexpr int kTile = 64;
+    using Tile = std::unique_ptr<QRgb[]>;
+
+    static ColorValue valueOf(QRgb p) {
+        return static_cast<ColorValue>(qRed(p) | (qGreen(p) << 8) | (qBlue(p) << 16));
+    }
+    // The tile holding pixel (x, y) of the drawing surface, or null where nothing is drawn.
+    const QRgb* tileAt(int x, int y) const {
+        if (m_tiles.empty() || x >= m_extent.width() || y >= m_extent.height()) {
+            return nullptr;
+        }
+        return m_tiles[size_t(y / kTile) * size_t(m_tileColumns) + size_t(x / kTile)].get();
+    }
+    // A pixel of what is shown inside the widget: drawing, picture or background.
+    QRgb surfacePixel(int x, int y) const {
+        if (const QRgb* tile = tileAt(x, y)) {
+            return tile[(y % kTile) * kTile + x % kTile];
+        }
+        if (x < m_base.width() && y < m_base.height()) {
+            return reinterpret_cast<const QRgb*>(m_base.constScanLine(y))[x];
+        }
+        return m_backColor.rgb();
+    }
     static int pixelIndex(float v, float unitsPerPixel) {
         const float p = std::floor(v / unitsPerPixel);
         // Far-off or non-finite coordinates are simply outside.
@@ -96,10 +123,22 @@ private:
         }
         return static_cast<int>(p);
     }
-    void prepareCanvasForDrawing();
+    // Grows the drawing surface to cover the widget, as a canvas grows under a larger box.
+    void prepareSurfaceForDrawing();
+    // Runs paint on a scratch copy of the surface's pixels in area (picture pixels), then keeps
+    // the pixels it changed in tiles.
+    void drawOnSurface(QRect area, const std::function<void(QPainter&)>& paint);
+    void copySurface(QImage& target, QPoint origin) const;
+    void keepChanges(const QImage& scratch, QPoint origin);
+    QRgb* makeTile(int column, int row);
 
     QImage m_picture;
-    QImage m_canvas; // Format_RGB32; shares m_picture's pixels until the first drawing
+    QImage m_base; // Format_RGB32: the picture as shown (composed over the background if it has
+                   // transparent parts), sharing the picture's pixels when it is opaque
+    QSize m_extent{0,
+                   0}; // the drawing surface: the picture's size, grown to the widget's by drawing
+    int m_tileColumns = 0;
+    std::vector<Tile> m_tiles; // row by row over the surface; empty until something is drawn
     QColor m_backColor;
     ColorValue m_backValue = 0;
     ColorValue m_foreColor = 0;

@@ -1,6 +1,7 @@
 #include "platform/Services.h"
 
 #include "platform/IniSettingsStore.h"
+#include "platform/Clipboard.h"
 
 #include <QCursor>
 #include <QDateTime>
@@ -104,5 +105,6 @@ Services Services::qtDefaults() {
     s.pointer = std::make_shared<QtPointer>();
     s.helpViewer = std::make_shared<NoHelpViewer>();
     s.settings = std::make_shared<IniSettingsStore>();
+    s.clipboard = NewClipboard();
     return s;
 }

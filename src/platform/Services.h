@@ -2,9 +2,13 @@
 // The modal and external services the window uses, each behind a small interface so that tests
 // can script them. Services::qtDefaults() gives the real ones.
 
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QImage>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -94,6 +98,38 @@ public:
     virtual QDateTime now() const = 0;
 };
 
+// What the clipboard's owner hands over for one format.
+struct ClipboardData {
+    enum class Status {
+        Read,     // bytes holds it all
+        Refused,  // the owner does not give this format
+        TooLarge, // more than the caller would take
+        NoAnswer  // nothing (or not all) came before the deadline
+    };
+    Status status = Status::Refused;
+    QByteArray bytes;
+};
+
+// How many bytes a format's data may have in all, judged by what has arrived so far (asked again
+// as more arrives). 0 means the bytes so far already decide (they start no picture, or one too
+// large): the transfer stops and they are handed over as they are.
+using ClipboardLimit = std::function<qint64(const QByteArray& received)>;
+
+// The clipboard, read against a deadline: another program owns it, and one that does not answer
+// must not hold the window. Formats are MIME types.
+class ClipboardService {
+public:
+    virtual ~ClipboardService() = default;
+    // The formats on offer (empty when the clipboard holds nothing); nothing when the clipboard
+    // cannot be read before the deadline.
+    virtual std::optional<QStringList> formats(const QDeadlineTimer& deadline) = 0;
+    virtual ClipboardData data(const QString& format, const ClipboardLimit& limit,
+                               const QDeadlineTimer& deadline) = 0;
+    // A picture the toolkit holds decoded rather than as bytes (one this process put on the
+    // clipboard), or the toolkit's own reading of a format the caller cannot read; null when none.
+    virtual QImage image() = 0;
+};
+
 struct Services {
     std::shared_ptr<PrintDialogService> printDialog;
     std::shared_ptr<PrinterOutputService> printerOutput;
@@ -103,6 +139,7 @@ struct Services {
     std::shared_ptr<PointerService> pointer;
     std::shared_ptr<HelpViewerService> helpViewer;
     std::shared_ptr<SettingsStore> settings;
+    std::shared_ptr<ClipboardService> clipboard;
 
     static Services qtDefaults();
 };

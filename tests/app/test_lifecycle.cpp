@@ -406,8 +406,11 @@ void TestLifecycle::clear() {
         clickCell(form.grdList, 1, 5);
     }
     form.cmdFile->setFocus();
+    w.pointAt(6, 6); // where the first tag's line starts, when there is one
+    QCOMPARE(form.txtCursor->text(), picks > 0 ? QStringLiteral("#00FFFF") : "#FF0000");
 
     form.cmdClearTags->click();
+    QCOMPARE(form.txtCursor->text(), QStringLiteral("#FF0000")); // the read-out sees the tag gone
 
     QCOMPARE(form.grdList->Rows(), 2);
     QCOMPARE(rowText(form.grdList, 1), QStringLiteral("|||||"));

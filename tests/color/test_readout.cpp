@@ -1,7 +1,9 @@
-// The read-out box that follows the pointer over the picture: where it stands, what it reads at
-// each radius, when it hides, and how a radius change refreshes it at the pointer.
+// The read-out box that follows the pointer over the picture: where it stands (on the other side
+// of the pointer where the picture's edges would cut it off), what it reads at each radius, when
+// it hides, and how a radius change refreshes it at the pointer.
 
 #include "color/ColorCodes.h"
+#include "color/ReadoutPlacement.h"
 #include "platform/PictureBox.h"
 #include "platform/Tag.h"
 #include "support/TestSupport.h"
@@ -35,6 +37,8 @@ class TestReadout : public QObject {
 private slots:
     void readsUnderPointer_data();
     void readsUnderPointer();
+    void boxPlacement_data();
+    void boxPlacement();
     void hidesOverBareWindowOnly();
     void radiusChange_data();
     void radiusChange();
@@ -48,13 +52,22 @@ void TestReadout::readsUnderPointer_data() {
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("radius");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QPoint>("boxAt");
 
-    QTest::newRow("one red pixel") << 5 << 5 << 0 << "#FF0000";
-    QTest::newRow("red pixel among white, radius 1") << 5 << 5 << 1 << "#FFE3E3";
-    QTest::newRow("eight black and one white") << 20 << 10 << 1 << "#1C1C1C";
-    QTest::newRow("uniform white") << 30 << 20 << 2 << "#FFFFFF";
-    QTest::newRow("white corner, outside samples left out") << 0 << 0 << 1 << "#FFFFFF";
-    QTest::newRow("beyond the picture: the surface's background") << 200 << 40 << 0 << "BACK";
+    // 10 pixels right of and 20 below the pointer, whatever the radius.
+    QTest::newRow("one red pixel") << 5 << 5 << 0 << "#FF0000" << QPoint(15, 25);
+    QTest::newRow("red pixel among white, radius 1") << 5 << 5 << 1 << "#FFE3E3" << QPoint(15, 25);
+    QTest::newRow("eight black and one white") << 20 << 10 << 1 << "#1C1C1C" << QPoint(30, 30);
+    QTest::newRow("uniform white") << 30 << 20 << 2 << "#FFFFFF" << QPoint(40, 40);
+    QTest::newRow("white corner, outside samples left out")
+        << 0 << 0 << 1 << "#FFFFFF" << QPoint(10, 20);
+    QTest::newRow("beyond the picture: the surface's background")
+        << 200 << 40 << 0 << "BACK" << QPoint(210, 60);
+    // Where the 561 x 81 picture box would cut the 57 x 19 box off, it stands on the other side.
+    QTest::newRow("near the right edge: left of the pointer")
+        << 540 << 10 << 0 << "BACK" << QPoint(474, 30);
+    QTest::newRow("near the bottom edge: above the pointer")
+        << 20 << 70 << 0 << "BACK" << QPoint(30, 32);
 }
 
 void TestReadout::readsUnderPointer() {
@@ -69,10 +82,38 @@ void TestReadout::readsUnderPointer() {
     if (text == QLatin1String("BACK")) {
         text = WebCode(w.form->picColor->BackColor());
     }
+    QFETCH(QPoint, boxAt);
     QCOMPARE(w.form->txtCursor->text(), text);
     QVERIFY(w.form->txtCursor->isVisible());
-    // 10 pixels right of and 20 below the pointer, whatever the radius.
-    QCOMPARE(w.form->txtCursor->pos(), QPoint(x + 10, y + 20));
+    QCOMPARE(w.form->txtCursor->pos(), boxAt);
+}
+
+// The box's place beside the pointer: a 57 x 19 box, 10 right of and 20 below the pointer unless
+// the control's right or bottom edge would cut it off, then as far left of or above it; where it
+// is cut off either way, on the side that shows more of it.
+void TestReadout::boxPlacement_data() {
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<QSize>("control");
+    QTest::addColumn<QPoint>("expected");
+
+    const QSize control(200, 100);
+    QTest::newRow("in the middle") << QPoint(50, 30) << control << QPoint(60, 50);
+    QTest::newRow("fits exactly") << QPoint(133, 61) << control << QPoint(143, 81);
+    QTest::newRow("one pixel over the right edge") << QPoint(134, 30) << control << QPoint(68, 50);
+    QTest::newRow("one pixel over the bottom edge") << QPoint(50, 62) << control << QPoint(60, 24);
+    QTest::newRow("bottom-right corner") << QPoint(199, 99) << control << QPoint(133, 61);
+    QTest::newRow("cut off more on the other side")
+        << QPoint(30, 30) << QSize(80, 100) << QPoint(40, 50);
+    QTest::newRow("pointer beyond the right edge") << QPoint(250, 30) << control << QPoint(184, 50);
+    QTest::newRow("pointer above the control") << QPoint(50, -40) << control << QPoint(60, -20);
+}
+
+void TestReadout::boxPlacement() {
+    QFETCH(QPoint, pointer);
+    QFETCH(QSize, control);
+    QFETCH(QPoint, expected);
+    QCOMPARE(ReadoutBoxPosition(pointer, pointer + QPoint(10, 20), QSize(57, 19), control),
+             expected);
 }
 
 void TestReadout::hidesOverBareWindowOnly() {

@@ -313,6 +313,51 @@ modes = emf([
 ], 100, 110)
 open('modes.emf', 'wb').write(modes)
 
+# ---- metafiles as other programs write them ----------------------------------------------------
+
+# The description string right after the 88-byte base header (offDescription 88), as many writers
+# put it: the header's later fields (szlMicrometers at 100) are not there. A 270 x 203 mm,
+# 1024 x 768 reference device and a 14.64 x 10.05 mm frame: 55 x 38 pixels at 96 DPI. An
+# anisotropic window of 1464 x 1005 onto a 56 x 38 viewport holds a white polygon with a black
+# outline inset by 100 units.
+description = 'Drawing\0Chart 1 of the report\0\0'.encode('utf-16-le')
+described_records = [
+    e(17, ints(8)), e(9, ints(1464, 1005)), e(11, ints(56, 38)),
+    brush(1, rgb(255, 255, 255)), pen(2, 0, 0, rgb(0, 0, 0)), select(1), select(2),
+    poly16(86, [100, 100, 1364, 100, 1364, 905, 100, 905]),
+    e(14, ints(0, 16, 20)),
+]
+header_size = 88 + len(description)
+size = header_size + sum(len(r) for r in described_records)
+header = ints(0, 0, 55, 37, 0, 0, 1464, 1005) + struct.pack(
+    '<IIIIHHIIIiiii', 0x464D4520, 0x10000, size, len(described_records) + 1, 3, 0,
+    len(description) // 2, 88, 0, 1024, 768, 270, 203) + description
+open('described.emf', 'wb').write(struct.pack('<II', 1, header_size) + header +
+                                  b''.join(described_records))
+
+# A drawing of 3.2 x 4.1 metres, 12094 x 15496 pixels at 96 DPI, beyond any picture we make: a
+# blue top-left quarter and a red bottom-right quarter.
+large = emf([select(NULL_PEN),
+             brush(1, rgb(0, 0, 255)), select(1), rectangle(0, 0, 6047, 7748),
+             brush(2, rgb(255, 0, 0)), select(2), rectangle(6047, 7748, 12094, 15496)],
+            12094, 15496)
+open('large-frame.emf', 'wb').write(large)
+
+# A plain WMF that never sets its window's extent, only its origin (10, 10): a green bar at
+# logical (20, 30)-(220, 50), then 21 lines of text below it, 20 units apart, top-aligned.
+lines = []
+for i in range(21):
+    text = ('Line %d of the formula' % (i + 1)).encode()
+    lines.append(w(0x0A32, 60 + 20 * i, 20, len(text), 0, raw=pad(text, 2)))
+no_extent = wmf([
+    w(0x020B, 10, 10),                              # window origin only (y, x)
+    wbrush(0, rgb(0, 128, 0)), wpen(5, 0, 0), w(SELECT, 0), w(SELECT, 1),
+    w(0x041B, 50, 220, 30, 20),                     # rectangle (bottom, right, top, left)
+    w(0x0102, 1), wcolor(0x0209, rgb(0, 0, 0)), wfont(-16, 'Liberation Sans'),
+    w(SELECT, 2), w(0x012E, 0),
+] + lines)
+open('no-extent.wmf', 'wb').write(no_extent)
+
 # ---- damage ------------------------------------------------------------------------------------
 
 # Cut in the middle of the clipped red rectangle's record: what came before still draws.

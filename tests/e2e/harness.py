@@ -25,6 +25,18 @@ POLL_INTERVAL = 0.05
 # The offset of the read-out box from the pointer, in screen pixels.
 READOUT_DX, READOUT_DY = 10, 20
 
+
+def readout_place(pointer, offset, length, start, end):
+    """One axis of the read-out box's place: offset after the pointer, or as far before it where
+    the picture's far edge (end) would cut it off and less of it is cut off that way."""
+    def cut(at):
+        return max(0, start - at) + max(0, at + length - end)
+    at = pointer + offset
+    if at + length <= end:
+        return at
+    mirrored = pointer - offset - length + 1
+    return mirrored if cut(mirrored) < cut(at) else at
+
 # How the window's controls are found in the accessibility tree: (role, accessible name).
 # The read-out box has no name of its own worth relying on: it is the text child of the picture.
 PICTURE = ("filler", "Picture")
@@ -233,6 +245,7 @@ class Session:
         self.app = None
         self.frame = None
         self.window_id = None
+        self.startup_seconds = None
         self.Atspi = None
 
     # -- lifetime ---------------------------------------------------------------------------
@@ -259,6 +272,7 @@ class Session:
         kids = _descendants(proc.pid)
         if proc.poll() is None:
             proc.terminate()
+            proc.send_signal(signal.SIGCONT)  # a stopped process ends only once it runs again
             try:
                 proc.wait(timeout=3)
             except subprocess.TimeoutExpired:
@@ -415,8 +429,11 @@ class Session:
     def start_program(self):
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
+        spawned = time.monotonic()
         self.program = self._spawn("huemark", [self.binary], env=env, cwd=self.tmp)
         self.window_id = self.wait_for(self._program_window, "the program's window")
+        # How long start-up (its paste included) kept the window from showing.
+        self.startup_seconds = time.monotonic() - spawned
         self.app = self.wait_for(self._find_app, "the program on the accessibility bus")
         # Answers come straight from the program, never from a cache that only events refresh.
         self.app.set_cache_mask(self.Atspi.Cache.NONE)
@@ -583,6 +600,13 @@ class Session:
         if not (0 <= px < w and 0 <= py < h):
             raise E2EFailure("picture pixel %r lies outside the picture surface %dx%d" % ((px, py), w, h))
         return x + px, y + py
+
+    def readout_box_at(self, x, y):
+        """Where the read-out box stands (screen) for the pointer at screen point (x, y)."""
+        px, py, pw, ph = self.picture_origin()
+        _, _, bw, bh = self.extents(self.readout())
+        return (readout_place(x, READOUT_DX, bw, px, px + pw),
+                readout_place(y, READOUT_DY, bh, py, py + ph))
 
     def screen_pixels(self, x, y, w, h):
         """The screen's RGB pixels in a rectangle, as rows of (r, g, b)."""

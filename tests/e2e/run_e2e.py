@@ -11,6 +11,7 @@ was seen and saves a screenshot as e2e-<case>-failure.png in the working directo
 import argparse
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -69,12 +70,13 @@ class Case:
 
     def expect_readout_at(self, px, py, expected, tolerance=0):
         """Points at picture pixel (px, py) and waits for the read-out to show the colour there,
-        standing 10 px right of and 20 px below the pointer so it never hides that pixel."""
+        standing 10 px right of and 20 px below the pointer (left of or above it where the
+        picture's edge would cut it off) so it never hides that pixel."""
         s = self.s
         x, y = s.screen_point(px, py)
         s.move_pointer(x, y)
         box = s.readout()
-        at = (x + harness.READOUT_DX, y + harness.READOUT_DY)
+        at = s.readout_box_at(x, y)
         seen = {}
 
         def matches():
@@ -112,7 +114,7 @@ class Case:
         x, y = s.screen_point(px, py)
         s.move_pointer(x, y)
         box = s.readout()
-        at = (x + harness.READOUT_DX, y + harness.READOUT_DY)
+        at = s.readout_box_at(x, y)
         return s.wait_for(lambda: s.text_of(box) if s.extents(box)[:2] == at else None,
                           "the read-out box at %r" % (at,))
 
@@ -497,8 +499,67 @@ def case_help(c):
     c.ok("Exit ends the program with code 0")
 
 
+def case_hungclip(c):
+    """A clipboard owner that does not answer (a stopped xclip): start-up and Ctrl+V each give up
+    within 2 s, leaving picture and title as they were; Ctrl+V says why. Once another program owns
+    the clipboard, Ctrl+V pastes its picture as usual."""
+    s = c.s
+    limit = 2.0
+    s.set_clipboard_picture(c.picture_file("start.png", *START_PICTURE))
+    stopped = s.clipboard_owner
+    os.kill(stopped.pid, signal.SIGSTOP)
+    s.start_program()
+    if s.startup_seconds > limit:
+        raise E2EFailure("start-up took %.1f s with a stopped clipboard owner" % s.startup_seconds)
+    c.ok("start-up with a stopped owner shows the window after %.1f s" % s.startup_seconds)
+    s.wait_for(s.title, "the window title", expect="Huemark")
+    c.ok("start-up's failed paste leaves the title 'Huemark'")
+
+    before = set(s.program_windows())
+    pressed = time.monotonic()
+    s.keys("ctrl+v")
+    box = s.wait_for(lambda: sorted(set(s.program_windows()) - before), "the message box",
+                     timeout=limit + 3)[0]
+    waited = time.monotonic() - pressed
+    if waited > limit:
+        raise E2EFailure("Ctrl+V took %.1f s to give up on a stopped owner" % waited)
+    alert = s.wait_for(lambda: s.top_level("alert") or s.top_level("dialog"),
+                       "the message box in the accessibility tree")
+
+    def texts(acc, depth=0):
+        # A label's text is its accessible name.
+        found = [acc.get_name() or ""]
+        if depth < 4:
+            for child in s.children(acc):
+                found += texts(child, depth + 1)
+        return found
+
+    said = s.wait_for(lambda: " ".join(texts(alert)), "the message's text")
+    if "did not answer" not in said or alert.get_name() != "Huemark":
+        raise E2EFailure("the message box %r says %r" % (alert.get_name(), said))
+    c.ok("Ctrl+V gives up after %.1f s and says the clipboard did not answer" % waited)
+    s.keys("Return", window_id=box)
+    s.wait_for(lambda: box not in s.program_windows(), "the message box to close")
+    if s.title() != "Huemark":
+        raise E2EFailure("the title changed to %r" % s.title())
+    c.ok("after the failed paste the title is still 'Huemark'")
+
+    # Another program takes the clipboard over (the stopped one runs again and lets it go).
+    os.kill(stopped.pid, signal.SIGCONT)
+    picture = (160, 80, ((10, 200, 30), (200, 30, 10), (30, 10, 200), (250, 250, 250)))
+    s.set_clipboard_picture(c.picture_file("after.png", *picture))
+    s.keys("ctrl+v")
+    s.wait_for(s.title, "the window title", expect="Pasted from clipboard")
+    for (px, py), color in zip(quadrant_centres(picture[0], picture[1]), picture[2]):
+        c.expect_readout_at(px, py, color)
+    c.ok("a picture from the next owner pastes and reads as usual")
+
+    s.exit_program()
+    c.ok("Exit ends the program with code 0")
+
+
 CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "file": case_file,
-         "print": case_print, "help": case_help}
+         "print": case_print, "help": case_help, "hungclip": case_hungclip}
 CASES.update(cases_lifecycle.CASES)
 CASES.update(cases_desktop.CASES)
 

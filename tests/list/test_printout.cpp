@@ -12,8 +12,6 @@ private slots:
     void listLine();
     void titleBlock_data();
     void titleBlock();
-    void printedPicture_data();
-    void printedPicture();
 };
 
 void TestPrintout::listLine_data() {
@@ -98,46 +96,6 @@ void TestPrintout::titleBlock() {
              expected);
     QCOMPARE(PrintIndent(), QStringLiteral("    "));
     QCOMPARE(PrintRuleLine(), QStringLiteral("    ") + QString(80, QLatin1Char('_')));
-}
-
-void TestPrintout::printedPicture_data() {
-    QTest::addColumn<QSize>("pictureSize");
-    QTest::addColumn<QSize>("controlSize");
-
-    QTest::newRow("larger picture is cut") << QSize(900, 300) << QSize(561, 81);
-    QTest::newRow("smaller picture, background beyond") << QSize(200, 50) << QSize(561, 81);
-    QTest::newRow("no picture at all") << QSize() << QSize(30, 20);
-    QTest::newRow("control without area") << QSize(200, 50) << QSize(0, 81);
-}
-
-void TestPrintout::printedPicture() {
-    QFETCH(QSize, pictureSize);
-    QFETCH(QSize, controlSize);
-    QImage shown;
-    if (pictureSize.isValid()) {
-        shown = QImage(pictureSize, QImage::Format_RGB32);
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x) {
-                shown.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
-            }
-        }
-    }
-    const QColor background(0xF0, 0xF0, 0xF0);
-    const QImage part = PrintedPicture(shown, background, controlSize);
-    if (controlSize.isEmpty()) {
-        QVERIFY(part.isNull());
-        return;
-    }
-    QCOMPARE(part.size(), controlSize);
-    for (int y = 0; y < controlSize.height(); ++y) {
-        for (int x = 0; x < controlSize.width(); ++x) {
-            const bool inside = shown.rect().contains(x, y);
-            const QRgb expected = inside ? shown.pixel(x, y) : background.rgb();
-            if (part.pixel(x, y) != expected) {
-                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y)));
-            }
-        }
-    }
 }
 
 QTEST_MAIN(TestPrintout)

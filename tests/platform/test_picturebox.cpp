@@ -1,9 +1,10 @@
 // The picture surface: what Point answers where, the persistent image and its drawings, and the
-// pixel buffer it shares with the clean picture until something is drawn.
+// pixel buffer it shares with the clean picture even after something is drawn.
 
 #include "color/Sampling.h"
 #include "platform/PictureBox.h"
 
+#include <QPainter>
 #include <QTest>
 #include <cmath>
 #include <limits>
@@ -47,7 +48,9 @@ private slots:
     void point_data();
     void point();
     void drawingsPersistUntilNewPicture();
-    void sharesPictureUntilDrawn();
+    void sharesPictureWhenDrawnOn();
+    void drawingsMatchAPlainCanvas_data();
+    void drawingsMatchAPlainCanvas();
     void printPlacesTextTopLeft();
     void transparentPartsShowBackground();
     void drawingBeyondPictureAndAfterResize();
@@ -104,15 +107,90 @@ void TestPictureBox::drawingsPersistUntilNewPicture() {
     QCOMPARE(box->Point(10, 20), box->BackColor());
 }
 
-void TestPictureBox::sharesPictureUntilDrawn() {
+// A tag on a huge picture once copied the whole picture: the drawing must not touch it.
+void TestPictureBox::sharesPictureWhenDrawnOn() {
     const QImage clean = smallPicture();
     auto box = makeBox(clean);
-    QCOMPARE(box->shownImage().constBits(), clean.constBits());
-
     box->setForeColor(0xFFFFFF);
     box->Line(0, 0, 3, 0);
-    QVERIFY(box->shownImage().constBits() != clean.constBits());
+    QCOMPARE(box->Point(1, 0), 0xFFFFFF);
+    QCOMPARE(box->shownImage().constBits(), clean.constBits());
     QCOMPARE(clean.pixel(0, 0), qRgb(1, 0, 0)); // the clean picture is untouched
+}
+
+// Drawings kept apart from the picture show, read and print exactly as if drawn onto one canvas
+// of the surface's size: across the pieces they are kept in, at the surface's edges, from far
+// off, and after the box grows.
+void TestPictureBox::drawingsMatchAPlainCanvas_data() {
+    QTest::addColumn<QSize>("boxSize");
+    QTest::addColumn<QSize>("grownTo"); // the box's size for the second drawing
+    QTest::addColumn<QLineF>("line");   // drawn, then a label where it ends
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("tag across a corner of the pieces")
+        << QSize(200, 150) << QSize() << QLineF(55, 50, 64, 70) << "A9CBED";
+    QTest::newRow("long diagonal") << QSize(300, 200) << QSize() << QLineF(1, 2, 299, 197) << "";
+    QTest::newRow("from far off") << QSize(200, 150) << QSize() << QLineF(-1.0e7, -3.0e6, 90, 80)
+                                  << "";
+    QTest::newRow("label cut by the right and bottom edges")
+        << QSize(200, 150) << QSize() << QLineF(150, 120, 170, 140) << "FFFFFF";
+    QTest::newRow("after the box grows")
+        << QSize(120, 90) << QSize(260, 200) << QLineF(100, 70, 130, 100) << "00FF00";
+}
+
+void TestPictureBox::drawingsMatchAPlainCanvas() {
+    QFETCH(QSize, boxSize);
+    QFETCH(QSize, grownTo);
+    QFETCH(QLineF, line);
+    QFETCH(QString, label);
+    QImage picture(150, 100, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.setPixel(x, y, qRgb(x, y, (x * y) % 256));
+        }
+    }
+    auto box = makeBox(picture, boxSize);
+    // The canvas a drawing used to go onto: the picture, grown to the box with the background.
+    QImage canvas(picture.size().expandedTo(boxSize), QImage::Format_RGB32);
+    canvas.fill(box->palette().color(QPalette::Button));
+    QPainter(&canvas).drawImage(0, 0, picture);
+    QFont font = box->font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    const auto draw = [&](QLineF l, const QString& text) {
+        QPainter painter(&canvas);
+        painter.setPen(QPen(QColor(255, 0, 255), 0));
+        painter.drawLine(l.p1() + QPointF(0.5, 0.5), l.p2() + QPointF(0.5, 0.5));
+        painter.drawPoint(l.p2().toPoint());
+        painter.setFont(font);
+        painter.drawText(l.p2() + QPointF(0, QFontMetrics(font).ascent()), text);
+        box->setForeColor(0xFF00FF);
+        box->Line(float(l.x1()), float(l.y1()), float(l.x2()), float(l.y2()));
+        box->setCurrentX(float(l.x2()));
+        box->setCurrentY(float(l.y2()));
+        box->Print(text);
+    };
+    draw(line, label);
+    if (grownTo.isValid()) {
+        box->resize(grownTo);
+        QImage grown(canvas.size().expandedTo(grownTo), QImage::Format_RGB32);
+        grown.fill(box->palette().color(QPalette::Button));
+        QPainter(&grown).drawImage(0, 0, canvas);
+        canvas = grown;
+        draw(line.translated(120, 90), label);
+    }
+    QCOMPARE(box->Image(), canvas);
+    // An area of it (what printing takes: the part the control shows), drawings included.
+    const QRect area(3, 2, box->width() - 3, box->height() - 2);
+    QCOMPARE(box->Image(area), canvas.copy(area));
+    const QImage shown = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < box->height(); ++y) {
+        for (int x = 0; x < box->width(); ++x) {
+            const QRgb expected = canvas.pixel(x, y);
+            QCOMPARE(box->Point(float(x), float(y)),
+                     ColorValue(qRed(expected) | qGreen(expected) << 8 | qBlue(expected) << 16));
+            QCOMPARE(shown.pixel(x, y), expected);
+        }
+    }
 }
 
 void TestPictureBox::printPlacesTextTopLeft() {

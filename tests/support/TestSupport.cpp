@@ -126,6 +126,37 @@ bool ScriptedPrintDialog::showPrinter(QWidget*, QPrinter& printer, const PrintDi
     return ok;
 }
 
+std::optional<QStringList> ScriptedClipboard::formats(const QDeadlineTimer& deadline) {
+    if (!answers) {
+        // As an owner that never answers: nothing before the deadline, which must be near.
+        if (deadline.isForever() || deadline.remainingTime() > 5000) {
+            qFatal("the clipboard was read without a deadline");
+        }
+        return std::nullopt;
+    }
+    QStringList names;
+    for (const auto& [format, bytes] : offer) {
+        names.append(format);
+    }
+    return names;
+}
+
+ClipboardData ScriptedClipboard::data(const QString& format, const ClipboardLimit& limit,
+                                      const QDeadlineTimer&) {
+    if (!handsOver) {
+        return {ClipboardData::Status::NoAnswer, {}};
+    }
+    for (const auto& [name, bytes] : offer) {
+        if (name == format) {
+            const qint64 most = limit(bytes);
+            return most > 0 && bytes.size() > most
+                       ? ClipboardData{ClipboardData::Status::TooLarge, {}}
+                       : ClipboardData{ClipboardData::Status::Read, bytes};
+        }
+    }
+    return {};
+}
+
 Services TestServices::services() const {
     Services s;
     s.printDialog = printDialog;
@@ -136,6 +167,7 @@ Services TestServices::services() const {
     s.pointer = pointer;
     s.helpViewer = helpViewer;
     s.settings = settings;
+    s.clipboard = clipboard;
     return s;
 }
 

@@ -3,6 +3,7 @@
 // the window tests.
 
 #include "app/frmHuemark.h"
+#include "platform/Clipboard.h"
 #include "platform/FlexGrid.h"
 #include "platform/FormClient.h"
 #include "platform/Frame.h"
@@ -111,6 +112,19 @@ public:
     QString setting(const QString& key) const;
 };
 
+// A clipboard whose owner offers the given formats, or never answers at all, or stops answering
+// once asked for a format's bytes.
+class ScriptedClipboard : public ClipboardService {
+public:
+    bool answers = true;
+    bool handsOver = true;
+    std::vector<std::pair<QString, QByteArray>> offer; // format, bytes
+    std::optional<QStringList> formats(const QDeadlineTimer& deadline) override;
+    ClipboardData data(const QString& format, const ClipboardLimit& limit,
+                       const QDeadlineTimer& deadline) override;
+    QImage image() override { return QImage(); }
+};
+
 struct TestServices {
     std::shared_ptr<ScriptedPrintDialog> printDialog = std::make_shared<ScriptedPrintDialog>();
     std::shared_ptr<ScriptedPrinterOutput> printerOutput =
@@ -121,6 +135,8 @@ struct TestServices {
     std::shared_ptr<ScriptedPointer> pointer = std::make_shared<ScriptedPointer>();
     std::shared_ptr<RecordingHelpViewer> helpViewer = std::make_shared<RecordingHelpViewer>();
     std::shared_ptr<RecordingSettingsStore> settings = std::make_shared<RecordingSettingsStore>();
+    // Qt's own clipboard, which this process fills on the offscreen platform.
+    std::shared_ptr<ClipboardService> clipboard = std::make_shared<ToolkitClipboard>();
     Services services() const;
 };
 

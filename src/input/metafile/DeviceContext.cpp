@@ -6,6 +6,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace gdi {
@@ -142,6 +143,12 @@ QImage DeviceContext::takePicture() {
         painter_.end();
     }
     return std::move(picture_);
+}
+
+void DeviceContext::measureOnly() {
+    measuring_ = true;
+    // Measuring draws nothing, so it costs only the playing of the records.
+    budget_ = std::numeric_limits<qint64>::max() / 2;
 }
 
 // ---- coordinate spaces ------------------------------------------------------------------------
@@ -293,10 +300,15 @@ void DeviceContext::select(const Object& object) {
 
 // ---- clipping ---------------------------------------------------------------------------------
 
+// Every drawing asks here first, with the picture area it reaches.
 bool DeviceContext::charge(const QRectF& area) {
     if (exhausted() || !finite(area) || std::abs(area.left()) > MaxCoordinate ||
         std::abs(area.right()) > MaxCoordinate || std::abs(area.top()) > MaxCoordinate ||
         std::abs(area.bottom()) > MaxCoordinate) {
+        return false;
+    }
+    if (measuring_) {
+        measured_ |= area.normalized();
         return false;
     }
     const QRectF visible = area.normalized() & QRectF(picture_.rect());
@@ -673,6 +685,10 @@ void DeviceContext::paint(const QTransform& t, const QRectF& logicalBounds, cons
     const double half = widePen ? pen.widthF() / 2 : 0;
     const double grow = pen.style() == Qt::NoPen ? 1 : pen.isCosmetic() ? 3 : 2;
     const QRectF reach = t.mapRect(logicalBounds.normalized().adjusted(-half, -half, half, half));
+    if (measuring_) {
+        charge(reach); // the shape's own extent, without the margin the budget allows for
+        return;
+    }
     if (!charge(reach.adjusted(-grow, -grow, grow, grow))) {
         return;
     }

@@ -83,6 +83,10 @@ public:
     // the budget or the file's share of decoded pixels cannot pay for it: it is then left out.
     bool chargeDecode(qint64 pixels, bool pattern);
     QImage takePicture();
+    // From now on nothing is drawn: the picture area each drawing would reach is added to
+    // measured() instead, so a file's extent can be found by playing it.
+    void measureOnly();
+    const QRectF& measured() const { return measured_; }
 
     // Coordinate spaces.
     void setMapMode(int mode);
@@ -189,6 +193,9 @@ private:
     int unsavedDepth_ = 0; // saves beyond the stack limit, matched by restores
     qint64 savedClipRects_ = 0;
     bool clipDirty_ = true;
+
+    bool measuring_ = false;
+    QRectF measured_; // picture pixels
 
     bool inPath_ = false;
     bool pathWidened_ = false;

@@ -832,7 +832,7 @@ bool EmfPlayer::gradient(ByteReader& r) {
 
 } // namespace
 
-std::optional<QImage> playEmf(QByteArrayView data, double dpi, QString* error) {
+std::optional<QImage> playEmf(QByteArrayView data, double dpi, qint64 maxPixels, QString* error) {
     ByteReader file(data);
     file.u32(); // record type, checked by the caller
     const quint32 headerSize = file.u32();
@@ -844,11 +844,18 @@ std::optional<QImage> playEmf(QByteArrayView data, double dpi, QString* error) {
     h.seek(8);
     const QRectF bounds = readRect(h);
     const QRectF frame = readRect(h);
+    h.seek(60);
+    const quint32 descriptionChars = h.u32();
+    const quint32 descriptionOffset = h.u32();
     h.seek(72);
     const QPointF devicePixels = readPoint(h);
     const QPointF deviceMm = readPoint(h);
     QSizeF perMm(devicePixels.x() / deviceMm.x(), devicePixels.y() / deviceMm.y());
-    if (headerSize >= 108) {
+    // The later header fields are there only where the header reaches them and the description,
+    // if any, starts after them: many writers put the description right after the 88-byte base.
+    const bool hasMicrometers =
+        headerSize >= 108 && (descriptionChars == 0 || descriptionOffset >= 108);
+    if (hasMicrometers) {
         h.seek(100);
         const QPointF micrometers = readPoint(h);
         if (micrometers.x() > 0 && micrometers.y() > 0) {
@@ -868,13 +875,16 @@ std::optional<QImage> playEmf(QByteArrayView data, double dpi, QString* error) {
     if (!(frame.width() > 0 && frame.height() > 0)) {
         deviceFrame = bounds.adjusted(0, 0, 1, 1); // inclusive; (0, 0)-(-1, -1) is empty
     }
-    const double kx = dpi / 25.4 / perMm.width();
-    const double ky = dpi / 25.4 / perMm.height();
+    double kx = dpi / 25.4 / perMm.width();
+    double ky = dpi / 25.4 / perMm.height();
+    QSizeF scale;
     std::optional<QImage> picture =
-        newPicture(deviceFrame.width() * kx, deviceFrame.height() * ky, error);
+        newPicture(deviceFrame.width() * kx, deviceFrame.height() * ky, maxPixels, &scale, error);
     if (!picture) {
         return std::nullopt;
     }
+    kx *= scale.width();
+    ky *= scale.height();
     const QTransform deviceToPicture(kx, 0, 0, ky, -deviceFrame.left() * kx,
                                      -deviceFrame.top() * ky);
     const qint64 budget = workBudget(*picture);

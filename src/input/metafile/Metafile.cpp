@@ -2,7 +2,9 @@
 
 #include "input/metafile/ByteReader.h"
 #include "input/metafile/Players.h"
+#include "platform/PixelBuffer.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace gdi {
@@ -10,7 +12,6 @@ namespace gdi {
 namespace {
 
 constexpr double MaxSide = 20000;
-constexpr double MaxPixels = 256.0 * 1024 * 1024 / 4;
 
 bool isEmf(QByteArrayView data) {
     ByteReader r(data);
@@ -40,20 +41,25 @@ void setError(QString* error, const QString& text) {
     }
 }
 
-std::optional<QImage> newPicture(double width, double height, QString* error) {
-    if (!(width > 0 && height > 0)) {
+std::optional<QImage> newPicture(double width, double height, qint64 maxPixels, QSizeF* scale,
+                                 QString* error) {
+    if (!(width > 0 && height > 0 && std::isfinite(width) && std::isfinite(height))) {
         setError(error, QStringLiteral("The metafile's picture is empty"));
         return std::nullopt;
     }
-    const double w = std::max(1.0, std::round(width));
-    const double h = std::max(1.0, std::round(height));
-    if (w > MaxSide || h > MaxSide || w * h > MaxPixels) {
-        setError(error, QStringLiteral("The metafile's picture is too large (%1 x %2 pixels)")
-                            .arg(w, 0, 'f', 0)
-                            .arg(h, 0, 'f', 0));
-        return std::nullopt;
+    const double limit = double(std::max<qint64>(maxPixels, 1));
+    double w = std::max(1.0, std::round(width));
+    double h = std::max(1.0, std::round(height));
+    *scale = QSizeF(1, 1);
+    if (w > MaxSide || h > MaxSide || w * h > limit) {
+        // Rounded down, so the smaller picture stays within the limits.
+        const double f =
+            std::min({MaxSide / width, MaxSide / height, std::sqrt(limit / width / height)});
+        w = std::clamp(std::floor(width * f), 1.0, MaxSide);
+        h = std::clamp(std::floor(height * f), 1.0, MaxSide);
+        *scale = QSizeF(w / width, h / height);
     }
-    QImage picture(int(w), int(h), QImage::Format_ARGB32_Premultiplied);
+    QImage picture = NewPicture(int(w), int(h), QImage::Format_ARGB32_Premultiplied);
     if (picture.isNull()) {
         setError(error, QStringLiteral("Not enough memory for the metafile's picture"));
         return std::nullopt;
@@ -88,16 +94,17 @@ bool LooksLikeMetafile(const QByteArray& data) {
     return gdi::isEmf(data) || gdi::isWmf(data);
 }
 
-std::optional<QImage> RenderMetafile(const QByteArray& data, double dpi, QString* error) {
+std::optional<QImage> RenderMetafile(const QByteArray& data, double dpi, QString* error,
+                                     qint64 maxPixels) {
     if (!(dpi > 0 && dpi <= 10000)) {
         gdi::setError(error, QStringLiteral("Invalid resolution for drawing a metafile"));
         return std::nullopt;
     }
     if (gdi::isEmf(data)) {
-        return gdi::playEmf(data, dpi, error);
+        return gdi::playEmf(data, dpi, maxPixels, error);
     }
     if (gdi::isWmf(data)) {
-        return gdi::playWmf(data, dpi, error);
+        return gdi::playWmf(data, dpi, maxPixels, error);
     }
     gdi::setError(error, QStringLiteral("The file is not a Windows metafile"));
     return std::nullopt;

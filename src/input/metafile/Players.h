@@ -3,19 +3,24 @@
 
 #include <QByteArrayView>
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <optional>
 
 namespace gdi {
 
-// Each plays a whole file onto a new picture at its natural size for the given DPI. A record
-// that does not fit its file, or whose counts do not fit the record, ends the picture there.
-std::optional<QImage> playEmf(QByteArrayView data, double dpi, QString* error);
-std::optional<QImage> playWmf(QByteArrayView data, double dpi, QString* error);
+// Each plays a whole file onto a new picture at its natural size for the given DPI, or smaller
+// where that exceeds maxPixels. A record that does not fit its file, or whose counts do not fit
+// the record, ends the picture there.
+std::optional<QImage> playEmf(QByteArrayView data, double dpi, qint64 maxPixels, QString* error);
+std::optional<QImage> playWmf(QByteArrayView data, double dpi, qint64 maxPixels, QString* error);
 
-// A transparent picture of the given natural size, rounded to whole pixels, or nothing (with
-// *error) when the size is empty or beyond what we are willing to allocate.
-std::optional<QImage> newPicture(double width, double height, QString* error);
+// A transparent picture for a drawing of the given natural size in pixels, rounded to whole
+// pixels. A drawing beyond maxPixels, or beyond 20000 pixels a side, gets the largest picture
+// within those that keeps its aspect; *scale says how much smaller it is each way (1 at the
+// natural size). Nothing (with *error) when the size is empty or memory runs out.
+std::optional<QImage> newPicture(double width, double height, qint64 maxPixels, QSizeF* scale,
+                                 QString* error);
 
 // How many pixels all drawing on the picture may touch before playback gives up.
 qint64 workBudget(const QImage& picture);

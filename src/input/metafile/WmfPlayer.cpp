@@ -563,7 +563,38 @@ std::optional<QRectF> scanWindow(const ByteReader& file, qint64 offset, double d
 
 } // namespace
 
-std::optional<QImage> playWmf(QByteArrayView data, double dpi, QString* error) {
+namespace {
+
+// Plays the records after the header onto the device context.
+void playRecords(const ByteReader& file, qint64 offset, DeviceContext& dc) {
+    WmfPlayer player(dc);
+    while (file.has(offset, 6)) {
+        ByteReader r = file.sub(offset, 6);
+        const qint64 recordSize = qint64(r.u32()) * 2;
+        const quint16 function = r.u16();
+        if (recordSize < 6 || !file.has(offset, recordSize) ||
+            !player.play(function, file.sub(offset, recordSize)) || function == Eof ||
+            dc.exhausted()) {
+            break;
+        }
+        offset += recordSize;
+    }
+}
+
+// The extent of what a WMF without a window draws, in its logical units at one pixel each: the
+// records are played without drawing, and the areas they would reach are added up.
+QRectF drawnExtent(const ByteReader& file, qint64 offset, double dpi) {
+    DeviceContext dc(QImage(1, 1, QImage::Format_ARGB32_Premultiplied), QTransform(),
+                     QSizeF(dpi / 25.4, dpi / 25.4), 0);
+    dc.measureOnly();
+    dc.state().mapMode = MmAnisotropic;
+    playRecords(file, offset, dc);
+    return dc.measured();
+}
+
+} // namespace
+
+std::optional<QImage> playWmf(QByteArrayView data, double dpi, qint64 maxPixels, QString* error) {
     ByteReader file(data);
     qint64 offset = 0;
     std::optional<QRectF> window;
@@ -584,15 +615,25 @@ std::optional<QImage> playWmf(QByteArrayView data, double dpi, QString* error) {
         return std::nullopt;
     }
     offset += 18;
+    // Without a window of its own, a plain WMF is as big as what it draws; the picture then
+    // starts where the drawing does.
+    std::optional<QRectF> drawn;
     if (!window) {
         window = scanWindow(file, offset, dpi, &scale);
-        if (!window) {
-            setError(error, QStringLiteral("The WMF does not say how big it is"));
+    }
+    if (!window) {
+        drawn = drawnExtent(file, offset, dpi);
+        if (drawn->isEmpty()) {
+            setError(error,
+                     QStringLiteral("The WMF neither says how big it is nor draws anything"));
             return std::nullopt;
         }
+        window = QRectF(QPointF(), drawn->size());
     }
+    QSizeF fit;
     std::optional<QImage> picture =
-        newPicture(std::abs(window->width()) * scale, std::abs(window->height()) * scale, error);
+        newPicture(std::abs(window->width()) * scale, std::abs(window->height()) * scale, maxPixels,
+                   &fit, error);
     if (!picture) {
         return std::nullopt;
     }
@@ -603,18 +644,13 @@ std::optional<QImage> playWmf(QByteArrayView data, double dpi, QString* error) {
     dc.state().windowOrg = window->topLeft();
     dc.setWindowExt(window->size());
     dc.setViewportExt(QSizeF(size));
-    WmfPlayer player(dc);
-    while (file.has(offset, 6)) {
-        ByteReader r = file.sub(offset, 6);
-        const qint64 recordSize = qint64(r.u32()) * 2;
-        const quint16 function = r.u16();
-        if (recordSize < 6 || !file.has(offset, recordSize) ||
-            !player.play(function, file.sub(offset, recordSize)) || function == Eof ||
-            dc.exhausted()) {
-            break;
-        }
-        offset += recordSize;
+    if (drawn) {
+        // The file's own window origin, if it sets one, still applies; the viewport moves the
+        // drawing's top-left corner to the picture's.
+        dc.state().viewportOrg = -QPointF(drawn->left() * size.width() / drawn->width(),
+                                          drawn->top() * size.height() / drawn->height());
     }
+    playRecords(file, offset, dc);
     return dc.takePicture();
 }
 

@@ -1,13 +1,18 @@
 // The File and Paste commands: what the dialog is asked, what a choice, a Cancel or a bad file
-// leaves behind, what the clipboard gives, and that the list is never touched.
+// leaves behind (and says), what the clipboard gives or fails to give, the read-out after a new
+// picture, and that the list is never touched.
 
 #include "platform/Tag.h"
 #include "support/TestSupport.h"
 
+#include <QBuffer>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+#include <sys/stat.h>
 
 namespace {
 constexpr quint32 kBlue = 0xFF0000;
@@ -33,17 +38,31 @@ void prepareTaggedWindow(TestWindow& w) {
     QCOMPARE(w.form->grdList->Rows(), 3);
     QVERIFY(tagShows(w.form->picColor));
 }
+
+QByteArray encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QString fixture(const QString& name) {
+    return QDir(qEnvironmentVariable("HUEMARK_TEST_DATA")).filePath(name);
+}
 } // namespace
 
 class TestPictureCommands : public QObject {
     Q_OBJECT
 private slots:
     void init();
+    // First, so that a large paste meets the picture limit before any file was opened.
+    void paste_data();
+    void paste();
+    void startupPasteFailsQuietly();
     void fileCommand_data();
     void fileCommand();
     void dialogRequestAndNextStart();
-    void paste_data();
-    void paste();
     void shortcutsRunTheCommands();
 
 private:
@@ -68,31 +87,38 @@ void TestPictureCommands::init() {
 }
 
 void TestPictureCommands::fileCommand_data() {
-    QTest::addColumn<QString>("choice"); // "cancel", "jpeg", "bmp", "text", "vanished"
+    QTest::addColumn<QString>("choice"); // what the dialog answers, see below
     QTest::addColumn<bool>("loads");
-    QTest::addColumn<bool>("captionIsPath");
+    QTest::addColumn<QString>("reason"); // in the message about a file that cannot be loaded
 
-    QTest::newRow("cancel changes nothing") << "cancel" << false << false;
-    QTest::newRow("a JPEG named .gif loads by its content") << "jpeg" << true << true;
-    QTest::newRow("a bitmap") << "bmp" << true << true;
-    QTest::newRow("a name with Qt's title placeholder") << "brackets" << true << true;
-    QTest::newRow("a text file through all files") << "text" << false << true;
-    QTest::newRow("a file that vanished") << "vanished" << false << true;
+    QTest::newRow("cancel changes nothing") << "cancel" << false << "";
+    QTest::newRow("a JPEG named .gif loads by its content") << "jpeg" << true << "";
+    QTest::newRow("a bitmap") << "bmp" << true << "";
+    QTest::newRow("a name with Qt's title placeholder") << "brackets" << true << "";
+    QTest::newRow("a text file through all files") << "text" << false << "not a BMP";
+    QTest::newRow("a file that vanished") << "vanished" << false << "File not found";
+    QTest::newRow("an empty file") << "empty" << false << "empty";
+    QTest::newRow("a FIFO") << "fifo" << false << "not a file";
+    QTest::newRow("a damaged JPEG") << "damaged" << false << "damaged";
+    QTest::newRow("a picture over the limit") << "huge" << false << "too large";
 }
 
 void TestPictureCommands::fileCommand() {
     QFETCH(QString, choice);
     QFETCH(bool, loads);
-    QFETCH(bool, captionIsPath);
+    QFETCH(QString, reason);
 
     TestWindow w;
     prepareTaggedWindow(w);
     const QImage shownBefore = w.form->picColor->Image();
-    const QString captionBefore = w.form->Caption();
+    const QImage cleanBefore = w.form->imgCache->picture();
+    w.form->setCaption(QStringLiteral("before"));
     w.form->dlgWinDialog->FileName = QStringLiteral("/nowhere/NoFile.gif");
     const QString cwdBefore = QDir::currentPath();
 
     QString path;
+    const QString copies = m_dir->filePath(QStringLiteral("copies"));
+    QDir().mkpath(copies);
     if (choice == QLatin1String("jpeg")) {
         path = m_jpegNamedGif;
     } else if (choice == QLatin1String("bmp")) {
@@ -104,33 +130,56 @@ void TestPictureCommands::fileCommand() {
         path = m_text;
     } else if (choice == QLatin1String("vanished")) {
         path = m_dir->filePath(QStringLiteral("gone.bmp"));
+    } else if (choice == QLatin1String("empty")) {
+        path = copies + QStringLiteral("/empty.gif");
+        QFile empty(path);
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+    } else if (choice == QLatin1String("fifo")) {
+        path = copies + QStringLiteral("/pipe.bmp");
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (choice == QLatin1String("damaged")) {
+        path = copies + QStringLiteral("/damaged.jpg");
+        QVERIFY(QFile::copy(fixture(QStringLiteral("raster/damaged-jpeg-header-only.jpg")), path));
+    } else if (choice == QLatin1String("huge")) {
+        path = copies + QStringLiteral("/huge.bmp");
+        QVERIFY(QFile::copy(fixture(QStringLiteral("raster/damaged-bmp-huge.bmp")), path));
     }
     w.fakes.fileDialog->answers.push_back(path); // a null path is Cancel
     w.form->cmdFile->setFocus();
     w.form->cmdFile_Click();
 
-    QCOMPARE(w.form->Caption(), captionIsPath ? path : captionBefore);
-    QCOMPARE(w.form->dlgWinDialog->FileName,
-             captionIsPath ? path : QStringLiteral("/nowhere/NoFile.gif"));
     QCOMPARE(w.form->grdList->Rows(), 3); // the list is never touched
+    if (choice == QLatin1String("cancel")) {
+        QCOMPARE(w.form->Caption(), QStringLiteral("before"));
+        QCOMPARE(w.form->dlgWinDialog->FileName, QStringLiteral("/nowhere/NoFile.gif"));
+        QCOMPARE(QDir::currentPath(), cwdBefore);
+        QVERIFY(w.fakes.messageBox->messages.empty());
+        return;
+    }
+    // The dialog proposes the choice next time, and starts in its folder.
+    QCOMPARE(w.form->dlgWinDialog->FileName, path);
+    QCOMPARE(QDir::currentPath(), QFileInfo(path).absolutePath());
+    QVERIFY(w.form->picColor->hasFocus());
     if (loads) {
-        QVERIFY(w.form->picColor->hasFocus());
+        QCOMPARE(w.form->Caption(), path);
         // The tag is gone; the new picture shows, and the clean copy shares its pixels.
         QVERIFY(!tagShows(w.form->picColor));
         const ColorValue c = w.form->picColor->Point(5, 5);
         QVERIFY2(std::abs((c >> 8 & 0xFF) - 0xFF) <= 2 && (c & 0xFF) <= 2, qPrintable(WebCode(c)));
         QCOMPARE(w.form->picColor->shownImage().constBits(),
                  w.form->imgCache->picture().constBits());
-        QCOMPARE(QDir::currentPath(), QFileInfo(path).absolutePath());
+        QVERIFY(w.fakes.messageBox->messages.empty());
     } else {
-        // The picture on show keeps its tags; a bad file leaves the clean copy empty.
+        // Reported, and nothing else changes: the title never names a picture not shown.
+        QCOMPARE(w.form->Caption(), QStringLiteral("before"));
         QCOMPARE(w.form->picColor->Image(), shownBefore);
-        QCOMPARE(w.form->imgCache->picture().isNull(), captionIsPath);
-        if (!captionIsPath) {
-            QCOMPARE(QDir::currentPath(), cwdBefore);
-        }
+        QCOMPARE(w.form->imgCache->picture(), cleanBefore);
+        QCOMPARE(w.fakes.messageBox->messages.size(), size_t(1));
+        const auto& message = w.fakes.messageBox->messages.front();
+        QCOMPARE(message.caption, QStringLiteral("Huemark"));
+        QVERIFY2(message.text.contains(path) && message.text.contains(reason, Qt::CaseInsensitive),
+                 qPrintable(message.text));
     }
-    QVERIFY(w.fakes.messageBox->messages.empty()); // failures are silent
 }
 
 void TestPictureCommands::dialogRequestAndNextStart() {
@@ -159,35 +208,136 @@ void TestPictureCommands::dialogRequestAndNextStart() {
 }
 
 void TestPictureCommands::paste_data() {
-    QTest::addColumn<bool>("image"); // an image on the clipboard, or only text
-    QTest::addColumn<bool>("ready"); // the window-ready flag
-    QTest::newRow("picture") << true << true;
-    QTest::newRow("only text empties the picture") << false << true;
-    QTest::newRow("during start-up the focus stays") << true << false;
+    QTest::addColumn<QString>("clipboard"); // what the clipboard holds, see below
+    QTest::addColumn<bool>("ready");        // the window-ready flag
+    QTest::addColumn<bool>("pointerOnPicture");
+    QTest::addColumn<QString>("outcome"); // "green", "empty" or "unchanged"
+    QTest::addColumn<QString>("message"); // in the message shown; none when empty
+
+    // Qt's readers once refused more than 128 MiB until a file had been opened.
+    QTest::newRow("a large GIF before any file") << "large" << true << true << "green"
+                                                 << "";
+    QTest::newRow("picture") << "image" << true << true << "green"
+                             << "";
+    QTest::newRow("PNG preferred to BMP") << "png+bmp" << true << true << "green"
+                                          << "";
+    QTest::newRow("only text empties the picture") << "text" << true << true << "empty"
+                                                   << "";
+    QTest::newRow("during start-up the focus stays") << "image" << false << true << "green"
+                                                     << "";
+    QTest::newRow("pointer off the picture") << "image" << true << false << "green"
+                                             << "";
+    QTest::newRow("an owner that never answers") << "hung" << true << true << "unchanged"
+                                                 << "did not answer";
+    QTest::newRow("an owner that stops answering mid-transfer")
+        << "stops" << true << true << "unchanged"
+        << "did not answer";
+    QTest::newRow("no answer during start-up is quiet") << "hung" << false << true << "unchanged"
+                                                        << "";
+    QTest::newRow("a picture over the limit") << "huge" << true << true << "unchanged"
+                                              << "too large";
+    QTest::newRow("a damaged picture") << "damaged" << true << true << "unchanged"
+                                       << "damaged";
 }
 
 void TestPictureCommands::paste() {
-    QFETCH(bool, image);
+    QFETCH(QString, clipboard);
     QFETCH(bool, ready);
+    QFETCH(bool, pointerOnPicture);
+    QFETCH(QString, outcome);
+    QFETCH(QString, message);
     TestWindow w;
     prepareTaggedWindow(w);
-    if (image) {
-        QGuiApplication::clipboard()->setImage(
-            SolidPicture(20, 10, kGreen).convertToFormat(QImage::Format_ARGB32));
-    } else {
+    auto scripted = std::make_shared<ScriptedClipboard>();
+    const QImage green = SolidPicture(20, 10, kGreen);
+    if (clipboard == QLatin1String("image")) {
+        QGuiApplication::clipboard()->setImage(green.convertToFormat(QImage::Format_ARGB32));
+    } else if (clipboard == QLatin1String("text")) {
         QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
+    } else {
+        w.form->services().clipboard = scripted;
     }
+    if (clipboard == QLatin1String("large")) {
+        // A 6000 x 6000 green screen (137 MiB of pixels) with one pixel drawn on it.
+        const QByteArray gif = QByteArray::fromHex("4749463839617017701780000000ff000000002c"
+                                                   "00000000010001000002024401003b");
+        scripted->offer.push_back({QStringLiteral("image/gif"), gif});
+    } else if (clipboard == QLatin1String("png+bmp")) {
+        scripted->offer.push_back(
+            {QStringLiteral("image/bmp"), encoded(SolidPicture(20, 10, 0x0000FF), "BMP")});
+        scripted->offer.push_back({QStringLiteral("image/png"), encoded(green, "PNG")});
+    } else if (clipboard == QLatin1String("hung")) {
+        scripted->answers = false;
+    } else if (clipboard == QLatin1String("stops")) {
+        scripted->offer.push_back({QStringLiteral("image/png"), encoded(green, "PNG")});
+        scripted->handsOver = false;
+    } else if (clipboard == QLatin1String("huge")) {
+        // A PNG whose header claims 20000 x 20000 pixels.
+        QByteArray png = encoded(green, "PNG");
+        qToBigEndian<quint32>(20000, png.data() + 16);
+        qToBigEndian<quint32>(20000, png.data() + 20);
+        scripted->offer.push_back({QStringLiteral("image/png"), png});
+    } else if (clipboard == QLatin1String("damaged")) {
+        QFile damaged(fixture(QStringLiteral("raster/damaged-bmp-header-only.bmp")));
+        QVERIFY(damaged.open(QIODevice::ReadOnly));
+        scripted->offer.push_back({QStringLiteral("image/bmp"), damaged.readAll()});
+    }
+    // The read-out shows the blue picture under the pointer, or was hidden off it.
+    if (pointerOnPicture) {
+        w.pointAt(5, 5);
+        QCOMPARE(w.form->txtCursor->text(), WebCode(kBlue));
+    } else {
+        w.pointAt(5, 5);
+        w.fakes.pointer->setPos(w.form->cmdExit->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::processEvents();
+    }
+    const QImage shownBefore = w.form->picColor->Image();
+    w.form->setCaption(QStringLiteral("before"));
     SetTag(w.form->picColor, BoolText(ready));
     w.form->cmdFile->setFocus();
     w.form->cmdPaste_Click();
 
-    QCOMPARE(w.form->Caption(), QStringLiteral("Pasted from clipboard"));
-    QCOMPARE(w.form->picColor->Point(5, 5),
-             image ? ColorValue(kGreen) : w.form->picColor->BackColor());
-    QCOMPARE(w.form->imgCache->picture().isNull(), !image);
-    QVERIFY(!tagShows(w.form->picColor));
     QCOMPARE(w.form->grdList->Rows(), 3);
+    if (outcome == QLatin1String("unchanged")) {
+        QCOMPARE(w.form->Caption(), QStringLiteral("before"));
+        QCOMPARE(w.form->picColor->Image(), shownBefore);
+        QCOMPARE(w.form->txtCursor->text(), WebCode(kBlue));
+    } else {
+        const ColorValue shown =
+            outcome == QLatin1String("green") ? ColorValue(kGreen) : w.form->picColor->BackColor();
+        QCOMPARE(w.form->Caption(), QStringLiteral("Pasted from clipboard"));
+        QCOMPARE(w.form->picColor->Point(5, 5), shown);
+        QCOMPARE(w.form->imgCache->picture().isNull(), outcome == QLatin1String("empty"));
+        QVERIFY(!tagShows(w.form->picColor));
+        // The read-out tells the new picture's colour at once, or hides off the picture.
+        QCOMPARE(w.form->txtCursor->isVisible(), pointerOnPicture);
+        if (pointerOnPicture) {
+            QCOMPARE(w.form->txtCursor->text(), WebCode(shown));
+        }
+    }
+    if (message.isEmpty()) {
+        QVERIFY(w.fakes.messageBox->messages.empty());
+    } else {
+        QCOMPARE(w.fakes.messageBox->messages.size(), size_t(1));
+        QCOMPARE(w.fakes.messageBox->messages.front().caption, QStringLiteral("Huemark"));
+        QVERIFY2(w.fakes.messageBox->messages.front().text.contains(message),
+                 qPrintable(w.fakes.messageBox->messages.front().text));
+    }
     QCOMPARE(w.form->picColor->hasFocus(), ready);
+}
+
+// At start-up a clipboard that does not answer leaves the empty picture and the caption
+// "Huemark", without a word.
+void TestPictureCommands::startupPasteFailsQuietly() {
+    TestServices fakes;
+    auto hung = std::make_shared<ScriptedClipboard>();
+    hung->answers = false;
+    fakes.clipboard = hung;
+    frmHuemark form(fakes.services());
+    form.Form_Load();
+    QCOMPARE(form.Caption(), QStringLiteral("Huemark"));
+    QVERIFY(form.imgCache->picture().isNull());
+    QVERIFY(fakes.messageBox->messages.empty());
 }
 
 void TestPictureCommands::shortcutsRunTheCommands() {
