@@ -1,11 +1,13 @@
 #include "app/frmHuemark.h"
 #include "help/About.h"
 #include "help/HelpViewer.h"
+#include "platform/DesktopStyle.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new DesktopStyle);
     QApplication::setApplicationName(QStringLiteral("Huemark"));
     QApplication::setOrganizationName(QStringLiteral("Huemark"));
     const VersionInfo version = ProgramVersion();

@@ -4,13 +4,10 @@
 #include "platform/KeyCodes.h"
 #include "platform/Twips.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QScrollBar>
-#include <QStyleFactory>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -25,12 +22,14 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
+        // The cell keeps its last column and row of pixels for the grid lines.
+        QStyleOptionViewItem opt(option);
+        opt.rect.adjust(0, 0, -1, -1);
         // Cells without a colour of their own take the window colour; the viewport behind them
         // shows the dark grey of the area beyond the last cell.
         if (!index.data(Qt::BackgroundRole).isValid()) {
-            painter->fillRect(option.rect, m_grid->cellBackground());
+            painter->fillRect(opt.rect, m_grid->cellBackground());
         }
-        QStyleOptionViewItem opt(option);
         opt.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
         const int row = index.row() + 1;
         if (m_grid->isHighlighted(row, index.column())) {
@@ -40,31 +39,22 @@ public:
         if (row == m_grid->Row() && index.column() == m_grid->Col() && m_grid->hasFocus()) {
             painter->save();
             painter->setPen(QPen(option.palette.color(QPalette::Text), 0, Qt::DotLine));
-            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+            painter->drawRect(opt.rect.adjusted(0, 0, -1, -1));
             painter->restore();
         }
+        // Grid lines in light grey, whatever the desktop's style would draw.
+        painter->save();
+        painter->setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 0));
+        const QRect r = option.rect;
+        painter->drawLine(r.topRight(), r.bottomRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->restore();
     }
 
 private:
     FlexGrid* m_grid;
 };
 
-// The desktop's own style, but grid lines in light grey. (A style sheet would do the same at a
-// cost every start-up pays.)
-class GridLineStyle : public QProxyStyle {
-public:
-    explicit GridLineStyle(QObject* owner)
-        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
-        setParent(owner);
-    }
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == SH_Table_GridLineColor) {
-            return static_cast<int>(qRgb(0xC0, 0xC0, 0xC0));
-        }
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
@@ -82,12 +72,11 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setMinimumSectionSize(4);
-    setGridStyle(Qt::SolidLine);
     m_cellBackground = palette().color(QPalette::Base);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, QColor(0x80, 0x80, 0x80)); // the area beyond the last cell
     setPalette(pal);
-    setStyle(new GridLineStyle(this));
+    setShowGrid(false); // drawn with the cells
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
 }

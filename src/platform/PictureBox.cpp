@@ -308,13 +308,14 @@ QRect ReachOf(QPointF a, QPointF b, int margin) {
 } // namespace
 
 void PictureBox::Line(float x1, float y1, float x2, float y2) {
-    const QPointF start = toPixels(x1, y1);
-    const QPointF end = toPixels(x2, y2);
+    // A position names the pixel it lies in.
+    const QPointF start = pixelOf(toPixels(x1, y1));
+    const QPointF end = pixelOf(toPixels(x2, y2));
     const QColor color = QColorOf(m_foreColor);
     drawOnSurface(ReachOf(start, end, 2), [&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(color, 0));
-        // Pixel centres, so that (x, y) names the pixel whose top-left corner is there.
+        // Through pixel centres.
         const QPointF offset(0.5, 0.5);
         painter.drawLine(start + offset, end + offset);
         // Both ends belong to the line, even a line of no length.
@@ -330,7 +331,7 @@ void PictureBox::Print(const QString& text) {
     // Crisp glyphs: every pixel of the label is exactly the drawing colour.
     textFont.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics metrics(textFont);
-    const QPointF topLeft = toPixels(m_currentX, m_currentY);
+    const QPointF topLeft = pixelOf(toPixels(m_currentX, m_currentY));
     const QColor color = QColorOf(m_foreColor);
     // Generous: glyphs may reach beyond their advance and line height.
     const int reach = metrics.height() * 2;
@@ -389,14 +390,35 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
 }
 
+QPointF PictureBox::pixelOf(QPointF p) {
+    return {std::floor(p.x()), std::floor(p.y())};
+}
+
+// On a scaled screen a pixel of the surface spans more than one device pixel, or a fraction of
+// one. A pointer event names the centre of the device pixel under the pointer, where painting
+// takes the picture pixel it shows there, so the event names the pixel the user sees. (The
+// position a widget's event carries is rounded to whole widget pixels and may name the
+// neighbour.)
+QPointF PictureBox::pointerPixels(const QMouseEvent* event) const {
+    const QWidget* top = window();
+    const QPointF scene = event->scenePosition();
+    // An event a program made rather than the desktop has no position in the window of its own.
+    if ((mapTo(top, event->position()) - scene).manhattanLength() > 2.0) {
+        return event->position();
+    }
+    const double ratio = devicePixelRatioF();
+    const auto centre = [ratio](double v) { return (std::floor(v * ratio + 1e-6) + 0.5) / ratio; };
+    return mapFrom(top, QPointF(centre(scene.x()), centre(scene.y())));
+}
+
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF p = fromPixels(event->position());
+    const QPointF p = fromPixels(pointerPixels(event));
     emit MouseMove(ButtonStateOf(event->buttons()), ShiftStateOf(event->modifiers()),
                    static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    const QPointF p = fromPixels(event->position());
+    const QPointF p = fromPixels(pointerPixels(event));
     emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
                    static_cast<float>(p.x()), static_cast<float>(p.y()));
 }

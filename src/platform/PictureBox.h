@@ -123,6 +123,8 @@ private:
         }
         return static_cast<int>(p);
     }
+    static QPointF pixelOf(QPointF p);
+    QPointF pointerPixels(const QMouseEvent* event) const;
     // Grows the drawing surface to cover the widget, as a canvas grows under a larger box.
     void prepareSurfaceForDrawing();
     // Runs paint on a scratch copy of the surface's pixels in area (picture pixels), then keeps
