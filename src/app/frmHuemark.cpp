@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -71,6 +72,7 @@ frmHuemark::frmHuemark(Services services, QWidget* parent)
     setObjectName(QStringLiteral("frmHuemark"));
     setCaption(QStringLiteral("Huemark"));
     setWindowIcon(MakeWindowIcon());
+    setAcceptDrops(true);
     // A compact tool strip: the controls are small, so the user-interface font is too.
     QFont uiFont = font();
     uiFont.setPointSizeF(8.25);
@@ -109,6 +111,7 @@ void frmHuemark::createControls() {
     txtNeighbors->setAccessibleName(tr("Averaging radius value"));
     txtNeighbors->setReadOnly(true);
     txtNeighbors->setFocusPolicy(Qt::NoFocus);
+    txtNeighbors->setAcceptDrops(false);
     txtNeighbors->setFrame(false);
     txtNeighbors->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The system colour of scroll bars.
@@ -172,6 +175,7 @@ void frmHuemark::createControls() {
     txtCursor->setReadOnly(true);
     txtCursor->setFocusPolicy(Qt::NoFocus);
     txtCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
+    txtCursor->setAcceptDrops(false);
     setColors(txtCursor, Qt::white, Qt::black);
     PlaceTwips(txtCursor, 3120, 240, 855, 285);
 
@@ -275,6 +279,28 @@ bool frmHuemark::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmHuemark::dragEnterEvent(QDragEnterEvent* event) {
+    if (!m_unloaded && AcceptsDrop(event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmHuemark::dragMoveEvent(QDragMoveEvent* event) {
+    if (!m_unloaded && AcceptsDrop(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void frmHuemark::dropEvent(QDropEvent* event) {
+    if (m_unloaded || !AcceptsDrop(event->mimeData())) {
+        return;
+    }
+    event->acceptProposedAction();
+    DropFile(event->mimeData());
 }
 
 void frmHuemark::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,7 @@ class QAction;
 class QCheckBox;
 class QLineEdit;
 class QMenu;
+class QMimeData;
 class QPushButton;
 class QScrollBar;
 
@@ -125,11 +126,18 @@ public:
     void ShowAbout();
     // Ctrl+C: the list's selected cells, or the read-out's web code, as text.
     void CopySelection();
+    // A picture file dropped on the window opens as if chosen in the open-file dialog; anything
+    // else dropped is refused.
+    static bool AcceptsDrop(const QMimeData* data);
+    void DropFile(const QMimeData* data);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -144,6 +152,7 @@ private:
     void picColor_PointerMoved(int button, int shift, float x, float y);
     void stepPointer(QPoint pointer, int dx, int dy);
     void forgetPickPoint();
+    void OpenPictureFile();
     void setOuterSize(QSize pixels);
     void keepWantedOuterSize();
     void keepMinimumSize(QMargins frame);

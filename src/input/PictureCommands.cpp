@@ -10,6 +10,9 @@
 #include "platform/Tag.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 namespace {
 const QString kGraphicFiles = QStringLiteral("*.gif;*.jpg;*.bmp;*.ico;*.cur;*.rle;*.wmf;*.emf");
@@ -21,6 +24,18 @@ constexpr int kClipboardDeadlineMs = 1000;
 // Messages break lines with a carriage return alone.
 QString CannotOpen(const QString& path, const QString& reason) {
     return QStringLiteral("The picture file cannot be opened:\r%1\r\r%2").arg(path, reason);
+}
+
+// The one local file a drop brings, or nothing: text, folders, several files and remote
+// addresses are no picture file to open.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+        return QString();
+    }
+    const QUrl url = data->urls().front();
+    const QFileInfo file(url.toLocalFile());
+    return url.isLocalFile() && file.exists() && !file.isDir() ? file.absoluteFilePath()
+                                                               : QString();
 }
 
 QString CannotPaste(const QString& reason) {
@@ -41,7 +56,11 @@ void frmHuemark::cmdFile_Click() {
     } catch (const std::exception&) {
         return;
     }
+    OpenPictureFile();
+}
 
+// The picture file named by the dialog's FileName, whose folder is current.
+void frmHuemark::OpenPictureFile() {
     // The file is loaded before anything changes: a file that cannot be loaded is reported and
     // leaves caption, picture, tags and clean copy as they were (the dialog keeps proposing it).
     const QString path = dlgWinDialog->FileName;
@@ -103,6 +122,21 @@ void frmHuemark::cmdPaste_Click() {
         picColor->setFocus();
     }
     refreshReadout();
+}
+
+bool frmHuemark::AcceptsDrop(const QMimeData* data) {
+    return !DroppedFile(data).isEmpty();
+}
+
+void frmHuemark::DropFile(const QMimeData* data) {
+    const QString path = DroppedFile(data);
+    if (path.isEmpty()) {
+        return;
+    }
+    // As if it had been chosen in the open-file dialog.
+    dlgWinDialog->FileName = path;
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+    OpenPictureFile();
 }
 
 void frmHuemark::mnuFileInput_Click() {

@@ -64,6 +64,8 @@ private slots:
     void fileCommand();
     void dialogRequestAndNextStart();
     void shortcutsRunTheCommands();
+    void refusedDrops_data();
+    void refusedDrops();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -101,6 +103,9 @@ void TestPictureCommands::fileCommand_data() {
     QTest::newRow("a FIFO") << "fifo" << false << "not a file";
     QTest::newRow("a damaged JPEG") << "damaged" << false << "damaged";
     QTest::newRow("a picture over the limit") << "huge" << false << "too large";
+    // A file dropped on the window opens just as a chosen one.
+    QTest::newRow("a bitmap dropped") << "drop bmp" << true << "";
+    QTest::newRow("a text file dropped") << "drop text" << false << "not a BMP";
 }
 
 void TestPictureCommands::fileCommand() {
@@ -121,12 +126,12 @@ void TestPictureCommands::fileCommand() {
     QDir().mkpath(copies);
     if (choice == QLatin1String("jpeg")) {
         path = m_jpegNamedGif;
-    } else if (choice == QLatin1String("bmp")) {
+    } else if (choice == QLatin1String("bmp") || choice == QLatin1String("drop bmp")) {
         path = m_bmp;
     } else if (choice == QLatin1String("brackets")) {
         path = m_dir->filePath(QStringLiteral("odd[*]name.bmp"));
         QVERIFY(QFile::copy(m_bmp, path));
-    } else if (choice == QLatin1String("text")) {
+    } else if (choice == QLatin1String("text") || choice == QLatin1String("drop text")) {
         path = m_text;
     } else if (choice == QLatin1String("vanished")) {
         path = m_dir->filePath(QStringLiteral("gone.bmp"));
@@ -144,9 +149,19 @@ void TestPictureCommands::fileCommand() {
         path = copies + QStringLiteral("/huge.bmp");
         QVERIFY(QFile::copy(fixture(QStringLiteral("raster/damaged-bmp-huge.bmp")), path));
     }
-    w.fakes.fileDialog->answers.push_back(path); // a null path is Cancel
     w.form->cmdFile->setFocus();
-    w.form->cmdFile_Click();
+    if (choice.startsWith(QLatin1String("drop"))) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(w.form.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(w.form.get(), &drop);
+    } else {
+        w.fakes.fileDialog->answers.push_back(path); // a null path is Cancel
+        w.form->cmdFile_Click();
+    }
 
     QCOMPARE(w.form->grdList->Rows(), 3); // the list is never touched
     if (choice == QLatin1String("cancel")) {
@@ -359,6 +374,39 @@ void TestPictureCommands::shortcutsRunTheCommands() {
     w.fakes.fileDialog->answers.push_back(m_bmp);
     QTest::keyClick(w.form.get(), Qt::Key_I, Qt::ControlModifier);
     QCOMPARE(w.form->Caption(), m_bmp);
+}
+
+// Only one local file can be dropped: anything else is refused (the forbidden cursor shows) and
+// changes nothing.
+void TestPictureCommands::refusedDrops_data() {
+    QTest::addColumn<QString>("what");
+    QTest::newRow("text") << "text";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("two files") << "two";
+    QTest::newRow("a remote address") << "remote";
+}
+
+void TestPictureCommands::refusedDrops() {
+    QFETCH(QString, what);
+    TestWindow w;
+    w.form->setCaption(QStringLiteral("before"));
+    QMimeData data;
+    if (what == QLatin1String("text")) {
+        data.setText(m_bmp);
+    } else if (what == QLatin1String("folder")) {
+        data.setUrls({QUrl::fromLocalFile(m_dir->path())});
+    } else if (what == QLatin1String("two")) {
+        data.setUrls({QUrl::fromLocalFile(m_bmp), QUrl::fromLocalFile(m_text)});
+    } else {
+        data.setUrls({QUrl(QStringLiteral("https://huemark.example/picture.bmp"))});
+    }
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w.form.get(), &enter);
+    QVERIFY(!enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w.form.get(), &drop);
+    QCOMPARE(w.form->Caption(), QStringLiteral("before"));
+    QVERIFY(w.fakes.messageBox->messages.empty());
 }
 
 QTEST_MAIN(TestPictureCommands)
