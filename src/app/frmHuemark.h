@@ -163,6 +163,14 @@ private:
 
     Services m_services;
     PickPoint m_pickPoint;
+    // The pointer's position at its last move over the picture, and the picture's position it
+    // named then (in scale units), exactly.
+    struct LastPointer {
+        QPoint pointer;
+        QPoint pictureOrigin;
+        QPointF at;
+    };
+    std::optional<LastPointer> m_lastPointer;
     // The outer size start-up asked for, kept until the desktop has framed the window: only then
     // is it known how much of it the frame takes. Dropped once applied, or when something else
     // has resized the window in the meantime.

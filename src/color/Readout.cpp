@@ -20,6 +20,9 @@ QString frmHuemark::ColorToWeb(ColorValue c) const {
 }
 
 void frmHuemark::picColor_PointerMoved(int button, int shift, float x, float y) {
+    // Where the pointer stands, the picture's pixels are known exactly from its events; a later
+    // reading of the pointer's position alone is rounded to whole logical pixels.
+    m_lastPointer = {m_services.pointer->pos(), picColor->mapToGlobal(QPoint(0, 0)), QPointF(x, y)};
     // While arrow keys step a pick point of our own (where the desktop would not move the
     // pointer), the read-out stays on it until the user really moves the pointer.
     if (m_pickPoint.active()) {
@@ -75,6 +78,11 @@ void frmHuemark::Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, floa
 }
 
 QPointF frmHuemark::PointerToPicture(QPoint screenPixel) const {
+    // The pointer has not moved since its last event over the picture: that event said exactly.
+    if (m_lastPointer && m_lastPointer->pointer == screenPixel &&
+        m_lastPointer->pictureOrigin == picColor->mapToGlobal(QPoint(0, 0))) {
+        return m_lastPointer->at;
+    }
     // Through the real geometry of the window and its frame, whatever the desktop draws around it.
     return picColor->fromPixels(picColor->mapFromGlobal(QPointF(screenPixel)));
 }

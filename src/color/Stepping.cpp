@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <cmath>
 
 void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/) {
     const QPoint p = m_services.pointer->pos();
@@ -48,10 +49,19 @@ void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/) {
 }
 
 void frmHuemark::stepPointer(QPoint pointer, int dx, int dy) {
-    const QPoint target = pointer + QPoint(dx, dy);
-    // Moved, as on most desktops: the move event runs the read-out.
-    if (!m_pickPoint.active() && m_services.pointer->setPos(target)) {
-        return;
+    if (!m_pickPoint.active()) {
+        // The next pixel of the picture from the one under the pointer. Where the window system
+        // says where that pixel shows, the pointer is put right on it: on a scaled screen a step
+        // of one logical pixel may land a device pixel short of it, or past it.
+        const QPointF at = PointerToPicture(pointer);
+        const std::optional<QPoint> device =
+            picColor->devicePixelOf(static_cast<float>(std::floor(at.x()) + dx),
+                                    static_cast<float>(std::floor(at.y()) + dy));
+        // Moved, as on most desktops: the move event runs the read-out.
+        if (device ? m_services.pointer->setDevicePos(*device)
+                   : m_services.pointer->setPos(pointer + QPoint(dx, dy))) {
+            return;
+        }
     }
     // The desktop keeps the pointer where it is: step a pick point of our own instead.
     QSize area = picColor->picture().size().boundedTo(picColor->size());

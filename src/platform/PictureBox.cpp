@@ -1,6 +1,7 @@
 #include "platform/PictureBox.h"
 
 #include "platform/KeyCodes.h"
+#include "platform/NativeWindow.h"
 #include "platform/PixelBuffer.h"
 #include "platform/Twips.h"
 
@@ -355,11 +356,15 @@ void PictureBox::setMarker(std::optional<QPointF> at) {
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.fillRect(rect(), m_backColor);
-    if (!m_base.isNull()) {
-        painter.drawImage(0, 0, m_base);
-    }
-    if (!m_tiles.empty()) {
+    const DeviceGrid grid = deviceGrid(false);
+    if (grid.ratio != std::floor(grid.ratio)) {
+        paintScaled(painter, event->rect(), grid);
+    } else {
+        // Whole device pixels to a surface pixel: the toolkit's scaling is exact.
+        painter.fillRect(rect(), m_backColor);
+        if (!m_base.isNull()) {
+            painter.drawImage(0, 0, m_base);
+        }
         const QRect dirty = event->rect() & QRect(QPoint(0, 0), m_extent);
         for (int row = dirty.top() / kTile; !dirty.isEmpty() && row <= dirty.bottom() / kTile;
              ++row) {
@@ -395,10 +400,29 @@ QPointF PictureBox::pixelOf(QPointF p) {
 }
 
 // On a scaled screen a pixel of the surface spans more than one device pixel, or a fraction of
-// one. A pointer event names the centre of the device pixel under the pointer, where painting
-// takes the picture pixel it shows there, so the event names the pixel the user sees. (The
-// position a widget's event carries is rounded to whole widget pixels and may name the
-// neighbour.)
+// one. Device pixel w, counted from the surface's first, shows surface pixel floor(w / ratio);
+// at a fractional ratio the surface paints its device pixels itself rather than leave that to the
+// toolkit's scaling, and pointer events are taken back through the same rule, so the pixel a
+// pointer names is the one it is over. A widget's event position is too coarse for this (it is
+// rounded to whole logical pixels); its position in the window is not.
+namespace {
+int SurfacePixelOf(double devicePixel, double ratio) {
+    return static_cast<int>(std::floor((devicePixel + 0.001) / ratio));
+}
+} // namespace
+
+PictureBox::DeviceGrid PictureBox::deviceGrid(bool askWindowSystem) const {
+    DeviceGrid grid;
+    grid.ratio = devicePixelRatioF();
+    const QWidget* top = window();
+    const QPointF at = QPointF(mapTo(top, QPoint(0, 0))) * grid.ratio;
+    grid.origin = QPoint(qRound(at.x()), qRound(at.y()));
+    if (askWindowSystem) {
+        grid.window = NativeWindowOrigin(top);
+    }
+    return grid;
+}
+
 QPointF PictureBox::pointerPixels(const QMouseEvent* event) const {
     const QWidget* top = window();
     const QPointF scene = event->scenePosition();
@@ -406,9 +430,59 @@ QPointF PictureBox::pointerPixels(const QMouseEvent* event) const {
     if ((mapTo(top, event->position()) - scene).manhattanLength() > 2.0) {
         return event->position();
     }
-    const double ratio = devicePixelRatioF();
-    const auto centre = [ratio](double v) { return (std::floor(v * ratio + 1e-6) + 0.5) / ratio; };
-    return mapFrom(top, QPointF(centre(scene.x()), centre(scene.y())));
+    const DeviceGrid grid = deviceGrid(false);
+    // The device pixel under the pointer, from the surface's first. (Where the toolkit works the
+    // position out from the window's logical place, half a device pixel may come on top.)
+    const auto device = [&grid](double v, int origin) {
+        return std::floor(v * grid.ratio + 1e-6) - origin;
+    };
+    const double w = device(scene.x(), grid.origin.x());
+    const double h = device(scene.y(), grid.origin.y());
+    return {(w + 0.001) / grid.ratio, (h + 0.001) / grid.ratio};
+}
+
+std::optional<QPoint> PictureBox::devicePixelOf(float x, float y) const {
+    const DeviceGrid grid = deviceGrid(true);
+    if (!grid.window) {
+        return std::nullopt;
+    }
+    const QPointF p = toPixels(x, y);
+    // The first device pixel of the surface pixel.
+    const auto first = [&grid](double v) {
+        return static_cast<int>(std::ceil(PixelOf(v) * grid.ratio - 1e-9));
+    };
+    return *grid.window + grid.origin + QPoint(first(p.x()), first(p.y()));
+}
+
+void PictureBox::paintScaled(QPainter& painter, const QRect& area, const DeviceGrid& grid) const {
+    const double r = grid.ratio;
+    const int left = static_cast<int>(std::floor(area.left() * r));
+    const int top = static_cast<int>(std::floor(area.top() * r));
+    const int right = static_cast<int>(std::ceil((area.right() + 1) * r));
+    const int bottom = static_cast<int>(std::ceil((area.bottom() + 1) * r));
+    if (right <= left || bottom <= top) {
+        return;
+    }
+    QImage pixels(right - left, bottom - top, QImage::Format_RGB32);
+    std::vector<int> columns(size_t(pixels.width()));
+    for (int i = 0; i < pixels.width(); ++i) {
+        columns[size_t(i)] = SurfacePixelOf(left + i, r);
+    }
+    const QRgb back = m_backColor.rgb();
+    for (int j = 0; j < pixels.height(); ++j) {
+        const int y = SurfacePixelOf(top + j, r);
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(j));
+        for (int i = 0; i < pixels.width(); ++i) {
+            const int x = columns[size_t(i)];
+            line[i] = (y >= 0 && y < height() && x >= 0 && x < width()) ? surfacePixel(x, y) : back;
+        }
+    }
+    // Drawn one to one on the device pixels: the world transform undoes the device's scaling.
+    const QTransform device = painter.deviceTransform();
+    painter.save();
+    painter.setWorldTransform(QTransform(1 / r, 0, 0, 1 / r, -device.dx() / r, -device.dy() / r));
+    painter.drawImage(QPoint(grid.origin.x() + left, grid.origin.y() + top), pixels);
+    painter.restore();
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {

@@ -77,6 +77,10 @@ public:
     QPointF toPixels(float x, float y) const;
     QPointF fromPixels(QPointF pixels) const;
 
+    // The screen's device pixel where the pixel at (x, y) (scale units) shows, where the window
+    // system says where windows are; the pointer put there names that pixel.
+    std::optional<QPoint> devicePixelOf(float x, float y) const;
+
 signals:
     void MouseMove(int button, int shift, float x, float y);
     void MouseDown(int button, int shift, float x, float y);
@@ -125,6 +129,14 @@ private:
     }
     static QPointF pixelOf(QPointF p);
     QPointF pointerPixels(const QMouseEvent* event) const;
+    // How the surface's pixels meet the screen's device pixels (see PictureBox.cpp).
+    struct DeviceGrid {
+        double ratio = 1;
+        QPoint origin;                // the surface's first device pixel, from the window's
+        std::optional<QPoint> window; // the window's device origin on the screen, when asked
+    };
+    DeviceGrid deviceGrid(bool askWindowSystem) const;
+    void paintScaled(QPainter& painter, const QRect& area, const DeviceGrid& grid) const;
     // Grows the drawing surface to cover the widget, as a canvas grows under a larger box.
     void prepareSurfaceForDrawing();
     // Runs paint on a scratch copy of the surface's pixels in area (picture pixels), then keeps

@@ -1,7 +1,8 @@
 #include "platform/Services.h"
 
-#include "platform/IniSettingsStore.h"
 #include "platform/Clipboard.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/NativeWindow.h"
 
 #include <QCursor>
 #include <QDateTime>
@@ -50,6 +51,14 @@ public:
     bool setPos(QPoint p) override {
         QCursor::setPos(p);
         return QCursor::pos() == p || QGuiApplication::screenAt(p) == nullptr;
+    }
+    bool setDevicePos(QPoint devicePixel) override {
+        if (WarpPointer(devicePixel)) {
+            return true;
+        }
+        // At a screen's edge the pointer cannot go further, which is no refusal.
+        const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1;
+        return QGuiApplication::screenAt((QPointF(devicePixel) / ratio).toPoint()) == nullptr;
     }
 };
 

@@ -46,6 +46,9 @@ public:
     // Moves the pointer there; false when the desktop refused to move it (some desktops keep the
     // pointer to the user). Stopping at a screen's edge is no refusal.
     virtual bool setPos(QPoint p) = 0;
+    // Puts the pointer on a device pixel of the screen, where logical pixels are too coarse to
+    // name it (a scaled screen); false where the desktop cannot do that.
+    virtual bool setDevicePos(QPoint /*devicePixel*/) { return false; }
 };
 
 class HelpViewerService {
