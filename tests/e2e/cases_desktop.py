@@ -89,4 +89,73 @@ def case_wayland(c):
     c.ok("Exit writes the settings and keeps the remembered Left and Top")
 
 
-CASES = {"installed": case_installed, "wayland": case_wayland}
+# A picture where every pixel has a colour of its own: red from x, green from y.
+HIDPI_W, HIDPI_H = 32, 12
+
+
+def hidpi_color(x, y):
+    return (8 * x, 20 * y, 200)
+
+
+def case_hidpi(c, factor):
+    """On a screen scaled by factor, every picture pixel shows as a crisp block, and the
+    read-out, a click, its tag, the arrow keys and Enter all name the picture pixel under the
+    pointer, device pixel by device pixel."""
+    s = c.s
+    s.scale = factor
+    picture = os.path.join(s.tmp, "pixels.png")
+    harness.write_png(picture, [[hidpi_color(x, y) for x in range(HIDPI_W)] for y in range(HIDPI_H)])
+    s.set_clipboard_picture(picture)
+    s.start_program()
+
+    # The picture's first device pixel: its own colour, near where its logical place says.
+    x0, y0, _, _ = s.extents(s.require(harness.PICTURE))
+    area = s.screen_pixels(x0 - 3, y0 - 3, 8, 8)
+    found = [(i, j) for j, row in enumerate(area) for i, p in enumerate(row) if p == hidpi_color(0, 0)]
+    if not found:
+        raise E2EFailure("the picture's first pixel is not near %r" % ((x0, y0),))
+    left, top = x0 - 3 + min(found)[0], y0 - 3 + min(found, key=lambda p: p[1])[1]
+    pixel_of = lambda w: int((w + 0.001) // factor)  # the picture pixel device pixel w shows
+
+    width = int(HIDPI_W * factor)
+    row = s.screen_pixels(left, top, width, 1)[0]
+    wrong = [w for w in range(width) if row[w] != hidpi_color(pixel_of(w), 0)]
+    if wrong:
+        raise E2EFailure("device pixels %r do not show their picture pixel unblended: %r" % (
+            wrong[:5], [row[w] for w in wrong[:5]]))
+    c.ok("%s x: each picture pixel is a crisp block of the picture's own colour" % factor)
+
+    box = s.readout()
+    for w in range(int(10 * factor)):
+        s.move_pointer(left + w, top)
+        expected = harness.web(row[w])
+        s.wait_for(lambda: s.text_of(box), "the read-out at device pixel %d" % w, expect=expected)
+    c.ok("%s x: the read-out names the picture pixel under each device pixel" % factor)
+
+    # A click on the last device pixel of picture pixel 4: its row, and its tag from pixel (5, 1).
+    w = int(5 * factor - 0.001)
+    s.click(left + w, top)
+    s.wait_for(lambda: s.grid_row(0)[0], "the pick", expect=harness.web(hidpi_color(4, 0)))
+    tag_x, tag_y = left + int(5 * factor + 0.999), top + int(1 * factor + 0.999)
+    inverse = tuple(255 - v for v in hidpi_color(4, 0))
+    s.wait_for(lambda: s.screen_pixels(tag_x, tag_y, 1, 1)[0][0], "the tag", expect=inverse)
+    c.ok("%s x: a click picks the pixel under it and tags it from the pixel below right" % factor)
+
+    # Arrow steps from picture pixel (20, 8): one picture pixel each, then Enter picks there.
+    s.move_pointer(left + int(20 * factor + 0.999), top + int(8 * factor + 0.999))
+    s.wait_for(lambda: s.text_of(box), "the read-out at (20, 8)",
+               expect=harness.web(hidpi_color(20, 8)))
+    for key, (x, y) in [("Right", (21, 8)), ("Right", (22, 8)), ("Down", (22, 9)),
+                        ("Left", (21, 9)), ("Up", (21, 8))]:
+        s.keys(key)
+        s.wait_for(lambda: s.text_of(box), "the read-out after %s" % key,
+                   expect=harness.web(hidpi_color(x, y)))
+    s.keys("Return")
+    s.wait_for(lambda: s.grid_row(0)[0], "the pick by Enter", expect=harness.web(hidpi_color(21, 8)))
+    c.ok("%s x: each arrow moves one picture pixel, and Enter picks the one under the pointer" %
+         factor)
+    s.exit_program()
+
+
+CASES = {"installed": case_installed, "wayland": case_wayland,
+         "hidpi2": lambda c: case_hidpi(c, 2), "hidpi1.5": lambda c: case_hidpi(c, 1.5)}

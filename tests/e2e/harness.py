@@ -247,6 +247,7 @@ class Session:
         self.window_id = None
         self.startup_seconds = None
         self.Atspi = None
+        self.scale = 1  # QT_SCALE_FACTOR the program runs with
 
     # -- lifetime ---------------------------------------------------------------------------
 
@@ -429,6 +430,8 @@ class Session:
     def start_program(self):
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
+        if self.scale != 1:
+            env["QT_SCALE_FACTOR"] = str(self.scale)
         spawned = time.monotonic()
         self.program = self._spawn("huemark", [self.binary], env=env, cwd=self.tmp)
         self.window_id = self.wait_for(self._program_window, "the program's window")
@@ -545,8 +548,14 @@ class Session:
             self.Atspi.StateType.VISIBLE)
 
     def extents(self, acc):
+        """A widget's rectangle on the screen in device pixels (the accessibility tree reports
+        logical pixels, which a scaled screen multiplies)."""
         r = acc.get_extents(self.Atspi.CoordType.SCREEN)
-        return r.x, r.y, r.width, r.height
+        if self.scale == 1:
+            return r.x, r.y, r.width, r.height
+        left, top = round(r.x * self.scale), round(r.y * self.scale)
+        return (left, top, round((r.x + r.width) * self.scale) - left,
+                round((r.y + r.height) * self.scale) - top)
 
     def text_of(self, acc):
         return self.Atspi.Text.get_text(acc, 0, -1)
