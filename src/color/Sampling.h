@@ -22,22 +22,6 @@ inline ColorValue AverageOf(const ChannelSums& s) {
     return avg(s.red) | (avg(s.green) << 8) | (avg(s.blue) << 16);
 }
 
-// Sums the (2n+1)^2 square centred on (x, y) one sample at a time, leaving out the samples that
-// lie outside the drawing area; pointAt(x, y) answers a colour value, -1 outside.
-template <typename PointAt>
-ChannelSums SumSquareByPoint(const PointAt& pointAt, float x, float y, int n) {
-    ChannelSums sums;
-    for (int i = -n; i <= n; ++i) {
-        for (int k = -n; k <= n; ++k) {
-            const ColorValue c = pointAt(x + static_cast<float>(i), y + static_cast<float>(k));
-            if (c >= 0) {
-                sums.add(c);
-            }
-        }
-    }
-    return sums;
-}
-
 // The read-out's colour at (x, y) of a surface offering Point(x, y) and SumSquare(x, y, n): the
 // one point at radius 0, otherwise the square averaged channel by channel over its samples inside
 // the drawing area (-1 when none is).

@@ -49,16 +49,7 @@ QPointF PictureBox::fromPixels(QPointF pixels) const {
 ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
     const int n = std::max(radius, 0);
     if (m_scaleMode != kScalePixels) {
-        ChannelSums sums;
-        for (int i = -n; i <= n; ++i) {
-            for (int k = -n; k <= n; ++k) {
-                const ColorValue c = Point(x + static_cast<float>(i), y + static_cast<float>(k));
-                if (c >= 0) {
-                    sums.add(c);
-                }
-            }
-        }
-        return sums;
+        return SumSquareByPoint([this](float px, float py) { return Point(px, py); }, x, y, n);
     }
     const float fx = std::floor(x);
     const float fy = std::floor(y);

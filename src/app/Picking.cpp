@@ -1,6 +1,7 @@
 // Recording a pick into the list, with its tag on the picture.
 
 #include "app/frmHuemark.h"
+#include "color/PickRow.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
 #include "platform/PlatformError.h"
@@ -9,8 +10,7 @@
 #include <QLineEdit>
 
 namespace {
-// A background of 0 would mean "the list's default"; a picked black is kept visible as near-black.
-constexpr ColorValue kNearBlack = 0x010101;
+// Where the tag's line ends and its label starts, from the picked pixel.
 constexpr float kTagDx = 10;
 constexpr float kTagDy = 20;
 } // namespace
@@ -30,38 +30,25 @@ void frmHuemark::AddToGrid(const float& x, const float& y) {
             // Nothing is there to record: the point lies outside the picture's drawing area.
             return;
         }
-        const QString code = ColorToWeb(c);
-        const Channels channels = ChannelsOfCode(code);
-        const ColorValue inv = InverseColor(c);
+        const PickRow row = RowForPick(c);
 
         if (chkTags->isChecked()) {
-            picColor->setForeColor(inv);
+            picColor->setForeColor(row.webColorText); // the inverse colour
             picColor->Line(x + 1, y + 1, x + kTagDx, y + kTagDy);
             picColor->setCurrentX(x + kTagDx);
             picColor->setCurrentY(y + kTagDy);
-            picColor->Print(code);
+            picColor->Print(row.code);
         }
 
-        const QChar tab(QLatin1Char('\t'));
-        const QString row = WebCode(c) + tab + WebCode(inv) + tab + NumberText(channels.red) + tab +
-                            NumberText(channels.green) + tab + NumberText(channels.blue) + tab;
-        grdList->AddItem(row, 1);
-
+        grdList->AddItem(row.text, 1);
         grdList->setRow(1);
         grdList->setCol(0);
         grdList->setFillStyle(0);
-        grdList->setCellBackColor(c);
-        if (grdList->CellBackColor() == 0) {
-            grdList->setCellBackColor(kNearBlack);
-        }
-        grdList->setCellForeColor(inv);
-
+        grdList->setCellBackColor(row.webColorBack);
+        grdList->setCellForeColor(row.webColorText);
         grdList->setCol(1);
-        grdList->setCellBackColor(inv);
-        if (grdList->CellBackColor() == 0) {
-            grdList->setCellBackColor(kNearBlack);
-        }
-        grdList->setCellForeColor(c);
+        grdList->setCellBackColor(row.webBackBack);
+        grdList->setCellForeColor(row.webBackText);
 
         picColor->setFocus();
     } catch (const PlatformError& e) {
