@@ -7,6 +7,7 @@
 #include "platform/PlatformError.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace {
@@ -53,10 +54,13 @@ void frmHuemark::AddToGrid(const float& x, const float& y) {
         picColor->setFocus();
     } catch (const PlatformError& e) {
         m_services.messageBox->showMessage(
-            this, QStringLiteral("AddToGrid Error ") + e.description(), QStringLiteral("Huemark"));
+            this, QCoreApplication::translate("frmHuemark", "AddToGrid Error ") + e.description(),
+            QStringLiteral("Huemark"));
     } catch (const std::exception& e) {
         m_services.messageBox->showMessage(
-            this, QStringLiteral("AddToGrid Error ") + QString::fromLocal8Bit(e.what()),
+            this,
+            QCoreApplication::translate("frmHuemark", "AddToGrid Error ") +
+                QString::fromLocal8Bit(e.what()),
             QStringLiteral("Huemark"));
     }
 }

@@ -9,6 +9,7 @@
 #include "platform/PlatformError.h"
 #include "platform/Tag.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
@@ -23,7 +24,8 @@ constexpr int kClipboardDeadlineMs = 1000;
 
 // Messages break lines with a carriage return alone.
 QString CannotOpen(const QString& path, const QString& reason) {
-    return QStringLiteral("The picture file cannot be opened:\r%1\r\r%2").arg(path, reason);
+    return QCoreApplication::translate("frmHuemark", "The picture file cannot be opened:\r%1\r\r%2")
+        .arg(path, reason);
 }
 
 // The one local file a drop brings, or nothing: text, folders, several files and remote
@@ -39,7 +41,9 @@ QString DroppedFile(const QMimeData* data) {
 }
 
 QString CannotPaste(const QString& reason) {
-    return QStringLiteral("The clipboard's picture cannot be pasted.\r\r%1").arg(reason);
+    return QCoreApplication::translate("frmHuemark",
+                                       "The clipboard's picture cannot be pasted.\r\r%1")
+        .arg(reason);
 }
 } // namespace
 
@@ -47,8 +51,9 @@ void frmHuemark::cmdFile_Click() {
     // Cancel, and any failure of the dialog, ends the command quietly.
     try {
         dlgWinDialog->CancelError = true;
-        dlgWinDialog->Filter = QStringLiteral("Graphic files|") + kGraphicFiles +
-                               QStringLiteral("|All files (*.*)|*.*");
+        dlgWinDialog->Filter = QCoreApplication::translate("frmHuemark", "Graphic files|") +
+                               kGraphicFiles +
+                               QCoreApplication::translate("frmHuemark", "|All files (*.*)|*.*");
         dlgWinDialog->FilterIndex = 1;
         dlgWinDialog->Flags = CommonDialog::kFileMustExist | CommonDialog::kHideReadOnly;
         dlgWinDialog->InitDir = QDir::currentPath();
@@ -72,7 +77,8 @@ void frmHuemark::OpenPictureFile() {
     } catch (const PlatformError& e) {
         reason = e.description();
     } catch (const std::bad_alloc&) {
-        reason = QStringLiteral("Out of memory: the picture does not fit in memory.");
+        reason = QCoreApplication::translate("frmHuemark",
+                                             "Out of memory: the picture does not fit in memory.");
     }
     if (picture.isNull()) {
         busy.end();
@@ -98,7 +104,8 @@ void frmHuemark::cmdPaste_Click() {
         pasted = ReadClipboardPicture(*m_services.clipboard, QDeadlineTimer(kClipboardDeadlineMs));
     } catch (const std::bad_alloc&) {
         pasted = {ClipboardPicture::Outcome::Failed, QImage(),
-                  QStringLiteral("Out of memory: the picture does not fit in memory.")};
+                  QCoreApplication::translate(
+                      "frmHuemark", "Out of memory: the picture does not fit in memory.")};
     }
     // A clipboard that cannot be read is one that cannot be opened: picture and caption stay.
     // Once the window is up that is said; during start-up it is not (the caption stays
@@ -116,7 +123,7 @@ void frmHuemark::cmdPaste_Click() {
     picColor->setPicture(QImage());
     picColor->setPicture(imgCache->picture());
     forgetPickPoint();
-    setCaption(QStringLiteral("Pasted from clipboard"));
+    setCaption(QCoreApplication::translate("frmHuemark", "Pasted from clipboard"));
     // Form_Load keeps this flag down while it pastes: the hidden window takes no focus.
     if (TagIsTrue(picColor)) {
         picColor->setFocus();

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
@@ -22,7 +23,7 @@ QString DescriptionOf(const std::exception& e) {
         return platform->description();
     }
     if (dynamic_cast<const std::bad_alloc*>(&e) != nullptr) {
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("frmHuemark", "Out of memory");
     }
     return QString::fromLocal8Bit(e.what());
 }
@@ -87,7 +88,8 @@ void frmHuemark::cmdPrint_Click() {
         // Nothing of a printout that failed part-way reaches the printer.
         out.KillDoc();
         m_services.messageBox->showMessage(
-            this, QStringLiteral("Printing error ") + DescriptionOf(e), QStringLiteral("Huemark"));
+            this, QCoreApplication::translate("frmHuemark", "Printing error ") + DescriptionOf(e),
+            QStringLiteral("Huemark"));
         if (busy) {
             QApplication::restoreOverrideCursor();
         }

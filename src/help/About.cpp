@@ -2,6 +2,7 @@
 
 #include "help/Version.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 VersionInfo ProgramVersion() {
@@ -26,19 +27,19 @@ QString VersionText(const VersionInfo& v) {
 
 QString AboutMessage(const VersionInfo& v) {
     const QStringList lines{
-        QStringLiteral("%1 Ver %2.%3  Build(%4)")
+        QCoreApplication::translate("About", "%1 Ver %2.%3  Build(%4)")
             .arg(v.productName)
             .arg(v.major)
             .arg(v.minor)
             .arg(v.revision),
-        QStringLiteral("For 32-bit Microsoft\u00AE Windows 95/98/NT"),
+        QCoreApplication::translate("About", "For 32-bit Microsoft\u00AE Windows 95/98/NT"),
         v.fileDescription,
         v.legalNotice,
-        QStringLiteral("Get updates at ") + v.webAddress,
+        QCoreApplication::translate("About", "Get updates at ") + v.webAddress,
     };
     return lines.join(QLatin1Char('\r'));
 }
 
 QString AboutCaption(const VersionInfo& v) {
-    return QStringLiteral("About ") + v.productName;
+    return QCoreApplication::translate("About", "About ") + v.productName;
 }

@@ -1,5 +1,6 @@
 #include "help/HelpDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +9,8 @@
 
 namespace {
 QString Problem(const QString& path, const QString& what) {
-    return QStringLiteral("The help document %1 %2").arg(QDir::toNativeSeparators(path), what);
+    return QCoreApplication::translate("HelpViewer", "The help document %1 %2")
+        .arg(QDir::toNativeSeparators(path), what);
 }
 
 // The value of an attribute in the text of a start tag, quoted or not; null when absent.
@@ -33,19 +35,22 @@ QString AttributeValue(const QString& attributes, const QString& name) {
 HelpDocument HelpDocumentFromBytes(const QString& path, const QByteArray& bytes) {
     HelpDocument doc;
     if (bytes.contains('\0')) {
-        doc.problem = Problem(path, QStringLiteral("is damaged: it is not a text document."));
+        doc.problem = Problem(path, QCoreApplication::translate(
+                                        "HelpViewer", "is damaged: it is not a text document."));
         return doc;
     }
     QStringDecoder decode(QStringDecoder::Utf8);
     QString text = decode(bytes);
     if (decode.hasError()) {
-        doc.problem = Problem(path, QStringLiteral("is damaged: it is not a text document."));
+        doc.problem = Problem(path, QCoreApplication::translate(
+                                        "HelpViewer", "is damaged: it is not a text document."));
         return doc;
     }
     static const QRegularExpression html(QStringLiteral("<(html|body)[\\s>]"),
                                          QRegularExpression::CaseInsensitiveOption);
     if (!html.match(text).hasMatch()) {
-        doc.problem = Problem(path, QStringLiteral("is damaged: it holds no HTML."));
+        doc.problem = Problem(
+            path, QCoreApplication::translate("HelpViewer", "is damaged: it holds no HTML."));
         return doc;
     }
     doc.html = std::move(text);
@@ -56,18 +61,21 @@ HelpDocument ReadHelpDocument(const QString& path) {
     HelpDocument doc;
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
-        doc.problem = Problem(path, QStringLiteral("was not found."));
+        doc.problem = Problem(path, QCoreApplication::translate("HelpViewer", "was not found."));
     } else if (info.isDir()) {
-        doc.problem = Problem(path, QStringLiteral("is a folder, not a document."));
+        doc.problem = Problem(
+            path, QCoreApplication::translate("HelpViewer", "is a folder, not a document."));
     } else if (!info.isFile()) {
-        doc.problem = Problem(path, QStringLiteral("is not a file."));
+        doc.problem = Problem(path, QCoreApplication::translate("HelpViewer", "is not a file."));
     } else if (info.size() > kMaxHelpDocumentBytes) {
-        doc.problem = Problem(path, QStringLiteral("is damaged: it is far too large."));
+        doc.problem = Problem(
+            path, QCoreApplication::translate("HelpViewer", "is damaged: it is far too large."));
     } else {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             doc.problem =
-                Problem(path, QStringLiteral("cannot be read: %1.").arg(file.errorString()));
+                Problem(path, QCoreApplication::translate("HelpViewer", "cannot be read: %1.")
+                                  .arg(file.errorString()));
             return doc;
         }
         // Read no more than the limit, should the file have grown since.

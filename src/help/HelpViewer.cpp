@@ -53,25 +53,25 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Huemark Help"));
+    setWindowTitle(QCoreApplication::translate("HelpViewer", "Huemark Help"));
     m_browser = new HelpBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpText"));
-    m_browser->setAccessibleName(QStringLiteral("Help text"));
+    m_browser->setAccessibleName(QCoreApplication::translate("HelpViewer", "Help text"));
     m_browser->setOpenExternalLinks(true);
     // The text takes the keyboard, so a reader starts at the section opened.
     m_browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     setCentralWidget(m_browser);
 
-    QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
+    QToolBar* bar = addToolBar(tr("Navigation"));
     bar->setObjectName(QStringLiteral("HelpNavigation"));
     bar->setMovable(false);
-    backAction = bar->addAction(QStringLiteral("Back"), m_browser, &QTextBrowser::backward);
+    backAction = bar->addAction(tr("Back"), m_browser, &QTextBrowser::backward);
     backAction->setShortcut(QKeySequence::Back);
     backAction->setEnabled(false);
-    forwardAction = bar->addAction(QStringLiteral("Forward"), m_browser, &QTextBrowser::forward);
+    forwardAction = bar->addAction(tr("Forward"), m_browser, &QTextBrowser::forward);
     forwardAction->setShortcut(QKeySequence::Forward);
     forwardAction->setEnabled(false);
-    contentsAction = bar->addAction(QStringLiteral("Contents"), this, &HelpWindow::showContents);
+    contentsAction = bar->addAction(tr("Contents"), this, &HelpWindow::showContents);
     contentsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     connect(m_browser, &QTextBrowser::backwardAvailable, backAction, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forwardAction, &QAction::setEnabled);
@@ -107,7 +107,7 @@ void HelpWindow::showDocument(const QString& path, int context) {
         m_browser->clearHistory();
         m_browser->setHtml(ProblemPage(doc.problem));
         contentsAction->setEnabled(false);
-        setWindowTitle(QStringLiteral("Huemark Help"));
+        setWindowTitle(QCoreApplication::translate("HelpViewer", "Huemark Help"));
         setNotice(QString());
         return;
     }
@@ -139,7 +139,8 @@ void HelpWindow::showDocument(const QString& path, int context) {
         m_browser->clearHistory();
     }
     const QString title = m_browser->documentTitle();
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Huemark Help") : title);
+    setWindowTitle(title.isEmpty() ? QCoreApplication::translate("HelpViewer", "Huemark Help")
+                                   : title);
     placeCursorAt(anchor);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/PixelBuffer.h"
 #include "platform/PlatformError.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
@@ -48,7 +49,8 @@ struct DibHeader {
 
 DibHeader ParseHeader(const DibSource& src, const QString& format) {
     const auto incomplete = [&] {
-        ThrowDamaged(format, QStringLiteral("its header is incomplete"));
+        ThrowDamaged(format,
+                     QCoreApplication::translate("LoadPicture", "its header is incomplete"));
     };
     if (src.size < 4) {
         incomplete();
@@ -72,8 +74,9 @@ DibHeader ParseHeader(const DibSource& src, const QString& format) {
                              headerSize == 108 || headerSize == 124;
         // OS/2 2.x headers may stop after any field; what is left out is zero.
         if (!windows && headerSize > 64) {
-            ThrowDamaged(format,
-                         QStringLiteral("its header has an unknown size (%1)").arg(headerSize));
+            ThrowDamaged(format, QCoreApplication::translate("LoadPicture",
+                                                             "its header has an unknown size (%1)")
+                                     .arg(headerSize));
         }
         if (src.size < qsizetype(headerSize)) {
             incomplete();
@@ -88,7 +91,8 @@ DibHeader ParseHeader(const DibSource& src, const QString& format) {
         h.paletteOffset = headerSize;
         if (!windows && h.compression > kRle4) {
             ThrowDamaged(format,
-                         QStringLiteral("it uses an OS/2 compression that is not supported"));
+                         QCoreApplication::translate(
+                             "LoadPicture", "it uses an OS/2 compression that is not supported"));
         }
         if (windows && headerSize >= 52) {
             h.masks = {field32(40), field32(44), field32(48), field32(52)};
@@ -106,14 +110,18 @@ DibHeader ParseHeader(const DibSource& src, const QString& format) {
             h.paletteOffset += 16;
         }
     } else {
-        ThrowDamaged(format, QStringLiteral("its header has an unknown size (%1)").arg(headerSize));
+        ThrowDamaged(format, QCoreApplication::translate("LoadPicture",
+                                                         "its header has an unknown size (%1)")
+                                 .arg(headerSize));
     }
 
     switch (h.compression) {
     case kRgb:
         if (h.bits != 1 && h.bits != 4 && h.bits != 8 && h.bits != 16 && h.bits != 24 &&
             h.bits != 32) {
-            ThrowDamaged(format, QStringLiteral("%1 bits a pixel is not a BMP depth").arg(h.bits));
+            ThrowDamaged(format, QCoreApplication::translate("LoadPicture",
+                                                             "%1 bits a pixel is not a BMP depth")
+                                     .arg(h.bits));
         }
         if (h.bits == 16) {
             h.masks = {0x7c00, 0x03e0, 0x001f, 0};
@@ -124,32 +132,39 @@ DibHeader ParseHeader(const DibSource& src, const QString& format) {
     case kRle8:
     case kRle4:
         if (h.bits != (h.compression == kRle8 ? 8 : 4)) {
-            ThrowDamaged(format, QStringLiteral("its compression does not fit its depth"));
+            ThrowDamaged(format, QCoreApplication::translate(
+                                     "LoadPicture", "its compression does not fit its depth"));
         }
         break;
     case kBitfields:
     case kAlphaBitfields:
         if (h.bits != 16 && h.bits != 32) {
-            ThrowDamaged(format, QStringLiteral("its compression does not fit its depth"));
+            ThrowDamaged(format, QCoreApplication::translate(
+                                     "LoadPicture", "its compression does not fit its depth"));
         }
         break;
     case kJpeg:
     case kPng:
-        ThrowDamaged(format,
-                     QStringLiteral("it holds a compressed JPEG or PNG, which is not supported"));
+        ThrowDamaged(format, QCoreApplication::translate(
+                                 "LoadPicture",
+                                 "it holds a compressed JPEG or PNG, which is not supported"));
     default:
-        ThrowDamaged(format, QStringLiteral("its compression (%1) is unknown").arg(h.compression));
+        ThrowDamaged(format,
+                     QCoreApplication::translate("LoadPicture", "its compression (%1) is unknown")
+                         .arg(h.compression));
     }
 
     if (h.width <= 0 || rawHeight == 0) {
-        ThrowDamaged(format, QStringLiteral("its header gives no size"));
+        ThrowDamaged(format,
+                     QCoreApplication::translate("LoadPicture", "its header gives no size"));
     }
     h.topDown = rawHeight < 0;
     h.height = rawHeight < 0 ? -rawHeight : rawHeight;
     if (src.icon) {
         h.height /= 2;
         if (h.height == 0) {
-            ThrowDamaged(format, QStringLiteral("its header gives no size"));
+            ThrowDamaged(format,
+                         QCoreApplication::translate("LoadPicture", "its header gives no size"));
         }
     }
     CheckPictureSize(h.width, h.height);
@@ -358,7 +373,7 @@ QImage DecodeDib(const DibSource& src, const QString& format) {
     const bool rle = h.compression == kRle8 || h.compression == kRle4;
     const qint64 stride = ((h.width * h.bits + 31) / 32) * 4;
     if (pixelStart >= src.size || src.size - pixelStart < (rle ? 2 : stride)) {
-        ThrowDamaged(format, QStringLiteral("its pixels are missing"));
+        ThrowDamaged(format, QCoreApplication::translate("LoadPicture", "its pixels are missing"));
     }
 
     std::array<QRgb, 256> colors;
@@ -411,7 +426,8 @@ QImage DecodeDib(const DibSource& src, const QString& format) {
 QImage DecodeBmp(const QByteArray& file) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     if (file.size() < 18) {
-        ThrowDamaged(QStringLiteral("BMP"), QStringLiteral("its header is incomplete"));
+        ThrowDamaged(QStringLiteral("BMP"),
+                     QCoreApplication::translate("LoadPicture", "its header is incomplete"));
     }
     const quint32 offBits = U32(p + 10);
     DibSource src;

@@ -3,6 +3,7 @@
 #include "input/LoadPicture.h"
 #include "platform/PlatformError.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -75,7 +76,8 @@ ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadli
             continue;
         case ClipboardData::Status::TooLarge:
             if (error.isEmpty()) {
-                error = QStringLiteral("The picture on the clipboard is too large to open.");
+                error = QCoreApplication::translate(
+                    "LoadPicture", "The picture on the clipboard is too large to open.");
             }
             continue;
         case ClipboardData::Status::Read:

@@ -7,6 +7,7 @@
 #include "platform/PlatformError.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QSet>
 #include <QtEndian>
@@ -96,7 +97,8 @@ QImage DecodeIcon(const QByteArray& file) {
     const QString format = n >= 4 && qFromLittleEndian<quint16>(p + 2) == 2 ? QStringLiteral("CUR")
                                                                             : QStringLiteral("ICO");
     if (n < 6) {
-        ThrowDamaged(format, QStringLiteral("its header is incomplete"));
+        ThrowDamaged(format,
+                     QCoreApplication::translate("LoadPicture", "its header is incomplete"));
     }
     const int count = qFromLittleEndian<quint16>(p + 4);
     std::vector<Candidate> candidates;
@@ -117,7 +119,8 @@ QImage DecodeIcon(const QByteArray& file) {
         }
     }
     if (candidates.empty()) {
-        ThrowDamaged(format, QStringLiteral("it holds no readable picture"));
+        ThrowDamaged(format,
+                     QCoreApplication::translate("LoadPicture", "it holds no readable picture"));
     }
     // Largest first, the deepest among equals; the first to fit and decode is the picture.
     std::stable_sort(candidates.begin(), candidates.end(),

@@ -6,6 +6,7 @@
 #include "platform/PlatformError.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -51,7 +52,8 @@ Kind Sniff(const QByteArray& data) {
 }
 
 [[noreturn]] void ThrowInvalid(const QString& detail) {
-    throw PlatformError(kErrInvalidPicture, QStringLiteral("Invalid picture: ") + detail);
+    throw PlatformError(kErrInvalidPicture,
+                        QCoreApplication::translate("LoadPicture", "Invalid picture: ") + detail);
 }
 
 [[noreturn]] void ThrowTooLarge(qint64 width, qint64 height) {
@@ -165,7 +167,8 @@ QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString&
     reader.setAutoTransform(false);
     const QSize size = reader.size();
     if (!size.isValid()) {
-        ThrowDamaged(format, QStringLiteral("its header cannot be read"));
+        ThrowDamaged(format,
+                     QCoreApplication::translate("LoadPicture", "its header cannot be read"));
     }
     CheckPictureSize(size.width(), size.height());
     // Deep pictures (16 bits a channel) are decoded at that depth before they are converted.
@@ -301,13 +304,15 @@ void SetOpaque(QImage& image) {
 }
 
 void ThrowDamaged(const QString& format, const QString& detail) {
-    ThrowInvalid(QStringLiteral("the %1 picture is damaged (%2).").arg(format, detail));
+    ThrowInvalid(QCoreApplication::translate("LoadPicture", "the %1 picture is damaged (%2).")
+                     .arg(format, detail));
 }
 
 QImage LoadPictureFromData(const QByteArray& data, PictureSource source) {
     if (data.isEmpty()) {
-        ThrowInvalid(source == PictureSource::File ? QStringLiteral("the file is empty.")
-                                                   : QStringLiteral("the picture is empty."));
+        ThrowInvalid(source == PictureSource::File
+                         ? QCoreApplication::translate("LoadPicture", "the file is empty.")
+                         : QCoreApplication::translate("LoadPicture", "the picture is empty."));
     }
     if (LooksLikeMetafile(data)) {
         const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
@@ -350,36 +355,45 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source) {
         ThrowInvalid(QStringLiteral("the clipboard's picture is not a PNG, BMP, GIF, JPEG, ICO, "
                                     "WMF or EMF picture."));
     }
-    ThrowInvalid(QStringLiteral("the file is not a BMP, GIF, JPEG, ICO, CUR, WMF or EMF picture."));
+    ThrowInvalid(QCoreApplication::translate(
+        "LoadPicture", "the file is not a BMP, GIF, JPEG, ICO, CUR, WMF or EMF picture."));
 }
 
 QImage LoadPicture(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        throw PlatformError(kErrFileNotFound, QStringLiteral("File not found: '%1'").arg(path));
+        throw PlatformError(
+            kErrFileNotFound,
+            QCoreApplication::translate("LoadPicture", "File not found: '%1'").arg(path));
     }
     if (!info.isFile()) {
-        throw PlatformError(kErrFileAccess,
-                            QStringLiteral("Path/File access error: '%1' is not a file").arg(path));
+        throw PlatformError(
+            kErrFileAccess,
+            QCoreApplication::translate("LoadPicture", "Path/File access error: '%1' is not a file")
+                .arg(path));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (!file.exists()) { // gone since the check above
-            throw PlatformError(kErrFileNotFound, QStringLiteral("File not found: '%1'").arg(path));
+            throw PlatformError(
+                kErrFileNotFound,
+                QCoreApplication::translate("LoadPicture", "File not found: '%1'").arg(path));
         }
-        throw PlatformError(
-            kErrFileAccess,
-            QStringLiteral("Path/File access error: '%1' (%2)").arg(path, file.errorString()));
+        throw PlatformError(kErrFileAccess, QCoreApplication::translate(
+                                                "LoadPicture", "Path/File access error: '%1' (%2)")
+                                                .arg(path, file.errorString()));
     }
     if (file.size() > MaxEncodedPictureBytes()) {
-        throw PlatformError(kErrOutOfMemory,
-                            QStringLiteral("Out of memory: '%1' is too large to open.").arg(path));
+        throw PlatformError(
+            kErrOutOfMemory,
+            QCoreApplication::translate("LoadPicture", "Out of memory: '%1' is too large to open.")
+                .arg(path));
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        throw PlatformError(
-            kErrFileAccess,
-            QStringLiteral("Path/File access error: '%1' (%2)").arg(path, file.errorString()));
+        throw PlatformError(kErrFileAccess, QCoreApplication::translate(
+                                                "LoadPicture", "Path/File access error: '%1' (%2)")
+                                                .arg(path, file.errorString()));
     }
     return LoadPictureFromData(data);
 }

@@ -2,6 +2,7 @@
 // Rules of the picked-colour list that need no window: which cell the description editor edits,
 // which keys close it, and what the Print button says about the tags option.
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ListRules {
@@ -23,7 +24,8 @@ constexpr bool ClosesEditor(int keyCode) {
 
 // With tags on, a printout adds the tagged picture.
 inline QString PrintButtonTip(bool tagsOn) {
-    return tagsOn ? QStringLiteral("Print list and screen") : QStringLiteral("Print list");
+    return tagsOn ? QCoreApplication::translate("ListRules", "Print list and screen")
+                  : QCoreApplication::translate("ListRules", "Print list");
 }
 
 } // namespace ListRules

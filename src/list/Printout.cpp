@@ -1,5 +1,6 @@
 #include "list/Printout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -30,11 +31,12 @@ QString PrintTimestamp(const QDateTime& when) {
 }
 
 QString PrintPageLabel(bool picturePage, int page) {
-    return picturePage ? QStringLiteral("  Page %1").arg(page) : QString();
+    return picturePage ? QCoreApplication::translate("Printout", "  Page %1").arg(page) : QString();
 }
 
 QString PrintTitleLine(const QString& caption, const QString& timestamp, const QString& pageLabel) {
-    return PrintableText(PrintIndent() + caption + QStringLiteral("  Printed: ") + timestamp +
+    return PrintableText(PrintIndent() + caption +
+                         QCoreApplication::translate("Printout", "  Printed: ") + timestamp +
                          pageLabel);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/PlatformError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,7 +37,8 @@ void CommonDialog::ShowOpen() {
     const std::optional<QString> chosen = m_services.fileDialog->getOpenFileName(m_owner, request);
     if (!chosen) {
         if (CancelError) {
-            throw PlatformError(kErrCancel, QStringLiteral("Cancel was selected."));
+            throw PlatformError(
+                kErrCancel, QCoreApplication::translate("CommonDialog", "Cancel was selected."));
         }
         return;
     }
@@ -52,7 +54,8 @@ void CommonDialog::ShowPrinter() {
     const bool chosen =
         m_services.printDialog->showPrinter(m_owner, m_services.printerOutput->printer(), request);
     if (!chosen && CancelError) {
-        throw PlatformError(kErrCancel, QStringLiteral("Cancel was selected."));
+        throw PlatformError(kErrCancel,
+                            QCoreApplication::translate("CommonDialog", "Cancel was selected."));
     }
 }
 

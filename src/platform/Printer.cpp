@@ -14,6 +14,7 @@
 #include <cups/cups.h>
 #include <dlfcn.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -212,7 +213,8 @@ private:
 
 QString NoPrinterText(const CupsDestinations& dests) {
     return dests.serviceDown()
-               ? QStringLiteral("No printer is available: the print service is not running.")
+               ? QCoreApplication::translate(
+                     "Printer", "No printer is available: the print service is not running.")
                : QStringLiteral("No printer is available. Add a printer in the system's printer "
                                 "settings, then print again.");
 }
@@ -262,7 +264,9 @@ public:
         if (!m_spool->open()) {
             const QString why = m_spool->errorString();
             m_spool.reset();
-            ThrowPrinterError(QStringLiteral("Cannot write in the folder %1: %2").arg(folder, why));
+            ThrowPrinterError(
+                QCoreApplication::translate("Printer", "Cannot write in the folder %1: %2")
+                    .arg(folder, why));
         }
         m_spool->close();
         p.setOutputFileName(m_spool->fileName());
@@ -270,25 +274,29 @@ public:
         if (!painter.begin(&p)) {
             restoreOutput();
             discardSpool();
-            ThrowPrinterError(QStringLiteral("The printer could not start the document."));
+            ThrowPrinterError(QCoreApplication::translate(
+                "Printer", "The printer could not start the document."));
         }
     }
 
     void newPage() override {
         if (!printer().newPage()) {
-            ThrowPrinterError(QStringLiteral("The printer could not start a new page."));
+            ThrowPrinterError(
+                QCoreApplication::translate("Printer", "The printer could not start a new page."));
         }
     }
 
     void end(QPainter& painter) override {
         if (!m_spool) {
-            ThrowPrinterError(QStringLiteral("The printer has no document to finish."));
+            ThrowPrinterError(
+                QCoreApplication::translate("Printer", "The printer has no document to finish."));
         }
         const bool ended = !painter.isActive() || painter.end();
         restoreOutput();
         if (!ended) {
             discardSpool();
-            ThrowPrinterError(QStringLiteral("The printer could not finish the document."));
+            ThrowPrinterError(QCoreApplication::translate(
+                "Printer", "The printer could not finish the document."));
         }
         if (m_target.isEmpty()) {
             submit();
@@ -320,7 +328,8 @@ private:
         const char* accepting = dests.option(dest, "printer-is-accepting-jobs");
         if (accepting != nullptr && std::strcmp(accepting, "false") == 0) {
             ThrowPrinterError(
-                QStringLiteral("The printer \"%1\" is not accepting jobs.").arg(m_queue));
+                QCoreApplication::translate("Printer", "The printer \"%1\" is not accepting jobs.")
+                    .arg(m_queue));
         }
     }
 
@@ -372,8 +381,9 @@ private:
         const QString why = QString::fromLocal8Bit(cups.lastErrorString());
         discardSpool();
         if (job == 0) {
-            ThrowPrinterError(
-                QStringLiteral("The print service did not take the document: %1").arg(why));
+            ThrowPrinterError(QCoreApplication::translate(
+                                  "Printer", "The print service did not take the document: %1")
+                                  .arg(why));
         }
     }
 
@@ -384,7 +394,8 @@ private:
         if (std::rename(from.constData(), to.constData()) != 0) {
             const QString why = QString::fromLocal8Bit(std::strerror(errno));
             discardSpool();
-            ThrowPrinterError(QStringLiteral("Cannot write the file %1: %2").arg(m_target, why));
+            ThrowPrinterError(QCoreApplication::translate("Printer", "Cannot write the file %1: %2")
+                                  .arg(m_target, why));
         }
         m_spool->setAutoRemove(false);
         m_spool.reset();

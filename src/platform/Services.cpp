@@ -4,6 +4,7 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/NativeWindow.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -81,7 +82,7 @@ public:
         }
         if (r.setupOnly) {
             // Nothing is printed from here: OK keeps the choice for the next printout.
-            dialog.setWindowTitle(QStringLiteral("Print Setup"));
+            dialog.setWindowTitle(QCoreApplication::translate("Services", "Print Setup"));
             if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
                 if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
                     ok->setText(QStringLiteral("OK"));
