@@ -1,7 +1,30 @@
 #pragma once
 // The program's one window: its controls, its menu bar and every event procedure. The procedures
-// of each area live beside that area's code (color/, list/, input/, help/); this header is the
-// place to see them all.
+// live in src/app/, one file per area; the logic they ask lives below them, without widgets
+// (color/, list/, input/), and the controls and services they use in platform/.
+//
+// How the data goes through the window:
+// - Pointer move over the picture: PictureBox::mouseMoveEvent (the device pixel's picture pixel)
+//   -> picColor_PointerMoved (Readout.cpp: remembers where the pointer is, ends an arrow-key pick
+//   point once the user moves) -> picColor_MouseMove: ReadoutBoxPosition places txtCursor beside
+//   the pointer, ReadoutColor (Point or SumSquare of the radius square) fills it.
+//   Over the bare window: FormClient -> Form_MouseMove hides the read-out.
+// - Click on the picture: PictureBox::mousePressEvent -> picColor_MouseDown (Picking.cpp) closes
+//   the description editor -> AddToGrid: Point, RowForPick (texts and cell colours), the tag drawn
+//   into the picture's persistent image, FlexGrid::AddItem at row 1 and the two cell colours.
+// - Key on the picture: PictureBox::keyPressEvent -> picColor_KeyDown (Stepping.cpp). Arrows put
+//   the pointer on the next picture pixel (PointerService), whose move event then runs the
+//   pointer-move path; where the desktop refuses, a PickPoint steps instead. Page Up/Down change
+//   hscNeighbors -> hscNeighbors_Change refreshes the read-out. Enter: PointerToPicture ->
+//   AddToGrid.
+// - Paste (button, Ctrl+V, start-up): cmdPaste_Click (PictureCommands.cpp) -> ReadClipboardPicture
+//   (ClipboardService with a deadline, then the decoders) -> imgCache and picColor -> caption ->
+//   refreshReadout. File (button, Ctrl+I) and a dropped file: cmdFile_Click / DropFile ->
+//   OpenPictureFile -> LoadPicture, the same way on.
+// - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
+//   Description cell; each key released in it -> txtDesc_KeyUp writes the cell.
+// - Life: main -> Form_Load (Startup.cpp: settings, geometry with Form_Resize in Layout.cpp, the
+//   start-up paste) -> show; close box, Exit, File Exit -> Form_Unload (Shutdown.cpp).
 
 #include "color/ColorCodes.h"
 #include "color/PickPoint.h"
