@@ -348,11 +348,18 @@ void TestPictureCommands::startupPasteFailsQuietly() {
     auto hung = std::make_shared<ScriptedClipboard>();
     hung->answers = false;
     fakes.clipboard = hung;
+    // The remembered folder is kept: the recovery's change of folder is for one that cannot be
+    // entered.
+    const QString remembered = QDir(m_dir->path()).canonicalPath();
+    fakes.settings->values[QStringLiteral("Huemark/Settings/Path")] = remembered;
+    const QString before = QDir::currentPath();
     frmHuemark form(fakes.services());
     form.Form_Load();
     QCOMPARE(form.Caption(), QStringLiteral("Huemark"));
     QVERIFY(form.imgCache->picture().isNull());
     QVERIFY(fakes.messageBox->messages.empty());
+    QCOMPARE(QDir::currentPath(), remembered);
+    QDir::setCurrent(before);
 }
 
 void TestPictureCommands::shortcutsRunTheCommands() {
