@@ -496,7 +496,9 @@ std::optional<QImage> EmfPlayer::bitmap(const ByteReader& record, quint32 offInf
         return std::nullopt;
     }
     if (!options.allocate) {
-        options.allocate = [this](qint64 pixels) { return dc_.chargeDecode(pixels, false); };
+        options.allocate = [this](qint64 pixels) {
+            return dc_.budget().chargeDecode(pixels, false);
+        };
     }
     return decodeDib(info.all(), bits.all(), options);
 }
@@ -664,7 +666,9 @@ bool EmfPlayer::createObject(quint32 type, ByteReader& r) {
         }
         DibOptions options;
         options.paletteIndices = usage == 1;
-        options.allocate = [this](qint64 pixels) { return dc_.chargeDecode(pixels, true); };
+        options.allocate = [this](qint64 pixels) {
+            return dc_.budget().chargeDecode(pixels, true);
+        };
         bool bad = false;
         Brush brush;
         brush.style = BsDibPatternPt;
@@ -725,7 +729,7 @@ bool EmfPlayer::emrText(ByteReader& record, ByteReader& r, bool wide) {
         return false;
     }
     // Entries may share one long string; only what can be drawn is read, each time.
-    const quint32 kept = quint32(std::min<qint64>(chars, MaxTextRun));
+    const quint32 kept = quint32(std::min<qint64>(chars, WorkBudget::MaxTextRun));
     if (wide) {
         ByteReader s = string;
         run.text.reserve(kept);
@@ -887,15 +891,14 @@ std::optional<QImage> playEmf(QByteArrayView data, double dpi, qint64 maxPixels,
     ky *= scale.height();
     const QTransform deviceToPicture(kx, 0, 0, ky, -deviceFrame.left() * kx,
                                      -deviceFrame.top() * ky);
-    const qint64 budget = workBudget(*picture);
-    DeviceContext dc(std::move(*picture), deviceToPicture, perMm, budget);
+    DeviceContext dc(std::move(*picture), deviceToPicture, perMm);
     EmfPlayer player(dc);
     for (qint64 offset = headerSize; file.has(offset, 8);) {
         ByteReader record = file.sub(offset, 8);
         const quint32 type = record.u32();
         const quint32 size = record.u32();
         if (size < 8 || !file.has(offset, size) || !player.play(type, file.sub(offset, size)) ||
-            type == Eof || dc.exhausted()) {
+            type == Eof || dc.budget().exhausted()) {
             break;
         }
         offset += size;

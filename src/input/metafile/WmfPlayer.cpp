@@ -334,7 +334,9 @@ bool WmfPlayer::createObject(quint16 function, ByteReader& r) {
         r.u16(); // style
         DibOptions options;
         options.paletteIndices = r.u16() == 1;
-        options.allocate = [this](qint64 pixels) { return dc_.chargeDecode(pixels, true); };
+        options.allocate = [this](qint64 pixels) {
+            return dc_.budget().chargeDecode(pixels, true);
+        };
         Brush brush;
         brush.style = BsDibPatternPt;
         brush.color = QColor(0x80, 0x80, 0x80);
@@ -473,7 +475,7 @@ bool WmfPlayer::bitmap(quint16 function, ByteReader& r) {
         return true; // old device bitmaps carry no colours we could trust
     }
     const QByteArrayView packed = r.bytes(r.remaining());
-    options.allocate = [this](qint64 pixels) { return dc_.chargeDecode(pixels, false); };
+    options.allocate = [this](qint64 pixels) { return dc_.budget().chargeDecode(pixels, false); };
     const std::optional<QImage> image = decodePackedDib(packed, options);
     if (!image) {
         return true;
@@ -574,7 +576,7 @@ void playRecords(const ByteReader& file, qint64 offset, DeviceContext& dc) {
         const quint16 function = r.u16();
         if (recordSize < 6 || !file.has(offset, recordSize) ||
             !player.play(function, file.sub(offset, recordSize)) || function == Eof ||
-            dc.exhausted()) {
+            dc.budget().exhausted()) {
             break;
         }
         offset += recordSize;
@@ -585,7 +587,7 @@ void playRecords(const ByteReader& file, qint64 offset, DeviceContext& dc) {
 // records are played without drawing, and the areas they would reach are added up.
 QRectF drawnExtent(const ByteReader& file, qint64 offset, double dpi) {
     DeviceContext dc(QImage(1, 1, QImage::Format_ARGB32_Premultiplied), QTransform(),
-                     QSizeF(dpi / 25.4, dpi / 25.4), 0);
+                     QSizeF(dpi / 25.4, dpi / 25.4));
     dc.measureOnly();
     dc.state().mapMode = MmAnisotropic;
     playRecords(file, offset, dc);
@@ -638,8 +640,7 @@ std::optional<QImage> playWmf(QByteArrayView data, double dpi, qint64 maxPixels,
         return std::nullopt;
     }
     const QSize size = picture->size();
-    const qint64 budget = workBudget(*picture);
-    DeviceContext dc(std::move(*picture), QTransform(), QSizeF(dpi / 25.4, dpi / 25.4), budget);
+    DeviceContext dc(std::move(*picture), QTransform(), QSizeF(dpi / 25.4, dpi / 25.4));
     dc.state().mapMode = MmAnisotropic;
     dc.state().windowOrg = window->topLeft();
     dc.setWindowExt(window->size());
