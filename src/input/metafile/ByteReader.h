@@ -10,13 +10,13 @@
 class ByteReader {
 public:
     ByteReader() = default;
-    explicit ByteReader(QByteArrayView bytes) : bytes_(bytes) {}
+    explicit ByteReader(QByteArrayView bytes) : m_bytes(bytes) {}
 
-    qint64 size() const { return bytes_.size(); }
-    qint64 pos() const { return pos_; }
-    qint64 remaining() const { return bytes_.size() - pos_; }
-    bool ok() const { return ok_; }
-    void fail() { ok_ = false; }
+    qint64 size() const { return m_bytes.size(); }
+    qint64 pos() const { return m_pos; }
+    qint64 remaining() const { return m_bytes.size() - m_pos; }
+    bool ok() const { return m_ok; }
+    void fail() { m_ok = false; }
 
     // Whether len bytes start at offset; 64-bit so that counts from the file cannot overflow.
     bool has(qint64 offset, qint64 len) const {
@@ -25,12 +25,12 @@ public:
 
     void seek(qint64 offset) {
         if (has(offset, 0)) {
-            pos_ = offset;
+            m_pos = offset;
         } else {
             fail();
         }
     }
-    void skip(qint64 len) { seek(pos_ + len); }
+    void skip(qint64 len) { seek(m_pos + len); }
 
     quint8 u8() { return static_cast<quint8>(take<1>()); }
     quint16 u16() { return static_cast<quint16>(take<2>()); }
@@ -46,12 +46,12 @@ public:
 
     // A view of len bytes at the cursor, which moves past them; empty and failed when short.
     QByteArrayView bytes(qint64 len) {
-        if (!has(pos_, len)) {
+        if (!has(m_pos, len)) {
             fail();
             return {};
         }
-        const QByteArrayView v = bytes_.sliced(pos_, len);
-        pos_ += len;
+        const QByteArrayView v = m_bytes.sliced(m_pos, len);
+        m_pos += len;
         return v;
     }
 
@@ -62,26 +62,26 @@ public:
             bad.fail();
             return bad;
         }
-        return ByteReader(bytes_.sliced(offset, len));
+        return ByteReader(m_bytes.sliced(offset, len));
     }
 
-    QByteArrayView all() const { return bytes_; }
+    QByteArrayView all() const { return m_bytes; }
 
 private:
     template <int N> quint64 take() {
-        if (!ok_ || !has(pos_, N)) {
-            ok_ = false;
+        if (!m_ok || !has(m_pos, N)) {
+            m_ok = false;
             return 0;
         }
         quint64 v = 0;
         for (int i = 0; i < N; ++i) {
-            v |= quint64(quint8(bytes_[pos_ + i])) << (8 * i);
+            v |= quint64(quint8(m_bytes[m_pos + i])) << (8 * i);
         }
-        pos_ += N;
+        m_pos += N;
         return v;
     }
 
-    QByteArrayView bytes_;
-    qint64 pos_ = 0;
-    bool ok_ = true;
+    QByteArrayView m_bytes;
+    qint64 m_pos = 0;
+    bool m_ok = true;
 };

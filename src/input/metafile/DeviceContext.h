@@ -2,9 +2,14 @@
 // The drawing state both metafile players drive: coordinate mapping, selected objects, colours,
 // modes, clipping, the saved-state stack and the path under construction. It draws with QPainter
 // onto the picture, without anti-aliasing, so every filled area has exactly the colour the file
-// names.
+// names, and asks its work budget before every piece of work a file could make huge.
+//
+// One file per section: DeviceContext.cpp (coordinate spaces, saved states, selection),
+// DcClipping.cpp, DcPainting.cpp (pens, brushes, raster operations), DcDrawing.cpp (lines and
+// shapes), DcText.cpp, DcBitmaps.cpp (bitmaps, gradients, regions) and DcPaths.cpp.
 
 #include "input/metafile/GdiObjects.h"
+#include "input/metafile/WorkBudget.h"
 
 #include <QImage>
 #include <QPainter>
@@ -47,9 +52,6 @@ struct DcState {
     std::optional<QRegion> clip; // picture pixels; none: the whole picture
 };
 
-// Characters of one text run that are drawn; longer runs reach far beyond any picture.
-constexpr qsizetype MaxTextRun = 1 << 14;
-
 struct TextRun {
     QPointF reference; // logical units
     QString text;
@@ -68,25 +70,22 @@ struct GradientVertex {
 class DeviceContext {
 public:
     // deviceToPicture maps the file's device units onto the picture; devicePixelsPerMm gives the
-    // fixed map modes their scale. workBudget bounds the pixels all drawing may touch.
-    DeviceContext(QImage picture, const QTransform& deviceToPicture, QSizeF devicePixelsPerMm,
-                  qint64 workBudget);
+    // fixed map modes their scale. The picture's size sets the work budget.
+    DeviceContext(QImage picture, const QTransform& deviceToPicture, QSizeF devicePixelsPerMm);
     ~DeviceContext();
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
 
-    DcState& state() { return state_; }
-    const DcState& state() const { return state_; }
-    // Drawing stops for good once the work budget is spent.
-    bool exhausted() const { return budget_ < 0; }
-    // Charges a bitmap about to be decoded (a pattern brush's when pattern is set). False when
-    // the budget or the file's share of decoded pixels cannot pay for it: it is then left out.
-    bool chargeDecode(qint64 pixels, bool pattern);
+    DcState& state() { return m_state; }
+    const DcState& state() const { return m_state; }
+    // Drawing stops for good once it is exhausted; the players charge bitmaps to it before they
+    // decode them.
+    WorkBudget& budget() { return m_budget; }
     QImage takePicture();
     // From now on nothing is drawn: the picture area each drawing would reach is added to
     // measured() instead, so a file's extent can be found by playing it.
     void measureOnly();
-    const QRectF& measured() const { return measured_; }
+    const QRectF& measured() const { return m_measured; }
 
     // Coordinate spaces.
     void setMapMode(int mode);
@@ -97,7 +96,7 @@ public:
     bool setWorldTransform(const QTransform& t);
     void modifyWorldTransform(const QTransform& t, int mode);
     QTransform toPicture() const;
-    const QTransform& deviceToPicture() const { return deviceToPicture_; }
+    const QTransform& deviceToPicture() const { return m_deviceToPicture; }
 
     void saveState();
     void restoreState(int which);
@@ -149,7 +148,7 @@ public:
 
     // Paths, recorded in picture pixels between beginPath and endPath.
     void beginPath();
-    void endPath() { inPath_ = false; }
+    void endPath() { m_inPath = false; }
     void abortPath();
     void closeFigure();
     void fillPath() { paintPath(true, false); }
@@ -172,34 +171,30 @@ private:
     QBrush makeBrush(const Brush& brush, const QTransform& t) const;
     QPainterPath arcPath(ArcKind kind, const QRectF& box, QPointF start, QPointF end) const;
     QRegion pathToRegion(const QPainterPath& picturePath, Qt::FillRule rule);
+    // Charges a drawing that reaches this picture area; while measuring, the area is measured
+    // instead and nothing drawn.
     bool charge(const QRectF& pictureArea);
-    bool chargeEdges(const QPainterPath& path, const QTransform& t, double extraRows);
-    bool chargeRegion(const QRegion& region);
     void setClip(const QRegion& region);
-    void stop() { budget_ = -1; }
     void applyClip();
     bool mirrored() const;
 
-    QImage picture_;
-    QPainter painter_;
-    QTransform deviceToPicture_;
-    QSizeF devicePixelsPerMm_;
-    qint64 budget_;
-    qint64 decoded_ = 0;  // bitmap pixels decoded so far
-    qint64 patterns_ = 0; // of those, the ones kept in pattern brushes
+    QImage m_picture;
+    QPainter m_painter;
+    QTransform m_deviceToPicture;
+    QSizeF m_devicePixelsPerMm;
+    WorkBudget m_budget;
 
-    DcState state_;
-    std::vector<DcState> saved_;
-    int unsavedDepth_ = 0; // saves beyond the stack limit, matched by restores
-    qint64 savedClipRects_ = 0;
-    bool clipDirty_ = true;
+    DcState m_state;
+    std::vector<DcState> m_saved;
+    int m_unsavedDepth = 0; // saves beyond the stack limit, matched by restores
+    bool m_clipDirty = true;
 
-    bool measuring_ = false;
-    QRectF measured_; // picture pixels
+    bool m_measuring = false;
+    QRectF m_measured; // picture pixels
 
-    bool inPath_ = false;
-    bool pathWidened_ = false;
-    QPainterPath path_; // picture pixels
+    bool m_inPath = false;
+    bool m_pathWidened = false;
+    QPainterPath m_path; // picture pixels
 };
 
 } // namespace gdi

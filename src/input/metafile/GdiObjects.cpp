@@ -64,42 +64,42 @@ std::optional<Object> stockObject(quint32 index) {
 }
 
 bool ObjectTable::addToFreeSlot(Object object) {
-    // Every slot below firstFree_ is taken, so the search never rescans them.
-    while (firstFree_ < slots_.size() && slots_[firstFree_]) {
-        ++firstFree_;
+    // Every slot below m_firstFree is taken, so the search never rescans them.
+    while (m_firstFree < m_slots.size() && m_slots[m_firstFree]) {
+        ++m_firstFree;
     }
-    if (firstFree_ == slots_.size()) {
-        if (int(slots_.size()) >= capacity_) {
+    if (m_firstFree == m_slots.size()) {
+        if (int(m_slots.size()) >= m_capacity) {
             return false;
         }
-        slots_.emplace_back();
+        m_slots.emplace_back();
     }
-    slots_[firstFree_++] = std::move(object);
+    m_slots[m_firstFree++] = std::move(object);
     return true;
 }
 
 bool ObjectTable::put(quint32 index, Object object) {
-    if (index >= quint32(capacity_)) {
+    if (index >= quint32(m_capacity)) {
         return false;
     }
-    if (index >= slots_.size()) {
-        slots_.resize(index + 1);
+    if (index >= m_slots.size()) {
+        m_slots.resize(index + 1);
     }
-    slots_[index] = std::move(object);
+    m_slots[index] = std::move(object);
     return true;
 }
 
 const Object* ObjectTable::get(quint32 index) const {
-    if (index < slots_.size() && slots_[index]) {
-        return &*slots_[index];
+    if (index < m_slots.size() && m_slots[index]) {
+        return &*m_slots[index];
     }
     return nullptr;
 }
 
 void ObjectTable::remove(quint32 index) {
-    if (index < slots_.size()) {
-        slots_[index].reset();
-        firstFree_ = std::min<size_t>(firstFree_, index);
+    if (index < m_slots.size()) {
+        m_slots[index].reset();
+        m_firstFree = std::min<size_t>(m_firstFree, index);
     }
 }
 

@@ -121,7 +121,7 @@ std::optional<Object> stockObject(quint32 index);
 
 class ObjectTable {
 public:
-    explicit ObjectTable(int capacity) : capacity_(capacity) {}
+    explicit ObjectTable(int capacity) : m_capacity(capacity) {}
 
     // WMF: the object goes in the lowest free slot. Returns false when the table is full.
     bool addToFreeSlot(Object object);
@@ -131,9 +131,9 @@ public:
     void remove(quint32 index);
 
 private:
-    std::vector<std::optional<Object>> slots_;
-    size_t firstFree_ = 0;
-    int capacity_;
+    std::vector<std::optional<Object>> m_slots;
+    size_t m_firstFree = 0;
+    int m_capacity;
 };
 
 } // namespace gdi

@@ -68,11 +68,6 @@ std::optional<QImage> newPicture(double width, double height, qint64 maxPixels, 
     return picture;
 }
 
-qint64 workBudget(const QImage& picture) {
-    const qint64 pixels = qint64(picture.width()) * picture.height();
-    return std::clamp<qint64>(pixels * 64, qint64(1) << 26, qint64(1) << 31);
-}
-
 QString decodeAnsi(QByteArrayView bytes) {
     // Only 0x80-0x9f differ from Latin-1.
     static const char16_t high[32] = {

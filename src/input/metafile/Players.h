@@ -22,9 +22,6 @@ std::optional<QImage> playWmf(QByteArrayView data, double dpi, qint64 maxPixels,
 std::optional<QImage> newPicture(double width, double height, qint64 maxPixels, QSizeF* scale,
                                  QString* error);
 
-// How many pixels all drawing on the picture may touch before playback gives up.
-qint64 workBudget(const QImage& picture);
-
 void setError(QString* error, const QString& text);
 
 // 8-bit text, read as Windows-1252, the code page nearly every metafile's text is in.

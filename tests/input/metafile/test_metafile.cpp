@@ -74,8 +74,8 @@ public:
         }
         payload += tail;
         payload += QByteArray(-payload.size() & 3, '\0');
-        records_ += le(qint32(type)) + le(qint32(8 + payload.size())) + payload;
-        ++count_;
+        m_records += le(qint32(type)) + le(qint32(8 + payload.size())) + payload;
+        ++m_count;
         return *this;
     }
     // Brush 1 in the colour, selected, and the null pen: shapes show their fill only.
@@ -154,11 +154,11 @@ public:
         return data;
     }
     QByteArray build(int width = 100, int height = 100) const {
-        const QByteArray records = records_ + le(14) + le(20) + le(0) + le(16) + le(20);
+        const QByteArray records = m_records + le(14) + le(20) + le(0) + le(16) + le(20);
         QByteArray header = le(1) + le(88) + le(0) + le(0) + le(width - 1) + le(height - 1) +
                             le(0) + le(0) + le(width * 2540 / 96) + le(height * 2540 / 96) +
                             le(0x464d4520) + le(0x10000) + le(88 + qint32(records.size())) +
-                            le(count_ + 2) + le(16) + le(0) + le(0) + le(0) + le(960) + le(960) +
+                            le(m_count + 2) + le(16) + le(0) + le(0) + le(0) + le(960) + le(960) +
                             le(254) + le(254);
         return header + records;
     }
@@ -171,8 +171,8 @@ private:
         qToLittleEndian(v, b.data());
         return b;
     }
-    QByteArray records_;
-    qint32 count_ = 0;
+    QByteArray m_records;
+    qint32 m_count = 0;
 };
 
 // Bytes of a packed bitmap: header, colour table and bottom-up rows. Up to two colours make a
@@ -223,7 +223,7 @@ public:
         payload += QByteArray(payload.size() & 1, '\0');
         QByteArray size(4, '\0');
         qToLittleEndian<quint32>(quint32(3 + payload.size() / 2), size.data());
-        records_ += size + le16(function) + payload;
+        m_records += size + le16(function) + payload;
         return *this;
     }
     // Objects 0 and 1: a solid brush in the colour and the null pen, both selected.
@@ -235,7 +235,7 @@ public:
     }
     Wmf& rect(int l, int t, int r, int b) { return add(0x041b, {b, r, t, l}); }
     QByteArray build() const {
-        const QByteArray records = records_ + QByteArray::fromHex("030000000000");
+        const QByteArray records = m_records + QByteArray::fromHex("030000000000");
         QByteArray data = QByteArray::fromHex("d7cdc69a0000") + le16(0) + le16(0) + le16(100) +
                           le16(100) + le16(96) + QByteArray(6, '\0');
         QByteArray header = le16(1) + le16(9) + le16(0x300) + QByteArray(12, '\0');
@@ -249,7 +249,7 @@ private:
         qToLittleEndian<qint16>(qint16(v), b.data());
         return b;
     }
-    QByteArray records_;
+    QByteArray m_records;
 };
 
 QByteArray le32(qint32 v) {
@@ -345,8 +345,8 @@ void TestMetafile::detection_data() {
     QByteArray emf(44, '\0');
     emf[0] = 1;
     emf.replace(40, 4, " EMF");
-    QByteArray unsigned_ = emf;
-    unsigned_.replace(40, 4, "XEMF");
+    QByteArray noSignature = emf;
+    noSignature.replace(40, 4, "XEMF");
 
     QTest::newRow("placeable WMF") << QByteArray::fromHex("d7cdc69a0000") << true;
     QTest::newRow("WMF in memory, version 3") << QByteArray::fromHex("010009000003") << true;
@@ -355,7 +355,7 @@ void TestMetafile::detection_data() {
     QTest::newRow("WMF, unknown version") << QByteArray::fromHex("010009000002") << false;
     QTest::newRow("WMF, unknown type") << QByteArray::fromHex("030009000003") << false;
     QTest::newRow("EMF") << emf << true;
-    QTest::newRow("EMF without signature") << unsigned_ << false;
+    QTest::newRow("EMF without signature") << noSignature << false;
     QTest::newRow("EMF cut before signature") << emf.left(42) << false;
     QTest::newRow("PNG") << QByteArray::fromHex("89504e470d0a1a0a0000000d") << false;
     QTest::newRow("empty") << QByteArray() << false;
