@@ -10,19 +10,33 @@
 #include <QLineEdit>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <algorithm>
+#include <cstdlib>
 
 void frmHuemark::Form_Resize() {
     if (WindowState() == kMinimized) {
         return;
     }
     // Correcting the size runs this procedure again inside the assignment; that inner run lays
-    // the window out for the corrected size and this one then repeats the same layout.
-    if (Width() < LayoutRules::kMinWidth) {
+    // the window out for the corrected size and this one then repeats the same layout. Sizes are
+    // compared in whole pixels, and the inner run does not correct again: where the desktop keeps
+    // the window smaller than asked, it is laid out as it is.
+    // A window that the desktop keeps at the minimum's pixels is at the minimum, and reads so.
+    const int slack = roundingSlack();
+    if (std::abs(frameGeometry().width() - TwipsToPixelsX(LayoutRules::kMinWidth)) <= slack) {
+        m_widthSet.remember(LayoutRules::kMinWidth, frameGeometry().width());
+    }
+    if (std::abs(frameGeometry().height() - TwipsToPixelsY(LayoutRules::kMinHeight)) <= slack) {
+        m_heightSet.remember(LayoutRules::kMinHeight, frameGeometry().height());
+    }
+    const bool mayCorrect = !m_correctingSize;
+    const QScopedValueRollback correcting(m_correctingSize, true);
+    if (mayCorrect && LayoutRules::ShortOf(Width(), LayoutRules::kMinWidth, TwipsPerPixelX())) {
         setWidth(LayoutRules::kMinWidth);
     }
     SetWidthTwips(picColor, LayoutRules::PictureWidth(Width()));
-    if (Height() < LayoutRules::kMinHeight) {
+    if (mayCorrect && LayoutRules::ShortOf(Height(), LayoutRules::kMinHeight, TwipsPerPixelY())) {
         setHeight(LayoutRules::kMinHeight);
     }
     SetHeightTwips(picColor, LayoutRules::PictureHeight(Height()));
@@ -32,17 +46,21 @@ void frmHuemark::Form_Resize() {
     SetWidthTwips(txtDesc, LayoutRules::EditorWidth(grdList->ColWidth(5)));
 }
 
+int frmHuemark::roundingSlack() const {
+    return LayoutRules::RoundingSlack(devicePixelRatioF());
+}
+
 double frmHuemark::Left() const {
-    return PixelsToTwipsX(frameGeometry().x());
+    return m_leftSet.read(frameGeometry().x(), TwipsPerPixelX(), roundingSlack());
 }
 double frmHuemark::Top() const {
-    return PixelsToTwipsY(frameGeometry().y());
+    return m_topSet.read(frameGeometry().y(), TwipsPerPixelY(), roundingSlack());
 }
 double frmHuemark::Width() const {
-    return PixelsToTwipsX(frameGeometry().width());
+    return m_widthSet.read(frameGeometry().width(), TwipsPerPixelX(), roundingSlack());
 }
 double frmHuemark::Height() const {
-    return PixelsToTwipsY(frameGeometry().height());
+    return m_heightSet.read(frameGeometry().height(), TwipsPerPixelY(), roundingSlack());
 }
 
 int frmHuemark::WindowState() const {
@@ -54,16 +72,20 @@ int frmHuemark::WindowState() const {
 
 // A window's position is that of its frame's top-left corner.
 void frmHuemark::setLeft(double twips) {
+    m_leftSet.remember(twips, TwipsToPixelsX(twips));
     move(TwipsToPixelsX(twips), frameGeometry().y());
 }
 void frmHuemark::setTop(double twips) {
+    m_topSet.remember(twips, TwipsToPixelsY(twips));
     move(frameGeometry().x(), TwipsToPixelsY(twips));
 }
 
 void frmHuemark::setWidth(double twips) {
+    m_widthSet.remember(twips, TwipsToPixelsX(twips));
     setOuterSize(QSize(TwipsToPixelsX(twips), frameGeometry().height()));
 }
 void frmHuemark::setHeight(double twips) {
+    m_heightSet.remember(twips, TwipsToPixelsY(twips));
     setOuterSize(QSize(frameGeometry().width(), TwipsToPixelsY(twips)));
 }
 
@@ -110,7 +132,8 @@ void frmHuemark::keepWantedOuterSize() {
     if (!m_outerSizeWanted || !isVisible()) {
         return;
     }
-    if (size() != m_clientSizeSet) {
+    const QSize moved = size() - m_clientSizeSet;
+    if (std::abs(moved.width()) > roundingSlack() || std::abs(moved.height()) > roundingSlack()) {
         m_outerSizeWanted.reset(); // resized by someone else since
         return;
     }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 namespace LayoutRules {
 
@@ -32,5 +33,42 @@ inline std::int32_t DescriptionWidth(double gridWidth) {
 constexpr std::int32_t EditorWidth(std::int32_t descriptionWidth) {
     return descriptionWidth - 400;
 }
+
+// Whether a size falls short of a minimum by half a pixel or more. A size rounded to whole pixels
+// never counts as short, so a correction to the minimum is final at every density: one that read
+// back short would correct again without end.
+constexpr bool ShortOf(double twips, double minimum, double twipsPerPixel) {
+    return twips < minimum - twipsPerPixel / 2;
+}
+
+// At a fractional scale factor the toolkit's whole pixels are rounded from device pixels, each edge
+// of a window on its own, so a window may read back a pixel off from what it was given.
+inline int RoundingSlack(double devicePixelRatio) {
+    return devicePixelRatio == std::floor(devicePixelRatio) ? 0 : 1;
+}
+
+// A window coordinate set in twips and kept by the window in whole pixels. While the window still
+// has the pixels the value gave it (give or take the rounding slack), it reads back as the value
+// that was set: what shut-down writes reads back as itself at every density and scale, where
+// pixels x twips-per-pixel would creep (3000 twips are 208 pixels at 100 DPI, read as 2995.2).
+class SetTwips {
+public:
+    void remember(double twips, int pixels) {
+        m_twips = twips;
+        m_pixels = pixels;
+        m_set = true;
+    }
+    double read(int pixelsNow, double twipsPerPixel, int slack) const {
+        if (m_set && std::abs(pixelsNow - m_pixels) <= slack) {
+            return m_twips;
+        }
+        return pixelsNow * twipsPerPixel;
+    }
+
+private:
+    double m_twips = 0;
+    int m_pixels = 0;
+    bool m_set = false;
+};
 
 } // namespace LayoutRules

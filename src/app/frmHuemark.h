@@ -26,6 +26,7 @@
 // - Life: main -> Form_Load (Startup.cpp: settings, geometry with Form_Resize in Layout.cpp, the
 //   start-up paste) -> show; close box, Exit, File Exit -> Form_Unload (Shutdown.cpp).
 
+#include "app/LayoutRules.h"
 #include "color/ColorCodes.h"
 #include "color/PickPoint.h"
 #include "platform/CommonDialog.h"
@@ -199,6 +200,12 @@ private:
     // has resized the window in the meantime.
     std::optional<QSize> m_outerSizeWanted;
     QSize m_clientSizeSet;
+    // The geometry last set, read back as set while the window still has the pixels it gave.
+    LayoutRules::SetTwips m_leftSet, m_topSet, m_widthSet, m_heightSet;
+    int roundingSlack() const;
+    // Held while Form_Resize corrects the size: a run inside that correction lays out but does
+    // not correct again, so a size the desktop refuses cannot recurse.
+    bool m_correctingSize = false;
     int m_resizeEvents = 0;
     // Set by shut-down: from then on no event procedure runs.
     bool m_unloaded = false;

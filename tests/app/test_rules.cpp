@@ -1,11 +1,13 @@
-// The window's rules that need no window: the layout figures, the text forms of the remembered
-// settings (good forms read back, every malformed form read as missing), and where a remembered
-// window can still be reached.
+// The window's rules that need no window: the layout figures, the window's geometry at every
+// density and scale (a correction to the minimum is final, what is written reads back), the text
+// forms of the remembered settings (good forms read back, every malformed form read as missing),
+// and where a remembered window can still be reached.
 
 #include "app/LayoutRules.h"
 #include "app/SettingsForms.h"
 
 #include <QTest>
+#include <cmath>
 #include <optional>
 
 class TestRules : public QObject {
@@ -13,6 +15,8 @@ class TestRules : public QObject {
 private slots:
     void layout_data();
     void layout();
+    void geometryAtDensities_data();
+    void geometryAtDensities();
     void readForms_data();
     void readForms();
     void geometryRoundTrips_data();
@@ -50,6 +54,63 @@ void TestRules::layout() {
     QCOMPARE(LayoutRules::GridWidth(windowWidth), gridWidth);
     QCOMPARE(LayoutRules::DescriptionWidth(gridWidth), descriptionWidth);
     QCOMPARE(LayoutRules::EditorWidth(descriptionWidth), editorWidth);
+}
+
+// At every logical density from 40 to 300 DPI and at each scale factor, a window that keeps whole
+// pixels (at a fractional scale read back up to a pixel off): the default size and positions, the
+// minimum and any size a run writes read back as themselves, and a window below the minimum is
+// corrected once and is then not short any more, so the layout cannot correct itself without end.
+void TestRules::geometryAtDensities_data() {
+    QTest::addColumn<double>("scale");
+    for (const double scale : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+        QTest::addRow("scale %g", scale) << scale;
+    }
+}
+
+void TestRules::geometryAtDensities() {
+    QFETCH(double, scale);
+    using namespace LayoutRules;
+    const int slack = RoundingSlack(scale);
+    for (int dpi = 40; dpi <= 300; ++dpi) {
+        const double perPixel = 1440.0 / dpi;
+        const auto pixels = [perPixel](double twips) {
+            return static_cast<int>(std::lround(twips / perPixel));
+        };
+        const QByteArray where = QByteArray::number(dpi) + " DPI";
+        for (const int off : {-slack, 0, slack}) {
+            for (const double twips : {9000.0, 3000.0, 105.0, kMinWidth, kMinHeight}) {
+                SetTwips set;
+                set.remember(twips, pixels(twips));
+                QVERIFY2(set.read(pixels(twips) + off, perPixel, slack) == twips, where);
+            }
+            // A size a run writes: whole pixels in twips, through the settings file's text form.
+            for (const int had : {1, 208, 634, 1015, 4000}) {
+                const auto written =
+                    SettingsForms::ReadSize(SettingsForms::WriteGeometry(float(had * perPixel)));
+                QVERIFY2(written && pixels(*written) == had, where);
+                SetTwips set;
+                set.remember(*written, pixels(*written));
+                const QString again =
+                    SettingsForms::WriteGeometry(float(set.read(had + off, perPixel, slack)));
+                QVERIFY2(again == SettingsForms::WriteGeometry(*written), where);
+            }
+        }
+        for (const double minimum : {kMinWidth, kMinHeight}) {
+            // Without anything remembered, the minimum's own pixels are never short of it.
+            QVERIFY2(!ShortOf(pixels(minimum) * perPixel, minimum, perPixel), where);
+            for (int had = 1; had <= pixels(minimum) + 2; ++had) {
+                if (!ShortOf(had * perPixel, minimum, perPixel)) {
+                    continue;
+                }
+                SetTwips set;
+                set.remember(minimum, pixels(minimum));
+                for (const int off : {-slack, 0, slack}) {
+                    const double now = set.read(pixels(minimum) + off, perPixel, slack);
+                    QVERIFY2(!ShortOf(now, minimum, perPixel), where);
+                }
+            }
+        }
+    }
 }
 
 // Each key's reader: what shut-down writes reads back; anything else is missing (std::nullopt).

@@ -143,4 +143,49 @@ def case_window_manager(c):
                     "closed while minimized, the geometry kept")
 
 
-CASES = {"settings": case_settings, "list": case_list, "wm": case_window_manager}
+def case_density(c, env, twips_per_pixel, scale):
+    """At a density or scale where twips are no whole number of pixels: the first run opens at
+    the default size to within a pixel and writes it as such, a frame shrunk to 1 x 1 through the
+    window manager stays at the minimum (the program keeps running), and what Exit writes reads
+    back as itself at the next start."""
+    s = c.s
+    s.env.update(env)
+    s.scale = scale
+    harness.start_window_manager(s)
+
+    def expect_size(twips, what):
+        """The outer size in device pixels, to within the rounding of a fractional scale."""
+        want = tuple(round(round(t / twips_per_pixel) * scale) for t in twips)
+        seen = {}
+
+        def close():
+            seen["size"] = frame_geometry(s, s.window_id)[2:]
+            return all(abs(a - b) <= 2 for a, b in zip(seen["size"], want))
+        try:
+            s.wait_for(close, "the outer size")
+        except E2EFailure:
+            raise E2EFailure("%s: outer size %r, wanted %r" % (what, seen.get("size"), want))
+        c.ok("%s: outer size %r, %r wanted" % (what, seen["size"], want))
+
+    c.start()
+    expect_size((9000, 3000), "first run")
+    s.exit_program()
+    first = expect_settings(c, {"Left": "105", "Top": "105", "Width": "9000", "Height": "3000",
+                                "Tags": "1", "Average": "0", "Path": None, "PathFile": None},
+                            "the first run's Exit")
+
+    s.start_program()
+    s.xdotool("windowsize", s.window_id, "1", "1")
+    expect_size((8700, 3000), "resized to 1 x 1, kept at the minimum")
+    s.exit_program()
+    shrunk = expect_settings(c, dict(first, Width="8700", Height="3000"), "Exit at the minimum")
+    s.start_program()
+    s.exit_program()
+    expect_settings(c, shrunk, "the next run, unchanged")
+
+
+CASES = {"settings": case_settings, "list": case_list, "wm": case_window_manager,
+         # Qt rounds to whole scale factors here, so 105 DPI is a density of its own.
+         "density105": lambda c: case_density(
+             c, {"QT_FONT_DPI": "105", "QT_ENABLE_HIGHDPI_SCALING": "0"}, 1440 / 105, 1),
+         "scale1.75": lambda c: case_density(c, {}, 15, 1.75)}
