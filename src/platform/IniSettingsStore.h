@@ -10,6 +10,9 @@
 
 class IniSettingsStore : public SettingsStore {
 public:
+    // The config folder; empty: the user's ($XDG_CONFIG_HOME or ~/.config).
+    explicit IniSettingsStore(QString configFolder = QString());
+
     QString GetSetting(const QString& app, const QString& section, const QString& key,
                        const QString& def) override;
     void SaveSetting(const QString& app, const QString& section, const QString& key,
@@ -17,9 +20,11 @@ public:
     bool Flush() override;
 
     // The file that holds an application's settings.
-    static QString FileOf(const QString& app);
+    QString FileOf(const QString& app) const;
 
 private:
-    QSettings& settingsOf(const QString& app);
+    // The application's settings, or null when its path leads to something that is not a file.
+    QSettings* settingsOf(const QString& app);
+    QString m_folder;
     std::map<QString, std::unique_ptr<QSettings>> m_files;
 };
