@@ -2,6 +2,7 @@
 #include "help/About.h"
 #include "help/HelpViewer.h"
 #include "platform/DesktopStyle.h"
+#include "platform/EndRequests.h"
 
 #include <QApplication>
 
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
     Services services = Services::qtDefaults();
     services.helpViewer = std::make_shared<HelpViewer>();
     frmHuemark window(std::move(services));
+    // Ended from outside (a signal, the end of the session): the settings are kept as on Exit.
+    EndRequests endRequests;
+    QObject::connect(&endRequests, &EndRequests::endRequested, &window, &frmHuemark::Form_Unload);
     window.Form_Load();
     window.show();
     return QApplication::exec();

@@ -3,6 +3,7 @@ description editing and clearing, and a window manager's frame, close box, minim
 dragging (no creeping geometry over repeated runs)."""
 
 import os
+import signal
 
 import harness
 from harness import E2EFailure, frame_geometry, read_settings, write_settings
@@ -184,7 +185,20 @@ def case_density(c, env, twips_per_pixel, scale):
     expect_settings(c, shrunk, "the next run, unchanged")
 
 
-CASES = {"settings": case_settings, "list": case_list, "wm": case_window_manager,
+def case_signal(c):
+    """SIGTERM (a session that ends, a kill) ends the program as Exit does: the settings written,
+    exit code 0."""
+    s = c.s
+    c.start()
+    s.keys("Prior")
+    s.wait_for(lambda: s.text_of(s.radius_text()), "the radius text", expect=" 1")
+    s.program.send_signal(signal.SIGTERM)
+    harness.wait_program_end(s, "SIGTERM")
+    expect_settings(c, {"Left": "105", "Top": "105", "Width": "9000", "Height": "3000",
+                        "Tags": "1", "Average": "1", "Path": None, "PathFile": None}, "SIGTERM")
+
+
+CASES = {"settings": case_settings, "signal": case_signal, "list": case_list, "wm": case_window_manager,
          # Qt rounds to whole scale factors here, so 105 DPI is a density of its own.
          "density105": lambda c: case_density(
              c, {"QT_FONT_DPI": "105", "QT_ENABLE_HIGHDPI_SCALING": "0"}, 1440 / 105, 1),
