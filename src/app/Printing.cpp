@@ -27,6 +27,29 @@ QString DescriptionOf(const std::exception& e) {
     }
     return QString::fromLocal8Bit(e.what());
 }
+
+// The progress of one printout, ended on every way out.
+class PrintProgress {
+public:
+    PrintProgress(ProgressService& service, QWidget* parent, int total) : m_service(service) {
+        m_service.start(parent, QCoreApplication::translate("frmHuemark", "Printing..."), total);
+    }
+    ~PrintProgress() { m_service.finish(); }
+    PrintProgress(const PrintProgress&) = delete;
+    PrintProgress& operator=(const PrintProgress&) = delete;
+    // One more step done; a printout cancelled, or a program ending meanwhile, stops here as a
+    // failure would.
+    void step(const bool& ending) {
+        if (!m_service.advance(++m_done) || ending) {
+            throw PlatformError(kErrPrinter, QCoreApplication::translate(
+                                                 "frmHuemark", "The printout was cancelled."));
+        }
+    }
+
+private:
+    ProgressService& m_service;
+    int m_done = 0;
+};
 } // namespace
 
 Printer& frmHuemark::printer() {
@@ -52,6 +75,8 @@ void frmHuemark::cmdPrint_Click() {
         out.setDocName(QStringLiteral("Huemark"));
         out.setFontName(QStringLiteral("Courier New"));
         out.setFontSize(10);
+        // A step a line of the list, and one for the picture page.
+        PrintProgress progress(*m_services.progress, this, rows - 1 + (tags ? 1 : 0));
 
         out.Print(PrintIndent());
         out.Print(PrintIndent());
@@ -65,6 +90,7 @@ void frmHuemark::cmdPrint_Click() {
                 cells << grdList->TextMatrix(r, c);
             }
             out.Print(PrintListLine(cells, r == 0));
+            progress.step(m_unloaded);
         }
 
         if (tags) {
@@ -78,6 +104,7 @@ void frmHuemark::cmdPrint_Click() {
             // is copied, however large the picture.
             out.PaintPicture(picColor->Image(QRect(QPoint(0, 0), size)), kPictureLeft, kPictureTop,
                              0, 0, PixelsToTwipsX(size.width()), PixelsToTwipsY(size.height()));
+            progress.step(m_unloaded);
         }
         out.EndDoc();
 
@@ -87,9 +114,13 @@ void frmHuemark::cmdPrint_Click() {
     } catch (const std::exception& e) {
         // Nothing of a printout that failed part-way reaches the printer.
         out.KillDoc();
-        m_services.messageBox->showMessage(
-            this, QCoreApplication::translate("frmHuemark", "Printing error ") + DescriptionOf(e),
-            QStringLiteral("Huemark"));
+        // Ended from outside while printing: nobody is left to tell.
+        if (!m_unloaded) {
+            m_services.messageBox->showMessage(
+                this,
+                QCoreApplication::translate("frmHuemark", "Printing error ") + DescriptionOf(e),
+                QStringLiteral("Huemark"));
+        }
         if (busy) {
             QApplication::restoreOverrideCursor();
         }

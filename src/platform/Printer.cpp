@@ -13,6 +13,9 @@
 #include <QTemporaryFile>
 #include <cups/cups.h>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -298,6 +301,7 @@ public:
             ThrowPrinterError(QCoreApplication::translate(
                 "Printer", "The printer could not finish the document."));
         }
+        checkSpool();
         if (m_target.isEmpty()) {
             submit();
         } else {
@@ -387,11 +391,61 @@ private:
         }
     }
 
+    // Qt's engine does not report a write that failed: a full disk leaves the document cut short,
+    // and a disk that filled up may say so only when the file is synced. Only a whole document,
+    // on disk, goes further.
+    void checkSpool() {
+        const QByteArray name = QFile::encodeName(m_spool->fileName());
+        QString why;
+        const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || ::fsync(fd) != 0) {
+            why = QString::fromLocal8Bit(std::strerror(errno));
+        } else if (!EndsAsDocument(fd)) {
+            why = QCoreApplication::translate("Printer",
+                                              "the document was cut short (is the disk full?)");
+        }
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        if (why.isEmpty()) {
+            return;
+        }
+        const QString folder = QFileInfo(m_spool->fileName()).absolutePath();
+        discardSpool();
+        if (m_target.isEmpty()) {
+            ThrowPrinterError(QCoreApplication::translate(
+                                  "Printer", "Cannot write the print job in the folder %1: %2")
+                                  .arg(folder, why));
+        }
+        ThrowPrinterError(QCoreApplication::translate("Printer", "Cannot write the file %1: %2")
+                              .arg(m_target, why));
+    }
+
+    // A PDF ends with its "%%EOF" line, written last.
+    static bool EndsAsDocument(int fd) {
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || st.st_size < 5) {
+            return false;
+        }
+        char tail[32] = {};
+        const off_t from = std::max<off_t>(0, st.st_size - off_t(sizeof tail));
+        const ssize_t got = ::pread(fd, tail, sizeof tail, from);
+        return got > 0 && QByteArray(tail, got).contains("%%EOF");
+    }
+
+    // The mode a file made now would get: the spool file is made private, the chosen file not.
+    static mode_t NewFileMode() {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return 0666 & ~mask;
+    }
+
     // The chosen file is replaced only by a complete document.
     void moveIntoPlace() {
         const QByteArray from = QFile::encodeName(m_spool->fileName());
         const QByteArray to = QFile::encodeName(m_target);
-        if (std::rename(from.constData(), to.constData()) != 0) {
+        if (::chmod(from.constData(), NewFileMode()) != 0 ||
+            std::rename(from.constData(), to.constData()) != 0) {
             const QString why = QString::fromLocal8Bit(std::strerror(errno));
             discardSpool();
             ThrowPrinterError(QCoreApplication::translate("Printer", "Cannot write the file %1: %2")
@@ -399,6 +453,13 @@ private:
         }
         m_spool->setAutoRemove(false);
         m_spool.reset();
+        // The new name on disk too.
+        const int folder = ::open(QFile::encodeName(QFileInfo(m_target).absolutePath()).constData(),
+                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder);
+            ::close(folder);
+        }
     }
 
     void restoreOutput() {

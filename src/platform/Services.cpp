@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace {
@@ -94,6 +95,32 @@ public:
     }
 };
 
+class QtProgress : public ProgressService {
+public:
+    void start(QWidget* parent, const QString& label, int total) override {
+        m_dialog = std::make_unique<QProgressDialog>(
+            label, QCoreApplication::translate("Services", "Cancel"), 0, total, parent);
+        m_dialog->setWindowTitle(QStringLiteral("Huemark"));
+        // Modal to the window: nothing there changes while the task reads it.
+        m_dialog->setWindowModality(Qt::WindowModal);
+        m_dialog->setMinimumDuration(500);
+        m_dialog->setAutoClose(false);
+        m_dialog->setAutoReset(false);
+        m_dialog->setValue(0);
+    }
+    bool advance(int done) override {
+        if (!m_dialog) {
+            return true;
+        }
+        m_dialog->setValue(done);
+        return !m_dialog->wasCanceled();
+    }
+    void finish() override { m_dialog.reset(); }
+
+private:
+    std::unique_ptr<QProgressDialog> m_dialog;
+};
+
 class QtClock : public ClockService {
 public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
@@ -116,5 +143,6 @@ Services Services::qtDefaults() {
     s.helpViewer = std::make_shared<NoHelpViewer>();
     s.settings = std::make_shared<IniSettingsStore>();
     s.clipboard = NewClipboard();
+    s.progress = std::make_shared<QtProgress>();
     return s;
 }

@@ -75,6 +75,19 @@ public:
     virtual bool showPrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& r) = 0;
 };
 
+// A long task's progress, with a way to cancel it. It shows itself only once the task has taken a
+// while (about half a second), and keeps the window painted while it runs.
+class ProgressService {
+public:
+    virtual ~ProgressService() = default;
+    // A task of `total` steps begins.
+    virtual void start(QWidget* parent, const QString& label, int total) = 0;
+    // `done` steps are done; false once the user has cancelled.
+    virtual bool advance(int done) = 0;
+    // The task has ended, whichever way.
+    virtual void finish() = 0;
+};
+
 // The printer of the run and the documents printed on it. A step that fails throws
 // PlatformError with the description of the failure.
 class PrinterOutputService {
@@ -143,6 +156,7 @@ struct Services {
     std::shared_ptr<HelpViewerService> helpViewer;
     std::shared_ptr<SettingsStore> settings;
     std::shared_ptr<ClipboardService> clipboard;
+    std::shared_ptr<ProgressService> progress;
 
     static Services qtDefaults();
 };

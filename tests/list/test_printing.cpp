@@ -9,8 +9,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 const QDateTime kWhen(QDate(2026, 12, 6), QTime(6, 40, 50));
@@ -109,6 +111,8 @@ private slots:
     void failures_data();
     void failures();
     void noPrinter();
+    void fileMode_data();
+    void fileMode();
     void setup_data();
     void setup();
     void startupMakesNoPrinter();
@@ -298,22 +302,36 @@ void TestPrinting::busyWhilePrinting() {
 }
 
 void TestPrinting::failures_data() {
-    QTest::addColumn<int>("step");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("begin") << int(ScriptedPrinterOutput::Step::Begin)
+    QTest::addColumn<int>("step"); // the printer step that fails, if any
+    QTest::addColumn<QString>(
+        "how"); // or: "disk full", "cancel", "ended" (a signal or the session)
+    QTest::addColumn<QString>("message"); // empty: none
+    const int none = int(ScriptedPrinterOutput::Step::None);
+    QTest::newRow("begin") << int(ScriptedPrinterOutput::Step::Begin) << ""
                            << "Printing error The printer is out of paper.";
-    QTest::newRow("new page") << int(ScriptedPrinterOutput::Step::NewPage)
+    QTest::newRow("new page") << int(ScriptedPrinterOutput::Step::NewPage) << ""
                               << "Printing error The printer jammed.";
-    QTest::newRow("end") << int(ScriptedPrinterOutput::Step::End)
+    QTest::newRow("end") << int(ScriptedPrinterOutput::Step::End) << ""
                          << "Printing error The printer went offline.";
+    QTest::newRow("disk full") << none << "disk full"
+                               << "Printing error Cannot write the file <pdf>: the document was "
+                                  "cut short (is the disk full?)";
+    QTest::newRow("cancelled") << none << "cancel"
+                               << "Printing error The printout was cancelled.";
+    QTest::newRow("ended from outside") << none << "ended"
+                                        << "";
 }
 
 // A failure part-way says what failed and leaves nothing behind: the document is thrown away (an
-// earlier file of that name stays as it was), the button and pointer are back, the list and the
-// picture are as they were.
+// earlier file of that name stays as it was, no spool file is left), the button and pointer are
+// back, the list and the picture are as they were. A full disk (a file size limit, which holds for
+// root too) is such a failure though the toolkit does not report it; so is Cancel in the progress
+// dialog, and the program ended from outside while it prints, which then says nothing.
 void TestPrinting::failures() {
     QFETCH(int, step);
+    QFETCH(QString, how);
     QFETCH(QString, message);
+    message.replace(QStringLiteral("<pdf>"), m_pdf);
     auto w = windowWithPicks({0x0080FF, 0x00FF00}, {"one", "two"}, true);
     {
         QFile old(m_pdf);
@@ -328,12 +346,31 @@ void TestPrinting::failures() {
         }
     }
     w->fakes.printerOutput->failAt = ScriptedPrinterOutput::Step(step);
+    w->fakes.progress->cancelAt = how.isEmpty() || how == QLatin1String("disk full") ? -1 : 2;
+    if (how == QLatin1String("ended")) {
+        w->fakes.progress->atCancelStep = [&w] { w->form->Form_Unload(); };
+    }
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (how == QLatin1String("disk full")) {
+        rlimit small = saved;
+        small.rlim_cur = 2048;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
     w->form->cmdPrint_Click();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
 
-    QCOMPARE(w->fakes.messageBox->messages.size(), std::size_t(1));
-    QCOMPARE(w->fakes.messageBox->messages[0].text, message);
-    QCOMPARE(w->fakes.messageBox->messages[0].caption, QStringLiteral("Huemark"));
+    if (message.isEmpty()) {
+        QVERIFY(w->fakes.messageBox->messages.empty());
+    } else {
+        QCOMPARE(w->fakes.messageBox->messages.size(), std::size_t(1));
+        QCOMPARE(w->fakes.messageBox->messages[0].text, message);
+        QCOMPARE(w->fakes.messageBox->messages[0].caption, QStringLiteral("Huemark"));
+    }
     QCOMPARE(w->fakes.printerOutput->aborts, 1);
+    QCOMPARE(w->fakes.progress->finishes, 1);
     QFile old(m_pdf);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("an earlier printout"));
@@ -348,9 +385,13 @@ void TestPrinting::failures() {
         }
     }
     QCOMPARE(after, cells);
+    if (how == QLatin1String("ended")) {
+        return;
+    }
 
     // The next printout goes through whole.
     w->fakes.printerOutput->failAt = ScriptedPrinterOutput::Step::None;
+    w->fakes.progress->cancelAt = -1;
     w->form->cmdPrint_Click();
     QCOMPARE(PdfPages(m_pdf), 2);
 }
@@ -451,6 +492,27 @@ void TestPrinting::hugePicture() {
 
 // A description of 100 000 characters, tabs and control characters among them, prints on its one
 // line, unwrapped, as far as the paper goes.
+// A printed file gets the mode any new file gets (the spool file it was written as is private).
+void TestPrinting::fileMode_data() {
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("022") << 022 << 0644;
+    QTest::newRow("002") << 002 << 0664;
+    QTest::newRow("077") << 077 << 0600;
+}
+
+void TestPrinting::fileMode() {
+    QFETCH(int, mask);
+    QFETCH(int, mode);
+    auto w = windowWithPicks({0x0080FF}, {"one"}, false);
+    const mode_t saved = umask(mask);
+    w->form->cmdPrint_Click();
+    umask(saved);
+    struct stat st {};
+    QCOMPARE(stat(QFile::encodeName(m_pdf).constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 0777), mode);
+}
+
 void TestPrinting::hugeDescription() {
     QString description;
     for (int i = 0; description.size() < 100000; ++i) {

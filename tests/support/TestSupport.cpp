@@ -168,6 +168,7 @@ Services TestServices::services() const {
     s.helpViewer = helpViewer;
     s.settings = settings;
     s.clipboard = clipboard;
+    s.progress = progress;
     return s;
 }
 

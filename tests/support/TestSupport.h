@@ -50,6 +50,32 @@ public:
     bool showPrinter(QWidget*, QPrinter& printer, const PrintDialogRequest& r) override;
 };
 
+// Records a task's progress; cancels, or runs something, when a given step is reached.
+class ScriptedProgress : public ProgressService {
+public:
+    int total = -1;
+    int done = 0;
+    int finishes = 0;
+    int cancelAt = -1;
+    std::function<void()> atCancelStep; // runs at cancelAt instead of cancelling, if set
+    void start(QWidget*, const QString&, int steps) override {
+        total = steps;
+        done = 0;
+    }
+    bool advance(int steps) override {
+        done = steps;
+        if (steps != cancelAt) {
+            return true;
+        }
+        if (atCancelStep) {
+            atCancelStep();
+            return true;
+        }
+        return false;
+    }
+    void finish() override { ++finishes; }
+};
+
 class FixedClock : public ClockService {
 public:
     QDateTime time;
@@ -130,6 +156,7 @@ struct TestServices {
     std::shared_ptr<ScriptedPrinterOutput> printerOutput =
         std::make_shared<ScriptedPrinterOutput>();
     std::shared_ptr<FixedClock> clock = std::make_shared<FixedClock>();
+    std::shared_ptr<ScriptedProgress> progress = std::make_shared<ScriptedProgress>();
     std::shared_ptr<ScriptedFileDialog> fileDialog = std::make_shared<ScriptedFileDialog>();
     std::shared_ptr<RecordingMessageBox> messageBox = std::make_shared<RecordingMessageBox>();
     std::shared_ptr<ScriptedPointer> pointer = std::make_shared<ScriptedPointer>();
