@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 
 namespace {
@@ -30,6 +31,57 @@ QString AttributeValue(const QString& attributes, const QString& name) {
     }
     return QString();
 }
+// How deep the document's elements nest, and its tables within tables, as a browser's parser
+// would close them: elements without content and those written "<x/>" do not nest, and an element
+// whose end tag may be left out (a paragraph, a list item, a table cell or row) ends where the
+// next one of its kind starts.
+struct Nesting {
+    int elements = 0;
+    int tables = 0;
+};
+
+Nesting NestingOf(const QString& html) {
+    static const QSet<QString> empty{
+        QStringLiteral("area"),  QStringLiteral("base"),  QStringLiteral("br"),
+        QStringLiteral("col"),   QStringLiteral("embed"), QStringLiteral("hr"),
+        QStringLiteral("img"),   QStringLiteral("input"), QStringLiteral("link"),
+        QStringLiteral("meta"),  QStringLiteral("param"), QStringLiteral("source"),
+        QStringLiteral("track"), QStringLiteral("wbr"),   QStringLiteral("!doctype")};
+    static const QSet<QString> endsAtNext{
+        QStringLiteral("p"),  QStringLiteral("li"), QStringLiteral("dt"), QStringLiteral("dd"),
+        QStringLiteral("tr"), QStringLiteral("td"), QStringLiteral("th"), QStringLiteral("option")};
+    static const QRegularExpression tag(
+        QStringLiteral("<!--.*?-->|<(/?)([A-Za-z!][A-Za-z0-9]*)([^>]*)>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    Nesting deepest;
+    QStringList open;
+    int tables = 0;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString name = m.captured(2).toLower();
+        if (name.isEmpty() || empty.contains(name) || m.captured(3).endsWith(QLatin1Char('/'))) {
+            continue; // a comment, or an element that holds nothing
+        }
+        if (m.capturedLength(1) > 0) { // an end tag closes its element and all within it
+            const qsizetype at = open.lastIndexOf(name);
+            for (qsizetype i = open.size() - 1; at >= 0 && i >= at; --i) {
+                tables -= open[i] == QLatin1String("table");
+            }
+            if (at >= 0) {
+                open.resize(at);
+            }
+            continue;
+        }
+        if (endsAtNext.contains(name) && !open.isEmpty() && open.back() == name) {
+            open.removeLast();
+        }
+        open << name;
+        tables += name == QLatin1String("table");
+        deepest.elements = std::max(deepest.elements, int(open.size()));
+        deepest.tables = std::max(deepest.tables, tables);
+    }
+    return deepest;
+}
 } // namespace
 
 HelpDocument HelpDocumentFromBytes(const QString& path, const QByteArray& bytes) {
@@ -51,6 +103,12 @@ HelpDocument HelpDocumentFromBytes(const QString& path, const QByteArray& bytes)
     if (!html.match(text).hasMatch()) {
         doc.problem = Problem(
             path, QCoreApplication::translate("HelpViewer", "is damaged: it holds no HTML."));
+        return doc;
+    }
+    const Nesting nesting = NestingOf(text);
+    if (nesting.elements > kMaxHelpNesting || nesting.tables > kMaxHelpTableNesting) {
+        doc.problem = Problem(path, QCoreApplication::translate(
+                                        "HelpViewer", "is damaged: it is nested too deeply."));
         return doc;
     }
     doc.html = std::move(text);

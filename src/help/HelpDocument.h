@@ -13,8 +13,14 @@ struct HelpDocument {
     bool ok() const { return problem.isEmpty(); }
 };
 
-// A help document larger than this is not one.
-constexpr qint64 kMaxHelpDocumentBytes = qint64(16) << 20;
+// A help document larger than this is not one: the viewer takes seconds to lay out half a megabyte
+// of table rows.
+constexpr qint64 kMaxHelpDocumentBytes = qint64(512) << 10;
+// Elements nested deeper than this, or tables within tables deeper than this, are not shown: the
+// viewer's layout time grows fast with nesting (twenty tables within each other take seconds,
+// each one more about twice as long), and very deep nesting exhausts its stack.
+constexpr int kMaxHelpNesting = 64;
+constexpr int kMaxHelpTableNesting = 8;
 
 // Reads the document at the path. Never blocks on something that is not a plain file.
 HelpDocument ReadHelpDocument(const QString& path);

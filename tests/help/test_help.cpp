@@ -122,6 +122,12 @@ void TestHelp::documentChecks_data() {
                                                       << "is not a file.";
     QTest::newRow("far too large") << "large"
                                    << "is damaged: it is far too large.";
+    QTest::newRow("elements nested deeply") << "deep"
+                                            << "is damaged: it is nested too deeply.";
+    QTest::newRow("tables within tables") << "tables"
+                                          << "is damaged: it is nested too deeply.";
+    QTest::newRow("paragraphs, items and cells without end tags") << "unclosed"
+                                                                  << "";
 }
 
 void TestHelp::documentChecks() {
@@ -131,6 +137,14 @@ void TestHelp::documentChecks() {
     const QString path = dir.filePath(QStringLiteral("Huemark.html"));
     if (kind == "good") {
         WriteFile(path, kDocument.arg(QString()).toUtf8());
+    } else if (kind == "deep") {
+        WriteFile(path, kDocument.arg(QStringLiteral("<div>").repeated(100000)).toUtf8());
+    } else if (kind == "tables") {
+        WriteFile(path, kDocument.arg(QStringLiteral("<table><tr><td>").repeated(20)).toUtf8());
+    } else if (kind == "unclosed") {
+        const QString loose = QStringLiteral("<p>a<br><img src=x><ul><li>b<li>c</ul>"
+                                             "<table><tr><td>d<td>e<tr><td>f</table><hr/>");
+        WriteFile(path, kDocument.arg(loose.repeated(2000)).toUtf8());
     } else if (kind == "folder") {
         QVERIFY(QDir().mkdir(path));
     } else if (kind == "binary") {
