@@ -33,6 +33,10 @@ void frmHuemark::txtDesc_KeyUp(int& keyCode, int /*shift*/) {
     grdList->setTextMatrix(grdList->Row(), ListRules::kDescriptionCol, txtDesc->text());
 }
 
+void frmHuemark::txtDesc_Change() {
+    grdList->setTextMatrix(grdList->Row(), ListRules::kDescriptionCol, txtDesc->text());
+}
+
 void frmHuemark::grdList_Scroll() {
     txtDesc->setVisible(false);
     picColor->setFocus();

@@ -245,6 +245,8 @@ void frmHuemark::bindEvents() {
     connect(grdList, &FlexGrid::MouseDown, this, &frmHuemark::grdList_MouseDown);
     connect(grdList, &FlexGrid::Scroll, this, &frmHuemark::grdList_Scroll);
     txtDesc->installEventFilter(this);
+    // Only the user's edits: the text that opening the editor puts there writes nothing.
+    connect(txtDesc, &QLineEdit::textEdited, this, &frmHuemark::txtDesc_Change);
     hscNeighbors->installEventFilter(this);
     connect(chkTags, &QCheckBox::toggled, this, &frmHuemark::chkTags_Click);
     connect(cmdClearTags, &QPushButton::clicked, this, &frmHuemark::cmdClearTags_Click);

@@ -22,7 +22,8 @@
 //   refreshReadout. File (button, Ctrl+I) and a dropped file: cmdFile_Click / DropFile ->
 //   OpenPictureFile -> LoadPicture, the same way on.
 // - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
-//   Description cell; each key released in it -> txtDesc_KeyUp writes the cell.
+//   Description cell; each key released in it -> txtDesc_KeyUp writes the cell, as does any
+//   change of its text by the user (txtDesc_Change).
 // - Life: main -> Form_Load (Startup.cpp: settings, geometry with Form_Resize in Layout.cpp, the
 //   start-up paste) -> show; close box, Exit, File Exit -> Form_Unload (Shutdown.cpp).
 
@@ -128,6 +129,9 @@ public:
     void grdList_MouseDown(int button, int shift, float x, float y);
     void grdList_Scroll();
     void txtDesc_KeyUp(int& keyCode, int shift);
+    // The editor's text changed without a key (a paste from its menu or the mouse, a drop, an
+    // input method): written into the list as a key release writes it.
+    void txtDesc_Change();
     void chkTags_Click();
     void cmdClearTags_Click();
     void cmdPrint_Click();

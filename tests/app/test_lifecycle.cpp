@@ -5,6 +5,10 @@
 #include "platform/Tag.h"
 #include "support/TestSupport.h"
 
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QTest>
 
 namespace {
@@ -306,6 +310,13 @@ void TestLifecycle::editor_data() {
     QTest::newRow("100 000 pasted characters reach the cell whole with the next key")
         << "press 1 5; paste 100000; type e" << QStringList{QString(100000, 'p') + "e", "", ""}
         << true << QString(100000, 'p') + "e";
+    // Text that arrives without a key release is in the cell when the editor closes.
+    QTest::newRow("its menu's Paste") << "press 1 5; menu-paste Brand; click picture"
+                                      << QStringList{"Brand", "", ""} << false << "Brand";
+    QTest::newRow("a drop") << "press 1 5; type a; drop blue; click picture"
+                            << QStringList{"ablue", "", ""} << false << "ablue";
+    QTest::newRow("an input method")
+        << "press 1 5; commit 青; key Escape" << QStringList{"青", "", ""} << false << "青";
     QTest::newRow("scrolling closes it and gives the picture the focus")
         << "press 1 5; type s; scroll" << QStringList{"s", "", ""} << false << "s";
 }
@@ -338,6 +349,26 @@ void TestLifecycle::editor() {
                             word[1] == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key_Return);
         } else if (word[0] == QLatin1String("paste")) {
             form.txtDesc->insert(QString(word[1].toInt(), QLatin1Char('p'))); // no key released
+        } else if (word[0] == QLatin1String("menu-paste")) {
+            QGuiApplication::clipboard()->setText(word[1]);
+            std::unique_ptr<QMenu> menu(form.txtDesc->createStandardContextMenu());
+            for (QAction* action : menu->actions()) {
+                if (action->text().startsWith(QLatin1String("&Paste"))) {
+                    action->trigger();
+                }
+            }
+        } else if (word[0] == QLatin1String("drop")) {
+            QMimeData text;
+            text.setText(word[1]);
+            const QPointF at(form.txtDesc->width() - 1, 2);
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &text, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(form.txtDesc, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &text, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(form.txtDesc, &drop);
+        } else if (word[0] == QLatin1String("commit")) {
+            QInputMethodEvent commit;
+            commit.setCommitString(word[1]);
+            QCoreApplication::sendEvent(form.txtDesc, &commit);
         } else if (word[0] == QLatin1String("focus")) {
             form.txtDesc->setFocus();
         } else if (word[0] == QLatin1String("click")) {

@@ -4,6 +4,7 @@ dragging (no creeping geometry over repeated runs)."""
 
 import os
 import signal
+import subprocess
 
 import harness
 from harness import E2EFailure, frame_geometry, read_settings, write_settings
@@ -81,6 +82,24 @@ def case_list(c):
     s.wait_for(lambda: s.grid_cell(0, 5).get_name(), "the description after Escape",
                expect="bright yellow")
     c.ok("typed text reads back from the list's Description cell, also after Escape")
+
+    # Text pasted with the middle button (the X11 selection) is kept without a key pressed.
+    text = os.path.join(s.tmp, "primary.txt")
+    with open(text, "wb") as f:
+        f.write(b"Brand blue")
+    s._spawn("xclip-primary", ["xclip", "-selection", "primary", "-quiet", "-i", text])
+    s.wait_for(lambda: subprocess.run(["xclip", "-selection", "primary", "-o"], env=s.env,
+                                      capture_output=True, timeout=5).stdout == b"Brand blue",
+               "the primary selection")
+    s.click(*s.screen_point(30, 30))  # a new pick on top, without a description
+    s.wait_for(lambda: s.Atspi.Table.get_n_rows(s.grid()), "three picks", expect=4)
+    x, y, w, h = s.extents(s.grid_cell(0, 5))
+    s.click(x + w // 2, y + h // 2)
+    s.click(x + w // 2, y + h // 2, button=2)
+    s.click(*s.screen_point(20, 20))  # a pick closes the editor and adds a row on top
+    s.wait_for(lambda: s.grid_cell(1, 5).get_name(), "the pasted description",
+               expect="Brand blue")
+    c.ok("a description pasted with the middle button stays when a pick closes the editor")
 
     tag = s.screen_point(21, 21)  # the first tag's line starts one pixel below right of the pick
     s.wait_for(lambda: s.screen_pixels(*tag, 1, 1)[0][0], "the tag", expect=(0, 255, 255))
