@@ -3,6 +3,7 @@
 #include "platform/Clipboard.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/NativeWindow.h"
+#include "platform/ScreenCapture.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -116,5 +117,6 @@ Services Services::qtDefaults() {
     s.helpViewer = std::make_shared<NoHelpViewer>();
     s.settings = std::make_shared<IniSettingsStore>();
     s.clipboard = NewClipboard();
+    s.screen = NewScreenCapture();
     return s;
 }
