@@ -119,7 +119,7 @@ ScreenCaptureResult Answer(uint response, const QVariantMap& results) {
     ScreenCaptureResult result;
     if (response == 1) {
         result.outcome = ScreenCaptureResult::Outcome::Refused;
-        result.error = tr("The desktop was not allowed to capture the screen.");
+        result.error = tr("The request to capture the screen was declined.");
         return result;
     }
     if (response != 0) {

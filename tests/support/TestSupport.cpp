@@ -168,7 +168,13 @@ Services TestServices::services() const {
     s.helpViewer = helpViewer;
     s.settings = settings;
     s.clipboard = clipboard;
+    s.screen = screen;
     return s;
+}
+
+ScreenCaptureResult ScriptedScreenCapture::capture(QWidget*) {
+    ++captures;
+    return answer;
 }
 
 TestWindow::TestWindow(const QImage& picture) {
