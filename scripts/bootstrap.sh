@@ -15,6 +15,10 @@ packages=(
     xvfb xdotool xclip x11-utils imagemagick poppler-utils openbox wmctrl libxcb1-dev weston qt6-wayland
     dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
     cups cups-client cups-bsd printer-driver-cups-pdf
+    # the screen capture: MIT-SHM for X11; a wlroots desktop with its screenshot portal, clipboard
+    # and keyboard tools for the Wayland session
+    libxcb-shm0-dev libxcb-damage0-dev
+    sway swaybg grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk wl-clipboard wtype
     # packaging checks
     dpkg-dev lintian desktop-file-utils appstream
 )

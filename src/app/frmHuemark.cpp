@@ -8,6 +8,7 @@
 #include "platform/ImageControl.h"
 #include "platform/KeyCodes.h"
 #include "platform/PictureBox.h"
+#include "platform/ScreenCapture.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -68,6 +69,9 @@ frmHuemark::frmHuemark(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)) {
     if (!m_services.clipboard) {
         m_services.clipboard = NewClipboard(); // services made before the clipboard was one
+    }
+    if (!m_services.screen) {
+        m_services.screen = NewScreenCapture();
     }
     setObjectName(QStringLiteral("frmHuemark"));
     setCaption(QStringLiteral("Huemark"));
@@ -226,6 +230,8 @@ void frmHuemark::createMenus() {
     addMenu(mnuEdit, "mnuEdit", tr("&Edit"));
     addItem(mnuEdit, mnuEditPaste, "mnuEditPaste", tr("Paste"), Qt::CTRL | Qt::Key_V,
             &frmHuemark::mnuEditPaste_Click);
+    addItem(mnuEdit, mnuEditScreen, "mnuEditScreen", tr("&Screen"),
+            Qt::CTRL | Qt::SHIFT | Qt::Key_V, &frmHuemark::mnuEditScreen_Click);
 
     addMenu(mnuHelp, "mnuHelp", tr("&Help"));
     addItem(mnuHelp, mnuHelpContents, "mnuHelpContents", tr("&Contents"), {},

@@ -21,6 +21,9 @@
 //   (ClipboardService with a deadline, then the decoders) -> imgCache and picColor -> caption ->
 //   refreshReadout. File (button, Ctrl+I) and a dropped file: cmdFile_Click / DropFile ->
 //   OpenPictureFile -> LoadPicture, the same way on.
+// - Screen (Edit menu, Ctrl+Shift+V): mnuEditScreen_Click (ScreenCommand.cpp) ->
+//   ScreenCaptureService (our windows hidden meanwhile) -> PictureFromCapture (the loader's limit;
+//   a portal's file read and deleted) -> imgCache and picColor, the same way on.
 // - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
 //   Description cell; each key released in it -> txtDesc_KeyUp writes the cell, as does any
 //   change of its text by the user (txtDesc_Change).
@@ -85,6 +88,7 @@ public:
     QAction* mnuFileExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditPaste = nullptr;
+    QAction* mnuEditScreen = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpHowTo = nullptr;
@@ -143,6 +147,7 @@ public:
     void mnuFilePrintSetup_Click();
     void mnuFileExit_Click();
     void mnuEditPaste_Click();
+    void mnuEditScreen_Click();
     void mnuHelpContents_Click();
     void mnuHelpHowTo_Click();
     void mnuHelpAbout_Click();

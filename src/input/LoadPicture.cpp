@@ -344,7 +344,7 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source) {
     case Kind::Icon:
         return NormalizePicture(DecodeIcon(data));
     case Kind::Png:
-        if (source == PictureSource::Clipboard) {
+        if (source != PictureSource::File) {
             return NormalizePicture(DecodeWithQt(data, "png", QStringLiteral("PNG")));
         }
         break;
@@ -355,11 +355,15 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source) {
         ThrowInvalid(QStringLiteral("the clipboard's picture is not a PNG, BMP, GIF, JPEG, ICO, "
                                     "WMF or EMF picture."));
     }
+    if (source == PictureSource::Screen) {
+        ThrowInvalid(QCoreApplication::translate(
+            "LoadPicture", "the screen capture is not a PNG, BMP, GIF, JPEG or ICO picture."));
+    }
     ThrowInvalid(QCoreApplication::translate(
         "LoadPicture", "the file is not a BMP, GIF, JPEG, ICO, CUR, WMF or EMF picture."));
 }
 
-QImage LoadPicture(const QString& path) {
+QImage LoadPicture(const QString& path, PictureSource source) {
     const QFileInfo info(path);
     if (!info.exists()) {
         throw PlatformError(
@@ -395,5 +399,5 @@ QImage LoadPicture(const QString& path) {
                                                 "LoadPicture", "Path/File access error: '%1' (%2)")
                                                 .arg(path, file.errorString()));
     }
-    return LoadPictureFromData(data);
+    return LoadPictureFromData(data, source);
 }

@@ -10,11 +10,11 @@
 // cannot be read, is empty, holds no picture in these formats, is damaged beyond reading, or is
 // too large to open. Opaque pictures come back as Format_RGB32, pictures with transparent pixels
 // as Format_ARGB32_Premultiplied.
-QImage LoadPicture(const QString& path);
+// Where the bytes come from: the clipboard and the desktop's screen captures also hand over PNG,
+// which the file command does not offer.
+enum class PictureSource { File, Clipboard, Screen };
 
-// Where the bytes come from: the clipboard also hands over PNG, which the file command does not
-// offer.
-enum class PictureSource { File, Clipboard };
+QImage LoadPicture(const QString& path, PictureSource source = PictureSource::File);
 
 // The same, for bytes already in memory.
 QImage LoadPictureFromData(const QByteArray& data, PictureSource source = PictureSource::File);

@@ -3,6 +3,7 @@
 #include "platform/Clipboard.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/NativeWindow.h"
+#include "platform/ScreenCapture.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -144,5 +145,6 @@ Services Services::qtDefaults() {
     s.settings = std::make_shared<IniSettingsStore>();
     s.clipboard = NewClipboard();
     s.progress = std::make_shared<QtProgress>();
+    s.screen = NewScreenCapture();
     return s;
 }

@@ -146,6 +146,29 @@ public:
     virtual QImage image() = 0;
 };
 
+// What a capture of the screen gives: the picture itself, or a file the desktop wrote it into.
+struct ScreenCaptureResult {
+    enum class Outcome {
+        Picture, // picture holds every screen, in device pixels
+        File,    // file holds it, ours to read and then delete
+        Refused, // the user declined the desktop's request for permission
+        Failed   // see error
+    };
+    Outcome outcome = Outcome::Failed;
+    QImage picture;
+    QString file;
+    QString error;
+};
+
+// The whole screen as a picture, without the program's own windows.
+class ScreenCaptureService {
+public:
+    virtual ~ScreenCaptureService() = default;
+    // Takes the program's windows (window among them) off the screen, captures every screen once
+    // the desktop has repainted what they covered, and shows them again.
+    virtual ScreenCaptureResult capture(QWidget* window) = 0;
+};
+
 struct Services {
     std::shared_ptr<PrintDialogService> printDialog;
     std::shared_ptr<PrinterOutputService> printerOutput;
@@ -157,6 +180,7 @@ struct Services {
     std::shared_ptr<SettingsStore> settings;
     std::shared_ptr<ClipboardService> clipboard;
     std::shared_ptr<ProgressService> progress;
+    std::shared_ptr<ScreenCaptureService> screen;
 
     static Services qtDefaults();
 };

@@ -109,6 +109,10 @@ void TestWindowDefinition::menus_data() {
                            << "&Edit"
                            << "Paste"
                            << "Ctrl+V";
+    QTest::newRow("screen") << "mnuEditScreen"
+                            << "&Edit"
+                            << "&Screen"
+                            << "Ctrl+Shift+V";
     QTest::newRow("contents") << "mnuHelpContents"
                               << "&Help"
                               << "&Contents"
@@ -164,7 +168,7 @@ void TestWindowDefinition::menuOrder() {
     };
     QCOMPARE(names(form.mnuFile),
              (QStringList{"mnuFileInput", "mnuFilePrint", "mnuFilePrintSetup", "mnuFileExit"}));
-    QCOMPARE(names(form.mnuEdit), (QStringList{"mnuEditPaste"}));
+    QCOMPARE(names(form.mnuEdit), (QStringList{"mnuEditPaste", "mnuEditScreen"}));
     QCOMPARE(names(form.mnuHelp), (QStringList{"mnuHelpContents", "mnuHelpHowTo", "mnuHelpAbout"}));
 }
 

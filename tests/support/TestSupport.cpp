@@ -169,7 +169,13 @@ Services TestServices::services() const {
     s.settings = settings;
     s.clipboard = clipboard;
     s.progress = progress;
+    s.screen = screen;
     return s;
+}
+
+ScreenCaptureResult ScriptedScreenCapture::capture(QWidget*) {
+    ++captures;
+    return answer;
 }
 
 TestWindow::TestWindow(const QImage& picture) {

@@ -151,6 +151,14 @@ public:
     QImage image() override { return QImage(); }
 };
 
+// Answers every capture of the screen with the same result, and counts the captures.
+class ScriptedScreenCapture : public ScreenCaptureService {
+public:
+    ScreenCaptureResult answer;
+    int captures = 0;
+    ScreenCaptureResult capture(QWidget* window) override;
+};
+
 struct TestServices {
     std::shared_ptr<ScriptedPrintDialog> printDialog = std::make_shared<ScriptedPrintDialog>();
     std::shared_ptr<ScriptedPrinterOutput> printerOutput =
@@ -164,6 +172,7 @@ struct TestServices {
     std::shared_ptr<RecordingSettingsStore> settings = std::make_shared<RecordingSettingsStore>();
     // Qt's own clipboard, which this process fills on the offscreen platform.
     std::shared_ptr<ClipboardService> clipboard = std::make_shared<ToolkitClipboard>();
+    std::shared_ptr<ScriptedScreenCapture> screen = std::make_shared<ScriptedScreenCapture>();
     Services services() const;
 };
 

@@ -1,0 +1,45 @@
+// The Screen command: the whole screen, as our windows leave it, becomes the picture.
+
+#include "app/frmHuemark.h"
+#include "input/ScreenPicture.h"
+#include "platform/BusyPointer.h"
+#include "platform/ImageControl.h"
+#include "platform/PictureBox.h"
+
+#include <QCoreApplication>
+
+namespace {
+// Messages break lines with a carriage return alone.
+QString CannotCapture(const QString& reason) {
+    return QCoreApplication::translate("frmHuemark", "The screen cannot be captured.\r\r%1")
+        .arg(reason);
+}
+} // namespace
+
+void frmHuemark::mnuEditScreen_Click() {
+    const ScreenCaptureResult shot = m_services.screen->capture(this);
+    BusyPointer busy;
+    ScreenPicture captured;
+    try {
+        captured = PictureFromCapture(shot);
+    } catch (const std::bad_alloc&) {
+        captured = {ScreenPicture::Outcome::Failed, QImage(),
+                    QCoreApplication::translate(
+                        "frmHuemark", "Out of memory: the picture does not fit in memory.")};
+    }
+    // Declined or failed, as a paste that fails: picture and caption stay, and it is said.
+    if (captured.outcome != ScreenPicture::Outcome::Picture) {
+        busy.end();
+        m_services.messageBox->showMessage(this, CannotCapture(captured.error), kAppName);
+        picColor->setFocus();
+        return;
+    }
+    imgCache->setPicture(QImage());
+    imgCache->setPicture(captured.picture);
+    picColor->setPicture(QImage());
+    picColor->setPicture(imgCache->picture());
+    forgetPickPoint();
+    setCaption(QCoreApplication::translate("frmHuemark", "Screen capture"));
+    picColor->setFocus();
+    refreshReadout();
+}

@@ -1,0 +1,47 @@
+#include "input/ScreenPicture.h"
+
+#include "input/LoadPicture.h"
+#include "platform/PlatformError.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+ScreenPicture Failed(const QString& error) {
+    return {ScreenPicture::Outcome::Failed, QImage(), error};
+}
+} // namespace
+
+ScreenPicture PictureFromCapture(const ScreenCaptureResult& capture) {
+    switch (capture.outcome) {
+    case ScreenCaptureResult::Outcome::Refused:
+        return {ScreenPicture::Outcome::Refused, QImage(), capture.error};
+    case ScreenCaptureResult::Outcome::Failed:
+        return Failed(capture.error);
+    case ScreenCaptureResult::Outcome::File: {
+        // The file is ours: it goes, whatever it holds.
+        struct Remove {
+            QString path;
+            ~Remove() { QFile::remove(path); }
+        } remove{capture.file};
+        try {
+            return {ScreenPicture::Outcome::Picture,
+                    LoadPicture(capture.file, PictureSource::Screen), QString()};
+        } catch (const PlatformError& e) {
+            return Failed(e.description());
+        }
+    }
+    case ScreenCaptureResult::Outcome::Picture:
+        break;
+    }
+    try {
+        if (capture.picture.isNull()) {
+            return Failed(QCoreApplication::translate("ScreenPicture",
+                                                      "The screen capture holds no picture."));
+        }
+        CheckPictureSize(capture.picture.width(), capture.picture.height());
+        return {ScreenPicture::Outcome::Picture, NormalizePicture(capture.picture), QString()};
+    } catch (const PlatformError& e) {
+        return Failed(e.description());
+    }
+}

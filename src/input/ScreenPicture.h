@@ -1,0 +1,22 @@
+#pragma once
+// A capture of the screen as a picture like any other: the same loader, the same size limit.
+
+#include "platform/Services.h"
+
+#include <QImage>
+#include <QString>
+
+struct ScreenPicture {
+    enum class Outcome {
+        Picture, // picture holds the screen
+        Refused, // the user declined the desktop's request: see error
+        Failed   // see error
+    };
+    Outcome outcome = Outcome::Failed;
+    QImage picture;
+    QString error;
+};
+
+// The capture's picture, checked against the picture limit; a file the desktop wrote is read
+// through the loader and then deleted, whether it opened or not.
+ScreenPicture PictureFromCapture(const ScreenCaptureResult& capture);
