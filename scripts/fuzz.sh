@@ -18,17 +18,16 @@ build="$root/build-fuzz"
 CXX=clang++ CC=clang cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DHUEMARK_FUZZ=ON -DHUEMARK_BENCH=OFF >/dev/null
 
-# The metafile target is only there once its sources are.
+# A target asked for that the build does not define is a failure, never a quiet skip.
 targets=()
 defined="$(ninja -C "$build" -t targets all)"
 for t in "${wanted[@]}"; do
-    if grep -q "^$t:" <<<"$defined"; then
-        targets+=("$t")
-    else
-        echo "fuzz: $t is not defined, skipped"
+    if ! grep -q "^$t:" <<<"$defined"; then
+        echo "fuzz: $t is not defined by the build" >&2
+        exit 1
     fi
+    targets+=("$t")
 done
-[ ${#targets[@]} -gt 0 ] || { echo "fuzz: no targets" >&2; exit 1; }
 ninja -C "$build" -j2 "${targets[@]}"
 
 scratch="${HUEMARK_FUZZ_DIR:-}"

@@ -1,10 +1,11 @@
 // Start-up time, exec to window mapped, of Huemark beside a floor: a window of the same kinds of
 // widgets doing nothing of Huemark's work. Both run on a private Xvfb, interleaved, each run timed
 // from just before exec to the X server's MapNotify of its window; resident memory is read at
-// that moment (and, with --settle S, S seconds later).
+// that moment (and, with --settle S, S seconds later). With --hung-clipboard a stopped program
+// owns the clipboard, so the figure is what start-up's paste deadline costs.
 //
 //   bench_startup --huemark build/huemark --floor build/bench/startup/bench_startup_floor
-//                 [--runs 20] [--settle 2] [--bare]
+//                 [--runs 20] [--settle 2] [--bare] [--hung-clipboard]
 
 #include <xcb/xcb.h>
 
@@ -114,6 +115,7 @@ int main(int argc, char** argv) {
     int runs = 20;
     double settle = 0;
     bool bare = false;
+    bool hungClipboard = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--huemark" && i + 1 < argc) {
@@ -126,10 +128,13 @@ int main(int argc, char** argv) {
             settle = std::atof(argv[++i]);
         } else if (a == "--bare") {
             bare = true;
+        } else if (a == "--hung-clipboard") {
+            hungClipboard = true;
         }
     }
     if (huemark.empty() || floor.empty()) {
-        die("usage: bench_startup --huemark PATH --floor PATH [--runs N] [--settle S] [--bare]");
+        die("usage: bench_startup --huemark PATH --floor PATH [--runs N] [--settle S] [--bare] "
+            "[--hung-clipboard]");
     }
 
     // A private X server; it writes its display number once it accepts connections.
@@ -176,6 +181,14 @@ int main(int argc, char** argv) {
                                           std::string("XDG_CONFIG_HOME=") + home + "/.config",
                                           std::string("XDG_RUNTIME_DIR=") + home};
 
+    pid_t owner = -1;
+    if (hungClipboard) {
+        owner = spawn(
+            {"xclip", "-selection", "clipboard", "-t", "image/png", "-i", "/dev/null", "-quiet"},
+            env);
+        usleep(300000); // it owns the clipboard, then stops answering
+        kill(owner, SIGSTOP);
+    }
     std::vector<Program> programs = {{"floor", {floor}, {}, {}, {}},
                                      {"huemark", {huemark}, {}, {}, {}}};
     if (bare) {
@@ -214,6 +227,10 @@ int main(int argc, char** argv) {
     std::printf("huemark / floor: %.2fx (%d interleaved runs each)\n",
                 median(programs[1].millis) / median(programs[0].millis), runs);
 
+    if (owner > 0) {
+        kill(owner, SIGKILL);
+        waitpid(owner, nullptr, 0);
+    }
     xcb_disconnect(conn);
     kill(xvfb, SIGTERM);
     waitpid(xvfb, nullptr, 0);

@@ -5,6 +5,7 @@
 #include "platform/Tag.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QMenu>
@@ -468,12 +469,23 @@ void TestLifecycle::clear() {
     QCOMPARE(form.picColor->shownImage(), clean);
 }
 
-// The radius box shows the system colour of scroll bars, as drawn; the scroll bar below it shows
-// no tooltip, not even its frame's.
+// As drawn, not as set: the radius box shows the system colour of scroll bars, the picture
+// control beyond its picture the system's button face, the list's empty row the system's window
+// colour and the area below its rows dark grey. The scroll bar below the radius box shows no
+// tooltip, not even its frame's.
 void TestLifecycle::radiusBoxLooks() {
-    TestWindow w;
+    TestWindow w(SolidPicture(20, 10, kRed));
     const QImage drawn = w.form->txtNeighbors->grab().toImage();
     QCOMPARE(QColor(drawn.pixel(1, drawn.height() - 2)), QColor(0xC8, 0xC8, 0xC8));
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    const QImage picture = w.form->picColor->grab().toImage();
+    QCOMPARE(QColor(picture.pixel(40, 30)), buttonFace);
+    w.pointAt(40, 30); // and the read-out there names the colour drawn there
+    QCOMPARE(w.form->txtCursor->text(), buttonFace.name().toUpper());
+    QWidget* listArea = w.form->grdList->viewport();
+    const QImage list = listArea->grab().toImage();
+    QCOMPARE(QColor(list.pixel(5, 5)), QApplication::palette().color(QPalette::Base));
+    QCOMPARE(QColor(list.pixel(list.width() / 2, list.height() - 2)), QColor(0x80, 0x80, 0x80));
 
     QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), w.form->hscNeighbors->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w.form->hscNeighbors, &help);

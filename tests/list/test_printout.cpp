@@ -58,11 +58,12 @@ void TestPrintout::listLine() {
     QFETCH(QStringList, cells);
     QFETCH(bool, titlesRow);
     QFETCH(QString, expected);
-    const QString line = PrintListLine(cells, titlesRow);
-    QCOMPARE(line, expected);
+    // The worked example's width holds the expected text to the layout's own figure, so that a
+    // mistyped expectation cannot make the comparison below pass for a wrong line.
     if (QByteArray(QTest::currentDataTag()).startsWith("FF8000")) {
-        QCOMPARE(line.size(), 45);
+        QCOMPARE(expected.size(), 45);
     }
+    QCOMPARE(PrintListLine(cells, titlesRow), expected);
 }
 
 void TestPrintout::titleBlock_data() {
