@@ -4,6 +4,7 @@
 #include "color/ColorCodes.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -54,6 +55,7 @@ private slots:
     void picksStackNewestFirst();
     void pickOutsideRecordsNothing();
     void clickClosesDescriptionEditor();
+    void softEdgeAsShown();
 };
 
 void TestPicking::pick_data() {
@@ -175,6 +177,32 @@ void TestPicking::clickClosesDescriptionEditor() {
     QTest::mouseClick(w.form->picColor, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     QVERIFY(!w.form->txtDesc->isVisible());
     QCOMPARE(w.form->grdList->TextMatrix(1, 0), QStringLiteral("#FF0000"));
+}
+
+// An icon's soft edge: each partly transparent pixel reads and picks as the colour shown there,
+// the icon's colour blended over the control's background (to within the rounding of a blend).
+void TestPicking::softEdgeAsShown() {
+    const QList<int> alphas{0, 1, 64, 128, 200, 254, 255};
+    QImage icon(alphas.size(), 1, QImage::Format_ARGB32);
+    for (int i = 0; i < alphas.size(); ++i) {
+        icon.setPixel(i, 0, qRgba(255, 128, 0, alphas[i]));
+    }
+    TestWindow w(icon);
+    const QColor back = QApplication::palette().color(QPalette::Button);
+    const QImage shown = w.form->picColor->grab().toImage();
+    for (int i = 0; i < alphas.size(); ++i) {
+        const QColor drawn(shown.pixel(i, 0));
+        const auto blend = [&](int over, int under) {
+            return (over * alphas[i] + under * (255 - alphas[i])) / 255.0;
+        };
+        QVERIFY(qAbs(drawn.red() - blend(255, back.red())) <= 1);
+        QVERIFY(qAbs(drawn.green() - blend(128, back.green())) <= 1);
+        QVERIFY(qAbs(drawn.blue() - blend(0, back.blue())) <= 1);
+        w.pointAt(i, 0);
+        QCOMPARE(w.form->txtCursor->text(), drawn.name().toUpper());
+        QTest::mouseClick(w.form->picColor, Qt::LeftButton, Qt::NoModifier, QPoint(i, 0));
+        QCOMPARE(w.form->grdList->TextMatrix(1, 0), drawn.name().toUpper());
+    }
 }
 
 QTEST_MAIN(TestPicking)

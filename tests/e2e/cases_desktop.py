@@ -158,4 +158,6 @@ def case_hidpi(c, factor):
 
 
 CASES = {"installed": case_installed, "wayland": case_wayland,
-         "hidpi2": lambda c: case_hidpi(c, 2), "hidpi1.5": lambda c: case_hidpi(c, 1.5)}
+         "hidpi2": lambda c: case_hidpi(c, 2), "hidpi1.5": lambda c: case_hidpi(c, 1.5),
+         # At 1.75 only every fourth logical pixel starts on a device pixel.
+         "hidpi1.75": lambda c: case_hidpi(c, 1.75)}
