@@ -405,10 +405,10 @@ class Session:
 
     # -- clipboard --------------------------------------------------------------------------
 
-    def set_clipboard_picture(self, path):
-        """Makes a new xclip own the clipboard with the picture as image/png."""
+    def set_clipboard_picture(self, path, mime="image/png"):
+        """Makes a new xclip own the clipboard with the picture in the given format."""
         previous = self.clipboard_owner
-        owner = self._spawn("xclip", ["xclip", "-selection", "clipboard", "-t", "image/png",
+        owner = self._spawn("xclip", ["xclip", "-selection", "clipboard", "-t", mime,
                                       "-i", path, "-quiet"])
         self.clipboard_owner = owner
         if previous is not None:
@@ -419,9 +419,10 @@ class Session:
                 self._end(previous)
                 raise E2EFailure("the new xclip did not take the clipboard over:\n" +
                                  self.log_tail("xclip"))
-        self.wait_for(lambda: "image/png" in subprocess.run(
+        self.wait_for(lambda: mime in subprocess.run(
             ["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], env=self.env,
-            capture_output=True, text=True, timeout=5).stdout.split(), "the clipboard to offer image/png")
+            capture_output=True, text=True, timeout=5).stdout.split(),
+            "the clipboard to offer " + mime)
         if owner.poll() is not None:
             raise E2EFailure("xclip quit early:\n" + self.log_tail("xclip"))
 

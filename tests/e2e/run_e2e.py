@@ -500,6 +500,34 @@ def case_help(c):
     c.ok("Exit ends the program with code 0")
 
 
+def case_bigpaste(c):
+    """Pictures as large as people paste, put on the clipboard by another program: a 4K
+    screenshot as PNG (about 10 MB) and a 24-megapixel photo as JPEG (about 6 MB) arrive in
+    pieces and are shown and read."""
+    s = c.s
+    c.start()
+    blocks = (((50, 50), (255, 128, 0)), ((150, 50), (0, 64, 192)))
+    for name, mime, size, more, tolerance in (
+            ("shot.png", "image/png", "3840x2160",
+             ["(", "-size", "3840x400", "xc:gray", "+noise", "Random", ")", "-geometry",
+              "+0+1500", "-composite"], 0),
+            ("photo.jpg", "image/jpeg", "6000x4000",
+             ["(", "-size", "6000x1500", "xc:gray", "+noise", "Random", ")", "-geometry",
+              "+0+2000", "-composite", "-quality", "85"], 8)):
+        path = os.path.join(s.tmp, name)
+        subprocess.run([harness.CONVERT, "-size", size, "gradient:#203040-#a0b0c0"] + more +
+                       ["-fill", "#FF8000", "-draw", "rectangle 0,0 99,99",
+                        "-fill", "#0040C0", "-draw", "rectangle 100,0 199,99", path],
+                       check=True, timeout=60)
+        s.set_clipboard_picture(path, mime)
+        s.keys("ctrl+v")
+        s.wait_for(s.title, "the window title", expect="Pasted from clipboard", timeout=30)
+        for (px, py), color in blocks:
+            c.expect_readout_at(px, py, color, tolerance)
+        c.ok("%s %s (%.1f MB) pasted and read" % (size, mime, os.path.getsize(path) / 1e6))
+    s.exit_program()
+
+
 def case_hungclip(c):
     """A clipboard owner that does not answer (a stopped xclip): start-up and Ctrl+V each give up
     instead of waiting for it, leaving picture and title as they were; Ctrl+V says why. Once another
@@ -562,7 +590,8 @@ def case_hungclip(c):
 
 
 CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "file": case_file,
-         "print": case_print, "help": case_help, "hungclip": case_hungclip}
+         "print": case_print, "help": case_help, "hungclip": case_hungclip,
+         "bigpaste": case_bigpaste}
 CASES.update(cases_lifecycle.CASES)
 CASES.update(cases_desktop.CASES)
 CASES.update(cases_screen.CASES)
