@@ -419,6 +419,40 @@ def case_print(c):
             raise E2EFailure("the printout on Other has %d pages" % pdf_pages(pdf))
         c.ok("Other chosen in Print Setup: the next printout goes to Other")
 
+        # The temporary folder is full (a small file system of its own): the job is not handed
+        # over, the message says why, and no spool file is left.
+        tiny = os.path.join(s.tmp, "tmp-full")
+        os.makedirs(tiny)
+        if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=4k", "tmpfs", tiny]).returncode:
+            raise E2EFailure("cannot mount a small file system at %s (root is needed)" % tiny)
+        try:
+            s.exit_program()
+            s.program = None
+            s.env["TMPDIR"] = tiny
+            c.start()
+            for px, py in [(50, 25), (150, 70)]:
+                s.click(*s.screen_point(px, py))
+            s.wait_for(lambda: s.grid_row(1)[0], "the second pick", expect="#FF0000")
+            rows = [s.grid_row(0), s.grid_row(1)]
+            print_button = s.require(("push button", "Print"))
+            before = service.completed_jobs("PDF") | service.completed_jobs("Other")
+            s.click_widget(("push button", "Print"))
+            box = s.wait_for(lambda: top_level_named(s, "Huemark"), "the printing error message")
+            shown = s.wait_for(lambda: message_text(s, box), "the message's text")
+            if not shown.startswith("Printing error Cannot write the print job in the folder %s: "
+                                    % tiny):
+                raise E2EFailure("the message reads %r" % shown)
+            s.keys("Return", window_id=s.program_windows()[-1])
+            s.wait_for(lambda: top_level_named(s, "Huemark") is None, "the message to close")
+            time.sleep(1)  # a job handed over would have completed by now
+            jobs = (service.completed_jobs("PDF") | service.completed_jobs("Other")) - before
+            if jobs or os.listdir(tiny):
+                raise E2EFailure("jobs %r handed over, %r left in the temporary folder" % (
+                    sorted(jobs), os.listdir(tiny)))
+            c.ok("temporary folder full: %r; nothing handed over or left behind" % shown)
+        finally:
+            subprocess.run(["umount", "-l", tiny])
+
         # The print service stops: printing says so, promptly, and changes nothing.
         service.stop()
         s.click_widget(("push button", "Print"))
