@@ -8,6 +8,9 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libcups2-dev
+    # picture formats beyond Qt's own readers, and colour profiles: headers only, the libraries
+    # are opened when a picture needs them
+    libheif-dev libjxl-dev liblcms2-dev zlib1g-dev
     # runtime: image readers (GIF, JPEG, ICO/CUR), platform plugins, fonts
     qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6 fonts-liberation fonts-dejavu-core
     # tests and benchmarks
@@ -15,6 +18,8 @@ packages=(
     xvfb xdotool xclip x11-utils imagemagick poppler-utils openbox wmctrl libxcb1-dev weston qt6-wayland
     dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
     cups cups-client cups-bsd printer-driver-cups-pdf
+    # picture fixtures, expected colours and the reference decoders of the loading benchmark
+    webp libheif-examples libjxl-tools liblcms2-utils netpbm libtiff-tools
     # packaging checks
     dpkg-dev lintian desktop-file-utils appstream
 )

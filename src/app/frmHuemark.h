@@ -28,6 +28,7 @@
 
 #include "color/ColorCodes.h"
 #include "color/PickPoint.h"
+#include "input/cms/ColourProfile.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
 
@@ -83,6 +84,9 @@ public:
     QAction* mnuFileExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditPaste = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuViewStoredColours = nullptr; // check item: the file's stored values, unconverted
+    QAction* mnuViewProfile = nullptr;       // disabled line naming the picture's colour profile
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpHowTo = nullptr;
@@ -94,6 +98,7 @@ public:
     // the recovery folder.
     static const QString kAppName;
     static const QString kSettingsSection;
+    static const QString kOptionsSection; // options beyond the eight described settings
     static QString DefaultFolder();
 
     // The title bar's text, shown exactly as given.
@@ -138,6 +143,7 @@ public:
     void mnuFilePrintSetup_Click();
     void mnuFileExit_Click();
     void mnuEditPaste_Click();
+    void mnuViewStoredColours_Click();
     void mnuHelpContents_Click();
     void mnuHelpHowTo_Click();
     void mnuHelpAbout_Click();
@@ -151,8 +157,14 @@ public:
     void CopySelection();
     // A picture file dropped on the window opens as if chosen in the open-file dialog; anything
     // else dropped is refused.
+    // Picture data dropped from a browser (PNG, JPEG, WebP, ...) opens the same way, its caption
+    // naming where it came from.
     static bool AcceptsDrop(const QMimeData* data);
     void DropFile(const QMimeData* data);
+    // A file named on the command line: start-up opens it as a dropped file instead of pasting.
+    void setStartupFile(const QString& path) { m_startupFile = path; }
+    // The last notice about the picture's colours (an unusable profile), empty when none.
+    const QString& ColourNotice() const { return m_colourNotice; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -176,6 +188,13 @@ private:
     void stepPointer(QPoint pointer, int dx, int dy);
     void forgetPickPoint();
     void OpenPictureFile();
+    // A new picture from any source: kept with its profile, shown in the chosen colours.
+    void ShowNewPicture(const QImage& stored, const ColourProfile& profile);
+    // The picture's colours as the View menu asks, assigned to imgCache and picColor.
+    void ApplyPictureColours();
+    void DropPictureData(const QMimeData* data);
+    // A file opened as if chosen in the open-file dialog (drops, the command line).
+    void OpenFileNamed(const QString& path);
     void setOuterSize(QSize pixels);
     void keepWantedOuterSize();
     void keepMinimumSize(QMargins frame);
@@ -200,6 +219,11 @@ private:
     std::optional<QSize> m_outerSizeWanted;
     QSize m_clientSizeSet;
     int m_resizeEvents = 0;
+    // The shown picture's stored values and colour profile, for the View menu's choice.
+    QImage m_storedPicture;
+    ColourProfile m_pictureProfile;
+    QString m_colourNotice;
+    QString m_startupFile;
     // Set by shut-down: from then on no event procedure runs.
     bool m_unloaded = false;
 };

@@ -4,6 +4,9 @@
 #include "platform/DesktopStyle.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QUrl>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,10 +18,28 @@ int main(int argc, char* argv[]) {
     // Desktops (Wayland's above all) match the window to its desktop entry and icon by this.
     QGuiApplication::setDesktopFileName(DesktopName());
 
+    // One optional picture file, as a file manager's "Open With" passes it (a path or a file URI).
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Reads the colour of any pixel of a picture."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QApplication::translate("main", "A picture file to open instead of the clipboard's."),
+        QStringLiteral("[file]"));
+    parser.process(app);
+
     // The program's own help viewer stands in for the platform's.
     Services services = Services::qtDefaults();
     services.helpViewer = std::make_shared<HelpViewer>();
     frmHuemark window(std::move(services));
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty()) {
+        const QUrl url(files.front());
+        // Made absolute here: start-up enters the remembered folder before it opens the file.
+        window.setStartupFile(
+            QFileInfo(url.isLocalFile() ? url.toLocalFile() : files.front()).absoluteFilePath());
+    }
     window.Form_Load();
     window.show();
     return QApplication::exec();

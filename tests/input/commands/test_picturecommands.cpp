@@ -97,7 +97,7 @@ void TestPictureCommands::fileCommand_data() {
     QTest::newRow("a JPEG named .gif loads by its content") << "jpeg" << true << "";
     QTest::newRow("a bitmap") << "bmp" << true << "";
     QTest::newRow("a name with Qt's title placeholder") << "brackets" << true << "";
-    QTest::newRow("a text file through all files") << "text" << false << "not a BMP";
+    QTest::newRow("a text file through all files") << "text" << false << "not a picture";
     QTest::newRow("a file that vanished") << "vanished" << false << "File not found";
     QTest::newRow("an empty file") << "empty" << false << "empty";
     QTest::newRow("a FIFO") << "fifo" << false << "not a file";
@@ -105,7 +105,7 @@ void TestPictureCommands::fileCommand_data() {
     QTest::newRow("a picture over the limit") << "huge" << false << "too large";
     // A file dropped on the window opens just as a chosen one.
     QTest::newRow("a bitmap dropped") << "drop bmp" << true << "";
-    QTest::newRow("a text file dropped") << "drop text" << false << "not a BMP";
+    QTest::newRow("a text file dropped") << "drop text" << false << "not a picture";
 }
 
 void TestPictureCommands::fileCommand() {
@@ -210,7 +210,8 @@ void TestPictureCommands::dialogRequestAndNextStart() {
     const auto& requests = w.fakes.fileDialog->requests;
     QCOMPARE(requests.size(), size_t(2));
     QCOMPARE(requests[0].filters,
-             (QStringList{"Graphic files (*.gif *.jpg *.bmp *.ico *.cur *.rle *.wmf *.emf)",
+             (QStringList{"Graphic files (*.gif *.jpg *.bmp *.ico *.cur *.rle *.wmf *.emf *.png "
+                          "*.jpeg *.webp *.avif *.heic *.heif *.jxl *.tif *.tiff *.svg)",
                           "All files (*)"}));
     QCOMPARE(requests[0].selectedFilter, 0);
     QVERIFY(requests[0].fileMustExist);

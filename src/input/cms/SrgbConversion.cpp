@@ -1,0 +1,303 @@
+#include "input/cms/SrgbConversion.h"
+
+#include "platform/PixelBuffer.h"
+#include "platform/PlatformError.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <dlfcn.h>
+#include <lcms2.h>
+#include <list>
+#include <thread>
+#include <vector>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ColourProfile", text);
+}
+
+// lcms2, opened on the first profiled picture: pictures without a profile never load it.
+struct Lcms {
+    decltype(&::cmsOpenProfileFromMem) cmsOpenProfileFromMem = nullptr;
+    decltype(&::cmsCreate_sRGBProfile) cmsCreate_sRGBProfile = nullptr;
+    decltype(&::cmsCreateRGBProfile) cmsCreateRGBProfile = nullptr;
+    decltype(&::cmsBuildGamma) cmsBuildGamma = nullptr;
+    decltype(&::cmsBuildParametricToneCurve) cmsBuildParametricToneCurve = nullptr;
+    decltype(&::cmsFreeToneCurve) cmsFreeToneCurve = nullptr;
+    decltype(&::cmsCloseProfile) cmsCloseProfile = nullptr;
+    decltype(&::cmsGetColorSpace) cmsGetColorSpace = nullptr;
+    decltype(&::cmsGetProfileInfoASCII) cmsGetProfileInfoASCII = nullptr;
+    decltype(&::cmsCreateTransform) cmsCreateTransform = nullptr;
+    decltype(&::cmsDeleteTransform) cmsDeleteTransform = nullptr;
+    decltype(&::cmsDoTransformLineStride) cmsDoTransformLineStride = nullptr;
+    bool loaded = false;
+
+    static const Lcms& get() {
+        static const Lcms lcms = load();
+        return lcms;
+    }
+
+private:
+    static Lcms load() {
+        Lcms l;
+        void* lib = dlopen("liblcms2.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (lib == nullptr) {
+            return l;
+        }
+        const auto bind = [lib](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
+            return fn != nullptr;
+        };
+#define HUEMARK_BIND(name) bind(l.name, #name)
+        l.loaded = HUEMARK_BIND(cmsOpenProfileFromMem) && HUEMARK_BIND(cmsCreate_sRGBProfile) &&
+                   HUEMARK_BIND(cmsCreateRGBProfile) && HUEMARK_BIND(cmsBuildGamma) &&
+                   HUEMARK_BIND(cmsBuildParametricToneCurve) && HUEMARK_BIND(cmsFreeToneCurve) &&
+                   HUEMARK_BIND(cmsCloseProfile) && HUEMARK_BIND(cmsGetColorSpace) &&
+                   HUEMARK_BIND(cmsGetProfileInfoASCII) && HUEMARK_BIND(cmsCreateTransform) &&
+                   HUEMARK_BIND(cmsDeleteTransform) && HUEMARK_BIND(cmsDoTransformLineStride);
+#undef HUEMARK_BIND
+        return l;
+    }
+};
+
+// A grey profile reads the first byte of each 32-bit pixel (blue, equal to red and green in a
+// grey picture) and passes over the other three.
+constexpr cmsUInt32Number kGreyOfBgra =
+    COLORSPACE_SH(PT_GRAY) | CHANNELS_SH(1) | BYTES_SH(1) | EXTRA_SH(3);
+
+struct Transform {
+    QByteArray key;
+    cmsHTRANSFORM handle = nullptr; // null when the profile cannot be used
+    bool grey = false;
+    bool identity = false; // sRGB under another name: nothing to convert
+    QString name;
+    QString notice;
+};
+
+QString Description(const Lcms& lcms, cmsHPROFILE profile) {
+    char text[256] = {};
+    if (lcms.cmsGetProfileInfoASCII(profile, cmsInfoDescription, "en", "US", text, sizeof text) ==
+        0) {
+        return QString();
+    }
+    return QString::fromLatin1(text).trimmed();
+}
+
+cmsHPROFILE ProfileOf(const Lcms& lcms, const StatedColours& s) {
+    const cmsCIExyY white = {s.whiteX, s.whiteY, 1.0};
+    const cmsCIExyYTRIPLE primaries = {
+        {s.redX, s.redY, 1.0}, {s.greenX, s.greenY, 1.0}, {s.blueX, s.blueY, 1.0}};
+    cmsToneCurve* curve = nullptr;
+    switch (s.curve) {
+    case TransferCurve::Srgb: {
+        const double p[] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
+        curve = lcms.cmsBuildParametricToneCurve(nullptr, 4, p);
+        break;
+    }
+    case TransferCurve::Bt709: {
+        const double p[] = {1 / 0.45, 1 / 1.099, 0.099 / 1.099, 1 / 4.5, 0.081};
+        curve = lcms.cmsBuildParametricToneCurve(nullptr, 4, p);
+        break;
+    }
+    case TransferCurve::Gamma:
+        curve = lcms.cmsBuildGamma(nullptr, s.gamma);
+        break;
+    case TransferCurve::Linear:
+        curve = lcms.cmsBuildGamma(nullptr, 1.0);
+        break;
+    }
+    if (curve == nullptr) {
+        return nullptr;
+    }
+    cmsToneCurve* curves[3] = {curve, curve, curve};
+    cmsHPROFILE profile = lcms.cmsCreateRGBProfile(&white, &primaries, curves);
+    lcms.cmsFreeToneCurve(curve);
+    return profile;
+}
+
+// Colours that show whether a transform changes anything: every level of each channel and of
+// grey, and a grid through the cube.
+QImage TestColours() {
+    std::vector<QRgb> colours;
+    for (int v = 0; v < 256; ++v) {
+        colours.insert(colours.end(), {qRgb(v, v, v), qRgb(v, 0, 0), qRgb(0, v, 0), qRgb(0, 0, v)});
+    }
+    for (int r = 0; r < 256; r += 51) {
+        for (int g = 0; g < 256; g += 51) {
+            for (int b = 0; b < 256; b += 51) {
+                colours.push_back(qRgb(r, g, b));
+            }
+        }
+    }
+    QImage image(int(colours.size()), 1, QImage::Format_RGB32);
+    std::copy(colours.begin(), colours.end(), reinterpret_cast<QRgb*>(image.scanLine(0)));
+    return image;
+}
+
+void Run(const Lcms& lcms, const Transform& t, const QImage& from, QImage& to, int firstRow,
+         int rows) {
+    lcms.cmsDoTransformLineStride(t.handle, from.constScanLine(firstRow), to.scanLine(firstRow),
+                                  cmsUInt32Number(from.width()), cmsUInt32Number(rows),
+                                  cmsUInt32Number(from.bytesPerLine()),
+                                  cmsUInt32Number(to.bytesPerLine()), 0, 0);
+}
+
+// The whole picture, in bands on the processor's cores when it is large.
+void RunAll(const Lcms& lcms, const Transform& t, const QImage& from, QImage& to) {
+    const int height = from.height();
+    const qint64 pixels = qint64(from.width()) * height;
+    const int bands =
+        pixels < (1 << 20) ? 1 : int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    std::vector<std::thread> workers;
+    for (int band = 1; band < bands; ++band) {
+        const int first = int(qint64(height) * band / bands);
+        const int last = int(qint64(height) * (band + 1) / bands);
+        workers.emplace_back([&, first, last] { Run(lcms, t, from, to, first, last - first); });
+    }
+    Run(lcms, t, from, to, 0, int(qint64(height) / bands));
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    if (t.grey) {
+        // The grey transform writes no alpha of its own.
+        for (int y = 0; y < height; ++y) {
+            const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(y));
+            auto* out = reinterpret_cast<QRgb*>(to.scanLine(y));
+            for (int x = 0; x < from.width(); ++x) {
+                out[x] = (out[x] & 0x00ffffff) | (in[x] & 0xff000000);
+            }
+        }
+    }
+}
+
+Transform Make(const Lcms& lcms, const ColourProfile& profile, const QByteArray& key) {
+    Transform t;
+    t.key = key;
+    cmsHPROFILE input = profile.stated
+                            ? ProfileOf(lcms, *profile.stated)
+                            : lcms.cmsOpenProfileFromMem(profile.icc.constData(),
+                                                         cmsUInt32Number(profile.icc.size()));
+    if (input == nullptr) {
+        t.notice = Tr("The picture's colour profile is damaged; its colours are shown as stored.");
+        return t;
+    }
+    t.name = profile.stated ? profile.stated->name : Description(lcms, input);
+    if (t.name.isEmpty()) {
+        t.name = Tr("unnamed profile");
+    }
+    const cmsColorSpaceSignature space = lcms.cmsGetColorSpace(input);
+    if (space != cmsSigRgbData && space != cmsSigGrayData) {
+        t.notice = Tr("The picture's colour profile (%1) is not for RGB or grey pictures; its "
+                      "colours are shown as stored.")
+                       .arg(t.name);
+        lcms.cmsCloseProfile(input);
+        return t;
+    }
+    t.grey = space == cmsSigGrayData;
+    cmsHPROFILE srgb = lcms.cmsCreate_sRGBProfile();
+    // Without the one-pixel cache a transform may run on several threads at once.
+    t.handle = lcms.cmsCreateTransform(input, t.grey ? kGreyOfBgra : TYPE_BGRA_8, srgb, TYPE_BGRA_8,
+                                       INTENT_RELATIVE_COLORIMETRIC,
+                                       cmsFLAGS_NOCACHE | (t.grey ? 0 : cmsFLAGS_COPY_ALPHA));
+    lcms.cmsCloseProfile(srgb);
+    lcms.cmsCloseProfile(input);
+    if (t.handle == nullptr) {
+        t.notice = Tr("The picture's colour profile (%1) cannot be used; its colours are shown as "
+                      "stored.")
+                       .arg(t.name);
+        return t;
+    }
+    const QImage test = TestColours();
+    QImage out(test.size(), QImage::Format_RGB32);
+    RunAll(lcms, t, test, out);
+    t.identity = out == test;
+    return t;
+}
+
+QByteArray KeyOf(const ColourProfile& profile) {
+    if (!profile.stated) {
+        return QByteArrayLiteral("icc:") + profile.icc;
+    }
+    const StatedColours& s = *profile.stated;
+    return QStringLiteral("stated:%1,%2,%3,%4,%5,%6,%7,%8,%9,%10")
+        .arg(s.redX)
+        .arg(s.redY)
+        .arg(s.greenX)
+        .arg(s.greenY)
+        .arg(s.blueX)
+        .arg(s.blueY)
+        .arg(s.whiteX)
+        .arg(s.whiteY)
+        .arg(int(s.curve))
+        .arg(s.gamma)
+        .toUtf8();
+}
+
+// Most recently used first; a few profiles cover what one user opens in a session.
+std::list<Transform> g_cache;
+constexpr size_t kCacheSize = 8;
+
+const Transform& TransformFor(const Lcms& lcms, const ColourProfile& profile) {
+    const QByteArray key = KeyOf(profile);
+    for (auto it = g_cache.begin(); it != g_cache.end(); ++it) {
+        if (it->key == key) {
+            g_cache.splice(g_cache.begin(), g_cache, it);
+            return g_cache.front();
+        }
+    }
+    g_cache.push_front(Make(lcms, profile, key));
+    if (g_cache.size() > kCacheSize) {
+        if (g_cache.back().handle != nullptr) {
+            lcms.cmsDeleteTransform(g_cache.back().handle);
+        }
+        g_cache.pop_back();
+    }
+    return g_cache.front();
+}
+
+} // namespace
+
+int CachedTransforms() {
+    return int(g_cache.size());
+}
+
+ShownColours ColoursAsShown(const QImage& stored, const ColourProfile& profile, bool convert) {
+    if (profile.isEmpty() || stored.isNull()) {
+        return {stored, QString(), QString()};
+    }
+    if (!profile.unusable.isEmpty()) {
+        return {stored, QString(),
+                Tr("The picture's colour description cannot be used (%1); its colours are shown "
+                   "as stored.")
+                    .arg(profile.unusable)};
+    }
+    const Lcms& lcms = Lcms::get();
+    if (!lcms.loaded) {
+        return {stored, QString(),
+                Tr("The colour library (lcms2) is missing; the picture's colours are shown as "
+                   "stored.")};
+    }
+    const Transform& t = TransformFor(lcms, profile);
+    if (t.handle == nullptr) {
+        return {stored, QString(), t.notice};
+    }
+    if (t.identity || !convert) {
+        return {stored, t.name, QString()};
+    }
+    // Profiles describe colours before they are weighted by alpha.
+    const bool premultiplied = stored.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage from = premultiplied ? ConvertPicture(stored, QImage::Format_ARGB32) : stored;
+    QImage to = NewPicture(stored.size(), from.format());
+    if (from.isNull() || to.isNull()) {
+        throw PlatformError(7, Tr("Out of memory: the picture's colours cannot be converted."));
+    }
+    RunAll(lcms, t, from, to);
+    if (premultiplied) {
+        to = ConvertPicture(std::move(to), QImage::Format_ARGB32_Premultiplied);
+        if (to.isNull()) {
+            throw PlatformError(7, Tr("Out of memory: the picture's colours cannot be converted."));
+        }
+    }
+    return {to, t.name, QString()};
+}
