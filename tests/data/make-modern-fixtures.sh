@@ -66,6 +66,8 @@ png('png-palette2.png', 4, 1, 2, 3, [bytes([0b00011011])],
     plte=[(255, 0, 0), (0, 255, 0), (0, 0, 255), (9, 9, 9)], trns=bytes([255, 255, 255, 0]))
 png('png-grey1.png', 8, 1, 1, 0, [bytes([0b10100000])])
 png('png-grey-alpha8.png', 2, 1, 8, 4, [bytes([64, 255, 192, 128])])
+png('rgba8.png', 16, 16, 8, 6, [bytes(v for x in range(16) for v in (
+    (255, 0, 0, 255) if x < 8 else (0, 0, 255, 128))) for y in range(16)], where=work)
 
 # A Display P3 profile (ICC v4, matrix and sRGB curves), as phones and laptops write it.
 def s15(v):
@@ -210,6 +212,7 @@ heif-enc -L -o "$out/heic-lossless.heic" "$work/blocks.png" >/dev/null
 heif-enc -q 90 -o "$out/heic-lossy.heic" "$work/blocks.png" >/dev/null
 heif-enc -L -o "$out/heic-p3.heic" "$out/png-p3.png" >/dev/null
 heif-enc -A -L -o "$out/avif-lossless.avif" "$work/blocks.png" >/dev/null
+heif-enc -A -L -o "$out/avif-alpha.avif" "$work/rgba8.png" >/dev/null
 # heif-enc 1.15 writes its own code points whatever it is told: they are set in the colr box.
 python3 - "$out" <<'PY'
 import sys, pathlib
@@ -225,6 +228,7 @@ heif-enc -q 90 -b 10 -o "$out/heic-10bit.heic" "$work/blocks16.png" >/dev/null
 cjxl "$work/blocks.png" "$out/jxl-lossless.jxl" -d 0 --quiet 2>/dev/null
 cjxl "$out/png-p3.png" "$out/jxl-p3.jxl" -d 0 --quiet 2>/dev/null
 cjxl "$work/blocks.png" "$out/jxl-lossy.jxl" -d 0.5 --quiet 2>/dev/null
+cjxl "$out/png-grey-alpha8.png" "$out/jxl-grey-alpha.jxl" -d 0 --quiet 2>/dev/null
 
 # Damaged files: cut short halfway.
 for f in webp-lossless.webp tiff-lzw8.tif heic-lossless.heic avif-lossless.avif jxl-lossless.jxl; do

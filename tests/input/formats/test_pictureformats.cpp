@@ -153,6 +153,12 @@ void TestPictureFormats::storedPixels_data() {
                                   << 0LL;
     QTest::newRow("AVIF lossless")
         << "avif-lossless.avif" << blocks << true << 1 << kStoredBlocks << 0LL;
+    QTest::newRow("AVIF with alpha")
+        << "avif-alpha.avif" << blocks << false << 2
+        << Probes{{2, 2, qRgb(255, 0, 0)}, {12, 12, qRgb(0, 0, 255), 128}} << 0LL;
+    QTest::newRow("JPEG XL grey with alpha")
+        << "jxl-grey-alpha.jxl" << QSize(2, 1) << false << 1
+        << Probes{{0, 0, qRgb(64, 64, 64)}, {1, 0, qRgb(192, 192, 192), 128}} << 0LL;
     QTest::newRow("JPEG XL lossless")
         << "jxl-lossless.jxl" << blocks << true << 0 << kStoredBlocks << 0LL;
     // Saturated red drifts most in the coder's own colour space.
