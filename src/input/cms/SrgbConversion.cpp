@@ -357,32 +357,51 @@ QByteArray KeyOf(const ColourProfile& profile) {
         .toUtf8();
 }
 
-// Most recently used first; a few profiles cover what one user opens in a session.
-std::list<Transform> g_cache;
+// Most recently used first; a few profiles cover what one user opens in a session. The
+// transforms are deleted when the program ends, so leak checkers see nothing left behind.
+struct Cache {
+    std::list<Transform> entries;
+    decltype(&::cmsDeleteTransform) deleteTransform = nullptr;
+
+    Cache() = default;
+    Cache(const Cache&) = delete;
+    Cache& operator=(const Cache&) = delete;
+    ~Cache() {
+        while (!entries.empty()) {
+            dropOldest();
+        }
+    }
+    void dropOldest() {
+        if (entries.back().handle != nullptr) {
+            deleteTransform(entries.back().handle);
+        }
+        entries.pop_back();
+    }
+};
+Cache g_cache;
 constexpr size_t kCacheSize = 8;
 
 const Transform& TransformFor(const Lcms& lcms, const ColourProfile& profile) {
     const QByteArray key = KeyOf(profile);
-    for (auto it = g_cache.begin(); it != g_cache.end(); ++it) {
+    std::list<Transform>& entries = g_cache.entries;
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
         if (it->key == key) {
-            g_cache.splice(g_cache.begin(), g_cache, it);
-            return g_cache.front();
+            entries.splice(entries.begin(), entries, it);
+            return entries.front();
         }
     }
-    g_cache.push_front(Make(lcms, profile, key));
-    if (g_cache.size() > kCacheSize) {
-        if (g_cache.back().handle != nullptr) {
-            lcms.cmsDeleteTransform(g_cache.back().handle);
-        }
-        g_cache.pop_back();
+    g_cache.deleteTransform = lcms.cmsDeleteTransform;
+    entries.push_front(Make(lcms, profile, key));
+    if (entries.size() > kCacheSize) {
+        g_cache.dropOldest();
     }
-    return g_cache.front();
+    return entries.front();
 }
 
 } // namespace
 
 int CachedTransforms() {
-    return int(g_cache.size());
+    return int(g_cache.entries.size());
 }
 
 ShownColours ColoursAsShown(const QImage& stored, const ColourProfile& profile, bool convert) {
