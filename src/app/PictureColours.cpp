@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <QToolTip>
 
 namespace {
@@ -55,11 +56,21 @@ void frmHuemark::ApplyPictureColours() {
     mnuViewProfile->setText(line);
     txtCursor->setAccessibleDescription(line);
 
-    // A profile that cannot be used is said once, in a line over the picture that goes by itself.
+    // A profile that cannot be used is said once, in a line over the picture that goes by itself;
+    // at start-up (a file named on the command line) once the window shows.
     m_colourNotice = asStored ? QString() : shown.notice;
-    if (!m_colourNotice.isEmpty() && picColor->isVisible()) {
-        QToolTip::showText(picColor->mapToGlobal(QPoint(0, 0)), m_colourNotice, picColor, {},
-                           kNoticeMs);
+    if (!m_colourNotice.isEmpty()) {
+        const auto tell = [this, notice = m_colourNotice] {
+            if (picColor->isVisible() && m_colourNotice == notice) {
+                QToolTip::showText(picColor->mapToGlobal(QPoint(0, 0)), notice, picColor, {},
+                                   kNoticeMs);
+            }
+        };
+        if (picColor->isVisible()) {
+            tell();
+        } else {
+            QTimer::singleShot(0, this, tell);
+        }
     }
 }
 

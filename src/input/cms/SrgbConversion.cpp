@@ -286,7 +286,7 @@ Transform Make(const Lcms& lcms, const ColourProfile& profile, const QByteArray&
                             : lcms.cmsOpenProfileFromMem(profile.icc.constData(),
                                                          cmsUInt32Number(profile.icc.size()));
     if (input == nullptr) {
-        t.notice = Tr("The picture's colour profile is damaged; its colours are shown as stored.");
+        t.notice = Tr("The picture's colour profile is damaged: stored colours shown.");
         return t;
     }
     t.name = profile.stated ? profile.stated->name : Description(lcms, input);
@@ -295,9 +295,9 @@ Transform Make(const Lcms& lcms, const ColourProfile& profile, const QByteArray&
     }
     const cmsColorSpaceSignature space = lcms.cmsGetColorSpace(input);
     if (space != cmsSigRgbData && space != cmsSigGrayData) {
-        t.notice = Tr("The picture's colour profile (%1) is not for RGB or grey pictures; its "
-                      "colours are shown as stored.")
-                       .arg(t.name);
+        t.notice =
+            Tr("The picture's colour profile (%1) is not for RGB pictures: stored colours shown.")
+                .arg(t.name);
         lcms.cmsCloseProfile(input);
         return t;
     }
@@ -311,8 +311,7 @@ Transform Make(const Lcms& lcms, const ColourProfile& profile, const QByteArray&
     lcms.cmsCloseProfile(srgb);
     lcms.cmsCloseProfile(input);
     if (t.handle == nullptr) {
-        t.notice = Tr("The picture's colour profile (%1) cannot be used; its colours are shown as "
-                      "stored.")
+        t.notice = Tr("The picture's colour profile (%1) cannot be used: stored colours shown.")
                        .arg(t.name);
         return t;
     }
@@ -410,15 +409,13 @@ ShownColours ColoursAsShown(const QImage& stored, const ColourProfile& profile, 
     }
     if (!profile.unusable.isEmpty()) {
         return {stored, QString(),
-                Tr("The picture's colour description cannot be used (%1); its colours are shown "
-                   "as stored.")
+                Tr("The picture's colours cannot be read (%1): stored colours shown.")
                     .arg(profile.unusable)};
     }
     const Lcms& lcms = Lcms::get();
     if (!lcms.loaded) {
         return {stored, QString(),
-                Tr("The colour library (lcms2) is missing; the picture's colours are shown as "
-                   "stored.")};
+                Tr("The colour library (lcms2) is missing: stored colours shown.")};
     }
     const Transform& t = TransformFor(lcms, profile);
     if (t.handle == nullptr) {
