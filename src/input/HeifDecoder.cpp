@@ -8,7 +8,6 @@
 #include <QtEndian>
 #include <dlfcn.h>
 #include <libheif/heif.h>
-#include <limits>
 #include <memory>
 
 namespace {
@@ -103,8 +102,9 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColourProfile* 
     }
     const std::unique_ptr<heif_context, decltype(h.heif_context_free)> context(
         h.heif_context_alloc(), h.heif_context_free);
-    // libheif's own guard, besides ours below: no side beyond what the pixel limit allows.
-    const qint64 side = std::min<qint64>(MaxPictureBytes() / 4, std::numeric_limits<int>::max());
+    // libheif's own guard, which also holds for the tiles a picture is made of (ours below sees
+    // only the whole): no side beyond 32768 pixels, nor beyond the pixel limit.
+    const qint64 side = std::min<qint64>(MaxPictureBytes() / 4, 32768);
     h.heif_context_set_maximum_image_size_limit(context.get(), int(side));
     Check(h.heif_context_read_from_memory_without_copy(context.get(), data.constData(),
                                                        size_t(data.size()), nullptr),
