@@ -19,8 +19,11 @@
 //   AddToGrid.
 // - Paste (button, Ctrl+V, start-up): cmdPaste_Click (PictureCommands.cpp) -> ReadClipboardPicture
 //   (ClipboardService with a deadline, then the decoders) -> imgCache and picColor -> caption ->
-//   refreshReadout. File (button, Ctrl+I) and a dropped file: cmdFile_Click / DropFile ->
-//   OpenPictureFile -> LoadPicture, the same way on.
+//   refreshReadout. File (button, Ctrl+I), a dropped file and a file named on the command line:
+//   cmdFile_Click / DropFile / Form_Load -> OpenPictureFile -> LoadPicture, the same way on.
+//   Every new picture goes through ShowNewPicture (PictureColours.cpp): ColoursAsShown converts a
+//   profiled picture to sRGB unless View, Colours as stored in the file is checked, whose click
+//   shows the same picture the other way.
 // - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
 //   Description cell; each key released in it -> txtDesc_KeyUp writes the cell.
 // - Life: main -> Form_Load (Startup.cpp: settings, geometry with Form_Resize in Layout.cpp, the
@@ -155,10 +158,9 @@ public:
     void ShowAbout();
     // Ctrl+C: the list's selected cells, or the read-out's web code, as text.
     void CopySelection();
-    // A picture file dropped on the window opens as if chosen in the open-file dialog; anything
-    // else dropped is refused.
-    // Picture data dropped from a browser (PNG, JPEG, WebP, ...) opens the same way, its caption
-    // naming where it came from.
+    // A picture file dropped on the window opens as if chosen in the open-file dialog, and so
+    // does picture data dropped from a browser (PNG, JPEG, WebP, ...), its caption naming where
+    // it came from; anything else dropped is refused.
     static bool AcceptsDrop(const QMimeData* data);
     void DropFile(const QMimeData* data);
     // A file named on the command line: start-up opens it as a dropped file instead of pasting.
