@@ -8,6 +8,9 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libcups2-dev
+    # picture formats beyond Qt's own readers, and colour profiles: headers only, the libraries
+    # are opened when a picture needs them
+    libheif-dev libjxl-dev liblcms2-dev zlib1g-dev
     # runtime: image readers (GIF, JPEG, ICO/CUR), platform plugins, fonts
     qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6 fonts-liberation fonts-dejavu-core
     # tests and benchmarks
@@ -19,6 +22,8 @@ packages=(
     # and keyboard tools for the Wayland session
     libxcb-shm0-dev libxcb-damage0-dev
     sway swaybg grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk wl-clipboard wtype
+    # picture fixtures, expected colours and the reference decoders of the loading benchmark
+    webp libheif-examples libjxl-tools liblcms2-utils netpbm libtiff-tools
     # packaging checks
     dpkg-dev lintian desktop-file-utils appstream
 )

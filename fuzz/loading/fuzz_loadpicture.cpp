@@ -1,9 +1,11 @@
 // Any bytes either open as a picture in one of the two formats LoadPictureFromData promises, or
-// are refused with PlatformError. Anything else (a crash, a sanitizer report, a hang, a picture in
-// another format) is a finding.
+// are refused with PlatformError; the colour profile the bytes name is applied as the window
+// applies it. Anything else (a crash, a sanitizer report, a hang, a picture in another format, a
+// conversion that changes the picture's size or format) is a finding.
 
 #include "input/LoadPicture.h"
 #include "input/RasterDecoders.h"
+#include "input/cms/SrgbConversion.h"
 #include "platform/PlatformError.h"
 
 #include <QGuiApplication>
@@ -47,12 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
-        const QImage image = LoadPictureFromData(bytes);
+        ColourProfile profile;
+        const QImage image = LoadPictureFromData(bytes, PictureSource::File, &profile);
         const bool opaque = image.format() == QImage::Format_RGB32;
         if (image.isNull() || (!opaque && image.format() != QImage::Format_ARGB32_Premultiplied) ||
             (opaque && !OpaqueAlphaBytes(image))) {
             std::fprintf(stderr, "broken promise: %d×%d picture in format %d\n", image.width(),
                          image.height(), int(image.format()));
+            std::abort();
+        }
+        const ShownColours shown = ColoursAsShown(image, profile);
+        if (shown.picture.size() != image.size() || shown.picture.format() != image.format()) {
+            std::fprintf(stderr, "conversion changed the picture\n");
             std::abort();
         }
     } catch (const PlatformError&) {

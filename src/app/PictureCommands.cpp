@@ -16,7 +16,9 @@
 #include <QUrl>
 
 namespace {
-const QString kGraphicFiles = QStringLiteral("*.gif;*.jpg;*.bmp;*.ico;*.cur;*.rle;*.wmf;*.emf");
+const QString kGraphicFiles =
+    QStringLiteral("*.gif;*.jpg;*.bmp;*.ico;*.cur;*.rle;*.wmf;*.emf;"
+                   "*.png;*.jpeg;*.webp;*.avif;*.heic;*.heif;*.jxl;*.tif;*.tiff;*.svg");
 const QString kAppName = QStringLiteral("Huemark");
 
 // However long its formats take in all, the clipboard is waited for about a second.
@@ -38,6 +40,20 @@ QString DroppedFile(const QMimeData* data) {
     const QFileInfo file(url.toLocalFile());
     return url.isLocalFile() && file.exists() && !file.isDir() ? file.absoluteFilePath()
                                                                : QString();
+}
+
+// The most faithful picture format a drop offers as data (a browser's picture), or nothing.
+QString DroppedPictureFormat(const QMimeData* data) {
+    QString best;
+    int bestRank = -1;
+    for (const QString& format : data != nullptr ? data->formats() : QStringList()) {
+        const int rank = PictureFormatRank(format);
+        if (rank >= 0 && (bestRank < 0 || rank < bestRank)) {
+            best = format;
+            bestRank = rank;
+        }
+    }
+    return best;
 }
 
 QString CannotPaste(const QString& reason) {
@@ -71,29 +87,32 @@ void frmHuemark::OpenPictureFile() {
     const QString path = dlgWinDialog->FileName;
     BusyPointer busy;
     QImage picture;
+    ColourProfile profile;
     QString reason;
     try {
-        picture = LoadPicture(path);
+        picture = LoadPicture(path, &profile);
     } catch (const PlatformError& e) {
         reason = e.description();
     } catch (const std::bad_alloc&) {
         reason = QCoreApplication::translate("frmHuemark",
                                              "Out of memory: the picture does not fit in memory.");
     }
+    // Start-up opens a file named on the command line before the window is ready for the focus.
+    const bool ready = TagIsTrue(picColor);
     if (picture.isNull()) {
         busy.end();
         m_services.messageBox->showMessage(this, CannotOpen(path, reason), kAppName);
-        picColor->setFocus();
+        if (ready) {
+            picColor->setFocus();
+        }
         return;
     }
 
     setCaption(path);
-    imgCache->setPicture(QImage());
-    imgCache->setPicture(picture);
-    picColor->setPicture(QImage());
-    picColor->setPicture(imgCache->picture());
-    forgetPickPoint();
-    picColor->setFocus();
+    ShowNewPicture(picture, profile);
+    if (ready) {
+        picColor->setFocus();
+    }
     refreshReadout();
 }
 
@@ -103,9 +122,11 @@ void frmHuemark::cmdPaste_Click() {
     try {
         pasted = ReadClipboardPicture(*m_services.clipboard, QDeadlineTimer(kClipboardDeadlineMs));
     } catch (const std::bad_alloc&) {
-        pasted = {ClipboardPicture::Outcome::Failed, QImage(),
-                  QCoreApplication::translate(
-                      "frmHuemark", "Out of memory: the picture does not fit in memory.")};
+        pasted = {ClipboardPicture::Outcome::Failed,
+                  QImage(),
+                  QCoreApplication::translate("frmHuemark",
+                                              "Out of memory: the picture does not fit in memory."),
+                  {}};
     }
     // A clipboard that cannot be read is one that cannot be opened: picture and caption stay.
     // Once the window is up that is said; during start-up it is not (the caption stays
@@ -118,11 +139,7 @@ void frmHuemark::cmdPaste_Click() {
         }
         return;
     }
-    imgCache->setPicture(QImage());
-    imgCache->setPicture(pasted.picture);
-    picColor->setPicture(QImage());
-    picColor->setPicture(imgCache->picture());
-    forgetPickPoint();
+    ShowNewPicture(pasted.picture, pasted.profile);
     setCaption(QCoreApplication::translate("frmHuemark", "Pasted from clipboard"));
     // Form_Load keeps this flag down while it pastes: the hidden window takes no focus.
     if (TagIsTrue(picColor)) {
@@ -132,17 +149,23 @@ void frmHuemark::cmdPaste_Click() {
 }
 
 bool frmHuemark::AcceptsDrop(const QMimeData* data) {
-    return !DroppedFile(data).isEmpty();
+    return !DroppedFile(data).isEmpty() || !DroppedPictureFormat(data).isEmpty();
 }
 
 void frmHuemark::DropFile(const QMimeData* data) {
     const QString path = DroppedFile(data);
     if (path.isEmpty()) {
+        DropPictureData(data);
         return;
     }
+    OpenFileNamed(path);
+}
+
+void frmHuemark::OpenFileNamed(const QString& path) {
     // As if it had been chosen in the open-file dialog.
-    dlgWinDialog->FileName = path;
-    QDir::setCurrent(QFileInfo(path).absolutePath());
+    const QFileInfo file(path);
+    dlgWinDialog->FileName = file.absoluteFilePath();
+    QDir::setCurrent(file.absolutePath());
     OpenPictureFile();
 }
 
@@ -152,4 +175,46 @@ void frmHuemark::mnuFileInput_Click() {
 
 void frmHuemark::mnuEditPaste_Click() {
     cmdPaste_Click();
+}
+
+void frmHuemark::DropPictureData(const QMimeData* data) {
+    const QString format = DroppedPictureFormat(data);
+    if (format.isEmpty()) {
+        return;
+    }
+    BusyPointer busy;
+    QImage picture;
+    ColourProfile profile;
+    QString reason;
+    try {
+        const QByteArray bytes = data->data(format);
+        if (bytes.size() > MaxEncodedPictureBytes()) {
+            reason = QCoreApplication::translate(
+                "frmHuemark", "Out of memory: the picture is too large to open.");
+        } else {
+            picture = LoadPictureFromData(bytes, PictureSource::Clipboard, &profile);
+        }
+    } catch (const PlatformError& e) {
+        reason = e.description();
+    } catch (const std::bad_alloc&) {
+        reason = QCoreApplication::translate("frmHuemark",
+                                             "Out of memory: the picture does not fit in memory.");
+    }
+    if (picture.isNull()) {
+        busy.end();
+        m_services.messageBox->showMessage(
+            this,
+            QCoreApplication::translate("frmHuemark", "The dropped picture cannot be opened.\r\r%1")
+                .arg(reason),
+            kAppName);
+        picColor->setFocus();
+        return;
+    }
+    // Where it came from, when the drop says (a browser names the picture's address).
+    const QList<QUrl> urls = data->urls();
+    setCaption(urls.isEmpty() ? QCoreApplication::translate("frmHuemark", "Dropped picture")
+                              : urls.front().toString());
+    ShowNewPicture(picture, profile);
+    picColor->setFocus();
+    refreshReadout();
 }

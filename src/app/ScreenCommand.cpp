@@ -34,11 +34,8 @@ void frmHuemark::mnuEditScreen_Click() {
         picColor->setFocus();
         return;
     }
-    imgCache->setPicture(QImage());
-    imgCache->setPicture(captured.picture);
-    picColor->setPicture(QImage());
-    picColor->setPicture(imgCache->picture());
-    forgetPickPoint();
+    // What the screen showed is already the screen's colours: no profile to apply.
+    ShowNewPicture(captured.picture, ColourProfile{});
     setCaption(QCoreApplication::translate("frmHuemark", "Screen capture"));
     picColor->setFocus();
     refreshReadout();

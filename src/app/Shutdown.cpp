@@ -33,6 +33,10 @@ void frmHuemark::Form_Unload() {
     save("PathFile", dlgWinDialog->FileName);
     save("Tags", QString::number(chkTags->isChecked() ? 1 : 0));
     save("Average", QString::number(hscNeighbors->value()));
+    // Options beyond the eight settings, in a group of their own.
+    store.SaveSetting(kAppName, kOptionsSection, QStringLiteral("StoredColours"),
+                      mnuViewStoredColours->isChecked() ? QStringLiteral("1")
+                                                        : QStringLiteral("0"));
     // On disk before the program ends. A store that cannot be written keeps its previous file
     // whole, and the program ends as usual: there is nobody left to tell.
     store.Flush();

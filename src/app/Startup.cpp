@@ -25,6 +25,7 @@ constexpr double kDefaultHeight = 3000;
 
 const QString frmHuemark::kAppName = QStringLiteral("Huemark");
 const QString frmHuemark::kSettingsSection = QStringLiteral("Settings");
+const QString frmHuemark::kOptionsSection = QStringLiteral("Options");
 
 QString frmHuemark::DefaultFolder() {
     return QDir::homePath();
@@ -83,14 +84,24 @@ void frmHuemark::Form_Load() {
     hscNeighbors->setMinimum(kMinRadius);
     hscNeighbors->setMaximum(kMaxRadius);
 
+    // Options beyond the eight settings, before the first picture comes.
+    mnuViewStoredColours->setChecked(store.GetSetting(kAppName, kOptionsSection,
+                                                      QStringLiteral("StoredColours"),
+                                                      QStringLiteral("0")) == QLatin1String("1"));
+
     {
         // The window is not ready yet: while this flag is down, cmdPaste_Click leaves the focus
         // where it is. From the end of this block on the window is ready for the rest of the run.
         // A paste that fails leaves the empty picture and the caption "Huemark", and keeps the
-        // remembered folder.
+        // remembered folder. A file named on the command line is opened instead, as a dropped
+        // file is; one that fails is reported.
         const TagFlag notReady(picColor, false);
         try {
-            cmdPaste_Click();
+            if (m_startupFile.isEmpty()) {
+                cmdPaste_Click();
+            } else {
+                OpenFileNamed(m_startupFile);
+            }
         } catch (const std::exception&) {
         }
     }

@@ -233,6 +233,15 @@ void frmHuemark::createMenus() {
     addItem(mnuEdit, mnuEditScreen, "mnuEditScreen", tr("&Screen"),
             Qt::CTRL | Qt::SHIFT | Qt::Key_V, &frmHuemark::mnuEditScreen_Click);
 
+    // View: how the picture's colours are read.
+    addMenu(mnuView, "mnuView", tr("&View"));
+    addItem(mnuView, mnuViewStoredColours, "mnuViewStoredColours",
+            tr("Colours as &stored in the file"), {}, &frmHuemark::mnuViewStoredColours_Click);
+    mnuViewStoredColours->setCheckable(true);
+    mnuViewProfile = mnuView->addAction(tr("No colour profile"));
+    mnuViewProfile->setObjectName(QStringLiteral("mnuViewProfile"));
+    mnuViewProfile->setEnabled(false);
+
     addMenu(mnuHelp, "mnuHelp", tr("&Help"));
     addItem(mnuHelp, mnuHelpContents, "mnuHelpContents", tr("&Contents"), {},
             &frmHuemark::mnuHelpContents_Click);

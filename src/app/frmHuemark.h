@@ -19,8 +19,11 @@
 //   AddToGrid.
 // - Paste (button, Ctrl+V, start-up): cmdPaste_Click (PictureCommands.cpp) -> ReadClipboardPicture
 //   (ClipboardService with a deadline, then the decoders) -> imgCache and picColor -> caption ->
-//   refreshReadout. File (button, Ctrl+I) and a dropped file: cmdFile_Click / DropFile ->
-//   OpenPictureFile -> LoadPicture, the same way on.
+//   refreshReadout. File (button, Ctrl+I), a dropped file and a file named on the command line:
+//   cmdFile_Click / DropFile / Form_Load -> OpenPictureFile -> LoadPicture, the same way on.
+//   Every new picture goes through ShowNewPicture (PictureColours.cpp): ColoursAsShown converts a
+//   profiled picture to sRGB unless View, Colours as stored in the file is checked, whose click
+//   shows the same picture the other way.
 // - Screen (Edit menu, Ctrl+Shift+V): mnuEditScreen_Click (ScreenCommand.cpp) ->
 //   ScreenCaptureService (our windows hidden meanwhile) -> PictureFromCapture (the loader's limit;
 //   a portal's file read and deleted) -> imgCache and picColor, the same way on.
@@ -33,6 +36,7 @@
 #include "app/LayoutRules.h"
 #include "color/ColorCodes.h"
 #include "color/PickPoint.h"
+#include "input/cms/ColourProfile.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
 
@@ -89,6 +93,9 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditPaste = nullptr;
     QAction* mnuEditScreen = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuViewStoredColours = nullptr; // check item: the file's stored values, unconverted
+    QAction* mnuViewProfile = nullptr;       // disabled line naming the picture's colour profile
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpHowTo = nullptr;
@@ -100,6 +107,7 @@ public:
     // the recovery folder.
     static const QString kAppName;
     static const QString kSettingsSection;
+    static const QString kOptionsSection; // options beyond the eight described settings
     static QString DefaultFolder();
 
     // The title bar's text, shown exactly as given.
@@ -148,6 +156,7 @@ public:
     void mnuFileExit_Click();
     void mnuEditPaste_Click();
     void mnuEditScreen_Click();
+    void mnuViewStoredColours_Click();
     void mnuHelpContents_Click();
     void mnuHelpHowTo_Click();
     void mnuHelpAbout_Click();
@@ -159,10 +168,15 @@ public:
     void ShowAbout();
     // Ctrl+C: the list's selected cells, or the read-out's web code, as text.
     void CopySelection();
-    // A picture file dropped on the window opens as if chosen in the open-file dialog; anything
-    // else dropped is refused.
+    // A picture file dropped on the window opens as if chosen in the open-file dialog, and so
+    // does picture data dropped from a browser (PNG, JPEG, WebP, ...), its caption naming where
+    // it came from; anything else dropped is refused.
     static bool AcceptsDrop(const QMimeData* data);
     void DropFile(const QMimeData* data);
+    // A file named on the command line: start-up opens it as a dropped file instead of pasting.
+    void setStartupFile(const QString& path) { m_startupFile = path; }
+    // The last notice about the picture's colours (an unusable profile), empty when none.
+    const QString& ColourNotice() const { return m_colourNotice; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -186,6 +200,13 @@ private:
     void stepPointer(QPoint pointer, int dx, int dy);
     void forgetPickPoint();
     void OpenPictureFile();
+    // A new picture from any source: kept with its profile, shown in the chosen colours.
+    void ShowNewPicture(const QImage& stored, const ColourProfile& profile);
+    // The picture's colours as the View menu asks, assigned to imgCache and picColor.
+    void ApplyPictureColours();
+    void DropPictureData(const QMimeData* data);
+    // A file opened as if chosen in the open-file dialog (drops, the command line).
+    void OpenFileNamed(const QString& path);
     void setOuterSize(QSize pixels);
     void keepWantedOuterSize();
     void keepMinimumSize(QMargins frame);
@@ -216,6 +237,11 @@ private:
     // not correct again, so a size the desktop refuses cannot recurse.
     bool m_correctingSize = false;
     int m_resizeEvents = 0;
+    // The shown picture's stored values and colour profile, for the View menu's choice.
+    QImage m_storedPicture;
+    ColourProfile m_pictureProfile;
+    QString m_colourNotice;
+    QString m_startupFile;
     // Set by shut-down: from then on no event procedure runs.
     bool m_unloaded = false;
 };

@@ -18,21 +18,30 @@ const std::pair<const char*, int> kPreferred[] = {
     {"image/x-bmp", 1},
     {"image/x-ms-bmp", 1},
     {"image/x-win-bitmap", 1},
-    {"image/gif", 2},
-    {"image/jpeg", 3},
-    {"image/jpg", 3},
-    {"image/pjpeg", 3},
-    {"image/emf", 4},
-    {"image/x-emf", 4},
-    {"application/x-openoffice-emf", 4},
-    {"image/wmf", 5},
-    {"image/x-wmf", 5},
-    {"application/x-openoffice-wmf", 5},
-    {"image/x-icon", 6},
-    {"image/vnd.microsoft.icon", 6},
+    {"image/tiff", 2},
+    {"image/jxl", 3},
+    {"image/webp", 4},
+    {"image/avif", 5},
+    {"image/heic", 5},
+    {"image/heif", 5},
+    {"image/gif", 6},
+    {"image/jpeg", 7},
+    {"image/jpg", 7},
+    {"image/pjpeg", 7},
+    {"image/svg+xml", 8},
+    {"image/emf", 9},
+    {"image/x-emf", 9},
+    {"application/x-openoffice-emf", 9},
+    {"image/wmf", 10},
+    {"image/x-wmf", 10},
+    {"application/x-openoffice-wmf", 10},
+    {"image/x-icon", 11},
+    {"image/vnd.microsoft.icon", 11},
 };
 
-int Rank(const QString& format) {
+} // namespace
+
+int PictureFormatRank(const QString& format) {
     const QString type = format.section(QLatin1Char(';'), 0, 0).trimmed().toLower();
     for (const auto& [name, rank] : kPreferred) {
         if (type == QLatin1String(name)) {
@@ -42,8 +51,10 @@ int Rank(const QString& format) {
     return -1;
 }
 
+namespace {
+
 ClipboardPicture Failed(const QString& error) {
-    return {ClipboardPicture::Outcome::Failed, QImage(), error};
+    return {ClipboardPicture::Outcome::Failed, QImage(), error, {}};
 }
 
 const QString kNoAnswer = QStringLiteral(
@@ -58,7 +69,7 @@ ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadli
     }
     std::vector<std::pair<int, QString>> candidates;
     for (const QString& format : *offered) {
-        if (const int rank = Rank(format); rank >= 0) {
+        if (const int rank = PictureFormatRank(format); rank >= 0) {
             candidates.emplace_back(rank, format);
         }
     }
@@ -84,8 +95,10 @@ ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadli
             break;
         }
         try {
-            return {ClipboardPicture::Outcome::Picture,
-                    LoadPictureFromData(data.bytes, PictureSource::Clipboard), QString()};
+            ClipboardPicture pasted{ClipboardPicture::Outcome::Picture, QImage(), QString(), {}};
+            pasted.picture =
+                LoadPictureFromData(data.bytes, PictureSource::Clipboard, &pasted.profile);
+            return pasted;
         } catch (const PlatformError& e) {
             if (error.isEmpty()) {
                 error = e.description();
@@ -103,7 +116,7 @@ ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadli
             return {};
         }
         CheckPictureSize(image.width(), image.height());
-        return {ClipboardPicture::Outcome::Picture, NormalizePicture(image), QString()};
+        return {ClipboardPicture::Outcome::Picture, NormalizePicture(image), QString(), {}};
     } catch (const PlatformError& e) {
         return Failed(e.description());
     }

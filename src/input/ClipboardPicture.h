@@ -1,6 +1,7 @@
 #pragma once
 // The picture on the clipboard, read with the loader's own decoders and limits.
 
+#include "input/cms/ColourProfile.h"
 #include "platform/Services.h"
 
 #include <QImage>
@@ -15,9 +16,14 @@ struct ClipboardPicture {
     Outcome outcome = Outcome::NoPicture;
     QImage picture;
     QString error;
+    ColourProfile profile; // the picture's own, to be applied as for a file
 };
 
-// Reads the first picture format on offer that opens, in order of preference (PNG, BMP, GIF,
-// JPEG, EMF, WMF, icons), all within the one deadline. Formats the loader does not read are left
-// to the toolkit, with the same size limit.
+// Reads the first picture format on offer that opens, in order of preference (lossless pictures
+// first, then lossy ones, drawings, icons), all within the one deadline. Formats the loader does
+// not read are left to the toolkit, with the same size limit.
 ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadlineTimer& deadline);
+
+// Where a MIME type (parameters allowed) stands among the picture formats the loader reads: 0 is
+// the most faithful; -1 for a type that is no such picture. Drops of picture data rank them so.
+int PictureFormatRank(const QString& mimeType);

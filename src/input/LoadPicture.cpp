@@ -1,5 +1,6 @@
 #include "input/LoadPicture.h"
 
+#include "input/ModernDecoders.h"
 #include "input/RasterDecoders.h"
 #include "input/metafile/Metafile.h"
 #include "platform/PixelBuffer.h"
@@ -25,7 +26,36 @@ constexpr int kErrFileNotFound = 53;
 constexpr int kErrFileAccess = 75;
 constexpr int kErrInvalidPicture = 481;
 
-enum class Kind { Unknown, Gif, Jpeg, Bmp, Icon, Png };
+enum class Kind { Unknown, Gif, Jpeg, Bmp, Icon, Png, Webp, Tiff, Heif, Avif, Jxl, Svg };
+
+// An ISO media file whose brands name a HEIF picture: AVIF, or HEIC and its kin.
+Kind SniffHeif(const QByteArray& data) {
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
+    if (data.size() < 16 || data.mid(4, 4) != "ftyp") {
+        return Kind::Unknown;
+    }
+    const qsizetype box = std::min<qsizetype>(data.size(), qFromBigEndian<quint32>(p));
+    bool heif = false;
+    for (qsizetype at = 8; at + 4 <= box; at += at == 8 ? 8 : 4) { // major brand, then the list
+        const QByteArray brand = data.mid(at, 4);
+        if (brand == "avif" || brand == "avis") {
+            return Kind::Avif;
+        }
+        heif = heif || brand == "heic" || brand == "heix" || brand == "heim" || brand == "heis" ||
+               brand == "hevc" || brand == "hevx" || brand == "mif1" || brand == "msf1";
+    }
+    return heif ? Kind::Heif : Kind::Unknown;
+}
+
+// SVG is text: an XML declaration, comments or a doctype may come before the svg element.
+bool LooksLikeSvg(const QByteArray& data) {
+    QByteArray head = data.left(4096);
+    if (head.startsWith("\xef\xbb\xbf")) {
+        head.remove(0, 3);
+    }
+    head = head.trimmed();
+    return head.startsWith('<') && head.contains("<svg");
+}
 
 Kind Sniff(const QByteArray& data) {
     const auto* p = reinterpret_cast<const uchar*>(data.constData());
@@ -43,6 +73,23 @@ Kind Sniff(const QByteArray& data) {
     if (n >= 18 && data.startsWith("BM") && qFromLittleEndian<quint32>(p + 14) < 4096) {
         return Kind::Bmp;
     }
+    if (n >= 12 && data.startsWith("RIFF") && data.mid(8, 4) == "WEBP") {
+        return Kind::Webp;
+    }
+    if (data.startsWith("II*\0") || data.startsWith("MM\0*") || data.startsWith("II+\0") ||
+        data.startsWith("MM\0+")) {
+        return Kind::Tiff;
+    }
+    if (data.startsWith("\xff\x0a") ||
+        data.startsWith(QByteArray("\0\0\0\x0cJXL \r\n\x87\n", 12))) {
+        return Kind::Jxl;
+    }
+    if (const Kind heif = SniffHeif(data); heif != Kind::Unknown) {
+        return heif;
+    }
+    if (LooksLikeSvg(data)) {
+        return Kind::Svg;
+    }
     // Icons and cursors have no magic: a zero word, the type (1 or 2), at least one picture.
     if (n >= 22 && p[0] == 0 && p[1] == 0 && (p[2] == 1 || p[2] == 2) && p[3] == 0 &&
         qFromLittleEndian<quint16>(p + 4) > 0) {
@@ -52,8 +99,7 @@ Kind Sniff(const QByteArray& data) {
 }
 
 [[noreturn]] void ThrowInvalid(const QString& detail) {
-    throw PlatformError(kErrInvalidPicture,
-                        QCoreApplication::translate("LoadPicture", "Invalid picture: ") + detail);
+    ThrowInvalidPicture(detail);
 }
 
 [[noreturn]] void ThrowTooLarge(qint64 width, qint64 height) {
@@ -201,6 +247,18 @@ bool AllOpaque(const QImage& image) {
 
 } // namespace
 
+void ThrowInvalidPicture(const QString& detail) {
+    throw PlatformError(kErrInvalidPicture,
+                        QCoreApplication::translate("LoadPicture", "Invalid picture: ") + detail);
+}
+
+void ThrowNoMemory(qint64 width, qint64 height) {
+    throw PlatformError(kErrOutOfMemory, QStringLiteral("Out of memory: the picture (%1 × %2 "
+                                                        "pixels) does not fit in memory.")
+                                             .arg(width)
+                                             .arg(height));
+}
+
 // Opaque pictures as RGB32, the rest premultiplied. An RGB32 picture is passed on as it is, so
 // the picture box shares its buffer.
 QImage NormalizePicture(QImage image) {
@@ -212,11 +270,7 @@ QImage NormalizePicture(QImage image) {
                                                  ? QImage::Format_ARGB32_Premultiplied
                                                  : QImage::Format_RGB32);
     if (image.isNull()) {
-        throw PlatformError(kErrOutOfMemory,
-                            QStringLiteral("Out of memory: the picture (%1 × %2 pixels) "
-                                           "does not fit in memory.")
-                                .arg(size.width())
-                                .arg(size.height()));
+        ThrowNoMemory(size.width(), size.height());
     }
     if (image.format() == QImage::Format_ARGB32_Premultiplied && AllOpaque(image)) {
         // Premultiplied and opaque is bit for bit RGB32.
@@ -272,8 +326,15 @@ qint64 EncodedPictureLimit(const QByteArray& head) {
         return bound(qFromLittleEndian<quint16>(p + 6), qFromLittleEndian<quint16>(p + 8), 8) > 0
                    ? MaxEncodedPictureBytes() // animations hold many frames
                    : 0;
+    case Kind::Svg:
+        return kMaxSvgBytes;
     case Kind::Jpeg:
     case Kind::Icon:
+    case Kind::Webp:
+    case Kind::Tiff:
+    case Kind::Heif:
+    case Kind::Avif:
+    case Kind::Jxl:
         return MaxEncodedPictureBytes();
     case Kind::Unknown:
         break;
@@ -308,7 +369,10 @@ void ThrowDamaged(const QString& format, const QString& detail) {
                      .arg(format, detail));
 }
 
-QImage LoadPictureFromData(const QByteArray& data, PictureSource source) {
+QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourProfile* profile) {
+    if (profile != nullptr) {
+        *profile = {};
+    }
     if (data.isEmpty()) {
         ThrowInvalid(source == PictureSource::File
                          ? QCoreApplication::translate("LoadPicture", "the file is empty.")
@@ -328,6 +392,12 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source) {
         return NormalizePicture(std::move(*picture));
     }
 
+    // The profile is read only when asked for: it is the file's, not its pixels'.
+    const auto profileOf = [profile, &data](ColourProfile (*read)(const QByteArray&)) {
+        if (profile != nullptr) {
+            *profile = read(data);
+        }
+    };
     switch (Sniff(data)) {
     case Kind::Gif: {
         QImage image = DecodeWithQt(data, "gif", QStringLiteral("GIF"));
@@ -337,33 +407,55 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source) {
         }
         return NormalizePicture(image);
     }
-    case Kind::Jpeg:
-        return NormalizePicture(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
+    case Kind::Jpeg: {
+        QImage image = DecodeWithQt(data, "jpeg", QStringLiteral("JPEG"));
+        profileOf(JpegProfile);
+        return NormalizePicture(std::move(image));
+    }
     case Kind::Bmp:
         return NormalizePicture(DecodeBmp(data));
     case Kind::Icon:
         return NormalizePicture(DecodeIcon(data));
-    case Kind::Png:
-        if (source != PictureSource::File) {
-            return NormalizePicture(DecodeWithQt(data, "png", QStringLiteral("PNG")));
-        }
-        break;
+    case Kind::Png: {
+        QImage image = EightBitPicture(DecodeWithQt(data, "png", QStringLiteral("PNG")));
+        profileOf(PngProfile);
+        return NormalizePicture(std::move(image));
+    }
+    case Kind::Webp: {
+        QImage image = DecodeWithQt(data, "webp", QStringLiteral("WebP"));
+        profileOf(WebpProfile);
+        return NormalizePicture(std::move(image));
+    }
+    case Kind::Tiff: {
+        QImage image = EightBitPicture(DecodeWithQt(data, "tiff", QStringLiteral("TIFF")));
+        profileOf(TiffProfile);
+        return NormalizePicture(std::move(image));
+    }
+    case Kind::Heif:
+        return NormalizePicture(DecodeHeif(data, QStringLiteral("HEIF"), profile));
+    case Kind::Avif:
+        return NormalizePicture(DecodeHeif(data, QStringLiteral("AVIF"), profile));
+    case Kind::Jxl:
+        return NormalizePicture(DecodeJxl(data, profile));
+    case Kind::Svg:
+        return NormalizePicture(DecodeSvg(data));
     case Kind::Unknown:
         break;
     }
     if (source == PictureSource::Clipboard) {
-        ThrowInvalid(QStringLiteral("the clipboard's picture is not a PNG, BMP, GIF, JPEG, ICO, "
-                                    "WMF or EMF picture."));
+        ThrowInvalid(QCoreApplication::translate("LoadPicture",
+                                                 "the picture is not in a format Huemark reads."));
     }
     if (source == PictureSource::Screen) {
         ThrowInvalid(QCoreApplication::translate(
-            "LoadPicture", "the screen capture is not a PNG, BMP, GIF, JPEG or ICO picture."));
+            "LoadPicture", "the screen capture is not a picture in a format Huemark reads."));
     }
     ThrowInvalid(QCoreApplication::translate(
-        "LoadPicture", "the file is not a BMP, GIF, JPEG, ICO, CUR, WMF or EMF picture."));
+        "LoadPicture", "the file is not a picture in a format Huemark reads (PNG, JPEG, WebP, "
+                       "AVIF, HEIC, JPEG XL, TIFF, GIF, BMP, ICO, CUR, SVG, WMF or EMF)."));
 }
 
-QImage LoadPicture(const QString& path, PictureSource source) {
+QImage LoadPicture(const QString& path, ColourProfile* profile, PictureSource source) {
     const QFileInfo info(path);
     if (!info.exists()) {
         throw PlatformError(
@@ -399,5 +491,5 @@ QImage LoadPicture(const QString& path, PictureSource source) {
                                                 "LoadPicture", "Path/File access error: '%1' (%2)")
                                                 .arg(path, file.errorString()));
     }
-    return LoadPictureFromData(data, source);
+    return LoadPictureFromData(data, source, profile);
 }

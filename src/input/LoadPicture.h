@@ -1,23 +1,29 @@
 #pragma once
 // Decoding a picture file. The format is taken from the content, never from the name.
 
+#include "input/cms/ColourProfile.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
-// Decodes the picture in a file: BMP, GIF (its first frame), JPEG, ICO and CUR (the largest
-// picture), WMF and EMF. Throws PlatformError with a description of the failure when the file
-// cannot be read, is empty, holds no picture in these formats, is damaged beyond reading, or is
-// too large to open. Opaque pictures come back as Format_RGB32, pictures with transparent pixels
-// as Format_ARGB32_Premultiplied.
-// Where the bytes come from: the clipboard and the desktop's screen captures also hand over PNG,
-// which the file command does not offer.
+// Decodes the picture in a file: PNG, JPEG, WebP (the first frame), AVIF and HEIC (the primary
+// picture), JPEG XL (the first frame), TIFF (the first page), GIF (the first frame), BMP, ICO and
+// CUR (the largest picture), SVG, WMF and EMF. The values are the ones stored in the file, at 8
+// bits a channel (16-bit values rounded); profile, when given, receives the colour profile the
+// file names (empty for none or sRGB), to be applied by the caller. Throws PlatformError with a
+// description of the failure when the file cannot be read, is empty, holds no picture in these
+// formats, is damaged beyond reading, or is too large to open. Opaque pictures come back as
+// Format_RGB32, pictures with transparent pixels as Format_ARGB32_Premultiplied.
+// Where the bytes come from, for the messages: a file, the clipboard, the desktop's screen capture.
 enum class PictureSource { File, Clipboard, Screen };
 
-QImage LoadPicture(const QString& path, PictureSource source = PictureSource::File);
+QImage LoadPicture(const QString& path, ColourProfile* profile = nullptr,
+                   PictureSource source = PictureSource::File);
 
 // The same, for bytes already in memory.
-QImage LoadPictureFromData(const QByteArray& data, PictureSource source = PictureSource::File);
+QImage LoadPictureFromData(const QByteArray& data, PictureSource source = PictureSource::File,
+                           ColourProfile* profile = nullptr);
 
 // A picture from elsewhere (the clipboard) in the same form: opaque as Format_RGB32, otherwise
 // Format_ARGB32_Premultiplied. The empty picture stays empty. Throws PlatformError when the

@@ -26,7 +26,7 @@ ScreenPicture PictureFromCapture(const ScreenCaptureResult& capture) {
         } remove{capture.file};
         try {
             return {ScreenPicture::Outcome::Picture,
-                    LoadPicture(capture.file, PictureSource::Screen), QString()};
+                    LoadPicture(capture.file, nullptr, PictureSource::Screen), QString()};
         } catch (const PlatformError& e) {
             return Failed(e.description());
         }

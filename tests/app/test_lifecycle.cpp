@@ -217,8 +217,10 @@ void TestLifecycle::shutdown_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<QStringList>("keys"); // written, in order
 
-    const QStringList all{"Left", "Top", "Width", "Height", "Path", "PathFile", "Tags", "Average"};
-    const QStringList noGeometry{"Path", "PathFile", "Tags", "Average"};
+    // The options of the [Options] group follow the eight settings.
+    const QStringList all{"Left",     "Top",  "Width",   "Height",       "Path",
+                          "PathFile", "Tags", "Average", "StoredColours"};
+    const QStringList noGeometry{"Path", "PathFile", "Tags", "Average", "StoredColours"};
     for (const char* way : {"button", "menu", "close"}) {
         QTest::addRow("%s", way) << way << int(Qt::WindowNoState) << all;
         QTest::addRow("%s, minimized", way) << way << int(Qt::WindowMinimized) << noGeometry;

@@ -139,7 +139,8 @@ void TestWindowDefinition::menus() {
     for (QAction* top : form.menuBar()->actions()) {
         bar << top->text();
     }
-    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Help"}));
+    // The described menus, with View between Edit and Help.
+    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&View", "&Help"}));
 
     auto* action = form.findChild<QAction*>(name);
     QVERIFY(action != nullptr);
@@ -169,6 +170,7 @@ void TestWindowDefinition::menuOrder() {
     QCOMPARE(names(form.mnuFile),
              (QStringList{"mnuFileInput", "mnuFilePrint", "mnuFilePrintSetup", "mnuFileExit"}));
     QCOMPARE(names(form.mnuEdit), (QStringList{"mnuEditPaste", "mnuEditScreen"}));
+    QCOMPARE(names(form.mnuView), (QStringList{"mnuViewStoredColours", "mnuViewProfile"}));
     QCOMPARE(names(form.mnuHelp), (QStringList{"mnuHelpContents", "mnuHelpHowTo", "mnuHelpAbout"}));
 }
 

@@ -428,13 +428,13 @@ class Session:
 
     # -- the program ------------------------------------------------------------------------
 
-    def start_program(self):
+    def start_program(self, args=()):
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
         if self.scale != 1:
             env["QT_SCALE_FACTOR"] = str(self.scale)
         spawned = time.monotonic()
-        self.program = self._spawn("huemark", [self.binary], env=env, cwd=self.tmp)
+        self.program = self._spawn("huemark", [self.binary] + list(args), env=env, cwd=self.tmp)
         self.window_id = self.wait_for(self._program_window, "the program's window")
         # How long start-up (its paste included) kept the window from showing.
         self.startup_seconds = time.monotonic() - spawned
@@ -794,15 +794,15 @@ def settings_path(session):
     return os.path.join(session.env["XDG_CONFIG_HOME"], "Huemark", "Huemark.ini")
 
 
-def read_settings(session):
-    """The [Settings] group of the settings file as a dict, in the file's order."""
+def read_settings(session, wanted="Settings"):
+    """A group of the settings file ([Settings] unless told) as a dict, in the file's order."""
     values, group = {}, None
     try:
         with open(settings_path(session), encoding="utf-8") as f:
             for line in f.read().splitlines():
                 if line.startswith("["):
                     group = line.strip("[]")
-                elif "=" in line and group == "Settings":
+                elif "=" in line and group == wanted:
                     key, value = line.split("=", 1)
                     values[key] = value
     except FileNotFoundError:

@@ -20,6 +20,7 @@ import traceback
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import cases_colours  # noqa: E402
 import cases_desktop  # noqa: E402
 import cases_lifecycle  # noqa: E402
 import cases_screen  # noqa: E402
@@ -64,10 +65,10 @@ class Case:
         write_picture(path, quadrant_pixels(width, height, colors))
         return path
 
-    def start(self, picture=START_PICTURE):
+    def start(self, picture=START_PICTURE, args=()):
         width, height, colors = picture
         self.s.set_clipboard_picture(self.picture_file("start.png", width, height, colors))
-        self.s.start_program()
+        self.s.start_program(args)
 
     def expect_readout_at(self, px, py, expected, tolerance=0):
         """Points at picture pixel (px, py) and waits for the read-out to show the colour there,
@@ -290,8 +291,8 @@ def case_file(c):
     """The File command (Ctrl+I) opens a picture file typed into the file dialog."""
     s = c.s
     c.start()
-    # One picture per file format the program reads (PNG is not one of them), each with its
-    # own colours so a picture left over from before cannot pass.
+    # One picture per raster format of the described eight, each with its own colours so a
+    # picture left over from before cannot pass.
     fixtures = [
         ("bmp", 180, 70, ((250, 10, 130), (20, 40, 250), (128, 128, 0), (0, 64, 64)), 0),
         ("ico", 64, 48, ((10, 20, 30), (200, 100, 50), (60, 180, 90), (240, 240, 16)), 0),
@@ -629,6 +630,7 @@ CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "fil
 CASES.update(cases_lifecycle.CASES)
 CASES.update(cases_desktop.CASES)
 CASES.update(cases_screen.CASES)
+CASES.update(cases_colours.CASES)
 
 
 def run_case(name, binary, deadline):

@@ -66,6 +66,12 @@ private slots:
     void shortcutsRunTheCommands();
     void refusedDrops_data();
     void refusedDrops();
+    void startupFile_data();
+    void startupFile();
+    void droppedPictureData_data();
+    void droppedPictureData();
+    void storedColours_data();
+    void storedColours();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -97,7 +103,7 @@ void TestPictureCommands::fileCommand_data() {
     QTest::newRow("a JPEG named .gif loads by its content") << "jpeg" << true << "";
     QTest::newRow("a bitmap") << "bmp" << true << "";
     QTest::newRow("a name with Qt's title placeholder") << "brackets" << true << "";
-    QTest::newRow("a text file through all files") << "text" << false << "not a BMP";
+    QTest::newRow("a text file through all files") << "text" << false << "not a picture";
     QTest::newRow("a file that vanished") << "vanished" << false << "File not found";
     QTest::newRow("an empty file") << "empty" << false << "empty";
     QTest::newRow("a FIFO") << "fifo" << false << "not a file";
@@ -105,7 +111,7 @@ void TestPictureCommands::fileCommand_data() {
     QTest::newRow("a picture over the limit") << "huge" << false << "too large";
     // A file dropped on the window opens just as a chosen one.
     QTest::newRow("a bitmap dropped") << "drop bmp" << true << "";
-    QTest::newRow("a text file dropped") << "drop text" << false << "not a BMP";
+    QTest::newRow("a text file dropped") << "drop text" << false << "not a picture";
 }
 
 void TestPictureCommands::fileCommand() {
@@ -210,7 +216,8 @@ void TestPictureCommands::dialogRequestAndNextStart() {
     const auto& requests = w.fakes.fileDialog->requests;
     QCOMPARE(requests.size(), size_t(2));
     QCOMPARE(requests[0].filters,
-             (QStringList{"Graphic files (*.gif *.jpg *.bmp *.ico *.cur *.rle *.wmf *.emf)",
+             (QStringList{"Graphic files (*.gif *.jpg *.bmp *.ico *.cur *.rle *.wmf *.emf *.png "
+                          "*.jpeg *.webp *.avif *.heic *.heif *.jxl *.tif *.tiff *.svg)",
                           "All files (*)"}));
     QCOMPARE(requests[0].selectedFilter, 0);
     QVERIFY(requests[0].fileMustExist);
@@ -414,6 +421,162 @@ void TestPictureCommands::refusedDrops() {
     QCoreApplication::sendEvent(w.form.get(), &drop);
     QCOMPARE(w.form->Caption(), QStringLiteral("before"));
     QVERIFY(w.fakes.messageBox->messages.empty());
+}
+
+// A file named on the command line opens instead of the start-up paste, as a dropped file does;
+// one that fails is reported and leaves the empty picture and the caption "Huemark".
+void TestPictureCommands::startupFile_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<quint32>("shown"); // colour value at (4, 4); 0xFFFFFFFF: no picture
+    QTest::newRow("a Display P3 PNG, in sRGB") << "modern/png-p3.png" << quint32(0x593500);
+    QTest::newRow("a file that is not there") << "modern/none.png" << quint32(0xFFFFFFFF);
+}
+
+void TestPictureCommands::startupFile() {
+    QFETCH(QString, file);
+    QFETCH(quint32, shown);
+    TestServices fakes;
+    auto clipboard = std::make_shared<ScriptedClipboard>();
+    clipboard->offer.push_back(
+        {QStringLiteral("image/png"), encoded(SolidPicture(20, 10, kGreen), "PNG")});
+    fakes.clipboard = clipboard;
+    const QString before = QDir::currentPath();
+    frmHuemark form(fakes.services());
+    const QString path = fixture(file);
+    form.setStartupFile(path);
+    form.Form_Load();
+    QDir::setCurrent(before);
+    if (shown == 0xFFFFFFFF) {
+        QCOMPARE(form.Caption(), QStringLiteral("Huemark"));
+        QVERIFY(form.imgCache->picture().isNull());
+        QCOMPARE(fakes.messageBox->messages.size(), size_t(1));
+        QVERIFY(fakes.messageBox->messages.front().text.contains(path));
+    } else {
+        QCOMPARE(form.Caption(), path);
+        QCOMPARE(form.dlgWinDialog->FileName, path);
+        QCOMPARE(form.picColor->Point(4, 4), ColorValue(shown));
+        QVERIFY(fakes.messageBox->messages.empty());
+    }
+}
+
+// A browser's drag brings the picture's own data: it opens like a file, named by its address.
+void TestPictureCommands::droppedPictureData_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("file"); // the data dropped
+    QTest::addColumn<QString>("url");  // the drop's address, if any
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("message"); // empty when it opens
+
+    QTest::newRow("WebP with its address") << "image/webp"
+                                           << "modern/webp-p3.webp"
+                                           << "https://huemark.example/p3.webp"
+                                           << "https://huemark.example/p3.webp"
+                                           << "";
+    QTest::newRow("PNG without an address") << "image/png"
+                                            << "modern/png-rgb8.png"
+                                            << ""
+                                            << "Dropped picture"
+                                            << "";
+    QTest::newRow("damaged data") << "image/heic"
+                                  << "modern/damaged-truncated-heic-lossless.heic"
+                                  << ""
+                                  << "before"
+                                  << "damaged";
+}
+
+void TestPictureCommands::droppedPictureData() {
+    QFETCH(QString, format);
+    QFETCH(QString, file);
+    QFETCH(QString, url);
+    QFETCH(QString, caption);
+    QFETCH(QString, message);
+    TestWindow w;
+    w.form->setCaption(QStringLiteral("before"));
+    QFile bytes(fixture(file));
+    QVERIFY(bytes.open(QIODevice::ReadOnly));
+    QMimeData data;
+    if (!url.isEmpty()) {
+        data.setUrls({QUrl(url)});
+    }
+    data.setData(format, bytes.readAll());
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w.form.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(w.form.get(), &drop);
+    QCOMPARE(w.form->Caption(), caption);
+    if (message.isEmpty()) {
+        QVERIFY(w.fakes.messageBox->messages.empty());
+        // The P3 picture shows converted, the plain one as stored: #003559 and #123456.
+        QCOMPARE(w.form->picColor->Point(4, 4),
+                 ColorValue(file.contains(QLatin1String("p3")) ? 0x593500 : 0x563412));
+    } else {
+        QCOMPARE(w.fakes.messageBox->messages.size(), size_t(1));
+        QVERIFY2(w.fakes.messageBox->messages.front().text.contains(message),
+                 qPrintable(w.fakes.messageBox->messages.front().text));
+    }
+}
+
+// View, Colours as stored in the file: read from the options at start-up, applied to the
+// picture shown at once, written back at shut-down. A damaged profile shows the stored values
+// with a notice, never a refusal.
+void TestPictureCommands::storedColours_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("option");  // stored [Options] StoredColours; empty: none
+    QTest::addColumn<quint32>("first");   // colour value at (4, 4) as opened
+    QTest::addColumn<quint32>("toggled"); // after the menu item
+    QTest::addColumn<QString>("line");    // the View menu's profile line as opened
+    QTest::addColumn<bool>("notice");
+
+    QTest::newRow("P3, converted by default")
+        << "modern/png-p3.png"
+        << "" << quint32(0x593500) << quint32(0x563412)
+        << "Colour profile Display P3: shown in sRGB" << false;
+    QTest::newRow("P3, stored values remembered")
+        << "modern/png-p3.png"
+        << "1" << quint32(0x563412) << quint32(0x593500)
+        << "Colour profile Display P3: stored values shown" << false;
+    QTest::newRow("an option not in its form is the default")
+        << "modern/png-p3.png"
+        << "yes" << quint32(0x593500) << quint32(0x563412)
+        << "Colour profile Display P3: shown in sRGB" << false;
+    QTest::newRow("no profile") << "modern/png-rgb8.png"
+                                << "" << quint32(0x563412) << quint32(0x563412)
+                                << "No colour profile: stored values are the colours" << false;
+    QTest::newRow("damaged profile") << "modern/png-damaged-iccp.png"
+                                     << "" << quint32(0x563412) << quint32(0x563412)
+                                     << "Colour profile unusable: stored values shown" << true;
+}
+
+void TestPictureCommands::storedColours() {
+    QFETCH(QString, file);
+    QFETCH(QString, option);
+    QFETCH(quint32, first);
+    QFETCH(quint32, toggled);
+    QFETCH(QString, line);
+    QFETCH(bool, notice);
+    TestServices fakes;
+    if (!option.isEmpty()) {
+        fakes.settings->values[QStringLiteral("Huemark/Options/StoredColours")] = option;
+    }
+    const QString before = QDir::currentPath();
+    frmHuemark form(fakes.services());
+    form.Form_Load();
+    fakes.fileDialog->answers.push_back(fixture(file));
+    form.cmdFile_Click();
+    QDir::setCurrent(before);
+    QCOMPARE(form.picColor->Point(4, 4), ColorValue(first));
+    QCOMPARE(form.mnuViewProfile->text(), line);
+    QCOMPARE(!form.ColourNotice().isEmpty(), notice);
+    QVERIFY(fakes.messageBox->messages.empty());
+
+    const bool wasChecked = form.mnuViewStoredColours->isChecked();
+    form.mnuViewStoredColours->trigger();
+    QCOMPARE(form.picColor->Point(4, 4), ColorValue(toggled));
+    QCOMPARE(form.imgCache->picture(), form.picColor->picture());
+    form.Form_Unload();
+    QCOMPARE(fakes.settings->values[QStringLiteral("Huemark/Options/StoredColours")],
+             wasChecked ? QStringLiteral("0") : QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestPictureCommands)

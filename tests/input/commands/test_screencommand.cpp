@@ -32,7 +32,8 @@ void TestScreenCommand::capture_data() {
     QTest::newRow("the user declines") << "refused" << false << "declined";
     QTest::newRow("no portal answers") << "failed" << false << "No screenshot portal";
     QTest::newRow("a damaged file") << "damaged file" << false << "damaged";
-    QTest::newRow("a file that is no picture") << "text file" << false << "not a PNG";
+    QTest::newRow("a file that is no picture")
+        << "text file" << false << "not a picture in a format Huemark reads";
     QTest::newRow("a screen over the picture limit") << "huge" << false << "too large";
 }
 
@@ -97,6 +98,9 @@ void TestScreenCommand::capture() {
         QCOMPARE(w.form->imgCache->picture(), screen);
         QCOMPARE(w.form->picColor->Image(screen.rect()), screen); // the tag is gone
         QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#563412"));
+        // Shown as stored or as its colours: either way the capture, never an earlier picture.
+        w.form->mnuViewStoredColours->trigger();
+        QCOMPARE(w.form->imgCache->picture(), screen);
         QVERIFY(w.form->picColor->hasFocus());
     } else {
         QCOMPARE(w.fakes.messageBox->messages.size(), size_t(1));

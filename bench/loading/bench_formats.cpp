@@ -1,0 +1,147 @@
+// Opening 6000×4000 PNG, WebP and HEIC pictures through LoadPicture, each beside its format's own
+// reference decoder run on the same file: pngtopam (netpbm, over libpng), dwebp (webp) and
+// heif-convert to raw Y4M (libheif-examples). Goal: LoadPicture within 1.2× the reference. And
+// the colour profile's conversion to sRGB of the same 24-megapixel picture (Display P3, the
+// transform cached after the first picture), against its PNG decode: goal at most 15 %.
+// The pictures are made at start-up in a temporary folder, a photo-like mix of gradients and
+// noise (the HEIC with heif-enc, which takes a while).
+
+#include "input/LoadPicture.h"
+#include "input/cms/SrgbConversion.h"
+
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+QString g_png;
+QString g_webp;
+QString g_heic;
+QString g_raw; // where heif-convert writes
+
+QImage Photo() {
+    QImage image(6000, 4000, QImage::Format_RGB32);
+    quint32 noise = 12345;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            const int n = int(noise >> 28) - 8;
+            line[x] = qRgb(qBound(0, x / 24 + n, 255), qBound(0, y / 16 + n, 255),
+                           qBound(0, (x + y) / 40 + n, 255));
+        }
+    }
+    return image;
+}
+
+bool Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+void Load(benchmark::State& state, const QString* path) {
+    if (path->isEmpty()) {
+        state.SkipWithError("no picture (see the messages above)");
+        return;
+    }
+    for (auto _ : state) {
+        const QImage image = LoadPicture(*path);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// The reference decoders write what they decode to /dev/null (heif-convert to a Y4M file, its
+// rawest output); the times include starting the process (about 1 ms).
+void Reference(benchmark::State& state, const char* tool, const QString* path) {
+    const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
+    if (program.isEmpty() || path->isEmpty()) {
+        state.SkipWithError("reference decoder or picture missing (see scripts/bootstrap.sh)");
+        return;
+    }
+    QStringList arguments;
+    if (QLatin1String(tool) == QLatin1String("pngtopam")) {
+        arguments = {*path};
+    } else if (QLatin1String(tool) == QLatin1String("dwebp")) {
+        arguments = {*path, QStringLiteral("-ppm"), QStringLiteral("-o"),
+                     QStringLiteral("/dev/null")};
+    } else {
+        arguments = {*path, g_raw};
+    }
+    for (auto _ : state) {
+        if (!Run(program, arguments)) {
+            state.SkipWithError("the reference decoder failed");
+            return;
+        }
+    }
+}
+
+// The conversion alone, of the decoded PNG read as Display P3.
+void ConvertToSrgb(benchmark::State& state) {
+    ColourProfile profile;
+    LoadPicture(QStringLiteral(HUEMARK_SOURCE_DIR "/tests/data/modern/png-p3.png"), &profile);
+    const QImage stored = LoadPicture(g_png);
+    for (auto _ : state) {
+        const ShownColours shown = ColoursAsShown(stored, profile);
+        benchmark::DoNotOptimize(shown.picture.constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(Load, Png, &g_png)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(Reference, Pngtopam, "pngtopam", &g_png)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(Load, Webp, &g_webp)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(Reference, Dwebp, "dwebp", &g_webp)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(Load, Heic, &g_heic)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(Reference, HeifConvert, "heif-convert", &g_heic)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(ConvertToSrgb)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        return 1;
+    }
+    g_png = dir.filePath(QStringLiteral("photo.png"));
+    g_raw = dir.filePath(QStringLiteral("raw.y4m"));
+    const QImage photo = Photo();
+    QImageWriter png(g_png, "png");
+    png.setCompression(6);
+    if (!png.write(photo)) {
+        std::fprintf(stderr, "cannot write the PNG\n");
+        return 1;
+    }
+    const QString webp = dir.filePath(QStringLiteral("photo.webp"));
+    if (Run(QStandardPaths::findExecutable(QStringLiteral("cwebp")),
+            {QStringLiteral("-quiet"), QStringLiteral("-q"), QStringLiteral("90"), g_png,
+             QStringLiteral("-o"), webp})) {
+        g_webp = webp;
+    } else {
+        std::fprintf(stderr, "cwebp failed: no WebP figures\n");
+    }
+    const QString heic = dir.filePath(QStringLiteral("photo.heic"));
+    if (Run(QStandardPaths::findExecutable(QStringLiteral("heif-enc")),
+            {QStringLiteral("-q"), QStringLiteral("80"), QStringLiteral("-o"), heic, g_png})) {
+        g_heic = heic;
+    } else {
+        std::fprintf(stderr, "heif-enc failed: no HEIC figures\n");
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

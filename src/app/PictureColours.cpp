@@ -1,0 +1,82 @@
+// The picture's colours: as a colour-managed program shows them (the default), or as stored in
+// the file (View, Colours as stored in the file).
+
+#include "app/frmHuemark.h"
+#include "input/cms/SrgbConversion.h"
+#include "platform/BusyPointer.h"
+#include "platform/ImageControl.h"
+#include "platform/PictureBox.h"
+#include "platform/PlatformError.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolTip>
+
+namespace {
+// How long the notice about an unusable profile stays, in milliseconds.
+constexpr int kNoticeMs = 6000;
+} // namespace
+
+void frmHuemark::ShowNewPicture(const QImage& stored, const ColourProfile& profile) {
+    m_storedPicture = stored;
+    m_pictureProfile = profile;
+    ApplyPictureColours();
+}
+
+void frmHuemark::ApplyPictureColours() {
+    ShownColours shown{m_storedPicture, QString(), QString()};
+    const bool asStored = mnuViewStoredColours->isChecked();
+    try {
+        shown = ColoursAsShown(m_storedPicture, m_pictureProfile, !asStored);
+    } catch (const PlatformError& e) {
+        shown.notice = e.description();
+    } catch (const std::bad_alloc&) {
+        shown.notice = tr("Out of memory: the picture's colours cannot be converted.");
+    }
+    const QImage& picture = shown.picture;
+
+    imgCache->setPicture(QImage());
+    imgCache->setPicture(picture);
+    picColor->setPicture(QImage());
+    picColor->setPicture(imgCache->picture());
+    forgetPickPoint();
+
+    QString line;
+    if (!shown.notice.isEmpty()) {
+        line = tr("Colour profile unusable: stored values shown");
+    } else if (shown.profileName.isEmpty()) {
+        line = tr("No colour profile: stored values are the colours");
+    } else if (asStored) {
+        line = tr("Colour profile %1: stored values shown").arg(shown.profileName);
+    } else {
+        line = tr("Colour profile %1: shown in sRGB").arg(shown.profileName);
+    }
+    mnuViewProfile->setText(line);
+    txtCursor->setAccessibleDescription(line);
+
+    // A profile that cannot be used is said once, in a line over the picture that goes by itself;
+    // at start-up (a file named on the command line) once the window shows.
+    m_colourNotice = asStored ? QString() : shown.notice;
+    if (!m_colourNotice.isEmpty()) {
+        const auto tell = [this, notice = m_colourNotice] {
+            if (picColor->isVisible() && m_colourNotice == notice) {
+                QToolTip::showText(picColor->mapToGlobal(QPoint(0, 0)), notice, picColor, {},
+                                   kNoticeMs);
+            }
+        };
+        if (picColor->isVisible()) {
+            tell();
+        } else {
+            QTimer::singleShot(0, this, tell);
+        }
+    }
+}
+
+void frmHuemark::mnuViewStoredColours_Click() {
+    BusyPointer busy;
+    ApplyPictureColours();
+    picColor->setFocus();
+    refreshReadout();
+}

@@ -1,0 +1,198 @@
+// HEIF and AVIF through libheif, opened on the first such picture.
+
+#include "input/ModernDecoders.h"
+#include "platform/PixelBuffer.h"
+#include "platform/PlatformError.h"
+
+#include <QCoreApplication>
+#include <QtEndian>
+#include <dlfcn.h>
+#include <libheif/heif.h>
+#include <memory>
+
+namespace {
+
+struct Heif {
+    decltype(&::heif_context_alloc) heif_context_alloc = nullptr;
+    decltype(&::heif_context_free) heif_context_free = nullptr;
+    decltype(&::heif_context_read_from_memory_without_copy)
+        heif_context_read_from_memory_without_copy = nullptr;
+    decltype(&::heif_context_set_maximum_image_size_limit)
+        heif_context_set_maximum_image_size_limit = nullptr;
+    decltype(&::heif_context_get_primary_image_handle) heif_context_get_primary_image_handle =
+        nullptr;
+    decltype(&::heif_image_handle_release) heif_image_handle_release = nullptr;
+    decltype(&::heif_image_handle_get_width) heif_image_handle_get_width = nullptr;
+    decltype(&::heif_image_handle_get_height) heif_image_handle_get_height = nullptr;
+    decltype(&::heif_image_handle_has_alpha_channel) heif_image_handle_has_alpha_channel = nullptr;
+    decltype(&::heif_image_handle_get_luma_bits_per_pixel)
+        heif_image_handle_get_luma_bits_per_pixel = nullptr;
+    decltype(&::heif_image_handle_get_raw_color_profile_size)
+        heif_image_handle_get_raw_color_profile_size = nullptr;
+    decltype(&::heif_image_handle_get_raw_color_profile) heif_image_handle_get_raw_color_profile =
+        nullptr;
+    decltype(&::heif_image_handle_get_nclx_color_profile) heif_image_handle_get_nclx_color_profile =
+        nullptr;
+    decltype(&::heif_nclx_color_profile_free) heif_nclx_color_profile_free = nullptr;
+    decltype(&::heif_decode_image) heif_decode_image = nullptr;
+    decltype(&::heif_image_get_plane_readonly) heif_image_get_plane_readonly = nullptr;
+    decltype(&::heif_image_get_width) heif_image_get_width = nullptr;
+    decltype(&::heif_image_get_height) heif_image_get_height = nullptr;
+    decltype(&::heif_image_release) heif_image_release = nullptr;
+    decltype(&::heif_image_get_bits_per_pixel_range) heif_image_get_bits_per_pixel_range = nullptr;
+    bool loaded = false;
+
+    static const Heif& get() {
+        static const Heif heif = load();
+        return heif;
+    }
+
+private:
+    static Heif load() {
+        Heif h;
+        void* lib = dlopen("libheif.so.1", RTLD_NOW | RTLD_LOCAL);
+        if (lib == nullptr) {
+            return h;
+        }
+        const auto bind = [lib](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
+            return fn != nullptr;
+        };
+#define HUEMARK_BIND(name) bind(h.name, #name)
+        h.loaded =
+            HUEMARK_BIND(heif_context_alloc) && HUEMARK_BIND(heif_context_free) &&
+            HUEMARK_BIND(heif_context_read_from_memory_without_copy) &&
+            HUEMARK_BIND(heif_context_set_maximum_image_size_limit) &&
+            HUEMARK_BIND(heif_context_get_primary_image_handle) &&
+            HUEMARK_BIND(heif_image_handle_release) && HUEMARK_BIND(heif_image_handle_get_width) &&
+            HUEMARK_BIND(heif_image_handle_get_height) &&
+            HUEMARK_BIND(heif_image_handle_has_alpha_channel) &&
+            HUEMARK_BIND(heif_image_handle_get_luma_bits_per_pixel) &&
+            HUEMARK_BIND(heif_image_handle_get_raw_color_profile_size) &&
+            HUEMARK_BIND(heif_image_handle_get_raw_color_profile) &&
+            HUEMARK_BIND(heif_image_handle_get_nclx_color_profile) &&
+            HUEMARK_BIND(heif_nclx_color_profile_free) && HUEMARK_BIND(heif_decode_image) &&
+            HUEMARK_BIND(heif_image_get_plane_readonly) && HUEMARK_BIND(heif_image_get_width) &&
+            HUEMARK_BIND(heif_image_get_height) && HUEMARK_BIND(heif_image_release) &&
+            HUEMARK_BIND(heif_image_get_bits_per_pixel_range);
+#undef HUEMARK_BIND
+        return h;
+    }
+};
+
+void Check(const heif_error& error, const QString& format) {
+    if (error.code != heif_error_Ok) {
+        ThrowDamaged(format, QString::fromUtf8(error.message ? error.message : "unknown error"));
+    }
+}
+
+// v × 255 / max, to the nearest.
+inline int To8(uint v, uint max) {
+    return int(std::min<uint>(255, (v * 255 + max / 2) / max));
+}
+
+} // namespace
+
+QImage DecodeHeif(const QByteArray& data, const QString& format, ColourProfile* profile) {
+    const Heif& h = Heif::get();
+    if (!h.loaded) {
+        ThrowInvalidPicture(QCoreApplication::translate(
+                                "LoadPicture", "%1 pictures need libheif, which is not installed.")
+                                .arg(format));
+    }
+    const std::unique_ptr<heif_context, decltype(h.heif_context_free)> context(
+        h.heif_context_alloc(), h.heif_context_free);
+    // libheif's own guard, which also holds for the tiles a picture is made of (ours below sees
+    // only the whole): no side beyond 32768 pixels, nor beyond the pixel limit.
+    const qint64 side = std::min<qint64>(MaxPictureBytes() / 4, 32768);
+    h.heif_context_set_maximum_image_size_limit(context.get(), int(side));
+    Check(h.heif_context_read_from_memory_without_copy(context.get(), data.constData(),
+                                                       size_t(data.size()), nullptr),
+          format);
+    heif_image_handle* rawHandle = nullptr;
+    Check(h.heif_context_get_primary_image_handle(context.get(), &rawHandle), format);
+    const std::unique_ptr<heif_image_handle, decltype(h.heif_image_handle_release)> handle(
+        rawHandle, h.heif_image_handle_release);
+    const int width = h.heif_image_handle_get_width(handle.get());
+    const int height = h.heif_image_handle_get_height(handle.get());
+    if (width <= 0 || height <= 0) {
+        ThrowDamaged(format, QCoreApplication::translate("LoadPicture", "it has no size"));
+    }
+    const int bits = h.heif_image_handle_get_luma_bits_per_pixel(handle.get());
+    const bool deep = bits > 8;
+    CheckPictureSize(width, height);
+    // Deep pictures are handed over at 8 bytes a pixel before they become 8 bits.
+    if (deep && qint64(width) * height * 8 > MaxPictureBytes()) {
+        ThrowNoMemory(width, height);
+    }
+
+    if (profile != nullptr) {
+        *profile = {};
+        if (const size_t size = h.heif_image_handle_get_raw_color_profile_size(handle.get());
+            size > 0 && size < (16u << 20)) {
+            QByteArray icc(qsizetype(size), Qt::Uninitialized);
+            if (h.heif_image_handle_get_raw_color_profile(handle.get(), icc.data()).code ==
+                heif_error_Ok) {
+                profile->icc = icc;
+            }
+        } else {
+            heif_color_profile_nclx* nclx = nullptr;
+            if (h.heif_image_handle_get_nclx_color_profile(handle.get(), &nclx).code ==
+                    heif_error_Ok &&
+                nclx != nullptr) {
+                *profile =
+                    ProfileFromCodePoints(nclx->color_primaries, nclx->transfer_characteristics);
+            }
+            h.heif_nclx_color_profile_free(nclx);
+        }
+    }
+
+    const bool alpha = h.heif_image_handle_has_alpha_channel(handle.get()) != 0;
+    const int channels = alpha ? 4 : 3;
+    heif_image* rawImage = nullptr;
+    const heif_chroma chroma =
+        deep ? (alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
+             : (alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
+    Check(h.heif_decode_image(handle.get(), &rawImage, heif_colorspace_RGB, chroma, nullptr),
+          format);
+    const std::unique_ptr<heif_image, decltype(h.heif_image_release)> image(rawImage,
+                                                                            h.heif_image_release);
+    int stride = 0;
+    const uint8_t* plane =
+        h.heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
+    const int w = h.heif_image_get_width(image.get(), heif_channel_interleaved);
+    const int hgt = h.heif_image_get_height(image.get(), heif_channel_interleaved);
+    if (plane == nullptr || w != width || hgt != height) {
+        ThrowDamaged(format,
+                     QCoreApplication::translate("LoadPicture", "it decodes to no picture"));
+    }
+    QImage out = NewPicture(width, height, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (out.isNull()) {
+        ThrowNoMemory(width, height);
+    }
+    // The depth of what was handed over, which the codec may differ from the handle's.
+    const int depth = h.heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved);
+    if (depth < 8 || depth > 16 || (depth > 8) != deep) {
+        ThrowDamaged(format,
+                     QCoreApplication::translate("LoadPicture", "it decodes to no picture"));
+    }
+    const uint max = (1u << depth) - 1;
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* in = plane + qint64(y) * stride;
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        if (deep) {
+            const auto* v = reinterpret_cast<const quint16*>(in);
+            for (int x = 0; x < width; ++x, v += channels) {
+                line[x] =
+                    qRgba(To8(qFromLittleEndian(v[0]), max), To8(qFromLittleEndian(v[1]), max),
+                          To8(qFromLittleEndian(v[2]), max),
+                          alpha ? To8(qFromLittleEndian(v[3]), max) : 255);
+            }
+        } else {
+            for (int x = 0; x < width; ++x, in += channels) {
+                line[x] = qRgba(in[0], in[1], in[2], alpha ? in[3] : 255);
+            }
+        }
+    }
+    return out;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Internal to picture loading: the formats beyond the BMP family and Qt's GIF and JPEG readers,
+// and the colour profiles that files carry. Each decoder checks the picture's size against the
+// one limit before it decodes a pixel. Libraries outside Qt are opened on the first picture of
+// their kind.
+
+#include "input/RasterDecoders.h"
+#include "input/cms/ColourProfile.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Throws PlatformError (invalid picture) with the given reason.
+[[noreturn]] void ThrowInvalidPicture(const QString& detail);
+// Throws PlatformError (out of memory) for a picture of this size.
+[[noreturn]] void ThrowNoMemory(qint64 width, qint64 height);
+
+// Pictures at 16 bits a channel (Format_RGBA64, RGBX64, their premultiplied form, Grayscale16)
+// at 8 bits, each value rounded to the nearest (v × 255 / 65535): Format_RGB32 when opaque,
+// otherwise Format_ARGB32. Other pictures come back unchanged.
+QImage EightBitPicture(QImage image);
+
+// HEIF (HEIC) and AVIF: the primary picture, its orientation applied, with its ICC profile or
+// colour code points. format names the kind in messages.
+QImage DecodeHeif(const QByteArray& data, const QString& format, ColourProfile* profile);
+
+// JPEG XL: the first frame, with the colour profile of the pixels it gives.
+QImage DecodeJxl(const QByteArray& data, ColourProfile* profile);
+
+// SVG: drawn at its own size, or within the pixel limit when it states none or a larger one.
+QImage DecodeSvg(const QByteArray& data);
+// The most bytes an SVG drawing may have: its text is parsed whole before anything is drawn.
+constexpr qint64 kMaxSvgBytes = qint64(32) << 20;
+
+// The profiles raster files carry: PNG (cICP, iCCP, sRGB, cHRM and gAMA), JPEG (APP2), WebP
+// (ICCP chunk) and TIFF (the first picture's ICC tag). Empty when the file names none or sRGB.
+ColourProfile PngProfile(const QByteArray& file);
+ColourProfile JpegProfile(const QByteArray& file);
+ColourProfile WebpProfile(const QByteArray& file);
+ColourProfile TiffProfile(const QByteArray& file);

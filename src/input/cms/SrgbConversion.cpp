@@ -1,0 +1,490 @@
+#include "input/cms/SrgbConversion.h"
+
+#include "platform/PixelBuffer.h"
+#include "platform/PlatformError.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+#include <dlfcn.h>
+#include <immintrin.h>
+#include <lcms2.h>
+#include <list>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("ColourProfile", text);
+}
+
+// lcms2, opened on the first profiled picture: pictures without a profile never load it.
+struct Lcms {
+    decltype(&::cmsOpenProfileFromMem) cmsOpenProfileFromMem = nullptr;
+    decltype(&::cmsCreate_sRGBProfile) cmsCreate_sRGBProfile = nullptr;
+    decltype(&::cmsCreateRGBProfile) cmsCreateRGBProfile = nullptr;
+    decltype(&::cmsBuildGamma) cmsBuildGamma = nullptr;
+    decltype(&::cmsBuildParametricToneCurve) cmsBuildParametricToneCurve = nullptr;
+    decltype(&::cmsFreeToneCurve) cmsFreeToneCurve = nullptr;
+    decltype(&::cmsCloseProfile) cmsCloseProfile = nullptr;
+    decltype(&::cmsGetColorSpace) cmsGetColorSpace = nullptr;
+    decltype(&::cmsGetProfileInfoASCII) cmsGetProfileInfoASCII = nullptr;
+    decltype(&::cmsCreateTransform) cmsCreateTransform = nullptr;
+    decltype(&::cmsDeleteTransform) cmsDeleteTransform = nullptr;
+    decltype(&::cmsDoTransformLineStride) cmsDoTransformLineStride = nullptr;
+    decltype(&::cmsDoTransform) cmsDoTransform = nullptr;
+    decltype(&::cmsIsMatrixShaper) cmsIsMatrixShaper = nullptr;
+    bool loaded = false;
+
+    static const Lcms& get() {
+        static const Lcms lcms = load();
+        return lcms;
+    }
+
+private:
+    static Lcms load() {
+        Lcms l;
+        void* lib = dlopen("liblcms2.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (lib == nullptr) {
+            return l;
+        }
+        const auto bind = [lib](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
+            return fn != nullptr;
+        };
+#define HUEMARK_BIND(name) bind(l.name, #name)
+        l.loaded = HUEMARK_BIND(cmsOpenProfileFromMem) && HUEMARK_BIND(cmsCreate_sRGBProfile) &&
+                   HUEMARK_BIND(cmsCreateRGBProfile) && HUEMARK_BIND(cmsBuildGamma) &&
+                   HUEMARK_BIND(cmsBuildParametricToneCurve) && HUEMARK_BIND(cmsFreeToneCurve) &&
+                   HUEMARK_BIND(cmsCloseProfile) && HUEMARK_BIND(cmsGetColorSpace) &&
+                   HUEMARK_BIND(cmsGetProfileInfoASCII) && HUEMARK_BIND(cmsCreateTransform) &&
+                   HUEMARK_BIND(cmsDeleteTransform) && HUEMARK_BIND(cmsDoTransformLineStride) &&
+                   HUEMARK_BIND(cmsDoTransform) && HUEMARK_BIND(cmsIsMatrixShaper);
+#undef HUEMARK_BIND
+        return l;
+    }
+};
+
+// A grey profile reads the first byte of each 32-bit pixel (blue, equal to red and green in a
+// grey picture) and passes over the other three.
+constexpr cmsUInt32Number kGreyOfBgra =
+    COLORSPACE_SH(PT_GRAY) | CHANNELS_SH(1) | BYTES_SH(1) | EXTRA_SH(3);
+
+// A matrix-and-curves profile, read off lcms2's own transform: each stored value's linear light
+// (one table a channel), one matrix into linear sRGB, the sRGB curve. Where it gives what lcms2's
+// 8-bit transform gives, it converts pictures in a fraction of the time.
+struct MatrixShaper {
+    // In 32-bit fixed point, which runs several times faster than floats and fits the vector
+    // units: linear light and the matrix with 1.0 as 16384, their sums with 1.0 as 65536.
+    qint32 linear[3][256];
+    qint32 matrix[3][3];
+    std::vector<qint32> encode; // linear light in 65536 steps -> sRGB value
+
+    static constexpr int kSteps = 65535;
+    static constexpr double kOne = 16384;
+
+    static int clampStep(qint32 v) { return std::min(std::max(v, 0), kSteps); }
+    QRgb operator()(QRgb p) const {
+        const qint32 r = linear[0][qRed(p)];
+        const qint32 g = linear[1][qGreen(p)];
+        const qint32 b = linear[2][qBlue(p)];
+        const auto out = [this, r, g, b](const qint32* row) {
+            return encode[size_t(clampStep((row[0] * r + row[1] * g + row[2] * b) >> 12))];
+        };
+        return qRgba(out(matrix[0]), out(matrix[1]), out(matrix[2]), qAlpha(p));
+    }
+    void convertRow(const QRgb* in, QRgb* out, int width) const;
+};
+
+// The same, eight pixels at a time, where the processor has AVX2 (its table lookups above all).
+__attribute__((target("avx2"))) void ConvertRowAvx2(const MatrixShaper& m, const QRgb* in,
+                                                    QRgb* out, int width) {
+    const __m256i byte = _mm256_set1_epi32(0xff);
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i top = _mm256_set1_epi32(MatrixShaper::kSteps);
+    __m256i coefficient[3][3];
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            coefficient[i][j] = _mm256_set1_epi32(m.matrix[i][j]);
+        }
+    }
+    int x = 0;
+    for (; x + 8 <= width; x += 8) {
+        const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x));
+        const __m256i r = _mm256_i32gather_epi32(
+            m.linear[0], _mm256_and_si256(_mm256_srli_epi32(p, 16), byte), 4);
+        const __m256i g =
+            _mm256_i32gather_epi32(m.linear[1], _mm256_and_si256(_mm256_srli_epi32(p, 8), byte), 4);
+        const __m256i b = _mm256_i32gather_epi32(m.linear[2], _mm256_and_si256(p, byte), 4);
+        __m256i result = _mm256_andnot_si256(_mm256_set1_epi32(0x00ffffff), p); // alpha
+        for (int i = 0; i < 3; ++i) {
+            __m256i v = _mm256_add_epi32(_mm256_add_epi32(_mm256_mullo_epi32(coefficient[i][0], r),
+                                                          _mm256_mullo_epi32(coefficient[i][1], g)),
+                                         _mm256_mullo_epi32(coefficient[i][2], b));
+            v = _mm256_min_epi32(_mm256_max_epi32(_mm256_srai_epi32(v, 12), zero), top);
+            const __m256i e = _mm256_i32gather_epi32(m.encode.data(), v, 4);
+            result = _mm256_or_si256(result, _mm256_slli_epi32(e, 16 - 8 * i));
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), result);
+    }
+    for (; x < width; ++x) {
+        out[x] = m(in[x]);
+    }
+}
+
+void MatrixShaper::convertRow(const QRgb* in, QRgb* out, int width) const {
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        ConvertRowAvx2(*this, in, out, width);
+        return;
+    }
+    // Screenshots and drawings repeat a colour along a row: it is converted once.
+    QRgb last = ~in[0];
+    QRgb converted = 0;
+    for (int x = 0; x < width; ++x) {
+        if (in[x] != last) {
+            last = in[x];
+            converted = (*this)(last);
+        }
+        out[x] = converted;
+    }
+}
+
+struct Transform {
+    QByteArray key;
+    cmsHTRANSFORM handle = nullptr; // null when the profile cannot be used
+    std::optional<MatrixShaper> fast;
+    bool grey = false;
+    bool identity = false; // sRGB under another name: nothing to convert
+    QString name;
+    QString notice;
+};
+
+QString Description(const Lcms& lcms, cmsHPROFILE profile) {
+    char text[256] = {};
+    if (lcms.cmsGetProfileInfoASCII(profile, cmsInfoDescription, "en", "US", text, sizeof text) ==
+        0) {
+        return QString();
+    }
+    return QString::fromLatin1(text).trimmed();
+}
+
+cmsHPROFILE ProfileOf(const Lcms& lcms, const StatedColours& s) {
+    const cmsCIExyY white = {s.whiteX, s.whiteY, 1.0};
+    const cmsCIExyYTRIPLE primaries = {
+        {s.redX, s.redY, 1.0}, {s.greenX, s.greenY, 1.0}, {s.blueX, s.blueY, 1.0}};
+    cmsToneCurve* curve = nullptr;
+    switch (s.curve) {
+    case TransferCurve::Srgb: {
+        const double p[] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
+        curve = lcms.cmsBuildParametricToneCurve(nullptr, 4, p);
+        break;
+    }
+    case TransferCurve::Bt709: {
+        const double p[] = {1 / 0.45, 1 / 1.099, 0.099 / 1.099, 1 / 4.5, 0.081};
+        curve = lcms.cmsBuildParametricToneCurve(nullptr, 4, p);
+        break;
+    }
+    case TransferCurve::Gamma:
+        curve = lcms.cmsBuildGamma(nullptr, s.gamma);
+        break;
+    case TransferCurve::Linear:
+        curve = lcms.cmsBuildGamma(nullptr, 1.0);
+        break;
+    }
+    if (curve == nullptr) {
+        return nullptr;
+    }
+    cmsToneCurve* curves[3] = {curve, curve, curve};
+    cmsHPROFILE profile = lcms.cmsCreateRGBProfile(&white, &primaries, curves);
+    lcms.cmsFreeToneCurve(curve);
+    return profile;
+}
+
+// Colours that show whether a transform changes anything: every level of each channel and of
+// grey, and a grid through the cube.
+QImage TestColours() {
+    std::vector<QRgb> colours;
+    for (int v = 0; v < 256; ++v) {
+        colours.insert(colours.end(), {qRgb(v, v, v), qRgb(v, 0, 0), qRgb(0, v, 0), qRgb(0, 0, v)});
+    }
+    for (int r = 0; r < 256; r += 51) {
+        for (int g = 0; g < 256; g += 51) {
+            for (int b = 0; b < 256; b += 51) {
+                colours.push_back(qRgb(r, g, b));
+            }
+        }
+    }
+    QImage image(int(colours.size()), 1, QImage::Format_RGB32);
+    std::copy(colours.begin(), colours.end(), reinterpret_cast<QRgb*>(image.scanLine(0)));
+    return image;
+}
+
+void Run(const Lcms& lcms, const Transform& t, const QImage& from, QImage& to, int firstRow,
+         int rows) {
+    if (t.fast) {
+        for (int y = firstRow; y < firstRow + rows; ++y) {
+            t.fast->convertRow(reinterpret_cast<const QRgb*>(from.constScanLine(y)),
+                               reinterpret_cast<QRgb*>(to.scanLine(y)), from.width());
+        }
+        return;
+    }
+    lcms.cmsDoTransformLineStride(t.handle, from.constScanLine(firstRow), to.scanLine(firstRow),
+                                  cmsUInt32Number(from.width()), cmsUInt32Number(rows),
+                                  cmsUInt32Number(from.bytesPerLine()),
+                                  cmsUInt32Number(to.bytesPerLine()), 0, 0);
+}
+
+// The whole picture, in bands on the processor's cores when it is large.
+void RunAll(const Lcms& lcms, const Transform& t, const QImage& from, QImage& to) {
+    const int height = from.height();
+    const qint64 pixels = qint64(from.width()) * height;
+    const int bands =
+        pixels < (1 << 20) ? 1 : int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    std::vector<std::thread> workers;
+    for (int band = 1; band < bands; ++band) {
+        const int first = int(qint64(height) * band / bands);
+        const int last = int(qint64(height) * (band + 1) / bands);
+        workers.emplace_back([&, first, last] { Run(lcms, t, from, to, first, last - first); });
+    }
+    Run(lcms, t, from, to, 0, int(qint64(height) / bands));
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    if (t.grey) {
+        // The grey transform writes no alpha of its own.
+        for (int y = 0; y < height; ++y) {
+            const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(y));
+            auto* out = reinterpret_cast<QRgb*>(to.scanLine(y));
+            for (int x = 0; x < from.width(); ++x) {
+                out[x] = (out[x] & 0x00ffffff) | (in[x] & 0xff000000);
+            }
+        }
+    }
+}
+
+// The matrix-shaper form of an RGB profile's way to sRGB, from a floating-point transform into
+// linear sRGB; nothing for profiles that are not matrix and curves.
+std::optional<MatrixShaper> ReadMatrixShaper(const Lcms& lcms, cmsHPROFILE input) {
+    if (!lcms.cmsIsMatrixShaper(input)) {
+        return std::nullopt;
+    }
+    const cmsCIExyY d65 = {0.3127, 0.3290, 1.0};
+    const cmsCIExyYTRIPLE srgb = {{0.64, 0.33, 1.0}, {0.30, 0.60, 1.0}, {0.15, 0.06, 1.0}};
+    cmsToneCurve* one = lcms.cmsBuildGamma(nullptr, 1.0);
+    cmsToneCurve* curves[3] = {one, one, one};
+    cmsHPROFILE linear = lcms.cmsCreateRGBProfile(&d65, &srgb, curves);
+    lcms.cmsFreeToneCurve(one);
+    if (linear == nullptr) {
+        return std::nullopt;
+    }
+    cmsHTRANSFORM probe = lcms.cmsCreateTransform(input, TYPE_RGB_FLT, linear, TYPE_RGB_FLT,
+                                                  INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_NOCACHE);
+    lcms.cmsCloseProfile(linear);
+    if (probe == nullptr) {
+        return std::nullopt;
+    }
+    MatrixShaper m;
+    bool usable = true;
+    for (int c = 0; c < 3 && usable; ++c) {
+        // Full strength of one channel gives the matrix's column; its largest entry then reads
+        // that channel's curve at every level.
+        float in[3] = {0, 0, 0};
+        float column[3];
+        in[c] = 1;
+        lcms.cmsDoTransform(probe, in, column, 1);
+        int k = 0;
+        for (int i = 1; i < 3; ++i) {
+            k = std::abs(column[i]) > std::abs(column[k]) ? i : k;
+        }
+        usable = std::abs(column[k]) > 1e-3f;
+        for (int i = 0; i < 3; ++i) {
+            // Beyond this the 32-bit sums could overflow; lcms2 converts such rare profiles.
+            usable = usable && std::abs(column[i]) < 2.5f;
+            m.matrix[i][c] = qint32(std::lround(column[i] * MatrixShaper::kOne));
+        }
+        for (int v = 0; v < 256 && usable; ++v) {
+            float out[3];
+            in[c] = float(v) / 255;
+            lcms.cmsDoTransform(probe, in, out, 1);
+            const double light = std::clamp(double(out[k]) / column[k], 0.0, 1.0);
+            m.linear[c][v] = qint32(std::lround(light * MatrixShaper::kOne));
+        }
+    }
+    lcms.cmsDeleteTransform(probe);
+    if (!usable) {
+        return std::nullopt;
+    }
+    m.encode.resize(MatrixShaper::kSteps + 1);
+    for (int i = 0; i <= MatrixShaper::kSteps; ++i) {
+        const double v = double(i) / MatrixShaper::kSteps;
+        const double e = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
+        m.encode[size_t(i)] = qint32(std::lround(std::clamp(e, 0.0, 1.0) * 255));
+    }
+    return m;
+}
+
+Transform Make(const Lcms& lcms, const ColourProfile& profile, const QByteArray& key) {
+    Transform t;
+    t.key = key;
+    cmsHPROFILE input = profile.stated
+                            ? ProfileOf(lcms, *profile.stated)
+                            : lcms.cmsOpenProfileFromMem(profile.icc.constData(),
+                                                         cmsUInt32Number(profile.icc.size()));
+    if (input == nullptr) {
+        t.notice = Tr("The picture's colour profile is damaged: stored colours shown.");
+        return t;
+    }
+    t.name = profile.stated ? profile.stated->name : Description(lcms, input);
+    if (t.name.isEmpty()) {
+        t.name = Tr("unnamed profile");
+    }
+    const cmsColorSpaceSignature space = lcms.cmsGetColorSpace(input);
+    if (space != cmsSigRgbData && space != cmsSigGrayData) {
+        t.notice =
+            Tr("The picture's colour profile (%1) is not for RGB pictures: stored colours shown.")
+                .arg(t.name);
+        lcms.cmsCloseProfile(input);
+        return t;
+    }
+    t.grey = space == cmsSigGrayData;
+    std::optional<MatrixShaper> fast = t.grey ? std::nullopt : ReadMatrixShaper(lcms, input);
+    cmsHPROFILE srgb = lcms.cmsCreate_sRGBProfile();
+    // Without the one-pixel cache a transform may run on several threads at once.
+    t.handle = lcms.cmsCreateTransform(input, t.grey ? kGreyOfBgra : TYPE_BGRA_8, srgb, TYPE_BGRA_8,
+                                       INTENT_RELATIVE_COLORIMETRIC,
+                                       cmsFLAGS_NOCACHE | (t.grey ? 0 : cmsFLAGS_COPY_ALPHA));
+    lcms.cmsCloseProfile(srgb);
+    lcms.cmsCloseProfile(input);
+    if (t.handle == nullptr) {
+        t.notice = Tr("The picture's colour profile (%1) cannot be used: stored colours shown.")
+                       .arg(t.name);
+        return t;
+    }
+    const QImage test = TestColours();
+    QImage out(test.size(), QImage::Format_RGB32);
+    RunAll(lcms, t, test, out);
+    t.identity = out == test;
+    // The quick form is used only where it agrees with lcms2's own transform.
+    if (fast) {
+        const auto* exact = reinterpret_cast<const QRgb*>(out.constScanLine(0));
+        const auto* in = reinterpret_cast<const QRgb*>(test.constScanLine(0));
+        bool agrees = true;
+        for (int x = 0; x < test.width() && agrees; ++x) {
+            const QRgb quick = (*fast)(in[x]);
+            agrees = std::abs(qRed(quick) - qRed(exact[x])) <= 1 &&
+                     std::abs(qGreen(quick) - qGreen(exact[x])) <= 1 &&
+                     std::abs(qBlue(quick) - qBlue(exact[x])) <= 1;
+        }
+        if (agrees) {
+            t.fast = std::move(fast);
+        }
+    }
+    return t;
+}
+
+QByteArray KeyOf(const ColourProfile& profile) {
+    if (!profile.stated) {
+        return QByteArrayLiteral("icc:") + profile.icc;
+    }
+    const StatedColours& s = *profile.stated;
+    return QStringLiteral("stated:%1,%2,%3,%4,%5,%6,%7,%8,%9,%10")
+        .arg(s.redX)
+        .arg(s.redY)
+        .arg(s.greenX)
+        .arg(s.greenY)
+        .arg(s.blueX)
+        .arg(s.blueY)
+        .arg(s.whiteX)
+        .arg(s.whiteY)
+        .arg(int(s.curve))
+        .arg(s.gamma)
+        .toUtf8();
+}
+
+// Most recently used first; a few profiles cover what one user opens in a session. The
+// transforms are deleted when the program ends, so leak checkers see nothing left behind.
+struct Cache {
+    std::list<Transform> entries;
+    decltype(&::cmsDeleteTransform) deleteTransform = nullptr;
+
+    Cache() = default;
+    Cache(const Cache&) = delete;
+    Cache& operator=(const Cache&) = delete;
+    ~Cache() {
+        while (!entries.empty()) {
+            dropOldest();
+        }
+    }
+    void dropOldest() {
+        if (entries.back().handle != nullptr) {
+            deleteTransform(entries.back().handle);
+        }
+        entries.pop_back();
+    }
+};
+Cache g_cache;
+constexpr size_t kCacheSize = 8;
+
+const Transform& TransformFor(const Lcms& lcms, const ColourProfile& profile) {
+    const QByteArray key = KeyOf(profile);
+    std::list<Transform>& entries = g_cache.entries;
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        if (it->key == key) {
+            entries.splice(entries.begin(), entries, it);
+            return entries.front();
+        }
+    }
+    g_cache.deleteTransform = lcms.cmsDeleteTransform;
+    entries.push_front(Make(lcms, profile, key));
+    if (entries.size() > kCacheSize) {
+        g_cache.dropOldest();
+    }
+    return entries.front();
+}
+
+} // namespace
+
+int CachedTransforms() {
+    return int(g_cache.entries.size());
+}
+
+ShownColours ColoursAsShown(const QImage& stored, const ColourProfile& profile, bool convert) {
+    if (profile.isEmpty() || stored.isNull()) {
+        return {stored, QString(), QString()};
+    }
+    if (!profile.unusable.isEmpty()) {
+        return {stored, QString(),
+                Tr("The picture's colours cannot be read (%1): stored colours shown.")
+                    .arg(profile.unusable)};
+    }
+    const Lcms& lcms = Lcms::get();
+    if (!lcms.loaded) {
+        return {stored, QString(),
+                Tr("The colour library (lcms2) is missing: stored colours shown.")};
+    }
+    const Transform& t = TransformFor(lcms, profile);
+    if (t.handle == nullptr) {
+        return {stored, QString(), t.notice};
+    }
+    if (t.identity || !convert) {
+        return {stored, t.name, QString()};
+    }
+    // Profiles describe colours before they are weighted by alpha.
+    const bool premultiplied = stored.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage from = premultiplied ? ConvertPicture(stored, QImage::Format_ARGB32) : stored;
+    QImage to = NewPicture(stored.size(), from.format());
+    if (from.isNull() || to.isNull()) {
+        throw PlatformError(7, Tr("Out of memory: the picture's colours cannot be converted."));
+    }
+    RunAll(lcms, t, from, to);
+    if (premultiplied) {
+        to = ConvertPicture(std::move(to), QImage::Format_ARGB32_Premultiplied);
+        if (to.isNull()) {
+            throw PlatformError(7, Tr("Out of memory: the picture's colours cannot be converted."));
+        }
+    }
+    return {to, t.name, QString()};
+}
