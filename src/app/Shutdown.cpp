@@ -33,6 +33,7 @@ void frmHuemark::Form_Unload() {
     save("PathFile", dlgWinDialog->FileName);
     save("Tags", QString::number(chkTags->isChecked() ? 1 : 0));
     save("Average", QString::number(hscNeighbors->value()));
+    SavePaletteOptions();
     // On disk before the program ends. A store that cannot be written keeps its previous file
     // whole, and the program ends as usual: there is nobody left to tell.
     store.Flush();

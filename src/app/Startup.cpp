@@ -82,6 +82,7 @@ void frmHuemark::Form_Load() {
     picColor->setScaleMode(PictureBox::kScalePixels);
     hscNeighbors->setMinimum(kMinRadius);
     hscNeighbors->setMaximum(kMaxRadius);
+    ReadPaletteOptions();
 
     {
         // The window is not ready yet: while this flag is down, cmdPaste_Click leaves the focus

@@ -7,6 +7,7 @@
 #include "platform/ColorValue.h"
 
 #include <QTableWidget>
+#include <array>
 
 class FlexGrid : public QTableWidget {
     Q_OBJECT
@@ -50,6 +51,11 @@ public:
 
     // Splits the text at tabs into the cells of a new row (column 0 first) inserted at index.
     void AddItem(const QString& text, int index);
+    // Many rows at once, as AddItem would add them one by one from the last: texts[0] ends up
+    // at index.
+    void AddItems(const QStringList& texts, int index);
+    // Colours one cell, as the cell colour properties would, without making it current.
+    void setCellColors(int row, int col, ColorValue back, ColorValue fore);
     void RemoveItem(int index);
 
     int ColWidth(int col) const; // twips
@@ -63,6 +69,8 @@ signals:
     // Emitted after the pressed cell has become the current cell.
     void MouseDown(int button, int shift, float x, float y);
     void Scroll();
+    // The current cell or the extent of the selection changed.
+    void SelChange();
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -73,6 +81,9 @@ private:
     QTableWidgetItem* cell(int row, int col) const;
     template <typename Fn> void forEachTarget(Fn fn);
     void fillRow(int tableRow);
+    QTableWidgetItem* newCell(int col, const QString& text) const;
+    // Emits SelChange when the selection is not the one last announced.
+    void announceSelection();
 
     int m_row = 1;
     int m_col = 0;
@@ -81,4 +92,5 @@ private:
     int m_fillStyle = 0;
     QList<Qt::Alignment> m_alignments;
     QColor m_cellBackground;
+    std::array<int, 4> m_announced{1, 0, 1, 0}; // row, col, end row, end col
 };
