@@ -15,6 +15,7 @@ packages=(
     xvfb xdotool xclip x11-utils imagemagick poppler-utils openbox wmctrl libxcb1-dev weston qt6-wayland
     dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
     cups cups-client cups-bsd printer-driver-cups-pdf
+    python3-tinycss2
     # packaging checks
     dpkg-dev lintian desktop-file-utils appstream
 )
