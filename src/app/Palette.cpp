@@ -219,13 +219,12 @@ void frmHuemark::mnuFileOpenList_Click() {
         picks.append(RowForPick(ValueOf(swatch.color)));
         texts << picks.back().text;
     }
-    grdList->AddItems(texts, 1);
-    for (int i = 0; i < picks.size(); ++i) {
-        const PickRow& row = picks[i];
-        grdList->setTextMatrix(i + 1, ListRules::kDescriptionCol, read.rows[i].name);
-        grdList->setCellColors(i + 1, 0, row.webColorBack, row.webColorText);
-        grdList->setCellColors(i + 1, 1, row.webBackBack, row.webBackText);
-    }
+    grdList->AddItems(texts, 1, [&](int row) {
+        const PickRow& pick = picks[row - 1];
+        grdList->setTextMatrix(row, ListRules::kDescriptionCol, read.rows[row - 1].name);
+        grdList->setCellColors(row, 0, pick.webColorBack, pick.webColorText);
+        grdList->setCellColors(row, 1, pick.webBackBack, pick.webBackText);
+    });
     // Where a pick leaves the list: the new top row's WebBack cell current, single fill.
     grdList->setRow(1);
     grdList->setCol(1);

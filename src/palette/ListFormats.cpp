@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 
 const ListFormatInfo kListFormats[4] = {
     {ListFormat::GimpPalette, "gpl", QT_TRANSLATE_NOOP("ListFormats", "GIMP palette")},
@@ -49,8 +50,15 @@ bool IsIdentCodePoint(char32_t c) {
 
 QString IdentifierOf(const QString& description) {
     QString ident;
+    ident.reserve(description.size());
     bool gap = false;
-    for (char32_t c : description.toLower().toUcs4()) {
+    for (qsizetype i = 0; i < description.size();) {
+        // One code point: a surrogate pair counts as one; a lone surrogate is no identifier's.
+        const QChar unit = description[i];
+        const bool pair = unit.isHighSurrogate() && i + 1 < description.size() &&
+                          description[i + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(unit, description[i + 1]) : unit.unicode();
+        i += pair ? 2 : 1;
         if (!IsIdentCodePoint(c)) {
             gap = true;
             continue;
@@ -59,14 +67,25 @@ QString IdentifierOf(const QString& description) {
             ident += QLatin1Char('-');
         }
         gap = false;
-        ident += QString::fromUcs4(&c, 1);
+        if (c < 0x80) {
+            ident += QLatin1Char(static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c));
+        } else {
+            ident += QChar::fromUcs4(QChar::toLower(c));
+        }
     }
     return ident;
 }
 
 void AppendJsonString(QString& out, const QString& text) {
     out += QLatin1Char('"');
-    for (QChar ch : text) {
+    qsizetype plain = 0; // the start of the characters not yet written
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch.unicode() >= 0x20 && ch != QLatin1Char('"') && ch != QLatin1Char('\\')) {
+            continue;
+        }
+        out += QStringView(text).mid(plain, i - plain);
+        plain = i + 1;
         switch (ch.unicode()) {
         case '"':
             out += QLatin1String("\\\"");
@@ -84,26 +103,33 @@ void AppendJsonString(QString& out, const QString& text) {
             out += QLatin1String("\\t");
             break;
         default:
-            if (ch.unicode() < 0x20) {
-                out += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
-            } else {
-                out += ch;
-            }
+            out += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
         }
     }
+    out += QStringView(text).mid(plain);
     out += QLatin1Char('"');
 }
 
-QString CsvField(const QString& text) {
-    const bool quoted = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
-                        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) ||
-                        text.contains(QLatin1Char('\t')) || text.trimmed().size() != text.size();
-    if (!quoted) {
-        return text;
+void AppendCsvField(QString& out, const QString& text) {
+    bool quoted = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+    for (QChar ch : text) {
+        quoted = quoted || ch == QLatin1Char(',') || ch == QLatin1Char('"') ||
+                 ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QLatin1Char('\t');
     }
-    QString field = text;
-    field.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + field + QLatin1Char('"');
+    if (!quoted) {
+        out += text;
+        return;
+    }
+    out += QLatin1Char('"');
+    out += QString(text).replace(QLatin1Char('"'), QLatin1String("\"\""));
+    out += QLatin1Char('"');
+}
+
+// A channel value right-aligned in three places, as palette lines have them.
+void AppendPadded(QString& out, int value) {
+    const QString digits = QString::number(value);
+    out += QString(3 - std::min<qsizetype>(digits.size(), 3), QLatin1Char(' '));
+    out += digits;
 }
 } // namespace
 
@@ -143,6 +169,18 @@ QString PaletteName(const Swatch& swatch) {
     return name.isEmpty() ? WebCodeOf(swatch.color) : name;
 }
 
+QString PaletteLine(const Swatch& swatch) {
+    QString line;
+    AppendPadded(line, swatch.color.red);
+    line += QLatin1Char(' ');
+    AppendPadded(line, swatch.color.green);
+    line += QLatin1Char(' ');
+    AppendPadded(line, swatch.color.blue);
+    line += QLatin1Char('\t');
+    line += PaletteName(swatch);
+    return line;
+}
+
 QByteArray WriteGimpPalette(const QList<Swatch>& rows, const QString& title) {
     QString name = OneLine(title);
     if (name.isEmpty()) {
@@ -151,11 +189,8 @@ QByteArray WriteGimpPalette(const QList<Swatch>& rows, const QString& title) {
     QString out = QStringLiteral("GIMP Palette\nName: %1\nColumns: %2\n#\n")
                       .arg(name, QString::number(kPaletteColumns));
     for (const Swatch& row : rows) {
-        out += QStringLiteral("%1 %2 %3\t")
-                   .arg(row.color.red, 3)
-                   .arg(row.color.green, 3)
-                   .arg(row.color.blue, 3) +
-               PaletteName(row) + QLatin1Char('\n');
+        out += PaletteLine(row);
+        out += QLatin1Char('\n');
     }
     return out.toUtf8();
 }
@@ -182,7 +217,11 @@ QByteArray WriteCss(const QList<Swatch>& rows) {
     const QStringList names = CssPropertyNames(rows);
     QString out = QStringLiteral(":root {\n");
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        out += QStringLiteral("  --%1: %2;\n").arg(names[i], WebCodeOf(rows[i].color).toLower());
+        out += QLatin1String("  --");
+        out += names[i];
+        out += QLatin1String(": ");
+        out += WebCodeOf(rows[i].color).toLower();
+        out += QLatin1String(";\n");
     }
     out += QLatin1String("}\n");
     return out.toUtf8();
@@ -193,11 +232,14 @@ QByteArray WriteJson(const QList<Swatch>& rows) {
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const Swatch& row = rows[i];
         out += i == 0 ? QLatin1String("\n  {\"web\": \"") : QLatin1String(",\n  {\"web\": \"");
-        out += WebCodeOf(row.color) + QStringLiteral("\", \"r\": %1, \"g\": %2, \"b\": %3, ")
-                                          .arg(row.color.red)
-                                          .arg(row.color.green)
-                                          .arg(row.color.blue);
-        out += QLatin1String("\"description\": ");
+        out += WebCodeOf(row.color);
+        out += QLatin1String("\", \"r\": ");
+        out += QString::number(row.color.red);
+        out += QLatin1String(", \"g\": ");
+        out += QString::number(row.color.green);
+        out += QLatin1String(", \"b\": ");
+        out += QString::number(row.color.blue);
+        out += QLatin1String(", \"description\": ");
         AppendJsonString(out, row.name);
         out += QLatin1Char('}');
     }
@@ -210,12 +252,13 @@ QByteArray WriteCsv(const QList<Swatch>& rows) {
     for (const Swatch& row : rows) {
         const Rgb c = row.color;
         const Rgb inverse{255 - c.red, 255 - c.green, 255 - c.blue};
-        out += QStringLiteral("%1,%2,%3,%4,%5,")
-                   .arg(WebCodeOf(c), WebCodeOf(inverse))
-                   .arg(c.red)
-                   .arg(c.green)
-                   .arg(c.blue) +
-               CsvField(row.name) + QLatin1String("\r\n");
+        for (const QString& field : {WebCodeOf(c), WebCodeOf(inverse), QString::number(c.red),
+                                     QString::number(c.green), QString::number(c.blue)}) {
+            out += field;
+            out += QLatin1Char(',');
+        }
+        AppendCsvField(out, row.name);
+        out += QLatin1String("\r\n");
     }
     return out.toUtf8();
 }

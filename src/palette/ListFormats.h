@@ -28,6 +28,8 @@ QByteArray WriteList(ListFormat format, const QList<Swatch>& rows, const QString
 
 // GIMP palette: the header with the title as the palette's name, then "R G B<tab>name" lines.
 QByteArray WriteGimpPalette(const QList<Swatch>& rows, const QString& title);
+// A colour's palette line: "R G B", each right-aligned in three places, a tab, the name.
+QString PaletteLine(const Swatch& swatch);
 // A colour's name in a palette line: the description on one line, trimmed; the web code when
 // that leaves nothing.
 QString PaletteName(const Swatch& swatch);

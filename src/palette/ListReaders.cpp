@@ -42,7 +42,7 @@ bool IsBlank(QChar ch) {
 
 // One colour line: three values from 0 to 255, then the name up to the line's end.
 Swatch ColorLine(QStringView text, int line) {
-    const QString expected = tr("expected red, green and blue values from 0 to 255, then a name.");
+    const char* expected = "expected red, green and blue values from 0 to 255, then a name.";
     int values[3] = {};
     qsizetype at = 0;
     for (int& value : values) {
@@ -56,7 +56,7 @@ Swatch ColorLine(QStringView text, int line) {
         }
         const bool ended = at == text.size() || IsBlank(text[at]);
         if (at == start || !ended) {
-            throw Refusal{line, expected};
+            throw Refusal{line, tr(expected)};
         }
         const QStringView digits = text.mid(start, std::min<qsizetype>(at - start, 12));
         if (value > 255) {
@@ -106,7 +106,7 @@ public:
     QList<Swatch> rows() {
         QList<Swatch> rows;
         skipBlanks();
-        expect('[', tr("a list file holds an array of colours, starting with \"[\"."));
+        expect('[', "a list file holds an array of colours, starting with \"[\".");
         skipBlanks();
         if (peek() == ']') {
             advance();
@@ -119,13 +119,13 @@ public:
                     advance();
                     break;
                 }
-                expect(',', tr("expected \",\" or \"]\" after a colour."));
+                expect(',', "expected \",\" or \"]\" after a colour.");
                 skipBlanks();
             }
         }
         skipBlanks();
         if (m_at < m_text.size()) {
-            fail(tr("nothing may follow the array's closing \"]\"."));
+            fail("nothing may follow the array's closing \"]\".");
         }
         return rows;
     }
@@ -140,6 +140,8 @@ private:
     };
 
     [[noreturn]] void fail(const QString& message) const { throw Refusal{m_line, message}; }
+    // Messages are translated only when reading stops: a well-formed file meets none.
+    [[noreturn]] void fail(const char* message) const { fail(tr(message)); }
 
     char16_t peek() const { return m_at < m_text.size() ? m_text[m_at].unicode() : 0; }
 
@@ -150,7 +152,7 @@ private:
         ++m_at;
     }
 
-    void expect(char16_t ch, const QString& message) {
+    void expect(char16_t ch, const char* message) {
         if (m_at >= m_text.size() || peek() != ch) {
             fail(message);
         }
@@ -165,7 +167,7 @@ private:
 
     Swatch colorObject() {
         const int line = m_line;
-        expect('{', tr("expected a colour: an object starting with \"{\"."));
+        expect('{', "expected a colour: an object starting with \"{\".");
         Members members;
         skipBlanks();
         if (peek() == '}') {
@@ -174,7 +176,7 @@ private:
             while (true) {
                 const QString key = string();
                 skipBlanks();
-                expect(':', tr("expected \":\" after a member's name."));
+                expect(':', "expected \":\" after a member's name.");
                 skipBlanks();
                 member(key, members);
                 skipBlanks();
@@ -182,7 +184,7 @@ private:
                     advance();
                     break;
                 }
-                expect(',', tr("expected \",\" or \"}\" after a member."));
+                expect(',', "expected \",\" or \"}\" after a member.");
                 skipBlanks();
             }
         }
@@ -200,12 +202,12 @@ private:
         }
         if (key == QLatin1String("web")) {
             if (peek() != '"') {
-                fail(tr("\"web\" must be a text such as \"#FF8000\"."));
+                fail("\"web\" must be a text such as \"#FF8000\".");
             }
             members.web = string();
         } else if (key == QLatin1String("description")) {
             if (peek() != '"') {
-                fail(tr("\"description\" must be a text."));
+                fail("\"description\" must be a text.");
             }
             members.description = string();
         } else {
@@ -250,7 +252,7 @@ private:
     }
 
     QString string() {
-        expect('"', tr("expected a text in double quotes."));
+        expect('"', "expected a text in double quotes.");
         QString out;
         while (true) {
             // Plain characters in one piece: descriptions may be long.
@@ -260,7 +262,7 @@ private:
             }
             out += QStringView(m_text).mid(plain, m_at - plain);
             if (m_at >= m_text.size()) {
-                fail(tr("a text has no closing quote."));
+                fail("a text has no closing quote.");
             }
             const char16_t ch = peek();
             if (ch == '"') {
@@ -268,7 +270,7 @@ private:
                 return out;
             }
             if (ch < 0x20) {
-                fail(tr("a line break or control character inside a text must be escaped."));
+                fail("a line break or control character inside a text must be escaped.");
             }
             advance(); // the backslash
             const char16_t escaped = peek();
@@ -300,7 +302,7 @@ private:
                     const int digit = QStringView(u"0123456789abcdef")
                                           .indexOf(QChar(peek()).toLower(), 0, Qt::CaseSensitive);
                     if (m_at >= m_text.size() || digit < 0) {
-                        fail(tr("\\u must be followed by four hex digits."));
+                        fail("\\u must be followed by four hex digits.");
                     }
                     code = static_cast<char16_t>(code * 16 + digit);
                 }
@@ -308,7 +310,7 @@ private:
                 break;
             }
             default:
-                fail(tr("unknown escape in a text."));
+                fail("unknown escape in a text.");
             }
         }
     }
@@ -332,10 +334,14 @@ private:
             m_at = start;
             return std::nullopt;
         }
+        // Whole numbers, the usual kind here, need no conversion through the locale machinery.
+        if (peek() != '.' && peek() != 'e' && peek() != 'E' && m_at - start <= 9) {
+            return QStringView(m_text).mid(start, m_at - start).toInt();
+        }
         if (peek() == '.') {
             ++m_at;
             if (!digits()) {
-                fail(tr("a number's decimal point must be followed by digits."));
+                fail("a number's decimal point must be followed by digits.");
             }
         }
         if (peek() == 'e' || peek() == 'E') {
@@ -344,7 +350,7 @@ private:
                 ++m_at;
             }
             if (!digits()) {
-                fail(tr("a number's exponent must have digits."));
+                fail("a number's exponent must have digits.");
             }
         }
         return QStringView(m_text).mid(start, m_at - start).toDouble();
@@ -352,7 +358,7 @@ private:
 
     void skipValue(int depth) {
         if (depth > kMaxDepth) {
-            fail(tr("values are nested too deeply."));
+            fail("values are nested too deeply.");
         }
         const char16_t ch = peek();
         if (ch == '"') {
@@ -369,7 +375,7 @@ private:
                 if (ch == '{') {
                     string();
                     skipBlanks();
-                    expect(':', tr("expected \":\" after a member's name."));
+                    expect(':', "expected \":\" after a member's name.");
                     skipBlanks();
                 }
                 skipValue(depth + 1);
@@ -378,7 +384,7 @@ private:
                     advance();
                     return;
                 }
-                expect(',', tr("expected \",\" between values."));
+                expect(',', "expected \",\" between values.");
                 skipBlanks();
             }
         } else if (!number()) {
@@ -388,7 +394,7 @@ private:
                     return;
                 }
             }
-            fail(tr("expected a value."));
+            fail("expected a value.");
         }
     }
 

@@ -121,8 +121,7 @@ QString ColorAs(Notation notation, const Swatch& swatch) {
     case Notation::Oklch:
         return OklchText(c);
     case Notation::GimpLine:
-        return QStringLiteral("%1 %2 %3\t").arg(c.red, 3).arg(c.green, 3).arg(c.blue, 3) +
-               PaletteName(swatch);
+        return PaletteLine(swatch);
     case Notation::WebCode:
         break;
     }

@@ -3,11 +3,15 @@
 #include <cmath>
 
 QString WebCodeOf(Rgb c) {
-    return QStringLiteral("#%1%2%3")
-        .arg(c.red, 2, 16, QLatin1Char('0'))
-        .arg(c.green, 2, 16, QLatin1Char('0'))
-        .arg(c.blue, 2, 16, QLatin1Char('0'))
-        .toUpper();
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const char code[] = {'#',
+                         kDigits[(c.red >> 4) & 15],
+                         kDigits[c.red & 15],
+                         kDigits[(c.green >> 4) & 15],
+                         kDigits[c.green & 15],
+                         kDigits[(c.blue >> 4) & 15],
+                         kDigits[c.blue & 15]};
+    return QString::fromLatin1(code, sizeof code);
 }
 
 std::optional<Rgb> ParseWebCode(QStringView text) {

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -284,17 +285,30 @@ void FlexGrid::AddItem(const QString& text, int index) {
     }
 }
 
-void FlexGrid::AddItems(const QStringList& texts, int index) {
+void FlexGrid::AddItems(const QStringList& texts, int index,
+                        const std::function<void(int row)>& fill) {
     const int tableRow = std::clamp(index, 1, Rows()) - 1;
     const int count = static_cast<int>(texts.size());
+    if (count == 0) {
+        return;
+    }
     // One insertion for all: the view and its headers adjust once.
     model()->insertRows(tableRow, count);
-    for (int r = 0; r < count; ++r) {
-        const QStringList cells = texts[r].split(QLatin1Char('\t'));
-        for (int c = 0; c < columnCount(); ++c) {
-            setItem(tableRow + r, c, newCell(c, c < cells.size() ? cells[c] : QString()));
+    {
+        // Cell by cell the view would hear of every change; it hears of them all at the end.
+        const QSignalBlocker quiet(model());
+        for (int r = 0; r < count; ++r) {
+            const QStringList cells = texts[r].split(QLatin1Char('\t'));
+            for (int c = 0; c < columnCount(); ++c) {
+                setItem(tableRow + r, c, newCell(c, c < cells.size() ? cells[c] : QString()));
+            }
+            if (fill) {
+                fill(tableRow + r + 1);
+            }
         }
     }
+    emit model()->dataChanged(model()->index(tableRow, 0),
+                              model()->index(tableRow + count - 1, columnCount() - 1));
 }
 
 void FlexGrid::RemoveItem(int index) {

@@ -8,6 +8,7 @@
 
 #include <QTableWidget>
 #include <array>
+#include <functional>
 
 class FlexGrid : public QTableWidget {
     Q_OBJECT
@@ -52,8 +53,10 @@ public:
     // Splits the text at tabs into the cells of a new row (column 0 first) inserted at index.
     void AddItem(const QString& text, int index);
     // Many rows at once, as AddItem would add them one by one from the last: texts[0] ends up
-    // at index.
-    void AddItems(const QStringList& texts, int index);
+    // at index. fill(row), when given, then sets more of each new row's cells; the grid takes
+    // all the new cells in one change instead of cell by cell.
+    void AddItems(const QStringList& texts, int index,
+                  const std::function<void(int row)>& fill = {});
     // Colours one cell, as the cell colour properties would, without making it current.
     void setCellColors(int row, int col, ColorValue back, ColorValue fore);
     void RemoveItem(int index);
