@@ -88,6 +88,7 @@ void frmHuemark::createPaletteCommands() {
     }
 
     connect(grdList, &FlexGrid::SelChange, this, &frmHuemark::grdList_SelChange);
+    connect(grdList, &FlexGrid::MouseUp, this, &frmHuemark::grdList_MouseUp);
 }
 
 void frmHuemark::ReadPaletteOptions() {
@@ -245,8 +246,12 @@ void frmHuemark::grdList_SelChange() {
     }
     grdList->setToolTip(report.rich);
     grdList->setAccessibleDescription(report.plain);
-    // Shown at once where the user selects, not only when the pointer rests.
-    if (!report.rich.isEmpty() && grdList->underMouse()) {
-        QToolTip::showText(QCursor::pos(), report.rich, grdList);
+}
+
+void frmHuemark::grdList_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+    // A selection of two rows ends here: their contrast shows at once, not only when the pointer
+    // rests (a tooltip shown while the button is held would close as it is released).
+    if (!grdList->toolTip().isEmpty()) {
+        QToolTip::showText(QCursor::pos(), grdList->toolTip(), grdList);
     }
 }

@@ -165,6 +165,7 @@ public:
     void mnuFileSaveList_Click();
     void mnuEditCopyAs_Click(Notation notation);
     void grdList_SelChange();
+    void grdList_MouseUp(int button, int shift, float x, float y);
     Notation CopyNotation() const { return m_copyNotation; }
 
 protected:

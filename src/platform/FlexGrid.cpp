@@ -364,3 +364,10 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
                    static_cast<float>(event->position().x()),
                    static_cast<float>(event->position().y()));
 }
+
+void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    emit MouseUp(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
+                 static_cast<float>(event->position().x()),
+                 static_cast<float>(event->position().y()));
+}

@@ -74,10 +74,12 @@ signals:
     void Scroll();
     // The current cell or the extent of the selection changed.
     void SelChange();
+    void MouseUp(int button, int shift, float x, float y);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
