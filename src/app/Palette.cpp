@@ -3,7 +3,6 @@
 // contrast of two of its rows.
 
 #include "app/frmHuemark.h"
-#include "color/ColorCodes.h"
 #include "color/PickRow.h"
 #include "list/ListRules.h"
 #include "palette/Contrast.h"

@@ -166,7 +166,6 @@ public:
     void mnuEditCopyAs_Click(Notation notation);
     void grdList_SelChange();
     void grdList_MouseUp(int button, int shift, float x, float y);
-    Notation CopyNotation() const { return m_copyNotation; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -81,7 +81,12 @@ void AppendJsonString(QString& out, const QString& text) {
     qsizetype plain = 0; // the start of the characters not yet written
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text[i];
-        if (ch.unicode() >= 0x20 && ch != QLatin1Char('"') && ch != QLatin1Char('\\')) {
+        // A surrogate without its partner has no UTF-8 form: it is kept as an escape.
+        const bool encodable =
+            ch.isHighSurrogate() ? i + 1 < text.size() && text[i + 1].isLowSurrogate()
+                                 : !ch.isLowSurrogate() || (i > 0 && text[i - 1].isHighSurrogate());
+        if (ch.unicode() >= 0x20 && ch != QLatin1Char('"') && ch != QLatin1Char('\\') &&
+            encodable) {
             continue;
         }
         out += QStringView(text).mid(plain, i - plain);

@@ -14,6 +14,8 @@ class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
     explicit FlexGrid(QWidget* parent = nullptr);
+    // Taking its rows and selection apart, the grid reports nothing: its window may be gone.
+    ~FlexGrid() override { blockSignals(true); }
 
     // Column titles and alignments from a format string: fields separated by "|", each led by
     // an alignment mark ("<" left, "^" centre, ">" right). Sets the number of columns.

@@ -152,10 +152,14 @@ Rgb FromOklch(const QString& text) {
 
 // The rounding keeps enough digits that a copied hsl() or oklch() names the same 8-bit colour.
 void TestNotations::notationsReadBackExactly() {
-    int checked = 0;
-    for (int r = 0; r < 256; r += 5) {
-        for (int g = 0; g < 256; g += 5) {
-            for (int b = 0; b < 256; b += 5) {
+    QList<int> values;
+    for (int v = 0; v < 256; v += 7) {
+        values << v;
+    }
+    values << 255;
+    for (int r : values) {
+        for (int g : values) {
+            for (int b : values) {
                 const Swatch s{{r, g, b}, {}};
                 const QString hsl = ColorAs(Notation::Hsl, s);
                 const QString oklch = ColorAs(Notation::Oklch, s);
@@ -163,11 +167,9 @@ void TestNotations::notationsReadBackExactly() {
                     QFAIL(qPrintable(QStringLiteral("%1 came back from %2 or %3")
                                          .arg(WebCodeOf(s.color), hsl, oklch)));
                 }
-                ++checked;
             }
         }
     }
-    QCOMPARE(checked, 52 * 52 * 52);
 }
 
 void TestNotations::contrast_data() {
