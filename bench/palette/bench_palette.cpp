@@ -1,10 +1,12 @@
 // Saving and opening a list of 10 000 rows in each format: the file alone (write and save, read
-// and parse), and from and into the window's list through its menu commands.
+// and parse), and from and into the window's list through its menu commands; beside them, the
+// same rows picked one by one.
 
 #include "app/frmHuemark.h"
 #include "palette/ListFiles.h"
 #include "palette/ListFormats.h"
 #include "platform/FlexGrid.h"
+#include "platform/PictureBox.h"
 #include "support/BenchMain.h"
 
 #include <QTemporaryDir>
@@ -111,6 +113,22 @@ void openIntoList(benchmark::State& state) {
     }
     state.SetLabel(kExtensions[format]);
 }
+// The same 10 000 rows picked one by one, as the list filled before it could be opened: the
+// figure the opening is compared with, side by side.
+void picksIntoList(benchmark::State& state) {
+    Window w;
+    QImage picture(256, 256, QImage::Format_RGB32);
+    picture.fill(QColor(200, 100, 50));
+    w.form->picColor->setPicture(picture);
+    for (auto _ : state) {
+        for (int i = 0; i < kRows; ++i) {
+            w.form->AddToGrid(static_cast<float>(i % 256), static_cast<float>(i / 256));
+        }
+        state.PauseTiming();
+        w.form->grdList->setRows(2);
+        state.ResumeTiming();
+    }
+}
 } // namespace
 
 BENCHMARK(writeFile)
@@ -135,6 +153,12 @@ BENCHMARK(openIntoList)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5)
     ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+BENCHMARK(picksIntoList)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
 HUEMARK_BENCH_MAIN()

@@ -221,7 +221,9 @@ void frmHuemark::mnuFileOpenList_Click() {
     }
     grdList->AddItems(texts, 1, [&](int row) {
         const PickRow& pick = picks[row - 1];
-        grdList->setTextMatrix(row, ListRules::kDescriptionCol, read.rows[row - 1].name);
+        if (!read.rows[row - 1].name.isEmpty()) {
+            grdList->setTextMatrix(row, ListRules::kDescriptionCol, read.rows[row - 1].name);
+        }
         grdList->setCellColors(row, 0, pick.webColorBack, pick.webColorText);
         grdList->setCellColors(row, 1, pick.webBackBack, pick.webBackText);
     });

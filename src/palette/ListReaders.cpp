@@ -174,7 +174,8 @@ private:
             advance();
         } else {
             while (true) {
-                const QString key = string();
+                QString spelled;
+                const QStringView key = name(spelled);
                 skipBlanks();
                 expect(':', "expected \":\" after a member's name.");
                 skipBlanks();
@@ -191,7 +192,7 @@ private:
         return swatchOf(members, line);
     }
 
-    void member(const QString& key, Members& members) {
+    void member(QStringView key, Members& members) {
         static const QLatin1String kChannels[3] = {QLatin1String("r"), QLatin1String("g"),
                                                    QLatin1String("b")};
         for (int i = 0; i < 3; ++i) {
@@ -215,7 +216,7 @@ private:
         }
     }
 
-    int channelValue(const QString& key) {
+    int channelValue(QStringView key) {
         const std::optional<double> value = number();
         if (!value || *value != std::floor(*value) || *value < 0 || *value > 255) {
             fail(tr("\"%1\" must be a whole number from 0 to 255.").arg(key));
@@ -249,6 +250,25 @@ private:
                                     .arg(*members.web)};
         }
         return Swatch{color, members.description};
+    }
+
+    // A member's name: a view into the text when it holds no escapes (the usual case), otherwise
+    // spelled out into the storage given.
+    QStringView name(QString& storage) {
+        if (peek() == '"') {
+            const qsizetype start = m_at + 1;
+            qsizetype end = start;
+            while (end < m_text.size() && m_text[end] != QLatin1Char('"') &&
+                   m_text[end] != QLatin1Char('\\') && m_text[end].unicode() >= 0x20) {
+                ++end;
+            }
+            if (end < m_text.size() && m_text[end] == QLatin1Char('"')) {
+                m_at = end + 1;
+                return QStringView(m_text).mid(start, end - start);
+            }
+        }
+        storage = string();
+        return storage;
     }
 
     QString string() {
