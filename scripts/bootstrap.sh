@@ -24,6 +24,8 @@ packages=(
     sway swaybg grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk wl-clipboard wtype
     # picture fixtures, expected colours and the reference decoders of the loading benchmark
     webp libheif-examples libjxl-tools liblcms2-utils netpbm libtiff-tools
+    # the list formats read back independently
+    python3-tinycss2
     # packaging checks
     dpkg-dev lintian desktop-file-utils appstream
 )

@@ -1,5 +1,6 @@
-// Ctrl+C: what a user would paste elsewhere. From the list, the selected cells as text; from the
-// picture, the web code the read-out shows. (The description editor copies its own selection.)
+// Ctrl+C: what a user would paste elsewhere, in the notation chosen under Edit, Copy As. From the
+// list, the selected cells as text (as web codes) or each selected row's colour; from the picture,
+// the colour the read-out shows. (The description editor copies its own selection.)
 
 #include "app/frmHuemark.h"
 #include "platform/FlexGrid.h"
@@ -12,9 +13,10 @@
 void frmHuemark::CopySelection() {
     QString text;
     if (grdList->hasFocus()) {
-        text = grdList->SelectedText();
+        text = m_copyNotation == Notation::WebCode ? grdList->SelectedText()
+                                                   : SelectedRowsAs(m_copyNotation);
     } else if (picColor->hasFocus() && txtCursor->isVisible()) {
-        text = txtCursor->text();
+        text = ReadoutAs(m_copyNotation);
     }
     if (!text.isEmpty()) {
         QGuiApplication::clipboard()->setText(text);

@@ -37,6 +37,7 @@ void frmHuemark::Form_Unload() {
     store.SaveSetting(kAppName, kOptionsSection, QStringLiteral("StoredColours"),
                       mnuViewStoredColours->isChecked() ? QStringLiteral("1")
                                                         : QStringLiteral("0"));
+    SavePaletteOptions();
     // On disk before the program ends. A store that cannot be written keeps its previous file
     // whole, and the program ends as usual: there is nobody left to tell.
     store.Flush();

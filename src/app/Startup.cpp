@@ -83,6 +83,7 @@ void frmHuemark::Form_Load() {
     picColor->setScaleMode(PictureBox::kScalePixels);
     hscNeighbors->setMinimum(kMinRadius);
     hscNeighbors->setMaximum(kMaxRadius);
+    ReadPaletteOptions();
 
     // Options beyond the eight settings, before the first picture comes.
     mnuViewStoredColours->setChecked(store.GetSetting(kAppName, kOptionsSection,

@@ -84,6 +84,7 @@ frmHuemark::frmHuemark(Services services, QWidget* parent)
     createControls();
     createMenus();
     bindEvents();
+    createPaletteCommands();
     resize(TwipsToPixelsX(kClientWidth),
            TwipsToPixelsY(kClientHeight) + menuBar()->sizeHint().height());
 }

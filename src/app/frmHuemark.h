@@ -37,6 +37,7 @@
 #include "color/ColorCodes.h"
 #include "color/PickPoint.h"
 #include "input/cms/ColourProfile.h"
+#include "palette/Notations.h"
 #include "platform/CommonDialog.h"
 #include "platform/Services.h"
 
@@ -178,6 +179,18 @@ public:
     // The last notice about the picture's colours (an unusable profile), empty when none.
     const QString& ColourNotice() const { return m_colourNotice; }
 
+    // Lists leaving the program and coming back (Palette.cpp): File, Open List and Save List As;
+    // Edit, Copy As, whose choice Ctrl+C follows; the contrast of two selected rows in the list's
+    // tooltip.
+    QAction* mnuFileOpenList = nullptr;
+    QAction* mnuFileSaveList = nullptr;
+    QMenu* mnuEditCopyAs = nullptr;
+    void mnuFileOpenList_Click();
+    void mnuFileSaveList_Click();
+    void mnuEditCopyAs_Click(Notation notation);
+    void grdList_SelChange();
+    void grdList_MouseUp(int button, int shift, float x, float y);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -191,6 +204,17 @@ private:
     void createControls();
     void createMenus();
     void bindEvents();
+    void createPaletteCommands();
+    // The [Options] a list's journeys remember: read by Form_Load, written by Form_Unload.
+    void ReadPaletteOptions();
+    void SavePaletteOptions();
+    // The colours and descriptions of the list's rows first to last (the empty last row left out).
+    QList<Swatch> ListSwatches(int first, int last) const;
+    QString SelectedRowsAs(Notation notation) const;
+    QString ReadoutAs(Notation notation) const;
+    Notation m_copyNotation = Notation::WebCode;
+    QString m_listFolder;
+    int m_listFilterIndex = 1;
     // The printer of the run, made on first use: start-up never pays for printing.
     Printer& printer();
     std::shared_ptr<Printer> m_printer;

@@ -1,6 +1,14 @@
 #include "color/ColorCodes.h"
 
 QString ColorToWeb(ColorValue c) {
+    if (c >= 0 && c <= 0xFFFFFF) {
+        // A real colour: its channels' digit pairs, red first.
+        static constexpr char kDigits[] = "0123456789ABCDEF";
+        const char code[] = {kDigits[(c >> 4) & 15],  kDigits[c & 15],
+                             kDigits[(c >> 12) & 15], kDigits[(c >> 8) & 15],
+                             kDigits[(c >> 20) & 15], kDigits[(c >> 16) & 15]};
+        return QString::fromLatin1(code, sizeof code);
+    }
     // Hex text of the 32-bit pattern, padded to six digits; then the outer pairs swap places.
     QString hex = QString::number(static_cast<std::uint32_t>(c), 16).toUpper();
     if (hex.size() < 6) {

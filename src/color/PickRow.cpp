@@ -13,9 +13,14 @@ PickRow RowForPick(ColorValue c) {
     row.code = ColorToWeb(c);
     const Channels channels = ChannelsOfCode(row.code);
     const ColorValue inverse = InverseColor(c);
+    // Appended in place: an opened palette makes thousands of rows at once.
     const QChar tab(QLatin1Char('\t'));
-    row.text = WebCode(c) + tab + WebCode(inverse) + tab + NumberText(channels.red) + tab +
-               NumberText(channels.green) + tab + NumberText(channels.blue) + tab;
+    row.text.reserve(32);
+    for (const QString& cell : {WebCode(c), WebCode(inverse), NumberText(channels.red),
+                                NumberText(channels.green), NumberText(channels.blue)}) {
+        row.text += cell;
+        row.text += tab;
+    }
     row.webColorBack = Background(c);
     row.webColorText = inverse;
     row.webBackBack = Background(inverse);

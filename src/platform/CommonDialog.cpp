@@ -26,9 +26,20 @@ QStringList CommonDialog::nameFilters(const QString& filter) {
     return filters;
 }
 
+QStringList CommonDialog::filterSuffixes(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList suffixes;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString first = parts[i + 1].section(QLatin1Char(';'), 0, 0).trimmed();
+        const QString suffix = first.startsWith(QLatin1String("*.")) ? first.mid(2) : QString();
+        suffixes << (suffix.contains(QLatin1Char('*')) ? QString() : suffix);
+    }
+    return suffixes;
+}
+
 void CommonDialog::ShowOpen() {
     OpenFileRequest request;
-    request.title = QStringLiteral("Open");
+    request.title = DialogTitle.isEmpty() ? QStringLiteral("Open") : DialogTitle;
     request.filters = nameFilters(Filter);
     request.selectedFilter = FilterIndex - 1; // FilterIndex counts from 1
     request.initialDir = InitDir;
@@ -44,7 +55,34 @@ void CommonDialog::ShowOpen() {
     }
     FileName = *chosen;
     // Like the classic dialog, a choice makes the file's folder the current directory.
-    QDir::setCurrent(QFileInfo(FileName).absolutePath());
+    if ((Flags & kNoChangeDir) == 0) {
+        QDir::setCurrent(QFileInfo(FileName).absolutePath());
+    }
+}
+
+void CommonDialog::ShowSave() {
+    SaveFileRequest request;
+    request.title = DialogTitle.isEmpty() ? QStringLiteral("Save As") : DialogTitle;
+    request.filters = nameFilters(Filter);
+    request.suffixes = filterSuffixes(Filter);
+    request.selectedFilter = FilterIndex - 1;
+    request.initialDir = InitDir;
+    request.proposedFile = FileName;
+    request.overwritePrompt = (Flags & kOverwritePrompt) != 0;
+    const std::optional<SaveFileAnswer> chosen =
+        m_services.fileDialog->getSaveFileName(m_owner, request);
+    if (!chosen) {
+        if (CancelError) {
+            throw PlatformError(
+                kErrCancel, QCoreApplication::translate("CommonDialog", "Cancel was selected."));
+        }
+        return;
+    }
+    FileName = chosen->path;
+    FilterIndex = chosen->selectedFilter + 1;
+    if ((Flags & kNoChangeDir) == 0) {
+        QDir::setCurrent(QFileInfo(FileName).absolutePath());
+    }
 }
 
 void CommonDialog::ShowPrinter() {

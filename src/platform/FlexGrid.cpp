@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -113,13 +114,17 @@ void FlexGrid::setFormatString(const QString& format) {
     }
 }
 
+QTableWidgetItem* FlexGrid::newCell(int col, const QString& text) const {
+    auto* it = new QTableWidgetItem(text);
+    it->setTextAlignment(col < m_alignments.size() ? m_alignments[col]
+                                                   : Qt::AlignLeft | Qt::AlignVCenter);
+    return it;
+}
+
 void FlexGrid::fillRow(int tableRow) {
     for (int c = 0; c < columnCount(); ++c) {
         if (item(tableRow, c) == nullptr) {
-            auto* it = new QTableWidgetItem();
-            it->setTextAlignment(c < m_alignments.size() ? m_alignments[c]
-                                                         : Qt::AlignLeft | Qt::AlignVCenter);
-            setItem(tableRow, c, it);
+            setItem(tableRow, c, newCell(c, QString()));
         }
     }
 }
@@ -140,6 +145,7 @@ void FlexGrid::setRow(int row) {
         setCurrentCell(m_row - 1, m_col);
     }
     viewport()->update();
+    announceSelection();
 }
 
 void FlexGrid::setCol(int col) {
@@ -150,16 +156,27 @@ void FlexGrid::setCol(int col) {
         setCurrentCell(m_row - 1, m_col);
     }
     viewport()->update();
+    announceSelection();
 }
 
 void FlexGrid::setColSel(int col) {
     m_colSel = std::clamp(col, 0, std::max(0, Cols() - 1));
     viewport()->update();
+    announceSelection();
 }
 
 void FlexGrid::setRowSel(int row) {
     m_rowSel = std::clamp(row, 0, Rows() - 1);
     viewport()->update();
+    announceSelection();
+}
+
+void FlexGrid::announceSelection() {
+    const std::array<int, 4> now{m_row, m_col, m_rowSel, m_colSel};
+    if (now != m_announced) {
+        m_announced = now;
+        emit SelChange();
+    }
 }
 
 bool FlexGrid::isHighlighted(int row, int col) const {
@@ -225,12 +242,21 @@ ColorValue FlexGrid::CellBackColor() const {
     return it != nullptr ? it->data(kBackRole).toInt() : 0;
 }
 
+namespace {
+void SetBack(QTableWidgetItem* it, ColorValue color) {
+    it->setData(kBackRole, color);
+    // 0 is no colour of its own: the grid's default shows through.
+    it->setData(Qt::BackgroundRole, color == 0 ? QVariant() : QVariant(QColorOf(color)));
+}
+
+void SetFore(QTableWidgetItem* it, ColorValue color) {
+    it->setData(kForeRole, color);
+    it->setData(Qt::ForegroundRole, QColorOf(color));
+}
+} // namespace
+
 void FlexGrid::setCellBackColor(ColorValue color) {
-    forEachTarget([&](QTableWidgetItem* it) {
-        it->setData(kBackRole, color);
-        // 0 is no colour of its own: the grid's default shows through.
-        it->setData(Qt::BackgroundRole, color == 0 ? QVariant() : QVariant(QColorOf(color)));
-    });
+    forEachTarget([&](QTableWidgetItem* it) { SetBack(it, color); });
 }
 
 ColorValue FlexGrid::CellForeColor() const {
@@ -239,10 +265,14 @@ ColorValue FlexGrid::CellForeColor() const {
 }
 
 void FlexGrid::setCellForeColor(ColorValue color) {
-    forEachTarget([&](QTableWidgetItem* it) {
-        it->setData(kForeRole, color);
-        it->setData(Qt::ForegroundRole, QColorOf(color));
-    });
+    forEachTarget([&](QTableWidgetItem* it) { SetFore(it, color); });
+}
+
+void FlexGrid::setCellColors(int row, int col, ColorValue back, ColorValue fore) {
+    if (QTableWidgetItem* it = cell(row, col)) {
+        SetBack(it, back);
+        SetFore(it, fore);
+    }
 }
 
 void FlexGrid::AddItem(const QString& text, int index) {
@@ -255,11 +285,38 @@ void FlexGrid::AddItem(const QString& text, int index) {
     }
 }
 
+void FlexGrid::AddItems(const QStringList& texts, int index,
+                        const std::function<void(int row)>& fill) {
+    const int tableRow = std::clamp(index, 1, Rows()) - 1;
+    const int count = static_cast<int>(texts.size());
+    if (count == 0) {
+        return;
+    }
+    // One insertion for all: the view and its headers adjust once.
+    model()->insertRows(tableRow, count);
+    {
+        // Cell by cell the view would hear of every change; it hears of them all at the end.
+        const QSignalBlocker quiet(model());
+        for (int r = 0; r < count; ++r) {
+            const QStringList cells = texts[r].split(QLatin1Char('\t'));
+            for (int c = 0; c < columnCount(); ++c) {
+                setItem(tableRow + r, c, newCell(c, c < cells.size() ? cells[c] : QString()));
+            }
+            if (fill) {
+                fill(tableRow + r + 1);
+            }
+        }
+    }
+    emit model()->dataChanged(model()->index(tableRow, 0),
+                              model()->index(tableRow + count - 1, columnCount() - 1));
+}
+
 void FlexGrid::RemoveItem(int index) {
     if (index >= 1 && index < Rows()) {
         removeRow(index - 1);
         m_row = std::min(m_row, Rows() - 1);
         m_rowSel = std::min(m_rowSel, Rows() - 1);
+        announceSelection();
     }
 }
 
@@ -281,6 +338,7 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
         m_colSel = m_col;
     }
     viewport()->update();
+    announceSelection();
 }
 
 void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
@@ -295,6 +353,7 @@ void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
         m_rowSel = under.row() + 1;
         m_colSel = under.column();
         viewport()->update();
+        announceSelection();
     }
 }
 
@@ -304,4 +363,11 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
     emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
                    static_cast<float>(event->position().x()),
                    static_cast<float>(event->position().y()));
+}
+
+void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    emit MouseUp(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
+                 static_cast<float>(event->position().x()),
+                 static_cast<float>(event->position().y()));
 }

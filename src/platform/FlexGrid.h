@@ -7,11 +7,15 @@
 #include "platform/ColorValue.h"
 
 #include <QTableWidget>
+#include <array>
+#include <functional>
 
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
     explicit FlexGrid(QWidget* parent = nullptr);
+    // Taking its rows and selection apart, the grid reports nothing: its window may be gone.
+    ~FlexGrid() override { blockSignals(true); }
 
     // Column titles and alignments from a format string: fields separated by "|", each led by
     // an alignment mark ("<" left, "^" centre, ">" right). Sets the number of columns.
@@ -50,6 +54,13 @@ public:
 
     // Splits the text at tabs into the cells of a new row (column 0 first) inserted at index.
     void AddItem(const QString& text, int index);
+    // Many rows at once, as AddItem would add them one by one from the last: texts[0] ends up
+    // at index. fill(row), when given, then sets more of each new row's cells; the grid takes
+    // all the new cells in one change instead of cell by cell.
+    void AddItems(const QStringList& texts, int index,
+                  const std::function<void(int row)>& fill = {});
+    // Colours one cell, as the cell colour properties would, without making it current.
+    void setCellColors(int row, int col, ColorValue back, ColorValue fore);
     void RemoveItem(int index);
 
     int ColWidth(int col) const; // twips
@@ -63,16 +74,23 @@ signals:
     // Emitted after the pressed cell has become the current cell.
     void MouseDown(int button, int shift, float x, float y);
     void Scroll();
+    // The current cell or the extent of the selection changed.
+    void SelChange();
+    void MouseUp(int button, int shift, float x, float y);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QTableWidgetItem* cell(int row, int col) const;
     template <typename Fn> void forEachTarget(Fn fn);
     void fillRow(int tableRow);
+    QTableWidgetItem* newCell(int col, const QString& text) const;
+    // Emits SelChange when the selection is not the one last announced.
+    void announceSelection();
 
     int m_row = 1;
     int m_col = 0;
@@ -81,4 +99,5 @@ private:
     int m_fillStyle = 0;
     QList<Qt::Alignment> m_alignments;
     QColor m_cellBackground;
+    std::array<int, 4> m_announced{1, 0, 1, 0}; // row, col, end row, end col
 };

@@ -35,6 +35,37 @@ public:
         }
         return dialog.selectedFiles().front();
     }
+
+    std::optional<SaveFileAnswer> getSaveFileName(QWidget* parent,
+                                                  const SaveFileRequest& r) override {
+        QFileDialog dialog(parent, r.title, r.initialDir);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
+        dialog.setNameFilters(r.filters);
+        // A name typed without an extension gets the chosen filter's before the dialog asks
+        // whether to replace a file of that name.
+        const auto useFilter = [&dialog, &r](int index) {
+            dialog.setDefaultSuffix(index >= 0 && index < r.suffixes.size() ? r.suffixes[index]
+                                                                            : QString());
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&r, useFilter](const QString& filter) {
+                             useFilter(static_cast<int>(r.filters.indexOf(filter)));
+                         });
+        if (r.selectedFilter >= 0 && r.selectedFilter < r.filters.size()) {
+            dialog.selectNameFilter(r.filters[r.selectedFilter]);
+        }
+        useFilter(r.selectedFilter);
+        if (!r.proposedFile.isEmpty()) {
+            dialog.selectFile(r.proposedFile);
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        return SaveFileAnswer{dialog.selectedFiles().front(),
+                              static_cast<int>(r.filters.indexOf(dialog.selectedNameFilter()))};
+    }
 };
 
 class QtMessageBox : public MessageBoxService {

@@ -25,10 +25,29 @@ struct OpenFileRequest {
     bool fileMustExist = true;
 };
 
+// What the save-file dialog is asked for; the answer is the chosen path and the filter it was
+// chosen under, or nothing on Cancel.
+struct SaveFileRequest {
+    QString title;
+    QStringList filters;
+    QStringList suffixes; // each filter's extension, added to a name typed without one
+    int selectedFilter = 0;
+    QString initialDir;
+    QString proposedFile;
+    bool overwritePrompt = true;
+};
+
+struct SaveFileAnswer {
+    QString path;
+    int selectedFilter = 0;
+};
+
 class FileDialogService {
 public:
     virtual ~FileDialogService() = default;
     virtual std::optional<QString> getOpenFileName(QWidget* parent, const OpenFileRequest& r) = 0;
+    virtual std::optional<SaveFileAnswer> getSaveFileName(QWidget* parent,
+                                                          const SaveFileRequest& r) = 0;
 };
 
 class MessageBoxService {

@@ -217,10 +217,8 @@ void TestLifecycle::shutdown_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<QStringList>("keys"); // written, in order
 
-    // The options of the [Options] group follow the eight settings.
-    const QStringList all{"Left",     "Top",  "Width",   "Height",       "Path",
-                          "PathFile", "Tags", "Average", "StoredColours"};
-    const QStringList noGeometry{"Path", "PathFile", "Tags", "Average", "StoredColours"};
+    const QStringList all{"Left", "Top", "Width", "Height", "Path", "PathFile", "Tags", "Average"};
+    const QStringList noGeometry{"Path", "PathFile", "Tags", "Average"};
     for (const char* way : {"button", "menu", "close"}) {
         QTest::addRow("%s", way) << way << int(Qt::WindowNoState) << all;
         QTest::addRow("%s, minimized", way) << way << int(Qt::WindowMinimized) << noGeometry;
@@ -248,11 +246,18 @@ void TestLifecycle::shutdown() {
         form->close();
     }
 
+    // The described keys first; options follow them, in a section of their own.
     QStringList written;
+    QStringList options;
     for (const QString& entry : fakes.settings->writes) {
-        written << entry.section(QLatin1Char('='), 0, 0);
+        const QString name = entry.section(QLatin1Char('='), 0, 0);
+        QVERIFY(name.contains(QLatin1Char('/')) || options.isEmpty());
+        (name.contains(QLatin1Char('/')) ? options : written) << name;
     }
     QCOMPARE(written, keys);
+    options.sort();
+    QCOMPARE(options,
+             (QStringList{"Options/CopyNotation", "Options/ListFolder", "Options/StoredColours"}));
     QCOMPARE(fakes.settings->flushes, 1);
     const QRect frame = form->frameGeometry();
     if (state == Qt::WindowNoState) {

@@ -22,6 +22,20 @@ std::optional<QString> ScriptedFileDialog::getOpenFileName(QWidget*, const OpenF
     return answer;
 }
 
+std::optional<SaveFileAnswer> ScriptedFileDialog::getSaveFileName(QWidget*,
+                                                                  const SaveFileRequest& r) {
+    saveRequests.push_back(r);
+    if (saveAnswers.empty() || saveAnswers.front().path.isNull()) {
+        if (!saveAnswers.empty()) {
+            saveAnswers.pop_front();
+        }
+        return std::nullopt;
+    }
+    const SaveFileAnswer answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
 void RecordingMessageBox::showMessage(QWidget*, const QString& text, const QString& caption) {
     messages.push_back({text, caption});
 }
@@ -58,7 +72,10 @@ QString RecordingSettingsStore::GetSetting(const QString& app, const QString& se
 void RecordingSettingsStore::SaveSetting(const QString& app, const QString& section,
                                          const QString& key, const QString& value) {
     values[app + QLatin1Char('/') + section + QLatin1Char('/') + key] = value;
-    writes << key + QLatin1Char('=') + value;
+    // Keys outside the described section are named with theirs.
+    const QString name =
+        section == QLatin1String("Settings") ? key : section + QLatin1Char('/') + key;
+    writes << name + QLatin1Char('=') + value;
 }
 
 bool RecordingSettingsStore::Flush() {

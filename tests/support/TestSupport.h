@@ -82,12 +82,16 @@ public:
     QDateTime now() const override { return time; }
 };
 
-// Answers the open-file dialog from a queue; a null QString, or an empty queue, is Cancel.
+// Answers the open-file and save-file dialogs from queues; a null QString (a null path), or an
+// empty queue, is Cancel.
 class ScriptedFileDialog : public FileDialogService {
 public:
     std::deque<QString> answers;
     std::vector<OpenFileRequest> requests;
+    std::deque<SaveFileAnswer> saveAnswers;
+    std::vector<SaveFileRequest> saveRequests;
     std::optional<QString> getOpenFileName(QWidget*, const OpenFileRequest& r) override;
+    std::optional<SaveFileAnswer> getSaveFileName(QWidget*, const SaveFileRequest& r) override;
 };
 
 // Records every message instead of showing it.
@@ -126,7 +130,7 @@ public:
 class RecordingSettingsStore : public SettingsStore {
 public:
     std::map<QString, QString> values; // "app/section/key" -> text
-    QStringList writes;                // "key=value", in order
+    QStringList writes;                // "key=value" ("section/key=value" outside Settings)
     int flushes = 0;
     bool flushFails = false;
     QString GetSetting(const QString& app, const QString& section, const QString& key,

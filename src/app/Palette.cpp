@@ -1,0 +1,258 @@
+// The list leaving the program and coming back: saved as a palette, CSS, JSON or CSV, opened
+// from a palette or JSON as if its colours had been picked, copied in a chosen notation, and the
+// contrast of two of its rows.
+
+#include "app/frmHuemark.h"
+#include "color/PickRow.h"
+#include "list/ListRules.h"
+#include "palette/Contrast.h"
+#include "palette/ListFiles.h"
+#include "palette/ListFormats.h"
+#include "platform/FlexGrid.h"
+#include "platform/PictureBox.h"
+#include "platform/PlatformError.h"
+#include "platform/SettingsStore.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolTip>
+
+namespace {
+const QString kOptions = QStringLiteral("Options");
+const QString kCopyNotationKey = QStringLiteral("CopyNotation");
+const QString kListFolderKey = QStringLiteral("ListFolder");
+
+struct NotationItem {
+    Notation notation;
+    const char* name;
+    const char* caption;
+};
+const NotationItem kNotationItems[] = {
+    {Notation::WebCode, "mnuEditCopyAsWeb", QT_TRANSLATE_NOOP("frmHuemark", "&Web Code")},
+    {Notation::Rgb, "mnuEditCopyAsRgb", QT_TRANSLATE_NOOP("frmHuemark", "&rgb()")},
+    {Notation::Hsl, "mnuEditCopyAsHsl", QT_TRANSLATE_NOOP("frmHuemark", "&hsl()")},
+    {Notation::Oklch, "mnuEditCopyAsOklch", QT_TRANSLATE_NOOP("frmHuemark", "&oklch()")},
+    {Notation::GimpLine, "mnuEditCopyAsGpl",
+     QT_TRANSLATE_NOOP("frmHuemark", "&GIMP Palette Line")}};
+
+QString SaveFilter() {
+    QStringList parts;
+    for (const ListFormatInfo& info : kListFormats) {
+        const QString pattern = QStringLiteral("*.") + QLatin1String(info.extension);
+        parts << QCoreApplication::translate("ListFormats", info.filterName) +
+                     QStringLiteral(" (%1)").arg(pattern)
+              << pattern;
+    }
+    return parts.join(QLatin1Char('|'));
+}
+
+ColorValue ValueOf(Rgb c) {
+    return c.red | (c.green << 8) | (c.blue << 16);
+}
+} // namespace
+
+void frmHuemark::createPaletteCommands() {
+    const auto makeItem = [this](QAction*& item, const char* name, const QString& caption,
+                                 const QKeySequence& shortcut, void (frmHuemark::*procedure)()) {
+        item = new QAction(caption, mnuFile);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(shortcut);
+        connect(item, &QAction::triggered, this, procedure);
+        mnuFile->insertAction(mnuFileExit, item);
+    };
+    mnuFile->insertSeparator(mnuFileExit);
+    makeItem(mnuFileOpenList, "mnuFileOpenList", tr("&Open List..."), Qt::CTRL | Qt::Key_O,
+             &frmHuemark::mnuFileOpenList_Click);
+    makeItem(mnuFileSaveList, "mnuFileSaveList", tr("&Save List As..."), Qt::CTRL | Qt::Key_S,
+             &frmHuemark::mnuFileSaveList_Click);
+    mnuFile->insertSeparator(mnuFileExit);
+
+    mnuEditCopyAs = mnuEdit->addMenu(tr("Copy &As"));
+    mnuEditCopyAs->setObjectName(QStringLiteral("mnuEditCopyAs"));
+    auto* group = new QActionGroup(mnuEditCopyAs);
+    for (const NotationItem& entry : kNotationItems) {
+        QAction* item = mnuEditCopyAs->addAction(tr(entry.caption));
+        item->setObjectName(QLatin1String(entry.name));
+        item->setCheckable(true);
+        item->setChecked(entry.notation == m_copyNotation);
+        group->addAction(item);
+        const Notation notation = entry.notation;
+        connect(item, &QAction::triggered, this,
+                [this, notation] { mnuEditCopyAs_Click(notation); });
+    }
+
+    connect(grdList, &FlexGrid::SelChange, this, &frmHuemark::grdList_SelChange);
+    connect(grdList, &FlexGrid::MouseUp, this, &frmHuemark::grdList_MouseUp);
+}
+
+void frmHuemark::ReadPaletteOptions() {
+    SettingsStore& store = *m_services.settings;
+    m_copyNotation = NotationOfKey(store.GetSetting(kAppName, kOptions, kCopyNotationKey,
+                                                    NotationKey(Notation::WebCode)))
+                         .value_or(Notation::WebCode);
+    m_listFolder = store.GetSetting(kAppName, kOptions, kListFolderKey, DefaultFolder());
+    for (const NotationItem& entry : kNotationItems) {
+        if (entry.notation == m_copyNotation) {
+            findChild<QAction*>(QLatin1String(entry.name))->setChecked(true);
+        }
+    }
+}
+
+void frmHuemark::SavePaletteOptions() {
+    SettingsStore& store = *m_services.settings;
+    store.SaveSetting(kAppName, kOptions, kCopyNotationKey, NotationKey(m_copyNotation));
+    store.SaveSetting(kAppName, kOptions, kListFolderKey, m_listFolder);
+}
+
+QList<Swatch> frmHuemark::ListSwatches(int first, int last) const {
+    QList<Swatch> rows;
+    for (int row = std::max(first, 1); row <= last && row < grdList->Rows(); ++row) {
+        // Only picks have a web code; the empty last row has none.
+        if (const std::optional<Rgb> color = ParseWebCode(grdList->TextMatrix(row, 0))) {
+            rows.append(Swatch{*color, grdList->TextMatrix(row, ListRules::kDescriptionCol)});
+        }
+    }
+    return rows;
+}
+
+QString frmHuemark::SelectedRowsAs(Notation notation) const {
+    QStringList lines;
+    const int top = std::min(grdList->Row(), grdList->RowSel());
+    const int bottom = std::max(grdList->Row(), grdList->RowSel());
+    for (const Swatch& row : ListSwatches(top, bottom)) {
+        lines << ColorAs(notation, row);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString frmHuemark::ReadoutAs(Notation notation) const {
+    const std::optional<Rgb> color = ParseWebCode(txtCursor->text());
+    if (notation == Notation::WebCode || !color) {
+        return txtCursor->text();
+    }
+    return ColorAs(notation, Swatch{*color, QString()});
+}
+
+void frmHuemark::mnuEditCopyAs_Click(Notation notation) {
+    m_copyNotation = notation;
+    for (const NotationItem& entry : kNotationItems) {
+        if (entry.notation == notation) {
+            findChild<QAction*>(QLatin1String(entry.name))->setChecked(true);
+        }
+    }
+    // The choice copies at once what Ctrl+C copies from now on.
+    CopySelection();
+}
+
+void frmHuemark::mnuFileSaveList_Click() {
+    const QList<Swatch> rows = ListSwatches(1, grdList->Rows() - 2);
+    if (rows.isEmpty()) {
+        m_services.messageBox->showMessage(this, tr("The list holds no colours to save."),
+                                           kAppName);
+        return;
+    }
+    CommonDialog dialog(this, m_services);
+    dialog.DialogTitle = tr("Save List As");
+    dialog.Filter = SaveFilter();
+    dialog.FilterIndex = m_listFilterIndex;
+    dialog.InitDir = m_listFolder;
+    dialog.Flags = CommonDialog::kOverwritePrompt | CommonDialog::kNoChangeDir;
+    dialog.CancelError = true;
+    try {
+        dialog.ShowSave();
+    } catch (const PlatformError&) {
+        return;
+    }
+    const int filter = std::clamp(dialog.FilterIndex, 1, static_cast<int>(std::size(kListFormats)));
+    const ListFormat format = FormatOfPath(dialog.FileName, kListFormats[filter - 1].format);
+    const QString path = PathWithExtension(dialog.FileName, format);
+    const QFileInfo file(path);
+    m_listFolder = file.absolutePath();
+    const QString reason = SaveListFile(path, WriteList(format, rows, file.completeBaseName()));
+    if (!reason.isEmpty()) {
+        m_services.messageBox->showMessage(this, SaveFailureMessage(path, reason), kAppName);
+        return;
+    }
+    for (int i = 0; i < static_cast<int>(std::size(kListFormats)); ++i) {
+        if (kListFormats[i].format == format) {
+            m_listFilterIndex = i + 1;
+        }
+    }
+}
+
+void frmHuemark::mnuFileOpenList_Click() {
+    CommonDialog dialog(this, m_services);
+    dialog.DialogTitle = tr("Open List");
+    dialog.Filter = tr("Lists (*.gpl;*.json)|*.gpl;*.json|GIMP palette (*.gpl)|*.gpl|"
+                       "JSON (*.json)|*.json|All files (*.*)|*.*");
+    dialog.FilterIndex = 1;
+    dialog.InitDir = m_listFolder;
+    dialog.Flags = CommonDialog::kFileMustExist | CommonDialog::kNoChangeDir;
+    dialog.CancelError = true;
+    try {
+        dialog.ShowOpen();
+    } catch (const PlatformError&) {
+        return;
+    }
+    const QString path = dialog.FileName;
+    m_listFolder = QFileInfo(path).absolutePath();
+    const ListRead read = OpenListFile(path);
+    if (!read.ok()) {
+        m_services.messageBox->showMessage(this, OpenFailureMessage(path, read), kAppName);
+        return;
+    }
+    if (read.rows.isEmpty()) {
+        return;
+    }
+    // The editor writes into the current row, which is about to change.
+    txtDesc->setVisible(false);
+
+    // Each colour becomes the row a pick of it adds, the file's first colour the top row.
+    QStringList texts;
+    QList<PickRow> picks;
+    for (const Swatch& swatch : read.rows) {
+        picks.append(RowForPick(ValueOf(swatch.color)));
+        texts << picks.back().text;
+    }
+    grdList->AddItems(texts, 1, [&](int row) {
+        const PickRow& pick = picks[row - 1];
+        if (!read.rows[row - 1].name.isEmpty()) {
+            grdList->setTextMatrix(row, ListRules::kDescriptionCol, read.rows[row - 1].name);
+        }
+        grdList->setCellColors(row, 0, pick.webColorBack, pick.webColorText);
+        grdList->setCellColors(row, 1, pick.webBackBack, pick.webBackText);
+    });
+    // Where a pick leaves the list: the new top row's WebBack cell current, single fill.
+    grdList->setRow(1);
+    grdList->setCol(1);
+    grdList->setFillStyle(0);
+    grdList->scrollToTop();
+    picColor->setFocus();
+}
+
+void frmHuemark::grdList_SelChange() {
+    const int top = std::min(grdList->Row(), grdList->RowSel());
+    const int bottom = std::max(grdList->Row(), grdList->RowSel());
+    ContrastReport report;
+    if (bottom == top + 1) {
+        const QList<Swatch> rows = ListSwatches(top, bottom);
+        if (rows.size() == 2) {
+            report = ContrastReportOf(rows[0], rows[1]);
+        }
+    }
+    grdList->setToolTip(report.rich);
+    grdList->setAccessibleDescription(report.plain);
+}
+
+void frmHuemark::grdList_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+    // A selection of two rows ends here: their contrast shows at once, not only when the pointer
+    // rests (a tooltip shown while the button is held would close as it is released).
+    if (!grdList->toolTip().isEmpty()) {
+        QToolTip::showText(QCursor::pos(), grdList->toolTip(), grdList);
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Lists on disk: written in one step, so a failed write leaves any earlier file as it was; read
+// with a size limit; and the messages that say why either failed.
+
+#include "palette/ListReaders.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Larger files are refused before they are read: 100 000 colours with long descriptions fit.
+constexpr qint64 kMaxListFileBytes = 64 * 1024 * 1024;
+
+// Writes the bytes as the file's whole content; the reason it failed, or an empty text.
+QString SaveListFile(const QString& path, const QByteArray& bytes);
+
+// The file's colours, or why it cannot be opened as a list.
+ListRead OpenListFile(const QString& path);
+
+// The message boxes' texts for a failed save or open (lines broken by a carriage return).
+QString SaveFailureMessage(const QString& path, const QString& reason);
+QString OpenFailureMessage(const QString& path, const ListRead& read);

@@ -1,0 +1,269 @@
+#include "palette/ListFormats.h"
+
+#include <QFileInfo>
+#include <QSet>
+#include <algorithm>
+
+const ListFormatInfo kListFormats[4] = {
+    {ListFormat::GimpPalette, "gpl", QT_TRANSLATE_NOOP("ListFormats", "GIMP palette")},
+    {ListFormat::Css, "css", QT_TRANSLATE_NOOP("ListFormats", "CSS custom properties")},
+    {ListFormat::Json, "json", QT_TRANSLATE_NOOP("ListFormats", "JSON")},
+    {ListFormat::Csv, "csv", QT_TRANSLATE_NOOP("ListFormats", "CSV")}};
+
+namespace {
+// GIMP shows the colours in rows of this many.
+constexpr int kPaletteColumns = 16;
+
+const ListFormatInfo* InfoOfExtension(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    for (const ListFormatInfo& info : kListFormats) {
+        if (suffix.compare(QLatin1String(info.extension), Qt::CaseInsensitive) == 0) {
+            return &info;
+        }
+    }
+    return nullptr;
+}
+
+// A text on one line: every control character (tab and line breaks too) a blank, no outer
+// blanks. A palette line ends at the line's end and its reader strips the outer blanks.
+QString OneLine(const QString& text) {
+    QString line = text;
+    for (QChar& ch : line) {
+        if (ch.category() == QChar::Other_Control) {
+            ch = QLatin1Char(' ');
+        }
+    }
+    return line.trimmed();
+}
+
+bool IsIdentCodePoint(char32_t c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_') {
+        return true;
+    }
+    // The non-ASCII code points an identifier may hold unescaped.
+    return c == 0xB7 || (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) ||
+           (c >= 0xF8 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) || c == 0x200C || c == 0x200D ||
+           c == 0x203F || c == 0x2040 || (c >= 0x2070 && c <= 0x218F) ||
+           (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
+           (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) || c >= 0x10000;
+}
+
+QString IdentifierOf(const QString& description) {
+    QString ident;
+    ident.reserve(description.size());
+    bool gap = false;
+    for (qsizetype i = 0; i < description.size();) {
+        // One code point: a surrogate pair counts as one; a lone surrogate is no identifier's.
+        const QChar unit = description[i];
+        const bool pair = unit.isHighSurrogate() && i + 1 < description.size() &&
+                          description[i + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(unit, description[i + 1]) : unit.unicode();
+        i += pair ? 2 : 1;
+        if (!IsIdentCodePoint(c)) {
+            gap = true;
+            continue;
+        }
+        if (gap && !ident.isEmpty()) {
+            ident += QLatin1Char('-');
+        }
+        gap = false;
+        if (c < 0x80) {
+            ident += QLatin1Char(static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c));
+        } else {
+            ident += QChar::fromUcs4(QChar::toLower(c));
+        }
+    }
+    return ident;
+}
+
+void AppendJsonString(QString& out, const QString& text) {
+    out += QLatin1Char('"');
+    qsizetype plain = 0; // the start of the characters not yet written
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        // A surrogate without its partner has no UTF-8 form: it is kept as an escape.
+        const bool encodable =
+            ch.isHighSurrogate() ? i + 1 < text.size() && text[i + 1].isLowSurrogate()
+                                 : !ch.isLowSurrogate() || (i > 0 && text[i - 1].isHighSurrogate());
+        if (ch.unicode() >= 0x20 && ch != QLatin1Char('"') && ch != QLatin1Char('\\') &&
+            encodable) {
+            continue;
+        }
+        out += QStringView(text).mid(plain, i - plain);
+        plain = i + 1;
+        switch (ch.unicode()) {
+        case '"':
+            out += QLatin1String("\\\"");
+            break;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        default:
+            out += QStringLiteral("\\u%1").arg(ch.unicode(), 4, 16, QLatin1Char('0'));
+        }
+    }
+    out += QStringView(text).mid(plain);
+    out += QLatin1Char('"');
+}
+
+void AppendCsvField(QString& out, const QString& text) {
+    bool quoted = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+    for (QChar ch : text) {
+        quoted = quoted || ch == QLatin1Char(',') || ch == QLatin1Char('"') ||
+                 ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QLatin1Char('\t');
+    }
+    if (!quoted) {
+        out += text;
+        return;
+    }
+    out += QLatin1Char('"');
+    out += QString(text).replace(QLatin1Char('"'), QLatin1String("\"\""));
+    out += QLatin1Char('"');
+}
+
+// A channel value right-aligned in three places, as palette lines have them.
+void AppendPadded(QString& out, int value) {
+    const QString digits = QString::number(value);
+    out += QString(3 - std::min<qsizetype>(digits.size(), 3), QLatin1Char(' '));
+    out += digits;
+}
+} // namespace
+
+ListFormat FormatOfPath(const QString& path, ListFormat fallback) {
+    const ListFormatInfo* info = InfoOfExtension(path);
+    return info != nullptr ? info->format : fallback;
+}
+
+QString PathWithExtension(const QString& path, ListFormat format) {
+    if (InfoOfExtension(path) != nullptr) {
+        return path;
+    }
+    for (const ListFormatInfo& info : kListFormats) {
+        if (info.format == format) {
+            return path + QLatin1Char('.') + QLatin1String(info.extension);
+        }
+    }
+    return path;
+}
+
+QByteArray WriteList(ListFormat format, const QList<Swatch>& rows, const QString& title) {
+    switch (format) {
+    case ListFormat::Css:
+        return WriteCss(rows);
+    case ListFormat::Json:
+        return WriteJson(rows);
+    case ListFormat::Csv:
+        return WriteCsv(rows);
+    case ListFormat::GimpPalette:
+        break;
+    }
+    return WriteGimpPalette(rows, title);
+}
+
+QString PaletteName(const Swatch& swatch) {
+    const QString name = OneLine(swatch.name);
+    return name.isEmpty() ? WebCodeOf(swatch.color) : name;
+}
+
+QString PaletteLine(const Swatch& swatch) {
+    QString line;
+    AppendPadded(line, swatch.color.red);
+    line += QLatin1Char(' ');
+    AppendPadded(line, swatch.color.green);
+    line += QLatin1Char(' ');
+    AppendPadded(line, swatch.color.blue);
+    line += QLatin1Char('\t');
+    line += PaletteName(swatch);
+    return line;
+}
+
+QByteArray WriteGimpPalette(const QList<Swatch>& rows, const QString& title) {
+    QString name = OneLine(title);
+    if (name.isEmpty()) {
+        name = QStringLiteral("Huemark");
+    }
+    QString out = QStringLiteral("GIMP Palette\nName: %1\nColumns: %2\n#\n")
+                      .arg(name, QString::number(kPaletteColumns));
+    for (const Swatch& row : rows) {
+        out += PaletteLine(row);
+        out += QLatin1Char('\n');
+    }
+    return out.toUtf8();
+}
+
+QStringList CssPropertyNames(const QList<Swatch>& rows) {
+    QStringList names;
+    QSet<QString> taken;
+    for (const Swatch& row : rows) {
+        QString base = IdentifierOf(row.name);
+        if (base.isEmpty()) {
+            base = WebCodeOf(row.color).mid(1).toLower();
+        }
+        QString name = base;
+        for (int n = 2; taken.contains(name); ++n) {
+            name = base + QLatin1Char('-') + QString::number(n);
+        }
+        taken.insert(name);
+        names << name;
+    }
+    return names;
+}
+
+QByteArray WriteCss(const QList<Swatch>& rows) {
+    const QStringList names = CssPropertyNames(rows);
+    QString out = QStringLiteral(":root {\n");
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        out += QLatin1String("  --");
+        out += names[i];
+        out += QLatin1String(": ");
+        out += WebCodeOf(rows[i].color).toLower();
+        out += QLatin1String(";\n");
+    }
+    out += QLatin1String("}\n");
+    return out.toUtf8();
+}
+
+QByteArray WriteJson(const QList<Swatch>& rows) {
+    QString out = QStringLiteral("[");
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const Swatch& row = rows[i];
+        out += i == 0 ? QLatin1String("\n  {\"web\": \"") : QLatin1String(",\n  {\"web\": \"");
+        out += WebCodeOf(row.color);
+        out += QLatin1String("\", \"r\": ");
+        out += QString::number(row.color.red);
+        out += QLatin1String(", \"g\": ");
+        out += QString::number(row.color.green);
+        out += QLatin1String(", \"b\": ");
+        out += QString::number(row.color.blue);
+        out += QLatin1String(", \"description\": ");
+        AppendJsonString(out, row.name);
+        out += QLatin1Char('}');
+    }
+    out += rows.isEmpty() ? QLatin1String("]\n") : QLatin1String("\n]\n");
+    return out.toUtf8();
+}
+
+QByteArray WriteCsv(const QList<Swatch>& rows) {
+    QString out = QStringLiteral("WebColor,WebBack,Red,Green,Blue,Description\r\n");
+    for (const Swatch& row : rows) {
+        const Rgb c = row.color;
+        const Rgb inverse{255 - c.red, 255 - c.green, 255 - c.blue};
+        for (const QString& field : {WebCodeOf(c), WebCodeOf(inverse), QString::number(c.red),
+                                     QString::number(c.green), QString::number(c.blue)}) {
+            out += field;
+            out += QLatin1Char(',');
+        }
+        AppendCsvField(out, row.name);
+        out += QLatin1String("\r\n");
+    }
+    return out.toUtf8();
+}

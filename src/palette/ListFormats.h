@@ -1,0 +1,49 @@
+#pragma once
+// The files a list is saved as: a GIMP palette (which GIMP, Inkscape and Krita read), CSS custom
+// properties, JSON and CSV. Each writer takes the rows top first and returns the file's bytes.
+
+#include "palette/Swatch.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+enum class ListFormat { GimpPalette, Css, Json, Csv };
+
+struct ListFormatInfo {
+    ListFormat format;
+    const char* extension; // without the dot
+    const char* filterName;
+};
+// In the order the save dialog offers them.
+extern const ListFormatInfo kListFormats[4];
+
+// The format a file name's extension names (in any case), or the fallback when it names none.
+ListFormat FormatOfPath(const QString& path, ListFormat fallback);
+// The path with the format's extension added, unless it already ends in one of the formats'.
+QString PathWithExtension(const QString& path, ListFormat format);
+
+QByteArray WriteList(ListFormat format, const QList<Swatch>& rows, const QString& title);
+
+// GIMP palette: the header with the title as the palette's name, then "R G B<tab>name" lines.
+QByteArray WriteGimpPalette(const QList<Swatch>& rows, const QString& title);
+// A colour's palette line: "R G B", each right-aligned in three places, a tab, the name.
+QString PaletteLine(const Swatch& swatch);
+// A colour's name in a palette line: the description on one line, trimmed; the web code when
+// that leaves nothing.
+QString PaletteName(const Swatch& swatch);
+
+// CSS: ":root {", one "--name: #rrggbb;" per row, "}".
+QByteArray WriteCss(const QList<Swatch>& rows);
+// The custom property names of the rows, without their leading "--": each description made an
+// identifier (lowercase, runs of other characters one hyphen), the web code's digits when that
+// leaves nothing, and "-2", "-3"... on a name taken before.
+QStringList CssPropertyNames(const QList<Swatch>& rows);
+
+// JSON: an array of {"web", "r", "g", "b", "description"} objects, one a line, UTF-8.
+QByteArray WriteJson(const QList<Swatch>& rows);
+
+// CSV as RFC 4180 has it: the list's column titles, then a line per row, CRLF line ends, fields
+// quoted where they hold a comma, a quote, a line break or outer blanks.
+QByteArray WriteCsv(const QList<Swatch>& rows);

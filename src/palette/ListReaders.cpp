@@ -1,0 +1,459 @@
+#include "palette/ListReaders.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("ListReaders", text);
+}
+
+// A reader's complaint about the line it stopped on.
+struct Refusal {
+    int line;
+    QString message;
+};
+
+ListRead Refused(const Refusal& refusal) {
+    ListRead read;
+    read.error = refusal.message;
+    read.line = refusal.line;
+    return read;
+}
+
+QString Decoded(const QByteArray& bytes) {
+    const QByteArray bom("\xEF\xBB\xBF");
+    return QString::fromUtf8(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes);
+}
+
+void CheckCount(const QList<Swatch>& rows, int line) {
+    if (rows.size() >= kMaxListRows) {
+        throw Refusal{line, tr("the file holds more than %1 colours.").arg(kMaxListRows)};
+    }
+}
+
+// ---- GIMP palette ------------------------------------------------------------------------
+
+bool IsBlank(QChar ch) {
+    return ch == QLatin1Char(' ') || ch == QLatin1Char('\t');
+}
+
+// One colour line: three values from 0 to 255, then the name up to the line's end.
+Swatch ColorLine(QStringView text, int line) {
+    const char* expected = "expected red, green and blue values from 0 to 255, then a name.";
+    int values[3] = {};
+    qsizetype at = 0;
+    for (int& value : values) {
+        while (at < text.size() && IsBlank(text[at])) {
+            ++at;
+        }
+        const qsizetype start = at;
+        for (; at < text.size() && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9');
+             ++at) {
+            value = std::min(value * 10 + (text[at].unicode() - '0'), 256);
+        }
+        const bool ended = at == text.size() || IsBlank(text[at]);
+        if (at == start || !ended) {
+            throw Refusal{line, tr(expected)};
+        }
+        const QStringView digits = text.mid(start, std::min<qsizetype>(at - start, 12));
+        if (value > 255) {
+            throw Refusal{line, tr("%1 is not a colour value from 0 to 255.").arg(digits)};
+        }
+    }
+    Swatch swatch{{values[0], values[1], values[2]}, text.mid(at).trimmed().toString()};
+    if (swatch.name.compare(WebCodeOf(swatch.color), Qt::CaseInsensitive) == 0) {
+        swatch.name.clear();
+    }
+    return swatch;
+}
+
+QList<Swatch> GimpRows(const QString& text) {
+    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
+    const auto lineText = [&lines](qsizetype i) {
+        QStringView line = lines[i];
+        return line.endsWith(QLatin1Char('\r')) ? line.chopped(1) : line;
+    };
+    if (lineText(0).trimmed() != QLatin1String("GIMP Palette")) {
+        throw Refusal{1, tr("a GIMP palette starts with the line \"GIMP Palette\".")};
+    }
+    QList<Swatch> rows;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QStringView line = lineText(i);
+        const int number = static_cast<int>(i + 1);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        // Header fields ("Name: ...", "Columns: ...") come before the first colour.
+        if (rows.isEmpty() && !line.front().isDigit() && !IsBlank(line.front()) &&
+            line.contains(QLatin1Char(':'))) {
+            continue;
+        }
+        CheckCount(rows, number);
+        rows.append(ColorLine(line, number));
+    }
+    return rows;
+}
+
+// ---- JSON ------------------------------------------------------------------------------------
+
+class JsonReader {
+public:
+    explicit JsonReader(const QString& text) : m_text(text) {}
+
+    QList<Swatch> rows() {
+        QList<Swatch> rows;
+        skipBlanks();
+        expect('[', "a list file holds an array of colours, starting with \"[\".");
+        skipBlanks();
+        if (peek() == ']') {
+            advance();
+        } else {
+            while (true) {
+                CheckCount(rows, m_line);
+                rows.append(colorObject());
+                skipBlanks();
+                if (peek() == ']') {
+                    advance();
+                    break;
+                }
+                expect(',', "expected \",\" or \"]\" after a colour.");
+                skipBlanks();
+            }
+        }
+        skipBlanks();
+        if (m_at < m_text.size()) {
+            fail("nothing may follow the array's closing \"]\".");
+        }
+        return rows;
+    }
+
+private:
+    static constexpr int kMaxDepth = 64;
+
+    struct Members {
+        std::optional<QString> web;
+        std::optional<int> channel[3];
+        QString description;
+    };
+
+    [[noreturn]] void fail(const QString& message) const { throw Refusal{m_line, message}; }
+    // Messages are translated only when reading stops: a well-formed file meets none.
+    [[noreturn]] void fail(const char* message) const { fail(tr(message)); }
+
+    char16_t peek() const { return m_at < m_text.size() ? m_text[m_at].unicode() : 0; }
+
+    void advance() {
+        if (peek() == '\n') {
+            ++m_line;
+        }
+        ++m_at;
+    }
+
+    void expect(char16_t ch, const char* message) {
+        if (m_at >= m_text.size() || peek() != ch) {
+            fail(message);
+        }
+        advance();
+    }
+
+    void skipBlanks() {
+        while (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r') {
+            advance();
+        }
+    }
+
+    Swatch colorObject() {
+        const int line = m_line;
+        expect('{', "expected a colour: an object starting with \"{\".");
+        Members members;
+        skipBlanks();
+        if (peek() == '}') {
+            advance();
+        } else {
+            while (true) {
+                QString spelled;
+                const QStringView key = name(spelled);
+                skipBlanks();
+                expect(':', "expected \":\" after a member's name.");
+                skipBlanks();
+                member(key, members);
+                skipBlanks();
+                if (peek() == '}') {
+                    advance();
+                    break;
+                }
+                expect(',', "expected \",\" or \"}\" after a member.");
+                skipBlanks();
+            }
+        }
+        return swatchOf(members, line);
+    }
+
+    void member(QStringView key, Members& members) {
+        static const QLatin1String kChannels[3] = {QLatin1String("r"), QLatin1String("g"),
+                                                   QLatin1String("b")};
+        for (int i = 0; i < 3; ++i) {
+            if (key == kChannels[i]) {
+                members.channel[i] = channelValue(key);
+                return;
+            }
+        }
+        if (key == QLatin1String("web")) {
+            if (peek() != '"') {
+                fail("\"web\" must be a text such as \"#FF8000\".");
+            }
+            members.web = string();
+        } else if (key == QLatin1String("description")) {
+            if (peek() != '"') {
+                fail("\"description\" must be a text.");
+            }
+            members.description = string();
+        } else {
+            skipValue(0);
+        }
+    }
+
+    int channelValue(QStringView key) {
+        const std::optional<double> value = number();
+        if (!value || *value != std::floor(*value) || *value < 0 || *value > 255) {
+            fail(tr("\"%1\" must be a whole number from 0 to 255.").arg(key));
+        }
+        return static_cast<int>(*value);
+    }
+
+    Swatch swatchOf(const Members& members, int line) const {
+        std::optional<Rgb> fromWeb;
+        if (members.web) {
+            fromWeb = ParseWebCode(*members.web);
+            if (!fromWeb) {
+                throw Refusal{
+                    line,
+                    tr("\"%1\" is not a web code such as \"#FF8000\".").arg(members.web->left(20))};
+            }
+        }
+        const bool hasChannels = members.channel[0] && members.channel[1] && members.channel[2];
+        if (!hasChannels && (members.channel[0] || members.channel[1] || members.channel[2])) {
+            throw Refusal{line, tr("a colour needs all of \"r\", \"g\" and \"b\".")};
+        }
+        if (!fromWeb && !hasChannels) {
+            throw Refusal{line,
+                          tr("a colour needs a web code (\"web\") or \"r\", \"g\" and \"b\".")};
+        }
+        const Rgb color = hasChannels
+                              ? Rgb{*members.channel[0], *members.channel[1], *members.channel[2]}
+                              : *fromWeb;
+        if (fromWeb && *fromWeb != color) {
+            throw Refusal{line, tr("the web code %1 is not the colour of \"r\", \"g\" and \"b\".")
+                                    .arg(*members.web)};
+        }
+        return Swatch{color, members.description};
+    }
+
+    // A member's name: a view into the text when it holds no escapes (the usual case), otherwise
+    // spelled out into the storage given.
+    QStringView name(QString& storage) {
+        if (peek() == '"') {
+            const qsizetype start = m_at + 1;
+            qsizetype end = start;
+            while (end < m_text.size() && m_text[end] != QLatin1Char('"') &&
+                   m_text[end] != QLatin1Char('\\') && m_text[end].unicode() >= 0x20) {
+                ++end;
+            }
+            if (end < m_text.size() && m_text[end] == QLatin1Char('"')) {
+                m_at = end + 1;
+                return QStringView(m_text).mid(start, end - start);
+            }
+        }
+        storage = string();
+        return storage;
+    }
+
+    QString string() {
+        expect('"', "expected a text in double quotes.");
+        QString out;
+        while (true) {
+            // Plain characters in one piece: descriptions may be long.
+            const qsizetype plain = m_at;
+            while (m_at < m_text.size() && peek() != '"' && peek() != '\\' && peek() >= 0x20) {
+                ++m_at;
+            }
+            out += QStringView(m_text).mid(plain, m_at - plain);
+            if (m_at >= m_text.size()) {
+                fail("a text has no closing quote.");
+            }
+            const char16_t ch = peek();
+            if (ch == '"') {
+                advance();
+                return out;
+            }
+            if (ch < 0x20) {
+                fail("a line break or control character inside a text must be escaped.");
+            }
+            advance(); // the backslash
+            const char16_t escaped = peek();
+            advance();
+            switch (escaped) {
+            case '"':
+            case '\\':
+            case '/':
+                out += QChar(escaped);
+                break;
+            case 'b':
+                out += QLatin1Char('\b');
+                break;
+            case 'f':
+                out += QLatin1Char('\f');
+                break;
+            case 'n':
+                out += QLatin1Char('\n');
+                break;
+            case 'r':
+                out += QLatin1Char('\r');
+                break;
+            case 't':
+                out += QLatin1Char('\t');
+                break;
+            case 'u': {
+                char16_t code = 0;
+                for (int i = 0; i < 4; ++i, ++m_at) {
+                    const int digit = QStringView(u"0123456789abcdef")
+                                          .indexOf(QChar(peek()).toLower(), 0, Qt::CaseSensitive);
+                    if (m_at >= m_text.size() || digit < 0) {
+                        fail("\\u must be followed by four hex digits.");
+                    }
+                    code = static_cast<char16_t>(code * 16 + digit);
+                }
+                out += QChar(code);
+                break;
+            }
+            default:
+                fail("unknown escape in a text.");
+            }
+        }
+    }
+
+    // A JSON number, or nothing when none starts here.
+    std::optional<double> number() {
+        const qsizetype start = m_at;
+        const auto digits = [this] {
+            const qsizetype from = m_at;
+            while (peek() >= '0' && peek() <= '9') {
+                ++m_at;
+            }
+            return m_at > from;
+        };
+        if (peek() == '-') {
+            ++m_at;
+        }
+        if (peek() == '0') {
+            ++m_at;
+        } else if (!digits()) {
+            m_at = start;
+            return std::nullopt;
+        }
+        // Whole numbers, the usual kind here, need no conversion through the locale machinery.
+        if (peek() != '.' && peek() != 'e' && peek() != 'E' && m_at - start <= 9) {
+            return QStringView(m_text).mid(start, m_at - start).toInt();
+        }
+        if (peek() == '.') {
+            ++m_at;
+            if (!digits()) {
+                fail("a number's decimal point must be followed by digits.");
+            }
+        }
+        if (peek() == 'e' || peek() == 'E') {
+            ++m_at;
+            if (peek() == '+' || peek() == '-') {
+                ++m_at;
+            }
+            if (!digits()) {
+                fail("a number's exponent must have digits.");
+            }
+        }
+        return QStringView(m_text).mid(start, m_at - start).toDouble();
+    }
+
+    void skipValue(int depth) {
+        if (depth > kMaxDepth) {
+            fail("values are nested too deeply.");
+        }
+        const char16_t ch = peek();
+        if (ch == '"') {
+            string();
+        } else if (ch == '{' || ch == '[') {
+            const char16_t close = ch == '{' ? '}' : ']';
+            advance();
+            skipBlanks();
+            if (peek() == close) {
+                advance();
+                return;
+            }
+            while (true) {
+                if (ch == '{') {
+                    string();
+                    skipBlanks();
+                    expect(':', "expected \":\" after a member's name.");
+                    skipBlanks();
+                }
+                skipValue(depth + 1);
+                skipBlanks();
+                if (peek() == close) {
+                    advance();
+                    return;
+                }
+                expect(',', "expected \",\" between values.");
+                skipBlanks();
+            }
+        } else if (!number()) {
+            for (const char* word : {"true", "false", "null"}) {
+                if (QStringView(m_text).mid(m_at).startsWith(QLatin1String(word))) {
+                    m_at += static_cast<qsizetype>(qstrlen(word));
+                    return;
+                }
+            }
+            fail("expected a value.");
+        }
+    }
+
+    const QString& m_text;
+    qsizetype m_at = 0;
+    int m_line = 1;
+};
+
+template <typename Read> ListRead Guarded(Read read) {
+    try {
+        ListRead result;
+        result.rows = read();
+        return result;
+    } catch (const Refusal& refusal) {
+        return Refused(refusal);
+    }
+}
+} // namespace
+
+ListRead ReadGimpPalette(const QByteArray& bytes) {
+    const QString text = Decoded(bytes);
+    return Guarded([&text] { return GimpRows(text); });
+}
+
+ListRead ReadJsonList(const QByteArray& bytes) {
+    const QString text = Decoded(bytes);
+    return Guarded([&text] { return JsonReader(text).rows(); });
+}
+
+ListRead ReadList(const QByteArray& bytes) {
+    const QString start = Decoded(bytes.left(64)).trimmed();
+    if (start.startsWith(QLatin1String("GIMP Palette"))) {
+        return ReadGimpPalette(bytes);
+    }
+    if (start.startsWith(QLatin1Char('['))) {
+        return ReadJsonList(bytes);
+    }
+    ListRead read;
+    read.error = tr("this is neither a GIMP palette nor a list saved as JSON.");
+    read.line = 1;
+    return read;
+}

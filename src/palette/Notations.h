@@ -1,0 +1,21 @@
+#pragma once
+// The texts a colour is copied as: the web code, CSS rgb(), hsl() and oklch() in their modern
+// space-separated forms, and a palette line as GIMP palette files hold them.
+
+#include "palette/Swatch.h"
+
+#include <QString>
+#include <optional>
+
+enum class Notation { WebCode, Rgb, Hsl, Oklch, GimpLine };
+
+// The colour in a notation. Only the palette line carries the name (the web code when empty).
+QString ColorAs(Notation notation, const Swatch& swatch);
+
+// The word a notation is remembered by in the settings, and back (nothing for an unknown word).
+QString NotationKey(Notation notation);
+std::optional<Notation> NotationOfKey(const QString& key);
+
+// A number as CSS serialises it: rounded half up to the given decimals, trailing zeros and a
+// bare decimal point dropped, never "-0".
+QString CssNumber(double value, int decimals);

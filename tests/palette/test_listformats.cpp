@@ -1,0 +1,236 @@
+// Saved lists read back by readers that share nothing with the program (GIMP's documented
+// palette grammar, a CSS parser, Python's json and csv), and by the program's own readers;
+// malformed palettes and JSON refused with the line at fault; writes that fail keep the old file.
+
+#include "palette/ListFiles.h"
+#include "palette/ListFormats.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+struct Awkward {
+    Swatch swatch;
+    QString gimpName; // what a palette line holds
+    QString cssName;  // the custom property, without "--"
+};
+
+// Descriptions that trip writers up, with what each format must make of them.
+QList<Awkward> AwkwardRows() {
+    const QString digits = QString("0123456789").repeated(1000);
+    return {
+        {{{0, 0, 0}, ""}, "#000000", "000000"},
+        {{{255, 0, 0}, "Say \"hi\""}, "Say \"hi\"", "say-hi"},
+        {{{1, 2, 3}, "a, b; c"}, "a, b; c", "a-b-c"},
+        {{{10, 20, 30}, "tab\there"}, "tab here", "tab-here"},
+        {{{40, 50, 60}, "line one\r\nline two"}, "line one  line two", "line-one-line-two"},
+        {{{70, 80, 90}, digits}, digits, digits},
+        {{{200, 0, 100}, "красный 赤 🎨"}, "красный 赤 🎨", "красный-赤-🎨"},
+        {{{135, 206, 235}, "Sky Blue"}, "Sky Blue", "sky-blue"},
+        {{{135, 206, 236}, "sky-blue"}, "sky-blue", "sky-blue-2"},
+        {{{135, 206, 237}, "SKY BLUE!"}, "SKY BLUE!", "sky-blue-3"},
+        {{{0, 255, 0}, "  outer blanks  "}, "outer blanks", "outer-blanks"},
+        {{{1, 1, 1}, "!!!"}, "!!!", "010101"},
+        {{{2, 2, 2}, "C:\\path\x01=SUM(A1)"}, "C:\\path =SUM(A1)", "c-path-sum-a1"},
+    };
+}
+
+QList<Swatch> SwatchesOf(const QList<Awkward>& rows) {
+    QList<Swatch> swatches;
+    for (const Awkward& row : rows) {
+        swatches.append(row.swatch);
+    }
+    return swatches;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class TestListFormats : public QObject {
+    Q_OBJECT
+private slots:
+    void readBack_data();
+    void readBack();
+    void reading_data();
+    void reading();
+    void failedSaveKeepsTheOldFile_data();
+    void failedSaveKeepsTheOldFile();
+    void unreadableFilesAreRefused();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestListFormats::readBack_data() {
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("GIMP palette") << int(ListFormat::GimpPalette) << "gpl";
+    QTest::newRow("CSS") << int(ListFormat::Css) << "css";
+    QTest::newRow("JSON") << int(ListFormat::Json) << "json";
+    QTest::newRow("CSV") << int(ListFormat::Csv) << "csv";
+}
+
+void TestListFormats::readBack() {
+    QFETCH(int, format);
+    QFETCH(QString, extension);
+    const QList<Awkward> rows = AwkwardRows();
+    const QString path = m_dir.filePath("list." + extension);
+    QCOMPARE(SaveListFile(path, WriteList(ListFormat(format), SwatchesOf(rows), "Awkward")),
+             QString());
+
+    QProcess reader;
+    reader.start("/usr/bin/python3", {HUEMARK_LIST_READER, extension, path});
+    QVERIFY(reader.waitForFinished(30000));
+    QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
+    const QJsonArray read = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+    QCOMPARE(read.size(), rows.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        const Awkward& row = rows[i];
+        const QString name = format == int(ListFormat::GimpPalette) ? row.gimpName
+                             : format == int(ListFormat::Css)       ? row.cssName
+                                                                    : row.swatch.name;
+        const QJsonArray got = read[i].toArray();
+        QCOMPARE(Rgb({got[0].toInt(), got[1].toInt(), got[2].toInt()}), row.swatch.color);
+        QCOMPARE(got[3].toString(), name);
+    }
+
+    // What the program opens again: JSON as it was; a palette as its lines hold it, where a
+    // name that is the colour's own web code stands for no description.
+    if (format == int(ListFormat::Json) || format == int(ListFormat::GimpPalette)) {
+        const ListRead ours = OpenListFile(path);
+        QVERIFY2(ours.ok(), qPrintable(ours.error));
+        QCOMPARE(ours.rows.size(), rows.size());
+        for (int i = 0; i < rows.size(); ++i) {
+            const bool json = format == int(ListFormat::Json);
+            QCOMPARE(ours.rows[i].name, json || rows[i].swatch.name.isEmpty() ? rows[i].swatch.name
+                                                                              : rows[i].gimpName);
+            QCOMPARE(ours.rows[i].color, rows[i].swatch.color);
+        }
+    }
+}
+
+void TestListFormats::reading_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("line");     // of the refusal; 0 when the file reads
+    QTest::addColumn<QString>("seen"); // a refusal's words, or the rows "r g b name;..."
+
+    QTest::newRow("palette, Windows lines, comments, blank lines")
+        << QByteArray("GIMP Palette\r\nName: x\r\nColumns: 4\r\n# note\r\n\r\n255 0 0\tRed\r\n"
+                      "  0 128 255 Sky blue \r\n")
+        << 0 << "255 0 0 Red;0 128 255 Sky blue;";
+    QTest::newRow("palette of the old kind, names missing or the own code")
+        << QByteArray("GIMP Palette\n1 2 3\n255 0 0 #ff0000\n") << 0 << "1 2 3 ;255 0 0 ;";
+    QTest::newRow("no magic line")
+        << QByteArray("GIMP Palet\n1 2 3 x\n") << 1 << "neither a GIMP palette";
+    QTest::newRow("letters for a value")
+        << QByteArray("GIMP Palette\nName: a\n1 2 3 ok\n1 2 x\n") << 4 << "expected red";
+    QTest::newRow("value above 255") << QByteArray("GIMP Palette\n1 2 300 big\n") << 2 << "300";
+    QTest::newRow("two values") << QByteArray("GIMP Palette\n\n1 2\n") << 3 << "expected red";
+    QTest::newRow("negative value") << QByteArray("GIMP Palette\n-1 2 3\n") << 2 << "expected red";
+    QTest::newRow("empty JSON") << QByteArray(" []\n") << 0 << "";
+    QTest::newRow("JSON with a byte order mark, escapes, other members")
+        << QByteArray("\xEF\xBB\xBF[{\"web\": \"#ff8000\", \"description\": \"a\\u00e9\\\"\\n\"},\n"
+                      " {\"r\": 1, \"g\": 2.0, \"b\": 3e0, \"x\": {\"y\": [1, null, true]}}]")
+        << 0 << "255 128 0 aé\"\n;1 2 3 ;";
+    QTest::newRow("bad web code") << QByteArray(
+                                         "[\n{\"web\": \"#FF0000\"},\n{\"web\": \"#GG0000\"}\n]")
+                                  << 3 << "#GG0000";
+    QTest::newRow("b missing") << QByteArray("[\n{\"r\": 1, \"g\": 2}\n]") << 2 << "\"b\"";
+    QTest::newRow("channel above 255")
+        << QByteArray("[\n\n{\"r\": 256, \"g\": 0, \"b\": 0}]") << 3 << "0 to 255";
+    QTest::newRow("code and channels disagree")
+        << QByteArray("[{\"web\": \"#000000\", \"r\": 1, \"g\": 0, \"b\": 0}]") << 1
+        << "not the colour";
+    QTest::newRow("no closing bracket")
+        << QByteArray("[\n{\"web\": \"#FF0000\"}\n") << 3 << "\"]\"";
+    QTest::newRow("raw line break in a text")
+        << QByteArray("[{\"web\": \"#FF0000\",\n \"description\": \"a\nb\"}]") << 2 << "escaped";
+    QTest::newRow("nested too deeply")
+        << "[{\"x\": " + QByteArray(100, '[') + QByteArray(100, ']') + "}]" << 1 << "deeply";
+    QTest::newRow("something after the array") << QByteArray("[]\n\nx") << 3 << "follow";
+    QTest::newRow("an object, not an array")
+        << QByteArray("{\"web\": \"#FF0000\"}") << 1 << "neither";
+}
+
+void TestListFormats::reading() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, line);
+    QFETCH(QString, seen);
+    const ListRead read = ReadList(bytes);
+    QCOMPARE(read.line, line);
+    if (line > 0) {
+        QVERIFY2(read.error.contains(seen), qPrintable(read.error));
+        QVERIFY(read.rows.isEmpty());
+        return;
+    }
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    QString rows;
+    for (const Swatch& s : read.rows) {
+        rows += QStringLiteral("%1 %2 %3 ").arg(s.color.red).arg(s.color.green).arg(s.color.blue) +
+                s.name + ';';
+    }
+    QCOMPARE(rows, seen);
+}
+
+void TestListFormats::failedSaveKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("full disk") << "full";
+    QTest::newRow("folder gone") << "gone";
+    QTest::newRow("a folder in the way") << "folder";
+}
+
+void TestListFormats::failedSaveKeepsTheOldFile() {
+    QFETCH(QString, how);
+    QString path = m_dir.filePath("kept.gpl");
+    const QByteArray before = WriteList(ListFormat::GimpPalette, {{{1, 2, 3}, "old"}}, "Old");
+    QCOMPARE(SaveListFile(path, before), QString());
+    const QByteArray large = WriteList(ListFormat::Json, {{{4, 5, 6}, QString(100000, 'n')}}, "");
+
+    QString reason;
+    if (how == "full") {
+        // A full disk, made with a file size limit (which holds for root too).
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+        reason = SaveListFile(path, large);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    } else if (how == "gone") {
+        reason = SaveListFile(m_dir.filePath("no such folder/kept.gpl"), large);
+    } else {
+        QVERIFY(QDir(m_dir.path()).mkpath("in the way.gpl"));
+        reason = SaveListFile(m_dir.filePath("in the way.gpl"), large);
+    }
+    QVERIFY(!reason.isEmpty());
+    QVERIFY(SaveFailureMessage(path, reason).contains(reason));
+    QCOMPARE(ReadAll(path), before);
+    QCOMPARE(QDir(m_dir.path()).entryList({"*kept*"}, QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A folder, a file that vanished and one too large are refused without reading them.
+void TestListFormats::unreadableFilesAreRefused() {
+    QFile huge(m_dir.filePath("huge.json"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxListFileBytes + 1));
+    huge.close();
+    for (const QString& path :
+         {m_dir.path(), m_dir.filePath("vanished.gpl"), m_dir.filePath("huge.json")}) {
+        const ListRead read = OpenListFile(path);
+        QVERIFY(!read.ok());
+        QCOMPARE(read.line, 0);
+        QVERIFY(OpenFailureMessage(path, read).contains(read.error));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestListFormats)
+#include "test_listformats.moc"
