@@ -5,6 +5,7 @@
 #include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -33,6 +34,9 @@ void frmHuemark::Form_Unload() {
     save("PathFile", dlgWinDialog->FileName);
     save("Tags", QString::number(chkTags->isChecked() ? 1 : 0));
     save("Average", QString::number(hscNeighbors->value()));
+    // Options, after the described keys.
+    store.SaveSetting(kAppName, QStringLiteral("Options"), QStringLiteral("Loupe"),
+                      QString::number(mnuViewLoupe->isChecked() ? 1 : 0));
     // On disk before the program ends. A store that cannot be written keeps its previous file
     // whole, and the program ends as usual: there is nobody left to tell.
     store.Flush();

@@ -227,6 +227,22 @@ void frmHuemark::createMenus() {
     addItem(mnuEdit, mnuEditPaste, "mnuEditPaste", tr("Paste"), Qt::CTRL | Qt::Key_V,
             &frmHuemark::mnuEditPaste_Click);
 
+    // View: zoom around the pointer, fit, and the loupe option.
+    addMenu(mnuView, "mnuView", tr("&View"));
+    addItem(mnuView, mnuViewZoomIn, "mnuViewZoomIn", tr("Zoom &In"), Qt::CTRL | Qt::Key_Plus,
+            &frmHuemark::mnuViewZoomIn_Click);
+    mnuViewZoomIn->setShortcuts({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal});
+    addItem(mnuView, mnuViewZoomOut, "mnuViewZoomOut", tr("Zoom &Out"), Qt::CTRL | Qt::Key_Minus,
+            &frmHuemark::mnuViewZoomOut_Click);
+    addItem(mnuView, mnuViewActualSize, "mnuViewActualSize", tr("&Actual Size"),
+            Qt::CTRL | Qt::Key_0, &frmHuemark::mnuViewActualSize_Click);
+    addItem(mnuView, mnuViewFit, "mnuViewFit", tr("&Fit in Window"), {},
+            &frmHuemark::mnuViewFit_Click);
+    mnuView->addSeparator();
+    addItem(mnuView, mnuViewLoupe, "mnuViewLoupe", tr("&Loupe"), {},
+            &frmHuemark::mnuViewLoupe_Click);
+    mnuViewLoupe->setCheckable(true);
+
     addMenu(mnuHelp, "mnuHelp", tr("&Help"));
     addItem(mnuHelp, mnuHelpContents, "mnuHelpContents", tr("&Contents"), {},
             &frmHuemark::mnuHelpContents_Click);
@@ -241,6 +257,7 @@ void frmHuemark::bindEvents() {
     connect(picColor, &PictureBox::MouseMove, this, &frmHuemark::picColor_PointerMoved);
     connect(picColor, &PictureBox::MouseDown, this, &frmHuemark::picColor_MouseDown);
     connect(picColor, &PictureBox::KeyDown, this, &frmHuemark::picColor_KeyDown);
+    connect(picColor, &PictureBox::ViewChanged, this, &frmHuemark::picColor_ViewChanged);
     connect(hscNeighbors, &QScrollBar::valueChanged, this, &frmHuemark::hscNeighbors_Change);
     connect(grdList, &FlexGrid::MouseDown, this, &frmHuemark::grdList_MouseDown);
     connect(grdList, &FlexGrid::Scroll, this, &frmHuemark::grdList_Scroll);

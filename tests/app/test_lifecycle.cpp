@@ -212,8 +212,10 @@ void TestLifecycle::shutdown_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<QStringList>("keys"); // written, in order
 
-    const QStringList all{"Left", "Top", "Width", "Height", "Path", "PathFile", "Tags", "Average"};
-    const QStringList noGeometry{"Path", "PathFile", "Tags", "Average"};
+    // The options beyond the described keys come after them.
+    const QStringList all{"Left",     "Top",  "Width",   "Height", "Path",
+                          "PathFile", "Tags", "Average", "Loupe"};
+    const QStringList noGeometry{"Path", "PathFile", "Tags", "Average", "Loupe"};
     for (const char* way : {"button", "menu", "close"}) {
         QTest::addRow("%s", way) << way << int(Qt::WindowNoState) << all;
         QTest::addRow("%s, minimized", way) << way << int(Qt::WindowMinimized) << noGeometry;

@@ -109,6 +109,22 @@ void TestWindowDefinition::menus_data() {
                            << "&Edit"
                            << "Paste"
                            << "Ctrl+V";
+    QTest::newRow("zoom in") << "mnuViewZoomIn"
+                             << "&View"
+                             << "Zoom &In"
+                             << "Ctrl++";
+    QTest::newRow("zoom out") << "mnuViewZoomOut"
+                              << "&View"
+                              << "Zoom &Out"
+                              << "Ctrl+-";
+    QTest::newRow("actual size") << "mnuViewActualSize"
+                                 << "&View"
+                                 << "&Actual Size"
+                                 << "Ctrl+0";
+    QTest::newRow("fit") << "mnuViewFit"
+                         << "&View"
+                         << "&Fit in Window"
+                         << "";
     QTest::newRow("contents") << "mnuHelpContents"
                               << "&Help"
                               << "&Contents"
@@ -135,7 +151,7 @@ void TestWindowDefinition::menus() {
     for (QAction* top : form.menuBar()->actions()) {
         bar << top->text();
     }
-    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&Help"}));
+    QCOMPARE(bar, (QStringList{"&File", "&Edit", "&View", "&Help"}));
 
     auto* action = form.findChild<QAction*>(name);
     QVERIFY(action != nullptr);
