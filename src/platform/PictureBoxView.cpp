@@ -83,9 +83,30 @@ void PictureBox::applyView(const View::Mapping& view, bool byUser) {
     const bool moved = view.offset() != m_view.offset() || view.zoom() != m_view.zoom() ||
                        view.ratio() != m_view.ratio() || view.view() != m_view.view();
     if (moved) {
+        const QPoint delta = view.offset() - m_view.offset();
+        const bool scrolled = view.zoom() == m_view.zoom() && view.ratio() == m_view.ratio() &&
+                              view.view() == m_view.view();
         m_view = view;
         ++m_viewSerial;
-        update();
+        // A scroll by whole logical pixels moves what is shown and paints only what comes into
+        // view; anything else paints the view anew.
+        const double r = view.ratio();
+        const QPoint logical(int(std::lround(delta.x() / r)), int(std::lround(delta.y() / r)));
+        if (scrolled && r == std::floor(r) && QPointF(logical) * r == QPointF(delta) &&
+            std::abs(logical.x()) < m_viewRect.width() &&
+            std::abs(logical.y()) < m_viewRect.height()) {
+            scroll(-logical.x(), -logical.y(), m_viewRect);
+            // What floats on the picture (the read-out) stays where it is: the copy of it that
+            // moved with the picture goes, and it is painted again where it stands.
+            for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (child->isVisible() && child != m_horizontalBar && child != m_verticalBar) {
+                    update(child->geometry().translated(-logical));
+                    child->update();
+                }
+            }
+        } else {
+            update();
+        }
     }
     const auto setBar = [](QScrollBar* bar, const View::Axis& axis, double ratio) {
         const QSignalBlocker quiet(bar);
@@ -286,12 +307,23 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
     }
     const int span = right - left;
     const QSize drawn = drawingArea();
-    // Which surface column each device column shows; -1 beyond the drawing area.
+    // Which surface column each device column shows; beyond the drawing area -1 before it,
+    // INT_MAX after it, so the columns rise from left to right.
     std::vector<int> columns(static_cast<size_t>(span));
     for (int i = 0; i < span; ++i) {
         const int x = m_view.x().pixelAt(left + i);
-        columns[size_t(i)] = x >= 0 && x < drawn.width() ? x : -1;
+        columns[size_t(i)] = x < 0 ? -1 : x < drawn.width() ? x : INT_MAX;
     }
+    // The device columns that show the picture's own pixels are one run, [pictureFrom,
+    // pictureTo); one to one, they are a copy of a row.
+    const auto firstAtLeast = [&](int x) {
+        return int(
+            std::partition_point(columns.begin(), columns.end(), [x](int c) { return c < x; }) -
+            columns.begin());
+    };
+    const int pictureFrom = firstAtLeast(0);
+    const int pictureTo = std::max(pictureFrom, firstAtLeast(m_base.width()));
+    const bool oneToOne = m_view.scale() == 1;
     const int rowsPerBand =
         int(std::clamp<qint64>(kBandBytes / (qint64(span) * 4), 1, bottom - top));
     if (m_band.width() < span || m_band.height() < rowsPerBand) {
@@ -337,10 +369,17 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
                 }
             }
             if (!anyTile) {
-                for (int i = 0; i < span; ++i) {
-                    const int x = columns[size_t(i)];
-                    line[i] = x >= 0 && x < baseEnd ? base[x] : back;
+                const int to = base != nullptr ? pictureTo : pictureFrom;
+                std::fill_n(line, pictureFrom, back);
+                if (oneToOne && to > pictureFrom) {
+                    std::memcpy(line + pictureFrom, base + columns[size_t(pictureFrom)],
+                                size_t(to - pictureFrom) * 4);
+                } else {
+                    for (int i = pictureFrom; i < to; ++i) {
+                        line[i] = base[columns[size_t(i)]];
+                    }
                 }
+                std::fill_n(line + to, span - to, back);
                 continue;
             }
             for (int i = 0; i < span; ++i) {

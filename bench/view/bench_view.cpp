@@ -1,0 +1,151 @@
+// The view's cost on a 6000x4000 picture in a 1600x1000 picture control: one scroll step, and one
+// zoom step, each repainted, at every zoom level; and the resident memory after zooming through
+// every level, beside the picture's own pixels.
+//
+//   build/bench/view/bench_view [--benchmark_filter=...]
+// Figures only; the repaint goal is a median of at most 8 ms a step at any zoom.
+
+#include "platform/PictureBox.h"
+#include "support/BenchMain.h"
+#include "view/ViewMapping.h"
+
+#include <QRandomGenerator>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+constexpr int kLevels = 20; // 1/16 ... 64
+
+// Photo-like: gradients with noise, so no repaint can take a short cut through flat areas.
+QImage photo() {
+    QImage image(6000, 4000, QImage::Format_RGB32);
+    QRandomGenerator rng(42);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int n = int(rng.bounded(32)) - 16;
+            line[x] = qRgb(qBound(0, x / 24 + n, 255), qBound(0, y / 16 + n, 255),
+                           qBound(0, (x + y) / 40 + n, 255));
+        }
+    }
+    return image;
+}
+
+double zoomLevel(int index) {
+    return View::SteppedZoom(View::kMinZoom, index);
+}
+
+struct Box {
+    PictureBox box;
+    Box() {
+        box.setScaleMode(PictureBox::kScalePixels);
+        box.resize(1600, 1000);
+        box.show();
+        box.setPicture(photo());
+        // Exposed, so that a repaint paints.
+        while (!box.windowHandle()->isExposed()) {
+            QCoreApplication::processEvents();
+        }
+    }
+};
+
+Box& shared() {
+    static Box b;
+    return b;
+}
+
+// The view at a zoom, in the middle of the picture, then a scroll step of a wheel notch (three
+// lines) down and back up, each painted as the event loop paints it.
+void scrollStep(benchmark::State& state) {
+    PictureBox& box = shared().box;
+    box.setZoom(zoomLevel(int(state.range(0))), QPointF(800, 500));
+    const QSize content = box.view().content();
+    box.scrollBy(QPoint(content.width() / 2 - 800, content.height() / 2 - 500) -
+                 box.view().offset());
+    box.repaint();
+    int direction = 1;
+    for (auto _ : state) {
+        box.scrollBy(QPoint(0, 60 * direction));
+        // Painted as the event loop paints it: what comes into view.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        direction = -direction;
+    }
+    state.SetLabel(QString::number(box.zoom()).toStdString() + "x");
+}
+BENCHMARK(scrollStep)
+    ->DenseRange(0, kLevels - 1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("max", [](const std::vector<double>& v) {
+        return *std::max_element(v.begin(), v.end());
+    });
+
+// One zoom step in and back out around the middle of the view, each painted as the event loop
+// paints it.
+void zoomStep(benchmark::State& state) {
+    PictureBox& box = shared().box;
+    const double zoom = zoomLevel(int(state.range(0)));
+    box.setZoom(zoom, QPointF(800, 500));
+    box.repaint();
+    int steps = 1;
+    for (auto _ : state) {
+        box.zoomBy(steps, QPointF(800.5, 500.5));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        steps = -steps;
+    }
+    state.SetLabel(QString::number(zoom).toStdString() + "x");
+}
+BENCHMARK(zoomStep)
+    ->DenseRange(0, kLevels - 2)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+long residentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return 0;
+}
+
+// Resident memory after showing the picture at 100 % and after zooming and scrolling through
+// every level, against the picture's own pixels.
+void residentAfterEveryZoom(benchmark::State& state) {
+    for (auto _ : state) {
+        const long before = residentKiB();
+        PictureBox box;
+        box.setScaleMode(PictureBox::kScalePixels);
+        box.resize(1600, 1000);
+        box.show();
+        box.setPicture(photo());
+        while (!box.windowHandle()->isExposed()) {
+            QCoreApplication::processEvents();
+        }
+        box.repaint();
+        const long shown = residentKiB();
+        for (int level = 0; level < kLevels; ++level) {
+            box.setZoom(zoomLevel(level), QPointF(800, 500));
+            box.repaint();
+            box.scrollBy(QPoint(300, 200));
+            box.repaint();
+        }
+        const long zoomed = residentKiB();
+        const double picture = 6000.0 * 4000 * 4 / 1024;
+        state.counters["pictureMiB"] = picture / 1024;
+        state.counters["shownMiB"] = double(shown - before) / 1024;
+        state.counters["zoomedMiB"] = double(zoomed - before) / 1024;
+        state.counters["zoomed/picture"] = double(zoomed - before) / picture;
+    }
+}
+BENCHMARK(residentAfterEveryZoom)->Iterations(1)->Unit(benchmark::kMillisecond);
+} // namespace
+
+HUEMARK_BENCH_MAIN()
