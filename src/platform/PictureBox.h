@@ -187,6 +187,7 @@ private:
     };
     PointerSpot spotOf(const QPointF& position, const QPointF& scene) const;
     QPointF coordinatesOf(const PointerSpot& spot) const;
+    bool inView(const PointerSpot& spot) const;
     QPointF anchorOf(std::optional<QPointF> widgetPoint) const;
     QPoint panPoint(const PointerSpot& spot) const;
     // Device pixels a logical size of the widget covers, from its first.

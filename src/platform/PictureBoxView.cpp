@@ -49,9 +49,11 @@ PictureBox::DeviceGrid PictureBox::deviceGrid(bool askWindowSystem) const {
 QSize PictureBox::deviceSize(QSize logical) const {
     const DeviceGrid grid = deviceGrid(false);
     const QPointF at = QPointF(mapTo(window(), QPoint(0, 0)));
-    // Device pixels from the widget's first to the one a logical length reaches.
-    return {int(std::lround((at.x() + logical.width()) * grid.ratio)) - grid.origin.x(),
-            int(std::lround((at.y() + logical.height()) * grid.ratio)) - grid.origin.y()};
+    // Device pixels from the widget's first to the last one wholly inside the logical length:
+    // the pointer on a device pixel that reaches past it is the next control's (the toolkit
+    // rounds its logical position there).
+    return {int(std::floor((at.x() + logical.width()) * grid.ratio + 1e-6)) - grid.origin.x(),
+            int(std::floor((at.y() + logical.height()) * grid.ratio + 1e-6)) - grid.origin.y()};
 }
 
 void PictureBox::layoutView() {
@@ -220,6 +222,13 @@ PictureBox::PointerSpot PictureBox::spotOf(const QPointF& position, const QPoint
     return spot;
 }
 
+bool PictureBox::inView(const PointerSpot& spot) const {
+    if (spot.exact) {
+        return QRect(QPoint(0, 0), m_view.view()).contains(spot.device);
+    }
+    return m_viewRect.contains(QPoint(PixelOf(spot.logical.x()), PixelOf(spot.logical.y())));
+}
+
 QPointF PictureBox::coordinatesOf(const PointerSpot& spot) const {
     return spot.exact ? fromPixels(m_view.coordinateAt(spot.device)) : coordinatesAt(spot.logical);
 }
@@ -300,8 +309,30 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
     const QSize view = m_view.view();
     const int left = std::max(0, int(std::floor(area.left() * r)));
     const int top = std::max(0, int(std::floor(area.top() * r)));
-    const int right = std::min(view.width(), int(std::ceil((area.right() + 1) * r)));
-    const int bottom = std::min(view.height(), int(std::ceil((area.bottom() + 1) * r)));
+    const int wantedRight = int(std::ceil((area.right() + 1) * r));
+    const int wantedBottom = int(std::ceil((area.bottom() + 1) * r));
+    const int right = std::min(view.width(), wantedRight);
+    const int bottom = std::min(view.height(), wantedBottom);
+    // Device pixels of the widget past the view's last whole one show the background.
+    const auto fillBeyond = [&]() {
+        const QTransform device = painter.deviceTransform();
+        painter.save();
+        painter.setWorldTransform(
+            QTransform(1 / r, 0, 0, 1 / r, -device.dx() / r, -device.dy() / r));
+        const QPoint origin = grid.origin;
+        if (wantedRight > view.width()) {
+            painter.fillRect(QRect(origin.x() + view.width(), origin.y() + top,
+                                   wantedRight - view.width(), wantedBottom - top),
+                             m_backColor);
+        }
+        if (wantedBottom > view.height()) {
+            painter.fillRect(QRect(origin.x() + left, origin.y() + view.height(),
+                                   wantedRight - left, wantedBottom - view.height()),
+                             m_backColor);
+        }
+        painter.restore();
+    };
+    fillBeyond();
     if (right <= left || bottom <= top) {
         return;
     }
@@ -445,7 +476,7 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
             m_pan->last = at;
         }
     }
-    if (!m_viewRect.contains(event->position().toPoint())) {
+    if (!inView(spot)) {
         return; // over the corner between the scroll bars
     }
     m_lastPointer = spot;
@@ -455,10 +486,10 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    if (!m_viewRect.contains(event->position().toPoint())) {
+    const PointerSpot spot = spotOf(event->position(), event->scenePosition());
+    if (!inView(spot)) {
         return;
     }
-    const PointerSpot spot = spotOf(event->position(), event->scenePosition());
     m_lastPointer = spot;
     // Where the picture can scroll, the middle button drags it; a middle click that does not
     // drag still picks, when the button comes up.

@@ -22,6 +22,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import cases_desktop  # noqa: E402
 import cases_lifecycle  # noqa: E402
+import cases_view  # noqa: E402
 import harness  # noqa: E402
 from harness import E2EFailure, parse_web, quadrant_pixels, web, write_picture  # noqa: E402
 
@@ -562,6 +563,7 @@ CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "fil
          "print": case_print, "help": case_help, "hungclip": case_hungclip}
 CASES.update(cases_lifecycle.CASES)
 CASES.update(cases_desktop.CASES)
+CASES.update(cases_view.CASES)
 
 
 def run_case(name, binary, deadline):
