@@ -2,6 +2,7 @@
 
 #include "app/frmHuemark.h"
 #include "input/ClipboardPicture.h"
+#include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "platform/BusyPointer.h"
 #include "platform/ImageControl.h"
@@ -73,6 +74,8 @@ void frmHuemark::OpenPictureFile() {
     QImage picture;
     QString reason;
     try {
+        // A large JPEG shows first what the picture control shows; the rest follows.
+        const FirstLookArea look(picColor->size());
         picture = LoadPicture(path);
     } catch (const PlatformError& e) {
         reason = e.description();

@@ -1,5 +1,6 @@
 #include "input/LoadPicture.h"
 
+#include "input/JpegFirstLook.h"
 #include "input/RasterDecoders.h"
 #include "input/metafile/Metafile.h"
 #include "platform/PixelBuffer.h"
@@ -338,6 +339,9 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source) {
         return NormalizePicture(image);
     }
     case Kind::Jpeg:
+        if (QImage first = DecodeJpegFirstLook(data); !first.isNull()) {
+            return first; // the part a view shows first; the rest follows
+        }
         return NormalizePicture(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
     case Kind::Bmp:
         return NormalizePicture(DecodeBmp(data));

@@ -74,6 +74,7 @@ ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
     if (x0 > x1 || y0 > y1) {
         return sums;
     }
+    awaitPixels(QRect(QPoint(x0, y0), QPoint(x1, y1)));
     bool drawn = false;
     if (!m_tiles.empty()) {
         for (int row = y0 / kTile; row <= y1 / kTile && !drawn; ++row) {
@@ -117,6 +118,7 @@ ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
 
 void PictureBox::setPicture(const QImage& picture) {
     m_picture = picture;
+    m_pending = PendingPixels::of(picture);
     m_tiles.clear();
     m_tileColumns = 0;
     if (picture.isNull()) {
@@ -176,6 +178,7 @@ QRgb* PictureBox::makeTile(int column, int row) {
 
 // What the surface shows (drawings, picture, background) in target's area at origin.
 void PictureBox::copySurface(QImage& target, QPoint origin) const {
+    awaitPixels(QRect(origin, target.size()));
     for (int y = 0; y < target.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
         const int sy = origin.y() + y;
@@ -260,6 +263,8 @@ void PictureBox::drawOnSurface(QRect area, const std::function<void(QPainter&)>&
 }
 
 QImage PictureBox::Image() const {
+    // A printout takes the whole picture.
+    awaitPixels(m_base.rect());
     QImage image(m_extent.expandedTo(size()), QImage::Format_RGB32);
     image.fill(m_backColor);
     if (!m_base.isNull()) {
@@ -283,6 +288,7 @@ QImage PictureBox::Image() const {
 }
 
 QImage PictureBox::Image(const QRect& area) const {
+    awaitPixels(m_base.rect());
     const QRect inside = area.intersected(QRect(0, 0, INT_MAX / 2, INT_MAX / 2));
     if (inside.isEmpty()) {
         return QImage();

@@ -6,6 +6,7 @@
 // scrolls it; scroll bars appear when the picture does not fit (PictureBoxView.cpp).
 
 #include "platform/ColorValue.h"
+#include "platform/PendingPixels.h"
 #include "view/ViewMapping.h"
 
 #include <QImage>
@@ -54,6 +55,7 @@ public:
         if (ix < 0 || iy < 0 || ix >= area.width() || iy >= area.height()) {
             return -1;
         }
+        awaitPixels(QRect(ix, iy, 1, 1));
         return valueOf(surfacePixel(ix, iy));
     }
 
@@ -169,6 +171,12 @@ private:
         return static_cast<int>(p);
     }
     static QPointF pixelOf(QPointF p);
+    // A picture still arriving: its pixels in the area are waited for before they are read.
+    void awaitPixels(const QRect& area) const {
+        if (m_pending) {
+            m_pending->waitFor(area);
+        }
+    }
     QSize drawingArea() const { return m_base.size().expandedTo(size()); }
     // How the surface's pixels meet the screen's device pixels (see PictureBoxView.cpp).
     struct DeviceGrid {
@@ -209,6 +217,7 @@ private:
     QRgb* makeTile(int column, int row);
 
     QImage m_picture;
+    std::shared_ptr<const PendingPixels> m_pending;
     QImage m_base; // Format_RGB32: the picture as shown (composed over the background if it has
                    // transparent parts), sharing the picture's pixels when it is opaque
     QSize m_extent{0,
