@@ -15,6 +15,8 @@ packages=(
     xvfb xdotool xclip x11-utils imagemagick poppler-utils openbox wmctrl libxcb1-dev weston qt6-wayland
     dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
     cups cups-client cups-bsd printer-driver-cups-pdf
+    # the first look's decoder (libjpeg-turbo), and the viewers its benchmark compares with
+    libjpeg-dev feh eog
     # packaging checks
     dpkg-dev lintian desktop-file-utils appstream
 )

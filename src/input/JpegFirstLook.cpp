@@ -16,6 +16,12 @@
 
 #include <jpeglib.h>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 thread_local QSize t_area;
@@ -25,6 +31,8 @@ thread_local QSize t_area;
 constexpr int kCropMargin = 32;
 // Rows decoded and published at a time.
 constexpr int kBatch = 16;
+// How much the rest's decoding yields to the window's own work.
+constexpr int kBackgroundNice = 10;
 
 struct ErrorManager {
     jpeg_error_mgr pub;
@@ -174,6 +182,10 @@ public:
         PendingPixels::withdraw(key);
     }
     void run() {
+#ifdef __linux__
+        // The window shows its first look meanwhile: on a busy machine that comes first.
+        setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kBackgroundNice);
+#endif
         std::vector<uchar> scratch(size_t(width) * 4);
         if (!DecodeRest(this, scratch.data()) && !cancel.load()) {
             // A failure part-way (which a file whose scan has begun hardly meets): what could not
