@@ -115,6 +115,8 @@ private slots:
     void pointerNamesThePixelPaintedUnderIt();
     void wheelScrollsAndZooms_data();
     void wheelScrollsAndZooms();
+    void zoomCommands_data();
+    void zoomCommands();
     void arrowStepsOnePixelAndScrolls_data();
     void arrowStepsOnePixelAndScrolls();
     void middleButtonDragsAndClickPicks();
@@ -207,6 +209,46 @@ void TestView::wheelScrollsAndZooms() {
     QCOMPARE(w.form->txtCursor->text(), w.expectedCode(at));
     QString why;
     QVERIFY2(w.viewPaintedRight(&why), qPrintable(why));
+}
+
+void TestView::zoomCommands_data() {
+    QTest::addColumn<QKeySequence>("keys"); // an empty sequence: View, Fit in Window
+    QTest::addColumn<double>("zoom");
+
+    QTest::newRow("Ctrl+Plus") << QKeySequence(Qt::CTRL | Qt::Key_Plus) << 2.0;
+    QTest::newRow("Ctrl+=") << QKeySequence(Qt::CTRL | Qt::Key_Equal) << 2.0;
+    QTest::newRow("Ctrl+Minus") << QKeySequence(Qt::CTRL | Qt::Key_Minus) << 2.0 / 3;
+    QTest::newRow("Ctrl+0 after zooming in") << QKeySequence(Qt::CTRL | Qt::Key_0) << 1.0;
+    QTest::newRow("Fit in Window") << QKeySequence() << 0.0;
+}
+
+void TestView::zoomCommands() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(double, zoom);
+    ViewWindow w;
+    const QPoint at(200, 100);
+    w.moveTo(at);
+    const QPoint pixel = w.box().view().pixelAt(at);
+    if (keys == QKeySequence(Qt::CTRL | Qt::Key_0)) {
+        w.form->mnuViewZoomIn->trigger();
+        w.form->mnuViewZoomIn->trigger();
+    }
+    if (keys.isEmpty()) {
+        w.form->mnuViewFit->trigger();
+        // The whole picture in the view, without scroll bars, from the top-left corner.
+        QCOMPARE(w.box().view().offset(), QPoint());
+        QCOMPARE(w.box().viewRect(), w.box().rect());
+        QVERIFY(w.box().view().content().width() <= w.box().width() &&
+                w.box().view().content().height() <= w.box().height());
+        return;
+    }
+    QTest::keySequence(w.form.get(), keys);
+    QCOMPARE(w.box().zoom(), zoom);
+    // Around the pixel under the pointer, as far as the scroll limits let it stay there.
+    if (zoom >= 1) {
+        QCOMPARE(w.box().view().pixelAt(at), pixel);
+    }
+    QCOMPARE(w.form->txtCursor->text(), w.expectedCode(at));
 }
 
 void TestView::arrowStepsOnePixelAndScrolls_data() {
