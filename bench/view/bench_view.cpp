@@ -11,6 +11,7 @@
 #include "support/BenchMain.h"
 #include "view/ViewMapping.h"
 
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRandomGenerator>
@@ -108,6 +109,22 @@ BENCHMARK(zoomStep)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// Zoomed out, once the view rests, its whole repaint with each device pixel the average of the
+// picture pixels it covers (a step itself shows one pixel of each, as above).
+void settledRepaint(benchmark::State& state) {
+    PictureBox& box = shared().box;
+    box.setZoom(zoomLevel(int(state.range(0))), QPointF(800, 500));
+    const QDeadlineTimer rest(300);
+    while (!rest.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    for (auto _ : state) {
+        box.repaint();
+    }
+    state.SetLabel(QString::number(box.zoom()).toStdString() + "x");
+}
+BENCHMARK(settledRepaint)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
 
 // A pointer move over the picture in the real window at a zoom, until the read-out shows the
 // new code: measured as bench_readout measures it at 100 % (shown 0: the window not yet on the

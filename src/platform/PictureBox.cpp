@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <climits>
 
@@ -28,6 +29,13 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
         bar->hide();
         connect(bar, &QScrollBar::valueChanged, this, &PictureBox::scrollBarMoved);
     }
+    m_settle = new QTimer(this);
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(150);
+    connect(m_settle, &QTimer::timeout, this, [this] {
+        m_settling = false;
+        update(m_viewRect);
+    });
     m_horizontalBar->setAccessibleName(tr("Scroll the picture sideways"));
     m_verticalBar->setAccessibleName(tr("Scroll the picture up and down"));
 }

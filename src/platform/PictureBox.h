@@ -18,6 +18,7 @@
 #include <vector>
 
 class QScrollBar;
+class QTimer;
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -202,6 +203,9 @@ private:
     QSize deviceSize(QSize logical) const;
     void paintView(QPainter& painter, const QRect& area, const DeviceGrid& grid);
     void paintMarker(QPainter& painter) const;
+    // One device row of the view, zoomed out: each device pixel the average of the surface
+    // pixels it covers (columns [spans[i], spans[i + 1])).
+    void averageLine(QRgb* line, int deviceRow, const std::vector<int>& spans) const;
     // Fits the view and the scroll bars to the widget's size and the screen's scale.
     void layoutView();
     // Takes a new view: scroll bars, repaint, and ViewChanged when the user asked for it.
@@ -251,6 +255,9 @@ private:
     };
     std::optional<Pan> m_pan;
     QImage m_band; // rows of device pixels painted at a time, kept between repaints
+    // A view zoomed out is painted pixel by pixel while it moves, averaged once it rests.
+    bool m_settling = false;
+    QTimer* m_settle = nullptr;
 };
 
 // The whole pixel a coordinate falls in, bounded so that far-off or non-finite coordinates stay

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <climits>
@@ -85,6 +86,11 @@ void PictureBox::applyView(const View::Mapping& view, bool byUser) {
     const bool moved = view.offset() != m_view.offset() || view.zoom() != m_view.zoom() ||
                        view.ratio() != m_view.ratio() || view.view() != m_view.view();
     if (moved) {
+        // Zoomed out, the view is painted quickly while it moves and smoothly once it rests.
+        if (view.scale() < 1) {
+            m_settling = true;
+            m_settle->start();
+        }
         const QPoint delta = view.offset() - m_view.offset();
         const bool scrolled = view.zoom() == m_view.zoom() && view.ratio() == m_view.ratio() &&
                               view.view() == m_view.view();
@@ -379,11 +385,25 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
     const QTransform device = painter.deviceTransform();
     painter.save();
     painter.setWorldTransform(QTransform(1 / r, 0, 0, 1 / r, -device.dx() / r, -device.dy() / r));
+    // Zoomed out, once the view has settled, each device pixel shows the average of the pixels
+    // it covers, so that thin lines stay visible; while it moves, the one pixel it starts with.
+    const bool smooth = m_view.scale() < 1 && !m_settling;
+    std::vector<int> spans;
+    if (smooth) {
+        spans.resize(size_t(span) + 1);
+        for (int i = 0; i <= span; ++i) {
+            spans[size_t(i)] = std::clamp(m_view.x().pixelAt(left + i), 0, drawn.width());
+        }
+    }
     for (int bandTop = top; bandTop < bottom; bandTop += rowsPerBand) {
         const int rows = std::min(rowsPerBand, bottom - bandTop);
         int previous = INT_MIN;
         for (int j = 0; j < rows; ++j) {
             auto* line = reinterpret_cast<QRgb*>(m_band.scanLine(j));
+            if (smooth) {
+                averageLine(line, bandTop + j, spans);
+                continue;
+            }
             const int y = m_view.y().pixelAt(bandTop + j);
             if (y == previous) {
                 // Rows that show the same surface row are alike.
@@ -437,6 +457,49 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
         painter.drawImage(QPoint(grid.origin.x() + left, grid.origin.y() + bandTop), band);
     }
     painter.restore();
+}
+
+void PictureBox::averageLine(QRgb* line, int deviceRow, const std::vector<int>& spans) const {
+    const int span = int(spans.size()) - 1;
+    const QSize drawn = drawingArea();
+    const int y0 = std::clamp(m_view.y().pixelAt(deviceRow), 0, drawn.height());
+    const int y1 = std::clamp(m_view.y().pixelAt(deviceRow + 1), 0, drawn.height());
+    const int x0 = spans.front();
+    const int x1 = spans.back();
+    const QRgb back = m_backColor.rgb();
+    if (y1 <= y0 || x1 <= x0) {
+        std::fill_n(line, span, back);
+        return;
+    }
+    std::vector<quint32> sums(size_t(span) * 3, 0);
+    QImage row(x1 - x0, 1, QImage::Format_RGB32);
+    for (int y = y0; y < y1; ++y) {
+        copySurface(row, QPoint(x0, y));
+        const auto* pixels = reinterpret_cast<const QRgb*>(row.constScanLine(0)) - x0;
+        for (int i = 0; i < span; ++i) {
+            quint32 r = 0;
+            quint32 g = 0;
+            quint32 b = 0;
+            for (int x = spans[size_t(i)]; x < spans[size_t(i) + 1]; ++x) {
+                r += quint32(qRed(pixels[x]));
+                g += quint32(qGreen(pixels[x]));
+                b += quint32(qBlue(pixels[x]));
+            }
+            sums[size_t(i) * 3] += r;
+            sums[size_t(i) * 3 + 1] += g;
+            sums[size_t(i) * 3 + 2] += b;
+        }
+    }
+    for (int i = 0; i < span; ++i) {
+        const quint32 n = quint32(spans[size_t(i) + 1] - spans[size_t(i)]) * quint32(y1 - y0);
+        if (n == 0) {
+            line[i] = back;
+            continue;
+        }
+        const auto avg = [n](quint32 sum) { return int((sum + n / 2) / n); };
+        line[i] = qRgb(avg(sums[size_t(i) * 3]), avg(sums[size_t(i) * 3 + 1]),
+                       avg(sums[size_t(i) * 3 + 2]));
+    }
 }
 
 void PictureBox::paintMarker(QPainter& painter) const {

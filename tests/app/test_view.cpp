@@ -119,6 +119,7 @@ private slots:
     void zoomCommands();
     void arrowStepsOnePixelAndScrolls_data();
     void arrowStepsOnePixelAndScrolls();
+    void zoomedOutViewAveragesOnceItRests();
     void middleButtonDragsAndClickPicks();
     void newPictureShowsAtHundredPercent();
     void loupeShowsThePixelsAround_data();
@@ -300,6 +301,30 @@ void TestView::arrowStepsOnePixelAndScrolls() {
     }
     QTest::keyClick(&w.box(), Qt::Key_Return);
     QCOMPARE(w.form->grdList->TextMatrix(1, 0), codeOf(colorAt(pixel.x(), pixel.y())));
+}
+
+void TestView::zoomedOutViewAveragesOnceItRests() {
+    // A white picture with a black line one pixel wide at x = 101, zoomed out to 1/2: while the
+    // view moves each device pixel shows one picture pixel (the line falls between them), once it
+    // rests the average of the 2 x 2 it covers (the line half of it).
+    QImage picture(1200, 900, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < picture.height(); ++y) {
+        picture.setPixel(101, y, qRgb(0, 0, 0));
+    }
+    ViewWindow w(picture);
+    w.box().setZoom(0.5, QPointF(0, 0));
+    const QPoint device(50, 20); // covers pixels 100 and 101
+    const auto shown = [&w, device] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        const QImage shot = w.form->screen()->grabWindow(w.form->winId()).toImage();
+        return QColor(shot.pixel(w.box().mapTo(w.form.get(), device))).name();
+    };
+    QCOMPARE(shown(), QStringLiteral("#ffffff"));
+    QTRY_COMPARE(shown(), QStringLiteral("#808080"));
+    // The read-out and picks still read the picture's own pixels.
+    w.moveTo(device);
+    QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#FFFFFF"));
 }
 
 void TestView::middleButtonDragsAndClickPicks() {
