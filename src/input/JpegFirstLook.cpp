@@ -187,7 +187,9 @@ public:
         setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kBackgroundNice);
 #endif
         std::vector<uchar> scratch(size_t(width) * 4);
-        if (!DecodeRest(this, scratch.data()) && !cancel.load()) {
+        const bool decoded = DecodeRest(this, scratch.data());
+        data = QByteArray(); // the file's bytes are not needed any more
+        if (!decoded && !cancel.load()) {
             // A failure part-way (which a file whose scan has begun hardly meets): what could not
             // be decoded shows mid-grey, as missing data does.
             for (int y = rowsDone(); y < height; ++y) {
