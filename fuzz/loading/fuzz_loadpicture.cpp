@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
         // Every JPEG larger than this takes the first look's way too, the rest on its thread.
-        const FirstLookArea look(QSize(24, 24));
+        const FirstLookArea look(QSize(8, 8));
         const QImage image = LoadPictureFromData(bytes);
         if (const auto pending = PendingPixels::of(image)) {
             pending->waitFor(image.rect());

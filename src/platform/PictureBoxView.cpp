@@ -11,7 +11,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
