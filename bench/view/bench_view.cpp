@@ -57,9 +57,11 @@ struct Box {
     }
 };
 
+// Made on first use and left for the process's end: a widget must not outlive the application
+// object into the destruction of statics.
 Box& shared() {
-    static Box b;
-    return b;
+    static Box* b = new Box;
+    return *b;
 }
 
 // The view at a zoom, in the middle of the picture, then a scroll step of a wheel notch (three
