@@ -34,7 +34,7 @@ void frmHuemark::Form_Unload() {
     save("PathFile", dlgWinDialog->FileName);
     save("Tags", QString::number(chkTags->isChecked() ? 1 : 0));
     save("Average", QString::number(hscNeighbors->value()));
-    // Options, after the described keys.
+    // Options, in a group of their own after the eight settings.
     store.SaveSetting(kAppName, QStringLiteral("Options"), QStringLiteral("Loupe"),
                       QString::number(mnuViewLoupe->isChecked() ? 1 : 0));
     // On disk before the program ends. A store that cannot be written keeps its previous file

@@ -212,7 +212,7 @@ void TestLifecycle::shutdown_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<QStringList>("keys"); // written, in order
 
-    // The options beyond the described keys come after them.
+    // The options, in a group of their own, come after the eight settings.
     const QStringList all{"Left",     "Top",  "Width",   "Height", "Path",
                           "PathFile", "Tags", "Average", "Loupe"};
     const QStringList noGeometry{"Path", "PathFile", "Tags", "Average", "Loupe"};

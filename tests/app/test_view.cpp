@@ -399,7 +399,7 @@ void TestView::loupeOptionRemembered() {
     form.Form_Unload();
     QCOMPARE(fakes.settings->values[QStringLiteral("Huemark/Options/Loupe")],
              on ? QStringLiteral("1") : QStringLiteral("0"));
-    // After the eight described keys.
+    // After the eight settings.
     QCOMPARE(fakes.settings->writes.last(), on ? QStringLiteral("Loupe=1") : "Loupe=0");
 }
 
