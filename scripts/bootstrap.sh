@@ -26,6 +26,8 @@ packages=(
     webp libheif-examples libjxl-tools liblcms2-utils netpbm libtiff-tools
     # the list formats read back independently
     python3-tinycss2
+    # the first look's decoder (libjpeg-turbo), and the viewers its benchmark compares with
+    libjpeg-dev feh eog
     # packaging checks
     dpkg-dev lintian desktop-file-utils appstream
 )

@@ -3,9 +3,11 @@
 // applies it. Anything else (a crash, a sanitizer report, a hang, a picture in another format, a
 // conversion that changes the picture's size or format) is a finding.
 
+#include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "input/RasterDecoders.h"
 #include "input/cms/SrgbConversion.h"
+#include "platform/PendingPixels.h"
 #include "platform/PlatformError.h"
 
 #include <QGuiApplication>
@@ -49,8 +51,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
+        // Every JPEG larger than this takes the first look's way too, the rest on its thread.
+        const FirstLookArea look(QSize(8, 8));
         ColourProfile profile;
         const QImage image = LoadPictureFromData(bytes, PictureSource::File, &profile);
+        if (const auto pending = PendingPixels::of(image)) {
+            pending->waitFor(image.rect());
+        }
         const bool opaque = image.format() == QImage::Format_RGB32;
         if (image.isNull() || (!opaque && image.format() != QImage::Format_ARGB32_Premultiplied) ||
             (opaque && !OpaqueAlphaBytes(image))) {

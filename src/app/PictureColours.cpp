@@ -5,6 +5,7 @@
 #include "input/cms/SrgbConversion.h"
 #include "platform/BusyPointer.h"
 #include "platform/ImageControl.h"
+#include "platform/PendingPixels.h"
 #include "platform/PictureBox.h"
 #include "platform/PlatformError.h"
 
@@ -28,6 +29,13 @@ void frmHuemark::ShowNewPicture(const QImage& stored, const ColourProfile& profi
 void frmHuemark::ApplyPictureColours() {
     ShownColours shown{m_storedPicture, QString(), QString()};
     const bool asStored = mnuViewStoredColours->isChecked();
+    // A conversion reads every pixel: a picture still arriving (a large JPEG's first look) is
+    // waited for. Pictures without a profile are shown as they come.
+    if (!m_pictureProfile.isEmpty()) {
+        if (const auto pending = PendingPixels::of(m_storedPicture)) {
+            pending->waitFor(m_storedPicture.rect());
+        }
+    }
     try {
         shown = ColoursAsShown(m_storedPicture, m_pictureProfile, !asStored);
     } catch (const PlatformError& e) {

@@ -2,6 +2,7 @@
 
 #include "app/frmHuemark.h"
 #include "input/ClipboardPicture.h"
+#include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "platform/BusyPointer.h"
 #include "platform/ImageControl.h"
@@ -90,6 +91,8 @@ void frmHuemark::OpenPictureFile() {
     ColourProfile profile;
     QString reason;
     try {
+        // A large JPEG shows first what the picture control shows; the rest follows.
+        const FirstLookArea look(picColor->size());
         picture = LoadPicture(path, &profile);
     } catch (const PlatformError& e) {
         reason = e.description();

@@ -3,6 +3,7 @@
 #include "app/frmHuemark.h"
 #include "color/ReadoutPlacement.h"
 #include "color/Sampling.h"
+#include "platform/Loupe.h"
 #include "platform/PictureBox.h"
 #include "platform/Tag.h"
 
@@ -10,9 +11,10 @@
 #include <QScrollBar>
 
 namespace {
-// Where the read-out box stands relative to the pointer, in picture pixels.
-constexpr float kReadoutDx = 10;
-constexpr float kReadoutDy = 20;
+// Where the read-out box stands relative to the pointer, in the control's pixels (at 100 % the
+// picture's).
+constexpr double kReadoutDx = 10;
+constexpr double kReadoutDy = 20;
 } // namespace
 
 QString frmHuemark::ColorToWeb(ColorValue c) const {
@@ -22,7 +24,7 @@ QString frmHuemark::ColorToWeb(ColorValue c) const {
 void frmHuemark::picColor_PointerMoved(int button, int shift, float x, float y) {
     // Where the pointer stands, the picture's pixels are known exactly from its events; a later
     // reading of the pointer's position alone is rounded to whole logical pixels.
-    m_lastPointer = {m_services.pointer->pos(), picColor->mapToGlobal(QPoint(0, 0)), QPointF(x, y)};
+    m_lastPointer = {m_services.pointer->pos(), picColor->mapToGlobal(QPoint(0, 0))};
     // While arrow keys step a pick point of our own (where the desktop would not move the
     // pointer), the read-out stays on it until the user really moves the pointer.
     if (m_pickPoint.active()) {
@@ -35,12 +37,20 @@ void frmHuemark::picColor_PointerMoved(int button, int shift, float x, float y) 
 }
 
 void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
-    const QPointF pointer = picColor->toPixels(x, y);
-    const QPointF beside = picColor->toPixels(x + kReadoutDx, y + kReadoutDy);
-    // Beside the pointer, on whichever side the picture's edges leave it readable.
-    txtCursor->move(ReadoutBoxPosition(QPoint(PixelOf(pointer.x()), PixelOf(pointer.y())),
-                                       QPoint(PixelOf(beside.x()), PixelOf(beside.y())),
-                                       txtCursor->size(), picColor->size()));
+    const QPointF pointer = picColor->widgetPointOf(x, y);
+    const QPointF beside = pointer + QPointF(kReadoutDx, kReadoutDy);
+    const QPoint at(PixelOf(pointer.x()), PixelOf(pointer.y()));
+    const QPoint besideAt(PixelOf(beside.x()), PixelOf(beside.y()));
+    // Beside the pointer, on whichever side the edges of the picture's view leave it readable.
+    const QSize view = picColor->viewRect().size();
+    if (m_loupe == nullptr) {
+        txtCursor->move(ReadoutBoxPosition(at, besideAt, txtCursor->size(), view));
+    } else {
+        const ReadoutPlaces places =
+            ReadoutAndLoupePositions(at, besideAt, txtCursor->size(), m_loupe->size(), view);
+        txtCursor->move(places.box);
+        showLoupe(x, y, places.loupe);
+    }
     txtCursor->setVisible(true);
 
     txtCursor->setText(WebCode(ReadoutColor(*picColor, x, y, hscNeighbors->value())));
@@ -63,26 +73,35 @@ void frmHuemark::refreshReadout() {
     if (!picColor->isVisible()) {
         return;
     }
-    const QPointF at = PointerToPicture(m_services.pointer->pos());
-    const QPointF pixel =
-        picColor->toPixels(static_cast<float>(at.x()), static_cast<float>(at.y()));
-    if (picColor->rect().contains(PixelOf(pixel.x()), PixelOf(pixel.y()))) {
+    if (m_pickPoint.active()) {
+        picColor_MouseMove(0, 0, static_cast<float>(m_pickPoint.point().x()),
+                           static_cast<float>(m_pickPoint.point().y()));
+        return;
+    }
+    const QPoint pointer = m_services.pointer->pos();
+    if (picColor->viewRect().contains(picColor->mapFromGlobal(pointer))) {
+        const QPointF at = PointerToPicture(pointer);
         picColor_MouseMove(0, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
     } else {
         txtCursor->setVisible(false);
+        hideLoupe();
     }
 }
 
 void frmHuemark::Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
     txtCursor->setVisible(false);
+    hideLoupe();
 }
 
 QPointF frmHuemark::PointerToPicture(QPoint screenPixel) const {
-    // The pointer has not moved since its last event over the picture: that event said exactly.
+    // The pointer has not moved since its last event over the picture: that event said exactly,
+    // through the view as it is now.
     if (m_lastPointer && m_lastPointer->pointer == screenPixel &&
         m_lastPointer->pictureOrigin == picColor->mapToGlobal(QPoint(0, 0))) {
-        return m_lastPointer->at;
+        if (const std::optional<QPointF> at = picColor->lastPointerCoordinates()) {
+            return *at;
+        }
     }
     // Through the real geometry of the window and its frame, whatever the desktop draws around it.
-    return picColor->fromPixels(picColor->mapFromGlobal(QPointF(screenPixel)));
+    return picColor->coordinatesAt(picColor->mapFromGlobal(QPointF(screenPixel)));
 }

@@ -5,6 +5,7 @@
 #include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,8 @@ void frmHuemark::Form_Unload() {
                       mnuViewStoredColours->isChecked() ? QStringLiteral("1")
                                                         : QStringLiteral("0"));
     SavePaletteOptions();
+    store.SaveSetting(kAppName, kOptionsSection, QStringLiteral("Loupe"),
+                      QString::number(mnuViewLoupe->isChecked() ? 1 : 0));
     // On disk before the program ends. A store that cannot be written keeps its previous file
     // whole, and the program ends as usual: there is nobody left to tell.
     store.Flush();

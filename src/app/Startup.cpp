@@ -10,6 +10,7 @@
 #include "platform/Tag.h"
 #include "platform/Twips.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -106,4 +107,11 @@ void frmHuemark::Form_Load() {
         } catch (const std::exception&) {
         }
     }
+
+    // The loupe option, under [Options]; the same 0 or 1 form as "Tags", off when missing.
+    mnuViewLoupe->setChecked(
+        SettingsForms::ReadTags(store.GetSetting(kAppName, QStringLiteral("Options"),
+                                                 QStringLiteral("Loupe"), QStringLiteral("0")))
+            .value_or(0) == 1);
+    mnuViewLoupe_Click();
 }

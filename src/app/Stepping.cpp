@@ -37,6 +37,13 @@ void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/) {
         }
         break;
     case KeyCode::Return: {
+        // The pointer off the picture's view (on a scroll bar, or beyond the control where a
+        // scrolled picture goes on unseen) names no pixel: nothing is recorded, as for any
+        // point outside the drawing area.
+        if (!m_pickPoint.active() && !picColor->viewRect().contains(picColor->mapFromGlobal(p))) {
+            picColor->setFocus();
+            break;
+        }
         const QPointF at = m_pickPoint.active() ? m_pickPoint.point() : PointerToPicture(p);
         const float x = static_cast<float>(at.x());
         const float y = static_cast<float>(at.y());
@@ -49,29 +56,47 @@ void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/) {
 }
 
 void frmHuemark::stepPointer(QPoint pointer, int dx, int dy) {
+    const QPointF at = m_pickPoint.active() ? m_pickPoint.point() : PointerToPicture(pointer);
+    const float x = static_cast<float>(std::floor(at.x()) + dx);
+    const float y = static_cast<float>(std::floor(at.y()) + dy);
     if (!m_pickPoint.active()) {
-        // The next pixel of the picture from the one under the pointer. Where the window system
-        // says where that pixel shows, the pointer is put right on it: on a scaled screen a step
-        // of one logical pixel may land a device pixel short of it, or past it.
-        const QPointF at = PointerToPicture(pointer);
-        const std::optional<QPoint> device =
-            picColor->devicePixelOf(static_cast<float>(std::floor(at.x()) + dx),
-                                    static_cast<float>(std::floor(at.y()) + dy));
-        // Moved, as on most desktops: the move event runs the read-out.
-        if (device ? m_services.pointer->setDevicePos(*device)
-                   : m_services.pointer->setPos(pointer + QPoint(dx, dy))) {
-            return;
+        // A step that leaves the visible part of the picture brings the next pixel into view.
+        picColor->scrollToShow(x, y);
+        // The pointer is put right on the next pixel of the picture. Where the window system says
+        // where that pixel shows, on its device pixel: on a scaled screen a step of one logical
+        // pixel may land a device pixel short of it, or past it.
+        if (picColor->pointerCanName(x, y)) {
+            const std::optional<QPoint> device = picColor->devicePixelOf(x, y);
+            // Moved, as on most desktops: the move event runs the read-out.
+            if (device ? m_services.pointer->setDevicePos(*device)
+                       : m_services.pointer->setPos(picColor->globalPointOf(x, y))) {
+                return;
+            }
         }
     }
-    // The desktop keeps the pointer where it is: step a pick point of our own instead.
-    QSize area = picColor->picture().size().boundedTo(picColor->size());
+    // The desktop keeps the pointer where it is, or the view is zoomed out so far that a device
+    // pixel shows several picture pixels: step a pick point of our own instead.
+    QSize area = picColor->picture().size();
     if (area.isEmpty()) {
         area = picColor->size();
     }
-    m_pickPoint.step(PointerToPicture(pointer), dx, dy, area, m_services.pointer->pos());
-    picColor->setMarker(m_pickPoint.point());
-    picColor_MouseMove(0, 0, static_cast<float>(m_pickPoint.point().x()),
-                       static_cast<float>(m_pickPoint.point().y()));
+    m_pickPoint.step(at, dx, dy, area, pointer);
+    const QPointF point = m_pickPoint.point();
+    const float px = static_cast<float>(point.x());
+    const float py = static_cast<float>(point.y());
+    picColor->scrollToShow(px, py);
+    // The pointer follows as near as it can, where the desktop lets it.
+    const std::optional<QPoint> device = picColor->devicePixelOf(px, py);
+    if (device ? m_services.pointer->setDevicePos(*device)
+               : m_services.pointer->setPos(picColor->globalPointOf(px, py))) {
+        if (picColor->pointerCanName(px, py)) {
+            forgetPickPoint(); // the pointer names the pixel itself again
+            return;
+        }
+        m_pickPoint.pointerAt(m_services.pointer->pos());
+    }
+    picColor->setMarker(point);
+    picColor_MouseMove(0, 0, px, py);
 }
 
 void frmHuemark::forgetPickPoint() {

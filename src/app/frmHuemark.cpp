@@ -234,8 +234,23 @@ void frmHuemark::createMenus() {
     addItem(mnuEdit, mnuEditScreen, "mnuEditScreen", tr("&Screen"),
             Qt::CTRL | Qt::SHIFT | Qt::Key_V, &frmHuemark::mnuEditScreen_Click);
 
-    // View: how the picture's colours are read.
+    // View: zoom around the pointer, fit, the loupe option, and how the picture's colours are
+    // read.
     addMenu(mnuView, "mnuView", tr("&View"));
+    addItem(mnuView, mnuViewZoomIn, "mnuViewZoomIn", tr("Zoom &In"), Qt::CTRL | Qt::Key_Plus,
+            &frmHuemark::mnuViewZoomIn_Click);
+    mnuViewZoomIn->setShortcuts({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal});
+    addItem(mnuView, mnuViewZoomOut, "mnuViewZoomOut", tr("Zoom &Out"), Qt::CTRL | Qt::Key_Minus,
+            &frmHuemark::mnuViewZoomOut_Click);
+    addItem(mnuView, mnuViewActualSize, "mnuViewActualSize", tr("&Actual Size"),
+            Qt::CTRL | Qt::Key_0, &frmHuemark::mnuViewActualSize_Click);
+    addItem(mnuView, mnuViewFit, "mnuViewFit", tr("&Fit in Window"), {},
+            &frmHuemark::mnuViewFit_Click);
+    mnuView->addSeparator();
+    addItem(mnuView, mnuViewLoupe, "mnuViewLoupe", tr("&Loupe"), {},
+            &frmHuemark::mnuViewLoupe_Click);
+    mnuViewLoupe->setCheckable(true);
+    mnuView->addSeparator();
     addItem(mnuView, mnuViewStoredColours, "mnuViewStoredColours",
             tr("Colours as &stored in the file"), {}, &frmHuemark::mnuViewStoredColours_Click);
     mnuViewStoredColours->setCheckable(true);
@@ -257,6 +272,7 @@ void frmHuemark::bindEvents() {
     connect(picColor, &PictureBox::MouseMove, this, &frmHuemark::picColor_PointerMoved);
     connect(picColor, &PictureBox::MouseDown, this, &frmHuemark::picColor_MouseDown);
     connect(picColor, &PictureBox::KeyDown, this, &frmHuemark::picColor_KeyDown);
+    connect(picColor, &PictureBox::ViewChanged, this, &frmHuemark::picColor_ViewChanged);
     connect(hscNeighbors, &QScrollBar::valueChanged, this, &frmHuemark::hscNeighbors_Change);
     connect(grdList, &FlexGrid::MouseDown, this, &frmHuemark::grdList_MouseDown);
     connect(grdList, &FlexGrid::Scroll, this, &frmHuemark::grdList_Scroll);

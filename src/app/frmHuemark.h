@@ -51,6 +51,7 @@ class FlexGrid;
 class FormClient;
 class Frame;
 class ImageControl;
+class Loupe;
 class PictureBox;
 class Printer;
 class QAction;
@@ -94,7 +95,13 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditPaste = nullptr;
     QAction* mnuEditScreen = nullptr;
+    // View: zoom, fit, the loupe, and the colours a picture is shown in.
     QMenu* mnuView = nullptr;
+    QAction* mnuViewZoomIn = nullptr;
+    QAction* mnuViewZoomOut = nullptr;
+    QAction* mnuViewActualSize = nullptr;
+    QAction* mnuViewFit = nullptr;
+    QAction* mnuViewLoupe = nullptr;
     QAction* mnuViewStoredColours = nullptr; // check item: the file's stored values, unconverted
     QAction* mnuViewProfile = nullptr;       // disabled line naming the picture's colour profile
     QMenu* mnuHelp = nullptr;
@@ -161,6 +168,14 @@ public:
     void mnuHelpContents_Click();
     void mnuHelpHowTo_Click();
     void mnuHelpAbout_Click();
+    // View.cpp: zoom around the pointer (or the view's centre), fit, the loupe option; a zoom or
+    // scroll refreshes the read-out at the pointer.
+    void mnuViewZoomIn_Click();
+    void mnuViewZoomOut_Click();
+    void mnuViewActualSize_Click();
+    void mnuViewFit_Click();
+    void mnuViewLoupe_Click();
+    void picColor_ViewChanged();
 
     // Other procedures.
     QString ColorToWeb(ColorValue c) const;
@@ -238,15 +253,19 @@ private:
     // After a new picture: the read-out shows the colour now under the pointer, or hides when
     // the pointer is off the picture.
     void refreshReadout();
+    // The loupe (View.cpp), while its option is on: the pixels around (x, y) at `at`.
+    Loupe* m_loupe = nullptr;
+    void showLoupe(float x, float y, QPoint at);
+    void hideLoupe();
+    std::optional<QPointF> zoomAnchor() const;
 
     Services m_services;
     PickPoint m_pickPoint;
-    // The pointer's position at its last move over the picture, and the picture's position it
-    // named then (in scale units), exactly.
+    // The pointer's position at its last move over the picture, and where the picture stood:
+    // while both stay, the picture's last pointer event says exactly which pixel it names.
     struct LastPointer {
         QPoint pointer;
         QPoint pictureOrigin;
-        QPointF at;
     };
     std::optional<LastPointer> m_lastPointer;
     // The outer size start-up asked for, kept until the desktop has framed the window: only then

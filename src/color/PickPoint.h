@@ -17,6 +17,9 @@ public:
     // (dx, dy); remembers where the pointer stood.
     void step(QPointF start, int dx, int dy, QSize picture, QPoint pointer);
 
+    // The program itself moved the pointer there: no move of the user's.
+    void pointerAt(QPoint pointer) { m_pointer = pointer; }
+
     // Whether a pointer at `pointer` means the user moved it; then the pick point ends.
     bool pointerMoved(QPoint pointer) const { return active() && pointer != m_pointer; }
     void clear() { m_point.reset(); }

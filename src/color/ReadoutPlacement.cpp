@@ -24,3 +24,26 @@ QPoint ReadoutBoxPosition(QPoint pointer, QPoint beside, QSize box, QSize contro
     return {Place(pointer.x(), beside.x(), box.width(), control.width()),
             Place(pointer.y(), beside.y(), box.height(), control.height())};
 }
+
+ReadoutPlaces ReadoutAndLoupePositions(QPoint pointer, QPoint beside, QSize box, QSize loupe,
+                                       QSize control) {
+    constexpr int kGap = 2;
+    const QSize pair(box.width() + kGap + loupe.width(), std::max(box.height(), loupe.height()));
+    const QPoint at = ReadoutBoxPosition(pointer, beside, pair, control);
+    ReadoutPlaces places;
+    if (at.x() > pointer.x()) {
+        places.box.setX(at.x());
+        places.loupe.setX(at.x() + box.width() + kGap);
+    } else {
+        places.loupe.setX(at.x());
+        places.box.setX(at.x() + loupe.width() + kGap);
+    }
+    if (at.y() > pointer.y()) {
+        places.box.setY(at.y());
+        places.loupe.setY(at.y());
+    } else {
+        places.box.setY(at.y() + pair.height() - box.height());
+        places.loupe.setY(at.y() + pair.height() - loupe.height());
+    }
+    return places;
+}

@@ -1,5 +1,6 @@
 #include "input/LoadPicture.h"
 
+#include "input/JpegFirstLook.h"
 #include "input/ModernDecoders.h"
 #include "input/RasterDecoders.h"
 #include "input/metafile/Metafile.h"
@@ -408,9 +409,12 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourP
         return NormalizePicture(image);
     }
     case Kind::Jpeg: {
-        QImage image = DecodeWithQt(data, "jpeg", QStringLiteral("JPEG"));
         profileOf(JpegProfile);
-        return NormalizePicture(std::move(image));
+        // A profiled JPEG is decoded whole: its colours are converted at once.
+        if (QImage first = DecodeJpegFirstLook(data); !first.isNull()) {
+            return first; // the part a view shows first; the rest follows
+        }
+        return NormalizePicture(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
     }
     case Kind::Bmp:
         return NormalizePicture(DecodeBmp(data));

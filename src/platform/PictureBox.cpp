@@ -1,14 +1,11 @@
 #include "platform/PictureBox.h"
 
-#include "platform/KeyCodes.h"
-#include "platform/NativeWindow.h"
 #include "platform/PixelBuffer.h"
 #include "platform/Twips.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <climits>
 
@@ -25,6 +22,22 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     m_backColor = palette().color(QPalette::Button);
     m_backValue = ColorValueOf(m_backColor);
     setScaleMode(kScaleTwips);
+    m_horizontalBar = new QScrollBar(Qt::Horizontal, this);
+    m_verticalBar = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar* bar : {m_horizontalBar, m_verticalBar}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->hide();
+        connect(bar, &QScrollBar::valueChanged, this, &PictureBox::scrollBarMoved);
+    }
+    m_settle = new QTimer(this);
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(150);
+    connect(m_settle, &QTimer::timeout, this, [this] {
+        m_settling = false;
+        update(m_viewRect);
+    });
+    m_horizontalBar->setAccessibleName(tr("Scroll the picture sideways"));
+    m_verticalBar->setAccessibleName(tr("Scroll the picture up and down"));
 }
 
 void PictureBox::setScaleMode(int mode) {
@@ -60,14 +73,16 @@ ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
     const int cx = static_cast<int>(fx);
     const int cy = static_cast<int>(fy);
     // The square clipped to the drawing area.
+    const QSize area = drawingArea();
     const int x0 = std::max(cx - n, 0);
-    const int x1 = std::min(cx + n, width() - 1);
+    const int x1 = std::min(cx + n, area.width() - 1);
     const int y0 = std::max(cy - n, 0);
-    const int y1 = std::min(cy + n, height() - 1);
+    const int y1 = std::min(cy + n, area.height() - 1);
     ChannelSums sums;
     if (x0 > x1 || y0 > y1) {
         return sums;
     }
+    awaitPixels(QRect(QPoint(x0, y0), QPoint(x1, y1)));
     bool drawn = false;
     if (!m_tiles.empty()) {
         for (int row = y0 / kTile; row <= y1 / kTile && !drawn; ++row) {
@@ -111,6 +126,7 @@ ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
 
 void PictureBox::setPicture(const QImage& picture) {
     m_picture = picture;
+    m_pending = PendingPixels::of(picture);
     m_tiles.clear();
     m_tileColumns = 0;
     if (picture.isNull()) {
@@ -127,6 +143,10 @@ void PictureBox::setPicture(const QImage& picture) {
         m_base = base;
     }
     m_extent = m_base.size();
+    // A new picture shows at 100 % from its top-left corner.
+    m_view = View::Mapping(m_base.size(), 1, m_view.ratio(), m_view.view(), QPoint());
+    ++m_viewSerial;
+    layoutView();
     update();
 }
 
@@ -166,6 +186,7 @@ QRgb* PictureBox::makeTile(int column, int row) {
 
 // What the surface shows (drawings, picture, background) in target's area at origin.
 void PictureBox::copySurface(QImage& target, QPoint origin) const {
+    awaitPixels(QRect(origin, target.size()));
     for (int y = 0; y < target.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
         const int sy = origin.y() + y;
@@ -250,6 +271,8 @@ void PictureBox::drawOnSurface(QRect area, const std::function<void(QPainter&)>&
 }
 
 QImage PictureBox::Image() const {
+    // A printout takes the whole picture.
+    awaitPixels(m_base.rect());
     QImage image(m_extent.expandedTo(size()), QImage::Format_RGB32);
     image.fill(m_backColor);
     if (!m_base.isNull()) {
@@ -273,6 +296,7 @@ QImage PictureBox::Image() const {
 }
 
 QImage PictureBox::Image(const QRect& area) const {
+    awaitPixels(m_base.rect());
     const QRect inside = area.intersected(QRect(0, 0, INT_MAX / 2, INT_MAX / 2));
     if (inside.isEmpty()) {
         return QImage();
@@ -344,157 +368,6 @@ void PictureBox::setMarker(std::optional<QPointF> at) {
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.setClipRegion(event->region());
-    const DeviceGrid grid = deviceGrid(false);
-    if (grid.ratio != std::floor(grid.ratio)) {
-        paintScaled(painter, event->rect(), grid);
-    } else {
-        // Whole device pixels to a surface pixel: the toolkit's scaling is exact.
-        painter.fillRect(rect(), m_backColor);
-        if (!m_base.isNull()) {
-            painter.drawImage(0, 0, m_base);
-        }
-        const QRect dirty = event->rect() & QRect(QPoint(0, 0), m_extent);
-        for (int row = dirty.top() / kTile; !dirty.isEmpty() && row <= dirty.bottom() / kTile;
-             ++row) {
-            for (int column = dirty.left() / kTile; column <= dirty.right() / kTile; ++column) {
-                if (const QRgb* tile = tileAt(column * kTile, row * kTile)) {
-                    const QImage pixels(reinterpret_cast<const uchar*>(tile), kTile, kTile,
-                                        kTile * 4, QImage::Format_RGB32);
-                    painter.drawImage(column * kTile, row * kTile, pixels);
-                }
-            }
-        }
-    }
-    if (m_marker) {
-        // Arms in black and white around the marked pixel, leaving the pixel itself visible.
-        const QPointF p =
-            toPixels(static_cast<float>(m_marker->x()), static_cast<float>(m_marker->y()));
-        const int x = PixelOf(p.x());
-        const int y = PixelOf(p.y());
-        const auto arms = [&](const QColor& color, int offset) {
-            painter.setPen(QPen(color, 0));
-            painter.drawLine(x - 6 + offset, y + offset, x - 2 + offset, y + offset);
-            painter.drawLine(x + 2 + offset, y + offset, x + 6 + offset, y + offset);
-            painter.drawLine(x + offset, y - 6 + offset, x + offset, y - 2 + offset);
-            painter.drawLine(x + offset, y + 2 + offset, x + offset, y + 6 + offset);
-        };
-        arms(Qt::white, 1);
-        arms(Qt::black, 0);
-    }
-}
-
 QPointF PictureBox::pixelOf(QPointF p) {
     return {std::floor(p.x()), std::floor(p.y())};
-}
-
-// On a scaled screen a pixel of the surface spans more than one device pixel, or a fraction of
-// one. Device pixel w, counted from the surface's first, shows surface pixel floor(w / ratio);
-// at a fractional ratio the surface paints its device pixels itself rather than leave that to the
-// toolkit's scaling, and pointer events are taken back through the same rule, so the pixel a
-// pointer names is the one it is over. A widget's event position is too coarse for this (it is
-// rounded to whole logical pixels); its position in the window is not.
-namespace {
-int SurfacePixelOf(double devicePixel, double ratio) {
-    return static_cast<int>(std::floor((devicePixel + 0.001) / ratio));
-}
-} // namespace
-
-PictureBox::DeviceGrid PictureBox::deviceGrid(bool askWindowSystem) const {
-    DeviceGrid grid;
-    grid.ratio = devicePixelRatioF();
-    const QWidget* top = window();
-    const QPointF at = QPointF(mapTo(top, QPoint(0, 0))) * grid.ratio;
-    grid.origin = QPoint(qRound(at.x()), qRound(at.y()));
-    if (askWindowSystem) {
-        grid.window = NativeWindowOrigin(top);
-    }
-    return grid;
-}
-
-QPointF PictureBox::pointerPixels(const QMouseEvent* event) const {
-    const QWidget* top = window();
-    const QPointF scene = event->scenePosition();
-    // An event a program made rather than the desktop has no position in the window of its own.
-    if ((mapTo(top, event->position()) - scene).manhattanLength() > 2.0) {
-        return event->position();
-    }
-    const DeviceGrid grid = deviceGrid(false);
-    // The device pixel under the pointer, from the surface's first. (Where the toolkit works the
-    // position out from the window's logical place, half a device pixel may come on top.)
-    const auto device = [&grid](double v, int origin) {
-        return std::floor(v * grid.ratio + 1e-6) - origin;
-    };
-    const double w = device(scene.x(), grid.origin.x());
-    const double h = device(scene.y(), grid.origin.y());
-    return {(w + 0.001) / grid.ratio, (h + 0.001) / grid.ratio};
-}
-
-std::optional<QPoint> PictureBox::devicePixelOf(float x, float y) const {
-    const DeviceGrid grid = deviceGrid(true);
-    if (!grid.window) {
-        return std::nullopt;
-    }
-    const QPointF p = toPixels(x, y);
-    // The first device pixel of the surface pixel.
-    const auto first = [&grid](double v) {
-        return static_cast<int>(std::ceil(PixelOf(v) * grid.ratio - 1e-9));
-    };
-    return *grid.window + grid.origin + QPoint(first(p.x()), first(p.y()));
-}
-
-void PictureBox::paintScaled(QPainter& painter, const QRect& area, const DeviceGrid& grid) const {
-    const double r = grid.ratio;
-    const int left = static_cast<int>(std::floor(area.left() * r));
-    const int top = static_cast<int>(std::floor(area.top() * r));
-    const int right = static_cast<int>(std::ceil((area.right() + 1) * r));
-    const int bottom = static_cast<int>(std::ceil((area.bottom() + 1) * r));
-    if (right <= left || bottom <= top) {
-        return;
-    }
-    QImage pixels(right - left, bottom - top, QImage::Format_RGB32);
-    std::vector<int> columns(size_t(pixels.width()));
-    for (int i = 0; i < pixels.width(); ++i) {
-        columns[size_t(i)] = SurfacePixelOf(left + i, r);
-    }
-    const QRgb back = m_backColor.rgb();
-    for (int j = 0; j < pixels.height(); ++j) {
-        const int y = SurfacePixelOf(top + j, r);
-        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(j));
-        for (int i = 0; i < pixels.width(); ++i) {
-            const int x = columns[size_t(i)];
-            line[i] = (y >= 0 && y < height() && x >= 0 && x < width()) ? surfacePixel(x, y) : back;
-        }
-    }
-    // Drawn one to one on the device pixels: the world transform undoes the device's scaling.
-    const QTransform device = painter.deviceTransform();
-    painter.save();
-    painter.setWorldTransform(QTransform(1 / r, 0, 0, 1 / r, -device.dx() / r, -device.dy() / r));
-    painter.drawImage(QPoint(grid.origin.x() + left, grid.origin.y() + top), pixels);
-    painter.restore();
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF p = fromPixels(pointerPixels(event));
-    emit MouseMove(ButtonStateOf(event->buttons()), ShiftStateOf(event->modifiers()),
-                   static_cast<float>(p.x()), static_cast<float>(p.y()));
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    const QPointF p = fromPixels(pointerPixels(event));
-    emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
-                   static_cast<float>(p.x()), static_cast<float>(p.y()));
-}
-
-void PictureBox::keyPressEvent(QKeyEvent* event) {
-    int keyCode = KeyCodeOf(event->key());
-    if (keyCode == 0) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    emit KeyDown(keyCode, ShiftStateOf(event->modifiers()));
-    // The key goes on to the window unless a handler consumed it.
-    event->setAccepted(keyCode == 0);
 }

@@ -1,9 +1,13 @@
 #pragma once
-// The picture surface: shows a picture unscaled from its top-left corner and keeps a persistent
-// image, so that lines and text drawn on it survive repaints until a new picture is assigned.
-// Coordinates are in the surface's scale units (pixels once ScaleMode is 3).
+// The picture surface: shows a picture from its top-left corner and keeps a persistent image, so
+// that lines and text drawn on it survive repaints until a new picture is assigned. Coordinates
+// are in the surface's scale units (pixels once ScaleMode is 3): picture pixels, whatever the
+// view. The view shows the picture at 100 % from the top-left corner until the user zooms or
+// scrolls it; scroll bars appear when the picture does not fit (PictureBoxView.cpp).
 
 #include "platform/ColorValue.h"
+#include "platform/PendingPixels.h"
+#include "view/ViewMapping.h"
 
 #include <QImage>
 #include <QWidget>
@@ -12,6 +16,9 @@
 #include <memory>
 #include <optional>
 #include <vector>
+
+class QScrollBar;
+class QTimer;
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -40,13 +47,16 @@ public:
     void setScaleMode(int mode);
 
     // Colour of what is shown at (x, y): picture and drawings together; -1 outside the drawing
-    // area (and for coordinates that are not finite numbers).
+    // area (and for coordinates that are not finite numbers). The drawing area is the picture
+    // and, where the control is larger, the control's size from the picture's top-left corner.
     ColorValue Point(float x, float y) const {
         const int ix = pixelIndex(x, m_unitsPerPixelX);
         const int iy = pixelIndex(y, m_unitsPerPixelY);
-        if (ix < 0 || iy < 0 || ix >= width() || iy >= height()) {
+        const QSize area = drawingArea();
+        if (ix < 0 || iy < 0 || ix >= area.width() || iy >= area.height()) {
             return -1;
         }
+        awaitPixels(QRect(ix, iy, 1, 1));
         return valueOf(surfacePixel(ix, iy));
     }
 
@@ -77,20 +87,54 @@ public:
     QPointF toPixels(float x, float y) const;
     QPointF fromPixels(QPointF pixels) const;
 
-    // The screen's device pixel where the pixel at (x, y) (scale units) shows, where the window
-    // system says where windows are; the pointer put there names that pixel.
+    // The screen's device pixel where the pixel at (x, y) (scale units) shows (in the middle of
+    // its block), where the window system says where windows are; the pointer put there names
+    // that pixel.
     std::optional<QPoint> devicePixelOf(float x, float y) const;
+    // The same as a logical screen position, for desktops that say nothing of device pixels.
+    QPoint globalPointOf(float x, float y) const;
+
+    // The view.
+    const View::Mapping& view() const { return m_view; }
+    double zoom() const { return m_view.zoom(); }
+    // Counts every change of the view, so that a position worked out before can be told stale.
+    quint64 viewSerial() const { return m_viewSerial; }
+    // Zoom steps in (> 0) or out (< 0), an exact zoom, or the zoom that fits the picture in the
+    // control, around a point of the widget (logical pixels), by default the view's centre.
+    void zoomBy(int steps, std::optional<QPointF> around = std::nullopt);
+    void setZoom(double zoom, std::optional<QPointF> around = std::nullopt);
+    void fitInView();
+    // Scrolls by device pixels, within the scroll limits.
+    void scrollBy(QPoint devicePixels);
+    // Scrolls the least that shows the whole pixel at (x, y) (scale units).
+    void scrollToShow(float x, float y);
+    // The part of the widget where the picture shows: all of it but the scroll bars.
+    QRect viewRect() const { return m_viewRect; }
+    // Whether the pointer, put on the pixel at (x, y), names that pixel: not so when a device
+    // pixel shows several picture pixels.
+    bool pointerCanName(float x, float y) const;
+    // A point of the widget (logical pixels) in scale units through the view, and back.
+    QPointF coordinatesAt(QPointF widgetPoint) const;
+    QPointF widgetPointOf(float x, float y) const;
+    // Where the last pointer event on the picture was, in scale units through the view as it is
+    // now: exact to the device pixel, however the view changed since.
+    std::optional<QPointF> lastPointerCoordinates() const;
 
 signals:
     void MouseMove(int button, int shift, float x, float y);
     void MouseDown(int button, int shift, float x, float y);
     // The key code may be changed by a handler; a code of 0 consumes the key.
     void KeyDown(int& keyCode, int shift);
+    // The user zoomed or scrolled: the pixel under the pointer may be another one now.
+    void ViewChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -128,15 +172,45 @@ private:
         return static_cast<int>(p);
     }
     static QPointF pixelOf(QPointF p);
-    QPointF pointerPixels(const QMouseEvent* event) const;
-    // How the surface's pixels meet the screen's device pixels (see PictureBox.cpp).
+    // A picture still arriving: its pixels in the area are waited for before they are read.
+    void awaitPixels(const QRect& area) const {
+        if (m_pending) {
+            m_pending->waitFor(area);
+        }
+    }
+    QSize drawingArea() const { return m_base.size().expandedTo(size()); }
+    // How the surface's pixels meet the screen's device pixels (see PictureBoxView.cpp).
     struct DeviceGrid {
         double ratio = 1;
         QPoint origin;                // the surface's first device pixel, from the window's
         std::optional<QPoint> window; // the window's device origin on the screen, when asked
     };
     DeviceGrid deviceGrid(bool askWindowSystem) const;
-    void paintScaled(QPainter& painter, const QRect& area, const DeviceGrid& grid) const;
+    // Where a pointer event is: the view's device pixel under it, from the event's position in
+    // the window; or, for an event a program made (which has no such position), its logical
+    // position in the widget.
+    struct PointerSpot {
+        bool exact = false;
+        QPoint device;
+        QPointF logical;
+    };
+    PointerSpot spotOf(const QPointF& position, const QPointF& scene) const;
+    QPointF coordinatesOf(const PointerSpot& spot) const;
+    bool inView(const PointerSpot& spot) const;
+    QPointF anchorOf(std::optional<QPointF> widgetPoint) const;
+    QPoint panPoint(const PointerSpot& spot) const;
+    // Device pixels a logical size of the widget covers, from its first.
+    QSize deviceSize(QSize logical) const;
+    void paintView(QPainter& painter, const QRect& area, const DeviceGrid& grid);
+    void paintMarker(QPainter& painter) const;
+    // One device row of the view, zoomed out: each device pixel the average of the surface
+    // pixels it covers (columns [spans[i], spans[i + 1])).
+    void averageLine(QRgb* line, int deviceRow, const std::vector<int>& spans) const;
+    // Fits the view and the scroll bars to the widget's size and the screen's scale.
+    void layoutView();
+    // Takes a new view: scroll bars, repaint, and ViewChanged when the user asked for it.
+    void applyView(const View::Mapping& view, bool byUser);
+    void scrollBarMoved();
     // Grows the drawing surface to cover the widget, as a canvas grows under a larger box.
     void prepareSurfaceForDrawing();
     // Runs paint on a scratch copy of the surface's pixels in area (picture pixels), then keeps
@@ -147,6 +221,7 @@ private:
     QRgb* makeTile(int column, int row);
 
     QImage m_picture;
+    std::shared_ptr<const PendingPixels> m_pending;
     QImage m_base; // Format_RGB32: the picture as shown (composed over the background if it has
                    // transparent parts), sharing the picture's pixels when it is opaque
     QSize m_extent{0,
@@ -162,6 +237,27 @@ private:
     int m_scaleMode = kScaleTwips;
     float m_unitsPerPixelX = 15;
     float m_unitsPerPixelY = 15;
+
+    View::Mapping m_view;
+    quint64 m_viewSerial = 0;
+    QRect m_viewRect; // logical, in the widget
+    QScrollBar* m_horizontalBar = nullptr;
+    QScrollBar* m_verticalBar = nullptr;
+    bool m_layingOut = false;
+    std::optional<PointerSpot> m_lastPointer;
+    // Wheel turns toward the next zoom step (a notch is 120).
+    int m_wheelZoom = 0;
+    // A pan with the middle button: where it was pressed and where the pointer is now.
+    struct Pan {
+        PointerSpot pressed;
+        QPoint last;
+        bool moved = false;
+    };
+    std::optional<Pan> m_pan;
+    QImage m_band; // rows of device pixels painted at a time, kept between repaints
+    // A view zoomed out is painted pixel by pixel while it moves, averaged once it rests.
+    bool m_settling = false;
+    QTimer* m_settle = nullptr;
 };
 
 // The whole pixel a coordinate falls in, bounded so that far-off or non-finite coordinates stay

@@ -121,6 +121,22 @@ void TestWindowDefinition::menus_data() {
                                << "&File"
                                << "&Save List As..."
                                << "Ctrl+S";
+    QTest::newRow("zoom in") << "mnuViewZoomIn"
+                             << "&View"
+                             << "Zoom &In"
+                             << "Ctrl++";
+    QTest::newRow("zoom out") << "mnuViewZoomOut"
+                              << "&View"
+                              << "Zoom &Out"
+                              << "Ctrl+-";
+    QTest::newRow("actual size") << "mnuViewActualSize"
+                                 << "&View"
+                                 << "&Actual Size"
+                                 << "Ctrl+0";
+    QTest::newRow("fit") << "mnuViewFit"
+                         << "&View"
+                         << "&Fit in Window"
+                         << "";
     QTest::newRow("contents") << "mnuHelpContents"
                               << "&Help"
                               << "&Contents"
@@ -182,7 +198,9 @@ void TestWindowDefinition::menuOrder() {
     QCOMPARE(names(form.mnuFile),
              (QStringList{"mnuFileInput", "mnuFilePrint", "mnuFilePrintSetup", "mnuFileExit"}));
     QCOMPARE(names(form.mnuEdit), (QStringList{"mnuEditPaste", "mnuEditScreen"}));
-    QCOMPARE(names(form.mnuView), (QStringList{"mnuViewStoredColours", "mnuViewProfile"}));
+    QCOMPARE(names(form.mnuView),
+             (QStringList{"mnuViewZoomIn", "mnuViewZoomOut", "mnuViewActualSize", "mnuViewFit",
+                          "mnuViewLoupe", "mnuViewStoredColours", "mnuViewProfile"}));
     QCOMPARE(names(form.mnuHelp), (QStringList{"mnuHelpContents", "mnuHelpHowTo", "mnuHelpAbout"}));
 }
 

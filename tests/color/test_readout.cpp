@@ -39,6 +39,8 @@ private slots:
     void readsUnderPointer();
     void boxPlacement_data();
     void boxPlacement();
+    void loupePlacement_data();
+    void loupePlacement();
     void hidesOverBareWindowOnly();
     void radiusChange_data();
     void radiusChange();
@@ -114,6 +116,31 @@ void TestReadout::boxPlacement() {
     QFETCH(QPoint, expected);
     QCOMPARE(ReadoutBoxPosition(pointer, pointer + QPoint(10, 20), QSize(57, 19), control),
              expected);
+}
+
+void TestReadout::loupePlacement_data() {
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<QPoint>("box");
+    QTest::addColumn<QPoint>("loupe");
+
+    // A 57 x 19 box and a 79 x 79 loupe in a 400 x 300 control: the loupe beside the box on the
+    // side away from the pointer; where the pair would be cut off, both flip, the box standing
+    // where it would alone and the two aligned on the edge nearest the pointer.
+    QTest::newRow("in the middle") << QPoint(50, 30) << QPoint(60, 50) << QPoint(119, 50);
+    QTest::newRow("near the right edge") << QPoint(300, 30) << QPoint(234, 50) << QPoint(153, 50);
+    QTest::newRow("near the bottom edge") << QPoint(50, 250) << QPoint(60, 212) << QPoint(119, 152);
+    QTest::newRow("bottom-right corner")
+        << QPoint(390, 290) << QPoint(324, 252) << QPoint(243, 192);
+}
+
+void TestReadout::loupePlacement() {
+    QFETCH(QPoint, pointer);
+    QFETCH(QPoint, box);
+    QFETCH(QPoint, loupe);
+    const ReadoutPlaces places = ReadoutAndLoupePositions(
+        pointer, pointer + QPoint(10, 20), QSize(57, 19), QSize(79, 79), QSize(400, 300));
+    QCOMPARE(places.box, box);
+    QCOMPARE(places.loupe, loupe);
 }
 
 void TestReadout::hidesOverBareWindowOnly() {

@@ -24,7 +24,7 @@ def case_colours(c):
     c.ok("the Display P3 block reads #003559, as a colour-managed program shows it")
 
     s.keys("alt+v")
-    s.keys("Return")
+    s.keys("s")  # Colours as &stored in the file
     c.expect_readout_at(4, 4, (0x12, 0x34, 0x56))
     c.ok("View, Colours as stored in the file: the block reads its stored #123456")
 

@@ -611,9 +611,23 @@ class Session:
             raise E2EFailure("picture pixel %r lies outside the picture surface %dx%d" % ((px, py), w, h))
         return x + px, y + py
 
+    def view_area(self):
+        """The part of the picture control that shows the picture: all of it but its scroll
+        bars (screen)."""
+        x, y, w, h = self.picture_origin()
+        for child in self.children(self.require(PICTURE)):
+            if self.role(child) == "scroll bar" and self.is_showing(child):
+                bx, by, bw, bh = self.extents(child)
+                if bh > bw:
+                    w = bx - x
+                else:
+                    h = by - y
+        return x, y, w, h
+
     def readout_box_at(self, x, y):
-        """Where the read-out box stands (screen) for the pointer at screen point (x, y)."""
-        px, py, pw, ph = self.picture_origin()
+        """Where the read-out box stands (screen) for the pointer at screen point (x, y): it
+        keeps within the part of the control that shows the picture."""
+        px, py, pw, ph = self.view_area()
         _, _, bw, bh = self.extents(self.readout())
         return (readout_place(x, READOUT_DX, bw, px, px + pw),
                 readout_place(y, READOUT_DY, bh, py, py + ph))

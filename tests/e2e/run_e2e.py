@@ -25,6 +25,7 @@ import cases_desktop  # noqa: E402
 import cases_lifecycle  # noqa: E402
 import cases_screen  # noqa: E402
 import cases_palette  # noqa: E402
+import cases_view  # noqa: E402
 import harness  # noqa: E402
 from harness import E2EFailure, parse_web, quadrant_pixels, web, write_picture  # noqa: E402
 
@@ -633,6 +634,7 @@ CASES.update(cases_desktop.CASES)
 CASES.update(cases_screen.CASES)
 CASES.update(cases_colours.CASES)
 CASES.update(cases_palette.CASES)
+CASES.update(cases_view.CASES)
 
 
 def run_case(name, binary, deadline):

@@ -1,0 +1,289 @@
+// The first look at a large JPEG: from exec to the first frame on the screen that shows the
+// picture's pixels, for `huemark photo.jpg`, side by side with feh and eog opening the same file
+// (each to its first frame showing the picture) and djpeg decoding the whole file; interleaved
+// runs on a private Xvfb, medians.
+//
+//   bench_firstlook --huemark build/huemark [--runs 10] [--width 6000 --height 4000]
+//                   [--photo FILE]   (a JPEG of your own instead of the one made here)
+//
+// An X client watches the screen's pixels: a frame shows the picture once enough pixels along a
+// few rows across the screen have the photo's saturated colours (no window chrome has so many).
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+constexpr int kScreenWidth = 1920;
+constexpr int kScreenHeight = 1200;
+constexpr int kRows = 8;            // rows of the screen watched
+constexpr int kEnoughPixels = 2000; // saturated pixels along them that make a picture
+
+[[noreturn]] void die(const std::string& what) {
+    std::fprintf(stderr, "bench_firstlook: %s\n", what.c_str());
+    std::exit(1);
+}
+
+pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env) {
+    const pid_t pid = fork();
+    if (pid < 0) {
+        die("fork failed");
+    }
+    if (pid == 0) {
+        for (const std::string& e : env) {
+            putenv(const_cast<char*>(e.c_str()));
+        }
+        const int devnull = open("/dev/null", O_RDWR);
+        dup2(devnull, 0);
+        dup2(devnull, 1);
+        dup2(devnull, 2);
+        std::vector<char*> args;
+        for (const std::string& a : argv) {
+            args.push_back(const_cast<char*>(a.c_str()));
+        }
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n == 0 ? 0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
+}
+
+// A photo of saturated colours everywhere: hues sweeping across it, with noise, so that it
+// compresses as a photo does.
+bool writePhoto(const std::string& path, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator rng(5);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int hue = (x * 300 / width + y * 60 / height) % 360;
+            const QColor c = QColor::fromHsv(hue, 255, 230);
+            const int n = int(rng.bounded(17)) - 8;
+            line[x] = qRgb(qBound(0, c.red() + n, 255), qBound(0, c.green() + n, 255),
+                           qBound(0, c.blue() + n, 255));
+        }
+    }
+    QImageWriter writer(QString::fromStdString(path), "jpeg");
+    writer.setQuality(90);
+    return writer.write(image);
+}
+
+// Whether the screen shows the picture now.
+bool showsPicture(xcb_connection_t* conn, xcb_window_t root) {
+    int saturated = 0;
+    for (int i = 0; i < kRows; ++i) {
+        const int y = (2 * i + 1) * kScreenHeight / (2 * kRows);
+        xcb_get_image_reply_t* reply =
+            xcb_get_image_reply(conn,
+                                xcb_get_image(conn, XCB_IMAGE_FORMAT_Z_PIXMAP, root, 0, int16_t(y),
+                                              kScreenWidth, 1, ~0u),
+                                nullptr);
+        if (reply == nullptr) {
+            continue;
+        }
+        const uint8_t* p = xcb_get_image_data(reply);
+        const int length = xcb_get_image_data_length(reply);
+        for (int x = 0; x + 3 < length; x += 4) {
+            const int hi = std::max({p[x], p[x + 1], p[x + 2]});
+            const int lo = std::min({p[x], p[x + 1], p[x + 2]});
+            saturated += hi - lo >= 96;
+        }
+        std::free(reply);
+    }
+    return saturated >= kEnoughPixels;
+}
+
+struct Program {
+    std::string label;
+    std::vector<std::string> argv;
+    bool windowed = true;
+    std::vector<double> millis;
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string huemark;
+    int runs = 10;
+    int width = 6000;
+    int height = 4000;
+    std::string given;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--huemark" && i + 1 < argc) {
+            huemark = argv[++i];
+        } else if (a == "--runs" && i + 1 < argc) {
+            runs = std::atoi(argv[++i]);
+        } else if (a == "--width" && i + 1 < argc) {
+            width = std::atoi(argv[++i]);
+        } else if (a == "--height" && i + 1 < argc) {
+            height = std::atoi(argv[++i]);
+        } else if (a == "--photo" && i + 1 < argc) {
+            given = argv[++i];
+        }
+    }
+    if (huemark.empty()) {
+        die("usage: bench_firstlook --huemark PATH [--runs N] [--width W --height H]");
+    }
+
+    char home[] = "/tmp/huemark-bench-firstlook-XXXXXX";
+    if (mkdtemp(home) == nullptr) {
+        die("mkdtemp failed");
+    }
+    const std::string photo = given.empty() ? std::string(home) + "/photo.jpg" : given;
+    if (given.empty()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        int qtArgc = 1;
+        QGuiApplication app(qtArgc, argv);
+        if (!writePhoto(photo, width, height)) {
+            die("cannot write the photo");
+        }
+    }
+    // Huemark's window nearly as large as the screen, as a user opening a photo has it.
+    const std::string config = std::string(home) + "/.config/Huemark";
+    if (std::system(("mkdir -p " + config).c_str()) != 0) {
+        die("mkdir failed");
+    }
+    if (FILE* f = std::fopen((config + "/Huemark.ini").c_str(), "w")) {
+        std::fprintf(f, "[Settings]\nLeft=0\nTop=0\nWidth=%d\nHeight=%d\n",
+                     (kScreenWidth - 20) * 15, (kScreenHeight - 20) * 15);
+        std::fclose(f);
+    }
+
+    // A private X server (it writes its display number once it accepts connections) and a
+    // session bus for the desktop viewer.
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) {
+        die("pipe failed");
+    }
+    const pid_t xvfb = fork();
+    if (xvfb == 0) {
+        close(pipeFds[0]);
+        const std::string fd = std::to_string(pipeFds[1]);
+        const std::string screen =
+            std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-dpi",
+               "96", "-br", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    std::string number;
+    char c = 0;
+    while (number.size() < 16 && read(pipeFds[0], &c, 1) == 1 && c != '\n') {
+        number += c;
+    }
+    close(pipeFds[0]);
+    if (number.empty()) {
+        die("Xvfb did not start");
+    }
+    const std::string display = ":" + number;
+    std::string bus;
+    pid_t busPid = 0;
+    if (FILE* p = popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r")) {
+        char line[512];
+        if (std::fgets(line, sizeof line, p) != nullptr) {
+            bus = line;
+            bus.erase(bus.find_last_not_of("\n") + 1);
+        }
+        if (std::fgets(line, sizeof line, p) != nullptr) {
+            busPid = pid_t(std::atoi(line));
+        }
+        pclose(p);
+    }
+
+    xcb_connection_t* conn = xcb_connect(display.c_str(), nullptr);
+    if (xcb_connection_has_error(conn)) {
+        die("cannot connect to Xvfb");
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(conn)).data->root;
+    const std::vector<std::string> env = {"DISPLAY=" + display,
+                                          "QT_QPA_PLATFORM=xcb",
+                                          std::string("HOME=") + home,
+                                          std::string("XDG_CONFIG_HOME=") + home + "/.config",
+                                          std::string("XDG_RUNTIME_DIR=") + home,
+                                          "DBUS_SESSION_BUS_ADDRESS=" + bus,
+                                          "GSETTINGS_BACKEND=memory",
+                                          "NO_AT_BRIDGE=1"};
+
+    std::vector<Program> programs = {
+        {"huemark", {huemark, photo}, true, {}},
+        {"feh", {"feh", photo}, true, {}},
+        {"eog", {"eog", photo}, true, {}},
+        {"djpeg", {"djpeg", "-outfile", "/dev/null", photo}, false, {}}};
+    for (int run = 0; run < runs; ++run) {
+        for (Program& p : programs) {
+            if (p.windowed && showsPicture(conn, root)) {
+                die("the screen still shows a picture before " + p.label);
+            }
+            const auto start = Clock::now();
+            const pid_t pid = spawn(p.argv, env);
+            if (p.windowed) {
+                const auto deadline = start + std::chrono::seconds(60);
+                while (!showsPicture(conn, root)) {
+                    if (Clock::now() > deadline) {
+                        kill(pid, SIGKILL);
+                        die("no picture shown by " + p.label);
+                    }
+                }
+                p.millis.push_back(
+                    std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+                kill(pid, SIGTERM);
+                waitpid(pid, nullptr, 0);
+                // Until its window has gone from the screen.
+                while (showsPicture(conn, root)) {
+                    usleep(1000);
+                }
+            } else {
+                int status = 0;
+                waitpid(pid, &status, 0);
+                p.millis.push_back(
+                    std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+                if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+                    die(p.label + " failed");
+                }
+            }
+        }
+    }
+
+    std::printf("%s, %d interleaved runs; exec to the first frame showing the picture "
+                "(djpeg: to the end of its decoding)\n",
+                given.empty()
+                    ? (std::to_string(width) + "x" + std::to_string(height) + " JPEG").c_str()
+                    : given.c_str(),
+                runs);
+    for (const Program& p : programs) {
+        std::printf("%-8s median %8.1f ms\n", p.label.c_str(), median(p.millis));
+    }
+    const double ours = median(programs[0].millis);
+    const double viewers = std::min(median(programs[1].millis), median(programs[2].millis));
+    std::printf("huemark / fastest viewer: %.2fx   huemark / djpeg: %.2fx\n", ours / viewers,
+                ours / median(programs[3].millis));
+
+    xcb_disconnect(conn);
+    if (busPid > 0) {
+        kill(busPid, SIGTERM);
+    }
+    kill(xvfb, SIGTERM);
+    waitpid(xvfb, nullptr, 0);
+    return std::system((std::string("rm -rf ") + home).c_str()) == 0 ? 0 : 1;
+}

@@ -1,0 +1,330 @@
+#include "input/JpegFirstLook.h"
+
+#include "input/LoadPicture.h"
+#include "platform/PendingPixels.h"
+#include "platform/PixelBuffer.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include <jpeglib.h>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+thread_local QSize t_area;
+
+// Columns decoded beyond the area, so that the area's last columns come out as a whole
+// decode gives them: upsampled chroma takes its neighbours from the next block's.
+constexpr int kCropMargin = 32;
+// Rows decoded and published at a time.
+constexpr int kBatch = 16;
+// How much the rest's decoding yields to the window's own work.
+constexpr int kBackgroundNice = 10;
+
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void ErrorExit(j_common_ptr cinfo) {
+    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
+}
+
+// Warnings (damaged or missing data, which decodes as the library fills it) go unsaid.
+void Quiet(j_common_ptr, int) {}
+
+void Prepare(jpeg_decompress_struct* cinfo, ErrorManager* err) {
+    cinfo->err = jpeg_std_error(&err->pub);
+    err->pub.error_exit = ErrorExit;
+    err->pub.emit_message = Quiet;
+}
+
+struct Header {
+    int width = 0;
+    int height = 0;
+    bool suits = false;
+};
+
+bool HasColourProfile(const jpeg_decompress_struct* cinfo) {
+    for (jpeg_saved_marker_ptr m = cinfo->marker_list; m != nullptr; m = m->next) {
+        if (m->marker == JPEG_APP0 + 2 && m->data_length >= 12 &&
+            std::memcmp(m->data, "ICC_PROFILE", 12) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Plain C from here to the end of the namespace: libjpeg leaves by longjmp, past which no
+// object with a destructor may live.
+bool ReadHeader(const uchar* data, unsigned long size, Header* header) {
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    Prepare(&cinfo, &err);
+    if (setjmp(err.jump) != 0) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, data, size);
+    jpeg_save_markers(&cinfo, JPEG_APP0 + 2, 0xFFFF);
+    jpeg_read_header(&cinfo, TRUE);
+    header->width = int(cinfo.image_width);
+    header->height = int(cinfo.image_height);
+    const bool colour = cinfo.num_components == 3 &&
+                        (cinfo.jpeg_color_space == JCS_YCbCr || cinfo.jpeg_color_space == JCS_RGB);
+    const bool grey = cinfo.num_components == 1 && cinfo.jpeg_color_space == JCS_GRAYSCALE;
+    // One scan, read top to bottom once; colours as stored (a profile is the loader's affair).
+    header->suits = cinfo.data_precision == 8 && !cinfo.progressive_mode &&
+                    !jpeg_has_multiple_scans(&cinfo) && (colour || grey) &&
+                    !HasColourProfile(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+bool StartDecompress(jpeg_decompress_struct* cinfo, const uchar* data, unsigned long size) {
+    jpeg_create_decompress(cinfo);
+    jpeg_mem_src(cinfo, data, size);
+    jpeg_read_header(cinfo, TRUE);
+    // Decoded as the toolkit's reader decodes it: the library's defaults, as 32-bit pixels.
+    cinfo->out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(cinfo);
+    return true;
+}
+
+// The top rows, cropped to the columns from the left that cover `columns`: into the picture's
+// rows. Returns the columns and rows decoded.
+bool DecodeTop(const uchar* data, unsigned long size, uchar* bits, qsizetype bytesPerLine,
+               int columns, int rows, int* columnsDecoded, int* rowsDecoded) {
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    Prepare(&cinfo, &err);
+    if (setjmp(err.jump) != 0) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    StartDecompress(&cinfo, data, size);
+    JDIMENSION left = 0;
+    JDIMENSION width = JDIMENSION(columns);
+    if (width < cinfo.output_width) {
+        jpeg_crop_scanline(&cinfo, &left, &width);
+    }
+    JSAMPROW pointers[kBatch];
+    while (cinfo.output_scanline < JDIMENSION(rows)) {
+        const int y = int(cinfo.output_scanline);
+        const int n = std::min(kBatch, rows - y);
+        for (int i = 0; i < n; ++i) {
+            pointers[i] = bits + (y + i) * bytesPerLine;
+        }
+        jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(n));
+    }
+    *columnsDecoded = int(width);
+    *rowsDecoded = int(cinfo.output_scanline);
+    jpeg_abort_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+class JpegJob;
+bool DecodeRest(JpegJob* job, uchar* scratch);
+
+class JpegJob final : public PendingPixels {
+public:
+    QByteArray data;
+    QImage buffer; // owns the pixels
+    uchar* bits = nullptr;
+    qsizetype bytesPerLine = 0;
+    int width = 0;
+    int height = 0;
+    int readyColumns = 0; // the first look: these columns of the top rows
+    int readyRows = 0;
+    qint64 key = 0;
+    std::atomic<bool> cancel{false};
+    std::thread thread;
+
+    void waitFor(const QRect& area) const override {
+        if (covered(area)) {
+            return;
+        }
+        std::unique_lock<std::mutex> hold(m_lock);
+        m_arrived.wait(hold, [&] { return covered(area); });
+    }
+    bool complete() const override { return m_done.load(std::memory_order_acquire); }
+
+    // Rows from the top that hold their final values, all columns.
+    void publish(int rows) {
+        {
+            const std::lock_guard<std::mutex> hold(m_lock);
+            m_rows.store(rows, std::memory_order_release);
+        }
+        m_arrived.notify_all();
+    }
+    int rowsDone() const { return m_rows.load(std::memory_order_acquire); }
+    void finish() {
+        {
+            const std::lock_guard<std::mutex> hold(m_lock);
+            m_done.store(true, std::memory_order_release);
+        }
+        m_arrived.notify_all();
+        PendingPixels::withdraw(key);
+    }
+    void run() {
+#ifdef __linux__
+        // The window shows its first look meanwhile: on a busy machine that comes first.
+        setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kBackgroundNice);
+#endif
+        std::vector<uchar> scratch(size_t(width) * 4);
+        const bool decoded = DecodeRest(this, scratch.data());
+        data = QByteArray(); // the file's bytes are not needed any more
+        if (!decoded && !cancel.load()) {
+            // A failure part-way (which a file whose scan has begun hardly meets): what could not
+            // be decoded shows mid-grey, as missing data does.
+            for (int y = rowsDone(); y < height; ++y) {
+                auto* line = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
+                const int from = y < readyRows ? readyColumns : 0;
+                std::fill(line + from, line + width, qRgb(0x80, 0x80, 0x80));
+            }
+        }
+        finish();
+    }
+    // The picture goes: the decoder stops before its pixels are given back.
+    static void release(void* info) {
+        auto* holder = static_cast<std::shared_ptr<JpegJob>*>(info);
+        JpegJob& job = **holder;
+        job.cancel.store(true);
+        if (job.thread.joinable()) {
+            job.thread.join();
+        }
+        job.finish();
+        job.buffer = QImage();
+        delete holder;
+    }
+
+private:
+    bool covered(const QRect& area) const {
+        if (area.isEmpty() || complete()) {
+            return true;
+        }
+        if (area.left() >= 0 && area.top() >= 0 && area.right() < readyColumns &&
+            area.bottom() < readyRows) {
+            return true;
+        }
+        return area.bottom() < rowsDone();
+    }
+
+    mutable std::mutex m_lock;
+    mutable std::condition_variable m_arrived;
+    std::atomic<int> m_rows{0};
+    std::atomic<bool> m_done{false};
+};
+
+// All rows, in order: those of the first look into scratch, whose columns beyond it are kept;
+// the rest straight into the picture.
+bool DecodeRest(JpegJob* job, uchar* scratch) {
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    Prepare(&cinfo, &err);
+    if (setjmp(err.jump) != 0) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    StartDecompress(&cinfo, reinterpret_cast<const uchar*>(job->data.constData()),
+                    (unsigned long)job->data.size());
+    JSAMPROW pointers[kBatch];
+    const size_t keptOffset = size_t(job->readyColumns) * 4;
+    const size_t keptBytes = size_t(job->width - job->readyColumns) * 4;
+    while (cinfo.output_scanline < cinfo.output_height) {
+        if (job->cancel.load(std::memory_order_relaxed)) {
+            jpeg_abort_decompress(&cinfo);
+            jpeg_destroy_decompress(&cinfo);
+            return true;
+        }
+        const int y = int(cinfo.output_scanline);
+        if (y < job->readyRows) {
+            for (int i = 0; i < kBatch && cinfo.output_scanline < JDIMENSION(job->readyRows); ++i) {
+                JSAMPROW row = scratch;
+                const int at = int(cinfo.output_scanline);
+                if (jpeg_read_scanlines(&cinfo, &row, 1) == 1) {
+                    std::memcpy(job->bits + at * job->bytesPerLine + keptOffset,
+                                scratch + keptOffset, keptBytes);
+                }
+            }
+        } else {
+            const int n = std::min(kBatch, job->height - y);
+            for (int i = 0; i < n; ++i) {
+                pointers[i] = job->bits + (y + i) * job->bytesPerLine;
+            }
+            jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(n));
+        }
+        job->publish(int(cinfo.output_scanline));
+    }
+    jpeg_abort_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+} // namespace
+
+FirstLookArea::FirstLookArea(QSize area) : m_previous(t_area) {
+    t_area = area;
+}
+
+FirstLookArea::~FirstLookArea() {
+    t_area = m_previous;
+}
+
+QSize FirstLookArea::current() {
+    return t_area;
+}
+
+QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    const auto size = (unsigned long)data.size();
+    Header header;
+    if (area.isEmpty() || !ReadHeader(bytes, size, &header) || !header.suits ||
+        (header.width <= area.width() && header.height <= area.height())) {
+        return QImage();
+    }
+    CheckPictureSize(header.width, header.height);
+    auto job = std::make_shared<JpegJob>();
+    job->data = data;
+    job->buffer = NewPicture(header.width, header.height, QImage::Format_RGB32);
+    if (job->buffer.isNull()) {
+        return QImage(); // the usual way says that memory ran out
+    }
+    job->bits = job->buffer.bits();
+    job->bytesPerLine = job->buffer.bytesPerLine();
+    job->width = header.width;
+    job->height = header.height;
+    const int columns = std::min(header.width, area.width() + kCropMargin);
+    const int rows = std::min(header.height, area.height());
+    int columnsDecoded = 0;
+    int rowsDecoded = 0;
+    if (!DecodeTop(bytes, size, job->bits, job->bytesPerLine, columns, rows, &columnsDecoded,
+                   &rowsDecoded)) {
+        return QImage();
+    }
+    job->readyColumns =
+        columns == header.width ? header.width : std::min(area.width(), columnsDecoded);
+    job->readyRows = rowsDecoded;
+    QImage picture(job->bits, job->width, job->height, job->bytesPerLine, QImage::Format_RGB32,
+                   JpegJob::release, new std::shared_ptr<JpegJob>(job));
+    job->key = picture.cacheKey();
+    PendingPixels::enroll(job->key, job);
+    JpegJob* running = job.get();
+    job->thread = std::thread([running] { running->run(); });
+    return picture;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The first look at a large JPEG: the part a view shows at 100 % (the top-left corner) is decoded
+// first, cropped to its columns; the whole picture follows on a thread of its own, into the same
+// pixels. Until it has, the picture is enrolled as PendingPixels, so that every reader waits for
+// the pixels it reads.
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+// While one lives, LoadPicture on this thread decodes a JPEG larger than the area this way.
+class FirstLookArea {
+public:
+    explicit FirstLookArea(QSize area);
+    ~FirstLookArea();
+    FirstLookArea(const FirstLookArea&) = delete;
+    FirstLookArea& operator=(const FirstLookArea&) = delete;
+    static QSize current();
+
+private:
+    QSize m_previous;
+};
+
+// The picture (Format_RGB32) with its top-left area decoded and the rest on its way; null when
+// the data do not suit (no area asked for, a picture no larger than it, a progressive or
+// multi-scan JPEG, one with a colour profile or in CMYK, a damaged header): the whole picture
+// is then decoded as usual. Throws PlatformError when the picture is too large to open.
+QImage DecodeJpegFirstLook(const QByteArray& data, QSize area = FirstLookArea::current());
