@@ -38,8 +38,9 @@ PictureBox::DeviceGrid PictureBox::deviceGrid(bool askWindowSystem) const {
     DeviceGrid grid;
     grid.ratio = devicePixelRatioF();
     const QWidget* top = window();
-    const QPointF at = QPointF(mapTo(top, QPoint(0, 0))) * grid.ratio;
-    grid.origin = QPoint(qRound(at.x()), qRound(at.y()));
+    const QPoint at = mapTo(top, QPoint(0, 0));
+    grid.origin =
+        QPoint(View::DeviceCorner(at.x(), grid.ratio), View::DeviceCorner(at.y(), grid.ratio));
     if (askWindowSystem) {
         grid.window = NativeWindowOrigin(top);
     }
@@ -220,7 +221,7 @@ PictureBox::PointerSpot PictureBox::spotOf(const QPointF& position, const QPoint
     // The device pixel under the pointer, from the view's first. (Where the toolkit works the
     // position out from the window's logical place, half a device pixel may come on top.)
     const auto device = [&grid](double v, int origin) {
-        return int(std::floor(v * grid.ratio + 1e-6)) - origin;
+        return View::DevicePixelAt(v, grid.ratio) - origin;
     };
     spot.exact = true;
     spot.device = QPoint(device(scene.x(), grid.origin.x()), device(scene.y(), grid.origin.y()));

@@ -22,6 +22,14 @@ int ToInt(double v) {
 }
 } // namespace
 
+int DeviceCorner(double logical, double ratio) {
+    return int(std::lround(logical * ratio));
+}
+
+int DevicePixelAt(double logical, double ratio) {
+    return int(std::floor(logical * ratio + 1e-6));
+}
+
 double SteppedZoom(double zoom, int steps) {
     for (; steps > 0; --steps) {
         const auto next = std::find_if(kLevels.begin(), kLevels.end(),

@@ -25,6 +25,13 @@ double SteppedZoom(double zoom, int steps);
 // as fits whole: below 1 exactly, from 1 on the largest level that fits, so blocks stay whole.
 double FitZoom(QSize picture, QSize area, double ratio);
 
+// Where the view's first device pixel lies, for a control at a logical position in its window:
+// the nearest device pixel, where the toolkit puts it too when the position falls between two.
+int DeviceCorner(double logical, double ratio);
+// The device pixel a pointer position names; the toolkit reports the pointer on device pixel d
+// as the logical position d / ratio, which this takes back to d exactly.
+int DevicePixelAt(double logical, double ratio);
+
 // One axis of the view: the picture's length in pixels, the device pixels per picture pixel,
 // the view's length in device pixels and the scroll offset in device pixels.
 struct Axis {

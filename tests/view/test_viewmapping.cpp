@@ -25,6 +25,8 @@ class TestViewMapping : public QObject {
 private slots:
     void devicePixelsShowPictures_data();
     void devicePixelsShowPictures();
+    void cornersAndPointers_data();
+    void cornersAndPointers();
     void zoomKeepsThePixelUnderTheAnchor_data();
     void zoomKeepsThePixelUnderTheAnchor();
     void scrollLimits_data();
@@ -46,6 +48,8 @@ void TestViewMapping::devicePixelsShowPictures_data() {
     QTest::newRow("scale factor 1.5") << 1.0 << 1.5 << 0 << QList<int>{0, 0, 1, 2, 2, 3, 4, 4};
     QTest::newRow("scale factor 1.25")
         << 1.0 << 1.25 << 0 << QList<int>{0, 0, 1, 2, 3, 4, 4, 5, 6, 7};
+    QTest::newRow("scale factor 1.75")
+        << 1.0 << 1.75 << 0 << QList<int>{0, 0, 1, 1, 2, 2, 3, 4, 4, 5, 5, 6, 6, 7, 8};
     QTest::newRow("scale factor 2") << 1.0 << 2.0 << 0 << QList<int>{0, 0, 1, 1, 2, 2};
     QTest::newRow("8x") << 8.0 << 1.0 << 0 << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
     QTest::newRow("8x, scrolled into a block")
@@ -81,6 +85,36 @@ void TestViewMapping::devicePixelsShowPictures() {
         } else {
             QVERIFY(a.pixelAt(d) <= p && a.pixelAt(d + 1) >= p);
         }
+    }
+}
+
+// Where the view starts on a scaled screen, and which device pixel a pointer names: a control's
+// corner between two device pixels (at 1.25 and 1.75 most logical positions fall between) starts
+// on the nearer one, and the pointer the toolkit reports at device pixel d / ratio names d again,
+// however far across the screen.
+void TestViewMapping::cornersAndPointers_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<int>("between"); // logical positions 0..99 whose corner is between pixels
+    QTest::newRow("1") << 1.0 << 0;
+    QTest::newRow("1.25") << 1.25 << 75;
+    QTest::newRow("1.5") << 1.5 << 50;
+    QTest::newRow("1.75") << 1.75 << 75;
+    QTest::newRow("2") << 2.0 << 0;
+}
+
+void TestViewMapping::cornersAndPointers() {
+    QFETCH(double, ratio);
+    QFETCH(int, between);
+    int seen = 0;
+    for (int logical = 0; logical < 100; ++logical) {
+        const double exact = logical * ratio;
+        const int corner = View::DeviceCorner(logical, ratio);
+        QVERIFY(std::abs(corner - exact) <= 0.5);
+        seen += corner != exact;
+    }
+    QCOMPARE(seen, between);
+    for (int d = 0; d < 20000; ++d) {
+        QCOMPARE(View::DevicePixelAt(d / ratio, ratio), d);
     }
 }
 
