@@ -87,6 +87,45 @@ public:
         return a && a->map_state == XCB_MAP_STATE_VIEWABLE;
     }
 
+    // A window just below the root, on the screen, with its border; empty when it is gone.
+    QRect area(xcb_window_t w) const {
+        const XcbPtr<xcb_get_geometry_reply_t> g(
+            xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, w), nullptr));
+        if (!g) {
+            return {};
+        }
+        return {g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width};
+    }
+
+    // Whether a window of another program that draws is shown over part of the areas: only then
+    // does anything but the server itself repaint what our windows leave uncovered.
+    bool otherWindowOver(const QList<QRect>& areas, const QList<xcb_window_t>& ours) const {
+        const XcbPtr<xcb_query_tree_reply_t> t(
+            xcb_query_tree_reply(m_c, xcb_query_tree(m_c, m_screen->root), nullptr));
+        if (!t) {
+            return true;
+        }
+        const xcb_window_t* children = xcb_query_tree_children(t.get());
+        for (int i = 0; i < xcb_query_tree_children_length(t.get()); ++i) {
+            if (ours.contains(children[i])) {
+                continue;
+            }
+            const XcbPtr<xcb_get_window_attributes_reply_t> a(xcb_get_window_attributes_reply(
+                m_c, xcb_get_window_attributes(m_c, children[i]), nullptr));
+            if (!a || a->map_state != XCB_MAP_STATE_VIEWABLE ||
+                a->_class != XCB_WINDOW_CLASS_INPUT_OUTPUT) {
+                continue;
+            }
+            const QRect at = area(children[i]);
+            for (const QRect& gone : areas) {
+                if (at.intersects(gone)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
     // Waits up to ms for something to read; false when nothing came.
     bool waitReadable(qint64 ms) const {
         pollfd fd{xcb_get_file_descriptor(m_c), POLLIN, 0};
@@ -237,8 +276,11 @@ QImage GrabThroughSocket(const Connection& x, int width, int height, const Pixel
     return PixelsToImage(xcb_get_image_data(grabbed.get()), width, height, stride, layout);
 }
 
-// Waits until the windows are no longer on the screen, then until the screen is repainted.
-void WaitUntilGone(const Connection& x, const QList<xcb_window_t>& windows, ScreenDamage& damage) {
+// Waits until the windows are no longer on the screen, then until the screen is repainted: at
+// once where only the root's background lay under them (the server paints that itself before it
+// answers), else until the programs below have drawn.
+void WaitUntilGone(const Connection& x, const QList<xcb_window_t>& windows,
+                   const QList<QRect>& areas, ScreenDamage& damage) {
     QElapsedTimer clock;
     clock.start();
     const auto anyShown = [&] {
@@ -252,6 +294,9 @@ void WaitUntilGone(const Connection& x, const QList<xcb_window_t>& windows, Scre
     while (anyShown() && clock.elapsed() < kUnmapLimitMs) {
         x.waitReadable(2);
         damage.drawnSince();
+    }
+    if (!x.otherWindowOver(areas, windows)) {
+        return;
     }
     if (!damage.works()) {
         x.waitReadable(kQuietMs);
@@ -291,13 +336,20 @@ public:
                 gone << xcb_window_t(w->winId()) << x.topLevel(xcb_window_t(w->winId()));
             }
         }
+        // Where they stand on the screen: what their going uncovers.
+        QList<QRect> areas;
+        for (xcb_window_t w : gone) {
+            if (x.topLevel(w) == w) {
+                areas << x.area(w);
+            }
+        }
         {
             HiddenWindows hidden(window);
             // Qt's own requests (the unmaps) go out now, not when its event loop next runs.
             if (auto* qtX = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
                 xcb_flush(qtX->connection());
             }
-            WaitUntilGone(x, gone, damage);
+            WaitUntilGone(x, gone, areas, damage);
 
             const int width = x.screen().width_in_pixels;
             const int height = x.screen().height_in_pixels;
