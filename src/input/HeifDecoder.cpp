@@ -6,11 +6,20 @@
 
 #include <QCoreApplication>
 #include <QtEndian>
+#include <cstring>
 #include <dlfcn.h>
 #include <libheif/heif.h>
 #include <memory>
+#include <type_traits>
 
 namespace {
+// A code point as the file gives it: libheif hands it over in an enum that may hold a value no
+// enumerator names, so it is read as the number it is.
+template <typename Enum> int CodePoint(const Enum& field) {
+    std::underlying_type_t<Enum> value;
+    std::memcpy(&value, &field, sizeof value);
+    return int(value);
+}
 
 struct Heif {
     decltype(&::heif_context_alloc) heif_context_alloc = nullptr;
@@ -140,8 +149,8 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColourProfile* 
             if (h.heif_image_handle_get_nclx_color_profile(handle.get(), &nclx).code ==
                     heif_error_Ok &&
                 nclx != nullptr) {
-                *profile =
-                    ProfileFromCodePoints(nclx->color_primaries, nclx->transfer_characteristics);
+                *profile = ProfileFromCodePoints(CodePoint(nclx->color_primaries),
+                                                 CodePoint(nclx->transfer_characteristics));
             }
             h.heif_nclx_color_profile_free(nclx);
         }

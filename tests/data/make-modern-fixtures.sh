@@ -6,7 +6,9 @@
 # (libheif-examples), cjxl (libjxl-tools). The sRGB values that profiled pictures must show come
 # from lcms2's own transicc (liblcms2-utils) and, for PNG's gAMA, from the formulas below; they
 # are printed at the end and written into expected-srgb.txt.
-# Run it again after changing it; the files are committed.
+# Run it again after changing it; the files are committed. webp-icc-unknown-space.webp is not
+# made here: the fuzzer found it (a profile whose colour space signature names none), and it is
+# kept as found.
 set -euo pipefail
 
 out="$(cd "$(dirname "$0")" && pwd)/modern"

@@ -29,7 +29,8 @@ struct Lcms {
     decltype(&::cmsBuildParametricToneCurve) cmsBuildParametricToneCurve = nullptr;
     decltype(&::cmsFreeToneCurve) cmsFreeToneCurve = nullptr;
     decltype(&::cmsCloseProfile) cmsCloseProfile = nullptr;
-    decltype(&::cmsGetColorSpace) cmsGetColorSpace = nullptr;
+    // The signature as the profile's header gives it: any four bytes, so a number, not the enum.
+    cmsUInt32Number (*cmsGetColorSpace)(cmsHPROFILE) = nullptr;
     decltype(&::cmsGetProfileInfoASCII) cmsGetProfileInfoASCII = nullptr;
     decltype(&::cmsCreateTransform) cmsCreateTransform = nullptr;
     decltype(&::cmsDeleteTransform) cmsDeleteTransform = nullptr;
@@ -341,7 +342,7 @@ Transform Make(const Lcms& lcms, const ColourProfile& profile, const QByteArray&
     if (t.name.isEmpty()) {
         t.name = Tr("unnamed profile");
     }
-    const cmsColorSpaceSignature space = lcms.cmsGetColorSpace(input);
+    const cmsUInt32Number space = lcms.cmsGetColorSpace(input);
     if (space != cmsSigRgbData && space != cmsSigGrayData) {
         t.notice =
             Tr("The picture's colour profile (%1) is not for RGB pictures: stored colours shown.")

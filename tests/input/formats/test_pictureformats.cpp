@@ -203,6 +203,10 @@ void TestPictureFormats::shownColours_data() {
     QTest::newRow("PNG with a damaged profile: stored values and a notice")
         << "png-damaged-iccp.png"
         << "" << true << 0 << kStoredBlocks;
+    // Found by fuzzing: a colour space signature that names none (once read into an enum).
+    QTest::newRow("WebP whose profile names no colour space")
+        << "webp-icc-unknown-space.webp"
+        << "" << true << 0 << Probes{};
     QTest::newRow("PNG without a profile") << "png-rgb8.png"
                                            << "" << false << 0 << kStoredBlocks;
     QTest::newRow("WebP with Display P3") << "webp-p3.webp"
