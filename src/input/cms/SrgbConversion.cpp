@@ -1,5 +1,7 @@
 #include "input/cms/SrgbConversion.h"
 
+#include "input/cms/MatrixShaper.h"
+
 #include "platform/PixelBuffer.h"
 #include "platform/PlatformError.h"
 
@@ -7,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <dlfcn.h>
-#include <immintrin.h>
 #include <lcms2.h>
 #include <list>
 #include <optional>
@@ -72,86 +73,6 @@ private:
 // grey picture) and passes over the other three.
 constexpr cmsUInt32Number kGreyOfBgra =
     COLORSPACE_SH(PT_GRAY) | CHANNELS_SH(1) | BYTES_SH(1) | EXTRA_SH(3);
-
-// A matrix-and-curves profile, read off lcms2's own transform: each stored value's linear light
-// (one table a channel), one matrix into linear sRGB, the sRGB curve. Where it gives what lcms2's
-// 8-bit transform gives, it converts pictures in a fraction of the time.
-struct MatrixShaper {
-    // In 32-bit fixed point, which runs several times faster than floats and fits the vector
-    // units: linear light and the matrix with 1.0 as 16384, their sums with 1.0 as 65536.
-    qint32 linear[3][256];
-    qint32 matrix[3][3];
-    std::vector<qint32> encode; // linear light in 65536 steps -> sRGB value
-
-    static constexpr int kSteps = 65535;
-    static constexpr double kOne = 16384;
-
-    static int clampStep(qint32 v) { return std::min(std::max(v, 0), kSteps); }
-    QRgb operator()(QRgb p) const {
-        const qint32 r = linear[0][qRed(p)];
-        const qint32 g = linear[1][qGreen(p)];
-        const qint32 b = linear[2][qBlue(p)];
-        const auto out = [this, r, g, b](const qint32* row) {
-            return encode[size_t(clampStep((row[0] * r + row[1] * g + row[2] * b) >> 12))];
-        };
-        return qRgba(out(matrix[0]), out(matrix[1]), out(matrix[2]), qAlpha(p));
-    }
-    void convertRow(const QRgb* in, QRgb* out, int width) const;
-};
-
-// The same, eight pixels at a time, where the processor has AVX2 (its table lookups above all).
-__attribute__((target("avx2"))) void ConvertRowAvx2(const MatrixShaper& m, const QRgb* in,
-                                                    QRgb* out, int width) {
-    const __m256i byte = _mm256_set1_epi32(0xff);
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i top = _mm256_set1_epi32(MatrixShaper::kSteps);
-    __m256i coefficient[3][3];
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            coefficient[i][j] = _mm256_set1_epi32(m.matrix[i][j]);
-        }
-    }
-    int x = 0;
-    for (; x + 8 <= width; x += 8) {
-        const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x));
-        const __m256i r = _mm256_i32gather_epi32(
-            m.linear[0], _mm256_and_si256(_mm256_srli_epi32(p, 16), byte), 4);
-        const __m256i g =
-            _mm256_i32gather_epi32(m.linear[1], _mm256_and_si256(_mm256_srli_epi32(p, 8), byte), 4);
-        const __m256i b = _mm256_i32gather_epi32(m.linear[2], _mm256_and_si256(p, byte), 4);
-        __m256i result = _mm256_andnot_si256(_mm256_set1_epi32(0x00ffffff), p); // alpha
-        for (int i = 0; i < 3; ++i) {
-            __m256i v = _mm256_add_epi32(_mm256_add_epi32(_mm256_mullo_epi32(coefficient[i][0], r),
-                                                          _mm256_mullo_epi32(coefficient[i][1], g)),
-                                         _mm256_mullo_epi32(coefficient[i][2], b));
-            v = _mm256_min_epi32(_mm256_max_epi32(_mm256_srai_epi32(v, 12), zero), top);
-            const __m256i e = _mm256_i32gather_epi32(m.encode.data(), v, 4);
-            result = _mm256_or_si256(result, _mm256_slli_epi32(e, 16 - 8 * i));
-        }
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), result);
-    }
-    for (; x < width; ++x) {
-        out[x] = m(in[x]);
-    }
-}
-
-void MatrixShaper::convertRow(const QRgb* in, QRgb* out, int width) const {
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2) {
-        ConvertRowAvx2(*this, in, out, width);
-        return;
-    }
-    // Screenshots and drawings repeat a colour along a row: it is converted once.
-    QRgb last = ~in[0];
-    QRgb converted = 0;
-    for (int x = 0; x < width; ++x) {
-        if (in[x] != last) {
-            last = in[x];
-            converted = (*this)(last);
-        }
-        out[x] = converted;
-    }
-}
 
 struct Transform {
     QByteArray key;
@@ -317,12 +238,6 @@ std::optional<MatrixShaper> ReadMatrixShaper(const Lcms& lcms, cmsHPROFILE input
     lcms.cmsDeleteTransform(probe);
     if (!usable) {
         return std::nullopt;
-    }
-    m.encode.resize(MatrixShaper::kSteps + 1);
-    for (int i = 0; i <= MatrixShaper::kSteps; ++i) {
-        const double v = double(i) / MatrixShaper::kSteps;
-        const double e = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
-        m.encode[size_t(i)] = qint32(std::lround(std::clamp(e, 0.0, 1.0) * 255));
     }
     return m;
 }

@@ -1,0 +1,321 @@
+#include "input/cms/MatrixShaper.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+// GCC 12's AVX-512 header makes its "undefined" vectors by reading them uninitialised (fixed in
+// GCC 13); the warning it gives inside that header is not ours.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+#include <immintrin.h>
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
+
+namespace {
+
+// The sRGB curve: linear light in kSteps + 1 steps to the 8-bit value.
+struct SrgbCurve {
+    std::array<qint32, MatrixShaper::kSteps + 1> encode;
+    // The least step at which each value 1..255 begins (entry 0 unused): the curve rises, so a
+    // step's value is the number of these at or below it.
+    std::array<int, 256> start;
+
+    SrgbCurve() {
+        for (int i = 0; i <= MatrixShaper::kSteps; ++i) {
+            const double v = double(i) / MatrixShaper::kSteps;
+            const double e = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
+            encode[size_t(i)] = qint32(std::lround(std::clamp(e, 0.0, 1.0) * 255));
+        }
+        start.fill(MatrixShaper::kSteps + 1);
+        for (int i = MatrixShaper::kSteps; i >= 0; --i) {
+            start[size_t(encode[size_t(i)])] = i;
+        }
+        for (int value = 254; value >= 0; --value) {
+            start[size_t(value)] = std::min(start[size_t(value)], start[size_t(value) + 1]);
+        }
+    }
+};
+
+const SrgbCurve& Curve() {
+    static const SrgbCurve curve;
+    return curve;
+}
+
+int ClampStep(qint32 v) {
+    return std::min(std::max(v, 0), MatrixShaper::kSteps);
+}
+
+void ConvertRowPortable(const MatrixShaper& m, const QRgb* in, QRgb* out, int width) {
+    // Screenshots and drawings repeat a colour along a row: it is converted once.
+    QRgb last = ~in[0];
+    QRgb converted = 0;
+    for (int x = 0; x < width; ++x) {
+        if (in[x] != last) {
+            last = in[x];
+            converted = m(last);
+        }
+        out[x] = converted;
+    }
+}
+
+__attribute__((target("avx2"))) void ConvertRowAvx2(const MatrixShaper& m, const QRgb* in,
+                                                    QRgb* out, int width) {
+    const qint32* encode = Curve().encode.data();
+    const __m256i byte = _mm256_set1_epi32(0xff);
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i top = _mm256_set1_epi32(MatrixShaper::kSteps);
+    __m256i coefficient[3][3];
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            coefficient[i][j] = _mm256_set1_epi32(m.matrix[i][j]);
+        }
+    }
+    int x = 0;
+    for (; x + 8 <= width; x += 8) {
+        const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x));
+        const __m256i r = _mm256_i32gather_epi32(
+            m.linear[0], _mm256_and_si256(_mm256_srli_epi32(p, 16), byte), 4);
+        const __m256i g =
+            _mm256_i32gather_epi32(m.linear[1], _mm256_and_si256(_mm256_srli_epi32(p, 8), byte), 4);
+        const __m256i b = _mm256_i32gather_epi32(m.linear[2], _mm256_and_si256(p, byte), 4);
+        __m256i result = _mm256_andnot_si256(_mm256_set1_epi32(0x00ffffff), p); // alpha
+        for (int i = 0; i < 3; ++i) {
+            __m256i v = _mm256_add_epi32(_mm256_add_epi32(_mm256_mullo_epi32(coefficient[i][0], r),
+                                                          _mm256_mullo_epi32(coefficient[i][1], g)),
+                                         _mm256_mullo_epi32(coefficient[i][2], b));
+            v = _mm256_min_epi32(_mm256_max_epi32(_mm256_srai_epi32(v, 12), zero), top);
+            const __m256i e = _mm256_i32gather_epi32(encode, v, 4);
+            result = _mm256_or_si256(result, _mm256_slli_epi32(e, 16 - 8 * i));
+        }
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), result);
+    }
+    for (; x < width; ++x) {
+        out[x] = m(in[x]);
+    }
+}
+
+// The AVX-512 kernel. Gathers cost about as much per element as a scalar load, and they were
+// most of the AVX2 kernel's time; here every table is held in registers and read with permutes.
+#define HUEMARK_AVX512 __attribute__((target("avx512f,avx512bw,avx512vbmi,gfni")))
+
+// A table of 256 bytes in four registers, read at every byte of index.
+HUEMARK_AVX512 inline __m512i Lookup256(const __m512i (&table)[4], __m512i index) {
+    const __m512i low = _mm512_permutex2var_epi8(table[0], index, table[1]);
+    const __m512i high = _mm512_permutex2var_epi8(table[2], index, table[3]);
+    return _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high);
+}
+
+// The sRGB curve as a binary search, one bit of the value a level: level b compares the step with
+// the start of the value whose bits above b are those found and whose bit b is set. The found
+// bits are kept in reverse order (the first found in bit 0), so that they index the level's
+// table as they stand; the value's bits are turned round at the end.
+struct SearchLevels {
+    __m512i first;     // level 7: one start
+    __m512i small[5];  // levels 6 to 2: up to 32 starts each
+    __m512i level1[2]; // 64 starts
+    __m512i level0[4]; // 128 starts
+
+    HUEMARK_AVX512 SearchLevels() {
+        alignas(64) static const auto starts = [] {
+            std::array<std::array<quint16, 128>, 8> levels{};
+            const SrgbCurve& curve = Curve();
+            for (int b = 7; b >= 0; --b) {
+                const int found = 7 - b;
+                for (int reversed = 0; reversed < 1 << found; ++reversed) {
+                    int prefix = 0;
+                    for (int k = 0; k < found; ++k) {
+                        prefix |= ((reversed >> k) & 1) << (found - 1 - k);
+                    }
+                    const int value = (prefix << (b + 1)) | (1 << b);
+                    levels[size_t(b)][size_t(reversed)] =
+                        quint16(std::min(curve.start[size_t(value)], MatrixShaper::kSteps));
+                }
+            }
+            return levels;
+        }();
+        first = _mm512_set1_epi16(qint16(starts[7][0]));
+        for (int b = 6; b >= 2; --b) {
+            small[6 - b] = _mm512_loadu_si512(starts[size_t(b)].data());
+        }
+        for (int k = 0; k < 2; ++k) {
+            level1[k] = _mm512_loadu_si512(starts[1].data() + 32 * k);
+        }
+        for (int k = 0; k < 4; ++k) {
+            level0[k] = _mm512_loadu_si512(starts[0].data() + 32 * k);
+        }
+    }
+
+    // 32 steps (16-bit lanes) to their 8-bit values.
+    HUEMARK_AVX512 __m512i operator()(__m512i step) const {
+        // No value starts above kSteps, so a start of kSteps + 1 (value 256) is never reached.
+        __m512i found =
+            _mm512_maskz_mov_epi16(_mm512_cmpge_epu16_mask(step, first), _mm512_set1_epi16(1));
+#pragma GCC unroll 5
+        for (int b = 6; b >= 2; --b) {
+            const __m512i start = _mm512_permutexvar_epi16(found, small[6 - b]);
+            found = _mm512_mask_add_epi16(found, _mm512_cmpge_epu16_mask(step, start), found,
+                                          _mm512_set1_epi16(qint16(1 << (7 - b))));
+        }
+        __m512i start = _mm512_permutex2var_epi16(level1[0], found, level1[1]);
+        found = _mm512_mask_add_epi16(found, _mm512_cmpge_epu16_mask(step, start), found,
+                                      _mm512_set1_epi16(64));
+        start = _mm512_mask_blend_epi16(_mm512_test_epi16_mask(found, _mm512_set1_epi16(64)),
+                                        _mm512_permutex2var_epi16(level0[0], found, level0[1]),
+                                        _mm512_permutex2var_epi16(level0[2], found, level0[3]));
+        found = _mm512_mask_add_epi16(found, _mm512_cmpge_epu16_mask(step, start), found,
+                                      _mm512_set1_epi16(128));
+        // Each byte's bits reversed (the high byte of each lane is zero and stays so).
+        return _mm512_gf2p8affine_epi64_epi8(found, _mm512_set1_epi64(0x8040201008040201LL), 0);
+    }
+};
+
+HUEMARK_AVX512 void ConvertRowAvx512(const MatrixShaper& m, const QRgb* in, QRgb* out, int width) {
+    static const SearchLevels search;
+    alignas(64) static const auto orders = [] {
+        struct {
+            std::array<quint8, 64> channel[3]; // a channel's bytes of 32 pixels, twice
+            std::array<quint8, 64> light[2];   // bytes low, high, -, - of 16 pixels' light
+            std::array<quint16, 64> pixels;    // words (green << 8 | blue) and red, in turn
+        } o{};
+        for (int j = 0; j < 64; ++j) {
+            for (int c = 0; c < 3; ++c) {
+                o.channel[c][size_t(j)] = quint8(4 * (j % 32) + 2 - c); // red is byte 2
+            }
+            for (int half = 0; half < 2; ++half) {
+                o.light[half][size_t(j)] = quint8(16 * half + j / 4 + (j % 4 == 1 ? 64 : 0));
+            }
+            o.pixels[size_t(j)] = quint16(j / 2 + (j % 2 == 1 ? 32 : 0));
+        }
+        return o;
+    }();
+    constexpr __mmask64 kLowBytes = 0x3333333333333333; // bytes 0 and 1 of each 32-bit lane
+
+    // Each channel's linear light (below 2^15) as two tables of bytes, low and high.
+    __m512i low[3][4];
+    __m512i high[3][4];
+    __m512i channelOrder[3];
+    for (int c = 0; c < 3; ++c) {
+        for (int k = 0; k < 4; ++k) {
+            __m128i l[4];
+            __m128i h[4];
+            for (int q = 0; q < 4; ++q) {
+                const __m512i v = _mm512_loadu_si512(m.linear[c] + 64 * k + 16 * q);
+                l[q] = _mm512_cvtepi32_epi8(v);
+                h[q] = _mm512_cvtepi32_epi8(_mm512_srli_epi32(v, 8));
+            }
+            low[c][k] = _mm512_inserti64x4(_mm512_castsi256_si512(_mm256_set_m128i(l[1], l[0])),
+                                           _mm256_set_m128i(l[3], l[2]), 1);
+            high[c][k] = _mm512_inserti64x4(_mm512_castsi256_si512(_mm256_set_m128i(h[1], h[0])),
+                                            _mm256_set_m128i(h[3], h[2]), 1);
+        }
+        channelOrder[c] = _mm512_loadu_si512(orders.channel[c].data());
+    }
+    const __m512i lightOrder[2] = {_mm512_loadu_si512(orders.light[0].data()),
+                                   _mm512_loadu_si512(orders.light[1].data())};
+    const __m512i pixelOrder[2] = {_mm512_loadu_si512(orders.pixels.data()),
+                                   _mm512_loadu_si512(orders.pixels.data() + 32)};
+    __m512i coefficient[3][3];
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            coefficient[i][j] = _mm512_set1_epi32(m.matrix[i][j]);
+        }
+    }
+    const __m512i zero = _mm512_setzero_si512();
+    const __m512i top = _mm512_set1_epi32(MatrixShaper::kSteps);
+    const __m512i alpha = _mm512_set1_epi32(qint32(0xff000000));
+
+    int x = 0;
+    for (; x + 32 <= width; x += 32) {
+        const __m512i p[2] = {_mm512_loadu_si512(in + x), _mm512_loadu_si512(in + x + 16)};
+        // Each channel's 32 bytes side by side, looked up, and spread again as 32-bit light.
+        __m512i light[3][2];
+#pragma GCC unroll 3
+        for (int c = 0; c < 3; ++c) {
+            const __m512i stored = _mm512_permutex2var_epi8(p[0], channelOrder[c], p[1]);
+            const __m512i l = Lookup256(low[c], stored);
+            const __m512i h = Lookup256(high[c], stored);
+#pragma GCC unroll 2
+            for (int half = 0; half < 2; ++half) {
+                light[c][half] = _mm512_maskz_permutex2var_epi8(kLowBytes, l, lightOrder[half], h);
+            }
+        }
+        // Into linear sRGB, as steps of the curve, two bytes each.
+        __m512i steps[3];
+#pragma GCC unroll 3
+        for (int i = 0; i < 3; ++i) {
+            __m256i half[2];
+#pragma GCC unroll 2
+            for (int h = 0; h < 2; ++h) {
+                const __m512i sum = _mm512_add_epi32(
+                    _mm512_add_epi32(_mm512_mullo_epi32(coefficient[i][0], light[0][h]),
+                                     _mm512_mullo_epi32(coefficient[i][1], light[1][h])),
+                    _mm512_mullo_epi32(coefficient[i][2], light[2][h]));
+                half[h] = _mm512_cvtepi32_epi16(
+                    _mm512_min_epi32(_mm512_max_epi32(_mm512_srai_epi32(sum, 12), zero), top));
+            }
+            steps[i] = search(_mm512_inserti64x4(_mm512_castsi256_si512(half[0]), half[1], 1));
+        }
+        // Back into pixels, with their own alpha.
+        const __m512i greenBlue = _mm512_or_si512(_mm512_slli_epi16(steps[1], 8), steps[2]);
+#pragma GCC unroll 2
+        for (int half = 0; half < 2; ++half) {
+            const __m512i rgb = _mm512_permutex2var_epi16(greenBlue, pixelOrder[half], steps[0]);
+            _mm512_storeu_si512(out + x + 16 * half,
+                                _mm512_ternarylogic_epi32(alpha, p[half], rgb, 0xEA));
+        }
+    }
+    for (; x < width; ++x) {
+        out[x] = m(in[x]);
+    }
+}
+
+} // namespace
+
+bool MatrixShaper::Runs(Kernel kernel) {
+    switch (kernel) {
+    case Kernel::Portable:
+        return true;
+    case Kernel::Avx2:
+        return __builtin_cpu_supports("avx2");
+    case Kernel::Avx512:
+        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+               __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("gfni");
+    }
+    return false;
+}
+
+QRgb MatrixShaper::operator()(QRgb p) const {
+    const qint32 r = linear[0][qRed(p)];
+    const qint32 g = linear[1][qGreen(p)];
+    const qint32 b = linear[2][qBlue(p)];
+    const auto& encode = Curve().encode;
+    const auto out = [&encode, r, g, b](const qint32* row) {
+        return encode[size_t(ClampStep((row[0] * r + row[1] * g + row[2] * b) >> 12))];
+    };
+    return qRgba(out(matrix[0]), out(matrix[1]), out(matrix[2]), qAlpha(p));
+}
+
+void MatrixShaper::convertRow(const QRgb* in, QRgb* out, int width) const {
+    static const Kernel best = Runs(Kernel::Avx512) ? Kernel::Avx512
+                               : Runs(Kernel::Avx2) ? Kernel::Avx2
+                                                    : Kernel::Portable;
+    convertRow(in, out, width, best);
+}
+
+void MatrixShaper::convertRow(const QRgb* in, QRgb* out, int width, Kernel kernel) const {
+    switch (kernel) {
+    case Kernel::Avx512:
+        ConvertRowAvx512(*this, in, out, width);
+        return;
+    case Kernel::Avx2:
+        ConvertRowAvx2(*this, in, out, width);
+        return;
+    case Kernel::Portable:
+        ConvertRowPortable(*this, in, out, width);
+        return;
+    }
+}
