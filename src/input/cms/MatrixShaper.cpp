@@ -150,26 +150,43 @@ struct SearchLevels {
     }
 
     // 32 steps (16-bit lanes) to their 8-bit values.
-    HUEMARK_AVX512 __m512i operator()(__m512i step) const {
+    // The three channels' steps, 32 of each (16-bit lanes), to their 8-bit values. The channels
+    // go through the levels side by side: each level waits for the one before.
+    HUEMARK_AVX512 void operator()(__m512i (&steps)[3]) const {
+        __m512i found[3];
+        const auto level = [&steps, &found ](int i, __m512i start, int bit)
+            __attribute__((target("avx512f,avx512bw"))) {
+            found[i] = _mm512_mask_add_epi16(found[i], _mm512_cmpge_epu16_mask(steps[i], start),
+                                             found[i], _mm512_set1_epi16(qint16(bit)));
+        };
         // No value starts above kSteps, so a start of kSteps + 1 (value 256) is never reached.
-        __m512i found =
-            _mm512_maskz_mov_epi16(_mm512_cmpge_epu16_mask(step, first), _mm512_set1_epi16(1));
+        for (int i = 0; i < 3; ++i) {
+            found[i] = _mm512_setzero_si512();
+            level(i, first, 1);
+        }
 #pragma GCC unroll 5
         for (int b = 6; b >= 2; --b) {
-            const __m512i start = _mm512_permutexvar_epi16(found, small[6 - b]);
-            found = _mm512_mask_add_epi16(found, _mm512_cmpge_epu16_mask(step, start), found,
-                                          _mm512_set1_epi16(qint16(1 << (7 - b))));
+#pragma GCC unroll 3
+            for (int i = 0; i < 3; ++i) {
+                level(i, _mm512_permutexvar_epi16(found[i], small[6 - b]), 1 << (7 - b));
+            }
         }
-        __m512i start = _mm512_permutex2var_epi16(level1[0], found, level1[1]);
-        found = _mm512_mask_add_epi16(found, _mm512_cmpge_epu16_mask(step, start), found,
-                                      _mm512_set1_epi16(64));
-        start = _mm512_mask_blend_epi16(_mm512_test_epi16_mask(found, _mm512_set1_epi16(64)),
-                                        _mm512_permutex2var_epi16(level0[0], found, level0[1]),
-                                        _mm512_permutex2var_epi16(level0[2], found, level0[3]));
-        found = _mm512_mask_add_epi16(found, _mm512_cmpge_epu16_mask(step, start), found,
-                                      _mm512_set1_epi16(128));
-        // Each byte's bits reversed (the high byte of each lane is zero and stays so).
-        return _mm512_gf2p8affine_epi64_epi8(found, _mm512_set1_epi64(0x8040201008040201LL), 0);
+#pragma GCC unroll 3
+        for (int i = 0; i < 3; ++i) {
+            level(i, _mm512_permutex2var_epi16(level1[0], found[i], level1[1]), 64);
+        }
+#pragma GCC unroll 3
+        for (int i = 0; i < 3; ++i) {
+            level(
+                i,
+                _mm512_mask_blend_epi16(_mm512_test_epi16_mask(found[i], _mm512_set1_epi16(64)),
+                                        _mm512_permutex2var_epi16(level0[0], found[i], level0[1]),
+                                        _mm512_permutex2var_epi16(level0[2], found[i], level0[3])),
+                128);
+            // Each byte's bits turned round (the high byte of each lane is zero and stays so).
+            steps[i] =
+                _mm512_gf2p8affine_epi64_epi8(found[i], _mm512_set1_epi64(0x8040201008040201LL), 0);
+        }
     }
 };
 
@@ -257,8 +274,9 @@ HUEMARK_AVX512 void ConvertRowAvx512(const MatrixShaper& m, const QRgb* in, QRgb
                 half[h] = _mm512_cvtepi32_epi16(
                     _mm512_min_epi32(_mm512_max_epi32(_mm512_srai_epi32(sum, 12), zero), top));
             }
-            steps[i] = search(_mm512_inserti64x4(_mm512_castsi256_si512(half[0]), half[1], 1));
+            steps[i] = _mm512_inserti64x4(_mm512_castsi256_si512(half[0]), half[1], 1);
         }
+        search(steps);
         // Back into pixels, with their own alpha.
         const __m512i greenBlue = _mm512_or_si512(_mm512_slli_epi16(steps[1], 8), steps[2]);
 #pragma GCC unroll 2
