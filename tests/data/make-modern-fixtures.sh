@@ -223,6 +223,11 @@ data = bytearray((out / 'avif-lossless.avif').read_bytes())
 at = data.index(b'colrnclx') + 8
 data[at:at + 4] = (12).to_bytes(2, 'big') + (13).to_bytes(2, 'big')
 (out / 'avif-nclx-p3.avif').write_bytes(bytes(data))
+# A picture that states 100000 × 100000 pixels (ispe: version and flags, width, height).
+data = bytearray((out / 'avif-lossless.avif').read_bytes())
+at = data.index(b'ispe') + 8
+data[at:at + 8] = (100000).to_bytes(4, 'big') * 2
+(out / 'damaged-avif-huge.avif').write_bytes(bytes(data))
 PY
 heif-enc -q 90 -b 10 -o "$out/heic-10bit.heic" "$work/blocks16.png" >/dev/null
 
