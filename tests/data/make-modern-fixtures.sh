@@ -4,8 +4,8 @@
 # damaged ones. Made with Debian's tools: python3 (PNG written byte by byte, the Display P3 ICC
 # profile), ImageMagick (convert: JPEG, TIFF), cwebp/img2webp/webpmux (webp), heif-enc
 # (libheif-examples), cjxl (libjxl-tools). The sRGB values that profiled pictures must show come
-# from lcms2's own transicc (liblcms2-utils) and, for PNG's gAMA, from the formulas below; they
-# are printed at the end and written into expected-srgb.txt.
+# from lcms2's own transicc (liblcms2-utils) and, for PNG's gAMA and cHRM, from the formulas
+# below; they are printed at the end and written into expected-srgb.txt.
 # Run it again after changing it; the files are committed. webp-icc-unknown-space.webp is not
 # made here: the fuzzer found it (a profile whose colour space signature names none), and it is
 # kept as found.
@@ -156,6 +156,19 @@ def srgb_encode(v):
 with open(work / 'expected-gama.txt', 'w') as f:
     for r, g, b in BLOCKS:
         f.write(' '.join('%d' % round(255 * srgb_encode((c / 255) ** (1 / 0.55556))) for c in (r, g, b)) + '\n')
+# cHRM and gAMA, no profile: ColorMatch RGB's primaries, its D50 white and gamma 1.8. The second
+# implementation for cHRM: power 1.8 to linear light, the chromaticities' matrix, Bradford from
+# that white to D65, then sRGB's inverse matrix and curve.
+CHRM, D50_XY = [(0.630, 0.340), (0.295, 0.605), (0.150, 0.075)], (0.3457, 0.3585)
+png('png-chrm-gama.png', 16, 16, 8, 2, block_rows(), extra=[
+    (b'gAMA', struct.pack('>I', 55556)),
+    (b'cHRM', struct.pack('>8I', *(round(v * 100000) for xy in [D50_XY] + CHRM for v in xy)))])
+to_srgb = mat_mul(inverse(rgb_to_xyz(SRGB, D65)), mat_mul(
+    adapt(xy_to_xyz(*D50_XY), xy_to_xyz(*D65)), rgb_to_xyz(CHRM, D50_XY)))
+with open(work / 'expected-chrm.txt', 'w') as f:
+    for rgb in BLOCKS:
+        linear = mat_vec(to_srgb, [(c / 255) ** (100000 / 55556) for c in rgb])
+        f.write(' '.join('%d' % round(255 * srgb_encode(v)) for v in linear) + '\n')
 # Headers that claim 100000 × 100000 pixels.
 png('png-huge.png', 100000, 100000, 8, 2, [b'\0\0\0'])
 PY
@@ -245,12 +258,12 @@ done
 # The sRGB values the blocks show through the P3 profile: lcms2's own transicc, relative
 # colorimetric. And the gAMA 1/1.8 picture's, from the formulas above.
 {
-    echo "# Display P3 blocks in sRGB (transicc -t1), then gAMA 1/1.8 blocks in sRGB"
+    echo "# Display P3 blocks in sRGB (transicc -t1), then gAMA 1/1.8 blocks, then cHRM blocks"
     for rgb in "18 52 86" "255 0 0" "128 128 128" "255 255 255"; do
         # Unbounded values, clipped to 0..255 and rounded as 8-bit values are.
         echo "$rgb" | transicc -i "$work/p3.icc" -o '*sRGB' -t1 -n 2>/dev/null | tail -1 |
             awk '{ for (i = 1; i <= 3; i++) { v = $i < 0 ? 0 : ($i > 255 ? 255 : $i);
                    printf "%d%s", int(v + 0.5), i < 3 ? " " : "\n" } }'
     done
-    cat "$work/expected-gama.txt"
+    cat "$work/expected-gama.txt" "$work/expected-chrm.txt"
 } | tee "$out/expected-srgb.txt"

@@ -193,11 +193,16 @@ void TestPictureFormats::shownColours_data() {
     QTest::newRow("PNG with Display P3 code points (cICP)")
         << "png-cicp-p3.png"
         << "Display P3" << false << 1 << kP3Blocks;
-    // From the formulas in the fixture script: pure power 1/1.8 to the sRGB curve.
+    // From the formulas in the fixture script.
     QTest::newRow("PNG gAMA 1/1.8")
         << "png-gama18.png"
         << "gamma 1.8" << false << 1
         << Blocks(qRgb(23, 68, 105), 0xFF0000, qRgb(146, 146, 146), 0xFFFFFF);
+    // ColorMatch RGB's primaries and D50 white, gamma 1.8: adapted to sRGB's white (Bradford).
+    QTest::newRow("PNG cHRM and gAMA")
+        << "png-chrm-gama.png"
+        << "PNG chromaticities, gamma 1.8" << false << 1
+        << Blocks(qRgb(0, 68, 104), qRgb(255, 48, 22), qRgb(146, 146, 146), 0xFFFFFF);
     QTest::newRow("PNG sRGB chunk wins over gAMA") << "png-srgb-chunk.png"
                                                    << "" << false << 0 << kStoredBlocks;
     QTest::newRow("PNG with a damaged profile: stored values and a notice")
