@@ -2,10 +2,11 @@
 # Makes the small pictures in tests/data/modern that the loading tests read: PNG in its depths and
 # colour types, WebP, TIFF, SVG, HEIC, AVIF and JPEG XL, with and without colour profiles, and
 # damaged ones. Made with Debian's tools: python3 (PNG written byte by byte, the Display P3 ICC
-# profile), ImageMagick (convert: JPEG, TIFF), cwebp/img2webp/webpmux (webp), heif-enc
-# (libheif-examples), cjxl (libjxl-tools). The sRGB values that profiled pictures must show come
-# from lcms2's own transicc (liblcms2-utils) and, for PNG's gAMA and cHRM, from the formulas
-# below; they are printed at the end and written into expected-srgb.txt.
+# profile), ImageMagick (convert: JPEG, TIFF), tiffcp (libtiff-tools: BigTIFF),
+# cwebp/img2webp/webpmux (webp), heif-enc (libheif-examples), cjxl (libjxl-tools). The sRGB values
+# that profiled pictures must show come from lcms2's own transicc (liblcms2-utils) and, for PNG's
+# gAMA and cHRM, from the formulas below; they are printed at the end and written into
+# expected-srgb.txt.
 # Run it again after changing it; the files are committed. webp-icc-unknown-space.webp is not
 # made here: the fuzzer found it (a profile whose colour space signature names none), and it is
 # kept as found.
@@ -191,12 +192,14 @@ data[at:at + 6] = (99999).to_bytes(3, 'little') + (99999).to_bytes(3, 'little')
 (out / 'damaged-webp-huge.webp').write_bytes(bytes(data))
 PY
 
-# TIFF: 8 bits LZW, 16 bits deflate, JPEG inside TIFF, two pages (the first lime), P3 profile.
+# TIFF: 8 bits LZW, 16 bits deflate, JPEG inside TIFF, two pages (the first lime), P3 profile,
+# and the same as BigTIFF.
 convert "$work/blocks.png" "${strip[@]}" -compress LZW "$out/tiff-lzw8.tif"
 convert "$work/blocks.png" "${strip[@]}" -depth 16 -compress Zip "$out/tiff-deflate16.tif"
 convert "$work/blocks.png" "${strip[@]}" -compress JPEG -quality 100 -sampling-factor 1x1 "$out/tiff-jpeg.tif"
 convert "$work/lime.png" "$work/blue.png" "${strip[@]}" -compress LZW "$out/tiff-pages.tif"
 convert "$work/blocks.png" "${strip[@]}" -compress LZW -profile "$work/p3.icc" "$out/tiff-p3.tif"
+tiffcp -8 "$out/tiff-p3.tif" "$out/tiff-bigtiff-p3.tif" # BigTIFF: 8-byte offsets
 # JPEG with the P3 profile (no chroma subsampling, so the blocks keep their colours closely).
 convert "$work/blocks.png" "${strip[@]}" -quality 100 -sampling-factor 1x1 -profile "$work/p3.icc" "$out/jpeg-p3.jpg"
 

@@ -217,6 +217,8 @@ void TestPictureFormats::shownColours_data() {
                                           << "Display P3" << false << 1 << kP3Blocks;
     QTest::newRow("TIFF with Display P3") << "tiff-p3.tif"
                                           << "Display P3" << false << 1 << kP3Blocks;
+    QTest::newRow("BigTIFF with Display P3") << "tiff-bigtiff-p3.tif"
+                                             << "Display P3" << false << 1 << kP3Blocks;
     QTest::newRow("JPEG with Display P3") << "jpeg-p3.jpg"
                                           << "Display P3" << false << 3 << kP3Blocks;
     QTest::newRow("HEIC with Display P3") << "heic-p3.heic"
