@@ -454,6 +454,11 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourP
     }
     case Kind::Webp: {
         QImage image = DecodeWithQt(data, "webp", QStringLiteral("WebP"));
+        // A lossless bitstream that says it uses no alpha may still code alpha values, and Qt's
+        // reader hands them over in an RGB32 picture.
+        if (image.format() == QImage::Format_RGB32 && data.contains("VP8L")) {
+            SetOpaque(image);
+        }
         profileOf(WebpProfile);
         return NormalizePicture(std::move(image));
     }

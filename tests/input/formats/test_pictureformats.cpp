@@ -124,6 +124,10 @@ void TestPictureFormats::storedPixels_data() {
         << Probes{{0, 0, qRgb(64, 64, 64)}, {1, 0, qRgb(192, 192, 192), 128}} << 0LL;
     QTest::newRow("WebP lossless")
         << "webp-lossless.webp" << blocks << true << 0 << kStoredBlocks << 0LL;
+    // Found by fuzzing: its header says it uses no alpha, its pixels code 254 (alpha bytes).
+    QTest::newRow("WebP lossless, alpha coded but unused")
+        << "webp-lossless-alpha-unused.webp" << blocks << true << 0 << Probes{{0, 0, 0xFF34FF}}
+        << 0LL;
     QTest::newRow("WebP lossy") << "webp-lossy.webp" << blocks << true << 6 << kStoredBlocks << 0LL;
     QTest::newRow("WebP animated: the first frame")
         << "webp-animated.webp" << blocks << true << 0
@@ -179,6 +183,14 @@ void TestPictureFormats::storedPixels() {
     QCOMPARE(image.size(), size);
     QCOMPARE(image.format(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     CheckProbes(image, probes, tolerance);
+    // The loader promises 0xFF in every RGB32 alpha byte (pixelColor would not show it).
+    for (int y = 0; opaque && y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            QVERIFY2(qAlpha(line[x]) == 255,
+                     qPrintable(QStringLiteral("alpha byte at (%1, %2)").arg(x).arg(y)));
+        }
+    }
 }
 
 void TestPictureFormats::shownColours_data() {
