@@ -135,7 +135,7 @@ ColourProfile JpegProfile(const QByteArray& file) {
         if (marker == 0xe2 && length >= 16 && memcmp(p + i + 4, kTag, sizeof kTag) == 0) {
             const int sequence = p[i + 16];
             const int total = p[i + 17];
-            if (sequence < 1 || total < 1 || (count != 0 && total != count)) {
+            if (sequence < 1 || sequence > total || (count != 0 && total != count)) {
                 return Damaged(QStringLiteral("JPEG's ICC profile"));
             }
             count = total;

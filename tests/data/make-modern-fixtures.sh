@@ -7,10 +7,11 @@
 # that profiled pictures must show come from lcms2's own transicc (liblcms2-utils) and, for PNG's
 # gAMA and cHRM, from the formulas below; they are printed at the end and written into
 # expected-srgb.txt.
-# Run it again after changing it; the files are committed. webp-icc-unknown-space.webp and
-# webp-lossless-alpha-unused.webp are not made here: the fuzzer found them (a profile whose colour
-# space signature names none; alpha values in a picture whose header says it has none), and they
-# are kept as found.
+# Run it again after changing it; the files are committed. webp-icc-unknown-space.webp,
+# webp-lossless-alpha-unused.webp and jpeg-icc-piece-beyond-count.jpg are not made here: the
+# fuzzer found them (a profile whose colour space signature names none; alpha values in a picture
+# whose header says it has none; a profile's piece numbered beyond their count), and they are
+# kept as found.
 set -euo pipefail
 
 out="$(cd "$(dirname "$0")" && pwd)/modern"

@@ -223,6 +223,10 @@ void TestPictureFormats::shownColours_data() {
     // Found by fuzzing: a colour space signature that names none (once read into an enum).
     QTest::newRow("WebP whose profile names no colour space") << "webp-icc-unknown-space.webp"
                                                               << "" << true << 0 << Probes{};
+    // Found by fuzzing: a profile's piece numbered 129 of 1 (once written beyond the list).
+    QTest::newRow("JPEG whose profile piece lies beyond its count")
+        << "jpeg-icc-piece-beyond-count.jpg"
+        << "" << true << 0 << Probes{};
     QTest::newRow("PNG without a profile") << "png-rgb8.png"
                                            << "" << false << 0 << kStoredBlocks;
     QTest::newRow("WebP with Display P3") << "webp-p3.webp"
