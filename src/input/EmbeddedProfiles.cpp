@@ -135,7 +135,7 @@ ColourProfile JpegProfile(const QByteArray& file) {
         if (marker == 0xe2 && length >= 16 && memcmp(p + i + 4, kTag, sizeof kTag) == 0) {
             const int sequence = p[i + 16];
             const int total = p[i + 17];
-            if (sequence < 1 || total < 1 || (count != 0 && total != count)) {
+            if (sequence < 1 || sequence > total || (count != 0 && total != count)) {
                 return Damaged(QStringLiteral("JPEG's ICC profile"));
             }
             count = total;
@@ -178,35 +178,45 @@ ColourProfile WebpProfile(const QByteArray& file) {
 ColourProfile TiffProfile(const QByteArray& file) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qint64 n = file.size();
-    if (n < 8) {
+    if (n < 16) {
         return {};
     }
     const bool little = p[0] == 'I';
     const auto u16 = [p, little](qint64 at) {
         return little ? qFromLittleEndian<quint16>(p + at) : qFromBigEndian<quint16>(p + at);
     };
-    const auto u32 = [p, little](qint64 at) {
+    // Classic TIFF has 4-byte counts and offsets and 12-byte entries; BigTIFF 8 and 20.
+    const bool big = u16(2) == 43;
+    if (u16(2) != 42 && !big) {
+        return {};
+    }
+    const auto word = [p, little, big](qint64 at) -> quint64 {
+        if (big) {
+            return little ? qFromLittleEndian<quint64>(p + at) : qFromBigEndian<quint64>(p + at);
+        }
         return little ? qFromLittleEndian<quint32>(p + at) : qFromBigEndian<quint32>(p + at);
     };
-    if (u16(2) != 42) { // BigTIFF and others: no profile read
+    const qint64 wordBytes = big ? 8 : 4;
+    const qint64 entryBytes = big ? 20 : 12;
+    const qint64 countBytes = big ? 8 : 2; // the IFD's number of entries
+    const quint64 ifd = word(big ? 8 : 4);
+    if (ifd > quint64(n - countBytes)) {
         return {};
     }
-    const qint64 ifd = u32(4);
-    if (ifd + 2 > n) {
-        return {};
-    }
-    const int entries = u16(ifd);
-    for (int k = 0; k < entries && ifd + 2 + 12 * (k + 1) <= n; ++k) {
-        const qint64 entry = ifd + 2 + 12 * k;
+    const quint64 entries = big ? word(qint64(ifd)) : u16(qint64(ifd));
+    const qint64 first = qint64(ifd) + countBytes;
+    for (qint64 k = 0; quint64(k) < entries && first + entryBytes * (k + 1) <= n; ++k) {
+        const qint64 entry = first + entryBytes * k;
         if (u16(entry) != 34675) { // InterColorProfile
             continue;
         }
-        const qint64 count = u32(entry + 4);
-        const qint64 offset = u32(entry + 8);
-        if (count > kMaxProfileBytes || offset + count > n) {
+        const quint64 count = word(entry + 4);
+        const quint64 offset = word(entry + 4 + wordBytes);
+        if (count > quint64(kMaxProfileBytes) || offset > quint64(n) ||
+            count > quint64(n) - offset) {
             return Damaged(QStringLiteral("TIFF's ICC profile"));
         }
-        return FromIcc(QByteArray(reinterpret_cast<const char*>(p + offset), count),
+        return FromIcc(QByteArray(reinterpret_cast<const char*>(p + offset), qsizetype(count)),
                        QStringLiteral("TIFF's ICC profile"));
     }
     return {};

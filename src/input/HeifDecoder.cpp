@@ -11,6 +11,7 @@
 #include <libheif/heif.h>
 #include <memory>
 #include <type_traits>
+#include <utility>
 
 namespace {
 // A code point as the file gives it: libheif hands it over in an enum that may hold a value no
@@ -95,6 +96,42 @@ void Check(const heif_error& error, const QString& format) {
     }
 }
 
+// Keeps in largest the largest picture size ({width, height}) that the file's item properties
+// state: the ispe boxes in meta, iprp, ipco; the path is followed at those four levels only.
+void FindStatedSize(const uchar* p, qint64 begin, qint64 end, int level,
+                    std::pair<qint64, qint64>& largest) {
+    static const char* const kPath[] = {"meta", "iprp", "ipco", "ispe"};
+    for (qint64 at = begin; at + 8 <= end;) {
+        qint64 size = qFromBigEndian<quint32>(p + at);
+        qint64 body = at + 8;
+        if (size == 1) { // a 64-bit size follows the type
+            if (at + 16 > end || qFromBigEndian<quint64>(p + at + 8) > quint64(end - at)) {
+                return;
+            }
+            size = qint64(qFromBigEndian<quint64>(p + at + 8));
+            body += 8;
+        } else if (size == 0) { // to the end
+            size = end - at;
+        }
+        if (size < body - at || size > end - at) {
+            return;
+        }
+        if (std::memcmp(p + at + 4, kPath[level], 4) == 0) {
+            if (level == 3 && body + 12 <= at + size) { // version and flags, width, height
+                const qint64 width = qFromBigEndian<quint32>(p + body + 4);
+                const qint64 height = qFromBigEndian<quint32>(p + body + 8);
+                if (quint64(width) * quint64(height) >
+                    quint64(largest.first) * quint64(largest.second)) {
+                    largest = {width, height};
+                }
+            } else if (level < 3) {
+                FindStatedSize(p, level == 0 ? body + 4 : body, at + size, level + 1, largest);
+            }
+        }
+        at += size;
+    }
+}
+
 // v × 255 / max, to the nearest.
 inline int To8(uint v, uint max) {
     return int(std::min<uint>(255, (v * 255 + max / 2) / max));
@@ -115,9 +152,16 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColourProfile* 
     // only the whole): no side beyond 32768 pixels, nor beyond the pixel limit.
     const qint64 side = std::min<qint64>(MaxPictureBytes() / 4, 32768);
     h.heif_context_set_maximum_image_size_limit(context.get(), int(side));
-    Check(h.heif_context_read_from_memory_without_copy(context.get(), data.constData(),
-                                                       size_t(data.size()), nullptr),
-          format);
+    const heif_error read = h.heif_context_read_from_memory_without_copy(
+        context.get(), data.constData(), size_t(data.size()), nullptr);
+    if (read.code != heif_error_Ok) {
+        // libheif refuses a picture beyond its own guard before it reports the size: a size
+        // beyond our limit gets the loader's one message.
+        std::pair<qint64, qint64> stated{0, 0};
+        FindStatedSize(reinterpret_cast<const uchar*>(data.constData()), 0, data.size(), 0, stated);
+        CheckPictureSize(stated.first, stated.second);
+        Check(read, format);
+    }
     heif_image_handle* rawHandle = nullptr;
     Check(h.heif_context_get_primary_image_handle(context.get(), &rawHandle), format);
     const std::unique_ptr<heif_image_handle, decltype(h.heif_image_handle_release)> handle(

@@ -194,6 +194,30 @@ void CheckProgressiveJpeg(const QByteArray& data) {
     }
 }
 
+// The canvas a WebP file states, read from its first chunk: Qt's reader (libwebp's demuxer)
+// reports no size at all for a canvas of 2^32 pixels or more. Empty when the first chunk is none
+// of the three kinds.
+QSize StatedWebpSize(const QByteArray& data) {
+    if (data.size() < 30) {
+        return {};
+    }
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
+    const auto u24 = [p](int at) { return int(p[at] | p[at + 1] << 8 | p[at + 2] << 16); };
+    const QByteArray chunk = data.mid(12, 4);
+    if (chunk == "VP8X") { // flags, reserved, then the canvas's sides minus one, 24 bits each
+        return {u24(24) + 1, u24(27) + 1};
+    }
+    if (chunk == "VP8L" && p[20] == 0x2f) { // signature, then 14 bits for each side minus one
+        const quint32 bits = qFromLittleEndian<quint32>(p + 21);
+        return {int(bits & 0x3fff) + 1, int(bits >> 14 & 0x3fff) + 1};
+    }
+    if (chunk == "VP8 " && p[23] == 0x9d && p[24] == 0x01 && p[25] == 0x2a) { // after a frame tag
+        return {qFromLittleEndian<quint16>(p + 26) & 0x3fff,
+                qFromLittleEndian<quint16>(p + 28) & 0x3fff};
+    }
+    return {};
+}
+
 // GIF, JPEG and PNG go through Qt's readers: they define every pixel, and partial pictures come
 // back for truncated GIF and JPEG files.
 QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString& format) {
@@ -205,6 +229,9 @@ QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString&
         CheckProgressiveJpeg(data);
     } else if (format == QLatin1String("PNG") && data.size() >= 24) {
         CheckPictureSize(qFromBigEndian<quint32>(p + 16), qFromBigEndian<quint32>(p + 20));
+    } else if (format == QLatin1String("WebP")) {
+        const QSize stated = StatedWebpSize(data);
+        CheckPictureSize(stated.width(), stated.height());
     }
     QBuffer buffer;
     buffer.setData(data);
@@ -427,6 +454,11 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourP
     }
     case Kind::Webp: {
         QImage image = DecodeWithQt(data, "webp", QStringLiteral("WebP"));
+        // A lossless bitstream that says it uses no alpha may still code alpha values, and Qt's
+        // reader hands them over in an RGB32 picture.
+        if (image.format() == QImage::Format_RGB32 && data.contains("VP8L")) {
+            SetOpaque(image);
+        }
         profileOf(WebpProfile);
         return NormalizePicture(std::move(image));
     }

@@ -2,12 +2,15 @@
 # Makes the small pictures in tests/data/modern that the loading tests read: PNG in its depths and
 # colour types, WebP, TIFF, SVG, HEIC, AVIF and JPEG XL, with and without colour profiles, and
 # damaged ones. Made with Debian's tools: python3 (PNG written byte by byte, the Display P3 ICC
-# profile), ImageMagick (convert: JPEG, TIFF), cwebp/img2webp/webpmux (webp), heif-enc
-# (libheif-examples), cjxl (libjxl-tools). The sRGB values that profiled pictures must show come
-# from lcms2's own transicc (liblcms2-utils) and, for PNG's gAMA, from the formulas below; they
-# are printed at the end and written into expected-srgb.txt.
-# Run it again after changing it; the files are committed. webp-icc-unknown-space.webp is not
-# made here: the fuzzer found it (a profile whose colour space signature names none), and it is
+# profile), ImageMagick (convert: JPEG, TIFF), tiffcp (libtiff-tools: BigTIFF),
+# cwebp/img2webp/webpmux (webp), heif-enc (libheif-examples), cjxl (libjxl-tools). The sRGB values
+# that profiled pictures must show come from lcms2's own transicc (liblcms2-utils) and, for PNG's
+# gAMA and cHRM, from the formulas below; they are printed at the end and written into
+# expected-srgb.txt.
+# Run it again after changing it; the files are committed. webp-icc-unknown-space.webp,
+# webp-lossless-alpha-unused.webp and jpeg-icc-piece-beyond-count.jpg are not made here: the
+# fuzzer found them (a profile whose colour space signature names none; alpha values in a picture
+# whose header says it has none; a profile's piece numbered beyond their count), and they are
 # kept as found.
 set -euo pipefail
 
@@ -156,6 +159,19 @@ def srgb_encode(v):
 with open(work / 'expected-gama.txt', 'w') as f:
     for r, g, b in BLOCKS:
         f.write(' '.join('%d' % round(255 * srgb_encode((c / 255) ** (1 / 0.55556))) for c in (r, g, b)) + '\n')
+# cHRM and gAMA, no profile: ColorMatch RGB's primaries, its D50 white and gamma 1.8. The second
+# implementation for cHRM: power 1.8 to linear light, the chromaticities' matrix, Bradford from
+# that white to D65, then sRGB's inverse matrix and curve.
+CHRM, D50_XY = [(0.630, 0.340), (0.295, 0.605), (0.150, 0.075)], (0.3457, 0.3585)
+png('png-chrm-gama.png', 16, 16, 8, 2, block_rows(), extra=[
+    (b'gAMA', struct.pack('>I', 55556)),
+    (b'cHRM', struct.pack('>8I', *(round(v * 100000) for xy in [D50_XY] + CHRM for v in xy)))])
+to_srgb = mat_mul(inverse(rgb_to_xyz(SRGB, D65)), mat_mul(
+    adapt(xy_to_xyz(*D50_XY), xy_to_xyz(*D65)), rgb_to_xyz(CHRM, D50_XY)))
+with open(work / 'expected-chrm.txt', 'w') as f:
+    for rgb in BLOCKS:
+        linear = mat_vec(to_srgb, [(c / 255) ** (100000 / 55556) for c in rgb])
+        f.write(' '.join('%d' % round(255 * srgb_encode(v)) for v in linear) + '\n')
 # Headers that claim 100000 × 100000 pixels.
 png('png-huge.png', 100000, 100000, 8, 2, [b'\0\0\0'])
 PY
@@ -178,12 +194,14 @@ data[at:at + 6] = (99999).to_bytes(3, 'little') + (99999).to_bytes(3, 'little')
 (out / 'damaged-webp-huge.webp').write_bytes(bytes(data))
 PY
 
-# TIFF: 8 bits LZW, 16 bits deflate, JPEG inside TIFF, two pages (the first lime), P3 profile.
+# TIFF: 8 bits LZW, 16 bits deflate, JPEG inside TIFF, two pages (the first lime), P3 profile,
+# and the same as BigTIFF.
 convert "$work/blocks.png" "${strip[@]}" -compress LZW "$out/tiff-lzw8.tif"
 convert "$work/blocks.png" "${strip[@]}" -depth 16 -compress Zip "$out/tiff-deflate16.tif"
 convert "$work/blocks.png" "${strip[@]}" -compress JPEG -quality 100 -sampling-factor 1x1 "$out/tiff-jpeg.tif"
 convert "$work/lime.png" "$work/blue.png" "${strip[@]}" -compress LZW "$out/tiff-pages.tif"
 convert "$work/blocks.png" "${strip[@]}" -compress LZW -profile "$work/p3.icc" "$out/tiff-p3.tif"
+tiffcp -8 "$out/tiff-p3.tif" "$out/tiff-bigtiff-p3.tif" # BigTIFF: 8-byte offsets
 # JPEG with the P3 profile (no chroma subsampling, so the blocks keep their colours closely).
 convert "$work/blocks.png" "${strip[@]}" -quality 100 -sampling-factor 1x1 -profile "$work/p3.icc" "$out/jpeg-p3.jpg"
 
@@ -223,6 +241,11 @@ data = bytearray((out / 'avif-lossless.avif').read_bytes())
 at = data.index(b'colrnclx') + 8
 data[at:at + 4] = (12).to_bytes(2, 'big') + (13).to_bytes(2, 'big')
 (out / 'avif-nclx-p3.avif').write_bytes(bytes(data))
+# A picture that states 100000 × 100000 pixels (ispe: version and flags, width, height).
+data = bytearray((out / 'avif-lossless.avif').read_bytes())
+at = data.index(b'ispe') + 8
+data[at:at + 8] = (100000).to_bytes(4, 'big') * 2
+(out / 'damaged-avif-huge.avif').write_bytes(bytes(data))
 PY
 heif-enc -q 90 -b 10 -o "$out/heic-10bit.heic" "$work/blocks16.png" >/dev/null
 
@@ -240,12 +263,12 @@ done
 # The sRGB values the blocks show through the P3 profile: lcms2's own transicc, relative
 # colorimetric. And the gAMA 1/1.8 picture's, from the formulas above.
 {
-    echo "# Display P3 blocks in sRGB (transicc -t1), then gAMA 1/1.8 blocks in sRGB"
+    echo "# Display P3 blocks in sRGB (transicc -t1), then gAMA 1/1.8 blocks, then cHRM blocks"
     for rgb in "18 52 86" "255 0 0" "128 128 128" "255 255 255"; do
         # Unbounded values, clipped to 0..255 and rounded as 8-bit values are.
         echo "$rgb" | transicc -i "$work/p3.icc" -o '*sRGB' -t1 -n 2>/dev/null | tail -1 |
             awk '{ for (i = 1; i <= 3; i++) { v = $i < 0 ? 0 : ($i > 255 ? 255 : $i);
                    printf "%d%s", int(v + 0.5), i < 3 ? " " : "\n" } }'
     done
-    cat "$work/expected-gama.txt"
+    cat "$work/expected-gama.txt" "$work/expected-chrm.txt"
 } | tee "$out/expected-srgb.txt"

@@ -124,6 +124,10 @@ void TestPictureFormats::storedPixels_data() {
         << Probes{{0, 0, qRgb(64, 64, 64)}, {1, 0, qRgb(192, 192, 192), 128}} << 0LL;
     QTest::newRow("WebP lossless")
         << "webp-lossless.webp" << blocks << true << 0 << kStoredBlocks << 0LL;
+    // Found by fuzzing: its header says it uses no alpha, its pixels code 254 (alpha bytes).
+    QTest::newRow("WebP lossless, alpha coded but unused")
+        << "webp-lossless-alpha-unused.webp" << blocks << true << 0 << Probes{{0, 0, 0xFF34FF}}
+        << 0LL;
     QTest::newRow("WebP lossy") << "webp-lossy.webp" << blocks << true << 6 << kStoredBlocks << 0LL;
     QTest::newRow("WebP animated: the first frame")
         << "webp-animated.webp" << blocks << true << 0
@@ -179,6 +183,14 @@ void TestPictureFormats::storedPixels() {
     QCOMPARE(image.size(), size);
     QCOMPARE(image.format(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     CheckProbes(image, probes, tolerance);
+    // The loader promises 0xFF in every RGB32 alpha byte (pixelColor would not show it).
+    for (int y = 0; opaque && y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            QVERIFY2(qAlpha(line[x]) == 255,
+                     qPrintable(QStringLiteral("alpha byte at (%1, %2)").arg(x).arg(y)));
+        }
+    }
 }
 
 void TestPictureFormats::shownColours_data() {
@@ -193,19 +205,27 @@ void TestPictureFormats::shownColours_data() {
     QTest::newRow("PNG with Display P3 code points (cICP)")
         << "png-cicp-p3.png"
         << "Display P3" << false << 1 << kP3Blocks;
-    // From the formulas in the fixture script: pure power 1/1.8 to the sRGB curve.
+    // From the formulas in the fixture script.
     QTest::newRow("PNG gAMA 1/1.8")
         << "png-gama18.png"
         << "gamma 1.8" << false << 1
         << Blocks(qRgb(23, 68, 105), 0xFF0000, qRgb(146, 146, 146), 0xFFFFFF);
+    // ColorMatch RGB's primaries and D50 white, gamma 1.8: adapted to sRGB's white (Bradford).
+    QTest::newRow("PNG cHRM and gAMA")
+        << "png-chrm-gama.png"
+        << "PNG chromaticities, gamma 1.8" << false << 1
+        << Blocks(qRgb(0, 68, 104), qRgb(255, 48, 22), qRgb(146, 146, 146), 0xFFFFFF);
     QTest::newRow("PNG sRGB chunk wins over gAMA") << "png-srgb-chunk.png"
                                                    << "" << false << 0 << kStoredBlocks;
     QTest::newRow("PNG with a damaged profile: stored values and a notice")
         << "png-damaged-iccp.png"
         << "" << true << 0 << kStoredBlocks;
     // Found by fuzzing: a colour space signature that names none (once read into an enum).
-    QTest::newRow("WebP whose profile names no colour space")
-        << "webp-icc-unknown-space.webp"
+    QTest::newRow("WebP whose profile names no colour space") << "webp-icc-unknown-space.webp"
+                                                              << "" << true << 0 << Probes{};
+    // Found by fuzzing: a profile's piece numbered 129 of 1 (once written beyond the list).
+    QTest::newRow("JPEG whose profile piece lies beyond its count")
+        << "jpeg-icc-piece-beyond-count.jpg"
         << "" << true << 0 << Probes{};
     QTest::newRow("PNG without a profile") << "png-rgb8.png"
                                            << "" << false << 0 << kStoredBlocks;
@@ -213,6 +233,8 @@ void TestPictureFormats::shownColours_data() {
                                           << "Display P3" << false << 1 << kP3Blocks;
     QTest::newRow("TIFF with Display P3") << "tiff-p3.tif"
                                           << "Display P3" << false << 1 << kP3Blocks;
+    QTest::newRow("BigTIFF with Display P3") << "tiff-bigtiff-p3.tif"
+                                             << "Display P3" << false << 1 << kP3Blocks;
     QTest::newRow("JPEG with Display P3") << "jpeg-p3.jpg"
                                           << "Display P3" << false << 3 << kP3Blocks;
     QTest::newRow("HEIC with Display P3") << "heic-p3.heic"
@@ -273,8 +295,9 @@ void TestPictureFormats::refuses_data() {
     QTest::addColumn<QString>("says");
 
     QTest::newRow("PNG 100000 square") << "png-huge.png" << 7 << "too large";
-    QTest::newRow("WebP canvas 100000 square, refused unread")
-        << "damaged-webp-huge.webp" << 481 << "header cannot be read";
+    // The readers we decode with refuse both before they report a size: the loader reads it.
+    QTest::newRow("WebP canvas 100000 square") << "damaged-webp-huge.webp" << 7 << "too large";
+    QTest::newRow("AVIF 100000 square") << "damaged-avif-huge.avif" << 7 << "too large";
     QTest::newRow("WebP cut short") << "damaged-truncated-webp-lossless.webp" << 481 << "WebP";
     QTest::newRow("TIFF cut short") << "damaged-truncated-tiff-lzw8.tif" << 481 << "TIFF";
     QTest::newRow("HEIC cut short") << "damaged-truncated-heic-lossless.heic" << 481 << "HEIF";
