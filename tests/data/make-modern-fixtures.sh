@@ -159,19 +159,21 @@ def srgb_encode(v):
 with open(work / 'expected-gama.txt', 'w') as f:
     for r, g, b in BLOCKS:
         f.write(' '.join('%d' % round(255 * srgb_encode((c / 255) ** (1 / 0.55556))) for c in (r, g, b)) + '\n')
-# cHRM and gAMA, no profile: ColorMatch RGB's primaries, its D50 white and gamma 1.8. The second
-# implementation for cHRM: power 1.8 to linear light, the chromaticities' matrix, Bradford from
-# that white to D65, then sRGB's inverse matrix and curve.
+# cHRM and gAMA, no profile: ColorMatch RGB's primaries, its D50 white and gamma 1.8, and the
+# same with gamma 2.2 (a pure power: only with sRGB's own primaries is 1/2.2 read as sRGB's
+# curve). The second implementation for cHRM: the power to linear light, the chromaticities'
+# matrix, Bradford from that white to D65, then sRGB's inverse matrix and curve.
 CHRM, D50_XY = [(0.630, 0.340), (0.295, 0.605), (0.150, 0.075)], (0.3457, 0.3585)
-png('png-chrm-gama.png', 16, 16, 8, 2, block_rows(), extra=[
-    (b'gAMA', struct.pack('>I', 55556)),
-    (b'cHRM', struct.pack('>8I', *(round(v * 100000) for xy in [D50_XY] + CHRM for v in xy)))])
 to_srgb = mat_mul(inverse(rgb_to_xyz(SRGB, D65)), mat_mul(
     adapt(xy_to_xyz(*D50_XY), xy_to_xyz(*D65)), rgb_to_xyz(CHRM, D50_XY)))
 with open(work / 'expected-chrm.txt', 'w') as f:
-    for rgb in BLOCKS:
-        linear = mat_vec(to_srgb, [(c / 255) ** (100000 / 55556) for c in rgb])
-        f.write(' '.join('%d' % round(255 * srgb_encode(v)) for v in linear) + '\n')
+    for name, gama in (('png-chrm-gama.png', 55556), ('png-chrm-gama22.png', 45455)):
+        png(name, 16, 16, 8, 2, block_rows(), extra=[
+            (b'gAMA', struct.pack('>I', gama)),
+            (b'cHRM', struct.pack('>8I', *(round(v * 100000) for xy in [D50_XY] + CHRM for v in xy)))])
+        for rgb in BLOCKS:
+            linear = mat_vec(to_srgb, [(c / 255) ** (100000 / gama) for c in rgb])
+            f.write(' '.join('%d' % round(255 * srgb_encode(v)) for v in linear) + '\n')
 # Headers that claim 100000 × 100000 pixels.
 png('png-huge.png', 100000, 100000, 8, 2, [b'\0\0\0'])
 PY

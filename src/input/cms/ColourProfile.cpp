@@ -111,13 +111,14 @@ ColourProfile ProfileFromPngChunks(quint32 gamma, const quint32* chromaticities)
         Near(colours.greenX, srgb.greenX, 0.01) && Near(colours.greenY, srgb.greenY, 0.01) &&
         Near(colours.blueX, srgb.blueX, 0.01) && Near(colours.blueY, srgb.blueY, 0.01) &&
         Near(colours.whiteX, srgb.whiteX, 0.01) && Near(colours.whiteY, srgb.whiteY, 0.01);
-    // A file gamma of 1/2.2 is how writers say "sRGB" without the sRGB chunk.
-    const bool srgbGamma = gamma == 0 || Near(gamma / 100000.0, 1 / 2.2, 0.005);
-    if (srgbPrimaries && srgbGamma) {
+    // A file gamma of 1/2.2 with sRGB's primaries is how writers say "sRGB" without the sRGB
+    // chunk. With other primaries the gamma is the pure power it states; without one, the
+    // primaries are taken with sRGB's curve.
+    if (srgbPrimaries && (gamma == 0 || Near(gamma / 100000.0, 1 / 2.2, 0.005))) {
         return {};
     }
     colours.name = srgbPrimaries ? QStringLiteral("sRGB primaries") : Tr("PNG chromaticities");
-    if (srgbGamma) {
+    if (gamma == 0) {
         colours.curve = TransferCurve::Srgb;
     } else {
         colours.curve = TransferCurve::Gamma;

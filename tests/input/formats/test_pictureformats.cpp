@@ -215,6 +215,12 @@ void TestPictureFormats::shownColours_data() {
         << "png-chrm-gama.png"
         << "PNG chromaticities, gamma 1.8" << false << 1
         << Blocks(qRgb(0, 68, 104), qRgb(255, 48, 22), qRgb(146, 146, 146), 0xFFFFFF);
+    // The same with gamma 1/2.2: a pure power, not sRGB's curve, since the primaries are not
+    // sRGB's.
+    QTest::newRow("PNG cHRM and gAMA 1/2.2")
+        << "png-chrm-gama22.png"
+        << "PNG chromaticities, gamma 2.2" << false << 1
+        << Blocks(qRgb(0, 49, 84), qRgb(255, 48, 22), qRgb(129, 129, 129), 0xFFFFFF);
     QTest::newRow("PNG sRGB chunk wins over gAMA") << "png-srgb-chunk.png"
                                                    << "" << false << 0 << kStoredBlocks;
     QTest::newRow("PNG with a damaged profile: stored values and a notice")
