@@ -1,16 +1,15 @@
 // HEIF and AVIF through libheif, opened on the first such picture.
 
 #include "input/ModernDecoders.h"
+#include "platform/OptionalLibrary.h"
 #include "platform/PixelBuffer.h"
 #include "platform/PlatformError.h"
 
 #include <QCoreApplication>
 #include <QtEndian>
 #include <cstring>
-#include <dlfcn.h>
 #include <libheif/heif.h>
 #include <memory>
-#include <type_traits>
 #include <utility>
 
 namespace {
@@ -60,15 +59,8 @@ struct Heif {
 private:
     static Heif load() {
         Heif h;
-        void* lib = dlopen("libheif.so.1", RTLD_NOW | RTLD_LOCAL);
-        if (lib == nullptr) {
-            return h;
-        }
-        const auto bind = [lib](auto& fn, const char* name) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
-            return fn != nullptr;
-        };
-#define HUEMARK_BIND(name) bind(h.name, #name)
+        const OptionalLibrary lib("libheif.so.1");
+#define HUEMARK_BIND(name) HUEMARK_FIND(lib, h, name)
         h.loaded =
             HUEMARK_BIND(heif_context_alloc) && HUEMARK_BIND(heif_context_free) &&
             HUEMARK_BIND(heif_context_read_from_memory_without_copy) &&

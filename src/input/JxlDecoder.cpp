@@ -1,11 +1,11 @@
 // JPEG XL through libjxl, opened on the first such picture.
 
 #include "input/ModernDecoders.h"
+#include "platform/OptionalLibrary.h"
 #include "platform/PixelBuffer.h"
 #include "platform/PlatformError.h"
 
 #include <QCoreApplication>
-#include <dlfcn.h>
 #include <jxl/decode.h>
 #include <jxl/thread_parallel_runner.h>
 #include <memory>
@@ -41,15 +41,8 @@ struct Jxl {
 private:
     static Jxl load() {
         Jxl j;
-        void* lib = dlopen("libjxl.so.0.7", RTLD_NOW | RTLD_LOCAL);
-        if (lib == nullptr) {
-            return j;
-        }
-        const auto bind = [](void* from, auto& fn, const char* name) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(from, name));
-            return fn != nullptr;
-        };
-#define HUEMARK_BIND(name) bind(lib, j.name, #name)
+        const OptionalLibrary lib("libjxl.so.0.7");
+#define HUEMARK_BIND(name) HUEMARK_FIND(lib, j, name)
         j.loaded = HUEMARK_BIND(JxlDecoderCreate) && HUEMARK_BIND(JxlDecoderDestroy) &&
                    HUEMARK_BIND(JxlDecoderSubscribeEvents) && HUEMARK_BIND(JxlDecoderSetInput) &&
                    HUEMARK_BIND(JxlDecoderCloseInput) && HUEMARK_BIND(JxlDecoderProcessInput) &&
@@ -61,13 +54,11 @@ private:
                    HUEMARK_BIND(JxlDecoderSetImageOutBuffer) &&
                    HUEMARK_BIND(JxlDecoderSetParallelRunner);
 #undef HUEMARK_BIND
-        if (void* threads = dlopen("libjxl_threads.so.0.7", RTLD_NOW | RTLD_LOCAL)) {
-            if (!(bind(threads, j.JxlThreadParallelRunner, "JxlThreadParallelRunner") &&
-                  bind(threads, j.JxlThreadParallelRunnerCreate, "JxlThreadParallelRunnerCreate") &&
-                  bind(threads, j.JxlThreadParallelRunnerDestroy,
-                       "JxlThreadParallelRunnerDestroy"))) {
-                j.JxlThreadParallelRunner = nullptr;
-            }
+        const OptionalLibrary threads("libjxl_threads.so.0.7");
+        if (!(HUEMARK_FIND(threads, j, JxlThreadParallelRunner) &&
+              HUEMARK_FIND(threads, j, JxlThreadParallelRunnerCreate) &&
+              HUEMARK_FIND(threads, j, JxlThreadParallelRunnerDestroy))) {
+            j.JxlThreadParallelRunner = nullptr;
         }
         return j;
     }

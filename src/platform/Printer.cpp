@@ -1,5 +1,6 @@
 #include "platform/Printer.h"
 
+#include "platform/OptionalLibrary.h"
 #include "platform/PlatformError.h"
 #include "platform/Twips.h"
 
@@ -12,7 +13,6 @@
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 #include <cups/cups.h>
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -159,19 +159,13 @@ struct Cups {
 private:
     static Cups load() {
         Cups c;
-        void* lib = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
-        if (lib == nullptr) {
-            return c;
-        }
-        const auto bind = [lib](auto& fn, const char* name) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
-            return fn != nullptr;
-        };
-        const bool all = bind(c.getDests2, "cupsGetDests2") && bind(c.freeDests, "cupsFreeDests") &&
-                         bind(c.getDest, "cupsGetDest") && bind(c.getOption, "cupsGetOption") &&
-                         bind(c.lastError, "cupsLastError") &&
-                         bind(c.lastErrorString, "cupsLastErrorString") &&
-                         bind(c.printFile, "cupsPrintFile");
+        const OptionalLibrary lib("libcups.so.2");
+        const bool all =
+            lib.find(c.getDests2, "cupsGetDests2") && lib.find(c.freeDests, "cupsFreeDests") &&
+            lib.find(c.getDest, "cupsGetDest") && lib.find(c.getOption, "cupsGetOption") &&
+            lib.find(c.lastError, "cupsLastError") &&
+            lib.find(c.lastErrorString, "cupsLastErrorString") &&
+            lib.find(c.printFile, "cupsPrintFile");
         if (!all) {
             c.printFile = nullptr;
         }

@@ -2,13 +2,13 @@
 
 #include "input/cms/MatrixShaper.h"
 
+#include "platform/OptionalLibrary.h"
 #include "platform/PixelBuffer.h"
 #include "platform/PlatformError.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
-#include <dlfcn.h>
 #include <lcms2.h>
 #include <list>
 #include <optional>
@@ -48,15 +48,8 @@ struct Lcms {
 private:
     static Lcms load() {
         Lcms l;
-        void* lib = dlopen("liblcms2.so.2", RTLD_NOW | RTLD_LOCAL);
-        if (lib == nullptr) {
-            return l;
-        }
-        const auto bind = [lib](auto& fn, const char* name) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
-            return fn != nullptr;
-        };
-#define HUEMARK_BIND(name) bind(l.name, #name)
+        const OptionalLibrary lib("liblcms2.so.2");
+#define HUEMARK_BIND(name) HUEMARK_FIND(lib, l, name)
         l.loaded = HUEMARK_BIND(cmsOpenProfileFromMem) && HUEMARK_BIND(cmsCreate_sRGBProfile) &&
                    HUEMARK_BIND(cmsCreateRGBProfile) && HUEMARK_BIND(cmsBuildGamma) &&
                    HUEMARK_BIND(cmsBuildParametricToneCurve) && HUEMARK_BIND(cmsFreeToneCurve) &&
