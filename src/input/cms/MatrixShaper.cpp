@@ -149,36 +149,38 @@ struct SearchLevels {
         }
     }
 
-    // 32 steps (16-bit lanes) to their 8-bit values.
+    // One level: where a step reaches the start, the level's bit is added to what was found.
+    HUEMARK_AVX512 static void Level(__m512i& found, __m512i step, __m512i start, int bit) {
+        found = _mm512_mask_add_epi16(found, _mm512_cmpge_epu16_mask(step, start), found,
+                                      _mm512_set1_epi16(qint16(bit)));
+    }
+
     // The three channels' steps, 32 of each (16-bit lanes), to their 8-bit values. The channels
     // go through the levels side by side: each level waits for the one before.
     HUEMARK_AVX512 void operator()(__m512i (&steps)[3]) const {
         __m512i found[3];
-        const auto level = [&steps, &found ](int i, __m512i start, int bit)
-            __attribute__((target("avx512f,avx512bw"))) {
-            found[i] = _mm512_mask_add_epi16(found[i], _mm512_cmpge_epu16_mask(steps[i], start),
-                                             found[i], _mm512_set1_epi16(qint16(bit)));
-        };
         // No value starts above kSteps, so a start of kSteps + 1 (value 256) is never reached.
         for (int i = 0; i < 3; ++i) {
             found[i] = _mm512_setzero_si512();
-            level(i, first, 1);
+            Level(found[i], steps[i], first, 1);
         }
 #pragma GCC unroll 5
         for (int b = 6; b >= 2; --b) {
 #pragma GCC unroll 3
             for (int i = 0; i < 3; ++i) {
-                level(i, _mm512_permutexvar_epi16(found[i], small[6 - b]), 1 << (7 - b));
+                Level(found[i], steps[i], _mm512_permutexvar_epi16(found[i], small[6 - b]),
+                      1 << (7 - b));
             }
         }
 #pragma GCC unroll 3
         for (int i = 0; i < 3; ++i) {
-            level(i, _mm512_permutex2var_epi16(level1[0], found[i], level1[1]), 64);
+            Level(found[i], steps[i], _mm512_permutex2var_epi16(level1[0], found[i], level1[1]),
+                  64);
         }
 #pragma GCC unroll 3
         for (int i = 0; i < 3; ++i) {
-            level(
-                i,
+            Level(
+                found[i], steps[i],
                 _mm512_mask_blend_epi16(_mm512_test_epi16_mask(found[i], _mm512_set1_epi16(64)),
                                         _mm512_permutex2var_epi16(level0[0], found[i], level0[1]),
                                         _mm512_permutex2var_epi16(level0[2], found[i], level0[3])),
