@@ -332,6 +332,17 @@ def message_text(s, window):
     return None
 
 
+def report_windows(s):
+    """After a failure: the program's windows other than the main one (a message box that says
+    why), as far as the accessibility tree still answers."""
+    try:
+        for window in s.children(s.app):
+            if s.is_showing(window) and window.get_name() != s.title():
+                print("--- window %r: %s" % (window.get_name(), message_text(s, window)))
+    except Exception as e:  # the program may be gone or hung
+        print("--- windows: not read (%s)" % e)
+
+
 def enabled(s, acc):
     return acc.get_state_set().contains(s.Atspi.StateType.ENABLED)
 
@@ -657,6 +668,13 @@ def run_case(name, binary, deadline):
                 session.screenshot(shot)
                 print("screenshot: %s" % shot)
                 print("--- program output ---\n%s" % session.log_tail("huemark"))
+                report_windows(session)
+            # What the other processes said: the bus's log holds the services it started
+            # (a desktop portal, say).
+            for label in dict.fromkeys(label for label, _proc in session.procs):
+                tail = session.log_tail(label, 1500).strip()
+                if label != "huemark" and tail:
+                    print("--- %s ---\n%s" % (label, tail))
             return False
     finally:
         harness.signal.alarm(0)  # cleanup must not be cut short
