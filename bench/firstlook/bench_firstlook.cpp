@@ -9,7 +9,9 @@
 // An X client watches the screen's pixels: a frame shows the picture once enough pixels along a
 // few rows across the screen have the photo's saturated colours (no window chrome has so many).
 
+#include "support/PrivateDisplay.h"
 #include <xcb/damage.h>
+
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
@@ -63,12 +65,6 @@ pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>
         _exit(127);
     }
     return pid;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n == 0 ? 0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
 }
 
 // A photo of saturated colours everywhere: hues sweeping across it, with noise, so that it
@@ -204,31 +200,12 @@ int main(int argc, char** argv) {
 
     // A private X server (it writes its display number once it accepts connections) and a
     // session bus for the desktop viewer.
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        die("pipe failed");
-    }
-    const pid_t xvfb = fork();
-    if (xvfb == 0) {
-        close(pipeFds[0]);
-        const std::string fd = std::to_string(pipeFds[1]);
-        const std::string screen =
-            std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-dpi",
-               "96", "-br", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(pipeFds[1]);
-    std::string number;
-    char c = 0;
-    while (number.size() < 16 && read(pipeFds[0], &c, 1) == 1 && c != '\n') {
-        number += c;
-    }
-    close(pipeFds[0]);
-    if (number.empty()) {
+    pid_t xvfb = 0;
+    const std::string display = StartPrivateXvfb(
+        std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24", {"-br"}, &xvfb);
+    if (display.empty()) {
         die("Xvfb did not start");
     }
-    const std::string display = ":" + number;
     std::string bus;
     pid_t busPid = 0;
     if (FILE* p = popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r")) {
@@ -308,12 +285,12 @@ int main(int argc, char** argv) {
                     : given.c_str(),
                 runs);
     for (const Program& p : programs) {
-        std::printf("%-8s median %8.1f ms\n", p.label.c_str(), median(p.millis));
+        std::printf("%-8s median %8.1f ms\n", p.label.c_str(), Median(p.millis));
     }
-    const double ours = median(programs[0].millis);
-    const double viewers = std::min(median(programs[1].millis), median(programs[2].millis));
+    const double ours = Median(programs[0].millis);
+    const double viewers = std::min(Median(programs[1].millis), Median(programs[2].millis));
     std::printf("huemark / fastest viewer: %.2fx   huemark / djpeg: %.2fx\n", ours / viewers,
-                ours / median(programs[3].millis));
+                ours / Median(programs[3].millis));
 
     xcb_disconnect(conn);
     if (busPid > 0) {

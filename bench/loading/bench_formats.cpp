@@ -8,6 +8,7 @@
 
 #include "input/LoadPicture.h"
 #include "input/cms/SrgbConversion.h"
+#include "loading/PhotoPicture.h"
 
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -23,21 +24,6 @@ QString g_png;
 QString g_webp;
 QString g_heic;
 QString g_raw; // where heif-convert writes
-
-QImage Photo() {
-    QImage image(6000, 4000, QImage::Format_RGB32);
-    quint32 noise = 12345;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            noise = noise * 1664525u + 1013904223u;
-            const int n = int(noise >> 28) - 8;
-            line[x] = qRgb(qBound(0, x / 24 + n, 255), qBound(0, y / 16 + n, 255),
-                           qBound(0, (x + y) / 40 + n, 255));
-        }
-    }
-    return image;
-}
 
 bool Run(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -118,7 +104,7 @@ int main(int argc, char** argv) {
     }
     g_png = dir.filePath(QStringLiteral("photo.png"));
     g_raw = dir.filePath(QStringLiteral("raw.y4m"));
-    const QImage photo = Photo();
+    const QImage photo = PhotoPicture(16);
     QImageWriter png(g_png, "png");
     png.setCompression(6);
     if (!png.write(photo)) {

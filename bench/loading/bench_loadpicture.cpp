@@ -3,6 +3,7 @@
 // The JPEG is made at start-up in a temporary folder: a photo-like mix of gradients and noise.
 
 #include "input/LoadPicture.h"
+#include "loading/PhotoPicture.h"
 
 #include <QGuiApplication>
 #include <QImageReader>
@@ -18,17 +19,7 @@ namespace {
 QString g_jpeg;
 
 bool MakeJpeg(const QString& path) {
-    QImage image(6000, 4000, QImage::Format_RGB32);
-    quint32 noise = 12345;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            noise = noise * 1664525u + 1013904223u;
-            const int n = int(noise >> 27) - 16;
-            line[x] = qRgb(qBound(0, x / 24 + n, 255), qBound(0, y / 16 + n, 255),
-                           qBound(0, (x + y) / 40 + n, 255));
-        }
-    }
+    const QImage image = PhotoPicture(32);
     QImageWriter writer(path, "jpeg");
     writer.setQuality(90);
     return writer.write(image);

@@ -6,6 +6,7 @@
 
 #include "app/frmHuemark.h"
 #include "platform/PictureBox.h"
+#include "support/PrivateDisplay.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,37 +29,13 @@ namespace {
     std::exit(1);
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n == 0 ? 0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
-}
-
 // A private X server; returns its display name once it accepts connections.
 std::string startXvfb(pid_t& pid) {
-    int fds[2];
-    if (pipe(fds) != 0) {
-        die("pipe failed");
-    }
-    pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24", "-dpi",
-               "96", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    std::string number;
-    char c = 0;
-    while (number.size() < 16 && read(fds[0], &c, 1) == 1 && c != '\n') {
-        number += c;
-    }
-    close(fds[0]);
-    if (number.empty()) {
+    const std::string display = StartPrivateXvfb("1920x1080x24", {}, &pid);
+    if (display.empty()) {
         die("Xvfb did not start");
     }
-    return ":" + number;
+    return display;
 }
 
 double importMillis(const std::string& rawFile) {
@@ -136,10 +113,10 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("%-36s %10s\n", "1920 x 1080 screen, median of runs", "ms");
-    std::printf("%-36s %10.1f\n", "Screen command, to the capture shown", median(ours));
-    std::printf("%-36s %10.1f\n", "import -window root to a raw file", median(theirs));
+    std::printf("%-36s %10.1f\n", "Screen command, to the capture shown", Median(ours));
+    std::printf("%-36s %10.1f\n", "import -window root to a raw file", Median(theirs));
     std::printf("Screen command / import: %.2fx (%d interleaved runs each)\n",
-                median(ours) / median(theirs), runs);
+                Median(ours) / Median(theirs), runs);
     kill(xvfb, SIGTERM);
     waitpid(xvfb, nullptr, 0);
     const std::string cleanup = std::string("rm -rf ") + home;

@@ -7,6 +7,8 @@
 //   bench_startup --huemark build/huemark --floor build/bench/startup/bench_startup_floor
 //                 [--runs 20] [--settle 2] [--bare] [--hung-clipboard]
 
+#include "support/PrivateDisplay.h"
+
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -81,12 +83,6 @@ double residentMiB(pid_t pid) {
     return kib / 1024.0;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n == 0 ? 0 : (n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2);
-}
-
 // Waits for the next MapNotify of a top-level window, up to the timeout.
 bool waitForMap(xcb_connection_t* conn, Clock::time_point deadline) {
     const int fd = xcb_get_file_descriptor(conn);
@@ -138,30 +134,11 @@ int main(int argc, char** argv) {
     }
 
     // A private X server; it writes its display number once it accepts connections.
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        die("pipe failed");
-    }
-    const pid_t xvfb = fork();
-    if (xvfb == 0) {
-        close(pipeFds[0]);
-        const std::string fd = std::to_string(pipeFds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-dpi",
-               "96", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(pipeFds[1]);
-    // It writes the number and the newline separately: read up to the newline.
-    std::string number;
-    char c = 0;
-    while (number.size() < 16 && read(pipeFds[0], &c, 1) == 1 && c != '\n') {
-        number += c;
-    }
-    close(pipeFds[0]);
-    if (number.empty()) {
+    pid_t xvfb = 0;
+    const std::string display = StartPrivateXvfb("1024x768x24", {}, &xvfb);
+    if (display.empty()) {
         die("Xvfb did not start");
     }
-    const std::string display = ":" + number;
 
     xcb_connection_t* conn = xcb_connect(display.c_str(), nullptr);
     if (xcb_connection_has_error(conn)) {
@@ -217,15 +194,15 @@ int main(int argc, char** argv) {
     std::printf("%-16s %10s %12s", "program", "median ms", "RSS MiB");
     std::printf(settle > 0 ? " %14s\n" : "\n", "RSS after settle");
     for (const Program& p : programs) {
-        std::printf("%-16s %10.1f %12.1f", p.label.c_str(), median(p.millis),
-                    median(p.residentMiB));
+        std::printf("%-16s %10.1f %12.1f", p.label.c_str(), Median(p.millis),
+                    Median(p.residentMiB));
         if (settle > 0) {
-            std::printf(" %14.1f", median(p.settledMiB));
+            std::printf(" %14.1f", Median(p.settledMiB));
         }
         std::printf("\n");
     }
     std::printf("huemark / floor: %.2fx (%d interleaved runs each)\n",
-                median(programs[1].millis) / median(programs[0].millis), runs);
+                Median(programs[1].millis) / Median(programs[0].millis), runs);
 
     if (owner > 0) {
         kill(owner, SIGKILL);
