@@ -79,13 +79,7 @@ def case_wayland(c):
         time.monotonic() - started))
     press(s, harness.EXIT_BUTTON)
     harness.wait_program_end(s, "Exit")
-    written = read_settings(s)
-    for key, value in remembered.items():
-        if written.get(key) != value:
-            raise E2EFailure("after Exit %s=%r, expected %r (all: %r)" % (key, written.get(key),
-                                                                        value, written))
-    if not {"Path", "PathFile"} <= set(written):
-        raise E2EFailure("Exit did not write the folder and file name: %r" % (written,))
+    harness.expect_written_at_exit(s, remembered)
     c.ok("Exit writes the settings and keeps the remembered Left and Top")
 
 

@@ -8,7 +8,7 @@ import subprocess
 import time
 
 import harness
-from harness import E2EFailure, parse_web, read_settings, web, write_settings
+from harness import E2EFailure, parse_web, web, write_settings
 
 # The background both desktops show: a 256 x 256 tile whose pixel (x, y) is (x, y, 90), repeated
 # from the screen's top-left, so a pixel's colour names where on the screen it is.
@@ -245,13 +245,7 @@ def case_sway(c):
     # sway tiles the window over the whole output; where it stands, a Wayland client never
     # learns, so the remembered place stays.
     expected = dict(remembered, Width=str(SWAY_OUTPUT[0] * 15), Height=str(SWAY_OUTPUT[1] * 15))
-    written = read_settings(s)
-    for key, value in expected.items():
-        if written.get(key) != value:
-            raise E2EFailure("after Exit %s=%r, expected %r (all: %r)" % (key, written.get(key),
-                                                                        value, written))
-    if not {"Path", "PathFile"} <= set(written):
-        raise E2EFailure("Exit did not write the folder and file name: %r" % (written,))
+    harness.expect_written_at_exit(s, expected)
     c.ok("Exit writes the eight settings, the size sway gave and the remembered Left and Top")
 
 

@@ -824,6 +824,17 @@ def read_settings(session, wanted="Settings"):
     return values
 
 
+def expect_written_at_exit(session, expected):
+    """After Exit: the settings hold the expected values and the folder and file name."""
+    written = read_settings(session)
+    for key, value in expected.items():
+        if written.get(key) != value:
+            raise E2EFailure("after Exit %s=%r, expected %r (all: %r)" % (key, written.get(key),
+                                                                        value, written))
+    if not {"Path", "PathFile"} <= set(written):
+        raise E2EFailure("Exit did not write the folder and file name: %r" % (written,))
+
+
 def write_settings(session, values):
     os.makedirs(os.path.dirname(settings_path(session)), exist_ok=True)
     with open(settings_path(session), "w", encoding="utf-8") as f:
