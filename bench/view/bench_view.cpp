@@ -179,14 +179,8 @@ long residentKiB() {
 void residentAfterEveryZoom(benchmark::State& state) {
     for (auto _ : state) {
         const long before = residentKiB();
-        PictureBox box;
-        box.setScaleMode(PictureBox::kScalePixels);
-        box.resize(1600, 1000);
-        box.show();
-        box.setPicture(photo());
-        while (!box.windowHandle()->isExposed()) {
-            QCoreApplication::processEvents();
-        }
+        Box view;
+        PictureBox& box = view.box;
         box.repaint();
         const long shown = residentKiB();
         for (int level = 0; level < kLevels; ++level) {
