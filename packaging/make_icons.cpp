@@ -15,11 +15,13 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
+        const QString folder =
+            QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
         if (!QDir().mkpath(folder) ||
             !DrawWindowIcon(size).save(folder + QLatin1Char('/') + QString::fromLocal8Bit(argv[2]) +
                                        QStringLiteral(".png"))) {
-            std::fprintf(stderr, "huemark_icons: cannot write the %d px icon in %s\n", size, argv[1]);
+            std::fprintf(stderr, "huemark_icons: cannot write the %d px icon in %s\n", size,
+                         argv[1]);
             return 1;
         }
     }

@@ -2,8 +2,8 @@
 // holds 10 000 rows.
 
 #include "app/frmHuemark.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
+#include "controls/FlexGrid.h"
+#include "controls/PictureBox.h"
 #include "support/BenchMain.h"
 
 #include <QKeyEvent>

@@ -3,10 +3,10 @@
 // same rows picked one by one.
 
 #include "app/frmHuemark.h"
+#include "controls/FlexGrid.h"
+#include "controls/PictureBox.h"
 #include "palette/ListFiles.h"
 #include "palette/ListFormats.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
 #include "support/BenchMain.h"
 
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 // first picks on a 16000 × 16000 picture (time, and the memory they add to the picture's).
 
 #include "app/frmHuemark.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
-#include "platform/PixelBuffer.h"
+#include "controls/FlexGrid.h"
+#include "controls/PictureBox.h"
+#include "pixels/PixelBuffer.h"
 #include "support/BenchMain.h"
 
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // with and without the picture page, and a short list beside them.
 
 #include "app/frmHuemark.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
+#include "controls/FlexGrid.h"
+#include "controls/PictureBox.h"
 #include "support/BenchMain.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 
 #include "app/frmHuemark.h"
 #include "color/Sampling.h"
-#include "platform/PictureBox.h"
+#include "controls/PictureBox.h"
 #include "support/BenchMain.h"
 
 #include <QLineEdit>

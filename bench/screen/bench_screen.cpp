@@ -5,7 +5,7 @@
 //   bench_screen [--runs 10]
 
 #include "app/frmHuemark.h"
-#include "platform/PictureBox.h"
+#include "controls/PictureBox.h"
 #include "support/PrivateDisplay.h"
 
 #include <QApplication>

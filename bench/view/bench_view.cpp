@@ -7,7 +7,7 @@
 // Figures only; the repaint goal is a median of at most 8 ms a step at any zoom.
 
 #include "app/frmHuemark.h"
-#include "platform/PictureBox.h"
+#include "controls/PictureBox.h"
 #include "support/BenchMain.h"
 #include "view/ViewMapping.h"
 

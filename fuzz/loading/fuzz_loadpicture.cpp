@@ -7,8 +7,8 @@
 #include "input/LoadPicture.h"
 #include "input/RasterDecoders.h"
 #include "input/cms/SrgbConversion.h"
-#include "platform/PendingPixels.h"
-#include "platform/PlatformError.h"
+#include "pixels/PendingPixels.h"
+#include "pixels/PlatformError.h"
 
 #include <QGuiApplication>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // the colour the read-out shows. (The description editor copies its own selection.)
 
 #include "app/frmHuemark.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
+#include "controls/FlexGrid.h"
+#include "controls/PictureBox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -3,9 +3,9 @@
 
 #include "app/LayoutRules.h"
 #include "app/frmHuemark.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
-#include "platform/Twips.h"
+#include "controls/FlexGrid.h"
+#include "controls/PictureBox.h"
+#include "desktop/Twips.h"
 
 #include <QLineEdit>
 #include <QMoveEvent>

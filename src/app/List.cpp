@@ -1,11 +1,11 @@
 // The picked-colour list: description editing, the tags option and clearing.
 
 #include "app/frmHuemark.h"
+#include "controls/FlexGrid.h"
+#include "controls/ImageControl.h"
+#include "controls/PictureBox.h"
+#include "controls/Tag.h"
 #include "list/ListRules.h"
-#include "platform/FlexGrid.h"
-#include "platform/ImageControl.h"
-#include "platform/PictureBox.h"
-#include "platform/Tag.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

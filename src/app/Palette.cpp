@@ -4,14 +4,14 @@
 
 #include "app/frmHuemark.h"
 #include "color/PickRow.h"
+#include "controls/FlexGrid.h"
+#include "controls/PictureBox.h"
+#include "desktop/SettingsStore.h"
 #include "list/ListRules.h"
 #include "palette/Contrast.h"
 #include "palette/ListFiles.h"
 #include "palette/ListFormats.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
-#include "platform/PlatformError.h"
-#include "platform/SettingsStore.h"
+#include "pixels/PlatformError.h"
 
 #include <QAction>
 #include <QActionGroup>

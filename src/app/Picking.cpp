@@ -2,9 +2,9 @@
 
 #include "app/frmHuemark.h"
 #include "color/PickRow.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
-#include "platform/PlatformError.h"
+#include "controls/FlexGrid.h"
+#include "controls/PictureBox.h"
+#include "pixels/PlatformError.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -2,12 +2,12 @@
 // the file (View, Colours as stored in the file).
 
 #include "app/frmHuemark.h"
+#include "controls/ImageControl.h"
+#include "controls/PictureBox.h"
+#include "desktop/BusyPointer.h"
 #include "input/cms/SrgbConversion.h"
-#include "platform/BusyPointer.h"
-#include "platform/ImageControl.h"
-#include "platform/PendingPixels.h"
-#include "platform/PictureBox.h"
-#include "platform/PlatformError.h"
+#include "pixels/PendingPixels.h"
+#include "pixels/PlatformError.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
 // The File and Paste commands: a new picture from a graphic file or from the clipboard.
 
 #include "app/frmHuemark.h"
+#include "controls/ImageControl.h"
+#include "controls/PictureBox.h"
+#include "controls/Tag.h"
+#include "desktop/BusyPointer.h"
 #include "input/ClipboardPicture.h"
 #include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
-#include "platform/BusyPointer.h"
-#include "platform/ImageControl.h"
-#include "platform/PictureBox.h"
-#include "platform/PlatformError.h"
-#include "platform/Tag.h"
+#include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
 #include <QDir>

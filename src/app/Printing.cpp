@@ -1,12 +1,12 @@
 // Printing the list and the tagged picture, and printer setup.
 
 #include "app/frmHuemark.h"
+#include "controls/FlexGrid.h"
+#include "controls/PictureBox.h"
+#include "desktop/Printer.h"
+#include "desktop/Twips.h"
 #include "list/Printout.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
-#include "platform/PlatformError.h"
-#include "platform/Printer.h"
-#include "platform/Twips.h"
+#include "pixels/PlatformError.h"
 
 #include <QApplication>
 #include <QCheckBox>

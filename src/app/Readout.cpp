@@ -3,9 +3,9 @@
 #include "app/frmHuemark.h"
 #include "color/ReadoutPlacement.h"
 #include "color/Sampling.h"
-#include "platform/Loupe.h"
-#include "platform/PictureBox.h"
-#include "platform/Tag.h"
+#include "controls/Loupe.h"
+#include "controls/PictureBox.h"
+#include "controls/Tag.h"
 
 #include <QLineEdit>
 #include <QScrollBar>

@@ -1,10 +1,10 @@
 // The Screen command: the whole screen, as our windows leave it, becomes the picture.
 
 #include "app/frmHuemark.h"
+#include "controls/ImageControl.h"
+#include "controls/PictureBox.h"
+#include "desktop/BusyPointer.h"
 #include "input/ScreenPicture.h"
-#include "platform/BusyPointer.h"
-#include "platform/ImageControl.h"
-#include "platform/PictureBox.h"
 
 #include <QCoreApplication>
 

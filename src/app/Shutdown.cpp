@@ -2,8 +2,8 @@
 
 #include "app/SettingsForms.h"
 #include "app/frmHuemark.h"
-#include "platform/Screens.h"
-#include "platform/SettingsStore.h"
+#include "desktop/Screens.h"
+#include "desktop/SettingsStore.h"
 
 #include <QAction>
 #include <QCheckBox>

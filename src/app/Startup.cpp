@@ -4,11 +4,11 @@
 #include "app/SettingsForms.h"
 #include "app/frmHuemark.h"
 #include "color/Sampling.h"
-#include "platform/PictureBox.h"
-#include "platform/Screens.h"
-#include "platform/SettingsStore.h"
-#include "platform/Tag.h"
-#include "platform/Twips.h"
+#include "controls/PictureBox.h"
+#include "controls/Tag.h"
+#include "desktop/Screens.h"
+#include "desktop/SettingsStore.h"
+#include "desktop/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // change the radius, Enter picks at the pointer.
 
 #include "app/frmHuemark.h"
-#include "platform/KeyCodes.h"
-#include "platform/PictureBox.h"
+#include "controls/KeyCodes.h"
+#include "controls/PictureBox.h"
 
 #include <QLineEdit>
 #include <QScrollBar>

@@ -2,8 +2,8 @@
 // beside the read-out.
 
 #include "app/frmHuemark.h"
-#include "platform/Loupe.h"
-#include "platform/PictureBox.h"
+#include "controls/Loupe.h"
+#include "controls/PictureBox.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,15 +1,13 @@
 #include "app/frmHuemark.h"
 
 #include "app/WindowIcon.h"
-#include "platform/Clipboard.h"
-#include "platform/FlexGrid.h"
-#include "platform/FormClient.h"
-#include "platform/Frame.h"
-#include "platform/ImageControl.h"
-#include "platform/KeyCodes.h"
-#include "platform/PictureBox.h"
-#include "platform/ScreenCapture.h"
-#include "platform/Twips.h"
+#include "controls/FlexGrid.h"
+#include "controls/FormClient.h"
+#include "controls/Frame.h"
+#include "controls/ImageControl.h"
+#include "controls/KeyCodes.h"
+#include "controls/PictureBox.h"
+#include "desktop/Twips.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -67,11 +65,9 @@ void setColors(QWidget* widget, const QColor& base, const QColor& text) {
 
 frmHuemark::frmHuemark(Services services, QWidget* parent)
     : QMainWindow(parent), m_services(std::move(services)) {
-    if (!m_services.clipboard) {
-        m_services.clipboard = NewClipboard(); // services made before the clipboard was one
-    }
-    if (!m_services.screen) {
-        m_services.screen = NewScreenCapture();
+    if (!m_services.complete()) {
+        qFatal(
+            "frmHuemark: a desktop service is missing"); // a fault of the caller's, found at once
     }
     setObjectName(QStringLiteral("frmHuemark"));
     setCaption(QStringLiteral("Huemark"));

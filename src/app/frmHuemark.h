@@ -36,10 +36,10 @@
 #include "app/LayoutRules.h"
 #include "color/ColorCodes.h"
 #include "color/PickPoint.h"
+#include "controls/CommonDialog.h"
+#include "desktop/Services.h"
 #include "input/cms/ColourProfile.h"
 #include "palette/Notations.h"
-#include "platform/CommonDialog.h"
-#include "platform/Services.h"
 
 #include <QMainWindow>
 #include <QMargins>

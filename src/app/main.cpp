@@ -1,8 +1,8 @@
 #include "app/frmHuemark.h"
+#include "controls/DesktopStyle.h"
+#include "desktop/EndRequests.h"
 #include "help/About.h"
 #include "help/HelpViewer.h"
-#include "platform/DesktopStyle.h"
-#include "platform/EndRequests.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -2,7 +2,7 @@
 // Colour values and the texts made from them. A colour value is a signed 32-bit integer laid out
 // 0x00BBGGRR; -1 stands for a point outside the picture. Everything here is a pure function.
 
-#include "platform/ColorValue.h"
+#include "pixels/ColorValue.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The row a pick adds to the list, and the colours of its first two cells.
 
-#include "platform/ColorValue.h"
+#include "pixels/ColorValue.h"
 
 #include <QString>
 
@@ -9,8 +9,8 @@
 constexpr ColorValue kNearBlack = 0x010101;
 
 struct PickRow {
-    QString code;  // the picked colour's code, without "#": the tag's label
-    QString text;  // the six cells joined by tabs, the empty Description last
+    QString code; // the picked colour's code, without "#": the tag's label
+    QString text; // the six cells joined by tabs, the empty Description last
     ColorValue webColorBack = 0, webColorText = 0; // cell 0: the colour, in its inverse
     ColorValue webBackBack = 0, webBackText = 0;   // cell 1: the inverse, in the colour
 };

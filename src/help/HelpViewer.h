@@ -3,7 +3,7 @@
 // shows the help document at its top or at the section registered under a context number. One
 // window serves every request; a document that cannot be shown is reported in it.
 
-#include "platform/Services.h"
+#include "desktop/Services.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -5,8 +5,8 @@
 
 #include "input/RasterDecoders.h"
 
-#include "platform/PixelBuffer.h"
-#include "platform/PlatformError.h"
+#include "pixels/PixelBuffer.h"
+#include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
 #include <QtEndian>

@@ -1,8 +1,8 @@
 #pragma once
 // The picture on the clipboard, read with the loader's own decoders and limits.
 
+#include "desktop/Services.h"
 #include "input/cms/ColourProfile.h"
-#include "platform/Services.h"
 
 #include <QImage>
 #include <QString>

@@ -1,8 +1,8 @@
 // 16-bit pictures at 8 bits, and SVG drawings through Qt's reader.
 
 #include "input/ModernDecoders.h"
-#include "platform/PixelBuffer.h"
-#include "platform/PlatformError.h"
+#include "pixels/PixelBuffer.h"
+#include "pixels/PlatformError.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

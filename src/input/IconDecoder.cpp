@@ -4,7 +4,7 @@
 
 #include "input/RasterDecoders.h"
 
-#include "platform/PlatformError.h"
+#include "pixels/PlatformError.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "input/JpegFirstLook.h"
 
 #include "input/LoadPicture.h"
-#include "platform/PendingPixels.h"
-#include "platform/PixelBuffer.h"
+#include "pixels/PendingPixels.h"
+#include "pixels/PixelBuffer.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,9 +1,9 @@
 // JPEG XL through libjxl, opened on the first such picture.
 
 #include "input/ModernDecoders.h"
-#include "platform/OptionalLibrary.h"
-#include "platform/PixelBuffer.h"
-#include "platform/PlatformError.h"
+#include "pixels/OptionalLibrary.h"
+#include "pixels/PixelBuffer.h"
+#include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
 #include <jxl/decode.h>

@@ -4,8 +4,8 @@
 #include "input/ModernDecoders.h"
 #include "input/RasterDecoders.h"
 #include "input/metafile/Metafile.h"
-#include "platform/PixelBuffer.h"
-#include "platform/PlatformError.h"
+#include "pixels/PixelBuffer.h"
+#include "pixels/PlatformError.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

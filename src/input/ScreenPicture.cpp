@@ -1,7 +1,7 @@
 #include "input/ScreenPicture.h"
 
 #include "input/LoadPicture.h"
-#include "platform/PlatformError.h"
+#include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
 #include <QFile>

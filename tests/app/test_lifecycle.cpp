@@ -2,7 +2,7 @@
 // (good, missing and malformed), the writes of shut-down by each way out, description editing,
 // the tags option and clearing, and two details of how the radius box looks and behaves.
 
-#include "platform/Tag.h"
+#include "controls/Tag.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // Ctrl, zooms around the pixel under the pointer; the middle button drags; the loupe shows the
 // pixels around the pointer and its option is remembered.
 
-#include "platform/Loupe.h"
+#include "controls/Loupe.h"
 #include "support/TestSupport.h"
 #include "view/ViewMapping.h"
 

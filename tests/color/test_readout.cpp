@@ -4,8 +4,8 @@
 
 #include "color/ColorCodes.h"
 #include "color/ReadoutPlacement.h"
-#include "platform/PictureBox.h"
-#include "platform/Tag.h"
+#include "controls/PictureBox.h"
+#include "controls/Tag.h"
 #include "support/TestSupport.h"
 
 #include <QLineEdit>

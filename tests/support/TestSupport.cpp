@@ -1,8 +1,8 @@
 #include "support/TestSupport.h"
 
-#include "platform/PictureBox.h"
-#include "platform/PlatformError.h"
-#include "platform/Printer.h"
+#include "controls/PictureBox.h"
+#include "desktop/Printer.h"
+#include "pixels/PlatformError.h"
 
 #include <QApplication>
 #include <QMouseEvent>

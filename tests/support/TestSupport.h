@@ -3,14 +3,14 @@
 // the window tests.
 
 #include "app/frmHuemark.h"
-#include "platform/Clipboard.h"
-#include "platform/FlexGrid.h"
-#include "platform/FormClient.h"
-#include "platform/Frame.h"
-#include "platform/ImageControl.h"
-#include "platform/PictureBox.h"
-#include "platform/Services.h"
-#include "platform/SettingsStore.h"
+#include "controls/FlexGrid.h"
+#include "controls/FormClient.h"
+#include "controls/Frame.h"
+#include "controls/ImageControl.h"
+#include "controls/PictureBox.h"
+#include "desktop/Clipboard.h"
+#include "desktop/Services.h"
+#include "desktop/SettingsStore.h"
 
 #include <QtWidgets>
 

@@ -2,9 +2,9 @@
 
 #include "input/cms/MatrixShaper.h"
 
-#include "platform/OptionalLibrary.h"
-#include "platform/PixelBuffer.h"
-#include "platform/PlatformError.h"
+#include "pixels/OptionalLibrary.h"
+#include "pixels/PixelBuffer.h"
+#include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "input/metafile/ByteReader.h"
 #include "input/metafile/Players.h"
-#include "platform/PixelBuffer.h"
+#include "pixels/PixelBuffer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // leaves behind (and says), what the clipboard gives or fails to give, the read-out after a new
 // picture, and that the list is never touched.
 
-#include "platform/Tag.h"
+#include "controls/Tag.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>

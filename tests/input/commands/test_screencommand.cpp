@@ -2,7 +2,7 @@
 // clean copy, the caption, the tags, the list, the read-out) or says, and that the desktop's file
 // is read through the loader and then deleted.
 
-#include "platform/ScreenCapture.h"
+#include "desktop/capture/ScreenCapture.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>

@@ -5,7 +5,7 @@
 
 #include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
-#include "platform/PendingPixels.h"
+#include "pixels/PendingPixels.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 #include "input/LoadPicture.h"
 #include "input/RasterDecoders.h"
 #include "input/cms/SrgbConversion.h"
-#include "platform/PlatformError.h"
+#include "pixels/PlatformError.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 // child process.
 
 #include "input/LoadPicture.h"
-#include "platform/PlatformError.h"
+#include "pixels/PlatformError.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,0 +1,103 @@
+#pragma once
+// The picked-colour list's grid: one fixed titles row (row 0) above the data rows, cells with a
+// text, a background and a text colour, a current cell and a selection running from the current
+// cell to an end column and an end row (the user extends it by dragging). Row numbers include the
+// titles row.
+
+#include "pixels/ColorValue.h"
+
+#include <QTableWidget>
+#include <array>
+#include <functional>
+
+class FlexGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit FlexGrid(QWidget* parent = nullptr);
+    // Taking its rows and selection apart, the grid reports nothing: its window may be gone.
+    ~FlexGrid() override { blockSignals(true); }
+
+    // Column titles and alignments from a format string: fields separated by "|", each led by
+    // an alignment mark ("<" left, "^" centre, ">" right). Sets the number of columns.
+    void setFormatString(const QString& format);
+
+    int Rows() const { return rowCount() + 1; }
+    void setRows(int rows);
+    int Cols() const { return columnCount(); }
+
+    int Row() const { return m_row; }
+    int Col() const { return m_col; }
+    void setRow(int row);
+    void setCol(int col);
+    int ColSel() const { return m_colSel; }
+    void setColSel(int col);
+    int RowSel() const { return m_rowSel; }
+    void setRowSel(int row);
+
+    // The selected cells' texts: a tab between cells, a line end between rows.
+    QString SelectedText() const;
+
+    // 0: cell properties act on the current cell; 1: on every selected cell.
+    int FillStyle() const { return m_fillStyle; }
+    void setFillStyle(int style) { m_fillStyle = style == 1 ? 1 : 0; }
+
+    QString Text() const { return TextMatrix(m_row, m_col); }
+    void setText(const QString& text);
+    QString TextMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+
+    // A background of 0 means the grid's default background; values read back as set.
+    ColorValue CellBackColor() const;
+    void setCellBackColor(ColorValue color);
+    ColorValue CellForeColor() const;
+    void setCellForeColor(ColorValue color);
+
+    // Splits the text at tabs into the cells of a new row (column 0 first) inserted at index.
+    void AddItem(const QString& text, int index);
+    // Many rows at once, as AddItem would add them one by one from the last: texts[0] ends up
+    // at index. fill(row), when given, then sets more of each new row's cells; the grid takes
+    // all the new cells in one change instead of cell by cell.
+    void AddItems(const QStringList& texts, int index,
+                  const std::function<void(int row)>& fill = {});
+    // Colours one cell, as the cell colour properties would, without making it current.
+    void setCellColors(int row, int col, ColorValue back, ColorValue fore);
+    void RemoveItem(int index);
+
+    int ColWidth(int col) const; // twips
+    void setColWidth(int col, int twips);
+
+    // Whether (row, col) lies in a selection of more than one cell (drawn highlighted).
+    bool isHighlighted(int row, int col) const;
+    QColor cellBackground() const { return m_cellBackground; }
+
+signals:
+    // Emitted after the pressed cell has become the current cell.
+    void MouseDown(int button, int shift, float x, float y);
+    void Scroll();
+    // The current cell or the extent of the selection changed.
+    void SelChange();
+    void MouseUp(int button, int shift, float x, float y);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QTableWidgetItem* cell(int row, int col) const;
+    template <typename Fn> void forEachTarget(Fn fn);
+    void fillRow(int tableRow);
+    QTableWidgetItem* newCell(int col, const QString& text) const;
+    // Emits SelChange when the selection is not the one last announced.
+    void announceSelection();
+
+    int m_row = 1;
+    int m_col = 0;
+    int m_colSel = 0;
+    int m_rowSel = 1;
+    int m_fillStyle = 0;
+    QList<Qt::Alignment> m_alignments;
+    QColor m_cellBackground;
+    std::array<int, 4> m_announced{1, 0, 1, 0}; // row, col, end row, end col
+};

@@ -1,0 +1,265 @@
+#pragma once
+// The picture surface: shows a picture from its top-left corner and keeps a persistent image, so
+// that lines and text drawn on it survive repaints until a new picture is assigned. Coordinates
+// are in the surface's scale units (pixels once ScaleMode is 3): picture pixels, whatever the
+// view. The view shows the picture at 100 % from the top-left corner until the user zooms or
+// scrolls it; scroll bars appear when the picture does not fit (PictureBoxView.cpp).
+
+#include "pixels/ColorValue.h"
+#include "pixels/PendingPixels.h"
+#include "view/ViewMapping.h"
+
+#include <QImage>
+#include <QWidget>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QScrollBar;
+class QTimer;
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kScaleTwips = 1;
+    static constexpr int kScalePixels = 3;
+
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // Assigning a picture shows it and discards everything drawn before. A null image is the
+    // empty picture. An opaque 32-bit picture is shown without a copy, also after drawing.
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return m_picture; }
+    // The picture as shown, without the drawings and the background beyond it; an opaque
+    // picture's own buffer.
+    const QImage& shownImage() const { return m_base; }
+
+    // The persistent image: the background, the picture and the drawings, covering at least the
+    // drawing area.
+    QImage Image() const;
+    // The same in an area of the drawing surface (pixels, from its top-left corner), however
+    // large the picture: only the area is copied.
+    QImage Image(const QRect& area) const;
+
+    int ScaleMode() const { return m_scaleMode; }
+    void setScaleMode(int mode);
+
+    // Colour of what is shown at (x, y): picture and drawings together; -1 outside the drawing
+    // area (and for coordinates that are not finite numbers). The drawing area is the picture
+    // and, where the control is larger, the control's size from the picture's top-left corner.
+    ColorValue Point(float x, float y) const {
+        const int ix = pixelIndex(x, m_unitsPerPixelX);
+        const int iy = pixelIndex(y, m_unitsPerPixelY);
+        const QSize area = drawingArea();
+        if (ix < 0 || iy < 0 || ix >= area.width() || iy >= area.height()) {
+            return -1;
+        }
+        awaitPixels(QRect(ix, iy, 1, 1));
+        return valueOf(surfacePixel(ix, iy));
+    }
+
+    // The channel sums of the samples of the (2n+1)^2 square centred on (x, y) that lie inside
+    // the drawing area: what summing Point sample by sample gives, read from the scan lines.
+    ChannelSums SumSquare(float x, float y, int radius) const;
+
+    ColorValue ForeColor() const { return m_foreColor; }
+    void setForeColor(ColorValue color) { m_foreColor = color; }
+    ColorValue BackColor() const { return m_backValue; }
+
+    float CurrentX() const { return m_currentX; }
+    float CurrentY() const { return m_currentY; }
+    void setCurrentX(float x) { m_currentX = x; }
+    void setCurrentY(float y) { m_currentY = y; }
+
+    // A straight line in ForeColor, one pixel wide; the text position moves to its end.
+    void Line(float x1, float y1, float x2, float y2);
+    // Text with its top-left corner at the text position, in ForeColor without a background box,
+    // followed by a line end: the position moves to the left edge of the next line.
+    void Print(const QString& text);
+
+    // A crosshair over the picture, not part of the persistent image (Point does not see it).
+    void setMarker(std::optional<QPointF> at);
+    std::optional<QPointF> marker() const { return m_marker; }
+
+    // Conversions between the scale units and the widget's pixels.
+    QPointF toPixels(float x, float y) const;
+    QPointF fromPixels(QPointF pixels) const;
+
+    // The screen's device pixel where the pixel at (x, y) (scale units) shows (in the middle of
+    // its block), where the window system says where windows are; the pointer put there names
+    // that pixel.
+    std::optional<QPoint> devicePixelOf(float x, float y) const;
+    // The same as a logical screen position, for desktops that say nothing of device pixels.
+    QPoint globalPointOf(float x, float y) const;
+
+    // The view.
+    const View::Mapping& view() const { return m_view; }
+    double zoom() const { return m_view.zoom(); }
+    // Counts every change of the view, so that a position worked out before can be told stale.
+    quint64 viewSerial() const { return m_viewSerial; }
+    // Zoom steps in (> 0) or out (< 0), an exact zoom, or the zoom that fits the picture in the
+    // control, around a point of the widget (logical pixels), by default the view's centre.
+    void zoomBy(int steps, std::optional<QPointF> around = std::nullopt);
+    void setZoom(double zoom, std::optional<QPointF> around = std::nullopt);
+    void fitInView();
+    // Scrolls by device pixels, within the scroll limits.
+    void scrollBy(QPoint devicePixels);
+    // Scrolls the least that shows the whole pixel at (x, y) (scale units).
+    void scrollToShow(float x, float y);
+    // The part of the widget where the picture shows: all of it but the scroll bars.
+    QRect viewRect() const { return m_viewRect; }
+    // Whether the pointer, put on the pixel at (x, y), names that pixel: not so when a device
+    // pixel shows several picture pixels.
+    bool pointerCanName(float x, float y) const;
+    // A point of the widget (logical pixels) in scale units through the view, and back.
+    QPointF coordinatesAt(QPointF widgetPoint) const;
+    QPointF widgetPointOf(float x, float y) const;
+    // Where the last pointer event on the picture was, in scale units through the view as it is
+    // now: exact to the device pixel, however the view changed since.
+    std::optional<QPointF> lastPointerCoordinates() const;
+
+signals:
+    void MouseMove(int button, int shift, float x, float y);
+    void MouseDown(int button, int shift, float x, float y);
+    // The key code may be changed by a handler; a code of 0 consumes the key.
+    void KeyDown(int& keyCode, int shift);
+    // The user zoomed or scrolled: the pixel under the pointer may be another one now.
+    void ViewChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // What is drawn lies in square tiles over the surface, made when something is first drawn
+    // on them; the picture itself is never copied, so a tag costs about the area it covers.
+    static constexpr int kTile = 64;
+    using Tile = std::unique_ptr<QRgb[]>;
+
+    static ColorValue valueOf(QRgb p) {
+        return static_cast<ColorValue>(qRed(p) | (qGreen(p) << 8) | (qBlue(p) << 16));
+    }
+    // The tile holding pixel (x, y) of the drawing surface, or null where nothing is drawn.
+    const QRgb* tileAt(int x, int y) const {
+        if (m_tiles.empty() || x >= m_extent.width() || y >= m_extent.height()) {
+            return nullptr;
+        }
+        return m_tiles[size_t(y / kTile) * size_t(m_tileColumns) + size_t(x / kTile)].get();
+    }
+    // A pixel of what is shown inside the widget: drawing, picture or background.
+    QRgb surfacePixel(int x, int y) const {
+        if (const QRgb* tile = tileAt(x, y)) {
+            return tile[(y % kTile) * kTile + x % kTile];
+        }
+        if (x < m_base.width() && y < m_base.height()) {
+            return reinterpret_cast<const QRgb*>(m_base.constScanLine(y))[x];
+        }
+        return m_backColor.rgb();
+    }
+    static int pixelIndex(float v, float unitsPerPixel) {
+        const float p = std::floor(v / unitsPerPixel);
+        // Far-off or non-finite coordinates are simply outside.
+        if (!(p > -1.0e9f && p < 1.0e9f)) {
+            return -1;
+        }
+        return static_cast<int>(p);
+    }
+    static QPointF pixelOf(QPointF p);
+    // A picture still arriving: its pixels in the area are waited for before they are read.
+    void awaitPixels(const QRect& area) const {
+        if (m_pending) {
+            m_pending->waitFor(area);
+        }
+    }
+    QSize drawingArea() const { return m_base.size().expandedTo(size()); }
+    // How the surface's pixels meet the screen's device pixels (see PictureBoxView.cpp).
+    struct DeviceGrid {
+        double ratio = 1;
+        QPoint origin;                // the surface's first device pixel, from the window's
+        std::optional<QPoint> window; // the window's device origin on the screen, when asked
+    };
+    DeviceGrid deviceGrid(bool askWindowSystem) const;
+    // Where a pointer event is: the view's device pixel under it, from the event's position in
+    // the window; or, for an event a program made (which has no such position), its logical
+    // position in the widget.
+    struct PointerSpot {
+        bool exact = false;
+        QPoint device;
+        QPointF logical;
+    };
+    PointerSpot spotOf(const QPointF& position, const QPointF& scene) const;
+    QPointF coordinatesOf(const PointerSpot& spot) const;
+    bool inView(const PointerSpot& spot) const;
+    QPointF anchorOf(std::optional<QPointF> widgetPoint) const;
+    QPoint panPoint(const PointerSpot& spot) const;
+    // Device pixels a logical size of the widget covers, from its first.
+    QSize deviceSize(QSize logical) const;
+    void paintView(QPainter& painter, const QRect& area, const DeviceGrid& grid);
+    void paintMarker(QPainter& painter) const;
+    // One device row of the view, zoomed out: each device pixel the average of the surface
+    // pixels it covers (columns [spans[i], spans[i + 1])).
+    void averageLine(QRgb* line, int deviceRow, const std::vector<int>& spans) const;
+    // Fits the view and the scroll bars to the widget's size and the screen's scale.
+    void layoutView();
+    // Takes a new view: scroll bars, repaint, and ViewChanged when the user asked for it.
+    void applyView(const View::Mapping& view, bool byUser);
+    void scrollBarMoved();
+    // Grows the drawing surface to cover the widget, as a canvas grows under a larger box.
+    void prepareSurfaceForDrawing();
+    // Runs paint on a scratch copy of the surface's pixels in area (picture pixels), then keeps
+    // the pixels it changed in tiles.
+    void drawOnSurface(QRect area, const std::function<void(QPainter&)>& paint);
+    void copySurface(QImage& target, QPoint origin) const;
+    void keepChanges(const QImage& scratch, QPoint origin);
+    QRgb* makeTile(int column, int row);
+
+    QImage m_picture;
+    std::shared_ptr<const PendingPixels> m_pending;
+    QImage m_base; // Format_RGB32: the picture as shown (composed over the background if it has
+                   // transparent parts), sharing the picture's pixels when it is opaque
+    QSize m_extent{0,
+                   0}; // the drawing surface: the picture's size, grown to the widget's by drawing
+    int m_tileColumns = 0;
+    std::vector<Tile> m_tiles; // row by row over the surface; empty until something is drawn
+    QColor m_backColor;
+    ColorValue m_backValue = 0;
+    ColorValue m_foreColor = 0;
+    std::optional<QPointF> m_marker; // scale units
+    float m_currentX = 0;
+    float m_currentY = 0;
+    int m_scaleMode = kScaleTwips;
+    float m_unitsPerPixelX = 15;
+    float m_unitsPerPixelY = 15;
+
+    View::Mapping m_view;
+    quint64 m_viewSerial = 0;
+    QRect m_viewRect; // logical, in the widget
+    QScrollBar* m_horizontalBar = nullptr;
+    QScrollBar* m_verticalBar = nullptr;
+    bool m_layingOut = false;
+    std::optional<PointerSpot> m_lastPointer;
+    // Wheel turns toward the next zoom step (a notch is 120).
+    int m_wheelZoom = 0;
+    // A pan with the middle button: where it was pressed and where the pointer is now.
+    struct Pan {
+        PointerSpot pressed;
+        QPoint last;
+        bool moved = false;
+    };
+    std::optional<Pan> m_pan;
+    QImage m_band; // rows of device pixels painted at a time, kept between repaints
+    // A view zoomed out is painted pixel by pixel while it moves, averaged once it rests.
+    bool m_settling = false;
+    QTimer* m_settle = nullptr;
+};
+
+// The whole pixel a coordinate falls in, bounded so that far-off or non-finite coordinates stay
+// representable (they land far outside any widget).
+int PixelOf(double v);

@@ -1,0 +1,186 @@
+#include "desktop/Services.h"
+
+#include "desktop/Clipboard.h"
+#include "desktop/IniSettingsStore.h"
+#include "desktop/NativeWindow.h"
+#include "desktop/capture/ScreenCapture.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QProgressDialog>
+#include <QPushButton>
+
+namespace {
+class QtFileDialog : public FileDialogService {
+public:
+    std::optional<QString> getOpenFileName(QWidget* parent, const OpenFileRequest& r) override {
+        QFileDialog dialog(parent, r.title, r.initialDir);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(r.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setNameFilters(r.filters);
+        if (r.selectedFilter >= 0 && r.selectedFilter < r.filters.size()) {
+            dialog.selectNameFilter(r.filters[r.selectedFilter]);
+        }
+        if (!r.proposedFile.isEmpty()) {
+            dialog.selectFile(r.proposedFile);
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        return dialog.selectedFiles().front();
+    }
+
+    std::optional<SaveFileAnswer> getSaveFileName(QWidget* parent,
+                                                  const SaveFileRequest& r) override {
+        QFileDialog dialog(parent, r.title, r.initialDir);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
+        dialog.setNameFilters(r.filters);
+        // A name typed without an extension gets the chosen filter's before the dialog asks
+        // whether to replace a file of that name.
+        const auto useFilter = [&dialog, &r](int index) {
+            dialog.setDefaultSuffix(index >= 0 && index < r.suffixes.size() ? r.suffixes[index]
+                                                                            : QString());
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&r, useFilter](const QString& filter) {
+                             useFilter(static_cast<int>(r.filters.indexOf(filter)));
+                         });
+        if (r.selectedFilter >= 0 && r.selectedFilter < r.filters.size()) {
+            dialog.selectNameFilter(r.filters[r.selectedFilter]);
+        }
+        useFilter(r.selectedFilter);
+        if (!r.proposedFile.isEmpty()) {
+            dialog.selectFile(r.proposedFile);
+        }
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        return SaveFileAnswer{dialog.selectedFiles().front(),
+                              static_cast<int>(r.filters.indexOf(dialog.selectedNameFilter()))};
+    }
+};
+
+class QtMessageBox : public MessageBoxService {
+public:
+    void showMessage(QWidget* parent, const QString& text, const QString& caption) override {
+        // Message texts break lines with a bare carriage return.
+        QString shown = text;
+        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QMessageBox box(QMessageBox::NoIcon, caption, shown, QMessageBox::Ok, parent);
+        box.exec();
+    }
+};
+
+class QtPointer : public PointerService {
+public:
+    QPoint pos() const override { return QCursor::pos(); }
+    bool setPos(QPoint p) override {
+        QCursor::setPos(p);
+        return QCursor::pos() == p || QGuiApplication::screenAt(p) == nullptr;
+    }
+    bool setDevicePos(QPoint devicePixel) override {
+        if (WarpPointer(devicePixel)) {
+            return true;
+        }
+        // At a screen's edge the pointer cannot go further, which is no refusal.
+        const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1;
+        return QGuiApplication::screenAt((QPointF(devicePixel) / ratio).toPoint()) == nullptr;
+    }
+};
+
+class QtPrintDialog : public PrintDialogService {
+public:
+    bool showPrinter(QWidget* parent, QPrinter& printer, const PrintDialogRequest& r) override {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, r.pageRange);
+        if (!r.pageRange) {
+            // With CUPS, Qt offers a page range for the print service to apply even when the
+            // program asks for none; the group that holds it goes once the dialog is up.
+            QMetaObject::invokeMethod(
+                &dialog,
+                [&dialog] {
+                    if (auto* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) {
+                        range->hide();
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+        if (r.setupOnly) {
+            // Nothing is printed from here: OK keeps the choice for the next printout.
+            dialog.setWindowTitle(QCoreApplication::translate("Services", "Print Setup"));
+            if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+                if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
+                    ok->setText(QStringLiteral("OK"));
+                    ok->setIcon(QIcon());
+                }
+            }
+        }
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+class QtProgress : public ProgressService {
+public:
+    void start(QWidget* parent, const QString& label, int total) override {
+        m_dialog = std::make_unique<QProgressDialog>(
+            label, QCoreApplication::translate("Services", "Cancel"), 0, total, parent);
+        m_dialog->setWindowTitle(QStringLiteral("Huemark"));
+        // Modal to the window: nothing there changes while the task reads it.
+        m_dialog->setWindowModality(Qt::WindowModal);
+        m_dialog->setMinimumDuration(500);
+        m_dialog->setAutoClose(false);
+        m_dialog->setAutoReset(false);
+        m_dialog->setValue(0);
+    }
+    bool advance(int done) override {
+        if (!m_dialog) {
+            return true;
+        }
+        m_dialog->setValue(done);
+        return !m_dialog->wasCanceled();
+    }
+    void finish() override { m_dialog.reset(); }
+
+private:
+    std::unique_ptr<QProgressDialog> m_dialog;
+};
+
+class QtClock : public ClockService {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+class NoHelpViewer : public HelpViewerService {
+public:
+    void showHelp(QWidget*, const QString&, int) override {}
+};
+} // namespace
+
+Services Services::qtDefaults() {
+    Services s;
+    s.printDialog = std::make_shared<QtPrintDialog>();
+    s.printerOutput = MakeQtPrinterOutput();
+    s.clock = std::make_shared<QtClock>();
+    s.fileDialog = std::make_shared<QtFileDialog>();
+    s.messageBox = std::make_shared<QtMessageBox>();
+    s.pointer = std::make_shared<QtPointer>();
+    s.helpViewer = std::make_shared<NoHelpViewer>();
+    s.settings = std::make_shared<IniSettingsStore>();
+    s.clipboard = NewClipboard();
+    s.progress = std::make_shared<QtProgress>();
+    s.screen = NewScreenCapture();
+    return s;
+}
+
+bool Services::complete() const {
+    return printDialog && printerOutput && clock && fileDialog && messageBox && pointer &&
+           helpViewer && settings && clipboard && progress && screen;
+}

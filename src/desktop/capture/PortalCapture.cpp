@@ -1,0 +1,140 @@
+// The screen through the desktop's screenshot portal: the request's answer comes as a signal on
+// an object of its own, which is listened to before the request is made.
+
+#include "desktop/capture/ScreenCapture.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QEventLoop>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <optional>
+
+namespace {
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
+const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
+const QString kResponse = QStringLiteral("Response");
+
+// How long the compositor is given to take our windows off and repaint what they covered: it
+// tells nobody when it has, and some desktops fade windows out.
+constexpr int kSettleMs = 250;
+// The portal may have to be started first.
+constexpr int kCallTimeoutMs = 25000;
+// The desktop may ask the user first.
+constexpr int kAnswerTimeoutMs = 120000;
+
+ScreenCaptureResult Failed(const QString& error) {
+    ScreenCaptureResult result;
+    result.error = error;
+    return result;
+}
+
+// Runs the event loop (without user input: our windows are hidden) for a while.
+void Pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+} // namespace
+
+// Receives the request's Response signal.
+class PortalResponse : public QObject {
+    Q_OBJECT
+public:
+    std::optional<ScreenCaptureResult> result;
+    QEventLoop loop;
+
+public slots:
+    void response(const QDBusMessage& message) {
+        const QList<QVariant> args = message.arguments();
+        if (args.size() >= 2 && args[1].canConvert<QDBusArgument>()) {
+            result = ScreenPortal::Answer(args[0].toUInt(),
+                                          qdbus_cast<QVariantMap>(args[1].value<QDBusArgument>()));
+        } else {
+            result = ScreenPortal::Answer(2, {});
+        }
+        loop.quit();
+    }
+};
+
+namespace {
+class PortalScreenCapture : public ScreenCaptureService {
+public:
+    ScreenCaptureResult capture(QWidget* window) override {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) {
+            return Failed(ScreenPortal::CallFailure(
+                QStringLiteral("org.freedesktop.DBus.Error.NoServer"), QString()));
+        }
+        HiddenWindows hidden(window);
+        Pause(kSettleMs);
+
+        const QString token =
+            QStringLiteral("huemark%1").arg(QRandomGenerator::global()->generate());
+        QString request = ScreenPortal::RequestPath(bus.baseService(), token);
+        PortalResponse answer;
+        const auto listen = [&](const QString& path, bool on) {
+            return on ? bus.connect(QString(), path, kRequest, kResponse, &answer,
+                                    SLOT(response(QDBusMessage)))
+                      : bus.disconnect(QString(), path, kRequest, kResponse, &answer,
+                                       SLOT(response(QDBusMessage)));
+        };
+        listen(request, true);
+
+        QDBusMessage call = QDBusMessage::createMethodCall(kService, kObject, kScreenshot,
+                                                           QStringLiteral("Screenshot"));
+        call << QString() // no parent window: ours are hidden
+             << QVariantMap{{QStringLiteral("handle_token"), token},
+                            {QStringLiteral("modal"), true},
+                            {QStringLiteral("interactive"), false}};
+        const QDBusPendingCall pending = bus.asyncCall(call, kCallTimeoutMs);
+        QDBusPendingCallWatcher watcher(pending);
+        QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &answer.loop,
+                         &QEventLoop::quit);
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, &answer.loop, &QEventLoop::quit);
+        deadline.start(kAnswerTimeoutMs);
+
+        bool called = false;
+        while (!answer.result && deadline.isActive()) {
+            if (!called && watcher.isFinished()) {
+                called = true;
+                const QDBusPendingReply<QDBusObjectPath> reply = watcher;
+                if (reply.isError()) {
+                    answer.result = Failed(
+                        ScreenPortal::CallFailure(reply.error().name(), reply.error().message()));
+                    break;
+                }
+                // Portals older than the naming rule choose a path of their own.
+                if (reply.value().path() != request) {
+                    listen(request, false);
+                    request = reply.value().path();
+                    listen(request, true);
+                }
+                continue;
+            }
+            answer.loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+        listen(request, false);
+        if (!answer.result) {
+            return Failed(ScreenPortal::CallFailure(
+                QStringLiteral("org.freedesktop.DBus.Error.NoReply"), QString()));
+        }
+        return *answer.result;
+    }
+};
+} // namespace
+
+std::shared_ptr<ScreenCaptureService> NewPortalScreenCapture() {
+    return std::make_shared<PortalScreenCapture>();
+}
+
+#include "PortalCapture.moc"

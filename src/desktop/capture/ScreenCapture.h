@@ -1,0 +1,91 @@
+#pragma once
+// Capturing the whole screen. On X11 the root window is read over a connection of our own, with
+// shared memory where the server offers it, once our windows are off the screen and what they
+// covered is repainted. On Wayland, and on an X server that stands in for a Wayland desktop
+// (where the root window shows nothing of the Wayland windows), the desktop's screenshot portal
+// is asked over D-Bus: it writes the screen into a file.
+
+#include <QImage>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QVariantMap>
+#include <memory>
+
+class QWidget;
+
+// What a capture of the screen gives: the picture itself, or a file the desktop wrote it into.
+struct ScreenCaptureResult {
+    enum class Outcome {
+        Picture, // picture holds every screen, in device pixels
+        File,    // file holds it, ours to read and then delete
+        Refused, // the user declined the desktop's request for permission
+        Failed   // see error
+    };
+    Outcome outcome = Outcome::Failed;
+    QImage picture;
+    QString file;
+    QString error;
+};
+
+// The whole screen as a picture, without the program's own windows.
+class ScreenCaptureService {
+public:
+    virtual ~ScreenCaptureService() = default;
+    // Takes the program's windows (window among them) off the screen, captures every screen once
+    // the desktop has repainted what they covered, and shows them again.
+    virtual ScreenCaptureResult capture(QWidget* window) = 0;
+};
+
+// The capture for the platform the application runs on (NewScreenCapture.cpp chooses).
+std::shared_ptr<ScreenCaptureService> NewScreenCapture();
+
+// The screenshot portal (org.freedesktop.portal.Screenshot), always, whatever the platform.
+std::shared_ptr<ScreenCaptureService> NewPortalScreenCapture();
+
+// The X server's root window, read over a connection of our own (X11 only).
+std::shared_ptr<ScreenCaptureService> NewX11ScreenCapture();
+
+// No screen at all: every capture fails with a message saying so. For a program or a test that
+// must not reach the desktop.
+std::shared_ptr<ScreenCaptureService> NewNullScreenCapture();
+
+// The portal's answers, apart from D-Bus.
+namespace ScreenPortal {
+// The object path of the request that a call with this handle token makes: the portal names it
+// after the caller's unique bus name, so its answer can be awaited before the call returns.
+QString RequestPath(const QString& uniqueName, const QString& token);
+// The Response signal's answer: 0 with the file's URI, 1 when the user declined, else failure.
+ScreenCaptureResult Answer(uint response, const QVariantMap& results);
+// What a failed call to the portal (a D-Bus error) means for the user.
+QString CallFailure(const QString& errorName, const QString& message);
+} // namespace ScreenPortal
+
+// How the window system lays out a pixel: its size, the bits of each channel in it, and whether
+// its bytes come most significant first.
+struct PixelLayout {
+    int bitsPerPixel = 32;
+    quint32 redMask = 0xff0000;
+    quint32 greenMask = 0x00ff00;
+    quint32 blueMask = 0x0000ff;
+    bool mostSignificantFirst = false;
+};
+
+// Pixels in that layout as an opaque picture (Format_RGB32); null when the layout is not one of
+// 16, 24 or 32 bits a pixel, or memory runs out.
+QImage PixelsToImage(const uchar* data, int width, int height, qsizetype stride,
+                     const PixelLayout& layout);
+
+// Takes the application's shown windows off the screen, and puts the real windows among them
+// (not menus or tooltips) back when it ends, the given one on top.
+class HiddenWindows {
+public:
+    explicit HiddenWindows(QWidget* window);
+    ~HiddenWindows();
+    HiddenWindows(const HiddenWindows&) = delete;
+    HiddenWindows& operator=(const HiddenWindows&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+    QList<QPointer<QWidget>> m_hidden;
+};

@@ -1,0 +1,379 @@
+// The screen on X11: the root window, read with everything the window manager stacks on it,
+// once our own windows are really unmapped and what they covered has been repainted.
+
+#include "desktop/capture/ScreenCapture.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QWidget>
+
+#ifdef HUEMARK_HAVE_XCB
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <poll.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <xcb/damage.h>
+#include <xcb/shm.h>
+#include <xcb/xcb.h>
+
+#include <QtGui/qguiapplication_platform.h>
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("ScreenCapture", text);
+}
+
+template <typename T> struct Freed {
+    void operator()(T* p) const { std::free(p); }
+};
+template <typename T> using XcbPtr = std::unique_ptr<T, Freed<T>>;
+
+// How long to wait for our windows (and the window manager's frames around them) to go.
+constexpr qint64 kUnmapLimitMs = 2000;
+// Once they are gone, the screen counts as repainted when nothing has been drawn on it for this
+// long, or at the latest after the limit (something may be drawing all the time).
+constexpr qint64 kQuietMs = 40;
+constexpr qint64 kSettleLimitMs = 500;
+
+class Connection {
+public:
+    Connection() {
+        int screenNumber = 0;
+        m_c = xcb_connect(nullptr, &screenNumber);
+        if (xcb_connection_has_error(m_c) != 0) {
+            return;
+        }
+        xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(m_c));
+        for (int i = 0; i < screenNumber && it.rem > 0; ++i) {
+            xcb_screen_next(&it);
+        }
+        m_screen = it.rem > 0 ? it.data : nullptr;
+    }
+    ~Connection() { xcb_disconnect(m_c); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool ok() const { return m_screen != nullptr && xcb_connection_has_error(m_c) == 0; }
+    xcb_connection_t* c() const { return m_c; }
+    const xcb_screen_t& screen() const { return *m_screen; }
+
+    bool hasExtension(const char* name) const {
+        const XcbPtr<xcb_query_extension_reply_t> r(xcb_query_extension_reply(
+            m_c, xcb_query_extension(m_c, uint16_t(std::strlen(name)), name), nullptr));
+        return r && r->present;
+    }
+
+    // The window's ancestor just below the root: the window manager's frame, or itself.
+    xcb_window_t topLevel(xcb_window_t w) const {
+        for (int depth = 0; depth < 16; ++depth) {
+            const XcbPtr<xcb_query_tree_reply_t> t(
+                xcb_query_tree_reply(m_c, xcb_query_tree(m_c, w), nullptr));
+            if (!t || t->parent == t->root || t->parent == XCB_NONE) {
+                return w;
+            }
+            w = t->parent;
+        }
+        return w;
+    }
+
+    bool viewable(xcb_window_t w) const {
+        const XcbPtr<xcb_get_window_attributes_reply_t> a(
+            xcb_get_window_attributes_reply(m_c, xcb_get_window_attributes(m_c, w), nullptr));
+        return a && a->map_state == XCB_MAP_STATE_VIEWABLE;
+    }
+
+    // A window just below the root, on the screen, with its border; empty when it is gone.
+    QRect area(xcb_window_t w) const {
+        const XcbPtr<xcb_get_geometry_reply_t> g(
+            xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, w), nullptr));
+        if (!g) {
+            return {};
+        }
+        return {g->x, g->y, g->width + 2 * g->border_width, g->height + 2 * g->border_width};
+    }
+
+    // Whether a window of another program that draws is shown over part of the areas: only then
+    // does anything but the server itself repaint what our windows leave uncovered.
+    bool otherWindowOver(const QList<QRect>& areas, const QList<xcb_window_t>& ours) const {
+        const XcbPtr<xcb_query_tree_reply_t> t(
+            xcb_query_tree_reply(m_c, xcb_query_tree(m_c, m_screen->root), nullptr));
+        if (!t) {
+            return true;
+        }
+        const xcb_window_t* children = xcb_query_tree_children(t.get());
+        for (int i = 0; i < xcb_query_tree_children_length(t.get()); ++i) {
+            if (ours.contains(children[i])) {
+                continue;
+            }
+            const XcbPtr<xcb_get_window_attributes_reply_t> a(xcb_get_window_attributes_reply(
+                m_c, xcb_get_window_attributes(m_c, children[i]), nullptr));
+            if (!a || a->map_state != XCB_MAP_STATE_VIEWABLE ||
+                a->_class != XCB_WINDOW_CLASS_INPUT_OUTPUT) {
+                continue;
+            }
+            const QRect at = area(children[i]);
+            for (const QRect& gone : areas) {
+                if (at.intersects(gone)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // Waits up to ms for something to read; false when nothing came.
+    bool waitReadable(qint64 ms) const {
+        pollfd fd{xcb_get_file_descriptor(m_c), POLLIN, 0};
+        const int ready = poll(&fd, 1, int(std::clamp<qint64>(ms, 0, INT_MAX)));
+        return ready > 0 || (ready < 0 && errno == EINTR);
+    }
+
+private:
+    xcb_connection_t* m_c = nullptr;
+    xcb_screen_t* m_screen = nullptr;
+};
+
+// Damage on the root window tells of drawing anywhere on the screen.
+class ScreenDamage {
+public:
+    explicit ScreenDamage(const Connection& x) : m_x(x) {
+        const xcb_query_extension_reply_t* ext = xcb_get_extension_data(x.c(), &xcb_damage_id);
+        if (ext == nullptr || !ext->present) {
+            return;
+        }
+        const XcbPtr<xcb_damage_query_version_reply_t> v(
+            xcb_damage_query_version_reply(x.c(), xcb_damage_query_version(x.c(), 1, 1), nullptr));
+        if (!v) {
+            return;
+        }
+        m_event = ext->first_event + XCB_DAMAGE_NOTIFY;
+        m_damage = xcb_generate_id(x.c());
+        xcb_damage_create(x.c(), m_damage, x.screen().root, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+        xcb_flush(x.c());
+    }
+    ~ScreenDamage() {
+        if (m_damage != 0) {
+            xcb_damage_destroy(m_x.c(), m_damage);
+            xcb_flush(m_x.c());
+        }
+    }
+    ScreenDamage(const ScreenDamage&) = delete;
+    ScreenDamage& operator=(const ScreenDamage&) = delete;
+
+    // Whether anything was drawn since the last call; takes in what has arrived.
+    bool drawnSince() {
+        bool drawn = false;
+        while (xcb_generic_event_t* e = xcb_poll_for_event(m_x.c())) {
+            drawn = drawn || (m_damage != 0 && (e->response_type & 0x7f) == m_event);
+            std::free(e);
+        }
+        if (drawn) {
+            // Reported once until taken away: take it, so the next drawing is reported again.
+            xcb_damage_subtract(m_x.c(), m_damage, XCB_NONE, XCB_NONE);
+            xcb_flush(m_x.c());
+        }
+        return drawn;
+    }
+    bool works() const { return m_damage != 0; }
+
+private:
+    const Connection& m_x;
+    xcb_damage_damage_t m_damage = 0;
+    uint8_t m_event = 0;
+};
+
+PixelLayout LayoutOf(const Connection& x) {
+    PixelLayout layout;
+    const xcb_setup_t* setup = xcb_get_setup(x.c());
+    layout.mostSignificantFirst = setup->image_byte_order == XCB_IMAGE_ORDER_MSB_FIRST;
+    layout.bitsPerPixel = 0;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem > 0; xcb_format_next(&f)) {
+        if (f.data->depth == x.screen().root_depth) {
+            layout.bitsPerPixel = f.data->bits_per_pixel;
+        }
+    }
+    for (auto d = xcb_screen_allowed_depths_iterator(&x.screen()); d.rem > 0; xcb_depth_next(&d)) {
+        for (auto v = xcb_depth_visuals_iterator(d.data); v.rem > 0; xcb_visualtype_next(&v)) {
+            if (v.data->visual_id == x.screen().root_visual) {
+                layout.redMask = v.data->red_mask;
+                layout.greenMask = v.data->green_mask;
+                layout.blueMask = v.data->blue_mask;
+            }
+        }
+    }
+    return layout;
+}
+
+// Rows of a ZPixmap image are padded to the format's scanline unit.
+qsizetype StrideOf(const Connection& x, int width, int bitsPerPixel) {
+    int pad = 32;
+    const xcb_setup_t* setup = xcb_get_setup(x.c());
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem > 0; xcb_format_next(&f)) {
+        if (f.data->depth == x.screen().root_depth) {
+            pad = f.data->scanline_pad;
+        }
+    }
+    const qsizetype bits = qsizetype(width) * bitsPerPixel;
+    return (bits + pad - 1) / pad * pad / 8;
+}
+
+// The root window through a shared memory segment: no copy through the socket.
+QImage GrabShared(const Connection& x, int width, int height, const PixelLayout& layout) {
+    const XcbPtr<xcb_shm_query_version_reply_t> version(
+        xcb_shm_query_version_reply(x.c(), xcb_shm_query_version(x.c()), nullptr));
+    if (!version) {
+        return QImage();
+    }
+    const qsizetype stride = StrideOf(x, width, layout.bitsPerPixel);
+    const int id = shmget(IPC_PRIVATE, size_t(stride * height), IPC_CREAT | 0600);
+    if (id < 0) {
+        return QImage();
+    }
+    void* memory = shmat(id, nullptr, 0);
+    // Gone once both sides have let go of it, whatever happens from here.
+    shmctl(id, IPC_RMID, nullptr);
+    if (memory == reinterpret_cast<void*>(-1)) {
+        return QImage();
+    }
+    QImage image;
+    const xcb_shm_seg_t segment = xcb_generate_id(x.c());
+    const xcb_void_cookie_t attached = xcb_shm_attach_checked(x.c(), segment, uint32_t(id), 0);
+    if (XcbPtr<xcb_generic_error_t>(xcb_request_check(x.c(), attached)) == nullptr) {
+        const XcbPtr<xcb_shm_get_image_reply_t> grabbed(xcb_shm_get_image_reply(
+            x.c(),
+            xcb_shm_get_image(x.c(), x.screen().root, 0, 0, uint16_t(width), uint16_t(height), ~0u,
+                              XCB_IMAGE_FORMAT_Z_PIXMAP, segment, 0),
+            nullptr));
+        if (grabbed) {
+            image = PixelsToImage(static_cast<const uchar*>(memory), width, height, stride, layout);
+        }
+        xcb_shm_detach(x.c(), segment);
+        xcb_flush(x.c());
+    }
+    shmdt(memory);
+    return image;
+}
+
+// The root window through the socket, where no memory can be shared (a remote server).
+QImage GrabThroughSocket(const Connection& x, int width, int height, const PixelLayout& layout) {
+    const XcbPtr<xcb_get_image_reply_t> grabbed(
+        xcb_get_image_reply(x.c(),
+                            xcb_get_image(x.c(), XCB_IMAGE_FORMAT_Z_PIXMAP, x.screen().root, 0, 0,
+                                          uint16_t(width), uint16_t(height), ~0u),
+                            nullptr));
+    if (!grabbed) {
+        return QImage();
+    }
+    const qsizetype stride = StrideOf(x, width, layout.bitsPerPixel);
+    if (qsizetype(xcb_get_image_data_length(grabbed.get())) < stride * height) {
+        return QImage();
+    }
+    return PixelsToImage(xcb_get_image_data(grabbed.get()), width, height, stride, layout);
+}
+
+// Waits until the windows are no longer on the screen, then until the screen is repainted: at
+// once where only the root's background lay under them (the server paints that itself before it
+// answers), else until the programs below have drawn.
+void WaitUntilGone(const Connection& x, const QList<xcb_window_t>& windows,
+                   const QList<QRect>& areas, ScreenDamage& damage) {
+    QElapsedTimer clock;
+    clock.start();
+    const auto anyShown = [&] {
+        for (xcb_window_t w : windows) {
+            if (x.viewable(w)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    while (anyShown() && clock.elapsed() < kUnmapLimitMs) {
+        x.waitReadable(2);
+        damage.drawnSince();
+    }
+    if (!x.otherWindowOver(areas, windows)) {
+        return;
+    }
+    if (!damage.works()) {
+        x.waitReadable(kQuietMs);
+        return;
+    }
+    const qint64 gone = clock.elapsed();
+    qint64 lastDrawn = gone;
+    while (clock.elapsed() - lastDrawn < kQuietMs && clock.elapsed() - gone < kSettleLimitMs) {
+        x.waitReadable(lastDrawn + kQuietMs - clock.elapsed());
+        if (damage.drawnSince()) {
+            lastDrawn = clock.elapsed();
+        }
+    }
+}
+
+class XcbScreenCapture : public ScreenCaptureService {
+public:
+    ScreenCaptureResult capture(QWidget* window) override {
+        ScreenCaptureResult result;
+        const Connection x;
+        if (!x.ok()) {
+            result.error = tr("The X server cannot be reached to capture the screen.");
+            return result;
+        }
+        // An X server inside a Wayland desktop sees nothing of the Wayland windows.
+        if (x.hasExtension("XWAYLAND")) {
+            if (!m_portal) {
+                m_portal = NewPortalScreenCapture();
+            }
+            return m_portal->capture(window);
+        }
+        ScreenDamage damage(x);
+        // The window manager's frames are looked up while they still hold our windows.
+        QList<xcb_window_t> gone;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) {
+                gone << xcb_window_t(w->winId()) << x.topLevel(xcb_window_t(w->winId()));
+            }
+        }
+        // Where they stand on the screen: what their going uncovers.
+        QList<QRect> areas;
+        for (xcb_window_t w : gone) {
+            if (x.topLevel(w) == w) {
+                areas << x.area(w);
+            }
+        }
+        {
+            HiddenWindows hidden(window);
+            // Qt's own requests (the unmaps) go out now, not when its event loop next runs.
+            if (auto* qtX = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+                xcb_flush(qtX->connection());
+            }
+            WaitUntilGone(x, gone, areas, damage);
+
+            const int width = x.screen().width_in_pixels;
+            const int height = x.screen().height_in_pixels;
+            const PixelLayout layout = LayoutOf(x);
+            result.picture = GrabShared(x, width, height, layout);
+            if (result.picture.isNull()) {
+                result.picture = GrabThroughSocket(x, width, height, layout);
+            }
+        }
+        if (result.picture.isNull()) {
+            result.error = tr("The X server did not hand over the screen's pixels.");
+            return result;
+        }
+        result.outcome = ScreenCaptureResult::Outcome::Picture;
+        return result;
+    }
+
+private:
+    std::shared_ptr<ScreenCaptureService> m_portal;
+};
+} // namespace
+
+std::shared_ptr<ScreenCaptureService> NewX11ScreenCapture() {
+    return std::make_shared<XcbScreenCapture>();
+}
+
+#endif
