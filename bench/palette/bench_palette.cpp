@@ -14,8 +14,8 @@
 namespace {
 constexpr int kRows = 10000;
 
-QList<Swatch> Rows() {
-    QList<Swatch> rows;
+QList<Pick> Rows() {
+    QList<Pick> rows;
     for (int i = 0; i < kRows; ++i) {
         rows.append({{i % 256, (i * 7) % 256, (i * 13) % 256},
                      QStringLiteral("Colour %1, picked from the header's gradient").arg(i)});
@@ -60,7 +60,7 @@ QString PathFor(int format) {
 
 void writeFile(benchmark::State& state) {
     const int format = static_cast<int>(state.range(0));
-    const QList<Swatch> rows = Rows();
+    const QList<Pick> rows = Rows();
     for (auto _ : state) {
         const QString error =
             SaveListFile(PathFor(format), WriteList(ListFormat(format), rows, "Bench"));
@@ -108,7 +108,7 @@ void openIntoList(benchmark::State& state) {
         if (w.form->grdList->Rows() != kRows + 2) {
             state.SkipWithError("the rows did not arrive");
         }
-        w.form->grdList->setRows(2); // all rows gone at once, as Clear leaves the list
+        w.form->picks().clear(); // all rows gone at once, as Clear leaves the list
         state.ResumeTiming();
     }
     state.SetLabel(kExtensions[format]);
@@ -125,7 +125,7 @@ void picksIntoList(benchmark::State& state) {
             w.form->AddToGrid(static_cast<float>(i % 256), static_cast<float>(i / 256));
         }
         state.PauseTiming();
-        w.form->grdList->setRows(2);
+        w.form->picks().clear();
         state.ResumeTiming();
     }
 }

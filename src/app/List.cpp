@@ -30,11 +30,11 @@ void frmHuemark::txtDesc_KeyUp(int& keyCode, int /*shift*/) {
         return;
     }
     // Whatever row is current now: the editor remembers none of its own.
-    grdList->setTextMatrix(grdList->Row(), ListRules::kDescriptionCol, txtDesc->text());
+    m_picks->setDescription(grdList->Row() - 1, txtDesc->text());
 }
 
 void frmHuemark::txtDesc_Change() {
-    grdList->setTextMatrix(grdList->Row(), ListRules::kDescriptionCol, txtDesc->text());
+    m_picks->setDescription(grdList->Row() - 1, txtDesc->text());
 }
 
 void frmHuemark::grdList_Scroll() {
@@ -52,16 +52,11 @@ void frmHuemark::chkTags_Click() {
 }
 
 void frmHuemark::cmdClearTags_Click() {
-    for (int row = grdList->Rows() - 1; row >= 2; --row) {
-        grdList->RemoveItem(row);
-    }
-    // Row 1 stays, emptied: its six cells selected and reset together.
+    m_picks->clear();
+    // The empty row that is left stands selected, its six cells together.
     grdList->setRow(1);
     grdList->setCol(0);
     grdList->setColSel(ListRules::kDescriptionCol);
-    grdList->setFillStyle(1);
-    grdList->setCellBackColor(0);
-    grdList->setText(QString());
     grdList->setFillStyle(0);
 
     picColor->setPicture(QImage());

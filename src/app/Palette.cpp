@@ -3,7 +3,6 @@
 // contrast of two of its rows.
 
 #include "app/frmHuemark.h"
-#include "color/PickRow.h"
 #include "controls/FlexGrid.h"
 #include "controls/PictureBox.h"
 #include "desktop/SettingsStore.h"
@@ -49,10 +48,6 @@ QString SaveFilter() {
               << pattern;
     }
     return parts.join(QLatin1Char('|'));
-}
-
-ColorValue ValueOf(Rgb c) {
-    return c.red | (c.green << 8) | (c.blue << 16);
 }
 } // namespace
 
@@ -109,33 +104,26 @@ void frmHuemark::SavePaletteOptions() {
     store.SaveSetting(kAppName, kOptions, kListFolderKey, m_listFolder);
 }
 
-QList<Swatch> frmHuemark::ListSwatches(int first, int last) const {
-    QList<Swatch> rows;
-    for (int row = std::max(first, 1); row <= last && row < grdList->Rows(); ++row) {
-        // Only picks have a web code; the empty last row has none.
-        if (const std::optional<Rgb> color = ParseWebCode(grdList->TextMatrix(row, 0))) {
-            rows.append(Swatch{*color, grdList->TextMatrix(row, ListRules::kDescriptionCol)});
-        }
-    }
-    return rows;
+QList<Pick> frmHuemark::PicksOfRows(int first, int last) const {
+    // Grid row r shows pick r - 1; the empty last row shows none.
+    const int from = std::max(first, 1) - 1;
+    const int to = std::min(last, m_picks->count());
+    return from < to ? m_picks->picks().mid(from, to - from) : QList<Pick>();
 }
 
 QString frmHuemark::SelectedRowsAs(Notation notation) const {
     QStringList lines;
     const int top = std::min(grdList->Row(), grdList->RowSel());
     const int bottom = std::max(grdList->Row(), grdList->RowSel());
-    for (const Swatch& row : ListSwatches(top, bottom)) {
+    for (const Pick& row : PicksOfRows(top, bottom)) {
         lines << ColorAs(notation, row);
     }
     return lines.join(QLatin1Char('\n'));
 }
 
 QString frmHuemark::ReadoutAs(Notation notation) const {
-    const std::optional<Rgb> color = ParseWebCode(txtCursor->text());
-    if (notation == Notation::WebCode || !color) {
-        return txtCursor->text();
-    }
-    return ColorAs(notation, Swatch{*color, QString()});
+    // A point outside the picture reads as white, as the read-out shows it.
+    return ColorAs(notation, Pick{Color::fromValue(m_readoutValue), QString(), PickOrigin()});
 }
 
 void frmHuemark::mnuEditCopyAs_Click(Notation notation) {
@@ -150,7 +138,7 @@ void frmHuemark::mnuEditCopyAs_Click(Notation notation) {
 }
 
 void frmHuemark::mnuFileSaveList_Click() {
-    const QList<Swatch> rows = ListSwatches(1, grdList->Rows() - 2);
+    const QList<Pick>& rows = m_picks->picks();
     if (rows.isEmpty()) {
         m_services.messageBox->showMessage(this, tr("The list holds no colours to save."),
                                            kAppName);
@@ -212,21 +200,12 @@ void frmHuemark::mnuFileOpenList_Click() {
     // The editor writes into the current row, which is about to change.
     txtDesc->setVisible(false);
 
-    // Each colour becomes the row a pick of it adds, the file's first colour the top row.
-    QStringList texts;
-    QList<PickRow> picks;
-    for (const Swatch& swatch : read.rows) {
-        picks.append(RowForPick(ValueOf(swatch.color)));
-        texts << picks.back().text;
+    // Each colour becomes a pick, the file's first colour the top row.
+    QList<Pick> picks = read.rows;
+    for (Pick& pick : picks) {
+        pick.origin.source = path;
     }
-    grdList->AddItems(texts, 1, [&](int row) {
-        const PickRow& pick = picks[row - 1];
-        if (!read.rows[row - 1].name.isEmpty()) {
-            grdList->setTextMatrix(row, ListRules::kDescriptionCol, read.rows[row - 1].name);
-        }
-        grdList->setCellColors(row, 0, pick.webColorBack, pick.webColorText);
-        grdList->setCellColors(row, 1, pick.webBackBack, pick.webBackText);
-    });
+    m_picks->addOnTop(picks);
     // Where a pick leaves the list: the new top row's WebBack cell current, single fill.
     grdList->setRow(1);
     grdList->setCol(1);
@@ -240,7 +219,7 @@ void frmHuemark::grdList_SelChange() {
     const int bottom = std::max(grdList->Row(), grdList->RowSel());
     ContrastReport report;
     if (bottom == top + 1) {
-        const QList<Swatch> rows = ListSwatches(top, bottom);
+        const QList<Pick> rows = PicksOfRows(top, bottom);
         if (rows.size() == 2) {
             report = ContrastReportOf(rows[0], rows[1]);
         }

@@ -1,7 +1,7 @@
 // Recording a pick into the list, with its tag on the picture.
 
 #include "app/frmHuemark.h"
-#include "color/PickRow.h"
+#include "color/ColorCodes.h"
 #include "controls/FlexGrid.h"
 #include "controls/PictureBox.h"
 #include "pixels/PlatformError.h"
@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <cmath>
 
 namespace {
 // Where the tag's line ends and its label starts, from the picked pixel.
@@ -31,25 +32,25 @@ void frmHuemark::AddToGrid(const float& x, const float& y) {
             // Nothing is there to record: the point lies outside the picture's drawing area.
             return;
         }
-        const PickRow row = RowForPick(c);
-
         if (chkTags->isChecked()) {
-            picColor->setForeColor(row.webColorText); // the inverse colour
+            picColor->setForeColor(InverseColor(c));
             picColor->Line(x + 1, y + 1, x + kTagDx, y + kTagDy);
             picColor->setCurrentX(x + kTagDx);
             picColor->setCurrentY(y + kTagDy);
-            picColor->Print(row.code);
+            picColor->Print(ColorToWeb(c));
         }
 
-        grdList->AddItem(row.text, 1);
+        Pick pick{Color::fromValue(c), QString(), PickOrigin()};
+        pick.origin.source = Caption();
+        pick.origin.position =
+            QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
+        pick.origin.profile = m_shownProfile;
+        m_picks->addOnTop(pick);
+        // The new top row's first two cells were made current in turn; the second stays so.
         grdList->setRow(1);
         grdList->setCol(0);
         grdList->setFillStyle(0);
-        grdList->setCellBackColor(row.webColorBack);
-        grdList->setCellForeColor(row.webColorText);
         grdList->setCol(1);
-        grdList->setCellBackColor(row.webBackBack);
-        grdList->setCellForeColor(row.webBackText);
 
         picColor->setFocus();
     } catch (const PlatformError& e) {

@@ -62,6 +62,7 @@ void frmHuemark::ApplyPictureColours() {
         line = tr("Colour profile %1: shown in sRGB").arg(shown.profileName);
     }
     mnuViewProfile->setText(line);
+    m_shownProfile = !asStored && shown.notice.isEmpty() ? shown.profileName : QString();
     txtCursor->setAccessibleDescription(line);
 
     // A profile that cannot be used is said once, in a line over the picture that goes by itself;

@@ -60,9 +60,9 @@ Printer& frmHuemark::printer() {
 }
 
 void frmHuemark::cmdPrint_Click() {
-    const int rows = grdList->Rows();
-    if (rows < 3) {
-        return; // no pick, nothing to print
+    const int picks = m_picks->count();
+    if (picks == 0) {
+        return; // nothing to print
     }
     cmdPrint->setEnabled(false);
     bool busy = false;
@@ -76,20 +76,29 @@ void frmHuemark::cmdPrint_Click() {
         out.setFontName(QStringLiteral("Courier New"));
         out.setFontSize(10);
         // A step a line of the list, and one for the picture page.
-        PrintProgress progress(*m_services.progress, this, rows - 1 + (tags ? 1 : 0));
+        PrintProgress progress(*m_services.progress, this, picks + 1 + (tags ? 1 : 0));
 
         out.Print(PrintIndent());
         out.Print(PrintIndent());
         out.Print(PrintTitleLine(Caption(), timestamp, PrintPageLabel(tags, 1)));
         out.Print(PrintRuleLine());
         out.Print(PrintIndent());
-        // The last row is the empty one that always stays at the bottom: never printed.
-        for (int r = 0; r <= rows - 2; ++r) {
+        // The titles, then the picks; the empty row that always stays last is never printed.
+        QStringList titles;
+        for (int c = 0; c < PickList::kColumns; ++c) {
+            titles << m_picks->headerData(c, Qt::Horizontal).toString();
+        }
+        out.Print(PrintListLine(titles, true));
+        progress.step(m_unloaded);
+        // A copy (shared, not copied until the list changes): the window stays painted while
+        // this runs.
+        const QList<Pick> rows = m_picks->picks();
+        for (const Pick& pick : rows) {
             QStringList cells;
-            for (int c = 0; c < grdList->Cols(); ++c) {
-                cells << grdList->TextMatrix(r, c);
+            for (int c = 0; c < PickList::kColumns; ++c) {
+                cells << PickList::CellText(pick, c);
             }
-            out.Print(PrintListLine(cells, r == 0));
+            out.Print(PrintListLine(cells, false));
             progress.step(m_unloaded);
         }
 

@@ -53,7 +53,8 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
     }
     txtCursor->setVisible(true);
 
-    txtCursor->setText(WebCode(ReadoutColor(*picColor, x, y, hscNeighbors->value())));
+    m_readoutValue = ReadoutColor(*picColor, x, y, hscNeighbors->value());
+    txtCursor->setText(WebCode(m_readoutValue));
 }
 
 void frmHuemark::hscNeighbors_Change() {

@@ -159,7 +159,8 @@ void frmHuemark::createControls() {
     grdList->setAccessibleName(tr("Picked colours"));
     grdList->setFont(listFont());
     grdList->horizontalHeader()->setFont(listFont());
-    grdList->setRows(2);
+    m_picks = new PickList(grdList);
+    grdList->setModel(m_picks);
     grdList->setFormatString(tr(">WebColor|> WebBack|>  Red|>Green|> Blue|<Description"));
     PlaceTwips(grdList, 3120, 0, 5415, 615);
 

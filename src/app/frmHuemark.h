@@ -1,7 +1,8 @@
 #pragma once
 // The program's one window: its controls, its menu bar and every event procedure. The procedures
 // live in src/app/, one file per area; the logic they ask lives below them, without widgets
-// (color/, list/, input/), and the controls and services they use in platform/.
+// (color/, list/, palette/, input/), the controls they use in controls/ and the desktop's services
+// in desktop/.
 //
 // How the data goes through the window:
 // - Pointer move over the picture: PictureBox::mouseMoveEvent (the device pixel's picture pixel)
@@ -10,8 +11,9 @@
 //   the pointer, ReadoutColor (Point or SumSquare of the radius square) fills it.
 //   Over the bare window: FormClient -> Form_MouseMove hides the read-out.
 // - Click on the picture: PictureBox::mousePressEvent -> picColor_MouseDown (Picking.cpp) closes
-//   the description editor -> AddToGrid: Point, RowForPick (texts and cell colours), the tag drawn
-//   into the picture's persistent image, FlexGrid::AddItem at row 1 and the two cell colours.
+//   the description editor -> AddToGrid: Point, the tag drawn into the picture's persistent image,
+//   and a Pick (the colour, where it was taken) on top of the PickList; the grid shows the model,
+//   its texts and cell colours made from each pick's colour.
 // - Key on the picture: PictureBox::keyPressEvent -> picColor_KeyDown (Stepping.cpp). Arrows put
 //   the pointer on the next picture pixel (PointerService), whose move event then runs the
 //   pointer-move path; where the desktop refuses, a PickPoint steps instead. Page Up/Down change
@@ -28,8 +30,9 @@
 //   ScreenCaptureService (our windows hidden meanwhile) -> PictureFromCapture (the loader's limit;
 //   a portal's file read and deleted) -> imgCache and picColor, the same way on.
 // - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
-//   Description cell; each key released in it -> txtDesc_KeyUp writes the cell, as does any
-//   change of its text by the user (txtDesc_Change).
+//   Description cell; each key released in it -> txtDesc_KeyUp writes the pick's description in
+//   the model, as does any change of its text by the user (txtDesc_Change). Saving, opening,
+//   Copy As, the contrast and printing (Palette.cpp, Printing.cpp) read and write the model.
 // - Life: main -> Form_Load (Startup.cpp: settings, geometry with Form_Resize in Layout.cpp, the
 //   start-up paste) -> show; close box, Exit, File Exit -> Form_Unload (Shutdown.cpp).
 
@@ -39,6 +42,7 @@
 #include "controls/CommonDialog.h"
 #include "desktop/Services.h"
 #include "input/cms/ColourProfile.h"
+#include "list/PickList.h"
 #include "palette/Notations.h"
 
 #include <QMainWindow>
@@ -110,6 +114,9 @@ public:
     QAction* mnuHelpAbout = nullptr;
 
     Services& services() { return m_services; }
+    // The picks the list shows.
+    PickList& picks() { return *m_picks; }
+    const PickList& picks() const { return *m_picks; }
 
     // The settings' application and section names; the home folder stands for the default and
     // the recovery folder.
@@ -223,8 +230,8 @@ private:
     // The [Options] a list's journeys remember: read by Form_Load, written by Form_Unload.
     void ReadPaletteOptions();
     void SavePaletteOptions();
-    // The colours and descriptions of the list's rows first to last (the empty last row left out).
-    QList<Swatch> ListSwatches(int first, int last) const;
+    // The picks of the list's rows first to last (the empty last row left out).
+    QList<Pick> PicksOfRows(int first, int last) const;
     QString SelectedRowsAs(Notation notation) const;
     QString ReadoutAs(Notation notation) const;
     Notation m_copyNotation = Notation::WebCode;
@@ -260,6 +267,9 @@ private:
     std::optional<QPointF> zoomAnchor() const;
 
     Services m_services;
+    PickList* m_picks = nullptr;
+    // The colour value the read-out shows (-1 when it shows a point outside the picture).
+    ColorValue m_readoutValue = -1;
     PickPoint m_pickPoint;
     // The pointer's position at its last move over the picture, and where the picture stood:
     // while both stay, the picture's last pointer event says exactly which pixel it names.
@@ -284,6 +294,8 @@ private:
     QImage m_storedPicture;
     ColourProfile m_pictureProfile;
     QString m_colourNotice;
+    // The profile the shown colours were converted from; empty when they are the stored values.
+    QString m_shownProfile;
     QString m_startupFile;
     // Set by shut-down: from then on no event procedure runs.
     bool m_unloaded = false;

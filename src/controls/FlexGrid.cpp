@@ -2,19 +2,16 @@
 
 #include "controls/KeyCodes.h"
 #include "desktop/Twips.h"
-#include "pixels/ColorValue.h"
+#include "pixels/Color.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QStyledItemDelegate>
 
 namespace {
-constexpr int kBackRole = Qt::UserRole + 1;
-constexpr int kForeRole = Qt::UserRole + 2;
-
 // Paints a cell with its own colours; a multi-cell selection is highlighted and the current cell
 // gets a focus frame. A single selected cell keeps its colours, so a fresh pick shows them.
 class CellDelegate : public QStyledItemDelegate {
@@ -26,11 +23,10 @@ public:
         // The cell keeps its last column and row of pixels for the grid lines.
         QStyleOptionViewItem opt(option);
         opt.rect.adjust(0, 0, -1, -1);
-        // Cells without a colour of their own take the window colour; the viewport behind them
-        // shows the dark grey of the area beyond the last cell.
-        if (!index.data(Qt::BackgroundRole).isValid()) {
-            painter->fillRect(opt.rect, m_grid->cellBackground());
-        }
+        // A background of 0 is none of the cell's own: it takes the window colour, while the
+        // viewport behind the cells shows the dark grey of the area beyond the last cell.
+        const ColorValue back = index.data(CellRole::BackValue).toInt();
+        painter->fillRect(opt.rect, back == 0 ? m_grid->cellBackground() : QColorOf(back));
         opt.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
         const int row = index.row() + 1;
         if (m_grid->isHighlighted(row, index.column())) {
@@ -52,13 +48,23 @@ public:
         painter->restore();
     }
 
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = m_grid->ColAlignment(index.column());
+        const QVariant fore = index.data(CellRole::ForeValue);
+        if (fore.isValid()) {
+            option->palette.setColor(QPalette::Text, QColorOf(fore.toInt()));
+        }
+    }
+
 private:
     FlexGrid* m_grid;
 };
 
 } // namespace
 
-FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
+FlexGrid::FlexGrid(QWidget* parent) : QTableView(parent), m_cells(new QStandardItemModel(this)) {
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Setting the current cell in code must not scroll the list (and so raise Scroll).
@@ -78,20 +84,30 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
     pal.setColor(QPalette::Base, QColor(0x80, 0x80, 0x80)); // the area beyond the last cell
     setPalette(pal);
     setShowGrid(false); // drawn with the cells
+    setModel(m_cells);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
 }
 
+void FlexGrid::setModel(QAbstractItemModel* newModel) {
+    QAbstractItemModel* old = model();
+    if (old != nullptr && old != newModel) {
+        disconnect(old, nullptr, this, nullptr);
+    }
+    QTableView::setModel(newModel != nullptr ? newModel : m_cells);
+    QAbstractItemModel* now = model();
+    connect(now, &QAbstractItemModel::rowsRemoved, this, &FlexGrid::keepWithinRows);
+    connect(now, &QAbstractItemModel::modelReset, this, &FlexGrid::keepWithinRows);
+    applyTitles();
+    keepWithinRows();
+}
+
 void FlexGrid::setFormatString(const QString& format) {
     const QStringList fields = format.split(QLatin1Char('|'));
-    setColumnCount(static_cast<int>(fields.size()));
+    m_cells->setColumnCount(static_cast<int>(fields.size()));
+    m_titles.clear();
     m_alignments.clear();
-    const QFontMetrics metrics(font());
-    const int rowHeight = metrics.height() + 3;
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-    horizontalHeader()->setFixedHeight(rowHeight);
-    for (int c = 0; c < fields.size(); ++c) {
-        QString title = fields[c];
+    for (QString title : fields) {
         Qt::Alignment align = Qt::AlignLeft;
         if (!title.isEmpty()) {
             const QChar mark = title.front();
@@ -103,38 +119,43 @@ void FlexGrid::setFormatString(const QString& format) {
             }
         }
         m_alignments.append(align | Qt::AlignVCenter);
-        auto* header = new QTableWidgetItem(title);
-        header->setTextAlignment(m_alignments.back());
-        setHorizontalHeaderItem(c, header);
+        m_titles.append(title);
+    }
+    applyTitles();
+}
+
+void FlexGrid::applyTitles() {
+    const QFontMetrics metrics(font());
+    const int rowHeight = metrics.height() + 3;
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setFixedHeight(rowHeight);
+    for (int c = 0; c < m_titles.size() && c < Cols(); ++c) {
+        model()->setHeaderData(c, Qt::Horizontal, m_titles[c]);
+        model()->setHeaderData(c, Qt::Horizontal, int(m_alignments[c]), Qt::TextAlignmentRole);
         // Each column starts as wide as its title, blanks included.
-        setColumnWidth(c, metrics.horizontalAdvance(title) + 8);
-    }
-    for (int r = 0; r < rowCount(); ++r) {
-        fillRow(r);
+        setColumnWidth(c, metrics.horizontalAdvance(m_titles[c]) + 8);
     }
 }
 
-QTableWidgetItem* FlexGrid::newCell(int col, const QString& text) const {
-    auto* it = new QTableWidgetItem(text);
-    it->setTextAlignment(col < m_alignments.size() ? m_alignments[col]
-                                                   : Qt::AlignLeft | Qt::AlignVCenter);
-    return it;
-}
-
-void FlexGrid::fillRow(int tableRow) {
-    for (int c = 0; c < columnCount(); ++c) {
-        if (item(tableRow, c) == nullptr) {
-            setItem(tableRow, c, newCell(c, QString()));
-        }
-    }
+Qt::Alignment FlexGrid::ColAlignment(int col) const {
+    return col >= 0 && col < m_alignments.size() ? m_alignments[col]
+                                                 : Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 void FlexGrid::setRows(int rows) {
-    const int oldCount = rowCount();
-    setRowCount(std::max(0, rows - 1));
-    for (int r = oldCount; r < rowCount(); ++r) {
-        fillRow(r);
+    const int wanted = std::max(0, rows - 1);
+    const int now = model()->rowCount();
+    if (wanted > now) {
+        model()->insertRows(now, wanted - now);
+    } else if (wanted < now) {
+        model()->removeRows(wanted, now - wanted);
     }
+}
+
+void FlexGrid::keepWithinRows() {
+    m_row = std::min(m_row, Rows() - 1);
+    m_rowSel = std::min(m_rowSel, Rows() - 1);
+    announceSelection();
 }
 
 void FlexGrid::setRow(int row) {
@@ -142,7 +163,7 @@ void FlexGrid::setRow(int row) {
     m_rowSel = m_row;
     m_colSel = m_col;
     if (m_row > 0) {
-        setCurrentCell(m_row - 1, m_col);
+        setCurrentIndex(model()->index(m_row - 1, m_col));
     }
     viewport()->update();
     announceSelection();
@@ -153,7 +174,7 @@ void FlexGrid::setCol(int col) {
     m_rowSel = m_row;
     m_colSel = m_col;
     if (m_row > 0) {
-        setCurrentCell(m_row - 1, m_col);
+        setCurrentIndex(model()->index(m_row - 1, m_col));
     }
     viewport()->update();
     announceSelection();
@@ -199,11 +220,8 @@ QString FlexGrid::SelectedText() const {
     return lines.join(QLatin1Char('\n'));
 }
 
-QTableWidgetItem* FlexGrid::cell(int row, int col) const {
-    if (row == 0) {
-        return horizontalHeaderItem(col);
-    }
-    return item(row - 1, col);
+QModelIndex FlexGrid::cell(int row, int col) const {
+    return row >= 1 ? model()->index(row - 1, col) : QModelIndex();
 }
 
 template <typename Fn> void FlexGrid::forEachTarget(Fn fn) {
@@ -215,108 +233,72 @@ template <typename Fn> void FlexGrid::forEachTarget(Fn fn) {
     const int right = all ? std::max(m_col, m_colSel) : m_col;
     for (int r = top; r <= bottom; ++r) {
         for (int c = left; c <= right; ++c) {
-            if (QTableWidgetItem* it = cell(r, c)) {
-                fn(it);
-            }
+            fn(r, c);
         }
     }
 }
 
 void FlexGrid::setText(const QString& text) {
-    forEachTarget([&](QTableWidgetItem* it) { it->setText(text); });
+    forEachTarget([&](int r, int c) { setTextMatrix(r, c, text); });
 }
 
 QString FlexGrid::TextMatrix(int row, int col) const {
-    const QTableWidgetItem* it = cell(row, col);
-    return it != nullptr ? it->text() : QString();
+    if (row == 0) {
+        return model()->headerData(col, Qt::Horizontal).toString();
+    }
+    return cell(row, col).data().toString();
 }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
-    if (QTableWidgetItem* it = cell(row, col)) {
-        it->setText(text);
+    if (row == 0) {
+        if (col >= 0 && col < m_titles.size()) {
+            m_titles[col] = text;
+        }
+        model()->setHeaderData(col, Qt::Horizontal, text);
+    } else if (const QModelIndex at = cell(row, col); at.isValid()) {
+        model()->setData(at, text);
     }
 }
 
 ColorValue FlexGrid::CellBackColor() const {
-    const QTableWidgetItem* it = cell(m_row, m_col);
-    return it != nullptr ? it->data(kBackRole).toInt() : 0;
+    return cell(m_row, m_col).data(CellRole::BackValue).toInt();
 }
-
-namespace {
-void SetBack(QTableWidgetItem* it, ColorValue color) {
-    it->setData(kBackRole, color);
-    // 0 is no colour of its own: the grid's default shows through.
-    it->setData(Qt::BackgroundRole, color == 0 ? QVariant() : QVariant(QColorOf(color)));
-}
-
-void SetFore(QTableWidgetItem* it, ColorValue color) {
-    it->setData(kForeRole, color);
-    it->setData(Qt::ForegroundRole, QColorOf(color));
-}
-} // namespace
 
 void FlexGrid::setCellBackColor(ColorValue color) {
-    forEachTarget([&](QTableWidgetItem* it) { SetBack(it, color); });
+    forEachTarget([&](int r, int c) {
+        if (const QModelIndex at = cell(r, c); at.isValid()) {
+            model()->setData(at, color, CellRole::BackValue);
+        }
+    });
 }
 
 ColorValue FlexGrid::CellForeColor() const {
-    const QTableWidgetItem* it = cell(m_row, m_col);
-    return it != nullptr ? it->data(kForeRole).toInt() : 0;
+    return cell(m_row, m_col).data(CellRole::ForeValue).toInt();
 }
 
 void FlexGrid::setCellForeColor(ColorValue color) {
-    forEachTarget([&](QTableWidgetItem* it) { SetFore(it, color); });
-}
-
-void FlexGrid::setCellColors(int row, int col, ColorValue back, ColorValue fore) {
-    if (QTableWidgetItem* it = cell(row, col)) {
-        SetBack(it, back);
-        SetFore(it, fore);
-    }
+    forEachTarget([&](int r, int c) {
+        if (const QModelIndex at = cell(r, c); at.isValid()) {
+            model()->setData(at, color, CellRole::ForeValue);
+        }
+    });
 }
 
 void FlexGrid::AddItem(const QString& text, int index) {
     const int tableRow = std::clamp(index, 1, Rows()) - 1;
-    insertRow(tableRow);
-    fillRow(tableRow);
+    if (!model()->insertRow(tableRow)) {
+        return; // a model that takes no rows of free text
+    }
     const QStringList cells = text.split(QLatin1Char('\t'));
-    for (int c = 0; c < columnCount() && c < cells.size(); ++c) {
-        item(tableRow, c)->setText(cells[c]);
+    for (int c = 0; c < Cols(); ++c) {
+        // Every cell of the new row holds a text, an empty one where the text ran out.
+        model()->setData(model()->index(tableRow, c), c < cells.size() ? cells[c] : QString());
     }
-}
-
-void FlexGrid::AddItems(const QStringList& texts, int index,
-                        const std::function<void(int row)>& fill) {
-    const int tableRow = std::clamp(index, 1, Rows()) - 1;
-    const int count = static_cast<int>(texts.size());
-    if (count == 0) {
-        return;
-    }
-    // One insertion for all: the view and its headers adjust once.
-    model()->insertRows(tableRow, count);
-    {
-        // Cell by cell the view would hear of every change; it hears of them all at the end.
-        const QSignalBlocker quiet(model());
-        for (int r = 0; r < count; ++r) {
-            const QStringList cells = texts[r].split(QLatin1Char('\t'));
-            for (int c = 0; c < columnCount(); ++c) {
-                setItem(tableRow + r, c, newCell(c, c < cells.size() ? cells[c] : QString()));
-            }
-            if (fill) {
-                fill(tableRow + r + 1);
-            }
-        }
-    }
-    emit model()->dataChanged(model()->index(tableRow, 0),
-                              model()->index(tableRow + count - 1, columnCount() - 1));
 }
 
 void FlexGrid::RemoveItem(int index) {
     if (index >= 1 && index < Rows()) {
-        removeRow(index - 1);
-        m_row = std::min(m_row, Rows() - 1);
-        m_rowSel = std::min(m_rowSel, Rows() - 1);
-        announceSelection();
+        model()->removeRow(index - 1);
     }
 }
 
@@ -329,7 +311,7 @@ void FlexGrid::setColWidth(int col, int twips) {
 }
 
 void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableWidget::currentChanged(current, previous);
+    QTableView::currentChanged(current, previous);
     // One current cell: the view's, however it moved (code, mouse or keys).
     if (current.isValid()) {
         m_row = current.row() + 1;
@@ -345,7 +327,7 @@ void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
     // Dragging with the button held selects a block of cells from the current cell on; the
     // current cell stays where the press made it.
     if (!(event->buttons() & Qt::LeftButton)) {
-        QTableWidget::mouseMoveEvent(event);
+        QTableView::mouseMoveEvent(event);
         return;
     }
     const QModelIndex under = indexAt(event->position().toPoint());
@@ -359,14 +341,14 @@ void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {
     // The press makes the cell under it current first, so handlers see the pressed cell.
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
     emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
                    static_cast<float>(event->position().x()),
                    static_cast<float>(event->position().y()));
 }
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent* event) {
-    QTableWidget::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     emit MouseUp(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
                  static_cast<float>(event->position().x()),
                  static_cast<float>(event->position().y()));

@@ -3,27 +3,39 @@
 // text, a background and a text colour, a current cell and a selection running from the current
 // cell to an end column and an end row (the user extends it by dragging). Row numbers include the
 // titles row.
+//
+// The grid shows a table model: a plain table of cells of its own until it is given another
+// (the list of picks). Its cell operations read and write the model through Qt's roles and the
+// background and text colour roles of CellRole; a model that keeps typed data refuses the
+// writes it has no room for (a pick's web code is made from its colour, not written).
 
-#include "pixels/ColorValue.h"
+#include "list/PickList.h"
+#include "pixels/Color.h"
 
-#include <QTableWidget>
+#include <QTableView>
 #include <array>
-#include <functional>
 
-class FlexGrid : public QTableWidget {
+class QStandardItemModel;
+
+class FlexGrid : public QTableView {
     Q_OBJECT
 public:
     explicit FlexGrid(QWidget* parent = nullptr);
     // Taking its rows and selection apart, the grid reports nothing: its window may be gone.
     ~FlexGrid() override { blockSignals(true); }
 
+    // Shows another model; the grid's own table stays empty behind it. The titles go with it.
+    void setModel(QAbstractItemModel* model) override;
+
     // Column titles and alignments from a format string: fields separated by "|", each led by
     // an alignment mark ("<" left, "^" centre, ">" right). Sets the number of columns.
     void setFormatString(const QString& format);
 
-    int Rows() const { return rowCount() + 1; }
+    int Rows() const { return model()->rowCount() + 1; }
     void setRows(int rows);
-    int Cols() const { return columnCount(); }
+    int Cols() const { return model()->columnCount(); }
+    // A column's alignment, from the format string.
+    Qt::Alignment ColAlignment(int col) const;
 
     int Row() const { return m_row; }
     int Col() const { return m_col; }
@@ -54,13 +66,6 @@ public:
 
     // Splits the text at tabs into the cells of a new row (column 0 first) inserted at index.
     void AddItem(const QString& text, int index);
-    // Many rows at once, as AddItem would add them one by one from the last: texts[0] ends up
-    // at index. fill(row), when given, then sets more of each new row's cells; the grid takes
-    // all the new cells in one change instead of cell by cell.
-    void AddItems(const QStringList& texts, int index,
-                  const std::function<void(int row)>& fill = {});
-    // Colours one cell, as the cell colour properties would, without making it current.
-    void setCellColors(int row, int col, ColorValue back, ColorValue fore);
     void RemoveItem(int index);
 
     int ColWidth(int col) const; // twips
@@ -85,10 +90,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QTableWidgetItem* cell(int row, int col) const;
+    QModelIndex cell(int row, int col) const; // invalid for the titles row
     template <typename Fn> void forEachTarget(Fn fn);
-    void fillRow(int tableRow);
-    QTableWidgetItem* newCell(int col, const QString& text) const;
+    void applyTitles();
+    // The model changed its rows: the current cell and the selection stay within them.
+    void keepWithinRows();
     // Emits SelChange when the selection is not the one last announced.
     void announceSelection();
 
@@ -97,6 +103,8 @@ private:
     int m_colSel = 0;
     int m_rowSel = 1;
     int m_fillStyle = 0;
+    QStandardItemModel* m_cells = nullptr; // the grid's own table
+    QStringList m_titles;
     QList<Qt::Alignment> m_alignments;
     QColor m_cellBackground;
     std::array<int, 4> m_announced{1, 0, 1, 0}; // row, col, end row, end col

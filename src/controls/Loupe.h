@@ -3,7 +3,7 @@
 // pixel outlined and the averaging square marked. It floats over the picture beside the read-out
 // box and lets the pointer through to the picture.
 
-#include "pixels/ColorValue.h"
+#include "pixels/Color.h"
 
 #include <QWidget>
 #include <array>

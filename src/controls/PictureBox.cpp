@@ -20,7 +20,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_backColor = palette().color(QPalette::Button);
-    m_backValue = ColorValueOf(m_backColor);
+    m_backValue = Color::fromQColor(m_backColor).value();
     setScaleMode(kScaleTwips);
     m_horizontalBar = new QScrollBar(Qt::Horizontal, this);
     m_verticalBar = new QScrollBar(Qt::Vertical, this);

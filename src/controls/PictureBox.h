@@ -5,7 +5,7 @@
 // view. The view shows the picture at 100 % from the top-left corner until the user zooms or
 // scrolls it; scroll bars appear when the picture does not fit (PictureBoxView.cpp).
 
-#include "pixels/ColorValue.h"
+#include "color/Sampling.h"
 #include "pixels/PendingPixels.h"
 #include "view/ViewMapping.h"
 

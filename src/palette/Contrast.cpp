@@ -13,18 +13,18 @@ QString Verdict(bool passes) {
     return passes ? tr("pass") : tr("fail");
 }
 
-QString Sample(Rgb text, Rgb back) {
+QString Sample(Color text, Color back) {
     return QStringLiteral("<span style=\"color:%1; background-color:%2\">&nbsp;%3&nbsp;</span>")
-        .arg(WebCodeOf(text), WebCodeOf(back), tr("Sample text").toHtmlEscaped());
+        .arg(WebCode(text), WebCode(back), tr("Sample text").toHtmlEscaped());
 }
 } // namespace
 
-double RelativeLuminance(Rgb c) {
-    return 0.2126 * LinearChannel(c.red) + 0.7152 * LinearChannel(c.green) +
-           0.0722 * LinearChannel(c.blue);
+double RelativeLuminance(Color c) {
+    return 0.2126 * LinearChannel(c.red()) + 0.7152 * LinearChannel(c.green()) +
+           0.0722 * LinearChannel(c.blue());
 }
 
-double ContrastRatio(Rgb a, Rgb b) {
+double ContrastRatio(Color a, Color b) {
     const double la = RelativeLuminance(a);
     const double lb = RelativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
@@ -41,11 +41,11 @@ QString RatioText(double ratio) {
     return QString::number(cut, 'f', 2);
 }
 
-ContrastReport ContrastReportOf(const Swatch& first, const Swatch& second) {
+ContrastReport ContrastReportOf(const Pick& first, const Pick& second) {
     const double ratio = ContrastRatio(first.color, second.color);
     const ContrastVerdicts v = VerdictsOf(ratio);
-    const QString a = WebCodeOf(first.color);
-    const QString b = WebCodeOf(second.color);
+    const QString a = WebCode(first.color);
+    const QString b = WebCode(second.color);
     const QString head = tr("Contrast of %1 and %2: %3:1").arg(a, b, RatioText(ratio));
     const QString aa =
         tr("AA: normal text %1, large text %2").arg(Verdict(v.aaNormal), Verdict(v.aaLarge));

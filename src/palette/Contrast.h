@@ -2,14 +2,15 @@
 // The contrast of two colours as WCAG 2 defines it, with its verdicts for text, and what the
 // list shows of it.
 
-#include "palette/Swatch.h"
+#include "list/Pick.h"
+#include "pixels/WebCode.h"
 
 #include <QString>
 
 // Relative luminance: 0 for black, 1 for white.
-double RelativeLuminance(Rgb c);
+double RelativeLuminance(Color c);
 // (lighter + 0.05) / (darker + 0.05): 1 for equal colours up to 21 for black and white.
-double ContrastRatio(Rgb a, Rgb b);
+double ContrastRatio(Color a, Color b);
 
 struct ContrastVerdicts {
     bool aaNormal = false;  // 4.5:1
@@ -30,4 +31,4 @@ struct ContrastReport {
     QString plain;
     QString rich;
 };
-ContrastReport ContrastReportOf(const Swatch& first, const Swatch& second);
+ContrastReport ContrastReportOf(const Pick& first, const Pick& second);

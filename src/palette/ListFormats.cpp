@@ -155,7 +155,7 @@ QString PathWithExtension(const QString& path, ListFormat format) {
     return path;
 }
 
-QByteArray WriteList(ListFormat format, const QList<Swatch>& rows, const QString& title) {
+QByteArray WriteList(ListFormat format, const QList<Pick>& rows, const QString& title) {
     switch (format) {
     case ListFormat::Css:
         return WriteCss(rows);
@@ -169,44 +169,44 @@ QByteArray WriteList(ListFormat format, const QList<Swatch>& rows, const QString
     return WriteGimpPalette(rows, title);
 }
 
-QString PaletteName(const Swatch& swatch) {
-    const QString name = OneLine(swatch.name);
-    return name.isEmpty() ? WebCodeOf(swatch.color) : name;
+QString PaletteName(const Pick& pick) {
+    const QString name = OneLine(pick.description);
+    return name.isEmpty() ? WebCode(pick.color) : name;
 }
 
-QString PaletteLine(const Swatch& swatch) {
+QString PaletteLine(const Pick& pick) {
     QString line;
-    AppendPadded(line, swatch.color.red);
+    AppendPadded(line, pick.color.red());
     line += QLatin1Char(' ');
-    AppendPadded(line, swatch.color.green);
+    AppendPadded(line, pick.color.green());
     line += QLatin1Char(' ');
-    AppendPadded(line, swatch.color.blue);
+    AppendPadded(line, pick.color.blue());
     line += QLatin1Char('\t');
-    line += PaletteName(swatch);
+    line += PaletteName(pick);
     return line;
 }
 
-QByteArray WriteGimpPalette(const QList<Swatch>& rows, const QString& title) {
+QByteArray WriteGimpPalette(const QList<Pick>& rows, const QString& title) {
     QString name = OneLine(title);
     if (name.isEmpty()) {
         name = QStringLiteral("Huemark");
     }
     QString out = QStringLiteral("GIMP Palette\nName: %1\nColumns: %2\n#\n")
                       .arg(name, QString::number(kPaletteColumns));
-    for (const Swatch& row : rows) {
+    for (const Pick& row : rows) {
         out += PaletteLine(row);
         out += QLatin1Char('\n');
     }
     return out.toUtf8();
 }
 
-QStringList CssPropertyNames(const QList<Swatch>& rows) {
+QStringList CssPropertyNames(const QList<Pick>& rows) {
     QStringList names;
     QSet<QString> taken;
-    for (const Swatch& row : rows) {
-        QString base = IdentifierOf(row.name);
+    for (const Pick& row : rows) {
+        QString base = IdentifierOf(row.description);
         if (base.isEmpty()) {
-            base = WebCodeOf(row.color).mid(1).toLower();
+            base = WebCode(row.color).mid(1).toLower();
         }
         QString name = base;
         for (int n = 2; taken.contains(name); ++n) {
@@ -218,51 +218,51 @@ QStringList CssPropertyNames(const QList<Swatch>& rows) {
     return names;
 }
 
-QByteArray WriteCss(const QList<Swatch>& rows) {
+QByteArray WriteCss(const QList<Pick>& rows) {
     const QStringList names = CssPropertyNames(rows);
     QString out = QStringLiteral(":root {\n");
     for (qsizetype i = 0; i < rows.size(); ++i) {
         out += QLatin1String("  --");
         out += names[i];
         out += QLatin1String(": ");
-        out += WebCodeOf(rows[i].color).toLower();
+        out += WebCode(rows[i].color).toLower();
         out += QLatin1String(";\n");
     }
     out += QLatin1String("}\n");
     return out.toUtf8();
 }
 
-QByteArray WriteJson(const QList<Swatch>& rows) {
+QByteArray WriteJson(const QList<Pick>& rows) {
     QString out = QStringLiteral("[");
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const Swatch& row = rows[i];
+        const Pick& row = rows[i];
         out += i == 0 ? QLatin1String("\n  {\"web\": \"") : QLatin1String(",\n  {\"web\": \"");
-        out += WebCodeOf(row.color);
+        out += WebCode(row.color);
         out += QLatin1String("\", \"r\": ");
-        out += QString::number(row.color.red);
+        out += QString::number(row.color.red());
         out += QLatin1String(", \"g\": ");
-        out += QString::number(row.color.green);
+        out += QString::number(row.color.green());
         out += QLatin1String(", \"b\": ");
-        out += QString::number(row.color.blue);
+        out += QString::number(row.color.blue());
         out += QLatin1String(", \"description\": ");
-        AppendJsonString(out, row.name);
+        AppendJsonString(out, row.description);
         out += QLatin1Char('}');
     }
     out += rows.isEmpty() ? QLatin1String("]\n") : QLatin1String("\n]\n");
     return out.toUtf8();
 }
 
-QByteArray WriteCsv(const QList<Swatch>& rows) {
+QByteArray WriteCsv(const QList<Pick>& rows) {
     QString out = QStringLiteral("WebColor,WebBack,Red,Green,Blue,Description\r\n");
-    for (const Swatch& row : rows) {
-        const Rgb c = row.color;
-        const Rgb inverse{255 - c.red, 255 - c.green, 255 - c.blue};
-        for (const QString& field : {WebCodeOf(c), WebCodeOf(inverse), QString::number(c.red),
-                                     QString::number(c.green), QString::number(c.blue)}) {
+    for (const Pick& row : rows) {
+        const Color c = row.color;
+        const Color inverse{255 - c.red(), 255 - c.green(), 255 - c.blue()};
+        for (const QString& field : {WebCode(c), WebCode(inverse), QString::number(c.red()),
+                                     QString::number(c.green()), QString::number(c.blue())}) {
             out += field;
             out += QLatin1Char(',');
         }
-        AppendCsvField(out, row.name);
+        AppendCsvField(out, row.description);
         out += QLatin1String("\r\n");
     }
     return out.toUtf8();

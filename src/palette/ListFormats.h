@@ -2,7 +2,8 @@
 // The files a list is saved as: a GIMP palette (which GIMP, Inkscape and Krita read), CSS custom
 // properties, JSON and CSV. Each writer takes the rows top first and returns the file's bytes.
 
-#include "palette/Swatch.h"
+#include "list/Pick.h"
+#include "pixels/WebCode.h"
 
 #include <QByteArray>
 #include <QList>
@@ -24,26 +25,26 @@ ListFormat FormatOfPath(const QString& path, ListFormat fallback);
 // The path with the format's extension added, unless it already ends in one of the formats'.
 QString PathWithExtension(const QString& path, ListFormat format);
 
-QByteArray WriteList(ListFormat format, const QList<Swatch>& rows, const QString& title);
+QByteArray WriteList(ListFormat format, const QList<Pick>& rows, const QString& title);
 
 // GIMP palette: the header with the title as the palette's name, then "R G B<tab>name" lines.
-QByteArray WriteGimpPalette(const QList<Swatch>& rows, const QString& title);
+QByteArray WriteGimpPalette(const QList<Pick>& rows, const QString& title);
 // A colour's palette line: "R G B", each right-aligned in three places, a tab, the name.
-QString PaletteLine(const Swatch& swatch);
+QString PaletteLine(const Pick& pick);
 // A colour's name in a palette line: the description on one line, trimmed; the web code when
 // that leaves nothing.
-QString PaletteName(const Swatch& swatch);
+QString PaletteName(const Pick& pick);
 
 // CSS: ":root {", one "--name: #rrggbb;" per row, "}".
-QByteArray WriteCss(const QList<Swatch>& rows);
+QByteArray WriteCss(const QList<Pick>& rows);
 // The custom property names of the rows, without their leading "--": each description made an
 // identifier (lowercase, runs of other characters one hyphen), the web code's digits when that
 // leaves nothing, and "-2", "-3"... on a name taken before.
-QStringList CssPropertyNames(const QList<Swatch>& rows);
+QStringList CssPropertyNames(const QList<Pick>& rows);
 
 // JSON: an array of {"web", "r", "g", "b", "description"} objects, one a line, UTF-8.
-QByteArray WriteJson(const QList<Swatch>& rows);
+QByteArray WriteJson(const QList<Pick>& rows);
 
 // CSV as RFC 4180 has it: the list's column titles, then a line per row, CRLF line ends, fields
 // quoted where they hold a comma, a quote, a line break or outer blanks.
-QByteArray WriteCsv(const QList<Swatch>& rows);
+QByteArray WriteCsv(const QList<Pick>& rows);

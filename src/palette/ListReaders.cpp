@@ -28,7 +28,7 @@ QString Decoded(const QByteArray& bytes) {
     return QString::fromUtf8(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes);
 }
 
-void CheckCount(const QList<Swatch>& rows, int line) {
+void CheckCount(const QList<Pick>& rows, int line) {
     if (rows.size() >= kMaxListRows) {
         throw Refusal{line, tr("the file holds more than %1 colours.").arg(kMaxListRows)};
     }
@@ -41,7 +41,7 @@ bool IsBlank(QChar ch) {
 }
 
 // One colour line: three values from 0 to 255, then the name up to the line's end.
-Swatch ColorLine(QStringView text, int line) {
+Pick ColorLine(QStringView text, int line) {
     const char* expected = "expected red, green and blue values from 0 to 255, then a name.";
     int values[3] = {};
     qsizetype at = 0;
@@ -63,14 +63,14 @@ Swatch ColorLine(QStringView text, int line) {
             throw Refusal{line, tr("%1 is not a colour value from 0 to 255.").arg(digits)};
         }
     }
-    Swatch swatch{{values[0], values[1], values[2]}, text.mid(at).trimmed().toString()};
-    if (swatch.name.compare(WebCodeOf(swatch.color), Qt::CaseInsensitive) == 0) {
-        swatch.name.clear();
+    Pick pick{{values[0], values[1], values[2]}, text.mid(at).trimmed().toString(), {}};
+    if (pick.description.compare(WebCode(pick.color), Qt::CaseInsensitive) == 0) {
+        pick.description.clear();
     }
-    return swatch;
+    return pick;
 }
 
-QList<Swatch> GimpRows(const QString& text) {
+QList<Pick> GimpRows(const QString& text) {
     const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
     const auto lineText = [&lines](qsizetype i) {
         QStringView line = lines[i];
@@ -79,7 +79,7 @@ QList<Swatch> GimpRows(const QString& text) {
     if (lineText(0).trimmed() != QLatin1String("GIMP Palette")) {
         throw Refusal{1, tr("a GIMP palette starts with the line \"GIMP Palette\".")};
     }
-    QList<Swatch> rows;
+    QList<Pick> rows;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QStringView line = lineText(i);
         const int number = static_cast<int>(i + 1);
@@ -103,8 +103,8 @@ class JsonReader {
 public:
     explicit JsonReader(const QString& text) : m_text(text) {}
 
-    QList<Swatch> rows() {
-        QList<Swatch> rows;
+    QList<Pick> rows() {
+        QList<Pick> rows;
         skipBlanks();
         expect('[', "a list file holds an array of colours, starting with \"[\".");
         skipBlanks();
@@ -165,7 +165,7 @@ private:
         }
     }
 
-    Swatch colorObject() {
+    Pick colorObject() {
         const int line = m_line;
         expect('{', "expected a colour: an object starting with \"{\".");
         Members members;
@@ -189,7 +189,7 @@ private:
                 skipBlanks();
             }
         }
-        return swatchOf(members, line);
+        return pickOf(members, line);
     }
 
     void member(QStringView key, Members& members) {
@@ -224,8 +224,8 @@ private:
         return static_cast<int>(*value);
     }
 
-    Swatch swatchOf(const Members& members, int line) const {
-        std::optional<Rgb> fromWeb;
+    Pick pickOf(const Members& members, int line) const {
+        std::optional<Color> fromWeb;
         if (members.web) {
             fromWeb = ParseWebCode(*members.web);
             if (!fromWeb) {
@@ -242,14 +242,14 @@ private:
             throw Refusal{line,
                           tr("a colour needs a web code (\"web\") or \"r\", \"g\" and \"b\".")};
         }
-        const Rgb color = hasChannels
-                              ? Rgb{*members.channel[0], *members.channel[1], *members.channel[2]}
-                              : *fromWeb;
+        const Color color =
+            hasChannels ? Color{*members.channel[0], *members.channel[1], *members.channel[2]}
+                        : *fromWeb;
         if (fromWeb && *fromWeb != color) {
             throw Refusal{line, tr("the web code %1 is not the colour of \"r\", \"g\" and \"b\".")
                                     .arg(*members.web)};
         }
-        return Swatch{color, members.description};
+        return Pick{color, members.description, {}};
     }
 
     // A member's name: a view into the text when it holds no escapes (the usual case), otherwise

@@ -2,7 +2,8 @@
 // Reading a list back: from a GIMP palette, or from the JSON this program writes. A file that is
 // not well formed is refused as a whole, with the line where reading stopped.
 
-#include "palette/Swatch.h"
+#include "list/Pick.h"
+#include "pixels/WebCode.h"
 
 #include <QByteArray>
 #include <QList>
@@ -12,9 +13,9 @@
 constexpr qsizetype kMaxListRows = 100000;
 
 struct ListRead {
-    QList<Swatch> rows; // in the file's order
-    QString error;      // empty when the file was read
-    int line = 0;       // the line the error is on (from 1), 0 when it concerns the whole file
+    QList<Pick> rows; // in the file's order
+    QString error;    // empty when the file was read
+    int line = 0;     // the line the error is on (from 1), 0 when it concerns the whole file
     bool ok() const { return error.isEmpty(); }
 };
 

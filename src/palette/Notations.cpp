@@ -27,10 +27,10 @@ QString HueText(double hue, int decimals) {
     return CssNumber(rounded, decimals);
 }
 
-QString HslText(Rgb c) {
-    const double r = c.red / 255.0;
-    const double g = c.green / 255.0;
-    const double b = c.blue / 255.0;
+QString HslText(Color c) {
+    const double r = c.red() / 255.0;
+    const double g = c.green() / 255.0;
+    const double b = c.blue() / 255.0;
     const double max = std::max({r, g, b});
     const double min = std::min({r, g, b});
     const double lightness = (max + min) / 2;
@@ -64,7 +64,7 @@ Vector Times(const Matrix& m, const Vector& v) {
     return out;
 }
 
-QString OklchText(Rgb c) {
+QString OklchText(Color c) {
     // Linear-light sRGB to CIE XYZ (D65), then to Oklab through cone responses.
     static const Matrix kToXyz{{{506752.0 / 1228815, 87881.0 / 245763, 12673.0 / 70218},
                                 {87098.0 / 409605, 175762.0 / 245763, 12673.0 / 175545},
@@ -75,9 +75,8 @@ QString OklchText(Rgb c) {
     static const Matrix kLmsToLab{{{0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
                                    {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
                                    {0.0259040424655478, 0.7827717124575296, -0.8086757549230774}}};
-    Vector lms =
-        Times(kXyzToLms,
-              Times(kToXyz, {LinearChannel(c.red), LinearChannel(c.green), LinearChannel(c.blue)}));
+    Vector lms = Times(kXyzToLms, Times(kToXyz, {LinearChannel(c.red()), LinearChannel(c.green()),
+                                                 LinearChannel(c.blue())}));
     for (double& v : lms) {
         v = std::cbrt(v);
     }
@@ -111,21 +110,21 @@ QString CssNumber(double value, int decimals) {
     return text;
 }
 
-QString ColorAs(Notation notation, const Swatch& swatch) {
-    const Rgb c = swatch.color;
+QString ColorAs(Notation notation, const Pick& pick) {
+    const Color c = pick.color;
     switch (notation) {
     case Notation::Rgb:
-        return QStringLiteral("rgb(%1 %2 %3)").arg(c.red).arg(c.green).arg(c.blue);
+        return QStringLiteral("rgb(%1 %2 %3)").arg(c.red()).arg(c.green()).arg(c.blue());
     case Notation::Hsl:
         return HslText(c);
     case Notation::Oklch:
         return OklchText(c);
     case Notation::GimpLine:
-        return PaletteLine(swatch);
+        return PaletteLine(pick);
     case Notation::WebCode:
         break;
     }
-    return WebCodeOf(c);
+    return WebCode(c);
 }
 
 namespace {

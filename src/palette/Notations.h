@@ -2,7 +2,8 @@
 // The texts a colour is copied as: the web code, CSS rgb(), hsl() and oklch() in their modern
 // space-separated forms, and a palette line as GIMP palette files hold them.
 
-#include "palette/Swatch.h"
+#include "list/Pick.h"
+#include "pixels/WebCode.h"
 
 #include <QString>
 #include <optional>
@@ -10,7 +11,7 @@
 enum class Notation { WebCode, Rgb, Hsl, Oklch, GimpLine };
 
 // The colour in a notation. Only the palette line carries the name (the web code when empty).
-QString ColorAs(Notation notation, const Swatch& swatch);
+QString ColorAs(Notation notation, const Pick& pick);
 
 // The word a notation is remembered by in the settings, and back (nothing for an unknown word).
 QString NotationKey(Notation notation);

@@ -343,9 +343,9 @@ void TestLifecycle::editor() {
         const QStringList word = step.split(QLatin1Char(' '));
         if (word[0] == QLatin1String("press")) {
             const int row = word[1].toInt();
-            if (form.grdList->visualItemRect(form.grdList->item(row - 1, 0)).bottom() >=
+            if (form.grdList->visualRect(form.grdList->model()->index(row - 1, 0)).bottom() >=
                 form.grdList->viewport()->height()) {
-                form.grdList->scrollToItem(form.grdList->item(row - 1, 0));
+                form.grdList->scrollTo(form.grdList->model()->index(row - 1, 0));
             }
             clickCell(form.grdList, row, word[2].toInt());
         } else if (word[0] == QLatin1String("tall")) {

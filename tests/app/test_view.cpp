@@ -362,7 +362,8 @@ void TestView::loupeShowsThePixelsAround() {
         for (int column = 0; column < Loupe::kSpan; ++column) {
             const QPoint p = pixel + QPoint(column, row) - QPoint(5, 5);
             const ColorValue expected =
-                p.x() < 0 || p.y() < 0 ? -1 : ColorValueOf(QColor(colorAt(p.x(), p.y())));
+                p.x() < 0 || p.y() < 0 ? -1
+                                       : Color::fromQColor(QColor(colorAt(p.x(), p.y()))).value();
             QCOMPARE(loupe->pixels()[size_t(row * Loupe::kSpan + column)], expected);
         }
     }

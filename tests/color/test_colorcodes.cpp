@@ -1,8 +1,8 @@
 // Colour codes, inverse colours and channel texts: the table of values every text of the
-// program is made from, including -1 (a point outside the picture) and its inverse.
+// program is made from, including -1 (a point outside the picture) and its inverse; and the web
+// code read back.
 
 #include "color/ColorCodes.h"
-#include "color/PickRow.h"
 #include "color/Sampling.h"
 
 #include <QTest>
@@ -17,8 +17,6 @@ private slots:
     void numberText();
     void averageSquare_data();
     void averageSquare();
-    void pickRow_data();
-    void pickRow();
 };
 
 void TestColorCodes::codes_data() {
@@ -59,8 +57,11 @@ void TestColorCodes::codes() {
     QCOMPARE(WebCode(value), QLatin1Char('#') + code);
     QCOMPARE(InverseColor(value), inverse);
     QCOMPARE(ColorToWeb(InverseColor(value)), inverseCode);
-    const Channels ch = ChannelsOfCode(ColorToWeb(value));
-    QCOMPARE(NumberText(ch.red) + '|' + NumberText(ch.green) + '|' + NumberText(ch.blue), channels);
+    const Color ch = Color::fromValue(value);
+    QCOMPARE(NumberText(ch.red()) + '|' + NumberText(ch.green()) + '|' + NumberText(ch.blue()),
+             channels);
+    // The code read back is the colour of the value's low 24 bits.
+    QCOMPARE(ParseWebCode(WebCode(value)), std::optional<Color>(ch));
 }
 
 void TestColorCodes::numberText_data() {
@@ -121,34 +122,6 @@ void TestColorCodes::averageSquare() {
     QCOMPARE(ColorToWeb(ReadoutColor(surface, 10.0f, 10.0f, radius)), code);
     const int n = std::clamp(radius, kMinRadius, kMaxRadius);
     QCOMPARE(surface.reads, (2 * n + 1) * (2 * n + 1));
-}
-
-// The row a pick adds: its text, and the colours of its first two cells, where a background that
-// would read as the list's default (0) is kept visible as near-black.
-void TestColorCodes::pickRow_data() {
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<int>>("colors"); // WebColor back, text; WebBack back, text
-
-    QTest::newRow("red") << 0x0000FF << "#FF0000\t#00FFFF\t 255\t 0\t 0\t"
-                         << QList<int>{0x0000FF, 0xFFFF00, 0xFFFF00, 0x0000FF};
-    QTest::newRow("black") << 0 << "#000000\t#FFFFFF\t 0\t 0\t 0\t"
-                           << QList<int>{0x010101, 0xFFFFFF, 0xFFFFFF, 0};
-    QTest::newRow("white") << 0xFFFFFF << "#FFFFFF\t#000000\t 255\t 255\t 255\t"
-                           << QList<int>{0xFFFFFF, 0, 0x010101, 0xFFFFFF};
-    QTest::newRow("FF8000") << 0x0080FF << "#FF8000\t#007FFF\t 255\t 128\t 0\t"
-                            << QList<int>{0x0080FF, 0xFF7F00, 0xFF7F00, 0x0080FF};
-}
-
-void TestColorCodes::pickRow() {
-    QFETCH(int, value);
-    QFETCH(QString, text);
-    QFETCH(QList<int>, colors);
-    const PickRow row = RowForPick(value);
-    QCOMPARE(row.text, text);
-    QCOMPARE(row.code, text.mid(1, 6));
-    QCOMPARE((QList<int>{row.webColorBack, row.webColorText, row.webBackBack, row.webBackText}),
-             colors);
 }
 
 QTEST_APPLESS_MAIN(TestColorCodes)

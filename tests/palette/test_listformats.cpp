@@ -15,7 +15,7 @@
 
 namespace {
 struct Awkward {
-    Swatch swatch;
+    Pick swatch;
     QString gimpName; // what a palette line holds
     QString cssName;  // the custom property, without "--"
 };
@@ -40,8 +40,8 @@ QList<Awkward> AwkwardRows() {
     };
 }
 
-QList<Swatch> SwatchesOf(const QList<Awkward>& rows) {
-    QList<Swatch> swatches;
+QList<Pick> SwatchesOf(const QList<Awkward>& rows) {
+    QList<Pick> swatches;
     for (const Awkward& row : rows) {
         swatches.append(row.swatch);
     }
@@ -96,9 +96,9 @@ void TestListFormats::readBack() {
         const Awkward& row = rows[i];
         const QString name = format == int(ListFormat::GimpPalette) ? row.gimpName
                              : format == int(ListFormat::Css)       ? row.cssName
-                                                                    : row.swatch.name;
+                                                                    : row.swatch.description;
         const QJsonArray got = read[i].toArray();
-        QCOMPARE(Rgb({got[0].toInt(), got[1].toInt(), got[2].toInt()}), row.swatch.color);
+        QCOMPARE(Color({got[0].toInt(), got[1].toInt(), got[2].toInt()}), row.swatch.color);
         QCOMPARE(got[3].toString(), name);
     }
 
@@ -110,8 +110,9 @@ void TestListFormats::readBack() {
         QCOMPARE(ours.rows.size(), rows.size());
         for (int i = 0; i < rows.size(); ++i) {
             const bool json = format == int(ListFormat::Json);
-            QCOMPARE(ours.rows[i].name, json || rows[i].swatch.name.isEmpty() ? rows[i].swatch.name
-                                                                              : rows[i].gimpName);
+            QCOMPARE(ours.rows[i].description, json || rows[i].swatch.description.isEmpty()
+                                                   ? rows[i].swatch.description
+                                                   : rows[i].gimpName);
             QCOMPARE(ours.rows[i].color, rows[i].swatch.color);
         }
     }
@@ -173,9 +174,12 @@ void TestListFormats::reading() {
     }
     QVERIFY2(read.ok(), qPrintable(read.error));
     QString rows;
-    for (const Swatch& s : read.rows) {
-        rows += QStringLiteral("%1 %2 %3 ").arg(s.color.red).arg(s.color.green).arg(s.color.blue) +
-                s.name + ';';
+    for (const Pick& s : read.rows) {
+        rows += QStringLiteral("%1 %2 %3 ")
+                    .arg(s.color.red())
+                    .arg(s.color.green())
+                    .arg(s.color.blue()) +
+                s.description + ';';
     }
     QCOMPARE(rows, seen);
 }

@@ -84,7 +84,7 @@ void TestNotations::notations() {
     QFETCH(QString, code);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    QCOMPARE(ColorAs(Notation(notation), Swatch{*ParseWebCode(code), name}), text);
+    QCOMPARE(ColorAs(Notation(notation), Pick{*ParseWebCode(code), name}), text);
 }
 
 namespace {
@@ -114,7 +114,7 @@ QList<double> Numbers(const QString& text) {
 }
 
 // Back from the written hsl(): the usual sector formula.
-Rgb FromHsl(const QString& text) {
+Color FromHsl(const QString& text) {
     const QList<double> n = Numbers(text);
     const double s = n[1] / 100;
     const double l = n[2] / 100;
@@ -127,7 +127,7 @@ Rgb FromHsl(const QString& text) {
 }
 
 // Back from the written oklch(): Oklab to cone responses to linear sRGB (the inverse matrices).
-Rgb FromOklch(const QString& text) {
+Color FromOklch(const QString& text) {
     const QList<double> n = Numbers(text);
     const double h = n[2] * std::numbers::pi / 180;
     const Vector lab{n[0], n[1] * std::cos(h), n[1] * std::sin(h)};
@@ -160,12 +160,12 @@ void TestNotations::notationsReadBackExactly() {
     for (int r : values) {
         for (int g : values) {
             for (int b : values) {
-                const Swatch s{{r, g, b}, {}};
+                const Pick s{{r, g, b}, {}};
                 const QString hsl = ColorAs(Notation::Hsl, s);
                 const QString oklch = ColorAs(Notation::Oklch, s);
                 if (FromHsl(hsl) != s.color || FromOklch(oklch) != s.color) {
                     QFAIL(qPrintable(QStringLiteral("%1 came back from %2 or %3")
-                                         .arg(WebCodeOf(s.color), hsl, oklch)));
+                                         .arg(WebCode(s.color), hsl, oklch)));
                 }
             }
         }

@@ -207,7 +207,7 @@ void TestFirstLook::readOutAndPrintingWaitForThePixels() {
     w.form->cmdFile_Click();
     QCOMPARE(w.form->Caption(), path);
     const QColor corner = reference.pixelColor(2999, 1999);
-    QCOMPARE(w.form->picColor->Point(2999, 1999), ColorValueOf(corner));
+    QCOMPARE(w.form->picColor->Point(2999, 1999), Color::fromQColor(corner).value());
     // The printout's picture: the whole picture has arrived by then.
     const QImage printed = w.form->picColor->Image(QRect(0, 0, 3000, 2000));
     QVERIFY(!firstDifference(printed, reference, reference.rect()));
