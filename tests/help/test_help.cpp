@@ -1,14 +1,21 @@
 // The About message from the version information; the help document's checks and its context
 // numbers; the help viewer opened at the requested place, reused, and reporting a document it
-// cannot show; the Help menu's requests; the document the build ships.
+// cannot show; the document the build ships.
 
 #include "help/About.h"
 #include "help/HelpDocument.h"
 #include "help/HelpViewer.h"
-#include "support/TestSupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
 #include <sys/stat.h>
 
 namespace {
@@ -46,7 +53,6 @@ class TestHelp : public QObject {
 private slots:
     void aboutMessage_data();
     void aboutMessage();
-    void aboutBox();
     void documentChecks_data();
     void documentChecks();
     void contextAnchor_data();
@@ -54,7 +60,6 @@ private slots:
     void viewerOpensAtSection();
     void viewerReportsDamage_data();
     void viewerReportsDamage();
-    void menuRequests();
     void shippedDocument();
 };
 
@@ -86,21 +91,6 @@ void TestHelp::aboutMessage() {
                           "Desc", "Legal", "Get updates at https://x.example/"})
                  .join(QLatin1Char('\r')));
     QVERIFY(!AboutMessage(v).contains(QLatin1Char('\n')));
-}
-
-// The About command shows this program's version information from the build, titled after it.
-void TestHelp::aboutBox() {
-    TestWindow w;
-    w.form->mnuHelpAbout->trigger();
-    QCOMPARE(w.fakes.messageBox->messages.size(), std::size_t(1));
-    const auto& shown = w.fakes.messageBox->messages[0];
-    QCOMPARE(shown.caption, QStringLiteral("About Huemark"));
-    const QStringList lines = shown.text.split(QLatin1Char('\r'));
-    QCOMPARE(lines.size(), 5);
-    QCOMPARE(lines[0], QStringLiteral("Huemark Ver 1.4  Build(12)"));
-    QCOMPARE(lines[2], QStringLiteral("Click picture for pixel color code"));
-    QVERIFY(lines[3].startsWith(QStringLiteral("Copyright \u00A9")));
-    QVERIFY(lines[4].startsWith(QStringLiteral("Get updates at https://")));
 }
 
 void TestHelp::documentChecks_data() {
@@ -271,24 +261,6 @@ void TestHelp::viewerReportsDamage() {
     WriteFile(path, kDocument.arg(QString()).toUtf8());
     viewer.showHelp(nullptr, path, 4);
     QCOMPARE(TextAtCursor(viewer.window(), 15), QStringLiteral("Picking exactly"));
-}
-
-// Contents asks for the top of the help file, HowTo and F1 for context 4.
-void TestHelp::menuRequests() {
-    TestWindow w;
-    w.form->dlgWinDialog->HelpFile = QStringLiteral("/opt/huemark/Huemark.html");
-    w.form->mnuHelpContents->trigger();
-    QTest::keyClick(w.form.get(), Qt::Key_F1);
-    w.form->mnuHelpHowTo->trigger();
-    w.form->mnuHelpContents->trigger();
-    const auto& requests = w.fakes.helpViewer->requests;
-    QCOMPARE(requests.size(), std::size_t(4));
-    const QList<int> contexts{requests[0].context, requests[1].context, requests[2].context,
-                              requests[3].context};
-    QCOMPARE(contexts, (QList<int>{0, 4, 4, 0}));
-    for (const auto& r : requests) {
-        QCOMPARE(r.file, QStringLiteral("/opt/huemark/Huemark.html"));
-    }
 }
 
 // The document beside the program: readable, with the how-to section under context 4, its
