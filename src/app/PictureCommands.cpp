@@ -5,7 +5,7 @@
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 #include "desktop/BusyPointer.h"
-#include "input/ClipboardPicture.h"
+#include "sources/ClipboardPicture.h"
 #include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "pixels/PlatformError.h"

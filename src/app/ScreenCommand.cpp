@@ -4,7 +4,7 @@
 #include "controls/ImageControl.h"
 #include "controls/PictureBox.h"
 #include "desktop/BusyPointer.h"
-#include "input/ScreenPicture.h"
+#include "sources/ScreenPicture.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "input/ClipboardPicture.h"
+#include "sources/ClipboardPicture.h"
 
 #include "input/LoadPicture.h"
 #include "pixels/PlatformError.h"

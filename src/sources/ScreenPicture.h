@@ -1,7 +1,7 @@
 #pragma once
 // A capture of the screen as a picture like any other: the same loader, the same size limit.
 
-#include "desktop/Services.h"
+#include "desktop/capture/ScreenCapture.h"
 
 #include <QImage>
 #include <QString>

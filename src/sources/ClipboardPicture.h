@@ -1,7 +1,7 @@
 #pragma once
 // The picture on the clipboard, read with the loader's own decoders and limits.
 
-#include "desktop/Services.h"
+#include "desktop/Clipboard.h"
 #include "input/cms/ColourProfile.h"
 
 #include <QImage>

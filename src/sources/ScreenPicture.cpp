@@ -1,4 +1,4 @@
-#include "input/ScreenPicture.h"
+#include "sources/ScreenPicture.h"
 
 #include "input/LoadPicture.h"
 #include "pixels/PlatformError.h"
