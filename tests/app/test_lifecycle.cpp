@@ -10,7 +10,9 @@
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 constexpr quint32 kRed = 0x0000FF;
@@ -45,6 +47,15 @@ void clickCell(FlexGrid* grid, int row, int col) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
+// Whether this process runs with a row's settings ("NAME=value", blank-separated).
+bool runsWith(const QString& settings) {
+    const QStringList each = settings.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::all_of(each.begin(), each.end(), [](const QString& setting) {
+        return qEnvironmentVariable(qPrintable(setting.section(QLatin1Char('='), 0, 0))) ==
+               setting.section(QLatin1Char('='), 1);
+    });
+}
+
 // Keeps the process's current folder as a test found it.
 struct CurrentFolderGuard {
     QString saved = QDir::currentPath();
@@ -73,7 +84,9 @@ private slots:
     void copy();
 };
 
-// Pixels at 96 DPI, 15 twips to the pixel. The window is its frame; offscreen it has none.
+// Pixels at 96 DPI, 15 twips to the pixel, unless a row names another density: there the minimum
+// falls between whole pixels, and a correction to it that read back short would correct again
+// without end. The window is its frame; offscreen it has none.
 void TestLifecycle::layout_data() {
     QTest::addColumn<QSize>("request"); // outer size asked for, pixels
     QTest::addColumn<QSize>("window");
@@ -81,15 +94,25 @@ void TestLifecycle::layout_data() {
     QTest::addColumn<int>("grid");
     QTest::addColumn<int>("description");
     QTest::addColumn<int>("editor");
+    QTest::addColumn<QString>("density"); // the toolkit's settings for it, read once at start
 
     QTest::newRow("1 x 1 grows to the minimum")
-        << QSize(1, 1) << QSize(580, 200) << QSize(553, 97) << 353 << 83 << 56;
+        << QSize(1, 1) << QSize(580, 200) << QSize(553, 97) << 353 << 83 << 56 << QString();
     QTest::newRow("default size") << QSize(600, 200) << QSize(600, 200) << QSize(573, 97) << 373
-                                  << 103 << 76;
+                                  << 103 << 76 << QString();
     QTest::newRow("10000 twips wide")
-        << QSize(667, 300) << QSize(667, 300) << QSize(640, 197) << 440 << 170 << 143;
+        << QSize(667, 300) << QSize(667, 300) << QSize(640, 197) << 440 << 170 << 143 << QString();
     QTest::newRow("too low only") << QSize(900, 120) << QSize(900, 200) << QSize(873, 97) << 673
-                                  << 403 << 376;
+                                  << 403 << 376 << QString();
+    QTest::newRow("100 DPI, scaling off")
+        << QSize(1, 1) << QSize(604, 208) << QSize(576, 101) << 368 << 87 << 59
+        << "QT_FONT_DPI=100 QT_ENABLE_HIGHDPI_SCALING=0";
+    QTest::newRow("110 DPI, scale rounded")
+        << QSize(1, 1) << QSize(665, 229) << QSize(634, 111) << 405 << 96 << 65
+        << "QT_FONT_DPI=110 QT_SCALE_FACTOR_ROUNDING_POLICY=Round";
+    QTest::newRow("125 DPI, scaling off")
+        << QSize(1, 1) << QSize(755, 260) << QSize(720, 126) << 460 << 108 << 73
+        << "QT_FONT_DPI=125 QT_ENABLE_HIGHDPI_SCALING=0";
 }
 
 void TestLifecycle::layout() {
@@ -99,10 +122,34 @@ void TestLifecycle::layout() {
     QFETCH(int, grid);
     QFETCH(int, description);
     QFETCH(int, editor);
+    QFETCH(QString, density);
 
+    if (!runsWith(density)) {
+        // The row runs in a process of its own, started with the density's settings; one that
+        // crashes ends at once, without the test library's backtrace of a deep recursion.
+        QProcess row;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& setting : density.split(QLatin1Char(' '))) {
+            environment.insert(setting.section(QLatin1Char('='), 0, 0),
+                               setting.section(QLatin1Char('='), 1));
+        }
+        row.setProcessEnvironment(environment);
+        row.setProcessChannelMode(QProcess::MergedChannels);
+        row.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("-nocrashhandler"),
+                   QStringLiteral("layout:") + QTest::currentDataTag()});
+        QVERIFY(row.waitForFinished(60000));
+        const QByteArray said = row.readAll();
+        QVERIFY2(row.exitStatus() == QProcess::NormalExit, ("it crashed: " + said).constData());
+        QVERIFY2(row.exitCode() == 0, said.constData());
+        return;
+    }
     TestWindow w;
     frmHuemark& form = *w.form;
-    QCOMPARE(form.minimumSize(), QSize(580, 200)); // what the window manager is told
+    const double dpi = form.screen()->logicalDotsPerInchX();
+    const auto pixels = [dpi](double twips) { return qRound(twips * dpi / 1440); };
+    // What the window manager is told.
+    QCOMPARE(form.minimumSize(), QSize(pixels(8700), pixels(3000)));
     // As under a window manager that ignores it: the layout itself keeps the minimum.
     form.setMinimumSize(0, 0);
     form.resize(request);
@@ -112,10 +159,10 @@ void TestLifecycle::layout() {
     QCOMPARE(form.grdList->columnWidth(5), description);
     QCOMPARE(form.txtDesc->width(), editor);
     // Only sizes change: every control stays where the window definition put it.
-    QCOMPARE(form.picColor->pos(), QPoint(8, 48));
-    QCOMPARE(form.grdList->geometry().topLeft(), QPoint(208, 0));
-    QCOMPARE(form.grdList->height(), 41);
-    QCOMPARE(form.txtDesc->pos(), QPoint(461, 21));
+    QCOMPARE(form.picColor->pos(), QPoint(pixels(120), pixels(720)));
+    QCOMPARE(form.grdList->geometry().topLeft(), QPoint(pixels(3120), 0));
+    QCOMPARE(form.grdList->height(), pixels(615));
+    QCOMPARE(form.txtDesc->pos(), QPoint(pixels(6910), pixels(320)));
 }
 
 void TestLifecycle::minimizedIsNotLaidOut() {

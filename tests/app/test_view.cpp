@@ -1,7 +1,8 @@
 // The picture's view in the window: at every zoom and scroll the read-out, a click, the arrow
 // keys and Enter name the picture pixel painted under the pointer; the wheel scrolls and, with
 // Ctrl, zooms around the pixel under the pointer; the middle button drags; the loupe shows the
-// pixels around the pointer and its option is remembered.
+// pixels around the pointer with its pixel outlined and the averaging square marked, and its
+// option is remembered.
 
 #include "controls/Loupe.h"
 #include "support/TestSupport.h"
@@ -366,6 +367,23 @@ void TestView::loupeShowsThePixelsAround() {
                                        : Color::fromQColor(QColor(colorAt(p.x(), p.y()))).value();
             QCOMPARE(loupe->pixels()[size_t(row * Loupe::kSpan + column)], expected);
         }
+    }
+    // As drawn, 7 pixels to a cell inside a 1-pixel frame: the pointer's cell ringed black
+    // outside and white inside, and the averaging square's edge, dashed black on white, on the
+    // cells at the radius in use and on no other.
+    const QImage drawn = loupe->grab().toImage();
+    const auto at = [&drawn](int x, int y) { return drawn.pixel(x, y) & 0xFFFFFF; };
+    const int middle = 1 + 5 * Loupe::kCell;
+    QCOMPARE(at(middle - 1, middle + 3), 0x000000u);
+    QCOMPARE(at(middle, middle + 3), 0xFFFFFFu);
+    for (int r = 1; r <= 5; ++r) {
+        const int edge = middle - r * Loupe::kCell;
+        QSet<QRgb> seen;
+        for (int y = edge; y < middle + (r + 1) * Loupe::kCell; ++y) {
+            seen.insert(at(edge, y));
+        }
+        const bool marked = seen == QSet<QRgb>({0x000000u, 0xFFFFFFu});
+        QVERIFY2(marked == (r == radius), qPrintable(QStringLiteral("at radius %1").arg(r)));
     }
     // Beside the read-out, on the side away from the pointer.
     QCOMPARE(loupe->pos(), w.form->txtCursor->geometry().topRight() + QPoint(3, 0));

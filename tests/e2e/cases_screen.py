@@ -3,9 +3,11 @@ Wayland session (sway with its screenshot portal, a clipboard and a keyboard).""
 
 import os
 import pwd
+import re
 import shutil
 import subprocess
 import time
+import urllib.parse
 
 import harness
 from harness import E2EFailure, parse_web, web, write_settings
@@ -136,6 +138,30 @@ class Sway:
         if r.returncode != 0:
             raise E2EFailure("the bus's activation environment: %s" % r.stderr)
 
+    def watch_portal_answers(self):
+        """Records the screenshot portal's answers as they pass on the session's bus; returns
+        a probe for the file named by the latest, None until there is one."""
+        s = self.s
+        log = os.path.join(s.tmp, "portal-answers.log")
+        s._spawn("portal-answers", ["dbus-monitor", "--session", "type='signal',"
+                                    "interface='org.freedesktop.portal.Request',member='Response'"])
+
+        def text():
+            with open(log, errors="replace") as f:
+                return f.read()
+        # A monitor loses its name on the bus once it watches.
+        s.wait_for(lambda: "member=NameLost" in text(), "dbus-monitor to watch the bus")
+
+        def named_file():
+            uris = re.findall(r'string "uri"\s+variant\s+string "([^"]*)"', text())
+            if not uris:
+                return None
+            uri = urllib.parse.urlparse(uris[-1])
+            if uri.scheme != "file":
+                raise E2EFailure("the portal's answer names %s, not a local file" % uris[-1])
+            return urllib.parse.unquote(uri.path)
+        return named_file
+
     def keys(self, *args):
         """Presses keys on the focused window through a virtual keyboard. The keyboard appears
         to the program as a new device: the first key waits until it has been taken in."""
@@ -181,8 +207,8 @@ def case_sway(c):
     """On a wlroots desktop with a seat (sway): the window shows; a PNG put on the clipboard with
     wl-copy is pasted with Ctrl+V; Ctrl+Shift+V captures the screen through the desktop's
     screenshot portal, without our window, and the read-out names the background's pixels; the
-    portal's file is gone afterwards; Exit writes the settings and keeps the remembered Left and
-    Top. There is no pointer: the arrow keys step the read-out's point."""
+    file the portal's answer named is gone afterwards; Exit writes the settings and keeps the
+    remembered Left and Top. There is no pointer: the arrow keys step the read-out's point."""
     s = c.s
     for tool in ("sway", "pipewire", "wl-copy", "wtype", "grim"):
         if shutil.which(tool) is None:
@@ -219,7 +245,7 @@ def case_sway(c):
         raise E2EFailure("the read-out does not follow Down from %r" % ((x0 + 1, y0),))
     c.ok("Ctrl+V pastes wl-copy's PNG: the read-out names its pixels from (%d, %d) on" % (x0, y0))
 
-    out = "/tmp/out.png"  # where this desktop's screenshot tool writes
+    portal_file = sway.watch_portal_answers()
     sway.keys("-M", "ctrl", "-M", "shift", "-k", "v", "-m", "shift", "-m", "ctrl")
     s.wait_for(s.title, "the title after Ctrl+Shift+V", expect="Screen capture", timeout=30)
     c.ok("Ctrl+Shift+V captures the screen through the portal, titled 'Screen capture'")
@@ -235,9 +261,10 @@ def case_sway(c):
                 key, web(seen), web(tile_color(x + dx, y + dy))))
     c.ok("the read-out names the screen's own pixels (%s on), our window not among them" %
          web(first))
+    out = s.wait_for(portal_file, "the portal's answer on the session's bus")
     if os.path.exists(out):
         raise E2EFailure("the portal's file %s is still there" % out)
-    c.ok("the portal's file was read and deleted")
+    c.ok("the portal's file %s was read and deleted" % out)
 
     button = s.require(harness.EXIT_BUTTON)
     s.Atspi.Action.do_action(button, 0)
