@@ -15,6 +15,7 @@ class FailingMessageBox : public MessageBoxService {
 public:
     QString last;
     void showMessage(QWidget*, const QString& text, const QString&) override { last = text; }
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
 };
 
 void printList(benchmark::State& state) {

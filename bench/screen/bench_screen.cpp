@@ -60,6 +60,7 @@ public:
     void showMessage(QWidget*, const QString& text, const QString&) override {
         die(qPrintable(QStringLiteral("the command failed: ") + text));
     }
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
 };
 } // namespace
 

@@ -16,6 +16,7 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -160,6 +161,15 @@ void frmHuemark::mnuFileSaveList_Click() {
     const ListFormat format = FormatOfPath(dialog.FileName, kListFormats[filter - 1].format);
     const QString path = PathWithExtension(dialog.FileName, format);
     const QFileInfo file(path);
+    // The dialog asked about the name as typed; with the type's extension added it names another
+    // file, which is not replaced without asking either.
+    if (path != dialog.FileName && (file.exists() || file.isSymLink()) &&
+        !m_services.messageBox->askYesNo(this,
+                                         tr("%1 already exists.\rDo you want to replace it?")
+                                             .arg(QDir::toNativeSeparators(path)),
+                                         kAppName)) {
+        return;
+    }
     m_listFolder = file.absolutePath();
     const QString reason = SaveListFile(path, WriteList(format, rows, file.completeBaseName()));
     if (!reason.isEmpty()) {

@@ -138,8 +138,8 @@ void frmHuemark::createControls() {
     txtDesc->setAccessibleName(tr("Description"));
     txtDesc->setFont(listFont());
     txtDesc->setFrame(false);
-    // Descriptions may be long; none is cut short.
-    txtDesc->setMaxLength(std::numeric_limits<int>::max());
+    // The editor holds what the list keeps of a description, typed or pasted.
+    txtDesc->setMaxLength(PickList::kMaxDescription);
     setColors(txtDesc, QColor(0xFF, 0xFF, 0xC0), Qt::black);
     PlaceTwips(txtDesc, 6910, 320, 1215, 210);
     txtDesc->hide();

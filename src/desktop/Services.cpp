@@ -77,6 +77,14 @@ public:
         QMessageBox box(QMessageBox::NoIcon, caption, shown, QMessageBox::Ok, parent);
         box.exec();
     }
+    bool askYesNo(QWidget* parent, const QString& text, const QString& caption) override {
+        QString shown = text;
+        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QMessageBox box(QMessageBox::Question, caption, shown, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
 };
 
 class QtPointer : public PointerService {

@@ -58,6 +58,8 @@ public:
     virtual ~MessageBoxService() = default;
     // A modal message with an OK button; returns when the user closes it.
     virtual void showMessage(QWidget* parent, const QString& text, const QString& caption) = 0;
+    // A modal question with Yes and No, No the default; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
 };
 
 // The screen pointer, in screen pixels.

@@ -7,12 +7,23 @@ namespace {
 constexpr ColorValue kNearBlack = 0x010101;
 } // namespace
 
+QString PickList::CappedDescription(const QString& text) {
+    if (text.size() <= kMaxDescription) {
+        return text;
+    }
+    // Never half of a character that takes two code units.
+    const int cut =
+        text[kMaxDescription - 1].isHighSurrogate() ? kMaxDescription - 1 : kMaxDescription;
+    return text.left(cut);
+}
+
 PickList::PickList(QObject* parent)
     : QAbstractTableModel(parent), m_titles(kColumns), m_titleAlignments(kColumns) {}
 
 void PickList::addOnTop(const Pick& pick) {
     beginInsertRows(QModelIndex(), 0, 0);
     m_picks.prepend(pick);
+    m_picks.front().description = CappedDescription(pick.description);
     endInsertRows();
 }
 
@@ -22,6 +33,11 @@ void PickList::addOnTop(const QList<Pick>& picks) {
     }
     beginInsertRows(QModelIndex(), 0, static_cast<int>(picks.size()) - 1);
     m_picks = picks + m_picks;
+    for (qsizetype i = 0; i < picks.size(); ++i) {
+        if (m_picks[i].description.size() > kMaxDescription) {
+            m_picks[i].description = CappedDescription(m_picks[i].description);
+        }
+    }
     endInsertRows();
 }
 
@@ -34,9 +50,9 @@ QString PickList::description(int row) const {
 
 void PickList::setDescription(int row, const QString& text) {
     if (row >= 0 && row < count()) {
-        m_picks[row].description = text;
+        m_picks[row].description = CappedDescription(text);
     } else if (row == count()) {
-        m_lastDescription = text;
+        m_lastDescription = CappedDescription(text);
     } else {
         return;
     }

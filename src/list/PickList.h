@@ -22,6 +22,12 @@ class PickList : public QAbstractTableModel {
 public:
     enum Column { WebColorCol, WebBackCol, RedCol, GreenCol, BlueCol, DescriptionCol, kColumns };
 
+    // The most characters a description keeps, however it arrives (typed, pasted, opened): far
+    // more than any note needs, and little enough that painting a cell and printing a line stay
+    // quick. A longer text is cut there.
+    static constexpr int kMaxDescription = 4096;
+    static QString CappedDescription(const QString& text);
+
     explicit PickList(QObject* parent = nullptr);
 
     // The picks, newest first; row `count()` is the empty last row.

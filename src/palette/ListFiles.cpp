@@ -1,14 +1,26 @@
 #include "palette/ListFiles.h"
 
+#include "pixels/RegularFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace {
 QString tr(const char* text) {
     return QCoreApplication::translate("ListFiles", text);
+}
+
+// What a failed step says: the file's own words, or the system's where Qt has none for it.
+QString ReasonOf(const QFileDevice& file, int error) {
+    const QString said = file.errorString();
+    if (error != 0 && (said.isEmpty() || said == QLatin1String("Unknown error"))) {
+        return SystemErrorText(error);
+    }
+    return said;
 }
 } // namespace
 
@@ -18,39 +30,44 @@ QString SaveListFile(const QString& path, const QByteArray& bytes) {
     if (target.exists() && !target.isWritable()) {
         return tr("The file is read-only.");
     }
+    // Unbuffered, every byte reaches the file system in the write itself, so a full disk is seen
+    // there: a buffered file could commit an empty file over the old one and call it done.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return ReasonOf(file, errno);
     }
+    errno = 0;
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = ReasonOf(file, errno);
         file.cancelWriting();
         return reason;
     }
+    errno = 0;
     if (!file.commit()) {
-        return file.errorString();
+        return ReasonOf(file, errno);
     }
     return QString();
 }
 
 ListRead OpenListFile(const QString& path) {
     ListRead read;
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
+    RegularFileRead file = ReadRegularFile(path, kMaxListFileBytes);
+    switch (file.outcome) {
+    case RegularFileRead::Outcome::Read:
+        return ReadList(file.bytes);
+    case RegularFileRead::Outcome::Folder:
         read.error = tr("It is a folder.");
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        read.error = file.errorString();
-    } else if (file.size() > kMaxListFileBytes) {
+        break;
+    case RegularFileRead::Outcome::NotRegular:
+        read.error = tr("It is not a file but a FIFO, a device or a socket.");
+        break;
+    case RegularFileRead::Outcome::TooLarge:
         read.error = tr("The file is larger than %1 MiB.").arg(kMaxListFileBytes >> 20);
-    } else {
-        const QByteArray bytes = file.read(kMaxListFileBytes + 1);
-        if (file.error() != QFileDevice::NoError) {
-            read.error = file.errorString();
-        } else if (bytes.size() > kMaxListFileBytes) {
-            read.error = tr("The file is larger than %1 MiB.").arg(kMaxListFileBytes >> 20);
-        } else {
-            return ReadList(bytes);
-        }
+        break;
+    case RegularFileRead::Outcome::Failed:
+        read.error = file.error;
+        break;
     }
     return read;
 }

@@ -115,8 +115,18 @@ void AppendJsonString(QString& out, const QString& text) {
     out += QLatin1Char('"');
 }
 
-void AppendCsvField(QString& out, const QString& text) {
-    bool quoted = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+// A text a spreadsheet would take for a formula (OWASP's list: =, +, -, @, a tab or a carriage
+// return first) gets an apostrophe in front, inside a quoted field, so it is shown as text.
+QString AsSpreadsheetText(const QString& text) {
+    static const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && kFormulaStarts.contains(text.front()) ? QLatin1Char('\'') + text
+                                                                    : text;
+}
+
+void AppendCsvField(QString& out, const QString& field) {
+    const QString text = AsSpreadsheetText(field);
+    bool quoted =
+        text != field || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
     for (QChar ch : text) {
         quoted = quoted || ch == QLatin1Char(',') || ch == QLatin1Char('"') ||
                  ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QLatin1Char('\t');

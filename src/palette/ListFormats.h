@@ -46,5 +46,7 @@ QStringList CssPropertyNames(const QList<Pick>& rows);
 QByteArray WriteJson(const QList<Pick>& rows);
 
 // CSV as RFC 4180 has it: the list's column titles, then a line per row, CRLF line ends, fields
-// quoted where they hold a comma, a quote, a line break or outer blanks.
+// quoted where they hold a comma, a quote, a line break or outer blanks. A description that a
+// spreadsheet would run as a formula (it starts with =, +, -, @, a tab or a carriage return) is
+// written with an apostrophe in front, quoted.
 QByteArray WriteCsv(const QList<Pick>& rows);

@@ -91,15 +91,26 @@ void TestPaletteWindow::saveFormat_data() {
     QTest::addColumn<int>("filter");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("there"); // the file that is there before, if any
+    QTest::addColumn<bool>("replace");  // the answer when asked to replace it
 
     QTest::newRow("the filter's extension added") << "list" << 2 << "list.css"
-                                                  << ":root {";
+                                                  << ":root {" << QString() << false;
     QTest::newRow("the typed extension wins") << "list.json" << 1 << "list.json"
-                                              << "[\n  {";
+                                              << "[\n  {" << QString() << false;
     QTest::newRow("in any case") << "List.GPL" << 4 << "List.GPL"
-                                 << "GIMP Palette\nName: List";
+                                 << "GIMP Palette\nName: List" << QString() << false;
     QTest::newRow("CSV") << "list" << 4 << "list.csv"
-                         << "WebColor,WebBack";
+                         << "WebColor,WebBack" << QString() << false;
+    // The dialog asked about the name typed, not about the file the added extension names.
+    QTest::newRow("an added extension names a file that is there: kept on No")
+        << "my.colours" << 1 << "my.colours.gpl"
+        << "earlier"
+        << "earlier" << false;
+    QTest::newRow("an added extension names a file that is there: replaced on Yes")
+        << "my.colours" << 1 << "my.colours.gpl"
+        << "GIMP Palette"
+        << "earlier" << true;
 }
 
 void TestPaletteWindow::saveFormat() {
@@ -107,10 +118,25 @@ void TestPaletteWindow::saveFormat() {
     QFETCH(int, filter);
     QFETCH(QString, file);
     QFETCH(QString, start);
+    QFETCH(QString, there);
+    QFETCH(bool, replace);
     TestServices& fakes = m_window->fakes;
     frmHuemark& form = *m_window->form;
+    QFile::remove(m_dir.filePath(file));
+    if (!there.isEmpty()) {
+        QFile earlier(m_dir.filePath(file));
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write(there.toUtf8());
+        earlier.close();
+        fakes.messageBox->answers.push_back(replace);
+    }
     fakes.fileDialog->saveAnswers.push_back({m_dir.filePath(typed), filter - 1});
     QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    if (!there.isEmpty()) {
+        QCOMPARE(fakes.messageBox->messages.size(), size_t(1));
+        QVERIFY(fakes.messageBox->messages.front().text.contains(m_dir.filePath(file)));
+        fakes.messageBox->messages.clear();
+    }
 
     QCOMPARE(fakes.fileDialog->saveRequests.size(), size_t(1));
     const SaveFileRequest& asked = fakes.fileDialog->saveRequests.front();
@@ -121,6 +147,10 @@ void TestPaletteWindow::saveFormat() {
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
     QVERIFY2(bytes.startsWith(start.toUtf8()), bytes.left(40).constData());
+    if (!there.isEmpty() && !replace) {
+        QCOMPARE(bytes, there.toUtf8());
+        return;
+    }
     QVERIFY(bytes.toLower().contains("brick"));
     QVERIFY(fakes.messageBox->messages.empty());
 

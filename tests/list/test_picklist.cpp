@@ -18,10 +18,11 @@ QStringList RowsOf(const PickList& list) {
     return rows;
 }
 
-Pick PickOf(const QString& code) {
-    const Color c(code.mid(1, 2).toInt(nullptr, 16), code.mid(3, 2).toInt(nullptr, 16),
-                  code.mid(5, 2).toInt(nullptr, 16));
-    return Pick{c, QString(), PickOrigin()};
+// "#RRGGBB", or "#RRGGBB=description".
+Pick PickOf(const QString& word) {
+    const Color c(word.mid(1, 2).toInt(nullptr, 16), word.mid(3, 2).toInt(nullptr, 16),
+                  word.mid(5, 2).toInt(nullptr, 16));
+    return Pick{c, word.mid(8), PickOrigin()};
 }
 } // namespace
 
@@ -98,6 +99,16 @@ void TestPickList::edits_data() {
     QTest::newRow("picks are removed, the empty last row is not")
         << QStringList{"add #FF0000", "add #00FF00", "describe 2 last", "remove 0 1", "remove 1 1"}
         << QStringList{"#FF0000|", "|last"};
+    // A description is cut at the cap however it arrives, never inside a character.
+    const QString full = QString(PickList::kMaxDescription, 'x');
+    QTest::newRow("a description beyond the cap is cut")
+        << QStringList{"add #FF0000", "describe 0 " + full + "yz", "describe 1 " + full + "!",
+                       "open #00FF00=" + full + "!"}
+        << QStringList{"#00FF00|" + full, "#FF0000|" + full, "|" + full};
+    const QString pair = QString::fromUtf8("\xF0\x9F\x8E\xA8"); // two code units
+    QTest::newRow("the cap falls inside a character: it goes whole")
+        << QStringList{"describe 0 " + QString(PickList::kMaxDescription - 1, 'x') + pair}
+        << QStringList{"|" + QString(PickList::kMaxDescription - 1, 'x')};
     QTest::newRow("clear leaves one empty row without a description")
         << QStringList{"add #FF0000", "describe 1 last", "clear"} << QStringList{"|"};
 }

@@ -8,16 +8,20 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 struct Awkward {
     Pick swatch;
-    QString gimpName; // what a palette line holds
-    QString cssName;  // the custom property, without "--"
+    QString gimpName;     // what a palette line holds
+    QString cssName;      // the custom property, without "--"
+    QString csvName = {}; // what a spreadsheet shows, when it is not the description
 };
 
 // Descriptions that trip writers up, with what each format must make of them.
@@ -37,6 +41,16 @@ QList<Awkward> AwkwardRows() {
         {{{0, 255, 0}, "  outer blanks  "}, "outer blanks", "outer-blanks"},
         {{{1, 1, 1}, "!!!"}, "!!!", "010101"},
         {{{2, 2, 2}, "C:\\path\x01=SUM(A1)"}, "C:\\path =SUM(A1)", "c-path-sum-a1"},
+        // Formulas a spreadsheet would run are written as text.
+        {{{3, 3, 3}, "=HYPERLINK(\"http://x\",\"y\")"},
+         "=HYPERLINK(\"http://x\",\"y\")",
+         "hyperlink-http-x-y",
+         "'=HYPERLINK(\"http://x\",\"y\")"},
+        {{{4, 4, 4}, "+1"}, "+1", "1", "'+1"},
+        {{{5, 5, 5}, "-2 warm"}, "-2 warm", "2-warm", "'-2 warm"},
+        {{{6, 6, 6}, "@SUM(A1)"}, "@SUM(A1)", "sum-a1", "'@SUM(A1)"},
+        {{{7, 7, 7}, "\t=1"}, "=1", "1-2", "'\t=1"},
+        {{{8, 8, 8}, "a=b-c"}, "a=b-c", "a-b-c-2"},
     };
 }
 
@@ -96,7 +110,9 @@ void TestListFormats::readBack() {
         const Awkward& row = rows[i];
         const QString name = format == int(ListFormat::GimpPalette) ? row.gimpName
                              : format == int(ListFormat::Css)       ? row.cssName
-                                                                    : row.swatch.description;
+                             : format == int(ListFormat::Csv) && !row.csvName.isEmpty()
+                                 ? row.csvName
+                                 : row.swatch.description;
         const QJsonArray got = read[i].toArray();
         QCOMPARE(Color({got[0].toInt(), got[1].toInt(), got[2].toInt()}), row.swatch.color);
         QCOMPARE(got[3].toString(), name);
@@ -187,6 +203,10 @@ void TestListFormats::reading() {
 void TestListFormats::failedSaveKeepsTheOldFile_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("full disk") << "full";
+    // A file system with no room left: a list small enough to sit in a write buffer, which
+    // once made an empty file and called it saved, and a large one.
+    QTest::newRow("no room left, a small list") << "no room small";
+    QTest::newRow("no room left, a large list") << "no room large";
     QTest::newRow("folder gone") << "gone";
     QTest::newRow("a folder in the way") << "folder";
 }
@@ -210,6 +230,27 @@ void TestListFormats::failedSaveKeepsTheOldFile() {
         reason = SaveListFile(path, large);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
+    } else if (how.startsWith("no room")) {
+        const QString tiny = m_dir.filePath("tiny");
+        QVERIFY(QDir().mkpath(tiny));
+        if (getuid() != 0 ||
+            QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=8k", "tmpfs", tiny}) != 0) {
+            QSKIP("a small file system of its own needs root");
+        }
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {"-l", tiny}); });
+        path = tiny + "/kept.gpl";
+        QCOMPARE(SaveListFile(path, before), QString());
+        QFile fill(tiny + "/fill");
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        while (fill.write(QByteArray(512, 'f')) == 512 && fill.flush()) {
+        }
+        fill.close();
+        const QByteArray small = WriteList(ListFormat::GimpPalette, {{{4, 5, 6}, "new"}}, "New");
+        reason = SaveListFile(path, how.endsWith("small") ? small : large);
+        QCOMPARE(reason, QStringLiteral("No space left on device"));
+        QCOMPARE(ReadAll(path), before);
+        QCOMPARE(QDir(tiny).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        return;
     } else if (how == "gone") {
         reason = SaveListFile(m_dir.filePath("no such folder/kept.gpl"), large);
     } else {
@@ -222,13 +263,15 @@ void TestListFormats::failedSaveKeepsTheOldFile() {
     QCOMPARE(QDir(m_dir.path()).entryList({"*kept*"}, QDir::Files | QDir::Hidden).size(), 1);
 }
 
-// A folder, a file that vanished and one too large are refused without reading them.
+// A folder, a file that vanished, one too large and a FIFO (which would wait for a writer) are
+// refused without reading them.
 void TestListFormats::unreadableFilesAreRefused() {
     QFile huge(m_dir.filePath("huge.json"));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxListFileBytes + 1));
     huge.close();
-    for (const QString& path :
-         {m_dir.path(), m_dir.filePath("vanished.gpl"), m_dir.filePath("huge.json")}) {
+    QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath("fifo.gpl")).constData(), 0600), 0);
+    for (const QString& path : {m_dir.path(), m_dir.filePath("vanished.gpl"),
+                                m_dir.filePath("huge.json"), m_dir.filePath("fifo.gpl")}) {
         const ListRead read = OpenListFile(path);
         QVERIFY(!read.ok());
         QCOMPARE(read.line, 0);

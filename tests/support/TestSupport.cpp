@@ -40,6 +40,16 @@ void RecordingMessageBox::showMessage(QWidget*, const QString& text, const QStri
     messages.push_back({text, caption});
 }
 
+bool RecordingMessageBox::askYesNo(QWidget*, const QString& text, const QString& caption) {
+    messages.push_back({text, caption});
+    if (answers.empty()) {
+        return false;
+    }
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+}
+
 bool ScriptedPointer::setPos(QPoint p) {
     if (!movable) {
         return false;

@@ -102,7 +102,11 @@ public:
         QString caption;
     };
     std::vector<Message> messages;
+    // The answers to questions, in turn; with none left the answer is No. Questions are recorded
+    // among the messages.
+    std::deque<bool> answers;
     void showMessage(QWidget*, const QString& text, const QString& caption) override;
+    bool askYesNo(QWidget*, const QString& text, const QString& caption) override;
 };
 
 // A pointer that stays where it was put, optionally refusing to move (as some desktops do).

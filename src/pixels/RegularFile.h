@@ -1,0 +1,25 @@
+#pragma once
+// Reading a file whole, when it is a regular file. A FIFO, a device or a socket is refused at
+// once: opening one could wait for ever for a writer, or read without end.
+
+#include <QByteArray>
+#include <QString>
+
+struct RegularFileRead {
+    enum class Outcome {
+        Read,       // bytes holds the whole file
+        Folder,     // the path names a folder
+        NotRegular, // a FIFO, device or socket
+        TooLarge,   // larger than the most asked for; nothing read
+        Failed      // see error (missing, no permission, a read error)
+    };
+    Outcome outcome = Outcome::Failed;
+    QByteArray bytes;
+    QString error; // the system's words, for Failed
+};
+
+// The file's bytes, at most maxBytes of them. Links are followed to what they name.
+RegularFileRead ReadRegularFile(const QString& path, qint64 maxBytes);
+
+// The system's description of an error number ("No space left on device").
+QString SystemErrorText(int error);
