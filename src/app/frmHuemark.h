@@ -191,6 +191,8 @@ public:
     void DropFile(const QMimeData* data);
     // A file named on the command line: start-up opens it as a dropped file instead of pasting.
     void setStartupFile(const QString& path) { m_startupFile = path; }
+    // Whether shut-down has run: nothing of the window is to be used any more.
+    bool Unloaded() const { return m_unloaded; }
     // The last notice about the picture's colours (an unusable profile), empty when none.
     const QString& ColourNotice() const { return m_colourNotice; }
 

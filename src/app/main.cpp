@@ -45,6 +45,11 @@ int main(int argc, char* argv[]) {
     EndRequests endRequests;
     QObject::connect(&endRequests, &EndRequests::endRequested, &window, &frmHuemark::Form_Unload);
     window.Form_Load();
+    // Told to end while start-up waited (on a message it showed, on the clipboard): the settings
+    // are written, and the event loop that would have ended has not started yet.
+    if (window.Unloaded()) {
+        return 0;
+    }
     window.show();
     return QApplication::exec();
 }

@@ -217,7 +217,27 @@ def case_signal(c):
                         "Tags": "1", "Average": "1", "Path": None, "PathFile": None}, "SIGTERM")
 
 
-CASES = {"settings": case_settings, "signal": case_signal, "list": case_list, "wm": case_window_manager,
+def case_signal_at_startup(c):
+    """SIGTERM while start-up shows a message (the file named on the command line is no picture):
+    the program ends with code 0 and the settings written, the window never shown."""
+    s = c.s
+    broken = os.path.join(s.tmp, "broken.png")
+    with open(broken, "wb") as f:
+        f.write(b"not a picture\n")
+    s.program = s._spawn("huemark", [s.binary, broken], env=dict(s.env, QT_QPA_PLATFORM="xcb"),
+                         cwd=s.tmp)
+    message = s.wait_for(s.program_windows, "the start-up message")
+    if len(message) != 1 or s.xdotool("getwindowname", message[0]).strip() != "Huemark":
+        raise E2EFailure("start-up shows %r, not one message box" % (message,))
+    c.ok("start-up shows the message that the file cannot be opened, and nothing else")
+    s.program.send_signal(signal.SIGTERM)
+    harness.wait_program_end(s, "SIGTERM during the start-up message")
+    expect_settings(c, {"Left": "105", "Top": "105", "Width": "9000", "Height": "3000",
+                        "Tags": "1", "Average": "0", "Path": s.tmp, "PathFile": broken},
+                    "SIGTERM during the start-up message")
+
+
+CASES = {"settings": case_settings, "signal": case_signal, "startsignal": case_signal_at_startup, "list": case_list, "wm": case_window_manager,
          # Qt rounds to whole scale factors here, so 105 DPI is a density of its own.
          "density105": lambda c: case_density(
              c, {"QT_FONT_DPI": "105", "QT_ENABLE_HIGHDPI_SCALING": "0"}, 1440 / 105, 1),
