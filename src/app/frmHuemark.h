@@ -189,8 +189,12 @@ public:
     // it came from; anything else dropped is refused.
     static bool AcceptsDrop(const QMimeData* data);
     void DropFile(const QMimeData* data);
-    // A file named on the command line: start-up opens it as a dropped file instead of pasting.
-    void setStartupFile(const QString& path) { m_startupFile = path; }
+    // A file named on the command line: start-up opens it as a dropped file instead of pasting,
+    // reading it from readFrom when that is given (a name Qt cannot hold, see NamedFile).
+    void setStartupFile(const QString& path, const QString& readFrom = QString()) {
+        m_startupFile = path;
+        m_startupReadFrom = readFrom;
+    }
     // Whether shut-down has run: nothing of the window is to be used any more.
     bool Unloaded() const { return m_unloaded; }
     // The last notice about the picture's colours (an unusable profile), empty when none.
@@ -287,6 +291,7 @@ private:
     ColourProfile m_pictureProfile;
     QString m_colourNotice;
     QString m_startupFile;
+    QString m_startupReadFrom;
     // Set by shut-down: from then on no event procedure runs.
     bool m_unloaded = false;
 };
