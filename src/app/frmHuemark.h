@@ -26,7 +26,8 @@
 //   shows the same picture the other way.
 // - Screen (Edit menu, Ctrl+Shift+V): mnuEditScreen_Click (ScreenCommand.cpp) ->
 //   ScreenCaptureService (our windows hidden meanwhile) -> PictureFromCapture (the loader's limit;
-//   a portal's file read and deleted) -> imgCache and picColor, the same way on.
+//   a portal's file read, and deleted where IsPortalsOwnFile tells the portal made it) -> imgCache
+//   and picColor, the same way on.
 // - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
 //   Description cell; each key released in it -> txtDesc_KeyUp writes the cell, as does any
 //   change of its text by the user (txtDesc_Change).
