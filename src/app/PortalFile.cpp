@@ -7,20 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-QStringList PortalFolders() {
-    QStringList folders;
-    for (const QString& folder :
-         {QDir::tempPath(), QStringLiteral("/tmp"),
-          QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)}) {
-        const QString real = QFileInfo(folder).canonicalFilePath();
-        if (!real.isEmpty() && !folders.contains(real)) {
-            folders << real;
-        }
-    }
-    return folders;
-}
-
-bool IsPortalsOwnFile(const QString& path, const QDateTime& asked, const QStringList& folders) {
+bool IsPortalsOwnFile(const QString& path, const QDateTime& asked) {
     struct stat st {};
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode) ||
         st.st_uid != ::geteuid() || st.st_nlink != 1) {
@@ -31,9 +18,12 @@ bool IsPortalsOwnFile(const QString& path, const QDateTime& asked, const QString
         return false;
     }
     const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
-    for (const QString& portal : folders) {
-        if (!folder.isEmpty() &&
-            (folder == portal || folder.startsWith(portal + QLatin1Char('/')))) {
+    for (const QString& portal :
+         {QDir::tempPath(), QStringLiteral("/tmp"),
+          QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)}) {
+        const QString real = QFileInfo(portal).canonicalFilePath();
+        if (!real.isEmpty() && !folder.isEmpty() &&
+            (folder == real || folder.startsWith(real + QLatin1Char('/')))) {
             return true;
         }
     }

@@ -4,14 +4,9 @@
 
 #include <QDateTime>
 #include <QString>
-#include <QStringList>
 
-// The folders screenshot portals write into, with the folders below them: the temporary folder
-// and the user's pictures folder, each by its real path.
-QStringList PortalFolders();
-
-// Whether the file is a regular file of this user's with no other name (not a link), in one of
-// folders (by its folder's real path), written no earlier than the capture was asked for (file
-// times may lag the clock by a tick).
-bool IsPortalsOwnFile(const QString& path, const QDateTime& asked,
-                      const QStringList& folders = PortalFolders());
+// Whether the file is a regular file of this user's with no other name (not a link), in a folder
+// screenshot portals write into (the temporary folder, the user's pictures folder, or one below
+// them, by its real path), written no earlier than the capture was asked for (file times may lag
+// the clock by a tick).
+bool IsPortalsOwnFile(const QString& path, const QDateTime& asked);

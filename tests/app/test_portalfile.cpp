@@ -1,5 +1,5 @@
-// Which file a screenshot portal names is deleted once read: only one the program can tell the
-// portal made for this capture. Any other is read where it lies and left there.
+// The Screen command deletes the file a screenshot portal names only where it can tell the portal
+// made it for this capture; any other file is shown all the same and left where it lies.
 
 #include "app/PortalFile.h"
 #include "support/TestSupport.h"
@@ -11,66 +11,54 @@
 class TestPortalFile : public QObject {
     Q_OBJECT
 private slots:
-    void own_data();
-    void own();
-    void otherFileIsLeft();
+    void screenFile_data();
+    void screenFile();
 };
 
-void TestPortalFile::own_data() {
-    QTest::addColumn<QString>("name"); // in the portal's folder; see own() for what is made
-    QTest::addColumn<bool>("own");
-    QTest::newRow("a file just written") << "new.png" << true;
-    QTest::newRow("in a folder below") << "sub/new.png" << true;
-    QTest::newRow("written before the capture was asked for") << "old.png" << false;
-    QTest::newRow("a symbolic link") << "link.png" << false;
-    QTest::newRow("a second name of a file") << "hard.png" << false;
-    QTest::newRow("a folder") << "sub" << false;
-    QTest::newRow("through a link to a folder elsewhere") << "away/new.png" << false;
-    QTest::newRow("another user's") << "nobody.png" << false;
+void TestPortalFile::screenFile_data() {
+    QTest::addColumn<QString>("kind"); // see below
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("just written in the temporary folder") << "new" << true;
+    QTest::newRow("written before the capture was asked for") << "old" << false;
+    QTest::newRow("a symbolic link") << "link" << false;
+    QTest::newRow("a second name of a file") << "hard" << false;
+    QTest::newRow("through a link to a folder elsewhere") << "away" << false;
+    QTest::newRow("another user's") << "nobody" << false;
 }
 
-void TestPortalFile::own() {
-    QFETCH(QString, name);
-    QFETCH(bool, own);
-    QTemporaryDir portal;
-    QTemporaryDir elsewhere;
-    const QDateTime asked = QDateTime::currentDateTime();
-    QDir(portal.path()).mkdir(QStringLiteral("sub"));
-    QFile::link(elsewhere.path(), portal.filePath(QStringLiteral("away")));
-    const QString path = portal.filePath(name);
-    // Through the link to elsewhere, the file lies there.
-    QFile file(name == QLatin1String("away/new.png") ? elsewhere.filePath(QStringLiteral("new.png"))
-                                                     : path);
-    QVERIFY(name == QLatin1String("sub") || file.open(QIODevice::WriteOnly));
-    file.close();
-    if (name == QLatin1String("old.png")) {
+void TestPortalFile::screenFile() {
+    QFETCH(QString, kind);
+    QFETCH(bool, deleted);
+    TestWindow w;
+    QTemporaryDir portal; // in the temporary folder
+    QTemporaryDir elsewhere(QDir::home().filePath(QStringLiteral("elsewhere-XXXXXX")));
+    QVERIFY(QFile::link(elsewhere.path(), portal.filePath(QStringLiteral("away"))));
+    const QString path =
+        portal.filePath(kind == QLatin1String("away") ? "away/shot.png" : "shot.png");
+    const bool named = kind == QLatin1String("link") || kind == QLatin1String("hard");
+    const QString stored = named ? portal.filePath(QStringLiteral("stored.png")) : path;
+    QVERIFY(SolidPicture(30, 20, 0x563412).save(stored, "PNG"));
+    QFile file(path);
+    if (kind == QLatin1String("old")) {
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(asked.addSecs(-60), QFileDevice::FileModificationTime));
-    } else if (name == QLatin1String("link.png") || name == QLatin1String("hard.png")) {
-        QVERIFY(file.rename(portal.filePath(QStringLiteral("target.png"))));
-        const QByteArray target = QFile::encodeName(file.fileName());
-        const QByteArray at = QFile::encodeName(path);
-        QCOMPARE(name == QLatin1String("link.png") ? ::symlink(target, at) : ::link(target, at), 0);
-    } else if (name == QLatin1String("nobody.png")) {
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+    } else if (named) {
+        const QByteArray from = QFile::encodeName(stored), to = QFile::encodeName(path);
+        QCOMPARE(kind == QLatin1String("link") ? ::symlink(from, to) : ::link(from, to), 0);
+    } else if (kind == QLatin1String("nobody")) {
         if (::geteuid() != 0) {
             QSKIP("only root can give a file to another user");
         }
         QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     }
-    QCOMPARE(IsPortalsOwnFile(path, asked, {QFileInfo(portal.path()).canonicalFilePath()}), own);
-}
-
-// The Screen command shows a file outside the portals' folders and leaves it.
-void TestPortalFile::otherFileIsLeft() {
-    TestWindow w;
-    const QString file = QDir::home().filePath(QStringLiteral("screenshot.png"));
-    QVERIFY(SolidPicture(30, 20, 0x563412).save(file, "PNG"));
     w.fakes.screen->answer.outcome = ScreenCaptureResult::Outcome::File;
-    w.fakes.screen->answer.file = file;
+    w.fakes.screen->answer.file = path;
+
     w.form->mnuEditScreen_Click();
-    const bool kept = QFile::remove(file);
     QCOMPARE(w.form->Caption(), QStringLiteral("Screen capture"));
-    QVERIFY(kept);
+    QCOMPARE(!file.exists(), deleted);
 }
 
 QTEST_MAIN(TestPortalFile)

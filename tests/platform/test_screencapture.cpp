@@ -176,18 +176,16 @@ void TestScreenCapture::portalAloneAnswers() {
     QVERIFY(bus.waitForReadyRead(10000));
     const QString address = QString::fromUtf8(bus.readLine()).trimmed();
     qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
-    {
-        const QDBusConnection portalBus = QDBusConnection::connectToBus(address, "portal");
-        const QDBusConnection otherBus = QDBusConnection::connectToBus(address, "other");
-        StandInPortal portal(portalBus, otherBus);
-        QVERIFY(QDBusConnection(portalBus).registerService("org.freedesktop.portal.Desktop"));
-        QVERIFY(QDBusConnection(portalBus).registerObject(
-            "/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllSlots));
+    QDBusConnection portalBus = QDBusConnection::connectToBus(address, "portal");
+    QDBusConnection otherBus = QDBusConnection::connectToBus(address, "other");
+    StandInPortal portal(portalBus, otherBus);
+    QVERIFY(portalBus.registerService("org.freedesktop.portal.Desktop"));
+    QVERIFY(portalBus.registerObject("/org/freedesktop/portal/desktop", &portal,
+                                     QDBusConnection::ExportAllSlots));
 
-        const ScreenCaptureResult shot = NewPortalScreenCapture()->capture(nullptr);
-        QCOMPARE(shot.error, QString());
-        QCOMPARE(shot.file, QStringLiteral("/tmp/portal.png"));
-    }
+    const ScreenCaptureResult shot = NewPortalScreenCapture()->capture(nullptr);
+    QCOMPARE(shot.error, QString());
+    QCOMPARE(shot.file, QStringLiteral("/tmp/portal.png"));
     QDBusConnection::disconnectFromBus("portal");
     QDBusConnection::disconnectFromBus("other");
     bus.terminate();
