@@ -1,5 +1,6 @@
 // The File and Paste commands: a new picture from a graphic file or from the clipboard.
 
+#include "app/CommandLine.h"
 #include "app/frmHuemark.h"
 #include "controls/ImageControl.h"
 #include "controls/PictureBox.h"
@@ -12,8 +13,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QSysInfo>
 #include <QUrl>
 
 namespace {
@@ -32,15 +35,26 @@ QString CannotOpen(const QString& path, const QString& reason) {
 }
 
 // The one local file a drop brings, or nothing: text, folders, several files and remote
-// addresses are no picture file to open.
-QString DroppedFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
-        return QString();
+// addresses are no picture file to open. A file address of another machine is taken, so that the
+// drop can say why it opens nothing: otherHost names that machine.
+struct DroppedPath {
+    QString path;
+    QString otherHost;
+};
+DroppedPath DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1 ||
+        !data->urls().front().isLocalFile()) {
+        return {};
     }
     const QUrl url = data->urls().front();
-    const QFileInfo file(url.toLocalFile());
-    return url.isLocalFile() && file.exists() && !file.isDir() ? file.absoluteFilePath()
-                                                               : QString();
+    const CommandLine::LocalPath local = CommandLine::FromFileUri(url, QSysInfo::machineHostName());
+    if (!local.otherHost.isEmpty()) {
+        return {url.toDisplayString(), local.otherHost};
+    }
+    const QFileInfo file(QFile::decodeName(local.path));
+    return {!local.path.isEmpty() && file.exists() && !file.isDir() ? file.absoluteFilePath()
+                                                                    : QString(),
+            {}};
 }
 
 // The most faithful picture format a drop offers as data (a browser's picture), or nothing.
@@ -93,7 +107,8 @@ void frmHuemark::OpenPictureFile() {
     try {
         // A large JPEG shows first what the picture control shows; the rest follows.
         const FirstLookArea look(picColor->size());
-        picture = LoadPicture(path, &profile);
+        // Only the start-up file can have a name that does not reach it.
+        picture = LoadPicture(m_startupReadFrom.isEmpty() ? path : m_startupReadFrom, &profile);
     } catch (const PlatformError& e) {
         reason = e.description();
     } catch (const std::bad_alloc&) {
@@ -152,16 +167,26 @@ void frmHuemark::cmdPaste_Click() {
 }
 
 bool frmHuemark::AcceptsDrop(const QMimeData* data) {
-    return !DroppedFile(data).isEmpty() || !DroppedPictureFormat(data).isEmpty();
+    return !DroppedFile(data).path.isEmpty() || !DroppedPictureFormat(data).isEmpty();
 }
 
 void frmHuemark::DropFile(const QMimeData* data) {
-    const QString path = DroppedFile(data);
-    if (path.isEmpty()) {
+    const DroppedPath dropped = DroppedFile(data);
+    if (!dropped.otherHost.isEmpty()) {
+        m_services.messageBox->showMessage(
+            this,
+            CannotOpen(dropped.path, QCoreApplication::translate(
+                                         "frmHuemark", "The file lies on another machine (%1).")
+                                         .arg(dropped.otherHost)),
+            kAppName);
+        picColor->setFocus();
+        return;
+    }
+    if (dropped.path.isEmpty()) {
         DropPictureData(data);
         return;
     }
-    OpenFileNamed(path);
+    OpenFileNamed(dropped.path);
 }
 
 void frmHuemark::OpenFileNamed(const QString& path) {

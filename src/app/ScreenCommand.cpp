@@ -1,10 +1,13 @@
 // The Screen command: the whole screen, as our windows leave it, becomes the picture.
 
+#include "app/PortalFile.h"
 #include "app/frmHuemark.h"
+#include "input/LoadPicture.h"
+#include "sources/ScreenPicture.h"
+#include "desktop/BusyPointer.h"
 #include "controls/ImageControl.h"
 #include "controls/PictureBox.h"
-#include "desktop/BusyPointer.h"
-#include "sources/ScreenPicture.h"
+#include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
 
@@ -14,14 +17,29 @@ QString CannotCapture(const QString& reason) {
     return QCoreApplication::translate("frmHuemark", "The screen cannot be captured.\r\r%1")
         .arg(reason);
 }
+
+// A file the desktop named that cannot be told to be the one it made for this capture: read
+// where it lies, and left there.
+ScreenPicture ReadLeavingFile(const QString& file) {
+    try {
+        return {ScreenPicture::Outcome::Picture, LoadPicture(file, nullptr, PictureSource::Screen),
+                QString()};
+    } catch (const PlatformError& e) {
+        return {ScreenPicture::Outcome::Failed, QImage(), e.description()};
+    }
+}
 } // namespace
 
 void frmHuemark::mnuEditScreen_Click() {
+    const QDateTime asked = QDateTime::currentDateTime();
     const ScreenCaptureResult shot = m_services.screen->capture(this);
     BusyPointer busy;
     ScreenPicture captured;
     try {
-        captured = PictureFromCapture(shot);
+        captured = shot.outcome == ScreenCaptureResult::Outcome::File &&
+                           !IsPortalsOwnFile(shot.file, asked)
+                       ? ReadLeavingFile(shot.file)
+                       : PictureFromCapture(shot);
     } catch (const std::bad_alloc&) {
         captured = {ScreenPicture::Outcome::Failed, QImage(),
                     QCoreApplication::translate(

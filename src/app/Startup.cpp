@@ -106,6 +106,7 @@ void frmHuemark::Form_Load() {
             }
         } catch (const std::exception&) {
         }
+        m_startupReadFrom.clear();
     }
 
     // The loupe option, under [Options]; the same 0 or 1 form as "Tags", off when missing.

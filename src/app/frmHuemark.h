@@ -28,7 +28,8 @@
 //   shows the same picture the other way.
 // - Screen (Edit menu, Ctrl+Shift+V): mnuEditScreen_Click (ScreenCommand.cpp) ->
 //   ScreenCaptureService (our windows hidden meanwhile) -> PictureFromCapture (the loader's limit;
-//   a portal's file read and deleted) -> imgCache and picColor, the same way on.
+//   a portal's file read, and deleted where IsPortalsOwnFile tells the portal made it) -> imgCache
+//   and picColor, the same way on.
 // - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
 //   Description cell; each key released in it -> txtDesc_KeyUp writes the pick's description in
 //   the model, as does any change of its text by the user (txtDesc_Change). Saving, opening,
@@ -196,8 +197,14 @@ public:
     // it came from; anything else dropped is refused.
     static bool AcceptsDrop(const QMimeData* data);
     void DropFile(const QMimeData* data);
-    // A file named on the command line: start-up opens it as a dropped file instead of pasting.
-    void setStartupFile(const QString& path) { m_startupFile = path; }
+    // A file named on the command line: start-up opens it as a dropped file instead of pasting,
+    // reading it from readFrom when that is given (a name Qt cannot hold, see NamedFile).
+    void setStartupFile(const QString& path, const QString& readFrom = QString()) {
+        m_startupFile = path;
+        m_startupReadFrom = readFrom;
+    }
+    // Whether shut-down has run: nothing of the window is to be used any more.
+    bool Unloaded() const { return m_unloaded; }
     // The last notice about the picture's colours (an unusable profile), empty when none.
     const QString& ColourNotice() const { return m_colourNotice; }
 
@@ -297,6 +304,7 @@ private:
     // The profile the shown colours were converted from; empty when they are the stored values.
     QString m_shownProfile;
     QString m_startupFile;
+    QString m_startupReadFrom;
     // Set by shut-down: from then on no event procedure runs.
     bool m_unloaded = false;
 };

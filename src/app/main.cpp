@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/frmHuemark.h"
 #include "controls/DesktopStyle.h"
 #include "desktop/EndRequests.h"
@@ -5,12 +6,52 @@
 #include "help/HelpViewer.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QFileInfo>
-#include <QUrl>
+#include <QSysInfo>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace {
+// What a request that needs no window says, and its exit code.
+int Answer(const CommandLine::Request& request) {
+    using Action = CommandLine::Request::Action;
+    if (request.action == Action::Refused) {
+        QString text = QStringLiteral("huemark: ") + request.error + QLatin1Char('\n');
+        if (request.exitCode == 2) {
+            text += CommandLine::UsageLine() + QLatin1Char('\n');
+        }
+        std::fputs(text.toLocal8Bit().constData(), stderr);
+        return request.exitCode;
+    }
+    const QString text = request.action == Action::Help
+                             ? CommandLine::HelpText()
+                             : QStringLiteral("Huemark %1\n").arg(VersionText(ProgramVersion()));
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return 0;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // The toolkit takes options of its own (-name, -style, ...) wherever they stand: the words
+    // after "--" are file names whatever they look like, so it never sees them.
+    int qtArgc = 1;
+    while (qtArgc < argc && std::strcmp(argv[qtArgc], "--") != 0) {
+        ++qtArgc;
+    }
+    std::vector<char*> qtArgv(argv, argv + qtArgc);
+    qtArgv.push_back(nullptr);
+    const QList<QByteArray> afterOptions(argv + qtArgc, argv + argc);
+    const QString host = QSysInfo::machineHostName();
+    // Help and the version need no display.
+    if (const CommandLine::Request early =
+            CommandLine::Parse(QList<QByteArray>(argv + 1, argv + argc), host);
+        early.action == CommandLine::Request::Action::Help ||
+        early.action == CommandLine::Request::Action::Version) {
+        return Answer(early);
+    }
+
+    QApplication app(qtArgc, qtArgv.data());
     QApplication::setStyle(new DesktopStyle);
     QApplication::setApplicationName(QStringLiteral("Huemark"));
     QApplication::setOrganizationName(QStringLiteral("Huemark"));
@@ -20,31 +61,34 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(DesktopName());
 
     // One optional picture file, as a file manager's "Open With" passes it (a path or a file URI).
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QApplication::translate("main", "Reads the colour of any pixel of a picture."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("file"),
-        QApplication::translate("main", "A picture file to open instead of the clipboard's."),
-        QStringLiteral("[file]"));
-    parser.process(app);
+    const CommandLine::Request request = CommandLine::Parse(
+        QList<QByteArray>(qtArgv.data() + 1, qtArgv.data() + qtArgc) + afterOptions, host);
+    if (request.action != CommandLine::Request::Action::Run) {
+        return Answer(request);
+    }
+    // Made absolute here: start-up enters the remembered folder before it opens the file.
+    std::optional<CommandLine::NamedFile> file;
+    if (!request.file.isEmpty()) {
+        file.emplace(request.file);
+    }
 
     // The program's own help viewer stands in for the platform's.
     Services services = Services::qtDefaults();
     services.helpViewer = std::make_shared<HelpViewer>();
     frmHuemark window(std::move(services));
-    if (const QStringList files = parser.positionalArguments(); !files.isEmpty()) {
-        const QUrl url(files.front());
-        // Made absolute here: start-up enters the remembered folder before it opens the file.
-        window.setStartupFile(
-            QFileInfo(url.isLocalFile() ? url.toLocalFile() : files.front()).absoluteFilePath());
+    if (file) {
+        window.setStartupFile(file->name(), file->readFrom());
     }
     // Ended from outside (a signal, the end of the session): the settings are kept as on Exit.
     EndRequests endRequests;
     QObject::connect(&endRequests, &EndRequests::endRequested, &window, &frmHuemark::Form_Unload);
     window.Form_Load();
+    // Told to end while start-up waited (on a message it showed, on the clipboard): the settings
+    // are written, and the event loop that would have ended has not started yet.
+    if (window.Unloaded()) {
+        return 0;
+    }
+    file.reset();
     window.show();
     return QApplication::exec();
 }

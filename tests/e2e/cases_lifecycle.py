@@ -217,7 +217,30 @@ def case_signal(c):
                         "Tags": "1", "Average": "1", "Path": None, "PathFile": None}, "SIGTERM")
 
 
-CASES = {"settings": case_settings, "signal": case_signal, "list": case_list, "wm": case_window_manager,
+def case_signal_at_startup(c):
+    """SIGTERM while start-up shows a message (the file named on the command line is no picture):
+    the program ends with code 0 and the settings written, the window never shown. The file is
+    named after "--" with a name the toolkit takes as its own option, so the message also shows
+    that the name reached the program."""
+    s = c.s
+    broken = os.path.join(s.tmp, "-reverse")
+    with open(broken, "wb") as f:
+        f.write(b"not a picture\n")
+    s.program = s._spawn("huemark", [s.binary, "--", "-reverse"],
+                         env=dict(s.env, QT_QPA_PLATFORM="xcb"), cwd=s.tmp)
+    shown = s.wait_for(s.program_windows, "the start-up message")
+    kinds = [harness.run_tool(s, ["xprop", "-id", w, "_NET_WM_WINDOW_TYPE"]) for w in shown]
+    if len(shown) != 1 or "_NET_WM_WINDOW_TYPE_DIALOG" not in kinds[0]:
+        raise E2EFailure("start-up shows %r, not one message box" % (kinds,))
+    c.ok("start-up shows the message that the file cannot be opened, and nothing else")
+    s.program.send_signal(signal.SIGTERM)
+    harness.wait_program_end(s, "SIGTERM during the start-up message")
+    expect_settings(c, {"Left": "105", "Top": "105", "Width": "9000", "Height": "3000",
+                        "Tags": "1", "Average": "0", "Path": s.tmp, "PathFile": broken},
+                    "SIGTERM during the start-up message")
+
+
+CASES = {"settings": case_settings, "signal": case_signal, "startsignal": case_signal_at_startup, "list": case_list, "wm": case_window_manager,
          # Qt rounds to whole scale factors here, so 105 DPI is a density of its own.
          "density105": lambda c: case_density(
              c, {"QT_FONT_DPI": "105", "QT_ENABLE_HIGHDPI_SCALING": "0"}, 1440 / 105, 1),

@@ -31,16 +31,21 @@ BLOCK_AT = (300, 10)  # its outer corner; a border of a few pixels lies inside
 BLOCK_SIZE = (80, 50)
 
 
-def case_screen_x11(c):
-    """On X11 the Screen command (Ctrl+Shift+V) hides the window, captures the root window with
-    the windows stacked on it, and shows the capture as the picture: the read-out names the
-    background's pixels where our own window stood, and the other window's colour."""
-    s = c.s
+def show_background(s):
+    """The root window tiled with the pattern."""
     tile = os.path.join(s.tmp, "tile.png")
     write_tile(tile)
     # display ends with status 1 even when it has set the background: the screen tells.
     subprocess.run(["display", "-window", "root", tile], env=s.env, capture_output=True, timeout=10)
     s.wait_for(lambda: s.screen_pixels(300, 7, 1, 1)[0][0], "the background", expect=tile_color(300, 7))
+
+
+def case_screen_x11(c):
+    """On X11 the Screen command (Ctrl+Shift+V) hides the window, captures the root window with
+    the windows stacked on it, and shows the capture as the picture: the read-out names the
+    background's pixels where our own window stood, and the other window's colour."""
+    s = c.s
+    show_background(s)
     block = os.path.join(s.tmp, "block.png")
     harness.write_png(block, [[BLOCK] * BLOCK_SIZE[0]] * BLOCK_SIZE[1])
     s._spawn("display", ["display", "-geometry", "+%d+%d" % BLOCK_AT, "-title", "block", block])
@@ -72,6 +77,22 @@ def case_screen_x11(c):
     c.ok("a click on the capture picks %s" % web(BLOCK))
     s.exit_program()
     c.ok("Exit ends the program with code 0")
+
+
+def case_screen_without_shm(c):
+    """On an X server without shared memory (MIT-SHM turned off, as over a network) the Screen
+    command reads the screen through the connection: the capture shows, where our window stood."""
+    s = c.s
+    show_background(s)
+    c.start()
+    s.keys("ctrl+shift+v")
+    s.wait_for(s.title, "the title after Ctrl+Shift+V", expect="Screen capture")
+    c.expect_readout_at(5, 20, tile_color(5, 20))
+    c.ok("without MIT-SHM, Ctrl+Shift+V captures the screen: the read-out names the background")
+    s.exit_program()
+
+
+case_screen_without_shm.xvfb_args = ["-extension", "MIT-SHM"]
 
 
 # ---------------------------------------------------------------------------------------------
@@ -276,4 +297,4 @@ def case_sway(c):
     c.ok("Exit writes the eight settings, the size sway gave and the remembered Left and Top")
 
 
-CASES = {"screen": case_screen_x11, "sway": case_sway}
+CASES = {"screen": case_screen_x11, "screen-noshm": case_screen_without_shm, "sway": case_sway}

@@ -234,8 +234,9 @@ def _remove_abandoned_dirs():
 class Session:
     """One private desktop with the program on it: start(), then close() in all cases."""
 
-    def __init__(self, binary):
+    def __init__(self, binary, xvfb_args=()):
         self.binary = os.path.abspath(binary)
+        self.xvfb_args = list(xvfb_args)  # extra options for the X server
         _remove_abandoned_dirs()
         self.tmp = tempfile.mkdtemp(prefix="%s%d-" % (TMP_PREFIX, os.getpid()))
         self.procs = []  # (label, Popen), in start order
@@ -322,7 +323,8 @@ class Session:
         try:
             self._spawn("xvfb", ["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
                                  "%dx%dx24" % (SCREEN_W, SCREEN_H), "-dpi", "96",
-                                 "-nolisten", "tcp", "-noreset"], pass_fds=[write_fd])
+                                 "-nolisten", "tcp", "-noreset"] + self.xvfb_args,
+                        pass_fds=[write_fd])
         finally:
             os.close(write_fd)
         # Xvfb writes its display number once it accepts connections.

@@ -654,7 +654,8 @@ def run_case(name, binary, deadline):
         os.remove(shot)  # a stale picture from an earlier failure would mislead
     started = time.monotonic()
     harness.install_signal_handlers(deadline)
-    session = harness.Session(binary)
+    # A case may ask for an X server of its own kind (an extension turned off, say).
+    session = harness.Session(binary, getattr(CASES[name], "xvfb_args", ()))
     case = Case(session)
     try:
         try:

@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <optional>
+#include <utility>
 
 namespace {
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
@@ -44,24 +45,39 @@ void Pause(int ms) {
 }
 } // namespace
 
-// Receives the request's Response signal.
+// Receives Response signals on the request's path. Anyone on the bus can send one there: only
+// the portal's own counts, known by its unique name once its reply to the call has come.
 class PortalResponse : public QObject {
     Q_OBJECT
 public:
     std::optional<ScreenCaptureResult> result;
     QEventLoop loop;
 
+    // Takes the answer from what the portal (portal, its unique name) sent on the request.
+    bool take(const QString& portal, const QString& request) {
+        for (const QDBusMessage& message : std::exchange(m_heard, {})) {
+            if (result || message.service() != portal || message.path() != request) {
+                continue;
+            }
+            const QList<QVariant> args = message.arguments();
+            if (args.size() >= 2 && args[1].canConvert<QDBusArgument>()) {
+                result = ScreenPortal::Answer(
+                    args[0].toUInt(), qdbus_cast<QVariantMap>(args[1].value<QDBusArgument>()));
+            } else {
+                result = ScreenPortal::Answer(2, {});
+            }
+        }
+        return result.has_value();
+    }
+
 public slots:
     void response(const QDBusMessage& message) {
-        const QList<QVariant> args = message.arguments();
-        if (args.size() >= 2 && args[1].canConvert<QDBusArgument>()) {
-            result = ScreenPortal::Answer(args[0].toUInt(),
-                                          qdbus_cast<QVariantMap>(args[1].value<QDBusArgument>()));
-        } else {
-            result = ScreenPortal::Answer(2, {});
-        }
+        m_heard << message;
         loop.quit();
     }
+
+private:
+    QList<QDBusMessage> m_heard;
 };
 
 namespace {
@@ -104,6 +120,7 @@ public:
         deadline.start(kAnswerTimeoutMs);
 
         bool called = false;
+        QString portal;
         while (!answer.result && deadline.isActive()) {
             if (!called && watcher.isFinished()) {
                 called = true;
@@ -113,13 +130,16 @@ public:
                         ScreenPortal::CallFailure(reply.error().name(), reply.error().message()));
                     break;
                 }
+                portal = reply.reply().service();
                 // Portals older than the naming rule choose a path of their own.
                 if (reply.value().path() != request) {
                     listen(request, false);
                     request = reply.value().path();
                     listen(request, true);
                 }
-                continue;
+            }
+            if (called && answer.take(portal, request)) {
+                break;
             }
             answer.loop.exec(QEventLoop::ExcludeUserInputEvents);
         }

@@ -18,7 +18,7 @@ class QWidget;
 struct ScreenCaptureResult {
     enum class Outcome {
         Picture, // picture holds every screen, in device pixels
-        File,    // file holds it, ours to read and then delete
+        File,    // file holds it, to read and then delete where the desktop made it for us
         Refused, // the user declined the desktop's request for permission
         Failed   // see error
     };

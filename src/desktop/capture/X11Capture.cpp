@@ -224,6 +224,11 @@ qsizetype StrideOf(const Connection& x, int width, int bitsPerPixel) {
 
 // The root window through a shared memory segment: no copy through the socket.
 QImage GrabShared(const Connection& x, int width, int height, const PixelLayout& layout) {
+    // A request of an extension the server lacks closes the connection: ask first.
+    const xcb_query_extension_reply_t* shm = xcb_get_extension_data(x.c(), &xcb_shm_id);
+    if (shm == nullptr || !shm->present) {
+        return QImage();
+    }
     const XcbPtr<xcb_shm_query_version_reply_t> version(
         xcb_shm_query_version_reply(x.c(), xcb_shm_query_version(x.c()), nullptr));
     if (!version) {

@@ -1,10 +1,46 @@
 // The screen capture's own decisions: pixels in the window system's layouts read as colours,
-// the screenshot portal's answers understood, and which windows leave the screen and come back.
+// the screenshot portal's answers understood (and heard from the portal alone), and which
+// windows leave the screen and come back.
 
 #include "desktop/capture/ScreenCapture.h"
 
 #include <QTest>
+#include <QtDBus>
 #include <QtWidgets>
+
+namespace {
+// A screenshot portal on a private bus. Its call's answer comes late: another program on the bus
+// sends one on the same request first.
+class StandInPortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+public:
+    StandInPortal(const QDBusConnection& portal, const QDBusConnection& other)
+        : m_portal(portal), m_other(other) {}
+
+public slots:
+    QDBusObjectPath Screenshot(const QString&, const QVariantMap& options,
+                               const QDBusMessage& call) {
+        const QString request = ScreenPortal::RequestPath(
+            call.service(), options.value(QStringLiteral("handle_token")).toString());
+        QTimer::singleShot(0, this, [this, request] { answer(m_other, request, "other"); });
+        QTimer::singleShot(300, this, [this, request] { answer(m_portal, request, "portal"); });
+        return QDBusObjectPath(request);
+    }
+
+private:
+    static void answer(QDBusConnection& bus, const QString& request, const char* name) {
+        QDBusMessage response = QDBusMessage::createSignal(
+            request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        response << 0u
+                 << QVariantMap{{QStringLiteral("uri"),
+                                 QStringLiteral("file:///tmp/%1.png").arg(QLatin1String(name))}};
+        bus.send(response);
+    }
+    QDBusConnection m_portal;
+    QDBusConnection m_other;
+};
+} // namespace
 
 Q_DECLARE_METATYPE(PixelLayout)
 
@@ -16,6 +52,7 @@ private slots:
     void portalAnswer_data();
     void portalAnswer();
     void requestPath();
+    void portalAloneAnswers();
     void windowsHiddenAndBack();
 };
 
@@ -124,6 +161,35 @@ void TestScreenCapture::portalAnswer() {
 void TestScreenCapture::requestPath() {
     QCOMPARE(ScreenPortal::RequestPath(QStringLiteral(":1.42"), QStringLiteral("huemark7")),
              QStringLiteral("/org/freedesktop/portal/desktop/request/1_42/huemark7"));
+}
+
+// Only the portal that took the call answers it, on its own request: a Response another program
+// sends there is not heard.
+void TestScreenCapture::portalAloneAnswers() {
+    QProcess bus;
+    bus.start(QStringLiteral("dbus-daemon"),
+              {QStringLiteral("--session"), QStringLiteral("--nofork"),
+               QStringLiteral("--print-address")});
+    if (!bus.waitForStarted()) {
+        QSKIP("dbus-daemon is not installed");
+    }
+    QVERIFY(bus.waitForReadyRead(10000));
+    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+    QDBusConnection portalBus = QDBusConnection::connectToBus(address, "portal");
+    QDBusConnection otherBus = QDBusConnection::connectToBus(address, "other");
+    StandInPortal portal(portalBus, otherBus);
+    QVERIFY(portalBus.registerService("org.freedesktop.portal.Desktop"));
+    QVERIFY(portalBus.registerObject("/org/freedesktop/portal/desktop", &portal,
+                                     QDBusConnection::ExportAllSlots));
+
+    const ScreenCaptureResult shot = NewPortalScreenCapture()->capture(nullptr);
+    QCOMPARE(shot.error, QString());
+    QCOMPARE(shot.file, QStringLiteral("/tmp/portal.png"));
+    QDBusConnection::disconnectFromBus("portal");
+    QDBusConnection::disconnectFromBus("other");
+    bus.terminate();
+    bus.waitForFinished();
 }
 
 // Every shown window leaves the screen; the windows come back, the given one on top, but a

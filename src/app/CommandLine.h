@@ -1,0 +1,63 @@
+#pragma once
+// The command line, apart from the window: `huemark [options] [--] [file]`. Its words are taken
+// as the bytes the system gave, so a file name that is no text in the system's encoding still
+// names its file.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QUrl;
+
+namespace CommandLine {
+
+struct Request {
+    enum class Action {
+        Run,     // the window, with file opened instead of the clipboard's picture
+        Help,    // HelpText() on standard output, exit code 0
+        Version, // the version on standard output, exit code 0
+        Refused  // error (one line) and the usage on standard error, then exitCode
+    };
+    Action action = Action::Run;
+    QByteArray file; // the path as the system spells it; empty for none
+    QString error;
+    int exitCode = 0; // 2 for wrong usage, 1 for a file that cannot be used
+};
+
+// words: the arguments after the program's name, once the toolkit has taken its own. "--" ends
+// the options; one file at most, a path or a file: URI.
+Request Parse(const QList<QByteArray>& words, const QString& hostName);
+
+// The path a file: URI names on this machine: its host is empty, "localhost" or hostName
+// (this machine's). Another machine's file is no file here: otherHost names that machine.
+struct LocalPath {
+    QByteArray path; // as the system spells it; empty when the address names no file here
+    QString otherHost;
+};
+LocalPath FromFileUri(const QUrl& url, const QString& hostName);
+
+QString UsageLine();
+QString HelpText();
+
+// A file reachable through a name Qt can hold. Qt keeps names as text, so a name whose bytes are
+// no text in the system's encoding would name another file or none: such a file is opened by its
+// bytes and read through its descriptor's name under /proc for as long as this lives.
+class NamedFile {
+public:
+    explicit NamedFile(const QByteArray& path);
+    ~NamedFile();
+    NamedFile(const NamedFile&) = delete;
+    NamedFile& operator=(const NamedFile&) = delete;
+
+    // The absolute name to show (characters that are no text shown as replacements).
+    QString name() const { return m_name; }
+    // Where to read it: empty when name() itself reaches the file.
+    QString readFrom() const { return m_readFrom; }
+
+private:
+    QString m_name;
+    QString m_readFrom;
+    int m_fd = -1;
+};
+
+} // namespace CommandLine

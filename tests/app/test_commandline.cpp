@@ -1,0 +1,121 @@
+// The command line's words as the program takes them, and files from outside reaching the window:
+// a name in bytes that are no UTF-8, file addresses that name this machine or another.
+
+#include "app/CommandLine.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fcntl.h>
+#include <unistd.h>
+
+using Action = CommandLine::Request::Action;
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void parse_data();
+    void parse();
+    void opens_data();
+    void opens();
+};
+
+void TestCommandLine::parse_data() {
+    QTest::addColumn<QList<QByteArray>>("words");
+    QTest::addColumn<int>("action");      // CommandLine::Request::Action
+    QTest::addColumn<QByteArray>("file"); // the path taken, or part of the error
+    QTest::addColumn<int>("exitCode");
+
+    const auto row = [](const char* name, QList<QByteArray> words, Action action,
+                        const QByteArray& file, int exitCode = 0) {
+        QTest::newRow(name) << words << int(action) << file << exitCode;
+    };
+    row("nothing: the clipboard's picture", {}, Action::Run, "");
+    row("a name that is no UTF-8, kept as bytes", {"caf\xe9.png"}, Action::Run, "caf\xe9.png");
+    row("a name that looks like an option, after --", {"--", "-name.png"}, Action::Run,
+        "-name.png");
+    row("an unknown option", {"-name.png"}, Action::Refused, "unknown option '-name.png'", 2);
+    row("two files", {"a.png", "b.png"}, Action::Refused, "2 were given", 2);
+    row("help among other words", {"a.png", "--help"}, Action::Help, "");
+    row("a file address", {"file:///tmp/a%20b.png"}, Action::Run, "/tmp/a b.png");
+    row("localhost", {"file://localhost/tmp/a.png"}, Action::Run, "/tmp/a.png");
+    row("this machine's name, in capitals", {"file://MYBOX/tmp/a.png"}, Action::Run, "/tmp/a.png");
+    row("escapes that are no UTF-8", {"FILE:///tmp/caf%E9.png"}, Action::Run, "/tmp/caf\xe9.png");
+    row("another machine", {"file://elsewhere/tmp/a.png"}, Action::Refused,
+        "another machine (elsewhere)", 1);
+}
+
+void TestCommandLine::parse() {
+    QFETCH(QList<QByteArray>, words);
+    QFETCH(int, action);
+    QFETCH(QByteArray, file);
+    QFETCH(int, exitCode);
+    const CommandLine::Request r = CommandLine::Parse(words, QStringLiteral("mybox"));
+    QCOMPARE(int(r.action), action);
+    QCOMPARE(r.exitCode, exitCode);
+    if (r.action == Action::Refused) {
+        QVERIFY2(r.error.contains(QString::fromUtf8(file)), qPrintable(r.error));
+    } else {
+        QCOMPARE(r.file, file);
+    }
+}
+
+void TestCommandLine::opens_data() {
+    QTest::addColumn<QByteArray>("name"); // of the picture file, in a fresh folder
+    QTest::addColumn<QString>("address"); // how a drop names it (%1: its path); empty: the
+                                          // command line names it
+    QTest::addColumn<QString>("message"); // part of what is said; empty when it opens
+
+    QTest::newRow("command line, a name that is no UTF-8") << QByteArray("caf\xe9.bmp") << ""
+                                                           << "";
+    QTest::newRow("dropped, localhost") << QByteArray("a.bmp") << "file://localhost%1"
+                                        << "";
+    QTest::newRow("dropped, another machine") << QByteArray("a.bmp") << "file://elsewhere%1"
+                                              << "another machine (elsewhere)";
+}
+
+void TestCommandLine::opens() {
+    QFETCH(QByteArray, name);
+    QFETCH(QString, address);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
+    // Written through its bytes, as another program would: Qt cannot name it.
+    QFile out;
+    QVERIFY(out.open(::open(path.constData(), O_CREAT | O_WRONLY, 0644), QIODevice::WriteOnly,
+                     QFileDevice::AutoCloseHandle));
+    QVERIFY(SolidPicture(30, 20, 0x00FF00).save(&out, "BMP"));
+    out.close();
+
+    const QString before = QDir::currentPath();
+    TestServices fakes;
+    frmHuemark form(fakes.services());
+    if (address.isEmpty()) {
+        const CommandLine::NamedFile file(path);
+        form.setStartupFile(file.name(), file.readFrom());
+        form.Form_Load();
+    } else {
+        form.Form_Load();
+        form.setCaption(QStringLiteral("before"));
+        QMimeData data;
+        data.setUrls({QUrl(address.arg(QFile::decodeName(path)))});
+        QVERIFY(frmHuemark::AcceptsDrop(&data));
+        form.DropFile(&data);
+    }
+    QDir::setCurrent(before);
+    ::unlink(path.constData()); // a name Qt cannot remove
+    if (message.isEmpty()) {
+        QVERIFY(fakes.messageBox->messages.empty());
+        QCOMPARE(form.Caption(), QFile::decodeName(path));
+        QCOMPARE(form.picColor->Point(4, 4), ColorValue(0x00FF00));
+    } else {
+        QCOMPARE(fakes.messageBox->messages.size(), size_t(1));
+        QVERIFY(fakes.messageBox->messages.front().text.contains(message));
+        QCOMPARE(form.Caption(), QStringLiteral("before"));
+    }
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "test_commandline.moc"

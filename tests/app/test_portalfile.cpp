@@ -1,0 +1,65 @@
+// The Screen command deletes the file a screenshot portal names only where it can tell the portal
+// made it for this capture; any other file is shown all the same and left where it lies.
+
+#include "app/PortalFile.h"
+#include "support/TestSupport.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+class TestPortalFile : public QObject {
+    Q_OBJECT
+private slots:
+    void screenFile_data();
+    void screenFile();
+};
+
+void TestPortalFile::screenFile_data() {
+    QTest::addColumn<QString>("kind"); // see below
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("just written in the temporary folder") << "new" << true;
+    QTest::newRow("written before the capture was asked for") << "old" << false;
+    QTest::newRow("a symbolic link") << "link" << false;
+    QTest::newRow("a second name of a file") << "hard" << false;
+    QTest::newRow("through a link to a folder elsewhere") << "away" << false;
+    QTest::newRow("another user's") << "nobody" << false;
+}
+
+void TestPortalFile::screenFile() {
+    QFETCH(QString, kind);
+    QFETCH(bool, deleted);
+    TestWindow w;
+    QTemporaryDir portal; // in the temporary folder
+    QTemporaryDir elsewhere(QDir::home().filePath(QStringLiteral("elsewhere-XXXXXX")));
+    QVERIFY(QFile::link(elsewhere.path(), portal.filePath(QStringLiteral("away"))));
+    const QString path =
+        portal.filePath(kind == QLatin1String("away") ? "away/shot.png" : "shot.png");
+    const bool named = kind == QLatin1String("link") || kind == QLatin1String("hard");
+    const QString stored = named ? portal.filePath(QStringLiteral("stored.png")) : path;
+    QVERIFY(SolidPicture(30, 20, 0x563412).save(stored, "PNG"));
+    QFile file(path);
+    if (kind == QLatin1String("old")) {
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+    } else if (named) {
+        const QByteArray from = QFile::encodeName(stored), to = QFile::encodeName(path);
+        QCOMPARE(kind == QLatin1String("link") ? ::symlink(from, to) : ::link(from, to), 0);
+    } else if (kind == QLatin1String("nobody")) {
+        if (::geteuid() != 0) {
+            QSKIP("only root can give a file to another user");
+        }
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    }
+    w.fakes.screen->answer.outcome = ScreenCaptureResult::Outcome::File;
+    w.fakes.screen->answer.file = path;
+
+    w.form->mnuEditScreen_Click();
+    QCOMPARE(w.form->Caption(), QStringLiteral("Screen capture"));
+    QCOMPARE(!file.exists(), deleted);
+}
+
+QTEST_MAIN(TestPortalFile)
+#include "test_portalfile.moc"
