@@ -1,15 +1,12 @@
-// The File and Paste commands: a new picture from a graphic file or from the clipboard.
+// The File and Paste commands and drops: a new picture from a graphic file, from the clipboard,
+// or dropped on the window. Every new picture, these and the screen's, is shown by ShowArrival.
 
 #include "app/CommandLine.h"
 #include "app/frmHuemark.h"
-#include "controls/ImageControl.h"
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 #include "desktop/BusyPointer.h"
-#include "sources/ClipboardPicture.h"
-#include "input/JpegFirstLook.h"
-#include "input/LoadPicture.h"
-#include "pixels/PlatformError.h"
+#include "sources/PictureArrival.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,12 +24,6 @@ const QString kAppName = QStringLiteral("Huemark");
 
 // However long its formats take in all, the clipboard is waited for about a second.
 constexpr int kClipboardDeadlineMs = 1000;
-
-// Messages break lines with a carriage return alone.
-QString CannotOpen(const QString& path, const QString& reason) {
-    return QCoreApplication::translate("frmHuemark", "The picture file cannot be opened:\r%1\r\r%2")
-        .arg(path, reason);
-}
 
 // The one local file a drop brings, or nothing: text, folders, several files and remote
 // addresses are no picture file to open. A file address of another machine is taken, so that the
@@ -57,26 +48,32 @@ DroppedPath DroppedFile(const QMimeData* data) {
             {}};
 }
 
-// The most faithful picture format a drop offers as data (a browser's picture), or nothing.
-QString DroppedPictureFormat(const QMimeData* data) {
-    QString best;
-    int bestRank = -1;
-    for (const QString& format : data != nullptr ? data->formats() : QStringList()) {
-        const int rank = PictureFormatRank(format);
-        if (rank >= 0 && (bestRank < 0 || rank < bestRank)) {
-            best = format;
-            bestRank = rank;
-        }
-    }
-    return best;
-}
-
-QString CannotPaste(const QString& reason) {
-    return QCoreApplication::translate("frmHuemark",
-                                       "The clipboard's picture cannot be pasted.\r\r%1")
-        .arg(reason);
-}
 } // namespace
+
+void frmHuemark::ShowArrival(const PictureArrival& arrival, bool sayFailure) {
+    // Start-up brings its picture before the window is ready for the focus.
+    const bool ready = TagIsTrue(picColor);
+    if (!arrival.ok) {
+        // Nothing changes: caption, picture, tags and clean copy stay as they were.
+        if (sayFailure) {
+            m_services.messageBox->showMessage(this, arrival.message, kAppName);
+        }
+        if (ready) {
+            picColor->setFocus();
+        }
+        return;
+    }
+    setCaption(arrival.caption);
+    {
+        // Converting a picture's colours can take a while.
+        BusyPointer busy;
+        ShowNewPicture(arrival.picture, arrival.profile);
+    }
+    if (ready) {
+        picColor->setFocus();
+    }
+    refreshReadout();
+}
 
 void frmHuemark::cmdFile_Click() {
     // Cancel, and any failure of the dialog, ends the command quietly.
@@ -92,109 +89,61 @@ void frmHuemark::cmdFile_Click() {
     } catch (const std::exception&) {
         return;
     }
-    OpenPictureFile();
+    OpenPictureFile(dlgWinDialog->FileName);
 }
 
-// The picture file named by the dialog's FileName, whose folder is current.
-void frmHuemark::OpenPictureFile() {
-    // The file is loaded before anything changes: a file that cannot be loaded is reported and
-    // leaves caption, picture, tags and clean copy as they were (the dialog keeps proposing it).
-    const QString path = dlgWinDialog->FileName;
+void frmHuemark::OpenPictureFile(const QString& path, const QString& readFrom) {
+    // The file is loaded before anything changes; one that cannot be loaded is reported (the
+    // dialog keeps proposing it).
     BusyPointer busy;
-    QImage picture;
-    ColourProfile profile;
-    QString reason;
-    try {
-        // A large JPEG shows first what the picture control shows; the rest follows.
-        const FirstLookArea look(picColor->size());
-        // Only the start-up file can have a name that does not reach it.
-        picture = LoadPicture(m_startupReadFrom.isEmpty() ? path : m_startupReadFrom, &profile);
-    } catch (const PlatformError& e) {
-        reason = e.description();
-    } catch (const std::bad_alloc&) {
-        reason = QCoreApplication::translate("frmHuemark",
-                                             "Out of memory: the picture does not fit in memory.");
-    }
-    // Start-up opens a file named on the command line before the window is ready for the focus.
-    const bool ready = TagIsTrue(picColor);
-    if (picture.isNull()) {
-        busy.end();
-        m_services.messageBox->showMessage(this, CannotOpen(path, reason), kAppName);
-        if (ready) {
-            picColor->setFocus();
-        }
-        return;
-    }
-
-    setCaption(path);
-    ShowNewPicture(picture, profile);
-    if (ready) {
-        picColor->setFocus();
-    }
-    refreshReadout();
+    const PictureArrival arrival = PictureFromFile(path, readFrom, picColor->size());
+    busy.end();
+    ShowArrival(arrival, true);
 }
 
 void frmHuemark::cmdPaste_Click() {
     BusyPointer busy;
-    ClipboardPicture pasted;
-    try {
-        pasted = ReadClipboardPicture(*m_services.clipboard, QDeadlineTimer(kClipboardDeadlineMs));
-    } catch (const std::bad_alloc&) {
-        pasted = {ClipboardPicture::Outcome::Failed,
-                  QImage(),
-                  QCoreApplication::translate("frmHuemark",
-                                              "Out of memory: the picture does not fit in memory."),
-                  {}};
-    }
-    // A clipboard that cannot be read is one that cannot be opened: picture and caption stay.
-    // Once the window is up that is said; during start-up it is not (the caption stays
-    // "Huemark").
-    if (pasted.outcome == ClipboardPicture::Outcome::Failed) {
-        busy.end();
-        if (TagIsTrue(picColor)) {
-            m_services.messageBox->showMessage(this, CannotPaste(pasted.error), kAppName);
-            picColor->setFocus();
-        }
-        return;
-    }
-    ShowNewPicture(pasted.picture, pasted.profile);
-    setCaption(QCoreApplication::translate("frmHuemark", "Pasted from clipboard"));
-    // Form_Load keeps this flag down while it pastes: the hidden window takes no focus.
-    if (TagIsTrue(picColor)) {
-        picColor->setFocus();
-    }
-    refreshReadout();
+    const PictureArrival arrival =
+        PictureFromClipboard(*m_services.clipboard, QDeadlineTimer(kClipboardDeadlineMs));
+    busy.end();
+    // A clipboard that cannot be read during start-up is not said: the caption stays "Huemark".
+    ShowArrival(arrival, TagIsTrue(picColor));
 }
 
 bool frmHuemark::AcceptsDrop(const QMimeData* data) {
-    return !DroppedFile(data).path.isEmpty() || !DroppedPictureFormat(data).isEmpty();
+    return !DroppedFile(data).path.isEmpty() || OffersPictureData(data);
 }
 
 void frmHuemark::DropFile(const QMimeData* data) {
     const DroppedPath dropped = DroppedFile(data);
     if (!dropped.otherHost.isEmpty()) {
-        m_services.messageBox->showMessage(
-            this,
-            CannotOpen(dropped.path, QCoreApplication::translate(
-                                         "frmHuemark", "The file lies on another machine (%1).")
-                                         .arg(dropped.otherHost)),
-            kAppName);
-        picColor->setFocus();
+        PictureArrival elsewhere;
+        elsewhere.message =
+            QCoreApplication::translate("frmHuemark",
+                                        "The picture file cannot be opened:\r%1\r\r%2")
+                .arg(dropped.path, QCoreApplication::translate(
+                                       "frmHuemark", "The file lies on another machine (%1).")
+                                       .arg(dropped.otherHost));
+        ShowArrival(elsewhere, true);
         return;
     }
-    if (dropped.path.isEmpty()) {
-        DropPictureData(data);
-        return;
+    if (!dropped.path.isEmpty()) {
+        OpenFileNamed(dropped.path);
+    } else if (OffersPictureData(data)) {
+        BusyPointer busy;
+        const PictureArrival arrival = PictureFromDroppedData(data);
+        busy.end();
+        ShowArrival(arrival, true);
     }
-    OpenFileNamed(dropped.path);
 }
 
-void frmHuemark::OpenFileNamed(const QString& path) {
-    // As if it had been chosen in the open-file dialog.
+void frmHuemark::OpenFileNamed(const QString& path, const QString& readFrom) {
+    // As if it had been chosen in the open-file dialog: the dialog proposes it next time, and its
+    // folder becomes the current one.
     const QFileInfo file(path);
     dlgWinDialog->FileName = file.absoluteFilePath();
     QDir::setCurrent(file.absolutePath());
-    OpenPictureFile();
+    OpenPictureFile(dlgWinDialog->FileName, readFrom);
 }
 
 void frmHuemark::mnuFileInput_Click() {
@@ -203,46 +152,4 @@ void frmHuemark::mnuFileInput_Click() {
 
 void frmHuemark::mnuEditPaste_Click() {
     cmdPaste_Click();
-}
-
-void frmHuemark::DropPictureData(const QMimeData* data) {
-    const QString format = DroppedPictureFormat(data);
-    if (format.isEmpty()) {
-        return;
-    }
-    BusyPointer busy;
-    QImage picture;
-    ColourProfile profile;
-    QString reason;
-    try {
-        const QByteArray bytes = data->data(format);
-        if (bytes.size() > MaxEncodedPictureBytes()) {
-            reason = QCoreApplication::translate(
-                "frmHuemark", "Out of memory: the picture is too large to open.");
-        } else {
-            picture = LoadPictureFromData(bytes, PictureSource::Clipboard, &profile);
-        }
-    } catch (const PlatformError& e) {
-        reason = e.description();
-    } catch (const std::bad_alloc&) {
-        reason = QCoreApplication::translate("frmHuemark",
-                                             "Out of memory: the picture does not fit in memory.");
-    }
-    if (picture.isNull()) {
-        busy.end();
-        m_services.messageBox->showMessage(
-            this,
-            QCoreApplication::translate("frmHuemark", "The dropped picture cannot be opened.\r\r%1")
-                .arg(reason),
-            kAppName);
-        picColor->setFocus();
-        return;
-    }
-    // Where it came from, when the drop says (a browser names the picture's address).
-    const QList<QUrl> urls = data->urls();
-    setCaption(urls.isEmpty() ? QCoreApplication::translate("frmHuemark", "Dropped picture")
-                              : urls.front().toString());
-    ShowNewPicture(picture, profile);
-    picColor->setFocus();
-    refreshReadout();
 }

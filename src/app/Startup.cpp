@@ -102,11 +102,10 @@ void frmHuemark::Form_Load() {
             if (m_startupFile.isEmpty()) {
                 cmdPaste_Click();
             } else {
-                OpenFileNamed(m_startupFile);
+                OpenFileNamed(m_startupFile, m_startupReadFrom);
             }
         } catch (const std::exception&) {
         }
-        m_startupReadFrom.clear();
     }
 
     // The loupe option, under [Options]; the same 0 or 1 form as "Tags", off when missing.

@@ -19,17 +19,19 @@
 //   pointer-move path; where the desktop refuses, a PickPoint steps instead. Page Up/Down change
 //   hscNeighbors -> hscNeighbors_Change refreshes the read-out. Enter: PointerToPicture ->
 //   AddToGrid.
-// - Paste (button, Ctrl+V, start-up): cmdPaste_Click (PictureCommands.cpp) -> ReadClipboardPicture
-//   (ClipboardService with a deadline, then the decoders) -> imgCache and picColor -> caption ->
-//   refreshReadout. File (button, Ctrl+I), a dropped file and a file named on the command line:
-//   cmdFile_Click / DropFile / Form_Load -> OpenPictureFile -> LoadPicture, the same way on.
-//   Every new picture goes through ShowNewPicture (PictureColours.cpp): ColoursAsShown converts a
-//   profiled picture to sRGB unless View, Colours as stored in the file is checked, whose click
-//   shows the same picture the other way.
-// - Screen (Edit menu, Ctrl+Shift+V): mnuEditScreen_Click (ScreenCommand.cpp) ->
-//   ScreenCaptureService (our windows hidden meanwhile) -> PictureFromCapture (the loader's limit;
-//   a portal's file read, and deleted where IsPortalsOwnFile tells the portal made it) -> imgCache
-//   and picColor, the same way on.
+// - A new picture, however it arrives, takes one way: the source's reading in sources/
+//   (PictureArrival.h) gives the picture, its profile and its caption, or the message that says
+//   why not, and ShowArrival (PictureCommands.cpp) shows it or says so.
+//   Paste (button, Ctrl+V, start-up): cmdPaste_Click -> PictureFromClipboard (ClipboardService
+//   with a deadline, then the decoders). File (button, Ctrl+I), a dropped file and a file named on
+//   the command line: cmdFile_Click / DropFile / Form_Load -> OpenFileNamed -> OpenPictureFile
+//   (path) -> PictureFromFile. Picture data dropped from a browser: DropFile ->
+//   PictureFromDroppedData. Screen (Edit menu, Ctrl+Shift+V): mnuEditScreen_Click
+//   (ScreenCommand.cpp) -> ScreenCaptureService (our windows hidden meanwhile) ->
+//   PictureFromScreen (the loader's limit; a portal's file read, and deleted where
+//   IsPortalsOwnFile tells the portal made it). Then ShowArrival -> caption -> ShowNewPicture
+//   (PictureColours.cpp): ColoursAsShown converts a profiled picture to sRGB unless View, Colours
+//   as stored in the file is checked -> imgCache and picColor -> refreshReadout.
 // - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
 //   Description cell; each key released in it -> txtDesc_KeyUp writes the pick's description in
 //   the model, as does any change of its text by the user (txtDesc_Change). Saving, opening,
@@ -66,6 +68,7 @@ class QMenu;
 class QMimeData;
 class QPushButton;
 class QScrollBar;
+struct PictureArrival;
 
 class frmHuemark : public QMainWindow {
     Q_OBJECT
@@ -252,14 +255,17 @@ private:
     void picColor_PointerMoved(int button, int shift, float x, float y);
     void stepPointer(QPoint pointer, int dx, int dy);
     void forgetPickPoint();
-    void OpenPictureFile();
+    // A picture file, shown under its name; its bytes are read from readFrom where given.
+    void OpenPictureFile(const QString& path, const QString& readFrom = QString());
+    // Every new picture, from any source: shown, or, when it could not be had, said (unless
+    // sayFailure is false) with everything left as it was.
+    void ShowArrival(const PictureArrival& arrival, bool sayFailure);
     // A new picture from any source: kept with its profile, shown in the chosen colours.
     void ShowNewPicture(const QImage& stored, const ColourProfile& profile);
     // The picture's colours as the View menu asks, assigned to imgCache and picColor.
     void ApplyPictureColours();
-    void DropPictureData(const QMimeData* data);
     // A file opened as if chosen in the open-file dialog (drops, the command line).
-    void OpenFileNamed(const QString& path);
+    void OpenFileNamed(const QString& path, const QString& readFrom = QString());
     void setOuterSize(QSize pixels);
     void keepWantedOuterSize();
     void keepMinimumSize(QMargins frame);

@@ -12,18 +12,22 @@ ScreenPicture Failed(const QString& error) {
 }
 } // namespace
 
-ScreenPicture PictureFromCapture(const ScreenCaptureResult& capture) {
+ScreenPicture PictureFromCapture(const ScreenCaptureResult& capture, bool deleteFile) {
     switch (capture.outcome) {
     case ScreenCaptureResult::Outcome::Refused:
         return {ScreenPicture::Outcome::Refused, QImage(), capture.error};
     case ScreenCaptureResult::Outcome::Failed:
         return Failed(capture.error);
     case ScreenCaptureResult::Outcome::File: {
-        // The file is ours: it goes, whatever it holds.
+        // The desktop's file for us goes, whatever it holds.
         struct Remove {
             QString path;
-            ~Remove() { QFile::remove(path); }
-        } remove{capture.file};
+            ~Remove() {
+                if (!path.isEmpty()) {
+                    QFile::remove(path);
+                }
+            }
+        } remove{deleteFile ? capture.file : QString()};
         try {
             return {ScreenPicture::Outcome::Picture,
                     LoadPicture(capture.file, nullptr, PictureSource::Screen), QString()};

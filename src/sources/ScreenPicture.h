@@ -18,5 +18,6 @@ struct ScreenPicture {
 };
 
 // The capture's picture, checked against the picture limit; a file the desktop wrote is read
-// through the loader and then deleted, whether it opened or not.
-ScreenPicture PictureFromCapture(const ScreenCaptureResult& capture);
+// through the loader, and then deleted, whether it opened or not, when it is the desktop's own
+// file for this capture (deleteFile): any other file is left where it is.
+ScreenPicture PictureFromCapture(const ScreenCaptureResult& capture, bool deleteFile);

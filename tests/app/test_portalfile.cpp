@@ -1,7 +1,7 @@
 // The Screen command deletes the file a screenshot portal names only where it can tell the portal
 // made it for this capture; any other file is shown all the same and left where it lies.
 
-#include "app/PortalFile.h"
+#include "sources/PortalFile.h"
 #include "support/TestSupport.h"
 
 #include <QTemporaryDir>

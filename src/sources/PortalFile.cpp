@@ -1,4 +1,4 @@
-#include "app/PortalFile.h"
+#include "sources/PortalFile.h"
 
 #include <QDir>
 #include <QFile>
