@@ -2,6 +2,7 @@
 // palette grammar, a CSS parser, Python's json and csv), and by the program's own readers;
 // malformed palettes and JSON refused with the line at fault; writes that fail keep the old file.
 
+#include "list/PickList.h"
 #include "palette/ListFiles.h"
 #include "palette/ListFormats.h"
 
@@ -75,6 +76,8 @@ private slots:
     void readBack();
     void reading_data();
     void reading();
+    void listRoundTrip_data();
+    void listRoundTrip();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void unreadableFilesAreRefused();
@@ -198,6 +201,43 @@ void TestListFormats::reading() {
                 s.description + ';';
     }
     QCOMPARE(rows, seen);
+}
+
+// A list saved and opened into another list holds the same rows: the colours and descriptions,
+// top first, above what that list held, the empty last row still last.
+void TestListFormats::listRoundTrip_data() {
+    QTest::addColumn<int>("format");
+    QTest::newRow("GIMP palette") << int(ListFormat::GimpPalette);
+    QTest::newRow("JSON") << int(ListFormat::Json);
+}
+
+void TestListFormats::listRoundTrip() {
+    QFETCH(int, format);
+    PickList saved;
+    saved.addOnTop(Pick{{10, 20, 30}, "first picked"});
+    saved.addOnTop(Pick{{0, 0, 0}, ""});
+    saved.addOnTop(Pick{{255, 128, 0}, "Orange, \"bright\""});
+    saved.setDescription(saved.count(), "not a colour: the empty row's");
+    const QString path = m_dir.filePath("round trip");
+    QCOMPARE(SaveListFile(path, WriteList(ListFormat(format), saved.picks(), "Trip")), QString());
+
+    PickList opened;
+    opened.addOnTop(Pick{{1, 2, 3}, "already there"});
+    const ListRead read = OpenListFile(path);
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    opened.addOnTop(read.rows);
+    QStringList rows;
+    for (int r = 0; r < opened.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < PickList::kColumns; ++c) {
+            cells << opened.index(r, c).data().toString();
+        }
+        rows << cells.join('|');
+    }
+    QCOMPARE(rows,
+             (QStringList{"#FF8000|#007FFF| 255| 128| 0|Orange, \"bright\"",
+                          "#000000|#FFFFFF| 0| 0| 0|", "#0A141E|#F5EBE1| 10| 20| 30|first picked",
+                          "#010203|#FEFDFC| 1| 2| 3|already there", "|||||"}));
 }
 
 void TestListFormats::failedSaveKeepsTheOldFile_data() {
