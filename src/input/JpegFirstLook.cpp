@@ -1,6 +1,6 @@
 #include "input/JpegFirstLook.h"
 
-#include "input/LoadPicture.h"
+#include "input/PictureLimits.h"
 #include "pixels/PendingPixels.h"
 #include "pixels/PixelBuffer.h"
 

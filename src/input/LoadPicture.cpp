@@ -20,12 +20,8 @@
 
 namespace {
 
-// 1 GiB of pixels: a 16384 × 16384 picture, or a 50-megapixel photo several times over.
-qint64 g_maxPictureBytes = qint64(1) << 30;
-
 constexpr int kErrFileNotFound = 53;
 constexpr int kErrFileAccess = 75;
-constexpr int kErrInvalidPicture = 481;
 
 enum class Kind { Unknown, Gif, Jpeg, Bmp, Icon, Png, Webp, Tiff, Heif, Avif, Jxl, Svg };
 
@@ -99,25 +95,6 @@ Kind Sniff(const QByteArray& data) {
     return Kind::Unknown;
 }
 
-[[noreturn]] void ThrowInvalid(const QString& detail) {
-    ThrowInvalidPicture(detail);
-}
-
-[[noreturn]] void ThrowTooLarge(qint64 width, qint64 height) {
-    throw PlatformError(kErrOutOfMemory, QStringLiteral("Out of memory: the picture is %1 × %2 "
-                                                        "pixels, too large to open.")
-                                             .arg(width)
-                                             .arg(height));
-}
-
-// Qt's readers refuse more than 128 MiB by default; ours is the limit that counts. The setting is
-// process-wide and made before anything is decoded, so the clipboard's pictures, which the
-// toolkit may decode on its own, meet the same limit as files from the first paste on.
-void ApplyAllocationLimit() {
-    QImageReader::setAllocationLimit(int((g_maxPictureBytes + (1 << 20) - 1) >> 20));
-}
-[[maybe_unused]] const bool g_allocationLimitApplied = (ApplyAllocationLimit(), true);
-
 // A buffer for Qt's reader to decode into, where its format is one the reader keeps (a reader
 // given a picture of the right size and format writes into it instead of allocating one).
 QImage PreparedPicture(QSize size, QImage::Format format) {
@@ -187,7 +164,7 @@ void CheckProgressiveJpeg(const QByteArray& data) {
             const qint64 rows = ((height * v + vMax - 1) / vMax + 7) / 8 * 8;
             bytes += 2 * columns * rows;
         }
-        if (bytes > g_maxPictureBytes) {
+        if (bytes > MaxPictureBytes()) {
             ThrowTooLarge(width, height);
         }
         return;
@@ -249,7 +226,7 @@ QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString&
     const QImage::Format decoded = reader.imageFormat();
     if (decoded != QImage::Format_Invalid &&
         qint64(size.width()) * size.height() * QImage::toPixelFormat(decoded).bitsPerPixel() / 8 >
-            g_maxPictureBytes) {
+            MaxPictureBytes()) {
         ThrowTooLarge(size.width(), size.height());
     }
     // Qt's GIF reader fills the background only into a picture it allocates itself.
@@ -275,18 +252,6 @@ bool AllOpaque(const QImage& image) {
 
 } // namespace
 
-void ThrowInvalidPicture(const QString& detail) {
-    throw PlatformError(kErrInvalidPicture,
-                        QCoreApplication::translate("LoadPicture", "Invalid picture: ") + detail);
-}
-
-void ThrowNoMemory(qint64 width, qint64 height) {
-    throw PlatformError(kErrOutOfMemory, QStringLiteral("Out of memory: the picture (%1 × %2 "
-                                                        "pixels) does not fit in memory.")
-                                             .arg(width)
-                                             .arg(height));
-}
-
 // Opaque pictures as RGB32, the rest premultiplied. An RGB32 picture is passed on as it is, so
 // the picture box shares its buffer.
 QImage NormalizePicture(QImage image) {
@@ -305,15 +270,6 @@ QImage NormalizePicture(QImage image) {
         image.reinterpretAsFormat(QImage::Format_RGB32);
     }
     return image;
-}
-
-qint64 MaxPictureBytes() {
-    return g_maxPictureBytes;
-}
-
-qint64 MaxEncodedPictureBytes() {
-    // No picture we open is much larger encoded than in memory.
-    return g_maxPictureBytes + (qint64(1) << 20);
 }
 
 qint64 EncodedPictureLimit(const QByteArray& head) {
@@ -370,18 +326,6 @@ qint64 EncodedPictureLimit(const QByteArray& head) {
     return 0;
 }
 
-void SetMaxPictureBytes(qint64 bytes) {
-    g_maxPictureBytes = bytes;
-    ApplyAllocationLimit();
-}
-
-void CheckPictureSize(qint64 width, qint64 height) {
-    const qint64 pixels = g_maxPictureBytes / 4;
-    if (width > 0 && height > 0 && (width > pixels || height > pixels / width)) {
-        ThrowTooLarge(width, height);
-    }
-}
-
 // In place: the picture is ours alone, so no copy is made.
 void SetOpaque(QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
@@ -392,29 +336,25 @@ void SetOpaque(QImage& image) {
     }
 }
 
-void ThrowDamaged(const QString& format, const QString& detail) {
-    ThrowInvalid(QCoreApplication::translate("LoadPicture", "the %1 picture is damaged (%2).")
-                     .arg(format, detail));
-}
-
 QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourProfile* profile) {
     if (profile != nullptr) {
         *profile = {};
     }
     if (data.isEmpty()) {
-        ThrowInvalid(source == PictureSource::File
-                         ? QCoreApplication::translate("LoadPicture", "the file is empty.")
-                         : QCoreApplication::translate("LoadPicture", "the picture is empty."));
+        ThrowInvalidPicture(
+            source == PictureSource::File
+                ? QCoreApplication::translate("LoadPicture", "the file is empty.")
+                : QCoreApplication::translate("LoadPicture", "the picture is empty."));
     }
     if (LooksLikeMetafile(data)) {
         const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
         const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
         QString error;
         // A drawing larger than the limit is drawn smaller, never refused for its size.
-        const qint64 maxPixels = std::min(kMaxMetafilePixels, g_maxPictureBytes / 4);
+        const qint64 maxPixels = std::min(kMaxMetafilePixels, MaxPictureBytes() / 4);
         std::optional<QImage> picture = RenderMetafile(data, dpi, &error, maxPixels);
         if (!picture) {
-            ThrowInvalid(error);
+            ThrowInvalidPicture(error);
         }
         // Drawn premultiplied; one that paints every pixel is relabelled RGB32, not copied.
         return NormalizePicture(std::move(*picture));
@@ -479,14 +419,14 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourP
         break;
     }
     if (source == PictureSource::Clipboard) {
-        ThrowInvalid(QCoreApplication::translate("LoadPicture",
-                                                 "the picture is not in a format Huemark reads."));
+        ThrowInvalidPicture(QCoreApplication::translate(
+            "LoadPicture", "the picture is not in a format Huemark reads."));
     }
     if (source == PictureSource::Screen) {
-        ThrowInvalid(QCoreApplication::translate(
+        ThrowInvalidPicture(QCoreApplication::translate(
             "LoadPicture", "the screen capture is not a picture in a format Huemark reads."));
     }
-    ThrowInvalid(QCoreApplication::translate(
+    ThrowInvalidPicture(QCoreApplication::translate(
         "LoadPicture", "the file is not a picture in a format Huemark reads (PNG, JPEG, WebP, "
                        "AVIF, HEIC, JPEG XL, TIFF, GIF, BMP, ICO, CUR, SVG, WMF or EMF)."));
 }

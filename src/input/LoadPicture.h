@@ -1,6 +1,7 @@
 #pragma once
 // Decoding a picture file. The format is taken from the content, never from the name.
 
+#include "input/PictureLimits.h"
 #include "input/cms/ColourProfile.h"
 
 #include <QByteArray>
@@ -30,12 +31,6 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source = Pictur
 // picture is too large or memory runs out.
 QImage NormalizePicture(QImage image);
 
-// Throws PlatformError (too large) unless a picture of this size may be opened: the one limit
-// for files and the clipboard alike.
-void CheckPictureSize(qint64 width, qint64 height);
-
-// The most bytes a picture's encoded form may have before it is refused unread.
-qint64 MaxEncodedPictureBytes();
 // The same for a picture whose first bytes are head, as far as they tell (a PNG's or a BMP's
 // header gives its pixel count); 0 when head already shows that it cannot be opened (no picture
 // format starts so, or the picture is too large), so reading on is pointless.

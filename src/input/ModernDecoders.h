@@ -11,11 +11,6 @@
 #include <QImage>
 #include <QString>
 
-// Throws PlatformError (invalid picture) with the given reason.
-[[noreturn]] void ThrowInvalidPicture(const QString& detail);
-// Throws PlatformError (out of memory) for a picture of this size.
-[[noreturn]] void ThrowNoMemory(qint64 width, qint64 height);
-
 // Pictures at 16 bits a channel (Format_RGBA64, RGBX64, their premultiplied form, Grayscale16)
 // at 8 bits, each value rounded to the nearest (v × 255 / 65535): Format_RGB32 when opaque,
 // otherwise Format_ARGB32. Other pictures come back unchanged.

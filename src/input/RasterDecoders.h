@@ -3,25 +3,14 @@
 // decoder shares. Qt 6.4's BMP and ICO readers leave pixels uninitialised (RLE deltas, truncated
 // bitmaps, odd bit depths), so these pictures are decoded here instead.
 
-#include "input/LoadPicture.h"
+#include "input/PictureLimits.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
-// PlatformError's number for a picture too large to open.
-constexpr int kErrOutOfMemory = 7;
-
-// The most pixel memory (4 bytes a pixel) a picture may need. Larger pictures are refused before
-// anything is allocated for them. Fuzzing lowers it to keep each run small.
-qint64 MaxPictureBytes();
-void SetMaxPictureBytes(qint64 bytes);
-
 // Sets the alpha byte of every pixel of a 32-bit picture to opaque, in place.
 void SetOpaque(QImage& image);
-
-// Throws PlatformError for a picture of a known format that cannot be decoded.
-[[noreturn]] void ThrowDamaged(const QString& format, const QString& detail);
 
 // A device-independent bitmap: info header, palette, pixels. pixelOffset counts from the info
 // header; -1 means right after the palette. In an icon the height counts the picture and the AND
