@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev libtiff-dev
     libcups2-dev
     # picture formats beyond Qt's own readers, and colour profiles: headers only, the libraries
     # are opened when a picture needs them

@@ -1,13 +1,10 @@
-// 16-bit pictures at 8 bits, and SVG drawings through Qt's reader.
+// 16-bit pictures at 8 bits.
 
 #include "input/ModernDecoders.h"
 #include "pixels/PixelBuffer.h"
 #include "pixels/PlatformError.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QImageReader>
-#include <cmath>
 
 namespace {
 // v × 255 / 65535, to the nearest.
@@ -49,41 +46,4 @@ QImage EightBitPicture(QImage image) {
         }
     }
     return out;
-}
-
-QImage DecodeSvg(const QByteArray& data) {
-    if (data.size() > kMaxSvgBytes) {
-        throw PlatformError(
-            kErrOutOfMemory,
-            QCoreApplication::translate("LoadPicture",
-                                        "Out of memory: the SVG drawing is too large to open."));
-    }
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "svg");
-    reader.setAutoDetectImageFormat(false);
-    if (!reader.canRead()) {
-        ThrowInvalidPicture(QCoreApplication::translate(
-            "LoadPicture", "the SVG drawing cannot be read (is the SVG image plugin installed?)."));
-    }
-    // Qt sizes a drawing that states no size by what it draws; one that draws nothing yet has
-    // the size the web gives such pictures.
-    QSizeF size = reader.size();
-    if (!size.isValid() || size.isEmpty()) {
-        size = QSizeF(300, 150);
-    }
-    // Within the pixel limit, keeping its shape; no side beyond what a picture may have.
-    const double pixels = double(MaxPictureBytes() / 4);
-    double scale = std::min(1.0, std::sqrt(pixels / (size.width() * size.height())));
-    scale = std::min({scale, 32767.0 / size.width(), 32767.0 / size.height()});
-    const QSize drawn(std::max(1, int(std::floor(size.width() * scale))),
-                      std::max(1, int(std::floor(size.height() * scale))));
-    CheckPictureSize(drawn.width(), drawn.height());
-    reader.setScaledSize(drawn);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        ThrowDamaged(QStringLiteral("SVG"), reader.errorString());
-    }
-    return image;
 }

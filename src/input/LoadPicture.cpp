@@ -6,10 +6,10 @@
 #include "input/metafile/Metafile.h"
 #include "pixels/PixelBuffer.h"
 #include "pixels/PlatformError.h"
+#include "pixels/RegularFile.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -403,7 +403,10 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourP
         return NormalizePicture(std::move(image));
     }
     case Kind::Tiff: {
-        QImage image = EightBitPicture(DecodeWithQt(data, "tiff", QStringLiteral("TIFF")));
+        QImage image = DecodeTiffGreyAlpha(data);
+        if (image.isNull()) {
+            image = EightBitPicture(DecodeWithQt(data, "tiff", QStringLiteral("TIFF")));
+        }
         profileOf(TiffProfile);
         return NormalizePicture(std::move(image));
     }
@@ -444,28 +447,33 @@ QImage LoadPicture(const QString& path, ColourProfile* profile, PictureSource so
             QCoreApplication::translate("LoadPicture", "Path/File access error: '%1' is not a file")
                 .arg(path));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!file.exists()) { // gone since the check above
+    // Read only as a regular file: whatever the path names by the time it is opened, a FIFO or
+    // a device is refused instead of waited for.
+    RegularFileRead read = ReadRegularFile(path, MaxEncodedPictureBytes());
+    switch (read.outcome) {
+    case RegularFileRead::Outcome::Read:
+        break;
+    case RegularFileRead::Outcome::Folder:
+    case RegularFileRead::Outcome::NotRegular:
+        throw PlatformError(
+            kErrFileAccess,
+            QCoreApplication::translate("LoadPicture", "Path/File access error: '%1' is not a file")
+                .arg(path));
+    case RegularFileRead::Outcome::TooLarge:
+        throw PlatformError(
+            kErrOutOfMemory,
+            QCoreApplication::translate("LoadPicture", "Out of memory: '%1' is too large to open.")
+                .arg(path));
+    case RegularFileRead::Outcome::Failed:
+        if (!QFileInfo::exists(path)) { // gone since the check above
             throw PlatformError(
                 kErrFileNotFound,
                 QCoreApplication::translate("LoadPicture", "File not found: '%1'").arg(path));
         }
         throw PlatformError(kErrFileAccess, QCoreApplication::translate(
                                                 "LoadPicture", "Path/File access error: '%1' (%2)")
-                                                .arg(path, file.errorString()));
+                                                .arg(path, read.error));
     }
-    if (file.size() > MaxEncodedPictureBytes()) {
-        throw PlatformError(
-            kErrOutOfMemory,
-            QCoreApplication::translate("LoadPicture", "Out of memory: '%1' is too large to open.")
-                .arg(path));
-    }
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw PlatformError(kErrFileAccess, QCoreApplication::translate(
-                                                "LoadPicture", "Path/File access error: '%1' (%2)")
-                                                .arg(path, file.errorString()));
-    }
+    const QByteArray data = std::move(read.bytes);
     return LoadPictureFromData(data, source, profile);
 }

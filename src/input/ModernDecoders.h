@@ -23,6 +23,10 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColourProfile* 
 // JPEG XL: the first frame, with the colour profile of the pixels it gives.
 QImage DecodeJxl(const QByteArray& data, ColourProfile* profile);
 
+// TIFF grey with an alpha channel (whose alpha Qt's reader drops); the null picture for any
+// other TIFF.
+QImage DecodeTiffGreyAlpha(const QByteArray& data);
+
 // SVG: drawn at its own size, or within the pixel limit when it states none or a larger one.
 QImage DecodeSvg(const QByteArray& data);
 // The most bytes an SVG drawing may have: its text is parsed whole before anything is drawn.

@@ -110,6 +110,14 @@ ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadli
     }
     // Nothing the loader reads: a picture the toolkit holds or reads itself, under the same
     // limits (its readers were given the loader's allocation limit before anything was decoded).
+    // Never a drawing in a kind of SVG the loader does not take: the toolkit's own SVG reader
+    // draws the files a drawing names.
+    const bool drawing = std::any_of(offered->begin(), offered->end(), [](const QString& f) {
+        return f.contains(QLatin1String("svg"), Qt::CaseInsensitive);
+    });
+    if (drawing) {
+        return {};
+    }
     try {
         const QImage image = clipboard.image();
         if (image.isNull()) {

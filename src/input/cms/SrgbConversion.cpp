@@ -354,6 +354,20 @@ const Transform& TransformFor(const Lcms& lcms, const ColourProfile& profile) {
     return entries.front();
 }
 
+// Whether any pixel is not grey.
+bool HasColour(const QImage& picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = line[x];
+            if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int CachedTransforms() {
@@ -377,6 +391,13 @@ ShownColours ColoursAsShown(const QImage& stored, const ColourProfile& profile, 
     const Transform& t = TransformFor(lcms, profile);
     if (t.handle == nullptr) {
         return {stored, QString(), t.notice};
+    }
+    if (t.grey && convert && HasColour(stored)) {
+        // A grey profile speaks of one channel: applied to a colour picture it would turn every
+        // colour into the grey of one of its channels.
+        return {stored, QString(),
+                Tr("The picture's colours cannot be read (%1): stored colours shown.")
+                    .arg(Tr("a grey colour profile in a colour picture"))};
     }
     if (t.identity || !convert) {
         return {stored, t.name, QString()};
