@@ -36,7 +36,7 @@ def write(name, text):
 
 image = '  <image x="0" y="0" width="20" height="10" {}="{}"/>\n'
 write('svg-image-absolute.svg', svg(image.format('xlink:href', '/proc/self/cwd/red.png')))
-write('svg-image-relative.svg', svg(image.format('href', 'red.png')))
+write('svg-image-relative.svg', svg(image.format('xlink:href', 'red.png')))
 write('svg-image-fifo.svg', svg(image.format('xlink:href', '/proc/self/cwd/fifo')))
 write('svg-image-entity.svg',
       svg(image.format('xlink:href', '&outside;'),
