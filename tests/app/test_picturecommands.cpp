@@ -260,6 +260,9 @@ void TestPictureCommands::paste_data() {
                                               << "too large";
     QTest::newRow("a damaged picture") << "damaged" << true << true << "unchanged"
                                        << "damaged";
+    QTest::newRow("an SVG shows what it holds, not a file it names")
+        << "svg" << true << true << "green"
+        << "";
 }
 
 void TestPictureCommands::paste() {
@@ -299,6 +302,15 @@ void TestPictureCommands::paste() {
         qToBigEndian<quint32>(20000, png.data() + 16);
         qToBigEndian<quint32>(20000, png.data() + 20);
         scripted->offer.push_back({QStringLiteral("image/png"), png});
+    } else if (clipboard == QLatin1String("svg")) {
+        const QString file = fixture(QStringLiteral("raster/bmp-24bit.bmp"));
+        const QString svg =
+            QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' "
+                           "xmlns:xlink='http://www.w3.org/1999/xlink' width='20' "
+                           "height='10'><rect width='20' height='10' fill='#00ff00'/>"
+                           "<image width='20' height='10' xlink:href='%1'/></svg>")
+                .arg(file);
+        scripted->offer.push_back({QStringLiteral("image/svg+xml"), svg.toUtf8()});
     } else if (clipboard == QLatin1String("damaged")) {
         QFile damaged(fixture(QStringLiteral("raster/damaged-bmp-header-only.bmp")));
         QVERIFY(damaged.open(QIODevice::ReadOnly));
