@@ -72,11 +72,11 @@ void Reference(benchmark::State& state, const char* tool, const QString* path) {
 
 // The conversion alone, of the decoded PNG read as Display P3.
 void ConvertToSrgb(benchmark::State& state) {
-    ColourProfile profile;
+    ColorProfile profile;
     LoadPicture(QStringLiteral(HUEMARK_SOURCE_DIR "/tests/data/modern/png-p3.png"), &profile);
     const QImage stored = LoadPicture(g_png);
     for (auto _ : state) {
-        const ShownColours shown = ColoursAsShown(stored, profile);
+        const ShownColors shown = ColorsAsShown(stored, profile);
         benchmark::DoNotOptimize(shown.picture.constBits());
     }
 }

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         // Every JPEG larger than this takes the first look's way too, the rest on its thread.
         const FirstLookArea look(QSize(8, 8));
-        ColourProfile profile;
+        ColorProfile profile;
         const QImage image = LoadPictureFromData(bytes, PictureSource::File, &profile);
         if (const auto pending = PendingPixels::of(image)) {
             pending->waitFor(image.rect());
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                          image.height(), int(image.format()));
             std::abort();
         }
-        const ShownColours shown = ColoursAsShown(image, profile);
+        const ShownColors shown = ColorsAsShown(image, profile);
         if (shown.picture.size() != image.size() || shown.picture.format() != image.format()) {
             std::fprintf(stderr, "conversion changed the picture\n");
             std::abort();

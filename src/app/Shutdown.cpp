@@ -36,8 +36,7 @@ void frmHuemark::Form_Unload() {
     save("Average", QString::number(hscNeighbors->value()));
     // Options beyond the eight settings, in a group of their own.
     store.SaveSetting(kAppName, kOptionsSection, QStringLiteral("StoredColours"),
-                      mnuViewStoredColours->isChecked() ? QStringLiteral("1")
-                                                        : QStringLiteral("0"));
+                      mnuViewStoredColors->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     SavePaletteOptions();
     store.SaveSetting(kAppName, kOptionsSection, QStringLiteral("Loupe"),
                       QString::number(mnuViewLoupe->isChecked() ? 1 : 0));

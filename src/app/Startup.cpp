@@ -87,9 +87,9 @@ void frmHuemark::Form_Load() {
     ReadPaletteOptions();
 
     // Options beyond the eight settings, before the first picture comes.
-    mnuViewStoredColours->setChecked(store.GetSetting(kAppName, kOptionsSection,
-                                                      QStringLiteral("StoredColours"),
-                                                      QStringLiteral("0")) == QLatin1String("1"));
+    mnuViewStoredColors->setChecked(store.GetSetting(kAppName, kOptionsSection,
+                                                     QStringLiteral("StoredColours"),
+                                                     QStringLiteral("0")) == QLatin1String("1"));
 
     {
         // The window is not ready yet: while this flag is down, cmdPaste_Click leaves the focus

@@ -248,9 +248,9 @@ void frmHuemark::createMenus() {
             &frmHuemark::mnuViewLoupe_Click);
     mnuViewLoupe->setCheckable(true);
     mnuView->addSeparator();
-    addItem(mnuView, mnuViewStoredColours, "mnuViewStoredColours",
-            tr("Colours as &stored in the file"), {}, &frmHuemark::mnuViewStoredColours_Click);
-    mnuViewStoredColours->setCheckable(true);
+    addItem(mnuView, mnuViewStoredColors, "mnuViewStoredColors",
+            tr("Colours as &stored in the file"), {}, &frmHuemark::mnuViewStoredColors_Click);
+    mnuViewStoredColors->setCheckable(true);
     mnuViewProfile = mnuView->addAction(tr("No colour profile"));
     mnuViewProfile->setObjectName(QStringLiteral("mnuViewProfile"));
     mnuViewProfile->setEnabled(false);

@@ -30,7 +30,7 @@
 //   (ScreenCommand.cpp) -> ScreenCaptureService (our windows hidden meanwhile) ->
 //   PictureFromScreen (the loader's limit; a portal's file read, and deleted where
 //   IsPortalsOwnFile tells the portal made it). Then ShowArrival -> caption -> ShowNewPicture
-//   (PictureColours.cpp): ColoursAsShown converts a profiled picture to sRGB unless View, Colours
+//   (PictureColors.cpp): ColorsAsShown converts a profiled picture to sRGB unless View, Colours
 //   as stored in the file is checked -> imgCache and picColor -> refreshReadout.
 // - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
 //   Description cell; each key released in it -> txtDesc_KeyUp writes the pick's description in
@@ -44,7 +44,7 @@
 #include "color/PickPoint.h"
 #include "controls/CommonDialog.h"
 #include "desktop/Services.h"
-#include "input/cms/ColourProfile.h"
+#include "input/cms/ColorProfile.h"
 #include "list/PickList.h"
 #include "palette/Notations.h"
 
@@ -110,8 +110,8 @@ public:
     QAction* mnuViewActualSize = nullptr;
     QAction* mnuViewFit = nullptr;
     QAction* mnuViewLoupe = nullptr;
-    QAction* mnuViewStoredColours = nullptr; // check item: the file's stored values, unconverted
-    QAction* mnuViewProfile = nullptr;       // disabled line naming the picture's colour profile
+    QAction* mnuViewStoredColors = nullptr; // check item: the file's stored values, unconverted
+    QAction* mnuViewProfile = nullptr;      // disabled line naming the picture's colour profile
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpHowTo = nullptr;
@@ -175,7 +175,7 @@ public:
     void mnuFileExit_Click();
     void mnuEditPaste_Click();
     void mnuEditScreen_Click();
-    void mnuViewStoredColours_Click();
+    void mnuViewStoredColors_Click();
     void mnuHelpContents_Click();
     void mnuHelpHowTo_Click();
     void mnuHelpAbout_Click();
@@ -209,7 +209,7 @@ public:
     // Whether shut-down has run: nothing of the window is to be used any more.
     bool Unloaded() const { return m_unloaded; }
     // The last notice about the picture's colours (an unusable profile), empty when none.
-    const QString& ColourNotice() const { return m_colourNotice; }
+    const QString& ColorNotice() const { return m_colorNotice; }
 
     // Lists leaving the program and coming back (Palette.cpp): File, Open List and Save List As;
     // Edit, Copy As, whose choice Ctrl+C follows; the contrast of two selected rows in the list's
@@ -261,9 +261,9 @@ private:
     // sayFailure is false) with everything left as it was.
     void ShowArrival(const PictureArrival& arrival, bool sayFailure);
     // A new picture from any source: kept with its profile, shown in the chosen colours.
-    void ShowNewPicture(const QImage& stored, const ColourProfile& profile);
+    void ShowNewPicture(const QImage& stored, const ColorProfile& profile);
     // The picture's colours as the View menu asks, assigned to imgCache and picColor.
-    void ApplyPictureColours();
+    void ApplyPictureColors();
     // A file opened as if chosen in the open-file dialog (drops, the command line).
     void OpenFileNamed(const QString& path, const QString& readFrom = QString());
     void setOuterSize(QSize pixels);
@@ -305,8 +305,8 @@ private:
     int m_resizeEvents = 0;
     // The shown picture's stored values and colour profile, for the View menu's choice.
     QImage m_storedPicture;
-    ColourProfile m_pictureProfile;
-    QString m_colourNotice;
+    ColorProfile m_pictureProfile;
+    QString m_colorNotice;
     // The profile the shown colours were converted from; empty when they are the stored values.
     QString m_shownProfile;
     QString m_startupFile;

@@ -13,11 +13,11 @@ namespace {
 constexpr qsizetype kMaxProfileBytes = 16 << 20;
 
 QString Tr(const char* text) {
-    return QCoreApplication::translate("ColourProfile", text);
+    return QCoreApplication::translate("ColorProfile", text);
 }
 
-ColourProfile Damaged(const QString& what) {
-    ColourProfile profile;
+ColorProfile Damaged(const QString& what) {
+    ColorProfile profile;
     profile.unusable = Tr("the %1 is damaged").arg(what);
     return profile;
 }
@@ -46,25 +46,25 @@ QByteArray Inflate(const uchar* data, qsizetype size) {
     return status == Z_STREAM_END ? out : QByteArray();
 }
 
-ColourProfile FromIcc(QByteArray icc, const QString& where) {
+ColorProfile FromIcc(QByteArray icc, const QString& where) {
     if (icc.size() < 132) { // an ICC header and a tag count
         return Damaged(where);
     }
-    ColourProfile profile;
+    ColorProfile profile;
     profile.icc = std::move(icc);
     return profile;
 }
 
 } // namespace
 
-ColourProfile PngProfile(const QByteArray& file) {
+ColorProfile PngProfile(const QByteArray& file) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qsizetype n = file.size();
     quint32 gamma = 0;
     quint32 chromaticities[8];
     bool haveChromaticities = false;
-    std::optional<ColourProfile> coded;
-    std::optional<ColourProfile> embedded;
+    std::optional<ColorProfile> coded;
+    std::optional<ColorProfile> embedded;
     bool srgb = false;
     for (qsizetype i = 8; i + 12 <= n;) {
         const qint64 length = qFromBigEndian<quint32>(p + i);
@@ -109,7 +109,7 @@ ColourProfile PngProfile(const QByteArray& file) {
     return ProfileFromPngChunks(gamma, haveChromaticities ? chromaticities : nullptr);
 }
 
-ColourProfile JpegProfile(const QByteArray& file) {
+ColorProfile JpegProfile(const QByteArray& file) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qsizetype n = file.size();
     // APP2 segments "ICC_PROFILE\0", sequence number, count, then a piece of the profile.
@@ -158,7 +158,7 @@ ColourProfile JpegProfile(const QByteArray& file) {
     return FromIcc(icc, QStringLiteral("JPEG's ICC profile"));
 }
 
-ColourProfile WebpProfile(const QByteArray& file) {
+ColorProfile WebpProfile(const QByteArray& file) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qsizetype n = file.size();
     for (qsizetype i = 12; i + 8 <= n;) {
@@ -175,7 +175,7 @@ ColourProfile WebpProfile(const QByteArray& file) {
     return {};
 }
 
-ColourProfile TiffProfile(const QByteArray& file) {
+ColorProfile TiffProfile(const QByteArray& file) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qint64 n = file.size();
     if (n < 16) {

@@ -131,7 +131,7 @@ inline int To8(uint v, uint max) {
 
 } // namespace
 
-QImage DecodeHeif(const QByteArray& data, const QString& format, ColourProfile* profile) {
+QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* profile) {
     const Heif& h = Heif::get();
     if (!h.loaded) {
         ThrowInvalidPicture(QCoreApplication::translate(

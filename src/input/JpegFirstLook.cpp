@@ -58,7 +58,7 @@ struct Header {
     bool suits = false;
 };
 
-bool HasColourProfile(const jpeg_decompress_struct* cinfo) {
+bool HasColorProfile(const jpeg_decompress_struct* cinfo) {
     for (jpeg_saved_marker_ptr m = cinfo->marker_list; m != nullptr; m = m->next) {
         if (m->marker == JPEG_APP0 + 2 && m->data_length >= 12 &&
             std::memcmp(m->data, "ICC_PROFILE", 12) == 0) {
@@ -84,13 +84,12 @@ bool ReadHeader(const uchar* data, unsigned long size, Header* header) {
     jpeg_read_header(&cinfo, TRUE);
     header->width = int(cinfo.image_width);
     header->height = int(cinfo.image_height);
-    const bool colour = cinfo.num_components == 3 &&
-                        (cinfo.jpeg_color_space == JCS_YCbCr || cinfo.jpeg_color_space == JCS_RGB);
+    const bool color = cinfo.num_components == 3 &&
+                       (cinfo.jpeg_color_space == JCS_YCbCr || cinfo.jpeg_color_space == JCS_RGB);
     const bool grey = cinfo.num_components == 1 && cinfo.jpeg_color_space == JCS_GRAYSCALE;
     // One scan, read top to bottom once; colours as stored (a profile is the loader's affair).
     header->suits = cinfo.data_precision == 8 && !cinfo.progressive_mode &&
-                    !jpeg_has_multiple_scans(&cinfo) && (colour || grey) &&
-                    !HasColourProfile(&cinfo);
+                    !jpeg_has_multiple_scans(&cinfo) && (color || grey) && !HasColorProfile(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     return true;
 }

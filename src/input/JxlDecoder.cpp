@@ -75,7 +75,7 @@ bool IsSrgb(const JxlColorEncoding& e) {
            e.white_point == JXL_WHITE_POINT_D65 && e.primaries == JXL_PRIMARIES_SRGB;
 }
 
-ColourProfile ProfileOfPixels(const Jxl& j, JxlDecoder* decoder) {
+ColorProfile ProfileOfPixels(const Jxl& j, JxlDecoder* decoder) {
     JxlColorEncoding encoding{};
     if (j.JxlDecoderGetColorAsEncodedProfile(decoder, nullptr, JXL_COLOR_PROFILE_TARGET_DATA,
                                              &encoding) == JXL_DEC_SUCCESS &&
@@ -94,14 +94,14 @@ ColourProfile ProfileOfPixels(const Jxl& j, JxlDecoder* decoder) {
                                          size) != JXL_DEC_SUCCESS) {
         return {};
     }
-    ColourProfile profile;
+    ColorProfile profile;
     profile.icc = icc;
     return profile;
 }
 
 } // namespace
 
-QImage DecodeJxl(const QByteArray& data, ColourProfile* profile) {
+QImage DecodeJxl(const QByteArray& data, ColorProfile* profile) {
     const Jxl& j = Jxl::get();
     if (!j.loaded) {
         ThrowInvalidPicture(QCoreApplication::translate(
@@ -129,7 +129,7 @@ QImage DecodeJxl(const QByteArray& data, ColourProfile* profile) {
     JxlBasicInfo info{};
     JxlPixelFormat pixels{4, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
     QImage image;
-    ColourProfile colours;
+    ColorProfile colors;
     for (;;) {
         switch (j.JxlDecoderProcessInput(decoder.get())) {
         case JXL_DEC_BASIC_INFO: {
@@ -146,7 +146,7 @@ QImage DecodeJxl(const QByteArray& data, ColourProfile* profile) {
             break;
         }
         case JXL_DEC_COLOR_ENCODING:
-            colours = ProfileOfPixels(j, decoder.get());
+            colors = ProfileOfPixels(j, decoder.get());
             break;
         case JXL_DEC_NEED_IMAGE_OUT_BUFFER: {
             const bool deep = pixels.data_type == JXL_TYPE_UINT16;
@@ -168,7 +168,7 @@ QImage DecodeJxl(const QByteArray& data, ColourProfile* profile) {
         }
         case JXL_DEC_FULL_IMAGE: { // the first frame is the picture
             if (profile != nullptr) {
-                *profile = colours;
+                *profile = colors;
             }
             if (image.format() == QImage::Format_RGBA64) {
                 return EightBitPicture(std::move(image));

@@ -336,7 +336,7 @@ void SetOpaque(QImage& image) {
     }
 }
 
-QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourProfile* profile) {
+QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorProfile* profile) {
     if (profile != nullptr) {
         *profile = {};
     }
@@ -361,7 +361,7 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourP
     }
 
     // The profile is read only when asked for: it is the file's, not its pixels'.
-    const auto profileOf = [profile, &data](ColourProfile (*read)(const QByteArray&)) {
+    const auto profileOf = [profile, &data](ColorProfile (*read)(const QByteArray&)) {
         if (profile != nullptr) {
             *profile = read(data);
         }
@@ -434,7 +434,7 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColourP
                        "AVIF, HEIC, JPEG XL, TIFF, GIF, BMP, ICO, CUR, SVG, WMF or EMF)."));
 }
 
-QImage LoadPicture(const QString& path, ColourProfile* profile, PictureSource source) {
+QImage LoadPicture(const QString& path, ColorProfile* profile, PictureSource source) {
     const QFileInfo info(path);
     if (!info.exists()) {
         throw PlatformError(

@@ -2,7 +2,7 @@
 // Decoding a picture file. The format is taken from the content, never from the name.
 
 #include "input/PictureLimits.h"
-#include "input/cms/ColourProfile.h"
+#include "input/cms/ColorProfile.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -19,12 +19,12 @@
 // Where the bytes come from, for the messages: a file, the clipboard, the desktop's screen capture.
 enum class PictureSource { File, Clipboard, Screen };
 
-QImage LoadPicture(const QString& path, ColourProfile* profile = nullptr,
+QImage LoadPicture(const QString& path, ColorProfile* profile = nullptr,
                    PictureSource source = PictureSource::File);
 
 // The same, for bytes already in memory.
 QImage LoadPictureFromData(const QByteArray& data, PictureSource source = PictureSource::File,
-                           ColourProfile* profile = nullptr);
+                           ColorProfile* profile = nullptr);
 
 // A picture from elsewhere (the clipboard) in the same form: opaque as Format_RGB32, otherwise
 // Format_ARGB32_Premultiplied. The empty picture stays empty. Throws PlatformError when the

@@ -5,7 +5,7 @@
 // their kind.
 
 #include "input/RasterDecoders.h"
-#include "input/cms/ColourProfile.h"
+#include "input/cms/ColorProfile.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -18,10 +18,10 @@ QImage EightBitPicture(QImage image);
 
 // HEIF (HEIC) and AVIF: the primary picture, its orientation applied, with its ICC profile or
 // colour code points. format names the kind in messages.
-QImage DecodeHeif(const QByteArray& data, const QString& format, ColourProfile* profile);
+QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* profile);
 
 // JPEG XL: the first frame, with the colour profile of the pixels it gives.
-QImage DecodeJxl(const QByteArray& data, ColourProfile* profile);
+QImage DecodeJxl(const QByteArray& data, ColorProfile* profile);
 
 // TIFF grey with an alpha channel (whose alpha Qt's reader drops); the null picture for any
 // other TIFF.
@@ -36,7 +36,7 @@ constexpr qint64 kMaxSvgBytes = qint64(16) << 20;
 
 // The profiles raster files carry: PNG (cICP, iCCP, sRGB, cHRM and gAMA), JPEG (APP2), WebP
 // (ICCP chunk) and TIFF (the first picture's ICC tag). Empty when the file names none or sRGB.
-ColourProfile PngProfile(const QByteArray& file);
-ColourProfile JpegProfile(const QByteArray& file);
-ColourProfile WebpProfile(const QByteArray& file);
-ColourProfile TiffProfile(const QByteArray& file);
+ColorProfile PngProfile(const QByteArray& file);
+ColorProfile JpegProfile(const QByteArray& file);
+ColorProfile WebpProfile(const QByteArray& file);
+ColorProfile TiffProfile(const QByteArray& file);

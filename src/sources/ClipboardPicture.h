@@ -2,7 +2,7 @@
 // The picture on the clipboard, read with the loader's own decoders and limits.
 
 #include "desktop/Clipboard.h"
-#include "input/cms/ColourProfile.h"
+#include "input/cms/ColorProfile.h"
 
 #include <QImage>
 #include <QString>
@@ -16,7 +16,7 @@ struct ClipboardPicture {
     Outcome outcome = Outcome::NoPicture;
     QImage picture;
     QString error;
-    ColourProfile profile; // the picture's own, to be applied as for a file
+    ColorProfile profile; // the picture's own, to be applied as for a file
 };
 
 // Reads the first picture format on offer that opens, in order of preference (lossless pictures

@@ -20,13 +20,13 @@ QString OutOfMemory() {
     return tr("Out of memory: the picture does not fit in memory.");
 }
 
-PictureArrival Arrived(QImage picture, ColourProfile profile, QString caption) {
+PictureArrival Arrived(QImage picture, ColorProfile profile, QString caption) {
     return {true, std::move(picture), std::move(profile), std::move(caption), QString()};
 }
 
 // Messages break lines with a carriage return alone.
 PictureArrival Refused(const QString& message) {
-    return {false, QImage(), ColourProfile(), QString(), message};
+    return {false, QImage(), ColorProfile(), QString(), message};
 }
 
 // The most faithful picture format a drop offers as data, or nothing.
@@ -49,7 +49,7 @@ PictureArrival PictureFromFile(const QString& path, const QString& readFrom, QSi
     try {
         // A large JPEG shows first what the picture control shows; the rest follows.
         const FirstLookArea look(firstLook);
-        ColourProfile profile;
+        ColorProfile profile;
         QImage picture = LoadPicture(readFrom.isEmpty() ? path : readFrom, &profile);
         return Arrived(std::move(picture), std::move(profile), path);
     } catch (const PlatformError& e) {
@@ -87,7 +87,7 @@ PictureArrival PictureFromDroppedData(const QMimeData* data) {
         if (bytes.size() > MaxEncodedPictureBytes()) {
             reason = tr("Out of memory: the picture is too large to open.");
         } else {
-            ColourProfile profile;
+            ColorProfile profile;
             QImage picture = LoadPictureFromData(bytes, PictureSource::Clipboard, &profile);
             // Where it came from, when the drop says (a browser names the picture's address).
             const QList<QUrl> urls = data->urls();
@@ -115,5 +115,5 @@ PictureArrival PictureFromScreen(const ScreenCaptureResult& capture, const QDate
         return Refused(tr("The screen cannot be captured.\r\r%1").arg(captured.error));
     }
     // What the screen showed is already the screen's colours: no profile to apply.
-    return Arrived(std::move(captured.picture), ColourProfile(), tr("Screen capture"));
+    return Arrived(std::move(captured.picture), ColorProfile(), tr("Screen capture"));
 }

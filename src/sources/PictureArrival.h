@@ -5,7 +5,7 @@
 
 #include "desktop/Clipboard.h"
 #include "desktop/capture/ScreenCapture.h"
-#include "input/cms/ColourProfile.h"
+#include "input/cms/ColorProfile.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -18,7 +18,7 @@ class QMimeData;
 struct PictureArrival {
     bool ok = false;
     QImage picture; // the stored values; an empty clipboard gives the empty picture
-    ColourProfile profile;
+    ColorProfile profile;
     QString caption; // the window's title while it is shown
     QString message; // why it could not be had (not ok): a message box's whole text
 };

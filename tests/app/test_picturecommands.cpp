@@ -70,8 +70,8 @@ private slots:
     void startupFile();
     void droppedPictureData_data();
     void droppedPictureData();
-    void storedColours_data();
-    void storedColours();
+    void storedColors_data();
+    void storedColors();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -532,7 +532,7 @@ void TestPictureCommands::droppedPictureData() {
 // View, Colours as stored in the file: read from the options at start-up, applied to the
 // picture shown at once, written back at shut-down. A damaged profile shows the stored values
 // with a notice, never a refusal.
-void TestPictureCommands::storedColours_data() {
+void TestPictureCommands::storedColors_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("option");  // stored [Options] StoredColours; empty: none
     QTest::addColumn<quint32>("first");   // colour value at (4, 4) as opened
@@ -560,7 +560,7 @@ void TestPictureCommands::storedColours_data() {
                                      << "Colour profile unusable: stored values shown" << true;
 }
 
-void TestPictureCommands::storedColours() {
+void TestPictureCommands::storedColors() {
     QFETCH(QString, file);
     QFETCH(QString, option);
     QFETCH(quint32, first);
@@ -579,11 +579,11 @@ void TestPictureCommands::storedColours() {
     QDir::setCurrent(before);
     QCOMPARE(form.picColor->Point(4, 4), ColorValue(first));
     QCOMPARE(form.mnuViewProfile->text(), line);
-    QCOMPARE(!form.ColourNotice().isEmpty(), notice);
+    QCOMPARE(!form.ColorNotice().isEmpty(), notice);
     QVERIFY(fakes.messageBox->messages.empty());
 
-    const bool wasChecked = form.mnuViewStoredColours->isChecked();
-    form.mnuViewStoredColours->trigger();
+    const bool wasChecked = form.mnuViewStoredColors->isChecked();
+    form.mnuViewStoredColors->trigger();
     QCOMPARE(form.picColor->Point(4, 4), ColorValue(toggled));
     QCOMPARE(form.imgCache->picture(), form.picColor->picture());
     form.Form_Unload();

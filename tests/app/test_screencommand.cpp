@@ -99,7 +99,7 @@ void TestScreenCommand::capture() {
         QCOMPARE(w.form->picColor->Image(screen.rect()), screen); // the tag is gone
         QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#563412"));
         // Shown as stored or as its colours: either way the capture, never an earlier picture.
-        w.form->mnuViewStoredColours->trigger();
+        w.form->mnuViewStoredColors->trigger();
         QCOMPARE(w.form->imgCache->picture(), screen);
         QVERIFY(w.form->picColor->hasFocus());
     } else {

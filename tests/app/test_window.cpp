@@ -200,7 +200,7 @@ void TestWindowDefinition::menuOrder() {
     QCOMPARE(names(form.mnuEdit), (QStringList{"mnuEditPaste", "mnuEditScreen"}));
     QCOMPARE(names(form.mnuView),
              (QStringList{"mnuViewZoomIn", "mnuViewZoomOut", "mnuViewActualSize", "mnuViewFit",
-                          "mnuViewLoupe", "mnuViewStoredColours", "mnuViewProfile"}));
+                          "mnuViewLoupe", "mnuViewStoredColors", "mnuViewProfile"}));
     QCOMPARE(names(form.mnuHelp), (QStringList{"mnuHelpContents", "mnuHelpHowTo", "mnuHelpAbout"}));
 }
 

@@ -87,7 +87,7 @@ void TestHostilePictures::opensOnlyWhatItHolds() {
 
     const QString path =
         QDir(qEnvironmentVariable("HUEMARK_TEST_DATA")).filePath(QStringLiteral("hostile/") + file);
-    ColourProfile profile;
+    ColorProfile profile;
     QImage picture;
     try {
         picture = LoadPicture(path, &profile);
@@ -97,9 +97,9 @@ void TestHostilePictures::opensOnlyWhatItHolds() {
         return;
     }
     QVERIFY2(refusal.isEmpty(), "opened a file that must be refused");
-    const ShownColours colours = ColoursAsShown(picture, profile);
-    QCOMPARE(!colours.notice.isEmpty(), notice);
-    const QColor c = colours.picture.pixelColor(1, 1);
+    const ShownColors colors = ColorsAsShown(picture, profile);
+    QCOMPARE(!colors.notice.isEmpty(), notice);
+    const QColor c = colors.picture.pixelColor(1, 1);
     QCOMPARE(c.alpha(), alpha);
     // Within 1 of the value: premultiplied storage rounds at half coverage.
     const QRgb got = c.rgb();

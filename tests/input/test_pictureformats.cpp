@@ -82,8 +82,8 @@ class TestPictureFormats : public QObject {
 private slots:
     void storedPixels_data();
     void storedPixels();
-    void shownColours_data();
-    void shownColours();
+    void shownColors_data();
+    void shownColors();
     void oneTransformPerProfile();
     void refuses_data();
     void refuses();
@@ -193,7 +193,7 @@ void TestPictureFormats::storedPixels() {
     }
 }
 
-void TestPictureFormats::shownColours_data() {
+void TestPictureFormats::shownColors_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("profileName"); // empty: nothing converted
     QTest::addColumn<bool>("notice");         // an unusable profile is told
@@ -254,44 +254,44 @@ void TestPictureFormats::shownColours_data() {
                                      << "" << false << 0 << kStoredBlocks;
 }
 
-void TestPictureFormats::shownColours() {
+void TestPictureFormats::shownColors() {
     QFETCH(QString, file);
     QFETCH(QString, profileName);
     QFETCH(bool, notice);
     QFETCH(int, tolerance);
     QFETCH(Probes, shown);
 
-    ColourProfile profile;
+    ColorProfile profile;
     const QImage stored = LoadPicture(DataPath(file), &profile);
-    const ShownColours colours = ColoursAsShown(stored, profile);
-    QVERIFY2(colours.profileName.contains(profileName), qPrintable(colours.profileName));
-    QCOMPARE(colours.profileName.isEmpty(), profileName.isEmpty());
-    QVERIFY2(colours.notice.isEmpty() != notice, qPrintable(colours.notice));
-    QCOMPARE(colours.picture.size(), stored.size());
-    QCOMPARE(colours.picture.format(), stored.format());
-    CheckProbes(colours.picture, shown, tolerance);
+    const ShownColors colors = ColorsAsShown(stored, profile);
+    QVERIFY2(colors.profileName.contains(profileName), qPrintable(colors.profileName));
+    QCOMPARE(colors.profileName.isEmpty(), profileName.isEmpty());
+    QVERIFY2(colors.notice.isEmpty() != notice, qPrintable(colors.notice));
+    QCOMPARE(colors.picture.size(), stored.size());
+    QCOMPARE(colors.picture.format(), stored.format());
+    CheckProbes(colors.picture, shown, tolerance);
     if (profileName.isEmpty()) {
         // Nothing to convert: the stored picture itself, not a copy.
-        QCOMPARE(colours.picture.constBits(), stored.constBits());
+        QCOMPARE(colors.picture.constBits(), stored.constBits());
     } else {
         // Rows whose width is no multiple of eight end pixel by pixel: the same colours.
         const QRect narrower(0, 0, stored.width() - 1, stored.height());
-        QCOMPARE(ColoursAsShown(stored.copy(narrower), profile).picture,
-                 colours.picture.copy(narrower));
+        QCOMPARE(ColorsAsShown(stored.copy(narrower), profile).picture,
+                 colors.picture.copy(narrower));
     }
 }
 
 // The transform is made once for a profile: a second picture with the same profile, from
 // another format, finds it.
 void TestPictureFormats::oneTransformPerProfile() {
-    ColourProfile png;
-    ColourProfile webp;
+    ColorProfile png;
+    ColorProfile webp;
     const QImage first = LoadPicture(DataPath(QStringLiteral("png-p3.png")), &png);
     const QImage second = LoadPicture(DataPath(QStringLiteral("webp-p3.webp")), &webp);
     QCOMPARE(webp.icc, png.icc);
-    ColoursAsShown(first, png);
+    ColorsAsShown(first, png);
     const int cached = CachedTransforms();
-    ColoursAsShown(second, webp);
+    ColorsAsShown(second, webp);
     QCOMPARE(CachedTransforms(), cached);
 }
 

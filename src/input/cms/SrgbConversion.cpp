@@ -18,7 +18,7 @@
 namespace {
 
 QString Tr(const char* text) {
-    return QCoreApplication::translate("ColourProfile", text);
+    return QCoreApplication::translate("ColorProfile", text);
 }
 
 // lcms2, opened on the first profiled picture: pictures without a profile never load it.
@@ -86,7 +86,7 @@ QString Description(const Lcms& lcms, cmsHPROFILE profile) {
     return QString::fromLatin1(text).trimmed();
 }
 
-cmsHPROFILE ProfileOf(const Lcms& lcms, const StatedColours& s) {
+cmsHPROFILE ProfileOf(const Lcms& lcms, const StatedColors& s) {
     const cmsCIExyY white = {s.whiteX, s.whiteY, 1.0};
     const cmsCIExyYTRIPLE primaries = {
         {s.redX, s.redY, 1.0}, {s.greenX, s.greenY, 1.0}, {s.blueX, s.blueY, 1.0}};
@@ -120,20 +120,20 @@ cmsHPROFILE ProfileOf(const Lcms& lcms, const StatedColours& s) {
 
 // Colours that show whether a transform changes anything: every level of each channel and of
 // grey, and a grid through the cube.
-QImage TestColours() {
-    std::vector<QRgb> colours;
+QImage TestColors() {
+    std::vector<QRgb> colors;
     for (int v = 0; v < 256; ++v) {
-        colours.insert(colours.end(), {qRgb(v, v, v), qRgb(v, 0, 0), qRgb(0, v, 0), qRgb(0, 0, v)});
+        colors.insert(colors.end(), {qRgb(v, v, v), qRgb(v, 0, 0), qRgb(0, v, 0), qRgb(0, 0, v)});
     }
     for (int r = 0; r < 256; r += 51) {
         for (int g = 0; g < 256; g += 51) {
             for (int b = 0; b < 256; b += 51) {
-                colours.push_back(qRgb(r, g, b));
+                colors.push_back(qRgb(r, g, b));
             }
         }
     }
-    QImage image(int(colours.size()), 1, QImage::Format_RGB32);
-    std::copy(colours.begin(), colours.end(), reinterpret_cast<QRgb*>(image.scanLine(0)));
+    QImage image(int(colors.size()), 1, QImage::Format_RGB32);
+    std::copy(colors.begin(), colors.end(), reinterpret_cast<QRgb*>(image.scanLine(0)));
     return image;
 }
 
@@ -235,7 +235,7 @@ std::optional<MatrixShaper> ReadMatrixShaper(const Lcms& lcms, cmsHPROFILE input
     return m;
 }
 
-Transform Make(const Lcms& lcms, const ColourProfile& profile, const QByteArray& key) {
+Transform Make(const Lcms& lcms, const ColorProfile& profile, const QByteArray& key) {
     Transform t;
     t.key = key;
     cmsHPROFILE input = profile.stated
@@ -272,7 +272,7 @@ Transform Make(const Lcms& lcms, const ColourProfile& profile, const QByteArray&
                        .arg(t.name);
         return t;
     }
-    const QImage test = TestColours();
+    const QImage test = TestColors();
     QImage out(test.size(), QImage::Format_RGB32);
     RunAll(lcms, t, test, out);
     t.identity = out == test;
@@ -294,11 +294,11 @@ Transform Make(const Lcms& lcms, const ColourProfile& profile, const QByteArray&
     return t;
 }
 
-QByteArray KeyOf(const ColourProfile& profile) {
+QByteArray KeyOf(const ColorProfile& profile) {
     if (!profile.stated) {
         return QByteArrayLiteral("icc:") + profile.icc;
     }
-    const StatedColours& s = *profile.stated;
+    const StatedColors& s = *profile.stated;
     return QStringLiteral("stated:%1,%2,%3,%4,%5,%6,%7,%8,%9,%10")
         .arg(s.redX)
         .arg(s.redY)
@@ -337,7 +337,7 @@ struct Cache {
 Cache g_cache;
 constexpr size_t kCacheSize = 8;
 
-const Transform& TransformFor(const Lcms& lcms, const ColourProfile& profile) {
+const Transform& TransformFor(const Lcms& lcms, const ColorProfile& profile) {
     const QByteArray key = KeyOf(profile);
     std::list<Transform>& entries = g_cache.entries;
     for (auto it = entries.begin(); it != entries.end(); ++it) {
@@ -355,7 +355,7 @@ const Transform& TransformFor(const Lcms& lcms, const ColourProfile& profile) {
 }
 
 // Whether any pixel is not grey.
-bool HasColour(const QImage& picture) {
+bool HasColor(const QImage& picture) {
     for (int y = 0; y < picture.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
@@ -374,7 +374,7 @@ int CachedTransforms() {
     return int(g_cache.entries.size());
 }
 
-ShownColours ColoursAsShown(const QImage& stored, const ColourProfile& profile, bool convert) {
+ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, bool convert) {
     if (profile.isEmpty() || stored.isNull()) {
         return {stored, QString(), QString()};
     }
@@ -392,7 +392,7 @@ ShownColours ColoursAsShown(const QImage& stored, const ColourProfile& profile, 
     if (t.handle == nullptr) {
         return {stored, QString(), t.notice};
     }
-    if (t.grey && convert && HasColour(stored)) {
+    if (t.grey && convert && HasColor(stored)) {
         // A grey profile speaks of one channel: applied to a colour picture it would turn every
         // colour into the grey of one of its channels.
         return {stored, QString(),

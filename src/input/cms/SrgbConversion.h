@@ -3,12 +3,12 @@
 // with lcms2 (relative colorimetric intent). The transform of each profile is made once and kept
 // for the next picture with the same profile.
 
-#include "input/cms/ColourProfile.h"
+#include "input/cms/ColorProfile.h"
 
 #include <QImage>
 #include <QString>
 
-struct ShownColours {
+struct ShownColors {
     QImage picture;      // in sRGB; the stored picture itself where nothing needs converting
     QString profileName; // the profile's own description; empty for a picture without one
     QString notice;      // one line, when the picture names a profile that cannot be used
@@ -17,8 +17,7 @@ struct ShownColours {
 // stored is Format_RGB32 or Format_ARGB32_Premultiplied, as the loader gives pictures. The
 // stored picture is never changed. Throws PlatformError when memory for the converted copy runs
 // out. With convert false only the profile is looked at: the stored picture comes back, named.
-ShownColours ColoursAsShown(const QImage& stored, const ColourProfile& profile,
-                            bool convert = true);
+ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, bool convert = true);
 
 // How many profiles' transforms are kept (for tests of the cache).
 int CachedTransforms();

@@ -38,11 +38,11 @@ class TestSrgbKernels : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyColour_data();
-    void everyColour();
+    void everyColor_data();
+    void everyColor();
 };
 
-void TestSrgbKernels::everyColour_data() {
+void TestSrgbKernels::everyColor_data() {
     QTest::addColumn<MatrixShaper::Kernel>("kernel");
     QTest::addColumn<bool>("wide");
     QTest::newRow("AVX2, Display P3") << MatrixShaper::Kernel::Avx2 << false;
@@ -51,7 +51,7 @@ void TestSrgbKernels::everyColour_data() {
     QTest::newRow("AVX-512, Rec. 2020") << MatrixShaper::Kernel::Avx512 << true;
 }
 
-void TestSrgbKernels::everyColour() {
+void TestSrgbKernels::everyColor() {
     QFETCH(MatrixShaper::Kernel, kernel);
     QFETCH(bool, wide);
     if (!MatrixShaper::Runs(kernel)) {
@@ -60,20 +60,20 @@ void TestSrgbKernels::everyColour() {
     const MatrixShaper m = Shaper(wide ? kRec2020 : kP3);
     // Every colour once, with alpha of every value, in rows whose width ends every kernel's
     // blocks with a remainder.
-    constexpr int kColours = 1 << 24;
+    constexpr int kColors = 1 << 24;
     constexpr int kWidth = 4093;
-    std::vector<QRgb> in(kColours);
-    for (int i = 0; i < kColours; ++i) {
+    std::vector<QRgb> in(kColors);
+    for (int i = 0; i < kColors; ++i) {
         in[size_t(i)] = QRgb(i) | QRgb(i * 97 & 0xff) << 24;
     }
-    std::vector<QRgb> portable(kColours);
-    std::vector<QRgb> vector(kColours);
-    for (int x = 0; x < kColours; x += kWidth) {
-        const int width = std::min(kWidth, kColours - x);
+    std::vector<QRgb> portable(kColors);
+    std::vector<QRgb> vector(kColors);
+    for (int x = 0; x < kColors; x += kWidth) {
+        const int width = std::min(kWidth, kColors - x);
         m.convertRow(&in[size_t(x)], &portable[size_t(x)], width, MatrixShaper::Kernel::Portable);
         m.convertRow(&in[size_t(x)], &vector[size_t(x)], width, kernel);
     }
-    for (int i = 0; i < kColours; ++i) {
+    for (int i = 0; i < kColors; ++i) {
         if (vector[size_t(i)] != portable[size_t(i)]) {
             QFAIL(qPrintable(QStringLiteral("#%1%2 becomes %3, not %4")
                                  .arg(in[size_t(i)] >> 24, 2, 16, QChar(u'0'))

@@ -848,7 +848,7 @@ void TestMetafile::wmfRecords_data() {
     auto row = [](const char* name, const Wmf& wmf, QPoint at, QRgb color) {
         QTest::newRow(name) << wmf.build() << at << color;
     };
-    const QByteArray colours = packedDib({2, 2}, {red, green, blue, yellow});
+    const QByteArray colors = packedDib({2, 2}, {red, green, blue, yellow});
     const QByteArray checker = packedDib({8, 8},
                                          [&] {
                                              QList<QRgb> p;
@@ -874,13 +874,13 @@ void TestMetafile::wmfRecords_data() {
     row("round rectangle", Wmf().fill(red).add(0x061c, {100, 100, 100, 100, 0, 0}), {4, 4}, none);
     row("pattern fill", Wmf().fill(red).add(0x061d, {0x0021, 0x00f0, 10, 10, 0, 0}), {5, 5}, red);
     row("set pixel", Wmf().add(0x041f, {0, 0xff, 7, 7}), {7, 7}, blue);
-    row("bitmap blit", Wmf().add(0x0940, {0x0020, 0x00cc, 0, 0, 2, 2, 10, 10}, colours), {11, 10},
+    row("bitmap blit", Wmf().add(0x0940, {0x0020, 0x00cc, 0, 0, 2, 2, 10, 10}, colors), {11, 10},
         green);
-    row("bitmap stretch", Wmf().add(0x0b41, {0x0020, 0x00cc, 2, 2, 0, 0, 20, 20, 0, 0}, colours),
+    row("bitmap stretch", Wmf().add(0x0b41, {0x0020, 0x00cc, 2, 2, 0, 0, 20, 20, 0, 0}, colors),
         {15, 15}, yellow);
-    row("bitmap to device", Wmf().add(0x0d33, {0, 2, 0, 0, 0, 2, 2, 0, 0}, colours), {0, 1}, blue);
+    row("bitmap to device", Wmf().add(0x0d33, {0, 2, 0, 0, 0, 2, 2, 0, 0}, colors), {0, 1}, blue);
     row("mirrored stretch",
-        Wmf().add(0x0f43, {0x0020, 0x00cc, 0, 2, 2, 0, 0, 20, -20, 0, 20}, colours), {15, 5}, red);
+        Wmf().add(0x0f43, {0x0020, 0x00cc, 0, 2, 2, 0, 0, 20, -20, 0, 20}, colors), {15, 5}, red);
     row("blit without bitmap", Wmf().add(0x0940, {0x0042, 0x0000, 0, 0, 0, 10, 10, 0, 0}), {5, 5},
         black);
     row("clip region", Wmf(region).add(0x012c, {2}).rect(0, 0, 100, 100), {30, 30}, red);

@@ -20,15 +20,15 @@ namespace {
 constexpr int kNoticeMs = 6000;
 } // namespace
 
-void frmHuemark::ShowNewPicture(const QImage& stored, const ColourProfile& profile) {
+void frmHuemark::ShowNewPicture(const QImage& stored, const ColorProfile& profile) {
     m_storedPicture = stored;
     m_pictureProfile = profile;
-    ApplyPictureColours();
+    ApplyPictureColors();
 }
 
-void frmHuemark::ApplyPictureColours() {
-    ShownColours shown{m_storedPicture, QString(), QString()};
-    const bool asStored = mnuViewStoredColours->isChecked();
+void frmHuemark::ApplyPictureColors() {
+    ShownColors shown{m_storedPicture, QString(), QString()};
+    const bool asStored = mnuViewStoredColors->isChecked();
     // A conversion reads every pixel: a picture still arriving (a large JPEG's first look) is
     // waited for. Pictures without a profile are shown as they come.
     if (!m_pictureProfile.isEmpty()) {
@@ -37,7 +37,7 @@ void frmHuemark::ApplyPictureColours() {
         }
     }
     try {
-        shown = ColoursAsShown(m_storedPicture, m_pictureProfile, !asStored);
+        shown = ColorsAsShown(m_storedPicture, m_pictureProfile, !asStored);
     } catch (const PlatformError& e) {
         shown.notice = e.description();
     } catch (const std::bad_alloc&) {
@@ -67,10 +67,10 @@ void frmHuemark::ApplyPictureColours() {
 
     // A profile that cannot be used is said once, in a line over the picture that goes by itself;
     // at start-up (a file named on the command line) once the window shows.
-    m_colourNotice = asStored ? QString() : shown.notice;
-    if (!m_colourNotice.isEmpty()) {
-        const auto tell = [this, notice = m_colourNotice] {
-            if (picColor->isVisible() && m_colourNotice == notice) {
+    m_colorNotice = asStored ? QString() : shown.notice;
+    if (!m_colorNotice.isEmpty()) {
+        const auto tell = [this, notice = m_colorNotice] {
+            if (picColor->isVisible() && m_colorNotice == notice) {
                 QToolTip::showText(picColor->mapToGlobal(QPoint(0, 0)), notice, picColor, {},
                                    kNoticeMs);
             }
@@ -83,9 +83,9 @@ void frmHuemark::ApplyPictureColours() {
     }
 }
 
-void frmHuemark::mnuViewStoredColours_Click() {
+void frmHuemark::mnuViewStoredColors_Click() {
     BusyPointer busy;
-    ApplyPictureColours();
+    ApplyPictureColors();
     picColor->setFocus();
     refreshReadout();
 }

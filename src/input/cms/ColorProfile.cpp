@@ -1,4 +1,4 @@
-#include "input/cms/ColourProfile.h"
+#include "input/cms/ColorProfile.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -7,7 +7,7 @@ namespace {
 
 struct Primaries {
     int code;
-    StatedColours colours;
+    StatedColors colors;
 };
 
 constexpr double kD65x = 0.3127;
@@ -27,11 +27,11 @@ const Primaries kPrimaries[] = {
 };
 
 QString Tr(const char* text) {
-    return QCoreApplication::translate("ColourProfile", text);
+    return QCoreApplication::translate("ColorProfile", text);
 }
 
-ColourProfile Unusable(const QString& why) {
-    ColourProfile profile;
+ColorProfile Unusable(const QString& why) {
+    ColorProfile profile;
     profile.unusable = why;
     return profile;
 }
@@ -42,7 +42,7 @@ bool Near(double a, double b, double tolerance) {
 
 } // namespace
 
-ColourProfile ProfileFromCodePoints(int primaries, int transfer) {
+ColorProfile ProfileFromCodePoints(int primaries, int transfer) {
     if (primaries == 2) { // unspecified
         primaries = 1;
     }
@@ -55,32 +55,32 @@ ColourProfile ProfileFromCodePoints(int primaries, int transfer) {
     if (found == nullptr) {
         return Unusable(Tr("colour primaries %1 are not supported").arg(primaries));
     }
-    StatedColours colours = found->colours;
+    StatedColors colors = found->colors;
     switch (transfer) {
     case 2:  // unspecified
     case 13: // IEC 61966-2-1
-        colours.curve = TransferCurve::Srgb;
+        colors.curve = TransferCurve::Srgb;
         break;
     case 1:
     case 6:
     case 14:
     case 15:
-        colours.curve = TransferCurve::Bt709;
-        colours.name += QLatin1String(", BT.709 curve");
+        colors.curve = TransferCurve::Bt709;
+        colors.name += QLatin1String(", BT.709 curve");
         break;
     case 4:
-        colours.curve = TransferCurve::Gamma;
-        colours.gamma = 2.2;
-        colours.name += QLatin1String(", gamma 2.2");
+        colors.curve = TransferCurve::Gamma;
+        colors.gamma = 2.2;
+        colors.name += QLatin1String(", gamma 2.2");
         break;
     case 5:
-        colours.curve = TransferCurve::Gamma;
-        colours.gamma = 2.8;
-        colours.name += QLatin1String(", gamma 2.8");
+        colors.curve = TransferCurve::Gamma;
+        colors.gamma = 2.8;
+        colors.name += QLatin1String(", gamma 2.8");
         break;
     case 8:
-        colours.curve = TransferCurve::Linear;
-        colours.name += QLatin1String(", linear");
+        colors.curve = TransferCurve::Linear;
+        colors.name += QLatin1String(", linear");
         break;
     case 16:
     case 18:
@@ -88,44 +88,44 @@ ColourProfile ProfileFromCodePoints(int primaries, int transfer) {
     default:
         return Unusable(Tr("transfer characteristics %1 are not supported").arg(transfer));
     }
-    if (found->code == 1 && colours.curve == TransferCurve::Srgb) {
+    if (found->code == 1 && colors.curve == TransferCurve::Srgb) {
         return {};
     }
-    ColourProfile profile;
-    profile.stated = colours;
+    ColorProfile profile;
+    profile.stated = colors;
     return profile;
 }
 
-ColourProfile ProfileFromPngChunks(quint32 gamma, const quint32* chromaticities) {
-    StatedColours colours = kPrimaries[0].colours;
+ColorProfile ProfileFromPngChunks(quint32 gamma, const quint32* chromaticities) {
+    StatedColors colors = kPrimaries[0].colors;
     if (chromaticities != nullptr) {
         const auto v = [chromaticities](int i) { return chromaticities[i] / 100000.0; };
-        colours = {v(2), v(3), v(4), v(5), v(6), v(7), v(0), v(1), {}, 1, {}};
-        if (colours.whiteY <= 0 || colours.redY <= 0 || colours.greenY <= 0 || colours.blueY <= 0) {
+        colors = {v(2), v(3), v(4), v(5), v(6), v(7), v(0), v(1), {}, 1, {}};
+        if (colors.whiteY <= 0 || colors.redY <= 0 || colors.greenY <= 0 || colors.blueY <= 0) {
             return Unusable(Tr("the PNG's chromaticities are damaged"));
         }
     }
-    const StatedColours& srgb = kPrimaries[0].colours;
+    const StatedColors& srgb = kPrimaries[0].colors;
     const bool srgbPrimaries =
-        Near(colours.redX, srgb.redX, 0.01) && Near(colours.redY, srgb.redY, 0.01) &&
-        Near(colours.greenX, srgb.greenX, 0.01) && Near(colours.greenY, srgb.greenY, 0.01) &&
-        Near(colours.blueX, srgb.blueX, 0.01) && Near(colours.blueY, srgb.blueY, 0.01) &&
-        Near(colours.whiteX, srgb.whiteX, 0.01) && Near(colours.whiteY, srgb.whiteY, 0.01);
+        Near(colors.redX, srgb.redX, 0.01) && Near(colors.redY, srgb.redY, 0.01) &&
+        Near(colors.greenX, srgb.greenX, 0.01) && Near(colors.greenY, srgb.greenY, 0.01) &&
+        Near(colors.blueX, srgb.blueX, 0.01) && Near(colors.blueY, srgb.blueY, 0.01) &&
+        Near(colors.whiteX, srgb.whiteX, 0.01) && Near(colors.whiteY, srgb.whiteY, 0.01);
     // A file gamma of 1/2.2 with sRGB's primaries is how writers say "sRGB" without the sRGB
     // chunk. With other primaries the gamma is the pure power it states; without one, the
     // primaries are taken with sRGB's curve.
     if (srgbPrimaries && (gamma == 0 || Near(gamma / 100000.0, 1 / 2.2, 0.005))) {
         return {};
     }
-    colours.name = srgbPrimaries ? QStringLiteral("sRGB primaries") : Tr("PNG chromaticities");
+    colors.name = srgbPrimaries ? QStringLiteral("sRGB primaries") : Tr("PNG chromaticities");
     if (gamma == 0) {
-        colours.curve = TransferCurve::Srgb;
+        colors.curve = TransferCurve::Srgb;
     } else {
-        colours.curve = TransferCurve::Gamma;
-        colours.gamma = 100000.0 / gamma;
-        colours.name += QStringLiteral(", gamma %1").arg(colours.gamma, 0, 'g', 3);
+        colors.curve = TransferCurve::Gamma;
+        colors.gamma = 100000.0 / gamma;
+        colors.name += QStringLiteral(", gamma %1").arg(colors.gamma, 0, 'g', 3);
     }
-    ColourProfile profile;
-    profile.stated = colours;
+    ColorProfile profile;
+    profile.stated = colors;
     return profile;
 }
