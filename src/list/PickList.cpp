@@ -49,13 +49,16 @@ QString PickList::description(int row) const {
 }
 
 void PickList::setDescription(int row, const QString& text) {
-    if (row >= 0 && row < count()) {
-        m_picks[row].description = CappedDescription(text);
-    } else if (row == count()) {
-        m_lastDescription = CappedDescription(text);
-    } else {
+    if (row < 0 || row > count()) {
         return;
     }
+    QString& description = row < count() ? m_picks[row].description : m_lastDescription;
+    const QString capped = CappedDescription(text);
+    // The editor writes on every key; a key that changes nothing tells the views nothing.
+    if (capped == description) {
+        return;
+    }
+    description = capped;
     const QModelIndex cell = index(row, DescriptionCol);
     emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
 }

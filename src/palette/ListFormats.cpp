@@ -117,16 +117,15 @@ void AppendJsonString(QString& out, const QString& text) {
 
 // A text a spreadsheet would take for a formula (OWASP's list: =, +, -, @, a tab or a carriage
 // return first) gets an apostrophe in front, inside a quoted field, so it is shown as text.
-QString AsSpreadsheetText(const QString& text) {
+bool StartsFormula(const QString& text) {
     static const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
-    return !text.isEmpty() && kFormulaStarts.contains(text.front()) ? QLatin1Char('\'') + text
-                                                                    : text;
+    return !text.isEmpty() && kFormulaStarts.contains(text.front());
 }
 
 void AppendCsvField(QString& out, const QString& field) {
-    const QString text = AsSpreadsheetText(field);
-    bool quoted =
-        text != field || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
+    const bool formula = StartsFormula(field);
+    const QString text = formula ? QLatin1Char('\'') + field : field;
+    bool quoted = formula || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
     for (QChar ch : text) {
         quoted = quoted || ch == QLatin1Char(',') || ch == QLatin1Char('"') ||
                  ch == QLatin1Char('\n') || ch == QLatin1Char('\r') || ch == QLatin1Char('\t');

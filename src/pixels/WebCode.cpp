@@ -35,6 +35,17 @@ QString ColorToWeb(ColorValue c) {
 }
 
 QString WebCode(ColorValue c) {
+    if (c >= 0 && c <= 0xFFFFFF) {
+        // Built whole: lists write one code per row, thousands at a time.
+        const char code[] = {'#',
+                             kDigits[(c >> 4) & 15],
+                             kDigits[c & 15],
+                             kDigits[(c >> 12) & 15],
+                             kDigits[(c >> 8) & 15],
+                             kDigits[(c >> 20) & 15],
+                             kDigits[(c >> 16) & 15]};
+        return QString::fromLatin1(code, sizeof code);
+    }
     return QLatin1Char('#') + ColorToWeb(c);
 }
 
