@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "cli/Verbs.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -93,7 +95,8 @@ LocalPath FromFileUri(const QUrl& url, const QString& hostName) {
 }
 
 QString UsageLine() {
-    return tr("Usage: huemark [options] [--] [file]");
+    return tr("Usage: huemark [options] [--] [file]\n"
+              "       huemark sample|stats|palette FILE ... (see --help)");
 }
 
 QString HelpText() {
@@ -107,7 +110,9 @@ QString HelpText() {
               "\n"
               "Arguments:\n"
               "  file           A picture file to open instead of the clipboard's picture: a\n"
-              "                 path, or a file: address on this machine.\n");
+              "                 path, or a file: address on this machine.\n"
+              "\n") +
+           Verbs::HelpText();
 }
 
 NamedFile::NamedFile(const QByteArray& path)

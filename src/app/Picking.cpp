@@ -24,6 +24,15 @@ void frmHuemark::picColor_MouseDown(int /*button*/, int /*shift*/, float x, floa
     AddToGrid(x, y);
 }
 
+void frmHuemark::AddPickOnTop(const Pick& pick) {
+    m_picks->addOnTop(pick);
+    // The new top row's first two cells were made current in turn; the second stays so.
+    grdList->setRow(1);
+    grdList->setCol(0);
+    grdList->setFillStyle(0);
+    grdList->setCol(1);
+}
+
 void frmHuemark::AddToGrid(const float& x, const float& y) {
     try {
         picColor->setFocus();
@@ -45,13 +54,7 @@ void frmHuemark::AddToGrid(const float& x, const float& y) {
         pick.origin.position =
             QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
         pick.origin.profile = m_shownProfile;
-        m_picks->addOnTop(pick);
-        // The new top row's first two cells were made current in turn; the second stays so.
-        grdList->setRow(1);
-        grdList->setCol(0);
-        grdList->setFillStyle(0);
-        grdList->setCol(1);
-
+        AddPickOnTop(pick);
         picColor->setFocus();
     } catch (const PlatformError& e) {
         m_services.messageBox->showMessage(

@@ -23,6 +23,7 @@ constexpr int kNoticeMs = 6000;
 void frmHuemark::ShowNewPicture(const QImage& stored, const ColorProfile& profile) {
     m_storedPicture = stored;
     m_pictureProfile = profile;
+    picColor->setArea(QRect());
     ApplyPictureColors();
 }
 
@@ -47,6 +48,7 @@ void frmHuemark::ApplyPictureColors() {
 
     imgCache->setPicture(QImage());
     imgCache->setPicture(picture);
+    m_measuredPicture = QImage();
     picColor->setPicture(QImage());
     picColor->setPicture(imgCache->picture());
     forgetPickPoint();
@@ -64,6 +66,7 @@ void frmHuemark::ApplyPictureColors() {
     mnuViewProfile->setText(line);
     m_shownProfile = !asStored && shown.notice.isEmpty() ? shown.profileName : QString();
     txtCursor->setAccessibleDescription(line);
+    MeasureAreaNow();
 
     // A profile that cannot be used is said once, in a line over the picture that goes by itself;
     // at start-up (a file named on the command line) once the window shows.

@@ -9,7 +9,11 @@
 #include <QScrollBar>
 #include <cmath>
 
-void frmHuemark::picColor_KeyDown(int& keyCode, int /*shift*/) {
+void frmHuemark::picColor_KeyDown(int& keyCode, int shift) {
+    if (AreaKeyDown(keyCode, shift)) {
+        keyCode = 0;
+        return;
+    }
     const QPoint p = m_services.pointer->pos();
     switch (keyCode) {
     case KeyCode::Up:

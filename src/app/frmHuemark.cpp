@@ -247,6 +247,11 @@ void frmHuemark::createMenus() {
     addItem(mnuView, mnuViewLoupe, "mnuViewLoupe", tr("&Loupe"), {},
             &frmHuemark::mnuViewLoupe_Click);
     mnuViewLoupe->setCheckable(true);
+    addItem(mnuView, mnuViewMeasureArea, "mnuViewMeasureArea", tr("&Measure Area"),
+            Qt::CTRL | Qt::Key_M, &frmHuemark::mnuViewMeasureArea_Click);
+    mnuViewMeasureArea->setCheckable(true);
+    addItem(mnuView, mnuViewExtractPalette, "mnuViewExtractPalette", tr("Extract &Palette"),
+            Qt::CTRL | Qt::Key_E, &frmHuemark::mnuViewExtractPalette_Click);
     mnuView->addSeparator();
     addItem(mnuView, mnuViewStoredColors, "mnuViewStoredColors",
             tr("Colours as &stored in the file"), {}, &frmHuemark::mnuViewStoredColors_Click);
@@ -270,6 +275,7 @@ void frmHuemark::bindEvents() {
     connect(picColor, &PictureBox::MouseDown, this, &frmHuemark::picColor_MouseDown);
     connect(picColor, &PictureBox::KeyDown, this, &frmHuemark::picColor_KeyDown);
     connect(picColor, &PictureBox::ViewChanged, this, &frmHuemark::picColor_ViewChanged);
+    connect(picColor, &PictureBox::AreaDragged, this, &frmHuemark::picColor_AreaDragged);
     connect(hscNeighbors, &QScrollBar::valueChanged, this, &frmHuemark::hscNeighbors_Change);
     connect(grdList, &FlexGrid::MouseDown, this, &frmHuemark::grdList_MouseDown);
     connect(grdList, &FlexGrid::Scroll, this, &frmHuemark::grdList_Scroll);

@@ -54,6 +54,7 @@
 #include <memory>
 #include <optional>
 
+class AreaPanel;
 class FlexGrid;
 class FormClient;
 class Frame;
@@ -110,8 +111,10 @@ public:
     QAction* mnuViewActualSize = nullptr;
     QAction* mnuViewFit = nullptr;
     QAction* mnuViewLoupe = nullptr;
-    QAction* mnuViewStoredColors = nullptr; // check item: the file's stored values, unconverted
-    QAction* mnuViewProfile = nullptr;      // disabled line naming the picture's colour profile
+    QAction* mnuViewMeasureArea = nullptr;    // check item: the left button drags out an area
+    QAction* mnuViewExtractPalette = nullptr; // the area's (or the picture's) dominant colours
+    QAction* mnuViewStoredColors = nullptr;   // check item: the file's stored values, unconverted
+    QAction* mnuViewProfile = nullptr;        // disabled line naming the picture's colour profile
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpHowTo = nullptr;
@@ -187,6 +190,13 @@ public:
     void mnuViewFit_Click();
     void mnuViewLoupe_Click();
     void picColor_ViewChanged();
+    // Measure.cpp: an area's figures in a panel beside the window, its mean or its palette into
+    // the list.
+    void mnuViewMeasureArea_Click();
+    void mnuViewExtractPalette_Click();
+    void picColor_AreaDragged(QRect area, bool finished);
+    void cmdAddArea_Click();
+    AreaPanel* areaPanelIfShown() const { return m_areaPanel; }
 
     // Other procedures.
     QString ColorToWeb(ColorValue c) const;
@@ -277,6 +287,17 @@ private:
     Loupe* m_loupe = nullptr;
     void showLoupe(float x, float y, QPoint at);
     void hideLoupe();
+    // The area's commands (Measure.cpp).
+    AreaPanel& areaPanel();
+    const QImage& MeasuredPicture();
+    void MeasureAreaNow();
+    // The arrows, Enter and Escape while an area is measured; false for a key it leaves alone.
+    bool AreaKeyDown(int keyCode, int shift);
+    AreaPanel* m_areaPanel = nullptr;
+    QImage m_measuredPicture; // made on first use for each picture shown
+    int m_paletteColors = 6;
+    // A pick on top of the list, its row made current as a pick's is.
+    void AddPickOnTop(const Pick& pick);
     std::optional<QPointF> zoomAnchor() const;
 
     Services m_services;

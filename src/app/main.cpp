@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/frmHuemark.h"
+#include "cli/Verbs.h"
 #include "controls/DesktopStyle.h"
 #include "desktop/EndRequests.h"
 #include "help/About.h"
@@ -7,9 +8,11 @@
 
 #include <QApplication>
 #include <QSysInfo>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -30,9 +33,50 @@ int Answer(const CommandLine::Request& request) {
     std::fputs(text.toLocal8Bit().constData(), stdout);
     return 0;
 }
+// A verb that measures a file: no window, so no display. The offscreen platform gives the
+// fonts and painting that drawings (SVG, metafiles) need, and talks to no display server.
+int RunVerb(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the verb's one line: the toolkit's remarks on the environment (no
+    // runtime folder, no fonts configured) are not for a script to parse.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fputs(qPrintable(QStringLiteral("huemark: %1\n").arg(text)), stderr);
+        }
+    });
+    int noArgc = 1;
+    QGuiApplication app(noArgc, argv);
+    const Verbs::Outcome outcome =
+        Verbs::Run(QList<QByteArray>(argv + 1, argv + argc), [](qint64 most) {
+            // Until the end of the input, or one byte beyond the most a picture may have.
+            QByteArray bytes;
+            char buffer[65536];
+            while (bytes.size() <= most) {
+                const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+                if (n < 0 && errno == EINTR) {
+                    continue;
+                }
+                if (n <= 0) {
+                    break;
+                }
+                bytes.append(buffer, n);
+            }
+            return bytes;
+        });
+    std::fwrite(outcome.out.constData(), 1, std::size_t(outcome.out.size()), stdout);
+    std::fwrite(outcome.err.constData(), 1, std::size_t(outcome.err.size()), stderr);
+    if (std::fflush(stdout) != 0 && outcome.exitCode == 0) {
+        std::fputs("huemark: cannot write the results to standard output\n", stderr);
+        return 1;
+    }
+    return outcome.exitCode;
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && Verbs::IsVerb(argv[1])) {
+        return RunVerb(argc, argv);
+    }
     // The toolkit takes options of its own (-name, -style, ...) wherever they stand: the words
     // after "--" are file names whatever they look like, so it never sees them.
     int qtArgc = 1;

@@ -83,6 +83,14 @@ public:
     void setMarker(std::optional<QPointF> at);
     std::optional<QPointF> marker() const { return m_marker; }
 
+    // An area of the picture (in picture pixels) outlined over it, not part of the persistent
+    // image either; none when empty.
+    void setArea(const QRect& area);
+    QRect area() const { return m_area; }
+    // While on, the left button drags out an area (AreaDragged) instead of pressing on a point.
+    void setAreaDragging(bool on);
+    bool areaDragging() const { return m_areaDragging; }
+
     // Conversions between the scale units and the widget's pixels.
     QPointF toPixels(float x, float y) const;
     QPointF fromPixels(QPointF pixels) const;
@@ -127,6 +135,9 @@ signals:
     void KeyDown(int& keyCode, int shift);
     // The user zoomed or scrolled: the pixel under the pointer may be another one now.
     void ViewChanged();
+    // The area dragged out so far (picture pixels, within the picture); finished once the
+    // button comes up.
+    void AreaDragged(QRect area, bool finished);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -203,6 +214,9 @@ private:
     QSize deviceSize(QSize logical) const;
     void paintView(QPainter& painter, const QRect& area, const DeviceGrid& grid);
     void paintMarker(QPainter& painter) const;
+    void paintArea(QPainter& painter) const;
+    // The picture pixel a spot lies on, kept within the picture.
+    QPoint picturePixelOf(const PointerSpot& spot) const;
     // One device row of the view, zoomed out: each device pixel the average of the surface
     // pixels it covers (columns [spans[i], spans[i + 1])).
     void averageLine(QRgb* line, int deviceRow, const std::vector<int>& spans) const;
@@ -254,6 +268,9 @@ private:
         bool moved = false;
     };
     std::optional<Pan> m_pan;
+    QRect m_area;
+    bool m_areaDragging = false;
+    std::optional<QPoint> m_areaStart; // the pixel the area's drag started on
     QImage m_band; // rows of device pixels painted at a time, kept between repaints
     // A view zoomed out is painted pixel by pixel while it moves, averaged once it rests.
     bool m_settling = false;

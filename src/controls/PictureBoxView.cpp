@@ -309,6 +309,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         painter.fillRect(corner, m_backColor);
     }
     paintMarker(painter);
+    paintArea(painter);
 }
 
 void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGrid& grid) {
@@ -531,6 +532,45 @@ void PictureBox::paintMarker(QPainter& painter) const {
     arms(Qt::black, 0);
 }
 
+void PictureBox::paintArea(QPainter& painter) const {
+    if (m_area.isEmpty()) {
+        return;
+    }
+    // Dashes of black on white just outside the area's pixels, so that every pixel in it shows.
+    const double r = m_view.ratio();
+    const QPoint first = m_view.deviceOf(m_area.topLeft());
+    const QPoint end = m_view.deviceOf(m_area.bottomRight() + QPoint(1, 1));
+    const QRectF outline(QPointF(first.x() / r - 0.5, first.y() / r - 0.5),
+                         QPointF(end.x() / r + 0.5, end.y() / r + 0.5));
+    painter.setClipRect(m_viewRect);
+    painter.setPen(QPen(Qt::white, 0));
+    painter.drawRect(outline);
+    QPen dashes(Qt::black, 0, Qt::DashLine);
+    painter.setPen(dashes);
+    painter.drawRect(outline);
+}
+
+void PictureBox::setArea(const QRect& area) {
+    if (area != m_area) {
+        m_area = area;
+        update();
+    }
+}
+
+void PictureBox::setAreaDragging(bool on) {
+    m_areaDragging = on;
+    m_areaStart.reset();
+    setCursor(on ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+QPoint PictureBox::picturePixelOf(const PointerSpot& spot) const {
+    const QPointF p = coordinatesOf(spot);
+    const int x = pixelIndex(static_cast<float>(p.x()), m_unitsPerPixelX);
+    const int y = pixelIndex(static_cast<float>(p.y()), m_unitsPerPixelY);
+    return QPoint(std::clamp(x, 0, std::max(0, m_picture.width() - 1)),
+                  std::clamp(y, 0, std::max(0, m_picture.height() - 1)));
+}
+
 QPoint PictureBox::panPoint(const PointerSpot& spot) const {
     return spot.exact ? spot.device : (spot.logical * m_view.ratio()).toPoint();
 }
@@ -546,6 +586,14 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
             scrollBy(m_pan->last - at);
             m_pan->last = at;
         }
+    }
+    if (m_areaStart) {
+        const QPoint end = picturePixelOf(spot);
+        const QRect area(
+            QPoint(std::min(end.x(), m_areaStart->x()), std::min(end.y(), m_areaStart->y())),
+            QPoint(std::max(end.x(), m_areaStart->x()), std::max(end.y(), m_areaStart->y())));
+        setArea(area);
+        emit AreaDragged(area, false);
     }
     if (!inView(spot)) {
         return; // over the corner between the scroll bars
@@ -570,12 +618,24 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
         setCursor(Qt::ClosedHandCursor);
         return;
     }
+    if (m_areaDragging && event->button() == Qt::LeftButton && !m_picture.isNull()) {
+        m_areaStart = picturePixelOf(spot);
+        const QRect area(*m_areaStart, QSize(1, 1));
+        setArea(area);
+        emit AreaDragged(area, false);
+        return;
+    }
     const QPointF p = coordinatesOf(spot);
     emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),
                    static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_areaStart && event->button() == Qt::LeftButton) {
+        m_areaStart.reset();
+        emit AreaDragged(m_area, true);
+        return;
+    }
     if (!m_pan || event->button() != Qt::MiddleButton) {
         QWidget::mouseReleaseEvent(event);
         return;

@@ -4,6 +4,7 @@
 #include "pixels/Color.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <optional>
 #include <utility>
@@ -17,6 +18,8 @@ struct PickOrigin {
     // pixel); no position for a colour that was opened, not picked.
     std::optional<QPoint> position;
     int radius = 0;
+    // The area whose mean or palette it is; empty for a pick of a point or its square.
+    QRect area;
     // The colour profile the picture was shown through; empty for sRGB, none, or stored values.
     QString profile;
     friend bool operator==(const PickOrigin&, const PickOrigin&) = default;

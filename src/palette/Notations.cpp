@@ -1,6 +1,7 @@
 #include "palette/Notations.h"
 
 #include "palette/ListFormats.h"
+#include "pixels/Perceptual.h"
 
 #include <array>
 #include <cmath>
@@ -53,44 +54,18 @@ QString HslText(Color c) {
              CssNumber(lightness * 100, kPercentDecimals));
 }
 
-using Vector = std::array<double, 3>;
-using Matrix = std::array<Vector, 3>;
-
-Vector Times(const Matrix& m, const Vector& v) {
-    Vector out{};
-    for (int i = 0; i < 3; ++i) {
-        out[i] = m[i][0] * v[0] + m[i][1] * v[1] + m[i][2] * v[2];
-    }
-    return out;
-}
-
 QString OklchText(Color c) {
-    // Linear-light sRGB to CIE XYZ (D65), then to Oklab through cone responses.
-    static const Matrix kToXyz{{{506752.0 / 1228815, 87881.0 / 245763, 12673.0 / 70218},
-                                {87098.0 / 409605, 175762.0 / 245763, 12673.0 / 175545},
-                                {7918.0 / 409605, 87881.0 / 737289, 1001167.0 / 1053270}}};
-    static const Matrix kXyzToLms{{{0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
-                                   {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
-                                   {0.0481771893596242, 0.2642395317527308, 0.6335478284694309}}};
-    static const Matrix kLmsToLab{{{0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
-                                   {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
-                                   {0.0259040424655478, 0.7827717124575296, -0.8086757549230774}}};
-    Vector lms = Times(kXyzToLms, Times(kToXyz, {LinearChannel(c.red()), LinearChannel(c.green()),
-                                                 LinearChannel(c.blue())}));
-    for (double& v : lms) {
-        v = std::cbrt(v);
-    }
-    const Vector lab = Times(kLmsToLab, lms);
-    const double chroma = std::hypot(lab[1], lab[2]);
+    const LabValue lab = OklabOf(LinearOf(c));
+    const double chroma = std::hypot(lab.a, lab.b);
     double hue = std::nan("");
     if (chroma > kOkAchromatic) {
-        hue = std::atan2(lab[2], lab[1]) * 180 / std::numbers::pi;
+        hue = std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;
         if (hue < 0) {
             hue += 360;
         }
     }
     return QStringLiteral("oklch(%1 %2 %3)")
-        .arg(CssNumber(lab[0], kOkDecimals), CssNumber(chroma, kOkDecimals),
+        .arg(CssNumber(lab.l, kOkDecimals), CssNumber(chroma, kOkDecimals),
              HueText(hue, kOkHueDecimals));
 }
 } // namespace

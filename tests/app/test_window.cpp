@@ -200,7 +200,8 @@ void TestWindowDefinition::menuOrder() {
     QCOMPARE(names(form.mnuEdit), (QStringList{"mnuEditPaste", "mnuEditScreen"}));
     QCOMPARE(names(form.mnuView),
              (QStringList{"mnuViewZoomIn", "mnuViewZoomOut", "mnuViewActualSize", "mnuViewFit",
-                          "mnuViewLoupe", "mnuViewStoredColors", "mnuViewProfile"}));
+                          "mnuViewLoupe", "mnuViewMeasureArea", "mnuViewExtractPalette",
+                          "mnuViewStoredColors", "mnuViewProfile"}));
     QCOMPARE(names(form.mnuHelp), (QStringList{"mnuHelpContents", "mnuHelpHowTo", "mnuHelpAbout"}));
 }
 

@@ -1,0 +1,188 @@
+// Measuring an area of the picture (View, Measure Area) and taking its dominant colours (View,
+// Extract Palette): the figures in a panel beside the window, the mean or the palette added to
+// the list as picks are.
+
+#include "app/frmHuemark.h"
+#include "controls/AreaPanel.h"
+#include "controls/FlexGrid.h"
+#include "controls/KeyCodes.h"
+#include "controls/PictureBox.h"
+#include "measure/AreaStats.h"
+#include "measure/DominantColors.h"
+#include "pixels/PendingPixels.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPushButton>
+
+namespace {
+// While an area is dragged, its figures follow the pointer up to this many pixels; a larger one
+// is measured once the button comes up.
+constexpr qint64 kLiveAreaPixels = 4'000'000;
+} // namespace
+
+const QImage& frmHuemark::MeasuredPicture() {
+    // What the picture control shows without the tags: the colours as shown, transparent parts
+    // over the control's background.
+    if (m_measuredPicture.isNull() && !picColor->picture().isNull()) {
+        // A picture still arriving is measured once all of it is there.
+        if (const auto pending = PendingPixels::of(picColor->picture())) {
+            pending->waitFor(picColor->picture().rect());
+        }
+        m_measuredPicture = FlattenedPicture(picColor->picture(), QColorOf(picColor->BackColor()));
+    }
+    return m_measuredPicture;
+}
+
+AreaPanel& frmHuemark::areaPanel() {
+    if (m_areaPanel == nullptr) {
+        m_areaPanel = new AreaPanel(this);
+        m_areaPanel->setPaletteColors(m_paletteColors);
+        connect(m_areaPanel, &AreaPanel::AddClicked, this, &frmHuemark::cmdAddArea_Click);
+        connect(m_areaPanel, &AreaPanel::PaletteClicked, this,
+                &frmHuemark::mnuViewExtractPalette_Click);
+        connect(m_areaPanel, &AreaPanel::Closed, this, [this] {
+            if (mnuViewMeasureArea->isChecked()) {
+                mnuViewMeasureArea->setChecked(false);
+                mnuViewMeasureArea_Click();
+            }
+        });
+    }
+    return *m_areaPanel;
+}
+
+void frmHuemark::mnuViewMeasureArea_Click() {
+    const bool on = mnuViewMeasureArea->isChecked();
+    picColor->setAreaDragging(on);
+    if (on) {
+        AreaPanel& panel = areaPanel();
+        panel.move(mapToGlobal(QPoint(width(), 0)));
+        panel.show();
+        MeasureAreaNow();
+    } else {
+        picColor->setArea(QRect());
+        if (m_areaPanel != nullptr) {
+            m_paletteColors = m_areaPanel->paletteColors();
+            m_areaPanel->hide();
+        }
+    }
+    picColor->setFocus();
+}
+
+void frmHuemark::picColor_AreaDragged(QRect area, bool finished) {
+    const bool live = qint64(area.width()) * area.height() <= kLiveAreaPixels;
+    if (finished || live) {
+        MeasureAreaNow();
+    }
+}
+
+void frmHuemark::MeasureAreaNow() {
+    if (m_areaPanel == nullptr) {
+        return;
+    }
+    const QRect area = picColor->area();
+    if (area.isEmpty() || MeasuredPicture().isNull()) {
+        m_areaPanel->setFigures(QString(), Color(), Color());
+        return;
+    }
+    const AreaFigures figures = MeasureArea(MeasuredPicture(), area);
+    m_areaPanel->setFigures(AreaText(figures), figures.mean, figures.plainAverage);
+}
+
+void frmHuemark::cmdAddArea_Click() {
+    const QRect area = picColor->area().intersected(MeasuredPicture().rect());
+    if (area.isEmpty()) {
+        return;
+    }
+    const AreaFigures figures = MeasureArea(MeasuredPicture(), area);
+    Pick pick(figures.mean, QCoreApplication::translate("frmHuemark", "mean of %1 x %2 at %3,%4")
+                                .arg(area.width())
+                                .arg(area.height())
+                                .arg(area.x())
+                                .arg(area.y()));
+    pick.origin.source = Caption();
+    pick.origin.position = area.topLeft();
+    pick.origin.area = area;
+    pick.origin.profile = m_shownProfile;
+    AddPickOnTop(pick);
+}
+
+void frmHuemark::mnuViewExtractPalette_Click() {
+    if (MeasuredPicture().isNull()) {
+        return;
+    }
+    // The area measured, else the whole picture.
+    QRect area = picColor->area().intersected(MeasuredPicture().rect());
+    if (!mnuViewMeasureArea->isChecked() || area.isEmpty()) {
+        area = MeasuredPicture().rect();
+    }
+    if (m_areaPanel != nullptr) {
+        m_paletteColors = m_areaPanel->paletteColors();
+    }
+    try {
+        const QList<ColorShare> colors = DominantColors(MeasuredPicture(), area, m_paletteColors);
+        // The smallest share first, so that the largest ends on top.
+        for (auto it = colors.rbegin(); it != colors.rend(); ++it) {
+            Pick pick(it->color, ShareText(it->share));
+            pick.origin.source = Caption();
+            pick.origin.area = area;
+            pick.origin.profile = m_shownProfile;
+            AddPickOnTop(pick);
+        }
+    } catch (const std::bad_alloc&) {
+        m_services.messageBox->showMessage(
+            this, QCoreApplication::translate("frmHuemark", "Out of memory: no palette."),
+            QStringLiteral("Huemark"));
+    }
+}
+
+bool frmHuemark::AreaKeyDown(int keyCode, int shift) {
+    if (!mnuViewMeasureArea->isChecked()) {
+        return false;
+    }
+    QRect area = picColor->area();
+    const bool grow = (shift & kShiftMask) != 0;
+    QPoint step;
+    switch (keyCode) {
+    case KeyCode::Escape:
+        mnuViewMeasureArea->setChecked(false);
+        mnuViewMeasureArea_Click();
+        return true;
+    case KeyCode::Return:
+        cmdAddArea_Click();
+        return true;
+    case KeyCode::Left:
+        step = {-1, 0};
+        break;
+    case KeyCode::Right:
+        step = {1, 0};
+        break;
+    case KeyCode::Up:
+        step = {0, -1};
+        break;
+    case KeyCode::Down:
+        step = {0, 1};
+        break;
+    default:
+        return false;
+    }
+    if (area.isEmpty()) {
+        return true;
+    }
+    // Arrows move the area a pixel; with Shift they move its right or bottom edge.
+    const QRect picture = MeasuredPicture().rect();
+    if (grow) {
+        area.setBottomRight(area.bottomRight() + step);
+        if (area.width() < 1 || area.height() < 1 || !picture.contains(area)) {
+            return true;
+        }
+    } else {
+        area.translate(step);
+        if (!picture.contains(area)) {
+            return true;
+        }
+    }
+    picColor->setArea(area);
+    MeasureAreaNow();
+    return true;
+}

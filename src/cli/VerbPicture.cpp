@@ -1,0 +1,84 @@
+#include "cli/VerbPicture.h"
+
+#include "input/LoadPicture.h"
+#include "input/cms/SrgbConversion.h"
+#include "measure/AreaStats.h"
+#include "pixels/PlatformError.h"
+#include "pixels/RegularFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <new>
+
+namespace Verbs {
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("Verbs", text);
+}
+
+// Transparent pixels are laid over white, as on paper: there is no window's background here.
+const QColor kBackground = Qt::white;
+
+QImage Shown(const QImage& stored, const ColorProfile& profile, bool asStored) {
+    return FlattenedPicture(ColorsAsShown(stored, profile, !asStored).picture, kBackground);
+}
+} // namespace
+
+QByteArray ReadPictureBytes(const QByteArray& file,
+                            const std::function<QByteArray(qint64)>& readInput) {
+    const qint64 limit = MaxEncodedPictureBytes();
+    if (file == "-") {
+        QByteArray bytes = readInput(limit);
+        if (bytes.size() > limit) {
+            throw Failure{1, tr("standard input holds more than a picture may (%1 MB)")
+                                 .arg(limit / (1024 * 1024))};
+        }
+        if (bytes.isEmpty()) {
+            throw Failure{1, tr("standard input is empty")};
+        }
+        return bytes;
+    }
+    const QString name = QFile::decodeName(file);
+    RegularFileRead read = ReadRegularFile(name, limit);
+    QString why;
+    switch (read.outcome) {
+    case RegularFileRead::Outcome::Read:
+        if (read.bytes.isEmpty()) {
+            why = tr("the file is empty");
+            break;
+        }
+        return std::move(read.bytes);
+    case RegularFileRead::Outcome::Folder:
+        why = tr("it is a folder");
+        break;
+    case RegularFileRead::Outcome::NotRegular:
+        why = tr("it is not a regular file");
+        break;
+    case RegularFileRead::Outcome::TooLarge:
+        why = tr("the file is larger than a picture may be (%1 MB)").arg(limit / (1024 * 1024));
+        break;
+    case RegularFileRead::Outcome::Failed:
+        why = read.error;
+        break;
+    }
+    throw Failure{1, tr("cannot read '%1': %2").arg(name, why)};
+}
+
+QImage ShownPicture(const QByteArray& data, bool stored) {
+    try {
+        ColorProfile profile;
+        const QImage picture = LoadPictureFromData(data, PictureSource::File, &profile);
+        return Shown(picture, profile, stored);
+    } catch (const PlatformError& e) {
+        throw Failure{1, e.description()};
+    } catch (const std::bad_alloc&) {
+        throw Failure{1, tr("there is not enough memory to open the picture")};
+    }
+}
+
+std::optional<ShownParts> ShownPictureParts(const QByteArray&, const QList<QRect>&, bool) {
+    return std::nullopt;
+}
+
+} // namespace Verbs

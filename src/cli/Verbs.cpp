@@ -1,0 +1,403 @@
+#include "cli/Verbs.h"
+
+#include "cli/VerbPicture.h"
+#include "color/Sampling.h"
+#include "measure/AreaStats.h"
+#include "measure/DominantColors.h"
+#include "palette/ListFormats.h"
+#include "palette/Notations.h"
+#include "pixels/WebCode.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <cmath>
+#include <map>
+
+namespace Verbs {
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("Verbs", text);
+}
+
+QString Quoted(const QByteArray& word) {
+    return QLatin1Char('\'') + QFile::decodeName(word) + QLatin1Char('\'');
+}
+
+[[noreturn]] void Usage(const QString& message) {
+    throw Failure{2, message};
+}
+
+// The words of a verb: its options (with their values) and the rest, in order.
+struct Words {
+    std::map<QByteArray, QByteArray> options;
+    QList<QByteArray> operands;
+};
+
+// valued: the options that take a value ("--radius 2" or "--radius=2"); flags: the ones that
+// do not. "--" ends the options.
+Words Split(const QList<QByteArray>& words, const QList<QByteArray>& valued,
+            const QList<QByteArray>& flags) {
+    Words split;
+    bool options = true;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        QByteArray word = words[i];
+        if (options && word == "--") {
+            options = false;
+            continue;
+        }
+        if (!options || !word.startsWith('-') || word == "-") {
+            split.operands << word;
+            continue;
+        }
+        QByteArray value;
+        bool hasValue = false;
+        if (const qsizetype eq = word.indexOf('='); eq > 0 && word.startsWith("--")) {
+            value = word.mid(eq + 1);
+            word.truncate(eq);
+            hasValue = true;
+        }
+        if (flags.contains(word) && !hasValue) {
+            split.options[word] = {};
+        } else if (valued.contains(word)) {
+            if (!hasValue) {
+                if (++i == words.size()) {
+                    Usage(tr("option %1 needs a value").arg(Quoted(word)));
+                }
+                value = words[i];
+            }
+            split.options[word] = value;
+        } else {
+            Usage(tr("unknown option %1").arg(Quoted(words[i])));
+        }
+    }
+    return split;
+}
+
+// Whole numbers separated by commas, each at least minimum.
+QList<int> Numbers(const QByteArray& text, int count, int minimum, const QString& what) {
+    const QList<QByteArray> parts = text.split(',');
+    QList<int> numbers;
+    for (const QByteArray& part : parts) {
+        bool ok = false;
+        const int n = part.trimmed().toInt(&ok);
+        if (!ok || n < minimum) {
+            numbers.clear();
+            break;
+        }
+        numbers << n;
+    }
+    if (numbers.size() != count) {
+        Usage(tr("%1 is not %2").arg(Quoted(text), what));
+    }
+    return numbers;
+}
+
+int NumberOption(const Words& w, const QByteArray& option, int fallback, int low, int high) {
+    const auto it = w.options.find(option);
+    if (it == w.options.end()) {
+        return fallback;
+    }
+    bool ok = false;
+    const int n = it->second.toInt(&ok);
+    if (!ok || n < low || n > high) {
+        Usage(tr("%1 takes a whole number from %2 to %3, not %4")
+                  .arg(QString::fromLatin1(option))
+                  .arg(low)
+                  .arg(high)
+                  .arg(Quoted(it->second)));
+    }
+    return n;
+}
+
+// The file operand: exactly one, first.
+QByteArray FileOperand(const Words& w, const QString& verb) {
+    if (w.operands.isEmpty()) {
+        Usage(tr("%1 needs a picture file (or - for standard input)").arg(verb));
+    }
+    if (w.operands.front().isEmpty()) {
+        Usage(tr("the file name is empty"));
+    }
+    return w.operands.front();
+}
+
+QString SizeText(QSize size) {
+    return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+}
+
+// The rectangle of --rect, or the whole picture; throws when it does not lie inside it.
+QRect AreaOption(const Words& w, QSize size) {
+    const auto it = w.options.find("--rect");
+    if (it == w.options.end()) {
+        return QRect(QPoint(0, 0), size);
+    }
+    const QList<int> n = Numbers(it->second, 4, 0, tr("a rectangle X,Y,WIDTH,HEIGHT"));
+    const QRect area(n[0], n[1], n[2], n[3]);
+    if (area.isEmpty()) {
+        Usage(tr("the rectangle %1 is empty").arg(Quoted(it->second)));
+    }
+    if (!QRect(QPoint(0, 0), size).contains(area)) {
+        throw Failure{1, tr("the rectangle %1 does not lie inside the picture (%2)")
+                             .arg(Quoted(it->second), SizeText(size))};
+    }
+    return area;
+}
+
+QByteArray Line(const QString& text) {
+    return (text + QLatin1Char('\n')).toUtf8();
+}
+
+QString SourceName(const QByteArray& file) {
+    return file == "-" ? tr("standard input") : QFile::decodeName(file);
+}
+
+// --- sample ---------------------------------------------------------------------------------
+
+struct Sample {
+    QPoint point;
+    Color color;
+};
+
+QByteArray SampleText(const QList<Sample>& samples, const QString& format, int radius,
+                      const QString& source) {
+    QByteArray out;
+    for (const Sample& s : samples) {
+        if (format == QLatin1String("json")) {
+            const QJsonObject o{
+                {QStringLiteral("x"), s.point.x()},   {QStringLiteral("y"), s.point.y()},
+                {QStringLiteral("radius"), radius},   {QStringLiteral("web"), WebCode(s.color)},
+                {QStringLiteral("r"), s.color.red()}, {QStringLiteral("g"), s.color.green()},
+                {QStringLiteral("b"), s.color.blue()}};
+            out += QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
+        } else {
+            PickOrigin origin;
+            origin.source = source;
+            origin.position = s.point;
+            origin.radius = radius;
+            out += Line(ColorAs(*NotationOfKey(format), Pick(s.color, {}, origin)));
+        }
+    }
+    return out;
+}
+
+// The described read-out's colour at p: the pixel, or the square's per-channel average over
+// its pixels inside the picture. part holds at least those pixels, placed at offset.
+Color SampleAt(const QImage& part, QPoint offset, QPoint p, int radius) {
+    const auto pointAt = [&](float x, float y) -> ColorValue {
+        const QPoint q = QPoint(int(x), int(y)) - offset;
+        if (x < 0 || y < 0 || !part.rect().contains(q)) {
+            return -1;
+        }
+        const QRgb rgb = part.pixel(q);
+        return Color(qRed(rgb), qGreen(rgb), qBlue(rgb)).value();
+    };
+    return Color::fromValue(
+        AverageOf(SumSquareByPoint(pointAt, float(p.x()), float(p.y()), radius)));
+}
+
+QByteArray RunSample(const QList<QByteArray>& words, const std::function<QByteArray(qint64)>& in) {
+    const Words w = Split(words, {"--radius", "--format"}, {"--stored"});
+    const QByteArray file = FileOperand(w, QStringLiteral("sample"));
+    if (w.operands.size() < 2) {
+        Usage(tr("sample needs at least one point X,Y"));
+    }
+    QList<QPoint> points;
+    for (qsizetype i = 1; i < w.operands.size(); ++i) {
+        const QList<int> n = Numbers(w.operands[i], 2, 0, tr("a point X,Y"));
+        points << QPoint(n[0], n[1]);
+    }
+    const int radius = NumberOption(w, "--radius", 0, kMinRadius, kMaxRadius);
+    QString format = QStringLiteral("web");
+    if (const auto it = w.options.find("--format"); it != w.options.end()) {
+        format = QString::fromUtf8(it->second);
+        if (format != QLatin1String("json") && !NotationOfKey(format)) {
+            Usage(tr("--format takes web, rgb, hsl, oklch, gpl or json, not %1")
+                      .arg(Quoted(it->second)));
+        }
+    }
+    const bool stored = w.options.contains("--stored");
+    const QByteArray data = ReadPictureBytes(file, in);
+
+    QList<QRect> squares;
+    for (const QPoint& p : points) {
+        squares << QRect(p.x() - radius, p.y() - radius, 2 * radius + 1, 2 * radius + 1);
+    }
+    std::optional<ShownParts> parts = ShownPictureParts(data, squares, stored);
+    if (!parts) {
+        const QImage whole = ShownPicture(data, stored);
+        parts = ShownParts{whole.size(), {}, {}};
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            parts->parts << whole;
+            parts->placed << whole.rect();
+        }
+    }
+    QList<Sample> samples;
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        if (!QRect(QPoint(0, 0), parts->size).contains(points[i])) {
+            throw Failure{1, tr("the point %1,%2 lies outside the picture (%3)")
+                                 .arg(points[i].x())
+                                 .arg(points[i].y())
+                                 .arg(SizeText(parts->size))};
+        }
+        samples.append(
+            {points[i], SampleAt(parts->parts[i], parts->placed[i].topLeft(), points[i], radius)});
+    }
+    return SampleText(samples, format, radius, SourceName(file));
+}
+
+// --- stats ----------------------------------------------------------------------------------
+
+QJsonArray Triple(const AreaFigures& f, double ChannelFigures::*field, int decimals) {
+    QJsonArray a;
+    for (const ChannelFigures& c : f.channels) {
+        const double scale = std::pow(10.0, decimals);
+        a.append(std::round(c.*field * scale) / scale);
+    }
+    return a;
+}
+
+QByteArray StatsJson(const AreaFigures& f) {
+    const QJsonObject area{{QStringLiteral("x"), f.area.x()},
+                           {QStringLiteral("y"), f.area.y()},
+                           {QStringLiteral("width"), f.area.width()},
+                           {QStringLiteral("height"), f.area.height()}};
+    const QJsonObject o{{QStringLiteral("area"), area},
+                        {QStringLiteral("pixels"), double(f.pixels)},
+                        {QStringLiteral("mean"), WebCode(f.mean)},
+                        {QStringLiteral("meanCodes"), Triple(f, &ChannelFigures::linearMean, 3)},
+                        {QStringLiteral("average"), WebCode(f.plainAverage)},
+                        {QStringLiteral("averageCodes"), Triple(f, &ChannelFigures::average, 3)},
+                        {QStringLiteral("median"), WebCode(f.median)},
+                        {QStringLiteral("deviation"), Triple(f, &ChannelFigures::deviation, 3)},
+                        {QStringLiteral("minimum"), WebCode(f.minimum)},
+                        {QStringLiteral("maximum"), WebCode(f.maximum)},
+                        {QStringLiteral("spread"), std::round(f.spread * 1000) / 1000}};
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+QByteArray RunStats(const QList<QByteArray>& words, const std::function<QByteArray(qint64)>& in) {
+    const Words w = Split(words, {"--rect"}, {"--json", "--stored"});
+    const QByteArray file = FileOperand(w, QStringLiteral("stats"));
+    if (w.operands.size() > 1) {
+        Usage(tr("stats takes one picture file, then options"));
+    }
+    if (const auto it = w.options.find("--rect"); it != w.options.end()) {
+        Numbers(it->second, 4, 0, tr("a rectangle X,Y,WIDTH,HEIGHT")); // usage first
+    }
+    const QImage picture = ShownPicture(ReadPictureBytes(file, in), w.options.contains("--stored"));
+    const AreaFigures f = MeasureArea(picture, AreaOption(w, picture.size()));
+    if (w.options.contains("--json")) {
+        return StatsJson(f);
+    }
+    return AreaText(f).toUtf8();
+}
+
+// --- palette --------------------------------------------------------------------------------
+
+QByteArray RunPalette(const QList<QByteArray>& words, const std::function<QByteArray(qint64)>& in) {
+    const Words w = Split(words, {"-n", "--rect", "--format"}, {"--stored"});
+    const QByteArray file = FileOperand(w, QStringLiteral("palette"));
+    if (w.operands.size() > 1) {
+        Usage(tr("palette takes one picture file, then options"));
+    }
+    const int count =
+        NumberOption(w, "-n", kDefaultPaletteColors, kMinPaletteColors, kMaxPaletteColors);
+    QByteArray format = "gpl";
+    if (const auto it = w.options.find("--format"); it != w.options.end()) {
+        format = it->second;
+    }
+    const QList<std::pair<QByteArray, ListFormat>> formats{{"gpl", ListFormat::GimpPalette},
+                                                           {"css", ListFormat::Css},
+                                                           {"json", ListFormat::Json},
+                                                           {"csv", ListFormat::Csv}};
+    std::optional<ListFormat> listFormat;
+    for (const auto& [word, f] : formats) {
+        if (word == format) {
+            listFormat = f;
+        }
+    }
+    if (!listFormat && format != "hex") {
+        Usage(tr("--format takes gpl, css, json, csv or hex, not %1").arg(Quoted(format)));
+    }
+    if (const auto it = w.options.find("--rect"); it != w.options.end()) {
+        Numbers(it->second, 4, 0, tr("a rectangle X,Y,WIDTH,HEIGHT"));
+    }
+    const QImage picture = ShownPicture(ReadPictureBytes(file, in), w.options.contains("--stored"));
+    const QRect area = AreaOption(w, picture.size());
+    const QList<ColorShare> colors = DominantColors(picture, area, count);
+    if (!listFormat) {
+        QByteArray out;
+        for (const ColorShare& c : colors) {
+            out += Line(WebCode(c.color));
+        }
+        return out;
+    }
+    QList<Pick> rows;
+    const QString source = SourceName(file);
+    for (const ColorShare& c : colors) {
+        PickOrigin origin;
+        origin.source = source;
+        origin.area = area;
+        rows.append(Pick(c.color, ShareText(c.share), origin));
+    }
+    const QString title =
+        QFile::decodeName(file == "-" ? QByteArray("Huemark") : file).section(QLatin1Char('/'), -1);
+    return WriteList(*listFormat, rows, title);
+}
+
+} // namespace
+
+bool IsVerb(const QByteArray& word) {
+    return word == "sample" || word == "stats" || word == "palette";
+}
+
+Outcome Run(const QList<QByteArray>& words, const std::function<QByteArray(qint64)>& readInput) {
+    Outcome outcome;
+    const QByteArray verb = words.value(0);
+    const QList<QByteArray> rest = words.mid(1);
+    if (rest.contains("--help") || rest.contains("-h")) {
+        outcome.out = HelpText().toUtf8();
+        return outcome;
+    }
+    try {
+        if (verb == "sample") {
+            outcome.out = RunSample(rest, readInput);
+        } else if (verb == "stats") {
+            outcome.out = RunStats(rest, readInput);
+        } else if (verb == "palette") {
+            outcome.out = RunPalette(rest, readInput);
+        } else {
+            Usage(tr("unknown verb %1").arg(Quoted(verb)));
+        }
+    } catch (const Failure& f) {
+        outcome.exitCode = f.exitCode;
+        outcome.err =
+            Line(QStringLiteral("huemark %1: %2").arg(QString::fromUtf8(verb), f.message));
+    }
+    return outcome;
+}
+
+QString HelpText() {
+    return tr("Verbs (no display needed; FILE may be - for standard input):\n"
+              "  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]\n"
+              "                 The colour at each point, one line each: the pixel, or the\n"
+              "                 average of the square of radius R (0 to 5) around it. F is web\n"
+              "                 (#RRGGBB, the default), rgb, hsl, oklch, gpl or json.\n"
+              "  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]\n"
+              "                 The figures of the picture or the rectangle: pixels, the mean in\n"
+              "                 linear light and the plain average of the codes, the median, the\n"
+              "                 deviation, minimum and maximum per channel, and the spread.\n"
+              "  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]\n"
+              "                 The N (2 to 16, default 6) dominant colours, largest share first.\n"
+              "Colours are the ones a colour-managed program shows (sRGB), or the values stored\n"
+              "in the file with --stored; transparent pixels are laid over white. Points and\n"
+              "rectangles are in picture pixels from the top-left corner. Exit status: 0 done,\n"
+              "1 the file cannot be read or a point or rectangle lies outside the picture,\n"
+              "2 wrong usage.\n");
+}
+
+} // namespace Verbs

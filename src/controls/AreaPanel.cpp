@@ -1,0 +1,104 @@
+#include "controls/AreaPanel.h"
+
+#include "pixels/WebCode.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kSwatch = 40;
+
+QLabel* Swatch(QWidget* parent, const QString& name) {
+    auto* swatch = new QLabel(parent);
+    swatch->setObjectName(name);
+    swatch->setMinimumSize(kSwatch * 2, kSwatch);
+    swatch->setAlignment(Qt::AlignCenter);
+    swatch->setAutoFillBackground(true);
+    return swatch;
+}
+
+void Paint(QLabel* swatch, Color c, const QString& caption) {
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, c.toQColor());
+    // The caption in black or white, whichever stands out more.
+    const double light = 0.2126 * LinearChannel(c.red()) + 0.7152 * LinearChannel(c.green()) +
+                         0.0722 * LinearChannel(c.blue());
+    palette.setColor(QPalette::WindowText, light > 0.18 ? Qt::black : Qt::white);
+    swatch->setPalette(palette);
+    swatch->setText(caption + QLatin1Char('\n') + WebCode(c));
+    swatch->setAccessibleName(caption + QLatin1Char(' ') + WebCode(c));
+}
+} // namespace
+
+AreaPanel::AreaPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
+    setObjectName(QStringLiteral("AreaPanel"));
+    setWindowTitle(tr("Measure Area"));
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("lblFigures"));
+    m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setAccessibleName(tr("Figures of the area"));
+    m_mean = Swatch(this, QStringLiteral("lblMean"));
+    m_average = Swatch(this, QStringLiteral("lblAverage"));
+    m_colors = new QSpinBox(this);
+    m_colors->setObjectName(QStringLiteral("spnColors"));
+    m_colors->setRange(2, 16);
+    m_colors->setValue(6);
+    m_colors->setAccessibleName(tr("Colours in the palette"));
+    m_add = new QPushButton(tr("&Add to List"), this);
+    m_add->setObjectName(QStringLiteral("cmdAddArea"));
+    m_palette = new QPushButton(tr("Extract &Palette"), this);
+    m_palette->setObjectName(QStringLiteral("cmdExtractPalette"));
+    auto* colorsLabel = new QLabel(tr("&Colours:"), this);
+    colorsLabel->setBuddy(m_colors);
+
+    auto* swatches = new QHBoxLayout;
+    swatches->addWidget(m_mean);
+    swatches->addWidget(m_average);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(m_add);
+    commands->addStretch();
+    commands->addWidget(colorsLabel);
+    commands->addWidget(m_colors);
+    commands->addWidget(m_palette);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(swatches);
+    layout->addWidget(m_text);
+    layout->addLayout(commands);
+    connect(m_add, &QPushButton::clicked, this, &AreaPanel::AddClicked);
+    connect(m_palette, &QPushButton::clicked, this, &AreaPanel::PaletteClicked);
+    setFigures(QString(), Color(), Color());
+}
+
+void AreaPanel::setFigures(const QString& text, Color mean, Color average) {
+    m_text->setText(text.isEmpty() ? tr("Drag over the picture to choose an area.")
+                                   : text.trimmed());
+    Paint(m_mean, mean, tr("mean of the light"));
+    Paint(m_average, average, tr("average of the codes"));
+    m_add->setEnabled(!text.isEmpty());
+    m_palette->setEnabled(!text.isEmpty());
+    adjustSize();
+}
+
+QString AreaPanel::figuresText() const {
+    return m_text->text();
+}
+
+int AreaPanel::paletteColors() const {
+    return m_colors->value();
+}
+
+void AreaPanel::setPaletteColors(int count) {
+    m_colors->setValue(count);
+}
+
+void AreaPanel::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit Closed();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Colours as the eye compares them: linear light, CIELAB and Oklab, and the CIEDE2000 difference.
+// The sRGB primaries and the D65 white throughout.
+
+#include "pixels/Color.h"
+
+#include <array>
+
+// Linear-light red, green and blue, 0 to 1 inside the sRGB gamut.
+using LinearRgb = std::array<double, 3>;
+
+struct LabValue {
+    double l = 0;
+    double a = 0;
+    double b = 0;
+};
+
+LinearRgb LinearOf(Color c);
+// A linear-light channel encoded with the sRGB curve again, as a code of 0 to 255 (not rounded;
+// values outside 0 to 1 are clamped first).
+double EncodedChannel(double linear);
+// The colour of linear-light channels, each encoded and rounded to the nearest code.
+Color ColorOfLinear(const LinearRgb& rgb);
+
+LabValue OklabOf(const LinearRgb& rgb);
+LinearRgb LinearOfOklab(const LabValue& lab);
+// CIELAB (D65, L 0 to 100).
+LabValue CielabOf(const LinearRgb& rgb);
+
+// CIEDE2000 with kL = kC = kH = 1.
+double DeltaE2000(const LabValue& first, const LabValue& second);

@@ -1,0 +1,188 @@
+// The command line's verbs: their answers and exit codes in-process, and each verb once through
+// the program itself with no display.
+
+#include "cli/Verbs.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestVerbs : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void verbs_data();
+    void verbs();
+    void program_data();
+    void program();
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray path(const char* name) const {
+        return QFile::encodeName(m_dir.filePath(QLatin1String(name)));
+    }
+};
+
+void TestVerbs::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    // 4 x 2: a red, a green, a blue and a white pixel over a row of black; one pixel of the
+    // second copy is transparent, which reads as white.
+    QImage flat(4, 2, QImage::Format_RGB32);
+    flat.fill(Qt::black);
+    flat.setPixel(0, 0, qRgb(255, 0, 0));
+    flat.setPixel(1, 0, qRgb(0, 255, 0));
+    flat.setPixel(2, 0, qRgb(0, 0, 255));
+    flat.setPixel(3, 0, qRgb(255, 255, 255));
+    QVERIFY(flat.save(m_dir.filePath(QStringLiteral("flat.png"))));
+    QImage clear = flat.convertToFormat(QImage::Format_ARGB32);
+    clear.setPixel(0, 1, qRgba(0, 0, 0, 0));
+    QVERIFY(clear.save(m_dir.filePath(QStringLiteral("clear.png"))));
+    QFile text(m_dir.filePath(QStringLiteral("notes.txt")));
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture") > 0);
+}
+
+void TestVerbs::verbs_data() {
+    QTest::addColumn<QList<QByteArray>>("words");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out"); // a pattern the whole output matches
+    QTest::addColumn<QString>("err");
+
+    const QByteArray flat = path("flat.png");
+    QFile file(QString::fromLocal8Bit(flat));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray flatBytes = file.readAll();
+    using L = QList<QByteArray>;
+    QTest::newRow("points") << L{"sample", flat, "0,0", "2,0", "3,1"} << QByteArray() << 0
+                            << "#FF0000\n#0000FF\n#000000\n"
+                            << "";
+    // The described average: each channel over the square's pixels inside the picture, rounded.
+    QTest::newRow("radius") << L{"sample", flat, "0,0", "--radius", "1"} << QByteArray() << 0
+                            << "#404000\n"
+                            << "";
+    QTest::newRow("radius=") << L{"sample", "--radius=1", flat, "3,0"} << QByteArray() << 0
+                             << "#404080\n"
+                             << "";
+    QTest::newRow("notation") << L{"sample", flat, "1,0", "--format", "rgb"} << QByteArray() << 0
+                              << "rgb\\(0 255 0\\)\n"
+                              << "";
+    QTest::newRow("json") << L{"sample", flat, "2,0", "--format", "json"} << QByteArray() << 0
+                          << R"(\{"b":255,"g":0,"r":0,"radius":0,"web":"#0000FF","x":2,"y":0\}\n)"
+                          << "";
+    QTest::newRow("standard input") << L{"sample", "-", "3,0"} << flatBytes << 0 << "#FFFFFF\n"
+                                    << "";
+    QTest::newRow("transparent over white")
+        << L{"sample", path("clear.png"), "0,1"} << QByteArray() << 0 << "#FFFFFF\n"
+        << "";
+    QTest::newRow("stats") << L{"stats", flat, "--rect", "0,0,4,1"} << QByteArray() << 0
+                           << "area +0,0,4,1\npixels +4\nmean +#BCBCBC .*\n(.*\n)*spread .*\n"
+                           << "";
+    QTest::newRow("stats json") << L{"stats", flat, "--json"} << QByteArray() << 0
+                                << R"(\{\n(.*\n)*    "pixels": 8,\n(.*\n)*\}\n)"
+                                << "";
+    QTest::newRow("palette hex") << L{"palette", flat, "-n", "2", "--format", "hex"} << QByteArray()
+                                 << 0 << "(#[0-9A-F]{6}\n){2}"
+                                 << "";
+    QTest::newRow("palette gpl") << L{"palette", flat, "--rect", "0,0,2,1"} << QByteArray() << 0
+                                 << "GIMP Palette\n(.*\n)*255   0   0\t50 % of the area\n"
+                                    "  0 255   0\t50 % of the area\n"
+                                 << "";
+    // Failures of the input: exit code 1, one line.
+    QTest::newRow("outside")
+        << L{"sample", flat, "4,0"} << QByteArray() << 1 << ""
+        << "huemark sample: the point 4,0 lies outside the picture \\(4 x 2\\)\n";
+    QTest::newRow("rect outside") << L{"stats", flat, "--rect", "2,0,3,1"} << QByteArray() << 1
+                                  << ""
+                                  << "huemark stats: the rectangle .* does not lie inside .*\n";
+    QTest::newRow("missing") << L{"stats", path("none.png")} << QByteArray() << 1 << ""
+                             << "huemark stats: cannot read .*none.png.*: .*\n";
+    QTest::newRow("folder") << L{"palette", QFile::encodeName(m_dir.path())} << QByteArray() << 1
+                            << ""
+                            << "huemark palette: cannot read .*: it is a folder\n";
+    QTest::newRow("not a picture")
+        << L{"sample", path("notes.txt"), "0,0"} << QByteArray() << 1 << ""
+        << "huemark sample: .*not a picture.*\n";
+    QTest::newRow("empty input") << L{"stats", "-"} << QByteArray() << 1 << ""
+                                 << "huemark stats: standard input is empty\n";
+    // Wrong usage: exit code 2.
+    QTest::newRow("no point") << L{"sample", flat} << QByteArray() << 2 << ""
+                              << "huemark sample: sample needs at least one point X,Y\n";
+    QTest::newRow("bad point") << L{"sample", flat, "1;2"} << QByteArray() << 2 << ""
+                               << "huemark sample: '1;2' is not a point X,Y\n";
+    QTest::newRow("radius too large")
+        << L{"sample", flat, "0,0", "--radius", "6"} << QByteArray() << 2 << ""
+        << "huemark sample: --radius takes .* 0 to 5.*\n";
+    QTest::newRow("no value") << L{"stats", flat, "--rect"} << QByteArray() << 2 << ""
+                              << "huemark stats: option '--rect' needs a value\n";
+    QTest::newRow("unknown option")
+        << L{"palette", flat, "--colors", "3"} << QByteArray() << 2 << ""
+        << "huemark palette: unknown option '--colors'\n";
+    QTest::newRow("bad format") << L{"palette", flat, "--format", "png"} << QByteArray() << 2 << ""
+                                << "huemark palette: --format takes .*\n";
+    QTest::newRow("too many colours") << L{"palette", flat, "-n", "17"} << QByteArray() << 2 << ""
+                                      << "huemark palette: -n takes .* 2 to 16.*\n";
+    QTest::newRow("empty rect") << L{"stats", flat, "--rect", "0,0,0,4"} << QByteArray() << 2 << ""
+                                << "huemark stats: the rectangle .* is empty\n";
+    QTest::newRow("after --") << L{"sample", "--", "--radius", "0,0"} << QByteArray() << 1 << ""
+                              << "huemark sample: cannot read '--radius': .*\n";
+}
+
+void TestVerbs::verbs() {
+    QFETCH(QList<QByteArray>, words);
+    QFETCH(QByteArray, input);
+    const Verbs::Outcome outcome =
+        Verbs::Run(words, [&input](qint64 most) { return input.left(most + 1); });
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const auto matches = [](const QString& pattern, const QByteArray& text) {
+        return QRegularExpression(QRegularExpression::anchoredPattern(pattern))
+            .match(QString::fromUtf8(text))
+            .hasMatch();
+    };
+    QVERIFY2(matches(out, outcome.out), outcome.out.constData());
+    QVERIFY2(matches(err, outcome.err), outcome.err.constData());
+    QTEST(outcome.exitCode, "exitCode");
+}
+
+void TestVerbs::program_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    const QString flat = QString::fromLocal8Bit(path("flat.png"));
+    QTest::newRow("sample") << QStringList{"sample", flat, "1,0"} << 0 << "#00FF00\n";
+    QTest::newRow("stats") << QStringList{"stats", flat, "--json"} << 0 << "\\{\n(.*\n)+\\}\n";
+    QTest::newRow("palette") << QStringList{"palette", flat, "--format", "hex", "-n", "5"} << 0
+                             << "#000000\n(#[0-9A-F]{6}\n){4}";
+    QTest::newRow("outside") << QStringList{"stats", flat, "--rect", "0,0,9,9"} << 1 << "";
+    QTest::newRow("usage") << QStringList{"palette"} << 2 << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "(.*\n)*  huemark sample FILE (.*\n)*";
+}
+
+void TestVerbs::program() {
+    QFETCH(QStringList, arguments);
+    QProcess program;
+    // Nothing to reach a display or a session bus with.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
+                             "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
+        env.remove(QLatin1String(name));
+    }
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(HUEMARK_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    const QByteArray err = program.readAllStandardError();
+    QTEST(program.exitCode(), "exitCode");
+    // A failure says so in one line; success says nothing there.
+    QCOMPARE(err.count('\n'), program.exitCode() == 0 ? 0 : 1);
+    QFETCH(QString, out);
+    QVERIFY2(QRegularExpression(QRegularExpression::anchoredPattern(out))
+                 .match(QString::fromUtf8(program.readAllStandardOutput()))
+                 .hasMatch(),
+             err.constData());
+}
+
+QTEST_GUILESS_MAIN(TestVerbs)
+#include "test_verbs.moc"
