@@ -1,6 +1,7 @@
 #include "cli/VerbPicture.h"
 
 #include "input/LoadPicture.h"
+#include "input/PictureRegion.h"
 #include "input/cms/SrgbConversion.h"
 #include "measure/AreaStats.h"
 #include "pixels/PlatformError.h"
@@ -77,8 +78,23 @@ QImage ShownPicture(const QByteArray& data, bool stored) {
     }
 }
 
-std::optional<ShownParts> ShownPictureParts(const QByteArray&, const QList<QRect>&, bool) {
-    return std::nullopt;
+std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<QRect>& areas,
+                                            bool stored) {
+    try {
+        std::optional<PictureRegions> regions = DecodePictureRegions(data, areas);
+        if (!regions) {
+            return std::nullopt;
+        }
+        ShownParts shown{regions->pictureSize, {}, regions->placed};
+        for (const QImage& part : regions->parts) {
+            shown.parts << (part.isNull() ? part : Shown(part, regions->profile, stored));
+        }
+        return shown;
+    } catch (const PlatformError& e) {
+        throw Failure{1, e.description()};
+    } catch (const std::bad_alloc&) {
+        throw Failure{1, tr("there is not enough memory to open the picture")};
+    }
 }
 
 } // namespace Verbs

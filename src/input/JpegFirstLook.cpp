@@ -1,5 +1,6 @@
 #include "input/JpegFirstLook.h"
 
+#include "input/JpegCommon.h"
 #include "input/PictureLimits.h"
 #include "pixels/PendingPixels.h"
 #include "pixels/PixelBuffer.h"
@@ -7,14 +8,10 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
-#include <csetjmp>
-#include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <thread>
 #include <vector>
-
-#include <jpeglib.h>
 
 #ifdef __linux__
 #include <sys/resource.h>
@@ -26,96 +23,26 @@ namespace {
 
 thread_local QSize t_area;
 
-// Columns decoded beyond the area, so that the area's last columns come out as a whole
-// decode gives them: upsampled chroma takes its neighbours from the next block's.
-constexpr int kCropMargin = 32;
 // Rows decoded and published at a time.
 constexpr int kBatch = 16;
 // How much the rest's decoding yields to the window's own work.
 constexpr int kBackgroundNice = 10;
 
-struct ErrorManager {
-    jpeg_error_mgr pub;
-    std::jmp_buf jump;
-};
-
-[[noreturn]] void ErrorExit(j_common_ptr cinfo) {
-    std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
-}
-
-// Warnings (damaged or missing data, which decodes as the library fills it) go unsaid.
-void Quiet(j_common_ptr, int) {}
-
-void Prepare(jpeg_decompress_struct* cinfo, ErrorManager* err) {
-    cinfo->err = jpeg_std_error(&err->pub);
-    err->pub.error_exit = ErrorExit;
-    err->pub.emit_message = Quiet;
-}
-
-struct Header {
-    int width = 0;
-    int height = 0;
-    bool suits = false;
-};
-
-bool HasColorProfile(const jpeg_decompress_struct* cinfo) {
-    for (jpeg_saved_marker_ptr m = cinfo->marker_list; m != nullptr; m = m->next) {
-        if (m->marker == JPEG_APP0 + 2 && m->data_length >= 12 &&
-            std::memcmp(m->data, "ICC_PROFILE", 12) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Plain C from here to the end of the namespace: libjpeg leaves by longjmp, past which no
 // object with a destructor may live.
-bool ReadHeader(const uchar* data, unsigned long size, Header* header) {
-    jpeg_decompress_struct cinfo;
-    ErrorManager err;
-    Prepare(&cinfo, &err);
-    if (setjmp(err.jump) != 0) {
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, data, size);
-    jpeg_save_markers(&cinfo, JPEG_APP0 + 2, 0xFFFF);
-    jpeg_read_header(&cinfo, TRUE);
-    header->width = int(cinfo.image_width);
-    header->height = int(cinfo.image_height);
-    const bool color = cinfo.num_components == 3 &&
-                       (cinfo.jpeg_color_space == JCS_YCbCr || cinfo.jpeg_color_space == JCS_RGB);
-    const bool grey = cinfo.num_components == 1 && cinfo.jpeg_color_space == JCS_GRAYSCALE;
-    // One scan, read top to bottom once; colours as stored (a profile is the loader's affair).
-    header->suits = cinfo.data_precision == 8 && !cinfo.progressive_mode &&
-                    !jpeg_has_multiple_scans(&cinfo) && (color || grey) && !HasColorProfile(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    return true;
-}
-
-bool StartDecompress(jpeg_decompress_struct* cinfo, const uchar* data, unsigned long size) {
-    jpeg_create_decompress(cinfo);
-    jpeg_mem_src(cinfo, data, size);
-    jpeg_read_header(cinfo, TRUE);
-    // Decoded as the toolkit's reader decodes it: the library's defaults, as 32-bit pixels.
-    cinfo->out_color_space = JCS_EXT_BGRX;
-    jpeg_start_decompress(cinfo);
-    return true;
-}
 
 // The top rows, cropped to the columns from the left that cover `columns`: into the picture's
 // rows. Returns the columns and rows decoded.
 bool DecodeTop(const uchar* data, unsigned long size, uchar* bits, qsizetype bytesPerLine,
                int columns, int rows, int* columnsDecoded, int* rowsDecoded) {
     jpeg_decompress_struct cinfo;
-    ErrorManager err;
-    Prepare(&cinfo, &err);
+    JpegErrors err;
+    PrepareJpegErrors(&cinfo, &err);
     if (setjmp(err.jump) != 0) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    StartDecompress(&cinfo, data, size);
+    StartJpegDecompress(&cinfo, data, size);
     JDIMENSION left = 0;
     JDIMENSION width = JDIMENSION(columns);
     if (width < cinfo.output_width) {
@@ -234,14 +161,14 @@ private:
 // the rest straight into the picture.
 bool DecodeRest(JpegJob* job, uchar* scratch) {
     jpeg_decompress_struct cinfo;
-    ErrorManager err;
-    Prepare(&cinfo, &err);
+    JpegErrors err;
+    PrepareJpegErrors(&cinfo, &err);
     if (setjmp(err.jump) != 0) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
-    StartDecompress(&cinfo, reinterpret_cast<const uchar*>(job->data.constData()),
-                    (unsigned long)job->data.size());
+    StartJpegDecompress(&cinfo, reinterpret_cast<const uchar*>(job->data.constData()),
+                        (unsigned long)job->data.size());
     JSAMPROW pointers[kBatch];
     const size_t keptOffset = size_t(job->readyColumns) * 4;
     const size_t keptBytes = size_t(job->width - job->readyColumns) * 4;
@@ -292,8 +219,10 @@ QSize FirstLookArea::current() {
 QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     const auto size = (unsigned long)data.size();
-    Header header;
-    if (area.isEmpty() || !ReadHeader(bytes, size, &header) || !header.suits ||
+    JpegHeader header;
+    // One scan, read top to bottom once; colours as stored (a profile is the loader's affair).
+    if (area.isEmpty() || !ReadJpegHeader(bytes, size, &header) || !header.oneScan ||
+        !header.colorOrGrey || header.profiled ||
         (header.width <= area.width() && header.height <= area.height())) {
         return QImage();
     }
@@ -308,7 +237,7 @@ QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
     job->bytesPerLine = job->buffer.bytesPerLine();
     job->width = header.width;
     job->height = header.height;
-    const int columns = std::min(header.width, area.width() + kCropMargin);
+    const int columns = std::min(header.width, area.width() + kJpegCropMargin);
     const int rows = std::min(header.height, area.height());
     int columnsDecoded = 0;
     int rowsDecoded = 0;

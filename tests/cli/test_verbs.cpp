@@ -1,6 +1,7 @@
 // The command line's verbs: their answers and exit codes in-process, and each verb once through
 // the program itself with no display.
 
+#include "cli/VerbPicture.h"
 #include "cli/Verbs.h"
 
 #include <QImage>
@@ -17,6 +18,8 @@ private slots:
     void verbs();
     void program_data();
     void program();
+    void partsAreThoseOfTheWhole_data();
+    void partsAreThoseOfTheWhole();
 
 private:
     QTemporaryDir m_dir;
@@ -182,6 +185,42 @@ void TestVerbs::program() {
                  .match(QString::fromUtf8(program.readAllStandardOutput()))
                  .hasMatch(),
              err.constData());
+}
+
+void TestVerbs::partsAreThoseOfTheWhole_data() {
+    QTest::addColumn<QString>("fixture");
+    // A JPEG converted from Display P3, a grey JPEG, and a PNG with its own primaries and gamma:
+    // the few pixels decoded alone are converted exactly as the whole picture is.
+    QTest::newRow("jpeg with a profile") << "modern/jpeg-p3.jpg";
+    QTest::newRow("grey jpeg") << "raster/jpeg-gray.jpg";
+    QTest::newRow("png with chrm and gama") << "modern/png-chrm-gama.png";
+}
+
+void TestVerbs::partsAreThoseOfTheWhole() {
+    QFETCH(QString, fixture);
+    QFile file(qEnvironmentVariable("HUEMARK_TEST_DATA") + QLatin1Char('/') + fixture);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    for (const bool stored : {false, true}) {
+        const QImage whole = Verbs::ShownPicture(data, stored);
+        const QList<QRect> areas{QRect(0, 0, 3, 3),
+                                 QRect(whole.width() / 2 - 5, whole.height() / 2 - 5, 11, 11),
+                                 QRect(whole.width() - 2, whole.height() - 2, 5, 5)};
+        const std::optional<Verbs::ShownParts> parts =
+            Verbs::ShownPictureParts(data, areas, stored);
+        QVERIFY(parts.has_value());
+        QCOMPARE(parts->size, whole.size());
+        for (qsizetype i = 0; i < areas.size(); ++i) {
+            QCOMPARE(parts->placed[i], areas[i].intersected(whole.rect()));
+            const QImage& part = parts->parts[i];
+            const QRect& placed = parts->placed[i];
+            for (int y = 0; y < placed.height(); ++y) {
+                for (int x = 0; x < placed.width(); ++x) {
+                    QCOMPARE(part.pixel(x, y), whole.pixel(placed.topLeft() + QPoint(x, y)));
+                }
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestVerbs)

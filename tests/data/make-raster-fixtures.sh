@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the small raster pictures in tests/data/raster that the loading tests read. GIF, JPEG and
-# some BMP and ICO files come from ImageMagick; the rest is written byte by byte below so that
-# every pixel is known (palettes, RLE escapes, OS/2 headers, cursors, damaged files).
+# some BMP and ICO files come from ImageMagick, the region pictures' JPEGs from cjpeg
+# (libjpeg-turbo-progs); the rest is written byte by byte below so that every pixel is known
+# (palettes, RLE escapes, OS/2 headers, cursors, damaged files).
 # Run it again after changing it; the files are committed.
 set -euo pipefail
 
@@ -271,6 +272,89 @@ write('damaged-ico-offsets.ico', bytes(ico))
 write('not-a-picture.txt', b'This is a text file, not a picture.\n')
 write('not-a-picture-named.bmp', b'BMW and other cars\n')
 write('empty.gif', b'')
+PY
+
+# Region decoding: 75 × 101 photo-like pictures (gradients, stripes whose colour changes every few
+# pixels, noise), several blocks wide and high and not a whole number of them: JPEGs in the four
+# chroma subsamplings cjpeg (libjpeg-turbo-progs) writes, grey, and with a restart marker after
+# every row of blocks; PNGs with rows of every filter type, opaque RGB, RGBA opaque down to row
+# 60 and partly transparent below, and the RGBA one interlaced.
+python3 - "$out" "$work" <<'PY'
+import pathlib, struct, sys, zlib
+
+out, work = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
+W, H = 75, 101
+seed = 2024
+
+def noise():
+    global seed
+    seed = (seed * 1103515245 + 12345) & 0x7FFFFFFF
+    return (seed >> 16) % 17 - 8
+
+def clamp(v):
+    return max(0, min(255, v))
+
+rgb = []
+for y in range(H):
+    row = []
+    for x in range(W):
+        n = noise()
+        stripe = 230 if (x // 5 + y // 7) % 2 else 30
+        row.append((clamp(x * 255 // (W - 1) + n), clamp(y * 255 // (H - 1) - n), clamp(stripe + n)))
+    rgb.append(row)
+alpha = [[255 if y < 60 else (x * 7 + y * 3) % 256 for x in range(W)] for y in range(H)]
+
+(work / 'region.ppm').write_bytes(b'P6 %d %d 255\n' % (W, H)
+                                  + bytes(c for row in rgb for p in row for c in p))
+(work / 'region.pgm').write_bytes(b'P5 %d %d 255\n' % (W, H)
+                                  + bytes((r * 3 + g * 6 + b) // 10 for row in rgb for r, g, b in row))
+
+def paeth(a, b, c):
+    p = a + b - c
+    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+    return a if pa <= pb and pa <= pc else b if pb <= pc else c
+
+def png(name, channels, rows):
+    bpp = channels
+    raw, prev = b'', bytes(W * bpp)
+    for y, row in enumerate(rows):
+        kind = y % 5
+        out_row = bytearray()
+        for i, v in enumerate(row):
+            a = row[i - bpp] if i >= bpp else 0
+            b, c = prev[i], prev[i - bpp] if i >= bpp else 0
+            pred = (0, a, b, (a + b) // 2, paeth(a, b, c))[kind]
+            out_row.append((v - pred) & 255)
+        raw += bytes((kind,)) + bytes(out_row)
+        prev = bytes(row)
+    def chunk(t, d):
+        return struct.pack('>I', len(d)) + t + d + struct.pack('>I', zlib.crc32(t + d))
+    color_type = {3: 2, 4: 6}[channels]
+    data = (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', W, H, 8, color_type, 0, 0, 0))
+            + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+    (out / name).write_bytes(data)
+
+png('region-rgb.png', 3, [bytes(c for p in row for c in p) for row in rgb])
+png('region-rgba.png', 4, [bytes(c for p, a in zip(row, arow) for c in p + (a,))
+                           for row, arow in zip(rgb, alpha)])
+PY
+for s in 420:2x2 422:2x1 444:1x1 440:1x2; do
+    cjpeg -quality 90 -sample "${s#*:}" -outfile "$out/region-${s%%:*}.jpg" "$work/region.ppm"
+done
+cjpeg -quality 90 -restart 1 -outfile "$out/region-restart.jpg" "$work/region.ppm"
+cjpeg -quality 90 -grayscale -outfile "$out/region-grey.jpg" "$work/region.pgm"
+im "$out/region-rgba.png" -interlace PNG "${strip[@]}" "$out/region-interlaced.png"
+# Damaged below row 60 only: the RGB PNG cut at two thirds, and the 4:2:0 JPEG with a frame
+# marker in place of two bytes of its scan at four fifths.
+python3 - "$out" <<'PY'
+import pathlib, sys
+out = pathlib.Path(sys.argv[1])
+png = (out / 'region-rgb.png').read_bytes()
+(out / 'damaged-region-truncated.png').write_bytes(png[:len(png) * 2 // 3])
+jpg = bytearray((out / 'region-420.jpg').read_bytes())
+at = len(jpg) * 4 // 5
+jpg[at:at + 2] = b'\xff\xc0'
+(out / 'damaged-region-marker.jpg').write_bytes(bytes(jpg))
 PY
 
 echo "raster fixtures written to $out"
