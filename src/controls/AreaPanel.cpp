@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 constexpr int kSwatch = 40;
@@ -23,7 +24,15 @@ QLabel* Swatch(QWidget* parent, const QString& name) {
     return swatch;
 }
 
-void Paint(QLabel* swatch, Color c, const QString& caption) {
+void Paint(QLabel* swatch, std::optional<Color> color, const QString& caption) {
+    if (!color) {
+        // No area yet: the caption alone, on the panel's own background.
+        swatch->setPalette(QPalette());
+        swatch->setText(caption);
+        swatch->setAccessibleName(caption);
+        return;
+    }
+    const Color c = *color;
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, c.toQColor());
     // The caption in black or white, whichever stands out more.
@@ -79,10 +88,10 @@ AreaPanel::AreaPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
 void AreaPanel::setFigures(const QString& text, Color mean, Color average) {
     m_text->setText(text.isEmpty() ? tr("Drag over the picture to choose an area.")
                                    : text.trimmed());
-    Paint(m_mean, mean, tr("mean of the light"));
-    Paint(m_average, average, tr("average of the codes"));
+    const bool shown = !text.isEmpty();
+    Paint(m_mean, shown ? std::optional(mean) : std::nullopt, tr("mean of the light"));
+    Paint(m_average, shown ? std::optional(average) : std::nullopt, tr("average of the codes"));
     m_add->setEnabled(!text.isEmpty());
-    m_palette->setEnabled(!text.isEmpty());
     adjustSize();
 }
 
