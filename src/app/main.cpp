@@ -95,6 +95,14 @@ int main(int argc, char* argv[]) {
         return Answer(early);
     }
 
+    // Without a display the toolkit would abort with a page of advice: one line says it.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("huemark: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not "
+                   "set); the verbs sample, stats and palette need none\n",
+                   stderr);
+        return 2;
+    }
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setStyle(new DesktopStyle);
     QApplication::setApplicationName(QStringLiteral("Huemark"));

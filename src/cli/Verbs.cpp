@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <climits>
 #include <cmath>
 #include <map>
 
@@ -50,7 +51,9 @@ Words Split(const QList<QByteArray>& words, const QList<QByteArray>& valued,
             options = false;
             continue;
         }
-        if (!options || !word.startsWith('-') || word == "-") {
+        // A negative number is a point's, not an option.
+        const bool negative = word.size() > 1 && word[0] == '-' && word[1] >= '0' && word[1] <= '9';
+        if (!options || !word.startsWith('-') || word == "-" || negative) {
             split.operands << word;
             continue;
         }
@@ -135,7 +138,7 @@ QRect AreaOption(const Words& w, QSize size) {
     if (it == w.options.end()) {
         return QRect(QPoint(0, 0), size);
     }
-    const QList<int> n = Numbers(it->second, 4, 0, tr("a rectangle X,Y,WIDTH,HEIGHT"));
+    const QList<int> n = Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT"));
     const QRect area(n[0], n[1], n[2], n[3]);
     if (area.isEmpty()) {
         Usage(tr("the rectangle %1 is empty").arg(Quoted(it->second)));
@@ -207,7 +210,8 @@ QByteArray RunSample(const QList<QByteArray>& words, const std::function<QByteAr
     }
     QList<QPoint> points;
     for (qsizetype i = 1; i < w.operands.size(); ++i) {
-        const QList<int> n = Numbers(w.operands[i], 2, 0, tr("a point X,Y"));
+        // A point left of or above the picture is outside it, as one beyond it is.
+        const QList<int> n = Numbers(w.operands[i], 2, INT_MIN, tr("a point X,Y"));
         points << QPoint(n[0], n[1]);
     }
     const int radius = NumberOption(w, "--radius", 0, kMinRadius, kMaxRadius);
@@ -286,7 +290,7 @@ QByteArray RunStats(const QList<QByteArray>& words, const std::function<QByteArr
         Usage(tr("stats takes one picture file, then options"));
     }
     if (const auto it = w.options.find("--rect"); it != w.options.end()) {
-        Numbers(it->second, 4, 0, tr("a rectangle X,Y,WIDTH,HEIGHT")); // usage first
+        Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT")); // usage first
     }
     const QImage picture = ShownPicture(ReadPictureBytes(file, in), w.options.contains("--stored"));
     const AreaFigures f = MeasureArea(picture, AreaOption(w, picture.size()));
@@ -324,7 +328,7 @@ QByteArray RunPalette(const QList<QByteArray>& words, const std::function<QByteA
         Usage(tr("--format takes gpl, css, json, csv or hex, not %1").arg(Quoted(format)));
     }
     if (const auto it = w.options.find("--rect"); it != w.options.end()) {
-        Numbers(it->second, 4, 0, tr("a rectangle X,Y,WIDTH,HEIGHT"));
+        Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT"));
     }
     const QImage picture = ShownPicture(ReadPictureBytes(file, in), w.options.contains("--stored"));
     const QRect area = AreaOption(w, picture.size());

@@ -96,6 +96,8 @@ void TestVerbs::verbs_data() {
     QTest::newRow("outside")
         << L{"sample", flat, "4,0"} << QByteArray() << 1 << ""
         << "huemark sample: the point 4,0 lies outside the picture \\(4 x 2\\)\n";
+    QTest::newRow("left of it") << L{"sample", flat, "-1,0"} << QByteArray() << 1 << ""
+                                << "huemark sample: the point -1,0 lies outside .*\n";
     QTest::newRow("rect outside") << L{"stats", flat, "--rect", "2,0,3,1"} << QByteArray() << 1
                                   << ""
                                   << "huemark stats: the rectangle .* does not lie inside .*\n";
@@ -160,6 +162,7 @@ void TestVerbs::program_data() {
                              << "#000000\n(#[0-9A-F]{6}\n){4}";
     QTest::newRow("outside") << QStringList{"stats", flat, "--rect", "0,0,9,9"} << 1 << "";
     QTest::newRow("usage") << QStringList{"palette"} << 2 << "";
+    QTest::newRow("window without a display") << QStringList{flat} << 2 << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "(.*\n)*  huemark sample FILE (.*\n)*";
 }
 
