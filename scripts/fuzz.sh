@@ -11,7 +11,7 @@ set -euo pipefail
 seconds="${1:-60}"
 shift || true
 wanted=("$@")
-[ ${#wanted[@]} -gt 0 ] || wanted=(fuzz_loadpicture fuzz_metafile fuzz_listreaders)
+[ ${#wanted[@]} -gt 0 ] || wanted=(fuzz_loadpicture fuzz_pictureregion fuzz_metafile fuzz_listreaders)
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-fuzz"
 
