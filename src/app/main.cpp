@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QSysInfo>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <unistd.h>
 #include <vector>
@@ -35,6 +37,34 @@ int Answer(const CommandLine::Request& request) {
 }
 // A verb that measures a file: no window, so no display. The offscreen platform gives the
 // fonts and painting that drawings (SVG, metafiles) need, and talks to no display server.
+// Reading a mapped file that another program cuts shorter meanwhile: the one line a failure of
+// the input gets, instead of a crash.
+extern "C" void FileCutShort(int) {
+    static const char kText[] = "huemark: the file was changed while it was read\n";
+    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, kText, sizeof kText - 1);
+    ::_exit(1);
+}
+
+QByteArray ReadStandardInput(qint64 most) {
+    // Until the end of the input, or one byte beyond the most a picture may have.
+    QByteArray bytes;
+    char buffer[65536];
+    while (bytes.size() <= most) {
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        bytes.append(buffer, n);
+    }
+    return bytes;
+}
+
+// A verb that measures a file: no window, so no display. A drawing's text needs the toolkit's
+// fonts: the offscreen platform gives them and talks to no display server; raster pictures
+// start without it.
 int RunVerb(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Standard error carries the verb's one line: the toolkit's remarks on the environment (no
@@ -44,25 +74,16 @@ int RunVerb(int argc, char* argv[]) {
             std::fputs(qPrintable(QStringLiteral("huemark: %1\n").arg(text)), stderr);
         }
     });
+    std::signal(SIGBUS, FileCutShort);
     int noArgc = 1;
-    QGuiApplication app(noArgc, argv);
+    std::unique_ptr<QGuiApplication> toolkit;
     const Verbs::Outcome outcome =
-        Verbs::Run(QList<QByteArray>(argv + 1, argv + argc), [](qint64 most) {
-            // Until the end of the input, or one byte beyond the most a picture may have.
-            QByteArray bytes;
-            char buffer[65536];
-            while (bytes.size() <= most) {
-                const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-                if (n < 0 && errno == EINTR) {
-                    continue;
-                }
-                if (n <= 0) {
-                    break;
-                }
-                bytes.append(buffer, n);
-            }
-            return bytes;
-        });
+        Verbs::Run(QList<QByteArray>(argv + 1, argv + argc),
+                   {ReadStandardInput, [&] {
+                        if (!toolkit) {
+                            toolkit = std::make_unique<QGuiApplication>(noArgc, argv);
+                        }
+                    }});
     std::fwrite(outcome.out.constData(), 1, std::size_t(outcome.out.size()), stdout);
     std::fwrite(outcome.err.constData(), 1, std::size_t(outcome.err.size()), stderr);
     if (std::fflush(stdout) != 0 && outcome.exitCode == 0) {

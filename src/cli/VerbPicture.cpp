@@ -26,8 +26,8 @@ QImage Shown(const QImage& stored, const ColorProfile& profile, bool asStored) {
 }
 } // namespace
 
-QByteArray ReadPictureBytes(const QByteArray& file,
-                            const std::function<QByteArray(qint64)>& readInput) {
+PictureBytes ReadPictureBytes(const QByteArray& file,
+                              const std::function<QByteArray(qint64)>& readInput) {
     const qint64 limit = MaxEncodedPictureBytes();
     if (file == "-") {
         QByteArray bytes = readInput(limit);
@@ -38,10 +38,10 @@ QByteArray ReadPictureBytes(const QByteArray& file,
         if (bytes.isEmpty()) {
             throw Failure{1, tr("standard input is empty")};
         }
-        return bytes;
+        return {bytes, nullptr};
     }
     const QString name = QFile::decodeName(file);
-    RegularFileRead read = ReadRegularFile(name, limit);
+    RegularFileRead read = MapRegularFile(name, limit);
     QString why;
     switch (read.outcome) {
     case RegularFileRead::Outcome::Read:
@@ -49,7 +49,7 @@ QByteArray ReadPictureBytes(const QByteArray& file,
             why = tr("the file is empty");
             break;
         }
-        return std::move(read.bytes);
+        return {read.bytes, read.mapping};
     case RegularFileRead::Outcome::Folder:
         why = tr("it is a folder");
         break;
@@ -64,6 +64,18 @@ QByteArray ReadPictureBytes(const QByteArray& file,
         break;
     }
     throw Failure{1, tr("cannot read '%1': %2").arg(name, why)};
+}
+
+bool IsRasterPicture(const QByteArray& data) {
+    const auto at = [&data](qsizetype offset, QByteArrayView magic) {
+        return data.size() >= offset + magic.size() &&
+               QByteArrayView(data).sliced(offset, magic.size()) == magic;
+    };
+    using namespace Qt::Literals::StringLiterals;
+    return at(0, "\x89PNG"_ba) || at(0, "\xFF\xD8\xFF"_ba) || at(0, "GIF8"_ba) || at(0, "BM"_ba) ||
+           (at(0, "RIFF"_ba) && at(8, "WEBP"_ba)) || at(0, "II*\0"_ba) || at(0, "MM\0*"_ba) ||
+           at(0, QByteArrayView("\0\0\1\0", 4)) || at(0, QByteArrayView("\0\0\2\0", 4)) ||
+           at(4, "ftyp"_ba) || at(0, "\xFF\x0A"_ba) || at(4, "JXL "_ba);
 }
 
 QImage ShownPicture(const QByteArray& data, bool stored) {

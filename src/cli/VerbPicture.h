@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace Verbs {
@@ -18,9 +19,19 @@ struct Failure {
     QString message;
 };
 
+// A picture file's bytes: a file is mapped, not copied (bytes views mapping).
+struct PictureBytes {
+    QByteArray bytes;
+    std::shared_ptr<const void> mapping;
+};
+
 // The file's bytes; "-" reads standard input through readInput. Throws Failure (exit code 1).
-QByteArray ReadPictureBytes(const QByteArray& file,
-                            const std::function<QByteArray(qint64)>& readInput);
+PictureBytes ReadPictureBytes(const QByteArray& file,
+                              const std::function<QByteArray(qint64)>& readInput);
+
+// Whether the bytes are a raster picture (PNG, JPEG, GIF, BMP, WebP, TIFF, ICO, CUR, HEIF, AVIF,
+// JPEG XL), which decodes without the toolkit's fonts; drawings (SVG, metafiles) lay out text.
+bool IsRasterPicture(const QByteArray& data);
 
 // The whole picture, opaque 32-bit pixels. Throws Failure (exit code 1).
 QImage ShownPicture(const QByteArray& data, bool stored);

@@ -158,6 +158,14 @@ QString SourceName(const QByteArray& file) {
     return file == "-" ? tr("standard input") : QFile::decodeName(file);
 }
 
+PictureBytes Read(const QByteArray& file, const Environment& env) {
+    PictureBytes input = ReadPictureBytes(file, env.readInput);
+    if (!IsRasterPicture(input.bytes) && env.startToolkit) {
+        env.startToolkit();
+    }
+    return input;
+}
+
 // --- sample ---------------------------------------------------------------------------------
 
 struct Sample {
@@ -202,7 +210,7 @@ Color SampleAt(const QImage& part, QPoint offset, QPoint p, int radius) {
         AverageOf(SumSquareByPoint(pointAt, float(p.x()), float(p.y()), radius)));
 }
 
-QByteArray RunSample(const QList<QByteArray>& words, const std::function<QByteArray(qint64)>& in) {
+QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
     const Words w = Split(words, {"--radius", "--format"}, {"--stored"});
     const QByteArray file = FileOperand(w, QStringLiteral("sample"));
     if (w.operands.size() < 2) {
@@ -224,7 +232,8 @@ QByteArray RunSample(const QList<QByteArray>& words, const std::function<QByteAr
         }
     }
     const bool stored = w.options.contains("--stored");
-    const QByteArray data = ReadPictureBytes(file, in);
+    const PictureBytes input = Read(file, env);
+    const QByteArray& data = input.bytes;
 
     QList<QRect> squares;
     for (const QPoint& p : points) {
@@ -283,7 +292,7 @@ QByteArray StatsJson(const AreaFigures& f) {
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
-QByteArray RunStats(const QList<QByteArray>& words, const std::function<QByteArray(qint64)>& in) {
+QByteArray RunStats(const QList<QByteArray>& words, const Environment& env) {
     const Words w = Split(words, {"--rect"}, {"--json", "--stored"});
     const QByteArray file = FileOperand(w, QStringLiteral("stats"));
     if (w.operands.size() > 1) {
@@ -292,7 +301,7 @@ QByteArray RunStats(const QList<QByteArray>& words, const std::function<QByteArr
     if (const auto it = w.options.find("--rect"); it != w.options.end()) {
         Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT")); // usage first
     }
-    const QImage picture = ShownPicture(ReadPictureBytes(file, in), w.options.contains("--stored"));
+    const QImage picture = ShownPicture(Read(file, env).bytes, w.options.contains("--stored"));
     const AreaFigures f = MeasureArea(picture, AreaOption(w, picture.size()));
     if (w.options.contains("--json")) {
         return StatsJson(f);
@@ -302,7 +311,7 @@ QByteArray RunStats(const QList<QByteArray>& words, const std::function<QByteArr
 
 // --- palette --------------------------------------------------------------------------------
 
-QByteArray RunPalette(const QList<QByteArray>& words, const std::function<QByteArray(qint64)>& in) {
+QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     const Words w = Split(words, {"-n", "--rect", "--format"}, {"--stored"});
     const QByteArray file = FileOperand(w, QStringLiteral("palette"));
     if (w.operands.size() > 1) {
@@ -330,7 +339,7 @@ QByteArray RunPalette(const QList<QByteArray>& words, const std::function<QByteA
     if (const auto it = w.options.find("--rect"); it != w.options.end()) {
         Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT"));
     }
-    const QImage picture = ShownPicture(ReadPictureBytes(file, in), w.options.contains("--stored"));
+    const QImage picture = ShownPicture(Read(file, env).bytes, w.options.contains("--stored"));
     const QRect area = AreaOption(w, picture.size());
     const QList<ColorShare> colors = DominantColors(picture, area, count);
     if (!listFormat) {
@@ -359,7 +368,7 @@ bool IsVerb(const QByteArray& word) {
     return word == "sample" || word == "stats" || word == "palette";
 }
 
-Outcome Run(const QList<QByteArray>& words, const std::function<QByteArray(qint64)>& readInput) {
+Outcome Run(const QList<QByteArray>& words, const Environment& environment) {
     Outcome outcome;
     const QByteArray verb = words.value(0);
     const QList<QByteArray> rest = words.mid(1);
@@ -369,11 +378,11 @@ Outcome Run(const QList<QByteArray>& words, const std::function<QByteArray(qint6
     }
     try {
         if (verb == "sample") {
-            outcome.out = RunSample(rest, readInput);
+            outcome.out = RunSample(rest, environment);
         } else if (verb == "stats") {
-            outcome.out = RunStats(rest, readInput);
+            outcome.out = RunStats(rest, environment);
         } else if (verb == "palette") {
-            outcome.out = RunPalette(rest, readInput);
+            outcome.out = RunPalette(rest, environment);
         } else {
             Usage(tr("unknown verb %1").arg(Quoted(verb)));
         }

@@ -23,9 +23,17 @@ struct Outcome {
     QByteArray err; // for standard error
 };
 
-// words: the verb and its arguments. readInput answers standard input's bytes, at most the
-// number asked for plus one (so that a longer input shows as too long).
-Outcome Run(const QList<QByteArray>& words, const std::function<QByteArray(qint64)>& readInput);
+struct Environment {
+    // Standard input's bytes, at most the number asked for plus one (so that a longer input
+    // shows as too long).
+    std::function<QByteArray(qint64)> readInput;
+    // Called before a drawing (SVG, a metafile) is decoded: its text needs the toolkit's fonts,
+    // which raster pictures do without.
+    std::function<void()> startToolkit;
+};
+
+// words: the verb and its arguments.
+Outcome Run(const QList<QByteArray>& words, const Environment& environment);
 
 // The verbs' part of `huemark --help`.
 QString HelpText();

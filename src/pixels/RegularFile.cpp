@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,41 +33,81 @@ QString SystemErrorText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-RegularFileRead ReadRegularFile(const QString& path, qint64 maxBytes) {
-    RegularFileRead read;
+namespace {
+// Opens path when it is a regular file of at most maxBytes: the descriptor and its size, or the
+// outcome that stops the reading (in read).
+struct Opened {
+    std::unique_ptr<Descriptor> fd;
+    qint64 size = 0;
+};
+Opened OpenRegular(const QString& path, qint64 maxBytes, RegularFileRead& read) {
     // Without O_NONBLOCK, opening a FIFO waits until something writes to it.
-    const Descriptor fd(
+    auto fd = std::make_unique<Descriptor>(
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) {
+    if (fd->get() < 0) {
         if (errno == EISDIR) {
             read.outcome = RegularFileRead::Outcome::Folder;
         } else {
             read.error = SystemErrorText(errno);
         }
-        return read;
+        return {};
     }
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) {
+    if (::fstat(fd->get(), &st) != 0) {
         read.error = SystemErrorText(errno);
-        return read;
+        return {};
     }
     if (S_ISDIR(st.st_mode)) {
         read.outcome = RegularFileRead::Outcome::Folder;
-        return read;
+        return {};
     }
     if (!S_ISREG(st.st_mode)) {
         read.outcome = RegularFileRead::Outcome::NotRegular;
-        return read;
+        return {};
     }
     if (st.st_size > maxBytes) {
         read.outcome = RegularFileRead::Outcome::TooLarge;
+        return {};
+    }
+    return {std::move(fd), qint64(st.st_size)};
+}
+} // namespace
+
+RegularFileRead MapRegularFile(const QString& path, qint64 maxBytes) {
+    RegularFileRead read;
+    const Opened opened = OpenRegular(path, maxBytes, read);
+    if (!opened.fd) {
         return read;
     }
+    read.outcome = RegularFileRead::Outcome::Read;
+    if (opened.size == 0) {
+        return read;
+    }
+    const auto length = static_cast<std::size_t>(opened.size);
+    void* pages =
+        ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, opened.fd->get(), 0);
+    if (pages == MAP_FAILED) {
+        // A file system that cannot map (some FUSE ones) is read as usual.
+        return ReadRegularFile(path, maxBytes);
+    }
+    read.mapping = std::shared_ptr<const void>(
+        pages, [length](const void* p) { ::munmap(const_cast<void*>(p), length); });
+    read.bytes = QByteArray::fromRawData(static_cast<const char*>(pages), qsizetype(length));
+    return read;
+}
+
+RegularFileRead ReadRegularFile(const QString& path, qint64 maxBytes) {
+    RegularFileRead read;
+    const Opened opened = OpenRegular(path, maxBytes, read);
+    if (!opened.fd) {
+        return read;
+    }
+    const Descriptor& fd = *opened.fd;
     // A regular file never blocks; the flag goes so that a short read means the end.
     ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     // One byte more than it measured is asked for: the file may have grown since.
     QByteArray bytes;
-    bytes.resize(static_cast<qsizetype>(st.st_size) + 1);
+    bytes.resize(static_cast<qsizetype>(opened.size) + 1);
     qsizetype done = 0;
     while (true) {
         if (done == bytes.size()) {

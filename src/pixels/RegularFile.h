@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 struct RegularFileRead {
     enum class Outcome {
@@ -16,10 +17,18 @@ struct RegularFileRead {
     Outcome outcome = Outcome::Failed;
     QByteArray bytes;
     QString error; // the system's words, for Failed
+    // For a mapped file: the mapping bytes views, kept while any copy of this lives.
+    std::shared_ptr<const void> mapping;
 };
 
 // The file's bytes, at most maxBytes of them. Links are followed to what they name.
 RegularFileRead ReadRegularFile(const QString& path, qint64 maxBytes);
+
+// The same, with the file mapped into memory instead of copied: bytes is a view of the mapping
+// (its pages read in at once), which lives as long as mapping. A one-shot reader of a large file
+// saves the copy; a file cut shorter while mapped raises SIGBUS on reading its lost pages, which
+// the program must be ready for.
+RegularFileRead MapRegularFile(const QString& path, qint64 maxBytes);
 
 // The system's description of an error number ("No space left on device").
 QString SystemErrorText(int error);

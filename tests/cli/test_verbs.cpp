@@ -138,7 +138,7 @@ void TestVerbs::verbs() {
     QFETCH(QList<QByteArray>, words);
     QFETCH(QByteArray, input);
     const Verbs::Outcome outcome =
-        Verbs::Run(words, [&input](qint64 most) { return input.left(most + 1); });
+        Verbs::Run(words, {[&input](qint64 most) { return input.left(most + 1); }, {}});
     QFETCH(QString, out);
     QFETCH(QString, err);
     const auto matches = [](const QString& pattern, const QByteArray& text) {
@@ -160,6 +160,12 @@ void TestVerbs::program_data() {
     QTest::newRow("stats") << QStringList{"stats", flat, "--json"} << 0 << "\\{\n(.*\n)+\\}\n";
     QTest::newRow("palette") << QStringList{"palette", flat, "--format", "hex", "-n", "5"} << 0
                              << "#000000\n(#[0-9A-F]{6}\n){4}";
+    // A drawing starts the toolkit's fonts, still with no display.
+    QTest::newRow("drawing") << QStringList{"sample",
+                                            qEnvironmentVariable("HUEMARK_TEST_DATA") +
+                                                QStringLiteral("/modern/svg-sized.svg"),
+                                            "1,1"}
+                             << 0 << "#0000FF\n";
     QTest::newRow("outside") << QStringList{"stats", flat, "--rect", "0,0,9,9"} << 1 << "";
     QTest::newRow("usage") << QStringList{"palette"} << 2 << "";
     QTest::newRow("window without a display") << QStringList{flat} << 2 << "";
