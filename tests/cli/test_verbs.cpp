@@ -165,7 +165,7 @@ void TestVerbs::program_data() {
                                             qEnvironmentVariable("HUEMARK_TEST_DATA") +
                                                 QStringLiteral("/modern/svg-sized.svg"),
                                             "1,1"}
-                             << 0 << "#0000FF\n";
+                             << 0 << "#123456\n";
     QTest::newRow("outside") << QStringList{"stats", flat, "--rect", "0,0,9,9"} << 1 << "";
     QTest::newRow("usage") << QStringList{"palette"} << 2 << "";
     QTest::newRow("window without a display") << QStringList{flat} << 2 << "";
