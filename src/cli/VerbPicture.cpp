@@ -1,9 +1,11 @@
 #include "cli/VerbPicture.h"
 
+#include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "input/PictureRegion.h"
 #include "input/cms/SrgbConversion.h"
 #include "measure/AreaStats.h"
+#include "pixels/PendingPixels.h"
 #include "pixels/PlatformError.h"
 #include "pixels/RegularFile.h"
 
@@ -78,15 +80,36 @@ bool IsRasterPicture(const QByteArray& data) {
            at(4, "ftyp"_ba) || at(0, "\xFF\x0A"_ba) || at(4, "JXL "_ba);
 }
 
-QImage ShownPicture(const QByteArray& data, bool stored) {
+QImage ShownPicture(const QByteArray& data, bool stored, bool arriving) {
     try {
         ColorProfile profile;
-        const QImage picture = LoadPictureFromData(data, PictureSource::File, &profile);
+        QImage picture;
+        {
+            // A large baseline JPEG's first row arrives at once, the rest on a thread.
+            const FirstLookArea look(arriving ? QSize(1, 1) : QSize());
+            picture = LoadPictureFromData(data, PictureSource::File, &profile);
+        }
+        if (const auto pending = PendingPixels::of(picture); pending && !profile.isEmpty()) {
+            pending->waitFor(picture.rect()); // a conversion reads every pixel
+        }
         return Shown(picture, profile, stored);
     } catch (const PlatformError& e) {
         throw Failure{1, e.description()};
     } catch (const std::bad_alloc&) {
         throw Failure{1, tr("there is not enough memory to open the picture")};
+    }
+}
+
+void ForEachBand(const QImage& picture, const QRect& area,
+                 const std::function<void(int firstRow, int rows)>& band) {
+    constexpr int kBand = 64;
+    const auto pending = PendingPixels::of(picture);
+    for (int y = area.top(); y <= area.bottom(); y += kBand) {
+        const int rows = std::min(kBand, area.bottom() + 1 - y);
+        if (pending) {
+            pending->waitFor(QRect(area.left(), y, area.width(), rows));
+        }
+        band(y, rows);
     }
 }
 

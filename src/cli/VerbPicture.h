@@ -33,8 +33,14 @@ PictureBytes ReadPictureBytes(const QByteArray& file,
 // JPEG XL), which decodes without the toolkit's fonts; drawings (SVG, metafiles) lay out text.
 bool IsRasterPicture(const QByteArray& data);
 
-// The whole picture, opaque 32-bit pixels. Throws Failure (exit code 1).
-QImage ShownPicture(const QByteArray& data, bool stored);
+// The whole picture, opaque 32-bit pixels. Throws Failure (exit code 1). With arriving, a large
+// baseline JPEG comes back at once and its rows follow on a thread of their own: read them
+// through ForEachBand. The bytes must outlive the picture.
+QImage ShownPicture(const QByteArray& data, bool stored, bool arriving = false);
+
+// Calls band for the area's rows a band at a time, each once its pixels are there.
+void ForEachBand(const QImage& picture, const QRect& area,
+                 const std::function<void(int firstRow, int rows)>& band);
 
 // Only the parts of the picture that cover areas, where the format lets them be decoded alone:
 // each part laid where its area lies in a picture of the whole's size, with nothing decoded

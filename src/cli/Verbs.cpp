@@ -301,8 +301,13 @@ QByteArray RunStats(const QList<QByteArray>& words, const Environment& env) {
     if (const auto it = w.options.find("--rect"); it != w.options.end()) {
         Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT")); // usage first
     }
-    const QImage picture = ShownPicture(Read(file, env).bytes, w.options.contains("--stored"));
-    const AreaFigures f = MeasureArea(picture, AreaOption(w, picture.size()));
+    // Measured band by band as the rows arrive; the bytes outlive the picture that reads them.
+    const PictureBytes input = Read(file, env);
+    const QImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
+    AreaMeasure measure(AreaOption(w, picture.size()));
+    ForEachBand(picture, measure.area(),
+                [&](int firstRow, int rows) { measure.add(picture, firstRow, rows); });
+    const AreaFigures f = measure.finish();
     if (w.options.contains("--json")) {
         return StatsJson(f);
     }
@@ -339,9 +344,13 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     if (const auto it = w.options.find("--rect"); it != w.options.end()) {
         Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT"));
     }
-    const QImage picture = ShownPicture(Read(file, env).bytes, w.options.contains("--stored"));
+    const PictureBytes input = Read(file, env);
+    const QImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
     const QRect area = AreaOption(w, picture.size());
-    const QList<ColorShare> colors = DominantColors(picture, area, count);
+    PaletteGather gather(area);
+    ForEachBand(picture, area,
+                [&](int firstRow, int rows) { gather.add(picture, firstRow, rows); });
+    const QList<ColorShare> colors = gather.finish(count);
     if (!listFormat) {
         QByteArray out;
         for (const ColorShare& c : colors) {

@@ -14,9 +14,7 @@
 
 namespace {
 
-using Histogram = std::array<std::uint64_t, 256>;
-
-ChannelFigures FiguresOf(const Histogram& histogram, qint64 pixels) {
+ChannelFigures FiguresOf(const AreaMeasure::Histogram& histogram, qint64 pixels) {
     ChannelFigures f;
     double sum = 0;
     double squares = 0;
@@ -52,6 +50,8 @@ ChannelFigures FiguresOf(const Histogram& histogram, qint64 pixels) {
     return f;
 }
 
+} // namespace
+
 // The colours present in the area, as one bit per 24-bit colour.
 class ColorSet {
 public:
@@ -68,6 +68,8 @@ public:
 private:
     std::vector<std::uint64_t> m_words;
 };
+
+namespace {
 
 // CIELAB quickly, for the bound below: the cube root from a table, off by far less than the
 // slack the bound allows.
@@ -115,14 +117,55 @@ LabValue ExactLab(std::uint32_t rgb) {
     return CielabOf(LinearOf(Color(int(rgb >> 16) & 0xFF, int(rgb >> 8) & 0xFF, int(rgb) & 0xFF)));
 }
 
-// The largest CIEDE2000 of the set's colours from mean. CIEDE2000 never exceeds 2.1214 times
-// the plain Lab distance (its divisors are at least 1, its rotation term at most doubles the
-// chroma and hue terms, and a* is stretched by at most 1.5), so only the colours whose bound
-// passes the largest difference found so far need the exact formula.
+// Upper bounds of CIEDE2000 that cost far less than the formula. Its divisors SL, SC and SH are
+// at least 1 (SH at least 1 + 0.0054 C'; its T is never below 0.362), its rotation term adds at
+// most RC/2 times the chroma and hue terms (RC at most 2), and the chroma and hue differences
+// together are the a'b' distance, a* stretched by 1 + G (at most 1.5).
+class DifferenceBounds {
+public:
+    explicit DifferenceBounds(const LabValue& mean)
+        : m_mean(mean), m_chroma(std::sqrt(mean.a * mean.a + mean.b * mean.b)) {}
+
+    // From the plain Lab distance alone: at most 2.1214 times it.
+    static double quick(double lab76) { return 2.1214 * lab76; }
+
+    double tight(const LabValue& lab) const {
+        constexpr double k25To7 = 6103515625.0;
+        const double meanC = (std::sqrt(lab.a * lab.a + lab.b * lab.b) + m_chroma) / 2;
+        const double c7 = Power7(meanC);
+        const double stretch = 1 + 0.5 * (1 - std::sqrt(c7 / (c7 + k25To7)));
+        const double a1 = stretch * lab.a;
+        const double a2 = stretch * m_mean.a;
+        const double c1 = std::sqrt(a1 * a1 + lab.b * lab.b);
+        const double c2 = std::sqrt(a2 * a2 + m_mean.b * m_mean.b);
+        const double meanCp = (c1 + c2) / 2;
+        const double cp7 = Power7(meanCp);
+        const double rc = 2 * std::sqrt(cp7 / (cp7 + k25To7));
+        const double l = (lab.l + m_mean.l) / 2 - 50;
+        const double sl = 1 + 0.015 * l * l / std::sqrt(20 + l * l);
+        const double sMin = 1 + 0.0054 * meanCp;
+        const double da = stretch * (lab.a - m_mean.a);
+        const double db = lab.b - m_mean.b;
+        const double dl = (lab.l - m_mean.l) / sl;
+        return std::sqrt(dl * dl + (1 + rc / 2) * (da * da + db * db) / (sMin * sMin));
+    }
+
+private:
+    static double Power7(double x) {
+        const double x2 = x * x;
+        return x2 * x2 * x2 * x;
+    }
+    LabValue m_mean;
+    double m_chroma;
+};
+
+// The largest CIEDE2000 of the set's colours from mean, worked out exactly only for the colours
+// whose bounds pass the largest difference found so far: those with the largest quick bounds
+// first, which nearly always settle it.
 double Spread(const ColorSet& colors, const LabValue& mean) {
     static const QuickLab quick;
-    constexpr double kBound = 2.1214;
-    constexpr double kSlack = 0.01; // more than the table's error in the Lab distance
+    // More than the table's error can move a difference (and its bounds, about 2.2 times that).
+    constexpr double kSlack = 0.05;
     struct Candidate {
         float bound;
         std::uint32_t rgb;
@@ -133,17 +176,23 @@ double Spread(const ColorSet& colors, const LabValue& mean) {
         const double distance =
             std::sqrt((lab.l - mean.l) * (lab.l - mean.l) + (lab.a - mean.a) * (lab.a - mean.a) +
                       (lab.b - mean.b) * (lab.b - mean.b));
-        candidates.push_back({float(kBound * (distance + kSlack)) + 1e-3f, rgb});
+        candidates.push_back({float(DifferenceBounds::quick(distance) + kSlack), rgb});
     });
-    std::sort(candidates.begin(), candidates.end(), [](const Candidate& x, const Candidate& y) {
+    const auto larger = [](const Candidate& x, const Candidate& y) {
         return x.bound > y.bound || (x.bound == y.bound && x.rgb < y.rgb);
-    });
+    };
+    constexpr std::size_t kFirst = 64;
+    const auto firstEnd = candidates.begin() + std::ptrdiff_t(std::min(kFirst, candidates.size()));
+    std::partial_sort(candidates.begin(), firstEnd, candidates.end(), larger);
     double largest = 0;
-    for (const Candidate& c : candidates) {
-        if (c.bound <= largest) {
-            break;
+    for (auto it = candidates.begin(); it != firstEnd; ++it) {
+        largest = std::max(largest, DeltaE2000(mean, ExactLab(it->rgb)));
+    }
+    const DifferenceBounds bounds(mean);
+    for (auto it = firstEnd; it != candidates.end(); ++it) {
+        if (it->bound > largest && bounds.tight(quick.of(it->rgb)) + kSlack > largest) {
+            largest = std::max(largest, DeltaE2000(mean, ExactLab(it->rgb)));
         }
-        largest = std::max(largest, DeltaE2000(mean, ExactLab(c.rgb)));
     }
     return largest;
 }
@@ -158,32 +207,40 @@ Color ColorOf(const std::array<ChannelFigures, 3>& channels, int ChannelFigures:
 
 } // namespace
 
-AreaFigures MeasureArea(const QImage& picture, const QRect& area) {
-    AreaFigures figures;
-    figures.area = area.intersected(picture.rect());
-    const QRect& r = figures.area;
-    if (r.isEmpty()) {
-        return figures;
-    }
-    std::array<Histogram, 3> histograms{};
-    ColorSet colors;
-    for (int y = r.top(); y <= r.bottom(); ++y) {
+AreaMeasure::AreaMeasure(const QRect& area)
+    : m_area(area), m_colors(std::make_unique<ColorSet>()) {}
+
+AreaMeasure::~AreaMeasure() = default;
+
+void AreaMeasure::add(const QImage& picture, int firstRow, int rows) {
+    const int left = m_area.left();
+    const int right = m_area.right();
+    for (int y = firstRow; y < firstRow + rows; ++y) {
         const auto* line = reinterpret_cast<const std::uint32_t*>(picture.constScanLine(y));
-        std::uint32_t last = ~line[r.left()]; // differs from the first pixel
-        for (int x = r.left(); x <= r.right(); ++x) {
+        std::uint32_t last = ~line[left]; // differs from the first pixel
+        for (int x = left; x <= right; ++x) {
             const std::uint32_t rgb = line[x] & 0xFFFFFF;
-            ++histograms[0][rgb >> 16];
-            ++histograms[1][(rgb >> 8) & 0xFF];
-            ++histograms[2][rgb & 0xFF];
+            ++m_histograms[0][rgb >> 16];
+            ++m_histograms[1][(rgb >> 8) & 0xFF];
+            ++m_histograms[2][rgb & 0xFF];
             if (rgb != last) {
-                colors.add(rgb);
+                m_colors->add(rgb);
                 last = rgb;
             }
         }
     }
-    figures.pixels = qint64(r.width()) * r.height();
+    m_pixels += qint64(rows) * m_area.width();
+}
+
+AreaFigures AreaMeasure::finish() const {
+    AreaFigures figures;
+    figures.area = m_area;
+    figures.pixels = m_pixels;
+    if (m_pixels == 0) {
+        return figures;
+    }
     for (std::size_t i = 0; i < 3; ++i) {
-        figures.channels[i] = FiguresOf(histograms[i], figures.pixels);
+        figures.channels[i] = FiguresOf(m_histograms[i], m_pixels);
     }
     const auto& ch = figures.channels;
     figures.mean = ColorOf(ch, &ChannelFigures::linearMean);
@@ -193,8 +250,16 @@ AreaFigures MeasureArea(const QImage& picture, const QRect& area) {
     figures.maximum = ColorOf(ch, &ChannelFigures::maximum);
     // The mean's own light, before it was rounded to codes.
     const LinearRgb meanLight{ch[0].light, ch[1].light, ch[2].light};
-    figures.spread = Spread(colors, CielabOf(meanLight));
+    figures.spread = Spread(*m_colors, CielabOf(meanLight));
     return figures;
+}
+
+AreaFigures MeasureArea(const QImage& picture, const QRect& area) {
+    AreaMeasure measure(area.intersected(picture.rect()));
+    if (!measure.area().isEmpty()) {
+        measure.add(picture, measure.area().top(), measure.area().height());
+    }
+    return measure.finish();
 }
 
 QImage FlattenedPicture(const QImage& picture, const QColor& background) {

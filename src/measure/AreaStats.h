@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QRect>
 #include <array>
+#include <cstdint>
+#include <memory>
 
 struct ChannelFigures {
     int minimum = 0;
@@ -36,6 +38,30 @@ struct AreaFigures {
 // picture: opaque, as FlattenedPicture gives it. area is clipped to the picture; an empty area
 // gives zero pixels and zero figures.
 AreaFigures MeasureArea(const QImage& picture, const QRect& area);
+
+class ColorSet;
+
+// The same gathered a band of rows at a time, as a picture still arriving gives them.
+class AreaMeasure {
+public:
+    using Histogram = std::array<std::uint64_t, 256>;
+    // area: within the pictures that add() will be given.
+    explicit AreaMeasure(const QRect& area);
+    ~AreaMeasure();
+    AreaMeasure(const AreaMeasure&) = delete;
+    AreaMeasure& operator=(const AreaMeasure&) = delete;
+
+    const QRect& area() const { return m_area; }
+    // Rows firstRow .. firstRow + rows - 1 of the area, each once.
+    void add(const QImage& picture, int firstRow, int rows);
+    AreaFigures finish() const;
+
+private:
+    QRect m_area;
+    qint64 m_pixels = 0;
+    std::array<Histogram, 3> m_histograms{};
+    std::unique_ptr<ColorSet> m_colors;
+};
 
 // The picture as 32-bit opaque pixels, transparent ones laid over background as a window shows
 // them. An opaque picture in that form comes back shared, not copied. Throws PlatformError when

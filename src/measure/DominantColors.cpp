@@ -37,22 +37,7 @@ double Distance2(const LabValue& x, const LabValue& y) {
     return dl * dl + da * da + db * db;
 }
 
-std::vector<Point> Gather(const QImage& picture, const QRect& r) {
-    std::vector<Box> boxes(kBoxes);
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        const auto* line = reinterpret_cast<const std::uint32_t*>(picture.constScanLine(y));
-        for (int x = r.left(); x <= r.right(); ++x) {
-            const std::uint32_t rgb = line[x];
-            const std::uint32_t red = (rgb >> 16) & 0xFF;
-            const std::uint32_t green = (rgb >> 8) & 0xFF;
-            const std::uint32_t blue = rgb & 0xFF;
-            Box& box = boxes[(red >> 3) << 10 | (green >> 3) << 5 | (blue >> 3)];
-            ++box.pixels;
-            box.red += red;
-            box.green += green;
-            box.blue += blue;
-        }
-    }
+std::vector<Point> PointsOf(const std::vector<Box>& boxes) {
     std::vector<Point> points;
     for (const Box& box : boxes) {
         if (box.pixels == 0) {
@@ -112,12 +97,39 @@ std::vector<LabValue> Seeds(const std::vector<Point>& points, std::size_t count)
 
 } // namespace
 
-QList<ColorShare> DominantColors(const QImage& picture, const QRect& area, int count) {
-    const QRect r = area.intersected(picture.rect());
-    if (r.isEmpty()) {
+struct PaletteGather::Boxes {
+    std::vector<Box> boxes = std::vector<Box>(kBoxes);
+};
+
+PaletteGather::PaletteGather(const QRect& area)
+    : m_area(area), m_boxes(std::make_unique<Boxes>()) {}
+
+PaletteGather::~PaletteGather() = default;
+
+void PaletteGather::add(const QImage& picture, int firstRow, int rows) {
+    std::vector<Box>& boxes = m_boxes->boxes;
+    for (int y = firstRow; y < firstRow + rows; ++y) {
+        const auto* line = reinterpret_cast<const std::uint32_t*>(picture.constScanLine(y));
+        for (int x = m_area.left(); x <= m_area.right(); ++x) {
+            const std::uint32_t rgb = line[x];
+            const std::uint32_t red = (rgb >> 16) & 0xFF;
+            const std::uint32_t green = (rgb >> 8) & 0xFF;
+            const std::uint32_t blue = rgb & 0xFF;
+            Box& box = boxes[(red >> 3) << 10 | (green >> 3) << 5 | (blue >> 3)];
+            ++box.pixels;
+            box.red += red;
+            box.green += green;
+            box.blue += blue;
+        }
+    }
+    m_pixels += qint64(rows) * m_area.width();
+}
+
+QList<ColorShare> PaletteGather::finish(int count) const {
+    if (m_pixels == 0) {
         return {};
     }
-    const std::vector<Point> points = Gather(picture, r);
+    const std::vector<Point> points = PointsOf(m_boxes->boxes);
     std::vector<LabValue> centres =
         Seeds(points, std::size_t(std::clamp(count, kMinPaletteColors, kMaxPaletteColors)));
     std::vector<std::size_t> owner(points.size(), centres.size());
@@ -152,7 +164,7 @@ QList<ColorShare> DominantColors(const QImage& picture, const QRect& area, int c
     for (std::size_t i = 0; i < points.size(); ++i) {
         weights[owner[i]] += points[i].weight;
     }
-    const double total = double(qint64(r.width()) * r.height());
+    const double total = double(m_pixels);
     QList<ColorShare> shares;
     for (std::size_t c = 0; c < centres.size(); ++c) {
         if (weights[c] > 0) {
@@ -165,6 +177,14 @@ QList<ColorShare> DominantColors(const QImage& picture, const QRect& area, int c
         return x.pixels > y.pixels || (x.pixels == y.pixels && x.color.value() < y.color.value());
     });
     return shares;
+}
+
+QList<ColorShare> DominantColors(const QImage& picture, const QRect& area, int count) {
+    PaletteGather gather(area.intersected(picture.rect()));
+    if (!gather.area().isEmpty()) {
+        gather.add(picture, gather.area().top(), gather.area().height());
+    }
+    return gather.finish(count);
 }
 
 QString ShareText(double share) {

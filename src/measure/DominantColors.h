@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <memory>
 
 constexpr int kMinPaletteColors = 2;
 constexpr int kMaxPaletteColors = 16;
@@ -23,6 +24,26 @@ struct ColorShare {
 // what the eye sees, from a fixed start: the same pixels always give the same colours in the
 // same order. picture: opaque, as FlattenedPicture gives it; area is clipped to it.
 QList<ColorShare> DominantColors(const QImage& picture, const QRect& area, int count);
+
+// The same gathered a band of rows at a time, as a picture still arriving gives them.
+class PaletteGather {
+public:
+    explicit PaletteGather(const QRect& area);
+    ~PaletteGather();
+    PaletteGather(const PaletteGather&) = delete;
+    PaletteGather& operator=(const PaletteGather&) = delete;
+
+    const QRect& area() const { return m_area; }
+    // Rows firstRow .. firstRow + rows - 1 of the area, each once.
+    void add(const QImage& picture, int firstRow, int rows);
+    QList<ColorShare> finish(int count) const;
+
+private:
+    struct Boxes;
+    QRect m_area;
+    qint64 m_pixels = 0;
+    std::unique_ptr<Boxes> m_boxes;
+};
 
 // A share as the list describes it: "31 % of the area" (under 1 %: "< 1 % of the area").
 QString ShareText(double share);

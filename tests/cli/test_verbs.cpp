@@ -3,6 +3,9 @@
 
 #include "cli/VerbPicture.h"
 #include "cli/Verbs.h"
+#include "measure/AreaStats.h"
+#include "measure/DominantColors.h"
+#include "pixels/WebCode.h"
 
 #include <QImage>
 #include <QProcess>
@@ -18,6 +21,7 @@ private slots:
     void verbs();
     void program_data();
     void program();
+    void arrivingRowsMeasureAsTheWhole();
     void partsAreThoseOfTheWhole_data();
     void partsAreThoseOfTheWhole();
 
@@ -194,6 +198,28 @@ void TestVerbs::program() {
                  .match(QString::fromUtf8(program.readAllStandardOutput()))
                  .hasMatch(),
              err.constData());
+}
+
+void TestVerbs::arrivingRowsMeasureAsTheWhole() {
+    // A baseline JPEG arrives row by row while stats and palette read it: their answers are
+    // those of the whole picture decoded first.
+    const QString path = qEnvironmentVariable("HUEMARK_TEST_DATA") + "/raster/region-420.jpg";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QImage whole = Verbs::ShownPicture(file.readAll(), false);
+    const QByteArray name = QFile::encodeName(path);
+    const Verbs::Environment none{{}, {}};
+    QCOMPARE(QString::fromUtf8(Verbs::Run({"stats", name}, none).out),
+             AreaText(MeasureArea(whole, whole.rect())));
+    const QRect area(3, 5, 40, 60);
+    QByteArray hex;
+    for (const ColorShare& c : DominantColors(whole, area, 5)) {
+        hex += WebCode(c.color).toLatin1() + '\n';
+    }
+    QCOMPARE(
+        Verbs::Run({"palette", name, "-n", "5", "--rect", "3,5,40,60", "--format", "hex"}, none)
+            .out,
+        hex);
 }
 
 void TestVerbs::partsAreThoseOfTheWhole_data() {
