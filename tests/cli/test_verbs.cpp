@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 class TestVerbs : public QObject {
     Q_OBJECT
@@ -46,6 +47,10 @@ void TestVerbs::initTestCase() {
     QImage clear = flat.convertToFormat(QImage::Format_ARGB32);
     clear.setPixel(0, 1, qRgba(0, 0, 0, 0));
     QVERIFY(clear.save(m_dir.filePath(QStringLiteral("clear.png"))));
+    // The file system's edges: a link to the picture, and a FIFO no one writes to.
+    QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("flat.png")),
+                        m_dir.filePath(QStringLiteral("link.png"))));
+    QCOMPARE(::mkfifo(path("fifo.png").constData(), 0600), 0);
     QFile text(m_dir.filePath(QStringLiteral("notes.txt")));
     QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture") > 0);
 }
@@ -110,6 +115,11 @@ void TestVerbs::verbs_data() {
     QTest::newRow("folder") << L{"palette", QFile::encodeName(m_dir.path())} << QByteArray() << 1
                             << ""
                             << "huemark palette: cannot read .*: it is a folder\n";
+    QTest::newRow("link") << L{"sample", path("link.png"), "1,0"} << QByteArray() << 0
+                          << "#00FF00\n"
+                          << "";
+    QTest::newRow("fifo") << L{"stats", path("fifo.png")} << QByteArray() << 1 << ""
+                          << "huemark stats: cannot read .*: it is not a regular file\n";
     QTest::newRow("not a picture")
         << L{"sample", path("notes.txt"), "0,0"} << QByteArray() << 1 << ""
         << "huemark sample: .*not a picture.*\n";
@@ -159,21 +169,27 @@ void TestVerbs::program_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("out");
+    QTest::addColumn<bool>("fullDisk"); // standard output is /dev/full
     const QString flat = QString::fromLocal8Bit(path("flat.png"));
-    QTest::newRow("sample") << QStringList{"sample", flat, "1,0"} << 0 << "#00FF00\n";
-    QTest::newRow("stats") << QStringList{"stats", flat, "--json"} << 0 << "\\{\n(.*\n)+\\}\n";
+    QTest::newRow("sample") << QStringList{"sample", flat, "1,0"} << 0 << "#00FF00\n" << false;
+    QTest::newRow("stats") << QStringList{"stats", flat, "--json"} << 0 << "\\{\n(.*\n)+\\}\n"
+                           << false;
     QTest::newRow("palette") << QStringList{"palette", flat, "--format", "hex", "-n", "5"} << 0
-                             << "#000000\n(#[0-9A-F]{6}\n){4}";
+                             << "#000000\n(#[0-9A-F]{6}\n){4}" << false;
     // A drawing starts the toolkit's fonts, still with no display.
     QTest::newRow("drawing") << QStringList{"sample",
                                             qEnvironmentVariable("HUEMARK_TEST_DATA") +
                                                 QStringLiteral("/modern/svg-sized.svg"),
                                             "1,1"}
-                             << 0 << "#123456\n";
-    QTest::newRow("outside") << QStringList{"stats", flat, "--rect", "0,0,9,9"} << 1 << "";
-    QTest::newRow("usage") << QStringList{"palette"} << 2 << "";
-    QTest::newRow("window without a display") << QStringList{flat} << 2 << "";
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "(.*\n)*  huemark sample FILE (.*\n)*";
+                             << 0 << "#123456\n"
+                             << false;
+    QTest::newRow("outside") << QStringList{"stats", flat, "--rect", "0,0,9,9"} << 1 << "" << false;
+    QTest::newRow("usage") << QStringList{"palette"} << 2 << "" << false;
+    QTest::newRow("window without a display") << QStringList{flat} << 2 << "" << false;
+    // A full disk under standard output: said, exit code 1.
+    QTest::newRow("full disk") << QStringList{"sample", flat, "1,0"} << 1 << "" << true;
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "(.*\n)*  huemark sample FILE (.*\n)*"
+                          << false;
 }
 
 void TestVerbs::program() {
@@ -186,6 +202,10 @@ void TestVerbs::program() {
         env.remove(QLatin1String(name));
     }
     program.setProcessEnvironment(env);
+    QFETCH(bool, fullDisk);
+    if (fullDisk) {
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+    }
     program.start(QStringLiteral(HUEMARK_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);

@@ -241,6 +241,22 @@ def case_zoom(c, factor):
                expect=unique_color(x, y))
     c.ok("%s x: arrows past the view's edge scroll it and the pointer stays on the pixel" % factor)
 
+    # View, Measure Area (Ctrl+M): a drag from one pixel's block to another's outlines exactly
+    # the pixels between at this zoom and scale; Enter adds their mean, described by the area.
+    first, last = (x - 7, y - 1), (x - 4, y + 1)
+    fx, fy, fw, fh = find_block(s, first, "the area's first pixel")
+    lx, ly, lw, lh = find_block(s, last, "the area's last pixel")
+    s.keys("ctrl+m")
+    s.xdotool("mousemove", str(fx + (fw - 1) // 2), str(fy + (fh - 1) // 2), "mousedown", "1",
+              "mousemove", str(lx), str(ly), "mousemove", str(lx + (lw - 1) // 2),
+              str(ly + (lh - 1) // 2), "mouseup", "1")
+    s.keys("Return")
+    s.wait_for(lambda: s.grid_row(0)[5], "the area's mean",
+               expect="mean of 4 x 3 at %d,%d" % first)
+    s.keys("Escape")
+    c.ok("%s x: at 8x a drag in Measure Area names exactly the pixels between, Enter adds "
+         "their mean" % factor)
+
     # The loupe, from the View menu: its middle shows the pixel under the pointer.
     before = set(s.program_windows())
     s.keys("alt+v")
