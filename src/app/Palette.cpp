@@ -212,8 +212,11 @@ void frmHuemark::mnuFileOpenList_Click() {
 
     // Each colour becomes a pick, the file's first colour the top row.
     QList<Pick> picks = read.rows;
+    // A pick the file says nothing of came from the file itself.
     for (Pick& pick : picks) {
-        pick.origin.source = path;
+        if (pick.origin.source.isEmpty()) {
+            pick.origin.source = path;
+        }
     }
     m_picks->addOnTop(picks);
     // Where a pick leaves the list: the new top row's WebBack cell current, single fill.

@@ -1,5 +1,7 @@
 #include "palette/ListFormats.h"
 
+#include <QStringList>
+
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
@@ -241,6 +243,38 @@ QByteArray WriteCss(const QList<Pick>& rows) {
     return out.toUtf8();
 }
 
+namespace {
+// A pick's provenance as a JSON object's members (without the braces); empty when nothing of it
+// is known.
+QString OriginMembers(const PickOrigin& origin) {
+    QStringList members;
+    if (!origin.source.isEmpty()) {
+        QString source = QStringLiteral("\"source\": ");
+        AppendJsonString(source, origin.source);
+        members << source;
+    }
+    if (origin.position) {
+        members << QStringLiteral("\"x\": %1, \"y\": %2, \"radius\": %3")
+                       .arg(origin.position->x())
+                       .arg(origin.position->y())
+                       .arg(origin.radius);
+    }
+    if (!origin.area.isEmpty()) {
+        members << QStringLiteral("\"area\": {\"x\": %1, \"y\": %2, \"width\": %3, \"height\": %4}")
+                       .arg(origin.area.x())
+                       .arg(origin.area.y())
+                       .arg(origin.area.width())
+                       .arg(origin.area.height());
+    }
+    if (!origin.profile.isEmpty()) {
+        QString profile = QStringLiteral("\"profile\": ");
+        AppendJsonString(profile, origin.profile);
+        members << profile + QStringLiteral(", \"intent\": \"relative colorimetric\"");
+    }
+    return members.join(QLatin1String(", "));
+}
+} // namespace
+
 QByteArray WriteJson(const QList<Pick>& rows) {
     QString out = QStringLiteral("[");
     for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -255,6 +289,9 @@ QByteArray WriteJson(const QList<Pick>& rows) {
         out += QString::number(row.color.blue());
         out += QLatin1String(", \"description\": ");
         AppendJsonString(out, row.description);
+        if (const QString origin = OriginMembers(row.origin); !origin.isEmpty()) {
+            out += QLatin1String(", \"origin\": {") + origin + QLatin1Char('}');
+        }
         out += QLatin1Char('}');
     }
     out += rows.isEmpty() ? QLatin1String("]\n") : QLatin1String("\n]\n");
@@ -262,7 +299,8 @@ QByteArray WriteJson(const QList<Pick>& rows) {
 }
 
 QByteArray WriteCsv(const QList<Pick>& rows) {
-    QString out = QStringLiteral("WebColor,WebBack,Red,Green,Blue,Description\r\n");
+    QString out = QStringLiteral(
+        "WebColor,WebBack,Red,Green,Blue,Description,Source,X,Y,Radius,Area,Profile\r\n");
     for (const Pick& row : rows) {
         const Color c = row.color;
         const Color inverse{255 - c.red(), 255 - c.green(), 255 - c.blue()};
@@ -272,6 +310,23 @@ QByteArray WriteCsv(const QList<Pick>& rows) {
             out += QLatin1Char(',');
         }
         AppendCsvField(out, row.description);
+        // Where it came from, in fields of its own after the list's columns.
+        const PickOrigin& o = row.origin;
+        const QString area = o.area.isEmpty() ? QString()
+                                              : QStringLiteral("%1 %2 %3 %4")
+                                                    .arg(o.area.x())
+                                                    .arg(o.area.y())
+                                                    .arg(o.area.width())
+                                                    .arg(o.area.height());
+        out += QLatin1Char(',');
+        AppendCsvField(out, o.source);
+        for (const QString& field : {o.position ? QString::number(o.position->x()) : QString(),
+                                     o.position ? QString::number(o.position->y()) : QString(),
+                                     o.position ? QString::number(o.radius) : QString(), area}) {
+            out += QLatin1Char(',') + field;
+        }
+        out += QLatin1Char(',');
+        AppendCsvField(out, o.profile);
         out += QLatin1String("\r\n");
     }
     return out.toUtf8();

@@ -42,10 +42,14 @@ QByteArray WriteCss(const QList<Pick>& rows);
 // leaves nothing, and "-2", "-3"... on a name taken before.
 QStringList CssPropertyNames(const QList<Pick>& rows);
 
-// JSON: an array of {"web", "r", "g", "b", "description"} objects, one a line, UTF-8.
+// JSON: an array of {"web", "r", "g", "b", "description"} objects, one a line, UTF-8; a pick
+// whose provenance is known has an "origin" object too: "source", "x", "y" and "radius" (the
+// pixel and the square averaged), "area" ({"x", "y", "width", "height"}, for an area's mean or
+// palette), "profile" and "intent" (the colour profile the picture was shown through).
 QByteArray WriteJson(const QList<Pick>& rows);
 
-// CSV as RFC 4180 has it: the list's column titles, then a line per row, CRLF line ends, fields
+// CSV as RFC 4180 has it: the list's column titles and the provenance's (Source, X, Y, Radius,
+// Area as "x y width height", Profile), then a line per row, CRLF line ends, fields
 // quoted where they hold a comma, a quote, a line break or outer blanks. A description that a
 // spreadsheet would run as a formula (it starts with =, +, -, @, a tab or a carriage return) is
 // written with an apostrophe in front, quoted.

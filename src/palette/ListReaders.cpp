@@ -137,6 +137,7 @@ private:
         std::optional<QString> web;
         std::optional<int> channel[3];
         QString description;
+        PickOrigin origin;
     };
 
     [[noreturn]] void fail(const QString& message) const { throw Refusal{m_line, message}; }
@@ -167,29 +168,96 @@ private:
 
     Pick colorObject() {
         const int line = m_line;
-        expect('{', "expected a colour: an object starting with \"{\".");
         Members members;
+        forEachMember("expected a colour: an object starting with \"{\".",
+                      [&](QStringView key) { member(key, members); });
+        Pick pick = pickOf(members, line);
+        pick.origin = members.origin;
+        return pick;
+    }
+
+    // An object's members, each handed to onMember with the reading placed at its value, which
+    // onMember reads.
+    template <typename OnMember>
+    void forEachMember(const char* notAnObject, const OnMember& onMember) {
+        expect('{', notAnObject);
         skipBlanks();
         if (peek() == '}') {
             advance();
-        } else {
-            while (true) {
-                QString spelled;
-                const QStringView key = name(spelled);
-                skipBlanks();
-                expect(':', "expected \":\" after a member's name.");
-                skipBlanks();
-                member(key, members);
-                skipBlanks();
-                if (peek() == '}') {
-                    advance();
-                    break;
-                }
-                expect(',', "expected \",\" or \"}\" after a member.");
-                skipBlanks();
-            }
+            return;
         }
-        return pickOf(members, line);
+        while (true) {
+            QString spelled;
+            const QStringView key = name(spelled);
+            skipBlanks();
+            expect(':', "expected \":\" after a member's name.");
+            skipBlanks();
+            onMember(key);
+            skipBlanks();
+            if (peek() == '}') {
+                advance();
+                return;
+            }
+            expect(',', "expected \",\" or \"}\" after a member.");
+            skipBlanks();
+        }
+    }
+
+    int wholeNumber(QStringView key, int low, int high) {
+        const std::optional<double> value = number();
+        if (!value || *value != std::floor(*value) || *value < low || *value > high) {
+            fail(tr("\"%1\" must be a whole number from %2 to %3.").arg(key).arg(low).arg(high));
+        }
+        return static_cast<int>(*value);
+    }
+
+    QString text(QStringView key) {
+        if (peek() != '"') {
+            fail(tr("\"%1\" must be a text.").arg(key));
+        }
+        return string();
+    }
+
+    // Where a pick came from, as the list files write it; members it does not know are skipped.
+    PickOrigin originObject() {
+        constexpr int kFar = 1 << 30;
+        PickOrigin origin;
+        std::optional<int> x;
+        std::optional<int> y;
+        forEachMember("\"origin\" must be an object.", [&](QStringView key) {
+            if (key == QLatin1String("source")) {
+                origin.source = text(key);
+            } else if (key == QLatin1String("profile")) {
+                origin.profile = text(key);
+            } else if (key == QLatin1String("x")) {
+                x = wholeNumber(key, -kFar, kFar);
+            } else if (key == QLatin1String("y")) {
+                y = wholeNumber(key, -kFar, kFar);
+            } else if (key == QLatin1String("radius")) {
+                origin.radius = wholeNumber(key, 0, 5);
+            } else if (key == QLatin1String("area")) {
+                int area[4] = {0, 0, 0, 0};
+                forEachMember("\"area\" must be an object.", [&](QStringView part) {
+                    static const QLatin1String kParts[4] = {QLatin1String("x"), QLatin1String("y"),
+                                                            QLatin1String("width"),
+                                                            QLatin1String("height")};
+                    for (int i = 0; i < 4; ++i) {
+                        if (part == kParts[i]) {
+                            area[i] = wholeNumber(part, i < 2 ? -kFar : 1, kFar);
+                            return;
+                        }
+                    }
+                    skipValue(1);
+                });
+                origin.area = QRect(area[0], area[1], area[2], area[3]);
+            } else {
+                skipValue(1);
+            }
+        });
+        if (x && y) {
+            origin.position = QPoint(*x, *y);
+        }
+        return origin;
     }
 
     void member(QStringView key, Members& members) {
@@ -197,7 +265,7 @@ private:
                                                    QLatin1String("b")};
         for (int i = 0; i < 3; ++i) {
             if (key == kChannels[i]) {
-                members.channel[i] = channelValue(key);
+                members.channel[i] = wholeNumber(key, 0, 255);
                 return;
             }
         }
@@ -211,17 +279,11 @@ private:
                 fail("\"description\" must be a text.");
             }
             members.description = string();
+        } else if (key == QLatin1String("origin")) {
+            members.origin = originObject();
         } else {
             skipValue(0);
         }
-    }
-
-    int channelValue(QStringView key) {
-        const std::optional<double> value = number();
-        if (!value || *value != std::floor(*value) || *value < 0 || *value > 255) {
-            fail(tr("\"%1\" must be a whole number from 0 to 255.").arg(key));
-        }
-        return static_cast<int>(*value);
     }
 
     Pick pickOf(const Members& members, int line) const {

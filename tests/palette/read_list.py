@@ -84,10 +84,11 @@ def from_json(path):
 def from_csv(path):
     with open(path, encoding="utf-8", newline="") as f:
         records = list(csv.reader(f, strict=True))
-    if records[0] != ["WebColor", "WebBack", "Red", "Green", "Blue", "Description"]:
+    if records[0] != ["WebColor", "WebBack", "Red", "Green", "Blue", "Description", "Source", "X",
+                      "Y", "Radius", "Area", "Profile"]:
         fail("header %r" % records[0])
     rows = []
-    for web, back, red, green, blue, description in records[1:]:
+    for web, back, red, green, blue, description, *_origin in records[1:]:
         rgb = [int(red), int(green), int(blue)]
         if web != "#%02X%02X%02X" % tuple(rgb) or back != "#%02X%02X%02X" % tuple(
                 255 - v for v in rgb):

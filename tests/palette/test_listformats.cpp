@@ -213,9 +213,12 @@ void TestListFormats::listRoundTrip_data() {
 
 void TestListFormats::listRoundTrip() {
     QFETCH(int, format);
+    // Where each came from: a pick of a square, an area's mean, nothing known.
+    PickOrigin square{"/photos/kite \"blue\".png", QPoint(12, 7), 2, {}, "Display P3"};
+    PickOrigin area{"Pasted from clipboard", QPoint(3, 4), 0, QRect(3, 4, 50, 20), {}};
     PickList saved;
-    saved.addOnTop(Pick{{10, 20, 30}, "first picked"});
-    saved.addOnTop(Pick{{0, 0, 0}, ""});
+    saved.addOnTop(Pick{{10, 20, 30}, "first picked", square});
+    saved.addOnTop(Pick{{0, 0, 0}, "", area});
     saved.addOnTop(Pick{{255, 128, 0}, "Orange, \"bright\""});
     saved.setDescription(saved.count(), "not a colour: the empty row's");
     const QString path = m_dir.filePath("round trip");
@@ -226,6 +229,11 @@ void TestListFormats::listRoundTrip() {
     const ListRead read = OpenListFile(path);
     QVERIFY2(read.ok(), qPrintable(read.error));
     opened.addOnTop(read.rows);
+    // JSON keeps the provenance, a palette has no room for it.
+    const bool json = format == int(ListFormat::Json);
+    QCOMPARE(read.rows.at(1).origin, json ? area : PickOrigin());
+    QCOMPARE(read.rows.at(2).origin, json ? square : PickOrigin());
+    QCOMPARE(read.rows.at(0).origin, PickOrigin());
     QStringList rows;
     for (int r = 0; r < opened.rowCount(); ++r) {
         QStringList cells;
