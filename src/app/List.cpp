@@ -61,6 +61,7 @@ void frmHuemark::cmdClearTags_Click() {
 
     picColor->setPicture(QImage());
     picColor->setPicture(imgCache->picture());
+    m_tags.clear();
     picColor->setFocus();
     refreshReadout();
 }

@@ -231,11 +231,16 @@ void frmHuemark::grdList_SelChange() {
     const int top = std::min(grdList->Row(), grdList->RowSel());
     const int bottom = std::max(grdList->Row(), grdList->RowSel());
     ContrastReport report;
-    if (bottom == top + 1) {
-        const QList<Pick> rows = PicksOfRows(top, bottom);
-        if (rows.size() == 2) {
-            report = ContrastReportOf(rows[0], rows[1]);
-        }
+    // Two rows side by side, or the current one and one chosen anywhere with Ctrl+click.
+    QList<Pick> rows;
+    if (const int other = grdList->OtherRow(); other != 0) {
+        rows = PicksOfRows(std::min(top, other), std::min(top, other)) +
+               PicksOfRows(std::max(top, other), std::max(top, other));
+    } else if (bottom == top + 1) {
+        rows = PicksOfRows(top, bottom);
+    }
+    if (rows.size() == 2) {
+        report = ContrastReportOf(rows[0], rows[1]);
     }
     grdList->setToolTip(report.rich);
     grdList->setAccessibleDescription(report.plain);

@@ -24,6 +24,14 @@ void frmHuemark::picColor_MouseDown(int /*button*/, int /*shift*/, float x, floa
     AddToGrid(x, y);
 }
 
+void frmHuemark::DrawTag(float x, float y, ColorValue c) {
+    picColor->setForeColor(InverseColor(c));
+    picColor->Line(x + 1, y + 1, x + kTagDx, y + kTagDy);
+    picColor->setCurrentX(x + kTagDx);
+    picColor->setCurrentY(y + kTagDy);
+    picColor->Print(ColorToWeb(c));
+}
+
 void frmHuemark::AddPickOnTop(const Pick& pick) {
     m_picks->addOnTop(pick);
     // The new top row's first two cells were made current in turn; the second stays so.
@@ -42,11 +50,8 @@ void frmHuemark::AddToGrid(const float& x, const float& y) {
             return;
         }
         if (chkTags->isChecked()) {
-            picColor->setForeColor(InverseColor(c));
-            picColor->Line(x + 1, y + 1, x + kTagDx, y + kTagDy);
-            picColor->setCurrentX(x + kTagDx);
-            picColor->setCurrentY(y + kTagDy);
-            picColor->Print(ColorToWeb(c));
+            DrawTag(x, y, c);
+            m_tags.append(QPointF(x, y));
         }
 
         Pick pick{Color::fromValue(c), QString(), PickOrigin()};

@@ -24,10 +24,11 @@ void frmHuemark::ShowNewPicture(const QImage& stored, const ColorProfile& profil
     m_storedPicture = stored;
     m_pictureProfile = profile;
     picColor->setArea(QRect());
+    m_tags.clear();
     ApplyPictureColors();
 }
 
-void frmHuemark::ApplyPictureColors() {
+void frmHuemark::ApplyPictureColors(bool keepView) {
     ShownColors shown{m_storedPicture, QString(), QString()};
     const bool asStored = mnuViewStoredColors->isChecked();
     // A conversion reads every pixel: a picture still arriving (a large JPEG's first look) is
@@ -49,8 +50,19 @@ void frmHuemark::ApplyPictureColors() {
     imgCache->setPicture(QImage());
     imgCache->setPicture(picture);
     m_measuredPicture = QImage();
-    picColor->setPicture(QImage());
-    picColor->setPicture(imgCache->picture());
+    if (!keepView) {
+        picColor->setPicture(QImage());
+    }
+    picColor->setPicture(imgCache->picture(), keepView);
+    if (keepView) {
+        for (const QPointF& at : std::as_const(m_tags)) {
+            const auto x = static_cast<float>(at.x());
+            const auto y = static_cast<float>(at.y());
+            DrawTag(x, y, picColor->Point(x, y));
+        }
+    } else {
+        m_tags.clear();
+    }
     forgetPickPoint();
 
     QString line;
@@ -88,7 +100,7 @@ void frmHuemark::ApplyPictureColors() {
 
 void frmHuemark::mnuViewStoredColors_Click() {
     BusyPointer busy;
-    ApplyPictureColors();
+    ApplyPictureColors(true);
     picColor->setFocus();
     refreshReadout();
 }

@@ -272,8 +272,15 @@ private:
     void ShowArrival(const PictureArrival& arrival, bool sayFailure);
     // A new picture from any source: kept with its profile, shown in the chosen colours.
     void ShowNewPicture(const QImage& stored, const ColorProfile& profile);
-    // The picture's colours as the View menu asks, assigned to imgCache and picColor.
-    void ApplyPictureColors();
+    // The picture's colours as the View menu asks, assigned to imgCache and picColor. With
+    // keepView (the same picture in other colours) the zoom and scroll stay, and the tags are
+    // drawn again where they were, in the new colours.
+    void ApplyPictureColors(bool keepView = false);
+    // A pick's tag on the picture: a line from beside the pixel to the colour's web code, in
+    // the inverse colour.
+    void DrawTag(float x, float y, ColorValue c);
+    // The tags on the picture now, in the order drawn (picture coordinates).
+    QList<QPointF> m_tags;
     // A file opened as if chosen in the open-file dialog (drops, the command line).
     void OpenFileNamed(const QString& path, const QString& readFrom = QString());
     void setOuterSize(QSize pixels);

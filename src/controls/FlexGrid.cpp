@@ -193,7 +193,13 @@ void FlexGrid::setRowSel(int row) {
 }
 
 void FlexGrid::announceSelection() {
-    const std::array<int, 4> now{m_row, m_col, m_rowSel, m_colSel};
+    // A second row stays only beside a current cell of its own.
+    if (m_otherRow != 0 &&
+        (m_rowSel != m_row || m_colSel != m_col || m_otherRow == m_row || m_otherRow >= Rows())) {
+        m_otherRow = 0;
+        viewport()->update();
+    }
+    const std::array<int, 5> now{m_row, m_col, m_rowSel, m_colSel, m_otherRow};
     if (now != m_announced) {
         m_announced = now;
         emit SelChange();
@@ -201,6 +207,9 @@ void FlexGrid::announceSelection() {
 }
 
 bool FlexGrid::isHighlighted(int row, int col) const {
+    if (m_otherRow != 0) {
+        return row == m_otherRow || row == m_row;
+    }
     if (m_colSel == m_col && m_rowSel == m_row) {
         return false;
     }
@@ -314,6 +323,9 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     QTableView::currentChanged(current, previous);
     // One current cell: the view's, however it moved (code, mouse or keys).
     if (current.isValid()) {
+        if (current.row() + 1 != m_row) {
+            m_otherRow = 0;
+        }
         m_row = current.row() + 1;
         m_col = current.column();
         m_rowSel = m_row;
@@ -340,6 +352,25 @@ void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {
+    // Ctrl+click chooses a second row to compare with the current one; the current cell stays.
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::ControlModifier) {
+        const QModelIndex under = indexAt(event->position().toPoint());
+        if (under.isValid()) {
+            const int row = under.row() + 1;
+            m_rowSel = m_row;
+            m_colSel = m_col;
+            m_otherRow = row == m_otherRow || row == m_row ? 0 : row;
+            viewport()->update();
+            announceSelection();
+        }
+        return;
+    }
+    // Any other press leaves one row current.
+    if (m_otherRow != 0) {
+        m_otherRow = 0;
+        viewport()->update();
+        announceSelection();
+    }
     // The press makes the cell under it current first, so handlers see the pressed cell.
     QTableView::mousePressEvent(event);
     emit MouseDown(ButtonStateOf(event->button()), ShiftStateOf(event->modifiers()),

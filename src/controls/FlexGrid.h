@@ -46,6 +46,10 @@ public:
     int RowSel() const { return m_rowSel; }
     void setRowSel(int row);
 
+    // A second row chosen anywhere with Ctrl+click, to compare with the current one; 0 for none.
+    // Any other change of the current cell or the selection drops it.
+    int OtherRow() const { return m_otherRow; }
+
     // The selected cells' texts: a tab between cells, a line end between rows.
     QString SelectedText() const;
 
@@ -103,9 +107,10 @@ private:
     int m_colSel = 0;
     int m_rowSel = 1;
     int m_fillStyle = 0;
+    int m_otherRow = 0;
     QStandardItemModel* m_cells = nullptr; // the grid's own table
     QStringList m_titles;
     QList<Qt::Alignment> m_alignments;
     QColor m_cellBackground;
-    std::array<int, 4> m_announced{1, 0, 1, 0}; // row, col, end row, end col
+    std::array<int, 5> m_announced{1, 0, 1, 0, 0}; // row, col, end row, end col, other row
 };

@@ -124,7 +124,8 @@ ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
     return sums;
 }
 
-void PictureBox::setPicture(const QImage& picture) {
+void PictureBox::setPicture(const QImage& picture, bool keepView) {
+    const bool sameView = keepView && !picture.isNull() && picture.size() == m_picture.size();
     m_picture = picture;
     m_pending = PendingPixels::of(picture);
     m_tiles.clear();
@@ -143,10 +144,12 @@ void PictureBox::setPicture(const QImage& picture) {
         m_base = base;
     }
     m_extent = m_base.size();
-    // A new picture shows at 100 % from its top-left corner.
-    m_view = View::Mapping(m_base.size(), 1, m_view.ratio(), m_view.view(), QPoint());
-    ++m_viewSerial;
-    layoutView();
+    if (!sameView) {
+        // A new picture shows at 100 % from its top-left corner.
+        m_view = View::Mapping(m_base.size(), 1, m_view.ratio(), m_view.view(), QPoint());
+        ++m_viewSerial;
+        layoutView();
+    }
     update();
 }
 

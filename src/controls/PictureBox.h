@@ -29,8 +29,10 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     // Assigning a picture shows it and discards everything drawn before. A null image is the
-    // empty picture. An opaque 32-bit picture is shown without a copy, also after drawing.
-    void setPicture(const QImage& picture);
+    // empty picture. An opaque 32-bit picture is shown without a copy, also after drawing. A new
+    // picture shows at 100 % from its top-left corner; with keepView, a picture of the same size
+    // (the same picture in other colours) keeps the zoom and the scroll position.
+    void setPicture(const QImage& picture, bool keepView = false);
     const QImage& picture() const { return m_picture; }
     // The picture as shown, without the drawings and the background beyond it; an opaque
     // picture's own buffer.

@@ -254,6 +254,25 @@ void TestPaletteWindow::contrastOfTwoRows() {
     QVERIFY(form.grdList->toolTip().isEmpty());
     SelectRows(form, 1, 2);
     QVERIFY(form.grdList->accessibleDescription().contains("#FF0000 and #767676"));
+    // Rows apart: Ctrl+click chooses a second row anywhere, both show as selected; Ctrl+click on
+    // the empty row compares nothing, and a plain click keeps one row alone.
+    const auto click = [&form](int row, Qt::KeyboardModifiers modifiers) {
+        const QPoint at =
+            form.grdList->visualRect(form.grdList->model()->index(row - 1, 2)).center();
+        QTest::mouseClick(form.grdList->viewport(), Qt::LeftButton, modifiers, at);
+    };
+    click(1, Qt::NoModifier);
+    click(3, Qt::ControlModifier);
+    QVERIFY(form.grdList->accessibleDescription().startsWith("Contrast of #FF0000 and #FFFFFF"));
+    QVERIFY(form.grdList->isHighlighted(1, 0) && form.grdList->isHighlighted(3, 5) &&
+            !form.grdList->isHighlighted(2, 0));
+    QCOMPARE(form.grdList->Row(), 1);
+    click(4, Qt::ControlModifier);
+    QVERIFY(form.grdList->accessibleDescription().isEmpty());
+    click(3, Qt::ControlModifier);
+    click(2, Qt::NoModifier);
+    QCOMPARE(form.grdList->OtherRow(), 0);
+    QVERIFY(form.grdList->accessibleDescription().isEmpty());
     form.AddToGrid(5, 5); // a pick makes its row current alone
     QVERIFY(form.grdList->accessibleDescription().isEmpty());
 }

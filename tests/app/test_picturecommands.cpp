@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
@@ -582,9 +583,15 @@ void TestPictureCommands::storedColors() {
     QCOMPARE(!form.ColorNotice().isEmpty(), notice);
     QVERIFY(fakes.messageBox->messages.empty());
 
+    // A tag and a zoom before the toggle: both stay, the tag drawn again in the new colours.
+    form.chkTags->setChecked(true);
+    form.AddToGrid(4, 4);
+    form.picColor->setZoom(2, QPointF(0, 0));
     const bool wasChecked = form.mnuViewStoredColors->isChecked();
     form.mnuViewStoredColors->trigger();
     QCOMPARE(form.picColor->Point(4, 4), ColorValue(toggled));
+    QCOMPARE(form.picColor->zoom(), 2.0);
+    QCOMPARE(form.picColor->Point(5, 5), InverseColor(ColorValue(toggled)));
     QCOMPARE(form.imgCache->picture(), form.picColor->picture());
     form.Form_Unload();
     QCOMPARE(fakes.settings->values[QStringLiteral("Huemark/Options/StoredColours")],
