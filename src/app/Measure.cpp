@@ -21,6 +21,14 @@ namespace {
 constexpr qint64 kLiveAreaPixels = 4'000'000;
 } // namespace
 
+void frmHuemark::SayOutOfMemory() {
+    m_services.messageBox->showMessage(
+        this,
+        QCoreApplication::translate("frmHuemark",
+                                    "There is not enough memory to measure the picture."),
+        QStringLiteral("Huemark"));
+}
+
 const QImage& frmHuemark::MeasuredPicture() {
     // What the picture control shows without the tags: the colours as shown, transparent parts
     // over the control's background.
@@ -85,16 +93,28 @@ void frmHuemark::MeasureAreaNow() {
         m_areaPanel->setFigures(QString(), Color(), Color());
         return;
     }
-    const AreaFigures figures = MeasureArea(MeasuredPicture(), area);
-    m_areaPanel->setFigures(AreaText(figures), figures.mean, figures.plainAverage);
+    try {
+        const AreaFigures figures = MeasureArea(MeasuredPicture(), area);
+        m_areaPanel->setFigures(AreaText(figures), figures.mean, figures.plainAverage);
+    } catch (const std::bad_alloc&) {
+        m_areaPanel->setFigures(QString(), Color(), Color());
+        SayOutOfMemory();
+    }
 }
 
 void frmHuemark::cmdAddArea_Click() {
-    const QRect area = picColor->area().intersected(MeasuredPicture().rect());
-    if (area.isEmpty()) {
+    AreaFigures figures;
+    try {
+        const QRect area = picColor->area().intersected(MeasuredPicture().rect());
+        if (area.isEmpty()) {
+            return;
+        }
+        figures = MeasureArea(MeasuredPicture(), area);
+    } catch (const std::bad_alloc&) {
+        SayOutOfMemory();
         return;
     }
-    const AreaFigures figures = MeasureArea(MeasuredPicture(), area);
+    const QRect area = figures.area;
     Pick pick(figures.mean, QCoreApplication::translate("frmHuemark", "mean of %1 x %2 at %3,%4")
                                 .arg(area.width())
                                 .arg(area.height())
@@ -108,7 +128,12 @@ void frmHuemark::cmdAddArea_Click() {
 }
 
 void frmHuemark::mnuViewExtractPalette_Click() {
-    if (MeasuredPicture().isNull()) {
+    try {
+        if (MeasuredPicture().isNull()) {
+            return;
+        }
+    } catch (const std::bad_alloc&) {
+        SayOutOfMemory();
         return;
     }
     // The area measured, else the whole picture.
@@ -130,9 +155,7 @@ void frmHuemark::mnuViewExtractPalette_Click() {
             AddPickOnTop(pick);
         }
     } catch (const std::bad_alloc&) {
-        m_services.messageBox->showMessage(
-            this, QCoreApplication::translate("frmHuemark", "Out of memory: no palette."),
-            QStringLiteral("Huemark"));
+        SayOutOfMemory();
     }
 }
 

@@ -58,7 +58,10 @@ void frmHuemark::ApplyPictureColors(bool keepView) {
         for (const QPointF& at : std::as_const(m_tags)) {
             const auto x = static_cast<float>(at.x());
             const auto y = static_cast<float>(at.y());
-            DrawTag(x, y, picColor->Point(x, y));
+            // A pick beside the picture, in a control made smaller since, has nothing to redo.
+            if (const ColorValue c = picColor->Point(x, y); c >= 0) {
+                DrawTag(x, y, c);
+            }
         }
     } else {
         m_tags.clear();

@@ -296,7 +296,8 @@ private:
     void hideLoupe();
     // The area's commands (Measure.cpp).
     AreaPanel& areaPanel();
-    const QImage& MeasuredPicture();
+    const QImage& MeasuredPicture(); // throws std::bad_alloc when memory runs out
+    void SayOutOfMemory();
     void MeasureAreaNow();
     // The arrows, Enter and Escape while an area is measured; false for a key it leaves alone.
     bool AreaKeyDown(int keyCode, int shift);

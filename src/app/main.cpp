@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QSysInfo>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -84,9 +85,12 @@ int RunVerb(int argc, char* argv[]) {
                             toolkit = std::make_unique<QGuiApplication>(noArgc, argv);
                         }
                     }});
-    std::fwrite(outcome.out.constData(), 1, std::size_t(outcome.out.size()), stdout);
+    // A write that fails inside fwrite leaves nothing for fflush to fail on: each is asked.
+    const bool written = std::fwrite(outcome.out.constData(), 1, std::size_t(outcome.out.size()),
+                                     stdout) == std::size_t(outcome.out.size()) &&
+                         std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
     std::fwrite(outcome.err.constData(), 1, std::size_t(outcome.err.size()), stderr);
-    if (std::fflush(stdout) != 0 && outcome.exitCode == 0) {
+    if (!written && outcome.exitCode == 0) {
         std::fputs("huemark: cannot write the results to standard output\n", stderr);
         return 1;
     }
@@ -117,8 +121,14 @@ int main(int argc, char* argv[]) {
     }
 
     // Without a display the toolkit would abort with a page of advice: one line says it.
+    const bool platformNamed = std::any_of(argv + 1, argv + qtArgc,
+                                           [](const char* word) {
+                                               return std::strcmp(word, "-platform") == 0 ||
+                                                      std::strcmp(word, "--platform") == 0;
+                                           }) ||
+                               !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qEnvironmentVariableIsEmpty("WAYLAND_SOCKET") && !platformNamed) {
         std::fputs("huemark: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not "
                    "set); the verbs sample, stats and palette need none\n",
                    stderr);

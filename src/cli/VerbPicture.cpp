@@ -117,7 +117,8 @@ std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<
                                             bool stored) {
     try {
         std::optional<PictureRegions> regions = DecodePictureRegions(data, areas);
-        if (!regions) {
+        // A grey profile is applied to a grey picture only, which parts cannot tell.
+        if (!regions || regions->profile.icc.mid(16, 4) == "GRAY") {
             return std::nullopt;
         }
         ShownParts shown{regions->pictureSize, {}, regions->placed};

@@ -14,9 +14,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
-#include <climits>
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <new>
+#include <optional>
 
 namespace Verbs {
 
@@ -81,18 +83,20 @@ Words Split(const QList<QByteArray>& words, const QList<QByteArray>& valued,
     return split;
 }
 
-// Whole numbers separated by commas, each at least minimum.
-QList<int> Numbers(const QByteArray& text, int count, int minimum, const QString& what) {
+// Whole numbers separated by commas. Beyond a billion they are taken as a billion: far outside
+// any picture all the same, and the sums made of them stay within an int.
+QList<int> Numbers(const QByteArray& text, int count, const QString& what) {
+    constexpr qint64 kFar = qint64(1) << 30;
     const QList<QByteArray> parts = text.split(',');
     QList<int> numbers;
     for (const QByteArray& part : parts) {
         bool ok = false;
-        const int n = part.trimmed().toInt(&ok);
-        if (!ok || n < minimum) {
+        const qint64 n = part.trimmed().toLongLong(&ok);
+        if (!ok) {
             numbers.clear();
             break;
         }
-        numbers << n;
+        numbers << int(std::clamp(n, -kFar, kFar));
     }
     if (numbers.size() != count) {
         Usage(tr("%1 is not %2").arg(Quoted(text), what));
@@ -133,21 +137,34 @@ QString SizeText(QSize size) {
 }
 
 // The rectangle of --rect, or the whole picture; throws when it does not lie inside it.
-QRect AreaOption(const Words& w, QSize size) {
+// The rectangle of --rect, checked as words before anything is read; none for the whole picture.
+std::optional<QRect> RectOption(const Words& w) {
     const auto it = w.options.find("--rect");
     if (it == w.options.end()) {
-        return QRect(QPoint(0, 0), size);
+        return std::nullopt;
     }
-    const QList<int> n = Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT"));
-    const QRect area(n[0], n[1], n[2], n[3]);
-    if (area.isEmpty()) {
+    const QList<int> n = Numbers(it->second, 4, tr("a rectangle X,Y,WIDTH,HEIGHT"));
+    if (n[2] < 1 || n[3] < 1) {
         Usage(tr("the rectangle %1 is empty").arg(Quoted(it->second)));
     }
-    if (!QRect(QPoint(0, 0), size).contains(area)) {
-        throw Failure{1, tr("the rectangle %1 does not lie inside the picture (%2)")
-                             .arg(Quoted(it->second), SizeText(size))};
+    return QRect(n[0], n[1], n[2], n[3]);
+}
+
+// The rectangle measured: the one asked for, or the whole picture; throws when it does not lie
+// inside the picture.
+QRect AreaOf(const std::optional<QRect>& rect, QSize size) {
+    if (!rect) {
+        return QRect(QPoint(0, 0), size);
     }
-    return area;
+    if (!QRect(QPoint(0, 0), size).contains(*rect)) {
+        throw Failure{1, tr("the rectangle %1,%2,%3,%4 does not lie inside the picture (%5)")
+                             .arg(rect->x())
+                             .arg(rect->y())
+                             .arg(rect->width())
+                             .arg(rect->height())
+                             .arg(SizeText(size))};
+    }
+    return *rect;
 }
 
 QByteArray Line(const QString& text) {
@@ -219,7 +236,7 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
     QList<QPoint> points;
     for (qsizetype i = 1; i < w.operands.size(); ++i) {
         // A point left of or above the picture is outside it, as one beyond it is.
-        const QList<int> n = Numbers(w.operands[i], 2, INT_MIN, tr("a point X,Y"));
+        const QList<int> n = Numbers(w.operands[i], 2, tr("a point X,Y"));
         points << QPoint(n[0], n[1]);
     }
     const int radius = NumberOption(w, "--radius", 0, kMinRadius, kMaxRadius);
@@ -298,13 +315,11 @@ QByteArray RunStats(const QList<QByteArray>& words, const Environment& env) {
     if (w.operands.size() > 1) {
         Usage(tr("stats takes one picture file, then options"));
     }
-    if (const auto it = w.options.find("--rect"); it != w.options.end()) {
-        Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT")); // usage first
-    }
+    const std::optional<QRect> rect = RectOption(w); // wrong usage is said before reading
     // Measured band by band as the rows arrive; the bytes outlive the picture that reads them.
     const PictureBytes input = Read(file, env);
     const QImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
-    AreaMeasure measure(AreaOption(w, picture.size()));
+    AreaMeasure measure(AreaOf(rect, picture.size()));
     ForEachBand(picture, measure.area(),
                 [&](int firstRow, int rows) { measure.add(picture, firstRow, rows); });
     const AreaFigures f = measure.finish();
@@ -341,12 +356,10 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     if (!listFormat && format != "hex") {
         Usage(tr("--format takes gpl, css, json, csv or hex, not %1").arg(Quoted(format)));
     }
-    if (const auto it = w.options.find("--rect"); it != w.options.end()) {
-        Numbers(it->second, 4, INT_MIN, tr("a rectangle X,Y,WIDTH,HEIGHT"));
-    }
+    const std::optional<QRect> rect = RectOption(w);
     const PictureBytes input = Read(file, env);
     const QImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
-    const QRect area = AreaOption(w, picture.size());
+    const QRect area = AreaOf(rect, picture.size());
     PaletteGather gather(area);
     ForEachBand(picture, area,
                 [&](int firstRow, int rows) { gather.add(picture, firstRow, rows); });
@@ -399,6 +412,13 @@ Outcome Run(const QList<QByteArray>& words, const Environment& environment) {
         outcome.exitCode = f.exitCode;
         outcome.err =
             Line(QStringLiteral("huemark %1: %2").arg(QString::fromUtf8(verb), f.message));
+    } catch (const std::bad_alloc&) {
+        // Measuring keeps a table of the colours present, and the answer is built in memory.
+        outcome.out.clear();
+        outcome.exitCode = 1;
+        outcome.err = Line(QStringLiteral("huemark %1: %2")
+                               .arg(QString::fromUtf8(verb),
+                                    tr("there is not enough memory to measure the picture")));
     }
     return outcome;
 }

@@ -98,6 +98,11 @@ void FlexGrid::setModel(QAbstractItemModel* newModel) {
     QAbstractItemModel* now = model();
     connect(now, &QAbstractItemModel::rowsRemoved, this, &FlexGrid::keepWithinRows);
     connect(now, &QAbstractItemModel::modelReset, this, &FlexGrid::keepWithinRows);
+    // Rows come and go under a second row chosen to compare: it would name another pick.
+    for (const auto change :
+         {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(now, change, this, [this] { m_otherRow = 0; });
+    }
     applyTitles();
     keepWithinRows();
 }
@@ -159,6 +164,7 @@ void FlexGrid::keepWithinRows() {
 }
 
 void FlexGrid::setRow(int row) {
+    m_otherRow = 0;
     m_row = std::clamp(row, 0, Rows() - 1);
     m_rowSel = m_row;
     m_colSel = m_col;
@@ -170,6 +176,7 @@ void FlexGrid::setRow(int row) {
 }
 
 void FlexGrid::setCol(int col) {
+    m_otherRow = 0;
     m_col = std::clamp(col, 0, std::max(0, Cols() - 1));
     m_rowSel = m_row;
     m_colSel = m_col;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 namespace {
@@ -267,6 +268,9 @@ QImage FlattenedPicture(const QImage& picture, const QColor& background) {
         return picture;
     }
     QImage flat = NewPicture(picture.size(), QImage::Format_RGB32);
+    if (flat.isNull()) {
+        throw std::bad_alloc();
+    }
     flat.fill(background.rgb());
     QPainter painter(&flat);
     painter.drawImage(0, 0, picture);

@@ -64,7 +64,7 @@ private:
 };
 
 // The picture as 32-bit opaque pixels, transparent ones laid over background as a window shows
-// them. An opaque picture in that form comes back shared, not copied. Throws PlatformError when
+// them. An opaque picture in that form comes back shared, not copied. Throws std::bad_alloc when
 // memory for the copy runs out.
 QImage FlattenedPicture(const QImage& picture, const QColor& background);
 

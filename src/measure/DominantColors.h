@@ -19,8 +19,9 @@ struct ColorShare {
     friend bool operator==(const ColorShare&, const ColorShare&) = default;
 };
 
-// The area's count dominant colours (count clamped to 2..16; fewer when the area has fewer
-// distinct colours), largest share first. Found by clustering in Oklab, where distances follow
+// The area's count dominant colours (count clamped to 2..16; fewer when the area's colours fall
+// into fewer groups: colours in the same box of 8 codes a channel count as one), largest share
+// first. Found by clustering in Oklab, where distances follow
 // what the eye sees, from a fixed start: the same pixels always give the same colours in the
 // same order. picture: opaque, as FlattenedPicture gives it; area is clipped to it.
 QList<ColorShare> DominantColors(const QImage& picture, const QRect& area, int count);

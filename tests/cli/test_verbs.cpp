@@ -107,6 +107,9 @@ void TestVerbs::verbs_data() {
         << "huemark sample: the point 4,0 lies outside the picture \\(4 x 2\\)\n";
     QTest::newRow("left of it") << L{"sample", flat, "-1,0"} << QByteArray() << 1 << ""
                                 << "huemark sample: the point -1,0 lies outside .*\n";
+    QTest::newRow("far outside") << L{"stats", flat, "--rect", "2147483000,0,1000,1"}
+                                 << QByteArray() << 1 << ""
+                                 << "huemark stats: the rectangle .* does not lie inside .*\n";
     QTest::newRow("rect outside") << L{"stats", flat, "--rect", "2,0,3,1"} << QByteArray() << 1
                                   << ""
                                   << "huemark stats: the rectangle .* does not lie inside .*\n";
@@ -142,8 +145,9 @@ void TestVerbs::verbs_data() {
                                 << "huemark palette: --format takes .*\n";
     QTest::newRow("too many colours") << L{"palette", flat, "-n", "17"} << QByteArray() << 2 << ""
                                       << "huemark palette: -n takes .* 2 to 16.*\n";
-    QTest::newRow("empty rect") << L{"stats", flat, "--rect", "0,0,0,4"} << QByteArray() << 2 << ""
-                                << "huemark stats: the rectangle .* is empty\n";
+    QTest::newRow("empty rect, said before reading")
+        << L{"stats", path("none.png"), "--rect", "0,0,0,4"} << QByteArray() << 2 << ""
+        << "huemark stats: the rectangle .* is empty\n";
     QTest::newRow("after --") << L{"sample", "--", "--radius", "0,0"} << QByteArray() << 1 << ""
                               << "huemark sample: cannot read '--radius': .*\n";
 }
@@ -187,7 +191,12 @@ void TestVerbs::program_data() {
     QTest::newRow("usage") << QStringList{"palette"} << 2 << "" << false;
     QTest::newRow("window without a display") << QStringList{flat} << 2 << "" << false;
     // A full disk under standard output: said, exit code 1.
-    QTest::newRow("full disk") << QStringList{"sample", flat, "1,0"} << 1 << "" << true;
+    // More than a write buffer holds, so that the failure comes while the answer is written.
+    QStringList many{"sample", flat, "--format", "json"};
+    for (int i = 0; i < 300; ++i) {
+        many << QStringLiteral("%1,%2").arg(i % 4).arg(i % 2);
+    }
+    QTest::newRow("full disk") << many << 1 << "" << true;
     QTest::newRow("help") << QStringList{"--help"} << 0 << "(.*\n)*  huemark sample FILE (.*\n)*"
                           << false;
 }
