@@ -88,12 +88,12 @@ void frmHuemark::MeasureAreaNow() {
     if (m_areaPanel == nullptr) {
         return;
     }
-    const QRect area = picColor->area();
-    if (area.isEmpty() || MeasuredPicture().isNull()) {
-        m_areaPanel->setFigures(QString(), Color(), Color());
-        return;
-    }
     try {
+        const QRect area = picColor->area();
+        if (area.isEmpty() || MeasuredPicture().isNull()) {
+            m_areaPanel->setFigures(QString(), Color(), Color());
+            return;
+        }
         const AreaFigures figures = MeasureArea(MeasuredPicture(), area);
         m_areaPanel->setFigures(AreaText(figures), figures.mean, figures.plainAverage);
     } catch (const std::bad_alloc&) {

@@ -36,8 +36,7 @@ int Answer(const CommandLine::Request& request) {
     std::fputs(text.toLocal8Bit().constData(), stdout);
     return 0;
 }
-// A verb that measures a file: no window, so no display. The offscreen platform gives the
-// fonts and painting that drawings (SVG, metafiles) need, and talks to no display server.
+
 // Reading a mapped file that another program cuts shorter meanwhile: the one line a failure of
 // the input gets, instead of a crash.
 extern "C" void FileCutShort(int) {
