@@ -1,15 +1,14 @@
 #include "input/cms/SrgbConversion.h"
 
+#include "input/cms/Lcms.h"
 #include "input/cms/MatrixShaper.h"
 
-#include "pixels/OptionalLibrary.h"
 #include "pixels/PixelBuffer.h"
 #include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
-#include <lcms2.h>
 #include <list>
 #include <optional>
 #include <thread>
@@ -20,47 +19,6 @@ namespace {
 QString Tr(const char* text) {
     return QCoreApplication::translate("ColorProfile", text);
 }
-
-// lcms2, opened on the first profiled picture: pictures without a profile never load it.
-struct Lcms {
-    decltype(&::cmsOpenProfileFromMem) cmsOpenProfileFromMem = nullptr;
-    decltype(&::cmsCreate_sRGBProfile) cmsCreate_sRGBProfile = nullptr;
-    decltype(&::cmsCreateRGBProfile) cmsCreateRGBProfile = nullptr;
-    decltype(&::cmsBuildGamma) cmsBuildGamma = nullptr;
-    decltype(&::cmsBuildParametricToneCurve) cmsBuildParametricToneCurve = nullptr;
-    decltype(&::cmsFreeToneCurve) cmsFreeToneCurve = nullptr;
-    decltype(&::cmsCloseProfile) cmsCloseProfile = nullptr;
-    // The signature as the profile's header gives it: any four bytes, so a number, not the enum.
-    cmsUInt32Number (*cmsGetColorSpace)(cmsHPROFILE) = nullptr;
-    decltype(&::cmsGetProfileInfoASCII) cmsGetProfileInfoASCII = nullptr;
-    decltype(&::cmsCreateTransform) cmsCreateTransform = nullptr;
-    decltype(&::cmsDeleteTransform) cmsDeleteTransform = nullptr;
-    decltype(&::cmsDoTransformLineStride) cmsDoTransformLineStride = nullptr;
-    decltype(&::cmsDoTransform) cmsDoTransform = nullptr;
-    decltype(&::cmsIsMatrixShaper) cmsIsMatrixShaper = nullptr;
-    bool loaded = false;
-
-    static const Lcms& get() {
-        static const Lcms lcms = load();
-        return lcms;
-    }
-
-private:
-    static Lcms load() {
-        Lcms l;
-        const OptionalLibrary lib("liblcms2.so.2");
-#define HUEMARK_BIND(name) HUEMARK_FIND(lib, l, name)
-        l.loaded = HUEMARK_BIND(cmsOpenProfileFromMem) && HUEMARK_BIND(cmsCreate_sRGBProfile) &&
-                   HUEMARK_BIND(cmsCreateRGBProfile) && HUEMARK_BIND(cmsBuildGamma) &&
-                   HUEMARK_BIND(cmsBuildParametricToneCurve) && HUEMARK_BIND(cmsFreeToneCurve) &&
-                   HUEMARK_BIND(cmsCloseProfile) && HUEMARK_BIND(cmsGetColorSpace) &&
-                   HUEMARK_BIND(cmsGetProfileInfoASCII) && HUEMARK_BIND(cmsCreateTransform) &&
-                   HUEMARK_BIND(cmsDeleteTransform) && HUEMARK_BIND(cmsDoTransformLineStride) &&
-                   HUEMARK_BIND(cmsDoTransform) && HUEMARK_BIND(cmsIsMatrixShaper);
-#undef HUEMARK_BIND
-        return l;
-    }
-};
 
 // A grey profile reads the first byte of each 32-bit pixel (blue, equal to red and green in a
 // grey picture) and passes over the other three.
@@ -76,47 +34,6 @@ struct Transform {
     QString name;
     QString notice;
 };
-
-QString Description(const Lcms& lcms, cmsHPROFILE profile) {
-    char text[256] = {};
-    if (lcms.cmsGetProfileInfoASCII(profile, cmsInfoDescription, "en", "US", text, sizeof text) ==
-        0) {
-        return QString();
-    }
-    return QString::fromLatin1(text).trimmed();
-}
-
-cmsHPROFILE ProfileOf(const Lcms& lcms, const StatedColors& s) {
-    const cmsCIExyY white = {s.whiteX, s.whiteY, 1.0};
-    const cmsCIExyYTRIPLE primaries = {
-        {s.redX, s.redY, 1.0}, {s.greenX, s.greenY, 1.0}, {s.blueX, s.blueY, 1.0}};
-    cmsToneCurve* curve = nullptr;
-    switch (s.curve) {
-    case TransferCurve::Srgb: {
-        const double p[] = {2.4, 1 / 1.055, 0.055 / 1.055, 1 / 12.92, 0.04045};
-        curve = lcms.cmsBuildParametricToneCurve(nullptr, 4, p);
-        break;
-    }
-    case TransferCurve::Bt709: {
-        const double p[] = {1 / 0.45, 1 / 1.099, 0.099 / 1.099, 1 / 4.5, 0.081};
-        curve = lcms.cmsBuildParametricToneCurve(nullptr, 4, p);
-        break;
-    }
-    case TransferCurve::Gamma:
-        curve = lcms.cmsBuildGamma(nullptr, s.gamma);
-        break;
-    case TransferCurve::Linear:
-        curve = lcms.cmsBuildGamma(nullptr, 1.0);
-        break;
-    }
-    if (curve == nullptr) {
-        return nullptr;
-    }
-    cmsToneCurve* curves[3] = {curve, curve, curve};
-    cmsHPROFILE profile = lcms.cmsCreateRGBProfile(&white, &primaries, curves);
-    lcms.cmsFreeToneCurve(curve);
-    return profile;
-}
 
 // Colours that show whether a transform changes anything: every level of each channel and of
 // grey, and a grid through the cube.
@@ -238,10 +155,7 @@ std::optional<MatrixShaper> ReadMatrixShaper(const Lcms& lcms, cmsHPROFILE input
 Transform Make(const Lcms& lcms, const ColorProfile& profile, const QByteArray& key) {
     Transform t;
     t.key = key;
-    cmsHPROFILE input = profile.stated
-                            ? ProfileOf(lcms, *profile.stated)
-                            : lcms.cmsOpenProfileFromMem(profile.icc.constData(),
-                                                         cmsUInt32Number(profile.icc.size()));
+    cmsHPROFILE input = OpenProfile(lcms, profile);
     if (input == nullptr) {
         t.notice = Tr("The picture's colour profile is damaged: stored colours shown.");
         return t;
