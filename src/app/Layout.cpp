@@ -39,7 +39,15 @@ void frmHuemark::Form_Resize() {
     if (mayCorrect && LayoutRules::ShortOf(Height(), LayoutRules::kMinHeight, TwipsPerPixelY())) {
         setHeight(LayoutRules::kMinHeight);
     }
-    SetHeightTwips(picColor, LayoutRules::PictureHeight(Height()));
+    // The details line, when shown, takes its height from the picture's bottom.
+    const double pictureHeight = LayoutRules::PictureHeight(Height());
+    if (mnuViewDetails != nullptr && mnuViewDetails->isChecked()) {
+        SetHeightTwips(picColor, pictureHeight - LayoutRules::kDetailsHeight);
+        PlaceTwips(txtDetails, 120, 720 + pictureHeight - LayoutRules::kDetailsHeight,
+                   LayoutRules::PictureWidth(Width()), LayoutRules::kDetailsHeight);
+    } else {
+        SetHeightTwips(picColor, pictureHeight);
+    }
     SetWidthTwips(grdList, LayoutRules::GridWidth(Width()));
     // The grid keeps whole pixels: the column and the editor follow the width it really took.
     grdList->setColWidth(5, LayoutRules::DescriptionWidth(WidthTwips(grdList)));

@@ -19,6 +19,8 @@ constexpr double PictureWidth(double windowWidth) {
 constexpr double PictureHeight(double windowHeight) {
     return windowHeight - 1550;
 }
+// The details line under the picture, when shown, is this high; the picture is that much less.
+constexpr double kDetailsHeight = 255;
 constexpr float GridWidth(double windowWidth) {
     return static_cast<float>((windowWidth - kMinWidth) + 5300);
 }

@@ -37,8 +37,11 @@ const NotationItem kNotationItems[] = {
     {Notation::Rgb, "mnuEditCopyAsRgb", QT_TRANSLATE_NOOP("frmHuemark", "&rgb()")},
     {Notation::Hsl, "mnuEditCopyAsHsl", QT_TRANSLATE_NOOP("frmHuemark", "&hsl()")},
     {Notation::Oklch, "mnuEditCopyAsOklch", QT_TRANSLATE_NOOP("frmHuemark", "&oklch()")},
-    {Notation::GimpLine, "mnuEditCopyAsGpl",
-     QT_TRANSLATE_NOOP("frmHuemark", "&GIMP Palette Line")}};
+    {Notation::GimpLine, "mnuEditCopyAsGpl", QT_TRANSLATE_NOOP("frmHuemark", "&GIMP Palette Line")},
+    {Notation::ColorSrgb, "mnuEditCopyAsColorSrgb",
+     QT_TRANSLATE_NOOP("frmHuemark", "color(&srgb)")},
+    {Notation::ColorStored, "mnuEditCopyAsColorStored",
+     QT_TRANSLATE_NOOP("frmHuemark", "color() as s&tored")}};
 
 QString SaveFilter() {
     QStringList parts;

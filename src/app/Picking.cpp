@@ -59,6 +59,7 @@ void frmHuemark::AddToGrid(const float& x, const float& y) {
         pick.origin.position =
             QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
         pick.origin.profile = m_shownProfile;
+        readPrecise(*pick.origin.position, 0, pick.origin);
         AddPickOnTop(pick);
         picColor->setFocus();
     } catch (const PlatformError& e) {

@@ -20,9 +20,11 @@ namespace {
 constexpr int kNoticeMs = 6000;
 } // namespace
 
-void frmHuemark::ShowNewPicture(const QImage& stored, const ColorProfile& profile) {
+void frmHuemark::ShowNewPicture(const QImage& stored, const ColorProfile& profile,
+                                const StoredValues& fine) {
     m_storedPicture = stored;
     m_pictureProfile = profile;
+    m_fineValues = fine;
     picColor->setArea(QRect());
     m_tags.clear();
     ApplyPictureColors();
@@ -80,6 +82,8 @@ void frmHuemark::ApplyPictureColors(bool keepView) {
     }
     mnuViewProfile->setText(line);
     m_shownProfile = !asStored && shown.notice.isEmpty() ? shown.profileName : QString();
+    m_profileName = shown.notice.isEmpty() ? shown.profileName : QString();
+    showTitle();
     txtCursor->setAccessibleDescription(line);
     MeasureAreaNow();
 

@@ -55,6 +55,9 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
 
     m_readoutValue = ReadoutColor(*picColor, x, y, hscNeighbors->value());
     txtCursor->setText(WebCode(m_readoutValue));
+    if (mnuViewDetails->isChecked()) {
+        showDetails(x, y);
+    }
 }
 
 void frmHuemark::hscNeighbors_Change() {
@@ -91,6 +94,7 @@ void frmHuemark::refreshReadout() {
 
 void frmHuemark::Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
     txtCursor->setVisible(false);
+    txtDetails->clear();
     hideLoupe();
 }
 

@@ -114,4 +114,10 @@ void frmHuemark::Form_Load() {
                                                  QStringLiteral("Loupe"), QStringLiteral("0")))
             .value_or(0) == 1);
     mnuViewLoupe_Click();
+    // The details line, under [Options] in the same form; off when missing.
+    mnuViewDetails->setChecked(
+        SettingsForms::ReadTags(store.GetSetting(kAppName, kOptionsSection,
+                                                 QStringLiteral("Details"), QStringLiteral("0")))
+            .value_or(0) == 1);
+    mnuViewDetails_Click();
 }

@@ -181,6 +181,15 @@ void frmHuemark::createControls() {
     setColors(txtCursor, Qt::white, Qt::black);
     PlaceTwips(txtCursor, 3120, 240, 855, 285);
 
+    // The details line lies under the picture while View, Details is on (Form_Resize).
+    txtDetails = makeTextBox(client, QString(), QStringLiteral("txtDetails"));
+    txtDetails->setAccessibleName(tr("Details under the pointer"));
+    txtDetails->setReadOnly(true);
+    txtDetails->setFocusPolicy(Qt::NoFocus);
+    txtDetails->setAcceptDrops(false);
+    txtDetails->setFrame(false);
+    txtDetails->hide();
+
     // Shown, the description editor lies over the list.
     txtDesc->raise();
 
@@ -259,6 +268,9 @@ void frmHuemark::createMenus() {
     mnuViewProfile = mnuView->addAction(tr("No colour profile"));
     mnuViewProfile->setObjectName(QStringLiteral("mnuViewProfile"));
     mnuViewProfile->setEnabled(false);
+    addItem(mnuView, mnuViewDetails, "mnuViewDetails", tr("&Details"), {},
+            &frmHuemark::mnuViewDetails_Click);
+    mnuViewDetails->setCheckable(true);
 
     addMenu(mnuHelp, "mnuHelp", tr("&Help"));
     addItem(mnuHelp, mnuHelpContents, "mnuHelpContents", tr("&Contents"), {},
@@ -346,12 +358,20 @@ void frmHuemark::closeEvent(QCloseEvent* event) {
 }
 
 QString frmHuemark::Caption() const {
-    QString text = windowTitle();
-    return text.replace(QLatin1String("[*][*]"), QLatin1String("[*]"));
+    return m_caption;
 }
 
 void frmHuemark::setCaption(const QString& text) {
+    m_caption = text;
+    showTitle();
+}
+
+void frmHuemark::showTitle() {
+    // With the details line, the title names the profile the picture is read through too.
+    QString title = m_caption;
+    if (mnuViewDetails != nullptr && mnuViewDetails->isChecked() && !m_profileName.isEmpty()) {
+        title = tr("%1 (%2)").arg(title, m_profileName);
+    }
     // "[*]" is Qt's placeholder for a modified mark; doubled, it shows as itself.
-    QString title = text;
     setWindowTitle(title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
 }

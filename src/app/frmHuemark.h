@@ -87,6 +87,8 @@ public:
     QPushButton* cmdFile = nullptr;
     QPushButton* cmdPrint = nullptr;
     QLineEdit* txtDesc = nullptr;
+    // The details line (Details.cpp): shown while View, Details is on, under the picture.
+    QLineEdit* txtDetails = nullptr;
     QCheckBox* chkTags = nullptr;
     QPushButton* cmdClearTags = nullptr;
     FlexGrid* grdList = nullptr;
@@ -115,6 +117,7 @@ public:
     QAction* mnuViewExtractPalette = nullptr; // the area's (or the picture's) dominant colours
     QAction* mnuViewStoredColors = nullptr;   // check item: the file's stored values, unconverted
     QAction* mnuViewProfile = nullptr;        // disabled line naming the picture's colour profile
+    QAction* mnuViewDetails = nullptr;        // check item: the details line under the picture
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpHowTo = nullptr;
@@ -135,6 +138,8 @@ public:
     // The title bar's text, shown exactly as given.
     QString Caption() const;
     void setCaption(const QString& text);
+    // The window's title: the caption, and the profile's name while the details line shows.
+    void showTitle();
 
     // Window position and outer size (frame, title bar and menu bar included), in twips. A size
     // set here lays the window out before it returns, as any change of size does.
@@ -179,6 +184,7 @@ public:
     void mnuEditPaste_Click();
     void mnuEditScreen_Click();
     void mnuViewStoredColors_Click();
+    void mnuViewDetails_Click();
     void mnuHelpContents_Click();
     void mnuHelpHowTo_Click();
     void mnuHelpAbout_Click();
@@ -271,7 +277,8 @@ private:
     // sayFailure is false) with everything left as it was.
     void ShowArrival(const PictureArrival& arrival, bool sayFailure);
     // A new picture from any source: kept with its profile, shown in the chosen colours.
-    void ShowNewPicture(const QImage& stored, const ColorProfile& profile);
+    void ShowNewPicture(const QImage& stored, const ColorProfile& profile,
+                        const StoredValues& fine = {});
     // The picture's colours as the View menu asks, assigned to imgCache and picColor. With
     // keepView (the same picture in other colours) the zoom and scroll stay, and the tags are
     // drawn again where they were, in the new colours.
@@ -338,6 +345,16 @@ private:
     QString m_colorNotice;
     // The profile the shown colours were converted from; empty when they are the stored values.
     QString m_shownProfile;
+    // The picture's profile's name, shown through or not; empty for none or one unusable.
+    QString m_profileName;
+    QString m_caption; // the title's text as set; "[*]" stands as itself
+    // The values of a picture stored finer than 8 bits a channel; null for the others, whose
+    // stored values are m_storedPicture's.
+    StoredValues m_fineValues;
+    void showDetails(float x, float y);
+    // The value stored at a picture pixel (the square's mean for a radius) and the exact sRGB
+    // value it stands for, as the picture is shown now.
+    void readPrecise(QPoint at, int radius, PickOrigin& origin) const;
     QString m_startupFile;
     QString m_startupReadFrom;
     // Set by shut-down: from then on no event procedure runs.

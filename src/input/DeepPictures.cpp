@@ -1,20 +1,79 @@
-// 16-bit pictures at 8 bits.
+// Pictures finer than 8 bits a channel: shown at 8 bits, their stored values kept where a load
+// asks for them.
 
+#include "input/LoadPicture.h"
 #include "input/ModernDecoders.h"
 #include "pixels/PixelBuffer.h"
 #include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
+#include <cmath>
 
 namespace {
+thread_local StoredValuesKept* t_kept = nullptr;
+
 // v × 255 / 65535, to the nearest.
 inline uint To8(uint v) {
     return (v * 255 + 32767) / 65535;
 }
+
+bool IsFloat(QImage::Format format) {
+    switch (format) {
+    case QImage::Format_RGBX16FPx4:
+    case QImage::Format_RGBA16FPx4:
+    case QImage::Format_RGBA16FPx4_Premultiplied:
+    case QImage::Format_RGBX32FPx4:
+    case QImage::Format_RGBA32FPx4:
+    case QImage::Format_RGBA32FPx4_Premultiplied:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Floating-point values kept as 32-bit floats, not weighted by alpha; Qt makes the 8-bit picture.
+QImage EightBitOfFloats(QImage image) {
+    const bool alpha = image.hasAlphaChannel();
+    const QSize size = image.size();
+    if (t_kept != nullptr) {
+        QImage floats = ConvertPicture(image, QImage::Format_RGBA32FPx4);
+        if (floats.isNull()) {
+            ThrowNoMemory(size.width(), size.height());
+        }
+        OfferStoredValues(std::move(floats), StoredColor::kFloat);
+    }
+    QImage out =
+        ConvertPicture(std::move(image), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (out.isNull()) {
+        ThrowNoMemory(size.width(), size.height());
+    }
+    return out;
+}
 } // namespace
 
-QImage EightBitPicture(QImage image) {
+StoredValuesKept::StoredValuesKept() : m_outer(t_kept) {
+    t_kept = this;
+}
+
+StoredValuesKept::~StoredValuesKept() {
+    t_kept = m_outer;
+}
+
+StoredValuesKept* StoredValuesKept::current() {
+    return t_kept;
+}
+
+void OfferStoredValues(QImage values, int bits) {
+    if (t_kept != nullptr) {
+        t_kept->keep(StoredValues(std::move(values), bits));
+    }
+}
+
+QImage EightBitPicture(QImage image, int bits) {
     const QImage::Format format = image.format();
+    if (IsFloat(format)) {
+        return EightBitOfFloats(std::move(image));
+    }
     const bool grey = format == QImage::Format_Grayscale16;
     if (!grey && format != QImage::Format_RGBA64 && format != QImage::Format_RGBX64 &&
         format != QImage::Format_RGBA64_Premultiplied) {
@@ -44,6 +103,20 @@ QImage EightBitPicture(QImage image) {
                                 alpha ? int(To8(p.alpha())) : 255);
             }
         }
+    }
+    if (t_kept != nullptr) {
+        if (bits < 16) {
+            // Back to the file's own integers: its values were scaled to 16 bits exactly.
+            const double scale = (std::ldexp(1.0, bits) - 1) / 65535;
+            const qsizetype perLine = grey ? image.width() : qsizetype(image.width()) * 4;
+            for (int y = 0; y < image.height(); ++y) {
+                auto* v = reinterpret_cast<quint16*>(image.scanLine(y));
+                for (qsizetype i = 0; i < perLine; ++i) {
+                    v[i] = quint16(std::lround(v[i] * scale));
+                }
+            }
+        }
+        OfferStoredValues(std::move(image), bits);
     }
     return out;
 }

@@ -1,5 +1,6 @@
 // HEIF and AVIF through libheif, opened on the first such picture.
 
+#include "input/LoadPicture.h"
 #include "input/ModernDecoders.h"
 #include "pixels/OptionalLibrary.h"
 #include "pixels/PixelBuffer.h"
@@ -222,6 +223,14 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* p
                      QCoreApplication::translate("LoadPicture", "it decodes to no picture"));
     }
     const uint max = (1u << depth) - 1;
+    // The file's own integers kept where the load asks for them.
+    QImage kept;
+    if (deep && StoredValuesKept::current() != nullptr) {
+        kept = NewPicture(width, height, alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64);
+        if (kept.isNull()) {
+            ThrowNoMemory(width, height);
+        }
+    }
     for (int y = 0; y < height; ++y) {
         const uint8_t* in = plane + qint64(y) * stride;
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
@@ -233,11 +242,23 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* p
                           To8(qFromLittleEndian(v[2]), max),
                           alpha ? To8(qFromLittleEndian(v[3]), max) : 255);
             }
+            if (!kept.isNull()) {
+                auto* keep = reinterpret_cast<QRgba64*>(kept.scanLine(y));
+                v = reinterpret_cast<const quint16*>(in);
+                for (int x = 0; x < width; ++x, v += channels) {
+                    keep[x] = QRgba64::fromRgba64(qFromLittleEndian(v[0]), qFromLittleEndian(v[1]),
+                                                  qFromLittleEndian(v[2]),
+                                                  alpha ? qFromLittleEndian(v[3]) : quint16(max));
+                }
+            }
         } else {
             for (int x = 0; x < width; ++x, in += channels) {
                 line[x] = qRgba(in[0], in[1], in[2], alpha ? in[3] : 255);
             }
         }
+    }
+    if (!kept.isNull()) {
+        OfferStoredValues(std::move(kept), depth);
     }
     return out;
 }

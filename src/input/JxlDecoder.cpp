@@ -6,6 +6,7 @@
 #include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <jxl/decode.h>
 #include <jxl/thread_parallel_runner.h>
 #include <memory>
@@ -171,7 +172,8 @@ QImage DecodeJxl(const QByteArray& data, ColorProfile* profile) {
                 *profile = colors;
             }
             if (image.format() == QImage::Format_RGBA64) {
-                return EightBitPicture(std::move(image));
+                return EightBitPicture(std::move(image),
+                                       int(std::clamp(info.bits_per_sample, 9u, 16u)));
             }
             const bool alpha = info.alpha_bits > 0;
             image = ConvertPicture(std::move(image),

@@ -3,10 +3,12 @@
 
 #include "input/PictureLimits.h"
 #include "input/cms/ColorProfile.h"
+#include "pixels/StoredValues.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <utility>
 
 // Decodes the picture in a file: PNG, JPEG, WebP (the first frame), AVIF and HEIC (the primary
 // picture), JPEG XL (the first frame), TIFF (the first page), GIF (the first frame), BMP, ICO and
@@ -35,3 +37,23 @@ QImage NormalizePicture(QImage image);
 // header gives its pixel count); 0 when head already shows that it cannot be opened (no picture
 // format starts so, or the picture is too large), so reading on is pointless.
 qint64 EncodedPictureLimit(const QByteArray& head);
+
+// While one lives on a thread, a picture decoded there that stores more than 8 bits a channel
+// keeps its stored values here (otherwise they are dropped as soon as the 8-bit picture is made,
+// and cost nothing). Loads may nest: the innermost keeps them.
+class StoredValuesKept {
+public:
+    StoredValuesKept();
+    ~StoredValuesKept();
+    StoredValuesKept(const StoredValuesKept&) = delete;
+    StoredValuesKept& operator=(const StoredValuesKept&) = delete;
+
+    // The last picture's fine values; null for a picture of 8 bits or fewer.
+    StoredValues take() { return std::exchange(m_values, StoredValues()); }
+    void keep(StoredValues values) { m_values = std::move(values); }
+    static StoredValuesKept* current();
+
+private:
+    StoredValuesKept* m_outer;
+    StoredValues m_values;
+};

@@ -6,6 +6,7 @@
 
 #include "input/RasterDecoders.h"
 #include "input/cms/ColorProfile.h"
+#include "pixels/StoredValues.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -13,8 +14,13 @@
 
 // Pictures at 16 bits a channel (Format_RGBA64, RGBX64, their premultiplied form, Grayscale16)
 // at 8 bits, each value rounded to the nearest (v × 255 / 65535): Format_RGB32 when opaque,
-// otherwise Format_ARGB32. Other pictures come back unchanged.
-QImage EightBitPicture(QImage image);
+// otherwise Format_ARGB32; floating-point pictures as Qt converts them. Other pictures come back
+// unchanged. bits: how many of the 16 the file really stores (a 10-bit JPEG XL comes scaled to
+// 16). Where a load keeps stored values (StoredValuesKept), the fine values are kept for it.
+QImage EightBitPicture(QImage image, int bits = 16);
+
+// Hands a picture's fine values to the load that keeps them, if one does on this thread.
+void OfferStoredValues(QImage values, int bits);
 
 // HEIF (HEIC) and AVIF: the primary picture, its orientation applied, with its ICC profile or
 // colour code points. format names the kind in messages.

@@ -2,6 +2,8 @@
 // One colour of the list: the colour, its description, and where it came from.
 
 #include "pixels/Color.h"
+#include "pixels/Perceptual.h"
+#include "pixels/StoredValues.h"
 
 #include <QPoint>
 #include <QRect>
@@ -22,6 +24,11 @@ struct PickOrigin {
     QRect area;
     // The colour profile the picture was shown through; empty for sRGB, none, or stored values.
     QString profile;
+    // The value as the file stores it, at its precision (the mean of the square for a radius).
+    std::optional<StoredColor> stored;
+    // The exact sRGB value it stands for, unrounded and unclipped: channels beyond 0 to 1 were
+    // clipped for the colour (Clipped, ClippingDifference).
+    std::optional<EncodedRgb> precise;
     friend bool operator==(const PickOrigin&, const PickOrigin&) = default;
 };
 

@@ -1,10 +1,14 @@
 #include "palette/ListFormats.h"
 
+#include "palette/Notations.h"
+#include "pixels/Perceptual.h"
+
 #include <QStringList>
 
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
+#include <cmath>
 
 const ListFormatInfo kListFormats[4] = {
     {ListFormat::GimpPalette, "gpl", QT_TRANSLATE_NOOP("ListFormats", "GIMP palette")},
@@ -271,6 +275,32 @@ QString OriginMembers(const PickOrigin& origin) {
         AppendJsonString(profile, origin.profile);
         members << profile + QStringLiteral(", \"intent\": \"relative colorimetric\"");
     }
+    // Full precision: as many digits as give the very same numbers back.
+    const auto numbers = [](const std::array<double, 3>& v) {
+        return QStringLiteral("[%1, %2, %3]")
+            .arg(QString::number(v[0], 'g', 17), QString::number(v[1], 'g', 17),
+                 QString::number(v[2], 'g', 17));
+    };
+    if (origin.stored) {
+        QString stored = QStringLiteral("\"stored\": {\"bits\": %1, \"values\": %2")
+                             .arg(origin.stored->bits)
+                             .arg(numbers(origin.stored->values));
+        if (!origin.stored->space.isEmpty()) {
+            stored += QStringLiteral(", \"space\": ");
+            AppendJsonString(stored, origin.stored->space);
+        }
+        members << stored + QLatin1Char('}');
+    }
+    if (origin.precise && std::all_of(origin.precise->begin(), origin.precise->end(),
+                                      [](double v) { return std::isfinite(v); })) {
+        // Whether it was clipped, and by how much, follow from the exact value; written for the
+        // file's readers, not read back.
+        members << QStringLiteral("\"srgb\": %1, \"clipped\": %2, \"clippingDeltaE2000\": %3")
+                       .arg(numbers(*origin.precise),
+                            Clipped(*origin.precise) ? QStringLiteral("true")
+                                                     : QStringLiteral("false"),
+                            CssNumber(ClippingDifference(*origin.precise), 4));
+    }
     return members.join(QLatin1String(", "));
 }
 } // namespace
@@ -300,7 +330,8 @@ QByteArray WriteJson(const QList<Pick>& rows) {
 
 QByteArray WriteCsv(const QList<Pick>& rows) {
     QString out = QStringLiteral(
-        "WebColor,WebBack,Red,Green,Blue,Description,Source,X,Y,Radius,Area,Profile\r\n");
+        "WebColor,WebBack,Red,Green,Blue,Description,Source,X,Y,Radius,Area,Profile,Stored,Space,"
+        "sRGB,Clipped\r\n");
     for (const Pick& row : rows) {
         const Color c = row.color;
         const Color inverse{255 - c.red(), 255 - c.green(), 255 - c.blue()};
@@ -327,6 +358,23 @@ QByteArray WriteCsv(const QList<Pick>& rows) {
         }
         out += QLatin1Char(',');
         AppendCsvField(out, o.profile);
+        // The stored value at its precision, its space, and the exact sRGB value with whether
+        // showing it clipped it (the CIEDE2000 it moved, when it did).
+        out += QLatin1Char(',');
+        out += o.stored ? StoredText(*o.stored) : QString();
+        out += QLatin1Char(',');
+        AppendCsvField(out, o.stored ? o.stored->space : QString());
+        out += QLatin1Char(',');
+        if (o.precise) {
+            const EncodedRgb& v = *o.precise;
+            out +=
+                QStringLiteral("%1 %2 %3,%4")
+                    .arg(QString::number(v[0], 'g', 17), QString::number(v[1], 'g', 17),
+                         QString::number(v[2], 'g', 17),
+                         Clipped(v) ? CssNumber(ClippingDifference(v), 4) : QStringLiteral("no"));
+        } else {
+            out += QLatin1Char(',');
+        }
         out += QLatin1String("\r\n");
     }
     return out.toUtf8();

@@ -218,6 +218,30 @@ private:
         return string();
     }
 
+    // [a, b, c]: three numbers.
+    std::array<double, 3> threeNumbers(QStringView key) {
+        const QString message = tr("\"%1\" must be an array of three numbers.").arg(key);
+        std::array<double, 3> out{};
+        if (peek() != '[') {
+            fail(message);
+        }
+        advance();
+        for (size_t i = 0; i < 3; ++i) {
+            skipBlanks();
+            const std::optional<double> value = number();
+            if (!value) {
+                fail(message);
+            }
+            out[i] = *value;
+            skipBlanks();
+            if (peek() != (i < 2 ? ',' : ']')) {
+                fail(message);
+            }
+            advance();
+        }
+        return out;
+    }
+
     // Where a pick came from, as the list files write it; members it does not know are skipped.
     PickOrigin originObject() {
         constexpr int kFar = 1 << 30;
@@ -250,6 +274,22 @@ private:
                     skipValue(1);
                 });
                 origin.area = QRect(area[0], area[1], area[2], area[3]);
+            } else if (key == QLatin1String("stored")) {
+                StoredColor stored;
+                forEachMember("\"stored\" must be an object.", [&](QStringView part) {
+                    if (part == QLatin1String("bits")) {
+                        stored.bits = wholeNumber(part, 8, StoredColor::kFloat);
+                    } else if (part == QLatin1String("values")) {
+                        stored.values = threeNumbers(part);
+                    } else if (part == QLatin1String("space")) {
+                        stored.space = text(part);
+                    } else {
+                        skipValue(1);
+                    }
+                });
+                origin.stored = stored;
+            } else if (key == QLatin1String("srgb")) {
+                origin.precise = threeNumbers(key);
             } else {
                 skipValue(1);
             }

@@ -68,6 +68,21 @@ QString OklchText(Color c) {
         .arg(CssNumber(lab.l, kOkDecimals), CssNumber(chroma, kOkDecimals),
              HueText(hue, kOkHueDecimals));
 }
+// color(space r g b) with five decimals a channel.
+QString ColorFunction(const QString& space, const std::array<double, 3>& v) {
+    constexpr int kDecimals = 5;
+    return QStringLiteral("color(%1 %2 %3 %4)")
+        .arg(space, CssNumber(v[0], kDecimals), CssNumber(v[1], kDecimals),
+             CssNumber(v[2], kDecimals));
+}
+
+// The exact sRGB value where the pick knows it, otherwise its 8-bit colour.
+QString SrgbFunction(const Pick& pick) {
+    const Color c = pick.color;
+    return ColorFunction(QStringLiteral("srgb"),
+                         pick.origin.precise.value_or(
+                             EncodedRgb{c.red() / 255.0, c.green() / 255.0, c.blue() / 255.0}));
+}
 } // namespace
 
 QString CssNumber(double value, int decimals) {
@@ -96,6 +111,16 @@ QString ColorAs(Notation notation, const Pick& pick) {
         return OklchText(c);
     case Notation::GimpLine:
         return PaletteLine(pick);
+    case Notation::ColorSrgb:
+        return SrgbFunction(pick);
+    case Notation::ColorStored: {
+        const std::optional<StoredColor>& stored = pick.origin.stored;
+        if (stored && (stored->space == QLatin1String("display-p3") ||
+                       stored->space == QLatin1String("rec2020"))) {
+            return ColorFunction(stored->space, stored->fractions());
+        }
+        return SrgbFunction(pick);
+    }
     case Notation::WebCode:
         break;
     }
@@ -111,7 +136,9 @@ constexpr NotationWord kWords[] = {{Notation::WebCode, "web"},
                                    {Notation::Rgb, "rgb"},
                                    {Notation::Hsl, "hsl"},
                                    {Notation::Oklch, "oklch"},
-                                   {Notation::GimpLine, "gpl"}};
+                                   {Notation::GimpLine, "gpl"},
+                                   {Notation::ColorSrgb, "color-srgb"},
+                                   {Notation::ColorStored, "color-stored"}};
 } // namespace
 
 QString NotationKey(Notation notation) {

@@ -8,7 +8,10 @@
 #include <QString>
 #include <optional>
 
-enum class Notation { WebCode, Rgb, Hsl, Oklch, GimpLine };
+// ColorSrgb is CSS Color 4's color(srgb …) of the exact value, unclipped, with five decimals
+// (enough to give back every 16-bit value); ColorStored is color() of the stored value in the
+// picture's own space where CSS names it (display-p3, rec2020), else the same as ColorSrgb.
+enum class Notation { WebCode, Rgb, Hsl, Oklch, GimpLine, ColorSrgb, ColorStored };
 
 // The colour in a notation. Only the palette line carries the name (the web code when empty).
 QString ColorAs(Notation notation, const Pick& pick);

@@ -182,3 +182,28 @@ double DeltaE2000(const LabValue& first, const LabValue& second) {
     const double z = dH / sh;
     return std::sqrt(std::max(0.0, x * x + y * y + z * z + rt * y * z));
 }
+
+double LinearOfEncoded(double encoded) {
+    const double v = std::abs(encoded);
+    const double linear = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    return std::copysign(linear, encoded);
+}
+
+bool Clipped(const EncodedRgb& rgb) {
+    constexpr double kSlack = 1e-4;
+    return std::any_of(rgb.begin(), rgb.end(),
+                       [](double v) { return v < -kSlack || v > 1 + kSlack; });
+}
+
+double ClippingDifference(const EncodedRgb& rgb) {
+    if (!Clipped(rgb)) {
+        return 0;
+    }
+    LinearRgb exact{};
+    LinearRgb shown{};
+    for (size_t c = 0; c < 3; ++c) {
+        exact[c] = LinearOfEncoded(rgb[c]);
+        shown[c] = LinearOfEncoded(std::clamp(rgb[c], 0.0, 1.0));
+    }
+    return DeltaE2000(CielabOf(exact), CielabOf(shown));
+}

@@ -29,3 +29,16 @@ LabValue CielabOf(const LinearRgb& rgb);
 
 // CIEDE2000 with kL = kC = kH = 1.
 double DeltaE2000(const LabValue& first, const LabValue& second);
+
+// An sRGB value of 0 to 1 a channel, unrounded, as an exact conversion gives it: channels below 0
+// or above 1 are colours sRGB cannot show.
+using EncodedRgb = std::array<double, 3>;
+
+// Linear light of an encoded channel; beyond 0 to 1 the curve extends to both sides as CSS
+// Color 4's extended sRGB does (mirrored below 0).
+double LinearOfEncoded(double encoded);
+// Whether a channel lies beyond 0 to 1 by more than a ten-thousandth, so that showing the colour
+// clips it.
+bool Clipped(const EncodedRgb& rgb);
+// The CIEDE2000 between a colour and the colour it is shown as, clipped into 0 to 1; 0 inside.
+double ClippingDifference(const EncodedRgb& rgb);

@@ -20,13 +20,15 @@ QString OutOfMemory() {
     return tr("Out of memory: the picture does not fit in memory.");
 }
 
-PictureArrival Arrived(QImage picture, ColorProfile profile, QString caption) {
-    return {true, std::move(picture), std::move(profile), std::move(caption), QString()};
+PictureArrival Arrived(QImage picture, ColorProfile profile, QString caption,
+                       StoredValues fine = {}) {
+    return {true,     std::move(picture), std::move(profile), std::move(fine), std::move(caption),
+            QString()};
 }
 
 // Messages break lines with a carriage return alone.
 PictureArrival Refused(const QString& message) {
-    return {false, QImage(), ColorProfile(), QString(), message};
+    return {false, QImage(), ColorProfile(), StoredValues(), QString(), message};
 }
 
 // The most faithful picture format a drop offers as data, or nothing.
@@ -49,9 +51,10 @@ PictureArrival PictureFromFile(const QString& path, const QString& readFrom, QSi
     try {
         // A large JPEG shows first what the picture control shows; the rest follows.
         const FirstLookArea look(firstLook);
+        StoredValuesKept kept;
         ColorProfile profile;
         QImage picture = LoadPicture(readFrom.isEmpty() ? path : readFrom, &profile);
-        return Arrived(std::move(picture), std::move(profile), path);
+        return Arrived(std::move(picture), std::move(profile), path, kept.take());
     } catch (const PlatformError& e) {
         reason = e.description();
     } catch (const std::bad_alloc&) {
@@ -62,6 +65,7 @@ PictureArrival PictureFromFile(const QString& path, const QString& readFrom, QSi
 
 PictureArrival PictureFromClipboard(ClipboardService& clipboard, const QDeadlineTimer& deadline) {
     ClipboardPicture pasted;
+    StoredValuesKept kept;
     try {
         pasted = ReadClipboardPicture(clipboard, deadline);
     } catch (const std::bad_alloc&) {
@@ -72,7 +76,7 @@ PictureArrival PictureFromClipboard(ClipboardService& clipboard, const QDeadline
     }
     // A clipboard without a picture pastes the empty picture.
     return Arrived(std::move(pasted.picture), std::move(pasted.profile),
-                   tr("Pasted from clipboard"));
+                   tr("Pasted from clipboard"), kept.take());
 }
 
 bool OffersPictureData(const QMimeData* data) {
@@ -87,12 +91,14 @@ PictureArrival PictureFromDroppedData(const QMimeData* data) {
         if (bytes.size() > MaxEncodedPictureBytes()) {
             reason = tr("Out of memory: the picture is too large to open.");
         } else {
+            StoredValuesKept kept;
             ColorProfile profile;
             QImage picture = LoadPictureFromData(bytes, PictureSource::Clipboard, &profile);
             // Where it came from, when the drop says (a browser names the picture's address).
             const QList<QUrl> urls = data->urls();
             return Arrived(std::move(picture), std::move(profile),
-                           urls.isEmpty() ? tr("Dropped picture") : urls.front().toString());
+                           urls.isEmpty() ? tr("Dropped picture") : urls.front().toString(),
+                           kept.take());
         }
     } catch (const PlatformError& e) {
         reason = e.description();

@@ -6,6 +6,7 @@
 #include "desktop/Clipboard.h"
 #include "desktop/capture/ScreenCapture.h"
 #include "input/cms/ColorProfile.h"
+#include "pixels/StoredValues.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -19,6 +20,9 @@ struct PictureArrival {
     bool ok = false;
     QImage picture; // the stored values; an empty clipboard gives the empty picture
     ColorProfile profile;
+    // The values at the file's precision, for a picture stored finer than 8 bits a channel;
+    // otherwise null (picture holds them).
+    StoredValues fine;
     QString caption; // the window's title while it is shown
     QString message; // why it could not be had (not ok): a message box's whole text
 };

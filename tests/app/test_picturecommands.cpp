@@ -3,6 +3,9 @@
 // picture, and that the list is never touched.
 
 #include "controls/Tag.h"
+#include "palette/ListFormats.h"
+#include "palette/Notations.h"
+#include "pixels/WebCode.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -73,6 +76,7 @@ private slots:
     void droppedPictureData();
     void storedColors_data();
     void storedColors();
+    void detailsLine();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -596,6 +600,59 @@ void TestPictureCommands::storedColors() {
     form.Form_Unload();
     QCOMPARE(fakes.settings->values[QStringLiteral("Huemark/Options/StoredColours")],
              wasChecked ? QStringLiteral("0") : QStringLiteral("1"));
+}
+
+// A 16-bit Display P3 picture with View, Details on (as remembered): the line gives each pixel's
+// stored value, the profile and whether showing it clipped it; the title names the profile; a pick
+// keeps the same values, and the list file and the color() notations give them back.
+void TestPictureCommands::detailsLine() {
+    TestServices fakes;
+    fakes.settings->values[QStringLiteral("Huemark/Options/Details")] = QStringLiteral("1");
+    frmHuemark form(fakes.services());
+    form.Form_Load();
+    QVERIFY(form.mnuViewDetails->isChecked());
+    const QString path = fixture(QStringLiteral("modern/png-p3-16.png"));
+    fakes.fileDialog->answers.push_back(path);
+    form.cmdFile_Click();
+    QCOMPARE(form.windowTitle(), path + QStringLiteral(" (Display P3)"));
+    QCOMPARE(form.Caption(), path);
+
+    // The exact values lcms2's transicc gives, unclipped, on a scale of 0 to 255.
+    QFile expected(fixture(QStringLiteral("modern/expected-precise.txt")));
+    QVERIFY(expected.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = expected.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), 3);
+    const QStringList stored{"rgb16(65535 0 0)", "rgb16(4660 22136 39612)",
+                             "rgb16(30000 30000 30000)"};
+    for (int x = 0; x < 3; ++x) {
+        form.picColor_MouseMove(0, 0, float(x) + 0.5f, 0.5f);
+        const QString text = form.txtDetails->text();
+        const QString start = QStringLiteral("%1, 0 · %2 · Display P3 · shown %3")
+                                  .arg(x)
+                                  .arg(stored[x], WebCode(form.picColor->Point(float(x), 0)));
+        QVERIFY2(text.startsWith(start), qPrintable(text));
+        QCOMPARE(text.contains(QStringLiteral("clipped, ΔE2000")), x < 2);
+
+        form.AddToGrid(float(x) + 0.5f, 0.5f);
+        const PickOrigin& origin = form.picks().at(0).origin;
+        QCOMPARE(StoredText(*origin.stored), stored[x]);
+        QCOMPARE(origin.stored->space, QStringLiteral("display-p3"));
+        const QList<QByteArray> exact = lines[x].simplified().split(' ');
+        for (int c = 0; c < 3; ++c) {
+            QVERIFY2(qAbs((*origin.precise)[size_t(c)] - exact[c].toDouble() / 255) < 1e-4,
+                     lines[x].constData());
+        }
+    }
+    const Pick& red = form.picks().at(2);
+    QCOMPARE(ColorAs(Notation::ColorStored, red), QStringLiteral("color(display-p3 1 0 0)"));
+    QVERIFY(ColorAs(Notation::ColorSrgb, red).startsWith(QStringLiteral("color(srgb 1.0930")));
+    const QByteArray json = WriteJson({red});
+    QVERIFY2(
+        json.contains(R"("stored": {"bits": 16, "values": [65535, 0, 0], "space": "display-p3"})"),
+        json.constData());
+    QVERIFY2(json.contains(R"("clipped": true)"), json.constData());
+    form.Form_Unload();
+    QCOMPARE(fakes.settings->values[QStringLiteral("Huemark/Options/Details")], "1");
 }
 
 QTEST_MAIN(TestPictureCommands)

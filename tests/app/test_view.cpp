@@ -419,8 +419,8 @@ void TestView::loupeOptionRemembered() {
     QCOMPARE(fakes.settings->values[QStringLiteral("Huemark/Options/Loupe")],
              on ? QStringLiteral("1") : QStringLiteral("0"));
     // After the eight settings.
-    QCOMPARE(fakes.settings->writes.last(),
-             on ? QStringLiteral("Options/Loupe=1") : "Options/Loupe=0");
+    QVERIFY(fakes.settings->writes.indexOf(on ? QStringLiteral("Options/Loupe=1")
+                                              : "Options/Loupe=0") >= 8);
 }
 
 QTEST_MAIN(TestView)

@@ -201,7 +201,7 @@ void TestWindowDefinition::menuOrder() {
     QCOMPARE(names(form.mnuView),
              (QStringList{"mnuViewZoomIn", "mnuViewZoomOut", "mnuViewActualSize", "mnuViewFit",
                           "mnuViewLoupe", "mnuViewMeasureArea", "mnuViewExtractPalette",
-                          "mnuViewStoredColors", "mnuViewProfile"}));
+                          "mnuViewStoredColors", "mnuViewProfile", "mnuViewDetails"}));
     QCOMPARE(names(form.mnuHelp), (QStringList{"mnuHelpContents", "mnuHelpHowTo", "mnuHelpAbout"}));
 }
 

@@ -145,6 +145,16 @@ p3 = icc_profile('Display P3', P3)
 iccp = b'Display P3\0\0' + zlib.compress(p3)
 png('png-p3.png', 16, 16, 8, 2, block_rows(), extra=[(b'iCCP', iccp)])
 png('png-cicp-p3.png', 16, 16, 8, 2, block_rows(), extra=[(b'cICP', bytes([12, 13, 0, 1]))])
+# 16 bits through the P3 profile: P3's own red and a blue, which sRGB cannot show, and a grey.
+png('png-p3-16.png', 3, 1, 16, 2,
+    [struct.pack('>9H', 65535, 0, 0, 4660, 22136, 39612, 30000, 30000, 30000)],
+    extra=[(b'iCCP', iccp)])
+# 10-bit values (each widened to 16 bits by repeating its top bits) for a lossless 10-bit HEIC:
+# two 8 × 8 blocks. heif-enc's own step to 10 bits makes the 512 511; libheif's heif-convert reads
+# back (1023, 0, 511) and (37, 700, 1000).
+DEEP10 = [(1023, 0, 512), (37, 700, 1000)]
+png('deep10.png', 16, 8, 16, 2, [b''.join(struct.pack('>3H', *((v << 6) | (v >> 4) for v in p))
+                                          for p in DEEP10 for x in range(8))] * 8, where=work)
 # The sRGB chunk wins over a gAMA beside it; a gAMA of 1/1.8 alone is a pure power curve.
 png('png-srgb-chunk.png', 16, 16, 8, 2, block_rows(),
     extra=[(b'sRGB', b'\0'), (b'gAMA', struct.pack('>I', 55556))])
@@ -204,6 +214,9 @@ convert "$work/blocks.png" "${strip[@]}" -compress JPEG -quality 100 -sampling-f
 convert "$work/lime.png" "$work/blue.png" "${strip[@]}" -compress LZW "$out/tiff-pages.tif"
 convert "$work/blocks.png" "${strip[@]}" -compress LZW -profile "$work/p3.icc" "$out/tiff-p3.tif"
 tiffcp -8 "$out/tiff-p3.tif" "$out/tiff-bigtiff-p3.tif" # BigTIFF: 8-byte offsets
+# 32-bit floating point, #123456 (Qt reads it as floats).
+# (ImageMagick writes it whole but exits with 1 over a predictor tag it cannot set.)
+convert -size 2x1 xc:"rgb(18,52,86)" -define quantum:format=floating-point -depth 32 "${strip[@]}" "$out/tiff-float.tif" 2>/dev/null || test -s "$out/tiff-float.tif"
 # JPEG with the P3 profile (no chroma subsampling, so the blocks keep their colours closely).
 convert "$work/blocks.png" "${strip[@]}" -quality 100 -sampling-factor 1x1 -profile "$work/p3.icc" "$out/jpeg-p3.jpg"
 
@@ -250,6 +263,7 @@ data[at:at + 8] = (100000).to_bytes(4, 'big') * 2
 (out / 'damaged-avif-huge.avif').write_bytes(bytes(data))
 PY
 heif-enc -q 90 -b 10 -o "$out/heic-10bit.heic" "$work/blocks16.png" >/dev/null
+heif-enc -L -b 10 -o "$out/heic-10bit-lossless.heic" "$work/deep10.png" >/dev/null
 
 # JPEG XL: lossless blocks, lossless with the P3 profile, lossy.
 cjxl "$work/blocks.png" "$out/jxl-lossless.jxl" -d 0 --quiet 2>/dev/null
@@ -274,3 +288,9 @@ done
     done
     cat "$work/expected-gama.txt" "$work/expected-chrm.txt"
 } | tee "$out/expected-srgb.txt"
+
+# The exact sRGB values of png-p3-16.png's three pixels, unbounded (transicc -n prints them on a
+# scale of 0 to 255, unclipped), for the values kept at full precision.
+for rgb in "255 0 0" "18.13229572 86.13229572 154.13229572" "116.73151751 116.73151751 116.73151751"; do
+    echo "$rgb" | transicc -i "$work/p3.icc" -o '*sRGB' -t1 -n 2>/dev/null | tail -1
+done | tee "$out/expected-precise.txt"

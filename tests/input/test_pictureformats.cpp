@@ -4,7 +4,9 @@
 
 #include "input/LoadPicture.h"
 #include "input/RasterDecoders.h"
+#include "input/cms/PreciseColor.h"
 #include "input/cms/SrgbConversion.h"
+#include "pixels/Perceptual.h"
 #include "pixels/PlatformError.h"
 
 #include <QDir>
@@ -85,6 +87,10 @@ private slots:
     void shownColors_data();
     void shownColors();
     void oneTransformPerProfile();
+    void keptValues_data();
+    void keptValues();
+    void cssSpaces_data();
+    void cssSpaces();
     void refuses_data();
     void refuses();
 };
@@ -293,6 +299,79 @@ void TestPictureFormats::oneTransformPerProfile() {
     const int cached = CachedTransforms();
     ColorsAsShown(second, webp);
     QCOMPARE(CachedTransforms(), cached);
+}
+
+// Pictures stored finer than 8 bits keep their values, at the file's own precision, beside the
+// 8-bit picture; 8-bit pictures keep nothing more.
+void TestPictureFormats::keptValues_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("bits"); // 0: nothing kept
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("16-bit PNG") << "png-rgba16.png" << 16 << QPoint(1, 0)
+                                << "rgb16(4660 32896 65535)";
+    QTest::newRow("16-bit grey PNG")
+        << "png-grey16.png" << 16 << QPoint(0, 0) << "rgb16(385 385 385)";
+    QTest::newRow("16-bit TIFF") << "tiff-deflate16.tif" << 16 << QPoint(4, 4)
+                                 << "rgb16(4626 13364 22102)";
+    // libheif's heif-convert reads the same values back (as v << 6 in a 16-bit PNG).
+    QTest::newRow("10-bit HEIC") << "heic-10bit-lossless.heic" << 10 << QPoint(8, 3)
+                                 << "rgb10(37 700 1000)";
+    QTest::newRow("floating-point TIFF") << "tiff-float.tif" << StoredColor::kFloat << QPoint(1, 0)
+                                         << "rgbf(0.0705882 0.203922 0.337255)";
+    QTest::newRow("8-bit PNG") << "png-rgb8.png" << 0 << QPoint() << "";
+    QTest::newRow("8-bit JPEG XL") << "jxl-lossless.jxl" << 0 << QPoint() << "";
+}
+
+void TestPictureFormats::keptValues() {
+    QFETCH(QString, file);
+    QFETCH(int, bits);
+    QFETCH(QPoint, at);
+    QFETCH(QString, value);
+    StoredValuesKept kept;
+    const QImage picture = LoadPicture(DataPath(file));
+    const StoredValues values = kept.take();
+    QCOMPARE(values.isNull(), bits == 0);
+    if (bits == 0) {
+        return;
+    }
+    QCOMPARE(values.bits(), bits);
+    QCOMPARE(values.size(), picture.size());
+    QCOMPARE(StoredText(*values.at(at)), value);
+    QVERIFY(!values.at(QPoint(picture.width(), 0)));
+}
+
+// The CSS space of a profile, by what it does rather than what it is called; the exact value
+// through it is unclipped.
+void TestPictureFormats::cssSpaces_data() {
+    QTest::addColumn<QString>("file"); // empty: the profile of the code points below
+    QTest::addColumn<int>("primaries");
+    QTest::addColumn<int>("transfer");
+    QTest::addColumn<QString>("space");
+    QTest::addColumn<bool>("clipped"); // full red lies beyond sRGB
+    QTest::newRow("no profile") << "png-rgb8.png" << 0 << 0 << "srgb" << false;
+    QTest::newRow("ICC Display P3") << "png-p3.png" << 0 << 0 << "display-p3" << true;
+    QTest::newRow("code points of Display P3")
+        << "png-cicp-p3.png" << 0 << 0 << "display-p3" << true;
+    QTest::newRow("code points of Rec. 2020") << "" << 9 << 1 << "rec2020" << true;
+    // sRGB's primaries under a pure power curve: another space, the same gamut.
+    QTest::newRow("gamma 1.8") << "png-gama18.png" << 0 << 0 << "" << false;
+}
+
+void TestPictureFormats::cssSpaces() {
+    QFETCH(QString, file);
+    QFETCH(int, primaries);
+    QFETCH(int, transfer);
+    QFETCH(QString, space);
+    QFETCH(bool, clipped);
+    ColorProfile profile = ProfileFromCodePoints(primaries, transfer);
+    if (!file.isEmpty()) {
+        LoadPicture(DataPath(file), &profile);
+    }
+    QCOMPARE(CssSpaceOf(profile), space);
+    const std::optional<EncodedRgb> red = PreciseSrgb(profile, {1, 0, 0});
+    QVERIFY(red);
+    QCOMPARE(Clipped(*red), clipped);
 }
 
 void TestPictureFormats::refuses_data() {

@@ -85,7 +85,8 @@ def from_csv(path):
     with open(path, encoding="utf-8", newline="") as f:
         records = list(csv.reader(f, strict=True))
     if records[0] != ["WebColor", "WebBack", "Red", "Green", "Blue", "Description", "Source", "X",
-                      "Y", "Radius", "Area", "Profile"]:
+                      "Y", "Radius", "Area", "Profile", "Stored", "Space", "sRGB",
+                      "Clipped"]:
         fail("header %r" % records[0])
     rows = []
     for web, back, red, green, blue, description, *_origin in records[1:]:

@@ -213,9 +213,23 @@ void TestListFormats::listRoundTrip_data() {
 
 void TestListFormats::listRoundTrip() {
     QFETCH(int, format);
-    // Where each came from: a pick of a square, an area's mean, nothing known.
-    PickOrigin square{"/photos/kite \"blue\".png", QPoint(12, 7), 2, {}, "Display P3"};
-    PickOrigin area{"Pasted from clipboard", QPoint(3, 4), 0, QRect(3, 4, 50, 20), {}};
+    // Where each came from: a pick of a square of a 16-bit wide-gamut picture, clipped, with its
+    // stored mean and exact value (numbers that need all 17 digits); an area's mean of floats;
+    // nothing known.
+    PickOrigin square{"/photos/kite \"blue\".png",
+                      QPoint(12, 7),
+                      2,
+                      {},
+                      "Display P3",
+                      StoredColor{16, {65535, 4660.25, 0}, "display-p3"},
+                      EncodedRgb{1.0930513770446968, -0.22674, 0.1 + 0.2}};
+    PickOrigin area{"Pasted from clipboard",
+                    QPoint(3, 4),
+                    0,
+                    QRect(3, 4, 50, 20),
+                    {},
+                    StoredColor{StoredColor::kFloat, {1.5, -0.125, 1e-7}, {}},
+                    std::nullopt};
     PickList saved;
     saved.addOnTop(Pick{{10, 20, 30}, "first picked", square});
     saved.addOnTop(Pick{{0, 0, 0}, "", area});

@@ -1,0 +1,23 @@
+#pragma once
+// The details line under the picture: where the pointer is, the value the file stores there at
+// its precision, the profile, the colour shown, and whether showing it clipped the colour.
+
+#include "pixels/Color.h"
+#include "pixels/Perceptual.h"
+#include "pixels/StoredValues.h"
+
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+struct PointDetails {
+    QPoint position; // the picture pixel
+    std::optional<StoredColor> stored;
+    QString profile;       // the profile's name; empty for a picture without one
+    bool asStored = false; // the stored values are shown as they are, no profile applied
+    Color shown;
+    std::optional<EncodedRgb> precise; // the exact sRGB value, where known
+};
+
+// "12, 40 · rgb16(65535 0 0) · Display P3 · shown #FF0000 · clipped, ΔE2000 7.33"
+QString DetailsText(const PointDetails& details);
