@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <lcms2.h>
+#include <lcms2_plugin.h> // the 3×3 matrix arithmetic lcms2 uses in its own transforms
 
 struct Lcms {
     decltype(&::cmsOpenProfileFromMem) cmsOpenProfileFromMem = nullptr;
@@ -25,7 +26,20 @@ struct Lcms {
     decltype(&::cmsDoTransformLineStride) cmsDoTransformLineStride = nullptr;
     decltype(&::cmsDoTransform) cmsDoTransform = nullptr;
     decltype(&::cmsIsMatrixShaper) cmsIsMatrixShaper = nullptr;
+    // What the exact form of a matrix-and-curves profile is read from.
+    cmsUInt32Number (*cmsGetPCS)(cmsHPROFILE) = nullptr;
+    cmsUInt32Number (*cmsGetDeviceClass)(cmsHPROFILE) = nullptr;
+    decltype(&::cmsIsTag) cmsIsTag = nullptr;
+    decltype(&::cmsReadTag) cmsReadTag = nullptr;
+    decltype(&::cmsReverseToneCurve) cmsReverseToneCurve = nullptr;
+    decltype(&::cmsEvalToneCurveFloat) cmsEvalToneCurveFloat = nullptr;
+    decltype(&::_cmsMAT3inverse) _cmsMAT3inverse = nullptr;
+    decltype(&::_cmsMAT3per) _cmsMAT3per = nullptr;
+    decltype(&::_cmsMAT3isIdentity) _cmsMAT3isIdentity = nullptr;
     bool loaded = false;
+    // Whether the functions the quick form is read with are there too (lcms2's plugin API); without
+    // them lcms2 converts every picture itself.
+    bool readsQuickForm = false;
 
     // Loaded once; loaded is false when the library or one of its functions is missing.
     static const Lcms& get() {
@@ -45,6 +59,11 @@ private:
                    HUEMARK_BIND(cmsGetProfileInfoASCII) && HUEMARK_BIND(cmsCreateTransform) &&
                    HUEMARK_BIND(cmsDeleteTransform) && HUEMARK_BIND(cmsDoTransformLineStride) &&
                    HUEMARK_BIND(cmsDoTransform) && HUEMARK_BIND(cmsIsMatrixShaper);
+        l.readsQuickForm = HUEMARK_BIND(cmsGetPCS) && HUEMARK_BIND(cmsGetDeviceClass) &&
+                           HUEMARK_BIND(cmsIsTag) && HUEMARK_BIND(cmsReadTag) &&
+                           HUEMARK_BIND(cmsReverseToneCurve) &&
+                           HUEMARK_BIND(cmsEvalToneCurveFloat) && HUEMARK_BIND(_cmsMAT3inverse) &&
+                           HUEMARK_BIND(_cmsMAT3per) && HUEMARK_BIND(_cmsMAT3isIdentity);
 #undef HUEMARK_BIND
         return l;
     }

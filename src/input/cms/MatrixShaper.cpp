@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 // GCC 12's AVX-512 header makes its "undefined" vectors by reading them uninitialised (fixed in
 // GCC 13); the warning it gives inside that header is not ours.
 #if defined(__GNUC__) && !defined(__clang__)
@@ -17,36 +18,62 @@
 
 namespace {
 
-// The sRGB curve: linear light in kSteps + 1 steps to the 8-bit value.
-struct SrgbCurve {
-    std::array<qint32, MatrixShaper::kSteps + 1> encode;
-    // The least step at which each value 1..255 begins (entry 0 unused): the curve rises, so a
-    // step's value is the number of these at or below it.
-    std::array<int, 256> start;
+constexpr int kOne = MatrixShaper::kOne;
 
-    SrgbCurve() {
-        for (int i = 0; i <= MatrixShaper::kSteps; ++i) {
-            const double v = double(i) / MatrixShaper::kSteps;
-            const double e = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
-            encode[size_t(i)] = qint32(std::lround(std::clamp(e, 0.0, 1.0) * 255));
-        }
-        start.fill(MatrixShaper::kSteps + 1);
-        for (int i = MatrixShaper::kSteps; i >= 0; --i) {
-            start[size_t(encode[size_t(i)])] = i;
-        }
-        for (int value = 254; value >= 0; --value) {
-            start[size_t(value)] = std::min(start[size_t(value)], start[size_t(value) + 1]);
-        }
-    }
-};
-
-const SrgbCurve& Curve() {
-    static const SrgbCurve curve;
-    return curve;
+// lcms2's fixed point for the light tables and the matrix: 1.0 as 2^14, the nearest, halves up.
+qint32 Fixed14(double v) {
+    return qint32(std::floor(v * 16384.0 + 0.5));
 }
 
-int ClampStep(qint32 v) {
-    return std::min(std::max(v, 0), MatrixShaper::kSteps);
+// lcms2's way from a curve's value 0..1 to 16 bits (the value × 65535 plus a half, taken to the
+// nearest 1/65536 and then down) and on to 8 bits (the nearest of w / 257).
+quint8 EightBits(float value) {
+    const double v = value > 0 ? std::min(double(value), 1.0) : 0.0;
+    const double d = v * 65535.0 + 0.5;
+    const qint64 word = d >= 65535.0 ? 65535 : qint64(std::nearbyint(d * 65536.0)) >> 16;
+    return quint8((word * 65281 + 8388608) >> 24);
+}
+
+// The sRGB profile's curve turned round, as lcms2 turns it and reads it at each step; the same for
+// the three channels, or nothing.
+const std::optional<std::array<quint8, kOne + 1>>& Encoding(const Lcms& lcms, cmsHPROFILE srgb) {
+    static const auto encoding = [&]() -> std::optional<std::array<quint8, kOne + 1>> {
+        std::array<quint8, kOne + 1> tables[3];
+        const cmsTagSignature tags[3] = {cmsSigRedTRCTag, cmsSigGreenTRCTag, cmsSigBlueTRCTag};
+        for (int c = 0; c < 3; ++c) {
+            const auto* curve = static_cast<const cmsToneCurve*>(lcms.cmsReadTag(srgb, tags[c]));
+            cmsToneCurve* inverse = curve ? lcms.cmsReverseToneCurve(curve) : nullptr;
+            if (inverse == nullptr) {
+                return std::nullopt;
+            }
+            for (int i = 0; i <= kOne; ++i) {
+                tables[c][size_t(i)] =
+                    EightBits(lcms.cmsEvalToneCurveFloat(inverse, float(i / 16384.0)));
+            }
+            lcms.cmsFreeToneCurve(inverse);
+        }
+        if (tables[1] != tables[0] || tables[2] != tables[0]) {
+            return std::nullopt;
+        }
+        return tables[0];
+    }();
+    return encoding;
+}
+
+// A profile's colorants as lcms2 reads them: columns red, green, blue of X, Y and Z.
+bool Colorants(const Lcms& lcms, cmsHPROFILE profile, cmsMAT3& m) {
+    const cmsTagSignature tags[3] = {cmsSigRedColorantTag, cmsSigGreenColorantTag,
+                                     cmsSigBlueColorantTag};
+    for (int c = 0; c < 3; ++c) {
+        const auto* xyz = static_cast<const cmsCIEXYZ*>(lcms.cmsReadTag(profile, tags[c]));
+        if (xyz == nullptr) {
+            return false;
+        }
+        m.v[0].n[c] = xyz->X;
+        m.v[1].n[c] = xyz->Y;
+        m.v[2].n[c] = xyz->Z;
+    }
+    return true;
 }
 
 void ConvertRowPortable(const MatrixShaper& m, const QRgb* in, QRgb* out, int width) {
@@ -64,10 +91,11 @@ void ConvertRowPortable(const MatrixShaper& m, const QRgb* in, QRgb* out, int wi
 
 __attribute__((target("avx2"))) void ConvertRowAvx2(const MatrixShaper& m, const QRgb* in,
                                                     QRgb* out, int width) {
-    const qint32* encode = Curve().encode.data();
+    const auto* encode = reinterpret_cast<const int*>(m.encode);
     const __m256i byte = _mm256_set1_epi32(0xff);
     const __m256i zero = _mm256_setzero_si256();
-    const __m256i top = _mm256_set1_epi32(MatrixShaper::kSteps);
+    const __m256i top = _mm256_set1_epi32(kOne);
+    const __m256i half = _mm256_set1_epi32(kOne / 2);
     __m256i coefficient[3][3];
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
@@ -84,11 +112,13 @@ __attribute__((target("avx2"))) void ConvertRowAvx2(const MatrixShaper& m, const
         const __m256i b = _mm256_i32gather_epi32(m.linear[2], _mm256_and_si256(p, byte), 4);
         __m256i result = _mm256_andnot_si256(_mm256_set1_epi32(0x00ffffff), p); // alpha
         for (int i = 0; i < 3; ++i) {
-            __m256i v = _mm256_add_epi32(_mm256_add_epi32(_mm256_mullo_epi32(coefficient[i][0], r),
-                                                          _mm256_mullo_epi32(coefficient[i][1], g)),
-                                         _mm256_mullo_epi32(coefficient[i][2], b));
-            v = _mm256_min_epi32(_mm256_max_epi32(_mm256_srai_epi32(v, 12), zero), top);
-            const __m256i e = _mm256_i32gather_epi32(encode, v, 4);
+            __m256i v =
+                _mm256_add_epi32(_mm256_add_epi32(_mm256_mullo_epi32(coefficient[i][0], r),
+                                                  _mm256_mullo_epi32(coefficient[i][1], g)),
+                                 _mm256_add_epi32(_mm256_mullo_epi32(coefficient[i][2], b), half));
+            v = _mm256_min_epi32(_mm256_max_epi32(_mm256_srai_epi32(v, 14), zero), top);
+            // The value is the low byte of the 32 bits read at its step.
+            const __m256i e = _mm256_and_si256(_mm256_i32gather_epi32(encode, v, 1), byte);
             result = _mm256_or_si256(result, _mm256_slli_epi32(e, 16 - 8 * i));
         }
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), result);
@@ -109,9 +139,9 @@ HUEMARK_AVX512 inline __m512i Lookup256(const __m512i (&table)[4], __m512i index
     return _mm512_mask_blend_epi8(_mm512_movepi8_mask(index), low, high);
 }
 
-// The sRGB curve as a binary search, one bit of the value a level: level b compares the step with
-// the start of the value whose bits above b are those found and whose bit b is set. The found
-// bits are kept in reverse order (the first found in bit 0), so that they index the level's
+// The encoding as a binary search, one bit of the value a level: level b compares the step with
+// the first step of the value whose bits above b are those found and whose bit b is set. The
+// found bits are kept in reverse order (the first found in bit 0), so that they index the level's
 // table as they stand; the value's bits are turned round at the end.
 struct SearchLevels {
     __m512i first;     // level 7: one start
@@ -119,33 +149,16 @@ struct SearchLevels {
     __m512i level1[2]; // 64 starts
     __m512i level0[4]; // 128 starts
 
-    HUEMARK_AVX512 SearchLevels() {
-        alignas(64) static const auto starts = [] {
-            std::array<std::array<quint16, 128>, 8> levels{};
-            const SrgbCurve& curve = Curve();
-            for (int b = 7; b >= 0; --b) {
-                const int found = 7 - b;
-                for (int reversed = 0; reversed < 1 << found; ++reversed) {
-                    int prefix = 0;
-                    for (int k = 0; k < found; ++k) {
-                        prefix |= ((reversed >> k) & 1) << (found - 1 - k);
-                    }
-                    const int value = (prefix << (b + 1)) | (1 << b);
-                    levels[size_t(b)][size_t(reversed)] =
-                        quint16(std::min(curve.start[size_t(value)], MatrixShaper::kSteps));
-                }
-            }
-            return levels;
-        }();
+    HUEMARK_AVX512 explicit SearchLevels(const quint16 (&starts)[8][128]) {
         first = _mm512_set1_epi16(qint16(starts[7][0]));
         for (int b = 6; b >= 2; --b) {
-            small[6 - b] = _mm512_loadu_si512(starts[size_t(b)].data());
+            small[6 - b] = _mm512_loadu_si512(starts[b]);
         }
         for (int k = 0; k < 2; ++k) {
-            level1[k] = _mm512_loadu_si512(starts[1].data() + 32 * k);
+            level1[k] = _mm512_loadu_si512(starts[1] + 32 * k);
         }
         for (int k = 0; k < 4; ++k) {
-            level0[k] = _mm512_loadu_si512(starts[0].data() + 32 * k);
+            level0[k] = _mm512_loadu_si512(starts[0] + 32 * k);
         }
     }
 
@@ -159,7 +172,6 @@ struct SearchLevels {
     // go through the levels side by side: each level waits for the one before.
     HUEMARK_AVX512 void operator()(__m512i (&steps)[3]) const {
         __m512i found[3];
-        // No value starts above kSteps, so a start of kSteps + 1 (value 256) is never reached.
         for (int i = 0; i < 3; ++i) {
             found[i] = _mm512_setzero_si512();
             Level(found[i], steps[i], first, 1);
@@ -193,7 +205,7 @@ struct SearchLevels {
 };
 
 HUEMARK_AVX512 void ConvertRowAvx512(const MatrixShaper& m, const QRgb* in, QRgb* out, int width) {
-    static const SearchLevels search;
+    const SearchLevels search(m.searchLevels);
     alignas(64) static const auto orders = [] {
         struct {
             std::array<quint8, 64> channel[3]; // a channel's bytes of 32 pixels, twice
@@ -213,7 +225,7 @@ HUEMARK_AVX512 void ConvertRowAvx512(const MatrixShaper& m, const QRgb* in, QRgb
     }();
     constexpr __mmask64 kLowBytes = 0x3333333333333333; // bytes 0 and 1 of each 32-bit lane
 
-    // Each channel's linear light (below 2^15) as two tables of bytes, low and high.
+    // Each channel's linear light (below 2^16) as two tables of bytes, low and high.
     __m512i low[3][4];
     __m512i high[3][4];
     __m512i channelOrder[3];
@@ -244,7 +256,8 @@ HUEMARK_AVX512 void ConvertRowAvx512(const MatrixShaper& m, const QRgb* in, QRgb
         }
     }
     const __m512i zero = _mm512_setzero_si512();
-    const __m512i top = _mm512_set1_epi32(MatrixShaper::kSteps);
+    const __m512i top = _mm512_set1_epi32(kOne);
+    const __m512i half = _mm512_set1_epi32(kOne / 2);
     const __m512i alpha = _mm512_set1_epi32(qint32(0xff000000));
 
     int x = 0;
@@ -266,17 +279,17 @@ HUEMARK_AVX512 void ConvertRowAvx512(const MatrixShaper& m, const QRgb* in, QRgb
         __m512i steps[3];
 #pragma GCC unroll 3
         for (int i = 0; i < 3; ++i) {
-            __m256i half[2];
+            __m256i halves[2];
 #pragma GCC unroll 2
             for (int h = 0; h < 2; ++h) {
                 const __m512i sum = _mm512_add_epi32(
                     _mm512_add_epi32(_mm512_mullo_epi32(coefficient[i][0], light[0][h]),
                                      _mm512_mullo_epi32(coefficient[i][1], light[1][h])),
-                    _mm512_mullo_epi32(coefficient[i][2], light[2][h]));
-                half[h] = _mm512_cvtepi32_epi16(
-                    _mm512_min_epi32(_mm512_max_epi32(_mm512_srai_epi32(sum, 12), zero), top));
+                    _mm512_add_epi32(_mm512_mullo_epi32(coefficient[i][2], light[2][h]), half));
+                halves[h] = _mm512_cvtepi32_epi16(
+                    _mm512_min_epi32(_mm512_max_epi32(_mm512_srai_epi32(sum, 14), zero), top));
             }
-            steps[i] = _mm512_inserti64x4(_mm512_castsi256_si512(half[0]), half[1], 1);
+            steps[i] = _mm512_inserti64x4(_mm512_castsi256_si512(halves[0]), halves[1], 1);
         }
         search(steps);
         // Back into pixels, with their own alpha.
@@ -312,11 +325,148 @@ QRgb MatrixShaper::operator()(QRgb p) const {
     const qint32 r = linear[0][qRed(p)];
     const qint32 g = linear[1][qGreen(p)];
     const qint32 b = linear[2][qBlue(p)];
-    const auto& encode = Curve().encode;
-    const auto out = [&encode, r, g, b](const qint32* row) {
-        return encode[size_t(ClampStep((row[0] * r + row[1] * g + row[2] * b) >> 12))];
+    const auto out = [this, r, g, b](const qint32* row) {
+        const qint32 step = (row[0] * r + row[1] * g + row[2] * b + kOne / 2) >> 14;
+        return encode[std::clamp(step, 0, kOne)];
     };
     return qRgba(out(matrix[0]), out(matrix[1]), out(matrix[2]), qAlpha(p));
+}
+
+bool MatrixShaper::prepare() {
+    qint64 most[3] = {};
+    for (int c = 0; c < 3; ++c) {
+        for (const qint32 light : linear[c]) {
+            if (light < 0 || light > 0xffff) {
+                return false;
+            }
+            most[c] = std::max(most[c], qint64(light));
+        }
+    }
+    for (const auto& row : matrix) {
+        const qint64 largest = std::abs(qint64(row[0])) * most[0] +
+                               std::abs(qint64(row[1])) * most[1] +
+                               std::abs(qint64(row[2])) * most[2] + kOne / 2;
+        if (largest > std::numeric_limits<qint32>::max()) {
+            return false;
+        }
+    }
+    // The first step of each value 1..255; kOne + 1 for a value that no step gives.
+    int start[256];
+    int step = 0;
+    for (int value = 1; value < 256; ++value) {
+        while (step <= kOne && encode[step] < value) {
+            ++step;
+        }
+        start[value] = step;
+    }
+    for (int i = 1; i <= kOne; ++i) {
+        if (encode[i] < encode[i - 1]) {
+            return false;
+        }
+    }
+    for (int b = 7; b >= 0; --b) {
+        const int found = 7 - b;
+        for (int reversed = 0; reversed < 1 << found; ++reversed) {
+            int prefix = 0;
+            for (int k = 0; k < found; ++k) {
+                prefix |= ((reversed >> k) & 1) << (found - 1 - k);
+            }
+            searchLevels[b][reversed] = quint16(start[(prefix << (b + 1)) | (1 << b)]);
+        }
+    }
+    return true;
+}
+
+std::optional<MatrixShaper> MatrixShaper::Read(const Lcms& lcms, cmsHPROFILE input,
+                                               cmsHPROFILE srgb, cmsHTRANSFORM exact) {
+    // lcms2 takes the matrix and curves of a profile that has no tables for the intent (nor the
+    // perceptual ones it falls back on), is no link, abstract or named-colour profile, and
+    // connects through XYZ. Its transform is then two sets of curves with the product of the two
+    // profiles' matrices between them, which it runs in its own fixed point for 8-bit pictures.
+    if (!lcms.readsQuickForm) {
+        return std::nullopt;
+    }
+    const cmsUInt32Number profileClass = lcms.cmsGetDeviceClass(input);
+    if (!lcms.cmsIsMatrixShaper(input) || lcms.cmsGetPCS(input) != cmsSigXYZData ||
+        profileClass == cmsSigLinkClass || profileClass == cmsSigAbstractClass ||
+        profileClass == cmsSigNamedColorClass) {
+        return std::nullopt;
+    }
+    for (const cmsTagSignature tables : {cmsSigAToB0Tag, cmsSigAToB1Tag, cmsSigAToB2Tag,
+                                         cmsSigDToB0Tag, cmsSigDToB1Tag, cmsSigDToB2Tag}) {
+        if (lcms.cmsIsTag(input, tables)) {
+            return std::nullopt;
+        }
+    }
+    const auto& encoding = Encoding(lcms, srgb);
+    cmsMAT3 toXyz;
+    cmsMAT3 fromXyz;
+    cmsMAT3 srgbColorants;
+    if (!encoding || !Colorants(lcms, input, toXyz) || !Colorants(lcms, srgb, srgbColorants) ||
+        !lcms._cmsMAT3inverse(&srgbColorants, &fromXyz)) {
+        return std::nullopt;
+    }
+    // XYZ in lcms2's 16-bit encoding, where 1.0 + 32767/32768 is the largest value.
+    constexpr double kLargestXyz = 1.0 + 32767.0 / 32768.0;
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            toXyz.v[i].n[j] *= 1.0 / kLargestXyz;
+            fromXyz.v[i].n[j] *= kLargestXyz;
+        }
+    }
+    cmsMAT3 joined;
+    lcms._cmsMAT3per(&joined, &fromXyz, &toXyz);
+
+    MatrixShaper m;
+    std::copy(encoding->begin(), encoding->end(), m.encode);
+    if (lcms._cmsMAT3isIdentity(&joined)) {
+        // lcms2 leaves out a matrix this close to the identity and joins the two sets of curves:
+        // each channel then goes its own way, read off the transform at every grey. Each light
+        // value is the first step of the value the transform gives.
+        std::array<QRgb, 256> greys;
+        std::array<QRgb, 256> shown;
+        for (int v = 0; v < 256; ++v) {
+            greys[size_t(v)] = qRgb(v, v, v);
+        }
+        lcms.cmsDoTransform(exact, greys.data(), shown.data(), 256);
+        for (int c = 0; c < 3; ++c) {
+            m.matrix[c][c] = kOne;
+            for (int v = 0; v < 256; ++v) {
+                const int value = (shown[size_t(v)] >> (16 - 8 * c)) & 0xff;
+                const auto first = std::lower_bound(m.encode, m.encode + kOne + 1, value);
+                if (first == m.encode + kOne + 1 || *first != value) {
+                    return std::nullopt;
+                }
+                m.linear[c][v] = qint32(first - m.encode);
+            }
+        }
+    } else {
+        const cmsTagSignature curves[3] = {cmsSigRedTRCTag, cmsSigGreenTRCTag, cmsSigBlueTRCTag};
+        for (int c = 0; c < 3; ++c) {
+            const auto* curve = static_cast<const cmsToneCurve*>(lcms.cmsReadTag(input, curves[c]));
+            if (curve == nullptr) {
+                return std::nullopt;
+            }
+            for (int v = 0; v < 256; ++v) {
+                const float light = lcms.cmsEvalToneCurveFloat(curve, float(v / 255.0));
+                // prepare() turns down anything beyond 65535 / kOne.
+                if (!(light >= 0 && light < 4)) {
+                    return std::nullopt;
+                }
+                m.linear[c][v] = Fixed14(light);
+            }
+            for (int i = 0; i < 3; ++i) {
+                if (!(std::abs(joined.v[i].n[c]) < 1e4)) {
+                    return std::nullopt;
+                }
+                m.matrix[i][c] = Fixed14(joined.v[i].n[c]);
+            }
+        }
+    }
+    if (!m.prepare()) {
+        return std::nullopt;
+    }
+    return m;
 }
 
 void MatrixShaper::convertRow(const QRgb* in, QRgb* out, int width) const {

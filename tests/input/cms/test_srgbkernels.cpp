@@ -1,38 +1,56 @@
-// The conversion's vector kernels give exactly what the portable one gives, for every colour.
+// The quick conversion of a matrix-and-curves profile gives exactly what lcms2's own 8-bit
+// transform gives, for every colour: in each kernel the processor runs, and through ColorsAsShown.
 
+#include "input/cms/Lcms.h"
 #include "input/cms/MatrixShaper.h"
+#include "input/cms/SrgbConversion.h"
 
+#include <QColorSpace>
+#include <QDir>
+#include <QImage>
 #include <QTest>
-#include <cmath>
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// Curves of unlike shape per channel and a matrix with negative entries and entries above 1, as
-// a wide-gamut profile has: a kernel that mixes up channels or clamps wrongly differs somewhere.
-MatrixShaper Shaper(const double (&matrix)[3][3]) {
-    MatrixShaper m;
-    const double gamma[3] = {2.2, 1.8, 2.6};
-    for (int c = 0; c < 3; ++c) {
-        for (int v = 0; v < 256; ++v) {
-            m.linear[c][v] =
-                qint32(std::lround(std::pow(v / 255.0, gamma[c]) * MatrixShaper::kOne));
-        }
-        for (int i = 0; i < 3; ++i) {
-            m.matrix[i][c] = qint32(std::lround(matrix[i][c] * MatrixShaper::kOne));
-        }
-    }
-    return m;
+ColorProfile Stated(const char* name, const double (&primaries)[6], TransferCurve curve,
+                    double gamma = 1) {
+    StatedColors s;
+    s.redX = primaries[0];
+    s.redY = primaries[1];
+    s.greenX = primaries[2];
+    s.greenY = primaries[3];
+    s.blueX = primaries[4];
+    s.blueY = primaries[5];
+    s.whiteX = 0.3127;
+    s.whiteY = 0.3290;
+    s.curve = curve;
+    s.gamma = gamma;
+    s.name = QString::fromLatin1(name);
+    ColorProfile profile;
+    profile.stated = s;
+    return profile;
 }
 
-const double kP3[3][3] = {
-    {1.2249, -0.2247, 0.0}, {-0.0420, 1.0419, 0.0}, {-0.0197, -0.0786, 1.0979}};
-const double kRec2020[3][3] = {
-    {1.6605, -0.5876, -0.0728}, {-0.1246, 1.1329, -0.0083}, {-0.0182, -0.1006, 1.1187}};
+const double kSrgb[6] = {0.64, 0.33, 0.30, 0.60, 0.15, 0.06};
+const double kP3[6] = {0.680, 0.320, 0.265, 0.690, 0.150, 0.060};
+const double kRec2020[6] = {0.708, 0.292, 0.170, 0.797, 0.131, 0.046};
+const double kAdobe[6] = {0.64, 0.33, 0.21, 0.71, 0.15, 0.06};
+
+constexpr int kColors = 1 << 24;
+
+QString Mismatch(const char* how, QRgb in, QRgb got, QRgb exact) {
+    return QStringLiteral("%1: #%2 becomes %3, lcms2 gives %4")
+        .arg(QLatin1String(how))
+        .arg(in, 8, 16, QChar(u'0'))
+        .arg(got, 8, 16, QChar(u'0'))
+        .arg(exact, 8, 16, QChar(u'0'));
+}
 
 } // namespace
 
-Q_DECLARE_METATYPE(MatrixShaper::Kernel)
+Q_DECLARE_METATYPE(ColorProfile)
 
 class TestSrgbKernels : public QObject {
     Q_OBJECT
@@ -43,43 +61,89 @@ private slots:
 };
 
 void TestSrgbKernels::everyColor_data() {
-    QTest::addColumn<MatrixShaper::Kernel>("kernel");
-    QTest::addColumn<bool>("wide");
-    QTest::newRow("AVX2, Display P3") << MatrixShaper::Kernel::Avx2 << false;
-    QTest::newRow("AVX2, Rec. 2020") << MatrixShaper::Kernel::Avx2 << true;
-    QTest::newRow("AVX-512, Display P3") << MatrixShaper::Kernel::Avx512 << false;
-    QTest::newRow("AVX-512, Rec. 2020") << MatrixShaper::Kernel::Avx512 << true;
+    QTest::addColumn<ColorProfile>("profile");
+    QTest::newRow("Display P3, sRGB curve") << Stated("P3", kP3, TransferCurve::Srgb);
+    QTest::newRow("Rec. 2020, BT.709 curve") << Stated("2020", kRec2020, TransferCurve::Bt709);
+    QTest::newRow("Adobe RGB, gamma 2.2")
+        << Stated("Adobe", kAdobe, TransferCurve::Gamma, 563.0 / 256);
+    QTest::newRow("Rec. 2020, linear light") << Stated("linear", kRec2020, TransferCurve::Linear);
+    // sRGB's own primaries: lcms2 drops the matrix and joins the curves.
+    QTest::newRow("sRGB primaries, gamma 1.8") << Stated("1.8", kSrgb, TransferCurve::Gamma, 1.8);
+    ColorProfile icc;
+    icc.icc = QImage(QDir(qEnvironmentVariable("HUEMARK_TEST_DATA"))
+                         .filePath(QStringLiteral("modern/png-p3.png")))
+                  .colorSpace()
+                  .iccProfile();
+    QTest::newRow("Display P3, ICC profile") << icc;
 }
 
 void TestSrgbKernels::everyColor() {
-    QFETCH(MatrixShaper::Kernel, kernel);
-    QFETCH(bool, wide);
-    if (!MatrixShaper::Runs(kernel)) {
-        QSKIP("this processor does not run the kernel");
-    }
-    const MatrixShaper m = Shaper(wide ? kRec2020 : kP3);
-    // Every colour once, with alpha of every value, in rows whose width ends every kernel's
-    // blocks with a remainder.
-    constexpr int kColors = 1 << 24;
+    QFETCH(ColorProfile, profile);
+    QVERIFY(!profile.isEmpty());
+    const Lcms& lcms = Lcms::get();
+    QVERIFY(lcms.loaded);
+
+    // Every colour once, with alpha of every value; lcms2 converts them as the program has it do.
+    static const std::vector<QRgb> in = [] {
+        std::vector<QRgb> colors(kColors);
+        for (int i = 0; i < kColors; ++i) {
+            colors[size_t(i)] = QRgb(i) | QRgb(i * 97 & 0xff) << 24;
+        }
+        return colors;
+    }();
+    static std::vector<QRgb> exact(kColors);
+    static std::vector<QRgb> out(kColors);
+    cmsHPROFILE input = OpenProfile(lcms, profile);
+    cmsHPROFILE srgb = lcms.cmsCreate_sRGBProfile();
+    QVERIFY(input != nullptr && srgb != nullptr);
+    cmsHTRANSFORM transform =
+        lcms.cmsCreateTransform(input, TYPE_BGRA_8, srgb, TYPE_BGRA_8, INTENT_RELATIVE_COLORIMETRIC,
+                                cmsFLAGS_NOCACHE | cmsFLAGS_COPY_ALPHA);
+    QVERIFY(transform != nullptr);
+    lcms.cmsDoTransform(transform, in.data(), exact.data(), kColors);
+    const std::optional<MatrixShaper> shaper = MatrixShaper::Read(lcms, input, srgb, transform);
+    lcms.cmsDeleteTransform(transform);
+    lcms.cmsCloseProfile(srgb);
+    lcms.cmsCloseProfile(input);
+    QVERIFY2(shaper, "no quick form");
+
+    // In rows whose width ends every kernel's blocks with a remainder.
     constexpr int kWidth = 4093;
-    std::vector<QRgb> in(kColors);
-    for (int i = 0; i < kColors; ++i) {
-        in[size_t(i)] = QRgb(i) | QRgb(i * 97 & 0xff) << 24;
+    for (const auto& [kernel, name] : {std::pair(MatrixShaper::Kernel::Portable, "portable"),
+                                       std::pair(MatrixShaper::Kernel::Avx2, "AVX2"),
+                                       std::pair(MatrixShaper::Kernel::Avx512, "AVX-512")}) {
+        if (!MatrixShaper::Runs(kernel)) {
+            qInfo("%s: not run by this processor", name);
+            continue;
+        }
+        for (int x = 0; x < kColors; x += kWidth) {
+            shaper->convertRow(&in[size_t(x)], &out[size_t(x)], std::min(kWidth, kColors - x),
+                               kernel);
+        }
+        const auto differs = std::mismatch(out.begin(), out.end(), exact.begin());
+        if (differs.first != out.end()) {
+            QFAIL(qPrintable(Mismatch(name, in[size_t(differs.first - out.begin())], *differs.first,
+                                      *differs.second)));
+        }
     }
-    std::vector<QRgb> portable(kColors);
-    std::vector<QRgb> vector(kColors);
-    for (int x = 0; x < kColors; x += kWidth) {
-        const int width = std::min(kWidth, kColors - x);
-        m.convertRow(&in[size_t(x)], &portable[size_t(x)], width, MatrixShaper::Kernel::Portable);
-        m.convertRow(&in[size_t(x)], &vector[size_t(x)], width, kernel);
-    }
+
+    static const QImage picture = [] {
+        QImage colors(4096, 4096, QImage::Format_RGB32);
+        for (int y = 0; y < colors.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(colors.scanLine(y));
+            for (int x = 0; x < colors.width(); ++x) {
+                line[x] = 0xff000000 | QRgb(y * 4096 + x);
+            }
+        }
+        return colors;
+    }();
+    const ShownColors shown = ColorsAsShown(picture, profile);
+    QVERIFY(shown.notice.isEmpty());
+    QCOMPARE(shown.picture.bytesPerLine(), 4096 * 4);
+    const auto* got = reinterpret_cast<const QRgb*>(shown.picture.constBits());
     for (int i = 0; i < kColors; ++i) {
-        if (vector[size_t(i)] != portable[size_t(i)]) {
-            QFAIL(qPrintable(QStringLiteral("#%1%2 becomes %3, not %4")
-                                 .arg(in[size_t(i)] >> 24, 2, 16, QChar(u'0'))
-                                 .arg(in[size_t(i)] & 0xffffff, 6, 16, QChar(u'0'))
-                                 .arg(vector[size_t(i)], 8, 16, QChar(u'0'))
-                                 .arg(portable[size_t(i)], 8, 16, QChar(u'0'))));
+        if ((got[i] ^ exact[size_t(i)]) & 0x00ffffff) {
+            QFAIL(qPrintable(Mismatch("ColorsAsShown", QRgb(i), got[i], exact[size_t(i)])));
         }
     }
 }
