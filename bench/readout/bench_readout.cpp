@@ -7,10 +7,15 @@
 #include "controls/PictureBox.h"
 #include "support/BenchMain.h"
 
+#include <QAction>
+#include <QColorSpace>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QUrl>
 
 namespace {
 QImage bigPicture() {
@@ -96,6 +101,45 @@ void pointerMoveToText(benchmark::State& state) {
     }
 }
 BENCHMARK(pointerMoveToText)->Arg(0)->Arg(5)->Unit(benchmark::kMicrosecond);
+
+// The same move with View, Details on, over a 16-bit Display P3 picture opened as a dropped file,
+// until the details line shows the stored value, the exact value and its clipping. Goal: the
+// details line's part (this less pointerMoveToText) at most 10 µs.
+void pointerMoveToDetails(benchmark::State& state) {
+    QTemporaryDir dir;
+    QImage deep = bigPicture().convertToFormat(QImage::Format_RGBX64);
+    deep.setColorSpace(QColorSpace::DisplayP3);
+    const QString path = dir.filePath(QStringLiteral("deep.png"));
+    if (!deep.save(path, "PNG", 0)) {
+        state.SkipWithError("cannot write the 16-bit PNG");
+        return;
+    }
+    frmHuemark form;
+    form.Form_Load();
+    form.resize(1200, 700);
+    form.mnuViewDetails->setChecked(true);
+    form.mnuViewDetails_Click();
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(path)});
+    form.DropFile(&dropped);
+    form.picColor->resize(1180, 600);
+    form.hscNeighbors->setValue(static_cast<int>(state.range(0)));
+    form.show();
+    const auto points = positions();
+    size_t i = 0;
+    for (auto _ : state) {
+        const QPoint p = points[i++ & 4095];
+        const QPointF local(p.x() % 1100, p.y() % 550);
+        QMouseEvent move(QEvent::MouseMove, local, form.picColor->mapToGlobal(local), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form.picColor, &move);
+        benchmark::DoNotOptimize(form.txtDetails->text().size());
+    }
+    if (!form.txtDetails->text().contains(QLatin1String("rgb16("))) {
+        state.SkipWithError("the details line shows no 16-bit value");
+    }
+}
+BENCHMARK(pointerMoveToDetails)->Arg(0)->Arg(5)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 HUEMARK_BENCH_MAIN()

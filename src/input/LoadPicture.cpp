@@ -102,6 +102,10 @@ QImage PreparedPicture(QSize size, QImage::Format format) {
     case QImage::Format_RGB32:
     case QImage::Format_ARGB32:
     case QImage::Format_ARGB32_Premultiplied:
+    case QImage::Format_RGBX64:
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBA64_Premultiplied:
+    case QImage::Format_Grayscale16:
         return NewPicture(size, format);
     default:
         return QImage();

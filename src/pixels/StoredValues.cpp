@@ -35,31 +35,23 @@ QString StoredText(const StoredColor& color) {
 
 StoredValues::StoredValues(QImage values, int bits) : m_values(std::move(values)), m_bits(bits) {}
 
-std::array<double, 3> StoredValues::pixel(int x, int y) const {
-    const uchar* line = m_values.constScanLine(y);
-    switch (m_values.format()) {
-    case QImage::Format_Grayscale16: {
-        const double v = reinterpret_cast<const quint16*>(line)[x];
-        return {v, v, v};
-    }
-    case QImage::Format_RGBA64:
-    case QImage::Format_RGBX64: {
-        const QRgba64 p = reinterpret_cast<const QRgba64*>(line)[x];
-        return {double(p.red()), double(p.green()), double(p.blue())};
-    }
-    case QImage::Format_RGBA32FPx4: {
-        const float* p = reinterpret_cast<const float*>(line) + qsizetype(x) * 4;
-        return {p[0], p[1], p[2]};
-    }
-    default: {
-        QRgb p = reinterpret_cast<const QRgb*>(line)[x];
-        if (m_values.format() == QImage::Format_ARGB32_Premultiplied) {
-            p = qUnpremultiply(p);
+namespace {
+// Each channel's sum over a rectangle of rows, read by value(line, x) in the rows' own form.
+template <typename Value>
+std::array<double, 3> SumOver(const QImage& image, const QRect& r, const Value& value) {
+    std::array<double, 3> sums{};
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const uchar* line = image.constScanLine(y);
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const std::array<double, 3> v = value(line, x);
+            sums[0] += v[0];
+            sums[1] += v[1];
+            sums[2] += v[2];
         }
-        return {double(qRed(p)), double(qGreen(p)), double(qBlue(p))};
     }
-    }
+    return sums;
 }
+} // namespace
 
 std::optional<StoredColor> StoredValues::at(QPoint p, int radius) const {
     if (!m_values.rect().contains(p)) {
@@ -68,13 +60,34 @@ std::optional<StoredColor> StoredValues::at(QPoint p, int radius) const {
     const QRect square =
         QRect(p.x() - radius, p.y() - radius, 2 * radius + 1, 2 * radius + 1) & m_values.rect();
     std::array<double, 3> sums{};
-    for (int y = square.top(); y <= square.bottom(); ++y) {
-        for (int x = square.left(); x <= square.right(); ++x) {
-            const std::array<double, 3> v = pixel(x, y);
-            for (size_t c = 0; c < 3; ++c) {
-                sums[c] += v[c];
-            }
-        }
+    switch (m_values.format()) {
+    case QImage::Format_Grayscale16:
+        sums = SumOver(m_values, square, [](const uchar* line, int x) {
+            const double v = reinterpret_cast<const quint16*>(line)[x];
+            return std::array<double, 3>{v, v, v};
+        });
+        break;
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBX64:
+        sums = SumOver(m_values, square, [](const uchar* line, int x) {
+            const QRgba64 v = reinterpret_cast<const QRgba64*>(line)[x];
+            return std::array<double, 3>{double(v.red()), double(v.green()), double(v.blue())};
+        });
+        break;
+    case QImage::Format_RGBA32FPx4:
+        sums = SumOver(m_values, square, [](const uchar* line, int x) {
+            const float* v = reinterpret_cast<const float*>(line) + qsizetype(x) * 4;
+            return std::array<double, 3>{v[0], v[1], v[2]};
+        });
+        break;
+    default: {
+        const bool premultiplied = m_values.format() == QImage::Format_ARGB32_Premultiplied;
+        sums = SumOver(m_values, square, [premultiplied](const uchar* line, int x) {
+            QRgb v = reinterpret_cast<const QRgb*>(line)[x];
+            v = premultiplied ? qUnpremultiply(v) : v;
+            return std::array<double, 3>{double(qRed(v)), double(qGreen(v)), double(qBlue(v))};
+        });
+    }
     }
     const double count = double(square.width()) * square.height();
     StoredColor color;

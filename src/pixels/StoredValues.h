@@ -49,8 +49,6 @@ public:
     std::optional<StoredColor> at(QPoint p, int radius = 0) const;
 
 private:
-    std::array<double, 3> pixel(int x, int y) const;
-
     QImage m_values;
     int m_bits = 0;
 };
