@@ -3,6 +3,7 @@
 // code read back.
 
 #include "color/ColorCodes.h"
+#include "color/Details.h"
 #include "color/Sampling.h"
 
 #include <QTest>
@@ -17,6 +18,8 @@ private slots:
     void numberText();
     void averageSquare_data();
     void averageSquare();
+    void detailsText_data();
+    void detailsText();
 };
 
 void TestColorCodes::codes_data() {
@@ -125,4 +128,61 @@ void TestColorCodes::averageSquare() {
 }
 
 QTEST_APPLESS_MAIN(TestColorCodes)
+// The details line: the stored value at its precision, the profile, the colour shown and the
+// clipping mark. The CIEDE2000 figures were worked out apart from this code (a separate script
+// after the published formulas) for the exact values lcms2's transicc gives for two Display P3
+// colours.
+void TestColorCodes::detailsText_data() {
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<QList<double>>("stored");
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<bool>("asStored");
+    QTest::addColumn<QList<double>>("precise");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("8 bits, no profile")
+        << 8 << QList<double>{18, 52, 86} << "" << false << QList<double>{}
+        << "3, 4 · rgb(18 52 86) · no profile · shown #123456";
+    QTest::newRow("a 16-bit mean between integers")
+        << 16 << QList<double>{4660.25, 0, 65535} << "" << false << QList<double>{}
+        << "3, 4 · rgb16(4660.25 0 65535) · no profile · shown #123456";
+    QTest::newRow("floats, beyond 1 and a negative zero")
+        << int(StoredColor::kFloat) << QList<double>{-0.0, 1.5, 0.1} << "" << false
+        << QList<double>{} << "3, 4 · rgbf(0 1.5 0.1) · no profile · shown #123456";
+    QTest::newRow("Display P3 red, clipped")
+        << 16 << QList<double>{65535, 0, 0} << "Display P3" << false
+        << QList<double>{278.7319 / 255, -138.5289 / 255, -64.7133 / 255}
+        << "3, 4 · rgb16(65535 0 0) · Display P3 · shown #123456 · clipped, ΔE2000 23.31";
+    QTest::newRow("a Display P3 blue, clipped")
+        << 16 << QList<double>{4660, 22136, 39612} << "Display P3" << false
+        << QList<double>{-44.5416 / 255, 87.7576 / 255, 159.2930 / 255}
+        << "3, 4 · rgb16(4660 22136 39612) · Display P3 · shown #123456 · clipped, ΔE2000 3.71";
+    QTest::newRow("inside sRGB by less than the slack")
+        << 16 << QList<double>{30000, 30000, 30000} << "Display P3" << false
+        << QList<double>{1.00005, -0.00005, 0.5}
+        << "3, 4 · rgb16(30000 30000 30000) · Display P3 · shown #123456";
+    QTest::newRow("stored values shown: nothing clipped")
+        << 16 << QList<double>{65535, 0, 0} << "Display P3" << true
+        << QList<double>{1.09, -0.54, -0.25}
+        << "3, 4 · rgb16(65535 0 0) · Display P3, stored values shown · shown #123456";
+}
+
+void TestColorCodes::detailsText() {
+    QFETCH(int, bits);
+    QFETCH(QList<double>, stored);
+    QFETCH(QString, profile);
+    QFETCH(bool, asStored);
+    QFETCH(QList<double>, precise);
+    QFETCH(QString, text);
+    PointDetails d;
+    d.position = QPoint(3, 4);
+    d.stored = StoredColor{bits, {stored[0], stored[1], stored[2]}, {}};
+    d.profile = profile;
+    d.asStored = asStored;
+    d.shown = Color(0x12, 0x34, 0x56);
+    if (!precise.isEmpty()) {
+        d.precise = EncodedRgb{precise[0], precise[1], precise[2]};
+    }
+    QCOMPARE(DetailsText(d), text);
+}
+
 #include "test_colorcodes.moc"
