@@ -6,6 +6,8 @@
 #include "app/frmHuemark.h"
 #include "controls/PictureBox.h"
 #include "input/cms/PreciseColor.h"
+#include "names/ColorNames.h"
+#include "pixels/PendingPixels.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -14,17 +16,18 @@
 void frmHuemark::readPrecise(QPoint at, int radius, PickOrigin& origin) const {
     const StoredValues values =
         m_fineValues.isNull() ? StoredValues(m_storedPicture, 8) : m_fineValues;
+    // A large JPEG's rows may still be arriving: the square is waited for, as the read-out does.
+    if (const auto pending = PendingPixels::of(m_storedPicture)) {
+        pending->waitFor(QRect(at.x() - radius, at.y() - radius, 2 * radius + 1, 2 * radius + 1) &
+                         m_storedPicture.rect());
+    }
     origin.stored = values.at(at, radius);
     origin.precise.reset();
     if (!origin.stored) {
         return;
     }
     const bool converted = !m_shownProfile.isEmpty();
-    origin.stored->space = CssSpaceOf(converted ? m_pictureProfile : ColorProfile());
-    if (!converted && !m_pictureProfile.isEmpty()) {
-        // Shown as stored: the values are the colour shown, in no space CSS names.
-        origin.stored->space.clear();
-    }
+    origin.stored->space = m_storedSpace;
     origin.precise = converted ? PreciseSrgb(m_pictureProfile, origin.stored->fractions())
                                : std::optional(origin.stored->fractions());
 }
@@ -45,6 +48,7 @@ void frmHuemark::showDetails(float x, float y) {
                           ? tr("profile unusable")
                           : m_profileName;
     details.shown = Color::fromValue(m_readoutValue);
+    details.shownName = NameText(NearestCssName(details.shown));
     txtDetails->setText(DetailsText(details));
 }
 

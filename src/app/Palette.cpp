@@ -41,7 +41,8 @@ const NotationItem kNotationItems[] = {
     {Notation::ColorSrgb, "mnuEditCopyAsColorSrgb",
      QT_TRANSLATE_NOOP("frmHuemark", "color(&srgb)")},
     {Notation::ColorStored, "mnuEditCopyAsColorStored",
-     QT_TRANSLATE_NOOP("frmHuemark", "color() as s&tored")}};
+     QT_TRANSLATE_NOOP("frmHuemark", "color() as s&tored")},
+    {Notation::Name, "mnuEditCopyAsName", QT_TRANSLATE_NOOP("frmHuemark", "&Name")}};
 
 QString SaveFilter() {
     QStringList parts;

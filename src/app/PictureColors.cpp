@@ -5,6 +5,7 @@
 #include "controls/ImageControl.h"
 #include "controls/PictureBox.h"
 #include "desktop/BusyPointer.h"
+#include "input/cms/PreciseColor.h"
 #include "input/cms/SrgbConversion.h"
 #include "pixels/PendingPixels.h"
 #include "pixels/PlatformError.h"
@@ -83,6 +84,9 @@ void frmHuemark::ApplyPictureColors(bool keepView) {
     mnuViewProfile->setText(line);
     m_shownProfile = !asStored && shown.notice.isEmpty() ? shown.profileName : QString();
     m_profileName = shown.notice.isEmpty() ? shown.profileName : QString();
+    m_storedSpace = m_pictureProfile.isEmpty() ? QStringLiteral("srgb")
+                    : m_shownProfile.isEmpty() ? QString()
+                                               : CssSpaceOf(m_pictureProfile);
     showTitle();
     txtCursor->setAccessibleDescription(line);
     MeasureAreaNow();

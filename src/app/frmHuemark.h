@@ -348,6 +348,9 @@ private:
     // The picture's profile's name, shown through or not; empty for none or one unusable.
     QString m_profileName;
     QString m_caption; // the title's text as set; "[*]" stands as itself
+    // CSS Color 4's name of the space the stored values are in, as the picture is shown now
+    // ("srgb", "display-p3", "rec2020"); empty for any other, or for values shown unconverted.
+    QString m_storedSpace;
     // The values of a picture stored finer than 8 bits a channel; null for the others, whose
     // stored values are m_storedPicture's.
     StoredValues m_fineValues;

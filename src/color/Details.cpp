@@ -22,7 +22,9 @@ QString DetailsText(const PointDetails& d) {
         profile = tr("%1, stored values shown").arg(d.profile);
     }
     parts.append(profile);
-    parts.append(tr("shown %1").arg(WebCode(d.shown.value())));
+    parts.append(d.shownName.isEmpty()
+                     ? tr("shown %1").arg(WebCode(d.shown.value()))
+                     : tr("shown %1 %2").arg(WebCode(d.shown.value()), d.shownName));
     if (d.precise && !d.asStored && Clipped(*d.precise)) {
         parts.append(
             tr("clipped, ΔE2000 %1").arg(QString::number(ClippingDifference(*d.precise), 'f', 2)));

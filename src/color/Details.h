@@ -16,8 +16,9 @@ struct PointDetails {
     QString profile;       // the profile's name; empty for a picture without one
     bool asStored = false; // the stored values are shown as they are, no profile applied
     Color shown;
+    QString shownName; // the nearest colour name of the colour shown; empty for none
     std::optional<EncodedRgb> precise; // the exact sRGB value, where known
 };
 
-// "12, 40 · rgb16(65535 0 0) · Display P3 · shown #FF0000 · clipped, ΔE2000 7.33"
+// "12, 40 · rgb16(65535 0 0) · Display P3 · shown #FF0000 red · clipped, ΔE2000 23.31"
 QString DetailsText(const PointDetails& details);

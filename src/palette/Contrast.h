@@ -1,6 +1,6 @@
 #pragma once
-// The contrast of two colours as WCAG 2 defines it, with its verdicts for text, and what the
-// list shows of it.
+// The contrast of two colours as WCAG 2 defines it, with its verdicts for text, APCA's lightness
+// contrast beside it, and what the list shows of them.
 
 #include "list/Pick.h"
 #include "pixels/WebCode.h"
@@ -25,8 +25,16 @@ ContrastVerdicts VerdictsOf(double ratio);
 // its verdict fails ("4.49", not "4.50").
 QString RatioText(double ratio);
 
+// APCA's lightness contrast Lc (the W3 0.0.98G-4g constants) of text on a background: about
+// 106 for black on white, -108 for white on black; positive for dark text on a lighter
+// background, negative for light text on a darker one, 0 where the two are too close to read.
+double ApcaContrast(Color text, Color background);
+// Lc to one decimal, rounded half away from zero; never "-0.0".
+QString ApcaText(double lc);
+
 // What the list says about two of its rows: the plain text (for screen readers) and a rich one
-// with samples of each colour as text on the other.
+// with samples of each colour as text on the other. APCA takes the first row as the text and the
+// second as the background.
 struct ContrastReport {
     QString plain;
     QString rich;

@@ -1,5 +1,6 @@
 #include "palette/ListFormats.h"
 
+#include "names/ColorNames.h"
 #include "palette/Notations.h"
 #include "pixels/Perceptual.h"
 
@@ -319,6 +320,9 @@ QByteArray WriteJson(const QList<Pick>& rows) {
         out += QString::number(row.color.blue());
         out += QLatin1String(", \"description\": ");
         AppendJsonString(out, row.description);
+        // The nearest CSS name, for the file's readers; the program does not read it back.
+        out += QLatin1String(", \"name\": ");
+        AppendJsonString(out, NameText(NearestCssName(row.color)));
         if (const QString origin = OriginMembers(row.origin); !origin.isEmpty()) {
             out += QLatin1String(", \"origin\": {") + origin + QLatin1Char('}');
         }

@@ -42,10 +42,13 @@ QByteArray WriteCss(const QList<Pick>& rows);
 // leaves nothing, and "-2", "-3"... on a name taken before.
 QStringList CssPropertyNames(const QList<Pick>& rows);
 
-// JSON: an array of {"web", "r", "g", "b", "description"} objects, one a line, UTF-8; a pick
-// whose provenance is known has an "origin" object too: "source", "x", "y" and "radius" (the
-// pixel and the square averaged), "area" ({"x", "y", "width", "height"}, for an area's mean or
-// palette), "profile" and "intent" (the colour profile the picture was shown through).
+// JSON: an array of {"web", "r", "g", "b", "name", "description"} objects ("name" the nearest
+// CSS colour name, "≈ " before it when not exact), one a line, UTF-8; a pick whose provenance is
+// known has an "origin" object too: "source", "x", "y" and "radius" (the pixel and the square
+// averaged), "area" ({"x", "y", "width", "height"}, for an area's mean or palette), "profile" and
+// "intent" (the colour profile the picture was shown through), "stored" ({"bits", "values",
+// "space"}, the value as the file stores it) and "srgb" (the exact sRGB value, unclipped), with
+// "clipped" and "clippingDeltaE2000" written from it.
 QByteArray WriteJson(const QList<Pick>& rows);
 
 // CSV as RFC 4180 has it: the list's column titles and the provenance's (Source, X, Y, Radius,

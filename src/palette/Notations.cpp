@@ -1,5 +1,6 @@
 #include "palette/Notations.h"
 
+#include "names/ColorNames.h"
 #include "palette/ListFormats.h"
 #include "pixels/Perceptual.h"
 
@@ -121,6 +122,8 @@ QString ColorAs(Notation notation, const Pick& pick) {
         }
         return SrgbFunction(pick);
     }
+    case Notation::Name:
+        return NameText(NearestCssName(c));
     case Notation::WebCode:
         break;
     }
@@ -138,7 +141,8 @@ constexpr NotationWord kWords[] = {{Notation::WebCode, "web"},
                                    {Notation::Oklch, "oklch"},
                                    {Notation::GimpLine, "gpl"},
                                    {Notation::ColorSrgb, "color-srgb"},
-                                   {Notation::ColorStored, "color-stored"}};
+                                   {Notation::ColorStored, "color-stored"},
+                                   {Notation::Name, "name"}};
 } // namespace
 
 QString NotationKey(Notation notation) {

@@ -1,6 +1,7 @@
 #pragma once
 // The texts a colour is copied as: the web code, CSS rgb(), hsl() and oklch() in their modern
-// space-separated forms, and a palette line as GIMP palette files hold them.
+// space-separated forms, a palette line as GIMP palette files hold them, and the nearest CSS
+// colour name.
 
 #include "list/Pick.h"
 #include "pixels/WebCode.h"
@@ -11,7 +12,8 @@
 // ColorSrgb is CSS Color 4's color(srgb …) of the exact value, unclipped, with five decimals
 // (enough to give back every 16-bit value); ColorStored is color() of the stored value in the
 // picture's own space where CSS names it (display-p3, rec2020), else the same as ColorSrgb.
-enum class Notation { WebCode, Rgb, Hsl, Oklch, GimpLine, ColorSrgb, ColorStored };
+// Name is the nearest CSS keyword, "≈ " before it when the colour is only near it.
+enum class Notation { WebCode, Rgb, Hsl, Oklch, GimpLine, ColorSrgb, ColorStored, Name };
 
 // The colour in a notation. Only the palette line carries the name (the web code when empty).
 QString ColorAs(Notation notation, const Pick& pick);

@@ -212,6 +212,8 @@ void TestPaletteWindow::copyAs_data() {
                                                 "118 118 118\t#767676";
     QTest::newRow("rgb, the read-out") << "mnuEditCopyAsRgb" << false << "rgb(255 255 255)";
     QTest::newRow("hsl, the read-out") << "mnuEditCopyAsHsl" << false << "hsl(none 0% 100%)";
+    // #767676 lies nearer gray (#808080) than dimgray (#696969) in Oklab lightness.
+    QTest::newRow("names, two rows") << "mnuEditCopyAsName" << true << "red\n≈ gray";
 }
 
 // The chosen notation applies to Ctrl+C from then on, and is remembered.
@@ -248,7 +250,8 @@ void TestPaletteWindow::contrastOfTwoRows() {
     QCOMPARE(form.grdList->accessibleDescription(),
              QString("Contrast of #767676 and #FFFFFF: 4.54:1\n"
                      "AA: normal text pass, large text pass\n"
-                     "AAA: normal text fail, large text pass"));
+                     "AAA: normal text fail, large text pass\n"
+                     "APCA Lc 71.6 (#767676 text on #FFFFFF)"));
     QVERIFY(form.grdList->toolTip().contains("background-color:#FFFFFF"));
     SelectRows(form, 3, 4); // the empty last row has no colour
     QVERIFY(form.grdList->toolTip().isEmpty());

@@ -148,6 +148,9 @@ void TestColorCodes::detailsText_data() {
     QTest::newRow("floats, beyond 1 and a negative zero")
         << int(StoredColor::kFloat) << QList<double>{-0.0, 1.5, 0.1} << "" << false
         << QList<double>{} << "3, 4 · rgbf(0 1.5 0.1) · no profile · shown #123456";
+    QTest::newRow("with the colour's name")
+        << 8 << QList<double>{18, 52, 86} << "" << false << QList<double>{}
+        << "3, 4 · rgb(18 52 86) · no profile · shown #123456 ≈ midnightblue";
     QTest::newRow("Display P3 red, clipped")
         << 16 << QList<double>{65535, 0, 0} << "Display P3" << false
         << QList<double>{278.7319 / 255, -138.5289 / 255, -64.7133 / 255}
@@ -179,6 +182,7 @@ void TestColorCodes::detailsText() {
     d.profile = profile;
     d.asStored = asStored;
     d.shown = Color(0x12, 0x34, 0x56);
+    d.shownName = text.contains(QStringLiteral("≈")) ? QStringLiteral("≈ midnightblue") : QString();
     if (!precise.isEmpty()) {
         d.precise = EncodedRgb{precise[0], precise[1], precise[2]};
     }

@@ -65,7 +65,8 @@ def case_palette(c):
     s.wait_for(lambda: s.grid().get_description(), "the contrast of the two rows",
                expect="Contrast of #FFFF00 and #FF0000: 3.72:1\n"
                       "AA: normal text fail, large text pass\n"
-                      "AAA: normal text fail, large text fail")
+                      "AAA: normal text fail, large text fail\n"
+                      "APCA Lc -64.4 (#FFFF00 text on #FF0000)")
     c.ok("two selected rows show their WCAG contrast and verdicts")
 
     # Edit, Copy As, oklch(): the selected rows now, and the read-out with Ctrl+C from then on.

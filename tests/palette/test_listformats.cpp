@@ -8,6 +8,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -119,6 +120,16 @@ void TestListFormats::readBack() {
         const QJsonArray got = read[i].toArray();
         QCOMPARE(Color({got[0].toInt(), got[1].toInt(), got[2].toInt()}), row.swatch.color);
         QCOMPARE(got[3].toString(), name);
+    }
+
+    // JSON carries each colour's nearest CSS name for other programs (the program skips it).
+    if (format == int(ListFormat::Json)) {
+        const QJsonArray objects = QJsonDocument::fromJson(ReadAll(path)).array();
+        const QList<std::pair<int, QString>> names{
+            {0, "black"}, {1, "red"}, {7, "skyblue"}, {9, "≈ skyblue"}, {10, "lime"}};
+        for (const auto& [index, cssName] : names) {
+            QCOMPARE(objects[index].toObject()["name"].toString(), cssName);
+        }
     }
 
     // What the program opens again: JSON as it was; a palette as its lines hold it, where a

@@ -1,5 +1,6 @@
 // Colour notations against published values and read back to the same 8-bit colour; contrast
-// ratios and their verdicts against published WCAG figures.
+// ratios and their verdicts against published WCAG figures, and APCA's Lc against its own
+// published test values.
 
 #include "palette/Contrast.h"
 #include "palette/Notations.h"
@@ -18,6 +19,8 @@ private slots:
     void notationsReadBackExactly();
     void contrast_data();
     void contrast();
+    void apca_data();
+    void apca();
 };
 
 void TestNotations::notations_data() {
@@ -77,6 +80,13 @@ void TestNotations::notations_data() {
     QTest::newRow("palette line, no name") << int(Notation::GimpLine) << "#0A0B0C"
                                            << ""
                                            << " 10  11  12\t#0A0B0C";
+    // CSS's own keyword for its value; a step off it, the keyword marked as near.
+    QTest::newRow("name, exact") << int(Notation::Name) << "#FF6347"
+                                 << "Sun"
+                                 << "tomato";
+    QTest::newRow("name, near") << int(Notation::Name) << "#FF6348"
+                                << ""
+                                << "≈ tomato";
 }
 
 void TestNotations::notations() {
@@ -229,6 +239,48 @@ void TestNotations::contrast() {
         ContrastReportOf({*ParseWebCode(first), ""}, {*ParseWebCode(second), ""});
     QVERIFY(report.plain.contains(ratio + ":1"));
     QVERIFY(report.rich.contains("color:" + first) && report.rich.contains("color:" + second));
+}
+
+void TestNotations::apca_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<double>("lc");
+    QTest::addColumn<QString>("shown");
+
+    // clang-format off
+    // APCA-W3's published test values (0.0.98G-4g), each pair both ways round: dark text on a
+    // light background is positive, light on dark negative, and the two differ in size.
+    QTest::newRow("#888 on white") << "#888888" << "#FFFFFF" << 63.056469930209424 << "63.1";
+    QTest::newRow("white on #888") << "#FFFFFF" << "#888888" << -68.54146436644962 << "-68.5";
+    QTest::newRow("black on #aaa") << "#000000" << "#AAAAAA" << 58.146262578561334 << "58.1";
+    QTest::newRow("#aaa on black") << "#AAAAAA" << "#000000" << -56.24113336839742 << "-56.2";
+    QTest::newRow("#123 on #def") << "#112233" << "#DDEEFF" << 91.66830811481631 << "91.7";
+    QTest::newRow("#def on #123") << "#DDEEFF" << "#112233" << -93.06770049484275 << "-93.1";
+    // Both near black: the soft clamp of the darkest levels decides these.
+    QTest::newRow("#123 on #444") << "#112233" << "#444444" << 8.32326136957393 << "8.3";
+    QTest::newRow("#444 on #123") << "#444444" << "#112233" << -7.526878460278154 << "-7.5";
+    QTest::newRow("black on white") << "#000000" << "#FFFFFF" << 106.04067321268862 << "106.0";
+    QTest::newRow("white on black") << "#FFFFFF" << "#000000" << -107.88473318309848 << "-107.9";
+    // Too close to read: below the low clip, and equal colours.
+    QTest::newRow("#fafafa on white") << "#FAFAFA" << "#FFFFFF" << 0.0 << "0.0";
+    QTest::newRow("white on #fafafa") << "#FFFFFF" << "#FAFAFA" << 0.0 << "0.0";
+    QTest::newRow("the same colour") << "#3C78B4" << "#3C78B4" << 0.0 << "0.0";
+    // clang-format on
+}
+
+// The first row is the text, the second the background, in the report's own line too.
+void TestNotations::apca() {
+    QFETCH(QString, text);
+    QFETCH(QString, background);
+    QFETCH(double, lc);
+    QFETCH(QString, shown);
+    const double value = ApcaContrast(*ParseWebCode(text), *ParseWebCode(background));
+    QVERIFY2(std::abs(value - lc) < 1e-9, qPrintable(QString::number(value, 'g', 17)));
+    const ContrastReport report =
+        ContrastReportOf({*ParseWebCode(text), ""}, {*ParseWebCode(background), ""});
+    const QString line = QString("APCA Lc %1 (%2 text on %3)").arg(shown, text, background);
+    QVERIFY2(report.plain.endsWith("\n" + line), qPrintable(report.plain));
+    QVERIFY(report.rich.contains(line));
 }
 
 QTEST_GUILESS_MAIN(TestNotations)

@@ -26,10 +26,12 @@ const QString kResponse = QStringLiteral("Response");
 // How long the compositor is given to take our windows off and repaint what they covered: it
 // tells nobody when it has, and some desktops fade windows out.
 constexpr int kSettleMs = 250;
-// The portal may have to be started first.
-constexpr int kCallTimeoutMs = 25000;
 // The desktop may ask the user first.
 constexpr int kAnswerTimeoutMs = 120000;
+// The portal may have to be started first, and it answers the call itself only once its
+// back-ends have started (a busy machine was seen to take 26 s): the call is given as long as the
+// answer.
+constexpr int kCallTimeoutMs = kAnswerTimeoutMs;
 
 ScreenCaptureResult Failed(const QString& error) {
     ScreenCaptureResult result;

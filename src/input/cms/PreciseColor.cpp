@@ -71,10 +71,11 @@ Precise Make(const Lcms& lcms, const ColorProfile& profile) {
     p.grey = space == cmsSigGrayData;
     if (space == cmsSigRgbData || p.grey) {
         cmsHPROFILE srgb = lcms.cmsCreate_sRGBProfile();
-        // Floating point through matrices and curves: values beyond 0 to 1 stay unclipped.
-        p.toSrgb = lcms.cmsCreateTransform(input, p.grey ? TYPE_GRAY_DBL : TYPE_RGB_DBL, srgb,
-                                           TYPE_RGB_DBL, INTENT_RELATIVE_COLORIMETRIC,
-                                           cmsFLAGS_NOCACHE | cmsFLAGS_NOOPTIMIZE);
+        // Floating point through matrices and curves: values beyond 0 to 1 stay unclipped (lcms2
+        // joins the matrices of a floating-point transform but makes no table of it).
+        p.toSrgb =
+            lcms.cmsCreateTransform(input, p.grey ? TYPE_GRAY_DBL : TYPE_RGB_DBL, srgb,
+                                    TYPE_RGB_DBL, INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_NOCACHE);
         lcms.cmsCloseProfile(srgb);
     }
     if (p.toSrgb != nullptr && !p.grey) {
