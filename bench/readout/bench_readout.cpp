@@ -3,12 +3,16 @@
 // event to the box's new text.
 
 #include "app/frmHuemark.h"
+#include "color/Details.h"
 #include "color/Sampling.h"
 #include "controls/PictureBox.h"
+#include "input/cms/PreciseColor.h"
+#include "names/ColorNames.h"
 #include "support/BenchMain.h"
 
 #include <QAction>
 #include <QColorSpace>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -133,13 +137,40 @@ void pointerMoveToDetails(benchmark::State& state) {
         QMouseEvent move(QEvent::MouseMove, local, form.picColor->mapToGlobal(local), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(form.picColor, &move);
-        benchmark::DoNotOptimize(form.txtDetails->text().size());
+        benchmark::DoNotOptimize(form.lblDetails->text().size());
     }
-    if (!form.txtDetails->text().contains(QLatin1String("rgb16("))) {
+    if (!form.lblDetails->text().contains(QLatin1String("rgb16("))) {
         state.SkipWithError("the details line shows no 16-bit value");
     }
 }
 BENCHMARK(pointerMoveToDetails)->Arg(0)->Arg(5)->Unit(benchmark::kMicrosecond);
+
+// The details line's text alone, without the window: the stored square, the exact value through
+// the Display P3 profile, the name, the text.
+void detailsText(benchmark::State& state) {
+    const int radius = static_cast<int>(state.range(0));
+    QImage deep = bigPicture().convertToFormat(QImage::Format_RGBX64);
+    QByteArray icc = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+    ColorProfile profile;
+    profile.icc = icc;
+    const StoredValues values(deep, 16);
+    const QString space = CssSpaceOf(profile);
+    const auto points = positions();
+    size_t i = 0;
+    for (auto _ : state) {
+        const QPoint p = points[i++ & 4095];
+        PointDetails d;
+        d.position = p;
+        d.stored = values.at(p, radius);
+        d.stored->space = space;
+        d.precise = PreciseSrgb(profile, d.stored->fractions());
+        d.profile = QStringLiteral("Display P3");
+        d.shown = Color(qRed(p.x()), 0, 0);
+        d.shownName = NameText(NearestCssName(d.shown));
+        benchmark::DoNotOptimize(DetailsText(d).size());
+    }
+}
+BENCHMARK(detailsText)->Arg(0)->Arg(5)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 HUEMARK_BENCH_MAIN()

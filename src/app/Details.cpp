@@ -9,7 +9,7 @@
 #include "names/ColorNames.h"
 #include "pixels/PendingPixels.h"
 
-#include <QLineEdit>
+#include <QLabel>
 #include <QScrollBar>
 #include <cmath>
 
@@ -38,7 +38,7 @@ void frmHuemark::showDetails(float x, float y) {
     PickOrigin origin;
     readPrecise(details.position, hscNeighbors->value(), origin);
     if (!origin.stored) {
-        txtDetails->clear();
+        lblDetails->clear();
         return;
     }
     details.stored = origin.stored;
@@ -49,12 +49,12 @@ void frmHuemark::showDetails(float x, float y) {
                           : m_profileName;
     details.shown = Color::fromValue(m_readoutValue);
     details.shownName = NameText(NearestCssName(details.shown));
-    txtDetails->setText(DetailsText(details));
+    lblDetails->setText(DetailsText(details));
 }
 
 void frmHuemark::mnuViewDetails_Click() {
-    txtDetails->setVisible(mnuViewDetails->isChecked());
-    txtDetails->clear();
+    lblDetails->setVisible(mnuViewDetails->isChecked());
+    lblDetails->clear();
     Form_Resize();
     showTitle();
     refreshReadout();

@@ -7,6 +7,7 @@
 #include "controls/PictureBox.h"
 #include "desktop/Twips.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMoveEvent>
 #include <QResizeEvent>
@@ -43,7 +44,7 @@ void frmHuemark::Form_Resize() {
     const double pictureHeight = LayoutRules::PictureHeight(Height());
     if (mnuViewDetails != nullptr && mnuViewDetails->isChecked()) {
         SetHeightTwips(picColor, pictureHeight - LayoutRules::kDetailsHeight);
-        PlaceTwips(txtDetails, 120, 720 + pictureHeight - LayoutRules::kDetailsHeight,
+        PlaceTwips(lblDetails, 120, 720 + pictureHeight - LayoutRules::kDetailsHeight,
                    LayoutRules::PictureWidth(Width()), LayoutRules::kDetailsHeight);
     } else {
         SetHeightTwips(picColor, pictureHeight);

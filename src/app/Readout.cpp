@@ -7,6 +7,7 @@
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -94,7 +95,7 @@ void frmHuemark::refreshReadout() {
 
 void frmHuemark::Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
     txtCursor->setVisible(false);
-    txtDetails->clear();
+    lblDetails->clear();
     hideLoupe();
 }
 

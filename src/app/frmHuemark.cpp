@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -182,13 +183,14 @@ void frmHuemark::createControls() {
     PlaceTwips(txtCursor, 3120, 240, 855, 285);
 
     // The details line lies under the picture while View, Details is on (Form_Resize).
-    txtDetails = makeTextBox(client, QString(), QStringLiteral("txtDetails"));
-    txtDetails->setAccessibleName(tr("Details under the pointer"));
-    txtDetails->setReadOnly(true);
-    txtDetails->setFocusPolicy(Qt::NoFocus);
-    txtDetails->setAcceptDrops(false);
-    txtDetails->setFrame(false);
-    txtDetails->hide();
+    // A label lays its text out when it is painted, once a frame, not on every pointer move; its
+    // text is what screen readers read as its name.
+    lblDetails = new QLabel(client);
+    lblDetails->setObjectName(QStringLiteral("lblDetails"));
+    lblDetails->setAccessibleDescription(tr("Details under the pointer"));
+    lblDetails->setTextFormat(Qt::PlainText);
+    lblDetails->setContentsMargins(4, 0, 4, 0);
+    lblDetails->hide();
 
     // Shown, the description editor lies over the list.
     txtDesc->raise();

@@ -64,6 +64,7 @@ class PictureBox;
 class Printer;
 class QAction;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QMimeData;
@@ -88,7 +89,7 @@ public:
     QPushButton* cmdPrint = nullptr;
     QLineEdit* txtDesc = nullptr;
     // The details line (Details.cpp): shown while View, Details is on, under the picture.
-    QLineEdit* txtDetails = nullptr;
+    QLabel* lblDetails = nullptr;
     QCheckBox* chkTags = nullptr;
     QPushButton* cmdClearTags = nullptr;
     FlexGrid* grdList = nullptr;

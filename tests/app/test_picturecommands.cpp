@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -626,7 +627,7 @@ void TestPictureCommands::detailsLine() {
                              "rgb16(30000 30000 30000)"};
     for (int x = 0; x < 3; ++x) {
         form.picColor_MouseMove(0, 0, float(x) + 0.5f, 0.5f);
-        const QString text = form.txtDetails->text();
+        const QString text = form.lblDetails->text();
         const QString start = QStringLiteral("%1, 0 · %2 · Display P3 · shown %3")
                                   .arg(x)
                                   .arg(stored[x], WebCode(form.picColor->Point(float(x), 0)));
