@@ -84,6 +84,22 @@ void rawScanLineSum(benchmark::State& state) {
 }
 BENCHMARK(rawScanLineSum)->Arg(0)->Arg(5);
 
+// Pointer moves over the window's picture at positions spread over it, each sent as the event
+// the desktop sends, until shown (a line's or a label's text) has its new text.
+template <typename Shown>
+void movePointer(benchmark::State& state, frmHuemark& form, const Shown& shown) {
+    const auto points = positions();
+    size_t i = 0;
+    for (auto _ : state) {
+        const QPoint p = points[i++ & 4095];
+        const QPointF local(p.x() % 1100, p.y() % 550);
+        QMouseEvent move(QEvent::MouseMove, local, form.picColor->mapToGlobal(local), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form.picColor, &move);
+        benchmark::DoNotOptimize(shown.text().size());
+    }
+}
+
 // A pointer move over the picture in the real window, until the box shows the new code.
 void pointerMoveToText(benchmark::State& state) {
     frmHuemark form;
@@ -93,16 +109,7 @@ void pointerMoveToText(benchmark::State& state) {
     form.picColor->setPicture(bigPicture());
     form.hscNeighbors->setValue(static_cast<int>(state.range(0)));
     form.show();
-    const auto points = positions();
-    size_t i = 0;
-    for (auto _ : state) {
-        const QPoint p = points[i++ & 4095];
-        const QPointF local(p.x() % 1100, p.y() % 550);
-        QMouseEvent move(QEvent::MouseMove, local, form.picColor->mapToGlobal(local), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form.picColor, &move);
-        benchmark::DoNotOptimize(form.txtCursor->text().size());
-    }
+    movePointer(state, form, *form.txtCursor);
 }
 BENCHMARK(pointerMoveToText)->Arg(0)->Arg(5)->Unit(benchmark::kMicrosecond);
 
@@ -129,16 +136,7 @@ void pointerMoveToDetails(benchmark::State& state) {
     form.picColor->resize(1180, 600);
     form.hscNeighbors->setValue(static_cast<int>(state.range(0)));
     form.show();
-    const auto points = positions();
-    size_t i = 0;
-    for (auto _ : state) {
-        const QPoint p = points[i++ & 4095];
-        const QPointF local(p.x() % 1100, p.y() % 550);
-        QMouseEvent move(QEvent::MouseMove, local, form.picColor->mapToGlobal(local), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form.picColor, &move);
-        benchmark::DoNotOptimize(form.lblDetails->text().size());
-    }
+    movePointer(state, form, *form.lblDetails);
     if (!form.lblDetails->text().contains(QLatin1String("rgb16("))) {
         state.SkipWithError("the details line shows no 16-bit value");
     }
