@@ -32,20 +32,53 @@ Request Refused(const QString& error, int exitCode) {
 bool IsFileUri(const QByteArray& word) {
     return word.left(5).toLower() == "file:";
 }
+
+// What --format takes.
+QString FormatWords() {
+    QStringList words;
+    for (const Notation n :
+         {Notation::WebCode, Notation::Rgb, Notation::Hsl, Notation::Oklch, Notation::GimpLine,
+          Notation::ColorSrgb, Notation::ColorStored, Notation::Name}) {
+        words << NotationKey(n);
+    }
+    return words.join(QStringLiteral(", ")) + QStringLiteral(" or json");
+}
 } // namespace
 
 Request Parse(const QList<QByteArray>& words, const QString& hostName) {
     bool options = true;
     QList<QByteArray> files;
-    for (const QByteArray& word : words) {
+    Request pick;
+    pick.action = Request::Action::Pick;
+    QList<QByteArray> pickOptions; // the options that only a pick takes
+    std::optional<QByteArray> format;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QByteArray& word = words[i];
         if (options && word == "--") {
             options = false;
         } else if (options && word.startsWith('-') && word != "-") {
             if (word == "-h" || word == "--help") {
-                return {Request::Action::Help, {}, {}, 0};
+                return {Request::Action::Help, {}, {}, 0, {}};
             }
             if (word == "-v" || word == "--version") {
-                return {Request::Action::Version, {}, {}, 0};
+                return {Request::Action::Version, {}, {}, 0, {}};
+            }
+            if (word == "--pick") {
+                pickOptions << word;
+                continue;
+            }
+            if (word == "--no-copy") {
+                pick.pick.copy = false;
+                pickOptions << word;
+                continue;
+            }
+            if (word == "--format" || word.startsWith("--format=")) {
+                if (word == "--format" && i + 1 == words.size()) {
+                    return Refused(tr("--format needs a notation: %1").arg(FormatWords()), 2);
+                }
+                format = word == "--format" ? words[++i] : word.mid(9);
+                pickOptions << "--format";
+                continue;
             }
             return Refused(
                 tr("unknown option %1 (a file name that starts with '-' goes after '--')")
@@ -54,6 +87,29 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
         } else {
             files << word;
         }
+    }
+    if (!pickOptions.isEmpty()) {
+        if (!pickOptions.contains("--pick")) {
+            return Refused(tr("%1 goes with --pick").arg(QString::fromLatin1(pickOptions.front())),
+                           2);
+        }
+        if (!files.isEmpty()) {
+            return Refused(tr("--pick takes no file, but %1 was given").arg(Quoted(files.front())),
+                           2);
+        }
+        if (format) {
+            const QString name = QString::fromUtf8(*format);
+            if (name == QLatin1String("json")) {
+                pick.pick.notation.reset();
+            } else if (const std::optional<Notation> notation = NotationOfKey(name)) {
+                pick.pick.notation = notation;
+            } else {
+                return Refused(
+                    tr("unknown notation %1 for --format: %2").arg(Quoted(*format), FormatWords()),
+                    2);
+            }
+        }
+        return pick;
     }
     if (files.size() > 1) {
         return Refused(tr("one picture file opens at a time, but %1 were given").arg(files.size()),
@@ -96,6 +152,7 @@ LocalPath FromFileUri(const QUrl& url, const QString& hostName) {
 
 QString UsageLine() {
     return tr("Usage: huemark [options] [--] [file]\n"
+              "       huemark --pick [--format NOTATION] [--no-copy]\n"
               "       huemark sample|stats|palette FILE ... (see --help)");
 }
 
@@ -107,6 +164,20 @@ QString HelpText() {
               "  -h, --help     Shows this help.\n"
               "  -v, --version  Shows the version.\n"
               "  --             Ends the options: a file name after it may start with '-'.\n"
+              "\n"
+              "Picking from the screen:\n"
+              "  --pick         Freezes every monitor and picks one pixel: move the pointer (the\n"
+              "                 arrow keys step one pixel, Shift ten), [ and ] change the\n"
+              "                 averaging radius, + and - or the wheel the magnification; a\n"
+              "                 click or Enter picks, Escape or a right click cancels. The code\n"
+              "                 goes to standard output and to the clipboard; exit code 0, 1\n"
+              "                 when cancelled, 2 when the screen cannot be captured.\n"
+              "  --format NOTATION\n"
+              "                 How the pick is written: web (#RRGGBB, the default), rgb, hsl,\n"
+              "                 oklch, gpl, color-srgb, color-stored, name, or json (the code,\n"
+              "                 the pixel on the desktop, the monitor, its scale and the\n"
+              "                 radius; the clipboard gets the web code).\n"
+              "  --no-copy      Leaves the clipboard alone.\n"
               "\n"
               "Arguments:\n"
               "  file           A picture file to open instead of the clipboard's picture: a\n"

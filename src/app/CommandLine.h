@@ -3,9 +3,12 @@
 // as the bytes the system gave, so a file name that is no text in the system's encoding still
 // names its file.
 
+#include "palette/Notations.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 class QUrl;
 
@@ -16,12 +19,17 @@ struct Request {
         Run,     // the window, with file opened instead of the clipboard's picture
         Help,    // HelpText() on standard output, exit code 0
         Version, // the version on standard output, exit code 0
+        Pick,    // one pick off the screen (pick), no window
         Refused  // error (one line) and the usage on standard error, then exitCode
     };
     Action action = Action::Run;
     QByteArray file; // the path as the system spells it; empty for none
     QString error;
     int exitCode = 0; // 2 for wrong usage, 1 for a file that cannot be used
+    struct PickOptions {
+        std::optional<Notation> notation = Notation::WebCode; // none: the pick as JSON
+        bool copy = true;                                     // onto the clipboard too
+    } pick;
 };
 
 // words: the arguments after the program's name, once the toolkit has taken its own. "--" ends

@@ -1,8 +1,13 @@
-// The Screen command: the whole screen, as our windows leave it, becomes the picture.
+// The Screen command: the whole screen, as our windows leave it, becomes the picture. Pick from
+// Screen: the screen frozen on every monitor, one pick from it into the list.
 
 #include "app/frmHuemark.h"
+#include "controls/FlexGrid.h"
 #include "desktop/BusyPointer.h"
+#include "screenpick/ScreenPick.h"
 #include "sources/PictureArrival.h"
+
+#include <QScrollBar>
 
 void frmHuemark::mnuEditScreen_Click() {
     const QDateTime asked = QDateTime::currentDateTime();
@@ -12,4 +17,31 @@ void frmHuemark::mnuEditScreen_Click() {
     busy.end();
     // Declined or failed, as a paste that fails: picture and caption stay, and it is said.
     ShowArrival(arrival, true);
+}
+
+void frmHuemark::mnuEditPickScreen_Click() {
+    ScreenPickOptions options;
+    options.radius = hscNeighbors->value();
+    options.notation = m_copyNotation;
+    const ScreenPickResult result =
+        PickFromScreen(*m_services.screen, *m_services.pointer, this, options);
+    switch (result.outcome) {
+    case ScreenPickResult::Outcome::Picked: {
+        // A row as a pick from a picture makes it; the picture, its tags and view stay.
+        PickOrigin origin;
+        origin.source = tr("Screen capture");
+        origin.position = result.pixel;
+        origin.radius = result.radius;
+        AddPickOnTop(Pick(Color::fromValue(result.color), QString(), origin));
+        break;
+    }
+    case ScreenPickResult::Outcome::Cancelled:
+        break;
+    case ScreenPickResult::Outcome::Refused:
+    case ScreenPickResult::Outcome::Failed:
+        m_services.messageBox->showMessage(
+            this, tr("The screen cannot be captured.\r\r%1").arg(result.error),
+            QStringLiteral("Huemark"));
+        break;
+    }
 }

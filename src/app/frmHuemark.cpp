@@ -241,6 +241,8 @@ void frmHuemark::createMenus() {
             &frmHuemark::mnuEditPaste_Click);
     addItem(mnuEdit, mnuEditScreen, "mnuEditScreen", tr("&Screen"),
             Qt::CTRL | Qt::SHIFT | Qt::Key_V, &frmHuemark::mnuEditScreen_Click);
+    addItem(mnuEdit, mnuEditPickScreen, "mnuEditPickScreen", tr("Pick from Sc&reen"),
+            Qt::CTRL | Qt::SHIFT | Qt::Key_C, &frmHuemark::mnuEditPickScreen_Click);
 
     // View: zoom around the pointer, fit, the loupe option, and how the picture's colours are
     // read.

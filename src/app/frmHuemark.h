@@ -107,6 +107,7 @@ public:
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditPaste = nullptr;
     QAction* mnuEditScreen = nullptr;
+    QAction* mnuEditPickScreen = nullptr;
     // View: zoom, fit, the loupe, and the colours a picture is shown in.
     QMenu* mnuView = nullptr;
     QAction* mnuViewZoomIn = nullptr;
@@ -184,6 +185,7 @@ public:
     void mnuFileExit_Click();
     void mnuEditPaste_Click();
     void mnuEditScreen_Click();
+    void mnuEditPickScreen_Click();
     void mnuViewStoredColors_Click();
     void mnuViewDetails_Click();
     void mnuHelpContents_Click();

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/PickCommand.h"
 #include "app/frmHuemark.h"
 #include "cli/Verbs.h"
 #include "controls/DesktopStyle.h"
@@ -35,6 +36,35 @@ int Answer(const CommandLine::Request& request) {
                              : QStringLiteral("Huemark %1\n").arg(VersionText(ProgramVersion()));
     std::fputs(text.toLocal8Bit().constData(), stdout);
     return 0;
+}
+
+// The words without the toolkit's own options (-platform NAME, -reverse, ...), which it takes
+// wherever they stand.
+QList<QByteArray> WithoutToolkitOptions(const QList<QByteArray>& words) {
+    static const QList<QByteArray> withValue{
+        "platform",     "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+        "qwindowicon",  "qwindowtitle",       "style",         "stylesheet", "session",
+        "display",      "geometry",           "name",          "title",      "visual",
+        "qmljsdebugger"};
+    static const QList<QByteArray> alone{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QList<QByteArray> kept;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        QByteArray name = words[i];
+        if (name.startsWith("--")) {
+            name.remove(0, 2);
+        } else if (name.startsWith('-')) {
+            name.remove(0, 1);
+        } else {
+            kept << words[i];
+            continue;
+        }
+        if (withValue.contains(name)) {
+            ++i;
+        } else if (!alone.contains(name)) {
+            kept << words[i];
+        }
+    }
+    return kept;
 }
 
 // Reading a mapped file that another program cuts shorter meanwhile: the one line a failure of
@@ -126,8 +156,27 @@ int main(int argc, char* argv[]) {
                                                       std::strcmp(word, "--platform") == 0;
                                            }) ||
                                !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_SOCKET") && !platformNamed) {
+    const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") &&
+                           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                           qEnvironmentVariableIsEmpty("WAYLAND_SOCKET") && !platformNamed;
+    // A pick runs before the toolkit starts (PickCommand.h): its options are read apart from
+    // the toolkit's.
+    if (std::any_of(argv + 1, argv + qtArgc,
+                    [](const char* word) { return std::strcmp(word, "--pick") == 0; })) {
+        const CommandLine::Request pick = CommandLine::Parse(
+            WithoutToolkitOptions(QList<QByteArray>(argv + 1, argv + qtArgc)) + afterOptions, host);
+        if (pick.action != CommandLine::Request::Action::Pick) {
+            return Answer(pick);
+        }
+        if (noDisplay) {
+            std::fputs("huemark: no screen to pick from (DISPLAY and WAYLAND_DISPLAY are not "
+                       "set)\n",
+                       stderr);
+            return 2;
+        }
+        return RunScreenPick(qtArgc, qtArgv.data(), pick);
+    }
+    if (noDisplay) {
         std::fputs("huemark: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not "
                    "set); the verbs sample, stats and palette need none\n",
                    stderr);

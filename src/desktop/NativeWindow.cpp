@@ -54,6 +54,19 @@ bool WarpPointer(QPoint devicePixel) {
     return where && where->root_x == devicePixel.x() && where->root_y == devicePixel.y();
 }
 
+std::optional<QPoint> PointerDevicePixel() {
+    xcb_connection_t* connection = Connection();
+    if (connection == nullptr) {
+        return std::nullopt;
+    }
+    const Reply<xcb_query_pointer_reply_t> where(xcb_query_pointer_reply(
+        connection, xcb_query_pointer(connection, Root(connection)), nullptr));
+    if (!where || !where->same_screen) {
+        return std::nullopt;
+    }
+    return QPoint(where->root_x, where->root_y);
+}
+
 void FlushWindowSystem() {
     if (xcb_connection_t* connection = Connection()) {
         xcb_flush(connection);
@@ -68,6 +81,10 @@ std::optional<QPoint> NativeWindowOrigin(const QWidget* /*window*/) {
 
 bool WarpPointer(QPoint /*devicePixel*/) {
     return false;
+}
+
+std::optional<QPoint> PointerDevicePixel() {
+    return std::nullopt;
 }
 
 void FlushWindowSystem() {}

@@ -16,6 +16,10 @@ std::optional<QPoint> NativeWindowOrigin(const QWidget* window);
 // pointer is not there afterwards.
 bool WarpPointer(QPoint devicePixel);
 
+// The device pixel of the screen the pointer is on; nothing where the window system does not
+// tell (the toolkit's logical position is rounded to whole logical pixels).
+std::optional<QPoint> PointerDevicePixel();
+
 // Makes the requests already made to the window system (a new pointer shape) take effect now,
 // while the event loop is busy with long work.
 void FlushWindowSystem();

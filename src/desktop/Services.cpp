@@ -102,6 +102,7 @@ public:
         const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1;
         return QGuiApplication::screenAt((QPointF(devicePixel) / ratio).toPoint()) == nullptr;
     }
+    std::optional<QPoint> devicePos() const override { return PointerDevicePixel(); }
 };
 
 class QtPrintDialog : public PrintDialogService {

@@ -73,6 +73,8 @@ public:
     // Puts the pointer on a device pixel of the screen, where logical pixels are too coarse to
     // name it (a scaled screen); false where the desktop cannot do that.
     virtual bool setDevicePos(QPoint /*devicePixel*/) { return false; }
+    // The device pixel of the screen the pointer is on, where the desktop tells it.
+    virtual std::optional<QPoint> devicePos() const { return std::nullopt; }
 };
 
 class HelpViewerService {

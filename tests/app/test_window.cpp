@@ -197,7 +197,8 @@ void TestWindowDefinition::menuOrder() {
     };
     QCOMPARE(names(form.mnuFile),
              (QStringList{"mnuFileInput", "mnuFilePrint", "mnuFilePrintSetup", "mnuFileExit"}));
-    QCOMPARE(names(form.mnuEdit), (QStringList{"mnuEditPaste", "mnuEditScreen"}));
+    QCOMPARE(names(form.mnuEdit),
+             (QStringList{"mnuEditPaste", "mnuEditScreen", "mnuEditPickScreen"}));
     QCOMPARE(names(form.mnuView),
              (QStringList{"mnuViewZoomIn", "mnuViewZoomOut", "mnuViewActualSize", "mnuViewFit",
                           "mnuViewLoupe", "mnuViewMeasureArea", "mnuViewExtractPalette",

@@ -92,7 +92,9 @@ public:
                 QStringLiteral("org.freedesktop.DBus.Error.NoServer"), QString()));
         }
         HiddenWindows hidden(window);
-        Pause(kSettleMs);
+        if (!hidden.none()) {
+            Pause(kSettleMs);
+        }
 
         const QString token =
             QStringLiteral("huemark%1").arg(QRandomGenerator::global()->generate());

@@ -89,7 +89,27 @@ HiddenWindows::HiddenWindows(QWidget* window) : m_window(window) {
     }
 }
 
+namespace {
+WindowsKeptHidden* g_keeping = nullptr;
+} // namespace
+
+WindowsKeptHidden::WindowsKeptHidden() : m_outer(g_keeping) {
+    g_keeping = this;
+}
+
+WindowsKeptHidden::~WindowsKeptHidden() {
+    g_keeping = m_outer;
+    m_kept.reset();
+}
+
 HiddenWindows::~HiddenWindows() {
+    if (g_keeping != nullptr && !g_keeping->m_kept && !m_hidden.isEmpty()) {
+        std::unique_ptr<HiddenWindows> kept(new HiddenWindows(None{}));
+        kept->m_window = m_window;
+        kept->m_hidden = std::move(m_hidden);
+        g_keeping->m_kept = std::move(kept);
+        return;
+    }
     for (const QPointer<QWidget>& w : m_hidden) {
         const Qt::WindowType type = w ? w->windowType() : Qt::Widget;
         if (w && w != m_window && (type == Qt::Window || type == Qt::Dialog)) {

@@ -77,15 +77,35 @@ QImage PixelsToImage(const uchar* data, int width, int height, qsizetype stride,
                      const PixelLayout& layout);
 
 // Takes the application's shown windows off the screen, and puts the real windows among them
-// (not menus or tooltips) back when it ends, the given one on top.
+// (not menus or tooltips) back when it ends, the given one on top; while a WindowsKeptHidden
+// lives, they come back only when it ends.
 class HiddenWindows {
 public:
     explicit HiddenWindows(QWidget* window);
     ~HiddenWindows();
     HiddenWindows(const HiddenWindows&) = delete;
     HiddenWindows& operator=(const HiddenWindows&) = delete;
+    bool none() const { return m_hidden.isEmpty(); }
 
 private:
+    friend class WindowsKeptHidden;
+    struct None {};
+    explicit HiddenWindows(None) {}
     QPointer<QWidget> m_window;
     QList<QPointer<QWidget>> m_hidden;
+};
+
+// Keeps the windows that a capture takes off the screen away until this ends (a pick on the
+// frozen screen that the capture showed), then puts them back.
+class WindowsKeptHidden {
+public:
+    WindowsKeptHidden();
+    ~WindowsKeptHidden();
+    WindowsKeptHidden(const WindowsKeptHidden&) = delete;
+    WindowsKeptHidden& operator=(const WindowsKeptHidden&) = delete;
+
+private:
+    friend class HiddenWindows;
+    WindowsKeptHidden* m_outer;
+    std::unique_ptr<HiddenWindows> m_kept;
 };

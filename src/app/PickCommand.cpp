@@ -1,0 +1,243 @@
+#include "app/PickCommand.h"
+
+#include "app/SettingsForms.h"
+#include "app/frmHuemark.h"
+#include "desktop/IniSettingsStore.h"
+#include "desktop/Services.h"
+#include "desktop/capture/ScreenCapture.h"
+#include "list/Pick.h"
+#include "screenpick/ScreenPick.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+// What the pick says, and its exit code: the same whichever process made it.
+struct Answer {
+    int exitCode = 1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The answer through a pipe: the exit code, then each text with its length before it.
+QByteArray Encoded(const Answer& a) {
+    QByteArray bytes(1, char(a.exitCode));
+    for (const QByteArray& text : {a.out, a.err}) {
+        const quint32 n = quint32(text.size());
+        bytes.append(reinterpret_cast<const char*>(&n), sizeof n).append(text);
+    }
+    return bytes;
+}
+
+std::optional<Answer> Decoded(const QByteArray& bytes) {
+    if (bytes.isEmpty()) {
+        return std::nullopt;
+    }
+    Answer a;
+    a.exitCode = static_cast<unsigned char>(bytes[0]);
+    qsizetype at = 1;
+    for (QByteArray* text : {&a.out, &a.err}) {
+        quint32 n = 0;
+        if (bytes.size() < at + qsizetype(sizeof n)) {
+            return std::nullopt;
+        }
+        std::memcpy(&n, bytes.constData() + at, sizeof n);
+        at += sizeof n;
+        if (bytes.size() < at + qsizetype(n)) {
+            return std::nullopt;
+        }
+        *text = bytes.mid(at, n);
+        at += n;
+    }
+    return a;
+}
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+QByteArray ReadAll(int fd) {
+    QByteArray bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return bytes;
+        }
+        bytes.append(buffer, n);
+    }
+}
+
+int Told(const Answer& a) {
+    const bool written =
+        std::fwrite(a.out.constData(), 1, size_t(a.out.size()), stdout) == size_t(a.out.size()) &&
+        std::fflush(stdout) == 0;
+    std::fwrite(a.err.constData(), 1, size_t(a.err.size()), stderr);
+    if (!written && a.exitCode == 0) {
+        std::fputs("huemark: cannot write the pick to standard output\n", stderr);
+        return 1;
+    }
+    return a.exitCode;
+}
+
+void Redirect(int fd) {
+    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (null >= 0) {
+        ::dup2(null, fd);
+        ::close(null);
+    }
+}
+
+// The gesture, in the process that shows it; copied (the clipboard's text) is set while the
+// frozen screen still shows, where a desktop takes the clipboard only from a window that has
+// just had the user's input.
+Answer PickOnce(const CommandLine::Request& request, bool* copied) {
+    IniSettingsStore store;
+    ScreenPickOptions options;
+    options.radius = SettingsForms::ReadAverage(
+                         store.GetSetting(frmHuemark::kAppName, frmHuemark::kSettingsSection,
+                                          QStringLiteral("Average"), QStringLiteral("0")))
+                         .value_or(0);
+    options.notation = request.pick.notation.value_or(Notation::WebCode);
+    QString text;
+    options.picked = [&](const ScreenPickResult& pick) {
+        text = request.pick.notation
+                   ? ColorAs(*request.pick.notation, Pick(Color::fromValue(pick.color), QString()))
+                   : PickJson(pick);
+        if (request.pick.copy) {
+            QGuiApplication::clipboard()->setText(
+                request.pick.notation
+                    ? text
+                    : ColorAs(Notation::WebCode, Pick(Color::fromValue(pick.color), QString())));
+            *copied = true;
+        }
+    };
+    Services services = Services::qtDefaults();
+    const ScreenPickResult pick =
+        PickFromScreen(*services.screen, *services.pointer, nullptr, options);
+    Answer a;
+    switch (pick.outcome) {
+    case ScreenPickResult::Outcome::Picked:
+        a.exitCode = 0;
+        a.out = text.toUtf8() + '\n';
+        break;
+    case ScreenPickResult::Outcome::Cancelled:
+        a.exitCode = 1;
+        break;
+    case ScreenPickResult::Outcome::Refused:
+    case ScreenPickResult::Outcome::Failed:
+        a.exitCode = 2;
+        a.err = (QStringLiteral("huemark: ") + pick.error + QLatin1Char('\n')).toLocal8Bit();
+        break;
+    }
+    return a;
+}
+
+std::unique_ptr<QApplication> Toolkit(int& argc, char* argv[]) {
+    auto app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Huemark"));
+    QApplication::setOrganizationName(QStringLiteral("Huemark"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("huemark"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    return app;
+}
+
+// Until another program owns the clipboard.
+void KeepClipboard(QApplication& app) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->ownsClipboard()) {
+        return;
+    }
+    QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard && !clipboard->ownsClipboard()) {
+            QCoreApplication::quit();
+        }
+    });
+    QApplication::exec();
+}
+} // namespace
+
+int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
+    if (!request.pick.copy) {
+        const auto app = Toolkit(argc, argv);
+        bool copied = false;
+        return Told(PickOnce(request, &copied));
+    }
+    int pipe[2];
+    if (::pipe2(pipe, O_CLOEXEC) != 0) {
+        std::fprintf(stderr, "huemark: cannot start the pick: %s\n", std::strerror(errno));
+        return 2;
+    }
+    const pid_t parent = ::getpid();
+    const pid_t child = ::fork();
+    if (child < 0) {
+        std::fprintf(stderr, "huemark: cannot start the pick: %s\n", std::strerror(errno));
+        return 2;
+    }
+    if (child > 0) {
+        // This process only tells what the child picked, and ends.
+        ::close(pipe[1]);
+        const std::optional<Answer> answer = Decoded(ReadAll(pipe[0]));
+        ::close(pipe[0]);
+        if (answer) {
+            return Told(*answer);
+        }
+        int status = 0;
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        if (WIFSIGNALED(status)) {
+            std::fprintf(stderr, "huemark: the pick ended on signal %d (%s)\n", WTERMSIG(status),
+                         strsignal(WTERMSIG(status)));
+        } else {
+            std::fputs("huemark: the pick ended without an answer\n", stderr);
+        }
+        return 2;
+    }
+    // The child: it ends with its parent until it has answered; its results go through the pipe,
+    // so that nothing it leaves open keeps a reader of the program's output waiting.
+    ::close(pipe[0]);
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() != parent) {
+        ::_exit(2);
+    }
+    Redirect(STDIN_FILENO);
+    Redirect(STDOUT_FILENO);
+    const auto app = Toolkit(argc, argv);
+    bool copied = false;
+    const Answer answer = PickOnce(request, &copied);
+    // From here it lives on its own, whenever its parent ends, until the clipboard passes to
+    // another program.
+    if (copied) {
+        ::prctl(PR_SET_PDEATHSIG, 0);
+    }
+    const bool told = WriteAll(pipe[1], Encoded(answer));
+    ::close(pipe[1]);
+    if (told && copied) {
+        ::setsid();
+        Redirect(STDERR_FILENO);
+        KeepClipboard(*app);
+    }
+    return 0;
+}
