@@ -22,6 +22,8 @@ packages=(
     # and keyboard tools for the Wayland session
     libxcb-shm0-dev libxcb-damage0-dev
     sway swaybg grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk wl-clipboard wtype
+    # the screen pick on two X11 monitors: Xorg's dummy driver, whose outputs xrandr places
+    xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
     # picture fixtures, expected colours and the reference decoders of the loading benchmark
     webp libheif-examples libjxl-tools liblcms2-utils netpbm libtiff-tools
     # the list formats read back independently

@@ -187,6 +187,9 @@ ScreenPickResult Session::run() {
             }
         }
     }
+    // Where the loupe is drawn first: a move takes it away from there.
+    m_shownOn = m_current;
+    m_shownLoupe = loupeArea();
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (qsizetype i = 0; i < m_monitors.size(); ++i) {
         auto surface = std::make_unique<PickSurface>(*this, i);
@@ -435,8 +438,8 @@ QRect Session::loupeArea() {
     const QSize size(int(std::ceil(image.width() / m.ratio)),
                      int(std::ceil(image.height() / m.ratio)));
     const QPointF at = m.localOf(m_pixel);
-    QPoint place = ReadoutBoxPosition(QPoint(int(std::floor(at.x())), int(std::floor(at.y()))),
-                                      kBeside, size, m.logical.size());
+    const QPoint pointer(int(std::floor(at.x())), int(std::floor(at.y())));
+    QPoint place = ReadoutBoxPosition(pointer, pointer + kBeside, size, m.logical.size());
     // A monitor too small for it either side keeps its top-left corner in view.
     place.setX(std::max(0, std::min(place.x(), m.logical.width() - size.width())));
     place.setY(std::max(0, std::min(place.y(), m.logical.height() - size.height())));

@@ -23,6 +23,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import cases_colours  # noqa: E402
 import cases_desktop  # noqa: E402
 import cases_lifecycle  # noqa: E402
+import cases_pick  # noqa: E402
 import cases_screen  # noqa: E402
 import cases_palette  # noqa: E402
 import cases_view  # noqa: E402
@@ -646,6 +647,7 @@ CASES.update(cases_screen.CASES)
 CASES.update(cases_colours.CASES)
 CASES.update(cases_palette.CASES)
 CASES.update(cases_view.CASES)
+CASES.update(cases_pick.CASES)
 
 
 def run_case(name, binary, deadline):
@@ -655,7 +657,8 @@ def run_case(name, binary, deadline):
     started = time.monotonic()
     harness.install_signal_handlers(deadline)
     # A case may ask for an X server of its own kind (an extension turned off, say).
-    session = harness.Session(binary, getattr(CASES[name], "xvfb_args", ()))
+    session = harness.Session(binary, getattr(CASES[name], "xvfb_args", ()),
+                              getattr(CASES[name], "x_server", "xvfb"))
     case = Case(session)
     try:
         try:
