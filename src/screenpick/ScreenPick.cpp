@@ -9,7 +9,6 @@
 #include "view/Monitors.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -170,7 +169,7 @@ private:
 
 ScreenPickResult Session::run() {
     // The pixel under the pointer at start, else the middle of the first monitor.
-    const QPoint pointer = QCursor::pos();
+    const QPoint pointer = m_pointer.pos();
     m_current = 0;
     m_pixel = m_monitors[0].inCapture.center();
     for (qsizetype i = 0; i < m_monitors.size(); ++i) {

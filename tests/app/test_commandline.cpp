@@ -45,6 +45,16 @@ void TestCommandLine::parse_data() {
     row("escapes that are no UTF-8", {"FILE:///tmp/caf%E9.png"}, Action::Run, "/tmp/caf\xe9.png");
     row("another machine", {"file://elsewhere/tmp/a.png"}, Action::Refused,
         "another machine (elsewhere)", 1);
+    // A pick: the notation it writes (json for the JSON object) and whether it copies.
+    row("a pick", {"--pick"}, Action::Pick, "web");
+    row("a pick as JSON, not copied", {"--no-copy", "--pick", "--format", "json"}, Action::Pick,
+        "json no-copy");
+    row("a pick's notation after =", {"--pick", "--format=color-srgb"}, Action::Pick, "color-srgb");
+    row("a notation without a pick", {"--format", "rgb"}, Action::Refused, "goes with --pick", 2);
+    row("a pick and a file", {"--pick", "a.png"}, Action::Refused, "takes no file", 2);
+    row("an unknown notation", {"--pick", "--format", "cmyk"}, Action::Refused,
+        "unknown notation 'cmyk'", 2);
+    row("no notation", {"--pick", "--format"}, Action::Refused, "needs a notation", 2);
 }
 
 void TestCommandLine::parse() {
@@ -57,6 +67,11 @@ void TestCommandLine::parse() {
     QCOMPARE(r.exitCode, exitCode);
     if (r.action == Action::Refused) {
         QVERIFY2(r.error.contains(QString::fromUtf8(file)), qPrintable(r.error));
+    } else if (r.action == Action::Pick) {
+        const QString taken =
+            (r.pick.notation ? NotationKey(*r.pick.notation) : QStringLiteral("json")) +
+            (r.pick.copy ? QString() : QStringLiteral(" no-copy"));
+        QCOMPARE(taken, QString::fromUtf8(file));
     } else {
         QCOMPARE(r.file, file);
     }

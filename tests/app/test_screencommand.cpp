@@ -5,9 +5,11 @@
 #include "desktop/capture/ScreenCapture.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 constexpr quint32 kBlue = 0xFF0000;
@@ -20,6 +22,8 @@ private slots:
     void capture_data();
     void capture();
     void shortcut();
+    void pickFromScreen_data();
+    void pickFromScreen();
 };
 
 void TestScreenCommand::capture_data() {
@@ -129,6 +133,89 @@ void TestScreenCommand::shortcut() {
     QCOMPARE(w.fakes.screen->captures, 2);
     QTest::keyClick(w.form->picColor, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(w.fakes.screen->captures, 2);
+}
+
+void TestScreenCommand::pickFromScreen_data() {
+    QTest::addColumn<QString>("gesture"); // what the user does on the frozen screen
+    QTest::addColumn<QString>("row");     // the list's new top row's code; empty for none
+    QTest::addColumn<QString>("message"); // part of what is said; empty for nothing
+    QTest::addColumn<int>("x");           // the screen pixel picked, in row 20
+
+    QTest::newRow("a step right and Enter") << "right, enter"
+                                            << "#123456"
+                                            << "" << 21;
+    // The pixel's ninth in the square around the pointer's: (18, 52, 86) / 9, rounded.
+    QTest::newRow("the radius up, the square's mean") << "], enter"
+                                                      << "#02060A"
+                                                      << "" << 20;
+    QTest::newRow("a right click cancels") << "right click"
+                                           << ""
+                                           << "" << 0;
+    QTest::newRow("the desktop declines") << "refused"
+                                          << ""
+                                          << "declined" << 0;
+}
+
+// Edit, Pick from Screen: the pick becomes the list's top row as a pick from the picture does;
+// the picture, its tags, the caption and the read-out stay as they were.
+void TestScreenCommand::pickFromScreen() {
+    QFETCH(QString, gesture);
+    QFETCH(QString, row);
+    QFETCH(QString, message);
+    QFETCH(int, x);
+
+    TestWindow w;
+    w.form->imgCache->setPicture(SolidPicture(50, 40, kBlue));
+    w.form->picColor->setPicture(w.form->imgCache->picture());
+    w.form->chkTags->setChecked(true);
+    QTest::mouseClick(w.form->picColor, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    w.form->setCaption(QStringLiteral("before"));
+    const QImage shownBefore = w.form->picColor->Image();
+
+    // The screen: black, with one pixel of its own right of the pointer.
+    QImage screen = SolidPicture(64, 48, 0x000000);
+    SetPixelValue(screen, 21, 20, 0x563412);
+    w.fakes.screen->answer = gesture == QLatin1String("refused")
+                                 ? ScreenPortal::Answer(1, {})
+                                 : ScreenCaptureResult{ScreenCaptureResult::Outcome::Picture,
+                                                       screen, QString(), QString()};
+    w.fakes.pointer->position = QPoint(20, 20);
+    QTimer::singleShot(0, [&gesture] {
+        QWidget* surface = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String("screenPick") && top->isVisible()) {
+                surface = top;
+            }
+        }
+        if (surface == nullptr) {
+            return;
+        }
+        for (const QString& step : gesture.split(QStringLiteral(", "))) {
+            if (step == QLatin1String("right click")) {
+                QTest::mouseClick(surface, Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
+            } else {
+                QTest::keyClick(surface, step == QLatin1String("right") ? Qt::Key_Right
+                                         : step == QLatin1String("]")   ? Qt::Key_BracketRight
+                                                                        : Qt::Key_Return);
+            }
+        }
+    });
+    const int rows = w.form->grdList->Rows();
+    QTest::keyClick(w.form->picColor, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+
+    QCOMPARE(w.fakes.screen->captures, 1);
+    QCOMPARE(w.form->grdList->Rows(), row.isEmpty() ? rows : rows + 1);
+    if (!row.isEmpty()) {
+        QCOMPARE(w.form->grdList->TextMatrix(1, 0), row);
+        QCOMPARE(w.form->picks().at(0).origin.source, QStringLiteral("Screen capture"));
+        QCOMPARE(w.form->picks().at(0).origin.position, std::optional<QPoint>(QPoint(x, 20)));
+    }
+    QCOMPARE(w.fakes.messageBox->messages.size(), size_t(message.isEmpty() ? 0 : 1));
+    if (!message.isEmpty()) {
+        QVERIFY(w.fakes.messageBox->messages.front().text.contains(message));
+    }
+    QCOMPARE(w.form->Caption(), QStringLiteral("before"));
+    QCOMPARE(w.form->picColor->Image(), shownBefore);
 }
 
 QTEST_MAIN(TestScreenCommand)
