@@ -163,3 +163,112 @@ def expect_frozen_screen(c, pointer, scales):
 case_pick.x_server = "dummy"
 
 CASES = {"pick": case_pick}
+
+
+# ---------------------------------------------------------------------------------------------
+# Wayland: sway with two outputs, one at scale 1 left of the primary at scale 2 (negative
+# desktop coordinates), through the screenshot portal, whose picture is the desktop at scale 2:
+# the primary at its own resolution, the other enlarged twice.
+
+WAYLAND_OUTPUTS = [(800, 600, -800, 0, 1), (1024, 768, 0, 0, 2)]
+
+
+def read_png_pixels(path):
+    """A PNG's pixels as rows of (r, g, b), through ImageMagick."""
+    size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True,
+                          check=True, timeout=10).stdout.split()
+    w, h = int(size[0]), int(size[1])
+    data = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
+                          check=True, timeout=20).stdout
+    return [[tuple(data[(j * w + i) * 3:(j * w + i) * 3 + 3]) for i in range(w)] for j in range(h)]
+
+
+def case_pick_wayland(c):
+    import json
+    import cases_screen
+    s = c.s
+    tile = os.path.join(s.tmp, "tile.png")
+    harness.write_png(tile, [[pattern(x, y) for x in range(256)] for y in range(256)])
+    sway = cases_screen.Sway(s)
+    sway.start(tile, WAYLAND_OUTPUTS)
+    # What the screen holds: the whole desktop as grim gives it (as the portal does), and the
+    # primary output at its own resolution.
+    truth = {}
+    for name, argv in [("desktop", []), ("primary", ["-o", "HEADLESS-2"])]:
+        path = os.path.join(s.tmp, name + ".png")
+
+        def drawn():
+            # Once the background is drawn on both outputs: no longer sway's grey there.
+            if subprocess.run(["grim"] + argv + [path], env=s.env, capture_output=True,
+                              timeout=10).returncode != 0:
+                return False
+            truth[name] = read_png_pixels(path)
+            rows = truth[name]
+            return all(rows[y][x] != (0x3F, 0x3F, 0x3F)
+                       for x, y in [(10, 10), (len(rows[0]) - 10, len(rows) - 10)])
+        s.wait_for(drawn, "the background in grim's picture of the %s" % name)
+    if (len(truth["desktop"][0]), len(truth["desktop"])) != (2624, 1200):
+        raise E2EFailure("grim's desktop is %dx%d, not the layout at scale 2" % (
+            len(truth["desktop"][0]), len(truth["desktop"])))
+
+    env = dict(s.env, QT_QPA_PLATFORM="wayland")
+    env.pop("DISPLAY")
+    ipc = lambda: [n for n in os.listdir(sway.runtime) if n.startswith("sway-ipc.")]
+
+    def pick(keys, what):
+        proc = subprocess.Popen([s.binary, "--pick", "--format", "json"], env=env,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                stdin=subprocess.DEVNULL)
+        s.procs.append(("pick", proc))
+        swaysock = os.path.join(sway.runtime, s.wait_for(ipc, "sway's IPC socket")[0])
+        tree = lambda: subprocess.run(["swaymsg", "-s", swaysock, "-t", "get_tree"], env=s.env,
+                                      capture_output=True, text=True, timeout=10).stdout
+        s.wait_for(lambda: tree().count('"app_id": "huemark"') >= 2,
+                   "the frozen screen on both outputs", timeout=40)
+        sway.keys(*keys)
+        try:
+            out, err = proc.communicate(timeout=20)
+        except subprocess.TimeoutExpired:
+            raise E2EFailure("%s: huemark --pick did not end" % what)
+        if proc.returncode != 0:
+            raise E2EFailure("%s: exit code %d, %r" % (what, proc.returncode, err.decode()))
+        return json.loads(out)
+
+    def check(got, monitor, exact, what):
+        x, y = got["x"], got["y"]
+        expected = web(truth["desktop"][y][x])
+        # An output the portal enlarged is read from its enlarged picture, whose blends of
+        # neighbours the portal's scaler and grim's may round apart.
+        close = got["code"] == expected or not exact and all(
+            abs(a - b) <= 2 for a, b in zip(harness.parse_web(got["code"]), truth["desktop"][y][x]))
+        if got["monitor"] != monitor or got["deviceResolution"] != exact or not close:
+            raise E2EFailure("%s: %r, expected %s on %s (device resolution: %s)" % (
+                what, got, expected, monitor, exact))
+        if exact and web(truth["primary"][got["monitorY"]][got["monitorX"]]) != expected:
+            raise E2EFailure("%s: %r is not the output's own pixel %r" % (
+                what, got, (got["monitorX"], got["monitorY"])))
+
+    start = pick(["-k", "Return"], "Enter at once")
+    check(start, start["monitor"], start["deviceResolution"], "Enter at once")
+    pasted = lambda: subprocess.run(["wl-paste", "-n"], env=s.env, capture_output=True,
+                                    text=True, timeout=5).stdout
+    s.wait_for(pasted, "the Wayland clipboard after the pick", expect=start["code"])
+    c.ok("huemark --pick on sway through the portal: %s at %r, on the clipboard after it ended"
+         % (start["code"], (start["x"], start["y"])))
+    # Onto the primary output, then steps of one device pixel there.
+    keys = ["-M", "shift"] + ["-k", "Right"] * 2 + ["-m", "shift"]
+    if start["monitor"] != "HEADLESS-2":
+        keys = ["-M", "shift"] + ["-k", "Right"] * 170 + ["-m", "shift"]
+    got = pick(keys + ["-k", "Right", "-k", "Down", "-k", "Down", "-k", "Return"],
+               "steps on the primary output")
+    check(got, "HEADLESS-2", True, "steps on the primary output")
+    c.ok("arrow steps on the output at scale 2 pick its device pixel %r: %s" % (
+        (got["monitorX"], got["monitorY"]), got["code"]))
+    got = pick(["-M", "shift"] + ["-k", "Left"] * 30 + ["-m", "shift", "-k", "Return"],
+               "steps onto the output left of it")
+    check(got, "HEADLESS-1", False, "steps onto the output left of it")
+    c.ok("steps onto the output at scale 1 left of it (negative x) pick the portal's pixel %r "
+         "of its enlarged picture: %s" % ((got["x"], got["y"]), got["code"]))
+
+
+CASES["pick-wayland"] = case_pick_wayland

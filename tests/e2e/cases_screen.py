@@ -112,17 +112,21 @@ class Sway:
         self.runtime = os.path.join(self.root, "runtime")
         self.socket = None
 
-    def start(self, background):
+    def start(self, background, outputs=((SWAY_OUTPUT[0], SWAY_OUTPUT[1], 0, 0, 1),)):
+        """outputs: (width, height, x, y, scale) of each, HEADLESS-1 first; a scale above 1
+        makes the output's logical size its pixels' divided by it."""
         s = self.s
         os.makedirs(self.runtime)
         config = os.path.join(self.root, "config")
         with open(config, "w") as f:
-            f.write("output HEADLESS-1 resolution %dx%d position 0 0 bg %s tile\n" % (
-                SWAY_OUTPUT + (background,)))
+            for n, (w, h, x, y, scale) in enumerate(outputs):
+                f.write("output HEADLESS-%d resolution %dx%d position %d %d scale %s bg %s tile\n"
+                        % (n + 1, w, h, x, y, scale, background))
             f.write("xwayland disable\ndefault_border none\ndefault_floating_border none\n")
         env = {k: v for k, v in s.env.items() if k not in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS")}
         env.update(XDG_RUNTIME_DIR=self.runtime, HOME=self.runtime, WLR_BACKENDS="headless",
-                   WLR_HEADLESS_OUTPUTS="1", WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
+                   WLR_HEADLESS_OUTPUTS=str(len(outputs)), WLR_LIBINPUT_NO_DEVICES="1",
+                   WLR_RENDERER="pixman")
         argv = ["sway", "-c", config]
         if os.geteuid() == 0:
             # sway refuses to run as root: it runs as nobody, in folders that user can reach.
