@@ -1,5 +1,7 @@
 #include "screenpick/ScreenPick.h"
 
+#include "screenpick/PickSession.h"
+
 #include "color/ReadoutPlacement.h"
 #include "color/Sampling.h"
 #include "desktop/Services.h"
@@ -24,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -52,67 +55,22 @@ QColor ColorOf(ColorValue v) {
     return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
+QFont LoupeFont() {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(kTextPixels);
+    return font;
+}
+
 QString Number(double value) {
     return QString::number(value, 'g', 4);
 }
 
-class PickSurface;
-
-// The gesture's state, shared by the surfaces on every monitor: the frozen screen, the pixel the
-// loupe names, the radius and the magnification.
-class Session {
-public:
-    Session(QImage capture, QList<View::CapturedMonitor> monitors, PointerService& pointer,
-            View::CaptureLayout layout, const ScreenPickOptions& options)
-        : m_capture(std::move(capture)), m_monitors(std::move(monitors)), m_pointer(pointer),
-          m_layout(layout), m_radius(std::clamp(options.radius, kMinRadius, kMaxRadius)),
-          m_notation(options.notation), m_picked(options.picked) {}
-
-    ScreenPickResult run();
-
-    // What the surfaces tell.
-    void pointerAt(qsizetype monitor, QPointF local);
-    void pick() { finish(ScreenPickResult::Outcome::Picked); }
-    void cancel() { finish(ScreenPickResult::Outcome::Cancelled); }
-    void key(QKeyEvent* event);
-    void zoom(int steps);
-
-    // What they draw.
-    const QImage& capture() const { return m_capture; }
-    const View::CapturedMonitor& monitor(qsizetype i) const { return m_monitors[i]; }
-    qsizetype current() const { return m_current; }
-    // The loupe, in device pixels at its monitor's ratio, and where it stands there (logical).
-    const QImage& loupe();
-    QRect loupeArea();
-
-private:
-    ColorValue colorAt(QPoint pixel) const;
-    void moveTo(QPoint pixel);
-    void changed();
-    void finish(ScreenPickResult::Outcome outcome);
-
-    QImage m_capture;
-    QList<View::CapturedMonitor> m_monitors;
-    PointerService& m_pointer;
-    View::CaptureLayout m_layout;
-    int m_radius;
-    Notation m_notation;
-    std::function<void(const ScreenPickResult&)> m_picked;
-    int m_level = kStartLevel;
-    qsizetype m_current = 0;
-    QPoint m_pixel;
-    std::vector<std::unique_ptr<PickSurface>> m_surfaces;
-    QImage m_loupe; // null when it must be drawn again
-    QRect m_shownLoupe;
-    qsizetype m_shownOn = -1;
-    QEventLoop m_loop;
-    ScreenPickResult m_result;
-};
+} // namespace
 
 // One monitor's frozen screen, full screen on it.
 class PickSurface : public QWidget {
 public:
-    PickSurface(Session& session, qsizetype index)
+    PickSurface(PickSession& session, qsizetype index)
         : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                Qt::X11BypassWindowManagerHint),
           m_session(session), m_index(index) {
@@ -162,12 +120,39 @@ protected:
     void closeEvent(QCloseEvent* /*event*/) override { m_session.cancel(); }
 
 private:
-    Session& m_session;
+    PickSession& m_session;
     qsizetype m_index;
     int m_wheel = 0;
 };
 
-ScreenPickResult Session::run() {
+PickSession::PickSession(QImage capture, QList<View::CapturedMonitor> monitors,
+                         PointerService& pointer, View::CaptureLayout layout,
+                         const ScreenPickOptions& options)
+    : m_capture(std::move(capture)), m_monitors(std::move(monitors)), m_pointer(pointer),
+      m_layout(layout), m_radius(std::clamp(options.radius, kMinRadius, kMaxRadius)),
+      m_notation(options.notation), m_picked(options.picked), m_level(kStartLevel) {}
+
+PickSession::~PickSession() = default;
+
+QWidget* PickSession::surface(qsizetype monitor) const {
+    return m_surfaces[size_t(monitor)].get();
+}
+
+ScreenPickResult PickSession::run() {
+    show();
+    m_result.outcome = ScreenPickResult::Outcome::Cancelled;
+    PickSurface& first = *m_surfaces[size_t(m_current)];
+    // The keys come here wherever the pointer is (X11; elsewhere the focused surface has them).
+    first.grabKeyboard();
+    m_loop.exec();
+    first.releaseKeyboard();
+    for (const auto& surface : m_surfaces) {
+        surface->hide();
+    }
+    return m_result;
+}
+
+void PickSession::show() {
     // The pixel under the pointer at start, else the middle of the first monitor.
     const QPoint pointer = m_pointer.pos();
     m_current = 0;
@@ -206,18 +191,9 @@ ScreenPickResult Session::run() {
     PickSurface& first = *m_surfaces[size_t(m_current)];
     first.activateWindow();
     first.setFocus();
-    // The keys come here wherever the pointer is (X11; elsewhere the focused surface has them).
-    first.grabKeyboard();
-    m_result.outcome = ScreenPickResult::Outcome::Cancelled;
-    m_loop.exec();
-    first.releaseKeyboard();
-    for (const auto& surface : m_surfaces) {
-        surface->hide();
-    }
-    return m_result;
 }
 
-void Session::pointerAt(qsizetype monitor, QPointF local) {
+void PickSession::pointerAt(qsizetype monitor, QPointF local) {
     const View::CapturedMonitor& m = m_monitors[monitor];
     QPoint pixel = m.pixelAt(QPointF(m.logical.topLeft()) + local);
     // The toolkit rounds the pointer to whole logical pixels; where the capture is the screen's
@@ -236,7 +212,7 @@ void Session::pointerAt(qsizetype monitor, QPointF local) {
     changed();
 }
 
-void Session::moveTo(QPoint pixel) {
+void PickSession::moveTo(QPoint pixel) {
     const std::optional<qsizetype> on = View::MonitorHolding(m_monitors, pixel);
     if (on) {
         m_current = *on;
@@ -258,7 +234,7 @@ void Session::moveTo(QPoint pixel) {
     changed();
 }
 
-void Session::key(QKeyEvent* event) {
+void PickSession::key(QKeyEvent* event) {
     const int step = event->modifiers() & Qt::ShiftModifier ? kBigStep : 1;
     switch (event->key()) {
     case Qt::Key_Left:
@@ -304,7 +280,7 @@ void Session::key(QKeyEvent* event) {
     }
 }
 
-void Session::zoom(int steps) {
+void PickSession::zoom(int steps) {
     const int level = std::clamp(m_level + steps, 0, int(std::size(kLevels)) - 1);
     if (level != m_level) {
         m_level = level;
@@ -312,7 +288,7 @@ void Session::zoom(int steps) {
     }
 }
 
-ColorValue Session::colorAt(QPoint pixel) const {
+ColorValue PickSession::colorAt(QPoint pixel) const {
     const QRect& inside = m_monitors[m_current].inCapture;
     const auto pointAt = [&](float x, float y) -> ColorValue {
         const QPoint p(int(std::floor(x)), int(std::floor(y)));
@@ -324,7 +300,7 @@ ColorValue Session::colorAt(QPoint pixel) const {
     return AverageOf(SumSquareByPoint(pointAt, float(pixel.x()), float(pixel.y()), m_radius));
 }
 
-void Session::changed() {
+void PickSession::changed() {
     m_loupe = QImage();
     const QRect area = loupeArea();
     if (m_shownOn >= 0 && (m_shownOn != m_current || m_shownLoupe != area)) {
@@ -335,7 +311,7 @@ void Session::changed() {
     m_shownLoupe = area;
 }
 
-const QImage& Session::loupe() {
+const QImage& PickSession::loupe() {
     if (!m_loupe.isNull()) {
         return m_loupe;
     }
@@ -400,9 +376,7 @@ const QImage& Session::loupe() {
     // The text in logical pixels, as the monitor shows text.
     m_loupe.setDevicePixelRatio(ratio);
     QPainter painter(&m_loupe);
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(kTextPixels);
-    painter.setFont(font);
+    painter.setFont(LoupeFont());
     painter.setPen(Qt::white);
     const ColorValue c = colorAt(m_pixel);
     const QString code =
@@ -431,7 +405,7 @@ const QImage& Session::loupe() {
     return m_loupe;
 }
 
-QRect Session::loupeArea() {
+QRect PickSession::loupeArea() {
     const View::CapturedMonitor& m = m_monitors[m_current];
     const QImage& image = loupe();
     const QSize size(int(std::ceil(image.width() / m.ratio)),
@@ -445,7 +419,7 @@ QRect Session::loupeArea() {
     return QRect(place, size);
 }
 
-void Session::finish(ScreenPickResult::Outcome outcome) {
+void PickSession::finish(ScreenPickResult::Outcome outcome) {
     if (!m_loop.isRunning()) {
         return;
     }
@@ -466,6 +440,7 @@ void Session::finish(ScreenPickResult::Outcome outcome) {
     m_loop.quit();
 }
 
+namespace {
 ScreenPickResult Failure(ScreenPickResult::Outcome outcome, QString error) {
     ScreenPickResult result;
     result.outcome = outcome;
@@ -478,8 +453,17 @@ ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& p
                                 QWidget* window, const ScreenPickOptions& options) {
     // The program's windows stay off the screen until the pick ends.
     WindowsKeptHidden hidden;
+    // The loupe's first text reads the system's font configuration, tens of milliseconds at the
+    // start of a program: it is read meanwhile, while the screen is captured.
+    std::thread fonts([] {
+        QImage scratch(32, 16, QImage::Format_RGB32);
+        QPainter painter(&scratch);
+        painter.setFont(LoupeFont());
+        painter.drawText(QPointF(0, 12), QStringLiteral("#09AF"));
+    });
     const QDateTime asked = QDateTime::currentDateTime();
     const ScreenCaptureResult shot = capture.capture(window);
+    fonts.join();
     if (shot.outcome == ScreenCaptureResult::Outcome::Refused) {
         return Failure(ScreenPickResult::Outcome::Refused, shot.error);
     }
@@ -508,7 +492,7 @@ ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& p
         return Failure(ScreenPickResult::Outcome::Failed,
                        tr("The screen's picture holds none of the monitors."));
     }
-    Session session(std::move(picture), std::move(monitors), pointer, layout, options);
+    PickSession session(std::move(picture), std::move(monitors), pointer, layout, options);
     return session.run();
 }
 

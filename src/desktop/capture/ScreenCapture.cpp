@@ -1,5 +1,7 @@
 #include "desktop/capture/ScreenCapture.h"
 
+#include "pixels/PixelBuffer.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QUrl>
@@ -46,7 +48,9 @@ QImage PixelsToImage(const uchar* data, int width, int height, qsizetype stride,
         stride < qsizetype(width) * bytes) {
         return QImage();
     }
-    QImage image(width, height, QImage::Format_RGB32);
+    // In huge pages where the system has them: a screen's worth of small pages costs thousands of
+    // page faults as it is written.
+    QImage image = NewPicture(width, height, QImage::Format_RGB32);
     if (image.isNull()) {
         return image;
     }

@@ -16,7 +16,9 @@
 #include <cstring>
 #include <poll.h>
 #include <sys/ipc.h>
+#include <sys/mman.h>
 #include <sys/shm.h>
+#include <unistd.h>
 #include <xcb/damage.h>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
@@ -222,7 +224,90 @@ qsizetype StrideOf(const Connection& x, int width, int bitsPerPixel) {
     return (bits + pad - 1) / pad * pad / 8;
 }
 
-// The root window through a shared memory segment: no copy through the socket.
+// Memory the server writes the screen into and this process reads, mapped in both.
+class SharedPixels {
+public:
+    SharedPixels(const Connection& x, size_t bytes, int minorVersion) : m_x(x), m_bytes(bytes) {
+        // A file's pages, allocated and mapped here at once, where the server can take a file
+        // (MIT-SHM 1.2): the screen's worth of page faults a System V segment costs on first
+        // reading is the largest part of a capture on some machines.
+        if (minorVersion >= 2 && attachFile()) {
+            return;
+        }
+        attachSystemV();
+    }
+    ~SharedPixels() {
+        if (m_attached) {
+            xcb_shm_detach(m_x.c(), m_segment);
+            xcb_flush(m_x.c());
+        }
+        if (m_mapped != nullptr) {
+            munmap(m_mapped, m_bytes);
+        }
+        if (m_systemV != nullptr) {
+            shmdt(m_systemV);
+        }
+    }
+    SharedPixels(const SharedPixels&) = delete;
+    SharedPixels& operator=(const SharedPixels&) = delete;
+
+    bool attached() const { return m_attached; }
+    xcb_shm_seg_t segment() const { return m_segment; }
+    const uchar* data() const {
+        return static_cast<const uchar*>(m_mapped != nullptr ? m_mapped : m_systemV);
+    }
+
+private:
+    bool attachFile() {
+        const int fd = memfd_create("huemark-screen", MFD_CLOEXEC);
+        if (fd < 0) {
+            return false;
+        }
+        if (ftruncate(fd, off_t(m_bytes)) != 0) {
+            close(fd);
+            return false;
+        }
+        void* memory =
+            mmap(nullptr, m_bytes, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, fd, 0);
+        if (memory == MAP_FAILED) {
+            close(fd);
+            return false;
+        }
+        m_mapped = memory;
+        m_segment = xcb_generate_id(m_x.c());
+        // The connection sends the descriptor and closes it.
+        const xcb_void_cookie_t done = xcb_shm_attach_fd_checked(m_x.c(), m_segment, fd, 0);
+        m_attached = XcbPtr<xcb_generic_error_t>(xcb_request_check(m_x.c(), done)) == nullptr;
+        return m_attached;
+    }
+
+    void attachSystemV() {
+        const int id = shmget(IPC_PRIVATE, m_bytes, IPC_CREAT | 0600);
+        if (id < 0) {
+            return;
+        }
+        void* memory = shmat(id, nullptr, 0);
+        // Gone once both sides have let go of it, whatever happens from here.
+        shmctl(id, IPC_RMID, nullptr);
+        if (memory == reinterpret_cast<void*>(-1)) {
+            return;
+        }
+        m_systemV = memory;
+        m_segment = xcb_generate_id(m_x.c());
+        const xcb_void_cookie_t done =
+            xcb_shm_attach_checked(m_x.c(), m_segment, uint32_t(id), 0);
+        m_attached = XcbPtr<xcb_generic_error_t>(xcb_request_check(m_x.c(), done)) == nullptr;
+    }
+
+    const Connection& m_x;
+    size_t m_bytes;
+    void* m_mapped = nullptr;
+    void* m_systemV = nullptr;
+    xcb_shm_seg_t m_segment = 0;
+    bool m_attached = false;
+};
+
+// The root window through shared memory: no copy through the socket.
 QImage GrabShared(const Connection& x, int width, int height, const PixelLayout& layout) {
     // A request of an extension the server lacks closes the connection: ask first.
     const xcb_query_extension_reply_t* shm = xcb_get_extension_data(x.c(), &xcb_shm_id);
@@ -235,33 +320,17 @@ QImage GrabShared(const Connection& x, int width, int height, const PixelLayout&
         return QImage();
     }
     const qsizetype stride = StrideOf(x, width, layout.bitsPerPixel);
-    const int id = shmget(IPC_PRIVATE, size_t(stride * height), IPC_CREAT | 0600);
-    if (id < 0) {
+    const SharedPixels memory(x, size_t(stride * height),
+                              version->major_version > 1 ? 2 : version->minor_version);
+    if (!memory.attached()) {
         return QImage();
     }
-    void* memory = shmat(id, nullptr, 0);
-    // Gone once both sides have let go of it, whatever happens from here.
-    shmctl(id, IPC_RMID, nullptr);
-    if (memory == reinterpret_cast<void*>(-1)) {
-        return QImage();
-    }
-    QImage image;
-    const xcb_shm_seg_t segment = xcb_generate_id(x.c());
-    const xcb_void_cookie_t attached = xcb_shm_attach_checked(x.c(), segment, uint32_t(id), 0);
-    if (XcbPtr<xcb_generic_error_t>(xcb_request_check(x.c(), attached)) == nullptr) {
-        const XcbPtr<xcb_shm_get_image_reply_t> grabbed(xcb_shm_get_image_reply(
-            x.c(),
-            xcb_shm_get_image(x.c(), x.screen().root, 0, 0, uint16_t(width), uint16_t(height), ~0u,
-                              XCB_IMAGE_FORMAT_Z_PIXMAP, segment, 0),
-            nullptr));
-        if (grabbed) {
-            image = PixelsToImage(static_cast<const uchar*>(memory), width, height, stride, layout);
-        }
-        xcb_shm_detach(x.c(), segment);
-        xcb_flush(x.c());
-    }
-    shmdt(memory);
-    return image;
+    const XcbPtr<xcb_shm_get_image_reply_t> grabbed(xcb_shm_get_image_reply(
+        x.c(),
+        xcb_shm_get_image(x.c(), x.screen().root, 0, 0, uint16_t(width), uint16_t(height), ~0u,
+                          XCB_IMAGE_FORMAT_Z_PIXMAP, memory.segment(), 0),
+        nullptr));
+    return grabbed ? PixelsToImage(memory.data(), width, height, stride, layout) : QImage();
 }
 
 // The root window through the socket, where no memory can be shared (a remote server).

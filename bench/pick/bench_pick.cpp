@@ -1,0 +1,294 @@
+// The screen pick from outside: exec of `huemark --pick` to its frozen screen shown with the
+// loupe, beside the fastest one-gesture picker Debian has (gpick's single pick, to its floating
+// picker mapped) and a floor (a bare Qt full-screen window showing Qt's own grab of the screen),
+// interleaved on a private X server; resident memory when shown. Huemark and the floor count as
+// shown once the loupe's dark text band is on the screen (drawn, not only mapped); gpick once its
+// window is mapped, which favours it.
+//
+//   bench_pick --huemark build/huemark --floor build/bench/pick/bench_pick_floor
+//              [--runs 10] [--no-gpick] [--two-4k]
+//
+// --two-4k: two 3840 x 2160 monitors side by side, on Xorg's dummy driver (needs root and
+// xserver-xorg-video-dummy, x11-xserver-utils); else one 1920 x 1080 Xvfb.
+
+#include "support/PrivateDisplay.h"
+
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+[[noreturn]] void die(const std::string& what) {
+    std::fprintf(stderr, "bench_pick: %s\n", what.c_str());
+    std::exit(1);
+}
+
+pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        for (const std::string& e : env) {
+            putenv(const_cast<char*>(e.c_str()));
+        }
+        const int devnull = open("/dev/null", O_RDWR);
+        dup2(devnull, 0);
+        dup2(devnull, 1);
+        dup2(devnull, 2);
+        std::vector<char*> args;
+        for (const std::string& a : argv) {
+            args.push_back(const_cast<char*>(a.c_str()));
+        }
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+double residentMiB(pid_t pid) {
+    FILE* f = std::fopen(("/proc/" + std::to_string(pid) + "/status").c_str(), "r");
+    if (f == nullptr) {
+        return 0;
+    }
+    char line[256];
+    double kib = 0;
+    while (std::fgets(line, sizeof line, f) != nullptr) {
+        if (std::strncmp(line, "VmRSS:", 6) == 0) {
+            kib = std::atof(line + 6);
+        }
+    }
+    std::fclose(f);
+    return kib / 1024.0;
+}
+
+// Xorg on the dummy driver with two 3840 x 2160 outputs side by side.
+std::string startTwo4k(pid_t* server, const std::string& folder) {
+    const std::string config = folder + "/xorg.conf";
+    FILE* f = std::fopen(config.c_str(), "w");
+    if (f == nullptr) {
+        die("cannot write " + config);
+    }
+    std::fputs("Section \"Device\"\n Identifier \"d\"\n Driver \"dummy\"\n VideoRam 512000\n"
+               "EndSection\nSection \"Screen\"\n Identifier \"s\"\n Device \"d\"\n"
+               " DefaultDepth 24\n SubSection \"Display\"\n  Depth 24\n  Virtual 7680 2160\n"
+               " EndSubSection\nEndSection\n",
+               f);
+    std::fclose(f);
+    int fds[2];
+    if (pipe(fds) != 0) {
+        die("pipe failed");
+    }
+    *server = fork();
+    if (*server == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        const std::string log = folder + "/xorg.log";
+        execlp("Xorg", "Xorg", "-displayfd", fd.c_str(), "-config", config.c_str(), "-logfile",
+               log.c_str(), "-noreset", "-nolisten", "tcp", "-novtswitch", "-sharevts", nullptr);
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string number;
+    char c = 0;
+    while (number.size() < 16 && read(fds[0], &c, 1) == 1 && c != '\n') {
+        number += c;
+    }
+    close(fds[0]);
+    if (number.empty()) {
+        die("Xorg did not start (root, xserver-xorg-video-dummy?)");
+    }
+    const std::string display = ":" + number;
+    const std::string xrandr = "DISPLAY=" + display + " xrandr";
+    const std::string setup =
+        xrandr + " --newmode uhd 594 3840 4016 4104 4400 2160 2168 2178 2250 && " + xrandr +
+        " --addmode DUMMY0 uhd && " + xrandr + " --addmode DUMMY1 uhd && " + xrandr +
+        " --output DUMMY0 --mode uhd --pos 0x0 --primary --output DUMMY1 --mode uhd --pos 3840x0";
+    if (std::system(setup.c_str()) != 0) {
+        die("xrandr could not make two 4K monitors");
+    }
+    return display;
+}
+
+// A private session bus, as a desktop has: without one each toolkit program would start its own
+// on its way up. Returns its address; bus is its process.
+std::string startBus(pid_t* bus) {
+    int fds[2];
+    if (pipe(fds) != 0) {
+        die("pipe failed");
+    }
+    *bus = fork();
+    if (*bus == 0) {
+        dup2(fds[1], 1);
+        close(fds[0]);
+        execlp("dbus-daemon", "dbus-daemon", "--session", "--nofork", "--print-address", nullptr);
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string address;
+    char c = 0;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') {
+        address += c;
+    }
+    close(fds[0]);
+    if (address.empty()) {
+        die("dbus-daemon did not start");
+    }
+    return address;
+}
+
+struct Program {
+    std::string label;
+    std::vector<std::string> argv;
+    bool byMap; // shown once a window is mapped, not once the loupe's band is drawn
+    std::vector<double> millis;
+    std::vector<double> residentMiB;
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string huemark;
+    std::string floor;
+    int runs = 10;
+    bool gpick = true;
+    bool two4k = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--huemark" && i + 1 < argc) {
+            huemark = argv[++i];
+        } else if (a == "--floor" && i + 1 < argc) {
+            floor = argv[++i];
+        } else if (a == "--runs" && i + 1 < argc) {
+            runs = std::atoi(argv[++i]);
+        } else if (a == "--no-gpick") {
+            gpick = false;
+        } else if (a == "--two-4k") {
+            two4k = true;
+        }
+    }
+    if (huemark.empty() || floor.empty()) {
+        die("usage: bench_pick --huemark PATH --floor PATH [--runs N] [--no-gpick] [--two-4k]");
+    }
+    char home[] = "/tmp/huemark-bench-pick-XXXXXX";
+    if (mkdtemp(home) == nullptr) {
+        die("mkdtemp failed");
+    }
+    pid_t server = 0;
+    const std::string display =
+        two4k ? startTwo4k(&server, home) : StartPrivateXvfb("1920x1080x24", {}, &server);
+    if (display.empty()) {
+        die("the X server did not start");
+    }
+    xcb_connection_t* conn = xcb_connect(display.c_str(), nullptr);
+    if (xcb_connection_has_error(conn)) {
+        die("cannot connect to the X server");
+    }
+    xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(conn)).data;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(conn, screen->root, XCB_CW_EVENT_MASK, &mask);
+    // The loupe stands right of and below the pointer; its text band's background is probed.
+    const int16_t pointerX = 400;
+    const int16_t pointerY = 300;
+    const int16_t probeX = pointerX + 24 + 3;
+    const int16_t probeY = pointerY + 24 + 170;
+    xcb_flush(conn);
+
+    pid_t bus = 0;
+    const std::vector<std::string> env = {"DISPLAY=" + display,
+                                          "QT_QPA_PLATFORM=xcb",
+                                          "DBUS_SESSION_BUS_ADDRESS=" + startBus(&bus),
+                                          std::string("HOME=") + home,
+                                          std::string("XDG_CONFIG_HOME=") + home + "/.config",
+                                          std::string("XDG_RUNTIME_DIR=") + home};
+    std::vector<Program> programs = {
+        {"Qt grab floor", {floor}, false, {}, {}},
+        {"huemark --pick", {huemark, "--pick", "--no-copy"}, false, {}, {}},
+        {"bare windows", {floor, "bare"}, false, {}, {}}};
+    if (gpick) {
+        programs.push_back({"gpick -s", {"gpick", "-s", "-o"}, true, {}, {}});
+    }
+    const auto probe = [&] {
+        xcb_get_image_reply_t* r = xcb_get_image_reply(
+            conn,
+            xcb_get_image(conn, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, probeX, probeY, 1, 1, ~0u),
+            nullptr);
+        bool band = false;
+        if (r != nullptr) {
+            uint32_t pixel = 0;
+            std::memcpy(&pixel, xcb_get_image_data(r), 4);
+            band = (pixel & 0xFFFFFF) == 0x202020;
+            std::free(r);
+        }
+        return band;
+    };
+    for (int run = 0; run < runs; ++run) {
+        for (Program& p : programs) {
+            xcb_warp_pointer(conn, XCB_NONE, screen->root, 0, 0, 0, 0, pointerX, pointerY);
+            xcb_flush(conn);
+            while (xcb_generic_event_t* e = xcb_poll_for_event(conn)) {
+                std::free(e);
+            }
+            const auto start = Clock::now();
+            const pid_t pid = spawn(p.argv, env);
+            bool shown = false;
+            while (!shown && Clock::now() - start < std::chrono::seconds(20)) {
+                if (p.byMap) {
+                    while (xcb_generic_event_t* e = xcb_poll_for_event(conn)) {
+                        shown = shown || (e->response_type & 0x7f) == XCB_MAP_NOTIFY;
+                        std::free(e);
+                    }
+                    pollfd fd{xcb_get_file_descriptor(conn), POLLIN, 0};
+                    poll(&fd, 1, 1);
+                } else {
+                    shown = probe();
+                    if (!shown) {
+                        usleep(300);
+                    }
+                }
+            }
+            if (!shown) {
+                kill(pid, SIGKILL);
+                die(p.label + " showed nothing");
+            }
+            p.millis.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            p.residentMiB.push_back(residentMiB(pid));
+            kill(pid, SIGTERM);
+            waitpid(pid, nullptr, 0);
+            usleep(100000);
+        }
+    }
+    const double captured =
+        double(screen->width_in_pixels) * screen->height_in_pixels * 4 / (1024.0 * 1024.0);
+    std::printf("screen %dx%d (%.1f MiB of pixels), %d interleaved runs\n", screen->width_in_pixels,
+                screen->height_in_pixels, captured, runs);
+    std::printf("%-16s %10s %10s\n", "program", "median ms", "RSS MiB");
+    for (const Program& p : programs) {
+        std::printf("%-16s %10.1f %10.1f\n", p.label.c_str(), Median(p.millis),
+                    Median(p.residentMiB));
+    }
+    if (gpick) {
+        std::printf("huemark / gpick: %.2fx\n",
+                    Median(programs[1].millis) / Median(programs[3].millis));
+    }
+    std::printf("huemark / Qt grab floor: %.2fx\n",
+                Median(programs[1].millis) / Median(programs[0].millis));
+    std::printf("huemark RSS / (captured pixels + bare windows' RSS): %.2f\n",
+                Median(programs[1].residentMiB) / (captured + Median(programs[2].residentMiB)));
+    xcb_disconnect(conn);
+    kill(bus, SIGTERM);
+    waitpid(bus, nullptr, 0);
+    kill(server, SIGTERM);
+    waitpid(server, nullptr, 0);
+    return std::system((std::string("rm -rf ") + home).c_str()) == 0 ? 0 : 1;
+}
