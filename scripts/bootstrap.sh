@@ -30,6 +30,8 @@ packages=(
     python3-tinycss2
     # the first look's decoder (libjpeg-turbo), and the viewers its benchmark compares with
     libjpeg-dev feh eog
+    # the screen pick's benchmark compares with gpick's one-gesture pick
+    gpick
     # packaging checks
     dpkg-dev lintian desktop-file-utils appstream
 )
