@@ -47,3 +47,9 @@ ReadoutPlaces ReadoutAndLoupePositions(QPoint pointer, QPoint beside, QSize box,
     }
     return places;
 }
+
+QPoint BoxInside(QPoint pointer, QPoint beside, QSize box, QSize area) {
+    const QPoint at = ReadoutBoxPosition(pointer, beside, box, area);
+    return {std::max(0, std::min(at.x(), area.width() - box.width())),
+            std::max(0, std::min(at.y(), area.height() - box.height()))};
+}

@@ -20,3 +20,8 @@ struct ReadoutPlaces {
 };
 ReadoutPlaces ReadoutAndLoupePositions(QPoint pointer, QPoint beside, QSize box, QSize loupe,
                                        QSize control);
+
+// A box beside a point, as ReadoutBoxPosition places it, kept wholly inside the area where the
+// area is large enough, else with its top-left corner inside (the screen pick's loupe on its
+// monitor).
+QPoint BoxInside(QPoint pointer, QPoint beside, QSize box, QSize area);

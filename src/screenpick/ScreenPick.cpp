@@ -412,10 +412,7 @@ QRect PickSession::loupeArea() {
                      int(std::ceil(image.height() / m.ratio)));
     const QPointF at = m.localOf(m_pixel);
     const QPoint pointer(int(std::floor(at.x())), int(std::floor(at.y())));
-    QPoint place = ReadoutBoxPosition(pointer, pointer + kBeside, size, m.logical.size());
-    // A monitor too small for it either side keeps its top-left corner in view.
-    place.setX(std::max(0, std::min(place.x(), m.logical.width() - size.width())));
-    place.setY(std::max(0, std::min(place.y(), m.logical.height() - size.height())));
+    const QPoint place = BoxInside(pointer, pointer + kBeside, size, m.logical.size());
     return QRect(place, size);
 }
 

@@ -39,6 +39,8 @@ private slots:
     void readsUnderPointer();
     void boxPlacement_data();
     void boxPlacement();
+    void boxInside_data();
+    void boxInside();
     void loupePlacement_data();
     void loupePlacement();
     void hidesOverBareWindowOnly();
@@ -116,6 +118,29 @@ void TestReadout::boxPlacement() {
     QFETCH(QPoint, expected);
     QCOMPARE(ReadoutBoxPosition(pointer, pointer + QPoint(10, 20), QSize(57, 19), control),
              expected);
+}
+
+// The screen pick's loupe (152 x 190) beside the pixel on a 1920 x 1080 monitor: flipped at the
+// right and bottom edges, and inside a monitor smaller than itself from its top-left corner.
+void TestReadout::boxInside_data() {
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<QPoint>("expected");
+
+    const QSize monitor(1920, 1080);
+    QTest::newRow("top-left corner") << QPoint(0, 0) << monitor << QPoint(24, 24);
+    QTest::newRow("top-right corner") << QPoint(1919, 0) << monitor << QPoint(1744, 24);
+    QTest::newRow("bottom-left corner") << QPoint(0, 1079) << monitor << QPoint(24, 866);
+    QTest::newRow("bottom-right corner") << QPoint(1919, 1079) << monitor << QPoint(1744, 866);
+    QTest::newRow("a monitor smaller than the loupe") << QPoint(50, 50) << QSize(100, 120)
+                                                      << QPoint(0, 0);
+}
+
+void TestReadout::boxInside() {
+    QFETCH(QPoint, pointer);
+    QFETCH(QSize, area);
+    QFETCH(QPoint, expected);
+    QCOMPARE(BoxInside(pointer, pointer + QPoint(24, 24), QSize(152, 190), area), expected);
 }
 
 void TestReadout::loupePlacement_data() {

@@ -143,6 +143,14 @@ def case_pick(c):
         raise E2EFailure("Escape: exit code %d, output %r, errors %r" % (rc, out, err))
     c.ok("Escape cancels: exit code 1, nothing printed")
 
+    # No display: one line on standard error, exit code 2.
+    env = {k: v for k, v in s.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    r = subprocess.run([s.binary, "--pick"], env=env, capture_output=True, text=True, timeout=10)
+    if r.returncode != 2 or r.stdout or len(r.stderr.splitlines()) != 1:
+        raise E2EFailure("without a display: exit code %d, output %r, errors %r" % (
+            r.returncode, r.stdout, r.stderr))
+    c.ok("without a display: exit code 2 and %r" % r.stderr.strip())
+
 
 def expect_frozen_screen(c, pointer, scales):
     """Every pixel of the screen is the background's but near the pointer, where the loupe
