@@ -382,9 +382,13 @@ const QImage& PickSession::loupe() {
     const QString code =
         c < 0 ? QString() : ColorAs(m_notation, Pick(Color::fromValue(c), QString()));
     const QPoint device = m.devicePixelOf(m_pixel);
-    QStringList texts{
-        code, m_radius > 0 ? tr("%1, %2  radius %3").arg(device.x()).arg(device.y()).arg(m_radius)
-                           : tr("%1, %2").arg(device.x()).arg(device.y())};
+    // The pixel on its monitor, the radius and the magnification.
+    QString place = tr("%1, %2").arg(device.x()).arg(device.y());
+    if (m_radius > 0) {
+        place += QStringLiteral("   ") + tr("radius %1").arg(m_radius);
+    }
+    place += QStringLiteral("   %1×").arg(kLevels[m_level]);
+    QStringList texts{code, place};
     if (note) {
         texts << tr("Screenshot at %1×, monitor at %2×").arg(Number(m.scale), Number(m.ratio));
     }
