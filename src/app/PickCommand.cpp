@@ -10,11 +10,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <future>
+#include <optional>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -110,10 +113,39 @@ void Redirect(int fd) {
     }
 }
 
+// A capture made before the toolkit started, handed to the pick as the capture's answer.
+class Captured : public ScreenCaptureService {
+public:
+    explicit Captured(ScreenCaptureResult result) : m_result(std::move(result)) {}
+    ScreenCaptureResult capture(QWidget* /*window*/) override { return m_result; }
+
+private:
+    ScreenCaptureResult m_result;
+};
+
+// Where the toolkit will run on X11: the screen is then captured on a thread while it starts
+// (the program has no window yet), a good part of the time to the frozen screen.
+bool StartsOnX11(int argc, char* argv[]) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool named = std::any_of(argv + 1, argv + argc, [](const char* word) {
+        return std::strcmp(word, "-platform") == 0 || std::strcmp(word, "--platform") == 0;
+    });
+    return !named && !qEnvironmentVariableIsEmpty("DISPLAY") &&
+           (platform.startsWith("xcb") ||
+            (platform.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")));
+}
+
+using EarlyCapture = std::future<std::optional<ScreenCaptureResult>>;
+
+EarlyCapture StartCapture(int argc, char* argv[]) {
+    return StartsOnX11(argc, argv) ? std::async(std::launch::async, CaptureX11RootEarly)
+                                   : EarlyCapture();
+}
+
 // The gesture, in the process that shows it; copied (the clipboard's text) is set while the
 // frozen screen still shows, where a desktop takes the clipboard only from a window that has
 // just had the user's input.
-Answer PickOnce(const CommandLine::Request& request, bool* copied) {
+Answer PickOnce(const CommandLine::Request& request, bool* copied, EarlyCapture early) {
     IniSettingsStore store;
     ScreenPickOptions options;
     options.radius = SettingsForms::ReadAverage(
@@ -135,8 +167,15 @@ Answer PickOnce(const CommandLine::Request& request, bool* copied) {
         }
     };
     Services services = Services::qtDefaults();
-    const ScreenPickResult pick =
-        PickFromScreen(*services.screen, *services.pointer, nullptr, options);
+    std::shared_ptr<ScreenCaptureService> capture = services.screen;
+    if (early.valid()) {
+        // Taken only where the toolkit did start on X11, whose screens it then describes.
+        std::optional<ScreenCaptureResult> shot = early.get();
+        if (shot && QGuiApplication::platformName() == QLatin1String("xcb")) {
+            capture = std::make_shared<Captured>(std::move(*shot));
+        }
+    }
+    const ScreenPickResult pick = PickFromScreen(*capture, *services.pointer, nullptr, options);
     Answer a;
     switch (pick.outcome) {
     case ScreenPickResult::Outcome::Picked:
@@ -181,9 +220,10 @@ void KeepClipboard(QApplication& app) {
 
 int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
     if (!request.pick.copy) {
+        EarlyCapture early = StartCapture(argc, argv);
         const auto app = Toolkit(argc, argv);
         bool copied = false;
-        return Told(PickOnce(request, &copied));
+        return Told(PickOnce(request, &copied, std::move(early)));
     }
     int pipe[2];
     if (::pipe2(pipe, O_CLOEXEC) != 0) {
@@ -224,9 +264,10 @@ int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
     }
     Redirect(STDIN_FILENO);
     Redirect(STDOUT_FILENO);
+    EarlyCapture early = StartCapture(argc, argv);
     const auto app = Toolkit(argc, argv);
     bool copied = false;
-    const Answer answer = PickOnce(request, &copied);
+    const Answer answer = PickOnce(request, &copied, std::move(early));
     // From here it lives on its own, whenever its parent ends, until the clipboard passes to
     // another program.
     if (copied) {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVariantMap>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -45,6 +46,12 @@ std::shared_ptr<ScreenCaptureService> NewPortalScreenCapture();
 
 // The X server's root window, read over a connection of our own (X11 only).
 std::shared_ptr<ScreenCaptureService> NewX11ScreenCapture();
+
+// The X server's root window before the toolkit has started (on a thread of its own while it
+// starts): no window of ours is on the screen yet. Nothing where the display is not an X
+// server's own screen (an X server inside a Wayland desktop, whose portal captures it once the
+// toolkit is up) or where there is no X11 here.
+std::optional<ScreenCaptureResult> CaptureX11RootEarly();
 
 // No screen at all: every capture fails with a message saying so. For a program or a test that
 // must not reach the desktop.

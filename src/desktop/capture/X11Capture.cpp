@@ -294,8 +294,7 @@ private:
         }
         m_systemV = memory;
         m_segment = xcb_generate_id(m_x.c());
-        const xcb_void_cookie_t done =
-            xcb_shm_attach_checked(m_x.c(), m_segment, uint32_t(id), 0);
+        const xcb_void_cookie_t done = xcb_shm_attach_checked(m_x.c(), m_segment, uint32_t(id), 0);
         m_attached = XcbPtr<xcb_generic_error_t>(xcb_request_check(m_x.c(), done)) == nullptr;
     }
 
@@ -386,59 +385,69 @@ void WaitUntilGone(const Connection& x, const QList<xcb_window_t>& windows,
     }
 }
 
+// The root window with our windows off it; nothing from an X server inside a Wayland desktop.
+std::optional<ScreenCaptureResult> CaptureRoot(QWidget* window) {
+    ScreenCaptureResult result;
+    const Connection x;
+    if (!x.ok()) {
+        result.error = tr("The X server cannot be reached to capture the screen.");
+        return result;
+    }
+    // An X server inside a Wayland desktop sees nothing of the Wayland windows.
+    if (x.hasExtension("XWAYLAND")) {
+        return std::nullopt;
+    }
+    ScreenDamage damage(x);
+    // The window manager's frames are looked up while they still hold our windows.
+    QList<xcb_window_t> gone;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) {
+            gone << xcb_window_t(w->winId()) << x.topLevel(xcb_window_t(w->winId()));
+        }
+    }
+    // Where they stand on the screen: what their going uncovers.
+    QList<QRect> areas;
+    for (xcb_window_t w : gone) {
+        if (x.topLevel(w) == w) {
+            areas << x.area(w);
+        }
+    }
+    {
+        HiddenWindows hidden(window);
+        // Qt's own requests (the unmaps) go out now, not when its event loop next runs.
+        if (auto* qtX = qGuiApp != nullptr
+                            ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                            : nullptr) {
+            xcb_flush(qtX->connection());
+        }
+        WaitUntilGone(x, gone, areas, damage);
+
+        const int width = x.screen().width_in_pixels;
+        const int height = x.screen().height_in_pixels;
+        const PixelLayout layout = LayoutOf(x);
+        result.picture = GrabShared(x, width, height, layout);
+        if (result.picture.isNull()) {
+            result.picture = GrabThroughSocket(x, width, height, layout);
+        }
+    }
+    if (result.picture.isNull()) {
+        result.error = tr("The X server did not hand over the screen's pixels.");
+        return result;
+    }
+    result.outcome = ScreenCaptureResult::Outcome::Picture;
+    return result;
+}
+
 class XcbScreenCapture : public ScreenCaptureService {
 public:
     ScreenCaptureResult capture(QWidget* window) override {
-        ScreenCaptureResult result;
-        const Connection x;
-        if (!x.ok()) {
-            result.error = tr("The X server cannot be reached to capture the screen.");
-            return result;
+        if (std::optional<ScreenCaptureResult> root = CaptureRoot(window)) {
+            return std::move(*root);
         }
-        // An X server inside a Wayland desktop sees nothing of the Wayland windows.
-        if (x.hasExtension("XWAYLAND")) {
-            if (!m_portal) {
-                m_portal = NewPortalScreenCapture();
-            }
-            return m_portal->capture(window);
+        if (!m_portal) {
+            m_portal = NewPortalScreenCapture();
         }
-        ScreenDamage damage(x);
-        // The window manager's frames are looked up while they still hold our windows.
-        QList<xcb_window_t> gone;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->isVisible()) {
-                gone << xcb_window_t(w->winId()) << x.topLevel(xcb_window_t(w->winId()));
-            }
-        }
-        // Where they stand on the screen: what their going uncovers.
-        QList<QRect> areas;
-        for (xcb_window_t w : gone) {
-            if (x.topLevel(w) == w) {
-                areas << x.area(w);
-            }
-        }
-        {
-            HiddenWindows hidden(window);
-            // Qt's own requests (the unmaps) go out now, not when its event loop next runs.
-            if (auto* qtX = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-                xcb_flush(qtX->connection());
-            }
-            WaitUntilGone(x, gone, areas, damage);
-
-            const int width = x.screen().width_in_pixels;
-            const int height = x.screen().height_in_pixels;
-            const PixelLayout layout = LayoutOf(x);
-            result.picture = GrabShared(x, width, height, layout);
-            if (result.picture.isNull()) {
-                result.picture = GrabThroughSocket(x, width, height, layout);
-            }
-        }
-        if (result.picture.isNull()) {
-            result.error = tr("The X server did not hand over the screen's pixels.");
-            return result;
-        }
-        result.outcome = ScreenCaptureResult::Outcome::Picture;
-        return result;
+        return m_portal->capture(window);
     }
 
 private:
@@ -448,6 +457,16 @@ private:
 
 std::shared_ptr<ScreenCaptureService> NewX11ScreenCapture() {
     return std::make_shared<XcbScreenCapture>();
+}
+
+std::optional<ScreenCaptureResult> CaptureX11RootEarly() {
+    return CaptureRoot(nullptr);
+}
+
+#else
+
+std::optional<ScreenCaptureResult> CaptureX11RootEarly() {
+    return std::nullopt;
 }
 
 #endif
