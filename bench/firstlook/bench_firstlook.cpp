@@ -10,6 +10,7 @@
 // few rows across the screen have the photo's saturated colours (no window chrome has so many).
 
 #include "support/PrivateDisplay.h"
+#include "support/Processes.h"
 #include <xcb/damage.h>
 
 #include <xcb/xcb.h>
@@ -41,30 +42,6 @@ constexpr int kEnoughPixels = 2000; // saturated pixels along them that make a p
 [[noreturn]] void die(const std::string& what) {
     std::fprintf(stderr, "bench_firstlook: %s\n", what.c_str());
     std::exit(1);
-}
-
-pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env) {
-    const pid_t pid = fork();
-    if (pid < 0) {
-        die("fork failed");
-    }
-    if (pid == 0) {
-        for (const std::string& e : env) {
-            putenv(const_cast<char*>(e.c_str()));
-        }
-        const int devnull = open("/dev/null", O_RDWR);
-        dup2(devnull, 0);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-        std::vector<char*> args;
-        for (const std::string& a : argv) {
-            args.push_back(const_cast<char*>(a.c_str()));
-        }
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
-    }
-    return pid;
 }
 
 // A photo of saturated colours everywhere: hues sweeping across it, with noise, so that it
@@ -246,7 +223,7 @@ int main(int argc, char** argv) {
                 die("the screen still shows a picture before " + p.label);
             }
             const auto start = Clock::now();
-            const pid_t pid = spawn(p.argv, env);
+            const pid_t pid = SpawnQuiet(p.argv, env);
             if (p.windowed) {
                 const auto deadline = start + std::chrono::seconds(60);
                 // The screen is looked at when something has been drawn on it: watching without

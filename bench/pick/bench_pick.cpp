@@ -12,6 +12,7 @@
 // xserver-xorg-video-dummy, x11-xserver-utils); else one 1920 x 1080 Xvfb.
 
 #include "support/PrivateDisplay.h"
+#include "support/Processes.h"
 
 #include <xcb/xcb.h>
 
@@ -33,43 +34,6 @@ using Clock = std::chrono::steady_clock;
 [[noreturn]] void die(const std::string& what) {
     std::fprintf(stderr, "bench_pick: %s\n", what.c_str());
     std::exit(1);
-}
-
-pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        for (const std::string& e : env) {
-            putenv(const_cast<char*>(e.c_str()));
-        }
-        const int devnull = open("/dev/null", O_RDWR);
-        dup2(devnull, 0);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-        std::vector<char*> args;
-        for (const std::string& a : argv) {
-            args.push_back(const_cast<char*>(a.c_str()));
-        }
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
-    }
-    return pid;
-}
-
-double residentMiB(pid_t pid) {
-    FILE* f = std::fopen(("/proc/" + std::to_string(pid) + "/status").c_str(), "r");
-    if (f == nullptr) {
-        return 0;
-    }
-    char line[256];
-    double kib = 0;
-    while (std::fgets(line, sizeof line, f) != nullptr) {
-        if (std::strncmp(line, "VmRSS:", 6) == 0) {
-            kib = std::atof(line + 6);
-        }
-    }
-    std::fclose(f);
-    return kib / 1024.0;
 }
 
 // Xorg on the dummy driver with two 3840 x 2160 outputs side by side.
@@ -239,7 +203,7 @@ int main(int argc, char** argv) {
                 std::free(e);
             }
             const auto start = Clock::now();
-            const pid_t pid = spawn(p.argv, env);
+            const pid_t pid = SpawnQuiet(p.argv, env);
             bool shown = false;
             while (!shown && Clock::now() - start < std::chrono::seconds(20)) {
                 if (p.byMap) {
@@ -262,7 +226,7 @@ int main(int argc, char** argv) {
             }
             p.millis.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-            p.residentMiB.push_back(residentMiB(pid));
+            p.residentMiB.push_back(ResidentMiB(pid));
             kill(pid, SIGTERM);
             waitpid(pid, nullptr, 0);
             usleep(100000);

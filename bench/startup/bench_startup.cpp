@@ -8,6 +8,7 @@
 //                 [--runs 20] [--settle 2] [--bare] [--hung-clipboard]
 
 #include "support/PrivateDisplay.h"
+#include "support/Processes.h"
 
 #include <xcb/xcb.h>
 
@@ -38,49 +39,6 @@ struct Program {
 [[noreturn]] void die(const char* what) {
     std::fprintf(stderr, "bench_startup: %s\n", what);
     std::exit(1);
-}
-
-pid_t spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-            int keepFd = -1) {
-    const pid_t pid = fork();
-    if (pid < 0) {
-        die("fork failed");
-    }
-    if (pid == 0) {
-        for (const std::string& e : env) {
-            putenv(const_cast<char*>(e.c_str()));
-        }
-        const int devnull = open("/dev/null", O_RDWR);
-        dup2(devnull, 0);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-        (void)keepFd;
-        std::vector<char*> args;
-        for (const std::string& a : argv) {
-            args.push_back(const_cast<char*>(a.c_str()));
-        }
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
-        _exit(127);
-    }
-    return pid;
-}
-
-double residentMiB(pid_t pid) {
-    const std::string path = "/proc/" + std::to_string(pid) + "/status";
-    FILE* f = std::fopen(path.c_str(), "r");
-    if (f == nullptr) {
-        return 0;
-    }
-    char line[256];
-    double kib = 0;
-    while (std::fgets(line, sizeof line, f) != nullptr) {
-        if (std::strncmp(line, "VmRSS:", 6) == 0) {
-            kib = std::atof(line + 6);
-        }
-    }
-    std::fclose(f);
-    return kib / 1024.0;
 }
 
 // Waits for the next MapNotify of a top-level window, up to the timeout.
@@ -160,7 +118,7 @@ int main(int argc, char** argv) {
 
     pid_t owner = -1;
     if (hungClipboard) {
-        owner = spawn(
+        owner = SpawnQuiet(
             {"xclip", "-selection", "clipboard", "-t", "image/png", "-i", "/dev/null", "-quiet"},
             env);
         usleep(300000); // it owns the clipboard, then stops answering
@@ -174,17 +132,17 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         for (Program& p : programs) {
             const auto start = Clock::now();
-            const pid_t pid = spawn(p.argv, env);
+            const pid_t pid = SpawnQuiet(p.argv, env);
             if (!waitForMap(conn, start + std::chrono::seconds(30))) {
                 kill(pid, SIGKILL);
                 die(("no window mapped by " + p.label).c_str());
             }
             p.millis.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-            p.residentMiB.push_back(residentMiB(pid));
+            p.residentMiB.push_back(ResidentMiB(pid));
             if (settle > 0) {
                 usleep(static_cast<useconds_t>(settle * 1e6));
-                p.settledMiB.push_back(residentMiB(pid));
+                p.settledMiB.push_back(ResidentMiB(pid));
             }
             kill(pid, SIGTERM);
             waitpid(pid, nullptr, 0);
