@@ -265,10 +265,11 @@ void AppendChunk(QByteArray* file, const char* type, const uchar* data, quint32 
 
 // A PNG of the first `rows` rows of the one in data: its chunks up to the pixels, the header
 // saying `rows` rows, and those rows' filtered bytes stored uncompressed. Empty when any chunk
-// fails its check, the file stops before its end chunk, or a critical chunk other than the
-// pixels' and the end follows the pixels: damage that may fail the whole decode in rows the
-// areas do not reach. (Compressed data that is damaged beyond the rows but keeps its checksums
-// goes unseen.)
+// fails its check, the file stops before its end chunk, a critical chunk other than the pixels'
+// and the end follows the pixels, or the compressed pixels do not run whole to their end with
+// their checksum (the rows beyond are inflated and dropped): damage that may fail the whole
+// decode in rows the areas do not reach. (Compressed data damaged beyond the rows in a way that
+// keeps every checksum goes unseen.)
 QByteArray FirstRows(const QByteArray& data, int rows, qint64 rowBytes) {
     const auto* p = reinterpret_cast<const uchar*>(data.constData());
     const qsizetype n = data.size();
@@ -285,8 +286,12 @@ QByteArray FirstRows(const QByteArray& data, int rows, qint64 rowBytes) {
     AppendChunk(&file, "IHDR", header, 13);
 
     const qint64 wanted = rows * (rowBytes + 1); // a filter byte before each row
+    const qint64 all = qint64(qFromBigEndian<quint32>(p + 20)) * (rowBytes + 1);
     QByteArray filtered(wanted, Qt::Uninitialized);
     auto* out = reinterpret_cast<uchar*>(filtered.data());
+    // The rows beyond are inflated here and dropped.
+    std::vector<uchar> beyond(std::size_t(1) << 16);
+    qint64 dropped = 0;
     z_stream stream{};
     if (inflateInit(&stream) != Z_OK) {
         return {};
@@ -309,11 +314,18 @@ QByteArray FirstRows(const QByteArray& data, int rows, qint64 rowBytes) {
             stage = Pixels;
             stream.next_in = const_cast<uchar*>(p + at + 8);
             stream.avail_in = uInt(length);
-            while (stream.avail_in > 0 && done < wanted && status == Z_OK) {
-                stream.next_out = out + done;
-                stream.avail_out = uInt(std::min<qint64>(wanted - done, qint64(1) << 30));
+            while (stream.avail_in > 0 && status == Z_OK) {
+                const bool rowsWanted = done < wanted;
+                stream.next_out = rowsWanted ? out + done : beyond.data();
+                stream.avail_out = rowsWanted
+                                       ? uInt(std::min<qint64>(wanted - done, qint64(1) << 30))
+                                       : uInt(beyond.size());
                 status = inflate(&stream, Z_NO_FLUSH);
-                done = stream.next_out - out;
+                if (rowsWanted) {
+                    done = stream.next_out - out;
+                } else {
+                    dropped += stream.next_out - beyond.data();
+                }
             }
         } else if (stage == Before && !end) {
             file.append(data.mid(at, 12 + length));
@@ -325,7 +337,7 @@ QByteArray FirstRows(const QByteArray& data, int rows, qint64 rowBytes) {
         at += 12 + length;
     }
     inflateEnd(&stream);
-    if (!end || done < wanted || (status != Z_OK && status != Z_STREAM_END)) {
+    if (!end || done < wanted || status != Z_STREAM_END || done + dropped < all) {
         return {};
     }
     uLongf storedSize = compressBound(uLong(wanted));

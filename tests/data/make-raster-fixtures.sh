@@ -351,6 +351,21 @@ import pathlib, sys
 out = pathlib.Path(sys.argv[1])
 png = (out / 'region-rgb.png').read_bytes()
 (out / 'damaged-region-truncated.png').write_bytes(png[:len(png) * 2 // 3])
+# The compressed pixels' own checksum (zlib's, the last four bytes of the last IDAT) wrong, every
+# chunk's CRC right.
+import struct, zlib
+data = bytearray(png)
+at, last = 8, None
+while at < len(data):
+    length = struct.unpack('>I', data[at:at + 4])[0]
+    if data[at + 4:at + 8] == b'IDAT':
+        last = (at, length)
+    at += 12 + length
+at, length = last
+data[at + 8 + length - 1] ^= 0x01
+data[at + 8 + length:at + 12 + length] = struct.pack(
+    '>I', zlib.crc32(bytes(data[at + 4:at + 8 + length])) & 0xffffffff)
+(out / 'damaged-region-checksum.png').write_bytes(bytes(data))
 jpg = bytearray((out / 'region-420.jpg').read_bytes())
 at = len(jpg) * 4 // 5
 jpg[at:at + 2] = b'\xff\xc0'

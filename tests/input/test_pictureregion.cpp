@@ -123,6 +123,8 @@ void TestPictureRegion::matchesWholeDecode_data() {
     // Damage below the area that fails the whole decode.
     QTest::newRow("a PNG cut short below the area falls back")
         << "raster/damaged-region-truncated.png" << middle << Outcome::Fallback;
+    QTest::newRow("a PNG whose pixels fail their checksum below the area falls back")
+        << "raster/damaged-region-checksum.png" << middle << Outcome::Fallback;
     QTest::newRow("a JPEG with a stray marker below the area falls back")
         << "raster/damaged-region-marker.jpg" << middle << Outcome::Fallback;
     // A JPEG cut short decodes whole with grey where its data stop; rows above are its own.
