@@ -49,6 +49,11 @@ void frmHuemark::showDetails(float x, float y) {
                           : m_profileName;
     details.shown = Color::fromValue(m_readoutValue);
     details.shownName = NameText(NearestCssName(details.shown));
+    if (m_vision != ColourVision::Normal) {
+        details.seen = Color::fromQColor(
+            QColor(SimulatedColour(m_vision, details.shown.toQColor().rgb())));
+        details.vision = VisionName(m_vision);
+    }
     lblDetails->setText(DetailsText(details));
 }
 

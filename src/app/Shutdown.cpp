@@ -42,6 +42,7 @@ void frmHuemark::Form_Unload() {
                       QString::number(mnuViewLoupe->isChecked() ? 1 : 0));
     store.SaveSetting(kAppName, kOptionsSection, QStringLiteral("Details"),
                       QString::number(mnuViewDetails->isChecked() ? 1 : 0));
+    SaveVisionOption();
     // On disk before the program ends. A store that cannot be written keeps its previous file
     // whole, and the program ends as usual: there is nobody left to tell.
     store.Flush();

@@ -120,4 +120,5 @@ void frmHuemark::Form_Load() {
                                                  QStringLiteral("Details"), QStringLiteral("0")))
             .value_or(0) == 1);
     mnuViewDetails_Click();
+    ReadVisionOption();
 }

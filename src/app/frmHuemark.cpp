@@ -82,6 +82,7 @@ frmHuemark::frmHuemark(Services services, QWidget* parent)
     createMenus();
     bindEvents();
     createPaletteCommands();
+    createVisionCommands();
     resize(TwipsToPixelsX(kClientWidth),
            TwipsToPixelsY(kClientHeight) + menuBar()->sizeHint().height());
 }

@@ -47,6 +47,7 @@
 #include "input/cms/ColorProfile.h"
 #include "list/PickList.h"
 #include "palette/Notations.h"
+#include "pixels/ColourVision.h"
 
 #include <QMainWindow>
 #include <QMargins>
@@ -120,6 +121,7 @@ public:
     QAction* mnuViewStoredColors = nullptr;   // check item: the file's stored values, unconverted
     QAction* mnuViewProfile = nullptr;        // disabled line naming the picture's colour profile
     QAction* mnuViewDetails = nullptr;        // check item: the details line under the picture
+    QMenu* mnuViewVision = nullptr;           // Simulate Colour Vision: one of five, checked
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpHowTo = nullptr;
@@ -188,6 +190,7 @@ public:
     void mnuEditPickScreen_Click();
     void mnuViewStoredColors_Click();
     void mnuViewDetails_Click();
+    void mnuViewVision_Click(ColourVision vision);
     void mnuHelpContents_Click();
     void mnuHelpHowTo_Click();
     void mnuHelpAbout_Click();
@@ -256,6 +259,11 @@ private:
     void createMenus();
     void bindEvents();
     void createPaletteCommands();
+    void createVisionCommands();
+    void ReadVisionOption();
+    void SaveVisionOption();
+    // The simulated vision's name as the details line gives it ("protanopia").
+    static QString VisionName(ColourVision vision);
     // The [Options] a list's journeys remember: read by Form_Load, written by Form_Unload.
     void ReadPaletteOptions();
     void SavePaletteOptions();
@@ -264,6 +272,7 @@ private:
     QString SelectedRowsAs(Notation notation) const;
     QString ReadoutAs(Notation notation) const;
     Notation m_copyNotation = Notation::WebCode;
+    ColourVision m_vision = ColourVision::Normal; // how the picture is drawn
     QString m_listFolder;
     int m_listFilterIndex = 1;
     // The printer of the run, made on first use: start-up never pays for printing.

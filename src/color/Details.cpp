@@ -29,5 +29,8 @@ QString DetailsText(const PointDetails& d) {
         parts.append(
             tr("clipped, ΔE2000 %1").arg(QString::number(ClippingDifference(*d.precise), 'f', 2)));
     }
+    if (d.seen) {
+        parts.append(tr("%1 sees %2").arg(d.vision, WebCode(d.seen->value())));
+    }
     return parts.join(QStringLiteral(" · "));
 }

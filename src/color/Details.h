@@ -18,7 +18,12 @@ struct PointDetails {
     Color shown;
     QString shownName; // the nearest colour name of the colour shown; empty for none
     std::optional<EncodedRgb> precise; // the exact sRGB value, where known
+    // The colour shown as a simulated colour vision sees it, and that vision's name; none with
+    // normal vision.
+    std::optional<Color> seen;
+    QString vision;
 };
 
 // "12, 40 · rgb16(65535 0 0) · Display P3 · shown #FF0000 red · clipped, ΔE2000 23.31"
+// (and "· protanopia sees #918B00" while a colour vision is simulated)
 QString DetailsText(const PointDetails& details);

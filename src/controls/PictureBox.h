@@ -6,6 +6,7 @@
 // scrolls it; scroll bars appear when the picture does not fit (PictureBoxView.cpp).
 
 #include "color/Sampling.h"
+#include "pixels/ColourVision.h"
 #include "pixels/PendingPixels.h"
 #include "view/ViewMapping.h"
 
@@ -80,6 +81,11 @@ public:
     // Text with its top-left corner at the text position, in ForeColor without a background box,
     // followed by a line end: the position moves to the left edge of the next line.
     void Print(const QString& text);
+
+    // The picture drawn as a colour vision sees it; Point, Image and every reading keep the
+    // picture's own values.
+    void setColourVision(ColourVision vision);
+    ColourVision colourVision() const { return m_vision; }
 
     // A crosshair over the picture, not part of the persistent image (Point does not see it).
     void setMarker(std::optional<QPointF> at);
@@ -276,6 +282,7 @@ private:
     QImage m_band; // rows of device pixels painted at a time, kept between repaints
     // A view zoomed out is painted pixel by pixel while it moves, averaged once it rests.
     bool m_settling = false;
+    ColourVision m_vision = ColourVision::Normal;
     QTimer* m_settle = nullptr;
 };
 

@@ -281,7 +281,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     if (grid.ratio != m_view.ratio() || deviceSize(m_viewRect.size()) != m_view.view()) {
         layoutView();
     }
-    if (m_view.isDefault() && grid.ratio == std::floor(grid.ratio)) {
+    if (m_view.isDefault() && grid.ratio == std::floor(grid.ratio) &&
+        m_vision == ColourVision::Normal) {
         // 100 % from the top-left on whole device pixels: the toolkit's scaling is exact.
         awaitPixels(event->rect() & m_base.rect());
         painter.fillRect(rect(), m_backColor);
@@ -310,6 +311,13 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
     paintMarker(painter);
     paintArea(painter);
+}
+
+void PictureBox::setColourVision(ColourVision vision) {
+    if (vision != m_vision) {
+        m_vision = vision;
+        update();
+    }
 }
 
 void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGrid& grid) {
@@ -451,6 +459,12 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
                 } else {
                     line[i] = x < baseEnd ? base[x] : back;
                 }
+            }
+        }
+        if (m_vision != ColourVision::Normal) {
+            for (int j = 0; j < rows; ++j) {
+                auto* line = reinterpret_cast<QRgb*>(m_band.scanLine(j));
+                SimulateRows(m_vision, line, line, span);
             }
         }
         const QImage band(m_band.constBits(), span, rows, m_band.bytesPerLine(),

@@ -5,9 +5,13 @@
 // option is remembered.
 
 #include "controls/Loupe.h"
+#include "controls/PictureBox.h"
+#include "pixels/ColourVision.h"
 #include "support/TestSupport.h"
 #include "view/ViewMapping.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 namespace {
@@ -126,6 +130,8 @@ private slots:
     void loupeShowsThePixelsAround();
     void loupeOptionRemembered_data();
     void loupeOptionRemembered();
+    void colourVisionDrawsOnly_data();
+    void colourVisionDrawsOnly();
 };
 
 void TestView::pointerNamesThePixelPaintedUnderIt_data() {
@@ -421,6 +427,61 @@ void TestView::loupeOptionRemembered() {
     // After the eight settings.
     QVERIFY(fakes.settings->writes.indexOf(on ? QStringLiteral("Options/Loupe=1")
                                               : "Options/Loupe=0") >= 8);
+}
+
+void TestView::colourVisionDrawsOnly_data() {
+    QTest::addColumn<QString>("stored"); // [Options] ColourVision; a null text: no such key
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QString>("vision"); // what is simulated: its key
+
+    QTest::newRow("missing") << QString() << 1.0 << "normal";
+    QTest::newRow("protanopia at 100 %") << "protanopia" << 1.0 << "protanopia";
+    QTest::newRow("deuteranopia at 3x") << "deuteranopia" << 3.0 << "deuteranopia";
+    QTest::newRow("tritanopia at 1/2") << "tritanopia" << 0.5 << "tritanopia";
+    QTest::newRow("achromatopsia") << "achromatopsia" << 1.0 << "achromatopsia";
+    QTest::newRow("not a key: normal") << "Protanopia" << 1.0 << "normal";
+}
+
+// A simulated colour vision changes what is drawn and nothing that is read: the read-out, the
+// pick and the copied code keep the picture's values; the details line adds the colour seen.
+void TestView::colourVisionDrawsOnly() {
+    QFETCH(QString, stored);
+    QFETCH(double, zoom);
+    QFETCH(QString, vision);
+    const ColourVision simulated = *ColourVisionOfKey(vision);
+    constexpr quint32 kOrange = 0x1080F0; // #F08010
+    std::map<QString, QString> settings;
+    if (!stored.isNull()) {
+        settings[QStringLiteral("Huemark/Options/ColourVision")] = stored;
+    }
+    TestWindow w(QImage(), settings);
+    QGuiApplication::clipboard()->setImage(SolidPicture(60, 40, kOrange));
+    w.form->cmdPaste_Click();
+    QCOMPARE(w.form->picColor->colourVision(), simulated);
+    w.form->picColor->setZoom(zoom);
+    w.form->mnuViewDetails->trigger();
+    w.fakes.pointer->setPos(
+        w.form->picColor->mapToGlobal(w.form->picColor->widgetPointOf(10.5f, 10.5f).toPoint()));
+    QCoreApplication::processEvents();
+
+    const QColor real(0xF0, 0x80, 0x10);
+    // The window as the offscreen platform's backing store holds it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    const QImage drawn = w.form->screen()->grabWindow(w.form->winId()).toImage();
+    const QPoint at = w.form->picColor->mapTo(
+        w.form.get(), w.form->picColor->widgetPointOf(10.5f, 10.5f).toPoint());
+    QCOMPARE(QColor(drawn.pixel(at)), QColor(SimulatedColour(simulated, real.rgb())));
+    QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#F08010"));
+    const QString seen =
+        QStringLiteral("sees #%1")
+            .arg(QColor(SimulatedColour(simulated, real.rgb())).name().mid(1).toUpper());
+    QVERIFY2(w.form->lblDetails->text().contains(seen) == (simulated != ColourVision::Normal),
+             qPrintable(w.form->lblDetails->text()));
+    QTest::keyClick(w.form->picColor, Qt::Key_Return);
+    QCOMPARE(w.form->picks().at(0).color, Color::fromQColor(real));
+
+    w.form->Form_Unload();
+    QCOMPARE(w.fakes.settings->values[QStringLiteral("Huemark/Options/ColourVision")], vision);
 }
 
 QTEST_MAIN(TestView)

@@ -205,7 +205,8 @@ ScreenCaptureResult ScriptedScreenCapture::capture(QWidget*) {
     return answer;
 }
 
-TestWindow::TestWindow(const QImage& picture) {
+TestWindow::TestWindow(const QImage& picture, const std::map<QString, QString>& settings) {
+    fakes.settings->values.insert(settings.begin(), settings.end());
     form = std::make_unique<frmHuemark>(fakes.services());
     form->Form_Load();
     form->move(40, 30);

@@ -184,11 +184,13 @@ struct TestServices {
     Services services() const;
 };
 
-// A window as start-up leaves it, shown and exposed, with the given picture on the surface.
+// A window as start-up leaves it, shown and exposed, with the given picture on the surface;
+// start-up reads the given settings ("app/section/key" -> text).
 struct TestWindow {
     TestServices fakes;
     std::unique_ptr<frmHuemark> form;
-    explicit TestWindow(const QImage& picture = QImage());
+    explicit TestWindow(const QImage& picture = QImage(),
+                        const std::map<QString, QString>& settings = {});
     // Moves the (scripted) pointer to a picture pixel and lets the picture see the move.
     void pointAt(int x, int y);
     QPoint screenPointOf(int pictureX, int pictureY) const;

@@ -1,0 +1,84 @@
+// View, Simulate Colour Vision: the picture drawn as people with a colour-vision deficiency see
+// it. The read-out, picks, copies and saved lists keep the picture's own values; the details
+// line adds the colour as the simulated vision sees it.
+
+#include "app/frmHuemark.h"
+#include "controls/PictureBox.h"
+#include "desktop/SettingsStore.h"
+
+#include <QActionGroup>
+#include <QMenu>
+
+namespace {
+const QString kVisionKey = QStringLiteral("ColourVision");
+
+struct VisionItem {
+    ColourVision vision;
+    const char* name;
+    const char* caption;
+};
+constexpr VisionItem kVisionItems[] = {
+    {ColourVision::Normal, "mnuViewVisionNormal", QT_TRANSLATE_NOOP("frmHuemark", "&Normal")},
+    {ColourVision::Protanopia, "mnuViewVisionProtanopia",
+     QT_TRANSLATE_NOOP("frmHuemark", "&Protanopia (no red cones)")},
+    {ColourVision::Deuteranopia, "mnuViewVisionDeuteranopia",
+     QT_TRANSLATE_NOOP("frmHuemark", "&Deuteranopia (no green cones)")},
+    {ColourVision::Tritanopia, "mnuViewVisionTritanopia",
+     QT_TRANSLATE_NOOP("frmHuemark", "&Tritanopia (no blue cones)")},
+    {ColourVision::Achromatopsia, "mnuViewVisionAchromatopsia",
+     QT_TRANSLATE_NOOP("frmHuemark", "&Achromatopsia (no colour)")}};
+} // namespace
+
+QString frmHuemark::VisionName(ColourVision vision) {
+    switch (vision) {
+    case ColourVision::Protanopia:
+        return tr("protanopia");
+    case ColourVision::Deuteranopia:
+        return tr("deuteranopia");
+    case ColourVision::Tritanopia:
+        return tr("tritanopia");
+    case ColourVision::Achromatopsia:
+        return tr("achromatopsia");
+    case ColourVision::Normal:
+        break;
+    }
+    return QString();
+}
+
+void frmHuemark::createVisionCommands() {
+    mnuViewVision = new QMenu(tr("Simulate Colour &Vision"), mnuView);
+    mnuViewVision->setObjectName(QStringLiteral("mnuViewVision"));
+    mnuView->insertMenu(mnuViewDetails, mnuViewVision);
+    auto* group = new QActionGroup(mnuViewVision);
+    for (const VisionItem& entry : kVisionItems) {
+        QAction* item = mnuViewVision->addAction(tr(entry.caption));
+        item->setObjectName(QLatin1String(entry.name));
+        item->setCheckable(true);
+        item->setChecked(entry.vision == m_vision);
+        group->addAction(item);
+        const ColourVision vision = entry.vision;
+        connect(item, &QAction::triggered, this, [this, vision] { mnuViewVision_Click(vision); });
+    }
+}
+
+void frmHuemark::mnuViewVision_Click(ColourVision vision) {
+    m_vision = vision;
+    for (const VisionItem& entry : kVisionItems) {
+        findChild<QAction*>(QLatin1String(entry.name))->setChecked(entry.vision == vision);
+    }
+    picColor->setColourVision(vision);
+    refreshReadout();
+}
+
+void frmHuemark::ReadVisionOption() {
+    // Normal vision when the key is missing or holds something else.
+    mnuViewVision_Click(
+        ColourVisionOfKey(m_services.settings->GetSetting(kAppName, kOptionsSection, kVisionKey,
+                                                          ColourVisionKey(ColourVision::Normal)))
+            .value_or(ColourVision::Normal));
+}
+
+void frmHuemark::SaveVisionOption() {
+    m_services.settings->SaveSetting(kAppName, kOptionsSection, kVisionKey,
+                                     ColourVisionKey(m_vision));
+}
