@@ -407,22 +407,22 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
     for (int bandTop = top; bandTop < bottom; bandTop += rowsPerBand) {
         const int rows = std::min(rowsPerBand, bottom - bandTop);
         int previous = INT_MIN;
-        for (int j = 0; j < rows; ++j) {
-            auto* line = reinterpret_cast<QRgb*>(m_band.scanLine(j));
+        // A row made anew (not a copy of the row above) is simulated once, and copies take it.
+        const auto fillRow = [&](int j, QRgb* line) {
             if (smooth) {
                 averageLine(line, bandTop + j, spans);
-                continue;
+                return true;
             }
             const int y = m_view.y().pixelAt(bandTop + j);
             if (y == previous) {
                 // Rows that show the same surface row are alike.
                 std::memcpy(line, m_band.constScanLine(j - 1), size_t(span) * 4);
-                continue;
+                return false;
             }
             previous = y;
             if (y < 0 || y >= drawn.height()) {
                 std::fill_n(line, span, back);
-                continue;
+                return true;
             }
             const QRgb* base =
                 y < baseHeight ? reinterpret_cast<const QRgb*>(m_base.constScanLine(y)) : nullptr;
@@ -448,7 +448,7 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
                     }
                 }
                 std::fill_n(line + to, span - to, back);
-                continue;
+                return true;
             }
             for (int i = 0; i < span; ++i) {
                 const int x = columns[size_t(i)];
@@ -460,10 +460,11 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
                     line[i] = x < baseEnd ? base[x] : back;
                 }
             }
-        }
-        if (m_vision != ColourVision::Normal) {
-            for (int j = 0; j < rows; ++j) {
-                auto* line = reinterpret_cast<QRgb*>(m_band.scanLine(j));
+            return true;
+        };
+        for (int j = 0; j < rows; ++j) {
+            auto* line = reinterpret_cast<QRgb*>(m_band.scanLine(j));
+            if (fillRow(j, line) && m_vision != ColourVision::Normal) {
                 SimulateRows(m_vision, line, line, span);
             }
         }
