@@ -53,6 +53,24 @@ std::shared_ptr<ScreenCaptureService> NewX11ScreenCapture();
 // toolkit is up) or where there is no X11 here.
 std::optional<ScreenCaptureResult> CaptureX11RootEarly();
 
+// The X server's screen held still before the toolkit starts: one window over the whole root,
+// above every other, showing what the screen held when it was made. The pixels are copied within
+// the server (none travel), so the screen freezes at once; the windows the toolkit shows later
+// come up over it. Gone with the object. Nothing where the display is not an X server's own
+// screen or where there is no X11 here.
+class FrozenX11Screen {
+public:
+    static std::unique_ptr<FrozenX11Screen> Freeze();
+    ~FrozenX11Screen();
+    FrozenX11Screen(const FrozenX11Screen&) = delete;
+    FrozenX11Screen& operator=(const FrozenX11Screen&) = delete;
+
+private:
+    struct State;
+    explicit FrozenX11Screen(std::unique_ptr<State> state);
+    std::unique_ptr<State> m_state;
+};
+
 // No screen at all: every capture fails with a message saying so. For a program or a test that
 // must not reach the desktop.
 std::shared_ptr<ScreenCaptureService> NewNullScreenCapture();

@@ -26,10 +26,6 @@
 #include <QtGui/qguiapplication_platform.h>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("ScreenCapture", text);
-}
-
 template <typename T> struct Freed {
     void operator()(T* p) const { std::free(p); }
 };
@@ -55,6 +51,7 @@ public:
             xcb_screen_next(&it);
         }
         m_screen = it.rem > 0 ? it.data : nullptr;
+        m_screenNumber = screenNumber;
     }
     ~Connection() { xcb_disconnect(m_c); }
     Connection(const Connection&) = delete;
@@ -63,6 +60,7 @@ public:
     bool ok() const { return m_screen != nullptr && xcb_connection_has_error(m_c) == 0; }
     xcb_connection_t* c() const { return m_c; }
     const xcb_screen_t& screen() const { return *m_screen; }
+    int screenNumber() const { return m_screenNumber; }
 
     bool hasExtension(const char* name) const {
         const XcbPtr<xcb_query_extension_reply_t> r(xcb_query_extension_reply(
@@ -138,6 +136,7 @@ public:
 private:
     xcb_connection_t* m_c = nullptr;
     xcb_screen_t* m_screen = nullptr;
+    int m_screenNumber = 0;
 };
 
 // Damage on the root window tells of drawing anywhere on the screen.
@@ -390,7 +389,8 @@ std::optional<ScreenCaptureResult> CaptureRoot(QWidget* window) {
     ScreenCaptureResult result;
     const Connection x;
     if (!x.ok()) {
-        result.error = tr("The X server cannot be reached to capture the screen.");
+        result.error = QCoreApplication::translate(
+            "X11Capture", "The X server cannot be reached to capture the screen.");
         return result;
     }
     // An X server inside a Wayland desktop sees nothing of the Wayland windows.
@@ -431,7 +431,8 @@ std::optional<ScreenCaptureResult> CaptureRoot(QWidget* window) {
         }
     }
     if (result.picture.isNull()) {
-        result.error = tr("The X server did not hand over the screen's pixels.");
+        result.error = QCoreApplication::translate(
+            "X11Capture", "The X server did not hand over the screen's pixels.");
         return result;
     }
     result.outcome = ScreenCaptureResult::Outcome::Picture;
@@ -463,10 +464,84 @@ std::optional<ScreenCaptureResult> CaptureX11RootEarly() {
     return CaptureRoot(nullptr);
 }
 
+struct FrozenX11Screen::State {
+    Connection x; // its end takes the window, the copy and the cursor with it
+};
+
+FrozenX11Screen::FrozenX11Screen(std::unique_ptr<State> state) : m_state(std::move(state)) {}
+FrozenX11Screen::~FrozenX11Screen() = default;
+
+namespace {
+// Whether a compositing manager draws the screen: it owns the selection _NET_WM_CM_S<screen>.
+bool Composited(const Connection& x) {
+    const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(x.screenNumber());
+    const XcbPtr<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        x.c(), xcb_intern_atom(x.c(), 1, uint16_t(name.size()), name.constData()), nullptr));
+    if (!atom || atom->atom == XCB_NONE) {
+        return false;
+    }
+    const XcbPtr<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(x.c(), xcb_get_selection_owner(x.c(), atom->atom), nullptr));
+    return owner && owner->owner != XCB_NONE;
+}
+} // namespace
+
+std::unique_ptr<FrozenX11Screen> FrozenX11Screen::Freeze() {
+    auto state = std::make_unique<State>();
+    const Connection& x = state->x;
+    if (!x.ok() || x.hasExtension("XWAYLAND")) {
+        return nullptr;
+    }
+    xcb_connection_t* c = x.c();
+    const xcb_screen_t& screen = x.screen();
+    const uint16_t width = screen.width_in_pixels;
+    const uint16_t height = screen.height_in_pixels;
+    // Where the server draws the screen itself, a window it never paints over everything keeps
+    // what the screen shows and hides every change under it: nothing is copied. A compositing
+    // manager would draw such a window's unpainted contents, so there it shows a copy of the
+    // screen, every window on it included, made within the server.
+    uint32_t background = XCB_BACK_PIXMAP_NONE;
+    if (Composited(x)) {
+        background = xcb_generate_id(c);
+        xcb_create_pixmap(c, screen.root_depth, background, screen.root, width, height);
+        const xcb_gcontext_t gc = xcb_generate_id(c);
+        const uint32_t throughWindows = XCB_SUBWINDOW_MODE_INCLUDE_INFERIORS;
+        xcb_create_gc(c, gc, background, XCB_GC_SUBWINDOW_MODE, &throughWindows);
+        xcb_copy_area(c, screen.root, background, gc, 0, 0, 0, 0, width, height);
+        xcb_free_gc(c, gc);
+    }
+    // The cross-hair of the X cursor font (glyph 34, its mask 35) says a pick has begun.
+    const xcb_font_t glyphs = xcb_generate_id(c);
+    xcb_open_font(c, glyphs, 6, "cursor");
+    const xcb_cursor_t crossHair = xcb_generate_id(c);
+    xcb_create_glyph_cursor(c, crossHair, glyphs, glyphs, 34, 35, 0, 0, 0, 0xFFFF, 0xFFFF, 0xFFFF);
+    xcb_close_font(c, glyphs);
+    // A window the window manager leaves alone stands above every managed one.
+    const xcb_window_t window = xcb_generate_id(c);
+    const uint32_t values[] = {background, 1, crossHair};
+    xcb_create_window(c, screen.root_depth, window, screen.root, 0, 0, width, height, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen.root_visual,
+                      XCB_CW_BACK_PIXMAP | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_CURSOR, values);
+    xcb_map_window(c, window);
+    if (background != XCB_BACK_PIXMAP_NONE) {
+        xcb_free_pixmap(c, background); // the window keeps it while it needs it
+    }
+    // A round trip: the screen is frozen once this returns.
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    return std::unique_ptr<FrozenX11Screen>(new FrozenX11Screen(std::move(state)));
+}
+
 #else
 
 std::optional<ScreenCaptureResult> CaptureX11RootEarly() {
     return std::nullopt;
+}
+
+struct FrozenX11Screen::State {};
+FrozenX11Screen::FrozenX11Screen(std::unique_ptr<State> state) : m_state(std::move(state)) {}
+FrozenX11Screen::~FrozenX11Screen() = default;
+std::unique_ptr<FrozenX11Screen> FrozenX11Screen::Freeze() {
+    return nullptr;
 }
 
 #endif
