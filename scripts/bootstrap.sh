@@ -8,6 +8,9 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev libtiff-dev
     libcups2-dev
+    # the translations: Qt's tools make the program's, gettext the desktop entry's; Qt's own texts
+    # in every language, and a font with Japanese glyphs
+    qt6-l10n-tools qt6-translations-l10n gettext fonts-ipafont-gothic
     # picture formats beyond Qt's own readers, and colour profiles: headers only, the libraries
     # are opened when a picture needs them
     libheif-dev libjxl-dev liblcms2-dev zlib1g-dev

@@ -3,6 +3,7 @@
 #include "app/SettingsForms.h"
 #include "app/frmHuemark.h"
 #include "desktop/IniSettingsStore.h"
+#include "desktop/Languages.h"
 #include "desktop/Services.h"
 #include "desktop/capture/ScreenCapture.h"
 #include "list/Pick.h"
@@ -137,6 +138,12 @@ bool StartsOnX11(int argc, char* argv[]) {
 
 using EarlyCapture = std::future<std::optional<ScreenCaptureResult>>;
 
+// On X11 the screen freezes at once, before the toolkit starts; it thaws when the returned
+// object ends, after the gesture.
+std::unique_ptr<FrozenX11Screen> Freeze(int argc, char* argv[]) {
+    return StartsOnX11(argc, argv) ? FrozenX11Screen::Freeze() : nullptr;
+}
+
 EarlyCapture StartCapture(int argc, char* argv[]) {
     return StartsOnX11(argc, argv) ? std::async(std::launch::async, CaptureX11RootEarly)
                                    : EarlyCapture();
@@ -200,6 +207,7 @@ std::unique_ptr<QApplication> Toolkit(int& argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Huemark"));
     QGuiApplication::setDesktopFileName(QStringLiteral("huemark"));
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallTranslations();
     return app;
 }
 
@@ -220,10 +228,13 @@ void KeepClipboard(QApplication& app) {
 
 int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
     if (!request.pick.copy) {
+        auto frozen = Freeze(argc, argv);
         EarlyCapture early = StartCapture(argc, argv);
         const auto app = Toolkit(argc, argv);
         bool copied = false;
-        return Told(PickOnce(request, &copied, std::move(early)));
+        const Answer answer = PickOnce(request, &copied, std::move(early));
+        frozen.reset();
+        return Told(answer);
     }
     int pipe[2];
     if (::pipe2(pipe, O_CLOEXEC) != 0) {
@@ -264,10 +275,12 @@ int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
     }
     Redirect(STDIN_FILENO);
     Redirect(STDOUT_FILENO);
+    auto frozen = Freeze(argc, argv);
     EarlyCapture early = StartCapture(argc, argv);
     const auto app = Toolkit(argc, argv);
     bool copied = false;
     const Answer answer = PickOnce(request, &copied, std::move(early));
+    frozen.reset();
     // From here it lives on its own, whenever its parent ends, until the clipboard passes to
     // another program.
     if (copied) {

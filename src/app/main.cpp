@@ -4,6 +4,7 @@
 #include "cli/Verbs.h"
 #include "controls/DesktopStyle.h"
 #include "desktop/EndRequests.h"
+#include "desktop/Languages.h"
 #include "help/About.h"
 #include "help/HelpViewer.h"
 
@@ -20,6 +21,25 @@
 #include <vector>
 
 namespace {
+// Answers given without the window's toolkit speak the desktop's language too: the translations
+// need an application object, and this one needs no display.
+class Speaking {
+public:
+    explicit Speaking(char* program) : m_argv{program, nullptr}, m_core(m_argc, m_argv) {
+        InstallTranslations();
+    }
+
+private:
+    int m_argc = 1;
+    char* m_argv[2];
+    QCoreApplication m_core;
+};
+
+// One line on standard error, after the program's name.
+void Complain(const QString& text) {
+    std::fputs(qPrintable(QStringLiteral("huemark: %1\n").arg(text)), stderr);
+}
+
 // What a request that needs no window says, and its exit code.
 int Answer(const CommandLine::Request& request) {
     using Action = CommandLine::Request::Action;
@@ -146,6 +166,7 @@ int main(int argc, char* argv[]) {
             CommandLine::Parse(QList<QByteArray>(argv + 1, argv + argc), host);
         early.action == CommandLine::Request::Action::Help ||
         early.action == CommandLine::Request::Action::Version) {
+        const Speaking speaking(argv[0]);
         return Answer(early);
     }
 
@@ -165,24 +186,26 @@ int main(int argc, char* argv[]) {
                     [](const char* word) { return std::strcmp(word, "--pick") == 0; })) {
         const CommandLine::Request pick = CommandLine::Parse(
             WithoutToolkitOptions(QList<QByteArray>(argv + 1, argv + qtArgc)) + afterOptions, host);
-        if (pick.action != CommandLine::Request::Action::Pick) {
-            return Answer(pick);
-        }
-        if (noDisplay) {
-            std::fputs("huemark: no screen to pick from (DISPLAY and WAYLAND_DISPLAY are not "
-                       "set)\n",
-                       stderr);
+        if (pick.action != CommandLine::Request::Action::Pick || noDisplay) {
+            const Speaking speaking(argv[0]);
+            if (pick.action != CommandLine::Request::Action::Pick) {
+                return Answer(pick);
+            }
+            Complain(QCoreApplication::translate(
+                "main", "no screen to pick from (DISPLAY and WAYLAND_DISPLAY are not set)"));
             return 2;
         }
         return RunScreenPick(qtArgc, qtArgv.data(), pick);
     }
     if (noDisplay) {
-        std::fputs("huemark: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not "
-                   "set); the verbs sample, stats and palette need none\n",
-                   stderr);
+        const Speaking speaking(argv[0]);
+        Complain(QCoreApplication::translate(
+            "main", "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); "
+                    "the verbs sample, stats and palette need none"));
         return 2;
     }
     QApplication app(qtArgc, qtArgv.data());
+    InstallTranslations();
     QApplication::setStyle(new DesktopStyle);
     QApplication::setApplicationName(QStringLiteral("Huemark"));
     QApplication::setOrganizationName(QStringLiteral("Huemark"));

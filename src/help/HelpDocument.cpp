@@ -1,5 +1,7 @@
 #include "help/HelpDocument.h"
 
+#include "desktop/Languages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -165,5 +167,14 @@ QString ContextAnchor(const QString& html, int context) {
 }
 
 QString HelpFileIn(const QString& folder) {
+    // The document in the program's language where there is one, else the English one.
+    const QString language = ProgramLanguage();
+    if (!language.isEmpty()) {
+        const QString translated =
+            QDir(folder).filePath(QStringLiteral("Huemark.%1.html").arg(language));
+        if (QFileInfo::exists(translated)) {
+            return translated;
+        }
+    }
     return QDir(folder).filePath(QStringLiteral("Huemark.html"));
 }

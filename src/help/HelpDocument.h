@@ -31,5 +31,6 @@ HelpDocument HelpDocumentFromBytes(const QString& path, const QByteArray& bytes)
 // The id (or name) of the element registered under the context number; empty when there is none.
 QString ContextAnchor(const QString& html, int context);
 
-// The help document in a folder: "<folder>/Huemark.html".
+// The help document in a folder: "<folder>/Huemark.<language>.html" in the program's language
+// where the folder holds one, else "<folder>/Huemark.html".
 QString HelpFileIn(const QString& folder);

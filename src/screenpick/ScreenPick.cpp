@@ -30,10 +30,6 @@
 #include <vector>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("ScreenPick", text);
-}
-
 // The loupe's magnifications: how many times larger than on the screen a pixel is shown.
 constexpr int kLevels[] = {2, 3, 4, 6, 8, 12, 16, 24, 32};
 constexpr int kStartLevel = 4;
@@ -75,7 +71,8 @@ public:
                                Qt::X11BypassWindowManagerHint),
           m_session(session), m_index(index) {
         setObjectName(QStringLiteral("screenPick"));
-        setAccessibleName(tr("Pick a colour from the screen"));
+        setAccessibleName(
+            QCoreApplication::translate("ScreenPick", "Pick a colour from the screen"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_NoSystemBackground);
         setMouseTracking(true);
@@ -383,14 +380,17 @@ const QImage& PickSession::loupe() {
         c < 0 ? QString() : ColorAs(m_notation, Pick(Color::fromValue(c), QString()));
     const QPoint device = m.devicePixelOf(m_pixel);
     // The pixel on its monitor, the radius and the magnification.
-    QString place = tr("%1, %2").arg(device.x()).arg(device.y());
+    QString place =
+        QCoreApplication::translate("ScreenPick", "%1, %2").arg(device.x()).arg(device.y());
     if (m_radius > 0) {
-        place += QStringLiteral("   ") + tr("radius %1").arg(m_radius);
+        place += QStringLiteral("   ") +
+                 QCoreApplication::translate("ScreenPick", "radius %1").arg(m_radius);
     }
     place += QStringLiteral("   %1×").arg(kLevels[m_level]);
     QStringList texts{code, place};
     if (note) {
-        texts << tr("Screenshot at %1×, monitor at %2×").arg(Number(m.scale), Number(m.ratio));
+        texts << QCoreApplication::translate("ScreenPick", "Screenshot at %1×, monitor at %2×")
+                     .arg(Number(m.scale), Number(m.ratio));
     }
     const double top = (grid + 2 * frame) / ratio + kTextMargin / 2.0;
     const double width = m_loupe.width() / ratio;
@@ -491,7 +491,8 @@ ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& p
         View::MonitorsInCapture(screens, picture.size(), layout);
     if (monitors.isEmpty()) {
         return Failure(ScreenPickResult::Outcome::Failed,
-                       tr("The screen's picture holds none of the monitors."));
+                       QCoreApplication::translate(
+                           "ScreenPick", "The screen's picture holds none of the monitors."));
     }
     PickSession session(std::move(picture), std::move(monitors), pointer, layout, options);
     return session.run();
