@@ -5,7 +5,9 @@
 // owns the clipboard, so the figure is what start-up's paste deadline costs.
 //
 //   bench_startup --huemark build/huemark --floor build/bench/startup/bench_startup_floor
-//                 [--runs 20] [--settle 2] [--bare] [--hung-clipboard]
+//                 [--runs 20] [--settle 2] [--bare] [--hung-clipboard] [--german]
+//
+// --german: Huemark started a third time, with the desktop in German (LANG=de_DE.UTF-8).
 
 #include "support/PrivateDisplay.h"
 #include "support/Processes.h"
@@ -34,6 +36,7 @@ struct Program {
     std::vector<double> millis;
     std::vector<double> residentMiB;
     std::vector<double> settledMiB;
+    std::vector<std::string> language{}; // the desktop's language, where it is not the default
 };
 
 [[noreturn]] void die(const char* what) {
@@ -69,6 +72,7 @@ int main(int argc, char** argv) {
     int runs = 20;
     double settle = 0;
     bool bare = false;
+    bool german = false;
     bool hungClipboard = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -82,6 +86,8 @@ int main(int argc, char** argv) {
             settle = std::atof(argv[++i]);
         } else if (a == "--bare") {
             bare = true;
+        } else if (a == "--german") {
+            german = true;
         } else if (a == "--hung-clipboard") {
             hungClipboard = true;
         }
@@ -129,10 +135,15 @@ int main(int argc, char** argv) {
     if (bare) {
         programs.push_back({"bare Qt window", {floor, "bare"}, {}, {}, {}});
     }
+    if (german) {
+        programs.push_back({"huemark German", {huemark}, {}, {}, {}, {"LANG=de_DE.UTF-8"}});
+    }
     for (int run = 0; run < runs; ++run) {
         for (Program& p : programs) {
             const auto start = Clock::now();
-            const pid_t pid = SpawnQuiet(p.argv, env);
+            std::vector<std::string> programEnv = env;
+            programEnv.insert(programEnv.end(), p.language.begin(), p.language.end());
+            const pid_t pid = SpawnQuiet(p.argv, programEnv);
             if (!waitForMap(conn, start + std::chrono::seconds(30))) {
                 kill(pid, SIGKILL);
                 die(("no window mapped by " + p.label).c_str());
@@ -161,6 +172,10 @@ int main(int argc, char** argv) {
     }
     std::printf("huemark / floor: %.2fx (%d interleaved runs each)\n",
                 Median(programs[1].millis) / Median(programs[0].millis), runs);
+    if (german) {
+        std::printf("huemark in German / in English: %.2fx\n",
+                    Median(programs.back().millis) / Median(programs[1].millis));
+    }
 
     if (owner > 0) {
         kill(owner, SIGKILL);
