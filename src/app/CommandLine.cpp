@@ -12,10 +12,6 @@
 namespace CommandLine {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 // A word as it is quoted in a message: the system's decoding, replacements where it is no text.
 QString Quoted(const QByteArray& word) {
     return QLatin1Char('\'') + QFile::decodeName(word) + QLatin1Char('\'');
@@ -41,7 +37,10 @@ QString FormatWords() {
           Notation::ColorSrgb, Notation::ColorStored, Notation::Name}) {
         words << NotationKey(n);
     }
-    return words.join(QStringLiteral(", ")) + QStringLiteral(" or json");
+    //: The words --format takes: %1 is the list of all but the last ("web, rgb, ..."). The
+    //: words, "json" among them, stay as they are.
+    return QCoreApplication::translate("CommandLine", "%1 or json")
+        .arg(words.join(QStringLiteral(", ")));
 }
 } // namespace
 
@@ -74,14 +73,21 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
             }
             if (word == "--format" || word.startsWith("--format=")) {
                 if (word == "--format" && i + 1 == words.size()) {
-                    return Refused(tr("--format needs a notation: %1").arg(FormatWords()), 2);
+                    //: On standard error. %1: the words --format takes ("web, rgb, ... or json").
+                    return Refused(
+                        QCoreApplication::translate("CommandLine", "--format needs a notation: %1")
+                            .arg(FormatWords()),
+                        2);
                 }
                 format = word == "--format" ? words[++i] : word.mid(9);
                 pickOptions << "--format";
                 continue;
             }
+            //: On standard error. %1: the option as given, in single quotes.
             return Refused(
-                tr("unknown option %1 (a file name that starts with '-' goes after '--')")
+                QCoreApplication::translate(
+                    "CommandLine",
+                    "unknown option %1 (a file name that starts with '-' goes after '--')")
                     .arg(Quoted(word)),
                 2);
         } else {
@@ -90,12 +96,17 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
     }
     if (!pickOptions.isEmpty()) {
         if (!pickOptions.contains("--pick")) {
-            return Refused(tr("%1 goes with --pick").arg(QString::fromLatin1(pickOptions.front())),
+            //: On standard error. %1: an option that only a pick takes ("--format", "--no-copy").
+            return Refused(QCoreApplication::translate("CommandLine", "%1 goes with --pick")
+                               .arg(QString::fromLatin1(pickOptions.front())),
                            2);
         }
         if (!files.isEmpty()) {
-            return Refused(tr("--pick takes no file, but %1 was given").arg(Quoted(files.front())),
-                           2);
+            //: On standard error. %1: the file name given, in single quotes.
+            return Refused(
+                QCoreApplication::translate("CommandLine", "--pick takes no file, but %1 was given")
+                    .arg(Quoted(files.front())),
+                2);
         }
         if (format) {
             const QString name = QString::fromUtf8(*format);
@@ -104,15 +115,21 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
             } else if (const std::optional<Notation> notation = NotationOfKey(name)) {
                 pick.pick.notation = notation;
             } else {
-                return Refused(
-                    tr("unknown notation %1 for --format: %2").arg(Quoted(*format), FormatWords()),
-                    2);
+                //: On standard error. %1: the word given, in single quotes; %2: the words --format
+                //: takes.
+                return Refused(QCoreApplication::translate("CommandLine",
+                                                           "unknown notation %1 for --format: %2")
+                                   .arg(Quoted(*format), FormatWords()),
+                               2);
             }
         }
         return pick;
     }
     if (files.size() > 1) {
-        return Refused(tr("one picture file opens at a time, but %1 were given").arg(files.size()),
+        //: On standard error. %n: how many files were named (two or more).
+        return Refused(QCoreApplication::translate(
+                           "CommandLine", "one picture file opens at a time, but %n were given",
+                           nullptr, int(files.size())),
                        2);
     }
     Request r;
@@ -120,7 +137,7 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
         return r;
     }
     if (files.front().isEmpty()) {
-        return Refused(tr("the file name is empty"), 2);
+        return Refused(QCoreApplication::translate("CommandLine", "the file name is empty"), 2);
     }
     if (!IsFileUri(files.front())) {
         r.file = files.front();
@@ -128,13 +145,19 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
     }
     const LocalPath local = FromFileUri(QUrl::fromEncoded(files.front()), hostName);
     if (!local.otherHost.isEmpty()) {
-        return Refused(tr("cannot open %1: the file lies on another machine (%2)")
+        //: On standard error. %1: the file: address given, in single quotes; %2: the machine it
+        //: names.
+        return Refused(QCoreApplication::translate(
+                           "CommandLine", "cannot open %1: the file lies on another machine (%2)")
                            .arg(Quoted(files.front()), local.otherHost),
                        1);
     }
     if (local.path.isEmpty()) {
-        return Refused(tr("cannot open %1: the address names no file").arg(Quoted(files.front())),
-                       1);
+        //: On standard error. %1: the file: address given, in single quotes.
+        return Refused(
+            QCoreApplication::translate("CommandLine", "cannot open %1: the address names no file")
+                .arg(Quoted(files.front())),
+            1);
     }
     r.file = local.path;
     return r;
@@ -151,38 +174,45 @@ LocalPath FromFileUri(const QUrl& url, const QString& hostName) {
 }
 
 QString UsageLine() {
-    return tr("Usage: huemark [options] [--] [file]\n"
-              "       huemark --pick [--format NOTATION] [--no-copy]\n"
-              "       huemark sample|stats|palette FILE ... (see --help)");
+    //: The command line's usage. The command, its options and the words in capitals stay as they
+    //: are; keep the columns.
+    return QCoreApplication::translate("CommandLine",
+                                       "Usage: huemark [options] [--] [file]\n"
+                                       "       huemark --pick [--format NOTATION] [--no-copy]\n"
+                                       "       huemark sample|stats|palette FILE ... (see --help)");
 }
 
 QString HelpText() {
+    //: The command line's --help. Options, notation words, keys and codes stay as they are; keep
+    //: the lines within 80 columns and the descriptions in their column.
     return UsageLine() + QLatin1Char('\n') +
-           tr("Reads the colour of any pixel of a picture.\n"
-              "\n"
-              "Options:\n"
-              "  -h, --help     Shows this help.\n"
-              "  -v, --version  Shows the version.\n"
-              "  --             Ends the options: a file name after it may start with '-'.\n"
-              "\n"
-              "Picking from the screen:\n"
-              "  --pick         Freezes every monitor and picks one pixel: move the pointer (the\n"
-              "                 arrow keys step one pixel, Shift ten), [ and ] change the\n"
-              "                 averaging radius, + and - or the wheel the magnification; a\n"
-              "                 click or Enter picks, Escape or a right click cancels. The code\n"
-              "                 goes to standard output and to the clipboard; exit code 0, 1\n"
-              "                 when cancelled, 2 when the screen cannot be captured.\n"
-              "  --format NOTATION\n"
-              "                 How the pick is written: web (#RRGGBB, the default), rgb, hsl,\n"
-              "                 oklch, gpl, color-srgb, color-stored, name, or json (the code,\n"
-              "                 the pixel on the desktop, the monitor, its scale and the\n"
-              "                 radius; the clipboard gets the web code).\n"
-              "  --no-copy      Leaves the clipboard alone.\n"
-              "\n"
-              "Arguments:\n"
-              "  file           A picture file to open instead of the clipboard's picture: a\n"
-              "                 path, or a file: address on this machine.\n"
-              "\n") +
+           QCoreApplication::translate(
+               "CommandLine",
+               "Reads the colour of any pixel of a picture.\n"
+               "\n"
+               "Options:\n"
+               "  -h, --help     Shows this help.\n"
+               "  -v, --version  Shows the version.\n"
+               "  --             Ends the options: a file name after it may start with '-'.\n"
+               "\n"
+               "Picking from the screen:\n"
+               "  --pick         Freezes every monitor and picks one pixel: move the pointer (the\n"
+               "                 arrow keys step one pixel, Shift ten), [ and ] change the\n"
+               "                 averaging radius, + and - or the wheel the magnification; a\n"
+               "                 click or Enter picks, Escape or a right click cancels. The code\n"
+               "                 goes to standard output and to the clipboard; exit code 0, 1\n"
+               "                 when cancelled, 2 when the screen cannot be captured.\n"
+               "  --format NOTATION\n"
+               "                 How the pick is written: web (#RRGGBB, the default), rgb, hsl,\n"
+               "                 oklch, gpl, color-srgb, color-stored, name, or json (the code,\n"
+               "                 the pixel on the desktop, the monitor, its scale and the\n"
+               "                 radius; the clipboard gets the web code).\n"
+               "  --no-copy      Leaves the clipboard alone.\n"
+               "\n"
+               "Arguments:\n"
+               "  file           A picture file to open instead of the clipboard's picture: a\n"
+               "                 path, or a file: address on this machine.\n"
+               "\n") +
            Verbs::HelpText();
 }
 

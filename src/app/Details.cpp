@@ -45,13 +45,14 @@ void frmHuemark::showDetails(float x, float y) {
     details.precise = origin.precise;
     details.asStored = mnuViewStoredColors->isChecked() && !m_profileName.isEmpty();
     details.profile = m_profileName.isEmpty() && !m_pictureProfile.isEmpty()
+                          //: The details line's profile, for one that cannot be used.
                           ? tr("profile unusable")
                           : m_profileName;
     details.shown = Color::fromValue(m_readoutValue);
     details.shownName = NameText(NearestCssName(details.shown));
     if (m_vision != ColourVision::Normal) {
-        details.seen = Color::fromQColor(
-            QColor(SimulatedColour(m_vision, details.shown.toQColor().rgb())));
+        details.seen =
+            Color::fromQColor(QColor(SimulatedColour(m_vision, details.shown.toQColor().rgb())));
         details.vision = VisionName(m_vision);
     }
     lblDetails->setText(DetailsText(details));

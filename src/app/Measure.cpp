@@ -115,6 +115,8 @@ void frmHuemark::cmdAddArea_Click() {
         return;
     }
     const QRect area = figures.area;
+    //: The description of an area's mean in the list. %1 x %2: the area's width and height in
+    //: pixels; %3,%4: its top-left pixel.
     Pick pick(figures.mean, QCoreApplication::translate("frmHuemark", "mean of %1 x %2 at %3,%4")
                                 .arg(area.width())
                                 .arg(area.height())

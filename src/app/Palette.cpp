@@ -42,6 +42,7 @@ const NotationItem kNotationItems[] = {
      QT_TRANSLATE_NOOP("frmHuemark", "color(&srgb)")},
     {Notation::ColorStored, "mnuEditCopyAsColorStored",
      QT_TRANSLATE_NOOP("frmHuemark", "color() as s&tored")},
+    //: Edit, Copy As: the nearest CSS colour name.
     {Notation::Name, "mnuEditCopyAsName", QT_TRANSLATE_NOOP("frmHuemark", "&Name")}};
 
 QString SaveFilter() {
@@ -168,10 +169,12 @@ void frmHuemark::mnuFileSaveList_Click() {
     // The dialog asked about the name as typed; with the type's extension added it names another
     // file, which is not replaced without asking either.
     if (path != dialog.FileName && (file.exists() || file.isSymLink()) &&
-        !m_services.messageBox->askYesNo(this,
-                                         tr("%1 already exists.\rDo you want to replace it?")
-                                             .arg(QDir::toNativeSeparators(path)),
-                                         kAppName)) {
+        !m_services.messageBox->askYesNo(
+            this,
+            //: A message box, its lines broken by carriage returns. %1: the file's path.
+            tr("%1 already exists.\rDo you want to replace it?")
+                .arg(QDir::toNativeSeparators(path)),
+            kAppName)) {
         return;
     }
     m_listFolder = file.absolutePath();
@@ -190,8 +193,16 @@ void frmHuemark::mnuFileSaveList_Click() {
 void frmHuemark::mnuFileOpenList_Click() {
     CommonDialog dialog(this, m_services);
     dialog.DialogTitle = tr("Open List");
-    dialog.Filter = tr("Lists (*.gpl;*.json)|*.gpl;*.json|GIMP palette (*.gpl)|*.gpl|"
-                       "JSON (*.json)|*.json|All files (*.*)|*.*");
+    // The filters' words are translated, their patterns not; the formats' names are the save
+    // dialog's.
+    //: The open-list dialog's file types: lists in either format.
+    const QString lists = tr("Lists");
+    //: A file dialog's file types: any file.
+    const QString all = tr("All files");
+    dialog.Filter = QStringLiteral("%1 (*.gpl;*.json)|*.gpl;*.json|%2 (*.gpl)|*.gpl|"
+                                   "%3 (*.json)|*.json|%4 (*.*)|*.*")
+                        .arg(lists, QCoreApplication::translate("ListFormats", "GIMP palette"),
+                             QCoreApplication::translate("ListFormats", "JSON"), all);
     dialog.FilterIndex = 1;
     dialog.InitDir = m_listFolder;
     dialog.Flags = CommonDialog::kFileMustExist | CommonDialog::kNoChangeDir;

@@ -100,7 +100,12 @@ int Told(const Answer& a) {
         std::fflush(stdout) == 0;
     std::fwrite(a.err.constData(), 1, size_t(a.err.size()), stderr);
     if (!written && a.exitCode == 0) {
-        std::fputs("huemark: cannot write the pick to standard output\n", stderr);
+        std::optional<SpeakingWithoutToolkit> speaking;
+        if (QCoreApplication::instance() == nullptr) {
+            speaking.emplace();
+        }
+        Complain(
+            QCoreApplication::translate("PickCommand", "cannot write the pick to standard output"));
         return 1;
     }
     return a.exitCode;
@@ -238,13 +243,21 @@ int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
     }
     int pipe[2];
     if (::pipe2(pipe, O_CLOEXEC) != 0) {
-        std::fprintf(stderr, "huemark: cannot start the pick: %s\n", std::strerror(errno));
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        const SpeakingWithoutToolkit speaking;
+        //: %1: the system's reason.
+        Complain(
+            QCoreApplication::translate("PickCommand", "cannot start the pick: %1").arg(reason));
         return 2;
     }
     const pid_t parent = ::getpid();
     const pid_t child = ::fork();
     if (child < 0) {
-        std::fprintf(stderr, "huemark: cannot start the pick: %s\n", std::strerror(errno));
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        const SpeakingWithoutToolkit speaking;
+        //: %1: the system's reason.
+        Complain(
+            QCoreApplication::translate("PickCommand", "cannot start the pick: %1").arg(reason));
         return 2;
     }
     if (child > 0) {
@@ -258,11 +271,15 @@ int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
         int status = 0;
         while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
         }
+        const SpeakingWithoutToolkit speaking;
         if (WIFSIGNALED(status)) {
-            std::fprintf(stderr, "huemark: the pick ended on signal %d (%s)\n", WTERMSIG(status),
-                         strsignal(WTERMSIG(status)));
+            //: %1: the signal's number, %2: its name.
+            Complain(QCoreApplication::translate("PickCommand", "the pick ended on signal %1 (%2)")
+                         .arg(WTERMSIG(status))
+                         .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status)))));
         } else {
-            std::fputs("huemark: the pick ended without an answer\n", stderr);
+            Complain(
+                QCoreApplication::translate("PickCommand", "the pick ended without an answer"));
         }
         return 2;
     }

@@ -63,14 +63,17 @@ void frmHuemark::AddToGrid(const float& x, const float& y) {
         AddPickOnTop(pick);
         picColor->setFocus();
     } catch (const PlatformError& e) {
+        //: A message box when a pick could not be added to the list. %1: the reason.
         m_services.messageBox->showMessage(
-            this, QCoreApplication::translate("frmHuemark", "AddToGrid Error ") + e.description(),
+            this,
+            QCoreApplication::translate("frmHuemark", "AddToGrid Error %1").arg(e.description()),
             QStringLiteral("Huemark"));
     } catch (const std::exception& e) {
         m_services.messageBox->showMessage(
             this,
-            QCoreApplication::translate("frmHuemark", "AddToGrid Error ") +
-                QString::fromLocal8Bit(e.what()),
+            //: A message box when a pick could not be added to the list. %1: the reason.
+            QCoreApplication::translate("frmHuemark", "AddToGrid Error %1")
+                .arg(QString::fromLocal8Bit(e.what())),
             QStringLiteral("Huemark"));
     }
 }

@@ -77,8 +77,10 @@ void frmHuemark::ApplyPictureColors(bool keepView) {
     } else if (shown.profileName.isEmpty()) {
         line = tr("No colour profile: stored values are the colours");
     } else if (asStored) {
+        //: View menu, a line that names the picture's colour profile. %1: the profile's name.
         line = tr("Colour profile %1: stored values shown").arg(shown.profileName);
     } else {
+        //: View menu, a line that names the picture's colour profile. %1: the profile's name.
         line = tr("Colour profile %1: shown in sRGB").arg(shown.profileName);
     }
     mnuViewProfile->setText(line);

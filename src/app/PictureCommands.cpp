@@ -79,9 +79,12 @@ void frmHuemark::cmdFile_Click() {
     // Cancel, and any failure of the dialog, ends the command quietly.
     try {
         dlgWinDialog->CancelError = true;
-        dlgWinDialog->Filter = QCoreApplication::translate("frmHuemark", "Graphic files|") +
-                               kGraphicFiles +
-                               QCoreApplication::translate("frmHuemark", "|All files (*.*)|*.*");
+        // The filters' words are translated, their patterns not.
+        dlgWinDialog->Filter = QStringLiteral("%1|%2|%3 (*.*)|*.*")
+                                   //: The open-picture dialog's file types: pictures.
+                                   .arg(tr("Graphic files"), kGraphicFiles,
+                                        //: A file dialog's file types: any file.
+                                        tr("All files"));
         dlgWinDialog->FilterIndex = 1;
         dlgWinDialog->Flags = CommonDialog::kFileMustExist | CommonDialog::kHideReadOnly;
         dlgWinDialog->InitDir = QDir::currentPath();
@@ -118,12 +121,15 @@ void frmHuemark::DropFile(const QMimeData* data) {
     const DroppedPath dropped = DroppedFile(data);
     if (!dropped.otherHost.isEmpty()) {
         PictureArrival elsewhere;
-        elsewhere.message =
-            QCoreApplication::translate("frmHuemark",
-                                        "The picture file cannot be opened:\r%1\r\r%2")
-                .arg(dropped.path, QCoreApplication::translate(
-                                       "frmHuemark", "The file lies on another machine (%1).")
-                                       .arg(dropped.otherHost));
+        //: Why a dropped file cannot be opened. %1: the name of the machine it lies on.
+        const QString why =
+            QCoreApplication::translate("frmHuemark", "The file lies on another machine (%1).")
+                .arg(dropped.otherHost);
+        //: A message box, its lines broken by carriage returns. %1: the dropped file's address; %2:
+        //: why (a sentence).
+        elsewhere.message = QCoreApplication::translate(
+                                "frmHuemark", "The picture file cannot be opened:\r%1\r\r%2")
+                                .arg(dropped.path, why);
         ShowArrival(elsewhere, true);
         return;
     }

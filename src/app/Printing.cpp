@@ -23,6 +23,7 @@ QString DescriptionOf(const std::exception& e) {
         return platform->description();
     }
     if (dynamic_cast<const std::bad_alloc*>(&e) != nullptr) {
+        //: Put in for %1 of "Printing error %1".
         return QCoreApplication::translate("frmHuemark", "Out of memory");
     }
     return QString::fromLocal8Bit(e.what());
@@ -32,6 +33,7 @@ QString DescriptionOf(const std::exception& e) {
 class PrintProgress {
 public:
     PrintProgress(ProgressService& service, QWidget* parent, int total) : m_service(service) {
+        //: The progress dialog's text while the list prints.
         m_service.start(parent, QCoreApplication::translate("frmHuemark", "Printing..."), total);
     }
     ~PrintProgress() { m_service.finish(); }
@@ -125,9 +127,11 @@ void frmHuemark::cmdPrint_Click() {
         out.KillDoc();
         // Ended from outside while printing: nobody is left to tell.
         if (!m_unloaded) {
+            //: A message box. %1: why printing failed (a sentence).
             m_services.messageBox->showMessage(
                 this,
-                QCoreApplication::translate("frmHuemark", "Printing error ") + DescriptionOf(e),
+                QCoreApplication::translate("frmHuemark", "Printing error %1")
+                    .arg(DescriptionOf(e)),
                 QStringLiteral("Huemark"));
         }
         if (busy) {

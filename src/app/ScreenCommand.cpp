@@ -29,6 +29,7 @@ void frmHuemark::mnuEditPickScreen_Click() {
     case ScreenPickResult::Outcome::Picked: {
         // A row as a pick from a picture makes it; the picture, its tags and view stay.
         PickOrigin origin;
+        //: Where a pick from the screen came from, as saved lists record it.
         origin.source = tr("Screen capture");
         origin.position = result.pixel;
         origin.radius = result.radius;
@@ -39,6 +40,7 @@ void frmHuemark::mnuEditPickScreen_Click() {
         break;
     case ScreenPickResult::Outcome::Refused:
     case ScreenPickResult::Outcome::Failed:
+        //: A message box, its lines broken by carriage returns. %1: why (a sentence).
         m_services.messageBox->showMessage(
             this, tr("The screen cannot be captured.\r\r%1").arg(result.error),
             QStringLiteral("Huemark"));

@@ -18,6 +18,7 @@ struct VisionItem {
     const char* caption;
 };
 constexpr VisionItem kVisionItems[] = {
+    //: View, Simulate Colour Vision: vision with all three kinds of cones.
     {ColourVision::Normal, "mnuViewVisionNormal", QT_TRANSLATE_NOOP("frmHuemark", "&Normal")},
     {ColourVision::Protanopia, "mnuViewVisionProtanopia",
      QT_TRANSLATE_NOOP("frmHuemark", "&Protanopia (no red cones)")},
@@ -32,12 +33,16 @@ constexpr VisionItem kVisionItems[] = {
 QString frmHuemark::VisionName(ColourVision vision) {
     switch (vision) {
     case ColourVision::Protanopia:
+        //: A simulated colour vision, put in for %1 of the details line's "%1 sees %2".
         return tr("protanopia");
     case ColourVision::Deuteranopia:
+        //: A simulated colour vision, put in for %1 of the details line's "%1 sees %2".
         return tr("deuteranopia");
     case ColourVision::Tritanopia:
+        //: A simulated colour vision, put in for %1 of the details line's "%1 sees %2".
         return tr("tritanopia");
     case ColourVision::Achromatopsia:
+        //: A simulated colour vision, put in for %1 of the details line's "%1 sees %2".
         return tr("achromatopsia");
     case ColourVision::Normal:
         break;

@@ -94,9 +94,12 @@ void frmHuemark::createControls() {
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
+    //: The averaging frame's caption. The radius box stands before it, so it reads "5 average";
+    //: keep the leading blank.
     fraNeighbors = new Frame(tr(" average"), client);
     fraNeighbors->setObjectName(QStringLiteral("fraNeighbors"));
     fraNeighbors->setToolTip(tr("Average over adjacent pixels"));
+    //: The averaging frame's name for screen readers.
     fraNeighbors->setAccessibleName(tr("Average"));
     PlaceTwips(fraNeighbors, 1440, 120, 855, 495);
 
@@ -124,19 +127,24 @@ void frmHuemark::createControls() {
     // radius reads as the caption's first word.
     fraNeighbors->setCaptionPlace(txtNeighbors->width(), txtNeighbors->height() / 2);
 
+    //: A button: saves the settings and ends the program.
     cmdExit =
         makeButton(client, tr("Exit"), tr("Save settings and exit"), QStringLiteral("cmdExit"));
     PlaceTwips(cmdExit, 840, 360, 495, 255);
+    //: A button and an Edit menu item: the clipboard's picture becomes the picture.
     cmdPaste =
         makeButton(client, tr("Paste"), tr("Paste in the clipboard"), QStringLiteral("cmdPaste"));
     PlaceTwips(cmdPaste, 120, 360, 615, 255);
+    //: A button: opens a picture file.
     cmdFile = makeButton(client, tr("File"), tr("Input a graphic file"), QStringLiteral("cmdFile"));
     PlaceTwips(cmdFile, 120, 120, 615, 255);
+    //: A button: prints the list (and the picture).
     cmdPrint = makeButton(client, tr("Print"), tr("Print the list and screen"),
                           QStringLiteral("cmdPrint"));
     PlaceTwips(cmdPrint, 840, 120, 495, 255);
 
     txtDesc = makeTextBox(client, QString(), QStringLiteral("txtDesc"));
+    //: The editor of a picked colour's description, for screen readers.
     txtDesc->setAccessibleName(tr("Description"));
     txtDesc->setFont(listFont());
     txtDesc->setFrame(false);
@@ -146,12 +154,14 @@ void frmHuemark::createControls() {
     PlaceTwips(txtDesc, 6910, 320, 1215, 210);
     txtDesc->hide();
 
+    //: A check box: each pick leaves a tag (a line and the code) on the picture.
     chkTags = new QCheckBox(tr("Tags"), client);
     chkTags->setObjectName(QStringLiteral("chkTags"));
     chkTags->setToolTip(tr("Save and print clicked tags on screen"));
     chkTags->setChecked(true);
     PlaceTwips(chkTags, 2400, 0, 735, 315);
 
+    //: A button: clears the tags and the list.
     cmdClearTags = makeButton(client, tr("Clear"), tr("Clear all tags on screen and list"),
                               QStringLiteral("cmdClearTags"));
     PlaceTwips(cmdClearTags, 2400, 360, 735, 255);
@@ -163,6 +173,9 @@ void frmHuemark::createControls() {
     grdList->horizontalHeader()->setFont(listFont());
     m_picks = new PickList(grdList);
     grdList->setModel(m_picks);
+    //: The list's column titles, split by "|". The first character of each (">" right, "<" left)
+    //: sets the column's alignment and is not shown; keep it, and the blanks after it that align
+    //: the printed titles.
     grdList->setFormatString(tr(">WebColor|> WebBack|>  Red|>Green|> Blue|<Description"));
     PlaceTwips(grdList, 3120, 0, 5415, 615);
 
@@ -170,6 +183,7 @@ void frmHuemark::createControls() {
 
     picColor = new PictureBox(client);
     picColor->setObjectName(QStringLiteral("picColor"));
+    //: The picture control, for screen readers.
     picColor->setAccessibleName(tr("Picture"));
     PlaceTwips(picColor, 120, 720, 8415, 1215);
 
@@ -228,18 +242,24 @@ void frmHuemark::createMenus() {
         menu = menuBar()->addMenu(caption);
         menu->setObjectName(QLatin1String(name));
     };
+    //: The menu bar's File menu.
     addMenu(mnuFile, "mnuFile", tr("&File"));
     addItem(mnuFile, mnuFileInput, "mnuFileInput", tr("&Input File"), Qt::CTRL | Qt::Key_I,
             &frmHuemark::mnuFileInput_Click);
+    //: File menu: prints the list (and the picture).
     addItem(mnuFile, mnuFilePrint, "mnuFilePrint", tr("&Print"), Qt::CTRL | Qt::Key_P,
             &frmHuemark::mnuFilePrint_Click);
     addItem(mnuFile, mnuFilePrintSetup, "mnuFilePrintSetup", tr("Print Set&up"),
             Qt::CTRL | Qt::Key_U, &frmHuemark::mnuFilePrintSetup_Click);
+    //: File menu: saves the settings and ends the program.
     addItem(mnuFile, mnuFileExit, "mnuFileExit", tr("E&xit"), {}, &frmHuemark::mnuFileExit_Click);
 
+    //: The menu bar's Edit menu.
     addMenu(mnuEdit, "mnuEdit", tr("&Edit"));
+    //: A button and an Edit menu item: the clipboard's picture becomes the picture.
     addItem(mnuEdit, mnuEditPaste, "mnuEditPaste", tr("Paste"), Qt::CTRL | Qt::Key_V,
             &frmHuemark::mnuEditPaste_Click);
+    //: Edit menu: the whole screen becomes the picture.
     addItem(mnuEdit, mnuEditScreen, "mnuEditScreen", tr("&Screen"),
             Qt::CTRL | Qt::SHIFT | Qt::Key_V, &frmHuemark::mnuEditScreen_Click);
     addItem(mnuEdit, mnuEditPickScreen, "mnuEditPickScreen", tr("Pick from Sc&reen"),
@@ -247,6 +267,7 @@ void frmHuemark::createMenus() {
 
     // View: zoom around the pointer, fit, the loupe option, and how the picture's colours are
     // read.
+    //: The menu bar's View menu.
     addMenu(mnuView, "mnuView", tr("&View"));
     addItem(mnuView, mnuViewZoomIn, "mnuViewZoomIn", tr("Zoom &In"), Qt::CTRL | Qt::Key_Plus,
             &frmHuemark::mnuViewZoomIn_Click);
@@ -258,6 +279,7 @@ void frmHuemark::createMenus() {
     addItem(mnuView, mnuViewFit, "mnuViewFit", tr("&Fit in Window"), {},
             &frmHuemark::mnuViewFit_Click);
     mnuView->addSeparator();
+    //: View menu, a check item: a magnifier beside the pointer.
     addItem(mnuView, mnuViewLoupe, "mnuViewLoupe", tr("&Loupe"), {},
             &frmHuemark::mnuViewLoupe_Click);
     mnuViewLoupe->setCheckable(true);
@@ -273,15 +295,20 @@ void frmHuemark::createMenus() {
     mnuViewProfile = mnuView->addAction(tr("No colour profile"));
     mnuViewProfile->setObjectName(QStringLiteral("mnuViewProfile"));
     mnuViewProfile->setEnabled(false);
+    //: View menu, a check item: the details line under the picture.
     addItem(mnuView, mnuViewDetails, "mnuViewDetails", tr("&Details"), {},
             &frmHuemark::mnuViewDetails_Click);
     mnuViewDetails->setCheckable(true);
 
+    //: The menu bar's Help menu.
     addMenu(mnuHelp, "mnuHelp", tr("&Help"));
+    //: Help menu: the help's table of contents.
     addItem(mnuHelp, mnuHelpContents, "mnuHelpContents", tr("&Contents"), {},
             &frmHuemark::mnuHelpContents_Click);
+    //: Help menu: the help's how-to section.
     addItem(mnuHelp, mnuHelpHowTo, "mnuHelpHowTo", tr("HowTo"), Qt::Key_F1,
             &frmHuemark::mnuHelpHowTo_Click);
+    //: Help menu: the program's version and notices.
     addItem(mnuHelp, mnuHelpAbout, "mnuHelpAbout", tr("&About"), {},
             &frmHuemark::mnuHelpAbout_Click);
 }
@@ -375,6 +402,8 @@ void frmHuemark::showTitle() {
     // With the details line, the title names the profile the picture is read through too.
     QString title = m_caption;
     if (mnuViewDetails != nullptr && mnuViewDetails->isChecked() && !m_profileName.isEmpty()) {
+        //: The window's title with the details line on. %1: the picture's caption (its file name);
+        //: %2: its colour profile's name.
         title = tr("%1 (%2)").arg(title, m_profileName);
     }
     // "[*]" is Qt's placeholder for a modified mark; doubled, it shows as itself.

@@ -21,25 +21,6 @@
 #include <vector>
 
 namespace {
-// Answers given without the window's toolkit speak the desktop's language too: the translations
-// need an application object, and this one needs no display.
-class Speaking {
-public:
-    explicit Speaking(char* program) : m_argv{program, nullptr}, m_core(m_argc, m_argv) {
-        InstallTranslations();
-    }
-
-private:
-    int m_argc = 1;
-    char* m_argv[2];
-    QCoreApplication m_core;
-};
-
-// One line on standard error, after the program's name.
-void Complain(const QString& text) {
-    std::fputs(qPrintable(QStringLiteral("huemark: %1\n").arg(text)), stderr);
-}
-
 // What a request that needs no window says, and its exit code.
 int Answer(const CommandLine::Request& request) {
     using Action = CommandLine::Request::Action;
@@ -140,7 +121,12 @@ int RunVerb(int argc, char* argv[]) {
                          std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
     std::fwrite(outcome.err.constData(), 1, std::size_t(outcome.err.size()), stderr);
     if (!written && outcome.exitCode == 0) {
-        std::fputs("huemark: cannot write the results to standard output\n", stderr);
+        std::optional<SpeakingWithoutToolkit> speaking;
+        if (toolkit == nullptr) {
+            speaking.emplace();
+        }
+        Complain(
+            QCoreApplication::translate("main", "cannot write the results to standard output"));
         return 1;
     }
     return outcome.exitCode;
@@ -166,7 +152,7 @@ int main(int argc, char* argv[]) {
             CommandLine::Parse(QList<QByteArray>(argv + 1, argv + argc), host);
         early.action == CommandLine::Request::Action::Help ||
         early.action == CommandLine::Request::Action::Version) {
-        const Speaking speaking(argv[0]);
+        const SpeakingWithoutToolkit speaking;
         return Answer(early);
     }
 
@@ -187,7 +173,7 @@ int main(int argc, char* argv[]) {
         const CommandLine::Request pick = CommandLine::Parse(
             WithoutToolkitOptions(QList<QByteArray>(argv + 1, argv + qtArgc)) + afterOptions, host);
         if (pick.action != CommandLine::Request::Action::Pick || noDisplay) {
-            const Speaking speaking(argv[0]);
+            const SpeakingWithoutToolkit speaking;
             if (pick.action != CommandLine::Request::Action::Pick) {
                 return Answer(pick);
             }
@@ -198,7 +184,7 @@ int main(int argc, char* argv[]) {
         return RunScreenPick(qtArgc, qtArgv.data(), pick);
     }
     if (noDisplay) {
-        const Speaking speaking(argv[0]);
+        const SpeakingWithoutToolkit speaking;
         Complain(QCoreApplication::translate(
             "main", "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); "
                     "the verbs sample, stats and palette need none"));

@@ -16,10 +16,6 @@
 namespace Verbs {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Verbs", text);
-}
-
 // Transparent pixels are laid over white, as on paper: there is no window's background here.
 const QColor kBackground = Qt::white;
 
@@ -34,11 +30,13 @@ PictureBytes ReadPictureBytes(const QByteArray& file,
     if (file == "-") {
         QByteArray bytes = readInput(limit);
         if (bytes.size() > limit) {
-            throw Failure{1, tr("standard input holds more than a picture may (%1 MB)")
+            //: On standard error. %1: the largest picture file taken, in MB.
+            throw Failure{1, QCoreApplication::translate(
+                                 "Verbs", "standard input holds more than a picture may (%1 MB)")
                                  .arg(limit / (1024 * 1024))};
         }
         if (bytes.isEmpty()) {
-            throw Failure{1, tr("standard input is empty")};
+            throw Failure{1, QCoreApplication::translate("Verbs", "standard input is empty")};
         }
         return {bytes, nullptr};
     }
@@ -48,24 +46,29 @@ PictureBytes ReadPictureBytes(const QByteArray& file,
     switch (read.outcome) {
     case RegularFileRead::Outcome::Read:
         if (read.bytes.isEmpty()) {
-            why = tr("the file is empty");
+            why = QCoreApplication::translate("Verbs", "the file is empty");
             break;
         }
         return {read.bytes, read.mapping};
     case RegularFileRead::Outcome::Folder:
-        why = tr("it is a folder");
+        why = QCoreApplication::translate("Verbs", "it is a folder");
         break;
     case RegularFileRead::Outcome::NotRegular:
-        why = tr("it is not a regular file");
+        why = QCoreApplication::translate("Verbs", "it is not a regular file");
         break;
     case RegularFileRead::Outcome::TooLarge:
-        why = tr("the file is larger than a picture may be (%1 MB)").arg(limit / (1024 * 1024));
+        //: On standard error, after "cannot read '%1': ". %1: the largest picture file taken,
+        //: in MB.
+        why =
+            QCoreApplication::translate("Verbs", "the file is larger than a picture may be (%1 MB)")
+                .arg(limit / (1024 * 1024));
         break;
     case RegularFileRead::Outcome::Failed:
         why = read.error;
         break;
     }
-    throw Failure{1, tr("cannot read '%1': %2").arg(name, why)};
+    //: On standard error. %1: the file name; %2: why, in lowercase ("it is a folder").
+    throw Failure{1, QCoreApplication::translate("Verbs", "cannot read '%1': %2").arg(name, why)};
 }
 
 bool IsRasterPicture(const QByteArray& data) {
@@ -96,7 +99,8 @@ QImage ShownPicture(const QByteArray& data, bool stored, bool arriving) {
     } catch (const PlatformError& e) {
         throw Failure{1, e.description()};
     } catch (const std::bad_alloc&) {
-        throw Failure{1, tr("there is not enough memory to open the picture")};
+        throw Failure{1, QCoreApplication::translate(
+                             "Verbs", "there is not enough memory to open the picture")};
     }
 }
 
@@ -129,7 +133,8 @@ std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<
     } catch (const PlatformError& e) {
         throw Failure{1, e.description()};
     } catch (const std::bad_alloc&) {
-        throw Failure{1, tr("there is not enough memory to open the picture")};
+        throw Failure{1, QCoreApplication::translate(
+                             "Verbs", "there is not enough memory to open the picture")};
     }
 }
 

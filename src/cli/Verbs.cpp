@@ -23,10 +23,6 @@
 namespace Verbs {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Verbs", text);
-}
-
 QString Quoted(const QByteArray& word) {
     return QLatin1Char('\'') + QFile::decodeName(word) + QLatin1Char('\'');
 }
@@ -71,21 +67,25 @@ Words Split(const QList<QByteArray>& words, const QList<QByteArray>& valued,
         } else if (valued.contains(word)) {
             if (!hasValue) {
                 if (++i == words.size()) {
-                    Usage(tr("option %1 needs a value").arg(Quoted(word)));
+                    //: On standard error. %1: the option, in single quotes.
+                    Usage(QCoreApplication::translate("Verbs", "option %1 needs a value")
+                              .arg(Quoted(word)));
                 }
                 value = words[i];
             }
             split.options[word] = value;
         } else {
-            Usage(tr("unknown option %1").arg(Quoted(words[i])));
+            //: On standard error. %1: the option, in single quotes.
+            Usage(QCoreApplication::translate("Verbs", "unknown option %1").arg(Quoted(words[i])));
         }
     }
     return split;
 }
 
 // Whole numbers separated by commas. Beyond a billion they are taken as a billion: far outside
-// any picture all the same, and the sums made of them stay within an int.
-QList<int> Numbers(const QByteArray& text, int count, const QString& what) {
+// any picture all the same, and the sums made of them stay within an int. notThem: the message
+// (with %1 for the text) when the text is not count numbers.
+QList<int> Numbers(const QByteArray& text, int count, const char* notThem) {
     constexpr qint64 kFar = qint64(1) << 30;
     const QList<QByteArray> parts = text.split(',');
     QList<int> numbers;
@@ -99,7 +99,7 @@ QList<int> Numbers(const QByteArray& text, int count, const QString& what) {
         numbers << int(std::clamp(n, -kFar, kFar));
     }
     if (numbers.size() != count) {
-        Usage(tr("%1 is not %2").arg(Quoted(text), what));
+        Usage(QCoreApplication::translate("Verbs", notThem).arg(Quoted(text)));
     }
     return numbers;
 }
@@ -112,7 +112,9 @@ int NumberOption(const Words& w, const QByteArray& option, int fallback, int low
     bool ok = false;
     const int n = it->second.toInt(&ok);
     if (!ok || n < low || n > high) {
-        Usage(tr("%1 takes a whole number from %2 to %3, not %4")
+        //: On standard error. %1: the option ("--radius", "-n"); %2 and %3: the smallest and the
+        //: largest number it takes; %4: the value given, in single quotes.
+        Usage(QCoreApplication::translate("Verbs", "%1 takes a whole number from %2 to %3, not %4")
                   .arg(QString::fromLatin1(option))
                   .arg(low)
                   .arg(high)
@@ -124,10 +126,13 @@ int NumberOption(const Words& w, const QByteArray& option, int fallback, int low
 // The file operand: exactly one, first.
 QByteArray FileOperand(const Words& w, const QString& verb) {
     if (w.operands.isEmpty()) {
-        Usage(tr("%1 needs a picture file (or - for standard input)").arg(verb));
+        //: On standard error. %1: the verb ("sample", "stats" or "palette"), which stays as it is.
+        Usage(QCoreApplication::translate("Verbs",
+                                          "%1 needs a picture file (or - for standard input)")
+                  .arg(verb));
     }
     if (w.operands.front().isEmpty()) {
-        Usage(tr("the file name is empty"));
+        Usage(QCoreApplication::translate("Verbs", "the file name is empty"));
     }
     return w.operands.front();
 }
@@ -143,9 +148,13 @@ std::optional<QRect> RectOption(const Words& w) {
     if (it == w.options.end()) {
         return std::nullopt;
     }
-    const QList<int> n = Numbers(it->second, 4, tr("a rectangle X,Y,WIDTH,HEIGHT"));
+    //: On standard error. %1: the value given to --rect, in single quotes.
+    const QList<int> n = Numbers(
+        it->second, 4, QT_TRANSLATE_NOOP("Verbs", "%1 is not a rectangle X,Y,WIDTH,HEIGHT"));
     if (n[2] < 1 || n[3] < 1) {
-        Usage(tr("the rectangle %1 is empty").arg(Quoted(it->second)));
+        //: On standard error. %1: the value given to --rect, in single quotes.
+        Usage(QCoreApplication::translate("Verbs", "the rectangle %1 is empty")
+                  .arg(Quoted(it->second)));
     }
     return QRect(n[0], n[1], n[2], n[3]);
 }
@@ -157,12 +166,16 @@ QRect AreaOf(const std::optional<QRect>& rect, QSize size) {
         return QRect(QPoint(0, 0), size);
     }
     if (!QRect(QPoint(0, 0), size).contains(*rect)) {
-        throw Failure{1, tr("the rectangle %1,%2,%3,%4 does not lie inside the picture (%5)")
-                             .arg(rect->x())
-                             .arg(rect->y())
-                             .arg(rect->width())
-                             .arg(rect->height())
-                             .arg(SizeText(size))};
+        //: On standard error. %1, %2: the rectangle's left and top; %3, %4: its width and height;
+        //: %5: the picture's size ("640 x 480").
+        throw Failure{1,
+                      QCoreApplication::translate(
+                          "Verbs", "the rectangle %1,%2,%3,%4 does not lie inside the picture (%5)")
+                          .arg(rect->x())
+                          .arg(rect->y())
+                          .arg(rect->width())
+                          .arg(rect->height())
+                          .arg(SizeText(size))};
     }
     return *rect;
 }
@@ -171,8 +184,10 @@ QByteArray Line(const QString& text) {
     return (text + QLatin1Char('\n')).toUtf8();
 }
 
+// Where the picks came from, as the results on standard output name it: those are for scripts
+// to read, so it is never translated.
 QString SourceName(const QByteArray& file) {
-    return file == "-" ? tr("standard input") : QFile::decodeName(file);
+    return file == "-" ? QStringLiteral("standard input") : QFile::decodeName(file);
 }
 
 PictureBytes Read(const QByteArray& file, const Environment& env) {
@@ -231,12 +246,14 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
     const Words w = Split(words, {"--radius", "--format"}, {"--stored"});
     const QByteArray file = FileOperand(w, QStringLiteral("sample"));
     if (w.operands.size() < 2) {
-        Usage(tr("sample needs at least one point X,Y"));
+        Usage(QCoreApplication::translate("Verbs", "sample needs at least one point X,Y"));
     }
     QList<QPoint> points;
     for (qsizetype i = 1; i < w.operands.size(); ++i) {
         // A point left of or above the picture is outside it, as one beyond it is.
-        const QList<int> n = Numbers(w.operands[i], 2, tr("a point X,Y"));
+        //: On standard error. %1: the point given, in single quotes.
+        const QList<int> n =
+            Numbers(w.operands[i], 2, QT_TRANSLATE_NOOP("Verbs", "%1 is not a point X,Y"));
         points << QPoint(n[0], n[1]);
     }
     const int radius = NumberOption(w, "--radius", 0, kMinRadius, kMaxRadius);
@@ -244,7 +261,10 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
     if (const auto it = w.options.find("--format"); it != w.options.end()) {
         format = QString::fromUtf8(it->second);
         if (format != QLatin1String("json") && !NotationOfKey(format)) {
-            Usage(tr("--format takes web, rgb, hsl, oklch, gpl or json, not %1")
+            //: On standard error. %1: the word given, in single quotes. The format words stay as
+            //: they are.
+            Usage(QCoreApplication::translate(
+                      "Verbs", "--format takes web, rgb, hsl, oklch, gpl or json, not %1")
                       .arg(Quoted(it->second)));
         }
     }
@@ -268,7 +288,9 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
     QList<Sample> samples;
     for (qsizetype i = 0; i < points.size(); ++i) {
         if (!QRect(QPoint(0, 0), parts->size).contains(points[i])) {
-            throw Failure{1, tr("the point %1,%2 lies outside the picture (%3)")
+            //: On standard error. %1, %2: the point; %3: the picture's size ("640 x 480").
+            throw Failure{1, QCoreApplication::translate(
+                                 "Verbs", "the point %1,%2 lies outside the picture (%3)")
                                  .arg(points[i].x())
                                  .arg(points[i].y())
                                  .arg(SizeText(parts->size))};
@@ -313,7 +335,7 @@ QByteArray RunStats(const QList<QByteArray>& words, const Environment& env) {
     const Words w = Split(words, {"--rect"}, {"--json", "--stored"});
     const QByteArray file = FileOperand(w, QStringLiteral("stats"));
     if (w.operands.size() > 1) {
-        Usage(tr("stats takes one picture file, then options"));
+        Usage(QCoreApplication::translate("Verbs", "stats takes one picture file, then options"));
     }
     const std::optional<QRect> rect = RectOption(w); // wrong usage is said before reading
     // Measured band by band as the rows arrive; the bytes outlive the picture that reads them.
@@ -326,7 +348,7 @@ QByteArray RunStats(const QList<QByteArray>& words, const Environment& env) {
     if (w.options.contains("--json")) {
         return StatsJson(f);
     }
-    return AreaText(f).toUtf8();
+    return AreaText(f, Wording::English).toUtf8();
 }
 
 // --- palette --------------------------------------------------------------------------------
@@ -335,7 +357,7 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     const Words w = Split(words, {"-n", "--rect", "--format"}, {"--stored"});
     const QByteArray file = FileOperand(w, QStringLiteral("palette"));
     if (w.operands.size() > 1) {
-        Usage(tr("palette takes one picture file, then options"));
+        Usage(QCoreApplication::translate("Verbs", "palette takes one picture file, then options"));
     }
     const int count =
         NumberOption(w, "-n", kDefaultPaletteColors, kMinPaletteColors, kMaxPaletteColors);
@@ -354,7 +376,11 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
         }
     }
     if (!listFormat && format != "hex") {
-        Usage(tr("--format takes gpl, css, json, csv or hex, not %1").arg(Quoted(format)));
+        //: On standard error. %1: the word given, in single quotes. The format words stay as they
+        //: are.
+        Usage(QCoreApplication::translate("Verbs",
+                                          "--format takes gpl, css, json, csv or hex, not %1")
+                  .arg(Quoted(format)));
     }
     const std::optional<QRect> rect = RectOption(w);
     const PictureBytes input = Read(file, env);
@@ -377,7 +403,7 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
         PickOrigin origin;
         origin.source = source;
         origin.area = area;
-        rows.append(Pick(c.color, ShareText(c.share), origin));
+        rows.append(Pick(c.color, ShareText(c.share, Wording::English), origin));
     }
     const QString title =
         QFile::decodeName(file == "-" ? QByteArray("Huemark") : file).section(QLatin1Char('/'), -1);
@@ -406,7 +432,8 @@ Outcome Run(const QList<QByteArray>& words, const Environment& environment) {
         } else if (verb == "palette") {
             outcome.out = RunPalette(rest, environment);
         } else {
-            Usage(tr("unknown verb %1").arg(Quoted(verb)));
+            //: On standard error. %1: the word given, in single quotes.
+            Usage(QCoreApplication::translate("Verbs", "unknown verb %1").arg(Quoted(verb)));
         }
     } catch (const Failure& f) {
         outcome.exitCode = f.exitCode;
@@ -416,30 +443,37 @@ Outcome Run(const QList<QByteArray>& words, const Environment& environment) {
         // Measuring keeps a table of the colours present, and the answer is built in memory.
         outcome.out.clear();
         outcome.exitCode = 1;
-        outcome.err = Line(QStringLiteral("huemark %1: %2")
-                               .arg(QString::fromUtf8(verb),
-                                    tr("there is not enough memory to measure the picture")));
+        outcome.err =
+            Line(QStringLiteral("huemark %1: %2")
+                     .arg(QString::fromUtf8(verb),
+                          QCoreApplication::translate(
+                              "Verbs", "there is not enough memory to measure the picture")));
     }
     return outcome;
 }
 
 QString HelpText() {
-    return tr("Verbs (no display needed; FILE may be - for standard input):\n"
-              "  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]\n"
-              "                 The colour at each point, one line each: the pixel, or the\n"
-              "                 average of the square of radius R (0 to 5) around it. F is web\n"
-              "                 (#RRGGBB, the default), rgb, hsl, oklch, gpl or json.\n"
-              "  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]\n"
-              "                 The figures of the picture or the rectangle: pixels, the mean in\n"
-              "                 linear light and the plain average of the codes, the median, the\n"
-              "                 deviation, minimum and maximum per channel, and the spread.\n"
-              "  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]\n"
-              "                 The N (2 to 16, default 6) dominant colours, largest share first.\n"
-              "Colours are the ones a colour-managed program shows (sRGB), or the values stored\n"
-              "in the file with --stored; transparent pixels are laid over white. Points and\n"
-              "rectangles are in picture pixels from the top-left corner. Exit status: 0 done,\n"
-              "1 the file cannot be read or a point or rectangle lies outside the picture,\n"
-              "2 wrong usage.\n");
+    //: The verbs' part of the command line's --help. Commands, options, format words and the
+    //: words in capitals stay as they are; keep the lines within 80 columns and the descriptions
+    //: in their column.
+    return QCoreApplication::translate(
+        "Verbs",
+        "Verbs (no display needed; FILE may be - for standard input):\n"
+        "  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]\n"
+        "                 The colour at each point, one line each: the pixel, or the\n"
+        "                 average of the square of radius R (0 to 5) around it. F is web\n"
+        "                 (#RRGGBB, the default), rgb, hsl, oklch, gpl or json.\n"
+        "  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]\n"
+        "                 The figures of the picture or the rectangle: pixels, the mean in\n"
+        "                 linear light and the plain average of the codes, the median, the\n"
+        "                 deviation, minimum and maximum per channel, and the spread.\n"
+        "  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]\n"
+        "                 The N (2 to 16, default 6) dominant colours, largest share first.\n"
+        "Colours are the ones a colour-managed program shows (sRGB), or the values stored\n"
+        "in the file with --stored; transparent pixels are laid over white. Points and\n"
+        "rectangles are in picture pixels from the top-left corner. Exit status: 0 done,\n"
+        "1 the file cannot be read or a point or rectangle lies outside the picture,\n"
+        "2 wrong usage.\n");
 }
 
 } // namespace Verbs

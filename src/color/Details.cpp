@@ -5,32 +5,41 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Details", text);
-}
-} // namespace
-
 QString DetailsText(const PointDetails& d) {
     QStringList parts;
     parts.append(QStringLiteral("%1, %2").arg(d.position.x()).arg(d.position.y()));
     if (d.stored) {
         parts.append(StoredText(*d.stored));
     }
-    QString profile = d.profile.isEmpty() ? tr("no profile") : d.profile;
+    //: Details line, for a picture without a colour profile.
+    QString profile =
+        d.profile.isEmpty() ? QCoreApplication::translate("Details", "no profile") : d.profile;
     if (d.asStored && !d.profile.isEmpty()) {
-        profile = tr("%1, stored values shown").arg(d.profile);
+        //: Details line, while the picture shows its stored values. %1: the colour profile's name.
+        profile = QCoreApplication::translate("Details", "%1, stored values shown").arg(d.profile);
     }
     parts.append(profile);
-    parts.append(d.shownName.isEmpty()
-                     ? tr("shown %1").arg(WebCode(d.shown.value()))
-                     : tr("shown %1 %2").arg(WebCode(d.shown.value()), d.shownName));
-    if (d.precise && !d.asStored && Clipped(*d.precise)) {
+    if (d.shownName.isEmpty()) {
+        //: Details line. %1: the web code of the colour shown (#RRGGBB).
         parts.append(
-            tr("clipped, ΔE2000 %1").arg(QString::number(ClippingDifference(*d.precise), 'f', 2)));
+            QCoreApplication::translate("Details", "shown %1").arg(WebCode(d.shown.value())));
+    } else {
+        //: Details line. %1: the web code of the colour shown (#RRGGBB); %2: the nearest CSS
+        //: colour name, which stays in English ("≈ red" when not exact).
+        parts.append(QCoreApplication::translate("Details", "shown %1 %2")
+                         .arg(WebCode(d.shown.value()), d.shownName));
+    }
+    if (d.precise && !d.asStored && Clipped(*d.precise)) {
+        //: Details line: the colour lies outside sRGB. %1: the colour difference the clipping
+        //: made, as a number with two decimals.
+        parts.append(QCoreApplication::translate("Details", "clipped, ΔE2000 %1")
+                         .arg(QString::number(ClippingDifference(*d.precise), 'f', 2)));
     }
     if (d.seen) {
-        parts.append(tr("%1 sees %2").arg(d.vision, WebCode(d.seen->value())));
+        //: Details line. %1: the simulated colour vision ("protanopia"); %2: the web code of the
+        //: colour as that vision sees it.
+        parts.append(QCoreApplication::translate("Details", "%1 sees %2")
+                         .arg(d.vision, WebCode(d.seen->value())));
     }
     return parts.join(QStringLiteral(" · "));
 }

@@ -64,6 +64,7 @@ AreaPanel::AreaPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     m_add->setObjectName(QStringLiteral("cmdAddArea"));
     m_palette = new QPushButton(tr("Extract &Palette"), this);
     m_palette->setObjectName(QStringLiteral("cmdExtractPalette"));
+    //: The label of the number of colours Extract Palette takes.
     auto* colorsLabel = new QLabel(tr("&Colours:"), this);
     colorsLabel->setBuddy(m_colors);
 
@@ -89,7 +90,9 @@ void AreaPanel::setFigures(const QString& text, Color mean, Color average) {
     m_text->setText(text.isEmpty() ? tr("Drag over the picture to choose an area.")
                                    : text.trimmed());
     const bool shown = !text.isEmpty();
+    //: A swatch's caption over its web code: the area's mean in linear light.
     Paint(m_mean, shown ? std::optional(mean) : std::nullopt, tr("mean of the light"));
+    //: A swatch's caption over its web code: the plain average of the area's codes.
     Paint(m_average, shown ? std::optional(average) : std::nullopt, tr("average of the codes"));
     m_add->setEnabled(!text.isEmpty());
     adjustSize();

@@ -39,7 +39,9 @@ QStringList CommonDialog::filterSuffixes(const QString& filter) {
 
 void CommonDialog::ShowOpen() {
     OpenFileRequest request;
-    request.title = DialogTitle.isEmpty() ? QStringLiteral("Open") : DialogTitle;
+    //: The open-file dialog's title when its caller gives none.
+    request.title =
+        DialogTitle.isEmpty() ? QCoreApplication::translate("CommonDialog", "Open") : DialogTitle;
     request.filters = nameFilters(Filter);
     request.selectedFilter = FilterIndex - 1; // FilterIndex counts from 1
     request.initialDir = InitDir;
@@ -62,7 +64,9 @@ void CommonDialog::ShowOpen() {
 
 void CommonDialog::ShowSave() {
     SaveFileRequest request;
-    request.title = DialogTitle.isEmpty() ? QStringLiteral("Save As") : DialogTitle;
+    //: The save-file dialog's title when its caller gives none.
+    request.title = DialogTitle.isEmpty() ? QCoreApplication::translate("CommonDialog", "Save As")
+                                          : DialogTitle;
     request.filters = nameFilters(Filter);
     request.suffixes = filterSuffixes(Filter);
     request.selectedFilter = FilterIndex - 1;

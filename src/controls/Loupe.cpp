@@ -10,6 +10,7 @@ constexpr int kMiddle = Loupe::kSpan / 2;
 
 Loupe::Loupe(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("loupe"));
+    //: The magnifier beside the pointer, for screen readers.
     setAccessibleName(tr("Loupe"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);

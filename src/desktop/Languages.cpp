@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
+#include <optional>
 
 QString ChosenLanguage(const QStringList& preferred, const QStringList& available) {
     for (QString tag : preferred) {
@@ -59,4 +61,12 @@ void InstallTranslations() {
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(toolkit);
     }
+}
+
+SpeakingWithoutToolkit::SpeakingWithoutToolkit() : m_core(m_argc, m_argv) {
+    InstallTranslations();
+}
+
+void Complain(const QString& text) {
+    std::fputs(qPrintable(QStringLiteral("huemark: %1\n").arg(text)), stderr);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,3 +22,20 @@ QString ProgramLanguage();
 // Installs the program's translation and the toolkit's own (its dialogs' buttons, the names of
 // keys in shortcuts) for ProgramLanguage(). Nothing is installed for English.
 void InstallTranslations();
+
+// An application object of its own, with the translations installed, for answers given where no
+// toolkit runs (on the command line, before a window's toolkit starts or in a process that has
+// none): texts are translated only while an application object lives. Not where one already does.
+class SpeakingWithoutToolkit {
+public:
+    SpeakingWithoutToolkit();
+
+private:
+    int m_argc = 1;
+    char m_name[8] = "huemark";
+    char* m_argv[2] = {m_name, nullptr};
+    QCoreApplication m_core;
+};
+
+// One line on standard error, "huemark: " and the text, in the program's language.
+void Complain(const QString& text);

@@ -150,8 +150,9 @@ struct Cups {
     static const Cups& get() {
         static const Cups cups = load();
         if (cups.printFile == nullptr) {
-            ThrowPrinterError(QStringLiteral("No printer is available: the print service's "
-                                             "library (libcups.so.2) is missing."));
+            ThrowPrinterError(QCoreApplication::translate(
+                "Printer",
+                "No printer is available: the print service's library (libcups.so.2) is missing."));
         }
         return cups;
     }
@@ -212,8 +213,9 @@ QString NoPrinterText(const CupsDestinations& dests) {
     return dests.serviceDown()
                ? QCoreApplication::translate(
                      "Printer", "No printer is available: the print service is not running.")
-               : QStringLiteral("No printer is available. Add a printer in the system's printer "
-                                "settings, then print again.");
+               : QCoreApplication::translate("Printer",
+                                             "No printer is available. Add a printer in the "
+                                             "system's printer settings, then print again.");
 }
 
 class QtPrinterOutput : public PrinterOutputService {
@@ -261,6 +263,7 @@ public:
         if (!m_spool->open()) {
             const QString why = m_spool->errorString();
             m_spool.reset();
+            //: %1: the folder's path; %2: the system's reason.
             ThrowPrinterError(
                 QCoreApplication::translate("Printer", "Cannot write in the folder %1: %2")
                     .arg(folder, why));
@@ -319,12 +322,15 @@ private:
         }
         const cups_dest_t* dest = dests.find(m_queue);
         if (dest == nullptr) {
-            ThrowPrinterError(QStringLiteral("The printer \"%1\" is not available. Choose another "
-                                             "printer in Print Setup.")
+            //: %1: the printer's name. "Print Setup" is the File menu's item "Print Set&up".
+            ThrowPrinterError(QCoreApplication::translate(
+                                  "Printer", "The printer \"%1\" is not available. Choose "
+                                             "another printer in Print Setup.")
                                   .arg(m_queue));
         }
         const char* accepting = dests.option(dest, "printer-is-accepting-jobs");
         if (accepting != nullptr && std::strcmp(accepting, "false") == 0) {
+            //: %1: the printer's name.
             ThrowPrinterError(
                 QCoreApplication::translate("Printer", "The printer \"%1\" is not accepting jobs.")
                     .arg(m_queue));
@@ -379,6 +385,7 @@ private:
         const QString why = QString::fromLocal8Bit(cups.lastErrorString());
         discardSpool();
         if (job == 0) {
+            //: %1: the print service's reason, usually in English.
             ThrowPrinterError(QCoreApplication::translate(
                                   "Printer", "The print service did not take the document: %1")
                                   .arg(why));
@@ -395,6 +402,7 @@ private:
         if (fd < 0 || ::fsync(fd) != 0) {
             why = QString::fromLocal8Bit(std::strerror(errno));
         } else if (!EndsAsDocument(fd)) {
+            //: Put in for %2 of "Cannot write the file %1: %2".
             why = QCoreApplication::translate("Printer",
                                               "the document was cut short (is the disk full?)");
         }
@@ -407,10 +415,12 @@ private:
         const QString folder = QFileInfo(m_spool->fileName()).absolutePath();
         discardSpool();
         if (m_target.isEmpty()) {
+            //: %1: the folder's path; %2: the reason.
             ThrowPrinterError(QCoreApplication::translate(
                                   "Printer", "Cannot write the print job in the folder %1: %2")
                                   .arg(folder, why));
         }
+        //: Printing to a file. %1: the file's path; %2: the reason.
         ThrowPrinterError(QCoreApplication::translate("Printer", "Cannot write the file %1: %2")
                               .arg(m_target, why));
     }

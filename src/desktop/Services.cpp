@@ -124,10 +124,12 @@ public:
         }
         if (r.setupOnly) {
             // Nothing is printed from here: OK keeps the choice for the next printout.
+            //: The print dialog's title when it only sets the printer up (File, Print Setup).
             dialog.setWindowTitle(QCoreApplication::translate("Services", "Print Setup"));
             if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
                 if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
-                    ok->setText(QStringLiteral("OK"));
+                    //: The Print Setup dialog's button that keeps the choice.
+                    ok->setText(QCoreApplication::translate("Services", "OK"));
                     ok->setIcon(QIcon());
                 }
             }
@@ -140,6 +142,7 @@ class QtProgress : public ProgressService {
 public:
     void start(QWidget* parent, const QString& label, int total) override {
         m_dialog = std::make_unique<QProgressDialog>(
+            //: The printing progress dialog's button.
             label, QCoreApplication::translate("Services", "Cancel"), 0, total, parent);
         m_dialog->setWindowTitle(QStringLiteral("Huemark"));
         // Modal to the window: nothing there changes while the task reads it.

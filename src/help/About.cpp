@@ -27,6 +27,7 @@ QString VersionText(const VersionInfo& v) {
 
 QString AboutMessage(const VersionInfo& v) {
     const QStringList lines{
+        //: %1: the program's name; %2.%3: its version; %4: its build number.
         QCoreApplication::translate("About", "%1 Ver %2.%3  Build(%4)")
             .arg(v.productName)
             .arg(v.major)
@@ -35,11 +36,13 @@ QString AboutMessage(const VersionInfo& v) {
         QCoreApplication::translate("About", "For 32-bit Microsoft\u00AE Windows 95/98/NT"),
         v.fileDescription,
         v.legalNotice,
-        QCoreApplication::translate("About", "Get updates at ") + v.webAddress,
+        //: %1: the address of the program's web page.
+        QCoreApplication::translate("About", "Get updates at %1").arg(v.webAddress),
     };
     return lines.join(QLatin1Char('\r'));
 }
 
 QString AboutCaption(const VersionInfo& v) {
-    return QCoreApplication::translate("About", "About ") + v.productName;
+    //: The About message's title. %1: the program's name.
+    return QCoreApplication::translate("About", "About %1").arg(v.productName);
 }

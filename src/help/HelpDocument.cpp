@@ -11,9 +11,9 @@
 #include <QStringDecoder>
 
 namespace {
-QString Problem(const QString& path, const QString& what) {
-    return QCoreApplication::translate("HelpViewer", "The help document %1 %2")
-        .arg(QDir::toNativeSeparators(path), what);
+// A sentence about the document, its path in place of %1.
+QString Problem(const QString& path, const QString& sentence) {
+    return sentence.arg(QDir::toNativeSeparators(path));
 }
 
 // The value of an attribute in the text of a start tag, quoted or not; null when absent.
@@ -89,28 +89,36 @@ Nesting NestingOf(const QString& html) {
 HelpDocument HelpDocumentFromBytes(const QString& path, const QByteArray& bytes) {
     HelpDocument doc;
     if (bytes.contains('\0')) {
-        doc.problem = Problem(path, QCoreApplication::translate(
-                                        "HelpViewer", "is damaged: it is not a text document."));
+        //: %1: the help document's path.
+        doc.problem = Problem(
+            path, QCoreApplication::translate(
+                      "HelpViewer", "The help document %1 is damaged: it is not a text document."));
         return doc;
     }
     QStringDecoder decode(QStringDecoder::Utf8);
     QString text = decode(bytes);
     if (decode.hasError()) {
-        doc.problem = Problem(path, QCoreApplication::translate(
-                                        "HelpViewer", "is damaged: it is not a text document."));
+        //: %1: the help document's path.
+        doc.problem = Problem(
+            path, QCoreApplication::translate(
+                      "HelpViewer", "The help document %1 is damaged: it is not a text document."));
         return doc;
     }
     static const QRegularExpression html(QStringLiteral("<(html|body)[\\s>]"),
                                          QRegularExpression::CaseInsensitiveOption);
     if (!html.match(text).hasMatch()) {
-        doc.problem = Problem(
-            path, QCoreApplication::translate("HelpViewer", "is damaged: it holds no HTML."));
+        //: %1: the help document's path.
+        doc.problem =
+            Problem(path, QCoreApplication::translate(
+                              "HelpViewer", "The help document %1 is damaged: it holds no HTML."));
         return doc;
     }
     const Nesting nesting = NestingOf(text);
     if (nesting.elements > kMaxHelpNesting || nesting.tables > kMaxHelpTableNesting) {
-        doc.problem = Problem(path, QCoreApplication::translate(
-                                        "HelpViewer", "is damaged: it is nested too deeply."));
+        //: %1: the help document's path.
+        doc.problem = Problem(
+            path, QCoreApplication::translate(
+                      "HelpViewer", "The help document %1 is damaged: it is nested too deeply."));
         return doc;
     }
     doc.html = std::move(text);
@@ -121,21 +129,30 @@ HelpDocument ReadHelpDocument(const QString& path) {
     HelpDocument doc;
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
-        doc.problem = Problem(path, QCoreApplication::translate("HelpViewer", "was not found."));
+        //: %1: the help document's path.
+        doc.problem = Problem(
+            path, QCoreApplication::translate("HelpViewer", "The help document %1 was not found."));
     } else if (info.isDir()) {
-        doc.problem = Problem(
-            path, QCoreApplication::translate("HelpViewer", "is a folder, not a document."));
+        //: %1: the help document's path.
+        doc.problem =
+            Problem(path, QCoreApplication::translate(
+                              "HelpViewer", "The help document %1 is a folder, not a document."));
     } else if (!info.isFile()) {
-        doc.problem = Problem(path, QCoreApplication::translate("HelpViewer", "is not a file."));
-    } else if (info.size() > kMaxHelpDocumentBytes) {
+        //: %1: the help document's path.
         doc.problem = Problem(
-            path, QCoreApplication::translate("HelpViewer", "is damaged: it is far too large."));
+            path, QCoreApplication::translate("HelpViewer", "The help document %1 is not a file."));
+    } else if (info.size() > kMaxHelpDocumentBytes) {
+        //: %1: the help document's path.
+        doc.problem = Problem(
+            path, QCoreApplication::translate(
+                      "HelpViewer", "The help document %1 is damaged: it is far too large."));
     } else {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            doc.problem =
-                Problem(path, QCoreApplication::translate("HelpViewer", "cannot be read: %1.")
-                                  .arg(file.errorString()));
+            //: %1: the help document's path, %2: the system's reason.
+            doc.problem = QCoreApplication::translate("HelpViewer",
+                                                      "The help document %1 cannot be read: %2.")
+                              .arg(QDir::toNativeSeparators(path), file.errorString());
             return doc;
         }
         // Read no more than the limit, should the file have grown since.

@@ -33,9 +33,12 @@ int AnchorPosition(const QTextDocument* document, const QString& anchor) {
 }
 
 QString ProblemPage(const QString& problem) {
-    return QStringLiteral("<html><body><h2>The help cannot be shown</h2><p>%1</p>"
-                          "<p>Reinstalling Huemark puts the help document back.</p></body></html>")
-        .arg(problem.toHtmlEscaped());
+    return QStringLiteral("<html><body><h2>%1</h2><p>%2</p><p>%3</p></body></html>")
+        .arg(QCoreApplication::translate("HelpViewer", "The help cannot be shown").toHtmlEscaped(),
+             problem.toHtmlEscaped(),
+             QCoreApplication::translate("HelpViewer",
+                                         "Reinstalling Huemark puts the help document back.")
+                 .toHtmlEscaped());
 }
 } // namespace
 
@@ -62,15 +65,19 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     m_browser->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     setCentralWidget(m_browser);
 
+    //: The help window's tool bar, as its menu of tool bars names it.
     QToolBar* bar = addToolBar(tr("Navigation"));
     bar->setObjectName(QStringLiteral("HelpNavigation"));
     bar->setMovable(false);
+    //: The help window's button: the page shown before.
     backAction = bar->addAction(tr("Back"), m_browser, &QTextBrowser::backward);
     backAction->setShortcut(QKeySequence::Back);
     backAction->setEnabled(false);
+    //: The help window's button: the page shown after, once gone back.
     forwardAction = bar->addAction(tr("Forward"), m_browser, &QTextBrowser::forward);
     forwardAction->setShortcut(QKeySequence::Forward);
     forwardAction->setEnabled(false);
+    //: The help window's button: the help's table of contents.
     contentsAction = bar->addAction(tr("Contents"), this, &HelpWindow::showContents);
     contentsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
     connect(m_browser, &QTextBrowser::backwardAvailable, backAction, &QAction::setEnabled);
@@ -123,8 +130,9 @@ void HelpWindow::showDocument(const QString& path, int context) {
     if (context != 0) {
         anchor = ContextAnchor(doc.html, context);
         if (anchor.isEmpty()) {
-            setNotice(QStringLiteral("The help document has no section for this command; "
-                                     "it is shown from its contents."));
+            setNotice(QCoreApplication::translate(
+                "HelpViewer", "The help document has no section for this command; it is shown "
+                              "from its contents."));
         }
     }
     QUrl target = url;

@@ -6,7 +6,6 @@
 #include "input/RasterDecoders.h"
 
 #include "pixels/PixelBuffer.h"
-#include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
 #include <QtEndian>
@@ -74,6 +73,7 @@ DibHeader ParseHeader(const DibSource& src, const QString& format) {
                              headerSize == 108 || headerSize == 124;
         // OS/2 2.x headers may stop after any field; what is left out is zero.
         if (!windows && headerSize > 64) {
+            //: Put in for %2 of "the %1 picture is damaged (%2)." %1: the header's size in bytes.
             ThrowDamaged(format, QCoreApplication::translate("LoadPicture",
                                                              "its header has an unknown size (%1)")
                                      .arg(headerSize));
@@ -110,6 +110,7 @@ DibHeader ParseHeader(const DibSource& src, const QString& format) {
             h.paletteOffset += 16;
         }
     } else {
+        //: Put in for %2 of "the %1 picture is damaged (%2)." %1: the header's size in bytes.
         ThrowDamaged(format, QCoreApplication::translate("LoadPicture",
                                                          "its header has an unknown size (%1)")
                                  .arg(headerSize));
@@ -119,9 +120,11 @@ DibHeader ParseHeader(const DibSource& src, const QString& format) {
     case kRgb:
         if (h.bits != 1 && h.bits != 4 && h.bits != 8 && h.bits != 16 && h.bits != 24 &&
             h.bits != 32) {
+            //: Put in for %2 of "the %1 picture is damaged (%2)." %n: the bits a pixel the file
+            //: states.
             ThrowDamaged(format, QCoreApplication::translate("LoadPicture",
-                                                             "%1 bits a pixel is not a BMP depth")
-                                     .arg(h.bits));
+                                                             "%n bits a pixel is not a BMP depth",
+                                                             nullptr, h.bits));
         }
         if (h.bits == 16) {
             h.masks = {0x7c00, 0x03e0, 0x001f, 0};
@@ -149,6 +152,7 @@ DibHeader ParseHeader(const DibSource& src, const QString& format) {
                                  "LoadPicture",
                                  "it holds a compressed JPEG or PNG, which is not supported"));
     default:
+        //: Put in for %2 of "the %1 picture is damaged (%2)." %1: the compression's code number.
         ThrowDamaged(format,
                      QCoreApplication::translate("LoadPicture", "its compression (%1) is unknown")
                          .arg(h.compression));
@@ -391,11 +395,7 @@ QImage DecodeDib(const DibSource& src, const QString& format) {
     QImage image = NewPicture(int(h.width), int(h.height),
                               alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) {
-        throw PlatformError(kErrOutOfMemory,
-                            QStringLiteral("Out of memory: the picture (%1 × %2 pixels) "
-                                           "does not fit in memory.")
-                                .arg(h.width)
-                                .arg(h.height));
+        ThrowNoMemory(h.width, h.height);
     }
     image.fill(h.bits <= 8 ? colors[0] : kBlack);
 

@@ -12,13 +12,28 @@ namespace {
 // Profiles are rarely above a few hundred KiB; a larger claim is damage or an attack.
 constexpr qsizetype kMaxProfileBytes = 16 << 20;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ColorProfile", text);
-}
+// The profiles' places in the files, and what is said when one is damaged.
+//: Why a picture's colour profile cannot be used (put in for %1 of "The picture's colours
+//: cannot be read (%1): ...").
+const char* const kPngProfile =
+    QT_TRANSLATE_NOOP("ColorProfile", "the PNG's iCCP chunk is damaged");
+//: Why a picture's colour profile cannot be used (put in for %1 of "The picture's colours
+//: cannot be read (%1): ...").
+const char* const kJpegProfile =
+    QT_TRANSLATE_NOOP("ColorProfile", "the JPEG's ICC profile is damaged");
+//: Why a picture's colour profile cannot be used (put in for %1 of "The picture's colours
+//: cannot be read (%1): ...").
+const char* const kWebpProfile =
+    QT_TRANSLATE_NOOP("ColorProfile", "the WebP's ICC profile is damaged");
+//: Why a picture's colour profile cannot be used (put in for %1 of "The picture's colours
+//: cannot be read (%1): ...").
+const char* const kTiffProfile =
+    QT_TRANSLATE_NOOP("ColorProfile", "the TIFF's ICC profile is damaged");
 
-ColorProfile Damaged(const QString& what) {
+// damaged: one of the texts above.
+ColorProfile Damaged(const char* damaged) {
     ColorProfile profile;
-    profile.unusable = Tr("the %1 is damaged").arg(what);
+    profile.unusable = QCoreApplication::translate("ColorProfile", damaged);
     return profile;
 }
 
@@ -46,9 +61,9 @@ QByteArray Inflate(const uchar* data, qsizetype size) {
     return status == Z_STREAM_END ? out : QByteArray();
 }
 
-ColorProfile FromIcc(QByteArray icc, const QString& where) {
+ColorProfile FromIcc(QByteArray icc, const char* damaged) {
     if (icc.size() < 132) { // an ICC header and a tag count
-        return Damaged(where);
+        return Damaged(damaged);
     }
     ColorProfile profile;
     profile.icc = std::move(icc);
@@ -79,10 +94,9 @@ ColorProfile PngProfile(const QByteArray& file) {
             const auto* end = static_cast<const uchar*>(memchr(data, 0, size_t(length)));
             // The name, its terminator, the compression method (0: deflate), the profile.
             if (end == nullptr || end + 2 > data + length || end[1] != 0) {
-                embedded = Damaged(QStringLiteral("PNG's iCCP chunk"));
+                embedded = Damaged(kPngProfile);
             } else {
-                embedded = FromIcc(Inflate(end + 2, data + length - (end + 2)),
-                                   QStringLiteral("PNG's iCCP chunk"));
+                embedded = FromIcc(Inflate(end + 2, data + length - (end + 2)), kPngProfile);
             }
         } else if (type == "sRGB") {
             srgb = true;
@@ -136,7 +150,7 @@ ColorProfile JpegProfile(const QByteArray& file) {
             const int sequence = p[i + 16];
             const int total = p[i + 17];
             if (sequence < 1 || sequence > total || (count != 0 && total != count)) {
-                return Damaged(QStringLiteral("JPEG's ICC profile"));
+                return Damaged(kJpegProfile);
             }
             count = total;
             pieces.resize(total);
@@ -151,11 +165,11 @@ ColorProfile JpegProfile(const QByteArray& file) {
     QByteArray icc;
     for (const QByteArray& piece : pieces) {
         if (piece.isEmpty()) {
-            return Damaged(QStringLiteral("JPEG's ICC profile"));
+            return Damaged(kJpegProfile);
         }
         icc += piece;
     }
-    return FromIcc(icc, QStringLiteral("JPEG's ICC profile"));
+    return FromIcc(icc, kJpegProfile);
 }
 
 ColorProfile WebpProfile(const QByteArray& file) {
@@ -168,7 +182,7 @@ ColorProfile WebpProfile(const QByteArray& file) {
         }
         if (memcmp(p + i, "ICCP", 4) == 0) {
             return FromIcc(QByteArray(reinterpret_cast<const char*>(p + i + 8), length),
-                           QStringLiteral("WebP's ICC profile"));
+                           kWebpProfile);
         }
         i += 8 + length + (length & 1);
     }
@@ -214,10 +228,10 @@ ColorProfile TiffProfile(const QByteArray& file) {
         const quint64 offset = word(entry + 4 + wordBytes);
         if (count > quint64(kMaxProfileBytes) || offset > quint64(n) ||
             count > quint64(n) - offset) {
-            return Damaged(QStringLiteral("TIFF's ICC profile"));
+            return Damaged(kTiffProfile);
         }
         return FromIcc(QByteArray(reinterpret_cast<const char*>(p + offset), qsizetype(count)),
-                       QStringLiteral("TIFF's ICC profile"));
+                       kTiffProfile);
     }
     return {};
 }

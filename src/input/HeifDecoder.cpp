@@ -85,7 +85,10 @@ private:
 
 void Check(const heif_error& error, const QString& format) {
     if (error.code != heif_error_Ok) {
-        ThrowDamaged(format, QString::fromUtf8(error.message ? error.message : "unknown error"));
+        //: Put in for %2 of "the %1 picture is damaged (%2)." when the decoder gives no reason.
+        ThrowDamaged(format, error.message != nullptr
+                                 ? QString::fromUtf8(error.message)
+                                 : QCoreApplication::translate("LoadPicture", "unknown error"));
     }
 }
 
@@ -135,6 +138,7 @@ inline int To8(uint v, uint max) {
 QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* profile) {
     const Heif& h = Heif::get();
     if (!h.loaded) {
+        //: %1: the pictures' format ("HEIF" or "AVIF").
         ThrowInvalidPicture(QCoreApplication::translate(
                                 "LoadPicture", "%1 pictures need libheif, which is not installed.")
                                 .arg(format));

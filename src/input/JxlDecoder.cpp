@@ -121,7 +121,8 @@ QImage DecodeJxl(const QByteArray& data, ColorProfile* profile) {
     }
     if (j.JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING |
                                                        JXL_DEC_FULL_IMAGE) != JXL_DEC_SUCCESS) {
-        ThrowDamaged(kFormat, QStringLiteral("decoder"));
+        //: Put in for %2 of "the %1 picture is damaged (%2).": the step of decoding that failed.
+        ThrowDamaged(kFormat, QCoreApplication::translate("LoadPicture", "decoder"));
     }
     j.JxlDecoderSetInput(decoder.get(), reinterpret_cast<const uint8_t*>(data.constData()),
                          size_t(data.size()));
@@ -135,7 +136,9 @@ QImage DecodeJxl(const QByteArray& data, ColorProfile* profile) {
         switch (j.JxlDecoderProcessInput(decoder.get())) {
         case JXL_DEC_BASIC_INFO: {
             if (j.JxlDecoderGetBasicInfo(decoder.get(), &info) != JXL_DEC_SUCCESS) {
-                ThrowDamaged(kFormat, QStringLiteral("basic info"));
+                //: Put in for %2 of "the %1 picture is damaged (%2).": the step of decoding that
+                //: failed (reading the picture's size and depth).
+                ThrowDamaged(kFormat, QCoreApplication::translate("LoadPicture", "basic info"));
             }
             CheckPictureSize(info.xsize, info.ysize);
             if (info.bits_per_sample > 8) {
@@ -163,7 +166,9 @@ QImage DecodeJxl(const QByteArray& data, ColorProfile* profile) {
                 needed > size_t(image.sizeInBytes()) ||
                 j.JxlDecoderSetImageOutBuffer(decoder.get(), &pixels, image.bits(),
                                               size_t(image.sizeInBytes())) != JXL_DEC_SUCCESS) {
-                ThrowDamaged(kFormat, QStringLiteral("output"));
+                //: Put in for %2 of "the %1 picture is damaged (%2).": the step of decoding that
+                //: failed (handing over the pixels).
+                ThrowDamaged(kFormat, QCoreApplication::translate("LoadPicture", "output"));
             }
             break;
         }

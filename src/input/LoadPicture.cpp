@@ -441,11 +441,13 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
 QImage LoadPicture(const QString& path, ColorProfile* profile, PictureSource source) {
     const QFileInfo info(path);
     if (!info.exists()) {
+        //: %1: the file's path.
         throw PlatformError(
             kErrFileNotFound,
             QCoreApplication::translate("LoadPicture", "File not found: '%1'").arg(path));
     }
     if (!info.isFile()) {
+        //: %1: the path, which names a folder, a device or the like.
         throw PlatformError(
             kErrFileAccess,
             QCoreApplication::translate("LoadPicture", "Path/File access error: '%1' is not a file")
@@ -459,21 +461,25 @@ QImage LoadPicture(const QString& path, ColorProfile* profile, PictureSource sou
         break;
     case RegularFileRead::Outcome::Folder:
     case RegularFileRead::Outcome::NotRegular:
+        //: %1: the path, which names a folder, a device or the like.
         throw PlatformError(
             kErrFileAccess,
             QCoreApplication::translate("LoadPicture", "Path/File access error: '%1' is not a file")
                 .arg(path));
     case RegularFileRead::Outcome::TooLarge:
+        //: %1: the file's path.
         throw PlatformError(
             kErrOutOfMemory,
             QCoreApplication::translate("LoadPicture", "Out of memory: '%1' is too large to open.")
                 .arg(path));
     case RegularFileRead::Outcome::Failed:
         if (!QFileInfo::exists(path)) { // gone since the check above
+            //: %1: the file's path.
             throw PlatformError(
                 kErrFileNotFound,
                 QCoreApplication::translate("LoadPicture", "File not found: '%1'").arg(path));
         }
+        //: %1: the file's path; %2: the system's reason.
         throw PlatformError(kErrFileAccess, QCoreApplication::translate(
                                                 "LoadPicture", "Path/File access error: '%1' (%2)")
                                                 .arg(path, read.error));

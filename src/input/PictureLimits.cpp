@@ -44,25 +44,36 @@ void CheckPictureSize(qint64 width, qint64 height) {
 }
 
 void ThrowTooLarge(qint64 width, qint64 height) {
-    throw PlatformError(kErrOutOfMemory, QStringLiteral("Out of memory: the picture is %1 × %2 "
-                                                        "pixels, too large to open.")
-                                             .arg(width)
-                                             .arg(height));
+    //: %1 × %2: the picture's width and height in pixels.
+    throw PlatformError(
+        kErrOutOfMemory,
+        QCoreApplication::translate(
+            "LoadPicture", "Out of memory: the picture is %1 × %2 pixels, too large to open.")
+            .arg(width)
+            .arg(height));
 }
 
 void ThrowNoMemory(qint64 width, qint64 height) {
-    throw PlatformError(kErrOutOfMemory, QStringLiteral("Out of memory: the picture (%1 × %2 "
-                                                        "pixels) does not fit in memory.")
-                                             .arg(width)
-                                             .arg(height));
+    //: %1 × %2: the picture's width and height in pixels.
+    throw PlatformError(
+        kErrOutOfMemory,
+        QCoreApplication::translate(
+            "LoadPicture", "Out of memory: the picture (%1 × %2 pixels) does not fit in memory.")
+            .arg(width)
+            .arg(height));
 }
 
 void ThrowInvalidPicture(const QString& detail) {
-    throw PlatformError(kErrInvalidPicture,
-                        QCoreApplication::translate("LoadPicture", "Invalid picture: ") + detail);
+    //: %1: what is wrong with the picture, a sentence that starts in lowercase ("the file is
+    //: empty.").
+    throw PlatformError(
+        kErrInvalidPicture,
+        QCoreApplication::translate("LoadPicture", "Invalid picture: %1").arg(detail));
 }
 
 void ThrowDamaged(const QString& format, const QString& detail) {
+    //: %1: the picture's format ("PNG", "JPEG XL"); %2: what is damaged, in a few words that start
+    //: in lowercase ("its header is incomplete").
     ThrowInvalidPicture(
         QCoreApplication::translate("LoadPicture", "the %1 picture is damaged (%2).")
             .arg(format, detail));

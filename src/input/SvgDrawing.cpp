@@ -21,11 +21,9 @@
 
 namespace {
 
-[[noreturn]] void ThrowTooMuch(const QString& what) {
-    throw PlatformError(kErrOutOfMemory,
-                        QCoreApplication::translate("LoadPicture", "Out of memory: the SVG "
-                                                                   "drawing %1.")
-                            .arg(what));
+// message: one of the "Out of memory: the SVG drawing ..." texts.
+[[noreturn]] void ThrowTooMuch(const char* message) {
+    throw PlatformError(kErrOutOfMemory, QCoreApplication::translate("LoadPicture", message));
 }
 
 // The pixels a picture embedded as a data URI will take once decoded; -1 when its header does not
@@ -74,8 +72,9 @@ QByteArray SelfContained(const QByteArray& data) {
                     keep = pixels >= 0;
                     embeddedPixels += std::max<qint64>(pixels, 0);
                     if (embeddedPixels > MaxPictureBytes() / 4) {
-                        ThrowTooMuch(QCoreApplication::translate(
-                            "LoadPicture", "embeds pictures too large to open"));
+                        ThrowTooMuch(QT_TRANSLATE_NOOP(
+                            "LoadPicture",
+                            "Out of memory: the SVG drawing embeds pictures too large to open."));
                     }
                 }
                 if (keep) {
@@ -242,7 +241,8 @@ private:
 
 QImage DecodeSvg(const QByteArray& data) {
     if (data.size() > kMaxSvgBytes) {
-        ThrowTooMuch(QCoreApplication::translate("LoadPicture", "is too large to open"));
+        ThrowTooMuch(QT_TRANSLATE_NOOP("LoadPicture",
+                                       "Out of memory: the SVG drawing is too large to open."));
     }
     QSvgRenderer renderer(MayReachOutside(data) ? SelfContained(data) : data);
     if (!renderer.isValid()) {
@@ -270,8 +270,9 @@ QImage DecodeSvg(const QByteArray& data) {
         renderer.render(&painter);
     }
     if (budget.exhausted()) {
-        ThrowTooMuch(QCoreApplication::translate("LoadPicture",
-                                                 "asks for more drawing than a picture may take"));
+        ThrowTooMuch(QT_TRANSLATE_NOOP(
+            "LoadPicture",
+            "Out of memory: the SVG drawing asks for more drawing than a picture may take."));
     }
 
     QImage image = NewPicture(drawn, QImage::Format_ARGB32_Premultiplied);

@@ -31,10 +31,13 @@ QString PrintTimestamp(const QDateTime& when) {
 }
 
 QString PrintPageLabel(bool picturePage, int page) {
+    //: The end of a printout's title line. %1: the page's number. Keep the two leading blanks.
     return picturePage ? QCoreApplication::translate("Printout", "  Page %1").arg(page) : QString();
 }
 
 QString PrintTitleLine(const QString& caption, const QString& timestamp, const QString& pageLabel) {
+    //: A printout's title line, between the caption and the date and time it was printed. Keep
+    //: the two leading blanks and the trailing one.
     return PrintableText(PrintIndent() + caption +
                          QCoreApplication::translate("Printout", "  Printed: ") + timestamp +
                          pageLabel);

@@ -278,7 +278,11 @@ QImage FlattenedPicture(const QImage& picture, const QColor& background) {
     return flat;
 }
 
-QString AreaText(const AreaFigures& f) {
+QString AreaText(const AreaFigures& f, Wording wording) {
+    const auto say = [wording](const char* text) {
+        return wording == Wording::English ? QString::fromUtf8(text)
+                                           : QCoreApplication::translate("AreaStats", text);
+    };
     const auto codes = [&](double ChannelFigures::*field) {
         QStringList parts;
         for (const ChannelFigures& c : f.channels) {
@@ -290,24 +294,39 @@ QString AreaText(const AreaFigures& f) {
     const auto row = [&](const QString& name, const QString& value) {
         text += name.leftJustified(11) + value + QLatin1Char('\n');
     };
-    row(QCoreApplication::translate("AreaStats", "area"), QStringLiteral("%1,%2,%3,%4")
-                                                              .arg(f.area.x())
-                                                              .arg(f.area.y())
-                                                              .arg(f.area.width())
-                                                              .arg(f.area.height()));
-    row(QCoreApplication::translate("AreaStats", "pixels"), QString::number(f.pixels));
-    row(QCoreApplication::translate("AreaStats", "mean"),
-        QCoreApplication::translate("AreaStats", "%1  (in linear light: %2)")
+    // The rows' names are padded to 11 columns, so a longer name pushes its value along.
+    //: A row's name in an area's figures: the rectangle measured.
+    row(say(QT_TRANSLATE_NOOP("AreaStats", "area")), QStringLiteral("%1,%2,%3,%4")
+                                                         .arg(f.area.x())
+                                                         .arg(f.area.y())
+                                                         .arg(f.area.width())
+                                                         .arg(f.area.height()));
+    //: A row's name in an area's figures: how many pixels the area has.
+    row(say(QT_TRANSLATE_NOOP("AreaStats", "pixels")), QString::number(f.pixels));
+    //: A row's name in an area's figures: the mean colour in linear light.
+    row(say(QT_TRANSLATE_NOOP("AreaStats", "mean")),
+        //: An area's mean. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two
+        //: decimals.
+        say(QT_TRANSLATE_NOOP("AreaStats", "%1  (in linear light: %2)"))
             .arg(WebCode(f.mean), codes(&ChannelFigures::linearMean)));
-    row(QCoreApplication::translate("AreaStats", "average"),
-        QCoreApplication::translate("AreaStats", "%1  (of the codes: %2)")
+    //: A row's name in an area's figures: the plain average of the codes.
+    row(say(QT_TRANSLATE_NOOP("AreaStats", "average")),
+        //: An area's average. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two
+        //: decimals.
+        say(QT_TRANSLATE_NOOP("AreaStats", "%1  (of the codes: %2)"))
             .arg(WebCode(f.plainAverage), codes(&ChannelFigures::average)));
-    row(QCoreApplication::translate("AreaStats", "median"), WebCode(f.median));
-    row(QCoreApplication::translate("AreaStats", "deviation"), codes(&ChannelFigures::deviation));
-    row(QCoreApplication::translate("AreaStats", "minimum"), WebCode(f.minimum));
-    row(QCoreApplication::translate("AreaStats", "maximum"), WebCode(f.maximum));
-    row(QCoreApplication::translate("AreaStats", "spread"),
-        QCoreApplication::translate("AreaStats", "%1  (largest CIEDE2000 from the mean)")
+    //: A row's name in an area's figures: the median colour.
+    row(say(QT_TRANSLATE_NOOP("AreaStats", "median")), WebCode(f.median));
+    //: A row's name in an area's figures: the standard deviation of each channel.
+    row(say(QT_TRANSLATE_NOOP("AreaStats", "deviation")), codes(&ChannelFigures::deviation));
+    //: A row's name in an area's figures: the lowest code of each channel.
+    row(say(QT_TRANSLATE_NOOP("AreaStats", "minimum")), WebCode(f.minimum));
+    //: A row's name in an area's figures: the highest code of each channel.
+    row(say(QT_TRANSLATE_NOOP("AreaStats", "maximum")), WebCode(f.maximum));
+    //: A row's name in an area's figures: how far the colours lie from the mean.
+    row(say(QT_TRANSLATE_NOOP("AreaStats", "spread")),
+        //: An area's spread. %1: the largest colour difference from the mean, with two decimals.
+        say(QT_TRANSLATE_NOOP("AreaStats", "%1  (largest CIEDE2000 from the mean)"))
             .arg(f.spread, 0, 'f', 2));
     return text;
 }

@@ -68,5 +68,9 @@ private:
 // memory for the copy runs out.
 QImage FlattenedPicture(const QImage& picture, const QColor& background);
 
+// The words of a text for people to read: in the user's language, or in English, as the command
+// line's results on standard output are (scripts read them).
+enum class Wording { Translated, English };
+
 // The figures as lines of text, a name and its value each, for people to read.
-QString AreaText(const AreaFigures& figures);
+QString AreaText(const AreaFigures& figures, Wording wording = Wording::Translated);

@@ -187,11 +187,17 @@ QList<ColorShare> DominantColors(const QImage& picture, const QRect& area, int c
     return gather.finish(count);
 }
 
-QString ShareText(double share) {
+QString ShareText(double share, Wording wording) {
+    const auto say = [wording](const char* text) {
+        return wording == Wording::English ? QString::fromUtf8(text)
+                                           : QCoreApplication::translate("DominantColors", text);
+    };
     const double percent = share * 100;
     if (percent > 0 && percent < 1) {
-        return QCoreApplication::translate("DominantColors", "< 1 % of the area");
+        //: A palette colour's description: it covers less than one percent of the area.
+        return say(QT_TRANSLATE_NOOP("DominantColors", "< 1 % of the area"));
     }
-    return QCoreApplication::translate("DominantColors", "%1 % of the area")
+    //: A palette colour's description. %1: the percentage of the area it covers, a whole number.
+    return say(QT_TRANSLATE_NOOP("DominantColors", "%1 % of the area"))
         .arg(int(std::lround(percent)));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The few colours that make up most of a picture or an area: its palette.
 
+#include "measure/AreaStats.h"
 #include "pixels/Color.h"
 
 #include <QImage>
@@ -47,4 +48,4 @@ private:
 };
 
 // A share as the list describes it: "31 % of the area" (under 1 %: "< 1 % of the area").
-QString ShareText(double share);
+QString ShareText(double share, Wording wording = Wording::Translated);

@@ -5,12 +5,13 @@
 #include <cmath>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Contrast", text);
-}
-
 QString Verdict(bool passes) {
-    return passes ? tr("pass") : tr("fail");
+    if (passes) {
+        //: A contrast verdict, put in for %1 or %2 of "AA: normal text %1, large text %2".
+        return QCoreApplication::translate("Contrast", "pass");
+    }
+    //: A contrast verdict, put in for %1 or %2 of "AA: normal text %1, large text %2".
+    return QCoreApplication::translate("Contrast", "fail");
 }
 
 // APCA's screen luminance: a plain 2.4 power of each channel, weighted as sRGB's primaries.
@@ -29,7 +30,9 @@ double SoftClampBlack(double y) {
 
 QString Sample(Color text, Color back) {
     return QStringLiteral("<span style=\"color:%1; background-color:%2\">&nbsp;%3&nbsp;</span>")
-        .arg(WebCode(text), WebCode(back), tr("Sample text").toHtmlEscaped());
+        .arg(WebCode(text), WebCode(back),
+             //: Shown in each colour on the other, to judge their contrast by eye.
+             QCoreApplication::translate("Contrast", "Sample text").toHtmlEscaped());
 }
 } // namespace
 
@@ -83,12 +86,20 @@ ContrastReport ContrastReportOf(const Pick& first, const Pick& second) {
     const ContrastVerdicts v = VerdictsOf(ratio);
     const QString a = WebCode(first.color);
     const QString b = WebCode(second.color);
-    const QString head = tr("Contrast of %1 and %2: %3:1").arg(a, b, RatioText(ratio));
-    const QString aa =
-        tr("AA: normal text %1, large text %2").arg(Verdict(v.aaNormal), Verdict(v.aaLarge));
+    //: %1, %2: the two colours' web codes (#RRGGBB); %3: their contrast ratio ("4.52"), read
+    //: "4.52 to 1".
+    const QString head = QCoreApplication::translate("Contrast", "Contrast of %1 and %2: %3:1")
+                             .arg(a, b, RatioText(ratio));
+    //: WCAG level AA. %1: the verdict for normal text, %2: for large text ("pass" or "fail").
+    const QString aa = QCoreApplication::translate("Contrast", "AA: normal text %1, large text %2")
+                           .arg(Verdict(v.aaNormal), Verdict(v.aaLarge));
+    //: WCAG level AAA. %1: the verdict for normal text, %2: for large text ("pass" or "fail").
     const QString aaa =
-        tr("AAA: normal text %1, large text %2").arg(Verdict(v.aaaNormal), Verdict(v.aaaLarge));
-    const QString apca = tr("APCA Lc %1 (%2 text on %3)")
+        QCoreApplication::translate("Contrast", "AAA: normal text %1, large text %2")
+            .arg(Verdict(v.aaaNormal), Verdict(v.aaaLarge));
+    //: APCA's lightness contrast. %1: the value Lc ("-68.5"); %2: the web code of the text's
+    //: colour; %3: the web code of the background's.
+    const QString apca = QCoreApplication::translate("Contrast", "APCA Lc %1 (%2 text on %3)")
                              .arg(ApcaText(ApcaContrast(first.color, second.color)), a, b);
     ContrastReport report;
     report.plain =

@@ -10,14 +10,13 @@
 #include <cerrno>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("ListFiles", text);
-}
-
 // What a failed step says: the file's own words, or the system's where Qt has none for it.
 QString ReasonOf(const QFileDevice& file, int error) {
     const QString said = file.errorString();
-    if (error != 0 && (said.isEmpty() || said == QLatin1String("Unknown error"))) {
+    // Qt's "Unknown error" is in the user's language once Qt's translation is installed; a
+    // device that has failed at nothing says it.
+    if (error != 0 && (said.isEmpty() || said == QLatin1String("Unknown error") ||
+                       said == QFile().errorString())) {
         return SystemErrorText(error);
     }
     return said;
@@ -28,7 +27,7 @@ QString SaveListFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo target(path);
     // The new file replaces the old one by renaming, which a read-only file would not stop.
     if (target.exists() && !target.isWritable()) {
-        return tr("The file is read-only.");
+        return QCoreApplication::translate("ListFiles", "The file is read-only.");
     }
     // Unbuffered, every byte reaches the file system in the write itself, so a full disk is seen
     // there: a buffered file could commit an empty file over the old one and call it done.
@@ -57,13 +56,16 @@ ListRead OpenListFile(const QString& path) {
     case RegularFileRead::Outcome::Read:
         return ReadList(file.bytes);
     case RegularFileRead::Outcome::Folder:
-        read.error = tr("It is a folder.");
+        read.error = QCoreApplication::translate("ListFiles", "It is a folder.");
         break;
     case RegularFileRead::Outcome::NotRegular:
-        read.error = tr("It is not a file but a FIFO, a device or a socket.");
+        read.error = QCoreApplication::translate(
+            "ListFiles", "It is not a file but a FIFO, a device or a socket.");
         break;
     case RegularFileRead::Outcome::TooLarge:
-        read.error = tr("The file is larger than %1 MiB.").arg(kMaxListFileBytes >> 20);
+        //: %1: the largest size a list file may have, in MiB.
+        read.error = QCoreApplication::translate("ListFiles", "The file is larger than %1 MiB.")
+                         .arg(kMaxListFileBytes >> 20);
         break;
     case RegularFileRead::Outcome::Failed:
         read.error = file.error;
@@ -73,12 +75,22 @@ ListRead OpenListFile(const QString& path) {
 }
 
 QString SaveFailureMessage(const QString& path, const QString& reason) {
-    return tr("The list could not be saved as %1.\r%2").arg(QDir::toNativeSeparators(path), reason);
+    //: A message box, its lines broken by carriage returns. %1: the file's path; %2: why it failed
+    //: (a sentence).
+    return QCoreApplication::translate("ListFiles", "The list could not be saved as %1.\r%2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString OpenFailureMessage(const QString& path, const ListRead& read) {
+    //: Why a list file could not be opened. %1: the line number in the file; %2: what is wrong
+    //: on that line (a sentence).
     const QString reason =
-        read.line > 0 ? tr("Line %1: %2").arg(read.line).arg(read.error) : read.error;
-    return tr("%1 could not be opened as a list; the list is unchanged.\r%2")
+        read.line > 0
+            ? QCoreApplication::translate("ListFiles", "Line %1: %2").arg(read.line).arg(read.error)
+            : read.error;
+    //: A message box, its lines broken by carriage returns. %1: the file's path; %2: why it could
+    //: not be opened.
+    return QCoreApplication::translate(
+               "ListFiles", "%1 could not be opened as a list; the list is unchanged.\r%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }

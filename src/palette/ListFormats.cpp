@@ -12,9 +12,13 @@
 #include <cmath>
 
 const ListFormatInfo kListFormats[4] = {
+    //: A list file's format, as the save and open dialogs' file types name it.
     {ListFormat::GimpPalette, "gpl", QT_TRANSLATE_NOOP("ListFormats", "GIMP palette")},
+    //: A list file's format, as the save and open dialogs' file types name it.
     {ListFormat::Css, "css", QT_TRANSLATE_NOOP("ListFormats", "CSS custom properties")},
+    //: A list file's format, as the save and open dialogs' file types name it.
     {ListFormat::Json, "json", QT_TRANSLATE_NOOP("ListFormats", "JSON")},
+    //: A list file's format, as the save and open dialogs' file types name it.
     {ListFormat::Csv, "csv", QT_TRANSLATE_NOOP("ListFormats", "CSV")}};
 
 namespace {

@@ -6,10 +6,6 @@
 #include <optional>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("ListReaders", text);
-}
-
 // A reader's complaint about the line it stopped on.
 struct Refusal {
     int line;
@@ -30,7 +26,10 @@ QString Decoded(const QByteArray& bytes) {
 
 void CheckCount(const QList<Pick>& rows, int line) {
     if (rows.size() >= kMaxListRows) {
-        throw Refusal{line, tr("the file holds more than %1 colours.").arg(kMaxListRows)};
+        //: Why a list file is refused. %1: the most colours a list takes (100000).
+        throw Refusal{
+            line, QCoreApplication::translate("ListReaders", "the file holds more than %1 colours.")
+                      .arg(kMaxListRows)};
     }
 }
 
@@ -42,7 +41,8 @@ bool IsBlank(QChar ch) {
 
 // One colour line: three values from 0 to 255, then the name up to the line's end.
 Pick ColorLine(QStringView text, int line) {
-    const char* expected = "expected red, green and blue values from 0 to 255, then a name.";
+    const char* expected = QT_TRANSLATE_NOOP(
+        "ListReaders", "expected red, green and blue values from 0 to 255, then a name.");
     int values[3] = {};
     qsizetype at = 0;
     for (int& value : values) {
@@ -56,11 +56,14 @@ Pick ColorLine(QStringView text, int line) {
         }
         const bool ended = at == text.size() || IsBlank(text[at]);
         if (at == start || !ended) {
-            throw Refusal{line, tr(expected)};
+            throw Refusal{line, QCoreApplication::translate("ListReaders", expected)};
         }
         const QStringView digits = text.mid(start, std::min<qsizetype>(at - start, 12));
         if (value > 255) {
-            throw Refusal{line, tr("%1 is not a colour value from 0 to 255.").arg(digits)};
+            //: Why a palette line is refused. %1: the digits read there.
+            throw Refusal{line, QCoreApplication::translate(
+                                    "ListReaders", "%1 is not a colour value from 0 to 255.")
+                                    .arg(digits)};
         }
     }
     Pick pick{{values[0], values[1], values[2]}, text.mid(at).trimmed().toString(), {}};
@@ -77,7 +80,9 @@ QList<Pick> GimpRows(const QString& text) {
         return line.endsWith(QLatin1Char('\r')) ? line.chopped(1) : line;
     };
     if (lineText(0).trimmed() != QLatin1String("GIMP Palette")) {
-        throw Refusal{1, tr("a GIMP palette starts with the line \"GIMP Palette\".")};
+        throw Refusal{1,
+                      QCoreApplication::translate(
+                          "ListReaders", "a GIMP palette starts with the line \"GIMP Palette\".")};
     }
     QList<Pick> rows;
     for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -106,7 +111,9 @@ public:
     QList<Pick> rows() {
         QList<Pick> rows;
         skipBlanks();
-        expect('[', "a list file holds an array of colours, starting with \"[\".");
+        expect('[',
+               QT_TRANSLATE_NOOP("ListReaders",
+                                 "a list file holds an array of colours, starting with \"[\"."));
         skipBlanks();
         if (peek() == ']') {
             advance();
@@ -119,13 +126,14 @@ public:
                     advance();
                     break;
                 }
-                expect(',', "expected \",\" or \"]\" after a colour.");
+                expect(',',
+                       QT_TRANSLATE_NOOP("ListReaders", "expected \",\" or \"]\" after a colour."));
                 skipBlanks();
             }
         }
         skipBlanks();
         if (m_at < m_text.size()) {
-            fail("nothing may follow the array's closing \"]\".");
+            fail(QT_TRANSLATE_NOOP("ListReaders", "nothing may follow the array's closing \"]\"."));
         }
         return rows;
     }
@@ -142,7 +150,9 @@ private:
 
     [[noreturn]] void fail(const QString& message) const { throw Refusal{m_line, message}; }
     // Messages are translated only when reading stops: a well-formed file meets none.
-    [[noreturn]] void fail(const char* message) const { fail(tr(message)); }
+    [[noreturn]] void fail(const char* message) const {
+        fail(QCoreApplication::translate("ListReaders", message));
+    }
 
     char16_t peek() const { return m_at < m_text.size() ? m_text[m_at].unicode() : 0; }
 
@@ -169,8 +179,9 @@ private:
     Pick colorObject() {
         const int line = m_line;
         Members members;
-        forEachMember("expected a colour: an object starting with \"{\".",
-                      [&](QStringView key) { member(key, members); });
+        forEachMember(
+            QT_TRANSLATE_NOOP("ListReaders", "expected a colour: an object starting with \"{\"."),
+            [&](QStringView key) { member(key, members); });
         Pick pick = pickOf(members, line);
         pick.origin = members.origin;
         return pick;
@@ -190,7 +201,7 @@ private:
             QString spelled;
             const QStringView key = name(spelled);
             skipBlanks();
-            expect(':', "expected \":\" after a member's name.");
+            expect(':', QT_TRANSLATE_NOOP("ListReaders", "expected \":\" after a member's name."));
             skipBlanks();
             onMember(key);
             skipBlanks();
@@ -198,7 +209,8 @@ private:
                 advance();
                 return;
             }
-            expect(',', "expected \",\" or \"}\" after a member.");
+            expect(',',
+                   QT_TRANSLATE_NOOP("ListReaders", "expected \",\" or \"}\" after a member."));
             skipBlanks();
         }
     }
@@ -206,21 +218,31 @@ private:
     int wholeNumber(QStringView key, int low, int high) {
         const std::optional<double> value = number();
         if (!value || *value != std::floor(*value) || *value < low || *value > high) {
-            fail(tr("\"%1\" must be a whole number from %2 to %3.").arg(key).arg(low).arg(high));
+            //: Why a list file is refused. %1: a JSON member's name, which stays as it is; %2 and
+            //: %3: the smallest and the largest number allowed.
+            fail(QCoreApplication::translate("ListReaders",
+                                             "\"%1\" must be a whole number from %2 to %3.")
+                     .arg(key)
+                     .arg(low)
+                     .arg(high));
         }
         return static_cast<int>(*value);
     }
 
     QString text(QStringView key) {
         if (peek() != '"') {
-            fail(tr("\"%1\" must be a text.").arg(key));
+            //: Why a list file is refused. %1: a JSON member's name, which stays as it is.
+            fail(QCoreApplication::translate("ListReaders", "\"%1\" must be a text.").arg(key));
         }
         return string();
     }
 
     // [a, b, c]: three numbers.
     std::array<double, 3> threeNumbers(QStringView key) {
-        const QString message = tr("\"%1\" must be an array of three numbers.").arg(key);
+        //: Why a list file is refused. %1: a JSON member's name, which stays as it is.
+        const QString message =
+            QCoreApplication::translate("ListReaders", "\"%1\" must be an array of three numbers.")
+                .arg(key);
         std::array<double, 3> out{};
         if (peek() != '[') {
             fail(message);
@@ -248,52 +270,56 @@ private:
         PickOrigin origin;
         std::optional<int> x;
         std::optional<int> y;
-        forEachMember("\"origin\" must be an object.", [&](QStringView key) {
-            if (key == QLatin1String("source")) {
-                origin.source = text(key);
-            } else if (key == QLatin1String("profile")) {
-                origin.profile = text(key);
-            } else if (key == QLatin1String("x")) {
-                x = wholeNumber(key, -kFar, kFar);
-            } else if (key == QLatin1String("y")) {
-                y = wholeNumber(key, -kFar, kFar);
-            } else if (key == QLatin1String("radius")) {
-                origin.radius = wholeNumber(key, 0, 5);
-            } else if (key == QLatin1String("area")) {
-                int area[4] = {0, 0, 0, 0};
-                forEachMember("\"area\" must be an object.", [&](QStringView part) {
-                    static const QLatin1String kParts[4] = {QLatin1String("x"), QLatin1String("y"),
-                                                            QLatin1String("width"),
-                                                            QLatin1String("height")};
-                    for (int i = 0; i < 4; ++i) {
-                        if (part == kParts[i]) {
-                            area[i] = wholeNumber(part, i < 2 ? -kFar : 1, kFar);
-                            return;
-                        }
-                    }
+        forEachMember(
+            QT_TRANSLATE_NOOP("ListReaders", "\"origin\" must be an object."),
+            [&](QStringView key) {
+                if (key == QLatin1String("source")) {
+                    origin.source = text(key);
+                } else if (key == QLatin1String("profile")) {
+                    origin.profile = text(key);
+                } else if (key == QLatin1String("x")) {
+                    x = wholeNumber(key, -kFar, kFar);
+                } else if (key == QLatin1String("y")) {
+                    y = wholeNumber(key, -kFar, kFar);
+                } else if (key == QLatin1String("radius")) {
+                    origin.radius = wholeNumber(key, 0, 5);
+                } else if (key == QLatin1String("area")) {
+                    int area[4] = {0, 0, 0, 0};
+                    forEachMember(QT_TRANSLATE_NOOP("ListReaders", "\"area\" must be an object."),
+                                  [&](QStringView part) {
+                                      static const QLatin1String kParts[4] = {
+                                          QLatin1String("x"), QLatin1String("y"),
+                                          QLatin1String("width"), QLatin1String("height")};
+                                      for (int i = 0; i < 4; ++i) {
+                                          if (part == kParts[i]) {
+                                              area[i] = wholeNumber(part, i < 2 ? -kFar : 1, kFar);
+                                              return;
+                                          }
+                                      }
+                                      skipValue(1);
+                                  });
+                    origin.area = QRect(area[0], area[1], area[2], area[3]);
+                } else if (key == QLatin1String("stored")) {
+                    StoredColor stored;
+                    forEachMember(QT_TRANSLATE_NOOP("ListReaders", "\"stored\" must be an object."),
+                                  [&](QStringView part) {
+                                      if (part == QLatin1String("bits")) {
+                                          stored.bits = wholeNumber(part, 8, StoredColor::kFloat);
+                                      } else if (part == QLatin1String("values")) {
+                                          stored.values = threeNumbers(part);
+                                      } else if (part == QLatin1String("space")) {
+                                          stored.space = text(part);
+                                      } else {
+                                          skipValue(1);
+                                      }
+                                  });
+                    origin.stored = stored;
+                } else if (key == QLatin1String("srgb")) {
+                    origin.precise = threeNumbers(key);
+                } else {
                     skipValue(1);
-                });
-                origin.area = QRect(area[0], area[1], area[2], area[3]);
-            } else if (key == QLatin1String("stored")) {
-                StoredColor stored;
-                forEachMember("\"stored\" must be an object.", [&](QStringView part) {
-                    if (part == QLatin1String("bits")) {
-                        stored.bits = wholeNumber(part, 8, StoredColor::kFloat);
-                    } else if (part == QLatin1String("values")) {
-                        stored.values = threeNumbers(part);
-                    } else if (part == QLatin1String("space")) {
-                        stored.space = text(part);
-                    } else {
-                        skipValue(1);
-                    }
-                });
-                origin.stored = stored;
-            } else if (key == QLatin1String("srgb")) {
-                origin.precise = threeNumbers(key);
-            } else {
-                skipValue(1);
-            }
-        });
+                }
+            });
         if (x && y) {
             origin.position = QPoint(*x, *y);
         }
@@ -311,12 +337,13 @@ private:
         }
         if (key == QLatin1String("web")) {
             if (peek() != '"') {
-                fail("\"web\" must be a text such as \"#FF8000\".");
+                fail(QT_TRANSLATE_NOOP("ListReaders",
+                                       "\"web\" must be a text such as \"#FF8000\"."));
             }
             members.web = string();
         } else if (key == QLatin1String("description")) {
             if (peek() != '"') {
-                fail("\"description\" must be a text.");
+                fail(QT_TRANSLATE_NOOP("ListReaders", "\"description\" must be a text."));
             }
             members.description = string();
         } else if (key == QLatin1String("origin")) {
@@ -331,24 +358,33 @@ private:
         if (members.web) {
             fromWeb = ParseWebCode(*members.web);
             if (!fromWeb) {
-                throw Refusal{
-                    line,
-                    tr("\"%1\" is not a web code such as \"#FF8000\".").arg(members.web->left(20))};
+                //: Why a list file is refused. %1: the text the file gives as a web code.
+                throw Refusal{line,
+                              QCoreApplication::translate(
+                                  "ListReaders", "\"%1\" is not a web code such as \"#FF8000\".")
+                                  .arg(members.web->left(20))};
             }
         }
         const bool hasChannels = members.channel[0] && members.channel[1] && members.channel[2];
         if (!hasChannels && (members.channel[0] || members.channel[1] || members.channel[2])) {
-            throw Refusal{line, tr("a colour needs all of \"r\", \"g\" and \"b\".")};
+            throw Refusal{
+                line, QCoreApplication::translate("ListReaders",
+                                                  "a colour needs all of \"r\", \"g\" and \"b\".")};
         }
         if (!fromWeb && !hasChannels) {
             throw Refusal{line,
-                          tr("a colour needs a web code (\"web\") or \"r\", \"g\" and \"b\".")};
+                          QCoreApplication::translate(
+                              "ListReaders",
+                              "a colour needs a web code (\"web\") or \"r\", \"g\" and \"b\".")};
         }
         const Color color =
             hasChannels ? Color{*members.channel[0], *members.channel[1], *members.channel[2]}
                         : *fromWeb;
         if (fromWeb && *fromWeb != color) {
-            throw Refusal{line, tr("the web code %1 is not the colour of \"r\", \"g\" and \"b\".")
+            //: Why a list file is refused. %1: the web code the file gives (#RRGGBB).
+            throw Refusal{line, QCoreApplication::translate(
+                                    "ListReaders",
+                                    "the web code %1 is not the colour of \"r\", \"g\" and \"b\".")
                                     .arg(*members.web)};
         }
         return Pick{color, members.description, {}};
@@ -374,7 +410,7 @@ private:
     }
 
     QString string() {
-        expect('"', "expected a text in double quotes.");
+        expect('"', QT_TRANSLATE_NOOP("ListReaders", "expected a text in double quotes."));
         QString out;
         while (true) {
             // Plain characters in one piece: descriptions may be long.
@@ -384,7 +420,7 @@ private:
             }
             out += QStringView(m_text).mid(plain, m_at - plain);
             if (m_at >= m_text.size()) {
-                fail("a text has no closing quote.");
+                fail(QT_TRANSLATE_NOOP("ListReaders", "a text has no closing quote."));
             }
             const char16_t ch = peek();
             if (ch == '"') {
@@ -392,7 +428,9 @@ private:
                 return out;
             }
             if (ch < 0x20) {
-                fail("a line break or control character inside a text must be escaped.");
+                fail(QT_TRANSLATE_NOOP(
+                    "ListReaders",
+                    "a line break or control character inside a text must be escaped."));
             }
             advance(); // the backslash
             const char16_t escaped = peek();
@@ -424,7 +462,8 @@ private:
                     const int digit = QStringView(u"0123456789abcdef")
                                           .indexOf(QChar(peek()).toLower(), 0, Qt::CaseSensitive);
                     if (m_at >= m_text.size() || digit < 0) {
-                        fail("\\u must be followed by four hex digits.");
+                        fail(QT_TRANSLATE_NOOP("ListReaders",
+                                               "\\u must be followed by four hex digits."));
                     }
                     code = static_cast<char16_t>(code * 16 + digit);
                 }
@@ -432,7 +471,7 @@ private:
                 break;
             }
             default:
-                fail("unknown escape in a text.");
+                fail(QT_TRANSLATE_NOOP("ListReaders", "unknown escape in a text."));
             }
         }
     }
@@ -463,7 +502,8 @@ private:
         if (peek() == '.') {
             ++m_at;
             if (!digits()) {
-                fail("a number's decimal point must be followed by digits.");
+                fail(QT_TRANSLATE_NOOP("ListReaders",
+                                       "a number's decimal point must be followed by digits."));
             }
         }
         if (peek() == 'e' || peek() == 'E') {
@@ -472,7 +512,7 @@ private:
                 ++m_at;
             }
             if (!digits()) {
-                fail("a number's exponent must have digits.");
+                fail(QT_TRANSLATE_NOOP("ListReaders", "a number's exponent must have digits."));
             }
         }
         return QStringView(m_text).mid(start, m_at - start).toDouble();
@@ -480,7 +520,7 @@ private:
 
     void skipValue(int depth) {
         if (depth > kMaxDepth) {
-            fail("values are nested too deeply.");
+            fail(QT_TRANSLATE_NOOP("ListReaders", "values are nested too deeply."));
         }
         const char16_t ch = peek();
         if (ch == '"') {
@@ -497,7 +537,8 @@ private:
                 if (ch == '{') {
                     string();
                     skipBlanks();
-                    expect(':', "expected \":\" after a member's name.");
+                    expect(':', QT_TRANSLATE_NOOP("ListReaders",
+                                                  "expected \":\" after a member's name."));
                     skipBlanks();
                 }
                 skipValue(depth + 1);
@@ -506,7 +547,7 @@ private:
                     advance();
                     return;
                 }
-                expect(',', "expected \",\" between values.");
+                expect(',', QT_TRANSLATE_NOOP("ListReaders", "expected \",\" between values."));
                 skipBlanks();
             }
         } else if (!number()) {
@@ -516,7 +557,7 @@ private:
                     return;
                 }
             }
-            fail("expected a value.");
+            fail(QT_TRANSLATE_NOOP("ListReaders", "expected a value."));
         }
     }
 
@@ -555,7 +596,8 @@ ListRead ReadList(const QByteArray& bytes) {
         return ReadJsonList(bytes);
     }
     ListRead read;
-    read.error = tr("this is neither a GIMP palette nor a list saved as JSON.");
+    read.error = QCoreApplication::translate(
+        "ListReaders", "this is neither a GIMP palette nor a list saved as JSON.");
     read.line = 1;
     return read;
 }

@@ -380,17 +380,21 @@ const QImage& PickSession::loupe() {
         c < 0 ? QString() : ColorAs(m_notation, Pick(Color::fromValue(c), QString()));
     const QPoint device = m.devicePixelOf(m_pixel);
     // The pixel on its monitor, the radius and the magnification.
-    QString place =
-        QCoreApplication::translate("ScreenPick", "%1, %2").arg(device.x()).arg(device.y());
+    //: The loupe: the pointer's device pixel, %1 across and %2 down.
+    const QString pixel = QCoreApplication::translate("ScreenPick", "%1, %2");
+    //: The loupe: the averaging radius, 0 to 5.
+    const QString radius = QCoreApplication::translate("ScreenPick", "radius %1");
+    QString place = pixel.arg(device.x()).arg(device.y());
     if (m_radius > 0) {
-        place += QStringLiteral("   ") +
-                 QCoreApplication::translate("ScreenPick", "radius %1").arg(m_radius);
+        place += QStringLiteral("   ") + radius.arg(m_radius);
     }
     place += QStringLiteral("   %1×").arg(kLevels[m_level]);
     QStringList texts{code, place};
     if (note) {
-        texts << QCoreApplication::translate("ScreenPick", "Screenshot at %1×, monitor at %2×")
-                     .arg(Number(m.scale), Number(m.ratio));
+        //: The loupe: %1 the scale of the screen's picture, %2 the monitor's own scale.
+        const QString scales =
+            QCoreApplication::translate("ScreenPick", "Screenshot at %1×, monitor at %2×");
+        texts << scales.arg(Number(m.scale), Number(m.ratio));
     }
     const double top = (grid + 2 * frame) / ratio + kTextMargin / 2.0;
     const double width = m_loupe.width() / ratio;

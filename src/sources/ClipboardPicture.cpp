@@ -57,15 +57,18 @@ ClipboardPicture Failed(const QString& error) {
     return {ClipboardPicture::Outcome::Failed, QImage(), error, {}};
 }
 
-const QString kNoAnswer = QStringLiteral(
-    "The program that holds the clipboard did not answer in time (it may be busy or stopped).");
+QString NoAnswer() {
+    return QCoreApplication::translate(
+        "ClipboardPicture",
+        "The program that holds the clipboard did not answer in time (it may be busy or stopped).");
+}
 
 } // namespace
 
 ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadlineTimer& deadline) {
     const std::optional<QStringList> offered = clipboard.formats(deadline);
     if (!offered) {
-        return Failed(kNoAnswer);
+        return Failed(NoAnswer());
     }
     std::vector<std::pair<int, QString>> candidates;
     for (const QString& format : *offered) {
@@ -82,7 +85,7 @@ ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadli
         const ClipboardData data = clipboard.data(format, EncodedPictureLimit, deadline);
         switch (data.status) {
         case ClipboardData::Status::NoAnswer:
-            return Failed(kNoAnswer);
+            return Failed(NoAnswer());
         case ClipboardData::Status::Refused:
             continue;
         case ClipboardData::Status::TooLarge:

@@ -12,12 +12,9 @@
 #include <QUrl>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("PictureArrival", text);
-}
-
 QString OutOfMemory() {
-    return tr("Out of memory: the picture does not fit in memory.");
+    return QCoreApplication::translate("PictureArrival",
+                                       "Out of memory: the picture does not fit in memory.");
 }
 
 PictureArrival Arrived(QImage picture, ColorProfile profile, QString caption,
@@ -60,7 +57,11 @@ PictureArrival PictureFromFile(const QString& path, const QString& readFrom, QSi
     } catch (const std::bad_alloc&) {
         reason = OutOfMemory();
     }
-    return Refused(tr("The picture file cannot be opened:\r%1\r\r%2").arg(path, reason));
+    //: A message box, its lines broken by carriage returns. %1: the file's path; %2: why (a
+    //: sentence).
+    return Refused(QCoreApplication::translate("PictureArrival",
+                                               "The picture file cannot be opened:\r%1\r\r%2")
+                       .arg(path, reason));
 }
 
 PictureArrival PictureFromClipboard(ClipboardService& clipboard, const QDeadlineTimer& deadline) {
@@ -72,11 +73,16 @@ PictureArrival PictureFromClipboard(ClipboardService& clipboard, const QDeadline
         pasted = {ClipboardPicture::Outcome::Failed, QImage(), OutOfMemory(), {}};
     }
     if (pasted.outcome == ClipboardPicture::Outcome::Failed) {
-        return Refused(tr("The clipboard's picture cannot be pasted.\r\r%1").arg(pasted.error));
+        //: A message box, its lines broken by carriage returns. %1: why (a sentence).
+        return Refused(QCoreApplication::translate(
+                           "PictureArrival", "The clipboard's picture cannot be pasted.\r\r%1")
+                           .arg(pasted.error));
     }
     // A clipboard without a picture pastes the empty picture.
     return Arrived(std::move(pasted.picture), std::move(pasted.profile),
-                   tr("Pasted from clipboard"), kept.take());
+                   //: The window's title while it shows the clipboard's picture.
+                   QCoreApplication::translate("PictureArrival", "Pasted from clipboard"),
+                   kept.take());
 }
 
 bool OffersPictureData(const QMimeData* data) {
@@ -89,7 +95,8 @@ PictureArrival PictureFromDroppedData(const QMimeData* data) {
     try {
         const QByteArray bytes = data->data(format);
         if (bytes.size() > MaxEncodedPictureBytes()) {
-            reason = tr("Out of memory: the picture is too large to open.");
+            reason = QCoreApplication::translate(
+                "PictureArrival", "Out of memory: the picture is too large to open.");
         } else {
             StoredValuesKept kept;
             ColorProfile profile;
@@ -97,7 +104,11 @@ PictureArrival PictureFromDroppedData(const QMimeData* data) {
             // Where it came from, when the drop says (a browser names the picture's address).
             const QList<QUrl> urls = data->urls();
             return Arrived(std::move(picture), std::move(profile),
-                           urls.isEmpty() ? tr("Dropped picture") : urls.front().toString(),
+                           //: The window's title while it shows a picture dropped on it whose
+                           //: address the drop does not give.
+                           urls.isEmpty()
+                               ? QCoreApplication::translate("PictureArrival", "Dropped picture")
+                               : urls.front().toString(),
                            kept.take());
         }
     } catch (const PlatformError& e) {
@@ -105,7 +116,10 @@ PictureArrival PictureFromDroppedData(const QMimeData* data) {
     } catch (const std::bad_alloc&) {
         reason = OutOfMemory();
     }
-    return Refused(tr("The dropped picture cannot be opened.\r\r%1").arg(reason));
+    //: A message box, its lines broken by carriage returns. %1: why (a sentence).
+    return Refused(
+        QCoreApplication::translate("PictureArrival", "The dropped picture cannot be opened.\r\r%1")
+            .arg(reason));
 }
 
 PictureArrival PictureFromScreen(const ScreenCaptureResult& capture, const QDateTime& asked) {
@@ -118,8 +132,13 @@ PictureArrival PictureFromScreen(const ScreenCaptureResult& capture, const QDate
         captured = {ScreenPicture::Outcome::Failed, QImage(), OutOfMemory()};
     }
     if (captured.outcome != ScreenPicture::Outcome::Picture) {
-        return Refused(tr("The screen cannot be captured.\r\r%1").arg(captured.error));
+        //: A message box, its lines broken by carriage returns. %1: why (a sentence).
+        return Refused(
+            QCoreApplication::translate("PictureArrival", "The screen cannot be captured.\r\r%1")
+                .arg(captured.error));
     }
     // What the screen showed is already the screen's colours: no profile to apply.
-    return Arrived(std::move(captured.picture), ColorProfile(), tr("Screen capture"));
+    //: The window's title while it shows a capture of the screen.
+    return Arrived(std::move(captured.picture), ColorProfile(),
+                   QCoreApplication::translate("PictureArrival", "Screen capture"));
 }

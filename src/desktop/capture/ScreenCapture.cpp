@@ -9,10 +9,6 @@
 #include <bit>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("ScreenCapture", text);
-}
-
 // One channel's bits of a pixel value, scaled to 0..255.
 class Channel {
 public:
@@ -143,22 +139,28 @@ ScreenCaptureResult Answer(uint response, const QVariantMap& results) {
     ScreenCaptureResult result;
     if (response == 1) {
         result.outcome = ScreenCaptureResult::Outcome::Refused;
-        result.error = tr("The request to capture the screen was declined.");
+        result.error = QCoreApplication::translate(
+            "ScreenCapture", "The request to capture the screen was declined.");
         return result;
     }
     if (response != 0) {
-        result.error = tr("The desktop's screenshot service could not capture the screen.");
+        result.error = QCoreApplication::translate(
+            "ScreenCapture", "The desktop's screenshot service could not capture the screen.");
         return result;
     }
     const QVariant uri = results.value(QStringLiteral("uri"));
     const QUrl url(uri.typeId() == QMetaType::QString ? uri.toString() : QString());
     if (url.isEmpty()) {
-        result.error = tr("The desktop's screenshot service sent no picture.");
+        result.error = QCoreApplication::translate(
+            "ScreenCapture", "The desktop's screenshot service sent no picture.");
         return result;
     }
     if (!url.isLocalFile() || url.toLocalFile().isEmpty()) {
+        //: %1: the address the screenshot service gave for its picture.
         result.error =
-            tr("The desktop's screenshot service sent a picture that is not a local file: %1")
+            QCoreApplication::translate(
+                "ScreenCapture",
+                "The desktop's screenshot service sent a picture that is not a local file: %1")
                 .arg(url.toDisplayString());
         return result;
     }
@@ -172,25 +174,33 @@ QString CallFailure(const QString& errorName, const QString& message) {
     if (is("org.freedesktop.DBus.Error.ServiceUnknown") ||
         is("org.freedesktop.DBus.Error.NameHasNoOwner") ||
         errorName.startsWith(QLatin1String("org.freedesktop.DBus.Error.Spawn."))) {
-        return tr("No screenshot portal answers on this desktop.");
+        return QCoreApplication::translate("ScreenCapture",
+                                           "No screenshot portal answers on this desktop.");
     }
     if (is("org.freedesktop.DBus.Error.UnknownMethod") ||
         is("org.freedesktop.DBus.Error.UnknownInterface") ||
         is("org.freedesktop.DBus.Error.UnknownObject")) {
-        return tr("This desktop's portal offers no screenshots.");
+        return QCoreApplication::translate("ScreenCapture",
+                                           "This desktop's portal offers no screenshots.");
     }
     if (is("org.freedesktop.DBus.Error.NoReply") || is("org.freedesktop.DBus.Error.Timeout")) {
-        return tr("The desktop's screenshot service did not answer in time.");
+        return QCoreApplication::translate(
+            "ScreenCapture", "The desktop's screenshot service did not answer in time.");
     }
     if (is("org.freedesktop.DBus.Error.Disconnected") ||
         is("org.freedesktop.DBus.Error.NoServer")) {
-        return tr("There is no desktop session bus to ask for a screenshot.");
+        return QCoreApplication::translate(
+            "ScreenCapture", "There is no desktop session bus to ask for a screenshot.");
     }
     if (is("org.freedesktop.portal.Error.NotAllowed") ||
         is("org.freedesktop.DBus.Error.AccessDenied")) {
-        return tr("The desktop does not allow this program to capture the screen.");
+        return QCoreApplication::translate(
+            "ScreenCapture", "The desktop does not allow this program to capture the screen.");
     }
-    return tr("The desktop's screenshot service failed: %1").arg(message);
+    //: %1: the service's own message, usually in English.
+    return QCoreApplication::translate("ScreenCapture",
+                                       "The desktop's screenshot service failed: %1")
+        .arg(message);
 }
 
 } // namespace ScreenPortal

@@ -26,14 +26,18 @@ const Primaries kPrimaries[] = {
     {22, {0.630, 0.340, 0.295, 0.605, 0.155, 0.077, kD65x, kD65y, {}, 1, "EBU 3213"}},
 };
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ColorProfile", text);
-}
-
 ColorProfile Unusable(const QString& why) {
     ColorProfile profile;
     profile.unusable = why;
     return profile;
+}
+
+// A stated profile's name: its primaries', then its transfer curve's.
+QString WithGamma(const QString& primaries, double gamma) {
+    //: A colour profile's name. %1: the primaries' name ("Display P3", "sRGB primaries"); %2: the
+    //: curve's gamma ("2.2").
+    return QCoreApplication::translate("ColorProfile", "%1, gamma %2")
+        .arg(primaries, QStringLiteral("%1").arg(gamma, 0, 'g', 3));
 }
 
 bool Near(double a, double b, double tolerance) {
@@ -53,7 +57,10 @@ ColorProfile ProfileFromCodePoints(int primaries, int transfer) {
         }
     }
     if (found == nullptr) {
-        return Unusable(Tr("colour primaries %1 are not supported").arg(primaries));
+        //: Why a picture's colour profile cannot be used. %1: the code number of the primaries.
+        return Unusable(
+            QCoreApplication::translate("ColorProfile", "colour primaries %1 are not supported")
+                .arg(primaries));
     }
     StatedColors colors = found->colors;
     switch (transfer) {
@@ -66,27 +73,35 @@ ColorProfile ProfileFromCodePoints(int primaries, int transfer) {
     case 14:
     case 15:
         colors.curve = TransferCurve::Bt709;
-        colors.name += QLatin1String(", BT.709 curve");
+        //: A colour profile's name. %1: the primaries' name ("Display P3").
+        colors.name =
+            QCoreApplication::translate("ColorProfile", "%1, BT.709 curve").arg(colors.name);
         break;
     case 4:
         colors.curve = TransferCurve::Gamma;
         colors.gamma = 2.2;
-        colors.name += QLatin1String(", gamma 2.2");
+        colors.name = WithGamma(colors.name, colors.gamma);
         break;
     case 5:
         colors.curve = TransferCurve::Gamma;
         colors.gamma = 2.8;
-        colors.name += QLatin1String(", gamma 2.8");
+        colors.name = WithGamma(colors.name, colors.gamma);
         break;
     case 8:
         colors.curve = TransferCurve::Linear;
-        colors.name += QLatin1String(", linear");
+        //: A colour profile's name, for linear light. %1: the primaries' name ("Display P3").
+        colors.name = QCoreApplication::translate("ColorProfile", "%1, linear").arg(colors.name);
         break;
     case 16:
     case 18:
-        return Unusable(Tr("HDR transfer curves are not supported"));
+        return Unusable(
+            QCoreApplication::translate("ColorProfile", "HDR transfer curves are not supported"));
     default:
-        return Unusable(Tr("transfer characteristics %1 are not supported").arg(transfer));
+        //: Why a picture's colour profile cannot be used. %1: the code number of the transfer
+        //: characteristics.
+        return Unusable(QCoreApplication::translate("ColorProfile",
+                                                    "transfer characteristics %1 are not supported")
+                            .arg(transfer));
     }
     if (found->code == 1 && colors.curve == TransferCurve::Srgb) {
         return {};
@@ -102,7 +117,8 @@ ColorProfile ProfileFromPngChunks(quint32 gamma, const quint32* chromaticities) 
         const auto v = [chromaticities](int i) { return chromaticities[i] / 100000.0; };
         colors = {v(2), v(3), v(4), v(5), v(6), v(7), v(0), v(1), {}, 1, {}};
         if (colors.whiteY <= 0 || colors.redY <= 0 || colors.greenY <= 0 || colors.blueY <= 0) {
-            return Unusable(Tr("the PNG's chromaticities are damaged"));
+            return Unusable(QCoreApplication::translate("ColorProfile",
+                                                        "the PNG's chromaticities are damaged"));
         }
     }
     const StatedColors& srgb = kPrimaries[0].colors;
@@ -117,13 +133,19 @@ ColorProfile ProfileFromPngChunks(quint32 gamma, const quint32* chromaticities) 
     if (srgbPrimaries && (gamma == 0 || Near(gamma / 100000.0, 1 / 2.2, 0.005))) {
         return {};
     }
-    colors.name = srgbPrimaries ? QStringLiteral("sRGB primaries") : Tr("PNG chromaticities");
+    if (srgbPrimaries) {
+        //: A colour profile's name: a PNG's own primaries are those of sRGB.
+        colors.name = QCoreApplication::translate("ColorProfile", "sRGB primaries");
+    } else {
+        //: A colour profile's name: the primaries a PNG states.
+        colors.name = QCoreApplication::translate("ColorProfile", "PNG chromaticities");
+    }
     if (gamma == 0) {
         colors.curve = TransferCurve::Srgb;
     } else {
         colors.curve = TransferCurve::Gamma;
         colors.gamma = 100000.0 / gamma;
-        colors.name += QStringLiteral(", gamma %1").arg(colors.gamma, 0, 'g', 3);
+        colors.name = WithGamma(colors.name, colors.gamma);
     }
     ColorProfile profile;
     profile.stated = colors;

@@ -15,10 +15,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ColorProfile", text);
-}
-
 // A grey profile reads the first byte of each 32-bit pixel (blue, equal to red and green in a
 // grey picture) and passes over the other three.
 constexpr cmsUInt32Number kGreyOfBgra =
@@ -105,17 +101,22 @@ Transform Make(const Lcms& lcms, const ColorProfile& profile, const QByteArray& 
     t.key = key;
     cmsHPROFILE input = OpenProfile(lcms, profile);
     if (input == nullptr) {
-        t.notice = Tr("The picture's colour profile is damaged: stored colours shown.");
+        t.notice = QCoreApplication::translate(
+            "ColorProfile", "The picture's colour profile is damaged: stored colours shown.");
         return t;
     }
     t.name = profile.stated ? profile.stated->name : Description(lcms, input);
     if (t.name.isEmpty()) {
-        t.name = Tr("unnamed profile");
+        //: The name shown for a colour profile that gives itself none.
+        t.name = QCoreApplication::translate("ColorProfile", "unnamed profile");
     }
     const cmsUInt32Number space = lcms.cmsGetColorSpace(input);
     if (space != cmsSigRgbData && space != cmsSigGrayData) {
+        //: A notice over the picture. %1: the colour profile's name.
         t.notice =
-            Tr("The picture's colour profile (%1) is not for RGB pictures: stored colours shown.")
+            QCoreApplication::translate(
+                "ColorProfile",
+                "The picture's colour profile (%1) is not for RGB pictures: stored colours shown.")
                 .arg(t.name);
         lcms.cmsCloseProfile(input);
         return t;
@@ -133,7 +134,10 @@ Transform Make(const Lcms& lcms, const ColorProfile& profile, const QByteArray& 
     lcms.cmsCloseProfile(srgb);
     lcms.cmsCloseProfile(input);
     if (t.handle == nullptr) {
-        t.notice = Tr("The picture's colour profile (%1) cannot be used: stored colours shown.")
+        //: A notice over the picture. %1: the colour profile's name.
+        t.notice = QCoreApplication::translate(
+                       "ColorProfile",
+                       "The picture's colour profile (%1) cannot be used: stored colours shown.")
                        .arg(t.name);
         return t;
     }
@@ -240,14 +244,20 @@ ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, boo
         return {stored, QString(), QString()};
     }
     if (!profile.unusable.isEmpty()) {
-        return {stored, QString(),
-                Tr("The picture's colours cannot be read (%1): stored colours shown.")
-                    .arg(profile.unusable)};
+        //: A notice over the picture. %1: why the profile cannot be used ("the PNG's iCCP chunk
+        //: is damaged").
+        return {
+            stored, QString(),
+            QCoreApplication::translate(
+                "ColorProfile", "The picture's colours cannot be read (%1): stored colours shown.")
+                .arg(profile.unusable)};
     }
     const Lcms& lcms = Lcms::get();
     if (!lcms.loaded) {
-        return {stored, QString(),
-                Tr("The colour library (lcms2) is missing: stored colours shown.")};
+        return {
+            stored, QString(),
+            QCoreApplication::translate(
+                "ColorProfile", "The colour library (lcms2) is missing: stored colours shown.")};
     }
     const Transform& t = TransformFor(lcms, profile);
     if (t.handle == nullptr) {
@@ -256,9 +266,17 @@ ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, boo
     if (t.grey && convert && HasColor(stored)) {
         // A grey profile speaks of one channel: applied to a colour picture it would turn every
         // colour into the grey of one of its channels.
-        return {stored, QString(),
-                Tr("The picture's colours cannot be read (%1): stored colours shown.")
-                    .arg(Tr("a grey colour profile in a colour picture"))};
+        //: Why a picture's colour profile cannot be used (put in for %1 of "The picture's colours
+        //: cannot be read (%1): ...").
+        const QString why = QCoreApplication::translate(
+            "ColorProfile", "a grey colour profile in a colour picture");
+        //: A notice over the picture. %1: why the profile cannot be used ("the PNG's iCCP chunk
+        //: is damaged").
+        return {
+            stored, QString(),
+            QCoreApplication::translate(
+                "ColorProfile", "The picture's colours cannot be read (%1): stored colours shown.")
+                .arg(why)};
     }
     if (t.identity || !convert) {
         return {stored, t.name, QString()};
@@ -268,13 +286,18 @@ ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, boo
     const QImage from = premultiplied ? ConvertPicture(stored, QImage::Format_ARGB32) : stored;
     QImage to = NewPicture(stored.size(), from.format());
     if (from.isNull() || to.isNull()) {
-        throw PlatformError(7, Tr("Out of memory: the picture's colours cannot be converted."));
+        throw PlatformError(
+            7, QCoreApplication::translate(
+                   "ColorProfile", "Out of memory: the picture's colours cannot be converted."));
     }
     RunAll(lcms, t, from, to);
     if (premultiplied) {
         to = ConvertPicture(std::move(to), QImage::Format_ARGB32_Premultiplied);
         if (to.isNull()) {
-            throw PlatformError(7, Tr("Out of memory: the picture's colours cannot be converted."));
+            throw PlatformError(
+                7,
+                QCoreApplication::translate(
+                    "ColorProfile", "Out of memory: the picture's colours cannot be converted."));
         }
     }
     return {to, t.name, QString()};

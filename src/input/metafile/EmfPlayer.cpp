@@ -4,6 +4,7 @@
 #include "input/metafile/EmfPlayer.h"
 #include "input/metafile/Players.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -271,7 +272,7 @@ std::optional<QImage> playEmf(QByteArrayView data, double dpi, qint64 maxPixels,
     file.u32(); // record type, checked by the caller
     const quint32 headerSize = file.u32();
     if (headerSize < 88 || !file.has(0, headerSize)) {
-        setError(error, QStringLiteral("The EMF header is damaged"));
+        setError(error, QCoreApplication::translate("Metafile", "The EMF header is damaged"));
         return std::nullopt;
     }
     ByteReader h = file.sub(0, headerSize);

@@ -4,6 +4,7 @@
 #include "input/metafile/Players.h"
 #include "pixels/PixelBuffer.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -44,7 +45,7 @@ void setError(QString* error, const QString& text) {
 std::optional<QImage> newPicture(double width, double height, qint64 maxPixels, QSizeF* scale,
                                  QString* error) {
     if (!(width > 0 && height > 0 && std::isfinite(width) && std::isfinite(height))) {
-        setError(error, QStringLiteral("The metafile's picture is empty"));
+        setError(error, QCoreApplication::translate("Metafile", "The metafile's picture is empty"));
         return std::nullopt;
     }
     const double limit = double(std::max<qint64>(maxPixels, 1));
@@ -61,7 +62,8 @@ std::optional<QImage> newPicture(double width, double height, qint64 maxPixels, 
     }
     QImage picture = NewPicture(int(w), int(h), QImage::Format_ARGB32_Premultiplied);
     if (picture.isNull()) {
-        setError(error, QStringLiteral("Not enough memory for the metafile's picture"));
+        setError(error, QCoreApplication::translate(
+                            "Metafile", "Not enough memory for the metafile's picture"));
         return std::nullopt;
     }
     picture.fill(Qt::transparent);
@@ -92,7 +94,8 @@ bool LooksLikeMetafile(const QByteArray& data) {
 std::optional<QImage> RenderMetafile(const QByteArray& data, double dpi, QString* error,
                                      qint64 maxPixels) {
     if (!(dpi > 0 && dpi <= 10000)) {
-        gdi::setError(error, QStringLiteral("Invalid resolution for drawing a metafile"));
+        gdi::setError(error, QCoreApplication::translate(
+                                 "Metafile", "Invalid resolution for drawing a metafile"));
         return std::nullopt;
     }
     if (gdi::isEmf(data)) {
@@ -101,6 +104,7 @@ std::optional<QImage> RenderMetafile(const QByteArray& data, double dpi, QString
     if (gdi::isWmf(data)) {
         return gdi::playWmf(data, dpi, maxPixels, error);
     }
-    gdi::setError(error, QStringLiteral("The file is not a Windows metafile"));
+    gdi::setError(error,
+                  QCoreApplication::translate("Metafile", "The file is not a Windows metafile"));
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "input/metafile/WmfPlayer.h"
 #include "input/metafile/Players.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -311,7 +312,7 @@ std::optional<QImage> playWmf(QByteArrayView data, double dpi, qint64 maxPixels,
     const quint16 type = header.u16();
     const quint16 headerWords = header.u16();
     if (!header.ok() || (type != 1 && type != 2) || headerWords != 9) {
-        setError(error, QStringLiteral("The WMF header is damaged"));
+        setError(error, QCoreApplication::translate("Metafile", "The WMF header is damaged"));
         return std::nullopt;
     }
     offset += 18;
@@ -325,7 +326,8 @@ std::optional<QImage> playWmf(QByteArrayView data, double dpi, qint64 maxPixels,
         drawn = wmf::drawnExtent(file, offset, dpi);
         if (drawn->isEmpty()) {
             setError(error,
-                     QStringLiteral("The WMF neither says how big it is nor draws anything"));
+                     QCoreApplication::translate(
+                         "Metafile", "The WMF neither says how big it is nor draws anything"));
             return std::nullopt;
         }
         window = QRectF(QPointF(), drawn->size());
