@@ -5,6 +5,7 @@
     <name>About</name>
     <message>
         <source>%1 Ver %2.%3  Build(%4)</source>
+        <extracomment>%1: the program&apos;s name; %2.%3: its version; %4: its build number.</extracomment>
         <translation>%1 Ver. %2.%3  Build(%4)</translation>
     </message>
     <message>
@@ -12,12 +13,14 @@
         <translation>Für 32-Bit-Microsoft® Windows 95/98/NT</translation>
     </message>
     <message>
-        <source>Get updates at </source>
-        <translation>Aktualisierungen unter </translation>
+        <source>Get updates at %1</source>
+        <extracomment>%1: the address of the program&apos;s web page.</extracomment>
+        <translation>Aktualisierungen unter %1</translation>
     </message>
     <message>
-        <source>About </source>
-        <translation>Über </translation>
+        <source>About %1</source>
+        <extracomment>The About message&apos;s title. %1: the program&apos;s name.</extracomment>
+        <translation>Über %1</translation>
     </message>
 </context>
 <context>
@@ -44,6 +47,7 @@
     </message>
     <message>
         <source>&amp;Colours:</source>
+        <extracomment>The label of the number of colours Extract Palette takes.</extracomment>
         <translation>&amp;Farben:</translation>
     </message>
     <message>
@@ -52,10 +56,12 @@
     </message>
     <message>
         <source>mean of the light</source>
+        <extracomment>A swatch&apos;s caption over its web code: the area&apos;s mean in linear light.</extracomment>
         <translation>Mittelwert des Lichts</translation>
     </message>
     <message>
         <source>average of the codes</source>
+        <extracomment>A swatch&apos;s caption over its web code: the plain average of the area&apos;s codes.</extracomment>
         <translation>Durchschnitt der Codes</translation>
     </message>
 </context>
@@ -63,78 +69,201 @@
     <name>AreaStats</name>
     <message>
         <source>area</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the rectangle measured.</extracomment>
         <translation>Fläche</translation>
     </message>
     <message>
         <source>pixels</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: how many pixels the area has.</extracomment>
         <translation>Pixel</translation>
     </message>
     <message>
         <source>mean</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the mean colour in linear light.</extracomment>
         <translation>Mittelwert</translation>
     </message>
     <message>
         <source>%1  (in linear light: %2)</source>
+        <extracomment>An area&apos;s mean. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two decimals.</extracomment>
         <translation>%1  (in linearem Licht: %2)</translation>
     </message>
     <message>
         <source>average</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the plain average of the codes.</extracomment>
         <translation>Codemittel</translation>
     </message>
     <message>
         <source>%1  (of the codes: %2)</source>
+        <extracomment>An area&apos;s average. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two decimals.</extracomment>
         <translation>%1  (der Codes: %2)</translation>
     </message>
     <message>
         <source>median</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the median colour.</extracomment>
         <translation>Median</translation>
     </message>
     <message>
         <source>deviation</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the standard deviation of each channel.</extracomment>
         <translation>Abweichung</translation>
     </message>
     <message>
         <source>minimum</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the lowest code of each channel.</extracomment>
         <translation>Minimum</translation>
     </message>
     <message>
         <source>maximum</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the highest code of each channel.</extracomment>
         <translation>Maximum</translation>
     </message>
     <message>
         <source>spread</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: how far the colours lie from the mean.</extracomment>
         <translation>Streuung</translation>
     </message>
     <message>
         <source>%1  (largest CIEDE2000 from the mean)</source>
+        <extracomment>An area&apos;s spread. %1: the largest colour difference from the mean, with two decimals.</extracomment>
         <translation>%1  (größter CIEDE2000-Abstand zum Mittelwert)</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>The program that holds the clipboard did not answer in time (it may be busy or stopped).</source>
+        <translation>Das Programm, dem die Zwischenablage gehört, hat nicht rechtzeitig geantwortet (es ist womöglich beschäftigt oder angehalten).</translation>
+    </message>
+</context>
+<context>
+    <name>ColorProfile</name>
+    <message>
+        <source>%1, gamma %2</source>
+        <extracomment>A colour profile&apos;s name. %1: the primaries&apos; name (&quot;Display P3&quot;, &quot;sRGB primaries&quot;); %2: the curve&apos;s gamma (&quot;2.2&quot;).</extracomment>
+        <translation>%1, Gamma %2</translation>
+    </message>
+    <message>
+        <source>colour primaries %1 are not supported</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used. %1: the code number of the primaries.</extracomment>
+        <translation>die Primärfarben %1 werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>%1, BT.709 curve</source>
+        <extracomment>A colour profile&apos;s name. %1: the primaries&apos; name (&quot;Display P3&quot;).</extracomment>
+        <translation>%1, BT.709-Kurve</translation>
+    </message>
+    <message>
+        <source>%1, linear</source>
+        <extracomment>A colour profile&apos;s name, for linear light. %1: the primaries&apos; name (&quot;Display P3&quot;).</extracomment>
+        <translation>%1, linear</translation>
+    </message>
+    <message>
+        <source>HDR transfer curves are not supported</source>
+        <translation>HDR-Übertragungskurven werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>transfer characteristics %1 are not supported</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used. %1: the code number of the transfer characteristics.</extracomment>
+        <translation>die Übertragungskennlinie %1 wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s chromaticities are damaged</source>
+        <translation>die Farborte des PNG sind beschädigt</translation>
+    </message>
+    <message>
+        <source>sRGB primaries</source>
+        <extracomment>A colour profile&apos;s name: a PNG&apos;s own primaries are those of sRGB.</extracomment>
+        <translation>sRGB-Primärfarben</translation>
+    </message>
+    <message>
+        <source>PNG chromaticities</source>
+        <extracomment>A colour profile&apos;s name: the primaries a PNG states.</extracomment>
+        <translation>PNG-Farborte</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile is damaged: stored colours shown.</source>
+        <translation>Das Farbprofil des Bildes ist beschädigt: Die gespeicherten Farben werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>unnamed profile</source>
+        <extracomment>The name shown for a colour profile that gives itself none.</extracomment>
+        <translation>unbenanntes Profil</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile (%1) is not for RGB pictures: stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: the colour profile&apos;s name.</extracomment>
+        <translation>Das Farbprofil des Bildes (%1) ist nicht für RGB-Bilder: Die gespeicherten Farben werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile (%1) cannot be used: stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: the colour profile&apos;s name.</extracomment>
+        <translation>Das Farbprofil des Bildes (%1) kann nicht verwendet werden: Die gespeicherten Farben werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colours cannot be read (%1): stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: why the profile cannot be used (&quot;the PNG&apos;s iCCP chunk is damaged&quot;).</extracomment>
+        <translation>Die Farben des Bildes können nicht gelesen werden (%1): Die gespeicherten Farben werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>The colour library (lcms2) is missing: stored colours shown.</source>
+        <translation>Die Farbbibliothek (lcms2) fehlt: Die gespeicherten Farben werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>a grey colour profile in a colour picture</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>ein Graustufen-Farbprofil in einem Farbbild</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
+        <translation>Nicht genügend Arbeitsspeicher: Die Farben des Bildes können nicht umgerechnet werden.</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s iCCP chunk is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>der iCCP-Block des PNG ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the JPEG&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>das ICC-Profil des JPEG ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the WebP&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>das ICC-Profil des WebP ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the TIFF&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>das ICC-Profil des TIFF ist beschädigt</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>--format needs a notation: %1</source>
+        <extracomment>On standard error. %1: the words --format takes (&quot;web, rgb, ... or json&quot;).</extracomment>
         <translation>--format braucht eine Notation: %1</translation>
     </message>
     <message>
         <source>unknown option %1 (a file name that starts with &apos;-&apos; goes after &apos;--&apos;)</source>
+        <extracomment>On standard error. %1: the option as given, in single quotes.</extracomment>
         <translation>unbekannte Option %1 (ein Dateiname, der mit &apos;-&apos; beginnt, gehört hinter &apos;--&apos;)</translation>
     </message>
     <message>
         <source>%1 goes with --pick</source>
+        <extracomment>On standard error. %1: an option that only a pick takes (&quot;--format&quot;, &quot;--no-copy&quot;).</extracomment>
         <translation>%1 gehört zu --pick</translation>
     </message>
     <message>
         <source>--pick takes no file, but %1 was given</source>
+        <extracomment>On standard error. %1: the file name given, in single quotes.</extracomment>
         <translation>--pick nimmt keine Datei, aber %1 wurde angegeben</translation>
     </message>
     <message>
         <source>unknown notation %1 for --format: %2</source>
+        <extracomment>On standard error. %1: the word given, in single quotes; %2: the words --format takes.</extracomment>
         <translation>unbekannte Notation %1 für --format: %2</translation>
-    </message>
-    <message>
-        <source>one picture file opens at a time, but %1 were given</source>
-        <translation>es lässt sich nur eine Bilddatei auf einmal öffnen, aber %1 wurden angegeben</translation>
     </message>
     <message>
         <source>the file name is empty</source>
@@ -142,16 +271,19 @@
     </message>
     <message>
         <source>cannot open %1: the file lies on another machine (%2)</source>
+        <extracomment>On standard error. %1: the file: address given, in single quotes; %2: the machine it names.</extracomment>
         <translation>%1 kann nicht geöffnet werden: Die Datei liegt auf einem anderen Rechner (%2)</translation>
     </message>
     <message>
         <source>cannot open %1: the address names no file</source>
+        <extracomment>On standard error. %1: the file: address given, in single quotes.</extracomment>
         <translation>%1 kann nicht geöffnet werden: Die Adresse nennt keine Datei</translation>
     </message>
     <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
        huemark sample|stats|palette FILE ... (see --help)</source>
+        <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
         <translation>Aufruf: huemark [Optionen] [--] [Datei]
         huemark --pick [--format NOTATION] [--no-copy]
         huemark sample|stats|palette DATEI ... (siehe --help)</translation>
@@ -183,6 +315,7 @@ Arguments:
                  path, or a file: address on this machine.
 
 </source>
+        <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
         <translation>Liest die Farbe eines beliebigen Pixels eines Bildes.
 
 Optionen:
@@ -214,6 +347,19 @@ Argumente:
 
 </translation>
     </message>
+    <message>
+        <source>%1 or json</source>
+        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
+        <translation>%1 oder json</translation>
+    </message>
+    <message numerus="yes">
+        <source>one picture file opens at a time, but %n were given</source>
+        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
+        <translation>
+            <numerusform>es lässt sich nur eine Bilddatei auf einmal öffnen, aber %n wurde angegeben</numerusform>
+            <numerusform>es lässt sich nur eine Bilddatei auf einmal öffnen, aber %n wurden angegeben</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -221,56 +367,103 @@ Argumente:
         <source>Cancel was selected.</source>
         <translation>Abbrechen wurde gewählt.</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The open-file dialog&apos;s title when its caller gives none.</extracomment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <extracomment>The save-file dialog&apos;s title when its caller gives none.</extracomment>
+        <translation>Speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>pass</source>
+        <extracomment>A contrast verdict, put in for %1 or %2 of &quot;AA: normal text %1, large text %2&quot;.</extracomment>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <extracomment>A contrast verdict, put in for %1 or %2 of &quot;AA: normal text %1, large text %2&quot;.</extracomment>
+        <translation>nicht bestanden</translation>
+    </message>
+    <message>
+        <source>Sample text</source>
+        <extracomment>Shown in each colour on the other, to judge their contrast by eye.</extracomment>
+        <translation>Textprobe</translation>
+    </message>
+    <message>
+        <source>Contrast of %1 and %2: %3:1</source>
+        <extracomment>%1, %2: the two colours&apos; web codes (#RRGGBB); %3: their contrast ratio (&quot;4.52&quot;), read &quot;4.52 to 1&quot;.</extracomment>
+        <translation>Kontrast von %1 und %2: %3:1</translation>
+    </message>
+    <message>
+        <source>AA: normal text %1, large text %2</source>
+        <extracomment>WCAG level AA. %1: the verdict for normal text, %2: for large text (&quot;pass&quot; or &quot;fail&quot;).</extracomment>
+        <translation>AA: normaler Text %1, großer Text %2</translation>
+    </message>
+    <message>
+        <source>AAA: normal text %1, large text %2</source>
+        <extracomment>WCAG level AAA. %1: the verdict for normal text, %2: for large text (&quot;pass&quot; or &quot;fail&quot;).</extracomment>
+        <translation>AAA: normaler Text %1, großer Text %2</translation>
+    </message>
+    <message>
+        <source>APCA Lc %1 (%2 text on %3)</source>
+        <extracomment>APCA&apos;s lightness contrast. %1: the value Lc (&quot;-68.5&quot;); %2: the web code of the text&apos;s colour; %3: the web code of the background&apos;s.</extracomment>
+        <translation>APCA Lc %1 (Text %2 auf %3)</translation>
+    </message>
+</context>
+<context>
+    <name>Details</name>
+    <message>
+        <source>no profile</source>
+        <extracomment>Details line, for a picture without a colour profile.</extracomment>
+        <translation>kein Profil</translation>
+    </message>
+    <message>
+        <source>%1, stored values shown</source>
+        <extracomment>Details line, while the picture shows its stored values. %1: the colour profile&apos;s name.</extracomment>
+        <translation>%1, gespeicherte Werte angezeigt</translation>
+    </message>
+    <message>
+        <source>shown %1</source>
+        <extracomment>Details line. %1: the web code of the colour shown (#RRGGBB).</extracomment>
+        <translation>angezeigt %1</translation>
+    </message>
+    <message>
+        <source>shown %1 %2</source>
+        <extracomment>Details line. %1: the web code of the colour shown (#RRGGBB); %2: the nearest CSS colour name, which stays in English (&quot;≈ red&quot; when not exact).</extracomment>
+        <translation>angezeigt %1 %2</translation>
+    </message>
+    <message>
+        <source>clipped, ΔE2000 %1</source>
+        <extracomment>Details line: the colour lies outside sRGB. %1: the colour difference the clipping made, as a number with two decimals.</extracomment>
+        <translation>beschnitten, ΔE2000 %1</translation>
+    </message>
+    <message>
+        <source>%1 sees %2</source>
+        <extracomment>Details line. %1: the simulated colour vision (&quot;protanopia&quot;); %2: the web code of the colour as that vision sees it.</extracomment>
+        <translation>%1 sieht %2</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
     <message>
         <source>&lt; 1 % of the area</source>
+        <extracomment>A palette colour&apos;s description: it covers less than one percent of the area.</extracomment>
         <translation>&lt; 1 % der Fläche</translation>
     </message>
     <message>
         <source>%1 % of the area</source>
+        <extracomment>A palette colour&apos;s description. %1: the percentage of the area it covers, a whole number.</extracomment>
         <translation>%1 % der Fläche</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
-    <message>
-        <source>The help document %1 %2</source>
-        <translation>Das Hilfedokument %1 %2</translation>
-    </message>
-    <message>
-        <source>is damaged: it is not a text document.</source>
-        <translation>ist beschädigt: Es ist kein Textdokument.</translation>
-    </message>
-    <message>
-        <source>is damaged: it holds no HTML.</source>
-        <translation>ist beschädigt: Es enthält kein HTML.</translation>
-    </message>
-    <message>
-        <source>is damaged: it is nested too deeply.</source>
-        <translation>ist beschädigt: Es ist zu tief verschachtelt.</translation>
-    </message>
-    <message>
-        <source>was not found.</source>
-        <translation>wurde nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>is a folder, not a document.</source>
-        <translation>ist ein Ordner, kein Dokument.</translation>
-    </message>
-    <message>
-        <source>is not a file.</source>
-        <translation>ist keine Datei.</translation>
-    </message>
-    <message>
-        <source>is damaged: it is far too large.</source>
-        <translation>ist beschädigt: Es ist viel zu groß.</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1.</source>
-        <translation>kann nicht gelesen werden: %1.</translation>
-    </message>
     <message>
         <source>Huemark Help</source>
         <translation>Huemark-Hilfe</translation>
@@ -279,42 +472,222 @@ Argumente:
         <source>Help text</source>
         <translation>Hilfetext</translation>
     </message>
+    <message>
+        <source>The help cannot be shown</source>
+        <translation>Die Hilfe kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>Reinstalling Huemark puts the help document back.</source>
+        <translation>Eine Neuinstallation von Huemark stellt das Hilfedokument wieder her.</translation>
+    </message>
+    <message>
+        <source>The help document has no section for this command; it is shown from its contents.</source>
+        <translation>Das Hilfedokument hat keinen Abschnitt zu diesem Befehl; es wird ab seinem Inhaltsverzeichnis angezeigt.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is not a text document.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Das Hilfedokument %1 ist beschädigt: Es ist kein Textdokument.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it holds no HTML.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Das Hilfedokument %1 ist beschädigt: Es enthält kein HTML.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is nested too deeply.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Das Hilfedokument %1 ist beschädigt: Es ist zu tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>The help document %1 was not found.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Das Hilfedokument %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is a folder, not a document.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Das Hilfedokument %1 ist ein Ordner, kein Dokument.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is not a file.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Das Hilfedokument %1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is far too large.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Das Hilfedokument %1 ist beschädigt: Es ist viel zu groß.</translation>
+    </message>
+    <message>
+        <source>The help document %1 cannot be read: %2.</source>
+        <extracomment>%1: the help document&apos;s path, %2: the system&apos;s reason.</extracomment>
+        <translation>Das Hilfedokument %1 kann nicht gelesen werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Navigation</source>
+        <extracomment>The help window&apos;s tool bar, as its menu of tool bars names it.</extracomment>
         <translation>Navigation</translation>
     </message>
     <message>
         <source>Back</source>
+        <extracomment>The help window&apos;s button: the page shown before.</extracomment>
         <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
+        <extracomment>The help window&apos;s button: the page shown after, once gone back.</extracomment>
         <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Contents</source>
+        <extracomment>The help window&apos;s button: the help&apos;s table of contents.</extracomment>
         <translation>Inhalt</translation>
     </message>
 </context>
 <context>
-    <name>JsonReader</name>
+    <name>ListFiles</name>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a FIFO, a device or a socket.</source>
+        <translation>Es ist keine Datei, sondern ein FIFO, ein Gerät oder ein Socket.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <extracomment>%1: the largest size a list file may have, in MiB.</extracomment>
+        <translation>Die Datei ist größer als %1 MiB.</translation>
+    </message>
+    <message>
+        <source>The list could not be saved as %1.<byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it failed (a sentence).</extracomment>
+        <translation>Die Liste konnte nicht als %1 gespeichert werden.<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>Why a list file could not be opened. %1: the line number in the file; %2: what is wrong on that line (a sentence).</extracomment>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a list; the list is unchanged.<byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it could not be opened.</extracomment>
+        <translation>%1 konnte nicht als Liste geöffnet werden; die Liste bleibt unverändert.<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFormats</name>
+    <message>
+        <source>GIMP palette</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>GIMP-Palette</translation>
+    </message>
+    <message>
+        <source>CSS custom properties</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Benutzerdefinierte CSS-Eigenschaften</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>CSV</translation>
+    </message>
+</context>
+<context>
+    <name>ListReaders</name>
+    <message>
+        <source>the file holds more than %1 colours.</source>
+        <extracomment>Why a list file is refused. %1: the most colours a list takes (100000).</extracomment>
+        <translation>die Datei enthält mehr als %1 Farben.</translation>
+    </message>
+    <message>
+        <source>expected red, green and blue values from 0 to 255, then a name.</source>
+        <translation>erwartet werden Rot-, Grün- und Blauwerte von 0 bis 255, danach ein Name.</translation>
+    </message>
+    <message>
+        <source>%1 is not a colour value from 0 to 255.</source>
+        <extracomment>Why a palette line is refused. %1: the digits read there.</extracomment>
+        <translation>%1 ist kein Farbwert von 0 bis 255.</translation>
+    </message>
+    <message>
+        <source>a GIMP palette starts with the line &quot;GIMP Palette&quot;.</source>
+        <translation>eine GIMP-Palette beginnt mit der Zeile &quot;GIMP Palette&quot;.</translation>
+    </message>
+    <message>
+        <source>a list file holds an array of colours, starting with &quot;[&quot;.</source>
+        <translation>eine Listendatei enthält ein Array von Farben, das mit &quot;[&quot; beginnt.</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;]&quot; after a colour.</source>
+        <translation>nach einer Farbe wird &quot;,&quot; oder &quot;]&quot; erwartet.</translation>
+    </message>
+    <message>
+        <source>nothing may follow the array&apos;s closing &quot;]&quot;.</source>
+        <translation>nach der schließenden &quot;]&quot; des Arrays darf nichts mehr folgen.</translation>
+    </message>
+    <message>
+        <source>expected a colour: an object starting with &quot;{&quot;.</source>
+        <translation>erwartet wird eine Farbe: ein Objekt, das mit &quot;{&quot; beginnt.</translation>
+    </message>
+    <message>
+        <source>expected &quot;:&quot; after a member&apos;s name.</source>
+        <translation>nach dem Namen eines Eintrags wird &quot;:&quot; erwartet.</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;}&quot; after a member.</source>
+        <translation>nach einem Eintrag wird &quot;,&quot; oder &quot;}&quot; erwartet.</translation>
+    </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is; %2 and %3: the smallest and the largest number allowed.</extracomment>
         <translation>&quot;%1&quot; muss eine ganze Zahl von %2 bis %3 sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>&quot;%1&quot; muss ein Text sein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an array of three numbers.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>&quot;%1&quot; muss ein Array aus drei Zahlen sein.</translation>
     </message>
     <message>
+        <source>&quot;origin&quot; must be an object.</source>
+        <translation>&quot;origin&quot; muss ein Objekt sein.</translation>
+    </message>
+    <message>
+        <source>&quot;area&quot; must be an object.</source>
+        <translation>&quot;area&quot; muss ein Objekt sein.</translation>
+    </message>
+    <message>
+        <source>&quot;stored&quot; must be an object.</source>
+        <translation>&quot;stored&quot; muss ein Objekt sein.</translation>
+    </message>
+    <message>
+        <source>&quot;web&quot; must be a text such as &quot;#FF8000&quot;.</source>
+        <translation>&quot;web&quot; muss ein Text wie &quot;#FF8000&quot; sein.</translation>
+    </message>
+    <message>
+        <source>&quot;description&quot; must be a text.</source>
+        <translation>&quot;description&quot; muss ein Text sein.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a web code such as &quot;#FF8000&quot;.</source>
+        <extracomment>Why a list file is refused. %1: the text the file gives as a web code.</extracomment>
         <translation>&quot;%1&quot; ist kein Web-Code wie &quot;#FF8000&quot;.</translation>
     </message>
     <message>
@@ -327,26 +700,52 @@ Argumente:
     </message>
     <message>
         <source>the web code %1 is not the colour of &quot;r&quot;, &quot;g&quot; and &quot;b&quot;.</source>
+        <extracomment>Why a list file is refused. %1: the web code the file gives (#RRGGBB).</extracomment>
         <translation>der Web-Code %1 ist nicht die Farbe aus &quot;r&quot;, &quot;g&quot; und &quot;b&quot;.</translation>
     </message>
-</context>
-<context>
-    <name>ListFormats</name>
     <message>
-        <source>GIMP palette</source>
-        <translation>GIMP-Palette</translation>
+        <source>expected a text in double quotes.</source>
+        <translation>erwartet wird ein Text in doppelten Anführungszeichen.</translation>
     </message>
     <message>
-        <source>CSS custom properties</source>
-        <translation>Benutzerdefinierte CSS-Eigenschaften</translation>
+        <source>a text has no closing quote.</source>
+        <translation>ein Text hat kein schließendes Anführungszeichen.</translation>
     </message>
     <message>
-        <source>JSON</source>
-        <translation>JSON</translation>
+        <source>a line break or control character inside a text must be escaped.</source>
+        <translation>ein Zeilenumbruch oder Steuerzeichen innerhalb eines Textes muss maskiert werden.</translation>
     </message>
     <message>
-        <source>CSV</source>
-        <translation>CSV</translation>
+        <source>\u must be followed by four hex digits.</source>
+        <translation>auf \u müssen vier Hexadezimalziffern folgen.</translation>
+    </message>
+    <message>
+        <source>unknown escape in a text.</source>
+        <translation>unbekannte Escape-Sequenz in einem Text.</translation>
+    </message>
+    <message>
+        <source>a number&apos;s decimal point must be followed by digits.</source>
+        <translation>auf den Dezimalpunkt einer Zahl müssen Ziffern folgen.</translation>
+    </message>
+    <message>
+        <source>a number&apos;s exponent must have digits.</source>
+        <translation>der Exponent einer Zahl muss Ziffern haben.</translation>
+    </message>
+    <message>
+        <source>values are nested too deeply.</source>
+        <translation>die Werte sind zu tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; between values.</source>
+        <translation>zwischen Werten wird &quot;,&quot; erwartet.</translation>
+    </message>
+    <message>
+        <source>expected a value.</source>
+        <translation>erwartet wird ein Wert.</translation>
+    </message>
+    <message>
+        <source>this is neither a GIMP palette nor a list saved as JSON.</source>
+        <translation>dies ist weder eine GIMP-Palette noch eine als JSON gespeicherte Liste.</translation>
     </message>
 </context>
 <context>
@@ -368,15 +767,12 @@ Argumente:
     </message>
     <message>
         <source>its header has an unknown size (%1)</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %1: the header&apos;s size in bytes.</extracomment>
         <translation>der Dateikopf hat eine unbekannte Größe (%1)</translation>
     </message>
     <message>
         <source>it uses an OS/2 compression that is not supported</source>
         <translation>es verwendet eine OS/2-Kompression, die nicht unterstützt wird</translation>
-    </message>
-    <message>
-        <source>%1 bits a pixel is not a BMP depth</source>
-        <translation>%1 Bit pro Pixel ist keine BMP-Farbtiefe</translation>
     </message>
     <message>
         <source>its compression does not fit its depth</source>
@@ -388,6 +784,7 @@ Argumente:
     </message>
     <message>
         <source>its compression (%1) is unknown</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %1: the compression&apos;s code number.</extracomment>
         <translation>die Kompression (%1) ist unbekannt</translation>
     </message>
     <message>
@@ -400,6 +797,7 @@ Argumente:
     </message>
     <message>
         <source>%1 pictures need libheif, which is not installed.</source>
+        <extracomment>%1: the pictures&apos; format (&quot;HEIF&quot; or &quot;AVIF&quot;).</extracomment>
         <translation>%1-Bilder benötigen libheif, das nicht installiert ist.</translation>
     </message>
     <message>
@@ -456,47 +854,32 @@ Argumente:
     </message>
     <message>
         <source>File not found: &apos;%1&apos;</source>
+        <extracomment>%1: the file&apos;s path.</extracomment>
         <translation>Datei nicht gefunden: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Path/File access error: &apos;%1&apos; is not a file</source>
+        <extracomment>%1: the path, which names a folder, a device or the like.</extracomment>
         <translation>Pfad-/Dateizugriffsfehler: &apos;%1&apos; ist keine Datei</translation>
     </message>
     <message>
         <source>Out of memory: &apos;%1&apos; is too large to open.</source>
+        <extracomment>%1: the file&apos;s path.</extracomment>
         <translation>Nicht genügend Arbeitsspeicher: &apos;%1&apos; ist zu groß zum Öffnen.</translation>
     </message>
     <message>
         <source>Path/File access error: &apos;%1&apos; (%2)</source>
+        <extracomment>%1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
         <translation>Pfad-/Dateizugriffsfehler: &apos;%1&apos; (%2)</translation>
     </message>
     <message>
-        <source>Invalid picture: </source>
-        <translation>Ungültiges Bild: </translation>
-    </message>
-    <message>
         <source>the %1 picture is damaged (%2).</source>
+        <extracomment>%1: the picture&apos;s format (&quot;PNG&quot;, &quot;JPEG XL&quot;); %2: what is damaged, in a few words that start in lowercase (&quot;its header is incomplete&quot;).</extracomment>
         <translation>das %1-Bild ist beschädigt (%2).</translation>
-    </message>
-    <message>
-        <source>Out of memory: the SVG drawing %1.</source>
-        <translation>Nicht genügend Arbeitsspeicher: Die SVG-Zeichnung %1.</translation>
-    </message>
-    <message>
-        <source>embeds pictures too large to open</source>
-        <translation>bettet Bilder ein, die zu groß zum Öffnen sind</translation>
-    </message>
-    <message>
-        <source>is too large to open</source>
-        <translation>ist zu groß zum Öffnen</translation>
     </message>
     <message>
         <source>no drawing could be read</source>
         <translation>es ließ sich keine Zeichnung lesen</translation>
-    </message>
-    <message>
-        <source>asks for more drawing than a picture may take</source>
-        <translation>verlangt mehr Zeichenarbeit, als ein Bild beanspruchen darf</translation>
     </message>
     <message>
         <source>its grey and alpha samples cannot be read</source>
@@ -506,34 +889,166 @@ Argumente:
         <source>The picture on the clipboard is too large to open.</source>
         <translation>Das Bild in der Zwischenablage ist zu groß zum Öffnen.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n bits a pixel is not a BMP depth</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %n: the bits a pixel the file states.</extracomment>
+        <translation>
+            <numerusform>%n Bit pro Pixel ist keine BMP-Farbtiefe</numerusform>
+            <numerusform>%n Bit pro Pixel ist keine BMP-Farbtiefe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; when the decoder gives no reason.</extracomment>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>decoder</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed.</extracomment>
+        <translation>Decoder</translation>
+    </message>
+    <message>
+        <source>basic info</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed (reading the picture&apos;s size and depth).</extracomment>
+        <translation>Grundinformationen</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed (handing over the pixels).</extracomment>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture is %1 × %2 pixels, too large to open.</source>
+        <extracomment>%1 × %2: the picture&apos;s width and height in pixels.</extracomment>
+        <translation>Nicht genügend Arbeitsspeicher: Das Bild ist mit %1 × %2 Pixeln zu groß zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture (%1 × %2 pixels) does not fit in memory.</source>
+        <extracomment>%1 × %2: the picture&apos;s width and height in pixels.</extracomment>
+        <translation>Nicht genügend Arbeitsspeicher: Das Bild (%1 × %2 Pixel) passt nicht in den Speicher.</translation>
+    </message>
+    <message>
+        <source>Invalid picture: %1</source>
+        <extracomment>%1: what is wrong with the picture, a sentence that starts in lowercase (&quot;the file is empty.&quot;).</extracomment>
+        <translation>Ungültiges Bild: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing embeds pictures too large to open.</source>
+        <translation>Nicht genügend Arbeitsspeicher: Die SVG-Zeichnung bettet Bilder ein, die zu groß zum Öffnen sind.</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing is too large to open.</source>
+        <translation>Nicht genügend Arbeitsspeicher: Die SVG-Zeichnung ist zu groß zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing asks for more drawing than a picture may take.</source>
+        <translation>Nicht genügend Arbeitsspeicher: Die SVG-Zeichnung verlangt mehr Zeichenarbeit, als ein Bild beanspruchen darf.</translation>
+    </message>
 </context>
 <context>
     <name>Loupe</name>
     <message>
         <source>Loupe</source>
+        <extracomment>The magnifier beside the pointer, for screen readers.</extracomment>
         <translation>Lupe</translation>
     </message>
 </context>
 <context>
-    <name>PickSession</name>
+    <name>Metafile</name>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>The EMF header is damaged</source>
+        <translation>Der EMF-Dateikopf ist beschädigt</translation>
     </message>
     <message>
-        <source>radius %1</source>
-        <translation>Radius %1</translation>
+        <source>The metafile&apos;s picture is empty</source>
+        <translation>Das Bild der Metadatei ist leer</translation>
     </message>
     <message>
-        <source>Screenshot at %1×, monitor at %2×</source>
-        <translation>Bildschirmfoto mit %1×, Monitor mit %2×</translation>
+        <source>Not enough memory for the metafile&apos;s picture</source>
+        <translation>Nicht genügend Speicher für das Bild der Metadatei</translation>
+    </message>
+    <message>
+        <source>Invalid resolution for drawing a metafile</source>
+        <translation>Ungültige Auflösung zum Zeichnen einer Metadatei</translation>
+    </message>
+    <message>
+        <source>The file is not a Windows metafile</source>
+        <translation>Die Datei ist keine Windows-Metadatei</translation>
+    </message>
+    <message>
+        <source>The WMF header is damaged</source>
+        <translation>Der WMF-Dateikopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The WMF neither says how big it is nor draws anything</source>
+        <translation>Die WMF-Datei gibt weder ihre Größe an, noch zeichnet sie etwas</translation>
     </message>
 </context>
 <context>
-    <name>PickSurface</name>
+    <name>PickCommand</name>
     <message>
-        <source>Pick a colour from the screen</source>
-        <translation>Farbe vom Bildschirm aufnehmen</translation>
+        <source>cannot write the pick to standard output</source>
+        <translation>die Aufnahme kann nicht in die Standardausgabe geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot start the pick: %1</source>
+        <extracomment>%1: the system&apos;s reason.</extracomment>
+        <translation>die Aufnahme kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>the pick ended on signal %1 (%2)</source>
+        <extracomment>%1: the signal&apos;s number, %2: its name.</extracomment>
+        <translation>die Aufnahme endete durch das Signal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the pick ended without an answer</source>
+        <translation>die Aufnahme endete ohne Antwort</translation>
+    </message>
+</context>
+<context>
+    <name>PictureArrival</name>
+    <message>
+        <source>Out of memory: the picture does not fit in memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher: Das Bild passt nicht in den Speicher.</translation>
+    </message>
+    <message>
+        <source>The picture file cannot be opened:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why (a sentence).</extracomment>
+        <translation>Die Bilddatei kann nicht geöffnet werden:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s picture cannot be pasted.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>Das Bild aus der Zwischenablage kann nicht eingefügt werden.<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Pasted from clipboard</source>
+        <extracomment>The window&apos;s title while it shows the clipboard&apos;s picture.</extracomment>
+        <translation>Aus der Zwischenablage eingefügt</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture is too large to open.</source>
+        <translation>Nicht genügend Arbeitsspeicher: Das Bild ist zu groß zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>Dropped picture</source>
+        <extracomment>The window&apos;s title while it shows a picture dropped on it whose address the drop does not give.</extracomment>
+        <translation>Abgelegtes Bild</translation>
+    </message>
+    <message>
+        <source>The dropped picture cannot be opened.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>Das abgelegte Bild kann nicht geöffnet werden.<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>Es kann kein Bildschirmfoto erstellt werden.<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <extracomment>The window&apos;s title while it shows a capture of the screen.</extracomment>
+        <translation>Bildschirmfoto</translation>
     </message>
 </context>
 <context>
@@ -555,6 +1070,7 @@ Argumente:
     </message>
     <message>
         <source>Cannot write in the folder %1: %2</source>
+        <extracomment>%1: the folder&apos;s path; %2: the system&apos;s reason.</extracomment>
         <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
@@ -575,33 +1091,53 @@ Argumente:
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs.</source>
+        <extracomment>%1: the printer&apos;s name.</extracomment>
         <translation>Der Drucker &quot;%1&quot; nimmt keine Aufträge an.</translation>
     </message>
     <message>
         <source>The print service did not take the document: %1</source>
+        <extracomment>%1: the print service&apos;s reason, usually in English.</extracomment>
         <translation>Der Druckdienst hat das Dokument nicht angenommen: %1</translation>
     </message>
     <message>
         <source>the document was cut short (is the disk full?)</source>
+        <extracomment>Put in for %2 of &quot;Cannot write the file %1: %2&quot;.</extracomment>
         <translation>das Dokument wurde vorzeitig abgeschnitten (ist der Datenträger voll?)</translation>
     </message>
     <message>
         <source>Cannot write the print job in the folder %1: %2</source>
+        <extracomment>%1: the folder&apos;s path; %2: the reason.</extracomment>
         <translation>Der Druckauftrag kann nicht in den Ordner %1 geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot write the file %1: %2</source>
+        <extracomment>Printing to a file. %1: the file&apos;s path; %2: the reason.</extracomment>
         <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>No printer is available: the print service&apos;s library (libcups.so.2) is missing.</source>
+        <translation>Kein Drucker verfügbar: Die Bibliothek des Druckdienstes (libcups.so.2) fehlt.</translation>
+    </message>
+    <message>
+        <source>No printer is available. Add a printer in the system&apos;s printer settings, then print again.</source>
+        <translation>Kein Drucker verfügbar. Fügen Sie in den Druckereinstellungen des Systems einen Drucker hinzu und drucken Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not available. Choose another printer in Print Setup.</source>
+        <extracomment>%1: the printer&apos;s name. &quot;Print Setup&quot; is the File menu&apos;s item &quot;Print Set&amp;up&quot;.</extracomment>
+        <translation>Der Drucker &quot;%1&quot; ist nicht verfügbar. Wählen Sie unter Druckereinrichtung einen anderen Drucker.</translation>
     </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>  Page %1</source>
+        <extracomment>The end of a printout&apos;s title line. %1: the page&apos;s number. Keep the two leading blanks.</extracomment>
         <translation>  Seite %1</translation>
     </message>
     <message>
         <source>  Printed: </source>
+        <extracomment>A printout&apos;s title line, between the caption and the date and time it was printed. Keep the two leading blanks and the trailing one.</extracomment>
         <translation>  Gedruckt: </translation>
     </message>
 </context>
@@ -611,16 +1147,6 @@ Argumente:
         <source>There is no screen to capture here.</source>
         <translation>Hier gibt es keinen Bildschirm für ein Bildschirmfoto.</translation>
     </message>
-</context>
-<context>
-    <name>ScreenPicture</name>
-    <message>
-        <source>The screen capture holds no picture.</source>
-        <translation>Das Bildschirmfoto enthält kein Bild.</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenPortal</name>
     <message>
         <source>The request to capture the screen was declined.</source>
         <translation>Die Anfrage nach einem Bildschirmfoto wurde abgelehnt.</translation>
@@ -635,6 +1161,7 @@ Argumente:
     </message>
     <message>
         <source>The desktop&apos;s screenshot service sent a picture that is not a local file: %1</source>
+        <extracomment>%1: the address the screenshot service gave for its picture.</extracomment>
         <translation>Der Bildschirmfoto-Dienst der Arbeitsumgebung hat ein Bild gesendet, das keine lokale Datei ist: %1</translation>
     </message>
     <message>
@@ -659,24 +1186,66 @@ Argumente:
     </message>
     <message>
         <source>The desktop&apos;s screenshot service failed: %1</source>
+        <extracomment>%1: the service&apos;s own message, usually in English.</extracomment>
         <translation>Der Bildschirmfoto-Dienst der Arbeitsumgebung ist gescheitert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPick</name>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>Farbe vom Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The loupe: the pointer&apos;s device pixel, %1 across and %2 down.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>radius %1</source>
+        <extracomment>The loupe: the averaging radius, 0 to 5.</extracomment>
+        <translation>Radius %1</translation>
+    </message>
+    <message>
+        <source>Screenshot at %1×, monitor at %2×</source>
+        <extracomment>The loupe: %1 the scale of the screen&apos;s picture, %2 the monitor&apos;s own scale.</extracomment>
+        <translation>Bildschirmfoto mit %1×, Monitor mit %2×</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s picture holds none of the monitors.</source>
+        <translation>Das Bild des Bildschirms enthält keinen der Monitore.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPicture</name>
+    <message>
+        <source>The screen capture holds no picture.</source>
+        <translation>Das Bildschirmfoto enthält kein Bild.</translation>
     </message>
 </context>
 <context>
     <name>Services</name>
     <message>
         <source>Print Setup</source>
+        <extracomment>The print dialog&apos;s title when it only sets the printer up (File, Print Setup).</extracomment>
         <translation>Druckereinrichtung</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>The printing progress dialog&apos;s button.</extracomment>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The Print Setup dialog&apos;s button that keeps the choice.</extracomment>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Verbs</name>
     <message>
         <source>standard input holds more than a picture may (%1 MB)</source>
+        <extracomment>On standard error. %1: the largest picture file taken, in MB.</extracomment>
         <translation>die Standardeingabe enthält mehr, als ein Bild darf (%1 MB)</translation>
     </message>
     <message>
@@ -697,10 +1266,12 @@ Argumente:
     </message>
     <message>
         <source>the file is larger than a picture may be (%1 MB)</source>
+        <extracomment>On standard error, after &quot;cannot read &apos;%1&apos;: &quot;. %1: the largest picture file taken, in MB.</extracomment>
         <translation>die Datei ist größer, als ein Bild sein darf (%1 MB)</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
+        <extracomment>On standard error. %1: the file name; %2: why, in lowercase (&quot;it is a folder&quot;).</extracomment>
         <translation>&apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
@@ -709,22 +1280,22 @@ Argumente:
     </message>
     <message>
         <source>option %1 needs a value</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
         <translation>Option %1 braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown option %1</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
         <translation>unbekannte Option %1</translation>
     </message>
     <message>
-        <source>%1 is not %2</source>
-        <translation>%1 ist keine gültige Angabe für %2</translation>
-    </message>
-    <message>
         <source>%1 takes a whole number from %2 to %3, not %4</source>
+        <extracomment>On standard error. %1: the option (&quot;--radius&quot;, &quot;-n&quot;); %2 and %3: the smallest and the largest number it takes; %4: the value given, in single quotes.</extracomment>
         <translation>%1 erwartet eine ganze Zahl von %2 bis %3, nicht %4</translation>
     </message>
     <message>
         <source>%1 needs a picture file (or - for standard input)</source>
+        <extracomment>On standard error. %1: the verb (&quot;sample&quot;, &quot;stats&quot; or &quot;palette&quot;), which stays as it is.</extracomment>
         <translation>%1 braucht eine Bilddatei (oder - für die Standardeingabe)</translation>
     </message>
     <message>
@@ -732,35 +1303,27 @@ Argumente:
         <translation>der Dateiname ist leer</translation>
     </message>
     <message>
-        <source>a rectangle X,Y,WIDTH,HEIGHT</source>
-        <translation>ein Rechteck X,Y,BREITE,HÖHE</translation>
-    </message>
-    <message>
         <source>the rectangle %1 is empty</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
         <translation>das Rechteck %1 ist leer</translation>
     </message>
     <message>
         <source>the rectangle %1,%2,%3,%4 does not lie inside the picture (%5)</source>
+        <extracomment>On standard error. %1, %2: the rectangle&apos;s left and top; %3, %4: its width and height; %5: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>das Rechteck %1,%2,%3,%4 liegt nicht innerhalb des Bildes (%5)</translation>
-    </message>
-    <message>
-        <source>standard input</source>
-        <translation>Standardeingabe</translation>
     </message>
     <message>
         <source>sample needs at least one point X,Y</source>
         <translation>sample braucht mindestens einen Punkt X,Y</translation>
     </message>
     <message>
-        <source>a point X,Y</source>
-        <translation>einen Punkt X,Y</translation>
-    </message>
-    <message>
         <source>--format takes web, rgb, hsl, oklch, gpl or json, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
         <translation>--format erwartet web, rgb, hsl, oklch, gpl oder json, nicht %1</translation>
     </message>
     <message>
         <source>the point %1,%2 lies outside the picture (%3)</source>
+        <extracomment>On standard error. %1, %2: the point; %3: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>der Punkt %1,%2 liegt außerhalb des Bildes (%3)</translation>
     </message>
     <message>
@@ -773,10 +1336,12 @@ Argumente:
     </message>
     <message>
         <source>--format takes gpl, css, json, csv or hex, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
         <translation>--format erwartet gpl, css, json, csv oder hex, nicht %1</translation>
     </message>
     <message>
         <source>unknown verb %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
         <translation>unbekannter Befehl %1</translation>
     </message>
     <message>
@@ -801,6 +1366,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 1 the file cannot be read or a point or rectangle lies outside the picture,
 2 wrong usage.
 </source>
+        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
         <translation>Befehle (ohne Anzeige nutzbar; DATEI darf - für die Standardeingabe sein):
   huemark sample DATEI X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  Die Farbe an jedem Punkt, je eine Zeile: das Pixel oder der
@@ -821,16 +1387,39 @@ angegeben. Rückgabewert: 0 erledigt, 1 die Datei kann nicht gelesen werden oder
 ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
 </translation>
     </message>
+    <message>
+        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
+        <translation>%1 ist kein Rechteck X,Y,BREITE,HÖHE</translation>
+    </message>
+    <message>
+        <source>%1 is not a point X,Y</source>
+        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
+        <translation>%1 ist kein Punkt X,Y</translation>
+    </message>
+</context>
+<context>
+    <name>X11Capture</name>
+    <message>
+        <source>The X server cannot be reached to capture the screen.</source>
+        <translation>Der X-Server ist für ein Bildschirmfoto nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The X server did not hand over the screen&apos;s pixels.</source>
+        <translation>Der X-Server hat die Pixel des Bildschirms nicht übergeben.</translation>
+    </message>
 </context>
 <context>
     <name>frmHuemark</name>
     <message>
         <source>profile unusable</source>
+        <extracomment>The details line&apos;s profile, for one that cannot be used.</extracomment>
         <translation>Profil unbrauchbar</translation>
     </message>
     <message>
         <source> average</source>
-        <translation> Mittel</translation>
+        <extracomment>The averaging frame&apos;s caption. The radius box stands before it, so it reads &quot;5 average&quot;; keep the leading blank.</extracomment>
+        <translation> Mittelung</translation>
     </message>
     <message>
         <source>Average over adjacent pixels</source>
@@ -838,7 +1427,8 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>Average</source>
-        <translation>Mittel</translation>
+        <extracomment>The averaging frame&apos;s name for screen readers.</extracomment>
+        <translation>Mittelung</translation>
     </message>
     <message>
         <source>Averaging radius</source>
@@ -850,7 +1440,8 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>Exit</source>
-        <translation>Ende</translation>
+        <extracomment>A button: saves the settings and ends the program.</extracomment>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Save settings and exit</source>
@@ -858,6 +1449,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>Paste</source>
+        <extracomment>A button and an Edit menu item: the clipboard&apos;s picture becomes the picture.</extracomment>
         <translation>Einfügen</translation>
     </message>
     <message>
@@ -866,6 +1458,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>File</source>
+        <extracomment>A button: opens a picture file.</extracomment>
         <translation>Datei</translation>
     </message>
     <message>
@@ -874,6 +1467,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>Print</source>
+        <extracomment>A button: prints the list (and the picture).</extracomment>
         <translation>Drucken</translation>
     </message>
     <message>
@@ -882,10 +1476,12 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>Description</source>
+        <extracomment>The editor of a picked colour&apos;s description, for screen readers.</extracomment>
         <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Tags</source>
+        <extracomment>A check box: each pick leaves a tag (a line and the code) on the picture.</extracomment>
         <translation>Tags</translation>
     </message>
     <message>
@@ -894,6 +1490,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>A button: clears the tags and the list.</extracomment>
         <translation>Leeren</translation>
     </message>
     <message>
@@ -906,10 +1503,12 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>&gt;WebColor|&gt; WebBack|&gt;  Red|&gt;Green|&gt; Blue|&lt;Description</source>
+        <extracomment>The list&apos;s column titles, split by &quot;|&quot;. The first character of each (&quot;&gt;&quot; right, &quot;&lt;&quot; left) sets the column&apos;s alignment and is not shown; keep it, and the blanks after it that align the printed titles.</extracomment>
         <translation>&gt;Webfarbe|&gt;  Invers|&gt;  Rot|&gt; Grün|&gt; Blau|&lt;Beschreibung</translation>
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>The picture control, for screen readers.</extracomment>
         <translation>Bild</translation>
     </message>
     <message>
@@ -922,6 +1521,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>&amp;File</source>
+        <extracomment>The menu bar&apos;s File menu.</extracomment>
         <translation>&amp;Datei</translation>
     </message>
     <message>
@@ -930,6 +1530,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>&amp;Print</source>
+        <extracomment>File menu: prints the list (and the picture).</extracomment>
         <translation>&amp;Drucken</translation>
     </message>
     <message>
@@ -938,14 +1539,17 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>File menu: saves the settings and ends the program.</extracomment>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
+        <extracomment>The menu bar&apos;s Edit menu.</extracomment>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Screen</source>
+        <extracomment>Edit menu: the whole screen becomes the picture.</extracomment>
         <translation>&amp;Bildschirmfoto</translation>
     </message>
     <message>
@@ -954,6 +1558,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>&amp;View</source>
+        <extracomment>The menu bar&apos;s View menu.</extracomment>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
@@ -974,6 +1579,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>&amp;Loupe</source>
+        <extracomment>View menu, a check item: a magnifier beside the pointer.</extracomment>
         <translation>&amp;Lupe</translation>
     </message>
     <message>
@@ -994,26 +1600,32 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>&amp;Details</source>
+        <extracomment>View menu, a check item: the details line under the picture.</extracomment>
         <translation>&amp;Details</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>The menu bar&apos;s Help menu.</extracomment>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
+        <extracomment>Help menu: the help&apos;s table of contents.</extracomment>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>HowTo</source>
+        <extracomment>Help menu: the help&apos;s how-to section.</extracomment>
         <translation>Anleitung</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>Help menu: the program&apos;s version and notices.</extracomment>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>The window&apos;s title with the details line on. %1: the picture&apos;s caption (its file name); %2: its colour profile&apos;s name.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1022,6 +1634,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>mean of %1 x %2 at %3,%4</source>
+        <extracomment>The description of an area&apos;s mean in the list. %1 x %2: the area&apos;s width and height in pixels; %3,%4: its top-left pixel.</extracomment>
         <translation>Mittelwert von %1 x %2 bei %3,%4</translation>
     </message>
     <message>
@@ -1054,6 +1667,7 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>&amp;Name</source>
+        <extracomment>Edit, Copy As: the nearest CSS colour name.</extracomment>
         <translation>&amp;Name</translation>
     </message>
     <message>
@@ -1078,19 +1692,12 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>%1 already exists.<byte value="xd"/>Do you want to replace it?</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path.</extracomment>
         <translation>%1 existiert bereits.<byte value="xd"/>Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Open List</source>
         <translation>Liste öffnen</translation>
-    </message>
-    <message>
-        <source>Lists (*.gpl;*.json)|*.gpl;*.json|GIMP palette (*.gpl)|*.gpl|JSON (*.json)|*.json|All files (*.*)|*.*</source>
-        <translation>Listen (*.gpl;*.json)|*.gpl;*.json|GIMP-Palette (*.gpl)|*.gpl|JSON (*.json)|*.json|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>AddToGrid Error </source>
-        <translation>AddToGrid-Fehler </translation>
     </message>
     <message>
         <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
@@ -1106,34 +1713,32 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>Colour profile %1: stored values shown</source>
+        <extracomment>View menu, a line that names the picture&apos;s colour profile. %1: the profile&apos;s name.</extracomment>
         <translation>Farbprofil %1: gespeicherte Werte angezeigt</translation>
     </message>
     <message>
         <source>Colour profile %1: shown in sRGB</source>
+        <extracomment>View menu, a line that names the picture&apos;s colour profile. %1: the profile&apos;s name.</extracomment>
         <translation>Farbprofil %1: in sRGB angezeigt</translation>
     </message>
     <message>
-        <source>Graphic files|</source>
-        <translation>Grafikdateien|</translation>
-    </message>
-    <message>
-        <source>|All files (*.*)|*.*</source>
-        <translation>|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>The picture file cannot be opened:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the dropped file&apos;s address; %2: why (a sentence).</extracomment>
         <translation>Die Bilddatei kann nicht geöffnet werden:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The file lies on another machine (%1).</source>
+        <extracomment>Why a dropped file cannot be opened. %1: the name of the machine it lies on.</extracomment>
         <translation>Die Datei liegt auf einem anderen Rechner (%1).</translation>
     </message>
     <message>
         <source>Out of memory</source>
+        <extracomment>Put in for %1 of &quot;Printing error %1&quot;.</extracomment>
         <translation>Nicht genügend Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Printing...</source>
+        <extracomment>The progress dialog&apos;s text while the list prints.</extracomment>
         <translation>Wird gedruckt...</translation>
     </message>
     <message>
@@ -1141,19 +1746,18 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <translation>Der Ausdruck wurde abgebrochen.</translation>
     </message>
     <message>
-        <source>Printing error </source>
-        <translation>Druckfehler </translation>
-    </message>
-    <message>
         <source>Screen capture</source>
+        <extracomment>Where a pick from the screen came from, as saved lists record it.</extracomment>
         <translation>Bildschirmfoto</translation>
     </message>
     <message>
         <source>The screen cannot be captured.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
         <translation>Es kann kein Bildschirmfoto erstellt werden.<byte value="xd"/><byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
+        <extracomment>View, Simulate Colour Vision: vision with all three kinds of cones.</extracomment>
         <translation>&amp;Normal</translation>
     </message>
     <message>
@@ -1174,23 +1778,67 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     </message>
     <message>
         <source>protanopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>Protanopie</translation>
     </message>
     <message>
         <source>deuteranopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>Deuteranopie</translation>
     </message>
     <message>
         <source>tritanopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>Tritanopie</translation>
     </message>
     <message>
         <source>achromatopsia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>Achromatopsie</translation>
     </message>
     <message>
         <source>Simulate Colour &amp;Vision</source>
         <translation>&amp;Farbsehen simulieren</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <extracomment>The open-list dialog&apos;s file types: lists in either format.</extracomment>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <extracomment>A file dialog&apos;s file types: any file.</extracomment>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>AddToGrid Error %1</source>
+        <extracomment>A message box when a pick could not be added to the list. %1: the reason.</extracomment>
+        <translation>AddToGrid-Fehler %1</translation>
+    </message>
+    <message>
+        <source>Graphic files</source>
+        <extracomment>The open-picture dialog&apos;s file types: pictures.</extracomment>
+        <translation>Grafikdateien</translation>
+    </message>
+    <message>
+        <source>Printing error %1</source>
+        <extracomment>A message box. %1: why printing failed (a sentence).</extracomment>
+        <translation>Druckfehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>cannot write the results to standard output</source>
+        <translation>die Ergebnisse können nicht in die Standardausgabe geschrieben werden</translation>
+    </message>
+    <message>
+        <source>no screen to pick from (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation>kein Bildschirm zum Aufnehmen vorhanden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats and palette need none</source>
+        <translation>keine Anzeige für das Fenster vorhanden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); die Befehle sample, stats und palette brauchen keine</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
     <name>About</name>
     <message>
         <source>%1 Ver %2.%3  Build(%4)</source>
+        <extracomment>%1: the program&apos;s name; %2.%3: its version; %4: its build number.</extracomment>
         <translation>%1 versión %2.%3  compilación(%4)</translation>
     </message>
     <message>
@@ -12,12 +13,14 @@
         <translation>Para Microsoft® Windows 95/98/NT de 32 bits</translation>
     </message>
     <message>
-        <source>Get updates at </source>
-        <translation>Obtenga las actualizaciones en </translation>
+        <source>Get updates at %1</source>
+        <extracomment>%1: the address of the program&apos;s web page.</extracomment>
+        <translation>Obtenga actualizaciones en %1</translation>
     </message>
     <message>
-        <source>About </source>
-        <translation>Acerca de </translation>
+        <source>About %1</source>
+        <extracomment>The About message&apos;s title. %1: the program&apos;s name.</extracomment>
+        <translation>Acerca de %1</translation>
     </message>
 </context>
 <context>
@@ -44,6 +47,7 @@
     </message>
     <message>
         <source>&amp;Colours:</source>
+        <extracomment>The label of the number of colours Extract Palette takes.</extracomment>
         <translation>&amp;Colores:</translation>
     </message>
     <message>
@@ -52,10 +56,12 @@
     </message>
     <message>
         <source>mean of the light</source>
+        <extracomment>A swatch&apos;s caption over its web code: the area&apos;s mean in linear light.</extracomment>
         <translation>media de la luz</translation>
     </message>
     <message>
         <source>average of the codes</source>
+        <extracomment>A swatch&apos;s caption over its web code: the plain average of the area&apos;s codes.</extracomment>
         <translation>promedio de los códigos</translation>
     </message>
 </context>
@@ -63,78 +69,201 @@
     <name>AreaStats</name>
     <message>
         <source>area</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the rectangle measured.</extracomment>
         <translation>área</translation>
     </message>
     <message>
         <source>pixels</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: how many pixels the area has.</extracomment>
         <translation>píxeles</translation>
     </message>
     <message>
         <source>mean</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the mean colour in linear light.</extracomment>
         <translation>media</translation>
     </message>
     <message>
         <source>%1  (in linear light: %2)</source>
+        <extracomment>An area&apos;s mean. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two decimals.</extracomment>
         <translation>%1  (en luz lineal: %2)</translation>
     </message>
     <message>
         <source>average</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the plain average of the codes.</extracomment>
         <translation>promedio</translation>
     </message>
     <message>
         <source>%1  (of the codes: %2)</source>
+        <extracomment>An area&apos;s average. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two decimals.</extracomment>
         <translation>%1  (de los códigos: %2)</translation>
     </message>
     <message>
         <source>median</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the median colour.</extracomment>
         <translation>mediana</translation>
     </message>
     <message>
         <source>deviation</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the standard deviation of each channel.</extracomment>
         <translation>desviación</translation>
     </message>
     <message>
         <source>minimum</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the lowest code of each channel.</extracomment>
         <translation>mínimo</translation>
     </message>
     <message>
         <source>maximum</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the highest code of each channel.</extracomment>
         <translation>máximo</translation>
     </message>
     <message>
         <source>spread</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: how far the colours lie from the mean.</extracomment>
         <translation>dispersión</translation>
     </message>
     <message>
         <source>%1  (largest CIEDE2000 from the mean)</source>
+        <extracomment>An area&apos;s spread. %1: the largest colour difference from the mean, with two decimals.</extracomment>
         <translation>%1  (mayor CIEDE2000 respecto a la media)</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>The program that holds the clipboard did not answer in time (it may be busy or stopped).</source>
+        <translation>El programa que tiene el portapapeles no respondió a tiempo (puede estar ocupado o detenido).</translation>
+    </message>
+</context>
+<context>
+    <name>ColorProfile</name>
+    <message>
+        <source>%1, gamma %2</source>
+        <extracomment>A colour profile&apos;s name. %1: the primaries&apos; name (&quot;Display P3&quot;, &quot;sRGB primaries&quot;); %2: the curve&apos;s gamma (&quot;2.2&quot;).</extracomment>
+        <translation>%1, gamma %2</translation>
+    </message>
+    <message>
+        <source>colour primaries %1 are not supported</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used. %1: the code number of the primaries.</extracomment>
+        <translation>no se admiten los primarios de color %1</translation>
+    </message>
+    <message>
+        <source>%1, BT.709 curve</source>
+        <extracomment>A colour profile&apos;s name. %1: the primaries&apos; name (&quot;Display P3&quot;).</extracomment>
+        <translation>%1, curva BT.709</translation>
+    </message>
+    <message>
+        <source>%1, linear</source>
+        <extracomment>A colour profile&apos;s name, for linear light. %1: the primaries&apos; name (&quot;Display P3&quot;).</extracomment>
+        <translation>%1, lineal</translation>
+    </message>
+    <message>
+        <source>HDR transfer curves are not supported</source>
+        <translation>no se admiten las curvas de transferencia HDR</translation>
+    </message>
+    <message>
+        <source>transfer characteristics %1 are not supported</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used. %1: the code number of the transfer characteristics.</extracomment>
+        <translation>no se admiten las características de transferencia %1</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s chromaticities are damaged</source>
+        <translation>las cromaticidades del PNG están dañadas</translation>
+    </message>
+    <message>
+        <source>sRGB primaries</source>
+        <extracomment>A colour profile&apos;s name: a PNG&apos;s own primaries are those of sRGB.</extracomment>
+        <translation>primarios sRGB</translation>
+    </message>
+    <message>
+        <source>PNG chromaticities</source>
+        <extracomment>A colour profile&apos;s name: the primaries a PNG states.</extracomment>
+        <translation>cromaticidades del PNG</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile is damaged: stored colours shown.</source>
+        <translation>El perfil de color de la imagen está dañado: se muestran los colores almacenados.</translation>
+    </message>
+    <message>
+        <source>unnamed profile</source>
+        <extracomment>The name shown for a colour profile that gives itself none.</extracomment>
+        <translation>perfil sin nombre</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile (%1) is not for RGB pictures: stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: the colour profile&apos;s name.</extracomment>
+        <translation>El perfil de color de la imagen (%1) no es para imágenes RGB: se muestran los colores almacenados.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile (%1) cannot be used: stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: the colour profile&apos;s name.</extracomment>
+        <translation>El perfil de color de la imagen (%1) no se puede usar: se muestran los colores almacenados.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colours cannot be read (%1): stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: why the profile cannot be used (&quot;the PNG&apos;s iCCP chunk is damaged&quot;).</extracomment>
+        <translation>No se pueden leer los colores de la imagen (%1): se muestran los colores almacenados.</translation>
+    </message>
+    <message>
+        <source>The colour library (lcms2) is missing: stored colours shown.</source>
+        <translation>Falta la biblioteca de color (lcms2): se muestran los colores almacenados.</translation>
+    </message>
+    <message>
+        <source>a grey colour profile in a colour picture</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>un perfil de color de grises en una imagen en color</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
+        <translation>Memoria insuficiente: no se pueden convertir los colores de la imagen.</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s iCCP chunk is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>el bloque iCCP del PNG está dañado</translation>
+    </message>
+    <message>
+        <source>the JPEG&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>el perfil ICC del JPEG está dañado</translation>
+    </message>
+    <message>
+        <source>the WebP&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>el perfil ICC del WebP está dañado</translation>
+    </message>
+    <message>
+        <source>the TIFF&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>el perfil ICC del TIFF está dañado</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>--format needs a notation: %1</source>
+        <extracomment>On standard error. %1: the words --format takes (&quot;web, rgb, ... or json&quot;).</extracomment>
         <translation>--format necesita una notación: %1</translation>
     </message>
     <message>
         <source>unknown option %1 (a file name that starts with &apos;-&apos; goes after &apos;--&apos;)</source>
+        <extracomment>On standard error. %1: the option as given, in single quotes.</extracomment>
         <translation>opción desconocida %1 (un nombre de archivo que empieza por &apos;-&apos; va después de &apos;--&apos;)</translation>
     </message>
     <message>
         <source>%1 goes with --pick</source>
+        <extracomment>On standard error. %1: an option that only a pick takes (&quot;--format&quot;, &quot;--no-copy&quot;).</extracomment>
         <translation>%1 solo se usa con --pick</translation>
     </message>
     <message>
         <source>--pick takes no file, but %1 was given</source>
+        <extracomment>On standard error. %1: the file name given, in single quotes.</extracomment>
         <translation>--pick no admite ningún archivo, pero se indicó %1</translation>
     </message>
     <message>
         <source>unknown notation %1 for --format: %2</source>
+        <extracomment>On standard error. %1: the word given, in single quotes; %2: the words --format takes.</extracomment>
         <translation>notación desconocida %1 para --format: %2</translation>
-    </message>
-    <message>
-        <source>one picture file opens at a time, but %1 were given</source>
-        <translation>solo se abre un archivo de imagen a la vez, pero se indicaron %1</translation>
     </message>
     <message>
         <source>the file name is empty</source>
@@ -142,16 +271,19 @@
     </message>
     <message>
         <source>cannot open %1: the file lies on another machine (%2)</source>
+        <extracomment>On standard error. %1: the file: address given, in single quotes; %2: the machine it names.</extracomment>
         <translation>no se puede abrir %1: el archivo está en otra máquina (%2)</translation>
     </message>
     <message>
         <source>cannot open %1: the address names no file</source>
+        <extracomment>On standard error. %1: the file: address given, in single quotes.</extracomment>
         <translation>no se puede abrir %1: la dirección no designa ningún archivo</translation>
     </message>
     <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
        huemark sample|stats|palette FILE ... (see --help)</source>
+        <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
         <translation>Uso: huemark [opciones] [--] [archivo]
      huemark --pick [--format NOTACIÓN] [--no-copy]
      huemark sample|stats|palette ARCHIVO ... (véase --help)</translation>
@@ -183,6 +315,7 @@ Arguments:
                  path, or a file: address on this machine.
 
 </source>
+        <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
         <translation>Lee el color de cualquier píxel de una imagen.
 
 Opciones:
@@ -213,6 +346,19 @@ Argumentos:
 
 </translation>
     </message>
+    <message>
+        <source>%1 or json</source>
+        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
+        <translation>%1 o json</translation>
+    </message>
+    <message numerus="yes">
+        <source>one picture file opens at a time, but %n were given</source>
+        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
+        <translation>
+            <numerusform>solo se abre un archivo de imagen a la vez, pero se indicó %n</numerusform>
+            <numerusform>solo se abre un archivo de imagen a la vez, pero se indicaron %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -220,56 +366,103 @@ Argumentos:
         <source>Cancel was selected.</source>
         <translation>Se eligió Cancelar.</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The open-file dialog&apos;s title when its caller gives none.</extracomment>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <extracomment>The save-file dialog&apos;s title when its caller gives none.</extracomment>
+        <translation>Guardar como</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>pass</source>
+        <extracomment>A contrast verdict, put in for %1 or %2 of &quot;AA: normal text %1, large text %2&quot;.</extracomment>
+        <translation>cumple</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <extracomment>A contrast verdict, put in for %1 or %2 of &quot;AA: normal text %1, large text %2&quot;.</extracomment>
+        <translation>no cumple</translation>
+    </message>
+    <message>
+        <source>Sample text</source>
+        <extracomment>Shown in each colour on the other, to judge their contrast by eye.</extracomment>
+        <translation>Texto de ejemplo</translation>
+    </message>
+    <message>
+        <source>Contrast of %1 and %2: %3:1</source>
+        <extracomment>%1, %2: the two colours&apos; web codes (#RRGGBB); %3: their contrast ratio (&quot;4.52&quot;), read &quot;4.52 to 1&quot;.</extracomment>
+        <translation>Contraste entre %1 y %2: %3:1</translation>
+    </message>
+    <message>
+        <source>AA: normal text %1, large text %2</source>
+        <extracomment>WCAG level AA. %1: the verdict for normal text, %2: for large text (&quot;pass&quot; or &quot;fail&quot;).</extracomment>
+        <translation>AA: texto normal %1, texto grande %2</translation>
+    </message>
+    <message>
+        <source>AAA: normal text %1, large text %2</source>
+        <extracomment>WCAG level AAA. %1: the verdict for normal text, %2: for large text (&quot;pass&quot; or &quot;fail&quot;).</extracomment>
+        <translation>AAA: texto normal %1, texto grande %2</translation>
+    </message>
+    <message>
+        <source>APCA Lc %1 (%2 text on %3)</source>
+        <extracomment>APCA&apos;s lightness contrast. %1: the value Lc (&quot;-68.5&quot;); %2: the web code of the text&apos;s colour; %3: the web code of the background&apos;s.</extracomment>
+        <translation>APCA Lc %1 (texto %2 sobre %3)</translation>
+    </message>
+</context>
+<context>
+    <name>Details</name>
+    <message>
+        <source>no profile</source>
+        <extracomment>Details line, for a picture without a colour profile.</extracomment>
+        <translation>sin perfil</translation>
+    </message>
+    <message>
+        <source>%1, stored values shown</source>
+        <extracomment>Details line, while the picture shows its stored values. %1: the colour profile&apos;s name.</extracomment>
+        <translation>%1, se muestran los valores almacenados</translation>
+    </message>
+    <message>
+        <source>shown %1</source>
+        <extracomment>Details line. %1: the web code of the colour shown (#RRGGBB).</extracomment>
+        <translation>mostrado %1</translation>
+    </message>
+    <message>
+        <source>shown %1 %2</source>
+        <extracomment>Details line. %1: the web code of the colour shown (#RRGGBB); %2: the nearest CSS colour name, which stays in English (&quot;≈ red&quot; when not exact).</extracomment>
+        <translation>mostrado %1 %2</translation>
+    </message>
+    <message>
+        <source>clipped, ΔE2000 %1</source>
+        <extracomment>Details line: the colour lies outside sRGB. %1: the colour difference the clipping made, as a number with two decimals.</extracomment>
+        <translation>recortado, ΔE2000 %1</translation>
+    </message>
+    <message>
+        <source>%1 sees %2</source>
+        <extracomment>Details line. %1: the simulated colour vision (&quot;protanopia&quot;); %2: the web code of the colour as that vision sees it.</extracomment>
+        <translation>%1 ve %2</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
     <message>
         <source>&lt; 1 % of the area</source>
+        <extracomment>A palette colour&apos;s description: it covers less than one percent of the area.</extracomment>
         <translation>&lt; 1 % del área</translation>
     </message>
     <message>
         <source>%1 % of the area</source>
+        <extracomment>A palette colour&apos;s description. %1: the percentage of the area it covers, a whole number.</extracomment>
         <translation>%1 % del área</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
-    <message>
-        <source>The help document %1 %2</source>
-        <translation>El documento de ayuda %1 %2</translation>
-    </message>
-    <message>
-        <source>is damaged: it is not a text document.</source>
-        <translation>está dañado: no es un documento de texto.</translation>
-    </message>
-    <message>
-        <source>is damaged: it holds no HTML.</source>
-        <translation>está dañado: no contiene HTML.</translation>
-    </message>
-    <message>
-        <source>is damaged: it is nested too deeply.</source>
-        <translation>está dañado: tiene demasiados niveles de anidamiento.</translation>
-    </message>
-    <message>
-        <source>was not found.</source>
-        <translation>no se encontró.</translation>
-    </message>
-    <message>
-        <source>is a folder, not a document.</source>
-        <translation>es una carpeta, no un documento.</translation>
-    </message>
-    <message>
-        <source>is not a file.</source>
-        <translation>no es un archivo.</translation>
-    </message>
-    <message>
-        <source>is damaged: it is far too large.</source>
-        <translation>está dañado: es demasiado grande.</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1.</source>
-        <translation>no se puede leer: %1.</translation>
-    </message>
     <message>
         <source>Huemark Help</source>
         <translation>Ayuda de Huemark</translation>
@@ -278,42 +471,222 @@ Argumentos:
         <source>Help text</source>
         <translation>Texto de ayuda</translation>
     </message>
+    <message>
+        <source>The help cannot be shown</source>
+        <translation>No se puede mostrar la ayuda</translation>
+    </message>
+    <message>
+        <source>Reinstalling Huemark puts the help document back.</source>
+        <translation>Al reinstalar Huemark se restaura el documento de ayuda.</translation>
+    </message>
+    <message>
+        <source>The help document has no section for this command; it is shown from its contents.</source>
+        <translation>El documento de ayuda no tiene ninguna sección para esta orden; se muestra desde su contenido.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is not a text document.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>El documento de ayuda %1 está dañado: no es un documento de texto.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it holds no HTML.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>El documento de ayuda %1 está dañado: no contiene HTML.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is nested too deeply.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>El documento de ayuda %1 está dañado: su anidamiento es demasiado profundo.</translation>
+    </message>
+    <message>
+        <source>The help document %1 was not found.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>No se encontró el documento de ayuda %1.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is a folder, not a document.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>El documento de ayuda %1 es una carpeta, no un documento.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is not a file.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>El documento de ayuda %1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is far too large.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>El documento de ayuda %1 está dañado: es desmesuradamente grande.</translation>
+    </message>
+    <message>
+        <source>The help document %1 cannot be read: %2.</source>
+        <extracomment>%1: the help document&apos;s path, %2: the system&apos;s reason.</extracomment>
+        <translation>No se puede leer el documento de ayuda %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Navigation</source>
+        <extracomment>The help window&apos;s tool bar, as its menu of tool bars names it.</extracomment>
         <translation>Navegación</translation>
     </message>
     <message>
         <source>Back</source>
+        <extracomment>The help window&apos;s button: the page shown before.</extracomment>
         <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
+        <extracomment>The help window&apos;s button: the page shown after, once gone back.</extracomment>
         <translation>Adelante</translation>
     </message>
     <message>
         <source>Contents</source>
+        <extracomment>The help window&apos;s button: the help&apos;s table of contents.</extracomment>
         <translation>Contenido</translation>
     </message>
 </context>
 <context>
-    <name>JsonReader</name>
+    <name>ListFiles</name>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>El archivo es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es una carpeta.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a FIFO, a device or a socket.</source>
+        <translation>No es un archivo, sino una FIFO, un dispositivo o un socket.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <extracomment>%1: the largest size a list file may have, in MiB.</extracomment>
+        <translation>El archivo ocupa más de %1 MiB.</translation>
+    </message>
+    <message>
+        <source>The list could not be saved as %1.<byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it failed (a sentence).</extracomment>
+        <translation>No se pudo guardar la lista como %1.<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>Why a list file could not be opened. %1: the line number in the file; %2: what is wrong on that line (a sentence).</extracomment>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a list; the list is unchanged.<byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it could not be opened.</extracomment>
+        <translation>No se pudo abrir %1 como lista; la lista no ha cambiado.<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFormats</name>
+    <message>
+        <source>GIMP palette</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Paleta de GIMP</translation>
+    </message>
+    <message>
+        <source>CSS custom properties</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Propiedades personalizadas de CSS</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>CSV</translation>
+    </message>
+</context>
+<context>
+    <name>ListReaders</name>
+    <message>
+        <source>the file holds more than %1 colours.</source>
+        <extracomment>Why a list file is refused. %1: the most colours a list takes (100000).</extracomment>
+        <translation>el archivo contiene más de %1 colores.</translation>
+    </message>
+    <message>
+        <source>expected red, green and blue values from 0 to 255, then a name.</source>
+        <translation>se esperaban valores de rojo, verde y azul de 0 a 255 y después un nombre.</translation>
+    </message>
+    <message>
+        <source>%1 is not a colour value from 0 to 255.</source>
+        <extracomment>Why a palette line is refused. %1: the digits read there.</extracomment>
+        <translation>%1 no es un valor de color de 0 a 255.</translation>
+    </message>
+    <message>
+        <source>a GIMP palette starts with the line &quot;GIMP Palette&quot;.</source>
+        <translation>una paleta de GIMP empieza por la línea &quot;GIMP Palette&quot;.</translation>
+    </message>
+    <message>
+        <source>a list file holds an array of colours, starting with &quot;[&quot;.</source>
+        <translation>un archivo de lista contiene una matriz de colores que empieza por &quot;[&quot;.</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;]&quot; after a colour.</source>
+        <translation>se esperaba &quot;,&quot; o &quot;]&quot; después de un color.</translation>
+    </message>
+    <message>
+        <source>nothing may follow the array&apos;s closing &quot;]&quot;.</source>
+        <translation>no puede haber nada después del &quot;]&quot; que cierra la matriz.</translation>
+    </message>
+    <message>
+        <source>expected a colour: an object starting with &quot;{&quot;.</source>
+        <translation>se esperaba un color: un objeto que empiece por &quot;{&quot;.</translation>
+    </message>
+    <message>
+        <source>expected &quot;:&quot; after a member&apos;s name.</source>
+        <translation>se esperaba &quot;:&quot; después del nombre de un miembro.</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;}&quot; after a member.</source>
+        <translation>se esperaba &quot;,&quot; o &quot;}&quot; después de un miembro.</translation>
+    </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is; %2 and %3: the smallest and the largest number allowed.</extracomment>
         <translation>&quot;%1&quot; debe ser un número entero de %2 a %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>&quot;%1&quot; debe ser un texto.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an array of three numbers.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>&quot;%1&quot; debe ser una matriz de tres números.</translation>
     </message>
     <message>
+        <source>&quot;origin&quot; must be an object.</source>
+        <translation>&quot;origin&quot; debe ser un objeto.</translation>
+    </message>
+    <message>
+        <source>&quot;area&quot; must be an object.</source>
+        <translation>&quot;area&quot; debe ser un objeto.</translation>
+    </message>
+    <message>
+        <source>&quot;stored&quot; must be an object.</source>
+        <translation>&quot;stored&quot; debe ser un objeto.</translation>
+    </message>
+    <message>
+        <source>&quot;web&quot; must be a text such as &quot;#FF8000&quot;.</source>
+        <translation>&quot;web&quot; debe ser un texto como &quot;#FF8000&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;description&quot; must be a text.</source>
+        <translation>&quot;description&quot; debe ser un texto.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a web code such as &quot;#FF8000&quot;.</source>
+        <extracomment>Why a list file is refused. %1: the text the file gives as a web code.</extracomment>
         <translation>&quot;%1&quot; no es un código web como &quot;#FF8000&quot;.</translation>
     </message>
     <message>
@@ -326,26 +699,52 @@ Argumentos:
     </message>
     <message>
         <source>the web code %1 is not the colour of &quot;r&quot;, &quot;g&quot; and &quot;b&quot;.</source>
+        <extracomment>Why a list file is refused. %1: the web code the file gives (#RRGGBB).</extracomment>
         <translation>el código web %1 no es el color de &quot;r&quot;, &quot;g&quot; y &quot;b&quot;.</translation>
     </message>
-</context>
-<context>
-    <name>ListFormats</name>
     <message>
-        <source>GIMP palette</source>
-        <translation>Paleta de GIMP</translation>
+        <source>expected a text in double quotes.</source>
+        <translation>se esperaba un texto entre comillas dobles.</translation>
     </message>
     <message>
-        <source>CSS custom properties</source>
-        <translation>Propiedades personalizadas de CSS</translation>
+        <source>a text has no closing quote.</source>
+        <translation>a un texto le faltan las comillas de cierre.</translation>
     </message>
     <message>
-        <source>JSON</source>
-        <translation>JSON</translation>
+        <source>a line break or control character inside a text must be escaped.</source>
+        <translation>un salto de línea o un carácter de control dentro de un texto debe ir escapado.</translation>
     </message>
     <message>
-        <source>CSV</source>
-        <translation>CSV</translation>
+        <source>\u must be followed by four hex digits.</source>
+        <translation>\u debe ir seguido de cuatro dígitos hexadecimales.</translation>
+    </message>
+    <message>
+        <source>unknown escape in a text.</source>
+        <translation>secuencia de escape desconocida en un texto.</translation>
+    </message>
+    <message>
+        <source>a number&apos;s decimal point must be followed by digits.</source>
+        <translation>el punto decimal de un número debe ir seguido de dígitos.</translation>
+    </message>
+    <message>
+        <source>a number&apos;s exponent must have digits.</source>
+        <translation>el exponente de un número debe tener dígitos.</translation>
+    </message>
+    <message>
+        <source>values are nested too deeply.</source>
+        <translation>los valores están anidados a demasiada profundidad.</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; between values.</source>
+        <translation>se esperaba &quot;,&quot; entre valores.</translation>
+    </message>
+    <message>
+        <source>expected a value.</source>
+        <translation>se esperaba un valor.</translation>
+    </message>
+    <message>
+        <source>this is neither a GIMP palette nor a list saved as JSON.</source>
+        <translation>no es ni una paleta de GIMP ni una lista guardada como JSON.</translation>
     </message>
 </context>
 <context>
@@ -367,15 +766,12 @@ Argumentos:
     </message>
     <message>
         <source>its header has an unknown size (%1)</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %1: the header&apos;s size in bytes.</extracomment>
         <translation>su cabecera tiene un tamaño desconocido (%1)</translation>
     </message>
     <message>
         <source>it uses an OS/2 compression that is not supported</source>
         <translation>usa una compresión de OS/2 que no se admite</translation>
-    </message>
-    <message>
-        <source>%1 bits a pixel is not a BMP depth</source>
-        <translation>%1 bits por píxel no es una profundidad de BMP</translation>
     </message>
     <message>
         <source>its compression does not fit its depth</source>
@@ -387,6 +783,7 @@ Argumentos:
     </message>
     <message>
         <source>its compression (%1) is unknown</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %1: the compression&apos;s code number.</extracomment>
         <translation>su compresión (%1) es desconocida</translation>
     </message>
     <message>
@@ -399,6 +796,7 @@ Argumentos:
     </message>
     <message>
         <source>%1 pictures need libheif, which is not installed.</source>
+        <extracomment>%1: the pictures&apos; format (&quot;HEIF&quot; or &quot;AVIF&quot;).</extracomment>
         <translation>las imágenes %1 necesitan libheif, que no está instalada.</translation>
     </message>
     <message>
@@ -455,47 +853,32 @@ Argumentos:
     </message>
     <message>
         <source>File not found: &apos;%1&apos;</source>
+        <extracomment>%1: the file&apos;s path.</extracomment>
         <translation>No se encontró el archivo: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Path/File access error: &apos;%1&apos; is not a file</source>
+        <extracomment>%1: the path, which names a folder, a device or the like.</extracomment>
         <translation>Error de acceso a ruta/archivo: &apos;%1&apos; no es un archivo</translation>
     </message>
     <message>
         <source>Out of memory: &apos;%1&apos; is too large to open.</source>
+        <extracomment>%1: the file&apos;s path.</extracomment>
         <translation>Memoria insuficiente: &apos;%1&apos; es demasiado grande para abrirlo.</translation>
     </message>
     <message>
         <source>Path/File access error: &apos;%1&apos; (%2)</source>
+        <extracomment>%1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
         <translation>Error de acceso a ruta/archivo: &apos;%1&apos; (%2)</translation>
     </message>
     <message>
-        <source>Invalid picture: </source>
-        <translation>Imagen no válida: </translation>
-    </message>
-    <message>
         <source>the %1 picture is damaged (%2).</source>
+        <extracomment>%1: the picture&apos;s format (&quot;PNG&quot;, &quot;JPEG XL&quot;); %2: what is damaged, in a few words that start in lowercase (&quot;its header is incomplete&quot;).</extracomment>
         <translation>la imagen %1 está dañada (%2).</translation>
-    </message>
-    <message>
-        <source>Out of memory: the SVG drawing %1.</source>
-        <translation>Memoria insuficiente: el dibujo SVG %1.</translation>
-    </message>
-    <message>
-        <source>embeds pictures too large to open</source>
-        <translation>incrusta imágenes demasiado grandes para abrirlas</translation>
-    </message>
-    <message>
-        <source>is too large to open</source>
-        <translation>es demasiado grande para abrirlo</translation>
     </message>
     <message>
         <source>no drawing could be read</source>
         <translation>no se pudo leer ningún dibujo</translation>
-    </message>
-    <message>
-        <source>asks for more drawing than a picture may take</source>
-        <translation>pide más dibujo del que admite una imagen</translation>
     </message>
     <message>
         <source>its grey and alpha samples cannot be read</source>
@@ -505,34 +888,166 @@ Argumentos:
         <source>The picture on the clipboard is too large to open.</source>
         <translation>La imagen del portapapeles es demasiado grande para abrirla.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n bits a pixel is not a BMP depth</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %n: the bits a pixel the file states.</extracomment>
+        <translation>
+            <numerusform>%n bit por píxel no es una profundidad de BMP</numerusform>
+            <numerusform>%n bits por píxel no es una profundidad de BMP</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; when the decoder gives no reason.</extracomment>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>decoder</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed.</extracomment>
+        <translation>descodificador</translation>
+    </message>
+    <message>
+        <source>basic info</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed (reading the picture&apos;s size and depth).</extracomment>
+        <translation>información básica</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed (handing over the pixels).</extracomment>
+        <translation>salida</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture is %1 × %2 pixels, too large to open.</source>
+        <extracomment>%1 × %2: the picture&apos;s width and height in pixels.</extracomment>
+        <translation>Memoria insuficiente: la imagen mide %1 × %2 píxeles, demasiado grande para abrirla.</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture (%1 × %2 pixels) does not fit in memory.</source>
+        <extracomment>%1 × %2: the picture&apos;s width and height in pixels.</extracomment>
+        <translation>Memoria insuficiente: la imagen (%1 × %2 píxeles) no cabe en la memoria.</translation>
+    </message>
+    <message>
+        <source>Invalid picture: %1</source>
+        <extracomment>%1: what is wrong with the picture, a sentence that starts in lowercase (&quot;the file is empty.&quot;).</extracomment>
+        <translation>Imagen no válida: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing embeds pictures too large to open.</source>
+        <translation>Memoria insuficiente: el dibujo SVG incluye imágenes demasiado grandes para abrirlas.</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing is too large to open.</source>
+        <translation>Memoria insuficiente: el dibujo SVG es demasiado grande para abrirlo.</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing asks for more drawing than a picture may take.</source>
+        <translation>Memoria insuficiente: el dibujo SVG pide más dibujo del que admite una imagen.</translation>
+    </message>
 </context>
 <context>
     <name>Loupe</name>
     <message>
         <source>Loupe</source>
+        <extracomment>The magnifier beside the pointer, for screen readers.</extracomment>
         <translation>Lupa</translation>
     </message>
 </context>
 <context>
-    <name>PickSession</name>
+    <name>Metafile</name>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>The EMF header is damaged</source>
+        <translation>la cabecera del EMF está dañada</translation>
     </message>
     <message>
-        <source>radius %1</source>
-        <translation>radio %1</translation>
+        <source>The metafile&apos;s picture is empty</source>
+        <translation>la imagen del metarchivo está vacía</translation>
     </message>
     <message>
-        <source>Screenshot at %1×, monitor at %2×</source>
-        <translation>Captura a %1×, monitor a %2×</translation>
+        <source>Not enough memory for the metafile&apos;s picture</source>
+        <translation>no hay memoria suficiente para la imagen del metarchivo</translation>
+    </message>
+    <message>
+        <source>Invalid resolution for drawing a metafile</source>
+        <translation>resolución no válida para dibujar un metarchivo</translation>
+    </message>
+    <message>
+        <source>The file is not a Windows metafile</source>
+        <translation>el archivo no es un metarchivo de Windows</translation>
+    </message>
+    <message>
+        <source>The WMF header is damaged</source>
+        <translation>la cabecera del WMF está dañada</translation>
+    </message>
+    <message>
+        <source>The WMF neither says how big it is nor draws anything</source>
+        <translation>el WMF no indica su tamaño ni dibuja nada</translation>
     </message>
 </context>
 <context>
-    <name>PickSurface</name>
+    <name>PickCommand</name>
     <message>
-        <source>Pick a colour from the screen</source>
-        <translation>Tomar un color de la pantalla</translation>
+        <source>cannot write the pick to standard output</source>
+        <translation>no se puede escribir el color tomado en la salida estándar</translation>
+    </message>
+    <message>
+        <source>cannot start the pick: %1</source>
+        <extracomment>%1: the system&apos;s reason.</extracomment>
+        <translation>no se puede empezar a tomar el color: %1</translation>
+    </message>
+    <message>
+        <source>the pick ended on signal %1 (%2)</source>
+        <extracomment>%1: the signal&apos;s number, %2: its name.</extracomment>
+        <translation>la toma del color terminó por la señal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the pick ended without an answer</source>
+        <translation>la toma del color terminó sin respuesta</translation>
+    </message>
+</context>
+<context>
+    <name>PictureArrival</name>
+    <message>
+        <source>Out of memory: the picture does not fit in memory.</source>
+        <translation>Memoria insuficiente: la imagen no cabe en la memoria.</translation>
+    </message>
+    <message>
+        <source>The picture file cannot be opened:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why (a sentence).</extracomment>
+        <translation>No se puede abrir el archivo de imagen:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s picture cannot be pasted.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>No se puede pegar la imagen del portapapeles.<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Pasted from clipboard</source>
+        <extracomment>The window&apos;s title while it shows the clipboard&apos;s picture.</extracomment>
+        <translation>Pegada desde el portapapeles</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture is too large to open.</source>
+        <translation>Memoria insuficiente: la imagen es demasiado grande para abrirla.</translation>
+    </message>
+    <message>
+        <source>Dropped picture</source>
+        <extracomment>The window&apos;s title while it shows a picture dropped on it whose address the drop does not give.</extracomment>
+        <translation>Imagen soltada</translation>
+    </message>
+    <message>
+        <source>The dropped picture cannot be opened.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>No se puede abrir la imagen soltada.<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>No se puede capturar la pantalla.<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <extracomment>The window&apos;s title while it shows a capture of the screen.</extracomment>
+        <translation>Captura de pantalla</translation>
     </message>
 </context>
 <context>
@@ -554,6 +1069,7 @@ Argumentos:
     </message>
     <message>
         <source>Cannot write in the folder %1: %2</source>
+        <extracomment>%1: the folder&apos;s path; %2: the system&apos;s reason.</extracomment>
         <translation>No se puede escribir en la carpeta %1: %2</translation>
     </message>
     <message>
@@ -574,33 +1090,53 @@ Argumentos:
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs.</source>
+        <extracomment>%1: the printer&apos;s name.</extracomment>
         <translation>La impresora &quot;%1&quot; no acepta trabajos.</translation>
     </message>
     <message>
         <source>The print service did not take the document: %1</source>
+        <extracomment>%1: the print service&apos;s reason, usually in English.</extracomment>
         <translation>El servicio de impresión no aceptó el documento: %1</translation>
     </message>
     <message>
         <source>the document was cut short (is the disk full?)</source>
+        <extracomment>Put in for %2 of &quot;Cannot write the file %1: %2&quot;.</extracomment>
         <translation>el documento quedó incompleto (¿está lleno el disco?)</translation>
     </message>
     <message>
         <source>Cannot write the print job in the folder %1: %2</source>
+        <extracomment>%1: the folder&apos;s path; %2: the reason.</extracomment>
         <translation>No se puede escribir el trabajo de impresión en la carpeta %1: %2</translation>
     </message>
     <message>
         <source>Cannot write the file %1: %2</source>
+        <extracomment>Printing to a file. %1: the file&apos;s path; %2: the reason.</extracomment>
         <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>No printer is available: the print service&apos;s library (libcups.so.2) is missing.</source>
+        <translation>No hay ninguna impresora disponible: falta la biblioteca del servicio de impresión (libcups.so.2).</translation>
+    </message>
+    <message>
+        <source>No printer is available. Add a printer in the system&apos;s printer settings, then print again.</source>
+        <translation>No hay ninguna impresora disponible. Añada una impresora en la configuración de impresoras del sistema y vuelva a imprimir.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not available. Choose another printer in Print Setup.</source>
+        <extracomment>%1: the printer&apos;s name. &quot;Print Setup&quot; is the File menu&apos;s item &quot;Print Set&amp;up&quot;.</extracomment>
+        <translation>La impresora &quot;%1&quot; no está disponible. Elija otra impresora en Configurar impresión.</translation>
     </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>  Page %1</source>
+        <extracomment>The end of a printout&apos;s title line. %1: the page&apos;s number. Keep the two leading blanks.</extracomment>
         <translation>  Página %1</translation>
     </message>
     <message>
         <source>  Printed: </source>
+        <extracomment>A printout&apos;s title line, between the caption and the date and time it was printed. Keep the two leading blanks and the trailing one.</extracomment>
         <translation>  Impreso: </translation>
     </message>
 </context>
@@ -610,16 +1146,6 @@ Argumentos:
         <source>There is no screen to capture here.</source>
         <translation>Aquí no hay ninguna pantalla que capturar.</translation>
     </message>
-</context>
-<context>
-    <name>ScreenPicture</name>
-    <message>
-        <source>The screen capture holds no picture.</source>
-        <translation>La captura de pantalla no contiene ninguna imagen.</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenPortal</name>
     <message>
         <source>The request to capture the screen was declined.</source>
         <translation>Se rechazó la solicitud de capturar la pantalla.</translation>
@@ -634,6 +1160,7 @@ Argumentos:
     </message>
     <message>
         <source>The desktop&apos;s screenshot service sent a picture that is not a local file: %1</source>
+        <extracomment>%1: the address the screenshot service gave for its picture.</extracomment>
         <translation>El servicio de capturas de pantalla del escritorio envió una imagen que no es un archivo local: %1</translation>
     </message>
     <message>
@@ -658,24 +1185,66 @@ Argumentos:
     </message>
     <message>
         <source>The desktop&apos;s screenshot service failed: %1</source>
+        <extracomment>%1: the service&apos;s own message, usually in English.</extracomment>
         <translation>Ha fallado el servicio de capturas de pantalla del escritorio: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPick</name>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>Tomar un color de la pantalla</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The loupe: the pointer&apos;s device pixel, %1 across and %2 down.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>radius %1</source>
+        <extracomment>The loupe: the averaging radius, 0 to 5.</extracomment>
+        <translation>radio %1</translation>
+    </message>
+    <message>
+        <source>Screenshot at %1×, monitor at %2×</source>
+        <extracomment>The loupe: %1 the scale of the screen&apos;s picture, %2 the monitor&apos;s own scale.</extracomment>
+        <translation>Captura a %1×, monitor a %2×</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s picture holds none of the monitors.</source>
+        <translation>La imagen de la pantalla no contiene ninguno de los monitores.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPicture</name>
+    <message>
+        <source>The screen capture holds no picture.</source>
+        <translation>La captura de pantalla no contiene ninguna imagen.</translation>
     </message>
 </context>
 <context>
     <name>Services</name>
     <message>
         <source>Print Setup</source>
+        <extracomment>The print dialog&apos;s title when it only sets the printer up (File, Print Setup).</extracomment>
         <translation>Configurar impresión</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>The printing progress dialog&apos;s button.</extracomment>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The Print Setup dialog&apos;s button that keeps the choice.</extracomment>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>Verbs</name>
     <message>
         <source>standard input holds more than a picture may (%1 MB)</source>
+        <extracomment>On standard error. %1: the largest picture file taken, in MB.</extracomment>
         <translation>la entrada estándar contiene más de lo que puede ocupar una imagen (%1 MB)</translation>
     </message>
     <message>
@@ -696,10 +1265,12 @@ Argumentos:
     </message>
     <message>
         <source>the file is larger than a picture may be (%1 MB)</source>
+        <extracomment>On standard error, after &quot;cannot read &apos;%1&apos;: &quot;. %1: the largest picture file taken, in MB.</extracomment>
         <translation>el archivo es mayor de lo que puede ocupar una imagen (%1 MB)</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
+        <extracomment>On standard error. %1: the file name; %2: why, in lowercase (&quot;it is a folder&quot;).</extracomment>
         <translation>no se puede leer &apos;%1&apos;: %2</translation>
     </message>
     <message>
@@ -708,22 +1279,22 @@ Argumentos:
     </message>
     <message>
         <source>option %1 needs a value</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
         <translation>la opción %1 necesita un valor</translation>
     </message>
     <message>
         <source>unknown option %1</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
         <translation>opción desconocida %1</translation>
     </message>
     <message>
-        <source>%1 is not %2</source>
-        <translation>%1 no es %2</translation>
-    </message>
-    <message>
         <source>%1 takes a whole number from %2 to %3, not %4</source>
+        <extracomment>On standard error. %1: the option (&quot;--radius&quot;, &quot;-n&quot;); %2 and %3: the smallest and the largest number it takes; %4: the value given, in single quotes.</extracomment>
         <translation>%1 admite un número entero de %2 a %3, no %4</translation>
     </message>
     <message>
         <source>%1 needs a picture file (or - for standard input)</source>
+        <extracomment>On standard error. %1: the verb (&quot;sample&quot;, &quot;stats&quot; or &quot;palette&quot;), which stays as it is.</extracomment>
         <translation>%1 necesita un archivo de imagen (o - para la entrada estándar)</translation>
     </message>
     <message>
@@ -731,35 +1302,27 @@ Argumentos:
         <translation>el nombre del archivo está vacío</translation>
     </message>
     <message>
-        <source>a rectangle X,Y,WIDTH,HEIGHT</source>
-        <translation>un rectángulo X,Y,ANCHO,ALTO</translation>
-    </message>
-    <message>
         <source>the rectangle %1 is empty</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
         <translation>el rectángulo %1 está vacío</translation>
     </message>
     <message>
         <source>the rectangle %1,%2,%3,%4 does not lie inside the picture (%5)</source>
+        <extracomment>On standard error. %1, %2: the rectangle&apos;s left and top; %3, %4: its width and height; %5: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>el rectángulo %1,%2,%3,%4 no está dentro de la imagen (%5)</translation>
-    </message>
-    <message>
-        <source>standard input</source>
-        <translation>entrada estándar</translation>
     </message>
     <message>
         <source>sample needs at least one point X,Y</source>
         <translation>sample necesita al menos un punto X,Y</translation>
     </message>
     <message>
-        <source>a point X,Y</source>
-        <translation>un punto X,Y</translation>
-    </message>
-    <message>
         <source>--format takes web, rgb, hsl, oklch, gpl or json, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
         <translation>--format admite web, rgb, hsl, oklch, gpl o json, no %1</translation>
     </message>
     <message>
         <source>the point %1,%2 lies outside the picture (%3)</source>
+        <extracomment>On standard error. %1, %2: the point; %3: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>el punto %1,%2 está fuera de la imagen (%3)</translation>
     </message>
     <message>
@@ -772,10 +1335,12 @@ Argumentos:
     </message>
     <message>
         <source>--format takes gpl, css, json, csv or hex, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
         <translation>--format admite gpl, css, json, csv o hex, no %1</translation>
     </message>
     <message>
         <source>unknown verb %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
         <translation>orden desconocida %1</translation>
     </message>
     <message>
@@ -800,6 +1365,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 1 the file cannot be read or a point or rectangle lies outside the picture,
 2 wrong usage.
 </source>
+        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
         <translation>Órdenes (no necesitan pantalla; ARCHIVO puede ser - para la entrada estándar):
   huemark sample ARCHIVO X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  El color en cada punto, una línea por punto: el píxel, o el
@@ -821,24 +1387,48 @@ leer el archivo o un punto o rectángulo queda fuera de la imagen, 2 uso
 incorrecto.
 </translation>
     </message>
+    <message>
+        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
+        <translation>%1 no es un rectángulo X,Y,ANCHO,ALTO</translation>
+    </message>
+    <message>
+        <source>%1 is not a point X,Y</source>
+        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
+        <translation>%1 no es un punto X,Y</translation>
+    </message>
+</context>
+<context>
+    <name>X11Capture</name>
+    <message>
+        <source>The X server cannot be reached to capture the screen.</source>
+        <translation>No se puede contactar con el servidor X para capturar la pantalla.</translation>
+    </message>
+    <message>
+        <source>The X server did not hand over the screen&apos;s pixels.</source>
+        <translation>El servidor X no entregó los píxeles de la pantalla.</translation>
+    </message>
 </context>
 <context>
     <name>frmHuemark</name>
     <message>
         <source>profile unusable</source>
+        <extracomment>The details line&apos;s profile, for one that cannot be used.</extracomment>
         <translation>perfil inutilizable</translation>
     </message>
     <message>
         <source> average</source>
-        <translation> media</translation>
+        <extracomment>The averaging frame&apos;s caption. The radius box stands before it, so it reads &quot;5 average&quot;; keep the leading blank.</extracomment>
+        <translation> promedio</translation>
     </message>
     <message>
         <source>Average over adjacent pixels</source>
-        <translation>Media de los píxeles adyacentes</translation>
+        <translation>Promedio de los píxeles adyacentes</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Media</translation>
+        <extracomment>The averaging frame&apos;s name for screen readers.</extracomment>
+        <translation>Promedio</translation>
     </message>
     <message>
         <source>Averaging radius</source>
@@ -850,6 +1440,7 @@ incorrecto.
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>A button: saves the settings and ends the program.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
@@ -858,6 +1449,7 @@ incorrecto.
     </message>
     <message>
         <source>Paste</source>
+        <extracomment>A button and an Edit menu item: the clipboard&apos;s picture becomes the picture.</extracomment>
         <translation>Pegar</translation>
     </message>
     <message>
@@ -866,6 +1458,7 @@ incorrecto.
     </message>
     <message>
         <source>File</source>
+        <extracomment>A button: opens a picture file.</extracomment>
         <translation>Abrir</translation>
     </message>
     <message>
@@ -874,7 +1467,8 @@ incorrecto.
     </message>
     <message>
         <source>Print</source>
-        <translation>Impr.</translation>
+        <extracomment>A button: prints the list (and the picture).</extracomment>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Print the list and screen</source>
@@ -882,11 +1476,13 @@ incorrecto.
     </message>
     <message>
         <source>Description</source>
+        <extracomment>The editor of a picked colour&apos;s description, for screen readers.</extracomment>
         <translation>Descripción</translation>
     </message>
     <message>
         <source>Tags</source>
-        <translation>Etiq.</translation>
+        <extracomment>A check box: each pick leaves a tag (a line and the code) on the picture.</extracomment>
+        <translation>Etiquetas</translation>
     </message>
     <message>
         <source>Save and print clicked tags on screen</source>
@@ -894,6 +1490,7 @@ incorrecto.
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>A button: clears the tags and the list.</extracomment>
         <translation>Limpiar</translation>
     </message>
     <message>
@@ -906,10 +1503,12 @@ incorrecto.
     </message>
     <message>
         <source>&gt;WebColor|&gt; WebBack|&gt;  Red|&gt;Green|&gt; Blue|&lt;Description</source>
-        <translation>&gt;ColorWeb|&gt;FondoWeb|&gt; Rojo|&gt;Verde|&gt; Azul|&lt;Descripción</translation>
+        <extracomment>The list&apos;s column titles, split by &quot;|&quot;. The first character of each (&quot;&gt;&quot; right, &quot;&lt;&quot; left) sets the column&apos;s alignment and is not shown; keep it, and the blanks after it that align the printed titles.</extracomment>
+        <translation>&gt;Color web|&gt;Fondo web|&gt; Rojo|&gt;Verde|&gt; Azul|&lt;Descripción</translation>
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>The picture control, for screen readers.</extracomment>
         <translation>Imagen</translation>
     </message>
     <message>
@@ -922,6 +1521,7 @@ incorrecto.
     </message>
     <message>
         <source>&amp;File</source>
+        <extracomment>The menu bar&apos;s File menu.</extracomment>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
@@ -930,6 +1530,7 @@ incorrecto.
     </message>
     <message>
         <source>&amp;Print</source>
+        <extracomment>File menu: prints the list (and the picture).</extracomment>
         <translation>&amp;Imprimir</translation>
     </message>
     <message>
@@ -938,14 +1539,17 @@ incorrecto.
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>File menu: saves the settings and ends the program.</extracomment>
         <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
+        <extracomment>The menu bar&apos;s Edit menu.</extracomment>
         <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Screen</source>
+        <extracomment>Edit menu: the whole screen becomes the picture.</extracomment>
         <translation>&amp;Pantalla</translation>
     </message>
     <message>
@@ -954,6 +1558,7 @@ incorrecto.
     </message>
     <message>
         <source>&amp;View</source>
+        <extracomment>The menu bar&apos;s View menu.</extracomment>
         <translation>&amp;Ver</translation>
     </message>
     <message>
@@ -974,6 +1579,7 @@ incorrecto.
     </message>
     <message>
         <source>&amp;Loupe</source>
+        <extracomment>View menu, a check item: a magnifier beside the pointer.</extracomment>
         <translation>&amp;Lupa</translation>
     </message>
     <message>
@@ -994,26 +1600,32 @@ incorrecto.
     </message>
     <message>
         <source>&amp;Details</source>
+        <extracomment>View menu, a check item: the details line under the picture.</extracomment>
         <translation>&amp;Detalles</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>The menu bar&apos;s Help menu.</extracomment>
         <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
+        <extracomment>Help menu: the help&apos;s table of contents.</extracomment>
         <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>HowTo</source>
+        <extracomment>Help menu: the help&apos;s how-to section.</extracomment>
         <translation>Instrucciones</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>Help menu: the program&apos;s version and notices.</extracomment>
         <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>The window&apos;s title with the details line on. %1: the picture&apos;s caption (its file name); %2: its colour profile&apos;s name.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1022,6 +1634,7 @@ incorrecto.
     </message>
     <message>
         <source>mean of %1 x %2 at %3,%4</source>
+        <extracomment>The description of an area&apos;s mean in the list. %1 x %2: the area&apos;s width and height in pixels; %3,%4: its top-left pixel.</extracomment>
         <translation>media de %1 x %2 en %3,%4</translation>
     </message>
     <message>
@@ -1054,6 +1667,7 @@ incorrecto.
     </message>
     <message>
         <source>&amp;Name</source>
+        <extracomment>Edit, Copy As: the nearest CSS colour name.</extracomment>
         <translation>&amp;Nombre</translation>
     </message>
     <message>
@@ -1078,19 +1692,12 @@ incorrecto.
     </message>
     <message>
         <source>%1 already exists.<byte value="xd"/>Do you want to replace it?</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path.</extracomment>
         <translation>%1 ya existe.<byte value="xd"/>¿Quiere reemplazarlo?</translation>
     </message>
     <message>
         <source>Open List</source>
         <translation>Abrir lista</translation>
-    </message>
-    <message>
-        <source>Lists (*.gpl;*.json)|*.gpl;*.json|GIMP palette (*.gpl)|*.gpl|JSON (*.json)|*.json|All files (*.*)|*.*</source>
-        <translation>Listas (*.gpl;*.json)|*.gpl;*.json|Paleta de GIMP (*.gpl)|*.gpl|JSON (*.json)|*.json|Todos los archivos (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>AddToGrid Error </source>
-        <translation>Error al añadir a la lista </translation>
     </message>
     <message>
         <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
@@ -1106,34 +1713,32 @@ incorrecto.
     </message>
     <message>
         <source>Colour profile %1: stored values shown</source>
+        <extracomment>View menu, a line that names the picture&apos;s colour profile. %1: the profile&apos;s name.</extracomment>
         <translation>Perfil de color %1: se muestran los valores almacenados</translation>
     </message>
     <message>
         <source>Colour profile %1: shown in sRGB</source>
+        <extracomment>View menu, a line that names the picture&apos;s colour profile. %1: the profile&apos;s name.</extracomment>
         <translation>Perfil de color %1: se muestra en sRGB</translation>
     </message>
     <message>
-        <source>Graphic files|</source>
-        <translation>Archivos de imagen|</translation>
-    </message>
-    <message>
-        <source>|All files (*.*)|*.*</source>
-        <translation>|Todos los archivos (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>The picture file cannot be opened:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the dropped file&apos;s address; %2: why (a sentence).</extracomment>
         <translation>No se puede abrir el archivo de imagen:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The file lies on another machine (%1).</source>
+        <extracomment>Why a dropped file cannot be opened. %1: the name of the machine it lies on.</extracomment>
         <translation>El archivo está en otra máquina (%1).</translation>
     </message>
     <message>
         <source>Out of memory</source>
+        <extracomment>Put in for %1 of &quot;Printing error %1&quot;.</extracomment>
         <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Printing...</source>
+        <extracomment>The progress dialog&apos;s text while the list prints.</extracomment>
         <translation>Imprimiendo...</translation>
     </message>
     <message>
@@ -1141,19 +1746,18 @@ incorrecto.
         <translation>Se canceló la impresión.</translation>
     </message>
     <message>
-        <source>Printing error </source>
-        <translation>Error de impresión </translation>
-    </message>
-    <message>
         <source>Screen capture</source>
+        <extracomment>Where a pick from the screen came from, as saved lists record it.</extracomment>
         <translation>Captura de pantalla</translation>
     </message>
     <message>
         <source>The screen cannot be captured.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
         <translation>No se puede capturar la pantalla.<byte value="xd"/><byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
+        <extracomment>View, Simulate Colour Vision: vision with all three kinds of cones.</extracomment>
         <translation>&amp;Normal</translation>
     </message>
     <message>
@@ -1174,23 +1778,67 @@ incorrecto.
     </message>
     <message>
         <source>protanopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>protanopía</translation>
     </message>
     <message>
         <source>deuteranopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>deuteranopía</translation>
     </message>
     <message>
         <source>tritanopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>tritanopía</translation>
     </message>
     <message>
         <source>achromatopsia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>acromatopsia</translation>
     </message>
     <message>
         <source>Simulate Colour &amp;Vision</source>
         <translation>&amp;Simular visión del color</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <extracomment>The open-list dialog&apos;s file types: lists in either format.</extracomment>
+        <translation>Listas</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <extracomment>A file dialog&apos;s file types: any file.</extracomment>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>AddToGrid Error %1</source>
+        <extracomment>A message box when a pick could not be added to the list. %1: the reason.</extracomment>
+        <translation>Error al añadir a la lista: %1</translation>
+    </message>
+    <message>
+        <source>Graphic files</source>
+        <extracomment>The open-picture dialog&apos;s file types: pictures.</extracomment>
+        <translation>Archivos de imagen</translation>
+    </message>
+    <message>
+        <source>Printing error %1</source>
+        <extracomment>A message box. %1: why printing failed (a sentence).</extracomment>
+        <translation>Error de impresión: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>cannot write the results to standard output</source>
+        <translation>no se pueden escribir los resultados en la salida estándar</translation>
+    </message>
+    <message>
+        <source>no screen to pick from (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation>no hay ninguna pantalla de la que tomar un color (DISPLAY y WAYLAND_DISPLAY no están definidas)</translation>
+    </message>
+    <message>
+        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats and palette need none</source>
+        <translation>no hay ninguna pantalla en la que mostrar la ventana (DISPLAY y WAYLAND_DISPLAY no están definidas); las órdenes sample, stats y palette no la necesitan</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
     <name>About</name>
     <message>
         <source>%1 Ver %2.%3  Build(%4)</source>
+        <extracomment>%1: the program&apos;s name; %2.%3: its version; %4: its build number.</extracomment>
         <translation>%1 version %2.%3  (compilation %4)</translation>
     </message>
     <message>
@@ -12,12 +13,14 @@
         <translation>Pour Microsoft® Windows 95/98/NT 32 bits</translation>
     </message>
     <message>
-        <source>Get updates at </source>
-        <translation>Mises à jour sur </translation>
+        <source>Get updates at %1</source>
+        <extracomment>%1: the address of the program&apos;s web page.</extracomment>
+        <translation>Mises à jour sur %1</translation>
     </message>
     <message>
-        <source>About </source>
-        <translation>À propos de </translation>
+        <source>About %1</source>
+        <extracomment>The About message&apos;s title. %1: the program&apos;s name.</extracomment>
+        <translation>À propos de %1</translation>
     </message>
 </context>
 <context>
@@ -44,7 +47,8 @@
     </message>
     <message>
         <source>&amp;Colours:</source>
-        <translation>&amp;Couleurs :</translation>
+        <extracomment>The label of the number of colours Extract Palette takes.</extracomment>
+        <translation>&amp;Couleurs&#xa0;:</translation>
     </message>
     <message>
         <source>Drag over the picture to choose an area.</source>
@@ -52,10 +56,12 @@
     </message>
     <message>
         <source>mean of the light</source>
+        <extracomment>A swatch&apos;s caption over its web code: the area&apos;s mean in linear light.</extracomment>
         <translation>moyenne de la lumière</translation>
     </message>
     <message>
         <source>average of the codes</source>
+        <extracomment>A swatch&apos;s caption over its web code: the plain average of the area&apos;s codes.</extracomment>
         <translation>moyenne des codes</translation>
     </message>
 </context>
@@ -63,78 +69,201 @@
     <name>AreaStats</name>
     <message>
         <source>area</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the rectangle measured.</extracomment>
         <translation>zone</translation>
     </message>
     <message>
         <source>pixels</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: how many pixels the area has.</extracomment>
         <translation>pixels</translation>
     </message>
     <message>
         <source>mean</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the mean colour in linear light.</extracomment>
         <translation>moyenne</translation>
     </message>
     <message>
         <source>%1  (in linear light: %2)</source>
-        <translation>%1  (en lumière linéaire : %2)</translation>
+        <extracomment>An area&apos;s mean. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two decimals.</extracomment>
+        <translation>%1  (en lumière linéaire&#xa0;: %2)</translation>
     </message>
     <message>
         <source>average</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the plain average of the codes.</extracomment>
         <translation>moy. codes</translation>
     </message>
     <message>
         <source>%1  (of the codes: %2)</source>
-        <translation>%1  (des codes : %2)</translation>
+        <extracomment>An area&apos;s average. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two decimals.</extracomment>
+        <translation>%1  (des codes&#xa0;: %2)</translation>
     </message>
     <message>
         <source>median</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the median colour.</extracomment>
         <translation>médiane</translation>
     </message>
     <message>
         <source>deviation</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the standard deviation of each channel.</extracomment>
         <translation>écart-type</translation>
     </message>
     <message>
         <source>minimum</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the lowest code of each channel.</extracomment>
         <translation>minimum</translation>
     </message>
     <message>
         <source>maximum</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the highest code of each channel.</extracomment>
         <translation>maximum</translation>
     </message>
     <message>
         <source>spread</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: how far the colours lie from the mean.</extracomment>
         <translation>dispersion</translation>
     </message>
     <message>
         <source>%1  (largest CIEDE2000 from the mean)</source>
+        <extracomment>An area&apos;s spread. %1: the largest colour difference from the mean, with two decimals.</extracomment>
         <translation>%1  (plus grand écart CIEDE2000 à la moyenne)</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>The program that holds the clipboard did not answer in time (it may be busy or stopped).</source>
+        <translation>Le programme qui détient le presse-papiers n&apos;a pas répondu à temps (il est peut-être occupé ou arrêté).</translation>
+    </message>
+</context>
+<context>
+    <name>ColorProfile</name>
+    <message>
+        <source>%1, gamma %2</source>
+        <extracomment>A colour profile&apos;s name. %1: the primaries&apos; name (&quot;Display P3&quot;, &quot;sRGB primaries&quot;); %2: the curve&apos;s gamma (&quot;2.2&quot;).</extracomment>
+        <translation>%1, gamma %2</translation>
+    </message>
+    <message>
+        <source>colour primaries %1 are not supported</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used. %1: the code number of the primaries.</extracomment>
+        <translation>les primaires colorimétriques %1 ne sont pas prises en charge</translation>
+    </message>
+    <message>
+        <source>%1, BT.709 curve</source>
+        <extracomment>A colour profile&apos;s name. %1: the primaries&apos; name (&quot;Display P3&quot;).</extracomment>
+        <translation>%1, courbe BT.709</translation>
+    </message>
+    <message>
+        <source>%1, linear</source>
+        <extracomment>A colour profile&apos;s name, for linear light. %1: the primaries&apos; name (&quot;Display P3&quot;).</extracomment>
+        <translation>%1, linéaire</translation>
+    </message>
+    <message>
+        <source>HDR transfer curves are not supported</source>
+        <translation>les courbes de transfert HDR ne sont pas prises en charge</translation>
+    </message>
+    <message>
+        <source>transfer characteristics %1 are not supported</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used. %1: the code number of the transfer characteristics.</extracomment>
+        <translation>les caractéristiques de transfert %1 ne sont pas prises en charge</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s chromaticities are damaged</source>
+        <translation>les chromaticités du PNG sont endommagées</translation>
+    </message>
+    <message>
+        <source>sRGB primaries</source>
+        <extracomment>A colour profile&apos;s name: a PNG&apos;s own primaries are those of sRGB.</extracomment>
+        <translation>primaires sRGB</translation>
+    </message>
+    <message>
+        <source>PNG chromaticities</source>
+        <extracomment>A colour profile&apos;s name: the primaries a PNG states.</extracomment>
+        <translation>chromaticités PNG</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile is damaged: stored colours shown.</source>
+        <translation>Le profil colorimétrique de l&apos;image est endommagé&#xa0;: couleurs enregistrées affichées.</translation>
+    </message>
+    <message>
+        <source>unnamed profile</source>
+        <extracomment>The name shown for a colour profile that gives itself none.</extracomment>
+        <translation>profil sans nom</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile (%1) is not for RGB pictures: stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: the colour profile&apos;s name.</extracomment>
+        <translation>Le profil colorimétrique de l&apos;image (%1) n&apos;est pas fait pour les images RVB&#xa0;: couleurs enregistrées affichées.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile (%1) cannot be used: stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: the colour profile&apos;s name.</extracomment>
+        <translation>Le profil colorimétrique de l&apos;image (%1) est inutilisable&#xa0;: couleurs enregistrées affichées.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colours cannot be read (%1): stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: why the profile cannot be used (&quot;the PNG&apos;s iCCP chunk is damaged&quot;).</extracomment>
+        <translation>Les couleurs de l&apos;image ne peuvent pas être lues (%1)&#xa0;: couleurs enregistrées affichées.</translation>
+    </message>
+    <message>
+        <source>The colour library (lcms2) is missing: stored colours shown.</source>
+        <translation>La bibliothèque de gestion des couleurs (lcms2) est absente&#xa0;: couleurs enregistrées affichées.</translation>
+    </message>
+    <message>
+        <source>a grey colour profile in a colour picture</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>un profil colorimétrique de gris dans une image en couleurs</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
+        <translation>Mémoire insuffisante&#xa0;: les couleurs de l&apos;image ne peuvent pas être converties.</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s iCCP chunk is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>le bloc iCCP du PNG est endommagé</translation>
+    </message>
+    <message>
+        <source>the JPEG&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>le profil ICC du JPEG est endommagé</translation>
+    </message>
+    <message>
+        <source>the WebP&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>le profil ICC du WebP est endommagé</translation>
+    </message>
+    <message>
+        <source>the TIFF&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>le profil ICC du TIFF est endommagé</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>--format needs a notation: %1</source>
+        <extracomment>On standard error. %1: the words --format takes (&quot;web, rgb, ... or json&quot;).</extracomment>
         <translation>--format demande une notation : %1</translation>
     </message>
     <message>
         <source>unknown option %1 (a file name that starts with &apos;-&apos; goes after &apos;--&apos;)</source>
+        <extracomment>On standard error. %1: the option as given, in single quotes.</extracomment>
         <translation>option inconnue %1 (un nom de fichier qui commence par « - » se place après « -- »)</translation>
     </message>
     <message>
         <source>%1 goes with --pick</source>
+        <extracomment>On standard error. %1: an option that only a pick takes (&quot;--format&quot;, &quot;--no-copy&quot;).</extracomment>
         <translation>%1 ne s&apos;emploie qu&apos;avec --pick</translation>
     </message>
     <message>
         <source>--pick takes no file, but %1 was given</source>
+        <extracomment>On standard error. %1: the file name given, in single quotes.</extracomment>
         <translation>--pick ne prend aucun fichier, mais %1 a été donné</translation>
     </message>
     <message>
         <source>unknown notation %1 for --format: %2</source>
+        <extracomment>On standard error. %1: the word given, in single quotes; %2: the words --format takes.</extracomment>
         <translation>notation %1 inconnue pour --format : %2</translation>
-    </message>
-    <message>
-        <source>one picture file opens at a time, but %1 were given</source>
-        <translation>un seul fichier image s&apos;ouvre à la fois, mais %1 ont été donnés</translation>
     </message>
     <message>
         <source>the file name is empty</source>
@@ -142,16 +271,19 @@
     </message>
     <message>
         <source>cannot open %1: the file lies on another machine (%2)</source>
+        <extracomment>On standard error. %1: the file: address given, in single quotes; %2: the machine it names.</extracomment>
         <translation>impossible d&apos;ouvrir %1 : le fichier se trouve sur une autre machine (%2)</translation>
     </message>
     <message>
         <source>cannot open %1: the address names no file</source>
+        <extracomment>On standard error. %1: the file: address given, in single quotes.</extracomment>
         <translation>impossible d&apos;ouvrir %1 : l&apos;adresse ne désigne aucun fichier</translation>
     </message>
     <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
        huemark sample|stats|palette FILE ... (see --help)</source>
+        <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
         <translation>Utilisation : huemark [options] [--] [fichier]
               huemark --pick [--format NOTATION] [--no-copy]
               huemark sample|stats|palette FICHIER ... (voir --help)</translation>
@@ -183,6 +315,7 @@ Arguments:
                  path, or a file: address on this machine.
 
 </source>
+        <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
         <translation>Lit la couleur de n&apos;importe quel pixel d&apos;une image.
 
 Options :
@@ -210,6 +343,19 @@ Arguments :
 
 </translation>
     </message>
+    <message>
+        <source>%1 or json</source>
+        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
+        <translation>%1 ou json</translation>
+    </message>
+    <message numerus="yes">
+        <source>one picture file opens at a time, but %n were given</source>
+        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
+        <translation>
+            <numerusform>un seul fichier image s&apos;ouvre à la fois, mais %n a été donné</numerusform>
+            <numerusform>un seul fichier image s&apos;ouvre à la fois, mais %n ont été donnés</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -217,56 +363,103 @@ Arguments :
         <source>Cancel was selected.</source>
         <translation>Annuler a été choisi.</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The open-file dialog&apos;s title when its caller gives none.</extracomment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <extracomment>The save-file dialog&apos;s title when its caller gives none.</extracomment>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>pass</source>
+        <extracomment>A contrast verdict, put in for %1 or %2 of &quot;AA: normal text %1, large text %2&quot;.</extracomment>
+        <translation>conforme</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <extracomment>A contrast verdict, put in for %1 or %2 of &quot;AA: normal text %1, large text %2&quot;.</extracomment>
+        <translation>non conforme</translation>
+    </message>
+    <message>
+        <source>Sample text</source>
+        <extracomment>Shown in each colour on the other, to judge their contrast by eye.</extracomment>
+        <translation>Exemple de texte</translation>
+    </message>
+    <message>
+        <source>Contrast of %1 and %2: %3:1</source>
+        <extracomment>%1, %2: the two colours&apos; web codes (#RRGGBB); %3: their contrast ratio (&quot;4.52&quot;), read &quot;4.52 to 1&quot;.</extracomment>
+        <translation>Contraste entre %1 et %2&#xa0;: %3:1</translation>
+    </message>
+    <message>
+        <source>AA: normal text %1, large text %2</source>
+        <extracomment>WCAG level AA. %1: the verdict for normal text, %2: for large text (&quot;pass&quot; or &quot;fail&quot;).</extracomment>
+        <translation>AA&#xa0;: texte normal %1, grand texte %2</translation>
+    </message>
+    <message>
+        <source>AAA: normal text %1, large text %2</source>
+        <extracomment>WCAG level AAA. %1: the verdict for normal text, %2: for large text (&quot;pass&quot; or &quot;fail&quot;).</extracomment>
+        <translation>AAA&#xa0;: texte normal %1, grand texte %2</translation>
+    </message>
+    <message>
+        <source>APCA Lc %1 (%2 text on %3)</source>
+        <extracomment>APCA&apos;s lightness contrast. %1: the value Lc (&quot;-68.5&quot;); %2: the web code of the text&apos;s colour; %3: the web code of the background&apos;s.</extracomment>
+        <translation>APCA Lc %1 (texte %2 sur %3)</translation>
+    </message>
+</context>
+<context>
+    <name>Details</name>
+    <message>
+        <source>no profile</source>
+        <extracomment>Details line, for a picture without a colour profile.</extracomment>
+        <translation>sans profil</translation>
+    </message>
+    <message>
+        <source>%1, stored values shown</source>
+        <extracomment>Details line, while the picture shows its stored values. %1: the colour profile&apos;s name.</extracomment>
+        <translation>%1, valeurs enregistrées affichées</translation>
+    </message>
+    <message>
+        <source>shown %1</source>
+        <extracomment>Details line. %1: the web code of the colour shown (#RRGGBB).</extracomment>
+        <translation>affichée %1</translation>
+    </message>
+    <message>
+        <source>shown %1 %2</source>
+        <extracomment>Details line. %1: the web code of the colour shown (#RRGGBB); %2: the nearest CSS colour name, which stays in English (&quot;≈ red&quot; when not exact).</extracomment>
+        <translation>affichée %1 %2</translation>
+    </message>
+    <message>
+        <source>clipped, ΔE2000 %1</source>
+        <extracomment>Details line: the colour lies outside sRGB. %1: the colour difference the clipping made, as a number with two decimals.</extracomment>
+        <translation>écrêtée, ΔE2000 %1</translation>
+    </message>
+    <message>
+        <source>%1 sees %2</source>
+        <extracomment>Details line. %1: the simulated colour vision (&quot;protanopia&quot;); %2: the web code of the colour as that vision sees it.</extracomment>
+        <translation>vue en %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
     <message>
         <source>&lt; 1 % of the area</source>
+        <extracomment>A palette colour&apos;s description: it covers less than one percent of the area.</extracomment>
         <translation>&lt; 1 % de la zone</translation>
     </message>
     <message>
         <source>%1 % of the area</source>
+        <extracomment>A palette colour&apos;s description. %1: the percentage of the area it covers, a whole number.</extracomment>
         <translation>%1 % de la zone</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
-    <message>
-        <source>The help document %1 %2</source>
-        <translation>Le document d&apos;aide %1 %2</translation>
-    </message>
-    <message>
-        <source>is damaged: it is not a text document.</source>
-        <translation>est endommagé : ce n&apos;est pas un document texte.</translation>
-    </message>
-    <message>
-        <source>is damaged: it holds no HTML.</source>
-        <translation>est endommagé : il ne contient pas de HTML.</translation>
-    </message>
-    <message>
-        <source>is damaged: it is nested too deeply.</source>
-        <translation>est endommagé : son imbrication est trop profonde.</translation>
-    </message>
-    <message>
-        <source>was not found.</source>
-        <translation>est introuvable.</translation>
-    </message>
-    <message>
-        <source>is a folder, not a document.</source>
-        <translation>est un dossier, pas un document.</translation>
-    </message>
-    <message>
-        <source>is not a file.</source>
-        <translation>n&apos;est pas un fichier.</translation>
-    </message>
-    <message>
-        <source>is damaged: it is far too large.</source>
-        <translation>est endommagé : il est beaucoup trop volumineux.</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1.</source>
-        <translation>ne peut pas être lu : %1.</translation>
-    </message>
     <message>
         <source>Huemark Help</source>
         <translation>Aide de Huemark</translation>
@@ -275,42 +468,222 @@ Arguments :
         <source>Help text</source>
         <translation>Texte de l&apos;aide</translation>
     </message>
+    <message>
+        <source>The help cannot be shown</source>
+        <translation>L&apos;aide ne peut pas être affichée</translation>
+    </message>
+    <message>
+        <source>Reinstalling Huemark puts the help document back.</source>
+        <translation>Réinstaller Huemark rétablit le document d&apos;aide.</translation>
+    </message>
+    <message>
+        <source>The help document has no section for this command; it is shown from its contents.</source>
+        <translation>Le document d&apos;aide n&apos;a pas de section pour cette commande&#xa0;; il est affiché à partir de son sommaire.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is not a text document.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Le document d&apos;aide %1 est endommagé&#xa0;: ce n&apos;est pas un document texte.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it holds no HTML.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Le document d&apos;aide %1 est endommagé&#xa0;: il ne contient pas de HTML.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is nested too deeply.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Le document d&apos;aide %1 est endommagé&#xa0;: son imbrication est trop profonde.</translation>
+    </message>
+    <message>
+        <source>The help document %1 was not found.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Le document d&apos;aide %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is a folder, not a document.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Le document d&apos;aide %1 est un dossier, pas un document.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is not a file.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Le document d&apos;aide %1 n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is far too large.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>Le document d&apos;aide %1 est endommagé&#xa0;: il est beaucoup trop volumineux.</translation>
+    </message>
+    <message>
+        <source>The help document %1 cannot be read: %2.</source>
+        <extracomment>%1: the help document&apos;s path, %2: the system&apos;s reason.</extracomment>
+        <translation>Le document d&apos;aide %1 ne peut pas être lu&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Navigation</source>
+        <extracomment>The help window&apos;s tool bar, as its menu of tool bars names it.</extracomment>
         <translation>Navigation</translation>
     </message>
     <message>
         <source>Back</source>
+        <extracomment>The help window&apos;s button: the page shown before.</extracomment>
         <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
+        <extracomment>The help window&apos;s button: the page shown after, once gone back.</extracomment>
         <translation>Suivant</translation>
     </message>
     <message>
         <source>Contents</source>
+        <extracomment>The help window&apos;s button: the help&apos;s table of contents.</extracomment>
         <translation>Sommaire</translation>
     </message>
 </context>
 <context>
-    <name>JsonReader</name>
+    <name>ListFiles</name>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>Le fichier est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>C&apos;est un dossier.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a FIFO, a device or a socket.</source>
+        <translation>Ce n&apos;est pas un fichier mais un tube nommé (FIFO), un périphérique ou un socket.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <extracomment>%1: the largest size a list file may have, in MiB.</extracomment>
+        <translation>Le fichier dépasse %1 Mio.</translation>
+    </message>
+    <message>
+        <source>The list could not be saved as %1.<byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it failed (a sentence).</extracomment>
+        <translation>La liste n&apos;a pas pu être enregistrée sous %1.<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>Why a list file could not be opened. %1: the line number in the file; %2: what is wrong on that line (a sentence).</extracomment>
+        <translation>Ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a list; the list is unchanged.<byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it could not be opened.</extracomment>
+        <translation>%1 n&apos;a pas pu être ouvert comme liste&#xa0;; la liste reste inchangée.<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFormats</name>
+    <message>
+        <source>GIMP palette</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Palette GIMP</translation>
+    </message>
+    <message>
+        <source>CSS custom properties</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Propriétés personnalisées CSS</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>CSV</translation>
+    </message>
+</context>
+<context>
+    <name>ListReaders</name>
+    <message>
+        <source>the file holds more than %1 colours.</source>
+        <extracomment>Why a list file is refused. %1: the most colours a list takes (100000).</extracomment>
+        <translation>le fichier contient plus de %1 couleurs.</translation>
+    </message>
+    <message>
+        <source>expected red, green and blue values from 0 to 255, then a name.</source>
+        <translation>des valeurs de rouge, de vert et de bleu de 0 à 255 sont attendues, suivies d&apos;un nom.</translation>
+    </message>
+    <message>
+        <source>%1 is not a colour value from 0 to 255.</source>
+        <extracomment>Why a palette line is refused. %1: the digits read there.</extracomment>
+        <translation>%1 n&apos;est pas une valeur de couleur de 0 à 255.</translation>
+    </message>
+    <message>
+        <source>a GIMP palette starts with the line &quot;GIMP Palette&quot;.</source>
+        <translation>une palette GIMP commence par la ligne &quot;GIMP Palette&quot;.</translation>
+    </message>
+    <message>
+        <source>a list file holds an array of colours, starting with &quot;[&quot;.</source>
+        <translation>un fichier de liste contient un tableau de couleurs, qui commence par &quot;[&quot;.</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;]&quot; after a colour.</source>
+        <translation>&quot;,&quot; ou &quot;]&quot; est attendu après une couleur.</translation>
+    </message>
+    <message>
+        <source>nothing may follow the array&apos;s closing &quot;]&quot;.</source>
+        <translation>rien ne doit suivre le &quot;]&quot; qui ferme le tableau.</translation>
+    </message>
+    <message>
+        <source>expected a colour: an object starting with &quot;{&quot;.</source>
+        <translation>une couleur est attendue&#xa0;: un objet qui commence par &quot;{&quot;.</translation>
+    </message>
+    <message>
+        <source>expected &quot;:&quot; after a member&apos;s name.</source>
+        <translation>&quot;:&quot; est attendu après le nom d&apos;un membre.</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;}&quot; after a member.</source>
+        <translation>&quot;,&quot; ou &quot;}&quot; est attendu après un membre.</translation>
+    </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is; %2 and %3: the smallest and the largest number allowed.</extracomment>
         <translation>&quot;%1&quot; doit être un nombre entier de %2 à %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>&quot;%1&quot; doit être un texte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an array of three numbers.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>&quot;%1&quot; doit être un tableau de trois nombres.</translation>
     </message>
     <message>
+        <source>&quot;origin&quot; must be an object.</source>
+        <translation>&quot;origin&quot; doit être un objet.</translation>
+    </message>
+    <message>
+        <source>&quot;area&quot; must be an object.</source>
+        <translation>&quot;area&quot; doit être un objet.</translation>
+    </message>
+    <message>
+        <source>&quot;stored&quot; must be an object.</source>
+        <translation>&quot;stored&quot; doit être un objet.</translation>
+    </message>
+    <message>
+        <source>&quot;web&quot; must be a text such as &quot;#FF8000&quot;.</source>
+        <translation>&quot;web&quot; doit être un texte tel que &quot;#FF8000&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;description&quot; must be a text.</source>
+        <translation>&quot;description&quot; doit être un texte.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a web code such as &quot;#FF8000&quot;.</source>
+        <extracomment>Why a list file is refused. %1: the text the file gives as a web code.</extracomment>
         <translation>&quot;%1&quot; n&apos;est pas un code web tel que &quot;#FF8000&quot;.</translation>
     </message>
     <message>
@@ -323,26 +696,52 @@ Arguments :
     </message>
     <message>
         <source>the web code %1 is not the colour of &quot;r&quot;, &quot;g&quot; and &quot;b&quot;.</source>
+        <extracomment>Why a list file is refused. %1: the web code the file gives (#RRGGBB).</extracomment>
         <translation>le code web %1 n&apos;est pas la couleur de &quot;r&quot;, &quot;g&quot; et &quot;b&quot;.</translation>
     </message>
-</context>
-<context>
-    <name>ListFormats</name>
     <message>
-        <source>GIMP palette</source>
-        <translation>Palette GIMP</translation>
+        <source>expected a text in double quotes.</source>
+        <translation>un texte entre guillemets doubles est attendu.</translation>
     </message>
     <message>
-        <source>CSS custom properties</source>
-        <translation>Propriétés personnalisées CSS</translation>
+        <source>a text has no closing quote.</source>
+        <translation>un texte n&apos;a pas de guillemet fermant.</translation>
     </message>
     <message>
-        <source>JSON</source>
-        <translation>JSON</translation>
+        <source>a line break or control character inside a text must be escaped.</source>
+        <translation>un saut de ligne ou un caractère de contrôle dans un texte doit être échappé.</translation>
     </message>
     <message>
-        <source>CSV</source>
-        <translation>CSV</translation>
+        <source>\u must be followed by four hex digits.</source>
+        <translation>\u doit être suivi de quatre chiffres hexadécimaux.</translation>
+    </message>
+    <message>
+        <source>unknown escape in a text.</source>
+        <translation>séquence d&apos;échappement inconnue dans un texte.</translation>
+    </message>
+    <message>
+        <source>a number&apos;s decimal point must be followed by digits.</source>
+        <translation>le point décimal d&apos;un nombre doit être suivi de chiffres.</translation>
+    </message>
+    <message>
+        <source>a number&apos;s exponent must have digits.</source>
+        <translation>l&apos;exposant d&apos;un nombre doit comporter des chiffres.</translation>
+    </message>
+    <message>
+        <source>values are nested too deeply.</source>
+        <translation>les valeurs sont imbriquées trop profondément.</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; between values.</source>
+        <translation>&quot;,&quot; est attendu entre les valeurs.</translation>
+    </message>
+    <message>
+        <source>expected a value.</source>
+        <translation>une valeur est attendue.</translation>
+    </message>
+    <message>
+        <source>this is neither a GIMP palette nor a list saved as JSON.</source>
+        <translation>ce n&apos;est ni une palette GIMP ni une liste enregistrée en JSON.</translation>
     </message>
 </context>
 <context>
@@ -364,15 +763,12 @@ Arguments :
     </message>
     <message>
         <source>its header has an unknown size (%1)</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %1: the header&apos;s size in bytes.</extracomment>
         <translation>son en-tête a une taille inconnue (%1)</translation>
     </message>
     <message>
         <source>it uses an OS/2 compression that is not supported</source>
         <translation>elle utilise une compression OS/2 non prise en charge</translation>
-    </message>
-    <message>
-        <source>%1 bits a pixel is not a BMP depth</source>
-        <translation>%1 bits par pixel n&apos;est pas une profondeur BMP</translation>
     </message>
     <message>
         <source>its compression does not fit its depth</source>
@@ -384,6 +780,7 @@ Arguments :
     </message>
     <message>
         <source>its compression (%1) is unknown</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %1: the compression&apos;s code number.</extracomment>
         <translation>sa compression (%1) est inconnue</translation>
     </message>
     <message>
@@ -396,6 +793,7 @@ Arguments :
     </message>
     <message>
         <source>%1 pictures need libheif, which is not installed.</source>
+        <extracomment>%1: the pictures&apos; format (&quot;HEIF&quot; or &quot;AVIF&quot;).</extracomment>
         <translation>les images %1 nécessitent libheif, qui n&apos;est pas installée.</translation>
     </message>
     <message>
@@ -452,47 +850,32 @@ Arguments :
     </message>
     <message>
         <source>File not found: &apos;%1&apos;</source>
-        <translation>Fichier introuvable : « %1 »</translation>
+        <extracomment>%1: the file&apos;s path.</extracomment>
+        <translation>Fichier introuvable&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Path/File access error: &apos;%1&apos; is not a file</source>
-        <translation>Erreur d&apos;accès au chemin ou au fichier : « %1 » n&apos;est pas un fichier</translation>
+        <extracomment>%1: the path, which names a folder, a device or the like.</extracomment>
+        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>Out of memory: &apos;%1&apos; is too large to open.</source>
-        <translation>Mémoire insuffisante : « %1 » est trop volumineux pour être ouvert.</translation>
+        <extracomment>%1: the file&apos;s path.</extracomment>
+        <translation>Mémoire insuffisante&#xa0;: «&#xa0;%1&#xa0;» est trop volumineux pour être ouvert.</translation>
     </message>
     <message>
         <source>Path/File access error: &apos;%1&apos; (%2)</source>
-        <translation>Erreur d&apos;accès au chemin ou au fichier : « %1 » (%2)</translation>
-    </message>
-    <message>
-        <source>Invalid picture: </source>
-        <translation>Image non valide : </translation>
+        <extracomment>%1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
+        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>the %1 picture is damaged (%2).</source>
+        <extracomment>%1: the picture&apos;s format (&quot;PNG&quot;, &quot;JPEG XL&quot;); %2: what is damaged, in a few words that start in lowercase (&quot;its header is incomplete&quot;).</extracomment>
         <translation>l&apos;image %1 est endommagée (%2).</translation>
-    </message>
-    <message>
-        <source>Out of memory: the SVG drawing %1.</source>
-        <translation>Mémoire insuffisante : le dessin SVG %1.</translation>
-    </message>
-    <message>
-        <source>embeds pictures too large to open</source>
-        <translation>contient des images trop volumineuses pour être ouvertes</translation>
-    </message>
-    <message>
-        <source>is too large to open</source>
-        <translation>est trop volumineux pour être ouvert</translation>
     </message>
     <message>
         <source>no drawing could be read</source>
         <translation>aucun dessin n&apos;a pu être lu</translation>
-    </message>
-    <message>
-        <source>asks for more drawing than a picture may take</source>
-        <translation>demande plus de dessin qu&apos;une image ne peut en contenir</translation>
     </message>
     <message>
         <source>its grey and alpha samples cannot be read</source>
@@ -502,34 +885,166 @@ Arguments :
         <source>The picture on the clipboard is too large to open.</source>
         <translation>L&apos;image du presse-papiers est trop volumineuse pour être ouverte.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n bits a pixel is not a BMP depth</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %n: the bits a pixel the file states.</extracomment>
+        <translation>
+            <numerusform>%n bit par pixel n&apos;est pas une profondeur BMP</numerusform>
+            <numerusform>%n bits par pixel n&apos;est pas une profondeur BMP</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; when the decoder gives no reason.</extracomment>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>decoder</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed.</extracomment>
+        <translation>décodeur</translation>
+    </message>
+    <message>
+        <source>basic info</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed (reading the picture&apos;s size and depth).</extracomment>
+        <translation>informations de base</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed (handing over the pixels).</extracomment>
+        <translation>sortie</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture is %1 × %2 pixels, too large to open.</source>
+        <extracomment>%1 × %2: the picture&apos;s width and height in pixels.</extracomment>
+        <translation>Mémoire insuffisante&#xa0;: l&apos;image fait %1 × %2 pixels, elle est trop grande pour être ouverte.</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture (%1 × %2 pixels) does not fit in memory.</source>
+        <extracomment>%1 × %2: the picture&apos;s width and height in pixels.</extracomment>
+        <translation>Mémoire insuffisante&#xa0;: l&apos;image (%1 × %2 pixels) ne tient pas en mémoire.</translation>
+    </message>
+    <message>
+        <source>Invalid picture: %1</source>
+        <extracomment>%1: what is wrong with the picture, a sentence that starts in lowercase (&quot;the file is empty.&quot;).</extracomment>
+        <translation>Image non valide&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing embeds pictures too large to open.</source>
+        <translation>Mémoire insuffisante&#xa0;: le dessin SVG contient des images trop volumineuses pour être ouvertes.</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing is too large to open.</source>
+        <translation>Mémoire insuffisante&#xa0;: le dessin SVG est trop volumineux pour être ouvert.</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing asks for more drawing than a picture may take.</source>
+        <translation>Mémoire insuffisante&#xa0;: le dessin SVG demande plus de tracé qu&apos;une image ne peut en contenir.</translation>
+    </message>
 </context>
 <context>
     <name>Loupe</name>
     <message>
         <source>Loupe</source>
+        <extracomment>The magnifier beside the pointer, for screen readers.</extracomment>
         <translation>Loupe</translation>
     </message>
 </context>
 <context>
-    <name>PickSession</name>
+    <name>Metafile</name>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>The EMF header is damaged</source>
+        <translation>L&apos;en-tête EMF est endommagé</translation>
     </message>
     <message>
-        <source>radius %1</source>
-        <translation>rayon %1</translation>
+        <source>The metafile&apos;s picture is empty</source>
+        <translation>L&apos;image du métafichier est vide</translation>
     </message>
     <message>
-        <source>Screenshot at %1×, monitor at %2×</source>
-        <translation>Capture à %1×, écran à %2×</translation>
+        <source>Not enough memory for the metafile&apos;s picture</source>
+        <translation>Mémoire insuffisante pour l&apos;image du métafichier</translation>
+    </message>
+    <message>
+        <source>Invalid resolution for drawing a metafile</source>
+        <translation>Résolution non valide pour dessiner un métafichier</translation>
+    </message>
+    <message>
+        <source>The file is not a Windows metafile</source>
+        <translation>Le fichier n&apos;est pas un métafichier Windows</translation>
+    </message>
+    <message>
+        <source>The WMF header is damaged</source>
+        <translation>L&apos;en-tête WMF est endommagé</translation>
+    </message>
+    <message>
+        <source>The WMF neither says how big it is nor draws anything</source>
+        <translation>Le WMF n&apos;indique pas sa taille et ne dessine rien</translation>
     </message>
 </context>
 <context>
-    <name>PickSurface</name>
+    <name>PickCommand</name>
     <message>
-        <source>Pick a colour from the screen</source>
-        <translation>Prélever une couleur à l&apos;écran</translation>
+        <source>cannot write the pick to standard output</source>
+        <translation>impossible d&apos;écrire le prélèvement sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>cannot start the pick: %1</source>
+        <extracomment>%1: the system&apos;s reason.</extracomment>
+        <translation>impossible de lancer le prélèvement : %1</translation>
+    </message>
+    <message>
+        <source>the pick ended on signal %1 (%2)</source>
+        <extracomment>%1: the signal&apos;s number, %2: its name.</extracomment>
+        <translation>le prélèvement s&apos;est terminé sur le signal %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the pick ended without an answer</source>
+        <translation>le prélèvement s&apos;est terminé sans réponse</translation>
+    </message>
+</context>
+<context>
+    <name>PictureArrival</name>
+    <message>
+        <source>Out of memory: the picture does not fit in memory.</source>
+        <translation>Mémoire insuffisante&#xa0;: l&apos;image ne tient pas en mémoire.</translation>
+    </message>
+    <message>
+        <source>The picture file cannot be opened:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why (a sentence).</extracomment>
+        <translation>Le fichier image ne peut pas être ouvert&#xa0;:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s picture cannot be pasted.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>L&apos;image du presse-papiers ne peut pas être collée.<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Pasted from clipboard</source>
+        <extracomment>The window&apos;s title while it shows the clipboard&apos;s picture.</extracomment>
+        <translation>Collé depuis le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture is too large to open.</source>
+        <translation>Mémoire insuffisante&#xa0;: l&apos;image est trop volumineuse pour être ouverte.</translation>
+    </message>
+    <message>
+        <source>Dropped picture</source>
+        <extracomment>The window&apos;s title while it shows a picture dropped on it whose address the drop does not give.</extracomment>
+        <translation>Image déposée</translation>
+    </message>
+    <message>
+        <source>The dropped picture cannot be opened.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>L&apos;image déposée ne peut pas être ouverte.<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>L&apos;écran ne peut pas être capturé.<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <extracomment>The window&apos;s title while it shows a capture of the screen.</extracomment>
+        <translation>Capture d&apos;écran</translation>
     </message>
 </context>
 <context>
@@ -547,11 +1062,12 @@ Arguments :
     <name>Printer</name>
     <message>
         <source>No printer is available: the print service is not running.</source>
-        <translation>Aucune imprimante n&apos;est disponible : le service d&apos;impression ne fonctionne pas.</translation>
+        <translation>Aucune imprimante n&apos;est disponible&#xa0;: le service d&apos;impression ne fonctionne pas.</translation>
     </message>
     <message>
         <source>Cannot write in the folder %1: %2</source>
-        <translation>Impossible d&apos;écrire dans le dossier %1 : %2</translation>
+        <extracomment>%1: the folder&apos;s path; %2: the system&apos;s reason.</extracomment>
+        <translation>Impossible d&apos;écrire dans le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The printer could not start the document.</source>
@@ -571,34 +1087,54 @@ Arguments :
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs.</source>
-        <translation>L&apos;imprimante « %1 » n&apos;accepte pas de travaux.</translation>
+        <extracomment>%1: the printer&apos;s name.</extracomment>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;accepte pas de travaux.</translation>
     </message>
     <message>
         <source>The print service did not take the document: %1</source>
-        <translation>Le service d&apos;impression n&apos;a pas accepté le document : %1</translation>
+        <extracomment>%1: the print service&apos;s reason, usually in English.</extracomment>
+        <translation>Le service d&apos;impression n&apos;a pas accepté le document&#xa0;: %1</translation>
     </message>
     <message>
         <source>the document was cut short (is the disk full?)</source>
-        <translation>le document a été tronqué (le disque est-il plein ?)</translation>
+        <extracomment>Put in for %2 of &quot;Cannot write the file %1: %2&quot;.</extracomment>
+        <translation>le document a été tronqué (le disque est-il plein&#xa0;?)</translation>
     </message>
     <message>
         <source>Cannot write the print job in the folder %1: %2</source>
-        <translation>Impossible d&apos;écrire la tâche d&apos;impression dans le dossier %1 : %2</translation>
+        <extracomment>%1: the folder&apos;s path; %2: the reason.</extracomment>
+        <translation>Impossible d&apos;écrire la tâche d&apos;impression dans le dossier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write the file %1: %2</source>
-        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+        <extracomment>Printing to a file. %1: the file&apos;s path; %2: the reason.</extracomment>
+        <translation>Impossible d&apos;écrire le fichier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No printer is available: the print service&apos;s library (libcups.so.2) is missing.</source>
+        <translation>Aucune imprimante n&apos;est disponible&#xa0;: la bibliothèque du service d&apos;impression (libcups.so.2) est absente.</translation>
+    </message>
+    <message>
+        <source>No printer is available. Add a printer in the system&apos;s printer settings, then print again.</source>
+        <translation>Aucune imprimante n&apos;est disponible. Ajoutez une imprimante dans les paramètres d&apos;impression du système, puis relancez l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not available. Choose another printer in Print Setup.</source>
+        <extracomment>%1: the printer&apos;s name. &quot;Print Setup&quot; is the File menu&apos;s item &quot;Print Set&amp;up&quot;.</extracomment>
+        <translation>L&apos;imprimante «&#xa0;%1&#xa0;» n&apos;est pas disponible. Choisissez une autre imprimante dans Configurer l&apos;impression.</translation>
     </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>  Page %1</source>
+        <extracomment>The end of a printout&apos;s title line. %1: the page&apos;s number. Keep the two leading blanks.</extracomment>
         <translation>  Page %1</translation>
     </message>
     <message>
         <source>  Printed: </source>
-        <translation>  Imprimé : </translation>
+        <extracomment>A printout&apos;s title line, between the caption and the date and time it was printed. Keep the two leading blanks and the trailing one.</extracomment>
+        <translation>  Imprimé&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -607,16 +1143,6 @@ Arguments :
         <source>There is no screen to capture here.</source>
         <translation>Il n&apos;y a aucun écran à capturer ici.</translation>
     </message>
-</context>
-<context>
-    <name>ScreenPicture</name>
-    <message>
-        <source>The screen capture holds no picture.</source>
-        <translation>La capture d&apos;écran ne contient aucune image.</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenPortal</name>
     <message>
         <source>The request to capture the screen was declined.</source>
         <translation>La demande de capture de l&apos;écran a été refusée.</translation>
@@ -631,7 +1157,8 @@ Arguments :
     </message>
     <message>
         <source>The desktop&apos;s screenshot service sent a picture that is not a local file: %1</source>
-        <translation>Le service de capture d&apos;écran du bureau a envoyé une image qui n&apos;est pas un fichier local : %1</translation>
+        <extracomment>%1: the address the screenshot service gave for its picture.</extracomment>
+        <translation>Le service de capture d&apos;écran du bureau a envoyé une image qui n&apos;est pas un fichier local&#xa0;: %1</translation>
     </message>
     <message>
         <source>No screenshot portal answers on this desktop.</source>
@@ -647,7 +1174,7 @@ Arguments :
     </message>
     <message>
         <source>There is no desktop session bus to ask for a screenshot.</source>
-        <translation>Aucun bus de session du bureau ne permet de demander une capture d&apos;écran.</translation>
+        <translation>Il n&apos;y a aucun bus de session du bureau auquel demander une capture d&apos;écran.</translation>
     </message>
     <message>
         <source>The desktop does not allow this program to capture the screen.</source>
@@ -655,24 +1182,66 @@ Arguments :
     </message>
     <message>
         <source>The desktop&apos;s screenshot service failed: %1</source>
-        <translation>Le service de capture d&apos;écran du bureau a échoué : %1</translation>
+        <extracomment>%1: the service&apos;s own message, usually in English.</extracomment>
+        <translation>Le service de capture d&apos;écran du bureau a échoué&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPick</name>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>Prélever une couleur à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The loupe: the pointer&apos;s device pixel, %1 across and %2 down.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>radius %1</source>
+        <extracomment>The loupe: the averaging radius, 0 to 5.</extracomment>
+        <translation>rayon %1</translation>
+    </message>
+    <message>
+        <source>Screenshot at %1×, monitor at %2×</source>
+        <extracomment>The loupe: %1 the scale of the screen&apos;s picture, %2 the monitor&apos;s own scale.</extracomment>
+        <translation>Capture à %1×, écran à %2×</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s picture holds none of the monitors.</source>
+        <translation>L&apos;image de l&apos;écran ne contient aucun des moniteurs.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPicture</name>
+    <message>
+        <source>The screen capture holds no picture.</source>
+        <translation>La capture d&apos;écran ne contient aucune image.</translation>
     </message>
 </context>
 <context>
     <name>Services</name>
     <message>
         <source>Print Setup</source>
+        <extracomment>The print dialog&apos;s title when it only sets the printer up (File, Print Setup).</extracomment>
         <translation>Configuration de l&apos;impression</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>The printing progress dialog&apos;s button.</extracomment>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The Print Setup dialog&apos;s button that keeps the choice.</extracomment>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Verbs</name>
     <message>
         <source>standard input holds more than a picture may (%1 MB)</source>
+        <extracomment>On standard error. %1: the largest picture file taken, in MB.</extracomment>
         <translation>l&apos;entrée standard contient plus qu&apos;une image ne peut contenir (%1 Mo)</translation>
     </message>
     <message>
@@ -693,10 +1262,12 @@ Arguments :
     </message>
     <message>
         <source>the file is larger than a picture may be (%1 MB)</source>
+        <extracomment>On standard error, after &quot;cannot read &apos;%1&apos;: &quot;. %1: the largest picture file taken, in MB.</extracomment>
         <translation>le fichier dépasse la taille permise pour une image (%1 Mo)</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
+        <extracomment>On standard error. %1: the file name; %2: why, in lowercase (&quot;it is a folder&quot;).</extracomment>
         <translation>impossible de lire « %1 » : %2</translation>
     </message>
     <message>
@@ -705,22 +1276,22 @@ Arguments :
     </message>
     <message>
         <source>option %1 needs a value</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
         <translation>l&apos;option %1 demande une valeur</translation>
     </message>
     <message>
         <source>unknown option %1</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
         <translation>option inconnue %1</translation>
     </message>
     <message>
-        <source>%1 is not %2</source>
-        <translation>%1 n&apos;est pas %2</translation>
-    </message>
-    <message>
         <source>%1 takes a whole number from %2 to %3, not %4</source>
+        <extracomment>On standard error. %1: the option (&quot;--radius&quot;, &quot;-n&quot;); %2 and %3: the smallest and the largest number it takes; %4: the value given, in single quotes.</extracomment>
         <translation>%1 prend un nombre entier de %2 à %3, pas %4</translation>
     </message>
     <message>
         <source>%1 needs a picture file (or - for standard input)</source>
+        <extracomment>On standard error. %1: the verb (&quot;sample&quot;, &quot;stats&quot; or &quot;palette&quot;), which stays as it is.</extracomment>
         <translation>%1 demande un fichier image (ou - pour l&apos;entrée standard)</translation>
     </message>
     <message>
@@ -728,35 +1299,27 @@ Arguments :
         <translation>le nom de fichier est vide</translation>
     </message>
     <message>
-        <source>a rectangle X,Y,WIDTH,HEIGHT</source>
-        <translation>un rectangle X,Y,LARGEUR,HAUTEUR</translation>
-    </message>
-    <message>
         <source>the rectangle %1 is empty</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
         <translation>le rectangle %1 est vide</translation>
     </message>
     <message>
         <source>the rectangle %1,%2,%3,%4 does not lie inside the picture (%5)</source>
+        <extracomment>On standard error. %1, %2: the rectangle&apos;s left and top; %3, %4: its width and height; %5: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>le rectangle %1,%2,%3,%4 ne se trouve pas dans l&apos;image (%5)</translation>
-    </message>
-    <message>
-        <source>standard input</source>
-        <translation>entrée standard</translation>
     </message>
     <message>
         <source>sample needs at least one point X,Y</source>
         <translation>sample demande au moins un point X,Y</translation>
     </message>
     <message>
-        <source>a point X,Y</source>
-        <translation>un point X,Y</translation>
-    </message>
-    <message>
         <source>--format takes web, rgb, hsl, oklch, gpl or json, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
         <translation>--format prend web, rgb, hsl, oklch, gpl ou json, pas %1</translation>
     </message>
     <message>
         <source>the point %1,%2 lies outside the picture (%3)</source>
+        <extracomment>On standard error. %1, %2: the point; %3: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>le point %1,%2 est en dehors de l&apos;image (%3)</translation>
     </message>
     <message>
@@ -769,10 +1332,12 @@ Arguments :
     </message>
     <message>
         <source>--format takes gpl, css, json, csv or hex, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
         <translation>--format prend gpl, css, json, csv ou hex, pas %1</translation>
     </message>
     <message>
         <source>unknown verb %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
         <translation>verbe inconnu %1</translation>
     </message>
     <message>
@@ -797,6 +1362,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 1 the file cannot be read or a point or rectangle lies outside the picture,
 2 wrong usage.
 </source>
+        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
         <translation>Verbes (sans affichage ; FICHIER peut être - pour l&apos;entrée standard) :
   huemark sample FICHIER X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  La couleur de chaque point, une ligne par point : le pixel, ou
@@ -815,16 +1381,39 @@ depuis le coin supérieur gauche. Code de sortie : 0 réussi, 1 fichier illisibl
 ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
 </translation>
     </message>
+    <message>
+        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
+        <translation>%1 n&apos;est pas un rectangle X,Y,LARGEUR,HAUTEUR</translation>
+    </message>
+    <message>
+        <source>%1 is not a point X,Y</source>
+        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
+        <translation>%1 n&apos;est pas un point X,Y</translation>
+    </message>
+</context>
+<context>
+    <name>X11Capture</name>
+    <message>
+        <source>The X server cannot be reached to capture the screen.</source>
+        <translation>Impossible de joindre le serveur X pour capturer l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>The X server did not hand over the screen&apos;s pixels.</source>
+        <translation>Le serveur X n&apos;a pas transmis les pixels de l&apos;écran.</translation>
+    </message>
 </context>
 <context>
     <name>frmHuemark</name>
     <message>
         <source>profile unusable</source>
+        <extracomment>The details line&apos;s profile, for one that cannot be used.</extracomment>
         <translation>profil inutilisable</translation>
     </message>
     <message>
         <source> average</source>
-        <translation> moy.</translation>
+        <extracomment>The averaging frame&apos;s caption. The radius box stands before it, so it reads &quot;5 average&quot;; keep the leading blank.</extracomment>
+        <translation> moyenne</translation>
     </message>
     <message>
         <source>Average over adjacent pixels</source>
@@ -832,6 +1421,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>Average</source>
+        <extracomment>The averaging frame&apos;s name for screen readers.</extracomment>
         <translation>Moyenne</translation>
     </message>
     <message>
@@ -844,7 +1434,8 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>Exit</source>
-        <translation>Sortir</translation>
+        <extracomment>A button: saves the settings and ends the program.</extracomment>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Save settings and exit</source>
@@ -852,6 +1443,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>Paste</source>
+        <extracomment>A button and an Edit menu item: the clipboard&apos;s picture becomes the picture.</extracomment>
         <translation>Coller</translation>
     </message>
     <message>
@@ -860,6 +1452,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>File</source>
+        <extracomment>A button: opens a picture file.</extracomment>
         <translation>Fichier</translation>
     </message>
     <message>
@@ -868,7 +1461,8 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>Print</source>
-        <translation>Impr.</translation>
+        <extracomment>A button: prints the list (and the picture).</extracomment>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print the list and screen</source>
@@ -876,11 +1470,13 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>Description</source>
+        <extracomment>The editor of a picked colour&apos;s description, for screen readers.</extracomment>
         <translation>Description</translation>
     </message>
     <message>
         <source>Tags</source>
-        <translation>Étiq.</translation>
+        <extracomment>A check box: each pick leaves a tag (a line and the code) on the picture.</extracomment>
+        <translation>Étiquettes</translation>
     </message>
     <message>
         <source>Save and print clicked tags on screen</source>
@@ -888,6 +1484,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>A button: clears the tags and the list.</extracomment>
         <translation>Effacer</translation>
     </message>
     <message>
@@ -900,10 +1497,12 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>&gt;WebColor|&gt; WebBack|&gt;  Red|&gt;Green|&gt; Blue|&lt;Description</source>
+        <extracomment>The list&apos;s column titles, split by &quot;|&quot;. The first character of each (&quot;&gt;&quot; right, &quot;&lt;&quot; left) sets the column&apos;s alignment and is not shown; keep it, and the blanks after it that align the printed titles.</extracomment>
         <translation>&gt;Code web|&gt; Inverse|&gt;    R|&gt;    V|&gt;    B|&lt;Description</translation>
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>The picture control, for screen readers.</extracomment>
         <translation>Image</translation>
     </message>
     <message>
@@ -916,6 +1515,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>&amp;File</source>
+        <extracomment>The menu bar&apos;s File menu.</extracomment>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
@@ -924,6 +1524,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>&amp;Print</source>
+        <extracomment>File menu: prints the list (and the picture).</extracomment>
         <translation>Im&amp;primer</translation>
     </message>
     <message>
@@ -932,14 +1533,17 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>File menu: saves the settings and ends the program.</extracomment>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
+        <extracomment>The menu bar&apos;s Edit menu.</extracomment>
         <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Screen</source>
+        <extracomment>Edit menu: the whole screen becomes the picture.</extracomment>
         <translation>&amp;Capture d&apos;écran</translation>
     </message>
     <message>
@@ -948,6 +1552,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>&amp;View</source>
+        <extracomment>The menu bar&apos;s View menu.</extracomment>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
@@ -968,6 +1573,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>&amp;Loupe</source>
+        <extracomment>View menu, a check item: a magnifier beside the pointer.</extracomment>
         <translation>&amp;Loupe</translation>
     </message>
     <message>
@@ -988,26 +1594,32 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>&amp;Details</source>
+        <extracomment>View menu, a check item: the details line under the picture.</extracomment>
         <translation>&amp;Détails</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>The menu bar&apos;s Help menu.</extracomment>
         <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
+        <extracomment>Help menu: the help&apos;s table of contents.</extracomment>
         <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>HowTo</source>
+        <extracomment>Help menu: the help&apos;s how-to section.</extracomment>
         <translation>Mode d&apos;emploi</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>Help menu: the program&apos;s version and notices.</extracomment>
         <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>The window&apos;s title with the details line on. %1: the picture&apos;s caption (its file name); %2: its colour profile&apos;s name.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1016,6 +1628,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>mean of %1 x %2 at %3,%4</source>
+        <extracomment>The description of an area&apos;s mean in the list. %1 x %2: the area&apos;s width and height in pixels; %3,%4: its top-left pixel.</extracomment>
         <translation>moyenne de %1 x %2 à %3,%4</translation>
     </message>
     <message>
@@ -1048,6 +1661,7 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>&amp;Name</source>
+        <extracomment>Edit, Copy As: the nearest CSS colour name.</extracomment>
         <translation>&amp;Nom</translation>
     </message>
     <message>
@@ -1072,62 +1686,53 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>%1 already exists.<byte value="xd"/>Do you want to replace it?</source>
-        <translation>%1 existe déjà.<byte value="xd"/>Voulez-vous le remplacer ?</translation>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path.</extracomment>
+        <translation>%1 existe déjà.<byte value="xd"/>Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Open List</source>
         <translation>Ouvrir une liste</translation>
     </message>
     <message>
-        <source>Lists (*.gpl;*.json)|*.gpl;*.json|GIMP palette (*.gpl)|*.gpl|JSON (*.json)|*.json|All files (*.*)|*.*</source>
-        <translation>Listes (*.gpl;*.json)|*.gpl;*.json|Palette GIMP (*.gpl)|*.gpl|JSON (*.json)|*.json|Tous les fichiers (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>AddToGrid Error </source>
-        <translation>Erreur d&apos;ajout à la liste </translation>
-    </message>
-    <message>
         <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
-        <translation>Mémoire insuffisante : les couleurs de l&apos;image ne peuvent pas être converties.</translation>
+        <translation>Mémoire insuffisante&#xa0;: les couleurs de l&apos;image ne peuvent pas être converties.</translation>
     </message>
     <message>
         <source>Colour profile unusable: stored values shown</source>
-        <translation>Profil colorimétrique inutilisable : valeurs enregistrées affichées</translation>
+        <translation>Profil colorimétrique inutilisable&#xa0;: valeurs enregistrées affichées</translation>
     </message>
     <message>
         <source>No colour profile: stored values are the colours</source>
-        <translation>Aucun profil colorimétrique : les valeurs enregistrées sont les couleurs</translation>
+        <translation>Aucun profil colorimétrique&#xa0;: les valeurs enregistrées sont les couleurs</translation>
     </message>
     <message>
         <source>Colour profile %1: stored values shown</source>
-        <translation>Profil colorimétrique %1 : valeurs enregistrées affichées</translation>
+        <extracomment>View menu, a line that names the picture&apos;s colour profile. %1: the profile&apos;s name.</extracomment>
+        <translation>Profil colorimétrique %1&#xa0;: valeurs enregistrées affichées</translation>
     </message>
     <message>
         <source>Colour profile %1: shown in sRGB</source>
-        <translation>Profil colorimétrique %1 : affichage en sRGB</translation>
-    </message>
-    <message>
-        <source>Graphic files|</source>
-        <translation>Fichiers graphiques|</translation>
-    </message>
-    <message>
-        <source>|All files (*.*)|*.*</source>
-        <translation>|Tous les fichiers (*.*)|*.*</translation>
+        <extracomment>View menu, a line that names the picture&apos;s colour profile. %1: the profile&apos;s name.</extracomment>
+        <translation>Profil colorimétrique %1&#xa0;: affichage en sRGB</translation>
     </message>
     <message>
         <source>The picture file cannot be opened:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>Le fichier image ne peut pas être ouvert :<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the dropped file&apos;s address; %2: why (a sentence).</extracomment>
+        <translation>Le fichier image ne peut pas être ouvert&#xa0;:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The file lies on another machine (%1).</source>
+        <extracomment>Why a dropped file cannot be opened. %1: the name of the machine it lies on.</extracomment>
         <translation>Le fichier se trouve sur une autre machine (%1).</translation>
     </message>
     <message>
         <source>Out of memory</source>
+        <extracomment>Put in for %1 of &quot;Printing error %1&quot;.</extracomment>
         <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Printing...</source>
+        <extracomment>The progress dialog&apos;s text while the list prints.</extracomment>
         <translation>Impression...</translation>
     </message>
     <message>
@@ -1135,19 +1740,18 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <translation>L&apos;impression a été annulée.</translation>
     </message>
     <message>
-        <source>Printing error </source>
-        <translation>Erreur d&apos;impression </translation>
-    </message>
-    <message>
         <source>Screen capture</source>
+        <extracomment>Where a pick from the screen came from, as saved lists record it.</extracomment>
         <translation>Capture d&apos;écran</translation>
     </message>
     <message>
         <source>The screen cannot be captured.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
         <translation>L&apos;écran ne peut pas être capturé.<byte value="xd"/><byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
+        <extracomment>View, Simulate Colour Vision: vision with all three kinds of cones.</extracomment>
         <translation>&amp;Normale</translation>
     </message>
     <message>
@@ -1168,23 +1772,67 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     </message>
     <message>
         <source>protanopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>protanopie</translation>
     </message>
     <message>
         <source>deuteranopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>deutéranopie</translation>
     </message>
     <message>
         <source>tritanopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>tritanopie</translation>
     </message>
     <message>
         <source>achromatopsia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>achromatopsie</translation>
     </message>
     <message>
         <source>Simulate Colour &amp;Vision</source>
         <translation>Simuler la &amp;vision des couleurs</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <extracomment>The open-list dialog&apos;s file types: lists in either format.</extracomment>
+        <translation>Listes</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <extracomment>A file dialog&apos;s file types: any file.</extracomment>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>AddToGrid Error %1</source>
+        <extracomment>A message box when a pick could not be added to the list. %1: the reason.</extracomment>
+        <translation>Erreur d&apos;ajout à la liste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Graphic files</source>
+        <extracomment>The open-picture dialog&apos;s file types: pictures.</extracomment>
+        <translation>Fichiers graphiques</translation>
+    </message>
+    <message>
+        <source>Printing error %1</source>
+        <extracomment>A message box. %1: why printing failed (a sentence).</extracomment>
+        <translation>Erreur d&apos;impression&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>cannot write the results to standard output</source>
+        <translation>impossible d&apos;écrire les résultats sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>no screen to pick from (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation>aucun écran où prélever (DISPLAY et WAYLAND_DISPLAY ne sont pas définies)</translation>
+    </message>
+    <message>
+        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats and palette need none</source>
+        <translation>aucun affichage où montrer la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définies) ; les verbes sample, stats et palette n&apos;en ont pas besoin</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
     <name>About</name>
     <message>
         <source>%1 Ver %2.%3  Build(%4)</source>
+        <extracomment>%1: the program&apos;s name; %2.%3: its version; %4: its build number.</extracomment>
         <translation>%1 バージョン %2.%3  ビルド(%4)</translation>
     </message>
     <message>
@@ -12,12 +13,14 @@
         <translation>32 ビット Microsoft® Windows 95/98/NT 用</translation>
     </message>
     <message>
-        <source>Get updates at </source>
-        <translation>最新版の入手先: </translation>
+        <source>Get updates at %1</source>
+        <extracomment>%1: the address of the program&apos;s web page.</extracomment>
+        <translation>最新版の入手先: %1</translation>
     </message>
     <message>
-        <source>About </source>
-        <translation>バージョン情報 </translation>
+        <source>About %1</source>
+        <extracomment>The About message&apos;s title. %1: the program&apos;s name.</extracomment>
+        <translation>%1 のバージョン情報</translation>
     </message>
 </context>
 <context>
@@ -44,6 +47,7 @@
     </message>
     <message>
         <source>&amp;Colours:</source>
+        <extracomment>The label of the number of colours Extract Palette takes.</extracomment>
         <translation>色数(&amp;C):</translation>
     </message>
     <message>
@@ -52,10 +56,12 @@
     </message>
     <message>
         <source>mean of the light</source>
+        <extracomment>A swatch&apos;s caption over its web code: the area&apos;s mean in linear light.</extracomment>
         <translation>光の平均</translation>
     </message>
     <message>
         <source>average of the codes</source>
+        <extracomment>A swatch&apos;s caption over its web code: the plain average of the area&apos;s codes.</extracomment>
         <translation>コード値の単純平均</translation>
     </message>
 </context>
@@ -63,78 +69,201 @@
     <name>AreaStats</name>
     <message>
         <source>area</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the rectangle measured.</extracomment>
         <translation>測定範囲</translation>
     </message>
     <message>
         <source>pixels</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: how many pixels the area has.</extracomment>
         <translation>総画素数</translation>
     </message>
     <message>
         <source>mean</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the mean colour in linear light.</extracomment>
         <translation>光の平均</translation>
     </message>
     <message>
         <source>%1  (in linear light: %2)</source>
+        <extracomment>An area&apos;s mean. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two decimals.</extracomment>
         <translation>%1  (線形光で: %2)</translation>
     </message>
     <message>
         <source>average</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the plain average of the codes.</extracomment>
         <translation>単純平均</translation>
     </message>
     <message>
         <source>%1  (of the codes: %2)</source>
+        <extracomment>An area&apos;s average. %1: its web code (#RRGGBB); %2: its three codes, 0 to 255 with two decimals.</extracomment>
         <translation>%1  (コード値: %2)</translation>
     </message>
     <message>
         <source>median</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the median colour.</extracomment>
         <translation>各中央値</translation>
     </message>
     <message>
         <source>deviation</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the standard deviation of each channel.</extracomment>
         <translation>標準偏差</translation>
     </message>
     <message>
         <source>minimum</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the lowest code of each channel.</extracomment>
         <translation>各最小値</translation>
     </message>
     <message>
         <source>maximum</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: the highest code of each channel.</extracomment>
         <translation>各最大値</translation>
     </message>
     <message>
         <source>spread</source>
+        <extracomment>A row&apos;s name in an area&apos;s figures: how far the colours lie from the mean.</extracomment>
         <translation>ばらつき</translation>
     </message>
     <message>
         <source>%1  (largest CIEDE2000 from the mean)</source>
+        <extracomment>An area&apos;s spread. %1: the largest colour difference from the mean, with two decimals.</extracomment>
         <translation>%1  (平均からの最大 CIEDE2000)</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>The program that holds the clipboard did not answer in time (it may be busy or stopped).</source>
+        <translation>クリップボードを保持しているプログラムが時間内に応答しませんでした (ビジー状態か、停止している可能性があります)。</translation>
+    </message>
+</context>
+<context>
+    <name>ColorProfile</name>
+    <message>
+        <source>%1, gamma %2</source>
+        <extracomment>A colour profile&apos;s name. %1: the primaries&apos; name (&quot;Display P3&quot;, &quot;sRGB primaries&quot;); %2: the curve&apos;s gamma (&quot;2.2&quot;).</extracomment>
+        <translation>%1、ガンマ %2</translation>
+    </message>
+    <message>
+        <source>colour primaries %1 are not supported</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used. %1: the code number of the primaries.</extracomment>
+        <translation>原色の指定 %1 はサポートされていません</translation>
+    </message>
+    <message>
+        <source>%1, BT.709 curve</source>
+        <extracomment>A colour profile&apos;s name. %1: the primaries&apos; name (&quot;Display P3&quot;).</extracomment>
+        <translation>%1、BT.709 カーブ</translation>
+    </message>
+    <message>
+        <source>%1, linear</source>
+        <extracomment>A colour profile&apos;s name, for linear light. %1: the primaries&apos; name (&quot;Display P3&quot;).</extracomment>
+        <translation>%1、リニア</translation>
+    </message>
+    <message>
+        <source>HDR transfer curves are not supported</source>
+        <translation>HDR の伝達カーブはサポートされていません</translation>
+    </message>
+    <message>
+        <source>transfer characteristics %1 are not supported</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used. %1: the code number of the transfer characteristics.</extracomment>
+        <translation>伝達特性 %1 はサポートされていません</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s chromaticities are damaged</source>
+        <translation>PNG の色度情報が破損しています</translation>
+    </message>
+    <message>
+        <source>sRGB primaries</source>
+        <extracomment>A colour profile&apos;s name: a PNG&apos;s own primaries are those of sRGB.</extracomment>
+        <translation>sRGB の原色</translation>
+    </message>
+    <message>
+        <source>PNG chromaticities</source>
+        <extracomment>A colour profile&apos;s name: the primaries a PNG states.</extracomment>
+        <translation>PNG の色度</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile is damaged: stored colours shown.</source>
+        <translation>画像のカラープロファイルが破損しています: 保存値で表示します。</translation>
+    </message>
+    <message>
+        <source>unnamed profile</source>
+        <extracomment>The name shown for a colour profile that gives itself none.</extracomment>
+        <translation>名前のないプロファイル</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile (%1) is not for RGB pictures: stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: the colour profile&apos;s name.</extracomment>
+        <translation>画像のカラープロファイル (%1) は RGB 画像用ではありません: 保存値で表示します。</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colour profile (%1) cannot be used: stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: the colour profile&apos;s name.</extracomment>
+        <translation>画像のカラープロファイル (%1) は使用できません: 保存値で表示します。</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s colours cannot be read (%1): stored colours shown.</source>
+        <extracomment>A notice over the picture. %1: why the profile cannot be used (&quot;the PNG&apos;s iCCP chunk is damaged&quot;).</extracomment>
+        <translation>画像の色を読み取れません (%1): 保存値で表示します。</translation>
+    </message>
+    <message>
+        <source>The colour library (lcms2) is missing: stored colours shown.</source>
+        <translation>カラーライブラリ (lcms2) がありません: 保存値で表示します。</translation>
+    </message>
+    <message>
+        <source>a grey colour profile in a colour picture</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>カラー画像にグレーのカラープロファイルが付いています</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
+        <translation>メモリ不足: 画像の色を変換できません。</translation>
+    </message>
+    <message>
+        <source>the PNG&apos;s iCCP chunk is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>PNG の iCCP チャンクが破損しています</translation>
+    </message>
+    <message>
+        <source>the JPEG&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>JPEG の ICC プロファイルが破損しています</translation>
+    </message>
+    <message>
+        <source>the WebP&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>WebP の ICC プロファイルが破損しています</translation>
+    </message>
+    <message>
+        <source>the TIFF&apos;s ICC profile is damaged</source>
+        <extracomment>Why a picture&apos;s colour profile cannot be used (put in for %1 of &quot;The picture&apos;s colours cannot be read (%1): ...&quot;).</extracomment>
+        <translation>TIFF の ICC プロファイルが破損しています</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>--format needs a notation: %1</source>
+        <extracomment>On standard error. %1: the words --format takes (&quot;web, rgb, ... or json&quot;).</extracomment>
         <translation>--format には表記を指定してください: %1</translation>
     </message>
     <message>
         <source>unknown option %1 (a file name that starts with &apos;-&apos; goes after &apos;--&apos;)</source>
+        <extracomment>On standard error. %1: the option as given, in single quotes.</extracomment>
         <translation>不明なオプション %1 (&apos;-&apos; で始まるファイル名は &apos;--&apos; の後に指定します)</translation>
     </message>
     <message>
         <source>%1 goes with --pick</source>
+        <extracomment>On standard error. %1: an option that only a pick takes (&quot;--format&quot;, &quot;--no-copy&quot;).</extracomment>
         <translation>%1 は --pick と一緒に指定します</translation>
     </message>
     <message>
         <source>--pick takes no file, but %1 was given</source>
+        <extracomment>On standard error. %1: the file name given, in single quotes.</extracomment>
         <translation>--pick にはファイルを指定できませんが、%1 が指定されました</translation>
     </message>
     <message>
         <source>unknown notation %1 for --format: %2</source>
+        <extracomment>On standard error. %1: the word given, in single quotes; %2: the words --format takes.</extracomment>
         <translation>--format の表記 %1 は不明です: %2</translation>
-    </message>
-    <message>
-        <source>one picture file opens at a time, but %1 were given</source>
-        <translation>一度に開ける画像ファイルは 1 つですが、%1 個指定されました</translation>
     </message>
     <message>
         <source>the file name is empty</source>
@@ -142,16 +271,19 @@
     </message>
     <message>
         <source>cannot open %1: the file lies on another machine (%2)</source>
+        <extracomment>On standard error. %1: the file: address given, in single quotes; %2: the machine it names.</extracomment>
         <translation>%1 を開けません: ファイルは別のマシン (%2) にあります</translation>
     </message>
     <message>
         <source>cannot open %1: the address names no file</source>
+        <extracomment>On standard error. %1: the file: address given, in single quotes.</extracomment>
         <translation>%1 を開けません: このアドレスはファイルを指していません</translation>
     </message>
     <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
        huemark sample|stats|palette FILE ... (see --help)</source>
+        <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
         <translation>使い方: huemark [オプション] [--] [ファイル]
         huemark --pick [--format 表記] [--no-copy]
         huemark sample|stats|palette ファイル ... (--help を参照)</translation>
@@ -183,6 +315,7 @@ Arguments:
                  path, or a file: address on this machine.
 
 </source>
+        <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
         <translation>画像の任意のピクセルの色を読み取ります。
 
 オプション:
@@ -212,6 +345,18 @@ Arguments:
 
 </translation>
     </message>
+    <message>
+        <source>%1 or json</source>
+        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
+        <translation>%1 または json</translation>
+    </message>
+    <message numerus="yes">
+        <source>one picture file opens at a time, but %n were given</source>
+        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
+        <translation>
+            <numerusform>一度に開ける画像ファイルは 1 つですが、%n 個指定されました</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -219,56 +364,103 @@ Arguments:
         <source>Cancel was selected.</source>
         <translation>キャンセルが選択されました。</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <extracomment>The open-file dialog&apos;s title when its caller gives none.</extracomment>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <extracomment>The save-file dialog&apos;s title when its caller gives none.</extracomment>
+        <translation>名前を付けて保存</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>pass</source>
+        <extracomment>A contrast verdict, put in for %1 or %2 of &quot;AA: normal text %1, large text %2&quot;.</extracomment>
+        <translation>適合</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <extracomment>A contrast verdict, put in for %1 or %2 of &quot;AA: normal text %1, large text %2&quot;.</extracomment>
+        <translation>不適合</translation>
+    </message>
+    <message>
+        <source>Sample text</source>
+        <extracomment>Shown in each colour on the other, to judge their contrast by eye.</extracomment>
+        <translation>テキストの見本</translation>
+    </message>
+    <message>
+        <source>Contrast of %1 and %2: %3:1</source>
+        <extracomment>%1, %2: the two colours&apos; web codes (#RRGGBB); %3: their contrast ratio (&quot;4.52&quot;), read &quot;4.52 to 1&quot;.</extracomment>
+        <translation>%1 と %2 のコントラスト比: %3:1</translation>
+    </message>
+    <message>
+        <source>AA: normal text %1, large text %2</source>
+        <extracomment>WCAG level AA. %1: the verdict for normal text, %2: for large text (&quot;pass&quot; or &quot;fail&quot;).</extracomment>
+        <translation>AA: 通常のテキスト %1、大きなテキスト %2</translation>
+    </message>
+    <message>
+        <source>AAA: normal text %1, large text %2</source>
+        <extracomment>WCAG level AAA. %1: the verdict for normal text, %2: for large text (&quot;pass&quot; or &quot;fail&quot;).</extracomment>
+        <translation>AAA: 通常のテキスト %1、大きなテキスト %2</translation>
+    </message>
+    <message>
+        <source>APCA Lc %1 (%2 text on %3)</source>
+        <extracomment>APCA&apos;s lightness contrast. %1: the value Lc (&quot;-68.5&quot;); %2: the web code of the text&apos;s colour; %3: the web code of the background&apos;s.</extracomment>
+        <translation>APCA Lc %1 (%3 の背景に %2 のテキスト)</translation>
+    </message>
+</context>
+<context>
+    <name>Details</name>
+    <message>
+        <source>no profile</source>
+        <extracomment>Details line, for a picture without a colour profile.</extracomment>
+        <translation>プロファイルなし</translation>
+    </message>
+    <message>
+        <source>%1, stored values shown</source>
+        <extracomment>Details line, while the picture shows its stored values. %1: the colour profile&apos;s name.</extracomment>
+        <translation>%1、保存値を表示</translation>
+    </message>
+    <message>
+        <source>shown %1</source>
+        <extracomment>Details line. %1: the web code of the colour shown (#RRGGBB).</extracomment>
+        <translation>表示色 %1</translation>
+    </message>
+    <message>
+        <source>shown %1 %2</source>
+        <extracomment>Details line. %1: the web code of the colour shown (#RRGGBB); %2: the nearest CSS colour name, which stays in English (&quot;≈ red&quot; when not exact).</extracomment>
+        <translation>表示色 %1 %2</translation>
+    </message>
+    <message>
+        <source>clipped, ΔE2000 %1</source>
+        <extracomment>Details line: the colour lies outside sRGB. %1: the colour difference the clipping made, as a number with two decimals.</extracomment>
+        <translation>クリッピング、ΔE2000 %1</translation>
+    </message>
+    <message>
+        <source>%1 sees %2</source>
+        <extracomment>Details line. %1: the simulated colour vision (&quot;protanopia&quot;); %2: the web code of the colour as that vision sees it.</extracomment>
+        <translation>%1では %2</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
     <message>
         <source>&lt; 1 % of the area</source>
+        <extracomment>A palette colour&apos;s description: it covers less than one percent of the area.</extracomment>
         <translation>範囲の 1 % 未満</translation>
     </message>
     <message>
         <source>%1 % of the area</source>
+        <extracomment>A palette colour&apos;s description. %1: the percentage of the area it covers, a whole number.</extracomment>
         <translation>範囲の %1 %</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
-    <message>
-        <source>The help document %1 %2</source>
-        <translation>ヘルプ文書 %1 %2</translation>
-    </message>
-    <message>
-        <source>is damaged: it is not a text document.</source>
-        <translation>は破損しています: テキスト文書ではありません。</translation>
-    </message>
-    <message>
-        <source>is damaged: it holds no HTML.</source>
-        <translation>は破損しています: HTML が含まれていません。</translation>
-    </message>
-    <message>
-        <source>is damaged: it is nested too deeply.</source>
-        <translation>は破損しています: 入れ子が深すぎます。</translation>
-    </message>
-    <message>
-        <source>was not found.</source>
-        <translation>が見つかりません。</translation>
-    </message>
-    <message>
-        <source>is a folder, not a document.</source>
-        <translation>は文書ではなくフォルダーです。</translation>
-    </message>
-    <message>
-        <source>is not a file.</source>
-        <translation>はファイルではありません。</translation>
-    </message>
-    <message>
-        <source>is damaged: it is far too large.</source>
-        <translation>は破損しています: 大きすぎます。</translation>
-    </message>
-    <message>
-        <source>cannot be read: %1.</source>
-        <translation>を読み込めません: %1。</translation>
-    </message>
     <message>
         <source>Huemark Help</source>
         <translation>Huemark ヘルプ</translation>
@@ -277,42 +469,222 @@ Arguments:
         <source>Help text</source>
         <translation>ヘルプ本文</translation>
     </message>
+    <message>
+        <source>The help cannot be shown</source>
+        <translation>ヘルプを表示できません</translation>
+    </message>
+    <message>
+        <source>Reinstalling Huemark puts the help document back.</source>
+        <translation>Huemark を再インストールすると、ヘルプ文書が元に戻ります。</translation>
+    </message>
+    <message>
+        <source>The help document has no section for this command; it is shown from its contents.</source>
+        <translation>ヘルプ文書にこのコマンドの項目がないため、目次を表示します。</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is not a text document.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>ヘルプ文書 %1 は破損しています: テキスト文書ではありません。</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it holds no HTML.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>ヘルプ文書 %1 は破損しています: HTML が含まれていません。</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is nested too deeply.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>ヘルプ文書 %1 は破損しています: 入れ子が深すぎます。</translation>
+    </message>
+    <message>
+        <source>The help document %1 was not found.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>ヘルプ文書 %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>The help document %1 is a folder, not a document.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>ヘルプ文書 %1 は文書ではなくフォルダーです。</translation>
+    </message>
+    <message>
+        <source>The help document %1 is not a file.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>ヘルプ文書 %1 はファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The help document %1 is damaged: it is far too large.</source>
+        <extracomment>%1: the help document&apos;s path.</extracomment>
+        <translation>ヘルプ文書 %1 は破損しています: 大きすぎます。</translation>
+    </message>
+    <message>
+        <source>The help document %1 cannot be read: %2.</source>
+        <extracomment>%1: the help document&apos;s path, %2: the system&apos;s reason.</extracomment>
+        <translation>ヘルプ文書 %1 を読み込めません: %2。</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Navigation</source>
+        <extracomment>The help window&apos;s tool bar, as its menu of tool bars names it.</extracomment>
         <translation>ナビゲーション</translation>
     </message>
     <message>
         <source>Back</source>
+        <extracomment>The help window&apos;s button: the page shown before.</extracomment>
         <translation>戻る</translation>
     </message>
     <message>
         <source>Forward</source>
+        <extracomment>The help window&apos;s button: the page shown after, once gone back.</extracomment>
         <translation>進む</translation>
     </message>
     <message>
         <source>Contents</source>
+        <extracomment>The help window&apos;s button: the help&apos;s table of contents.</extracomment>
         <translation>目次</translation>
     </message>
 </context>
 <context>
-    <name>JsonReader</name>
+    <name>ListFiles</name>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>ファイルは読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <translation>フォルダーです。</translation>
+    </message>
+    <message>
+        <source>It is not a file but a FIFO, a device or a socket.</source>
+        <translation>ファイルではなく、FIFO、デバイス、ソケットのいずれかです。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <extracomment>%1: the largest size a list file may have, in MiB.</extracomment>
+        <translation>ファイルのサイズが %1 MiB を超えています。</translation>
+    </message>
+    <message>
+        <source>The list could not be saved as %1.<byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it failed (a sentence).</extracomment>
+        <translation>リストを %1 として保存できませんでした。<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <extracomment>Why a list file could not be opened. %1: the line number in the file; %2: what is wrong on that line (a sentence).</extracomment>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened as a list; the list is unchanged.<byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it could not be opened.</extracomment>
+        <translation>%1 をリストとして開けませんでした。リストは変更されていません。<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>ListFormats</name>
+    <message>
+        <source>GIMP palette</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>GIMP パレット</translation>
+    </message>
+    <message>
+        <source>CSS custom properties</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>CSS カスタムプロパティ</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>CSV</translation>
+    </message>
+</context>
+<context>
+    <name>ListReaders</name>
+    <message>
+        <source>the file holds more than %1 colours.</source>
+        <extracomment>Why a list file is refused. %1: the most colours a list takes (100000).</extracomment>
+        <translation>ファイルに %1 色を超える色が含まれています。</translation>
+    </message>
+    <message>
+        <source>expected red, green and blue values from 0 to 255, then a name.</source>
+        <translation>0～255 の赤・緑・青の値と、それに続く名前が必要です。</translation>
+    </message>
+    <message>
+        <source>%1 is not a colour value from 0 to 255.</source>
+        <extracomment>Why a palette line is refused. %1: the digits read there.</extracomment>
+        <translation>%1 は 0～255 の色の値ではありません。</translation>
+    </message>
+    <message>
+        <source>a GIMP palette starts with the line &quot;GIMP Palette&quot;.</source>
+        <translation>GIMP パレットは &quot;GIMP Palette&quot; という行で始まる必要があります。</translation>
+    </message>
+    <message>
+        <source>a list file holds an array of colours, starting with &quot;[&quot;.</source>
+        <translation>リストファイルには &quot;[&quot; で始まる色の配列が必要です。</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;]&quot; after a colour.</source>
+        <translation>色の後には &quot;,&quot; または &quot;]&quot; が必要です。</translation>
+    </message>
+    <message>
+        <source>nothing may follow the array&apos;s closing &quot;]&quot;.</source>
+        <translation>配列を閉じる &quot;]&quot; の後には何も置けません。</translation>
+    </message>
+    <message>
+        <source>expected a colour: an object starting with &quot;{&quot;.</source>
+        <translation>色 (&quot;{&quot; で始まるオブジェクト) が必要です。</translation>
+    </message>
+    <message>
+        <source>expected &quot;:&quot; after a member&apos;s name.</source>
+        <translation>メンバー名の後には &quot;:&quot; が必要です。</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; or &quot;}&quot; after a member.</source>
+        <translation>メンバーの後には &quot;,&quot; または &quot;}&quot; が必要です。</translation>
+    </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is; %2 and %3: the smallest and the largest number allowed.</extracomment>
         <translation>&quot;%1&quot; は %2 から %3 までの整数でなければなりません。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>&quot;%1&quot; はテキストでなければなりません。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be an array of three numbers.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>&quot;%1&quot; は 3 つの数値の配列でなければなりません。</translation>
     </message>
     <message>
+        <source>&quot;origin&quot; must be an object.</source>
+        <translation>&quot;origin&quot; はオブジェクトでなければなりません。</translation>
+    </message>
+    <message>
+        <source>&quot;area&quot; must be an object.</source>
+        <translation>&quot;area&quot; はオブジェクトでなければなりません。</translation>
+    </message>
+    <message>
+        <source>&quot;stored&quot; must be an object.</source>
+        <translation>&quot;stored&quot; はオブジェクトでなければなりません。</translation>
+    </message>
+    <message>
+        <source>&quot;web&quot; must be a text such as &quot;#FF8000&quot;.</source>
+        <translation>&quot;web&quot; は &quot;#FF8000&quot; のようなテキストでなければなりません。</translation>
+    </message>
+    <message>
+        <source>&quot;description&quot; must be a text.</source>
+        <translation>&quot;description&quot; はテキストでなければなりません。</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a web code such as &quot;#FF8000&quot;.</source>
+        <extracomment>Why a list file is refused. %1: the text the file gives as a web code.</extracomment>
         <translation>&quot;%1&quot; は &quot;#FF8000&quot; のような Web コードではありません。</translation>
     </message>
     <message>
@@ -325,26 +697,52 @@ Arguments:
     </message>
     <message>
         <source>the web code %1 is not the colour of &quot;r&quot;, &quot;g&quot; and &quot;b&quot;.</source>
+        <extracomment>Why a list file is refused. %1: the web code the file gives (#RRGGBB).</extracomment>
         <translation>Web コード %1 が &quot;r&quot;、&quot;g&quot;、&quot;b&quot; の色と一致しません。</translation>
     </message>
-</context>
-<context>
-    <name>ListFormats</name>
     <message>
-        <source>GIMP palette</source>
-        <translation>GIMP パレット</translation>
+        <source>expected a text in double quotes.</source>
+        <translation>二重引用符で囲んだテキストが必要です。</translation>
     </message>
     <message>
-        <source>CSS custom properties</source>
-        <translation>CSS カスタムプロパティ</translation>
+        <source>a text has no closing quote.</source>
+        <translation>テキストに閉じる引用符がありません。</translation>
     </message>
     <message>
-        <source>JSON</source>
-        <translation>JSON</translation>
+        <source>a line break or control character inside a text must be escaped.</source>
+        <translation>テキスト内の改行や制御文字はエスケープする必要があります。</translation>
     </message>
     <message>
-        <source>CSV</source>
-        <translation>CSV</translation>
+        <source>\u must be followed by four hex digits.</source>
+        <translation>\u の後には 16 進数 4 桁が必要です。</translation>
+    </message>
+    <message>
+        <source>unknown escape in a text.</source>
+        <translation>テキスト内に不明なエスケープがあります。</translation>
+    </message>
+    <message>
+        <source>a number&apos;s decimal point must be followed by digits.</source>
+        <translation>数値の小数点の後には数字が必要です。</translation>
+    </message>
+    <message>
+        <source>a number&apos;s exponent must have digits.</source>
+        <translation>数値の指数部には数字が必要です。</translation>
+    </message>
+    <message>
+        <source>values are nested too deeply.</source>
+        <translation>値の入れ子が深すぎます。</translation>
+    </message>
+    <message>
+        <source>expected &quot;,&quot; between values.</source>
+        <translation>値と値の間には &quot;,&quot; が必要です。</translation>
+    </message>
+    <message>
+        <source>expected a value.</source>
+        <translation>値が必要です。</translation>
+    </message>
+    <message>
+        <source>this is neither a GIMP palette nor a list saved as JSON.</source>
+        <translation>GIMP パレットでも、JSON で保存したリストでもありません。</translation>
     </message>
 </context>
 <context>
@@ -366,15 +764,12 @@ Arguments:
     </message>
     <message>
         <source>its header has an unknown size (%1)</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %1: the header&apos;s size in bytes.</extracomment>
         <translation>ヘッダーのサイズ (%1) が不明です</translation>
     </message>
     <message>
         <source>it uses an OS/2 compression that is not supported</source>
         <translation>サポートされていない OS/2 の圧縮形式を使っています</translation>
-    </message>
-    <message>
-        <source>%1 bits a pixel is not a BMP depth</source>
-        <translation>1 ピクセルあたり %1 ビットは BMP の色深度ではありません</translation>
     </message>
     <message>
         <source>its compression does not fit its depth</source>
@@ -386,6 +781,7 @@ Arguments:
     </message>
     <message>
         <source>its compression (%1) is unknown</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %1: the compression&apos;s code number.</extracomment>
         <translation>圧縮形式 (%1) が不明です</translation>
     </message>
     <message>
@@ -398,6 +794,7 @@ Arguments:
     </message>
     <message>
         <source>%1 pictures need libheif, which is not installed.</source>
+        <extracomment>%1: the pictures&apos; format (&quot;HEIF&quot; or &quot;AVIF&quot;).</extracomment>
         <translation>%1 画像には libheif が必要ですが、インストールされていません。</translation>
     </message>
     <message>
@@ -454,47 +851,32 @@ Arguments:
     </message>
     <message>
         <source>File not found: &apos;%1&apos;</source>
+        <extracomment>%1: the file&apos;s path.</extracomment>
         <translation>ファイルが見つかりません: &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Path/File access error: &apos;%1&apos; is not a file</source>
+        <extracomment>%1: the path, which names a folder, a device or the like.</extracomment>
         <translation>パス/ファイル アクセス エラー: &apos;%1&apos; はファイルではありません</translation>
     </message>
     <message>
         <source>Out of memory: &apos;%1&apos; is too large to open.</source>
+        <extracomment>%1: the file&apos;s path.</extracomment>
         <translation>メモリ不足: &apos;%1&apos; は大きすぎて開けません。</translation>
     </message>
     <message>
         <source>Path/File access error: &apos;%1&apos; (%2)</source>
+        <extracomment>%1: the file&apos;s path; %2: the system&apos;s reason.</extracomment>
         <translation>パス/ファイル アクセス エラー: &apos;%1&apos; (%2)</translation>
     </message>
     <message>
-        <source>Invalid picture: </source>
-        <translation>無効な画像: </translation>
-    </message>
-    <message>
         <source>the %1 picture is damaged (%2).</source>
+        <extracomment>%1: the picture&apos;s format (&quot;PNG&quot;, &quot;JPEG XL&quot;); %2: what is damaged, in a few words that start in lowercase (&quot;its header is incomplete&quot;).</extracomment>
         <translation>%1 画像が破損しています (%2)。</translation>
-    </message>
-    <message>
-        <source>Out of memory: the SVG drawing %1.</source>
-        <translation>メモリ不足: SVG 図形%1。</translation>
-    </message>
-    <message>
-        <source>embeds pictures too large to open</source>
-        <translation>に開けないほど大きな画像が埋め込まれています</translation>
-    </message>
-    <message>
-        <source>is too large to open</source>
-        <translation>は大きすぎて開けません</translation>
     </message>
     <message>
         <source>no drawing could be read</source>
         <translation>図形を読み込めませんでした</translation>
-    </message>
-    <message>
-        <source>asks for more drawing than a picture may take</source>
-        <translation>は画像の上限を超える描画を要求しています</translation>
     </message>
     <message>
         <source>its grey and alpha samples cannot be read</source>
@@ -504,34 +886,165 @@ Arguments:
         <source>The picture on the clipboard is too large to open.</source>
         <translation>クリップボードの画像は大きすぎて開けません。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n bits a pixel is not a BMP depth</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; %n: the bits a pixel the file states.</extracomment>
+        <translation>
+            <numerusform>1 ピクセルあたり %n ビットは BMP の色深度ではありません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot; when the decoder gives no reason.</extracomment>
+        <translation>不明なエラー</translation>
+    </message>
+    <message>
+        <source>decoder</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed.</extracomment>
+        <translation>デコーダー</translation>
+    </message>
+    <message>
+        <source>basic info</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed (reading the picture&apos;s size and depth).</extracomment>
+        <translation>基本情報</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <extracomment>Put in for %2 of &quot;the %1 picture is damaged (%2).&quot;: the step of decoding that failed (handing over the pixels).</extracomment>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture is %1 × %2 pixels, too large to open.</source>
+        <extracomment>%1 × %2: the picture&apos;s width and height in pixels.</extracomment>
+        <translation>メモリ不足: 画像は %1 × %2 ピクセルで、大きすぎて開けません。</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture (%1 × %2 pixels) does not fit in memory.</source>
+        <extracomment>%1 × %2: the picture&apos;s width and height in pixels.</extracomment>
+        <translation>メモリ不足: 画像 (%1 × %2 ピクセル) がメモリに収まりません。</translation>
+    </message>
+    <message>
+        <source>Invalid picture: %1</source>
+        <extracomment>%1: what is wrong with the picture, a sentence that starts in lowercase (&quot;the file is empty.&quot;).</extracomment>
+        <translation>無効な画像: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing embeds pictures too large to open.</source>
+        <translation>メモリ不足: SVG 図形に開けないほど大きな画像が埋め込まれています。</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing is too large to open.</source>
+        <translation>メモリ不足: SVG 図形は大きすぎて開けません。</translation>
+    </message>
+    <message>
+        <source>Out of memory: the SVG drawing asks for more drawing than a picture may take.</source>
+        <translation>メモリ不足: SVG 図形は画像の上限を超える描画を要求しています。</translation>
+    </message>
 </context>
 <context>
     <name>Loupe</name>
     <message>
         <source>Loupe</source>
+        <extracomment>The magnifier beside the pointer, for screen readers.</extracomment>
         <translation>ルーペ</translation>
     </message>
 </context>
 <context>
-    <name>PickSession</name>
+    <name>Metafile</name>
     <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
+        <source>The EMF header is damaged</source>
+        <translation>EMF ヘッダーが破損しています</translation>
     </message>
     <message>
-        <source>radius %1</source>
-        <translation>半径 %1</translation>
+        <source>The metafile&apos;s picture is empty</source>
+        <translation>メタファイルの画像が空です</translation>
     </message>
     <message>
-        <source>Screenshot at %1×, monitor at %2×</source>
-        <translation>スクリーンショット %1×、モニター %2×</translation>
+        <source>Not enough memory for the metafile&apos;s picture</source>
+        <translation>メタファイルの画像に必要なメモリが足りません</translation>
+    </message>
+    <message>
+        <source>Invalid resolution for drawing a metafile</source>
+        <translation>メタファイルの描画に使う解像度が無効です</translation>
+    </message>
+    <message>
+        <source>The file is not a Windows metafile</source>
+        <translation>ファイルは Windows メタファイルではありません</translation>
+    </message>
+    <message>
+        <source>The WMF header is damaged</source>
+        <translation>WMF ヘッダーが破損しています</translation>
+    </message>
+    <message>
+        <source>The WMF neither says how big it is nor draws anything</source>
+        <translation>WMF にサイズの指定も描画内容もありません</translation>
     </message>
 </context>
 <context>
-    <name>PickSurface</name>
+    <name>PickCommand</name>
     <message>
-        <source>Pick a colour from the screen</source>
-        <translation>画面から色を取得</translation>
+        <source>cannot write the pick to standard output</source>
+        <translation>取得した色を標準出力に書き込めません</translation>
+    </message>
+    <message>
+        <source>cannot start the pick: %1</source>
+        <extracomment>%1: the system&apos;s reason.</extracomment>
+        <translation>取得を開始できません: %1</translation>
+    </message>
+    <message>
+        <source>the pick ended on signal %1 (%2)</source>
+        <extracomment>%1: the signal&apos;s number, %2: its name.</extracomment>
+        <translation>取得がシグナル %1 (%2) で終了しました</translation>
+    </message>
+    <message>
+        <source>the pick ended without an answer</source>
+        <translation>取得が応答なしで終了しました</translation>
+    </message>
+</context>
+<context>
+    <name>PictureArrival</name>
+    <message>
+        <source>Out of memory: the picture does not fit in memory.</source>
+        <translation>メモリ不足: 画像がメモリに収まりません。</translation>
+    </message>
+    <message>
+        <source>The picture file cannot be opened:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why (a sentence).</extracomment>
+        <translation>画像ファイルを開けません:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s picture cannot be pasted.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>クリップボードの画像を貼り付けられません。<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Pasted from clipboard</source>
+        <extracomment>The window&apos;s title while it shows the clipboard&apos;s picture.</extracomment>
+        <translation>クリップボードから貼り付け</translation>
+    </message>
+    <message>
+        <source>Out of memory: the picture is too large to open.</source>
+        <translation>メモリ不足: 画像は大きすぎて開けません。</translation>
+    </message>
+    <message>
+        <source>Dropped picture</source>
+        <extracomment>The window&apos;s title while it shows a picture dropped on it whose address the drop does not give.</extracomment>
+        <translation>ドロップされた画像</translation>
+    </message>
+    <message>
+        <source>The dropped picture cannot be opened.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>ドロップされた画像を開けません。<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The screen cannot be captured.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>画面をキャプチャできません。<byte value="xd"/><byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Screen capture</source>
+        <extracomment>The window&apos;s title while it shows a capture of the screen.</extracomment>
+        <translation>画面キャプチャ</translation>
     </message>
 </context>
 <context>
@@ -553,6 +1066,7 @@ Arguments:
     </message>
     <message>
         <source>Cannot write in the folder %1: %2</source>
+        <extracomment>%1: the folder&apos;s path; %2: the system&apos;s reason.</extracomment>
         <translation>フォルダー %1 に書き込めません: %2</translation>
     </message>
     <message>
@@ -573,33 +1087,53 @@ Arguments:
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not accepting jobs.</source>
+        <extracomment>%1: the printer&apos;s name.</extracomment>
         <translation>プリンター &quot;%1&quot; はジョブを受け付けていません。</translation>
     </message>
     <message>
         <source>The print service did not take the document: %1</source>
+        <extracomment>%1: the print service&apos;s reason, usually in English.</extracomment>
         <translation>印刷サービスが文書を受け付けませんでした: %1</translation>
     </message>
     <message>
         <source>the document was cut short (is the disk full?)</source>
+        <extracomment>Put in for %2 of &quot;Cannot write the file %1: %2&quot;.</extracomment>
         <translation>文書が途中で切れました (ディスクがいっぱいではありませんか?)</translation>
     </message>
     <message>
         <source>Cannot write the print job in the folder %1: %2</source>
+        <extracomment>%1: the folder&apos;s path; %2: the reason.</extracomment>
         <translation>フォルダー %1 に印刷ジョブを書き込めません: %2</translation>
     </message>
     <message>
         <source>Cannot write the file %1: %2</source>
+        <extracomment>Printing to a file. %1: the file&apos;s path; %2: the reason.</extracomment>
         <translation>ファイル %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>No printer is available: the print service&apos;s library (libcups.so.2) is missing.</source>
+        <translation>使用できるプリンターがありません: 印刷サービスのライブラリ (libcups.so.2) が見つかりません。</translation>
+    </message>
+    <message>
+        <source>No printer is available. Add a printer in the system&apos;s printer settings, then print again.</source>
+        <translation>使用できるプリンターがありません。システムのプリンター設定でプリンターを追加してから、もう一度印刷してください。</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not available. Choose another printer in Print Setup.</source>
+        <extracomment>%1: the printer&apos;s name. &quot;Print Setup&quot; is the File menu&apos;s item &quot;Print Set&amp;up&quot;.</extracomment>
+        <translation>プリンター &quot;%1&quot; は使用できません。印刷設定でほかのプリンターを選んでください。</translation>
     </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>  Page %1</source>
+        <extracomment>The end of a printout&apos;s title line. %1: the page&apos;s number. Keep the two leading blanks.</extracomment>
         <translation>  %1 ページ</translation>
     </message>
     <message>
         <source>  Printed: </source>
+        <extracomment>A printout&apos;s title line, between the caption and the date and time it was printed. Keep the two leading blanks and the trailing one.</extracomment>
         <translation>  印刷日時: </translation>
     </message>
 </context>
@@ -609,16 +1143,6 @@ Arguments:
         <source>There is no screen to capture here.</source>
         <translation>ここにはキャプチャできる画面がありません。</translation>
     </message>
-</context>
-<context>
-    <name>ScreenPicture</name>
-    <message>
-        <source>The screen capture holds no picture.</source>
-        <translation>画面キャプチャに画像が含まれていません。</translation>
-    </message>
-</context>
-<context>
-    <name>ScreenPortal</name>
     <message>
         <source>The request to capture the screen was declined.</source>
         <translation>画面キャプチャの要求は拒否されました。</translation>
@@ -633,6 +1157,7 @@ Arguments:
     </message>
     <message>
         <source>The desktop&apos;s screenshot service sent a picture that is not a local file: %1</source>
+        <extracomment>%1: the address the screenshot service gave for its picture.</extracomment>
         <translation>デスクトップのスクリーンショットサービスから届いた画像がローカルファイルではありません: %1</translation>
     </message>
     <message>
@@ -657,24 +1182,66 @@ Arguments:
     </message>
     <message>
         <source>The desktop&apos;s screenshot service failed: %1</source>
+        <extracomment>%1: the service&apos;s own message, usually in English.</extracomment>
         <translation>デスクトップのスクリーンショットサービスが失敗しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPick</name>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>画面から色を取得</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>The loupe: the pointer&apos;s device pixel, %1 across and %2 down.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>radius %1</source>
+        <extracomment>The loupe: the averaging radius, 0 to 5.</extracomment>
+        <translation>半径 %1</translation>
+    </message>
+    <message>
+        <source>Screenshot at %1×, monitor at %2×</source>
+        <extracomment>The loupe: %1 the scale of the screen&apos;s picture, %2 the monitor&apos;s own scale.</extracomment>
+        <translation>スクリーンショット %1×、モニター %2×</translation>
+    </message>
+    <message>
+        <source>The screen&apos;s picture holds none of the monitors.</source>
+        <translation>画面の画像にどのモニターも含まれていません。</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPicture</name>
+    <message>
+        <source>The screen capture holds no picture.</source>
+        <translation>画面キャプチャに画像が含まれていません。</translation>
     </message>
 </context>
 <context>
     <name>Services</name>
     <message>
         <source>Print Setup</source>
+        <extracomment>The print dialog&apos;s title when it only sets the printer up (File, Print Setup).</extracomment>
         <translation>印刷設定</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>The printing progress dialog&apos;s button.</extracomment>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The Print Setup dialog&apos;s button that keeps the choice.</extracomment>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Verbs</name>
     <message>
         <source>standard input holds more than a picture may (%1 MB)</source>
+        <extracomment>On standard error. %1: the largest picture file taken, in MB.</extracomment>
         <translation>標準入力のデータが画像の上限 (%1 MB) を超えています</translation>
     </message>
     <message>
@@ -695,10 +1262,12 @@ Arguments:
     </message>
     <message>
         <source>the file is larger than a picture may be (%1 MB)</source>
+        <extracomment>On standard error, after &quot;cannot read &apos;%1&apos;: &quot;. %1: the largest picture file taken, in MB.</extracomment>
         <translation>ファイルが画像の上限 (%1 MB) より大きいです</translation>
     </message>
     <message>
         <source>cannot read &apos;%1&apos;: %2</source>
+        <extracomment>On standard error. %1: the file name; %2: why, in lowercase (&quot;it is a folder&quot;).</extracomment>
         <translation>&apos;%1&apos; を読み込めません: %2</translation>
     </message>
     <message>
@@ -707,22 +1276,22 @@ Arguments:
     </message>
     <message>
         <source>option %1 needs a value</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
         <translation>オプション %1 には値が必要です</translation>
     </message>
     <message>
         <source>unknown option %1</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
         <translation>不明なオプション %1</translation>
     </message>
     <message>
-        <source>%1 is not %2</source>
-        <translation>%1 は %2 ではありません</translation>
-    </message>
-    <message>
         <source>%1 takes a whole number from %2 to %3, not %4</source>
+        <extracomment>On standard error. %1: the option (&quot;--radius&quot;, &quot;-n&quot;); %2 and %3: the smallest and the largest number it takes; %4: the value given, in single quotes.</extracomment>
         <translation>%1 には %2 から %3 までの整数を指定してください (%4 は不可)</translation>
     </message>
     <message>
         <source>%1 needs a picture file (or - for standard input)</source>
+        <extracomment>On standard error. %1: the verb (&quot;sample&quot;, &quot;stats&quot; or &quot;palette&quot;), which stays as it is.</extracomment>
         <translation>%1 には画像ファイル (標準入力なら -) が必要です</translation>
     </message>
     <message>
@@ -730,35 +1299,27 @@ Arguments:
         <translation>ファイル名が空です</translation>
     </message>
     <message>
-        <source>a rectangle X,Y,WIDTH,HEIGHT</source>
-        <translation>矩形 X,Y,幅,高さ</translation>
-    </message>
-    <message>
         <source>the rectangle %1 is empty</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
         <translation>矩形 %1 は空です</translation>
     </message>
     <message>
         <source>the rectangle %1,%2,%3,%4 does not lie inside the picture (%5)</source>
+        <extracomment>On standard error. %1, %2: the rectangle&apos;s left and top; %3, %4: its width and height; %5: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>矩形 %1,%2,%3,%4 が画像 (%5) の内側に収まっていません</translation>
-    </message>
-    <message>
-        <source>standard input</source>
-        <translation>標準入力</translation>
     </message>
     <message>
         <source>sample needs at least one point X,Y</source>
         <translation>sample には点 X,Y が 1 つ以上必要です</translation>
     </message>
     <message>
-        <source>a point X,Y</source>
-        <translation>点 X,Y</translation>
-    </message>
-    <message>
         <source>--format takes web, rgb, hsl, oklch, gpl or json, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
         <translation>--format には web、rgb、hsl、oklch、gpl、json のいずれかを指定してください (%1 は不可)</translation>
     </message>
     <message>
         <source>the point %1,%2 lies outside the picture (%3)</source>
+        <extracomment>On standard error. %1, %2: the point; %3: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>点 %1,%2 は画像 (%3) の外にあります</translation>
     </message>
     <message>
@@ -771,10 +1332,12 @@ Arguments:
     </message>
     <message>
         <source>--format takes gpl, css, json, csv or hex, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
         <translation>--format には gpl、css、json、csv、hex のいずれかを指定してください (%1 は不可)</translation>
     </message>
     <message>
         <source>unknown verb %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
         <translation>不明なサブコマンド %1</translation>
     </message>
     <message>
@@ -799,6 +1362,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 1 the file cannot be read or a point or rectangle lies outside the picture,
 2 wrong usage.
 </source>
+        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
         <translation>サブコマンド (ディスプレイ不要。ファイルに - を指定すると標準入力を読みます):
   huemark sample ファイル X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  各点の色を 1 点 1 行で: そのピクセル、または周囲の半径 R
@@ -817,15 +1381,38 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 1 ファイルを読み込めない、または点や矩形が画像の外にある、2 使い方の誤り。
 </translation>
     </message>
+    <message>
+        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
+        <translation>%1 は矩形 X,Y,幅,高さ ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a point X,Y</source>
+        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
+        <translation>%1 は点 X,Y ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>X11Capture</name>
+    <message>
+        <source>The X server cannot be reached to capture the screen.</source>
+        <translation>画面をキャプチャするための X サーバーに接続できません。</translation>
+    </message>
+    <message>
+        <source>The X server did not hand over the screen&apos;s pixels.</source>
+        <translation>X サーバーが画面のピクセルを渡しませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>frmHuemark</name>
     <message>
         <source>profile unusable</source>
+        <extracomment>The details line&apos;s profile, for one that cannot be used.</extracomment>
         <translation>プロファイル使用不可</translation>
     </message>
     <message>
         <source> average</source>
+        <extracomment>The averaging frame&apos;s caption. The radius box stands before it, so it reads &quot;5 average&quot;; keep the leading blank.</extracomment>
         <translation> 平均</translation>
     </message>
     <message>
@@ -834,6 +1421,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Average</source>
+        <extracomment>The averaging frame&apos;s name for screen readers.</extracomment>
         <translation>平均</translation>
     </message>
     <message>
@@ -846,6 +1434,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>A button: saves the settings and ends the program.</extracomment>
         <translation>終了</translation>
     </message>
     <message>
@@ -854,6 +1443,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Paste</source>
+        <extracomment>A button and an Edit menu item: the clipboard&apos;s picture becomes the picture.</extracomment>
         <translation>貼り付け</translation>
     </message>
     <message>
@@ -862,6 +1452,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>File</source>
+        <extracomment>A button: opens a picture file.</extracomment>
         <translation>ファイル</translation>
     </message>
     <message>
@@ -870,6 +1461,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Print</source>
+        <extracomment>A button: prints the list (and the picture).</extracomment>
         <translation>印刷</translation>
     </message>
     <message>
@@ -878,10 +1470,12 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Description</source>
+        <extracomment>The editor of a picked colour&apos;s description, for screen readers.</extracomment>
         <translation>説明</translation>
     </message>
     <message>
         <source>Tags</source>
+        <extracomment>A check box: each pick leaves a tag (a line and the code) on the picture.</extracomment>
         <translation>タグ</translation>
     </message>
     <message>
@@ -890,6 +1484,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Clear</source>
+        <extracomment>A button: clears the tags and the list.</extracomment>
         <translation>クリア</translation>
     </message>
     <message>
@@ -902,10 +1497,12 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>&gt;WebColor|&gt; WebBack|&gt;  Red|&gt;Green|&gt; Blue|&lt;Description</source>
+        <extracomment>The list&apos;s column titles, split by &quot;|&quot;. The first character of each (&quot;&gt;&quot; right, &quot;&lt;&quot; left) sets the column&apos;s alignment and is not shown; keep it, and the blanks after it that align the printed titles.</extracomment>
         <translation>&gt;   Web 色|&gt;   反転色|&gt;   赤|&gt;   緑|&gt;   青|&lt;説明</translation>
     </message>
     <message>
         <source>Picture</source>
+        <extracomment>The picture control, for screen readers.</extracomment>
         <translation>画像</translation>
     </message>
     <message>
@@ -918,6 +1515,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>&amp;File</source>
+        <extracomment>The menu bar&apos;s File menu.</extracomment>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
@@ -926,6 +1524,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>&amp;Print</source>
+        <extracomment>File menu: prints the list (and the picture).</extracomment>
         <translation>印刷(&amp;P)</translation>
     </message>
     <message>
@@ -934,14 +1533,17 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>E&amp;xit</source>
+        <extracomment>File menu: saves the settings and ends the program.</extracomment>
         <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
+        <extracomment>The menu bar&apos;s Edit menu.</extracomment>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Screen</source>
+        <extracomment>Edit menu: the whole screen becomes the picture.</extracomment>
         <translation>画面を取り込む(&amp;S)</translation>
     </message>
     <message>
@@ -950,6 +1552,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>&amp;View</source>
+        <extracomment>The menu bar&apos;s View menu.</extracomment>
         <translation>表示(&amp;V)</translation>
     </message>
     <message>
@@ -970,6 +1573,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>&amp;Loupe</source>
+        <extracomment>View menu, a check item: a magnifier beside the pointer.</extracomment>
         <translation>ルーペ(&amp;L)</translation>
     </message>
     <message>
@@ -990,26 +1594,32 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>&amp;Details</source>
+        <extracomment>View menu, a check item: the details line under the picture.</extracomment>
         <translation>詳細(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
+        <extracomment>The menu bar&apos;s Help menu.</extracomment>
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
+        <extracomment>Help menu: the help&apos;s table of contents.</extracomment>
         <translation>目次(&amp;C)</translation>
     </message>
     <message>
         <source>HowTo</source>
+        <extracomment>Help menu: the help&apos;s how-to section.</extracomment>
         <translation>使い方</translation>
     </message>
     <message>
         <source>&amp;About</source>
+        <extracomment>Help menu: the program&apos;s version and notices.</extracomment>
         <translation>バージョン情報(&amp;A)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
+        <extracomment>The window&apos;s title with the details line on. %1: the picture&apos;s caption (its file name); %2: its colour profile&apos;s name.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1018,6 +1628,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>mean of %1 x %2 at %3,%4</source>
+        <extracomment>The description of an area&apos;s mean in the list. %1 x %2: the area&apos;s width and height in pixels; %3,%4: its top-left pixel.</extracomment>
         <translation>%3,%4 の %1 x %2 範囲の平均</translation>
     </message>
     <message>
@@ -1050,6 +1661,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>&amp;Name</source>
+        <extracomment>Edit, Copy As: the nearest CSS colour name.</extracomment>
         <translation>色名(&amp;N)</translation>
     </message>
     <message>
@@ -1074,19 +1686,12 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>%1 already exists.<byte value="xd"/>Do you want to replace it?</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path.</extracomment>
         <translation>%1 は既に存在します。<byte value="xd"/>置き換えますか?</translation>
     </message>
     <message>
         <source>Open List</source>
         <translation>リストを開く</translation>
-    </message>
-    <message>
-        <source>Lists (*.gpl;*.json)|*.gpl;*.json|GIMP palette (*.gpl)|*.gpl|JSON (*.json)|*.json|All files (*.*)|*.*</source>
-        <translation>リスト (*.gpl;*.json)|*.gpl;*.json|GIMP パレット (*.gpl)|*.gpl|JSON (*.json)|*.json|すべてのファイル (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>AddToGrid Error </source>
-        <translation>AddToGrid エラー </translation>
     </message>
     <message>
         <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
@@ -1102,34 +1707,32 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Colour profile %1: stored values shown</source>
+        <extracomment>View menu, a line that names the picture&apos;s colour profile. %1: the profile&apos;s name.</extracomment>
         <translation>カラープロファイル %1: 保存値を表示</translation>
     </message>
     <message>
         <source>Colour profile %1: shown in sRGB</source>
+        <extracomment>View menu, a line that names the picture&apos;s colour profile. %1: the profile&apos;s name.</extracomment>
         <translation>カラープロファイル %1: sRGB で表示</translation>
     </message>
     <message>
-        <source>Graphic files|</source>
-        <translation>画像ファイル|</translation>
-    </message>
-    <message>
-        <source>|All files (*.*)|*.*</source>
-        <translation>|すべてのファイル (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>The picture file cannot be opened:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the dropped file&apos;s address; %2: why (a sentence).</extracomment>
         <translation>画像ファイルを開けません:<byte value="xd"/>%1<byte value="xd"/><byte value="xd"/>%2</translation>
     </message>
     <message>
         <source>The file lies on another machine (%1).</source>
+        <extracomment>Why a dropped file cannot be opened. %1: the name of the machine it lies on.</extracomment>
         <translation>ファイルは別のマシン (%1) にあります。</translation>
     </message>
     <message>
         <source>Out of memory</source>
+        <extracomment>Put in for %1 of &quot;Printing error %1&quot;.</extracomment>
         <translation>メモリ不足</translation>
     </message>
     <message>
         <source>Printing...</source>
+        <extracomment>The progress dialog&apos;s text while the list prints.</extracomment>
         <translation>印刷中...</translation>
     </message>
     <message>
@@ -1137,19 +1740,18 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <translation>印刷は取り消されました。</translation>
     </message>
     <message>
-        <source>Printing error </source>
-        <translation>印刷エラー </translation>
-    </message>
-    <message>
         <source>Screen capture</source>
+        <extracomment>Where a pick from the screen came from, as saved lists record it.</extracomment>
         <translation>画面キャプチャ</translation>
     </message>
     <message>
         <source>The screen cannot be captured.<byte value="xd"/><byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
         <translation>画面をキャプチャできません。<byte value="xd"/><byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
+        <extracomment>View, Simulate Colour Vision: vision with all three kinds of cones.</extracomment>
         <translation>通常(&amp;N)</translation>
     </message>
     <message>
@@ -1170,23 +1772,67 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>protanopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>1型2色覚</translation>
     </message>
     <message>
         <source>deuteranopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>2型2色覚</translation>
     </message>
     <message>
         <source>tritanopia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>3型2色覚</translation>
     </message>
     <message>
         <source>achromatopsia</source>
+        <extracomment>A simulated colour vision, put in for %1 of the details line&apos;s &quot;%1 sees %2&quot;.</extracomment>
         <translation>1色覚</translation>
     </message>
     <message>
         <source>Simulate Colour &amp;Vision</source>
         <translation>色覚シミュレーション(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <extracomment>The open-list dialog&apos;s file types: lists in either format.</extracomment>
+        <translation>リスト</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <extracomment>A file dialog&apos;s file types: any file.</extracomment>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>AddToGrid Error %1</source>
+        <extracomment>A message box when a pick could not be added to the list. %1: the reason.</extracomment>
+        <translation>AddToGrid エラー %1</translation>
+    </message>
+    <message>
+        <source>Graphic files</source>
+        <extracomment>The open-picture dialog&apos;s file types: pictures.</extracomment>
+        <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>Printing error %1</source>
+        <extracomment>A message box. %1: why printing failed (a sentence).</extracomment>
+        <translation>印刷エラー %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>cannot write the results to standard output</source>
+        <translation>結果を標準出力に書き込めません</translation>
+    </message>
+    <message>
+        <source>no screen to pick from (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation>取得する画面がありません (DISPLAY と WAYLAND_DISPLAY が設定されていません)</translation>
+    </message>
+    <message>
+        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats and palette need none</source>
+        <translation>ウィンドウを表示するディスプレイがありません (DISPLAY と WAYLAND_DISPLAY が設定されていません)。サブコマンド sample、stats、palette はディスプレイなしで使えます</translation>
     </message>
 </context>
 </TS>

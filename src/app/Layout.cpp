@@ -4,16 +4,24 @@
 #include "app/LayoutRules.h"
 #include "app/frmHuemark.h"
 #include "controls/FlexGrid.h"
+#include "controls/Frame.h"
 #include "controls/PictureBox.h"
+#include "desktop/Languages.h"
 #include "desktop/Twips.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMoveEvent>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 void frmHuemark::Form_Resize() {
     if (WindowState() == kMinimized) {
@@ -25,16 +33,16 @@ void frmHuemark::Form_Resize() {
     // the window smaller than asked, it is laid out as it is.
     // A window that the desktop keeps at the minimum's pixels is at the minimum, and reads so.
     const int slack = roundingSlack();
-    if (std::abs(frameGeometry().width() - TwipsToPixelsX(LayoutRules::kMinWidth)) <= slack) {
-        m_widthSet.remember(LayoutRules::kMinWidth, frameGeometry().width());
+    if (std::abs(frameGeometry().width() - TwipsToPixelsX(narrowestWidth())) <= slack) {
+        m_widthSet.remember(narrowestWidth(), frameGeometry().width());
     }
     if (std::abs(frameGeometry().height() - TwipsToPixelsY(LayoutRules::kMinHeight)) <= slack) {
         m_heightSet.remember(LayoutRules::kMinHeight, frameGeometry().height());
     }
     const bool mayCorrect = !m_correctingSize;
     const QScopedValueRollback correcting(m_correctingSize, true);
-    if (mayCorrect && LayoutRules::ShortOf(Width(), LayoutRules::kMinWidth, TwipsPerPixelX())) {
-        setWidth(LayoutRules::kMinWidth);
+    if (mayCorrect && LayoutRules::ShortOf(Width(), narrowestWidth(), TwipsPerPixelX())) {
+        setWidth(narrowestWidth());
     }
     SetWidthTwips(picColor, LayoutRules::PictureWidth(Width()));
     if (mayCorrect && LayoutRules::ShortOf(Height(), LayoutRules::kMinHeight, TwipsPerPixelY())) {
@@ -49,10 +57,67 @@ void frmHuemark::Form_Resize() {
     } else {
         SetHeightTwips(picColor, pictureHeight);
     }
-    SetWidthTwips(grdList, LayoutRules::GridWidth(Width()));
+    SetWidthTwips(grdList, LayoutRules::GridWidth(Width() - m_textRoom));
     // The grid keeps whole pixels: the column and the editor follow the width it really took.
     grdList->setColWidth(5, LayoutRules::DescriptionWidth(WidthTwips(grdList)));
     SetWidthTwips(txtDesc, LayoutRules::EditorWidth(grdList->ColWidth(5)));
+}
+
+namespace {
+// The width a control's text needs, in pixels: its words, the accelerator's mark left out, and
+// what the control draws around them.
+int TextNeeds(const QPushButton* button) {
+    const QString text =
+        QString(button->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    return button->fontMetrics().horizontalAdvance(text) + margin + 2;
+}
+int TextNeeds(const QCheckBox* box) {
+    const QString text = QString(box->text()).remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const QStyle* style = box->style();
+    return style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
+           box->fontMetrics().horizontalAdvance(text) + 2;
+}
+int TextNeeds(const Frame* frame, int indent) {
+    return indent + frame->fontMetrics().horizontalAdvance(frame->title()) + 2;
+}
+} // namespace
+
+// The controls of the top band stand in columns. In a language whose words are longer than
+// English's, a column whose button, check box or caption cannot show its text grows by what it
+// lacks, the columns right of it and the list move over, and the window's smallest width grows
+// by as much, so that the list keeps its width. In English every control keeps its place.
+void frmHuemark::giveTextsRoom() {
+    if (ProgramLanguage().isEmpty()) {
+        return; // the described places, whatever fonts the desktop has
+    }
+    const auto lacks = [](int needs, const QWidget* w) { return std::max(0, needs - w->width()); };
+    const std::vector<int> columns = {
+        std::max(lacks(TextNeeds(cmdFile), cmdFile), lacks(TextNeeds(cmdPaste), cmdPaste)),
+        std::max(lacks(TextNeeds(cmdPrint), cmdPrint), lacks(TextNeeds(cmdExit), cmdExit)),
+        lacks(TextNeeds(fraNeighbors, txtNeighbors->width()), fraNeighbors),
+        std::max(lacks(TextNeeds(chkTags), chkTags), lacks(TextNeeds(cmdClearTags), cmdClearTags))};
+    const std::vector<std::vector<QWidget*>> controls = {
+        {cmdFile, cmdPaste}, {cmdPrint, cmdExit}, {fraNeighbors}, {chkTags, cmdClearTags}};
+    int moved = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        for (QWidget* w : controls[c]) {
+            w->setGeometry(w->x() + moved, w->y(), w->width() + columns[c], w->height());
+        }
+        moved += columns[c];
+    }
+    if (moved == 0) {
+        return;
+    }
+    hscNeighbors->resize(hscNeighbors->width() + columns[2], hscNeighbors->height());
+    grdList->move(grdList->x() + moved, grdList->y());
+    txtDesc->move(txtDesc->x() + moved, txtDesc->y());
+    m_textRoom = PixelsToTwipsX(moved);
+}
+
+double frmHuemark::narrowestWidth() const {
+    return LayoutRules::kMinWidth + m_textRoom;
 }
 
 int frmHuemark::roundingSlack() const {
@@ -127,7 +192,7 @@ void frmHuemark::setOuterSize(QSize pixels) {
 // the frame below it: a resize the program asks for while the user drags may be ignored, and the
 // window would stay too small.
 void frmHuemark::keepMinimumSize(QMargins frame) {
-    const QSize smallest(TwipsToPixelsX(LayoutRules::kMinWidth) - frame.left() - frame.right(),
+    const QSize smallest(TwipsToPixelsX(narrowestWidth()) - frame.left() - frame.right(),
                          TwipsToPixelsY(LayoutRules::kMinHeight) - frame.top() - frame.bottom());
     if (minimumSize() != smallest) {
         setMinimumSize(smallest);

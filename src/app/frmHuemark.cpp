@@ -213,6 +213,7 @@ void frmHuemark::createControls() {
     imgCache = new ImageControl(client);
     imgCache->setObjectName(QStringLiteral("imgCache"));
     PlaceTwips(imgCache, 720, 360, 375, 375);
+    giveTextsRoom();
 
     // Tab order; the read-only boxes and the frame take no focus.
     setTabOrder(picColor, cmdFile);

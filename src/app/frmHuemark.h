@@ -347,9 +347,13 @@ private:
     // The geometry last set, read back as set while the window still has the pixels it gave.
     LayoutRules::SetTwips m_leftSet, m_topSet, m_widthSet, m_heightSet;
     int roundingSlack() const;
+    void giveTextsRoom();
+    double narrowestWidth() const; // twips, room for translated texts included
     // Held while Form_Resize corrects the size: a run inside that correction lays out but does
     // not correct again, so a size the desktop refuses cannot recurse.
     bool m_correctingSize = false;
+    // The room, in twips, that texts longer than English's took on the top band (giveTextsRoom).
+    double m_textRoom = 0;
     int m_resizeEvents = 0;
     // The shown picture's stored values and colour profile, for the View menu's choice.
     QImage m_storedPicture;
