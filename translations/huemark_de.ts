@@ -1825,6 +1825,16 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <extracomment>A message box. %1: why printing failed (a sentence).</extracomment>
         <translation>Druckfehler %1</translation>
     </message>
+    <message>
+        <source>Picked %1, row %2</source>
+        <extracomment>Said by a screen reader after a pick: %1 the colour&apos;s web code, %2 its row in the list.</extracomment>
+        <translation>Aufgenommen: %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Said by a screen reader when the pointer rests on the picture: %1 the colour&apos;s web code, %2 its nearest name.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1819,6 +1819,16 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <extracomment>A message box. %1: why printing failed (a sentence).</extracomment>
         <translation>印刷エラー %1</translation>
     </message>
+    <message>
+        <source>Picked %1, row %2</source>
+        <extracomment>Said by a screen reader after a pick: %1 the colour&apos;s web code, %2 its row in the list.</extracomment>
+        <translation>%1 を取得しました（%2 行目）</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Said by a screen reader when the pointer rests on the picture: %1 the colour&apos;s web code, %2 its nearest name.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -2,6 +2,7 @@
 
 #include "app/frmHuemark.h"
 #include "color/ColorCodes.h"
+#include "controls/Announcer.h"
 #include "controls/FlexGrid.h"
 #include "controls/PictureBox.h"
 #include "pixels/PlatformError.h"
@@ -34,6 +35,8 @@ void frmHuemark::DrawTag(float x, float y, ColorValue c) {
 
 void frmHuemark::AddPickOnTop(const Pick& pick) {
     m_picks->addOnTop(pick);
+    //: Said by a screen reader after a pick: %1 the colour's web code, %2 its row in the list.
+    m_announcer->announce(tr("Picked %1, row %2").arg(WebCode(pick.color.value())).arg(1));
     // The new top row's first two cells were made current in turn; the second stays so.
     grdList->setRow(1);
     grdList->setCol(0);

@@ -3,13 +3,16 @@
 #include "app/frmHuemark.h"
 #include "color/ReadoutPlacement.h"
 #include "color/Sampling.h"
+#include "controls/Announcer.h"
 #include "controls/Loupe.h"
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
+#include "names/ColorNames.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <utility>
 
 namespace {
 // Where the read-out box stands relative to the pointer, in the control's pixels (at 100 % the
@@ -59,6 +62,23 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
     if (mnuViewDetails->isChecked()) {
         showDetails(x, y);
     }
+    // Said after an arrow step at once, else once the pointer rests: not on every move.
+    if (std::exchange(m_announceReadout, false)) {
+        announceReadout();
+    } else {
+        m_pointerRests.start();
+    }
+}
+
+void frmHuemark::announceReadout() {
+    m_pointerRests.stop();
+    if (m_readoutValue < 0 || !txtCursor->isVisible()) {
+        return;
+    }
+    const Color c = Color::fromValue(m_readoutValue);
+    //: Said by a screen reader when the pointer rests on the picture: %1 the colour's web code,
+    //: %2 its nearest name.
+    m_announcer->announce(tr("%1, %2").arg(WebCode(m_readoutValue), NameText(NearestCssName(c))));
 }
 
 void frmHuemark::hscNeighbors_Change() {

@@ -60,6 +60,7 @@ void frmHuemark::picColor_KeyDown(int& keyCode, int shift) {
 }
 
 void frmHuemark::stepPointer(QPoint pointer, int dx, int dy) {
+    m_announceReadout = true; // the read-out the step brings is said at once
     const QPointF at = m_pickPoint.active() ? m_pickPoint.point() : PointerToPicture(pointer);
     const float x = static_cast<float>(std::floor(at.x()) + dx);
     const float y = static_cast<float>(std::floor(at.y()) + dy);

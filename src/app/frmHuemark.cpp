@@ -1,6 +1,7 @@
 #include "app/frmHuemark.h"
 
 #include "app/WindowIcon.h"
+#include "controls/Announcer.h"
 #include "controls/FlexGrid.h"
 #include "controls/FormClient.h"
 #include "controls/Frame.h"
@@ -206,6 +207,11 @@ void frmHuemark::createControls() {
     lblDetails->setTextFormat(Qt::PlainText);
     lblDetails->setContentsMargins(4, 0, 4, 0);
     lblDetails->hide();
+
+    m_announcer = new Announcer(client);
+    m_pointerRests.setSingleShot(true);
+    m_pointerRests.setInterval(500);
+    connect(&m_pointerRests, &QTimer::timeout, this, &frmHuemark::announceReadout);
 
     // Shown, the description editor lies over the list.
     txtDesc->raise();

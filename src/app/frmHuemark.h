@@ -52,6 +52,7 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QPointF>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -61,6 +62,7 @@ class FormClient;
 class Frame;
 class ImageControl;
 class Loupe;
+class Announcer;
 class PictureBox;
 class Printer;
 class QAction;
@@ -311,6 +313,12 @@ private:
     void refreshReadout();
     // The loupe (View.cpp), while its option is on: the pixels around (x, y) at `at`.
     Loupe* m_loupe = nullptr;
+    // What a screen reader says of the read-out: its colour once the pointer has rested a
+    // moment, or at once after an arrow step; and each pick.
+    Announcer* m_announcer = nullptr;
+    QTimer m_pointerRests;
+    bool m_announceReadout = false;
+    void announceReadout();
     void showLoupe(float x, float y, QPoint at);
     void hideLoupe();
     // The area's commands (Measure.cpp).

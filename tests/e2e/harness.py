@@ -252,6 +252,8 @@ class Session:
         self.startup_seconds = None
         self.Atspi = None
         self.scale = 1  # QT_SCALE_FACTOR the program runs with
+        self.picture_key = PICTURE  # the picture control's role and name, in its language
+        self.exit_key = EXIT_BUTTON
 
     # -- lifetime ---------------------------------------------------------------------------
 
@@ -451,9 +453,16 @@ class Session:
 
     # -- the program ------------------------------------------------------------------------
 
-    def start_program(self, args=()):
+    def start_program(self, args=(), language=None, picture_key=PICTURE, exit_key=EXIT_BUTTON):
+        """Starts the program; language (a locale such as "de_DE.UTF-8") is the desktop's, else
+        the C locale's English; picture_key and exit_key are the picture control's and the Exit
+        button's role and name in it."""
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
+        if language:
+            env["LC_ALL"] = language
+        self.picture_key = picture_key
+        self.exit_key = exit_key
         if self.scale != 1:
             env["QT_SCALE_FACTOR"] = str(self.scale)
         spawned = time.monotonic()
@@ -465,7 +474,7 @@ class Session:
         # Answers come straight from the program, never from a cache that only events refresh.
         self.app.set_cache_mask(self.Atspi.Cache.NONE)
         self.frame = self.wait_for(lambda: self.top_level("frame"), "the main window in the tree")
-        self.wait_for(lambda: self.find(PICTURE, showing=True), "the picture to be shown")
+        self.wait_for(lambda: self.find(picture_key, showing=True), "the picture to be shown")
 
     def _program_window(self):
         ids = self.program_windows()
@@ -485,7 +494,7 @@ class Session:
 
     def exit_program(self):
         """Ends the program as a user would, with its Exit button, and checks it ends cleanly."""
-        self.click_widget(EXIT_BUTTON)
+        self.click_widget(self.exit_key)
         try:
             code = self.program.wait(timeout=DEFAULT_TIMEOUT)
         except subprocess.TimeoutExpired:
@@ -589,7 +598,7 @@ class Session:
 
     def readout(self):
         """The read-out box: the text box that floats on the picture."""
-        picture = self.require(PICTURE)
+        picture = self.require(self.picture_key)
         for child in self.children(picture):
             if self.role(child) == "text":
                 return child
@@ -622,7 +631,7 @@ class Session:
     # -- the picture on screen --------------------------------------------------------------
 
     def picture_origin(self):
-        x, y, w, h = self.extents(self.require(PICTURE))
+        x, y, w, h = self.extents(self.require(self.picture_key))
         if w <= 0 or h <= 0:
             raise E2EFailure("the picture has no area on screen: %r" % ((x, y, w, h),))
         return x, y, w, h
@@ -638,7 +647,7 @@ class Session:
         """The part of the picture control that shows the picture: all of it but its scroll
         bars (screen)."""
         x, y, w, h = self.picture_origin()
-        for child in self.children(self.require(PICTURE)):
+        for child in self.children(self.require(self.picture_key)):
             if self.role(child) == "scroll bar" and self.is_showing(child):
                 bx, by, bw, bh = self.extents(child)
                 if bh > bw:

@@ -22,6 +22,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import cases_colours  # noqa: E402
 import cases_desktop  # noqa: E402
+import cases_languages  # noqa: E402
 import cases_lifecycle  # noqa: E402
 import cases_pick  # noqa: E402
 import cases_screen  # noqa: E402
@@ -68,10 +69,10 @@ class Case:
         write_picture(path, quadrant_pixels(width, height, colors))
         return path
 
-    def start(self, picture=START_PICTURE, args=()):
+    def start(self, picture=START_PICTURE, args=(), **program):
         width, height, colors = picture
         self.s.set_clipboard_picture(self.picture_file("start.png", width, height, colors))
-        self.s.start_program(args)
+        self.s.start_program(args, **program)
 
     def expect_readout_at(self, px, py, expected, tolerance=0):
         """Points at picture pixel (px, py) and waits for the read-out to show the colour there,
@@ -648,6 +649,7 @@ CASES.update(cases_colours.CASES)
 CASES.update(cases_palette.CASES)
 CASES.update(cases_view.CASES)
 CASES.update(cases_pick.CASES)
+CASES.update(cases_languages.CASES)
 
 
 def run_case(name, binary, deadline):
