@@ -58,7 +58,14 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
     txtCursor->setVisible(true);
 
     m_readoutValue = ReadoutColor(*picColor, x, y, hscNeighbors->value());
-    txtCursor->setText(WebCode(m_readoutValue));
+    QString readout = WebCode(m_readoutValue);
+    if (m_vision != ColourVision::Normal && m_readoutValue >= 0) {
+        // Beside the picture's real colour, the colour the simulated vision sees.
+        const QRgb seen =
+            SimulatedColour(m_vision, Color::fromValue(m_readoutValue).toQColor().rgb());
+        readout += QStringLiteral(" \u2192 ") + WebCode(Color::fromQColor(QColor(seen)).value());
+    }
+    txtCursor->setText(readout);
     if (mnuViewDetails->isChecked()) {
         showDetails(x, y);
     }
@@ -76,6 +83,7 @@ void frmHuemark::announceReadout() {
         return;
     }
     const Color c = Color::fromValue(m_readoutValue);
+    // The read-out's first code: the picture's colour, whatever vision is simulated.
     //: Said by a screen reader when the pointer rests on the picture: %1 the colour's web code,
     //: %2 its nearest name.
     m_announcer->announce(tr("%1, %2").arg(WebCode(m_readoutValue), NameText(NearestCssName(c))));

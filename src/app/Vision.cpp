@@ -5,9 +5,12 @@
 #include "app/frmHuemark.h"
 #include "controls/PictureBox.h"
 #include "desktop/SettingsStore.h"
+#include "desktop/Twips.h"
 
 #include <QActionGroup>
+#include <QLineEdit>
 #include <QMenu>
+#include <algorithm>
 
 namespace {
 const QString kVisionKey = QStringLiteral("ColourVision");
@@ -72,6 +75,26 @@ void frmHuemark::mnuViewVision_Click(ColourVision vision) {
         findChild<QAction*>(QLatin1String(entry.name))->setChecked(entry.vision == vision);
     }
     picColor->setColourVision(vision);
+    // The read-out holds a second code while a vision is simulated: it widens to show both.
+    if (vision == ColourVision::Normal) {
+        SetWidthTwips(txtCursor, kReadoutWidth);
+    } else {
+        // Room for the widest two codes: each hexadecimal digit at the font's widest.
+        const QFontMetrics metrics = txtCursor->fontMetrics();
+        QChar widest = u'0';
+        for (const QChar digit : QStringLiteral("0123456789ABCDEF")) {
+            if (metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(widest)) {
+                widest = digit;
+            }
+        }
+        const QString code = QStringLiteral("#") + QString(6, widest);
+        const int margins = txtCursor->width() - txtCursor->contentsRect().width() +
+                            txtCursor->textMargins().left() + txtCursor->textMargins().right() + 6;
+        txtCursor->resize(
+            std::max(TwipsToPixelsX(kReadoutWidth),
+                     metrics.horizontalAdvance(code + QStringLiteral(" \u2192 ") + code) + margins),
+            txtCursor->height());
+    }
     refreshReadout();
 }
 

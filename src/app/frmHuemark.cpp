@@ -196,7 +196,7 @@ void frmHuemark::createControls() {
     txtCursor->setAttribute(Qt::WA_TransparentForMouseEvents);
     txtCursor->setAcceptDrops(false);
     setColors(txtCursor, Qt::white, Qt::black);
-    PlaceTwips(txtCursor, 3120, 240, 855, 285);
+    PlaceTwips(txtCursor, 3120, 240, kReadoutWidth, 285);
 
     // The details line lies under the picture while View, Details is on (Form_Resize).
     // A label lays its text out when it is painted, once a frame, not on every pointer move; its

@@ -160,6 +160,8 @@ public:
     static constexpr int kNormal = 0;
     static constexpr int kMinimized = 1;
     static constexpr int kMaximized = 2;
+    // The read-out box's width, in twips, for one code.
+    static constexpr int kReadoutWidth = 855;
     int WindowState() const;
 
     // Event procedures.

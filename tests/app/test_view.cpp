@@ -471,10 +471,15 @@ void TestView::colourVisionDrawsOnly() {
     const QPoint at = w.form->picColor->mapTo(
         w.form.get(), w.form->picColor->widgetPointOf(10.5f, 10.5f).toPoint());
     QCOMPARE(QColor(drawn.pixel(at)), QColor(SimulatedColour(simulated, real.rgb())));
-    QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#F08010"));
-    const QString seen =
-        QStringLiteral("sees #%1")
-            .arg(QColor(SimulatedColour(simulated, real.rgb())).name().mid(1).toUpper());
+    const QString seenCode = QColor(SimulatedColour(simulated, real.rgb())).name().toUpper();
+    // The read-out gives the real colour, and beside it the colour the vision sees, in full.
+    const QString readout = simulated == ColourVision::Normal
+                                ? QStringLiteral("#F08010")
+                                : QStringLiteral("#F08010 \u2192 ") + seenCode;
+    QCOMPARE(w.form->txtCursor->text(), readout);
+    QVERIFY(w.form->txtCursor->fontMetrics().horizontalAdvance(readout) <
+            w.form->txtCursor->contentsRect().width());
+    const QString seen = QStringLiteral("sees ") + seenCode;
     QVERIFY2(w.form->lblDetails->text().contains(seen) == (simulated != ColourVision::Normal),
              qPrintable(w.form->lblDetails->text()));
     QTest::keyClick(w.form->picColor, Qt::Key_Return);
