@@ -1835,6 +1835,22 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <extracomment>Said by a screen reader when the pointer rests on the picture: %1 the colour&apos;s web code, %2 its nearest name.</extracomment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>How many pixels around the pointer the read-out averages, from 0 to 5</source>
+        <translation>Wie viele Pixel um den Zeiger das Anzeigefeld mittelt, von 0 bis 5</translation>
+    </message>
+    <message>
+        <source>The description of the list&apos;s current row</source>
+        <translation>Die Beschreibung der aktuellen Zeile der Liste</translation>
+    </message>
+    <message>
+        <source>The picked colours, the newest first; Enter or F2 on a description types it in place</source>
+        <translation>Die aufgenommenen Farben, die neueste zuerst; Enter oder F2 auf einer Beschreibung bearbeitet sie an Ort und Stelle</translation>
+    </message>
+    <message>
+        <source>Point at the picture to read a colour; a click or Enter picks it; the arrow keys move the pointer one pixel</source>
+        <translation>Zeigen Sie auf das Bild, um eine Farbe abzulesen; ein Klick oder Enter nimmt sie auf; die Pfeiltasten bewegen den Zeiger um ein Pixel</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

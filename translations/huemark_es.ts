@@ -1835,6 +1835,22 @@ incorrecto.
         <extracomment>Said by a screen reader when the pointer rests on the picture: %1 the colour&apos;s web code, %2 its nearest name.</extracomment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>How many pixels around the pointer the read-out averages, from 0 to 5</source>
+        <translation>Cuántos píxeles alrededor del puntero promedia la lectura, de 0 a 5</translation>
+    </message>
+    <message>
+        <source>The description of the list&apos;s current row</source>
+        <translation>La descripción de la fila actual de la lista</translation>
+    </message>
+    <message>
+        <source>The picked colours, the newest first; Enter or F2 on a description types it in place</source>
+        <translation>Los colores tomados, el más reciente primero; Intro o F2 sobre una descripción la edita en su sitio</translation>
+    </message>
+    <message>
+        <source>Point at the picture to read a colour; a click or Enter picks it; the arrow keys move the pointer one pixel</source>
+        <translation>Señale la imagen para leer un color; un clic o Intro lo toma; las flechas mueven el puntero un píxel</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

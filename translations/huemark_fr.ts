@@ -1829,6 +1829,22 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <extracomment>Said by a screen reader when the pointer rests on the picture: %1 the colour&apos;s web code, %2 its nearest name.</extracomment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>How many pixels around the pointer the read-out averages, from 0 to 5</source>
+        <translation>Nombre de pixels autour du pointeur dont la lecture fait la moyenne, de 0 à 5</translation>
+    </message>
+    <message>
+        <source>The description of the list&apos;s current row</source>
+        <translation>La description de la ligne courante de la liste</translation>
+    </message>
+    <message>
+        <source>The picked colours, the newest first; Enter or F2 on a description types it in place</source>
+        <translation>Les couleurs prélevées, la plus récente en premier ; Entrée ou F2 sur une description la modifie sur place</translation>
+    </message>
+    <message>
+        <source>Point at the picture to read a colour; a click or Enter picks it; the arrow keys move the pointer one pixel</source>
+        <translation>Pointez l&apos;image pour lire une couleur ; un clic ou Entrée la prélève ; les flèches déplacent le pointeur d&apos;un pixel</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1829,6 +1829,22 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <extracomment>Said by a screen reader when the pointer rests on the picture: %1 the colour&apos;s web code, %2 its nearest name.</extracomment>
         <translation>%1、%2</translation>
     </message>
+    <message>
+        <source>How many pixels around the pointer the read-out averages, from 0 to 5</source>
+        <translation>読み取り表示が平均するポインター周囲のピクセル数（0～5）</translation>
+    </message>
+    <message>
+        <source>The description of the list&apos;s current row</source>
+        <translation>リストの現在の行の説明</translation>
+    </message>
+    <message>
+        <source>The picked colours, the newest first; Enter or F2 on a description types it in place</source>
+        <translation>取得した色（新しい順）。説明の上で Enter または F2 を押すとその場で編集できます</translation>
+    </message>
+    <message>
+        <source>Point at the picture to read a colour; a click or Enter picks it; the arrow keys move the pointer one pixel</source>
+        <translation>画像を指すと色を読み取ります。クリックまたは Enter で取得し、矢印キーでポインターを 1 ピクセルずつ動かします</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

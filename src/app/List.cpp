@@ -24,6 +24,11 @@ void frmHuemark::grdList_MouseDown(int /*button*/, int /*shift*/, float /*x*/, f
     txtDesc->end(false); // the caret after the last character, nothing selected
 }
 
+// From the keyboard: Enter or F2 on a description cell opens its editor, as a click does.
+void frmHuemark::grdList_EditKey() {
+    grdList_MouseDown(0, 0, 0, 0);
+}
+
 void frmHuemark::txtDesc_KeyUp(int& keyCode, int /*shift*/) {
     if (ListRules::ClosesEditor(keyCode)) {
         txtDesc->setVisible(false);

@@ -107,6 +107,8 @@ void frmHuemark::createControls() {
     hscNeighbors = new QScrollBar(Qt::Horizontal, fraNeighbors);
     hscNeighbors->setObjectName(QStringLiteral("hscNeighbors"));
     hscNeighbors->setAccessibleName(tr("Averaging radius"));
+    hscNeighbors->setAccessibleDescription(
+        tr("How many pixels around the pointer the read-out averages, from 0 to 5"));
     hscNeighbors->setRange(0, 32767);
     hscNeighbors->setSingleStep(1);
     hscNeighbors->setPageStep(1);
@@ -147,6 +149,7 @@ void frmHuemark::createControls() {
     txtDesc = makeTextBox(client, QString(), QStringLiteral("txtDesc"));
     //: The editor of a picked colour's description, for screen readers.
     txtDesc->setAccessibleName(tr("Description"));
+    txtDesc->setAccessibleDescription(tr("The description of the list's current row"));
     txtDesc->setFont(listFont());
     txtDesc->setFrame(false);
     // The editor holds what the list keeps of a description, typed or pasted.
@@ -170,6 +173,8 @@ void frmHuemark::createControls() {
     grdList = new FlexGrid(client);
     grdList->setObjectName(QStringLiteral("grdList"));
     grdList->setAccessibleName(tr("Picked colours"));
+    grdList->setAccessibleDescription(
+        tr("The picked colours, the newest first; Enter or F2 on a description types it in place"));
     grdList->setFont(listFont());
     grdList->horizontalHeader()->setFont(listFont());
     m_picks = new PickList(grdList);
@@ -186,6 +191,8 @@ void frmHuemark::createControls() {
     picColor->setObjectName(QStringLiteral("picColor"));
     //: The picture control, for screen readers.
     picColor->setAccessibleName(tr("Picture"));
+    picColor->setAccessibleDescription(tr("Point at the picture to read a colour; a click or Enter "
+                                          "picks it; the arrow keys move the pointer one pixel"));
     PlaceTwips(picColor, 120, 720, 8415, 1215);
 
     // The read-out floats over the picture; the pointer passes through it to the picture.
@@ -329,6 +336,7 @@ void frmHuemark::bindEvents() {
     connect(picColor, &PictureBox::AreaDragged, this, &frmHuemark::picColor_AreaDragged);
     connect(hscNeighbors, &QScrollBar::valueChanged, this, &frmHuemark::hscNeighbors_Change);
     connect(grdList, &FlexGrid::MouseDown, this, &frmHuemark::grdList_MouseDown);
+    connect(grdList, &FlexGrid::EditKey, this, &frmHuemark::grdList_EditKey);
     connect(grdList, &FlexGrid::Scroll, this, &frmHuemark::grdList_Scroll);
     txtDesc->installEventFilter(this);
     // Only the user's edits: the text that opening the editor puts there writes nothing.

@@ -174,6 +174,7 @@ public:
     void picColor_KeyDown(int& keyCode, int shift);
     void hscNeighbors_Change();
     void grdList_MouseDown(int button, int shift, float x, float y);
+    void grdList_EditKey();
     void grdList_Scroll();
     void txtDesc_KeyUp(int& keyCode, int shift);
     // The editor's text changed without a key (a paste from its menu or the mouse, a drop, an

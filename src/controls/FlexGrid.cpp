@@ -5,6 +5,7 @@
 #include "pixels/Color.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -356,6 +357,16 @@ void FlexGrid::mouseMoveEvent(QMouseEvent* event) {
         viewport()->update();
         announceSelection();
     }
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) &&
+        event->modifiers() == Qt::NoModifier) {
+        emit EditKey();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {

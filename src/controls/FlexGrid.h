@@ -86,10 +86,13 @@ signals:
     // The current cell or the extent of the selection changed.
     void SelChange();
     void MouseUp(int button, int shift, float x, float y);
+    // Enter or F2 on the current cell: a keyboard's way to do what a click on it does.
+    void EditKey();
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 

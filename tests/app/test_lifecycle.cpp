@@ -312,8 +312,9 @@ void TestLifecycle::shutdown() {
     }
     QCOMPARE(written, keys);
     options.sort();
-    QCOMPARE(options, (QStringList{"Options/ColourVision", "Options/CopyNotation", "Options/Details",
-                                   "Options/ListFolder", "Options/Loupe", "Options/StoredColours"}));
+    QCOMPARE(options,
+             (QStringList{"Options/ColourVision", "Options/CopyNotation", "Options/Details",
+                          "Options/ListFolder", "Options/Loupe", "Options/StoredColours"}));
     QCOMPARE(fakes.settings->flushes, 1);
     const QRect frame = form->frameGeometry();
     if (state == Qt::WindowNoState) {
@@ -361,6 +362,14 @@ void TestLifecycle::editor_data() {
         << "press 1 5; type ab; key Escape" << QStringList{"ab", "", ""} << false << "ab";
     QTest::newRow("Enter hides") << "press 1 5; type x; key Return" << QStringList{"x", "", ""}
                                  << false << "x";
+    // From the keyboard: Enter or F2 on a description cell opens its editor, as a press does.
+    QTest::newRow("F2 on a description opens it")
+        << "press 2 5; key Escape; grid-key F2; type k" << QStringList{"", "k", ""} << true << "k";
+    QTest::newRow("Enter on a description opens it")
+        << "press 1 5; key Escape; grid-key Return; type e" << QStringList{"e", "", ""} << true
+        << "e";
+    QTest::newRow("Enter on a code opens nothing")
+        << "press 1 0; grid-key Return" << QStringList{"", "", ""} << false << "";
     QTest::newRow("a lower row, filled from its text")
         << "press 2 5; type one; key Escape; press 1 5; press 2 5; type !"
         << QStringList{"", "one!", ""} << true << "one!";
@@ -409,6 +418,9 @@ void TestLifecycle::editor() {
                 form.grdList->scrollTo(form.grdList->model()->index(row - 1, 0));
             }
             clickCell(form.grdList, row, word[2].toInt());
+        } else if (word[0] == QLatin1String("grid-key")) {
+            QTest::keyClick(form.grdList,
+                            word[1] == QLatin1String("F2") ? Qt::Key_F2 : Qt::Key_Return);
         } else if (word[0] == QLatin1String("tall")) {
             form.grdList->resize(form.grdList->width(), 100); // every row in sight, no scrolling
         } else if (word[0] == QLatin1String("type")) {
