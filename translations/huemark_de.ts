@@ -51,10 +51,6 @@
         <translation>&amp;Farben:</translation>
     </message>
     <message>
-        <source>Drag over the picture to choose an area.</source>
-        <translation>Ziehen Sie über das Bild, um eine Fläche zu wählen.</translation>
-    </message>
-    <message>
         <source>mean of the light</source>
         <extracomment>A swatch&apos;s caption over its web code: the area&apos;s mean in linear light.</extracomment>
         <translation>Mittelwert des Lichts</translation>
@@ -63,6 +59,13 @@
         <source>average of the codes</source>
         <extracomment>A swatch&apos;s caption over its web code: the plain average of the area&apos;s codes.</extracomment>
         <translation>Durchschnitt der Codes</translation>
+    </message>
+    <message>
+        <source>Drag over the picture, or Shift with the arrow keys,
+to choose an area. F6 goes to this panel and back.</source>
+        <extracomment>Two lines; the arrow keys with Shift start an area at the pointer and stretch it, F6 moves the keyboard between the window and the panel.</extracomment>
+        <translation>Ziehen Sie über das Bild oder drücken Sie Umschalt+Pfeiltasten,
+um eine Fläche zu wählen. F6 wechselt zu diesem Feld und zurück.</translation>
     </message>
 </context>
 <context>

@@ -51,10 +51,6 @@
         <translation>&amp;Colores:</translation>
     </message>
     <message>
-        <source>Drag over the picture to choose an area.</source>
-        <translation>Arrastre sobre la imagen para elegir un área.</translation>
-    </message>
-    <message>
         <source>mean of the light</source>
         <extracomment>A swatch&apos;s caption over its web code: the area&apos;s mean in linear light.</extracomment>
         <translation>media de la luz</translation>
@@ -63,6 +59,13 @@
         <source>average of the codes</source>
         <extracomment>A swatch&apos;s caption over its web code: the plain average of the area&apos;s codes.</extracomment>
         <translation>promedio de los códigos</translation>
+    </message>
+    <message>
+        <source>Drag over the picture, or Shift with the arrow keys,
+to choose an area. F6 goes to this panel and back.</source>
+        <extracomment>Two lines; the arrow keys with Shift start an area at the pointer and stretch it, F6 moves the keyboard between the window and the panel.</extracomment>
+        <translation>Arrastre sobre la imagen, o Mayús con las flechas,
+para elegir un área. F6 va a este panel y vuelve.</translation>
     </message>
 </context>
 <context>

@@ -51,10 +51,6 @@
         <translation>&amp;Couleurs&#xa0;:</translation>
     </message>
     <message>
-        <source>Drag over the picture to choose an area.</source>
-        <translation>Faites glisser sur l&apos;image pour choisir une zone.</translation>
-    </message>
-    <message>
         <source>mean of the light</source>
         <extracomment>A swatch&apos;s caption over its web code: the area&apos;s mean in linear light.</extracomment>
         <translation>moyenne de la lumière</translation>
@@ -63,6 +59,13 @@
         <source>average of the codes</source>
         <extracomment>A swatch&apos;s caption over its web code: the plain average of the area&apos;s codes.</extracomment>
         <translation>moyenne des codes</translation>
+    </message>
+    <message>
+        <source>Drag over the picture, or Shift with the arrow keys,
+to choose an area. F6 goes to this panel and back.</source>
+        <extracomment>Two lines; the arrow keys with Shift start an area at the pointer and stretch it, F6 moves the keyboard between the window and the panel.</extracomment>
+        <translation>Faites glisser sur l’image, ou Maj avec les flèches,
+pour choisir une zone. F6 va à ce panneau et revient.</translation>
     </message>
 </context>
 <context>

@@ -51,10 +51,6 @@
         <translation>色数(&amp;C):</translation>
     </message>
     <message>
-        <source>Drag over the picture to choose an area.</source>
-        <translation>画像の上をドラッグして範囲を選んでください。</translation>
-    </message>
-    <message>
         <source>mean of the light</source>
         <extracomment>A swatch&apos;s caption over its web code: the area&apos;s mean in linear light.</extracomment>
         <translation>光の平均</translation>
@@ -63,6 +59,13 @@
         <source>average of the codes</source>
         <extracomment>A swatch&apos;s caption over its web code: the plain average of the area&apos;s codes.</extracomment>
         <translation>コード値の単純平均</translation>
+    </message>
+    <message>
+        <source>Drag over the picture, or Shift with the arrow keys,
+to choose an area. F6 goes to this panel and back.</source>
+        <extracomment>Two lines; the arrow keys with Shift start an area at the pointer and stretch it, F6 moves the keyboard between the window and the panel.</extracomment>
+        <translation>画像の上をドラッグするか、Shift と矢印キーで
+範囲を選びます。F6 でこのパネルとの間を移動します。</translation>
     </message>
 </context>
 <context>

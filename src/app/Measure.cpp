@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QShortcut>
+#include <cmath>
 
 namespace {
 // While an area is dragged, its figures follow the pointer up to this many pixels; a larger one
@@ -49,6 +51,12 @@ AreaPanel& frmHuemark::areaPanel() {
         connect(m_areaPanel, &AreaPanel::AddClicked, this, &frmHuemark::cmdAddArea_Click);
         connect(m_areaPanel, &AreaPanel::PaletteClicked, this,
                 &frmHuemark::mnuViewExtractPalette_Click);
+        // F6 takes the keyboard from the window to the panel (and the panel's F6 back).
+        connect(new QShortcut(Qt::Key_F6, this), &QShortcut::activated, this, [this] {
+            if (m_areaPanel->isVisible()) {
+                m_areaPanel->takeFocus();
+            }
+        });
         connect(m_areaPanel, &AreaPanel::Closed, this, [this] {
             if (mnuViewMeasureArea->isChecked()) {
                 mnuViewMeasureArea->setChecked(false);
@@ -64,6 +72,7 @@ void frmHuemark::mnuViewMeasureArea_Click() {
     picColor->setAreaDragging(on);
     if (on) {
         AreaPanel& panel = areaPanel();
+
         panel.move(mapToGlobal(QPoint(width(), 0)));
         panel.show();
         MeasureAreaNow();
@@ -174,6 +183,10 @@ bool frmHuemark::AreaKeyDown(int keyCode, int shift) {
         mnuViewMeasureArea_Click();
         return true;
     case KeyCode::Return:
+        // Without an area, Enter picks at the pointer as it always does.
+        if (area.isEmpty()) {
+            return false;
+        }
         cmdAddArea_Click();
         return true;
     case KeyCode::Left:
@@ -191,11 +204,25 @@ bool frmHuemark::AreaKeyDown(int keyCode, int shift) {
     default:
         return false;
     }
+    const QRect picture = MeasuredPicture().rect();
     if (area.isEmpty()) {
-        return true;
+        // No area yet: the arrows step the pointer; Shift with an arrow starts an area on the
+        // pointer's pixel, which the arrow then stretches.
+        if (!grow) {
+            return false;
+        }
+        const QPointF at = m_pickPoint.active() ? m_pickPoint.point()
+                                                : PointerToPicture(m_services.pointer->pos());
+        const QPoint pixel(static_cast<int>(std::floor(at.x())),
+                           static_cast<int>(std::floor(at.y())));
+        if (!picture.contains(pixel)) {
+            return true;
+        }
+        area = QRect(pixel, QSize(1, 1));
+        picColor->setArea(area);
+        MeasureAreaNow();
     }
     // Arrows move the area a pixel; with Shift they move its right or bottom edge.
-    const QRect picture = MeasuredPicture().rect();
     if (grow) {
         area.setBottomRight(area.bottomRight() + step);
         if (area.width() < 1 || area.height() < 1 || !picture.contains(area)) {

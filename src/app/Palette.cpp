@@ -3,6 +3,7 @@
 // contrast of two of its rows.
 
 #include "app/frmHuemark.h"
+#include "controls/Announcer.h"
 #include "controls/FlexGrid.h"
 #include "controls/PictureBox.h"
 #include "desktop/SettingsStore.h"
@@ -18,6 +19,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolTip>
@@ -259,6 +261,18 @@ void frmHuemark::grdList_SelChange() {
     }
     grdList->setToolTip(report.rich);
     grdList->setAccessibleDescription(report.plain);
+    if (report.plain.isEmpty()) {
+        return;
+    }
+    // Heard however the two rows were chosen; shown at once when the keys chose them, beside the
+    // current cell (the mouse's choice shows it where the button comes up).
+    m_announcer->announce(report.plain);
+    if (grdList->hasFocus() && QGuiApplication::mouseButtons() == Qt::NoButton) {
+        const QRect cell = grdList->visualRect(
+            grdList->model()->index(std::max(0, grdList->Row() - 1), std::max(0, grdList->Col())));
+        QToolTip::showText(grdList->viewport()->mapToGlobal(cell.bottomLeft()), report.rich,
+                           grdList);
+    }
 }
 
 void frmHuemark::grdList_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {

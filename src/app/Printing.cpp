@@ -90,7 +90,8 @@ void frmHuemark::cmdPrint_Click() {
         for (int c = 0; c < PickList::kColumns; ++c) {
             titles << m_picks->headerData(c, Qt::Horizontal).toString();
         }
-        out.Print(PrintListLine(titles, true));
+        const PrintFields fields = PrintFieldWidths(titles);
+        out.Print(PrintListLine(titles, true, fields));
         progress.step(m_unloaded);
         // A copy (shared, not copied until the list changes): the window stays painted while
         // this runs.
@@ -100,7 +101,7 @@ void frmHuemark::cmdPrint_Click() {
             for (int c = 0; c < PickList::kColumns; ++c) {
                 cells << PickList::CellText(pick, c);
             }
-            out.Print(PrintListLine(cells, false));
+            out.Print(PrintListLine(cells, false, fields));
             progress.step(m_unloaded);
         }
 

@@ -216,6 +216,8 @@ void frmHuemark::createControls() {
     lblDetails->hide();
 
     m_announcer = new Announcer(client);
+    m_pointerRests.setObjectName(QStringLiteral("pointerRests"));
+    m_pointerRests.setParent(this);
     m_pointerRests.setSingleShot(true);
     m_pointerRests.setInterval(500);
     connect(&m_pointerRests, &QTimer::timeout, this, &frmHuemark::announceReadout);

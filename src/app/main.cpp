@@ -107,12 +107,17 @@ int RunVerb(int argc, char* argv[]) {
     });
     std::signal(SIGBUS, FileCutShort);
     int noArgc = 1;
+    // The verb's errors speak the desktop's language from the start; a verb that needs the
+    // toolkit's fonts trades this small application object for the toolkit's.
+    std::optional<SpeakingWithoutToolkit> speaking(std::in_place);
     std::unique_ptr<QGuiApplication> toolkit;
     const Verbs::Outcome outcome =
         Verbs::Run(QList<QByteArray>(argv + 1, argv + argc),
                    {ReadStandardInput, [&] {
                         if (!toolkit) {
+                            speaking.reset();
                             toolkit = std::make_unique<QGuiApplication>(noArgc, argv);
+                            InstallTranslations();
                         }
                     }});
     // A write that fails inside fwrite leaves nothing for fflush to fail on: each is asked.
@@ -121,10 +126,6 @@ int RunVerb(int argc, char* argv[]) {
                          std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
     std::fwrite(outcome.err.constData(), 1, std::size_t(outcome.err.size()), stderr);
     if (!written && outcome.exitCode == 0) {
-        std::optional<SpeakingWithoutToolkit> speaking;
-        if (toolkit == nullptr) {
-            speaking.emplace();
-        }
         Complain(
             QCoreApplication::translate("main", "cannot write the results to standard output"));
         return 1;

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <optional>
@@ -81,14 +82,23 @@ AreaPanel::AreaPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     layout->addLayout(swatches);
     layout->addWidget(m_text);
     layout->addLayout(commands);
+    // Tab goes as the eye reads: the figures, then the commands from left to right.
+    setTabOrder(m_text, m_add);
+    setTabOrder(m_add, m_colors);
+    setTabOrder(m_colors, m_palette);
+    connect(new QShortcut(Qt::Key_F6, this), &QShortcut::activated, this,
+            [owner] { owner->window()->activateWindow(); });
     connect(m_add, &QPushButton::clicked, this, &AreaPanel::AddClicked);
     connect(m_palette, &QPushButton::clicked, this, &AreaPanel::PaletteClicked);
     setFigures(QString(), Color(), Color());
 }
 
 void AreaPanel::setFigures(const QString& text, Color mean, Color average) {
-    m_text->setText(text.isEmpty() ? tr("Drag over the picture to choose an area.")
-                                   : text.trimmed());
+    //: Two lines; the arrow keys with Shift start an area at the pointer and stretch it, F6
+    //: moves the keyboard between the window and the panel.
+    const QString hint = tr("Drag over the picture, or Shift with the arrow keys,\n"
+                            "to choose an area. F6 goes to this panel and back.");
+    m_text->setText(text.isEmpty() ? hint : text.trimmed());
     const bool shown = !text.isEmpty();
     //: A swatch's caption over its web code: the area's mean in linear light.
     Paint(m_mean, shown ? std::optional(mean) : std::nullopt, tr("mean of the light"));
@@ -96,6 +106,16 @@ void AreaPanel::setFigures(const QString& text, Color mean, Color average) {
     Paint(m_average, shown ? std::optional(average) : std::nullopt, tr("average of the codes"));
     m_add->setEnabled(!text.isEmpty());
     adjustSize();
+}
+
+void AreaPanel::takeFocus() {
+    raise();
+    activateWindow();
+    if (m_add->isEnabled()) {
+        m_add->setFocus(Qt::ShortcutFocusReason);
+    } else {
+        m_colors->setFocus(Qt::ShortcutFocusReason);
+    }
 }
 
 QString AreaPanel::figuresText() const {

@@ -22,6 +22,10 @@ public:
     int paletteColors() const;
     void setPaletteColors(int count);
 
+    // The keyboard comes to the panel: its window active, the first command that can be used
+    // focused. F6 in the panel gives it back to the owner's window.
+    void takeFocus();
+
     QPushButton* addButton() const { return m_add; }
     QPushButton* paletteButton() const { return m_palette; }
 

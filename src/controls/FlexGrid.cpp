@@ -366,7 +366,78 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
         emit EditKey();
         return;
     }
+    if (extendsSelection(key, event->modifiers())) {
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+bool FlexGrid::extendsSelection(int key, Qt::KeyboardModifiers modifiers) {
+    const int lastRow = Rows() - 1;
+    if (m_row < 1 || lastRow < 1) {
+        return false;
+    }
+    const int page = std::max(1, viewport()->height() / std::max(1, rowHeight(0)) - 1);
+    // Ctrl+Up and Ctrl+Down choose the row compared with the current one, as Ctrl+click does:
+    // the next row up or down from the one chosen, passing over the current row.
+    if (modifiers == Qt::ControlModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        const int step = key == Qt::Key_Up ? -1 : 1;
+        int other = (m_otherRow != 0 ? m_otherRow : m_row) + step;
+        if (other == m_row) {
+            other += step;
+        }
+        if (other < 1 || other > lastRow) {
+            return true;
+        }
+        m_rowSel = m_row;
+        m_colSel = m_col;
+        m_otherRow = other;
+        scrollTo(cell(other, m_col));
+        viewport()->update();
+        announceSelection();
+        return true;
+    }
+    // Shift with a moving key stretches the selection's far corner; the current cell stays.
+    if (modifiers != Qt::ShiftModifier) {
+        return false;
+    }
+    int row = m_rowSel;
+    int col = m_colSel;
+    switch (key) {
+    case Qt::Key_Up:
+        --row;
+        break;
+    case Qt::Key_Down:
+        ++row;
+        break;
+    case Qt::Key_Left:
+        --col;
+        break;
+    case Qt::Key_Right:
+        ++col;
+        break;
+    case Qt::Key_PageUp:
+        row -= page;
+        break;
+    case Qt::Key_PageDown:
+        row += page;
+        break;
+    case Qt::Key_Home:
+        col = 0;
+        break;
+    case Qt::Key_End:
+        col = Cols() - 1;
+        break;
+    default:
+        return false;
+    }
+    m_otherRow = 0;
+    m_rowSel = std::clamp(row, 1, lastRow);
+    m_colSel = std::clamp(col, 0, std::max(0, Cols() - 1));
+    scrollTo(cell(m_rowSel, m_colSel));
+    viewport()->update();
+    announceSelection();
+    return true;
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {

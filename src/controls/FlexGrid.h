@@ -46,7 +46,8 @@ public:
     int RowSel() const { return m_rowSel; }
     void setRowSel(int row);
 
-    // A second row chosen anywhere with Ctrl+click, to compare with the current one; 0 for none.
+    // A second row chosen anywhere with Ctrl+click (or Ctrl+Up and Ctrl+Down), to compare with the
+    // current one; 0 for none.
     // Any other change of the current cell or the selection drops it.
     int OtherRow() const { return m_otherRow; }
 
@@ -102,6 +103,10 @@ private:
     void applyTitles();
     // The model changed its rows: the current cell and the selection stay within them.
     void keepWithinRows();
+    // The keyboard's selections: Shift with an arrow, Page Up or Down, Home or End stretches the
+    // selection from the current cell; Ctrl+Up or Ctrl+Down chooses the row to compare. True when
+    // the key was one of them.
+    bool extendsSelection(int key, Qt::KeyboardModifiers modifiers);
     // Emits SelChange when the selection is not the one last announced.
     void announceSelection();
 

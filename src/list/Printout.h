@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 // Every printed line starts with this indent; the blank lines of the title block are just it.
 QString PrintIndent();
@@ -22,11 +23,20 @@ QString PrintTitleLine(const QString& caption, const QString& timestamp, const Q
 // The indent and 80 underscores: 84 characters.
 QString PrintRuleLine();
 
-// One row of the list: the indent, the texts of columns 0 to 4 right-aligned in fields of 11,
-// 11, 4, 6 and 5 characters (a text longer than its field is printed as it is), one blank and the
-// whole description. The titles row's texts lose their leading blanks first, so that each title
-// stands right-aligned over its field.
-QString PrintListLine(const QStringList& cells, bool titlesRow);
+// The widths of the fields of columns 0 to 4: 11, 11, 4, 6 and 5 characters, each widened where
+// its title (without leading blanks) and one blank would not fit, as a translated title may not.
+using PrintFields = std::array<int, 5>;
+PrintFields PrintFieldWidths(const QStringList& titles);
+
+// How many columns of a fixed-pitch font the text takes: two for each East Asian wide character.
+int PrintedWidth(const QString& text);
+
+// One row of the list: the indent, the texts of columns 0 to 4 right-aligned in their fields (a
+// text longer than its field is printed as it is), one blank and the whole description. The
+// titles row's texts lose their leading blanks first, so that each title stands right-aligned
+// over its field.
+QString PrintListLine(const QStringList& cells, bool titlesRow,
+                      const PrintFields& widths = PrintFieldWidths({}));
 
 // The text as the printer can show it: a tab runs to the next multiple of eight columns, any other
 // control character prints as one blank.

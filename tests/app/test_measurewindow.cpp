@@ -27,6 +27,7 @@ class TestMeasureWindow : public QObject {
     Q_OBJECT
 private slots:
     void measureAnArea();
+    void areaByKeysAlone();
 };
 
 void TestMeasureWindow::measureAnArea() {
@@ -78,6 +79,32 @@ void TestMeasureWindow::measureAnArea() {
     QVERIFY(box.area().isEmpty());
     Send(box, QEvent::MouseButtonPress, QPoint(20, 3), Qt::LeftButton);
     QCOMPARE(form.picks().count(), 4);
+}
+
+// Without a mouse: the arrows put the pointer on a pixel, Shift with the arrows starts an area
+// there and stretches it, Enter adds it; before there is an area, Enter picks as always.
+void TestMeasureWindow::areaByKeysAlone() {
+    TestWindow w(SolidPicture(30, 10, kRed));
+    frmHuemark& form = *w.form;
+    PictureBox& box = *form.picColor;
+    w.pointAt(2, 2);
+    form.mnuViewMeasureArea->trigger();
+
+    QTest::keyClick(&box, Qt::Key_Right);
+    QVERIFY(box.area().isEmpty());
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(form.picks().count(), 1);
+    QVERIFY(form.picks().at(0).origin.position == QPoint(3, 2));
+
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(&box, Qt::Key_Right, Qt::ShiftModifier);
+    }
+    QTest::keyClick(&box, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(box.area(), QRect(3, 2, 4, 2));
+    QVERIFY(form.areaPanelIfShown()->addButton()->isEnabled());
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(form.picks().count(), 2);
+    QCOMPARE(form.picks().at(0).origin.area, QRect(3, 2, 4, 2));
 }
 
 QTEST_MAIN(TestMeasureWindow)

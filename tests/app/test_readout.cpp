@@ -4,6 +4,7 @@
 
 #include "color/ColorCodes.h"
 #include "color/ReadoutPlacement.h"
+#include "controls/FlexGrid.h"
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 #include "support/TestSupport.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <limits>
 
 namespace {
@@ -49,6 +51,8 @@ private slots:
     void pointerToPictureUsesRealGeometry();
     void radiusBeyondRangeReadsAtMostRadiusFive();
     void nonFiniteCoordinatesReadOutside();
+    void announcements_data();
+    void announcements();
 };
 
 void TestReadout::readsUnderPointer_data() {
@@ -132,8 +136,8 @@ void TestReadout::boxInside_data() {
     QTest::newRow("top-right corner") << QPoint(1919, 0) << monitor << QPoint(1744, 24);
     QTest::newRow("bottom-left corner") << QPoint(0, 1079) << monitor << QPoint(24, 866);
     QTest::newRow("bottom-right corner") << QPoint(1919, 1079) << monitor << QPoint(1744, 866);
-    QTest::newRow("a monitor smaller than the loupe") << QPoint(50, 50) << QSize(100, 120)
-                                                      << QPoint(0, 0);
+    QTest::newRow("a monitor smaller than the loupe")
+        << QPoint(50, 50) << QSize(100, 120) << QPoint(0, 0);
 }
 
 void TestReadout::boxInside() {
@@ -272,6 +276,81 @@ void TestReadout::nonFiniteCoordinatesReadOutside() {
             QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#FFFFFF"));
             QVERIFY(!w.form->picColor->rect().intersects(w.form->txtCursor->geometry()));
         }
+    }
+}
+
+// What a screen reader hears: each time the announcer shows, its message. A script of steps:
+// "move X,Y" the pointer; "rest" (longer than the pointer must rest); "key K" on the picture;
+// "click X,Y" picks; "list K" a key on the list, with "Shift+" or "Ctrl+". Each message heard
+// must begin with the text expected.
+void TestReadout::announcements_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("heard");
+
+    QTest::newRow("moves are said once the pointer rests, once")
+        << QStringList{"move 1,1", "move 2,2", "move 5,5", "rest", "rest"}
+        << QStringList{"#FF0000, red"};
+    QTest::newRow("moves that never rest say nothing")
+        << QStringList{"move 1,1", "move 5,5", "move 9,9"} << QStringList{};
+    QTest::newRow("an arrow step is said at once, and not again on resting")
+        << QStringList{"move 4,5", "key Right", "rest"} << QStringList{"#FF0000, red"};
+    QTest::newRow("a pick is said with its row, not followed by the colour")
+        << QStringList{"move 5,5", "click 5,5", "rest"} << QStringList{"Picked #FF0000, row 1"};
+    QTest::newRow("two rows chosen with Shift are said with their contrast")
+        << QStringList{"click 5,5", "click 1,1", "list Shift+Down"}
+        << QStringList{"Picked #FF0000, row 1", "Picked #FFFFFF, row 1",
+                       "Contrast of #FFFFFF and #FF0000: 3.99:1"};
+    QTest::newRow("Ctrl with the arrows chooses the row compared")
+        << QStringList{"click 5,5",      "click 1,1",      "click 19,9",
+                       "list Ctrl+Down", "list Ctrl+Down", "list Down"}
+        << QStringList{"Picked #FF0000, row 1", "Picked #FFFFFF, row 1", "Picked #000000, row 1",
+                       "Contrast of #000000 and #FFFFFF", "Contrast of #000000 and #FF0000"};
+}
+
+void TestReadout::announcements() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, heard);
+    TestWindow w(readoutPicture());
+    auto* rests = w.form->findChild<QTimer*>(QStringLiteral("pointerRests"));
+    QVERIFY(rests != nullptr);
+    rests->setInterval(20);
+    auto* announcer = w.form->findChild<QWidget*>(QStringLiteral("announcer"));
+    QVERIFY(announcer != nullptr);
+    QStringList said;
+    struct Listener : QObject {
+        QStringList* said = nullptr;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show) {
+                *said << static_cast<QWidget*>(watched)->accessibleName();
+            }
+            return false;
+        }
+    } listener;
+    listener.said = &said;
+    announcer->installEventFilter(&listener);
+
+    for (const QString& step : steps) {
+        const QString verb = step.section(QLatin1Char(' '), 0, 0);
+        const QString what = step.section(QLatin1Char(' '), 1);
+        const QPoint at(what.section(QLatin1Char(','), 0, 0).toInt(),
+                        what.section(QLatin1Char(','), 1).toInt());
+        if (verb == QLatin1String("move")) {
+            w.pointAt(at.x(), at.y());
+        } else if (verb == QLatin1String("rest")) {
+            QTest::qWait(rests->interval() * 5);
+        } else if (verb == QLatin1String("click")) {
+            w.pointAt(at.x(), at.y());
+            QTest::mouseClick(w.form->picColor, Qt::LeftButton, Qt::NoModifier, at);
+        } else {
+            const QKeySequence keys = QKeySequence::fromString(what);
+            QWidget* target = verb == QLatin1String("list") ? static_cast<QWidget*>(w.form->grdList)
+                                                            : w.form->picColor;
+            QTest::keyClick(target, keys[0].key(), keys[0].keyboardModifiers());
+        }
+    }
+    QCOMPARE(said.size(), heard.size());
+    for (int i = 0; i < said.size(); ++i) {
+        QVERIFY2(said[i].startsWith(heard[i]), qPrintable(said[i]));
     }
 }
 

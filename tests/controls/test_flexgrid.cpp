@@ -37,6 +37,8 @@ private slots:
     void removeItem();
     void fillStyle_data();
     void fillStyle();
+    void keysSelect_data();
+    void keysSelect();
     void backColorZeroIsDefault();
     void mouseDownAfterCellIsCurrent();
     void scrollsWhenRowsExceedHeight();
@@ -120,6 +122,59 @@ void TestFlexGrid::fillStyle() {
     grid->setCol(5); // moving the current cell collapses the selection
     QCOMPARE(grid->ColSel(), 5);
     QCOMPARE(grid->CellBackColor(), row.endsWith(QLatin1String("|x")) ? 0x123456 : 0);
+}
+
+// The keyboard's selections from the current cell (row 2, column 1) of four rows and the empty
+// row after them: "row,col,end row,end col,compared row" after the keys.
+void TestFlexGrid::keysSelect_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("Shift+Right twice") << "Shift+Right,Shift+Right"
+                                       << "2,1,2,3,0";
+    QTest::newRow("Shift+Down") << "Shift+Down"
+                                << "2,1,3,1,0";
+    QTest::newRow("Shift+Up stops at the first row") << "Shift+Up,Shift+Up,Shift+Up"
+                                                     << "2,1,1,1,0";
+    QTest::newRow("Shift+End") << "Shift+End"
+                               << "2,1,2,5,0";
+    QTest::newRow("Shift+Home") << "Shift+End,Shift+Home"
+                                << "2,1,2,0,0";
+    QTest::newRow("a plain arrow collapses it") << "Shift+Down,Down"
+                                                << "3,1,3,1,0";
+    QTest::newRow("Ctrl+Down chooses the next rows") << "Ctrl+Down,Ctrl+Down"
+                                                     << "2,1,2,1,4";
+    QTest::newRow("Ctrl+Up passes over the current row") << "Ctrl+Down,Ctrl+Up,Ctrl+Up"
+                                                         << "2,1,2,1,1";
+    QTest::newRow("Ctrl+Up stops at the first row") << "Ctrl+Up,Ctrl+Up"
+                                                    << "2,1,2,1,1";
+    QTest::newRow("Ctrl+Down reaches the empty last row")
+        << "Ctrl+Down,Ctrl+Down,Ctrl+Down,Ctrl+Down"
+        << "2,1,2,1,5";
+    QTest::newRow("Shift drops the compared row") << "Ctrl+Down,Shift+Right"
+                                                  << "2,1,2,2,0";
+}
+
+void TestFlexGrid::keysSelect() {
+    QFETCH(QString, keys);
+    QFETCH(QString, after);
+    auto grid = makeGrid();
+    for (int i = 0; i < 4; ++i) {
+        grid->AddItem(QStringLiteral("a\tb\tc\td\te\tf"), 1);
+    }
+    grid->setRow(2);
+    grid->setCol(1);
+    for (const QString& key : keys.split(QLatin1Char(','))) {
+        const QKeyCombination combination = QKeySequence::fromString(key)[0];
+        QTest::keyClick(grid.get(), combination.key(), combination.keyboardModifiers());
+    }
+    QCOMPARE(QStringLiteral("%1,%2,%3,%4,%5")
+                 .arg(grid->Row())
+                 .arg(grid->Col())
+                 .arg(grid->RowSel())
+                 .arg(grid->ColSel())
+                 .arg(grid->OtherRow()),
+             after);
 }
 
 void TestFlexGrid::backColorZeroIsDefault() {

@@ -1,6 +1,7 @@
 """End-to-end: the window in German and in Japanese, and what a screen reader hears."""
 
 import os
+import subprocess
 import time
 import xml.etree.ElementTree as ET
 
@@ -90,6 +91,14 @@ def case_languages(c):
     button, check box or frame caption is cut off; a screen reader hears the read-out once the
     pointer rests (not on every move), after an arrow step, and each pick with its code and row."""
     s = c.s
+    # A verb, which starts no window, speaks the language too.
+    missing = os.path.join(s.tmp, "missing.png")
+    verb = subprocess.run([s.binary, "stats", missing], capture_output=True, text=True,
+                          env=dict(os.environ, LANGUAGE="de", LC_ALL="de_DE.UTF-8"), timeout=30)
+    want = "huemark stats: " + translated("de", "Verbs", "cannot read '%1': %2").split("%2")[0]
+    if verb.returncode != 1 or not verb.stderr.startswith(want.replace("%1", missing)):
+        raise E2EFailure("stats in German answered %d, %r" % (verb.returncode, verb.stderr))
+    c.ok("a verb's error in German: %r" % verb.stderr.strip())
     for language, locale, scale in (("de", "de_DE.UTF-8", 1), ("ja", "ja_JP.UTF-8", 2)):
         s.scale = scale
         c.start(language=locale,

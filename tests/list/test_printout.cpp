@@ -10,6 +10,8 @@ class TestPrintout : public QObject {
 private slots:
     void listLine_data();
     void listLine();
+    void translatedTitles_data();
+    void translatedTitles();
     void titleBlock_data();
     void titleBlock();
 };
@@ -64,6 +66,43 @@ void TestPrintout::listLine() {
         QCOMPARE(expected.size(), 45);
     }
     QCOMPARE(PrintListLine(cells, titlesRow), expected);
+}
+
+// Titles in other languages: a field too narrow for its title and a blank widens, so that no
+// title runs into the one on its left, and the rows' values stay right-aligned under it. A
+// character of East Asian scripts takes two columns.
+void TestPrintout::translatedTitles_data() {
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("titlesLine");
+    QTest::addColumn<QString>("pickLine");
+
+    QTest::newRow("English keeps every field")
+        << QStringList{"WebColor", " WebBack", "  Red", "Green", " Blue", "Description"}
+        << "       WebColor    WebBack Red Green Blue Description"
+        << "        #FF8000    #007FFF 255   128    0 d";
+    QTest::newRow("Spanish: Rojo widens its field by one")
+        << QStringList{"Color web", "Fondo web", " Rojo", "Verde", " Azul", "Descripción"}
+        << "      Color web  Fondo web Rojo Verde Azul Descripción"
+        << "        #FF8000    #007FFF  255   128    0 d";
+    QTest::newRow("a title longer than two fields")
+        << QStringList{"Farbe", "Invers", "Rotanteil", "Grün", "Blau", "Text"}
+        << "          Farbe     Invers Rotanteil  Grün Blau Text"
+        << "        #FF8000    #007FFF       255   128    0 d";
+    QTest::newRow("Japanese: wide characters count twice")
+        << QStringList{QStringLiteral("Web 色"), QStringLiteral("反転色"), QStringLiteral("赤色"),
+                       QStringLiteral("緑"),     QStringLiteral("青"),     QStringLiteral("説明")}
+        << QStringLiteral("         Web 色     反転色 赤色    緑   青 説明")
+        << "        #FF8000    #007FFF  255   128    0 d";
+}
+
+void TestPrintout::translatedTitles() {
+    QFETCH(QStringList, titles);
+    QFETCH(QString, titlesLine);
+    QFETCH(QString, pickLine);
+    const PrintFields fields = PrintFieldWidths(titles);
+    QCOMPARE(PrintListLine(titles, true, fields), titlesLine);
+    QCOMPARE(PrintListLine({"#FF8000", "#007FFF", " 255", " 128", " 0", "d"}, false, fields),
+             pickLine);
 }
 
 void TestPrintout::titleBlock_data() {
