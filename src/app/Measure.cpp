@@ -51,9 +51,12 @@ AreaPanel& frmHuemark::areaPanel() {
         connect(m_areaPanel, &AreaPanel::AddClicked, this, &frmHuemark::cmdAddArea_Click);
         connect(m_areaPanel, &AreaPanel::PaletteClicked, this,
                 &frmHuemark::mnuViewExtractPalette_Click);
-        // F6 takes the keyboard from the window to the panel (and the panel's F6 back).
+        // F6 takes the keyboard from the window to the panel and back. One shortcut serves both
+        // windows: the panel belongs to this one, so a second would make F6 ambiguous.
         connect(new QShortcut(Qt::Key_F6, this), &QShortcut::activated, this, [this] {
-            if (m_areaPanel->isVisible()) {
+            if (m_areaPanel->isActiveWindow()) {
+                activateWindow();
+            } else if (m_areaPanel->isVisible()) {
                 m_areaPanel->takeFocus();
             }
         });
@@ -211,8 +214,13 @@ bool frmHuemark::AreaKeyDown(int keyCode, int shift) {
         if (!grow) {
             return false;
         }
-        const QPointF at = m_pickPoint.active() ? m_pickPoint.point()
-                                                : PointerToPicture(m_services.pointer->pos());
+        // A pointer off the picture's view names no pixel, as for a pick with Enter.
+        const QPoint pointer = m_services.pointer->pos();
+        if (!m_pickPoint.active() &&
+            !picColor->viewRect().contains(picColor->mapFromGlobal(pointer))) {
+            return true;
+        }
+        const QPointF at = m_pickPoint.active() ? m_pickPoint.point() : PointerToPicture(pointer);
         const QPoint pixel(static_cast<int>(std::floor(at.x())),
                            static_cast<int>(std::floor(at.y())));
         if (!picture.contains(pixel)) {
@@ -235,6 +243,10 @@ bool frmHuemark::AreaKeyDown(int keyCode, int shift) {
         }
     }
     picColor->setArea(area);
+    // The corner that moved stays in view.
+    const QPoint corner =
+        grow || step.x() > 0 || step.y() > 0 ? area.bottomRight() : area.topLeft();
+    picColor->scrollToShow(static_cast<float>(corner.x()), static_cast<float>(corner.y()));
     MeasureAreaNow();
     return true;
 }

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -86,8 +87,11 @@ AreaPanel::AreaPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setTabOrder(m_text, m_add);
     setTabOrder(m_add, m_colors);
     setTabOrder(m_colors, m_palette);
-    connect(new QShortcut(Qt::Key_F6, this), &QShortcut::activated, this,
-            [owner] { owner->window()->activateWindow(); });
+    // Escape closes the panel, which ends the mode, as Escape on the picture does.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, [this, owner] {
+        close();
+        owner->window()->activateWindow();
+    });
     connect(m_add, &QPushButton::clicked, this, &AreaPanel::AddClicked);
     connect(m_palette, &QPushButton::clicked, this, &AreaPanel::PaletteClicked);
     setFigures(QString(), Color(), Color());
@@ -128,6 +132,16 @@ int AreaPanel::paletteColors() const {
 
 void AreaPanel::setPaletteColors(int count) {
     m_colors->setValue(count);
+}
+
+void AreaPanel::keyPressEvent(QKeyEvent* event) {
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && button != nullptr &&
+        button->isEnabled()) {
+        button->animateClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AreaPanel::closeEvent(QCloseEvent* event) {

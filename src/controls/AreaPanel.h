@@ -23,7 +23,7 @@ public:
     void setPaletteColors(int count);
 
     // The keyboard comes to the panel: its window active, the first command that can be used
-    // focused. F6 in the panel gives it back to the owner's window.
+    // focused.
     void takeFocus();
 
     QPushButton* addButton() const { return m_add; }
@@ -36,6 +36,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter presses the focused button, as in a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* m_text = nullptr;
