@@ -67,6 +67,22 @@ to choose an area. F6 goes to this panel and back.</source>
         <translation>Ziehen Sie über das Bild oder drücken Sie Umschalt+Pfeiltasten,
 um eine Fläche zu wählen. F6 wechselt zu diesem Feld und zurück.</translation>
     </message>
+    <message>
+        <source>The area&apos;s place and size, its mean, median, deviation, extremes and spread</source>
+        <translation>Lage und Größe der Fläche, ihr Mittelwert, Median, ihre Abweichung, Extremwerte und Streuung</translation>
+    </message>
+    <message>
+        <source>How many dominant colours Extract Palette adds to the list</source>
+        <translation>Wie viele vorherrschende Farben „Palette extrahieren“ der Liste hinzufügt</translation>
+    </message>
+    <message>
+        <source>Add the area&apos;s mean to the list</source>
+        <translation>Den Mittelwert der Fläche der Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the area&apos;s dominant colours to the list</source>
+        <translation>Die vorherrschenden Farben der Fläche der Liste hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>AreaStats</name>
@@ -955,6 +971,10 @@ Argumente:
         <extracomment>The magnifier beside the pointer, for screen readers.</extracomment>
         <translation>Lupe</translation>
     </message>
+    <message>
+        <source>The pixels around the pointer, enlarged</source>
+        <translation>Die Pixel um den Zeiger, vergrößert</translation>
+    </message>
 </context>
 <context>
     <name>Metafile</name>
@@ -1217,6 +1237,11 @@ Argumente:
     <message>
         <source>The screen&apos;s picture holds none of the monitors.</source>
         <translation>Das Bild des Bildschirms enthält keinen der Monitore.</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the pointer a pixel, [ and ] change the radius, + and - the magnification; Enter or a click picks, Escape gives up</source>
+        <extracomment>The frozen screen&apos;s description for screen readers: the keys it takes.</extracomment>
+        <translation>Die Pfeiltasten bewegen den Zeiger um ein Pixel, [ und ] ändern den Radius, + und - die Vergrößerung; Eingabe oder ein Klick nimmt auf, Esc bricht ab</translation>
     </message>
 </context>
 <context>

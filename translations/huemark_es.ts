@@ -67,6 +67,22 @@ to choose an area. F6 goes to this panel and back.</source>
         <translation>Arrastre sobre la imagen, o Mayús con las flechas,
 para elegir un área. F6 va a este panel y vuelve.</translation>
     </message>
+    <message>
+        <source>The area&apos;s place and size, its mean, median, deviation, extremes and spread</source>
+        <translation>Posición y tamaño del área, su media, mediana, desviación, extremos y dispersión</translation>
+    </message>
+    <message>
+        <source>How many dominant colours Extract Palette adds to the list</source>
+        <translation>Cuántos colores dominantes añade a la lista «Extraer paleta»</translation>
+    </message>
+    <message>
+        <source>Add the area&apos;s mean to the list</source>
+        <translation>Añadir la media del área a la lista</translation>
+    </message>
+    <message>
+        <source>Add the area&apos;s dominant colours to the list</source>
+        <translation>Añadir los colores dominantes del área a la lista</translation>
+    </message>
 </context>
 <context>
     <name>AreaStats</name>
@@ -954,6 +970,10 @@ Argumentos:
         <extracomment>The magnifier beside the pointer, for screen readers.</extracomment>
         <translation>Lupa</translation>
     </message>
+    <message>
+        <source>The pixels around the pointer, enlarged</source>
+        <translation>Los píxeles alrededor del puntero, ampliados</translation>
+    </message>
 </context>
 <context>
     <name>Metafile</name>
@@ -1216,6 +1236,11 @@ Argumentos:
     <message>
         <source>The screen&apos;s picture holds none of the monitors.</source>
         <translation>La imagen de la pantalla no contiene ninguno de los monitores.</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the pointer a pixel, [ and ] change the radius, + and - the magnification; Enter or a click picks, Escape gives up</source>
+        <extracomment>The frozen screen&apos;s description for screen readers: the keys it takes.</extracomment>
+        <translation>Las flechas mueven el puntero un píxel, [ y ] cambian el radio, + y - el aumento; Intro o un clic toma el color, Escape cancela</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,22 @@ to choose an area. F6 goes to this panel and back.</source>
         <translation>Faites glisser sur l’image, ou Maj avec les flèches,
 pour choisir une zone. F6 va à ce panneau et revient.</translation>
     </message>
+    <message>
+        <source>The area&apos;s place and size, its mean, median, deviation, extremes and spread</source>
+        <translation>Position et taille de la zone, sa moyenne, sa médiane, son écart, ses extrêmes et sa dispersion</translation>
+    </message>
+    <message>
+        <source>How many dominant colours Extract Palette adds to the list</source>
+        <translation>Combien de couleurs dominantes « Extraire la palette » ajoute à la liste</translation>
+    </message>
+    <message>
+        <source>Add the area&apos;s mean to the list</source>
+        <translation>Ajouter la moyenne de la zone à la liste</translation>
+    </message>
+    <message>
+        <source>Add the area&apos;s dominant colours to the list</source>
+        <translation>Ajouter les couleurs dominantes de la zone à la liste</translation>
+    </message>
 </context>
 <context>
     <name>AreaStats</name>
@@ -951,6 +967,10 @@ Arguments :
         <extracomment>The magnifier beside the pointer, for screen readers.</extracomment>
         <translation>Loupe</translation>
     </message>
+    <message>
+        <source>The pixels around the pointer, enlarged</source>
+        <translation>Les pixels autour du pointeur, agrandis</translation>
+    </message>
 </context>
 <context>
     <name>Metafile</name>
@@ -1213,6 +1233,11 @@ Arguments :
     <message>
         <source>The screen&apos;s picture holds none of the monitors.</source>
         <translation>L&apos;image de l&apos;écran ne contient aucun des moniteurs.</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the pointer a pixel, [ and ] change the radius, + and - the magnification; Enter or a click picks, Escape gives up</source>
+        <extracomment>The frozen screen&apos;s description for screen readers: the keys it takes.</extracomment>
+        <translation>Les flèches déplacent le pointeur d&apos;un pixel, [ et ] changent le rayon, + et - le grossissement ; Entrée ou un clic prélève, Échap abandonne</translation>
     </message>
 </context>
 <context>

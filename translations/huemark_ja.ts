@@ -67,6 +67,22 @@ to choose an area. F6 goes to this panel and back.</source>
         <translation>画像の上をドラッグするか、Shift と矢印キーで
 範囲を選びます。F6 でこのパネルとの間を移動します。</translation>
     </message>
+    <message>
+        <source>The area&apos;s place and size, its mean, median, deviation, extremes and spread</source>
+        <translation>範囲の位置と大きさ、平均、中央値、偏差、最小・最大、ばらつき</translation>
+    </message>
+    <message>
+        <source>How many dominant colours Extract Palette adds to the list</source>
+        <translation>「パレットを抽出」がリストに追加する主要な色の数</translation>
+    </message>
+    <message>
+        <source>Add the area&apos;s mean to the list</source>
+        <translation>範囲の平均をリストに追加します</translation>
+    </message>
+    <message>
+        <source>Add the area&apos;s dominant colours to the list</source>
+        <translation>範囲の主要な色をリストに追加します</translation>
+    </message>
 </context>
 <context>
     <name>AreaStats</name>
@@ -951,6 +967,10 @@ Arguments:
         <extracomment>The magnifier beside the pointer, for screen readers.</extracomment>
         <translation>ルーペ</translation>
     </message>
+    <message>
+        <source>The pixels around the pointer, enlarged</source>
+        <translation>ポインターの周りのピクセルの拡大表示</translation>
+    </message>
 </context>
 <context>
     <name>Metafile</name>
@@ -1213,6 +1233,11 @@ Arguments:
     <message>
         <source>The screen&apos;s picture holds none of the monitors.</source>
         <translation>画面の画像にどのモニターも含まれていません。</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the pointer a pixel, [ and ] change the radius, + and - the magnification; Enter or a click picks, Escape gives up</source>
+        <extracomment>The frozen screen&apos;s description for screen readers: the keys it takes.</extracomment>
+        <translation>矢印キーでポインターを 1 ピクセル動かし、[ と ] で半径、+ と - で倍率を変えます。Enter またはクリックで取得し、Esc で取りやめます</translation>
     </message>
 </context>
 <context>

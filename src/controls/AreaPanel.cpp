@@ -55,6 +55,8 @@ AreaPanel::AreaPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setAccessibleName(tr("Figures of the area"));
+    m_text->setAccessibleDescription(
+        tr("The area's place and size, its mean, median, deviation, extremes and spread"));
     m_mean = Swatch(this, QStringLiteral("lblMean"));
     m_average = Swatch(this, QStringLiteral("lblAverage"));
     m_colors = new QSpinBox(this);
@@ -62,10 +64,13 @@ AreaPanel::AreaPanel(QWidget* owner) : QWidget(owner, Qt::Tool) {
     m_colors->setRange(2, 16);
     m_colors->setValue(6);
     m_colors->setAccessibleName(tr("Colours in the palette"));
+    m_colors->setToolTip(tr("How many dominant colours Extract Palette adds to the list"));
     m_add = new QPushButton(tr("&Add to List"), this);
     m_add->setObjectName(QStringLiteral("cmdAddArea"));
+    m_add->setToolTip(tr("Add the area's mean to the list"));
     m_palette = new QPushButton(tr("Extract &Palette"), this);
     m_palette->setObjectName(QStringLiteral("cmdExtractPalette"));
+    m_palette->setToolTip(tr("Add the area's dominant colours to the list"));
     //: The label of the number of colours Extract Palette takes.
     auto* colorsLabel = new QLabel(tr("&Colours:"), this);
     colorsLabel->setBuddy(m_colors);

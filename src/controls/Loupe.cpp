@@ -12,6 +12,7 @@ Loupe::Loupe(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("loupe"));
     //: The magnifier beside the pointer, for screen readers.
     setAccessibleName(tr("Loupe"));
+    setAccessibleDescription(tr("The pixels around the pointer, enlarged"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);

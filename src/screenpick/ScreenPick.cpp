@@ -73,6 +73,10 @@ public:
         setObjectName(QStringLiteral("screenPick"));
         setAccessibleName(
             QCoreApplication::translate("ScreenPick", "Pick a colour from the screen"));
+        //: The frozen screen's description for screen readers: the keys it takes.
+        setAccessibleDescription(QCoreApplication::translate(
+            "ScreenPick", "Arrow keys move the pointer a pixel, [ and ] change the radius, + and "
+                          "- the magnification; Enter or a click picks, Escape gives up"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_NoSystemBackground);
         setMouseTracking(true);
