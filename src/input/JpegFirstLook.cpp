@@ -7,17 +7,10 @@
 
 #include <algorithm>
 #include <atomic>
-#include <condition_variable>
 #include <cstring>
-#include <mutex>
 #include <thread>
 #include <vector>
 
-#ifdef __linux__
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -25,8 +18,6 @@ thread_local QSize t_area;
 
 // Rows decoded and published at a time.
 constexpr int kBatch = 16;
-// How much the rest's decoding yields to the window's own work.
-constexpr int kBackgroundNice = 10;
 
 // Plain C from here to the end of the namespace: libjpeg leaves by longjmp, past which no
 // object with a destructor may live.
@@ -67,7 +58,7 @@ bool DecodeTop(const uchar* data, unsigned long size, uchar* bits, qsizetype byt
 class JpegJob;
 bool DecodeRest(JpegJob* job, uchar* scratch);
 
-class JpegJob final : public PendingPixels {
+class JpegJob final : public ArrivingRows {
 public:
     QByteArray data;
     QImage buffer; // owns the pixels
@@ -75,43 +66,11 @@ public:
     qsizetype bytesPerLine = 0;
     int width = 0;
     int height = 0;
-    int readyColumns = 0; // the first look: these columns of the top rows
-    int readyRows = 0;
-    qint64 key = 0;
     std::atomic<bool> cancel{false};
     std::thread thread;
 
-    void waitFor(const QRect& area) const override {
-        if (covered(area)) {
-            return;
-        }
-        std::unique_lock<std::mutex> hold(m_lock);
-        m_arrived.wait(hold, [&] { return covered(area); });
-    }
-    bool complete() const override { return m_done.load(std::memory_order_acquire); }
-
-    // Rows from the top that hold their final values, all columns.
-    void publish(int rows) {
-        {
-            const std::lock_guard<std::mutex> hold(m_lock);
-            m_rows.store(rows, std::memory_order_release);
-        }
-        m_arrived.notify_all();
-    }
-    int rowsDone() const { return m_rows.load(std::memory_order_acquire); }
-    void finish() {
-        {
-            const std::lock_guard<std::mutex> hold(m_lock);
-            m_done.store(true, std::memory_order_release);
-        }
-        m_arrived.notify_all();
-        PendingPixels::withdraw(key);
-    }
     void run() {
-#ifdef __linux__
-        // The window shows its first look meanwhile: on a busy machine that comes first.
-        setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kBackgroundNice);
-#endif
+        YieldToTheWindow();
         std::vector<uchar> scratch(size_t(width) * 4);
         const bool decoded = DecodeRest(this, scratch.data());
         data = QByteArray(); // the file's bytes are not needed any more
@@ -138,23 +97,6 @@ public:
         job.buffer = QImage();
         delete holder;
     }
-
-private:
-    bool covered(const QRect& area) const {
-        if (area.isEmpty() || complete()) {
-            return true;
-        }
-        if (area.left() >= 0 && area.top() >= 0 && area.right() < readyColumns &&
-            area.bottom() < readyRows) {
-            return true;
-        }
-        return area.bottom() < rowsDone();
-    }
-
-    mutable std::mutex m_lock;
-    mutable std::condition_variable m_arrived;
-    std::atomic<int> m_rows{0};
-    std::atomic<bool> m_done{false};
 };
 
 // All rows, in order: those of the first look into scratch, whose columns beyond it are kept;

@@ -3,7 +3,16 @@
 #include <map>
 #include <mutex>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace {
+// How much the rest's decoding yields to the window's own work.
+constexpr int kBackgroundNice = 10;
+
 std::mutex g_lock;
 std::map<qint64, std::weak_ptr<const PendingPixels>>& Enrolled() {
     static std::map<qint64, std::weak_ptr<const PendingPixels>> enrolled;
@@ -32,4 +41,46 @@ void PendingPixels::enroll(qint64 cacheKey, const std::shared_ptr<const PendingP
 void PendingPixels::withdraw(qint64 cacheKey) {
     const std::lock_guard<std::mutex> hold(g_lock);
     Enrolled().erase(cacheKey);
+}
+
+void ArrivingRows::waitFor(const QRect& area) const {
+    if (covered(area)) {
+        return;
+    }
+    std::unique_lock<std::mutex> hold(m_lock);
+    m_arrived.wait(hold, [&] { return covered(area); });
+}
+
+void ArrivingRows::publish(int rows) {
+    {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_rows.store(rows, std::memory_order_release);
+    }
+    m_arrived.notify_all();
+}
+
+void ArrivingRows::finish() {
+    {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_done.store(true, std::memory_order_release);
+    }
+    m_arrived.notify_all();
+    PendingPixels::withdraw(key);
+}
+
+bool ArrivingRows::covered(const QRect& area) const {
+    if (area.isEmpty() || complete()) {
+        return true;
+    }
+    if (area.left() >= 0 && area.top() >= 0 && area.right() < readyColumns &&
+        area.bottom() < readyRows) {
+        return true;
+    }
+    return area.bottom() < rowsDone();
+}
+
+void ArrivingRows::YieldToTheWindow() {
+#ifdef __linux__
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kBackgroundNice);
+#endif
 }

@@ -6,7 +6,10 @@
 
 #include <QImage>
 #include <QRect>
+#include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 class PendingPixels {
 public:
@@ -22,4 +25,34 @@ public:
     // when the picture goes.
     static void enroll(qint64 cacheKey, const std::shared_ptr<const PendingPixels>& pending);
     static void withdraw(qint64 cacheKey);
+};
+
+// Pixels that arrive from the top down on a thread of their own, after a first look: the top-left
+// block of the first look's columns and rows is final from the start, then whole rows are, as
+// the thread publishes them. Its owner withdraws it (by key) when done.
+class ArrivingRows : public PendingPixels {
+public:
+    void waitFor(const QRect& area) const override;
+    bool complete() const override { return m_done.load(std::memory_order_acquire); }
+
+    // Rows from the top that hold their final values, all columns.
+    void publish(int rows);
+    int rowsDone() const { return m_rows.load(std::memory_order_acquire); }
+    // Every pixel is final: readers go on, and the picture is withdrawn.
+    void finish();
+    // Lowers the calling thread's priority: the window shows the first look meanwhile, and on a
+    // busy machine that comes first.
+    static void YieldToTheWindow();
+
+    qint64 key = 0;        // the picture's cache key
+    int readyColumns = 0;  // the first look: these columns of the top rows
+    int readyRows = 0;
+
+private:
+    bool covered(const QRect& area) const;
+
+    mutable std::mutex m_lock;
+    mutable std::condition_variable m_arrived;
+    std::atomic<int> m_rows{0};
+    std::atomic<bool> m_done{false};
 };
