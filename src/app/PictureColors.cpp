@@ -34,15 +34,10 @@ void frmHuemark::ShowNewPicture(const QImage& stored, const ColorProfile& profil
 void frmHuemark::ApplyPictureColors(bool keepView) {
     ShownColors shown{m_storedPicture, QString(), QString()};
     const bool asStored = mnuViewStoredColors->isChecked();
-    // A conversion reads every pixel: a picture still arriving (a large JPEG's first look) is
-    // waited for. Pictures without a profile are shown as they come.
-    if (!m_pictureProfile.isEmpty()) {
-        if (const auto pending = PendingPixels::of(m_storedPicture)) {
-            pending->waitFor(m_storedPicture.rect());
-        }
-    }
     try {
-        shown = ColorsAsShown(m_storedPicture, m_pictureProfile, !asStored);
+        // A picture still arriving (a large JPEG's first look) is converted as it arrives, the
+        // part the picture control shows first.
+        shown = ColorsAsShown(m_storedPicture, m_pictureProfile, !asStored, picColor->size());
     } catch (const PlatformError& e) {
         shown.notice = e.description();
     } catch (const std::bad_alloc&) {

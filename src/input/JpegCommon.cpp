@@ -14,16 +14,6 @@ void CountWarning(j_common_ptr cinfo, int level) {
     }
 }
 
-bool HasColorProfile(const jpeg_decompress_struct* cinfo) {
-    for (jpeg_saved_marker_ptr m = cinfo->marker_list; m != nullptr; m = m->next) {
-        if (m->marker == JPEG_APP0 + 2 && m->data_length >= 12 &&
-            std::memcmp(m->data, "ICC_PROFILE", 12) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 void PrepareJpegErrors(jpeg_decompress_struct* cinfo, JpegErrors* err) {
@@ -43,7 +33,6 @@ bool ReadJpegHeader(const uchar* data, unsigned long size, JpegHeader* header) {
     }
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, size);
-    jpeg_save_markers(&cinfo, JPEG_APP0 + 2, 0xFFFF);
     jpeg_read_header(&cinfo, TRUE);
     header->width = int(cinfo.image_width);
     header->height = int(cinfo.image_height);
@@ -54,7 +43,6 @@ bool ReadJpegHeader(const uchar* data, unsigned long size, JpegHeader* header) {
     const bool grey = cinfo.num_components == 1 && cinfo.jpeg_color_space == JCS_GRAYSCALE;
     header->colorOrGrey = color || grey;
     header->arithmetic = cinfo.arith_code != FALSE;
-    header->profiled = HasColorProfile(&cinfo);
     header->warnings = err.warnings;
     jpeg_destroy_decompress(&cinfo);
     return true;

@@ -31,8 +31,6 @@ struct JpegHeader {
     // YCbCr or RGB in three components, or grey in one.
     bool colorOrGrey = false;
     bool arithmetic = false;
-    // An ICC profile (APP2) comes with it.
-    bool profiled = false;
     // Warnings while reading the header: damage already.
     int warnings = 0;
 };

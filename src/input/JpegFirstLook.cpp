@@ -11,7 +11,6 @@
 #include <thread>
 #include <vector>
 
-
 namespace {
 
 thread_local QSize t_area;
@@ -162,9 +161,10 @@ QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     const auto size = (unsigned long)data.size();
     JpegHeader header;
-    // One scan, read top to bottom once; colours as stored (a profile is the loader's affair).
+    // One scan, read top to bottom once; colours as stored (their conversion by a profile
+    // follows the rows as they arrive).
     if (area.isEmpty() || !ReadJpegHeader(bytes, size, &header) || !header.oneScan ||
-        !header.colorOrGrey || header.profiled ||
+        !header.colorOrGrey ||
         (header.width <= area.width() && header.height <= area.height())) {
         return QImage();
     }

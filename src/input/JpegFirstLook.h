@@ -23,6 +23,5 @@ private:
 
 // The picture (Format_RGB32) with its top-left area decoded and the rest on its way; null when
 // the data do not suit (no area asked for, a picture no larger than it, a progressive or
-// multi-scan JPEG, one with a colour profile or in CMYK, a damaged header): the whole picture
-// is then decoded as usual. Throws PlatformError when the picture is too large to open.
+// multi-scan JPEG, one in CMYK, a damaged header): the whole picture is then decoded as usual. Throws PlatformError when the picture is too large to open.
 QImage DecodeJpegFirstLook(const QByteArray& data, QSize area = FirstLookArea::current());

@@ -381,7 +381,6 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
     }
     case Kind::Jpeg: {
         profileOf(JpegProfile);
-        // A profiled JPEG is decoded whole: its colours are converted at once.
         if (QImage first = DecodeJpegFirstLook(data); !first.isNull()) {
             return first; // the part a view shows first; the rest follows
         }

@@ -44,8 +44,8 @@ public:
     // busy machine that comes first.
     static void YieldToTheWindow();
 
-    qint64 key = 0;        // the picture's cache key
-    int readyColumns = 0;  // the first look: these columns of the top rows
+    qint64 key = 0;       // the picture's cache key
+    int readyColumns = 0; // the first look: these columns of the top rows
     int readyRows = 0;
 
 private:

@@ -5,6 +5,7 @@
 
 #include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
+#include "input/cms/SrgbConversion.h"
 #include "pixels/PendingPixels.h"
 #include "support/TestSupport.h"
 
@@ -84,6 +85,30 @@ QImage whole(const QByteArray& data) {
     return LoadPictureFromData(data);
 }
 
+// A Display P3 profile, as a phone's camera writes it into its JPEGs.
+QByteArray DisplayP3() {
+    ColorProfile profile;
+    LoadPicture(qEnvironmentVariable("HUEMARK_TEST_DATA") + QStringLiteral("/modern/jpeg-p3.jpg"),
+                &profile);
+    return profile.icc;
+}
+
+// The JPEG with an ICC profile in an APP2 marker right after its start.
+QByteArray withProfile(QByteArray jpeg, const QByteArray& icc) {
+    const QByteArray body = QByteArray("ICC_PROFILE\0\x01\x01", 14) + icc;
+    jpeg.insert(2, QByteArray("\xFF\xE2", 2) + char((body.size() + 2) >> 8) +
+                       char((body.size() + 2) & 0xFF) + body);
+    return jpeg;
+}
+
+// The JPEG's colour profile.
+ColorProfile profileOf(const QByteArray& data) {
+    ColorProfile profile;
+    const FirstLookArea none{QSize()};
+    LoadPictureFromData(data, PictureSource::File, &profile);
+    return profile;
+}
+
 // The first pixel where two pictures differ inside an area, or nothing.
 std::optional<QPoint> firstDifference(const QImage& a, const QImage& b, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -106,7 +131,10 @@ private slots:
     void firstLookIsTheWholeDecodesPart();
     void unsuitedJpegsDecodeWhole_data();
     void unsuitedJpegsDecodeWhole();
+    void readOutAndPrintingWaitForThePixels_data();
     void readOutAndPrintingWaitForThePixels();
+    void droppedWhileArriving_data();
+    void droppedWhileArriving();
 };
 
 void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
@@ -116,17 +144,23 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
     QTest::addColumn<bool>("grey");
     QTest::addColumn<int>("restartRows");
     QTest::addColumn<QSize>("area");
+    QTest::addColumn<bool>("profiled"); // compared as shown, converted by a Display P3 profile
 
-    QTest::newRow("4:2:0") << QSize(1200, 900) << 2 << 2 << false << 0 << QSize(301, 203);
+    QTest::newRow("4:2:0") << QSize(1200, 900) << 2 << 2 << false << 0 << QSize(301, 203) << false;
     QTest::newRow("4:2:2, uneven size")
-        << QSize(1003, 777) << 2 << 1 << false << 0 << QSize(517, 250);
-    QTest::newRow("4:4:4") << QSize(900, 700) << 1 << 1 << false << 0 << QSize(640, 480);
-    QTest::newRow("grey") << QSize(800, 600) << 1 << 1 << true << 0 << QSize(300, 300);
-    QTest::newRow("restart markers") << QSize(1000, 800) << 2 << 2 << false << 1 << QSize(333, 111);
+        << QSize(1003, 777) << 2 << 1 << false << 0 << QSize(517, 250) << false;
+    QTest::newRow("4:4:4") << QSize(900, 700) << 1 << 1 << false << 0 << QSize(640, 480) << false;
+    QTest::newRow("grey") << QSize(800, 600) << 1 << 1 << true << 0 << QSize(300, 300) << false;
+    QTest::newRow("restart markers")
+        << QSize(1000, 800) << 2 << 2 << false << 1 << QSize(333, 111) << false;
     QTest::newRow("wider than the area only")
-        << QSize(1500, 300) << 2 << 2 << false << 0 << QSize(600, 400);
+        << QSize(1500, 300) << 2 << 2 << false << 0 << QSize(600, 400) << false;
     QTest::newRow("taller than the area only")
-        << QSize(500, 1300) << 2 << 2 << false << 0 << QSize(600, 400);
+        << QSize(500, 1300) << 2 << 2 << false << 0 << QSize(600, 400) << false;
+    QTest::newRow("Display P3, 4:2:0")
+        << QSize(1200, 900) << 2 << 2 << false << 0 << QSize(301, 203) << true;
+    QTest::newRow("Display P3, taller than the area only")
+        << QSize(500, 1300) << 2 << 2 << false << 0 << QSize(600, 400) << true;
 }
 
 void TestFirstLook::firstLookIsTheWholeDecodesPart() {
@@ -136,14 +170,28 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart() {
     QFETCH(bool, grey);
     QFETCH(int, restartRows);
     QFETCH(QSize, area);
-    const QByteArray data =
+    QFETCH(bool, profiled);
+    QByteArray data =
         encode(photo(size.width(), size.height(), grey), {hSample, vSample, grey, restartRows});
-    const QImage reference = whole(data);
+    if (profiled) {
+        data = withProfile(data, DisplayP3());
+    }
+    const ColorProfile profile = profileOf(data);
+    QImage reference = whole(data);
+    if (profiled) {
+        const QImage stored = reference;
+        reference = ColorsAsShown(stored, profile).picture;
+        QVERIFY(firstDifference(reference, stored, stored.rect())); // the profile converts
+    }
     QCOMPARE(reference.size(), size);
 
-    const QImage first = DecodeJpegFirstLook(data, area);
+    QImage first = DecodeJpegFirstLook(data, area);
     QVERIFY(!first.isNull());
     QCOMPARE(first.format(), QImage::Format_RGB32);
+    if (profiled) {
+        // Converted as the stored pixels arrive, into a picture that is pending itself.
+        first = ColorsAsShown(first, profile, true, area).picture;
+    }
     const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(first);
     const QRect shown = QRect(QPoint(0, 0), area) & first.rect();
     // The part the view shows is final at once, whatever the rest is doing meanwhile.
@@ -176,12 +224,6 @@ void TestFirstLook::unsuitedJpegsDecodeWhole_data() {
     QTest::newRow("progressive") << encode(picture, {2, 2, false, 0, true}) << QSize(100, 100);
     QTest::newRow("no larger than the area") << encode(picture, {}) << QSize(640, 480);
     QTest::newRow("no area asked for") << encode(picture, {}) << QSize();
-    // An ICC profile right after the start: the loader's whole path handles colour profiles.
-    QByteArray profiled = encode(picture, {});
-    const QByteArray icc = QByteArray("ICC_PROFILE\0\x01\x01", 14) + QByteArray(40, 'x');
-    profiled.insert(2, QByteArray("\xFF\xE2", 2) + char((icc.size() + 2) >> 8) +
-                           char((icc.size() + 2) & 0xFF) + icc);
-    QTest::newRow("with a colour profile") << profiled << QSize(100, 100);
     QTest::newRow("not a JPEG") << QByteArray("GIF89a, not at all") << QSize(100, 100);
 }
 
@@ -191,16 +233,26 @@ void TestFirstLook::unsuitedJpegsDecodeWhole() {
     QVERIFY(DecodeJpegFirstLook(data, area).isNull());
 }
 
+void TestFirstLook::readOutAndPrintingWaitForThePixels_data() {
+    QTest::addColumn<bool>("profiled");
+    QTest::newRow("as stored") << false;
+    QTest::newRow("Display P3, shown in sRGB") << true;
+}
+
 void TestFirstLook::readOutAndPrintingWaitForThePixels() {
     // Opened in the window, a large JPEG shows at once; the read-out at its bottom-right pixel,
     // which the first look did not decode, names that pixel's final colour.
+    QFETCH(bool, profiled);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("photo.jpg"));
-    const QByteArray data = encode(photo(3000, 2000, false), {});
+    QByteArray data = encode(photo(3000, 2000, false), {});
+    if (profiled) {
+        data = withProfile(data, DisplayP3());
+    }
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
     file.close();
-    const QImage reference = whole(data);
+    const QImage reference = ColorsAsShown(whole(data), profileOf(data)).picture;
 
     TestWindow w;
     w.fakes.fileDialog->answers.push_back(path);
@@ -211,6 +263,44 @@ void TestFirstLook::readOutAndPrintingWaitForThePixels() {
     // The printout's picture: the whole picture has arrived by then.
     const QImage printed = w.form->picColor->Image(QRect(0, 0, 3000, 2000));
     QVERIFY(!firstDifference(printed, reference, reference.rect()));
+}
+
+// A picture let go while its rest is still on its way (another picture opened, the window
+// closed): the threads stop, nothing is read or written after the pixels are gone.
+void TestFirstLook::droppedWhileArriving_data() {
+    QTest::addColumn<bool>("profiled");
+    QTest::addColumn<bool>("keepStored"); // the stored picture outlives the converted one
+    QTest::newRow("as stored") << false << false;
+    QTest::newRow("converted, both let go") << true << false;
+    QTest::newRow("converted let go, stored kept") << true << true;
+}
+
+void TestFirstLook::droppedWhileArriving() {
+    QFETCH(bool, profiled);
+    QFETCH(bool, keepStored);
+    QByteArray data = encode(photo(2400, 1800, false), {});
+    if (profiled) {
+        data = withProfile(data, DisplayP3());
+    }
+    const ColorProfile profile = profileOf(data);
+    const QImage reference = whole(data);
+    for (int round = 0; round < 3; ++round) {
+        QImage stored = DecodeJpegFirstLook(data, QSize(200, 100));
+        QVERIFY(!stored.isNull());
+        QImage converted =
+            profiled ? ColorsAsShown(stored, profile, true, QSize(200, 100)).picture : QImage();
+        const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(stored);
+        converted = QImage();
+        if (!keepStored) {
+            stored = QImage();
+            continue;
+        }
+        // The stored picture goes on arriving, whole and exact.
+        if (pending) {
+            pending->waitFor(stored.rect());
+        }
+        QVERIFY(!firstDifference(stored, reference, stored.rect()));
+    }
 }
 
 QTEST_MAIN(TestFirstLook)

@@ -3,12 +3,15 @@
 #include "input/cms/Lcms.h"
 #include "input/cms/MatrixShaper.h"
 
+#include "pixels/PendingPixels.h"
 #include "pixels/PixelBuffer.h"
 #include "pixels/PlatformError.h"
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <atomic>
 #include <list>
+#include <memory>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -53,19 +56,24 @@ QImage TestColors() {
     return image;
 }
 
-void Run(const Lcms& lcms, const Transform& t, const QImage& from, QImage& to, int firstRow,
-         int rows) {
+// The area's pixels of `in`, converted into `out`.
+void RunArea(const Lcms& lcms, const Transform& t, const QImage& in, QImage& out,
+             const QRect& area) {
+    if (area.isEmpty()) {
+        return;
+    }
+    const int x = area.left();
     if (t.fast) {
-        for (int y = firstRow; y < firstRow + rows; ++y) {
-            t.fast->convertRow(reinterpret_cast<const QRgb*>(from.constScanLine(y)),
-                               reinterpret_cast<QRgb*>(to.scanLine(y)), from.width());
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            t.fast->convertRow(reinterpret_cast<const QRgb*>(in.constScanLine(y)) + x,
+                               reinterpret_cast<QRgb*>(out.scanLine(y)) + x, area.width());
         }
         return;
     }
-    lcms.cmsDoTransformLineStride(t.handle, from.constScanLine(firstRow), to.scanLine(firstRow),
-                                  cmsUInt32Number(from.width()), cmsUInt32Number(rows),
-                                  cmsUInt32Number(from.bytesPerLine()),
-                                  cmsUInt32Number(to.bytesPerLine()), 0, 0);
+    lcms.cmsDoTransformLineStride(
+        t.handle, in.constScanLine(area.top()) + x * 4, out.scanLine(area.top()) + x * 4,
+        cmsUInt32Number(area.width()), cmsUInt32Number(area.height()),
+        cmsUInt32Number(in.bytesPerLine()), cmsUInt32Number(out.bytesPerLine()), 0, 0);
 }
 
 // The whole picture, in bands on the processor's cores when it is large.
@@ -78,9 +86,11 @@ void RunAll(const Lcms& lcms, const Transform& t, const QImage& from, QImage& to
     for (int band = 1; band < bands; ++band) {
         const int first = int(qint64(height) * band / bands);
         const int last = int(qint64(height) * (band + 1) / bands);
-        workers.emplace_back([&, first, last] { Run(lcms, t, from, to, first, last - first); });
+        workers.emplace_back([&, first, last] {
+            RunArea(lcms, t, from, to, QRect(0, first, from.width(), last - first));
+        });
     }
-    Run(lcms, t, from, to, 0, int(qint64(height) / bands));
+    RunArea(lcms, t, from, to, QRect(0, 0, from.width(), int(qint64(height) / bands)));
     for (std::thread& worker : workers) {
         worker.join();
     }
@@ -178,45 +188,121 @@ QByteArray KeyOf(const ColorProfile& profile) {
         .toUtf8();
 }
 
-// Most recently used first; a few profiles cover what one user opens in a session. The
-// transforms are deleted when the program ends, so leak checkers see nothing left behind.
-struct Cache {
-    std::list<Transform> entries;
+// A transform as the cache keeps it: shared with the conversions still running, and deleted
+// with the last of them.
+struct KeptTransform {
+    Transform t;
     decltype(&::cmsDeleteTransform) deleteTransform = nullptr;
 
-    Cache() = default;
-    Cache(const Cache&) = delete;
-    Cache& operator=(const Cache&) = delete;
-    ~Cache() {
-        while (!entries.empty()) {
-            dropOldest();
+    KeptTransform(Transform made, decltype(&::cmsDeleteTransform) deleter)
+        : t(std::move(made)), deleteTransform(deleter) {}
+    KeptTransform(const KeptTransform&) = delete;
+    KeptTransform& operator=(const KeptTransform&) = delete;
+    ~KeptTransform() {
+        if (t.handle != nullptr) {
+            deleteTransform(t.handle);
         }
-    }
-    void dropOldest() {
-        if (entries.back().handle != nullptr) {
-            deleteTransform(entries.back().handle);
-        }
-        entries.pop_back();
     }
 };
-Cache g_cache;
+
+// Most recently used first; a few profiles cover what one user opens in a session. The
+// transforms are deleted when the program ends, so leak checkers see nothing left behind.
+std::list<std::shared_ptr<const KeptTransform>> g_cache;
 constexpr size_t kCacheSize = 8;
 
-const Transform& TransformFor(const Lcms& lcms, const ColorProfile& profile) {
+std::shared_ptr<const KeptTransform> TransformFor(const Lcms& lcms, const ColorProfile& profile) {
     const QByteArray key = KeyOf(profile);
-    std::list<Transform>& entries = g_cache.entries;
-    for (auto it = entries.begin(); it != entries.end(); ++it) {
-        if (it->key == key) {
-            entries.splice(entries.begin(), entries, it);
-            return entries.front();
+    for (auto it = g_cache.begin(); it != g_cache.end(); ++it) {
+        if ((*it)->t.key == key) {
+            g_cache.splice(g_cache.begin(), g_cache, it);
+            return g_cache.front();
         }
     }
-    g_cache.deleteTransform = lcms.cmsDeleteTransform;
-    entries.push_front(Make(lcms, profile, key));
-    if (entries.size() > kCacheSize) {
-        g_cache.dropOldest();
+    g_cache.push_front(
+        std::make_shared<const KeptTransform>(Make(lcms, profile, key), lcms.cmsDeleteTransform));
+    if (g_cache.size() > kCacheSize) {
+        g_cache.pop_back();
     }
-    return entries.front();
+    return g_cache.front();
+}
+
+// The conversion of a picture still arriving: the first look's block at once, then rows as the
+// stored picture's arrive, on a thread of its own, into a picture that is itself pending.
+class ConvertingRows final : public ArrivingRows {
+public:
+    static constexpr int kBand = 32;
+
+    QImage stored; // keeps the stored picture (and its decoder) alive
+    std::shared_ptr<const PendingPixels> source;
+    std::shared_ptr<const KeptTransform> transform;
+    QImage buffer;
+    std::atomic<bool> cancel{false};
+    std::thread thread;
+
+    void run() {
+        YieldToTheWindow();
+        const Lcms& lcms = Lcms::get();
+        const int height = stored.height();
+        for (int y = 0; y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
+            const int rows = std::min(kBand, height - y);
+            source->waitFor(QRect(0, y, stored.width(), rows));
+            // The first look's block is converted already: readers may be reading it.
+            const int inBlock = std::clamp(readyRows - y, 0, rows);
+            const int width = stored.width();
+            RunArea(lcms, transform->t, stored, buffer,
+                    QRect(readyColumns, y, width - readyColumns, inBlock));
+            RunArea(lcms, transform->t, stored, buffer,
+                    QRect(0, y + inBlock, width, rows - inBlock));
+            publish(y + rows);
+        }
+        finish();
+    }
+    static void release(void* info) {
+        auto* holder = static_cast<std::shared_ptr<ConvertingRows>*>(info);
+        ConvertingRows& job = **holder;
+        job.cancel.store(true);
+        if (job.thread.joinable()) {
+            job.thread.join();
+        }
+        job.finish();
+        job.buffer = QImage();
+        job.stored = QImage();
+        delete holder;
+    }
+};
+
+// The converted picture of a stored picture still arriving, the part in `firstLook` (from the
+// top-left corner) final at once; null where it cannot be converted so (the caller waits for the
+// whole picture instead).
+QImage ConvertAsItArrives(const Lcms& lcms, const std::shared_ptr<const KeptTransform>& transform,
+                          const QImage& stored, const std::shared_ptr<const PendingPixels>& source,
+                          QSize firstLook) {
+    if (stored.format() != QImage::Format_RGB32 || transform->t.grey) {
+        return QImage();
+    }
+    auto job = std::make_shared<ConvertingRows>();
+    job->buffer = NewPicture(stored.size(), QImage::Format_RGB32);
+    if (job->buffer.isNull()) {
+        return QImage();
+    }
+    job->stored = stored;
+    job->source = source;
+    job->transform = transform;
+    const QRect block = QRect(QPoint(0, 0), firstLook) & stored.rect();
+    if (!block.isEmpty()) {
+        source->waitFor(block);
+        RunArea(lcms, transform->t, stored, job->buffer, block);
+        job->readyColumns = block.width();
+        job->readyRows = block.height();
+    }
+    QImage picture(job->buffer.bits(), job->buffer.width(), job->buffer.height(),
+                   job->buffer.bytesPerLine(), QImage::Format_RGB32, ConvertingRows::release,
+                   new std::shared_ptr<ConvertingRows>(job));
+    job->key = picture.cacheKey();
+    PendingPixels::enroll(job->key, job);
+    ConvertingRows* running = job.get();
+    job->thread = std::thread([running] { running->run(); });
+    return picture;
 }
 
 // Whether any pixel is not grey.
@@ -236,10 +322,11 @@ bool HasColor(const QImage& picture) {
 } // namespace
 
 int CachedTransforms() {
-    return int(g_cache.entries.size());
+    return int(g_cache.size());
 }
 
-ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, bool convert) {
+ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, bool convert,
+                          QSize firstLook) {
     if (profile.isEmpty() || stored.isNull()) {
         return {stored, QString(), QString()};
     }
@@ -259,9 +346,21 @@ ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, boo
             QCoreApplication::translate(
                 "ColorProfile", "The colour library (lcms2) is missing: stored colours shown.")};
     }
-    const Transform& t = TransformFor(lcms, profile);
+    const std::shared_ptr<const KeptTransform> kept = TransformFor(lcms, profile);
+    const Transform& t = kept->t;
     if (t.handle == nullptr) {
         return {stored, QString(), t.notice};
+    }
+    const std::shared_ptr<const PendingPixels> arriving = PendingPixels::of(stored);
+    if (arriving && convert && !t.identity) {
+        if (QImage first = ConvertAsItArrives(lcms, kept, stored, arriving, firstLook);
+            !first.isNull()) {
+            return {first, t.name, QString()};
+        }
+    }
+    // Every pixel is read from here on.
+    if (arriving) {
+        arriving->waitFor(stored.rect());
     }
     if (t.grey && convert && HasColor(stored)) {
         // A grey profile speaks of one channel: applied to a colour picture it would turn every

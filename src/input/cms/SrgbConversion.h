@@ -6,6 +6,7 @@
 #include "input/cms/ColorProfile.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 struct ShownColors {
@@ -17,7 +18,11 @@ struct ShownColors {
 // stored is Format_RGB32 or Format_ARGB32_Premultiplied, as the loader gives pictures. The
 // stored picture is never changed. Throws PlatformError when memory for the converted copy runs
 // out. With convert false only the profile is looked at: the stored picture comes back, named.
-ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, bool convert = true);
+// A stored picture whose pixels are still arriving (PendingPixels) is converted as they arrive:
+// the block of firstLook's size at its top-left corner at once, the rest on a thread into a
+// picture that is pending itself.
+ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, bool convert = true,
+                          QSize firstLook = QSize());
 
 // How many profiles' transforms are kept (for tests of the cache).
 int CachedTransforms();
