@@ -1,10 +1,12 @@
-// The first look at a large JPEG: from exec to the first frame on the screen that shows the
+// The first look at a large photo: from exec to the first frame on the screen that shows the
 // picture's pixels, for `huemark photo.jpg`, side by side with feh and eog opening the same file
-// (each to its first frame showing the picture) and djpeg decoding the whole file; interleaved
-// runs on a private Xvfb, medians.
+// (each to its first frame showing the picture) and the format's own decoder decoding the whole
+// file (djpeg, or pngtopam for a PNG); interleaved runs on a private Xvfb, medians.
 //
 //   bench_firstlook --huemark build/huemark [--runs 10] [--width 6000 --height 4000]
-//                   [--photo FILE]   (a JPEG of your own instead of the one made here)
+//                   [--kind baseline|p3|progressive|png]   (the photo made: a baseline JPEG, one
+//                                       with a Display P3 profile, a progressive JPEG, a PNG)
+//                   [--photo FILE]   (a picture of your own instead of the one made here)
 //
 // An X client watches the screen's pixels: a frame shows the picture once enough pixels along a
 // few rows across the screen have the photo's saturated colours (no window chrome has so many).
@@ -15,6 +17,8 @@
 
 #include <xcb/xcb.h>
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -44,9 +48,25 @@ constexpr int kEnoughPixels = 2000; // saturated pixels along them that make a p
     std::exit(1);
 }
 
+// The ICC profile segment (APP2) of a JPEG, whole, or nothing.
+QByteArray ProfileSegment(const QByteArray& jpeg) {
+    for (qsizetype at = 2; at + 4 <= jpeg.size();) {
+        const auto marker = uchar(jpeg[at + 1]);
+        const int length = (uchar(jpeg[at + 2]) << 8) | uchar(jpeg[at + 3]);
+        if (uchar(jpeg[at]) != 0xFF || marker == 0xDA) {
+            break;
+        }
+        if (marker == 0xE2 && jpeg.mid(at + 4, 11) == "ICC_PROFILE") {
+            return jpeg.mid(at, length + 2);
+        }
+        at += length + 2;
+    }
+    return QByteArray();
+}
+
 // A photo of saturated colours everywhere: hues sweeping across it, with noise, so that it
 // compresses as a photo does.
-bool writePhoto(const std::string& path, int width, int height) {
+bool writePhoto(const std::string& path, int width, int height, const std::string& kind) {
     QImage image(width, height, QImage::Format_RGB32);
     QRandomGenerator rng(5);
     for (int y = 0; y < height; ++y) {
@@ -59,9 +79,34 @@ bool writePhoto(const std::string& path, int width, int height) {
                            qBound(0, c.blue() + n, 255));
         }
     }
-    QImageWriter writer(QString::fromStdString(path), "jpeg");
-    writer.setQuality(90);
-    return writer.write(image);
+    if (kind == "png") {
+        QImageWriter writer(QString::fromStdString(path), "png");
+        writer.setCompression(6);
+        return writer.write(image);
+    }
+    QByteArray jpeg;
+    {
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(90);
+        writer.setProgressiveScanWrite(kind == "progressive");
+        if (!writer.write(image)) {
+            return false;
+        }
+    }
+    if (kind == "p3") {
+        // The profile a phone writes, right after the start of the file.
+        QFile camera(QStringLiteral(HUEMARK_SOURCE_DIR "/tests/data/modern/jpeg-p3.jpg"));
+        const QByteArray segment =
+            camera.open(QIODevice::ReadOnly) ? ProfileSegment(camera.readAll()) : QByteArray();
+        if (segment.isEmpty()) {
+            return false;
+        }
+        jpeg.insert(2, segment);
+    }
+    QFile out(QString::fromStdString(path));
+    return out.open(QIODevice::WriteOnly) && out.write(jpeg) == jpeg.size();
 }
 
 // Whether the screen shows the picture now.
@@ -133,6 +178,7 @@ int main(int argc, char** argv) {
     int width = 6000;
     int height = 4000;
     std::string given;
+    std::string kind = "baseline";
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--huemark" && i + 1 < argc) {
@@ -143,6 +189,8 @@ int main(int argc, char** argv) {
             width = std::atoi(argv[++i]);
         } else if (a == "--height" && i + 1 < argc) {
             height = std::atoi(argv[++i]);
+        } else if (a == "--kind" && i + 1 < argc) {
+            kind = argv[++i];
         } else if (a == "--photo" && i + 1 < argc) {
             given = argv[++i];
         }
@@ -155,12 +203,14 @@ int main(int argc, char** argv) {
     if (mkdtemp(home) == nullptr) {
         die("mkdtemp failed");
     }
-    const std::string photo = given.empty() ? std::string(home) + "/photo.jpg" : given;
+    const bool png = kind == "png";
+    const std::string photo =
+        given.empty() ? std::string(home) + (png ? "/photo.png" : "/photo.jpg") : given;
     if (given.empty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         int qtArgc = 1;
         QGuiApplication app(qtArgc, argv);
-        if (!writePhoto(photo, width, height)) {
+        if (!writePhoto(photo, width, height, kind)) {
             die("cannot write the photo");
         }
     }
@@ -216,7 +266,8 @@ int main(int argc, char** argv) {
         {"huemark", {huemark, photo}, true, {}},
         {"feh", {"feh", photo}, true, {}},
         {"eog", {"eog", photo}, true, {}},
-        {"djpeg", {"djpeg", "-outfile", "/dev/null", photo}, false, {}}};
+        png ? Program{"pngtopam", {"pngtopam", photo}, false, {}}
+            : Program{"djpeg", {"djpeg", "-outfile", "/dev/null", photo}, false, {}}};
     for (int run = 0; run < runs; ++run) {
         for (Program& p : programs) {
             if (p.windowed && showsPicture(conn, root)) {
@@ -256,18 +307,18 @@ int main(int argc, char** argv) {
     }
 
     std::printf("%s, %d interleaved runs; exec to the first frame showing the picture "
-                "(djpeg: to the end of its decoding)\n",
+                "(%s: to the end of its decoding)\n",
                 given.empty()
-                    ? (std::to_string(width) + "x" + std::to_string(height) + " JPEG").c_str()
+                    ? (std::to_string(width) + "x" + std::to_string(height) + " " + kind).c_str()
                     : given.c_str(),
-                runs);
+                runs, programs[3].label.c_str());
     for (const Program& p : programs) {
         std::printf("%-8s median %8.1f ms\n", p.label.c_str(), Median(p.millis));
     }
     const double ours = Median(programs[0].millis);
     const double viewers = std::min(Median(programs[1].millis), Median(programs[2].millis));
-    std::printf("huemark / fastest viewer: %.2fx   huemark / djpeg: %.2fx\n", ours / viewers,
-                ours / Median(programs[3].millis));
+    std::printf("huemark / fastest viewer: %.2fx   huemark / %s: %.2fx\n", ours / viewers,
+                programs[3].label.c_str(), ours / Median(programs[3].millis));
 
     xcb_disconnect(conn);
     if (busPid > 0) {
