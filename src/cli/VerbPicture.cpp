@@ -88,8 +88,9 @@ QImage ShownPicture(const QByteArray& data, bool stored, bool arriving) {
         ColorProfile profile;
         QImage picture;
         {
-            // A large baseline JPEG's first row arrives at once, the rest on a thread.
-            const FirstLookArea look(arriving ? QSize(1, 1) : QSize());
+            // A large baseline JPEG's first row arrives at once, the rest on a thread. (Not a
+            // PNG's: damage there must fail the command.)
+            const FirstLookArea look(arriving ? QSize(1, 1) : QSize(), false);
             picture = LoadPictureFromData(data, PictureSource::File, &profile);
         }
         if (const auto pending = PendingPixels::of(picture); pending && !profile.isEmpty()) {

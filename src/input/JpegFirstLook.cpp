@@ -14,6 +14,7 @@
 namespace {
 
 thread_local QSize t_area;
+thread_local bool t_png = true;
 
 // Rows decoded and published at a time.
 constexpr int kBatch = 16;
@@ -145,12 +146,18 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
 
 } // namespace
 
-FirstLookArea::FirstLookArea(QSize area) : m_previous(t_area) {
+FirstLookArea::FirstLookArea(QSize area, bool evenPng) : m_previous(t_area), m_previousPng(t_png) {
     t_area = area;
+    t_png = evenPng;
 }
 
 FirstLookArea::~FirstLookArea() {
     t_area = m_previous;
+    t_png = m_previousPng;
+}
+
+bool FirstLookArea::evenPng() {
+    return t_png;
 }
 
 QSize FirstLookArea::current() {
@@ -164,8 +171,7 @@ QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
     // One scan, read top to bottom once; colours as stored (their conversion by a profile
     // follows the rows as they arrive).
     if (area.isEmpty() || !ReadJpegHeader(bytes, size, &header) || !header.oneScan ||
-        !header.colorOrGrey ||
-        (header.width <= area.width() && header.height <= area.height())) {
+        !header.colorOrGrey || (header.width <= area.width() && header.height <= area.height())) {
         return QImage();
     }
     CheckPictureSize(header.width, header.height);

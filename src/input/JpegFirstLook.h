@@ -8,20 +8,24 @@
 #include <QImage>
 #include <QSize>
 
-// While one lives, LoadPicture on this thread decodes a JPEG larger than the area this way.
+// While one lives, LoadPicture on this thread decodes a JPEG larger than the area this way, and
+// a PNG too unless evenPng is false (where damage must fail the load, not show as grey rows).
 class FirstLookArea {
 public:
-    explicit FirstLookArea(QSize area);
+    explicit FirstLookArea(QSize area, bool evenPng = true);
     ~FirstLookArea();
     FirstLookArea(const FirstLookArea&) = delete;
     FirstLookArea& operator=(const FirstLookArea&) = delete;
     static QSize current();
+    static bool evenPng();
 
 private:
     QSize m_previous;
+    bool m_previousPng = true;
 };
 
 // The picture (Format_RGB32) with its top-left area decoded and the rest on its way; null when
 // the data do not suit (no area asked for, a picture no larger than it, a progressive or
-// multi-scan JPEG, one in CMYK, a damaged header): the whole picture is then decoded as usual. Throws PlatformError when the picture is too large to open.
+// multi-scan JPEG, one in CMYK, a damaged header): the whole picture is then decoded as usual.
+// Throws PlatformError when the picture is too large to open.
 QImage DecodeJpegFirstLook(const QByteArray& data, QSize area = FirstLookArea::current());

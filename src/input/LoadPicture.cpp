@@ -2,6 +2,7 @@
 
 #include "input/JpegFirstLook.h"
 #include "input/ModernDecoders.h"
+#include "input/PngFirstLook.h"
 #include "input/RasterDecoders.h"
 #include "input/metafile/Metafile.h"
 #include "pixels/PixelBuffer.h"
@@ -391,8 +392,11 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
     case Kind::Icon:
         return NormalizePicture(DecodeIcon(data));
     case Kind::Png: {
-        QImage image = EightBitPicture(DecodeWithQt(data, "png", QStringLiteral("PNG")));
         profileOf(PngProfile);
+        if (QImage first = DecodePngFirstLook(data); !first.isNull()) {
+            return first; // the rows a view shows first; the rest follows
+        }
+        QImage image = EightBitPicture(DecodeWithQt(data, "png", QStringLiteral("PNG")));
         return NormalizePicture(std::move(image));
     }
     case Kind::Webp: {

@@ -3,6 +3,7 @@
 #include "input/JpegCommon.h"
 #include "input/LoadPicture.h"
 #include "input/ModernDecoders.h"
+#include "input/PngRows.h"
 #include "input/metafile/Metafile.h"
 #include "pixels/PixelBuffer.h"
 
@@ -247,136 +248,6 @@ std::optional<PictureRegions> JpegRegions(const QByteArray& data, const QList<QR
     return regions;
 }
 
-quint32 ChunkCrc(const uchar* chunk, quint32 length) {
-    return quint32(crc32(crc32(0, nullptr, 0), chunk + 4, uInt(length) + 4));
-}
-
-void AppendChunk(QByteArray* file, const char* type, const uchar* data, quint32 length) {
-    QByteArray chunk(qsizetype(12 + length), Qt::Uninitialized);
-    auto* p = reinterpret_cast<uchar*>(chunk.data());
-    qToBigEndian<quint32>(length, p);
-    std::memcpy(p + 4, type, 4);
-    if (length > 0) {
-        std::memcpy(p + 8, data, length);
-    }
-    qToBigEndian<quint32>(ChunkCrc(p, length), p + 8 + length);
-    file->append(chunk);
-}
-
-// A PNG of the first `rows` rows of the one in data: its chunks up to the pixels, the header
-// saying `rows` rows, and those rows' filtered bytes stored uncompressed. Empty when any chunk
-// fails its check, the file stops before its end chunk, a critical chunk other than the pixels'
-// and the end follows the pixels, or the compressed pixels do not run whole to their end with
-// their checksum (the rows beyond are inflated and dropped): damage that may fail the whole
-// decode in rows the areas do not reach. (Compressed data damaged beyond the rows in a way that
-// keeps every checksum goes unseen.)
-QByteArray FirstRows(const QByteArray& data, int rows, qint64 rowBytes) {
-    const auto* p = reinterpret_cast<const uchar*>(data.constData());
-    const qsizetype n = data.size();
-    constexpr qsizetype kHeaderEnd = 8 + 12 + 13;
-    if (n < kHeaderEnd || qFromBigEndian<quint32>(p + 8) != 13 ||
-        std::memcmp(p + 12, "IHDR", 4) != 0 ||
-        ChunkCrc(p + 8, 13) != qFromBigEndian<quint32>(p + 8 + 8 + 13)) {
-        return {};
-    }
-    QByteArray file = data.left(8);
-    uchar header[13];
-    std::memcpy(header, p + 16, 13);
-    qToBigEndian<quint32>(quint32(rows), header + 4);
-    AppendChunk(&file, "IHDR", header, 13);
-
-    const qint64 wanted = rows * (rowBytes + 1); // a filter byte before each row
-    const qint64 all = qint64(qFromBigEndian<quint32>(p + 20)) * (rowBytes + 1);
-    QByteArray filtered(wanted, Qt::Uninitialized);
-    auto* out = reinterpret_cast<uchar*>(filtered.data());
-    // The rows beyond are inflated here and dropped.
-    std::vector<uchar> beyond(std::size_t(1) << 16);
-    qint64 dropped = 0;
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK) {
-        return {};
-    }
-    qint64 done = 0;
-    int status = Z_OK;
-    enum { Before, Pixels, After } stage = Before;
-    bool end = false;
-    for (qsizetype at = kHeaderEnd; !end && (status == Z_OK || status == Z_STREAM_END);) {
-        const qint64 length = at + 12 <= n ? qint64(qFromBigEndian<quint32>(p + at)) : -1;
-        if (length < 0 || length > n - at - 12 ||
-            ChunkCrc(p + at, quint32(length)) != qFromBigEndian<quint32>(p + at + 8 + length)) {
-            status = Z_DATA_ERROR;
-            break;
-        }
-        const uchar* type = p + at + 4;
-        const bool pixels = std::memcmp(type, "IDAT", 4) == 0;
-        end = std::memcmp(type, "IEND", 4) == 0;
-        if (pixels && stage != After) {
-            stage = Pixels;
-            stream.next_in = const_cast<uchar*>(p + at + 8);
-            stream.avail_in = uInt(length);
-            while (stream.avail_in > 0 && status == Z_OK) {
-                const bool rowsWanted = done < wanted;
-                stream.next_out = rowsWanted ? out + done : beyond.data();
-                stream.avail_out = rowsWanted
-                                       ? uInt(std::min<qint64>(wanted - done, qint64(1) << 30))
-                                       : uInt(beyond.size());
-                status = inflate(&stream, Z_NO_FLUSH);
-                if (rowsWanted) {
-                    done = stream.next_out - out;
-                } else {
-                    dropped += stream.next_out - beyond.data();
-                }
-            }
-        } else if (stage == Before && !end) {
-            file.append(data.mid(at, 12 + length));
-        } else if (stage != Before && !end && (pixels || (type[0] & 0x20) == 0)) {
-            status = Z_DATA_ERROR; // more pixels after other chunks, or an unknown critical one
-        } else if (stage == Pixels) {
-            stage = After;
-        }
-        at += 12 + length;
-    }
-    inflateEnd(&stream);
-    if (!end || done < wanted || status != Z_STREAM_END || done + dropped < all) {
-        return {};
-    }
-    uLongf storedSize = compressBound(uLong(wanted));
-    QByteArray stored(qsizetype(storedSize), Qt::Uninitialized);
-    if (compress2(reinterpret_cast<Bytef*>(stored.data()), &storedSize,
-                  reinterpret_cast<const Bytef*>(filtered.constData()), uLong(wanted),
-                  Z_NO_COMPRESSION) != Z_OK) {
-        return {};
-    }
-    constexpr qsizetype kChunk = qsizetype(1) << 20;
-    const auto* s = reinterpret_cast<const uchar*>(stored.constData());
-    for (qsizetype from = 0; from < qsizetype(storedSize); from += kChunk) {
-        AppendChunk(&file, "IDAT", s + from,
-                    quint32(std::min<qsizetype>(kChunk, qsizetype(storedSize) - from)));
-    }
-    AppendChunk(&file, "IEND", nullptr, 0);
-    return file;
-}
-
-// Qt's reader on a PNG's bytes, as the loader runs it; null when it fails.
-QImage ReadPng(const QByteArray& file) {
-    QBuffer buffer;
-    buffer.setData(file);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "png");
-    reader.setAutoDetectImageFormat(false);
-    reader.setAutoTransform(false);
-    const QImage::Format format = reader.imageFormat();
-    QImage image;
-    if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-        format == QImage::Format_ARGB32_Premultiplied) {
-        image = NewPicture(reader.size(), format); // as the loader prepares it
-    }
-    if (!reader.read(&image)) {
-        return QImage();
-    }
-    return image;
-}
-
 std::optional<PictureRegions> PngRegions(const QByteArray& data, const QList<QRect>& areas) {
     const auto* p = reinterpret_cast<const uchar*>(data.constData());
     // The loader's checks, in its order: the header's size, then the reader's.
@@ -442,11 +313,11 @@ std::optional<PictureRegions> PngRegions(const QByteArray& data, const QList<QRe
     rows = std::max(rows, 1);
     const bool whole = rows == size.height();
     const qint64 rowBytes = (qint64(size.width()) * channels * depth + 7) / 8;
-    const QByteArray file = whole ? data : FirstRows(data, rows, rowBytes);
+    const QByteArray file = whole ? data : PngFirstRows(data, rows, rowBytes, true);
     if (file.isEmpty()) {
         return std::nullopt;
     }
-    QImage picture = EightBitPicture(ReadPng(file));
+    QImage picture = EightBitPicture(ReadPngAsLoaded(file));
     if (picture.isNull() || picture.size() != QSize(size.width(), rows)) {
         return std::nullopt;
     }

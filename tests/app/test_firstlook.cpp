@@ -5,10 +5,13 @@
 
 #include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
+#include "input/PngFirstLook.h"
 #include "input/cms/SrgbConversion.h"
 #include "pixels/PendingPixels.h"
 #include "support/TestSupport.h"
 
+#include <QBuffer>
+#include <QColorSpace>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -101,7 +104,16 @@ QByteArray withProfile(QByteArray jpeg, const QByteArray& icc) {
     return jpeg;
 }
 
-// The JPEG's colour profile.
+// The picture as a PNG, as Qt writes it (8 bits a channel; a colour space as its profile).
+QByteArray png(const QImage& image) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    return data;
+}
+
+// The picture's colour profile.
 ColorProfile profileOf(const QByteArray& data) {
     ColorProfile profile;
     const FirstLookArea none{QSize()};
@@ -129,63 +141,65 @@ class TestFirstLook : public QObject {
 private slots:
     void firstLookIsTheWholeDecodesPart_data();
     void firstLookIsTheWholeDecodesPart();
-    void unsuitedJpegsDecodeWhole_data();
-    void unsuitedJpegsDecodeWhole();
+    void unsuitedDecodeWhole_data();
+    void unsuitedDecodeWhole();
     void readOutAndPrintingWaitForThePixels_data();
     void readOutAndPrintingWaitForThePixels();
     void droppedWhileArriving_data();
     void droppedWhileArriving();
 };
 
+// Each kind's rows: the file, the area the view shows first, and whether the picture is compared
+// as shown (its colours converted by its profile) rather than as stored.
 void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("hSample");
-    QTest::addColumn<int>("vSample");
-    QTest::addColumn<bool>("grey");
-    QTest::addColumn<int>("restartRows");
+    QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QSize>("area");
-    QTest::addColumn<bool>("profiled"); // compared as shown, converted by a Display P3 profile
+    QTest::addColumn<bool>("profiled");
 
-    QTest::newRow("4:2:0") << QSize(1200, 900) << 2 << 2 << false << 0 << QSize(301, 203) << false;
-    QTest::newRow("4:2:2, uneven size")
-        << QSize(1003, 777) << 2 << 1 << false << 0 << QSize(517, 250) << false;
-    QTest::newRow("4:4:4") << QSize(900, 700) << 1 << 1 << false << 0 << QSize(640, 480) << false;
-    QTest::newRow("grey") << QSize(800, 600) << 1 << 1 << true << 0 << QSize(300, 300) << false;
-    QTest::newRow("restart markers")
-        << QSize(1000, 800) << 2 << 2 << false << 1 << QSize(333, 111) << false;
-    QTest::newRow("wider than the area only")
-        << QSize(1500, 300) << 2 << 2 << false << 0 << QSize(600, 400) << false;
-    QTest::newRow("taller than the area only")
-        << QSize(500, 1300) << 2 << 2 << false << 0 << QSize(600, 400) << false;
-    QTest::newRow("Display P3, 4:2:0")
-        << QSize(1200, 900) << 2 << 2 << false << 0 << QSize(301, 203) << true;
-    QTest::newRow("Display P3, taller than the area only")
-        << QSize(500, 1300) << 2 << 2 << false << 0 << QSize(600, 400) << true;
+    const auto jpeg = [](QSize size, int h, int v, bool grey = false, int restart = 0) {
+        return encode(photo(size.width(), size.height(), grey), {h, v, grey, restart});
+    };
+    QTest::newRow("JPEG 4:2:0") << jpeg({1200, 900}, 2, 2) << QSize(301, 203) << false;
+    QTest::newRow("JPEG 4:2:2, uneven size") << jpeg({1003, 777}, 2, 1) << QSize(517, 250) << false;
+    QTest::newRow("JPEG 4:4:4") << jpeg({900, 700}, 1, 1) << QSize(640, 480) << false;
+    QTest::newRow("JPEG grey") << jpeg({800, 600}, 1, 1, true) << QSize(300, 300) << false;
+    QTest::newRow("JPEG restart markers")
+        << jpeg({1000, 800}, 2, 2, false, 1) << QSize(333, 111) << false;
+    QTest::newRow("JPEG wider than the area only")
+        << jpeg({1500, 300}, 2, 2) << QSize(600, 400) << false;
+    QTest::newRow("JPEG taller than the area only")
+        << jpeg({500, 1300}, 2, 2) << QSize(600, 400) << false;
+    QTest::newRow("JPEG, Display P3")
+        << withProfile(jpeg({1200, 900}, 2, 2), DisplayP3()) << QSize(301, 203) << true;
+    QTest::newRow("JPEG, Display P3, taller than the area only")
+        << withProfile(jpeg({500, 1300}, 2, 2), DisplayP3()) << QSize(600, 400) << true;
+
+    const QImage rgb = photo(900, 1400, false);
+    QTest::newRow("PNG RGB") << png(rgb) << QSize(500, 300) << false;
+    QTest::newRow("PNG RGB wider than the area") << png(rgb) << QSize(300, 200) << false;
+    QTest::newRow("PNG grey") << png(photo(700, 900, true)) << QSize(640, 480) << false;
+    QTest::newRow("PNG palette") << png(rgb.convertToFormat(QImage::Format_Indexed8))
+                                 << QSize(640, 480) << false;
+    QImage p3 = rgb;
+    p3.setColorSpace(QColorSpace::DisplayP3);
+    QTest::newRow("PNG, Display P3") << png(p3) << QSize(500, 300) << true;
 }
 
 void TestFirstLook::firstLookIsTheWholeDecodesPart() {
-    QFETCH(QSize, size);
-    QFETCH(int, hSample);
-    QFETCH(int, vSample);
-    QFETCH(bool, grey);
-    QFETCH(int, restartRows);
+    QFETCH(QByteArray, data);
     QFETCH(QSize, area);
     QFETCH(bool, profiled);
-    QByteArray data =
-        encode(photo(size.width(), size.height(), grey), {hSample, vSample, grey, restartRows});
-    if (profiled) {
-        data = withProfile(data, DisplayP3());
-    }
+    const bool isPng = data.startsWith("\x89PNG");
     const ColorProfile profile = profileOf(data);
     QImage reference = whole(data);
+    const QSize size = reference.size();
     if (profiled) {
         const QImage stored = reference;
         reference = ColorsAsShown(stored, profile).picture;
         QVERIFY(firstDifference(reference, stored, stored.rect())); // the profile converts
     }
-    QCOMPARE(reference.size(), size);
 
-    QImage first = DecodeJpegFirstLook(data, area);
+    QImage first = isPng ? DecodePngFirstLook(data, area) : DecodeJpegFirstLook(data, area);
     QVERIFY(!first.isNull());
     QCOMPARE(first.format(), QImage::Format_RGB32);
     if (profiled) {
@@ -216,21 +230,36 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart() {
     QVERIFY(PendingPixels::of(first) == nullptr);
 }
 
-void TestFirstLook::unsuitedJpegsDecodeWhole_data() {
+void TestFirstLook::unsuitedDecodeWhole_data() {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QSize>("area");
 
     const QImage picture = photo(640, 480, false);
-    QTest::newRow("progressive") << encode(picture, {2, 2, false, 0, true}) << QSize(100, 100);
-    QTest::newRow("no larger than the area") << encode(picture, {}) << QSize(640, 480);
-    QTest::newRow("no area asked for") << encode(picture, {}) << QSize();
+    QTest::newRow("JPEG progressive") << encode(picture, {2, 2, false, 0, true}) << QSize(100, 100);
+    QTest::newRow("JPEG no larger than the area") << encode(picture, {}) << QSize(640, 480);
+    QTest::newRow("JPEG no area asked for") << encode(picture, {}) << QSize();
     QTest::newRow("not a JPEG") << QByteArray("GIF89a, not at all") << QSize(100, 100);
+
+    const QByteArray rgb = png(picture);
+    QTest::newRow("PNG no taller than the area") << rgb << QSize(100, 480);
+    QTest::newRow("PNG with alpha")
+        << png(picture.convertToFormat(QImage::Format_ARGB32)) << QSize(100, 100);
+    QTest::newRow("PNG at 16 bits")
+        << png(picture.convertToFormat(QImage::Format_RGBX64)) << QSize(100, 100);
+    // A byte of the last pixels' chunk changed: its checksum fails, which the whole decode
+    // refuses.
+    QByteArray flipped = rgb;
+    flipped[flipped.size() - 20] = char(flipped[flipped.size() - 20] ^ 0x55);
+    QTest::newRow("PNG with a chunk failing its checksum") << flipped << QSize(100, 100);
+    QTest::newRow("PNG cut short") << rgb.left(rgb.size() - 100) << QSize(100, 100);
+    QTest::newRow("PNG, no PNG at all") << QByteArray("\x89PNG\r\n\x1a\n", 8) << QSize(100, 100);
 }
 
-void TestFirstLook::unsuitedJpegsDecodeWhole() {
+void TestFirstLook::unsuitedDecodeWhole() {
     QFETCH(QByteArray, data);
     QFETCH(QSize, area);
-    QVERIFY(DecodeJpegFirstLook(data, area).isNull());
+    QVERIFY(data.startsWith("\x89PNG") ? DecodePngFirstLook(data, area).isNull()
+                                       : DecodeJpegFirstLook(data, area).isNull());
 }
 
 void TestFirstLook::readOutAndPrintingWaitForThePixels_data() {
