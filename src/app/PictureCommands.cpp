@@ -106,8 +106,8 @@ void frmHuemark::OpenPictureFile(const QString& path, const QString& readFrom) {
 
 void frmHuemark::cmdPaste_Click() {
     BusyPointer busy;
-    const PictureArrival arrival =
-        PictureFromClipboard(*m_services.clipboard, QDeadlineTimer(kClipboardDeadlineMs));
+    const PictureArrival arrival = PictureFromClipboard(
+        *m_services.clipboard, QDeadlineTimer(kClipboardDeadlineMs), picColor->size());
     busy.end();
     // A clipboard that cannot be read during start-up is not said: the caption stays "Huemark".
     ShowArrival(arrival, TagIsTrue(picColor));
@@ -137,7 +137,7 @@ void frmHuemark::DropFile(const QMimeData* data) {
         OpenFileNamed(dropped.path);
     } else if (OffersPictureData(data)) {
         BusyPointer busy;
-        const PictureArrival arrival = PictureFromDroppedData(data);
+        const PictureArrival arrival = PictureFromDroppedData(data, picColor->size());
         busy.end();
         ShowArrival(arrival, true);
     }

@@ -64,10 +64,12 @@ PictureArrival PictureFromFile(const QString& path, const QString& readFrom, QSi
                        .arg(path, reason));
 }
 
-PictureArrival PictureFromClipboard(ClipboardService& clipboard, const QDeadlineTimer& deadline) {
+PictureArrival PictureFromClipboard(ClipboardService& clipboard, const QDeadlineTimer& deadline,
+                                    QSize firstLook) {
     ClipboardPicture pasted;
     StoredValuesKept kept;
     try {
+        const FirstLookArea look(firstLook);
         pasted = ReadClipboardPicture(clipboard, deadline);
     } catch (const std::bad_alloc&) {
         pasted = {ClipboardPicture::Outcome::Failed, QImage(), OutOfMemory(), {}};
@@ -89,7 +91,7 @@ bool OffersPictureData(const QMimeData* data) {
     return !DroppedPictureFormat(data).isEmpty();
 }
 
-PictureArrival PictureFromDroppedData(const QMimeData* data) {
+PictureArrival PictureFromDroppedData(const QMimeData* data, QSize firstLook) {
     const QString format = DroppedPictureFormat(data);
     QString reason;
     try {
@@ -100,6 +102,7 @@ PictureArrival PictureFromDroppedData(const QMimeData* data) {
         } else {
             StoredValuesKept kept;
             ColorProfile profile;
+            const FirstLookArea look(firstLook);
             QImage picture = LoadPictureFromData(bytes, PictureSource::Clipboard, &profile);
             // Where it came from, when the drop says (a browser names the picture's address).
             const QList<QUrl> urls = data->urls();

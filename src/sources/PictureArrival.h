@@ -29,16 +29,18 @@ struct PictureArrival {
 
 // The picture in a file the user chose (its name is the caption). Its bytes are read from
 // readFrom where that is given: a name the system cannot give back as text is read through a
-// descriptor. A large JPEG shows first the part a control of firstLook's size shows.
+// descriptor. A large JPEG or PNG shows first the part a control of firstLook's size shows; so
+// do the clipboard's and a drop's.
 PictureArrival PictureFromFile(const QString& path, const QString& readFrom, QSize firstLook);
 
 // The clipboard's picture, waited for until the deadline.
-PictureArrival PictureFromClipboard(ClipboardService& clipboard, const QDeadlineTimer& deadline);
+PictureArrival PictureFromClipboard(ClipboardService& clipboard, const QDeadlineTimer& deadline,
+                                    QSize firstLook = QSize());
 
 // Picture data dropped from another program (a browser's picture): the most faithful format it
 // offers. None when it offers no picture format.
 bool OffersPictureData(const QMimeData* data);
-PictureArrival PictureFromDroppedData(const QMimeData* data);
+PictureArrival PictureFromDroppedData(const QMimeData* data, QSize firstLook = QSize());
 
 // What a capture of the screen gave, asked for at `asked`. A file the desktop wrote is read, and
 // deleted only when it can be told to be the one the desktop made for this capture.

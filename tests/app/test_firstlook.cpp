@@ -11,7 +11,9 @@
 #include "support/TestSupport.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QColorSpace>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -263,30 +265,39 @@ void TestFirstLook::unsuitedDecodeWhole() {
 }
 
 void TestFirstLook::readOutAndPrintingWaitForThePixels_data() {
-    QTest::addColumn<bool>("profiled");
-    QTest::newRow("as stored") << false;
-    QTest::newRow("Display P3, shown in sRGB") << true;
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("pasted"); // from the clipboard, else from a file
+    const QImage picture = photo(3000, 2000, false);
+    const QByteArray jpeg = encode(picture, {});
+    QTest::newRow("JPEG file") << jpeg << false;
+    QTest::newRow("JPEG file, Display P3 shown in sRGB") << withProfile(jpeg, DisplayP3()) << false;
+    QTest::newRow("PNG pasted") << png(picture) << true;
 }
 
 void TestFirstLook::readOutAndPrintingWaitForThePixels() {
-    // Opened in the window, a large JPEG shows at once; the read-out at its bottom-right pixel,
+    // Opened in the window, a large picture shows at once; the read-out at its bottom-right pixel,
     // which the first look did not decode, names that pixel's final colour.
-    QFETCH(bool, profiled);
+    QFETCH(QByteArray, data);
+    QFETCH(bool, pasted);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("photo.jpg"));
-    QByteArray data = encode(photo(3000, 2000, false), {});
-    if (profiled) {
-        data = withProfile(data, DisplayP3());
-    }
+    const QString path = folder.filePath(QStringLiteral("photo"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
     file.close();
     const QImage reference = ColorsAsShown(whole(data), profileOf(data)).picture;
 
     TestWindow w;
-    w.fakes.fileDialog->answers.push_back(path);
-    w.form->cmdFile_Click();
-    QCOMPARE(w.form->Caption(), path);
+    if (pasted) {
+        auto* offered = new QMimeData;
+        offered->setData(QStringLiteral("image/png"), data);
+        QGuiApplication::clipboard()->setMimeData(offered);
+        w.form->cmdPaste_Click();
+        QCOMPARE(w.form->Caption(), QStringLiteral("Pasted from clipboard"));
+    } else {
+        w.fakes.fileDialog->answers.push_back(path);
+        w.form->cmdFile_Click();
+        QCOMPARE(w.form->Caption(), path);
+    }
     const QColor corner = reference.pixelColor(2999, 1999);
     QCOMPARE(w.form->picColor->Point(2999, 1999), Color::fromQColor(corner).value());
     // The printout's picture: the whole picture has arrived by then.
