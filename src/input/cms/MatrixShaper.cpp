@@ -1,5 +1,6 @@
 #include "input/cms/MatrixShaper.h"
 
+#include <QByteArray>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -469,11 +470,22 @@ std::optional<MatrixShaper> MatrixShaper::Read(const Lcms& lcms, cmsHPROFILE inp
     return m;
 }
 
+MatrixShaper::Kernel MatrixShaper::Best() {
+    static const Kernel best = [] {
+        // HUEMARK_KERNEL=avx2 or =portable holds the program to a narrower kernel than the
+        // processor runs, to time or test that kernel on the whole way through.
+        const QByteArray cap = qgetenv("HUEMARK_KERNEL").toLower();
+        const bool avx512 = cap.isEmpty() || cap == "avx512";
+        const bool avx2 = avx512 || cap == "avx2";
+        return avx512 && Runs(Kernel::Avx512) ? Kernel::Avx512
+               : avx2 && Runs(Kernel::Avx2)   ? Kernel::Avx2
+                                              : Kernel::Portable;
+    }();
+    return best;
+}
+
 void MatrixShaper::convertRow(const QRgb* in, QRgb* out, int width) const {
-    static const Kernel best = Runs(Kernel::Avx512) ? Kernel::Avx512
-                               : Runs(Kernel::Avx2) ? Kernel::Avx2
-                                                    : Kernel::Portable;
-    convertRow(in, out, width, best);
+    convertRow(in, out, width, Best());
 }
 
 void MatrixShaper::convertRow(const QRgb* in, QRgb* out, int width, Kernel kernel) const {

@@ -42,9 +42,12 @@ struct MatrixShaper {
         Avx512, // thirty-two at a time, table lookups by byte permutes (AVX-512 VBMI and GFNI)
     };
     static bool Runs(Kernel kernel);
+    // The widest kernel the processor runs, unless the environment's HUEMARK_KERNEL (portable,
+    // avx2 or avx512) names a narrower one.
+    static Kernel Best();
 
     QRgb operator()(QRgb pixel) const;
-    void convertRow(const QRgb* in, QRgb* out, int width) const; // the best kernel
+    void convertRow(const QRgb* in, QRgb* out, int width) const; // Best()
     void convertRow(const QRgb* in, QRgb* out, int width, Kernel kernel) const;
 
     // For the AVX-512 kernel, which finds a step's value by binary search: level b (7 down to 0)
