@@ -7,6 +7,8 @@
 // noise (the HEIC with heif-enc, which takes a while).
 
 #include "input/LoadPicture.h"
+#include "input/cms/Lcms.h"
+#include "input/cms/MatrixShaper.h"
 #include "input/cms/SrgbConversion.h"
 #include "loading/PhotoPicture.h"
 
@@ -93,6 +95,42 @@ void ConvertToSrgb(benchmark::State& state) {
     }
 }
 
+// One kernel of the quick conversion on its own, on one thread, over the same picture's rows: the
+// figures show each kernel's share of ConvertToSrgb on processors that lack the wider ones. (Run
+// ConvertToSrgb with HUEMARK_KERNEL=avx2 to have the program itself go no wider than AVX2.)
+void ConvertRows(benchmark::State& state, MatrixShaper::Kernel kernel) {
+    if (!MatrixShaper::Runs(kernel)) {
+        state.SkipWithError("the processor does not run this kernel");
+        return;
+    }
+    const Lcms& lcms = Lcms::get();
+    ColorProfile profile;
+    LoadPicture(QStringLiteral(HUEMARK_SOURCE_DIR "/tests/data/modern/png-p3.png"), &profile);
+    cmsHPROFILE input = OpenProfile(lcms, profile);
+    cmsHPROFILE srgb = lcms.cmsCreate_sRGBProfile();
+    cmsHTRANSFORM exact =
+        lcms.cmsCreateTransform(input, TYPE_BGRA_8, srgb, TYPE_BGRA_8, INTENT_RELATIVE_COLORIMETRIC,
+                                cmsFLAGS_NOCACHE | cmsFLAGS_COPY_ALPHA);
+    const std::optional<MatrixShaper> shaper = MatrixShaper::Read(lcms, input, srgb, exact);
+    lcms.cmsDeleteTransform(exact);
+    lcms.cmsCloseProfile(srgb);
+    lcms.cmsCloseProfile(input);
+    if (!shaper) {
+        state.SkipWithError("no quick form for Display P3");
+        return;
+    }
+    const QImage stored = LoadPicture(g_png);
+    QImage shown(stored.size(), QImage::Format_RGB32);
+    shown.fill(0); // its pages mapped before the timing starts
+    for (auto _ : state) {
+        for (int y = 0; y < stored.height(); ++y) {
+            shaper->convertRow(reinterpret_cast<const QRgb*>(stored.constScanLine(y)),
+                               reinterpret_cast<QRgb*>(shown.scanLine(y)), stored.width(), kernel);
+        }
+        benchmark::DoNotOptimize(shown.constBits());
+    }
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(Load, Png, &g_png)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -111,6 +149,10 @@ BENCHMARK_CAPTURE(Reference, HeifConvert, "heif-convert", &g_heic)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(ConvertToSrgb)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(ConvertRows, Portable, MatrixShaper::Kernel::Portable)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ConvertRows, Avx2, MatrixShaper::Kernel::Avx2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ConvertRows, Avx512, MatrixShaper::Kernel::Avx512)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

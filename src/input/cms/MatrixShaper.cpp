@@ -1,8 +1,10 @@
 #include "input/cms/MatrixShaper.h"
 
+#include <QByteArray>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 // GCC 12's AVX-512 header makes its "undefined" vectors by reading them uninitialised (fixed in
 // GCC 13); the warning it gives inside that header is not ours.
@@ -89,39 +91,59 @@ void ConvertRowPortable(const MatrixShaper& m, const QRgb* in, QRgb* out, int wi
     }
 }
 
-__attribute__((target("avx2"))) void ConvertRowAvx2(const MatrixShaper& m, const QRgb* in,
-                                                    QRgb* out, int width) {
-    const auto* encode = reinterpret_cast<const int*>(m.encode);
-    const __m256i byte = _mm256_set1_epi32(0xff);
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i top = _mm256_set1_epi32(kOne);
-    const __m256i half = _mm256_set1_epi32(kOne / 2);
-    __m256i coefficient[3][3];
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            coefficient[i][j] = _mm256_set1_epi32(m.matrix[i][j]);
-        }
-    }
+// The AVX2 kernel. Gathers cost about as much per element as a scalar load, or more, and the three
+// light tables and the encoding took six a pixel; here a pixel's bytes pick their shares of the
+// sums with scalar loads, two pixels' shares are added in one vector, and the steps come back to
+// scalar registers to be encoded, each byte written over a copy of the pixel (which keeps its
+// alpha).
+#define HUEMARK_AVX2 __attribute__((target("avx2")))
+
+// Two pixels' shares from the table of the bytes at `place`, the second pixel's in the high half.
+HUEMARK_AVX2 inline __m256i SharesOfTwo(const MatrixShaper& m, quint64 two, int place) {
+    // A byte's offset in its table of 16-byte shares.
+    const auto* table = reinterpret_cast<const char*>(m.shares[place]);
+    const auto* first = table + (((two >> (8 * place)) << 4) & 0xff0);
+    const auto* second = table + ((two >> (8 * place + 28)) & 0xff0);
+    return _mm256_inserti128_si256(
+        _mm256_castsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(first))),
+        _mm_load_si128(reinterpret_cast<const __m128i*>(second)), 1);
+}
+
+// Two pixels' steps of linear sRGB, blue, green, red and 0 for each, the second pixel's in the
+// high half.
+HUEMARK_AVX2 inline __m256i StepsOfTwo(const MatrixShaper& m, const QRgb* in) {
+    quint64 two;
+    std::memcpy(&two, in, sizeof two);
+    const __m256i sum = _mm256_add_epi32(
+        _mm256_add_epi32(SharesOfTwo(m, two, 0), SharesOfTwo(m, two, 1)), SharesOfTwo(m, two, 2));
+    return _mm256_min_epi32(_mm256_max_epi32(_mm256_srai_epi32(sum, 14), _mm256_setzero_si256()),
+                            _mm256_set1_epi32(kOne));
+}
+
+// One pixel's steps to the bytes of its colour.
+HUEMARK_AVX2 inline void Encode(const quint8* encode, __m128i steps, quint8* pixel) {
+    const auto blueGreen = quint64(_mm_cvtsi128_si64(steps));
+    pixel[0] = encode[quint32(blueGreen)];
+    pixel[1] = encode[blueGreen >> 32];
+    pixel[2] = encode[quint64(_mm_extract_epi64(steps, 1))]; // the fourth step is 0
+}
+
+HUEMARK_AVX2 void ConvertRowAvx2(const MatrixShaper& m, const QRgb* in, QRgb* out, int width) {
     int x = 0;
     for (; x + 8 <= width; x += 8) {
-        const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x));
-        const __m256i r = _mm256_i32gather_epi32(
-            m.linear[0], _mm256_and_si256(_mm256_srli_epi32(p, 16), byte), 4);
-        const __m256i g =
-            _mm256_i32gather_epi32(m.linear[1], _mm256_and_si256(_mm256_srli_epi32(p, 8), byte), 4);
-        const __m256i b = _mm256_i32gather_epi32(m.linear[2], _mm256_and_si256(p, byte), 4);
-        __m256i result = _mm256_andnot_si256(_mm256_set1_epi32(0x00ffffff), p); // alpha
-        for (int i = 0; i < 3; ++i) {
-            __m256i v =
-                _mm256_add_epi32(_mm256_add_epi32(_mm256_mullo_epi32(coefficient[i][0], r),
-                                                  _mm256_mullo_epi32(coefficient[i][1], g)),
-                                 _mm256_add_epi32(_mm256_mullo_epi32(coefficient[i][2], b), half));
-            v = _mm256_min_epi32(_mm256_max_epi32(_mm256_srai_epi32(v, 14), zero), top);
-            // The value is the low byte of the 32 bits read at its step.
-            const __m256i e = _mm256_and_si256(_mm256_i32gather_epi32(encode, v, 1), byte);
-            result = _mm256_or_si256(result, _mm256_slli_epi32(e, 16 - 8 * i));
+        __m256i steps[4];
+#pragma GCC unroll 4
+        for (int k = 0; k < 4; ++k) {
+            steps[k] = StepsOfTwo(m, in + x + 2 * k);
         }
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), result);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x),
+                            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x)));
+        auto* pixels = reinterpret_cast<quint8*>(out + x);
+#pragma GCC unroll 4
+        for (int k = 0; k < 4; ++k) {
+            Encode(m.encode, _mm256_castsi256_si128(steps[k]), pixels + 8 * k);
+            Encode(m.encode, _mm256_extracti128_si256(steps[k], 1), pixels + 8 * k + 4);
+        }
     }
     for (; x < width; ++x) {
         out[x] = m(in[x]);
@@ -364,6 +386,16 @@ bool MatrixShaper::prepare() {
             return false;
         }
     }
+    for (int place = 0; place < 3; ++place) {
+        const int channel = 2 - place; // red is the pixel's byte 2
+        for (int v = 0; v < 256; ++v) {
+            for (int sum = 0; sum < 3; ++sum) {
+                shares[place][v][sum] =
+                    matrix[2 - sum][channel] * linear[channel][v] + (place == 0 ? kOne / 2 : 0);
+            }
+            shares[place][v][3] = 0;
+        }
+    }
     for (int b = 7; b >= 0; --b) {
         const int found = 7 - b;
         for (int reversed = 0; reversed < 1 << found; ++reversed) {
@@ -469,11 +501,22 @@ std::optional<MatrixShaper> MatrixShaper::Read(const Lcms& lcms, cmsHPROFILE inp
     return m;
 }
 
+MatrixShaper::Kernel MatrixShaper::Best() {
+    static const Kernel best = [] {
+        // HUEMARK_KERNEL=avx2 or =portable holds the program to a narrower kernel than the
+        // processor runs, to time or test that kernel on the whole way through.
+        const QByteArray cap = qgetenv("HUEMARK_KERNEL").toLower();
+        const bool avx512 = cap.isEmpty() || cap == "avx512";
+        const bool avx2 = avx512 || cap == "avx2";
+        return avx512 && Runs(Kernel::Avx512) ? Kernel::Avx512
+               : avx2 && Runs(Kernel::Avx2)   ? Kernel::Avx2
+                                              : Kernel::Portable;
+    }();
+    return best;
+}
+
 void MatrixShaper::convertRow(const QRgb* in, QRgb* out, int width) const {
-    static const Kernel best = Runs(Kernel::Avx512) ? Kernel::Avx512
-                               : Runs(Kernel::Avx2) ? Kernel::Avx2
-                                                    : Kernel::Portable;
-    convertRow(in, out, width, best);
+    convertRow(in, out, width, Best());
 }
 
 void MatrixShaper::convertRow(const QRgb* in, QRgb* out, int width, Kernel kernel) const {

@@ -38,14 +38,22 @@ struct MatrixShaper {
 
     enum class Kernel {
         Portable,
-        Avx2,   // eight pixels at a time, table lookups by gathering
+        Avx2,   // sums eight pixels at a time, table lookups by scalar loads
         Avx512, // thirty-two at a time, table lookups by byte permutes (AVX-512 VBMI and GFNI)
     };
     static bool Runs(Kernel kernel);
+    // The widest kernel the processor runs, unless the environment's HUEMARK_KERNEL (portable,
+    // avx2 or avx512) names a narrower one.
+    static Kernel Best();
 
     QRgb operator()(QRgb pixel) const;
-    void convertRow(const QRgb* in, QRgb* out, int width) const; // the best kernel
+    void convertRow(const QRgb* in, QRgb* out, int width) const; // Best()
     void convertRow(const QRgb* in, QRgb* out, int width, Kernel kernel) const;
+
+    // For the AVX2 kernel: each of a pixel's bytes' share of the three sums, by the byte's place
+    // in the pixel (blue, green, red) and its value. The sums are in the pixel's order (blue,
+    // green, red) with a fourth that stays 0; blue's shares carry the half that rounds.
+    alignas(16) qint32 shares[3][256][4] = {};
 
     // For the AVX-512 kernel, which finds a step's value by binary search: level b (7 down to 0)
     // holds the first step of each value whose bit b is set, indexed by the value's bits above b

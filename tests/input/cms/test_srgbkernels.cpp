@@ -48,9 +48,48 @@ QString Mismatch(const char* how, QRgb in, QRgb got, QRgb exact) {
         .arg(exact, 8, 16, QChar(u'0'));
 }
 
+// Every colour once, with alpha of every value.
+const std::vector<QRgb>& EveryColor() {
+    static const std::vector<QRgb> colors = [] {
+        std::vector<QRgb> c(kColors);
+        for (int i = 0; i < kColors; ++i) {
+            c[size_t(i)] = QRgb(i) | QRgb(i * 97 & 0xff) << 24;
+        }
+        return c;
+    }();
+    return colors;
+}
+
+// What each kernel the processor runs makes of every colour, against `exact`; empty when all
+// agree. In rows whose width ends every kernel's blocks with a remainder.
+QString KernelsDiffer(const MatrixShaper& shaper, const std::vector<QRgb>& exact) {
+    const std::vector<QRgb>& in = EveryColor();
+    static std::vector<QRgb> out(kColors);
+    constexpr int kWidth = 4093;
+    for (const auto& [kernel, name] : {std::pair(MatrixShaper::Kernel::Portable, "portable"),
+                                       std::pair(MatrixShaper::Kernel::Avx2, "AVX2"),
+                                       std::pair(MatrixShaper::Kernel::Avx512, "AVX-512")}) {
+        if (!MatrixShaper::Runs(kernel)) {
+            qInfo("%s: not run by this processor", name);
+            continue;
+        }
+        for (int x = 0; x < kColors; x += kWidth) {
+            shaper.convertRow(&in[size_t(x)], &out[size_t(x)], std::min(kWidth, kColors - x),
+                              kernel);
+        }
+        const auto differs = std::mismatch(out.begin(), out.end(), exact.begin());
+        if (differs.first != out.end()) {
+            return Mismatch(name, in[size_t(differs.first - out.begin())], *differs.first,
+                            *differs.second);
+        }
+    }
+    return QString();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(ColorProfile)
+Q_DECLARE_METATYPE(std::vector<int>)
 
 class TestSrgbKernels : public QObject {
     Q_OBJECT
@@ -58,6 +97,8 @@ class TestSrgbKernels : public QObject {
 private slots:
     void everyColor_data();
     void everyColor();
+    void extremeNumbers_data();
+    void extremeNumbers();
 };
 
 void TestSrgbKernels::everyColor_data() {
@@ -83,16 +124,9 @@ void TestSrgbKernels::everyColor() {
     const Lcms& lcms = Lcms::get();
     QVERIFY(lcms.loaded);
 
-    // Every colour once, with alpha of every value; lcms2 converts them as the program has it do.
-    static const std::vector<QRgb> in = [] {
-        std::vector<QRgb> colors(kColors);
-        for (int i = 0; i < kColors; ++i) {
-            colors[size_t(i)] = QRgb(i) | QRgb(i * 97 & 0xff) << 24;
-        }
-        return colors;
-    }();
+    // lcms2 converts every colour as the program has it do.
+    const std::vector<QRgb>& in = EveryColor();
     static std::vector<QRgb> exact(kColors);
-    static std::vector<QRgb> out(kColors);
     cmsHPROFILE input = OpenProfile(lcms, profile);
     cmsHPROFILE srgb = lcms.cmsCreate_sRGBProfile();
     QVERIFY(input != nullptr && srgb != nullptr);
@@ -107,25 +141,8 @@ void TestSrgbKernels::everyColor() {
     lcms.cmsCloseProfile(input);
     QVERIFY2(shaper, "no quick form");
 
-    // In rows whose width ends every kernel's blocks with a remainder.
-    constexpr int kWidth = 4093;
-    for (const auto& [kernel, name] : {std::pair(MatrixShaper::Kernel::Portable, "portable"),
-                                       std::pair(MatrixShaper::Kernel::Avx2, "AVX2"),
-                                       std::pair(MatrixShaper::Kernel::Avx512, "AVX-512")}) {
-        if (!MatrixShaper::Runs(kernel)) {
-            qInfo("%s: not run by this processor", name);
-            continue;
-        }
-        for (int x = 0; x < kColors; x += kWidth) {
-            shaper->convertRow(&in[size_t(x)], &out[size_t(x)], std::min(kWidth, kColors - x),
-                               kernel);
-        }
-        const auto differs = std::mismatch(out.begin(), out.end(), exact.begin());
-        if (differs.first != out.end()) {
-            QFAIL(qPrintable(Mismatch(name, in[size_t(differs.first - out.begin())], *differs.first,
-                                      *differs.second)));
-        }
-    }
+    const QString differs = KernelsDiffer(*shaper, exact);
+    QVERIFY2(differs.isEmpty(), qPrintable(differs));
 
     static const QImage picture = [] {
         QImage colors(4096, 4096, QImage::Format_RGB32);
@@ -146,6 +163,41 @@ void TestSrgbKernels::everyColor() {
             QFAIL(qPrintable(Mismatch("ColorsAsShown", QRgb(i), got[i], exact[size_t(i)])));
         }
     }
+}
+
+// Numbers no profile here gives but prepare() takes: light up to 65535, sums that come near 2^31
+// either way, light that is not in order. The kernels agree with the form's own arithmetic.
+void TestSrgbKernels::extremeNumbers_data() {
+    QTest::addColumn<bool>("scrambled"); // light in no order; else 257 × the stored value
+    QTest::addColumn<std::vector<int>>("matrix");
+    QTest::newRow("largest coefficients")
+        << false << std::vector<int>{32768, 0, 0, 0, 32768, 0, 0, 0, 32768};
+    QTest::newRow("largest sums either way")
+        << false << std::vector<int>{16384, 16384, 0, -16384, 0, -16384, 0, -32768, 0};
+    QTest::newRow("light in no order")
+        << true << std::vector<int>{9000, 5000, 2000, -3000, 12000, 4000, 1000, -2000, 13000};
+}
+
+void TestSrgbKernels::extremeNumbers() {
+    QFETCH(bool, scrambled);
+    QFETCH(std::vector<int>, matrix);
+    MatrixShaper m;
+    for (int c = 0; c < 3; ++c) {
+        for (int v = 0; v < 256; ++v) {
+            m.linear[c][v] = scrambled ? (v * 40503 + c * 12345) & 0xffff : v * 257;
+        }
+        for (int j = 0; j < 3; ++j) {
+            m.matrix[c][j] = matrix[size_t(3 * c + j)];
+        }
+    }
+    for (int step = 0; step <= MatrixShaper::kOne; ++step) {
+        m.encode[step] = quint8(step * 255 / MatrixShaper::kOne);
+    }
+    QVERIFY(m.prepare());
+    std::vector<QRgb> exact(kColors);
+    std::transform(EveryColor().begin(), EveryColor().end(), exact.begin(), m);
+    const QString differs = KernelsDiffer(m, exact);
+    QVERIFY2(differs.isEmpty(), qPrintable(differs));
 }
 
 QTEST_APPLESS_MAIN(TestSrgbKernels)
