@@ -60,16 +60,22 @@ public:
         const int width = buffer.width();
         const int height = buffer.height();
         const bool same = whole.size() == buffer.size() && whole.format() == QImage::Format_RGB32;
-        for (int y = readyRows; y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
+        // Rows the first look holds only in part are finished first.
+        for (int y = readyColumns < width ? 0 : readyRows;
+             y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
             const int rows = std::min(kBand, height - y);
             for (int r = y; r < y + rows; ++r) {
+                // The first look's block is in already: readers may be reading it.
+                const int from = r < readyRows ? readyColumns : 0;
                 auto* line = reinterpret_cast<QRgb*>(bits + r * bytesPerLine);
                 if (same) {
-                    std::memcpy(line, whole.constScanLine(r), size_t(width) * 4);
+                    std::memcpy(line + from,
+                                reinterpret_cast<const QRgb*>(whole.constScanLine(r)) + from,
+                                size_t(width - from) * 4);
                 } else {
-                    // Rows the file could not give (damage below the first look) show mid-grey,
-                    // as missing data does.
-                    std::fill(line, line + width, qRgb(0x80, 0x80, 0x80));
+                    // What the file could not give (damage below the first look) shows
+                    // mid-grey, as missing data does.
+                    std::fill(line + from, line + width, qRgb(0x80, 0x80, 0x80));
                 }
             }
             publish(y + rows);
@@ -90,7 +96,7 @@ public:
     }
 };
 
-// The bits a row of the PNG takes before its filter byte, for the header's colour types that a
+// The bytes a row of the PNG takes before its filter byte, for the header's colour types that a
 // first look takes (no alpha, at most 8 bits a channel); 0 for any other.
 qint64 RowBytes(const uchar* header, int width) {
     const int depth = header[24];
@@ -136,11 +142,7 @@ QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
         return QImage();
     }
     const int rows = area.height();
-    QImage top = NormalizePicture(
-        EightBitPicture(ReadPngAsLoaded(PngFirstRows(data, rows, rowBytes, false))));
-    if (top.format() != QImage::Format_RGB32 || top.size() != QSize(int(width), rows)) {
-        return QImage();
-    }
+    const int columns = std::min(int(width), area.width());
     auto job = std::make_shared<PngJob>();
     job->buffer = NewPicture(int(width), int(height), QImage::Format_RGB32);
     if (job->buffer.isNull()) {
@@ -149,17 +151,24 @@ QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
     job->data = data;
     job->bits = job->buffer.bits();
     job->bytesPerLine = job->buffer.bytesPerLine();
-    for (int y = 0; y < rows; ++y) {
-        std::memcpy(job->bits + y * job->bytesPerLine, top.constScanLine(y), size_t(width) * 4);
-    }
-    job->readyColumns = int(width);
+    job->readyColumns = columns;
     job->readyRows = rows;
-    job->publish(rows);
     QImage picture(job->bits, int(width), int(height), job->bytesPerLine, QImage::Format_RGB32,
                    PngJob::release, new std::shared_ptr<PngJob>(job));
     job->key = picture.cacheKey();
     PendingPixels::enroll(job->key, job);
+    // The whole decode starts at once, on another core, while this one decodes the top rows:
+    // the last pixel comes no later than it would without a first look. Nobody sees the picture
+    // before its top rows are in.
     PngJob* running = job.get();
     job->thread = std::thread([running] { running->run(); });
+    const QImage top = NormalizePicture(EightBitPicture(
+        ReadPngAsLoaded(PngFirstRows(data, rows, rowBytes, false, columns, RowBytes(p, columns)))));
+    if (top.format() != QImage::Format_RGB32 || top.size() != QSize(columns, rows)) {
+        return QImage(); // the picture goes, and its decoder stops
+    }
+    for (int y = 0; y < rows; ++y) {
+        std::memcpy(job->bits + y * job->bytesPerLine, top.constScanLine(y), size_t(columns) * 4);
+    }
     return picture;
 }

@@ -31,7 +31,8 @@ void AppendChunk(QByteArray* file, const char* type, const uchar* data, quint32 
 
 } // namespace
 
-QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool checkRest) {
+QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool checkRest,
+                        int columns, qint64 columnBytes) {
     const auto* p = reinterpret_cast<const uchar*>(data.constData());
     const qsizetype n = data.size();
     constexpr qsizetype kHeaderEnd = 8 + 12 + 13;
@@ -43,6 +44,10 @@ QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool 
     QByteArray file = data.left(8);
     uchar header[13];
     std::memcpy(header, p + 16, 13);
+    const bool cropped = columns > 0 && columnBytes < rowBytes;
+    if (cropped) {
+        qToBigEndian<quint32>(quint32(columns), header);
+    }
     qToBigEndian<quint32>(quint32(rows), header + 4);
     AppendChunk(&file, "IHDR", header, 13);
 
@@ -102,20 +107,46 @@ QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool 
     if (done < wanted || (checkRest && (!end || status != Z_STREAM_END || done + dropped < all))) {
         return {};
     }
-    uLongf storedSize = compressBound(uLong(wanted));
-    QByteArray stored(qsizetype(storedSize), Qt::Uninitialized);
-    if (compress2(reinterpret_cast<Bytef*>(stored.data()), &storedSize,
-                  reinterpret_cast<const Bytef*>(filtered.constData()), uLong(wanted),
-                  Z_NO_COMPRESSION) != Z_OK) {
+    // Each row's bytes up to the columns kept: the filters reach only to the left and above.
+    qint64 total = wanted;
+    if (cropped) {
+        for (int r = 1; r < rows; ++r) {
+            std::memmove(out + r * (columnBytes + 1), out + r * (rowBytes + 1), columnBytes + 1);
+        }
+        total = rows * (columnBytes + 1);
+    }
+    // The rows' bytes as one chunk of stored deflate blocks, written in place: no compressing,
+    // one checksum of each kind over them.
+    constexpr qint64 kBlock = 65535;
+    const qint64 blocks = (total + kBlock - 1) / kBlock;
+    const qint64 length = 2 + total + 5 * blocks + 4;
+    if (total <= 0 || length > 0x7FFFFFFF) {
         return {};
     }
-    constexpr qsizetype kChunk = qsizetype(1) << 20;
-    const auto* s = reinterpret_cast<const uchar*>(stored.constData());
-    for (qsizetype from = 0; from < qsizetype(storedSize); from += kChunk) {
-        AppendChunk(&file, "IDAT", s + from,
-                    quint32(std::min<qsizetype>(kChunk, qsizetype(storedSize) - from)));
+    const qsizetype base = file.size();
+    file.resize(base + 12 + length + 12);
+    auto* chunk = reinterpret_cast<uchar*>(file.data()) + base;
+    qToBigEndian<quint32>(quint32(length), chunk);
+    std::memcpy(chunk + 4, "IDAT", 4);
+    uchar* z = chunk + 8;
+    z[0] = 0x78; // deflate with a 32 KiB window; 0x7801 is a multiple of 31, as the header's check
+    z[1] = 0x01;
+    uchar* o = z + 2;
+    const auto* in = reinterpret_cast<const uchar*>(filtered.constData());
+    for (qint64 from = 0; from < total; from += kBlock) {
+        const auto n = quint16(std::min(kBlock, total - from));
+        o[0] = from + n >= total ? 1 : 0; // the last block says so; stored, not compressed
+        qToLittleEndian<quint16>(n, o + 1);
+        qToLittleEndian<quint16>(quint16(~n), o + 3);
+        std::memcpy(o + 5, in + from, n);
+        o += 5 + n;
     }
-    AppendChunk(&file, "IEND", nullptr, 0);
+    qToBigEndian<quint32>(quint32(adler32_z(adler32(0, nullptr, 0), in, size_t(total))), o);
+    qToBigEndian<quint32>(ChunkCrc(chunk, quint32(length)), chunk + 8 + length);
+    uchar* last = chunk + 12 + length;
+    qToBigEndian<quint32>(0, last);
+    std::memcpy(last + 4, "IEND", 4);
+    qToBigEndian<quint32>(ChunkCrc(last, 0), last + 8);
     return file;
 }
 

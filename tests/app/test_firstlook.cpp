@@ -182,6 +182,9 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
     QTest::newRow("PNG grey") << png(photo(700, 900, true)) << QSize(640, 480) << false;
     QTest::newRow("PNG palette") << png(rgb.convertToFormat(QImage::Format_Indexed8))
                                  << QSize(640, 480) << false;
+    // A bit a pixel, cut at a column inside a byte.
+    QTest::newRow("PNG 1 bit, cut within a byte")
+        << png(rgb.convertToFormat(QImage::Format_Mono)) << QSize(301, 203) << false;
     QImage p3 = rgb;
     p3.setColorSpace(QColorSpace::DisplayP3);
     QTest::newRow("PNG, Display P3") << png(p3) << QSize(500, 300) << true;
