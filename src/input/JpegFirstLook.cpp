@@ -61,14 +61,10 @@ bool DecodeRest(JpegJob* job, uchar* scratch);
 class JpegJob final : public ArrivingRows {
 public:
     QByteArray data;
-    QImage buffer; // owns the pixels
     uchar* bits = nullptr;
     qsizetype bytesPerLine = 0;
     int width = 0;
     int height = 0;
-    std::atomic<bool> cancel{false};
-    std::thread thread;
-
     void run() {
         YieldToTheWindow();
         std::vector<uchar> scratch(size_t(width) * 4);
@@ -84,18 +80,6 @@ public:
             }
         }
         finish();
-    }
-    // The picture goes: the decoder stops before its pixels are given back.
-    static void release(void* info) {
-        auto* holder = static_cast<std::shared_ptr<JpegJob>*>(info);
-        JpegJob& job = **holder;
-        job.cancel.store(true);
-        if (job.thread.joinable()) {
-            job.thread.join();
-        }
-        job.finish();
-        job.buffer = QImage();
-        delete holder;
     }
 };
 
@@ -196,11 +180,8 @@ QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
     job->readyColumns =
         columns == header.width ? header.width : std::min(area.width(), columnsDecoded);
     job->readyRows = rowsDecoded;
-    QImage picture(job->bits, job->width, job->height, job->bytesPerLine, QImage::Format_RGB32,
-                   JpegJob::release, new std::shared_ptr<JpegJob>(job));
-    job->key = picture.cacheKey();
-    PendingPixels::enroll(job->key, job);
+    const QImage picture = ArrivingRows::PictureOver(job);
     JpegJob* running = job.get();
-    job->thread = std::thread([running] { running->run(); });
+    job->start([running] { running->run(); });
     return picture;
 }

@@ -37,12 +37,8 @@ private:
 class PngJob final : public ArrivingRows {
 public:
     QByteArray data;
-    QImage buffer; // owns the pixels
     uchar* bits = nullptr;
     qsizetype bytesPerLine = 0;
-    std::atomic<bool> cancel{false};
-    std::thread thread;
-
     void run() {
         YieldToTheWindow();
         QImage whole;
@@ -81,18 +77,6 @@ public:
             publish(y + rows);
         }
         finish();
-    }
-    // The picture goes: the decoder stops before its pixels are given back.
-    static void release(void* info) {
-        auto* holder = static_cast<std::shared_ptr<PngJob>*>(info);
-        PngJob& job = **holder;
-        job.cancel.store(true);
-        if (job.thread.joinable()) {
-            job.thread.join();
-        }
-        job.finish();
-        job.buffer = QImage();
-        delete holder;
     }
 };
 
@@ -153,15 +137,12 @@ QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
     job->bytesPerLine = job->buffer.bytesPerLine();
     job->readyColumns = columns;
     job->readyRows = rows;
-    QImage picture(job->bits, int(width), int(height), job->bytesPerLine, QImage::Format_RGB32,
-                   PngJob::release, new std::shared_ptr<PngJob>(job));
-    job->key = picture.cacheKey();
-    PendingPixels::enroll(job->key, job);
+    const QImage picture = ArrivingRows::PictureOver(job);
     // The whole decode starts at once, on another core, while this one decodes the top rows:
     // the last pixel comes no later than it would without a first look. Nobody sees the picture
     // before its top rows are in.
     PngJob* running = job.get();
-    job->thread = std::thread([running] { running->run(); });
+    job->start([running] { running->run(); });
     const QImage top = NormalizePicture(EightBitPicture(
         ReadPngAsLoaded(PngFirstRows(data, rows, rowBytes, false, columns, RowBytes(p, columns)))));
     if (top.format() != QImage::Format_RGB32 || top.size() != QSize(columns, rows)) {

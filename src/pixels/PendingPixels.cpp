@@ -84,3 +84,28 @@ void ArrivingRows::YieldToTheWindow() {
     setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kBackgroundNice);
 #endif
 }
+
+QImage ArrivingRows::PictureOver(const std::shared_ptr<ArrivingRows>& job) {
+    QImage picture(job->buffer.bits(), job->buffer.width(), job->buffer.height(),
+                   job->buffer.bytesPerLine(), QImage::Format_RGB32, Release,
+                   new std::shared_ptr<ArrivingRows>(job));
+    job->key = picture.cacheKey();
+    PendingPixels::enroll(job->key, job);
+    return picture;
+}
+
+void ArrivingRows::start(std::function<void()> work) {
+    m_thread = std::thread(std::move(work));
+}
+
+void ArrivingRows::Release(void* info) {
+    auto* holder = static_cast<std::shared_ptr<ArrivingRows>*>(info);
+    ArrivingRows& job = **holder;
+    job.cancel.store(true);
+    if (job.m_thread.joinable()) {
+        job.m_thread.join();
+    }
+    job.finish();
+    job.buffer = QImage();
+    delete holder;
+}

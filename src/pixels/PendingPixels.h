@@ -8,8 +8,10 @@
 #include <QRect>
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 class PendingPixels {
 public:
@@ -44,15 +46,26 @@ public:
     // busy machine that comes first.
     static void YieldToTheWindow();
 
+    // The picture over buffer's pixels (Format_RGB32), enrolled as pending; when its last copy
+    // goes, the thread is asked to stop (cancel) and joined before the pixels are given back.
+    static QImage PictureOver(const std::shared_ptr<ArrivingRows>& job);
+    // Runs the job's work on its thread; after PictureOver.
+    void start(std::function<void()> work);
+
+    QImage buffer; // owns the pixels
+    std::atomic<bool> cancel{false};
+
     qint64 key = 0;       // the picture's cache key
     int readyColumns = 0; // the first look: these columns of the top rows
     int readyRows = 0;
 
 private:
     bool covered(const QRect& area) const;
+    static void Release(void* info);
 
     mutable std::mutex m_lock;
     mutable std::condition_variable m_arrived;
     std::atomic<int> m_rows{0};
     std::atomic<bool> m_done{false};
+    std::thread m_thread;
 };

@@ -235,9 +235,6 @@ public:
     QImage stored; // keeps the stored picture (and its decoder) alive
     std::shared_ptr<const PendingPixels> source;
     std::shared_ptr<const KeptTransform> transform;
-    QImage buffer;
-    std::atomic<bool> cancel{false};
-    std::thread thread;
 
     void run() {
         YieldToTheWindow();
@@ -256,18 +253,6 @@ public:
             publish(y + rows);
         }
         finish();
-    }
-    static void release(void* info) {
-        auto* holder = static_cast<std::shared_ptr<ConvertingRows>*>(info);
-        ConvertingRows& job = **holder;
-        job.cancel.store(true);
-        if (job.thread.joinable()) {
-            job.thread.join();
-        }
-        job.finish();
-        job.buffer = QImage();
-        job.stored = QImage();
-        delete holder;
     }
 };
 
@@ -295,13 +280,9 @@ QImage ConvertAsItArrives(const Lcms& lcms, const std::shared_ptr<const KeptTran
         job->readyColumns = block.width();
         job->readyRows = block.height();
     }
-    QImage picture(job->buffer.bits(), job->buffer.width(), job->buffer.height(),
-                   job->buffer.bytesPerLine(), QImage::Format_RGB32, ConvertingRows::release,
-                   new std::shared_ptr<ConvertingRows>(job));
-    job->key = picture.cacheKey();
-    PendingPixels::enroll(job->key, job);
+    const QImage picture = ArrivingRows::PictureOver(job);
     ConvertingRows* running = job.get();
-    job->thread = std::thread([running] { running->run(); });
+    job->start([running] { running->run(); });
     return picture;
 }
 
