@@ -3,14 +3,18 @@
 // heif-convert to raw Y4M (libheif-examples). Goal: LoadPicture within 1.2× the reference. And
 // the colour profile's conversion to sRGB of the same 24-megapixel picture (Display P3, the
 // transform cached after the first picture), against its PNG decode: goal at most 15 %.
+// And the first looks' cost: exec to the last pixel final with a first look (a window's view of
+// 1280 x 800) beside the whole decode without one, for each kind that has one: goal at most 1.1x.
 // The pictures are made at start-up in a temporary folder, a photo-like mix of gradients and
 // noise (the HEIC with heif-enc, which takes a while).
 
+#include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "input/cms/Lcms.h"
 #include "input/cms/MatrixShaper.h"
 #include "input/cms/SrgbConversion.h"
 #include "loading/PhotoPicture.h"
+#include "pixels/PendingPixels.h"
 
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -27,6 +31,8 @@ QString g_png16; // the same picture at 16 bits a channel
 QString g_webp;
 QString g_heic;
 QString g_raw; // where heif-convert writes
+QString g_jpeg;
+QString g_progressive;
 
 bool Run(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -44,6 +50,22 @@ void Load(benchmark::State& state, const QString* path) {
     }
     for (auto _ : state) {
         const QImage image = LoadPicture(*path);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// Opened as the window opens it, with a first look, until its last pixel is final.
+void LastPixel(benchmark::State& state, const QString* path) {
+    if (path->isEmpty()) {
+        state.SkipWithError("no picture (see the messages above)");
+        return;
+    }
+    for (auto _ : state) {
+        const FirstLookArea view(QSize(1280, 800));
+        const QImage image = LoadPicture(*path);
+        if (const auto pending = PendingPixels::of(image)) {
+            pending->waitFor(image.rect());
+        }
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -134,6 +156,15 @@ void ConvertRows(benchmark::State& state, MatrixShaper::Kernel kernel) {
 } // namespace
 
 BENCHMARK_CAPTURE(Load, Png, &g_png)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(LastPixel, Png, &g_png)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(Load, Jpeg, &g_jpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(LastPixel, Jpeg, &g_jpeg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(Load, JpegProgressive, &g_progressive)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(LastPixel, JpegProgressive, &g_progressive)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(Reference, Pngtopam, "pngtopam", &g_png)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
@@ -169,6 +200,18 @@ int main(int argc, char** argv) {
     if (!png.write(photo)) {
         std::fprintf(stderr, "cannot write the PNG\n");
         return 1;
+    }
+    for (const bool progressive : {false, true}) {
+        QString& path = progressive ? g_progressive : g_jpeg;
+        path = dir.filePath(progressive ? QStringLiteral("progressive.jpg")
+                                        : QStringLiteral("photo.jpg"));
+        QImageWriter jpeg(path, "jpeg");
+        jpeg.setQuality(90);
+        jpeg.setProgressiveScanWrite(progressive);
+        if (!jpeg.write(photo)) {
+            std::fprintf(stderr, "cannot write the JPEG\n");
+            path.clear();
+        }
     }
     // The 16-bit picture: each 8-bit value widened, and the low byte given noise of its own.
     g_png16 = dir.filePath(QStringLiteral("photo16.png"));

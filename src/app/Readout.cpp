@@ -47,6 +47,18 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
     const QPoint besideAt(PixelOf(beside.x()), PixelOf(beside.y()));
     // Beside the pointer, on whichever side the edges of the picture's view leave it readable.
     const QSize view = picColor->viewRect().size();
+    // Over a preview, the read-out waits for the final colours, and so does the loupe.
+    m_readoutWaits.reset();
+    if (!picColor->PixelsFinal(x, y, hscNeighbors->value())) {
+        m_readoutWaits = QPointF(x, y);
+        txtCursor->move(ReadoutBoxPosition(at, besideAt, txtCursor->size(), view));
+        txtCursor->setText(QStringLiteral("\u2026"));
+        txtCursor->setVisible(true);
+        hideLoupe();
+        m_readoutValue = -1;
+        m_pointerRests.stop();
+        return;
+    }
     if (m_loupe == nullptr) {
         txtCursor->move(ReadoutBoxPosition(at, besideAt, txtCursor->size(), view));
     } else {
@@ -123,6 +135,7 @@ void frmHuemark::refreshReadout() {
 
 void frmHuemark::Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
     txtCursor->setVisible(false);
+    m_readoutWaits.reset();
     lblDetails->clear();
     hideLoupe();
 }

@@ -335,6 +335,12 @@ void frmHuemark::bindEvents() {
     connect(picColor, &PictureBox::MouseDown, this, &frmHuemark::picColor_MouseDown);
     connect(picColor, &PictureBox::KeyDown, this, &frmHuemark::picColor_KeyDown);
     connect(picColor, &PictureBox::ViewChanged, this, &frmHuemark::picColor_ViewChanged);
+    connect(picColor, &PictureBox::PixelsArrived, this, [this] {
+        if (m_readoutWaits && txtCursor->isVisible()) {
+            picColor_MouseMove(0, 0, static_cast<float>(m_readoutWaits->x()),
+                               static_cast<float>(m_readoutWaits->y()));
+        }
+    });
     connect(picColor, &PictureBox::AreaDragged, this, &frmHuemark::picColor_AreaDragged);
     connect(hscNeighbors, &QScrollBar::valueChanged, this, &frmHuemark::hscNeighbors_Change);
     connect(grdList, &FlexGrid::MouseDown, this, &frmHuemark::grdList_MouseDown);

@@ -321,6 +321,8 @@ private:
     Announcer* m_announcer = nullptr;
     QTimer m_pointerRests;
     bool m_announceReadout = false;
+    // Where the read-out stands over a preview, whose colours are not yet the picture's.
+    std::optional<QPointF> m_readoutWaits;
     void announceReadout();
     void showLoupe(float x, float y, QPoint at);
     void hideLoupe();

@@ -36,6 +36,9 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
         m_settling = false;
         update(m_viewRect);
     });
+    m_arrivals = new QTimer(this);
+    m_arrivals->setInterval(100);
+    connect(m_arrivals, &QTimer::timeout, this, &PictureBox::watchArrivals);
     m_horizontalBar->setAccessibleName(tr("Scroll the picture sideways"));
     m_verticalBar->setAccessibleName(tr("Scroll the picture up and down"));
 }
@@ -57,6 +60,21 @@ QPointF PictureBox::toPixels(float x, float y) const {
 
 QPointF PictureBox::fromPixels(QPointF pixels) const {
     return {pixels.x() * m_unitsPerPixelX, pixels.y() * m_unitsPerPixelY};
+}
+
+bool PictureBox::PixelsFinal(float x, float y, int radius) const {
+    if (!m_pending || !m_pending->showsPreview()) {
+        return true;
+    }
+    // The samples lie within radius units of (x, y), in this scale mode's units.
+    const float n = static_cast<float>(std::max(radius, 0));
+    const int left = pixelIndex(x - n, m_unitsPerPixelX);
+    const int top = pixelIndex(y - n, m_unitsPerPixelY);
+    const int right = pixelIndex(x + n, m_unitsPerPixelX);
+    const int bottom = pixelIndex(y + n, m_unitsPerPixelY);
+    const QRect square =
+        QRect(QPoint(std::max(left, 0), std::max(top, 0)), QPoint(right, bottom)) & m_base.rect();
+    return square.isEmpty() || m_pending->holds(square);
 }
 
 ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
@@ -128,6 +146,12 @@ void PictureBox::setPicture(const QImage& picture, bool keepView) {
     const bool sameView = keepView && !picture.isNull() && picture.size() == m_picture.size();
     m_picture = picture;
     m_pending = PendingPixels::of(picture);
+    m_finalRowsShown = 0;
+    if (m_pending && m_pending->showsPreview()) {
+        m_arrivals->start();
+    } else {
+        m_arrivals->stop();
+    }
     m_tiles.clear();
     m_tileColumns = 0;
     if (picture.isNull()) {
@@ -151,6 +175,29 @@ void PictureBox::setPicture(const QImage& picture, bool keepView) {
         layoutView();
     }
     update();
+}
+
+void PictureBox::watchArrivals() {
+    if (!m_pending) {
+        m_arrivals->stop();
+        return;
+    }
+    const bool complete = m_pending->complete();
+    const int rows = complete ? m_base.height() : m_pending->finalRows();
+    // Repainted when rows the view shows became final.
+    const int top = m_view.y().pixelAt(0);
+    const int bottom = m_view.y().pixelAt(m_view.view().height() - 1);
+    if (rows > m_finalRowsShown && rows > top && m_finalRowsShown <= bottom) {
+        update(m_viewRect);
+    }
+    if (rows > m_finalRowsShown) {
+        m_finalRowsShown = rows;
+        emit PixelsArrived();
+    }
+    if (complete) {
+        m_arrivals->stop();
+        m_pending = nullptr;
+    }
 }
 
 void PictureBox::prepareSurfaceForDrawing() {

@@ -63,6 +63,11 @@ public:
         return valueOf(surfacePixel(ix, iy));
     }
 
+    // Whether the pixels that Point and SumSquare read around (x, y) hold the picture's final
+    // colours. Only a picture that shows a preview meanwhile may lack them; reading them then
+    // waits until they arrive (PixelsArrived says when more have).
+    bool PixelsFinal(float x, float y, int radius) const;
+
     // The channel sums of the samples of the (2n+1)^2 square centred on (x, y) that lie inside
     // the drawing area: what summing Point sample by sample gives, read from the scan lines.
     ChannelSums SumSquare(float x, float y, int radius) const;
@@ -146,6 +151,8 @@ signals:
     // The area dragged out so far (picture pixels, within the picture); finished once the
     // button comes up.
     void AreaDragged(QRect area, bool finished);
+    // More of a picture shown as a preview holds its final colours.
+    void PixelsArrived();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -197,6 +204,13 @@ private:
             m_pending->waitFor(area);
         }
     }
+    // What is drawn of a picture still arriving: its final pixels or, where it shows one, its
+    // preview, which stays as it is while the hold lives. Nothing waits for final pixels meanwhile.
+    PendingPixels::Showing showPixels(const QRect& area) const {
+        return m_pending ? m_pending->show(area) : PendingPixels::Showing();
+    }
+    // While a preview shows, the view is repainted as final rows replace it.
+    void watchArrivals();
     QSize drawingArea() const { return m_base.size().expandedTo(size()); }
     // How the surface's pixels meet the screen's device pixels (see PictureBoxView.cpp).
     struct DeviceGrid {
@@ -284,6 +298,8 @@ private:
     bool m_settling = false;
     ColourVision m_vision = ColourVision::Normal;
     QTimer* m_settle = nullptr;
+    QTimer* m_arrivals = nullptr;
+    int m_finalRowsShown = 0;
 };
 
 // The whole pixel a coordinate falls in, bounded so that far-off or non-finite coordinates stay

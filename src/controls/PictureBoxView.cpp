@@ -284,7 +284,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     if (m_view.isDefault() && grid.ratio == std::floor(grid.ratio) &&
         m_vision == ColourVision::Normal) {
         // 100 % from the top-left on whole device pixels: the toolkit's scaling is exact.
-        awaitPixels(event->rect() & m_base.rect());
+        const PendingPixels::Showing showing = showPixels(event->rect() & m_base.rect());
         painter.fillRect(rect(), m_backColor);
         if (!m_base.isNull()) {
             painter.drawImage(0, 0, m_base);
@@ -371,11 +371,12 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
     const int pictureFrom = firstAtLeast(0);
     const int pictureTo = std::max(pictureFrom, firstAtLeast(m_base.width()));
     // The picture's pixels shown here, waited for while they are still arriving.
+    PendingPixels::Showing showing;
     if (pictureTo > pictureFrom) {
         const int firstRow = std::max(0, m_view.y().pixelAt(top));
         const int lastRow = std::min(m_base.height() - 1, m_view.y().pixelAt(bottom - 1));
-        awaitPixels(QRect(QPoint(columns[size_t(pictureFrom)], firstRow),
-                          QPoint(columns[size_t(pictureTo - 1)], lastRow)));
+        showing = showPixels(QRect(QPoint(columns[size_t(pictureFrom)], firstRow),
+                                   QPoint(columns[size_t(pictureTo - 1)], lastRow)));
     }
     const bool oneToOne = m_view.scale() == 1;
     const int rowsPerBand =

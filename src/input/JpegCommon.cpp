@@ -38,20 +38,24 @@ bool ReadJpegHeader(const uchar* data, unsigned long size, JpegHeader* header) {
     header->height = int(cinfo.image_height);
     header->oneScan =
         cinfo.data_precision == 8 && !cinfo.progressive_mode && !jpeg_has_multiple_scans(&cinfo);
+    header->progressive = cinfo.data_precision == 8 && cinfo.progressive_mode != FALSE;
     const bool color = cinfo.num_components == 3 &&
                        (cinfo.jpeg_color_space == JCS_YCbCr || cinfo.jpeg_color_space == JCS_RGB);
     const bool grey = cinfo.num_components == 1 && cinfo.jpeg_color_space == JCS_GRAYSCALE;
     header->colorOrGrey = color || grey;
+    header->rgb = color && cinfo.jpeg_color_space == JCS_RGB;
     header->arithmetic = cinfo.arith_code != FALSE;
     header->warnings = err.warnings;
     jpeg_destroy_decompress(&cinfo);
     return true;
 }
 
-void StartJpegDecompress(jpeg_decompress_struct* cinfo, const uchar* data, unsigned long size) {
+void StartJpegDecompress(jpeg_decompress_struct* cinfo, const uchar* data, unsigned long size,
+                         bool buffered) {
     jpeg_create_decompress(cinfo);
     jpeg_mem_src(cinfo, data, size);
     jpeg_read_header(cinfo, TRUE);
     cinfo->out_color_space = JCS_EXT_BGRX;
+    cinfo->buffered_image = buffered ? TRUE : FALSE;
     jpeg_start_decompress(cinfo);
 }

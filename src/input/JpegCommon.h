@@ -28,8 +28,11 @@ struct JpegHeader {
     int height = 0;
     // 8 bits a sample in one scan, read top to bottom once.
     bool oneScan = false;
+    // 8 bits a sample, progressive: the first scans give a coarse picture.
+    bool progressive = false;
     // YCbCr or RGB in three components, or grey in one.
     bool colorOrGrey = false;
+    bool rgb = false; // the three components are RGB
     bool arithmetic = false;
     // Warnings while reading the header: damage already.
     int warnings = 0;
@@ -38,5 +41,8 @@ struct JpegHeader {
 bool ReadJpegHeader(const uchar* data, unsigned long size, JpegHeader* header);
 
 // Reads the header and starts decoding as the toolkit's reader decodes: the library's defaults,
-// as 32-bit pixels (Format_RGB32). Leaves by longjmp on errors, like libjpeg itself.
-void StartJpegDecompress(jpeg_decompress_struct* cinfo, const uchar* data, unsigned long size);
+// as 32-bit pixels (Format_RGB32). Leaves by longjmp on errors, like libjpeg itself. Buffered,
+// the scans are read by jpeg_consume_input and shown by jpeg_start_output; the pixels of the
+// last scan are the same.
+void StartJpegDecompress(jpeg_decompress_struct* cinfo, const uchar* data, unsigned long size,
+                         bool buffered = false);

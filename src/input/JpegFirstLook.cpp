@@ -1,5 +1,6 @@
 #include "input/JpegFirstLook.h"
 
+#include "input/JpegCoarse.h"
 #include "input/JpegCommon.h"
 #include "input/PictureLimits.h"
 #include "pixels/PendingPixels.h"
@@ -128,6 +129,103 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
     return true;
 }
 
+class ProgressiveJob;
+bool DecodeScans(ProgressiveJob* job, uchar* band);
+
+// A progressive JPEG: its coarse look is shown until the whole picture has been read, then final
+// rows replace it from the top.
+class ProgressiveJob final : public ArrivingRows {
+public:
+    QByteArray data;
+    uchar* bits = nullptr;
+    qsizetype bytesPerLine = 0;
+    int width = 0;
+    int height = 0;
+    void run() {
+        YieldToTheWindow();
+        enlargeTheRest();
+        std::vector<uchar> band(size_t(width) * 4 * kBatch);
+        const bool decoded = DecodeScans(this, band.data());
+        data = QByteArray();
+        if (!decoded && !cancel.load()) {
+            greyTheRest();
+        }
+        finish();
+    }
+};
+
+// Reads every scan, then writes the final rows over the coarse look a band at a time.
+bool DecodeScans(ProgressiveJob* job, uchar* band) {
+    jpeg_decompress_struct cinfo;
+    JpegErrors err;
+    PrepareJpegErrors(&cinfo, &err);
+    if (setjmp(err.jump) != 0) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    StartJpegDecompress(&cinfo, reinterpret_cast<const uchar*>(job->data.constData()),
+                        (unsigned long)job->data.size(), true);
+    const auto stop = [&cinfo] {
+        jpeg_abort_decompress(&cinfo);
+        jpeg_destroy_decompress(&cinfo);
+        return true;
+    };
+    for (;;) {
+        if (job->cancel.load(std::memory_order_relaxed)) {
+            return stop();
+        }
+        const int read = jpeg_consume_input(&cinfo);
+        if (read == JPEG_REACHED_EOI || read == JPEG_SUSPENDED) {
+            break;
+        }
+    }
+    jpeg_start_output(&cinfo, cinfo.input_scan_number);
+    const qsizetype lineBytes = qsizetype(job->width) * 4;
+    JSAMPROW pointers[kBatch];
+    for (int i = 0; i < kBatch; ++i) {
+        pointers[i] = band + i * lineBytes;
+    }
+    while (cinfo.output_scanline < cinfo.output_height) {
+        if (job->cancel.load(std::memory_order_relaxed)) {
+            return stop();
+        }
+        const int y = int(cinfo.output_scanline);
+        const int rows = int(
+            jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(std::min(kBatch, job->height - y))));
+        job->replaceRows(y, rows, band, lineBytes);
+    }
+    jpeg_finish_output(&cinfo);
+    return stop();
+}
+
+QImage DecodeProgressiveFirstLook(const QByteArray& data, const JpegHeader& header, QSize area) {
+    auto job = std::make_shared<ProgressiveJob>();
+    job->coarse =
+        DecodeJpegCoarse(reinterpret_cast<const uchar*>(data.constData()), data.size(), header.rgb);
+    if (job->coarse.width() != (header.width + 7) / 8 ||
+        job->coarse.height() != (header.height + 7) / 8) {
+        return QImage();
+    }
+    job->buffer = NewPicture(header.width, header.height, QImage::Format_RGB32);
+    if (job->buffer.isNull()) {
+        return QImage(); // the usual way says that memory ran out
+    }
+    job->data = data;
+    job->bits = job->buffer.bits();
+    job->bytesPerLine = job->buffer.bytesPerLine();
+    job->width = header.width;
+    job->height = header.height;
+    job->preview = true;
+    job->eighths = true;
+    job->previewColumns = std::min(header.width, area.width());
+    job->previewRows = std::min(header.height, area.height());
+    const QImage picture = ArrivingRows::PictureOver(job);
+    job->enlargeBlock();
+    ProgressiveJob* running = job.get();
+    job->start([running] { running->run(); });
+    return picture;
+}
+
 } // namespace
 
 FirstLookArea::FirstLookArea(QSize area, bool evenPng) : m_previous(t_area), m_previousPng(t_png) {
@@ -152,13 +250,18 @@ QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     const auto size = (unsigned long)data.size();
     JpegHeader header;
-    // One scan, read top to bottom once; colours as stored (their conversion by a profile
-    // follows the rows as they arrive).
-    if (area.isEmpty() || !ReadJpegHeader(bytes, size, &header) || !header.oneScan ||
-        !header.colorOrGrey || (header.width <= area.width() && header.height <= area.height())) {
+    // Colours as stored (their conversion by a profile follows the rows as they arrive).
+    if (area.isEmpty() || !ReadJpegHeader(bytes, size, &header) || !header.colorOrGrey ||
+        (header.width <= area.width() && header.height <= area.height())) {
         return QImage();
     }
     CheckPictureSize(header.width, header.height);
+    if (header.progressive) {
+        return DecodeProgressiveFirstLook(data, header, area);
+    }
+    if (!header.oneScan) {
+        return QImage(); // scans in some other order: decoded whole
+    }
     auto job = std::make_shared<JpegJob>();
     job->data = data;
     job->buffer = NewPicture(header.width, header.height, QImage::Format_RGB32);

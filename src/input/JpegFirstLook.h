@@ -25,7 +25,9 @@ private:
 };
 
 // The picture (Format_RGB32) with its top-left area decoded and the rest on its way; null when
-// the data do not suit (no area asked for, a picture no larger than it, a progressive or
-// multi-scan JPEG, one in CMYK, a damaged header): the whole picture is then decoded as usual.
+// the data do not suit (no area asked for, a picture no larger than it, a sequential JPEG in
+// several scans, one in CMYK, a damaged header): the whole picture is then decoded as usual.
+// A progressive JPEG shows instead, at once, a coarse look from its first scans (a preview, see
+// PendingPixels), which final rows replace once all its scans have been read.
 // Throws PlatformError when the picture is too large to open.
 QImage DecodeJpegFirstLook(const QByteArray& data, QSize area = FirstLookArea::current());

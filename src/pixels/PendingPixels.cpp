@@ -1,7 +1,10 @@
 #include "pixels/PendingPixels.h"
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <mutex>
+#include <vector>
 
 #ifdef __linux__
 #include <sys/resource.h>
@@ -59,6 +62,96 @@ void ArrivingRows::publish(int rows) {
     m_arrived.notify_all();
 }
 
+PendingPixels::Showing ArrivingRows::show(const QRect& area) const {
+    if (!preview) {
+        waitFor(area);
+        return {};
+    }
+    if (!showable(area)) {
+        std::unique_lock<std::mutex> hold(m_lock);
+        m_arrived.wait(hold, [&] { return showable(area); });
+    }
+    return Showing(m_replacing);
+}
+
+void ArrivingRows::publishPreview(int rows) {
+    {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_previewed.store(rows, std::memory_order_release);
+    }
+    m_arrived.notify_all();
+}
+
+void ArrivingRows::replaceRows(int top, int rows, const uchar* from, qsizetype bytesPerLine) {
+    {
+        const std::unique_lock<std::shared_mutex> hold(m_replacing);
+        const size_t bytes = size_t(m_width) * 4;
+        for (int i = 0; i < rows; ++i) {
+            std::memcpy(m_bits + (top + i) * m_bytesPerLine, from + i * bytesPerLine, bytes);
+        }
+    }
+    publish(top + rows);
+}
+
+void ArrivingRows::enlarge(const QRect& area) {
+    if (area.isEmpty()) {
+        return;
+    }
+    const auto from = [this](int at, int small, int whole) {
+        return eighths ? at / 8 : int(qint64(at) * small / whole);
+    };
+    std::vector<QRgb> line(size_t(area.width()));
+    for (int y = area.top(); y <= area.bottom();) {
+        const int sy = from(y, coarse.height(), m_height);
+        const auto* in = reinterpret_cast<const QRgb*>(coarse.constScanLine(sy));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            line[size_t(x - area.left())] = in[from(x, coarse.width(), m_width)];
+        }
+        // The rows that show the same small row alike.
+        do {
+            std::memcpy(m_bits + y * m_bytesPerLine + area.left() * 4, line.data(),
+                        line.size() * 4);
+            ++y;
+        } while (y <= area.bottom() && from(y, coarse.height(), m_height) == sy);
+    }
+}
+
+void ArrivingRows::enlargeBlock() {
+    enlarge(QRect(0, 0, previewColumns, previewRows));
+}
+
+void ArrivingRows::enlargeTheRest() {
+    constexpr int kBand = 256;
+    enlarge(QRect(previewColumns, 0, m_width - previewColumns, previewRows));
+    for (int y = previewRows; y < m_height; y += kBand) {
+        const int rows = std::min(kBand, m_height - y);
+        enlarge(QRect(0, y, m_width, rows));
+        publishPreview(y + rows);
+    }
+    publishPreview(m_height);
+    coarse = QImage();
+}
+
+void ArrivingRows::greyTheRest() {
+    constexpr int kBand = 16;
+    const std::vector<QRgb> grey(size_t(m_width) * kBand, qRgb(0x80, 0x80, 0x80));
+    for (int y = rowsDone(); y < m_height; y += kBand) {
+        replaceRows(y, std::min(kBand, m_height - y), reinterpret_cast<const uchar*>(grey.data()),
+                    qsizetype(m_width) * 4);
+    }
+}
+
+bool ArrivingRows::showable(const QRect& area) const {
+    if (covered(area)) {
+        return true;
+    }
+    if (area.left() >= 0 && area.top() >= 0 && area.right() < previewColumns &&
+        area.bottom() < previewRows) {
+        return true;
+    }
+    return area.bottom() < m_previewed.load(std::memory_order_acquire);
+}
+
 void ArrivingRows::finish() {
     {
         const std::lock_guard<std::mutex> hold(m_lock);
@@ -90,6 +183,10 @@ QImage ArrivingRows::PictureOver(const std::shared_ptr<ArrivingRows>& job) {
                    job->buffer.bytesPerLine(), QImage::Format_RGB32, Release,
                    new std::shared_ptr<ArrivingRows>(job));
     job->key = picture.cacheKey();
+    job->m_bits = job->buffer.bits();
+    job->m_bytesPerLine = job->buffer.bytesPerLine();
+    job->m_width = job->buffer.width();
+    job->m_height = job->buffer.height();
     PendingPixels::enroll(job->key, job);
     return picture;
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <shared_mutex>
 #include <thread>
 
 class PendingPixels {
@@ -18,8 +19,24 @@ public:
     virtual ~PendingPixels() = default;
     // Returns once every pixel of the area (picture pixels) holds its final value.
     virtual void waitFor(const QRect& area) const = 0;
+    // Whether every pixel of the area holds its final value now, without waiting.
+    virtual bool holds(const QRect& area) const = 0;
     // Whether all of the picture has arrived.
     virtual bool complete() const = 0;
+
+    // Some pictures show a coarse preview before their final pixels (a progressive JPEG's first
+    // scans): the view draws it and repaints as final rows replace it, while every other reader
+    // waits for final pixels.
+    virtual bool showsPreview() const { return false; }
+    // Rows from the top that hold their final values, all columns.
+    virtual int finalRows() const = 0;
+    // What the view holds while it draws the area: until it lets go, the pixels there stay as
+    // they are. Returns once the area holds something to show: final pixels, or a preview.
+    using Showing = std::shared_lock<std::shared_mutex>;
+    virtual Showing show(const QRect& area) const {
+        waitFor(area);
+        return {};
+    }
 
     // The pixels still arriving for a picture, found from any copy of it; null when it is whole.
     static std::shared_ptr<const PendingPixels> of(const QImage& picture);
@@ -35,11 +52,13 @@ public:
 class ArrivingRows : public PendingPixels {
 public:
     void waitFor(const QRect& area) const override;
+    bool holds(const QRect& area) const override { return covered(area); }
     bool complete() const override { return m_done.load(std::memory_order_acquire); }
 
     // Rows from the top that hold their final values, all columns.
     void publish(int rows);
     int rowsDone() const { return m_rows.load(std::memory_order_acquire); }
+    int finalRows() const override { return complete() ? m_height : rowsDone(); }
     // Every pixel is final: readers go on, and the picture is withdrawn.
     void finish();
     // Lowers the calling thread's priority: the window shows the first look meanwhile, and on a
@@ -59,13 +78,48 @@ public:
     int readyColumns = 0; // the first look: these columns of the top rows
     int readyRows = 0;
 
+    // A preview shown until final rows replace it: from the start in the block of previewColumns
+    // and previewRows, then in whole rows from the top as publishPreview says. Rows with a
+    // preview change only through replaceRows.
+    bool preview = false;
+    int previewColumns = 0;
+    int previewRows = 0;
+    bool showsPreview() const override { return preview; }
+    Showing show(const QRect& area) const override;
+    void publishPreview(int rows);
+    // Final rows [top, top + rows), copied over the preview from lines bytesPerLine apart, and
+    // published.
+    void replaceRows(int top, int rows, const uchar* from, qsizetype bytesPerLine);
+
+    // A preview made from a small picture (Format_RGB32) of the whole, each of its pixels drawn
+    // over the block of the picture it stands for: the picture's pixel (x, y) shows the small
+    // one's (x * coarse.width() / width, ...), or with an eighth's blocks (x / 8, y / 8).
+    QImage coarse;
+    bool eighths = false;
+    // The buffer (after PictureOver) with the coarse look in the block shown first.
+    void enlargeBlock();
+    // On the thread: the coarse look in the rest of the picture, published as it goes.
+    void enlargeTheRest();
+    // On the thread, after a decoder failed part-way: what it did not give shows mid-grey, as
+    // missing data does.
+    void greyTheRest();
+
 private:
     bool covered(const QRect& area) const;
+    bool showable(const QRect& area) const;
+    void enlarge(const QRect& area);
     static void Release(void* info);
 
     mutable std::mutex m_lock;
     mutable std::condition_variable m_arrived;
     std::atomic<int> m_rows{0};
+    std::atomic<int> m_previewed{0};
+    mutable std::shared_mutex m_replacing; // held by the view while it draws a preview
     std::atomic<bool> m_done{false};
     std::thread m_thread;
+    // The buffer's pixels, taken once (a non-const QImage call may touch its data).
+    uchar* m_bits = nullptr;
+    qsizetype m_bytesPerLine = 0;
+    int m_width = 0;
+    int m_height = 0;
 };

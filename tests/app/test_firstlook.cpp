@@ -48,6 +48,7 @@ struct Encoding {
     bool grey = false;
     int restartRows = 0;
     bool progressive = false;
+    bool averagesApart = false; // progressive, each component's first averages a scan of its own
 };
 
 QByteArray encode(const QImage& image, const Encoding& e) {
@@ -71,6 +72,15 @@ QByteArray encode(const QImage& image, const Encoding& e) {
     cinfo.restart_in_rows = e.restartRows;
     if (e.progressive) {
         jpeg_simple_progression(&cinfo);
+    }
+    // Averages in a scan each, high bits first, then the rest of every coefficient.
+    static jpeg_scan_info apart[] = {{1, {2}, 0, 0, 0, 1},  {1, {0}, 0, 0, 0, 1},
+                                     {1, {1}, 0, 0, 0, 1},  {3, {0, 1, 2}, 0, 0, 1, 0},
+                                     {1, {0}, 1, 63, 0, 0}, {1, {1}, 1, 63, 0, 0},
+                                     {1, {2}, 1, 63, 0, 0}};
+    if (e.averagesApart) {
+        cinfo.scan_info = apart;
+        cinfo.num_scans = 7;
     }
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
@@ -136,6 +146,30 @@ std::optional<QPoint> firstDifference(const QImage& a, const QImage& b, const QR
     }
     return std::nullopt;
 }
+// How far a coarse look is from the picture: the mean over the area's 8 x 8 blocks and channels
+// of the distance between the block's average and the coarse look's pixel at its corner.
+double coarseDistance(const QImage& coarse, const QImage& picture, const QRect& area) {
+    double sum = 0;
+    int blocks = 0;
+    for (int by = area.top(); by + 8 <= area.bottom() + 1; by += 8) {
+        for (int bx = area.left(); bx + 8 <= area.right() + 1; bx += 8) {
+            int average[3] = {0, 0, 0};
+            for (int y = by; y < by + 8; ++y) {
+                for (int x = bx; x < bx + 8; ++x) {
+                    const QRgb p = picture.pixel(x, y);
+                    average[0] += qRed(p);
+                    average[1] += qGreen(p);
+                    average[2] += qBlue(p);
+                }
+            }
+            const QRgb c = coarse.pixel(bx, by);
+            sum += std::abs(average[0] / 64 - qRed(c)) + std::abs(average[1] / 64 - qGreen(c)) +
+                   std::abs(average[2] / 64 - qBlue(c));
+            ++blocks;
+        }
+    }
+    return blocks > 0 ? sum / (3 * blocks) : 0;
+}
 } // namespace
 
 class TestFirstLook : public QObject {
@@ -147,6 +181,7 @@ private slots:
     void unsuitedDecodeWhole();
     void readOutAndPrintingWaitForThePixels_data();
     void readOutAndPrintingWaitForThePixels();
+    void previewShowsUntilFinal();
     void droppedWhileArriving_data();
     void droppedWhileArriving();
 };
@@ -175,6 +210,19 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
         << withProfile(jpeg({1200, 900}, 2, 2), DisplayP3()) << QSize(301, 203) << true;
     QTest::newRow("JPEG, Display P3, taller than the area only")
         << withProfile(jpeg({500, 1300}, 2, 2), DisplayP3()) << QSize(600, 400) << true;
+    // Progressive: a coarse look first, then the final pixels.
+    const auto progressive = [](QSize size, int h, int v, bool grey = false) {
+        return encode(photo(size.width(), size.height(), grey), {h, v, grey, 0, true});
+    };
+    QTest::newRow("JPEG progressive 4:2:0")
+        << progressive({1203, 905}, 2, 2) << QSize(301, 203) << false;
+    QTest::newRow("JPEG progressive grey, taller than the area only")
+        << progressive({500, 1300}, 1, 1, true) << QSize(600, 400) << false;
+    QTest::newRow("JPEG progressive, restart markers, averages a scan each")
+        << encode(photo(1000, 700, false), {2, 2, false, 1, true, true}) << QSize(333, 111)
+        << false;
+    QTest::newRow("JPEG progressive, Display P3")
+        << withProfile(progressive({1200, 900}, 2, 1), DisplayP3()) << QSize(301, 203) << true;
 
     const QImage rgb = photo(900, 1400, false);
     QTest::newRow("PNG RGB") << png(rgb) << QSize(500, 300) << false;
@@ -213,11 +261,19 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart() {
     }
     const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(first);
     const QRect shown = QRect(QPoint(0, 0), area) & first.rect();
-    // The part the view shows is final at once, whatever the rest is doing meanwhile.
-    std::optional<QPoint> wrong = firstDifference(first, reference, shown);
-    QVERIFY2(!wrong, qPrintable(QStringLiteral("first look differs at (%1, %2)")
-                                    .arg(wrong.value_or(QPoint()).x())
-                                    .arg(wrong.value_or(QPoint()).y())));
+    std::optional<QPoint> wrong;
+    if (pending && pending->showsPreview()) {
+        // A coarse look shows at once: each pixel near its block's average, whatever the rest
+        // is doing meanwhile.
+        const PendingPixels::Showing hold = pending->show(shown);
+        QVERIFY(coarseDistance(first, reference, shown) < 6);
+    } else {
+        // The part the view shows is final at once, whatever the rest is doing meanwhile.
+        wrong = firstDifference(first, reference, shown);
+        QVERIFY2(!wrong, qPrintable(QStringLiteral("first look differs at (%1, %2)")
+                                        .arg(wrong.value_or(QPoint()).x())
+                                        .arg(wrong.value_or(QPoint()).y())));
+    }
     // A reader of the last rows waits for them, then finds them final; then for all of it.
     const QRect bottom(0, size.height() - 3, size.width(), 3);
     if (pending) {
@@ -240,7 +296,6 @@ void TestFirstLook::unsuitedDecodeWhole_data() {
     QTest::addColumn<QSize>("area");
 
     const QImage picture = photo(640, 480, false);
-    QTest::newRow("JPEG progressive") << encode(picture, {2, 2, false, 0, true}) << QSize(100, 100);
     QTest::newRow("JPEG no larger than the area") << encode(picture, {}) << QSize(640, 480);
     QTest::newRow("JPEG no area asked for") << encode(picture, {}) << QSize();
     QTest::newRow("not a JPEG") << QByteArray("GIF89a, not at all") << QSize(100, 100);
@@ -274,6 +329,8 @@ void TestFirstLook::readOutAndPrintingWaitForThePixels_data() {
     const QByteArray jpeg = encode(picture, {});
     QTest::newRow("JPEG file") << jpeg << false;
     QTest::newRow("JPEG file, Display P3 shown in sRGB") << withProfile(jpeg, DisplayP3()) << false;
+    QTest::newRow("progressive JPEG file, Display P3")
+        << withProfile(encode(picture, {2, 2, false, 0, true}), DisplayP3()) << false;
     QTest::newRow("PNG pasted") << png(picture) << true;
 }
 
@@ -308,20 +365,64 @@ void TestFirstLook::readOutAndPrintingWaitForThePixels() {
     QVERIFY(!firstDifference(printed, reference, reference.rect()));
 }
 
+// A picture shown as a preview: the view draws it, the read-out over it waits for the final colours
+// without holding up the window, and both follow once the final rows replace it.
+void TestFirstLook::previewShowsUntilFinal() {
+    auto job = std::make_shared<ArrivingRows>();
+    job->buffer = QImage(300, 200, QImage::Format_RGB32);
+    job->coarse = QImage(38, 25, QImage::Format_RGB32);
+    job->coarse.fill(QColor(Qt::red));
+    job->eighths = true;
+    job->preview = true;
+    job->previewColumns = 300;
+    job->previewRows = 200;
+    QImage picture = ArrivingRows::PictureOver(job);
+    job->enlargeBlock();
+
+    TestWindow w;
+    w.form->picColor->setScaleMode(PictureBox::kScalePixels);
+    w.form->picColor->setPicture(picture);
+    QCOMPARE(w.form->picColor->grab().toImage().pixelColor(10, 10), QColor(Qt::red));
+    w.form->picColor_MouseMove(0, 0, 10, 40);
+    QCOMPARE(w.form->txtCursor->text(), QStringLiteral("\u2026"));
+
+    // The top rows arrive final: the read-out there names it, the rows below still wait.
+    QImage blue(300, 100, QImage::Format_RGB32);
+    blue.fill(QColor(Qt::blue));
+    job->replaceRows(0, 30, blue.constBits(), blue.bytesPerLine());
+    w.form->picColor_MouseMove(0, 0, 10, 20);
+    QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#0000FF"));
+    w.form->picColor_MouseMove(0, 0, 10, 40);
+    QCOMPARE(w.form->txtCursor->text(), QStringLiteral("\u2026"));
+    QTRY_COMPARE(w.form->picColor->grab().toImage().pixelColor(10, 10), QColor(Qt::blue));
+    QCOMPARE(w.form->picColor->grab().toImage().pixelColor(10, 40), QColor(Qt::red));
+
+    // The rest arrives: the waiting read-out follows by itself.
+    job->replaceRows(30, 100, blue.constBits(), blue.bytesPerLine());
+    job->replaceRows(130, 70, blue.constBits(), blue.bytesPerLine());
+    job->finish();
+    QTRY_COMPARE(w.form->txtCursor->text(), QStringLiteral("#0000FF"));
+    QTRY_COMPARE(w.form->picColor->grab().toImage().pixelColor(10, 40), QColor(Qt::blue));
+}
+
 // A picture let go while its rest is still on its way (another picture opened, the window
 // closed): the threads stop, nothing is read or written after the pixels are gone.
 void TestFirstLook::droppedWhileArriving_data() {
     QTest::addColumn<bool>("profiled");
     QTest::addColumn<bool>("keepStored"); // the stored picture outlives the converted one
-    QTest::newRow("as stored") << false << false;
-    QTest::newRow("converted, both let go") << true << false;
-    QTest::newRow("converted let go, stored kept") << true << true;
+    QTest::addColumn<bool>("progressive");
+    QTest::newRow("as stored") << false << false << false;
+    QTest::newRow("converted, both let go") << true << false << false;
+    QTest::newRow("converted let go, stored kept") << true << true << false;
+    QTest::newRow("progressive, converted, both let go") << true << false << true;
+    QTest::newRow("progressive, converted let go, stored kept") << true << true << true;
 }
 
 void TestFirstLook::droppedWhileArriving() {
     QFETCH(bool, profiled);
     QFETCH(bool, keepStored);
-    QByteArray data = encode(photo(2400, 1800, false), {});
+    QFETCH(bool, progressive);
+    QByteArray data = encode(photo(2400, 1800, false), {2, 2, false, 0, progressive});
     if (profiled) {
         data = withProfile(data, DisplayP3());
     }

@@ -238,6 +238,10 @@ public:
 
     void run() {
         YieldToTheWindow();
+        if (preview) {
+            runOverPreview();
+            return;
+        }
         const Lcms& lcms = Lcms::get();
         const int height = stored.height();
         for (int y = 0; y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
@@ -251,6 +255,34 @@ public:
             RunArea(lcms, transform->t, stored, buffer,
                     QRect(0, y + inBlock, width, rows - inBlock));
             publish(y + rows);
+        }
+        finish();
+    }
+
+    // The stored picture shows a preview: so does this one, converted from it, then its final
+    // rows as the stored ones arrive.
+    void runOverPreview() {
+        const Lcms& lcms = Lcms::get();
+        const int width = stored.width();
+        const int height = stored.height();
+        for (int y = 0; y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
+            const int rows = std::min(kBand, height - y);
+            const PendingPixels::Showing hold = source->show(QRect(0, y, width, rows));
+            const int inBlock = std::clamp(previewRows - y, 0, rows);
+            RunArea(lcms, transform->t, stored, buffer,
+                    QRect(previewColumns, y, width - previewColumns, inBlock));
+            RunArea(lcms, transform->t, stored, buffer,
+                    QRect(0, y + inBlock, width, rows - inBlock));
+            publishPreview(y + rows);
+        }
+        QImage band(width, kBand, QImage::Format_RGB32);
+        for (int y = 0; y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
+            const int rows = std::min(kBand, height - y);
+            source->waitFor(QRect(0, y, width, rows));
+            const QImage from(stored.constScanLine(y), width, rows, stored.bytesPerLine(),
+                              QImage::Format_RGB32);
+            RunArea(lcms, transform->t, from, band, QRect(0, 0, width, rows));
+            replaceRows(y, rows, band.constBits(), band.bytesPerLine());
         }
         finish();
     }
@@ -274,7 +306,15 @@ QImage ConvertAsItArrives(const Lcms& lcms, const std::shared_ptr<const KeptTran
     job->source = source;
     job->transform = transform;
     const QRect block = QRect(QPoint(0, 0), firstLook) & stored.rect();
-    if (!block.isEmpty()) {
+    if (source->showsPreview()) {
+        job->preview = true;
+        if (!block.isEmpty()) {
+            const PendingPixels::Showing hold = source->show(block);
+            RunArea(lcms, transform->t, stored, job->buffer, block);
+            job->previewColumns = block.width();
+            job->previewRows = block.height();
+        }
+    } else if (!block.isEmpty()) {
         source->waitFor(block);
         RunArea(lcms, transform->t, stored, job->buffer, block);
         job->readyColumns = block.width();
