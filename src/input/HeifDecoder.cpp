@@ -1,8 +1,10 @@
 // HEIF and AVIF through libheif, opened on the first such picture.
 
+#include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "input/ModernDecoders.h"
 #include "pixels/OptionalLibrary.h"
+#include "pixels/PendingPixels.h"
 #include "pixels/PixelBuffer.h"
 #include "pixels/PlatformError.h"
 
@@ -12,6 +14,7 @@
 #include <libheif/heif.h>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 // A code point as the file gives it: libheif hands it over in an enum that may hold a value no
@@ -50,6 +53,11 @@ struct Heif {
     decltype(&::heif_image_get_height) heif_image_get_height = nullptr;
     decltype(&::heif_image_release) heif_image_release = nullptr;
     decltype(&::heif_image_get_bits_per_pixel_range) heif_image_get_bits_per_pixel_range = nullptr;
+    decltype(&::heif_image_handle_get_number_of_thumbnails)
+        heif_image_handle_get_number_of_thumbnails = nullptr;
+    decltype(&::heif_image_handle_get_list_of_thumbnail_IDs)
+        heif_image_handle_get_list_of_thumbnail_IDs = nullptr;
+    decltype(&::heif_image_handle_get_thumbnail) heif_image_handle_get_thumbnail = nullptr;
     bool loaded = false;
 
     static const Heif& get() {
@@ -77,7 +85,10 @@ private:
             HUEMARK_BIND(heif_nclx_color_profile_free) && HUEMARK_BIND(heif_decode_image) &&
             HUEMARK_BIND(heif_image_get_plane_readonly) && HUEMARK_BIND(heif_image_get_width) &&
             HUEMARK_BIND(heif_image_get_height) && HUEMARK_BIND(heif_image_release) &&
-            HUEMARK_BIND(heif_image_get_bits_per_pixel_range);
+            HUEMARK_BIND(heif_image_get_bits_per_pixel_range) &&
+            HUEMARK_BIND(heif_image_handle_get_number_of_thumbnails) &&
+            HUEMARK_BIND(heif_image_handle_get_list_of_thumbnail_IDs) &&
+            HUEMARK_BIND(heif_image_handle_get_thumbnail);
 #undef HUEMARK_BIND
         return h;
     }
@@ -128,6 +139,138 @@ void FindStatedSize(const uchar* p, qint64 begin, qint64 end, int level,
     }
 }
 
+using Context = std::unique_ptr<heif_context, decltype(&::heif_context_free)>;
+using Handle = std::unique_ptr<heif_image_handle, decltype(&::heif_image_handle_release)>;
+using Image = std::unique_ptr<heif_image, decltype(&::heif_image_release)>;
+
+// An 8-bit picture without alpha, decoded: its interleaved RGB plane, or null.
+Image DecodeRgb(const Heif& h, heif_image_handle* handle, int width, int height,
+                const uint8_t** plane, int* stride) {
+    heif_image* raw = nullptr;
+    if (h.heif_decode_image(handle, &raw, heif_colorspace_RGB, heif_chroma_interleaved_RGB, nullptr)
+            .code != heif_error_Ok) {
+        return Image(nullptr, h.heif_image_release);
+    }
+    Image image(raw, h.heif_image_release);
+    *plane = h.heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, stride);
+    if (*plane == nullptr ||
+        h.heif_image_get_width(image.get(), heif_channel_interleaved) != width ||
+        h.heif_image_get_height(image.get(), heif_channel_interleaved) != height ||
+        h.heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved) != 8) {
+        return Image(nullptr, h.heif_image_release);
+    }
+    return image;
+}
+
+// The picture decoded on a thread of its own, its thumbnail shown enlarged meanwhile.
+class HeifJob final : public ArrivingRows {
+public:
+    static constexpr int kBand = 32;
+
+    QByteArray data; // read in place by the context
+    Context context{nullptr, nullptr};
+    Handle handle{nullptr, nullptr};
+    int width = 0;
+    int height = 0;
+
+    void run() {
+        YieldToTheWindow();
+        enlargeTheRest();
+        if (!cancel.load() && !decode() && !cancel.load()) {
+            greyTheRest();
+        }
+        handle.reset();
+        context.reset();
+        data = QByteArray();
+        finish();
+    }
+
+private:
+    // libheif cannot be stopped part-way: a picture let go meanwhile waits for its decoder.
+    bool decode() {
+        const Heif& h = Heif::get();
+        const uint8_t* plane = nullptr;
+        int stride = 0;
+        const Image image = DecodeRgb(h, handle.get(), width, height, &plane, &stride);
+        if (!image) {
+            return false;
+        }
+        std::vector<QRgb> band(size_t(width) * kBand);
+        for (int y = 0; y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
+            const int rows = std::min(kBand, height - y);
+            for (int i = 0; i < rows; ++i) {
+                const uint8_t* in = plane + qint64(y + i) * stride;
+                QRgb* line = band.data() + size_t(i) * size_t(width);
+                for (int x = 0; x < width; ++x, in += 3) {
+                    line[x] = qRgb(in[0], in[1], in[2]);
+                }
+            }
+            replaceRows(y, rows, reinterpret_cast<const uchar*>(band.data()), qsizetype(width) * 4);
+        }
+        return true;
+    }
+};
+
+// The first look at a picture larger than the view that carries a thumbnail of its own shape, 8
+// bits and no alpha: the thumbnail, enlarged, shows at once, and the picture's rows replace it as
+// a thread decodes them. Null, with context and handle untouched, when there is none to take.
+QImage HeifFirstLook(const Heif& h, const QByteArray& data, Context& context, Handle& handle,
+                     int width, int height) {
+    const QSize area = FirstLookArea::current();
+    if (area.isEmpty() || !FirstLookArea::damageMayShow() ||
+        (width <= area.width() && height <= area.height()) ||
+        h.heif_image_handle_get_number_of_thumbnails(handle.get()) < 1) {
+        return QImage();
+    }
+    heif_item_id id = 0;
+    heif_image_handle* rawThumbnail = nullptr;
+    if (h.heif_image_handle_get_list_of_thumbnail_IDs(handle.get(), &id, 1) != 1 ||
+        h.heif_image_handle_get_thumbnail(handle.get(), id, &rawThumbnail).code != heif_error_Ok) {
+        return QImage();
+    }
+    const Handle thumbnail(rawThumbnail, h.heif_image_handle_release);
+    const int w = h.heif_image_handle_get_width(thumbnail.get());
+    const int t = h.heif_image_handle_get_height(thumbnail.get());
+    // Of the picture's shape (within a pixel's rounding) and smaller.
+    if (w <= 0 || t <= 0 || w >= width || t >= height ||
+        std::abs(qint64(w) * height - qint64(t) * width) > std::max(width, height) ||
+        h.heif_image_handle_has_alpha_channel(thumbnail.get()) != 0) {
+        return QImage();
+    }
+    const uint8_t* plane = nullptr;
+    int stride = 0;
+    const Image small = DecodeRgb(h, thumbnail.get(), w, t, &plane, &stride);
+    if (!small) {
+        return QImage();
+    }
+    auto job = std::make_shared<HeifJob>();
+    job->coarse = NewPicture(w, t, QImage::Format_RGB32);
+    job->buffer = NewPicture(width, height, QImage::Format_RGB32);
+    if (job->coarse.isNull() || job->buffer.isNull()) {
+        return QImage(); // the usual way says that memory ran out
+    }
+    for (int y = 0; y < t; ++y) {
+        const uint8_t* in = plane + qint64(y) * stride;
+        auto* line = reinterpret_cast<QRgb*>(job->coarse.scanLine(y));
+        for (int x = 0; x < w; ++x, in += 3) {
+            line[x] = qRgb(in[0], in[1], in[2]);
+        }
+    }
+    job->data = data;
+    job->context = std::move(context);
+    job->handle = std::move(handle);
+    job->width = width;
+    job->height = height;
+    job->preview = true;
+    job->previewColumns = std::min(width, area.width());
+    job->previewRows = std::min(height, area.height());
+    const QImage picture = ArrivingRows::PictureOver(job);
+    job->enlargeBlock();
+    HeifJob* running = job.get();
+    job->start([running] { running->run(); });
+    return picture;
+}
+
 // v × 255 / max, to the nearest.
 inline int To8(uint v, uint max) {
     return int(std::min<uint>(255, (v * 255 + max / 2) / max));
@@ -143,8 +286,7 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* p
                                 "LoadPicture", "%1 pictures need libheif, which is not installed.")
                                 .arg(format));
     }
-    const std::unique_ptr<heif_context, decltype(h.heif_context_free)> context(
-        h.heif_context_alloc(), h.heif_context_free);
+    Context context(h.heif_context_alloc(), h.heif_context_free);
     // libheif's own guard, which also holds for the tiles a picture is made of (ours below sees
     // only the whole): no side beyond 32768 pixels, nor beyond the pixel limit.
     const qint64 side = std::min<qint64>(MaxPictureBytes() / 4, 32768);
@@ -161,8 +303,7 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* p
     }
     heif_image_handle* rawHandle = nullptr;
     Check(h.heif_context_get_primary_image_handle(context.get(), &rawHandle), format);
-    const std::unique_ptr<heif_image_handle, decltype(h.heif_image_handle_release)> handle(
-        rawHandle, h.heif_image_handle_release);
+    Handle handle(rawHandle, h.heif_image_handle_release);
     const int width = h.heif_image_handle_get_width(handle.get());
     const int height = h.heif_image_handle_get_height(handle.get());
     if (width <= 0 || height <= 0) {
@@ -198,6 +339,12 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* p
     }
 
     const bool alpha = h.heif_image_handle_has_alpha_channel(handle.get()) != 0;
+    if (!alpha && !deep) {
+        if (QImage first = HeifFirstLook(h, data, context, handle, width, height);
+            !first.isNull()) {
+            return first; // the thumbnail first; the picture follows
+        }
+    }
     const int channels = alpha ? 4 : 3;
     heif_image* rawImage = nullptr;
     const heif_chroma chroma =

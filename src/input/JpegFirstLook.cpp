@@ -15,7 +15,7 @@
 namespace {
 
 thread_local QSize t_area;
-thread_local bool t_png = true;
+thread_local bool t_damage = true;
 
 // Rows decoded and published at a time.
 constexpr int kBatch = 16;
@@ -228,18 +228,19 @@ QImage DecodeProgressiveFirstLook(const QByteArray& data, const JpegHeader& head
 
 } // namespace
 
-FirstLookArea::FirstLookArea(QSize area, bool evenPng) : m_previous(t_area), m_previousPng(t_png) {
+FirstLookArea::FirstLookArea(QSize area, bool damageMayShow)
+    : m_previous(t_area), m_previousDamage(t_damage) {
     t_area = area;
-    t_png = evenPng;
+    t_damage = damageMayShow;
 }
 
 FirstLookArea::~FirstLookArea() {
     t_area = m_previous;
-    t_png = m_previousPng;
+    t_damage = m_previousDamage;
 }
 
-bool FirstLookArea::evenPng() {
-    return t_png;
+bool FirstLookArea::damageMayShow() {
+    return t_damage;
 }
 
 QSize FirstLookArea::current() {

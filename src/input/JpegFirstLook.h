@@ -8,20 +8,21 @@
 #include <QImage>
 #include <QSize>
 
-// While one lives, LoadPicture on this thread decodes a JPEG larger than the area this way, and
-// a PNG too unless evenPng is false (where damage must fail the load, not show as grey rows).
+// While one lives, LoadPicture on this thread decodes a JPEG larger than the area this way; and a
+// PNG, or a HEIF or AVIF picture with a thumbnail, too unless damageMayShow is false: their damage
+// found after the first look shows as grey rows, where the command line must fail the load.
 class FirstLookArea {
 public:
-    explicit FirstLookArea(QSize area, bool evenPng = true);
+    explicit FirstLookArea(QSize area, bool damageMayShow = true);
     ~FirstLookArea();
     FirstLookArea(const FirstLookArea&) = delete;
     FirstLookArea& operator=(const FirstLookArea&) = delete;
     static QSize current();
-    static bool evenPng();
+    static bool damageMayShow();
 
 private:
     QSize m_previous;
-    bool m_previousPng = true;
+    bool m_previousDamage = true;
 };
 
 // The picture (Format_RGB32) with its top-left area decoded and the rest on its way; null when

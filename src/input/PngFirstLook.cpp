@@ -121,7 +121,7 @@ QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
     const quint32 height = qFromBigEndian<quint32>(p + 20);
     CheckPictureSize(width, height);
     const qint64 rowBytes = RowBytes(p, int(width));
-    if (int(height) <= area.height() || rowBytes == 0 || !FirstLookArea::evenPng() ||
+    if (int(height) <= area.height() || rowBytes == 0 || !FirstLookArea::damageMayShow() ||
         MayBeTransparent(data) || !PngChunksHold(data)) {
         return QImage();
     }

@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <cstdio>
 
 #include <jpeglib.h>
@@ -146,29 +147,34 @@ std::optional<QPoint> firstDifference(const QImage& a, const QImage& b, const QR
     }
     return std::nullopt;
 }
-// How far a coarse look is from the picture: the mean over the area's 8 x 8 blocks and channels
-// of the distance between the block's average and the coarse look's pixel at its corner.
+// How far a coarse look is from the picture: the mean over the area's blocks of 16 x 16 and
+// their channels of the distance between the two blocks' averages.
 double coarseDistance(const QImage& coarse, const QImage& picture, const QRect& area) {
-    double sum = 0;
-    int blocks = 0;
-    for (int by = area.top(); by + 8 <= area.bottom() + 1; by += 8) {
-        for (int bx = area.left(); bx + 8 <= area.right() + 1; bx += 8) {
-            int average[3] = {0, 0, 0};
-            for (int y = by; y < by + 8; ++y) {
-                for (int x = bx; x < bx + 8; ++x) {
-                    const QRgb p = picture.pixel(x, y);
-                    average[0] += qRed(p);
-                    average[1] += qGreen(p);
-                    average[2] += qBlue(p);
-                }
+    const auto average = [](const QImage& image, int left, int top) {
+        std::array<int, 3> sum{};
+        for (int y = top; y < top + 16; ++y) {
+            for (int x = left; x < left + 16; ++x) {
+                const QRgb p = image.pixel(x, y);
+                sum[0] += qRed(p);
+                sum[1] += qGreen(p);
+                sum[2] += qBlue(p);
             }
-            const QRgb c = coarse.pixel(bx, by);
-            sum += std::abs(average[0] / 64 - qRed(c)) + std::abs(average[1] / 64 - qGreen(c)) +
-                   std::abs(average[2] / 64 - qBlue(c));
+        }
+        return sum;
+    };
+    double distance = 0;
+    int blocks = 0;
+    for (int y = area.top(); y + 16 <= area.bottom() + 1; y += 16) {
+        for (int x = area.left(); x + 16 <= area.right() + 1; x += 16) {
+            const std::array<int, 3> a = average(coarse, x, y);
+            const std::array<int, 3> b = average(picture, x, y);
+            for (int c = 0; c < 3; ++c) {
+                distance += std::abs(a[size_t(c)] - b[size_t(c)]) / 256.0;
+            }
             ++blocks;
         }
     }
-    return blocks > 0 ? sum / (3 * blocks) : 0;
+    return blocks > 0 ? distance / (3 * blocks) : 0;
 }
 } // namespace
 
@@ -236,6 +242,12 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
     QImage p3 = rgb;
     p3.setColorSpace(QColorSpace::DisplayP3);
     QTest::newRow("PNG, Display P3") << png(p3) << QSize(500, 300) << true;
+
+    // Its thumbnail first, enlarged.
+    QFile heic(qEnvironmentVariable("HUEMARK_TEST_DATA") +
+               QStringLiteral("/modern/heic-thumbnail.heic"));
+    QVERIFY(heic.open(QIODevice::ReadOnly));
+    QTest::newRow("HEIC with a thumbnail") << heic.readAll() << QSize(100, 80) << false;
 }
 
 void TestFirstLook::firstLookIsTheWholeDecodesPart() {
@@ -252,7 +264,16 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart() {
         QVERIFY(firstDifference(reference, stored, stored.rect())); // the profile converts
     }
 
-    QImage first = isPng ? DecodePngFirstLook(data, area) : DecodeJpegFirstLook(data, area);
+    QImage first;
+    if (isPng) {
+        first = DecodePngFirstLook(data, area);
+    } else if (data.startsWith("\xFF\xD8")) {
+        first = DecodeJpegFirstLook(data, area);
+    } else {
+        const FirstLookArea look(area);
+        first = LoadPictureFromData(data);
+        QVERIFY(PendingPixels::of(first)); // a first look it is
+    }
     QVERIFY(!first.isNull());
     QCOMPARE(first.format(), QImage::Format_RGB32);
     if (profiled) {
