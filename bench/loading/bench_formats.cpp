@@ -176,6 +176,7 @@ BENCHMARK_CAPTURE(Reference, Pngtopam16, "pngtopam", &g_png16)
 BENCHMARK_CAPTURE(Load, Webp, &g_webp)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Reference, Dwebp, "dwebp", &g_webp)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Load, Heic, &g_heic)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(LastPixel, Heic, &g_heic)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Reference, HeifConvert, "heif-convert", &g_heic)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
@@ -242,7 +243,8 @@ int main(int argc, char** argv) {
     }
     const QString heic = dir.filePath(QStringLiteral("photo.heic"));
     if (Run(QStandardPaths::findExecutable(QStringLiteral("heif-enc")),
-            {QStringLiteral("-q"), QStringLiteral("80"), QStringLiteral("-o"), heic, g_png})) {
+            {QStringLiteral("-q"), QStringLiteral("80"), QStringLiteral("-t"),
+             QStringLiteral("320"), QStringLiteral("-o"), heic, g_png})) {
         g_heic = heic;
     } else {
         std::fprintf(stderr, "heif-enc failed: no HEIC figures\n");

@@ -231,9 +231,10 @@ QImage HeifFirstLook(const Heif& h, const QByteArray& data, Context& context, Ha
     const Handle thumbnail(rawThumbnail, h.heif_image_handle_release);
     const int w = h.heif_image_handle_get_width(thumbnail.get());
     const int t = h.heif_image_handle_get_height(thumbnail.get());
-    // Of the picture's shape (within a pixel's rounding) and smaller.
+    // Of the picture's shape (within the two pixels an encoder's rounding to even sizes may take)
+    // and smaller.
     if (w <= 0 || t <= 0 || w >= width || t >= height ||
-        std::abs(qint64(w) * height - qint64(t) * width) > std::max(width, height) ||
+        std::abs(qint64(w) * height - qint64(t) * width) > 2 * qint64(std::max(width, height)) ||
         h.heif_image_handle_has_alpha_channel(thumbnail.get()) != 0) {
         return QImage();
     }

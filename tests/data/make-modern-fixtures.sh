@@ -262,9 +262,10 @@ at = data.index(b'ispe') + 8
 data[at:at + 8] = (100000).to_bytes(4, 'big') * 2
 (out / 'damaged-avif-huge.avif').write_bytes(bytes(data))
 PY
-# Larger than a small view and carrying a thumbnail (48 pixels across): the first look shows it.
-convert -seed 7 -size 240x180 plasma:fractal -depth 8 "$work/plasma.png"
-heif-enc -q 70 -t 48 -o "$out/heic-thumbnail.heic" "$work/plasma.png" >/dev/null
+# Larger than a small view and carrying a thumbnail (100 x 66, the encoder rounding its height
+# down to even): the first look shows it.
+convert -seed 7 -size 300x203 plasma:fractal -depth 8 "$work/plasma.png"
+heif-enc -q 60 -t 100 -o "$out/heic-thumbnail.heic" "$work/plasma.png" >/dev/null
 heif-enc -q 90 -b 10 -o "$out/heic-10bit.heic" "$work/blocks16.png" >/dev/null
 heif-enc -L -b 10 -o "$out/heic-10bit-lossless.heic" "$work/deep10.png" >/dev/null
 
