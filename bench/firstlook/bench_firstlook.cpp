@@ -1,7 +1,8 @@
 // The first look at a large photo: from exec to the first frame on the screen that shows the
 // picture's pixels, for `huemark photo.jpg`, side by side with feh and eog opening the same file
 // (each to its first frame showing the picture) and the format's own decoder decoding the whole
-// file (djpeg, or pngtopam for a PNG); interleaved runs on a private Xvfb, medians.
+// file (djpeg; pngtopam, dwebp, heif-convert for the others); interleaved runs on a private
+// Xvfb, medians.
 //
 //   bench_firstlook --huemark build/huemark [--runs 10] [--width 6000 --height 4000]
 //                   [--kind baseline|p3|progressive|png|heic]   (the photo made: a baseline
@@ -85,14 +86,14 @@ bool writePhoto(const std::string& path, int width, int height, const std::strin
         writer.setCompression(6);
         return writer.write(image);
     }
-    if (kind == "heic") {
+    if (kind == "heic" || kind == "webp") {
         const std::string png = path + ".png";
         QImageWriter writer(QString::fromStdString(png), "png");
         writer.setCompression(1);
-        return writer.write(image) &&
-               std::system(
-                   ("heif-enc -q 80 -t 320 -o '" + path + "' '" + png + "' >/dev/null").c_str()) ==
-                   0 &&
+        const std::string encode =
+            kind == "heic" ? "heif-enc -q 80 -t 320 -o '" + path + "' '" + png + "' >/dev/null"
+                           : "cwebp -quiet -q 90 '" + png + "' -o '" + path + "'";
+        return writer.write(image) && std::system(encode.c_str()) == 0 &&
                std::remove(png.c_str()) == 0;
     }
     QByteArray jpeg;
@@ -216,10 +217,12 @@ int main(int argc, char** argv) {
     }
     const bool png = kind == "png";
     const bool heic = kind == "heic";
-    const std::string photo = given.empty() ? std::string(home) + (png    ? "/photo.png"
-                                                                   : heic ? "/photo.heic"
-                                                                          : "/photo.jpg")
-                                            : given;
+    const bool webp = kind == "webp";
+    const std::string suffix = png    ? "/photo.png"
+                               : heic ? "/photo.heic"
+                               : webp ? "/photo.webp"
+                                      : "/photo.jpg";
+    const std::string photo = given.empty() ? std::string(home) + suffix : given;
     if (given.empty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         int qtArgc = 1;
@@ -284,6 +287,7 @@ int main(int argc, char** argv) {
     }
     programs.push_back(
         png    ? Program{"pngtopam", {"pngtopam", photo}, false, {}}
+        : webp ? Program{"dwebp", {"dwebp", photo, "-ppm", "-o", "/dev/null"}, false, {}}
         : heic ? Program{"heif-convert",
                          {"heif-convert", photo, std::string(home) + "/raw.y4m"},
                          false,

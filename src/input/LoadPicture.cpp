@@ -4,6 +4,7 @@
 #include "input/ModernDecoders.h"
 #include "input/PngFirstLook.h"
 #include "input/RasterDecoders.h"
+#include "input/WebpFirstLook.h"
 #include "input/metafile/Metafile.h"
 #include "pixels/PixelBuffer.h"
 #include "pixels/PlatformError.h"
@@ -400,6 +401,10 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
         return NormalizePicture(std::move(image));
     }
     case Kind::Webp: {
+        if (QImage first = DecodeWebpFirstLook(data); !first.isNull()) {
+            profileOf(WebpProfile);
+            return first; // the rows a view shows first; the rest follows
+        }
         QImage image = DecodeWithQt(data, "webp", QStringLiteral("WebP"));
         // A lossless bitstream that says it uses no alpha may still code alpha values, and Qt's
         // reader hands them over in an RGB32 picture.

@@ -6,6 +6,7 @@
 #include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "input/PngFirstLook.h"
+#include "input/WebpFirstLook.h"
 #include "input/cms/SrgbConversion.h"
 #include "pixels/PendingPixels.h"
 #include "support/TestSupport.h"
@@ -126,6 +127,15 @@ QByteArray png(const QImage& image) {
     return data;
 }
 
+// The picture as a WebP, as Qt writes it (quality 100: lossless).
+QByteArray webp(const QImage& image, int quality) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "webp", quality);
+    return data;
+}
+
 // The picture's colour profile.
 ColorProfile profileOf(const QByteArray& data) {
     ColorProfile profile;
@@ -243,6 +253,11 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
     p3.setColorSpace(QColorSpace::DisplayP3);
     QTest::newRow("PNG, Display P3") << png(p3) << QSize(500, 300) << true;
 
+    // Decoded from the top, lossy (its loop filter and chroma reach across rows) and lossless.
+    const QImage odd = photo(901, 1203, false);
+    QTest::newRow("WebP lossy") << webp(odd, 80) << QSize(400, 301) << false;
+    QTest::newRow("WebP lossless") << webp(odd, 100) << QSize(400, 299) << false;
+
     // Its thumbnail first, enlarged.
     QFile heic(qEnvironmentVariable("HUEMARK_TEST_DATA") +
                QStringLiteral("/modern/heic-thumbnail.heic"));
@@ -333,6 +348,11 @@ void TestFirstLook::unsuitedDecodeWhole_data() {
     flipped[flipped.size() - 20] = char(flipped[flipped.size() - 20] ^ 0x55);
     QTest::newRow("PNG with a chunk failing its checksum") << flipped << QSize(100, 100);
     QTest::newRow("PNG cut short") << rgb.left(rgb.size() - 100) << QSize(100, 100);
+    QImage seeThrough = picture.convertToFormat(QImage::Format_ARGB32);
+    seeThrough.setPixel(5, 5, qRgba(10, 20, 30, 40));
+    QTest::newRow("WebP with alpha") << webp(seeThrough, 80) << QSize(100, 100);
+    const QByteArray lossy = webp(picture, 80);
+    QTest::newRow("WebP cut short") << lossy.left(lossy.size() - 100) << QSize(100, 100);
     QTest::newRow("PNG, no PNG at all") << QByteArray("\x89PNG\r\n\x1a\n", 8) << QSize(100, 100);
 }
 
@@ -340,6 +360,7 @@ void TestFirstLook::unsuitedDecodeWhole() {
     QFETCH(QByteArray, data);
     QFETCH(QSize, area);
     QVERIFY(data.startsWith("\x89PNG") ? DecodePngFirstLook(data, area).isNull()
+            : data.startsWith("RIFF")  ? DecodeWebpFirstLook(data, area).isNull()
                                        : DecodeJpegFirstLook(data, area).isNull());
 }
 

@@ -1,0 +1,159 @@
+#include "input/WebpFirstLook.h"
+
+#include "input/PictureLimits.h"
+#include "pixels/PendingPixels.h"
+#include "pixels/PixelBuffer.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <cstring>
+
+#include <webp/decode.h>
+
+namespace {
+
+// Rows decoded below the first look's: the loop filter and the chroma's upsampling reach into the
+// rows below, which libwebp's crop takes into account; the margin keeps the last rows as the whole
+// decode gives them even so, for a few rows' cost.
+constexpr int kMargin = 32;
+// The data the whole decode is given at a time: its rows arrive between steps.
+constexpr qsizetype kStep = qsizetype(256) << 10;
+
+// A decoded row as the picture keeps it: opaque (a lossless bitstream that says it has no alpha
+// may still code alpha values).
+void CopyOpaque(const uint8_t* from, int width, uchar* to) {
+    std::memcpy(to, from, size_t(width) * 4);
+    auto* line = reinterpret_cast<QRgb*>(to);
+    for (int x = 0; x < width; ++x) {
+        line[x] |= 0xff000000u;
+    }
+}
+
+class WebpJob final : public ArrivingRows {
+public:
+    QByteArray data;
+    uchar* bits = nullptr;
+    qsizetype bytesPerLine = 0;
+    int width = 0;
+    int height = 0;
+
+    void run() {
+        YieldToTheWindow();
+        if (!decode() && !cancel.load()) {
+            greyTheRest();
+        }
+        data = QByteArray();
+        finish();
+    }
+
+private:
+    // The whole picture, incrementally; its rows below the first look's copied in as they come.
+    bool decode() {
+        WebPDecoderConfig config;
+        if (WebPInitDecoderConfig(&config) == 0) {
+            return false;
+        }
+        config.output.colorspace = MODE_BGRA;
+        WebPIDecoder* decoder = WebPIDecode(nullptr, 0, &config);
+        if (decoder == nullptr) {
+            return false;
+        }
+        const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
+        int copied = readyRows;
+        bool failed = false;
+        for (qsizetype given = 0; given < data.size() && !failed && copied < height &&
+                                  !cancel.load(std::memory_order_relaxed);) {
+            given = std::min(data.size(), given + kStep);
+            const VP8StatusCode status = WebPIUpdate(decoder, bytes, size_t(given));
+            failed = status != VP8_STATUS_OK && status != VP8_STATUS_SUSPENDED;
+            int last = 0;
+            int w = 0;
+            int h = 0;
+            int stride = 0;
+            const uint8_t* rgba = WebPIDecGetRGB(decoder, &last, &w, &h, &stride);
+            if (failed || rgba == nullptr) {
+                continue;
+            }
+            if (w != width || h != height) {
+                failed = true;
+                continue;
+            }
+            if (last > copied) {
+                for (int y = copied; y < last; ++y) {
+                    CopyOpaque(rgba + qint64(y) * stride, width, bits + y * bytesPerLine);
+                }
+                copied = last;
+                publish(copied);
+            }
+        }
+        WebPIDelete(decoder);
+        WebPFreeDecBuffer(&config.output);
+        return copied == height || cancel.load();
+    }
+};
+
+// The top rows (and the margin below them) alone, cropped, into scratch.
+bool DecodeTop(const QByteArray& data, int width, int rows, QImage& scratch) {
+    WebPDecoderConfig config;
+    if (WebPInitDecoderConfig(&config) == 0) {
+        return false;
+    }
+    config.options.use_cropping = 1;
+    config.options.crop_left = 0;
+    config.options.crop_top = 0;
+    config.options.crop_width = width;
+    config.options.crop_height = rows;
+    config.output.colorspace = MODE_BGRA;
+    config.output.is_external_memory = 1;
+    config.output.u.RGBA.rgba = scratch.bits();
+    config.output.u.RGBA.stride = int(scratch.bytesPerLine());
+    config.output.u.RGBA.size = size_t(scratch.sizeInBytes());
+    return WebPDecode(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()),
+                      &config) == VP8_STATUS_OK;
+}
+
+} // namespace
+
+QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
+    const auto* p = reinterpret_cast<const uint8_t*>(data.constData());
+    if (area.isEmpty() || !FirstLookArea::damageMayShow() || data.size() < 30 ||
+        !data.startsWith("RIFF") || data.mid(8, 4) != "WEBP" ||
+        qint64(qFromLittleEndian<quint32>(p + 4)) + 8 > data.size()) {
+        return QImage();
+    }
+    WebPBitstreamFeatures features;
+    if (WebPGetFeatures(p, size_t(data.size()), &features) != VP8_STATUS_OK ||
+        features.has_alpha != 0 || features.has_animation != 0 || features.width <= 0 ||
+        features.height <= area.height()) {
+        return QImage();
+    }
+    const int width = features.width;
+    const int height = features.height;
+    CheckPictureSize(width, height);
+    const int rows = area.height();
+    QImage scratch = NewPicture(width, std::min(height, rows + kMargin), QImage::Format_RGB32);
+    auto job = std::make_shared<WebpJob>();
+    job->buffer = NewPicture(width, height, QImage::Format_RGB32);
+    if (job->buffer.isNull() || scratch.isNull()) {
+        return QImage(); // the usual way says that memory ran out
+    }
+    job->data = data;
+    job->bits = job->buffer.bits();
+    job->bytesPerLine = job->buffer.bytesPerLine();
+    job->width = width;
+    job->height = height;
+    job->readyColumns = width;
+    job->readyRows = rows;
+    const QImage picture = ArrivingRows::PictureOver(job);
+    // The whole decode starts at once, on another core, while this one decodes the top rows;
+    // nobody sees the picture before they are in.
+    WebpJob* running = job.get();
+    job->start([running] { running->run(); });
+    if (!DecodeTop(data, width, scratch.height(), scratch)) {
+        return QImage(); // the picture goes, and its decoder stops
+    }
+    for (int y = 0; y < rows; ++y) {
+        CopyOpaque(scratch.constScanLine(y), width, job->bits + y * job->bytesPerLine);
+    }
+    return picture;
+}
