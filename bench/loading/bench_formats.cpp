@@ -174,6 +174,7 @@ BENCHMARK_CAPTURE(Reference, Pngtopam16, "pngtopam", &g_png16)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(Load, Webp, &g_webp)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(LastPixel, Webp, &g_webp)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Reference, Dwebp, "dwebp", &g_webp)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Load, Heic, &g_heic)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(LastPixel, Heic, &g_heic)->Unit(benchmark::kMillisecond)->UseRealTime();

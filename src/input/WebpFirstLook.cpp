@@ -60,6 +60,7 @@ private:
         }
         const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
         int copied = readyRows;
+        int keptRows = readyColumns < width ? 0 : readyRows;
         bool failed = false;
         for (qsizetype given = 0; given < data.size() && !failed && copied < height &&
                                   !cancel.load(std::memory_order_relaxed);) {
@@ -78,6 +79,12 @@ private:
                 failed = true;
                 continue;
             }
+            // The first look's rows beyond its columns, then whole rows.
+            for (; keptRows < std::min(last, readyRows); ++keptRows) {
+                const qsizetype skip = qsizetype(readyColumns) * 4;
+                CopyOpaque(rgba + qint64(keptRows) * stride + skip, width - readyColumns,
+                           bits + keptRows * bytesPerLine + skip);
+            }
             if (last > copied) {
                 for (int y = copied; y < last; ++y) {
                     CopyOpaque(rgba + qint64(y) * stride, width, bits + y * bytesPerLine);
@@ -92,8 +99,8 @@ private:
     }
 };
 
-// The top rows (and the margin below them) alone, cropped, into scratch.
-bool DecodeTop(const QByteArray& data, int width, int rows, QImage& scratch) {
+// The top-left block (and the margin beside and below it) alone, cropped, into scratch.
+bool DecodeTop(const QByteArray& data, QImage& scratch) {
     WebPDecoderConfig config;
     if (WebPInitDecoderConfig(&config) == 0) {
         return false;
@@ -101,8 +108,8 @@ bool DecodeTop(const QByteArray& data, int width, int rows, QImage& scratch) {
     config.options.use_cropping = 1;
     config.options.crop_left = 0;
     config.options.crop_top = 0;
-    config.options.crop_width = width;
-    config.options.crop_height = rows;
+    config.options.crop_width = scratch.width();
+    config.options.crop_height = scratch.height();
     config.output.colorspace = MODE_BGRA;
     config.output.is_external_memory = 1;
     config.output.u.RGBA.rgba = scratch.bits();
@@ -131,7 +138,9 @@ QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
     const int height = features.height;
     CheckPictureSize(width, height);
     const int rows = area.height();
-    QImage scratch = NewPicture(width, std::min(height, rows + kMargin), QImage::Format_RGB32);
+    const int columns = std::min(width, area.width());
+    QImage scratch = NewPicture(std::min(width, columns + kMargin),
+                                std::min(height, rows + kMargin), QImage::Format_RGB32);
     auto job = std::make_shared<WebpJob>();
     job->buffer = NewPicture(width, height, QImage::Format_RGB32);
     if (job->buffer.isNull() || scratch.isNull()) {
@@ -142,18 +151,18 @@ QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
     job->bytesPerLine = job->buffer.bytesPerLine();
     job->width = width;
     job->height = height;
-    job->readyColumns = width;
+    job->readyColumns = columns;
     job->readyRows = rows;
     const QImage picture = ArrivingRows::PictureOver(job);
-    // The whole decode starts at once, on another core, while this one decodes the top rows;
-    // nobody sees the picture before they are in.
+    // The whole decode starts at once, on another core, while this one decodes the block;
+    // nobody sees the picture before it is in.
     WebpJob* running = job.get();
     job->start([running] { running->run(); });
-    if (!DecodeTop(data, width, scratch.height(), scratch)) {
+    if (!DecodeTop(data, scratch)) {
         return QImage(); // the picture goes, and its decoder stops
     }
     for (int y = 0; y < rows; ++y) {
-        CopyOpaque(scratch.constScanLine(y), width, job->bits + y * job->bytesPerLine);
+        CopyOpaque(scratch.constScanLine(y), columns, job->bits + y * job->bytesPerLine);
     }
     return picture;
 }

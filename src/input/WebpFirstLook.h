@@ -1,8 +1,9 @@
 #pragma once
-// The first look at a large WebP: the rows a view at 100 % shows (from the top) are decoded first,
-// on their own; the whole picture is decoded on a thread of its own, a step of its data at a time,
-// and its other rows are copied into the same pixels as they come. Until they have arrived, the
-// picture is enrolled as PendingPixels, so that every reader waits for the pixels it reads.
+// The first look at a large WebP: the part a view at 100 % shows (the top-left corner) is decoded
+// first, cropped; the whole picture is decoded on a thread of its own, a step of its data at a
+// time, and its other pixels are copied into the same picture as their rows come. Until they have
+// arrived, the picture is enrolled as PendingPixels, so that every reader waits for the pixels it
+// reads.
 
 #include "input/JpegFirstLook.h"
 
@@ -10,8 +11,8 @@
 #include <QImage>
 #include <QSize>
 
-// The picture (Format_RGB32) with its top rows decoded and the rest on its way; null when the data
-// do not suit (no area asked for, or one where damage must fail the load; a picture no taller
+// The picture (Format_RGB32) with its top-left part decoded and the rest on its way; null when the
+// data do not suit (no area asked for, or one where damage must fail the load; a picture no taller
 // than it, an animation, one that may be transparent, a file cut short): the whole picture is
 // then decoded as usual. Pixels damaged below the top rows show mid-grey there. Throws
 // PlatformError when the picture is too large to open.
