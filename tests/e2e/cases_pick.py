@@ -232,7 +232,7 @@ def case_pick_wayland(c):
         tree = lambda: subprocess.run(["swaymsg", "-s", swaysock, "-t", "get_tree"], env=s.env,
                                       capture_output=True, text=True, timeout=10).stdout
         s.wait_for(lambda: tree().count('"app_id": "huemark"') >= 2,
-                   "the frozen screen on both outputs", timeout=40)
+                   "the frozen screen on both outputs", timeout=cases_screen.PORTAL_ALLOWANCE)
         sway.keys(*keys)
         try:
             out, err = proc.communicate(timeout=20)
