@@ -7,78 +7,116 @@
 #include "pixels/PendingPixels.h"
 #include "pixels/PixelBuffer.h"
 
-#include <QBuffer>
 #include <QtEndian>
 #include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <thread>
+#include <vector>
+
+#include <png.h>
 
 namespace {
 
-// Rows copied and published at a time.
+// Rows published at a time.
 constexpr int kBand = 64;
 
-// The file's bytes, read by the decoder until the picture is let go: then every read fails, and
-// the decoder gives up at once.
-class CancellableBytes : public QBuffer {
-public:
-    explicit CancellableBytes(const std::atomic<bool>& cancel) : m_cancel(cancel) {}
-
-protected:
-    qint64 readData(char* data, qint64 length) override {
-        return m_cancel.load(std::memory_order_relaxed) ? -1 : QBuffer::readData(data, length);
-    }
-
-private:
-    const std::atomic<bool>& m_cancel;
-};
+class PngJob;
+bool DecodeRows(PngJob* job, uchar* scratch);
 
 class PngJob final : public ArrivingRows {
 public:
     QByteArray data;
     uchar* bits = nullptr;
     qsizetype bytesPerLine = 0;
+    int width = 0;
+    int height = 0;
     void run() {
         YieldToTheWindow();
-        QImage whole;
-        {
-            CancellableBytes file(cancel);
-            file.setData(data);
-            file.open(QIODevice::ReadOnly);
-            try {
-                whole = NormalizePicture(EightBitPicture(ReadPngAsLoaded(&file)));
-            } catch (...) {
-                whole = QImage(); // out of memory: shown as missing
-            }
+        std::vector<uchar> scratch(size_t(width) * 4);
+        if (!DecodeRows(this, scratch.data()) && !cancel.load()) {
+            greyTheRest();
         }
         data = QByteArray(); // the file's bytes are not needed any more
-        const int width = buffer.width();
-        const int height = buffer.height();
-        const bool same = whole.size() == buffer.size() && whole.format() == QImage::Format_RGB32;
-        // Rows the first look holds only in part are finished first.
-        for (int y = readyColumns < width ? 0 : readyRows;
-             y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
-            const int rows = std::min(kBand, height - y);
-            for (int r = y; r < y + rows; ++r) {
-                // The first look's block is in already: readers may be reading it.
-                const int from = r < readyRows ? readyColumns : 0;
-                auto* line = reinterpret_cast<QRgb*>(bits + r * bytesPerLine);
-                if (same) {
-                    std::memcpy(line + from,
-                                reinterpret_cast<const QRgb*>(whole.constScanLine(r)) + from,
-                                size_t(width - from) * 4);
-                } else {
-                    // What the file could not give (damage below the first look) shows
-                    // mid-grey, as missing data does.
-                    std::fill(line + from, line + width, qRgb(0x80, 0x80, 0x80));
-                }
-            }
-            publish(y + rows);
-        }
         finish();
     }
 };
+
+// Plain C from here to the end of the namespace: libpng leaves by longjmp, past which no object
+// with a destructor may live.
+
+struct PngSource {
+    const uchar* data;
+    size_t size;
+    size_t at;
+    const std::atomic<bool>* cancel;
+};
+
+// The file's bytes, until the picture is let go: then the decoder gives up at once.
+void ReadBytes(png_structp png, png_bytep out, size_t length) {
+    auto* source = static_cast<PngSource*>(png_get_io_ptr(png));
+    if (source->cancel->load(std::memory_order_relaxed) || length > source->size - source->at) {
+        png_error(png, "no more bytes");
+    }
+    std::memcpy(out, source->data + source->at, length);
+    source->at += length;
+}
+
+[[noreturn]] void Failed(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
+
+void Warned(png_structp, png_const_charp) {}
+
+// The whole picture with the system's libpng, as the toolkit's reader decodes it (the same
+// library; palette and grey expanded to 8-bit RGB, as the loader's conversions give them), a row
+// at a time straight into the picture; of the first look's rows only the columns beyond it, and
+// published as they come. The first look takes only PNGs without transparency, at 8 bits or fewer,
+// not interlaced.
+bool DecodeRows(PngJob* job, uchar* scratch) {
+    PngSource source{reinterpret_cast<const uchar*>(job->data.constData()),
+                     size_t(job->data.size()), 0, &job->cancel};
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Failed, Warned);
+    png_infop info = png == nullptr ? nullptr : png_create_info_struct(png);
+    if (info == nullptr) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png)) != 0) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_set_read_fn(png, &source, ReadBytes);
+    png_read_info(png, info);
+    png_set_expand(png);
+    png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    if (png_get_image_width(png, info) != png_uint_32(job->width) ||
+        png_get_image_height(png, info) != png_uint_32(job->height) ||
+        png_get_rowbytes(png, info) != size_t(job->width) * 4 ||
+        png_get_interlace_type(png, info) != PNG_INTERLACE_NONE) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    const size_t kept = size_t(job->readyColumns) * 4;
+    for (int y = 0; y < job->height && !job->cancel.load(std::memory_order_relaxed); ++y) {
+        uchar* line = job->bits + y * job->bytesPerLine;
+        if (y < job->readyRows) {
+            // The first look's block is in already: readers may be reading it.
+            png_read_row(png, scratch, nullptr);
+            std::memcpy(line + kept, scratch + kept, size_t(job->width) * 4 - kept);
+        } else {
+            png_read_row(png, line, nullptr);
+        }
+        if ((y + 1) % kBand == 0 || y + 1 == job->height) {
+            job->publish(y + 1);
+        }
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
 
 // The bytes a row of the PNG takes before its filter byte, for the header's colour types that a
 // first look takes (no alpha, at most 8 bits a channel); 0 for any other.
@@ -135,6 +173,8 @@ QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
     job->data = data;
     job->bits = job->buffer.bits();
     job->bytesPerLine = job->buffer.bytesPerLine();
+    job->width = int(width);
+    job->height = int(height);
     job->readyColumns = columns;
     job->readyRows = rows;
     const QImage picture = ArrivingRows::PictureOver(job);
