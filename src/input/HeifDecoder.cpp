@@ -170,8 +170,6 @@ public:
     QByteArray data; // read in place by the context
     Context context{nullptr, nullptr};
     Handle handle{nullptr, nullptr};
-    int width = 0;
-    int height = 0;
 
     void run() {
         YieldToTheWindow();
@@ -191,21 +189,22 @@ private:
         const Heif& h = Heif::get();
         const uint8_t* plane = nullptr;
         int stride = 0;
-        const Image image = DecodeRgb(h, handle.get(), width, height, &plane, &stride);
+        const Image image = DecodeRgb(h, handle.get(), width(), height(), &plane, &stride);
         if (!image) {
             return false;
         }
-        std::vector<QRgb> band(size_t(width) * kBand);
-        for (int y = 0; y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
-            const int rows = std::min(kBand, height - y);
+        std::vector<QRgb> band(size_t(width()) * kBand);
+        for (int y = 0; y < height() && !cancel.load(std::memory_order_relaxed); y += kBand) {
+            const int rows = std::min(kBand, height() - y);
             for (int i = 0; i < rows; ++i) {
                 const uint8_t* in = plane + qint64(y + i) * stride;
-                QRgb* line = band.data() + size_t(i) * size_t(width);
-                for (int x = 0; x < width; ++x, in += 3) {
+                QRgb* line = band.data() + size_t(i) * size_t(width());
+                for (int x = 0; x < width(); ++x, in += 3) {
                     line[x] = qRgb(in[0], in[1], in[2]);
                 }
             }
-            replaceRows(y, rows, reinterpret_cast<const uchar*>(band.data()), qsizetype(width) * 4);
+            replaceRows(y, rows, reinterpret_cast<const uchar*>(band.data()),
+                        qsizetype(width()) * 4);
         }
         return true;
     }
@@ -246,8 +245,7 @@ QImage HeifFirstLook(const Heif& h, const QByteArray& data, Context& context, Ha
     }
     auto job = std::make_shared<HeifJob>();
     job->coarse = NewPicture(w, t, QImage::Format_RGB32);
-    job->buffer = NewPicture(width, height, QImage::Format_RGB32);
-    if (job->coarse.isNull() || job->buffer.isNull()) {
+    if (job->coarse.isNull() || !job->allocate(width, height)) {
         return QImage(); // the usual way says that memory ran out
     }
     for (int y = 0; y < t; ++y) {
@@ -260,8 +258,6 @@ QImage HeifFirstLook(const Heif& h, const QByteArray& data, Context& context, Ha
     job->data = data;
     job->context = std::move(context);
     job->handle = std::move(handle);
-    job->width = width;
-    job->height = height;
     job->preview = true;
     job->previewColumns = std::min(width, area.width());
     job->previewRows = std::min(height, area.height());

@@ -62,23 +62,14 @@ bool DecodeRest(JpegJob* job, uchar* scratch);
 class JpegJob final : public ArrivingRows {
 public:
     QByteArray data;
-    uchar* bits = nullptr;
-    qsizetype bytesPerLine = 0;
-    int width = 0;
-    int height = 0;
     void run() {
         YieldToTheWindow();
-        std::vector<uchar> scratch(size_t(width) * 4);
+        std::vector<uchar> scratch(size_t(width()) * 4);
         const bool decoded = DecodeRest(this, scratch.data());
         data = QByteArray(); // the file's bytes are not needed any more
         if (!decoded && !cancel.load()) {
-            // A failure part-way (which a file whose scan has begun hardly meets): what could not
-            // be decoded shows mid-grey, as missing data does.
-            for (int y = rowsDone(); y < height; ++y) {
-                auto* line = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
-                const int from = y < readyRows ? readyColumns : 0;
-                std::fill(line + from, line + width, qRgb(0x80, 0x80, 0x80));
-            }
+            // A failure part-way, which a file whose scan has begun hardly meets.
+            greyTheRest();
         }
         finish();
     }
@@ -98,7 +89,7 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
                         (unsigned long)job->data.size());
     JSAMPROW pointers[kBatch];
     const size_t keptOffset = size_t(job->readyColumns) * 4;
-    const size_t keptBytes = size_t(job->width - job->readyColumns) * 4;
+    const size_t keptBytes = size_t(job->width() - job->readyColumns) * 4;
     while (cinfo.output_scanline < cinfo.output_height) {
         if (job->cancel.load(std::memory_order_relaxed)) {
             jpeg_abort_decompress(&cinfo);
@@ -111,14 +102,13 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
                 JSAMPROW row = scratch;
                 const int at = int(cinfo.output_scanline);
                 if (jpeg_read_scanlines(&cinfo, &row, 1) == 1) {
-                    std::memcpy(job->bits + at * job->bytesPerLine + keptOffset,
-                                scratch + keptOffset, keptBytes);
+                    std::memcpy(job->line(at) + keptOffset, scratch + keptOffset, keptBytes);
                 }
             }
         } else {
-            const int n = std::min(kBatch, job->height - y);
+            const int n = std::min(kBatch, job->height() - y);
             for (int i = 0; i < n; ++i) {
-                pointers[i] = job->bits + (y + i) * job->bytesPerLine;
+                pointers[i] = job->line(y + i);
             }
             jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(n));
         }
@@ -137,14 +127,10 @@ bool DecodeScans(ProgressiveJob* job, uchar* band);
 class ProgressiveJob final : public ArrivingRows {
 public:
     QByteArray data;
-    uchar* bits = nullptr;
-    qsizetype bytesPerLine = 0;
-    int width = 0;
-    int height = 0;
     void run() {
         YieldToTheWindow();
         enlargeTheRest();
-        std::vector<uchar> band(size_t(width) * 4 * kBatch);
+        std::vector<uchar> band(size_t(width()) * 4 * kBatch);
         const bool decoded = DecodeScans(this, band.data());
         data = QByteArray();
         if (!decoded && !cancel.load()) {
@@ -180,7 +166,7 @@ bool DecodeScans(ProgressiveJob* job, uchar* band) {
         }
     }
     jpeg_start_output(&cinfo, cinfo.input_scan_number);
-    const qsizetype lineBytes = qsizetype(job->width) * 4;
+    const qsizetype lineBytes = qsizetype(job->width()) * 4;
     JSAMPROW pointers[kBatch];
     for (int i = 0; i < kBatch; ++i) {
         pointers[i] = band + i * lineBytes;
@@ -191,7 +177,7 @@ bool DecodeScans(ProgressiveJob* job, uchar* band) {
         }
         const int y = int(cinfo.output_scanline);
         const int rows = int(
-            jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(std::min(kBatch, job->height - y))));
+            jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(std::min(kBatch, job->height() - y))));
         job->replaceRows(y, rows, band, lineBytes);
     }
     jpeg_finish_output(&cinfo);
@@ -206,15 +192,10 @@ QImage DecodeProgressiveFirstLook(const QByteArray& data, const JpegHeader& head
         job->coarse.height() != (header.height + 7) / 8) {
         return QImage();
     }
-    job->buffer = NewPicture(header.width, header.height, QImage::Format_RGB32);
-    if (job->buffer.isNull()) {
+    if (!job->allocate(header.width, header.height)) {
         return QImage(); // the usual way says that memory ran out
     }
     job->data = data;
-    job->bits = job->buffer.bits();
-    job->bytesPerLine = job->buffer.bytesPerLine();
-    job->width = header.width;
-    job->height = header.height;
     job->preview = true;
     job->eighths = true;
     job->previewColumns = std::min(header.width, area.width());
@@ -265,19 +246,14 @@ QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
     }
     auto job = std::make_shared<JpegJob>();
     job->data = data;
-    job->buffer = NewPicture(header.width, header.height, QImage::Format_RGB32);
-    if (job->buffer.isNull()) {
+    if (!job->allocate(header.width, header.height)) {
         return QImage(); // the usual way says that memory ran out
     }
-    job->bits = job->buffer.bits();
-    job->bytesPerLine = job->buffer.bytesPerLine();
-    job->width = header.width;
-    job->height = header.height;
     const int columns = std::min(header.width, area.width() + kJpegCropMargin);
     const int rows = std::min(header.height, area.height());
     int columnsDecoded = 0;
     int rowsDecoded = 0;
-    if (!DecodeTop(bytes, size, job->bits, job->bytesPerLine, columns, rows, &columnsDecoded,
+    if (!DecodeTop(bytes, size, job->line(0), job->bytesPerLine(), columns, rows, &columnsDecoded,
                    &rowsDecoded)) {
         return QImage();
     }

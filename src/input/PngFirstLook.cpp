@@ -27,13 +27,9 @@ bool DecodeRows(PngJob* job, uchar* scratch);
 class PngJob final : public ArrivingRows {
 public:
     QByteArray data;
-    uchar* bits = nullptr;
-    qsizetype bytesPerLine = 0;
-    int width = 0;
-    int height = 0;
     void run() {
         YieldToTheWindow();
-        std::vector<uchar> scratch(size_t(width) * 4);
+        std::vector<uchar> scratch(size_t(width()) * 4);
         if (!DecodeRows(this, scratch.data()) && !cancel.load()) {
             greyTheRest();
         }
@@ -93,24 +89,24 @@ bool DecodeRows(PngJob* job, uchar* scratch) {
     png_set_bgr(png);
     png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
     png_read_update_info(png, info);
-    if (png_get_image_width(png, info) != png_uint_32(job->width) ||
-        png_get_image_height(png, info) != png_uint_32(job->height) ||
-        png_get_rowbytes(png, info) != size_t(job->width) * 4 ||
+    if (png_get_image_width(png, info) != png_uint_32(job->width()) ||
+        png_get_image_height(png, info) != png_uint_32(job->height()) ||
+        png_get_rowbytes(png, info) != size_t(job->width()) * 4 ||
         png_get_interlace_type(png, info) != PNG_INTERLACE_NONE) {
         png_destroy_read_struct(&png, &info, nullptr);
         return false;
     }
     const size_t kept = size_t(job->readyColumns) * 4;
-    for (int y = 0; y < job->height && !job->cancel.load(std::memory_order_relaxed); ++y) {
-        uchar* line = job->bits + y * job->bytesPerLine;
+    for (int y = 0; y < job->height() && !job->cancel.load(std::memory_order_relaxed); ++y) {
+        uchar* line = job->line(y);
         if (y < job->readyRows) {
             // The first look's block is in already: readers may be reading it.
             png_read_row(png, scratch, nullptr);
-            std::memcpy(line + kept, scratch + kept, size_t(job->width) * 4 - kept);
+            std::memcpy(line + kept, scratch + kept, size_t(job->width()) * 4 - kept);
         } else {
             png_read_row(png, line, nullptr);
         }
-        if ((y + 1) % kBand == 0 || y + 1 == job->height) {
+        if ((y + 1) % kBand == 0 || y + 1 == job->height()) {
             job->publish(y + 1);
         }
     }
@@ -166,15 +162,10 @@ QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
     const int rows = area.height();
     const int columns = std::min(int(width), area.width());
     auto job = std::make_shared<PngJob>();
-    job->buffer = NewPicture(int(width), int(height), QImage::Format_RGB32);
-    if (job->buffer.isNull()) {
+    if (!job->allocate(int(width), int(height))) {
         return QImage(); // the usual way says that memory ran out
     }
     job->data = data;
-    job->bits = job->buffer.bits();
-    job->bytesPerLine = job->buffer.bytesPerLine();
-    job->width = int(width);
-    job->height = int(height);
     job->readyColumns = columns;
     job->readyRows = rows;
     const QImage picture = ArrivingRows::PictureOver(job);
@@ -189,7 +180,7 @@ QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
         return QImage(); // the picture goes, and its decoder stops
     }
     for (int y = 0; y < rows; ++y) {
-        std::memcpy(job->bits + y * job->bytesPerLine, top.constScanLine(y), size_t(columns) * 4);
+        std::memcpy(job->line(y), top.constScanLine(y), size_t(columns) * 4);
     }
     return picture;
 }

@@ -32,10 +32,6 @@ void CopyOpaque(const uint8_t* from, int width, uchar* to) {
 class WebpJob final : public ArrivingRows {
 public:
     QByteArray data;
-    uchar* bits = nullptr;
-    qsizetype bytesPerLine = 0;
-    int width = 0;
-    int height = 0;
 
     void run() {
         YieldToTheWindow();
@@ -60,9 +56,9 @@ private:
         }
         const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
         int copied = readyRows;
-        int keptRows = readyColumns < width ? 0 : readyRows;
+        int keptRows = readyColumns < width() ? 0 : readyRows;
         bool failed = false;
-        for (qsizetype given = 0; given < data.size() && !failed && copied < height &&
+        for (qsizetype given = 0; given < data.size() && !failed && copied < height() &&
                                   !cancel.load(std::memory_order_relaxed);) {
             given = std::min(data.size(), given + kStep);
             const VP8StatusCode status = WebPIUpdate(decoder, bytes, size_t(given));
@@ -75,19 +71,19 @@ private:
             if (failed || rgba == nullptr) {
                 continue;
             }
-            if (w != width || h != height) {
+            if (w != width() || h != height()) {
                 failed = true;
                 continue;
             }
             // The first look's rows beyond its columns, then whole rows.
             for (; keptRows < std::min(last, readyRows); ++keptRows) {
                 const qsizetype skip = qsizetype(readyColumns) * 4;
-                CopyOpaque(rgba + qint64(keptRows) * stride + skip, width - readyColumns,
-                           bits + keptRows * bytesPerLine + skip);
+                CopyOpaque(rgba + qint64(keptRows) * stride + skip, width() - readyColumns,
+                           line(keptRows) + skip);
             }
             if (last > copied) {
                 for (int y = copied; y < last; ++y) {
-                    CopyOpaque(rgba + qint64(y) * stride, width, bits + y * bytesPerLine);
+                    CopyOpaque(rgba + qint64(y) * stride, width(), line(y));
                 }
                 copied = last;
                 publish(copied);
@@ -95,7 +91,7 @@ private:
         }
         WebPIDelete(decoder);
         WebPFreeDecBuffer(&config.output);
-        return copied == height || cancel.load();
+        return copied == height() || cancel.load();
     }
 };
 
@@ -142,15 +138,10 @@ QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
     QImage scratch = NewPicture(std::min(width, columns + kMargin),
                                 std::min(height, rows + kMargin), QImage::Format_RGB32);
     auto job = std::make_shared<WebpJob>();
-    job->buffer = NewPicture(width, height, QImage::Format_RGB32);
-    if (job->buffer.isNull() || scratch.isNull()) {
+    if (!job->allocate(width, height) || scratch.isNull()) {
         return QImage(); // the usual way says that memory ran out
     }
     job->data = data;
-    job->bits = job->buffer.bits();
-    job->bytesPerLine = job->buffer.bytesPerLine();
-    job->width = width;
-    job->height = height;
     job->readyColumns = columns;
     job->readyRows = rows;
     const QImage picture = ArrivingRows::PictureOver(job);
@@ -162,7 +153,7 @@ QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
         return QImage(); // the picture goes, and its decoder stops
     }
     for (int y = 0; y < rows; ++y) {
-        CopyOpaque(scratch.constScanLine(y), columns, job->bits + y * job->bytesPerLine);
+        CopyOpaque(scratch.constScanLine(y), columns, job->line(y));
     }
     return picture;
 }

@@ -1,5 +1,7 @@
 #include "pixels/PendingPixels.h"
 
+#include "pixels/PixelBuffer.h"
+
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -135,10 +137,28 @@ void ArrivingRows::enlargeTheRest() {
 void ArrivingRows::greyTheRest() {
     constexpr int kBand = 16;
     const std::vector<QRgb> grey(size_t(m_width) * kBand, qRgb(0x80, 0x80, 0x80));
-    for (int y = rowsDone(); y < m_height; y += kBand) {
+    int y = rowsDone();
+    for (; y < readyRows; ++y) {
+        auto* in = reinterpret_cast<QRgb*>(line(y));
+        std::fill(in + readyColumns, in + m_width, qRgb(0x80, 0x80, 0x80));
+    }
+    for (; y < m_height; y += kBand) {
         replaceRows(y, std::min(kBand, m_height - y), reinterpret_cast<const uchar*>(grey.data()),
                     qsizetype(m_width) * 4);
     }
+}
+
+bool ArrivingRows::allocate(int width, int height) {
+    buffer = NewPicture(width, height, QImage::Format_RGB32);
+    takePixels();
+    return !buffer.isNull();
+}
+
+void ArrivingRows::takePixels() {
+    m_bits = buffer.isNull() ? nullptr : buffer.bits();
+    m_bytesPerLine = buffer.bytesPerLine();
+    m_width = buffer.width();
+    m_height = buffer.height();
 }
 
 bool ArrivingRows::showable(const QRect& area) const {
@@ -183,10 +203,7 @@ QImage ArrivingRows::PictureOver(const std::shared_ptr<ArrivingRows>& job) {
                    job->buffer.bytesPerLine(), QImage::Format_RGB32, Release,
                    new std::shared_ptr<ArrivingRows>(job));
     job->key = picture.cacheKey();
-    job->m_bits = job->buffer.bits();
-    job->m_bytesPerLine = job->buffer.bytesPerLine();
-    job->m_width = job->buffer.width();
-    job->m_height = job->buffer.height();
+    job->takePixels();
     PendingPixels::enroll(job->key, job);
     return picture;
 }

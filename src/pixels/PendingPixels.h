@@ -73,6 +73,12 @@ public:
 
     QImage buffer; // owns the pixels
     std::atomic<bool> cancel{false};
+    // The buffer made for a picture of this size (Format_RGB32); false when memory ran out.
+    bool allocate(int width, int height);
+    uchar* line(int y) const { return m_bits + y * m_bytesPerLine; }
+    qsizetype bytesPerLine() const { return m_bytesPerLine; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
 
     qint64 key = 0;       // the picture's cache key
     int readyColumns = 0; // the first look: these columns of the top rows
@@ -100,14 +106,15 @@ public:
     void enlargeBlock();
     // On the thread: the coarse look in the rest of the picture, published as it goes.
     void enlargeTheRest();
-    // On the thread, after a decoder failed part-way: what it did not give shows mid-grey, as
-    // missing data does.
+    // On the thread, after a decoder failed part-way: what it did not give (below the rows done,
+    // beside the first look's block) shows mid-grey, as missing data does.
     void greyTheRest();
 
 private:
     bool covered(const QRect& area) const;
     bool showable(const QRect& area) const;
     void enlarge(const QRect& area);
+    void takePixels();
     static void Release(void* info);
 
     mutable std::mutex m_lock;
