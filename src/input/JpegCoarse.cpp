@@ -1,5 +1,6 @@
 #include "input/JpegCoarse.h"
 
+#include "input/PictureLimits.h"
 #include "pixels/PixelBuffer.h"
 
 #include <algorithm>
@@ -225,7 +226,9 @@ bool ReadFrame(Frame& frame, const uchar* s, int n) {
     frame.height = (s[1] << 8) | s[2];
     frame.width = (s[3] << 8) | s[4];
     const int count = s[5];
-    if (frame.width == 0 || frame.height == 0 || (count != 1 && count != 3) || n != 6 + 3 * count) {
+    // A picture the loader would refuse for its size is not read: its averages stay small.
+    if (frame.width == 0 || frame.height == 0 || (count != 1 && count != 3) || n != 6 + 3 * count ||
+        qint64(frame.width) * frame.height > MaxPictureBytes() / 4) {
         return false;
     }
     for (int i = 0; i < count; ++i) {

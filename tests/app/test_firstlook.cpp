@@ -21,6 +21,7 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+#include <png.h>
 
 namespace {
 // Photo-like: gradients and noise in every channel, so that no two blocks decode alike.
@@ -133,6 +134,45 @@ QByteArray webp(const QImage& image, int quality) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "webp", quality);
+    return data;
+}
+
+// A PNG of grey levels or palette indexes at 1, 2 or 4 bits, which the toolkit does not write:
+// diagonal stripes through every value.
+QByteArray lowBitPng(int width, int height, int depth, bool palette) {
+    QByteArray data;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(
+        png, &data,
+        [](png_structp p, png_bytep bytes, size_t length) {
+            static_cast<QByteArray*>(png_get_io_ptr(p))
+                ->append(reinterpret_cast<const char*>(bytes), qsizetype(length));
+        },
+        nullptr);
+    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), depth,
+                 palette ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    std::vector<png_color> colours;
+    for (int i = 0; i < (1 << depth); ++i) {
+        colours.push_back({png_byte(i * 37), png_byte(255 - i * 11), png_byte(i * 90)});
+    }
+    if (palette) {
+        png_set_PLTE(png, info, colours.data(), int(colours.size()));
+    }
+    png_write_info(png, info);
+    std::vector<png_byte> row(size_t(width * depth + 7) / 8);
+    for (int y = 0; y < height; ++y) {
+        std::fill(row.begin(), row.end(), 0);
+        for (int x = 0; x < width; ++x) {
+            const int value = ((x + y) / 7) % (1 << depth);
+            const int bit = x * depth;
+            row[size_t(bit / 8)] |= png_byte(value << (8 - depth - bit % 8));
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
     return data;
 }
 
@@ -249,6 +289,12 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
     // A bit a pixel, cut at a column inside a byte.
     QTest::newRow("PNG 1 bit, cut within a byte")
         << png(rgb.convertToFormat(QImage::Format_Mono)) << QSize(301, 203) << false;
+    QTest::newRow("PNG grey at 2 bits")
+        << lowBitPng(301, 700, 2, false) << QSize(203, 300) << false;
+    QTest::newRow("PNG grey at 4 bits")
+        << lowBitPng(300, 700, 4, false) << QSize(640, 301) << false;
+    QTest::newRow("PNG palette at 4 bits")
+        << lowBitPng(333, 700, 4, true) << QSize(101, 300) << false;
     QImage p3 = rgb;
     p3.setColorSpace(QColorSpace::DisplayP3);
     QTest::newRow("PNG, Display P3") << png(p3) << QSize(500, 300) << true;
@@ -257,6 +303,8 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
     const QImage odd = photo(901, 1203, false);
     QTest::newRow("WebP lossy") << webp(odd, 80) << QSize(400, 301) << false;
     QTest::newRow("WebP lossless") << webp(odd, 100) << QSize(400, 299) << false;
+    QTest::newRow("WebP lossy, narrower than the view")
+        << webp(photo(300, 900, false), 80) << QSize(640, 300) << false;
 
     // Its thumbnail first, enlarged.
     QFile heic(qEnvironmentVariable("HUEMARK_TEST_DATA") +
