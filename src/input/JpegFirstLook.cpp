@@ -239,7 +239,10 @@ QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
     }
     CheckPictureSize(header.width, header.height);
     if (header.progressive) {
-        return DecodeProgressiveFirstLook(data, header, area);
+        // Its scans are all read before any final row: damage there would show as grey rows
+        // where the command line must fail.
+        return FirstLookArea::damageMayShow() ? DecodeProgressiveFirstLook(data, header, area)
+                                              : QImage();
     }
     if (!header.oneScan) {
         return QImage(); // scans in some other order: decoded whole

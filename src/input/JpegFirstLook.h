@@ -9,8 +9,9 @@
 #include <QSize>
 
 // While one lives, LoadPicture on this thread decodes a JPEG larger than the area this way; and a
-// PNG, or a HEIF or AVIF picture with a thumbnail, too unless damageMayShow is false: their damage
-// found after the first look shows as grey rows, where the command line must fail the load.
+// progressive JPEG, a PNG, a WebP, or a HEIF or AVIF picture with a thumbnail, too unless
+// damageMayShow is false: their damage found after the first look shows as grey rows, where the
+// command line must fail the load.
 class FirstLookArea {
 public:
     explicit FirstLookArea(QSize area, bool damageMayShow = true);

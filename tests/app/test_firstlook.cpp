@@ -378,35 +378,44 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart() {
 void TestFirstLook::unsuitedDecodeWhole_data() {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QSize>("area");
+    QTest::addColumn<bool>("damageMayShow"); // false on the command line
 
     const QImage picture = photo(640, 480, false);
-    QTest::newRow("JPEG no larger than the area") << encode(picture, {}) << QSize(640, 480);
-    QTest::newRow("JPEG no area asked for") << encode(picture, {}) << QSize();
-    QTest::newRow("not a JPEG") << QByteArray("GIF89a, not at all") << QSize(100, 100);
+    QTest::newRow("JPEG no larger than the area") << encode(picture, {}) << QSize(640, 480) << true;
+    QTest::newRow("JPEG no area asked for") << encode(picture, {}) << QSize() << true;
+    QTest::newRow("not a JPEG") << QByteArray("GIF89a, not at all") << QSize(100, 100) << true;
 
     const QByteArray rgb = png(picture);
-    QTest::newRow("PNG no taller than the area") << rgb << QSize(100, 480);
+    QTest::newRow("PNG no taller than the area") << rgb << QSize(100, 480) << true;
     QTest::newRow("PNG with alpha")
-        << png(picture.convertToFormat(QImage::Format_ARGB32)) << QSize(100, 100);
+        << png(picture.convertToFormat(QImage::Format_ARGB32)) << QSize(100, 100) << true;
     QTest::newRow("PNG at 16 bits")
-        << png(picture.convertToFormat(QImage::Format_RGBX64)) << QSize(100, 100);
+        << png(picture.convertToFormat(QImage::Format_RGBX64)) << QSize(100, 100) << true;
     // A byte of the last pixels' chunk changed: its checksum fails, which the whole decode
     // refuses.
     QByteArray flipped = rgb;
     flipped[flipped.size() - 20] = char(flipped[flipped.size() - 20] ^ 0x55);
-    QTest::newRow("PNG with a chunk failing its checksum") << flipped << QSize(100, 100);
-    QTest::newRow("PNG cut short") << rgb.left(rgb.size() - 100) << QSize(100, 100);
+    QTest::newRow("PNG with a chunk failing its checksum") << flipped << QSize(100, 100) << true;
+    QTest::newRow("PNG cut short") << rgb.left(rgb.size() - 100) << QSize(100, 100) << true;
     QImage seeThrough = picture.convertToFormat(QImage::Format_ARGB32);
     seeThrough.setPixel(5, 5, qRgba(10, 20, 30, 40));
-    QTest::newRow("WebP with alpha") << webp(seeThrough, 80) << QSize(100, 100);
+    QTest::newRow("WebP with alpha") << webp(seeThrough, 80) << QSize(100, 100) << true;
     const QByteArray lossy = webp(picture, 80);
-    QTest::newRow("WebP cut short") << lossy.left(lossy.size() - 100) << QSize(100, 100);
-    QTest::newRow("PNG, no PNG at all") << QByteArray("\x89PNG\r\n\x1a\n", 8) << QSize(100, 100);
+    QTest::newRow("WebP cut short") << lossy.left(lossy.size() - 100) << QSize(100, 100) << true;
+    QTest::newRow("PNG, no PNG at all")
+        << QByteArray("\x89PNG\r\n\x1a\n", 8) << QSize(100, 100) << true;
+    // The command line: damage found after a first look must fail the load, not show as grey.
+    QTest::newRow("progressive JPEG, command line")
+        << encode(picture, {2, 2, false, 0, true}) << QSize(100, 100) << false;
+    QTest::newRow("PNG, command line") << rgb << QSize(100, 100) << false;
+    QTest::newRow("WebP, command line") << lossy << QSize(100, 100) << false;
 }
 
 void TestFirstLook::unsuitedDecodeWhole() {
     QFETCH(QByteArray, data);
     QFETCH(QSize, area);
+    QFETCH(bool, damageMayShow);
+    const FirstLookArea where(area, damageMayShow);
     QVERIFY(data.startsWith("\x89PNG") ? DecodePngFirstLook(data, area).isNull()
             : data.startsWith("RIFF")  ? DecodeWebpFirstLook(data, area).isNull()
                                        : DecodeJpegFirstLook(data, area).isNull());
