@@ -9,6 +9,7 @@
 #include "input/WebpFirstLook.h"
 #include "input/cms/SrgbConversion.h"
 #include "pixels/PendingPixels.h"
+#include "support/JpegWriting.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -20,7 +21,6 @@
 #include <array>
 #include <cstdio>
 
-#include <jpeglib.h>
 #include <png.h>
 
 namespace {
@@ -55,46 +55,25 @@ struct Encoding {
 };
 
 QByteArray encode(const QImage& image, const Encoding& e) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(image.width());
-    cinfo.image_height = JDIMENSION(image.height());
-    cinfo.input_components = e.grey ? 1 : 4;
-    cinfo.in_color_space = e.grey ? JCS_GRAYSCALE : JCS_EXT_BGRX;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 88, TRUE);
-    if (!e.grey) {
-        cinfo.comp_info[0].h_samp_factor = e.hSample;
-        cinfo.comp_info[0].v_samp_factor = e.vSample;
-    }
-    cinfo.restart_in_rows = e.restartRows;
-    if (e.progressive) {
-        jpeg_simple_progression(&cinfo);
-    }
     // Averages in a scan each, high bits first, then the rest of every coefficient.
     static jpeg_scan_info apart[] = {{1, {2}, 0, 0, 0, 1},  {1, {0}, 0, 0, 0, 1},
                                      {1, {1}, 0, 0, 0, 1},  {3, {0, 1, 2}, 0, 0, 1, 0},
                                      {1, {0}, 1, 63, 0, 0}, {1, {1}, 1, 63, 0, 0},
                                      {1, {2}, 1, 63, 0, 0}};
-    if (e.averagesApart) {
-        cinfo.scan_info = apart;
-        cinfo.num_scans = 7;
-    }
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<uchar*>(image.constScanLine(int(cinfo.next_scanline)));
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray data(reinterpret_cast<const char*>(out), qsizetype(size));
-    std::free(out);
-    return data;
+    return WriteJpeg(image, 88, [&](jpeg_compress_struct& cinfo) {
+        if (!e.grey) {
+            cinfo.comp_info[0].h_samp_factor = e.hSample;
+            cinfo.comp_info[0].v_samp_factor = e.vSample;
+        }
+        cinfo.restart_in_rows = e.restartRows;
+        if (e.progressive) {
+            jpeg_simple_progression(&cinfo);
+        }
+        if (e.averagesApart) {
+            cinfo.scan_info = apart;
+            cinfo.num_scans = 7;
+        }
+    });
 }
 
 // The whole picture as the loader decodes it without a first look.

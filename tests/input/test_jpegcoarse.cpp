@@ -4,10 +4,9 @@
 
 #include "input/JpegCoarse.h"
 
-#include <QTest>
-#include <cstdlib>
+#include "support/JpegWriting.h"
 
-#include <jpeglib.h>
+#include <QTest>
 
 namespace {
 
@@ -48,30 +47,6 @@ QImage picture(int width, int height, bool grey) {
 }
 
 QByteArray encode(const QImage& image, const Encoding& e) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(image.width());
-    cinfo.image_height = JDIMENSION(image.height());
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_EXT_BGRX;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 85, TRUE);
-    if (e.grey) {
-        jpeg_set_colorspace(&cinfo, JCS_GRAYSCALE);
-    } else if (e.rgb) {
-        jpeg_set_colorspace(&cinfo, JCS_RGB);
-    }
-    if (!e.grey) {
-        cinfo.comp_info[0].h_samp_factor = e.hSample;
-        cinfo.comp_info[0].v_samp_factor = e.vSample;
-    }
-    cinfo.restart_interval = JDIMENSION(e.restartBlocks);
-    cinfo.arith_code = e.arithmetic ? TRUE : FALSE;
     // Each component's averages a scan of its own (high bits first), or all of them whole.
     static jpeg_scan_info apart[] = {{1, {1}, 0, 0, 0, 2},       {1, {0}, 0, 0, 0, 2},
                                      {1, {2}, 0, 0, 0, 2},       {3, {0, 1, 2}, 0, 0, 2, 1},
@@ -81,26 +56,29 @@ QByteArray encode(const QImage& image, const Encoding& e) {
                                      {1, {0}, 1, 63, 0, 0},
                                      {1, {1}, 1, 63, 0, 0},
                                      {1, {2}, 1, 63, 0, 0}};
-    if (e.progressive) {
-        jpeg_simple_progression(&cinfo);
-        if (e.scans == Scans::AveragesApart) {
-            cinfo.scan_info = apart;
-            cinfo.num_scans = 8;
-        } else if (e.scans == Scans::AveragesWhole) {
-            cinfo.scan_info = whole;
-            cinfo.num_scans = 4;
+    return WriteJpeg(image, 85, [&](jpeg_compress_struct& cinfo) {
+        if (e.grey) {
+            jpeg_set_colorspace(&cinfo, JCS_GRAYSCALE);
+        } else if (e.rgb) {
+            jpeg_set_colorspace(&cinfo, JCS_RGB);
         }
-    }
-    jpeg_start_compress(&cinfo, TRUE);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<uchar*>(image.constScanLine(int(cinfo.next_scanline)));
-        jpeg_write_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray data(reinterpret_cast<const char*>(out), qsizetype(size));
-    std::free(out);
-    return data;
+        if (!e.grey) {
+            cinfo.comp_info[0].h_samp_factor = e.hSample;
+            cinfo.comp_info[0].v_samp_factor = e.vSample;
+        }
+        cinfo.restart_interval = JDIMENSION(e.restartBlocks);
+        cinfo.arith_code = e.arithmetic ? TRUE : FALSE;
+        if (e.progressive) {
+            jpeg_simple_progression(&cinfo);
+            if (e.scans == Scans::AveragesApart) {
+                cinfo.scan_info = apart;
+                cinfo.num_scans = 8;
+            } else if (e.scans == Scans::AveragesWhole) {
+                cinfo.scan_info = whole;
+                cinfo.num_scans = 4;
+            }
+        }
+    });
 }
 
 QImage decode(const QByteArray& data) {
