@@ -1879,6 +1879,11 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <source>Point at the picture to read a colour; a click or Enter picks it; the arrow keys move the pointer one pixel</source>
         <translation>Zeigen Sie auf das Bild, um eine Farbe abzulesen; ein Klick oder Enter nimmt sie auf; die Pfeiltasten bewegen den Zeiger um ein Pixel</translation>
     </message>
+    <message>
+        <source>Palette of %1 colours added, rows 1 to %1; the largest share, %2, is on row 1</source>
+        <extracomment>Said by a screen reader after Extract Palette: %1 how many colours (two or more), %2 the web code of the largest share&apos;s colour.</extracomment>
+        <translation>Palette mit %1 Farben aufgenommen, Zeilen 1 bis %1; der größte Anteil, %2, steht in Zeile 1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -1879,6 +1879,11 @@ incorrecto.
         <source>Point at the picture to read a colour; a click or Enter picks it; the arrow keys move the pointer one pixel</source>
         <translation>Señale la imagen para leer un color; un clic o Intro lo toma; las flechas mueven el puntero un píxel</translation>
     </message>
+    <message>
+        <source>Palette of %1 colours added, rows 1 to %1; the largest share, %2, is on row 1</source>
+        <extracomment>Said by a screen reader after Extract Palette: %1 how many colours (two or more), %2 the web code of the largest share&apos;s colour.</extracomment>
+        <translation>Paleta de %1 colores añadida, filas 1 a %1; la mayor parte, %2, está en la fila 1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

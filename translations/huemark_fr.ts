@@ -1873,6 +1873,11 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <source>Point at the picture to read a colour; a click or Enter picks it; the arrow keys move the pointer one pixel</source>
         <translation>Pointez l&apos;image pour lire une couleur ; un clic ou Entrée la prélève ; les flèches déplacent le pointeur d&apos;un pixel</translation>
     </message>
+    <message>
+        <source>Palette of %1 colours added, rows 1 to %1; the largest share, %2, is on row 1</source>
+        <extracomment>Said by a screen reader after Extract Palette: %1 how many colours (two or more), %2 the web code of the largest share&apos;s colour.</extracomment>
+        <translation>Palette de %1 couleurs ajoutée, lignes 1 à %1 ; la plus grande part, %2, est en ligne 1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

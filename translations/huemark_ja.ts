@@ -1873,6 +1873,11 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <source>Point at the picture to read a colour; a click or Enter picks it; the arrow keys move the pointer one pixel</source>
         <translation>画像を指すと色を読み取ります。クリックまたは Enter で取得し、矢印キーでポインターを 1 ピクセルずつ動かします</translation>
     </message>
+    <message>
+        <source>Palette of %1 colours added, rows 1 to %1; the largest share, %2, is on row 1</source>
+        <extracomment>Said by a screen reader after Extract Palette: %1 how many colours (two or more), %2 the web code of the largest share&apos;s colour.</extracomment>
+        <translation>%1 色のパレットを追加しました（1〜%1 行目）。最も多い色 %2 は 1 行目です</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -3,6 +3,8 @@
 // the list as picks are.
 
 #include "app/frmHuemark.h"
+#include "color/ColorCodes.h"
+#include "controls/Announcer.h"
 #include "controls/AreaPanel.h"
 #include "controls/FlexGrid.h"
 #include "controls/KeyCodes.h"
@@ -160,13 +162,23 @@ void frmHuemark::mnuViewExtractPalette_Click() {
     }
     try {
         const QList<ColorShare> colors = DominantColors(MeasuredPicture(), area, m_paletteColors);
-        // The smallest share first, so that the largest ends on top.
+        // The smallest share first, so that the largest ends on top. A screen reader hears the
+        // palette once, not each of its rows.
+        const bool one = colors.size() == 1;
         for (auto it = colors.rbegin(); it != colors.rend(); ++it) {
             Pick pick(it->color, ShareText(it->share));
             pick.origin.source = Caption();
             pick.origin.area = area;
             pick.origin.profile = m_shownProfile;
-            AddPickOnTop(pick);
+            AddPickOnTop(pick, one);
+        }
+        if (colors.size() > 1) {
+            //: Said by a screen reader after Extract Palette: %1 how many colours (two or more),
+            //: %2 the web code of the largest share's colour.
+            m_announcer->announce(tr("Palette of %1 colours added, rows 1 to %1; the largest "
+                                     "share, %2, is on row 1")
+                                      .arg(colors.size())
+                                      .arg(WebCode(colors.front().color.value())));
         }
     } catch (const std::bad_alloc&) {
         SayOutOfMemory();

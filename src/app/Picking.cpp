@@ -33,11 +33,13 @@ void frmHuemark::DrawTag(float x, float y, ColorValue c) {
     picColor->Print(ColorToWeb(c));
 }
 
-void frmHuemark::AddPickOnTop(const Pick& pick) {
+void frmHuemark::AddPickOnTop(const Pick& pick, bool said) {
     m_picks->addOnTop(pick);
     m_pointerRests.stop(); // the pick is said; the colour under the resting pointer is not again
-    //: Said by a screen reader after a pick: %1 the colour's web code, %2 its row in the list.
-    m_announcer->announce(tr("Picked %1, row %2").arg(WebCode(pick.color.value())).arg(1));
+    if (said) {
+        //: Said by a screen reader after a pick: %1 the colour's web code, %2 its row in the list.
+        m_announcer->announce(tr("Picked %1, row %2").arg(WebCode(pick.color.value())).arg(1));
+    }
     // The new top row's first two cells were made current in turn; the second stays so.
     grdList->setRow(1);
     grdList->setCol(0);

@@ -337,7 +337,8 @@ private:
     QImage m_measuredPicture; // made on first use for each picture shown
     int m_paletteColors = 6;
     // A pick on top of the list, its row made current as a pick's is.
-    void AddPickOnTop(const Pick& pick);
+    // The pick on the list's top row; said to a screen reader unless the caller says the whole.
+    void AddPickOnTop(const Pick& pick, bool said = true);
     std::optional<QPointF> zoomAnchor() const;
 
     Services m_services;

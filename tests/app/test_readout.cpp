@@ -281,7 +281,8 @@ void TestReadout::nonFiniteCoordinatesReadOutside() {
 
 // What a screen reader hears: each time the announcer shows, its message. A script of steps:
 // "move X,Y" the pointer; "rest" (longer than the pointer must rest); "key K" on the picture;
-// "click X,Y" picks; "list K" a key on the list, with "Shift+" or "Ctrl+". Each message heard
+// "click X,Y" picks; "list K" a key on the list, with "Shift+" or "Ctrl+"; "palette" extracts
+// the picture's palette. Each message heard
 // must begin with the text expected.
 void TestReadout::announcements_data() {
     QTest::addColumn<QStringList>("steps");
@@ -305,6 +306,8 @@ void TestReadout::announcements_data() {
                        "list Ctrl+Down", "list Ctrl+Down", "list Down"}
         << QStringList{"Picked #FF0000, row 1", "Picked #FFFFFF, row 1", "Picked #000000, row 1",
                        "Contrast of #000000 and #FFFFFF", "Contrast of #000000 and #FF0000"};
+    QTest::newRow("a palette is said once, not row by row")
+        << QStringList{"palette"} << QStringList{"Palette of 3 colours added, rows 1 to 3"};
 }
 
 void TestReadout::announcements() {
@@ -336,6 +339,8 @@ void TestReadout::announcements() {
                         what.section(QLatin1Char(','), 1).toInt());
         if (verb == QLatin1String("move")) {
             w.pointAt(at.x(), at.y());
+        } else if (verb == QLatin1String("palette")) {
+            w.form->mnuViewExtractPalette->trigger();
         } else if (verb == QLatin1String("rest")) {
             QTest::qWait(rests->interval() * 5);
         } else if (verb == QLatin1String("click")) {
