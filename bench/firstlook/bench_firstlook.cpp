@@ -160,10 +160,16 @@ public:
         xcb_damage_create(conn, m_damage, root, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
         xcb_flush(conn);
     }
-    // Returns once something has been drawn since the last call, or after ms.
+    // Returns once something has been drawn since the last call, or after ms. An event that
+    // arrived while the screen was being read already waits in the connection's queue, where
+    // polling its socket would not see it.
     void waitForDrawing(int ms) {
-        pollfd fd{xcb_get_file_descriptor(m_conn), POLLIN, 0};
-        poll(&fd, 1, ms);
+        if (xcb_generic_event_t* queued = xcb_poll_for_event(m_conn)) {
+            std::free(queued);
+        } else {
+            pollfd fd{xcb_get_file_descriptor(m_conn), POLLIN, 0};
+            poll(&fd, 1, ms);
+        }
         while (xcb_generic_event_t* event = xcb_poll_for_event(m_conn)) {
             std::free(event);
         }
@@ -314,8 +320,7 @@ int main(int argc, char** argv) {
                 }
                 p.millis.push_back(
                     std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-                kill(pid, SIGTERM);
-                waitpid(pid, nullptr, 0);
+                StopProgram(pid);
                 // Until its window has gone from the screen.
                 while (showsPicture(conn, root)) {
                     usleep(1000);

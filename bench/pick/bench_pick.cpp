@@ -230,8 +230,7 @@ int main(int argc, char** argv) {
             p.millis.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
             p.residentMiB.push_back(ResidentMiB(pid));
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
+            StopProgram(pid);
             usleep(100000);
         }
     }

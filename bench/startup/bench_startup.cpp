@@ -155,8 +155,7 @@ int main(int argc, char** argv) {
                 usleep(static_cast<useconds_t>(settle * 1e6));
                 p.settledMiB.push_back(ResidentMiB(pid));
             }
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
+            StopProgram(pid);
         }
     }
 

@@ -1,12 +1,15 @@
 #pragma once
-// For the benchmarks that time other programs: starting one quietly, and its resident memory.
+// For the benchmarks that time other programs: starting one quietly, stopping it, and its
+// resident memory.
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -48,4 +51,18 @@ inline double ResidentMiB(pid_t pid) {
     }
     std::fclose(f);
     return kib / 1024.0;
+}
+
+// Asks the program to end and waits for it; killed after two seconds. A program that catches
+// the request and ends from its event loop (feh) may not wake to see it, when it came early.
+inline void StopProgram(pid_t pid) {
+    kill(pid, SIGTERM);
+    for (int waited = 0; waited < 200; ++waited) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) {
+            return;
+        }
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
 }
