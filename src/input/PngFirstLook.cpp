@@ -1,7 +1,5 @@
 #include "input/PngFirstLook.h"
 
-#include "input/LoadPicture.h"
-#include "input/ModernDecoders.h"
 #include "input/PictureLimits.h"
 #include "input/PngRows.h"
 #include "pixels/PendingPixels.h"
@@ -11,7 +9,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 #include <png.h>
@@ -22,7 +19,7 @@ namespace {
 constexpr int kBand = 64;
 
 class PngJob;
-bool DecodeRows(PngJob* job, uchar* scratch);
+bool DecodeRest(PngJob* job, uchar* scratch);
 
 class PngJob final : public ArrivingRows {
 public:
@@ -30,7 +27,7 @@ public:
     void run() {
         YieldToTheWindow();
         std::vector<uchar> scratch(size_t(width()) * 4);
-        if (!DecodeRows(this, scratch.data()) && !cancel.load()) {
+        if (!DecodeRest(this, scratch.data()) && !cancel.load()) {
             greyTheRest();
         }
         data = QByteArray(); // the file's bytes are not needed any more
@@ -64,14 +61,23 @@ void ReadBytes(png_structp png, png_bytep out, size_t length) {
 
 void Warned(png_structp, png_const_charp) {}
 
-// The whole picture with the system's libpng, as the toolkit's reader decodes it (the same
-// library; palette and grey expanded to 8-bit RGB, as the loader's conversions give them), a row
-// at a time straight into the picture; of the first look's rows only the columns beyond it, and
-// published as they come. The first look takes only PNGs without transparency, at 8 bits or fewer,
-// not interlaced.
-bool DecodeRows(PngJob* job, uchar* scratch) {
-    PngSource source{reinterpret_cast<const uchar*>(job->data.constData()),
-                     size_t(job->data.size()), 0, &job->cancel};
+// Where the rows go: each row y of the first `rows` is decoded into lineFor(y), then handed to
+// arrived(y); both are given `to`.
+struct RowsTo {
+    int rows;
+    uchar* (*lineFor)(void* to, int y);
+    void (*arrived)(void* to, int y);
+    void* to;
+};
+
+// The picture's top rows with the system's libpng, as the toolkit's reader decodes them (the same
+// library; palette and grey expanded to 8-bit RGB, as the loader's conversions give them). A
+// first look takes only PNGs without transparency, at 8 bits or fewer, not interlaced, of the
+// width and height given. False when the data fail or the picture is let go.
+bool ReadRows(const QByteArray& data, int width, int height, const std::atomic<bool>* cancel,
+              const RowsTo& out) {
+    PngSource source{reinterpret_cast<const uchar*>(data.constData()), size_t(data.size()), 0,
+                     cancel};
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Failed, Warned);
     png_infop info = png == nullptr ? nullptr : png_create_info_struct(png);
     if (info == nullptr) {
@@ -89,29 +95,67 @@ bool DecodeRows(PngJob* job, uchar* scratch) {
     png_set_bgr(png);
     png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
     png_read_update_info(png, info);
-    if (png_get_image_width(png, info) != png_uint_32(job->width()) ||
-        png_get_image_height(png, info) != png_uint_32(job->height()) ||
-        png_get_rowbytes(png, info) != size_t(job->width()) * 4 ||
+    if (png_get_image_width(png, info) != png_uint_32(width) ||
+        png_get_image_height(png, info) != png_uint_32(height) ||
+        png_get_rowbytes(png, info) != size_t(width) * 4 ||
         png_get_interlace_type(png, info) != PNG_INTERLACE_NONE) {
         png_destroy_read_struct(&png, &info, nullptr);
         return false;
     }
-    const size_t kept = size_t(job->readyColumns) * 4;
-    for (int y = 0; y < job->height() && !job->cancel.load(std::memory_order_relaxed); ++y) {
-        uchar* line = job->line(y);
-        if (y < job->readyRows) {
-            // The first look's block is in already: readers may be reading it.
-            png_read_row(png, scratch, nullptr);
-            std::memcpy(line + kept, scratch + kept, size_t(job->width()) * 4 - kept);
-        } else {
-            png_read_row(png, line, nullptr);
-        }
-        if ((y + 1) % kBand == 0 || y + 1 == job->height()) {
-            job->publish(y + 1);
-        }
+    for (int y = 0; y < out.rows && !cancel->load(std::memory_order_relaxed); ++y) {
+        png_read_row(png, out.lineFor(out.to, y), nullptr);
+        out.arrived(out.to, y);
     }
     png_destroy_read_struct(&png, &info, nullptr);
-    return true;
+    return !cancel->load(std::memory_order_relaxed);
+}
+
+// The rest, from the top: of the first look's rows only the columns beyond it (readers may be
+// reading its block), the others straight into the picture, published as they come.
+struct Rest {
+    PngJob* job;
+    uchar* scratch;
+};
+
+uchar* RestLine(void* to, int y) {
+    const auto* rest = static_cast<Rest*>(to);
+    return y < rest->job->readyRows ? rest->scratch : rest->job->line(y);
+}
+
+void RestArrived(void* to, int y) {
+    const auto* rest = static_cast<Rest*>(to);
+    PngJob* job = rest->job;
+    if (y < job->readyRows) {
+        const size_t kept = size_t(job->readyColumns) * 4;
+        std::memcpy(job->line(y) + kept, rest->scratch + kept, size_t(job->width()) * 4 - kept);
+    }
+    if ((y + 1) % kBand == 0 || y + 1 == job->height()) {
+        job->publish(y + 1);
+    }
+}
+
+bool DecodeRest(PngJob* job, uchar* scratch) {
+    Rest rest{job, scratch};
+    return ReadRows(job->data, job->width(), job->height(), &job->cancel,
+                    {job->height(), RestLine, RestArrived, &rest});
+}
+
+// The first look: the block's columns of each top row, copied into the picture.
+uchar* FirstLine(void* to, int) {
+    return static_cast<Rest*>(to)->scratch;
+}
+
+void FirstArrived(void* to, int y) {
+    const auto* first = static_cast<Rest*>(to);
+    std::memcpy(first->job->line(y), first->scratch, size_t(first->job->readyColumns) * 4);
+}
+
+// From the caller's data, not the job's: the job lets go of its copy when it is done.
+bool DecodeFirstLook(const QByteArray& data, PngJob* job, uchar* scratch) {
+    static const std::atomic<bool> kNeverLetGo{false};
+    Rest first{job, scratch};
+    return ReadRows(data, job->width(), job->height(), &kNeverLetGo,
+                    {job->readyRows, FirstLine, FirstArrived, &first});
 }
 
 // The bytes a row of the PNG takes before its filter byte, for the header's colour types that a
@@ -174,13 +218,9 @@ QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
     // before its top rows are in.
     PngJob* running = job.get();
     job->start([running] { running->run(); });
-    const QImage top = NormalizePicture(EightBitPicture(
-        ReadPngAsLoaded(PngFirstRows(data, rows, rowBytes, false, columns, RowBytes(p, columns)))));
-    if (top.format() != QImage::Format_RGB32 || top.size() != QSize(columns, rows)) {
-        return QImage(); // the picture goes, and its decoder stops
-    }
-    for (int y = 0; y < rows; ++y) {
-        std::memcpy(job->line(y), top.constScanLine(y), size_t(columns) * 4);
+    std::vector<uchar> scratch(size_t(width) * 4);
+    if (!DecodeFirstLook(data, job.get(), scratch.data())) {
+        return QImage(); // the picture goes, its decoder stops, and the usual way says why
     }
     return picture;
 }

@@ -31,8 +31,7 @@ void AppendChunk(QByteArray* file, const char* type, const uchar* data, quint32 
 
 } // namespace
 
-QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool checkRest,
-                        int columns, qint64 columnBytes) {
+QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool checkRest) {
     const auto* p = reinterpret_cast<const uchar*>(data.constData());
     const qsizetype n = data.size();
     constexpr qsizetype kHeaderEnd = 8 + 12 + 13;
@@ -44,10 +43,6 @@ QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool 
     QByteArray file = data.left(8);
     uchar header[13];
     std::memcpy(header, p + 16, 13);
-    const bool cropped = columns > 0 && columnBytes < rowBytes;
-    if (cropped) {
-        qToBigEndian<quint32>(quint32(columns), header);
-    }
     qToBigEndian<quint32>(quint32(rows), header + 4);
     AppendChunk(&file, "IHDR", header, 13);
 
@@ -107,20 +102,12 @@ QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool 
     if (done < wanted || (checkRest && (!end || status != Z_STREAM_END || done + dropped < all))) {
         return {};
     }
-    // Each row's bytes up to the columns kept: the filters reach only to the left and above.
-    qint64 total = wanted;
-    if (cropped) {
-        for (int r = 1; r < rows; ++r) {
-            std::memmove(out + r * (columnBytes + 1), out + r * (rowBytes + 1), columnBytes + 1);
-        }
-        total = rows * (columnBytes + 1);
-    }
     // The rows' bytes as one chunk of stored deflate blocks, written in place: no compressing,
     // one checksum of each kind over them.
     constexpr qint64 kBlock = 65535;
-    const qint64 blocks = (total + kBlock - 1) / kBlock;
-    const qint64 length = 2 + total + 5 * blocks + 4;
-    if (total <= 0 || length > 0x7FFFFFFF) {
+    const qint64 blocks = (wanted + kBlock - 1) / kBlock;
+    const qint64 length = 2 + wanted + 5 * blocks + 4;
+    if (wanted <= 0 || length > 0x7FFFFFFF) {
         return {};
     }
     const qsizetype base = file.size();
@@ -133,15 +120,15 @@ QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool 
     z[1] = 0x01;
     uchar* o = z + 2;
     const auto* in = reinterpret_cast<const uchar*>(filtered.constData());
-    for (qint64 from = 0; from < total; from += kBlock) {
-        const auto n = quint16(std::min(kBlock, total - from));
-        o[0] = from + n >= total ? 1 : 0; // the last block says so; stored, not compressed
+    for (qint64 from = 0; from < wanted; from += kBlock) {
+        const auto n = quint16(std::min(kBlock, wanted - from));
+        o[0] = from + n >= wanted ? 1 : 0; // the last block says so; stored, not compressed
         qToLittleEndian<quint16>(n, o + 1);
         qToLittleEndian<quint16>(quint16(~n), o + 3);
         std::memcpy(o + 5, in + from, n);
         o += 5 + n;
     }
-    qToBigEndian<quint32>(quint32(adler32_z(adler32(0, nullptr, 0), in, size_t(total))), o);
+    qToBigEndian<quint32>(quint32(adler32_z(adler32(0, nullptr, 0), in, size_t(wanted))), o);
     qToBigEndian<quint32>(ChunkCrc(chunk, quint32(length)), chunk + 8 + length);
     uchar* last = chunk + 12 + length;
     qToBigEndian<quint32>(0, last);

@@ -15,10 +15,7 @@
 // checksum (the rows beyond are inflated and dropped): damage that may fail the whole decode in
 // rows not read. (Compressed data damaged beyond the rows in a way that keeps every checksum
 // goes unseen.)
-// With columns (> 0) the PNG is cut to that many columns from the left as well, each row kept to
-// its first columnBytes bytes.
-QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool checkRest,
-                        int columns = 0, qint64 columnBytes = 0);
+QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool checkRest);
 
 // Whether every chunk of the PNG holds its checksum, the pixels' chunks run in one sequence with
 // no critical chunk after them but the end, and the file ends with its end chunk: the damage that
