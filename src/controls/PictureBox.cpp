@@ -235,8 +235,10 @@ QRgb* PictureBox::makeTile(int column, int row) {
 }
 
 // What the surface shows (drawings, picture, background) in target's area at origin.
-void PictureBox::copySurface(QImage& target, QPoint origin) const {
-    awaitPixels(QRect(origin, target.size()));
+void PictureBox::copySurface(QImage& target, QPoint origin, bool shown) const {
+    if (!shown) {
+        awaitPixels(QRect(origin, target.size()));
+    }
     for (int y = 0; y < target.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
         const int sy = origin.y() + y;

@@ -252,7 +252,10 @@ private:
     // Runs paint on a scratch copy of the surface's pixels in area (picture pixels), then keeps
     // the pixels it changed in tiles.
     void drawOnSurface(QRect area, const std::function<void(QPainter&)>& paint);
-    void copySurface(QImage& target, QPoint origin) const;
+    // What the surface shows in target's area at origin; waits for pixels still arriving unless
+    // the caller already holds them shown (a painting's Showing: waiting there for final pixels
+    // would keep them from ever replacing a preview).
+    void copySurface(QImage& target, QPoint origin, bool shown = false) const;
     void keepChanges(const QImage& scratch, QPoint origin);
     QRgb* makeTile(int column, int row);
 
@@ -299,6 +302,7 @@ private:
     ColourVision m_vision = ColourVision::Normal;
     QTimer* m_settle = nullptr;
     QTimer* m_arrivals = nullptr;
+    bool m_drawn = false; // a first frame has been drawn
     int m_finalRowsShown = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "controls/KeyCodes.h"
 #include "controls/PictureBox.h"
 #include "desktop/NativeWindow.h"
+#include "pixels/PendingPixels.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -311,6 +312,12 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
     paintMarker(painter);
     paintArea(painter);
+    if (!m_drawn) {
+        // Once this first frame is on the screen, a picture's rest held back for it goes on.
+        m_drawn = true;
+        QMetaObject::invokeMethod(
+            this, [] { ArrivingRows::ReleaseHeld(); }, Qt::QueuedConnection);
+    }
 }
 
 void PictureBox::setColourVision(ColourVision vision) {
@@ -370,13 +377,28 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
     };
     const int pictureFrom = firstAtLeast(0);
     const int pictureTo = std::max(pictureFrom, firstAtLeast(m_base.width()));
-    // The picture's pixels shown here, waited for while they are still arriving.
+    // Zoomed out, once the view has settled, each device pixel shows the average of the pixels
+    // it covers, so that thin lines stay visible; while it moves, the one pixel it starts with.
+    const bool smooth = m_view.scale() < 1 && !m_settling;
+    std::vector<int> spans;
+    if (smooth) {
+        spans.resize(size_t(span) + 1);
+        for (int i = 0; i <= span; ++i) {
+            spans[size_t(i)] = std::clamp(m_view.x().pixelAt(left + i), 0, drawn.width());
+        }
+    }
+    // The picture's pixels shown here (all that the averages read), waited for while they are
+    // still arriving; held until they are drawn.
     PendingPixels::Showing showing;
     if (pictureTo > pictureFrom) {
         const int firstRow = std::max(0, m_view.y().pixelAt(top));
-        const int lastRow = std::min(m_base.height() - 1, m_view.y().pixelAt(bottom - 1));
-        showing = showPixels(QRect(QPoint(columns[size_t(pictureFrom)], firstRow),
-                                   QPoint(columns[size_t(pictureTo - 1)], lastRow)));
+        const int lastRow = smooth ? std::clamp(m_view.y().pixelAt(bottom), 0, drawn.height()) - 1
+                                   : std::min(m_base.height() - 1, m_view.y().pixelAt(bottom - 1));
+        const QRect area =
+            smooth ? QRect(QPoint(spans.front(), firstRow), QPoint(spans.back() - 1, lastRow))
+                   : QRect(QPoint(columns[size_t(pictureFrom)], firstRow),
+                           QPoint(columns[size_t(pictureTo - 1)], lastRow));
+        showing = showPixels(area & m_base.rect());
     }
     const bool oneToOne = m_view.scale() == 1;
     const int rowsPerBand =
@@ -395,16 +417,6 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
     const QTransform device = painter.deviceTransform();
     painter.save();
     painter.setWorldTransform(QTransform(1 / r, 0, 0, 1 / r, -device.dx() / r, -device.dy() / r));
-    // Zoomed out, once the view has settled, each device pixel shows the average of the pixels
-    // it covers, so that thin lines stay visible; while it moves, the one pixel it starts with.
-    const bool smooth = m_view.scale() < 1 && !m_settling;
-    std::vector<int> spans;
-    if (smooth) {
-        spans.resize(size_t(span) + 1);
-        for (int i = 0; i <= span; ++i) {
-            spans[size_t(i)] = std::clamp(m_view.x().pixelAt(left + i), 0, drawn.width());
-        }
-    }
     for (int bandTop = top; bandTop < bottom; bandTop += rowsPerBand) {
         const int rows = std::min(rowsPerBand, bottom - bandTop);
         int previous = INT_MIN;
@@ -491,7 +503,7 @@ void PictureBox::averageLine(QRgb* line, int deviceRow, const std::vector<int>& 
     std::vector<quint32> sums(size_t(span) * 3, 0);
     QImage row(x1 - x0, 1, QImage::Format_RGB32);
     for (int y = y0; y < y1; ++y) {
-        copySurface(row, QPoint(x0, y));
+        copySurface(row, QPoint(x0, y), true); // the painting holds them
         const auto* pixels = reinterpret_cast<const QRgb*>(row.constScanLine(0)) - x0;
         for (int i = 0; i < span; ++i) {
             quint32 r = 0;

@@ -3,6 +3,7 @@
 #include "pixels/PixelBuffer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -19,6 +20,13 @@ namespace {
 constexpr int kBackgroundNice = 10;
 
 std::mutex g_lock;
+
+// Held jobs (ArrivingRows::Holding) wait at this gate.
+constexpr auto kMostHeld = std::chrono::seconds(1);
+std::mutex g_gateLock;
+std::condition_variable g_gate;
+bool g_released = true;
+thread_local bool t_holding = false;
 std::map<qint64, std::weak_ptr<const PendingPixels>>& Enrolled() {
     static std::map<qint64, std::weak_ptr<const PendingPixels>> enrolled;
     return enrolled;
@@ -52,6 +60,7 @@ void ArrivingRows::waitFor(const QRect& area) const {
     if (covered(area)) {
         return;
     }
+    wanted();
     std::unique_lock<std::mutex> hold(m_lock);
     m_arrived.wait(hold, [&] { return covered(area); });
 }
@@ -70,6 +79,7 @@ PendingPixels::Showing ArrivingRows::show(const QRect& area) const {
         return {};
     }
     if (!showable(area)) {
+        wanted();
         std::unique_lock<std::mutex> hold(m_lock);
         m_arrived.wait(hold, [&] { return showable(area); });
     }
@@ -209,13 +219,55 @@ QImage ArrivingRows::PictureOver(const std::shared_ptr<ArrivingRows>& job) {
 }
 
 void ArrivingRows::start(std::function<void()> work) {
-    m_thread = std::thread(std::move(work));
+    if (!t_holding) {
+        m_thread = std::thread(std::move(work));
+        return;
+    }
+    m_thread = std::thread([this, work = std::move(work)] {
+        awaitRelease();
+        work();
+    });
+}
+
+ArrivingRows::Holding::Holding() {
+    const std::lock_guard<std::mutex> hold(g_gateLock);
+    g_released = false;
+    t_holding = true;
+}
+
+ArrivingRows::Holding::~Holding() {
+    t_holding = false;
+}
+
+void ArrivingRows::ReleaseHeld() {
+    {
+        const std::lock_guard<std::mutex> hold(g_gateLock);
+        g_released = true;
+    }
+    g_gate.notify_all();
+}
+
+void ArrivingRows::awaitRelease() const {
+    std::unique_lock<std::mutex> hold(g_gateLock);
+    g_gate.wait_for(hold, kMostHeld, [this] {
+        return g_released || m_wanted.load(std::memory_order_relaxed) ||
+               cancel.load(std::memory_order_relaxed);
+    });
+}
+
+void ArrivingRows::wanted() const {
+    if (!m_wanted.exchange(true)) {
+        // Under the gate's lock, so that a job about to wait sees it or is woken.
+        { const std::lock_guard<std::mutex> hold(g_gateLock); }
+        g_gate.notify_all();
+    }
 }
 
 void ArrivingRows::Release(void* info) {
     auto* holder = static_cast<std::shared_ptr<ArrivingRows>*>(info);
     ArrivingRows& job = **holder;
     job.cancel.store(true);
+    job.wanted(); // a held job stops at once
     if (job.m_thread.joinable()) {
         job.m_thread.join();
     }
