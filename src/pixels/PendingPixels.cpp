@@ -65,6 +65,23 @@ void ArrivingRows::waitFor(const QRect& area) const {
     m_arrived.wait(hold, [&] { return covered(area); });
 }
 
+bool ArrivingRows::waitFor(const QRect& area, const std::atomic<bool>& stop) const {
+    if (covered(area)) {
+        return true;
+    }
+    wanted();
+    // Whoever sets stop does not know this picture: the wait looks at it now and then.
+    constexpr auto kLook = std::chrono::milliseconds(20);
+    std::unique_lock<std::mutex> hold(m_lock);
+    while (!covered(area)) {
+        if (stop.load(std::memory_order_relaxed)) {
+            return false;
+        }
+        m_arrived.wait_for(hold, kLook);
+    }
+    return true;
+}
+
 void ArrivingRows::publish(int rows) {
     {
         const std::lock_guard<std::mutex> hold(m_lock);

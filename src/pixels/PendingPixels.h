@@ -19,6 +19,11 @@ public:
     virtual ~PendingPixels() = default;
     // Returns once every pixel of the area (picture pixels) holds its final value.
     virtual void waitFor(const QRect& area) const = 0;
+    // The same, for a thread that may be told to stop meanwhile: false when stop was set first.
+    virtual bool waitFor(const QRect& area, const std::atomic<bool>& stop) const {
+        waitFor(area);
+        return !stop.load();
+    }
     // Whether every pixel of the area holds its final value now, without waiting.
     virtual bool holds(const QRect& area) const = 0;
     // Whether all of the picture has arrived.
@@ -52,6 +57,7 @@ public:
 class ArrivingRows : public PendingPixels {
 public:
     void waitFor(const QRect& area) const override;
+    bool waitFor(const QRect& area, const std::atomic<bool>& stop) const override;
     bool holds(const QRect& area) const override { return covered(area); }
     bool complete() const override { return m_done.load(std::memory_order_acquire); }
 

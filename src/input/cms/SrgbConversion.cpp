@@ -246,7 +246,9 @@ public:
         const int height = stored.height();
         for (int y = 0; y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
             const int rows = std::min(kBand, height - y);
-            source->waitFor(QRect(0, y, stored.width(), rows));
+            if (!source->waitFor(QRect(0, y, stored.width(), rows), cancel)) {
+                break; // let go: the stored rows are not waited for
+            }
             // The first look's block is converted already: readers may be reading it.
             const int inBlock = std::clamp(readyRows - y, 0, rows);
             const int width = stored.width();
@@ -278,7 +280,9 @@ public:
         QImage band(width, kBand, QImage::Format_RGB32);
         for (int y = 0; y < height && !cancel.load(std::memory_order_relaxed); y += kBand) {
             const int rows = std::min(kBand, height - y);
-            source->waitFor(QRect(0, y, width, rows));
+            if (!source->waitFor(QRect(0, y, width, rows), cancel)) {
+                break; // let go: a preview's source may read every scan before its first rows
+            }
             const QImage from(stored.constScanLine(y), width, rows, stored.bytesPerLine(),
                               QImage::Format_RGB32);
             RunArea(lcms, transform->t, from, band, QRect(0, 0, width, rows));
