@@ -6,7 +6,6 @@
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 #include "desktop/BusyPointer.h"
-#include "sources/EarlyPicture.h"
 #include "sources/PictureArrival.h"
 
 #include <QCoreApplication>
@@ -100,12 +99,7 @@ void frmHuemark::OpenPictureFile(const QString& path, const QString& readFrom) {
     // The file is loaded before anything changes; one that cannot be loaded is reported (the
     // dialog keeps proposing it).
     BusyPointer busy;
-    // The file named at start-up may have been loaded while the window was built.
-    std::optional<PictureArrival> early =
-        m_early != nullptr ? m_early->take(path, readFrom, picColor->size()) : std::nullopt;
-    m_early = nullptr;
-    const PictureArrival arrival =
-        early ? std::move(*early) : PictureFromFile(path, readFrom, picColor->size());
+    const PictureArrival arrival = PictureFromFile(path, readFrom, picColor->size());
     busy.end();
     ShowArrival(arrival, true);
 }

@@ -16,38 +16,17 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <algorithm>
 
 namespace {
 constexpr double kDefaultLeft = 105;
 constexpr double kDefaultTop = 105;
 constexpr double kDefaultWidth = 9000;
 constexpr double kDefaultHeight = 3000;
-
-// A remembered window coordinate in twips, or the default where none is or it cannot be read.
-double Remembered(SettingsStore& store, const char* key, double def,
-                  std::optional<float> (*read)(const QString&)) {
-    return read(store.GetSetting(frmHuemark::kAppName, frmHuemark::kSettingsSection,
-                                 QLatin1String(key),
-                                 SettingsForms::WriteGeometry(static_cast<float>(def))))
-        .value_or(def);
-}
 } // namespace
 
 const QString frmHuemark::kAppName = QStringLiteral("Huemark");
 const QString frmHuemark::kSettingsSection = QStringLiteral("Settings");
 const QString frmHuemark::kOptionsSection = QStringLiteral("Options");
-
-QSize frmHuemark::RememberedPictureArea(SettingsStore& store) {
-    // As the layout gives it (the details line shown or not), a pixel more each way for rounding.
-    const double width = std::max(
-        LayoutRules::kMinWidth, Remembered(store, "Width", kDefaultWidth, SettingsForms::ReadSize));
-    const double height =
-        std::max(LayoutRules::kMinHeight,
-                 Remembered(store, "Height", kDefaultHeight, SettingsForms::ReadSize));
-    return {TwipsToPixelsX(LayoutRules::PictureWidth(width)) + 1,
-            TwipsToPixelsY(LayoutRules::PictureHeight(height)) + 1};
-}
 
 QString frmHuemark::DefaultFolder() {
     return QDir::homePath();
@@ -58,12 +37,16 @@ void frmHuemark::Form_Load() {
     const auto read = [&store](const char* key, const QString& def) {
         return store.GetSetting(kAppName, kSettingsSection, QLatin1String(key), def);
     };
+    const auto readNumber = [&read](const char* key, double def) {
+        return read(key, SettingsForms::WriteGeometry(static_cast<float>(def)));
+    };
 
     // Window geometry; each size runs the layout.
-    setLeft(Remembered(store, "Left", kDefaultLeft, SettingsForms::ReadPosition));
-    setTop(Remembered(store, "Top", kDefaultTop, SettingsForms::ReadPosition));
-    setWidth(Remembered(store, "Width", kDefaultWidth, SettingsForms::ReadSize));
-    setHeight(Remembered(store, "Height", kDefaultHeight, SettingsForms::ReadSize));
+    setLeft(SettingsForms::ReadPosition(readNumber("Left", kDefaultLeft)).value_or(kDefaultLeft));
+    setTop(SettingsForms::ReadPosition(readNumber("Top", kDefaultTop)).value_or(kDefaultTop));
+    setWidth(SettingsForms::ReadSize(readNumber("Width", kDefaultWidth)).value_or(kDefaultWidth));
+    setHeight(
+        SettingsForms::ReadSize(readNumber("Height", kDefaultHeight)).value_or(kDefaultHeight));
     // A window left on a screen that is gone (or smaller now) comes back where it can be seen.
     const QList<QRect> screens = ScreenAreas();
     if (!screens.isEmpty() && !SettingsForms::IsReachable(frameGeometry(), screens)) {

@@ -57,7 +57,6 @@
 #include <optional>
 
 class AreaPanel;
-class EarlyPicture;
 class FlexGrid;
 class FormClient;
 class Frame;
@@ -230,16 +229,10 @@ public:
     void DropFile(const QMimeData* data);
     // A file named on the command line: start-up opens it as a dropped file instead of pasting,
     // reading it from readFrom when that is given (a name Qt cannot hold, see NamedFile).
-    // early, when given, may already hold the file's picture (it must outlive Form_Load).
-    void setStartupFile(const QString& path, const QString& readFrom = QString(),
-                        EarlyPicture* early = nullptr) {
+    void setStartupFile(const QString& path, const QString& readFrom = QString()) {
         m_startupFile = path;
         m_startupReadFrom = readFrom;
-        m_early = early;
     }
-    // The picture control's size, in pixels, for the window size the store remembers: what a
-    // file named at start-up is first shown in, before the window exists.
-    static QSize RememberedPictureArea(SettingsStore& store);
     // Whether shut-down has run: nothing of the window is to be used any more.
     bool Unloaded() const { return m_unloaded; }
     // The last notice about the picture's colours (an unusable profile), empty when none.
@@ -397,7 +390,6 @@ private:
     void readPrecise(QPoint at, int radius, PickOrigin& origin) const;
     QString m_startupFile;
     QString m_startupReadFrom;
-    EarlyPicture* m_early = nullptr; // taken by the first file opened
     // Set by shut-down: from then on no event procedure runs.
     bool m_unloaded = false;
 };

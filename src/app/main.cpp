@@ -7,10 +7,8 @@
 #include "desktop/Languages.h"
 #include "help/About.h"
 #include "help/HelpViewer.h"
-#include "sources/EarlyPicture.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QSysInfo>
 #include <algorithm>
 #include <cerrno>
@@ -218,15 +216,9 @@ int main(int argc, char* argv[]) {
     // The program's own help viewer stands in for the platform's.
     Services services = Services::qtDefaults();
     services.helpViewer = std::make_shared<HelpViewer>();
-    // A large photo starts decoding on another core while the window is built.
-    std::optional<EarlyPicture> early;
-    if (file) {
-        early.emplace(QFileInfo(file->name()).absoluteFilePath(), file->readFrom(),
-                      frmHuemark::RememberedPictureArea(*services.settings));
-    }
     frmHuemark window(std::move(services));
     if (file) {
-        window.setStartupFile(file->name(), file->readFrom(), &*early);
+        window.setStartupFile(file->name(), file->readFrom());
     }
     // Ended from outside (a signal, the end of the session): the settings are kept as on Exit.
     EndRequests endRequests;

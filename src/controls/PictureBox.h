@@ -302,7 +302,6 @@ private:
     ColourVision m_vision = ColourVision::Normal;
     QTimer* m_settle = nullptr;
     QTimer* m_arrivals = nullptr;
-    bool m_drawn = false; // a first frame has been drawn
     int m_finalRowsShown = 0;
 };
 

@@ -4,7 +4,6 @@
 #include "controls/KeyCodes.h"
 #include "controls/PictureBox.h"
 #include "desktop/NativeWindow.h"
-#include "pixels/PendingPixels.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -312,12 +311,6 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
     paintMarker(painter);
     paintArea(painter);
-    if (!m_drawn) {
-        // Once this first frame is on the screen, a picture's rest held back for it goes on.
-        m_drawn = true;
-        QMetaObject::invokeMethod(
-            this, [] { ArrivingRows::ReleaseHeld(); }, Qt::QueuedConnection);
-    }
 }
 
 void PictureBox::setColourVision(ColourVision vision) {

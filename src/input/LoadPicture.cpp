@@ -342,32 +342,9 @@ void SetOpaque(QImage& image) {
     }
 }
 
-namespace {
-thread_local bool t_onlyFirstLooks = false;
-} // namespace
-
-OnlyFirstLooks::OnlyFirstLooks() : m_outer(t_onlyFirstLooks) {
-    t_onlyFirstLooks = true;
-}
-
-OnlyFirstLooks::~OnlyFirstLooks() {
-    t_onlyFirstLooks = m_outer;
-}
-
-bool OnlyFirstLooks::active() {
-    return t_onlyFirstLooks;
-}
-
 QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorProfile* profile) {
     if (profile != nullptr) {
         *profile = {};
-    }
-    const bool onlyFirstLooks = OnlyFirstLooks::active();
-    if (onlyFirstLooks) {
-        const Kind kind = Sniff(data);
-        if (kind != Kind::Jpeg && kind != Kind::Png && kind != Kind::Webp) {
-            throw NoFirstLook();
-        }
     }
     if (data.isEmpty()) {
         ThrowInvalidPicture(
@@ -409,9 +386,6 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
         if (QImage first = DecodeJpegFirstLook(data); !first.isNull()) {
             return first; // the part a view shows first; the rest follows
         }
-        if (onlyFirstLooks) {
-            throw NoFirstLook();
-        }
         return NormalizePicture(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
     }
     case Kind::Bmp:
@@ -423,9 +397,6 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
         if (QImage first = DecodePngFirstLook(data); !first.isNull()) {
             return first; // the rows a view shows first; the rest follows
         }
-        if (onlyFirstLooks) {
-            throw NoFirstLook();
-        }
         QImage image = EightBitPicture(DecodeWithQt(data, "png", QStringLiteral("PNG")));
         return NormalizePicture(std::move(image));
     }
@@ -433,9 +404,6 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
         if (QImage first = DecodeWebpFirstLook(data); !first.isNull()) {
             profileOf(WebpProfile);
             return first; // the rows a view shows first; the rest follows
-        }
-        if (onlyFirstLooks) {
-            throw NoFirstLook();
         }
         QImage image = DecodeWithQt(data, "webp", QStringLiteral("WebP"));
         // A lossless bitstream that says it uses no alpha may still code alpha values, and Qt's

@@ -28,23 +28,6 @@ QImage LoadPicture(const QString& path, ColorProfile* profile = nullptr,
 QImage LoadPictureFromData(const QByteArray& data, PictureSource source = PictureSource::File,
                            ColorProfile* profile = nullptr);
 
-// While one lives on a thread, LoadPicture there gives only a picture that has a first look (a
-// large JPEG, PNG or WebP: see FirstLookArea) and throws NoFirstLook for any other, before any
-// other decoder runs (some need the toolkit's fonts): for a load that starts while the window is
-// being built, whose caller then loads the file the usual way. Loads may nest.
-struct NoFirstLook {};
-class OnlyFirstLooks {
-public:
-    OnlyFirstLooks();
-    ~OnlyFirstLooks();
-    OnlyFirstLooks(const OnlyFirstLooks&) = delete;
-    OnlyFirstLooks& operator=(const OnlyFirstLooks&) = delete;
-    static bool active();
-
-private:
-    bool m_outer;
-};
-
 // A picture from elsewhere (the clipboard) in the same form: opaque as Format_RGB32, otherwise
 // Format_ARGB32_Premultiplied. The empty picture stays empty. Throws PlatformError when the
 // picture is too large or memory runs out.

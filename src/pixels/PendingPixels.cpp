@@ -21,12 +21,6 @@ constexpr int kBackgroundNice = 10;
 
 std::mutex g_lock;
 
-// Held jobs (ArrivingRows::Holding) wait at this gate.
-constexpr auto kMostHeld = std::chrono::seconds(1);
-std::mutex g_gateLock;
-std::condition_variable g_gate;
-bool g_released = true;
-thread_local bool t_holding = false;
 std::map<qint64, std::weak_ptr<const PendingPixels>>& Enrolled() {
     static std::map<qint64, std::weak_ptr<const PendingPixels>> enrolled;
     return enrolled;
@@ -60,7 +54,6 @@ void ArrivingRows::waitFor(const QRect& area) const {
     if (covered(area)) {
         return;
     }
-    wanted();
     std::unique_lock<std::mutex> hold(m_lock);
     m_arrived.wait(hold, [&] { return covered(area); });
 }
@@ -69,7 +62,6 @@ bool ArrivingRows::waitFor(const QRect& area, const std::atomic<bool>& stop) con
     if (covered(area)) {
         return true;
     }
-    wanted();
     // Whoever sets stop does not know this picture: the wait looks at it now and then.
     constexpr auto kLook = std::chrono::milliseconds(20);
     std::unique_lock<std::mutex> hold(m_lock);
@@ -96,7 +88,6 @@ PendingPixels::Showing ArrivingRows::show(const QRect& area) const {
         return {};
     }
     if (!showable(area)) {
-        wanted();
         std::unique_lock<std::mutex> hold(m_lock);
         m_arrived.wait(hold, [&] { return showable(area); });
     }
@@ -236,55 +227,13 @@ QImage ArrivingRows::PictureOver(const std::shared_ptr<ArrivingRows>& job) {
 }
 
 void ArrivingRows::start(std::function<void()> work) {
-    if (!t_holding) {
-        m_thread = std::thread(std::move(work));
-        return;
-    }
-    m_thread = std::thread([this, work = std::move(work)] {
-        awaitRelease();
-        work();
-    });
-}
-
-ArrivingRows::Holding::Holding() {
-    const std::lock_guard<std::mutex> hold(g_gateLock);
-    g_released = false;
-    t_holding = true;
-}
-
-ArrivingRows::Holding::~Holding() {
-    t_holding = false;
-}
-
-void ArrivingRows::ReleaseHeld() {
-    {
-        const std::lock_guard<std::mutex> hold(g_gateLock);
-        g_released = true;
-    }
-    g_gate.notify_all();
-}
-
-void ArrivingRows::awaitRelease() const {
-    std::unique_lock<std::mutex> hold(g_gateLock);
-    g_gate.wait_for(hold, kMostHeld, [this] {
-        return g_released || m_wanted.load(std::memory_order_relaxed) ||
-               cancel.load(std::memory_order_relaxed);
-    });
-}
-
-void ArrivingRows::wanted() const {
-    if (!m_wanted.exchange(true)) {
-        // Under the gate's lock, so that a job about to wait sees it or is woken.
-        { const std::lock_guard<std::mutex> hold(g_gateLock); }
-        g_gate.notify_all();
-    }
+    m_thread = std::thread(std::move(work));
 }
 
 void ArrivingRows::Release(void* info) {
     auto* holder = static_cast<std::shared_ptr<ArrivingRows>*>(info);
     ArrivingRows& job = **holder;
     job.cancel.store(true);
-    job.wanted(); // a held job stops at once
     if (job.m_thread.joinable()) {
         job.m_thread.join();
     }

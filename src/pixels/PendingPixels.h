@@ -77,19 +77,6 @@ public:
     // Runs the job's work on its thread; after PictureOver.
     void start(std::function<void()> work);
 
-    // While one lives, the jobs its thread starts hold their work back until ReleaseHeld (the
-    // window has drawn its first frame), until a reader waits for their pixels, until their
-    // picture goes, or for a second at most: at start-up the first frame comes first, and the
-    // rest's decoding would take the core that draws it.
-    class Holding {
-    public:
-        Holding();
-        ~Holding();
-        Holding(const Holding&) = delete;
-        Holding& operator=(const Holding&) = delete;
-    };
-    static void ReleaseHeld();
-
     QImage buffer; // owns the pixels
     std::atomic<bool> cancel{false};
     // The buffer made for a picture of this size (Format_RGB32); false when memory ran out.
@@ -131,9 +118,6 @@ public:
 
 private:
     bool covered(const QRect& area) const;
-    // A held job: waits for its release, or wakes it because its pixels are wanted now.
-    void awaitRelease() const;
-    void wanted() const;
     bool showable(const QRect& area) const;
     void enlarge(const QRect& area);
     void takePixels();
@@ -145,7 +129,6 @@ private:
     std::atomic<int> m_previewed{0};
     mutable std::shared_mutex m_replacing; // held by the view while it draws a preview
     std::atomic<bool> m_done{false};
-    mutable std::atomic<bool> m_wanted{false};
     std::thread m_thread;
     // The buffer's pixels, taken once (a non-const QImage call may touch its data).
     uchar* m_bits = nullptr;

@@ -9,7 +9,6 @@
 #include "input/WebpFirstLook.h"
 #include "input/cms/SrgbConversion.h"
 #include "pixels/PendingPixels.h"
-#include "sources/EarlyPicture.h"
 #include "support/JpegWriting.h"
 #include "support/TestSupport.h"
 
@@ -221,8 +220,6 @@ private slots:
     void readOutAndPrintingWaitForThePixels_data();
     void readOutAndPrintingWaitForThePixels();
     void previewShowsUntilFinal();
-    void earlyPicture_data();
-    void earlyPicture();
     void previewDrawnAtEveryZoom_data();
     void previewDrawnAtEveryZoom();
     void droppedWhileArriving_data();
@@ -489,65 +486,6 @@ void TestFirstLook::previewShowsUntilFinal() {
     job->finish();
     QTRY_COMPARE(w.form->txtCursor->text(), QStringLiteral("#0000FF"));
     QTRY_COMPARE(w.form->picColor->grab().toImage().pixelColor(10, 40), QColor(Qt::blue));
-}
-
-// A file named at start-up, loaded while the window is built: taken when it is the file opened
-// and its first look covers the view, else left to the usual load. Its rest is held back until
-// the window has drawn, or a reader waits for it: either way it arrives whole and exact.
-void TestFirstLook::earlyPicture_data() {
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<bool>("sameFile");
-    QTest::addColumn<QSize>("view");
-    QTest::addColumn<bool>("taken");
-    QTest::addColumn<bool>("released"); // by the window's first frame, else by a reader waiting
-    const QImage picture = photo(1200, 900, false);
-    const QByteArray jpeg = encode(picture, {});
-    QTest::newRow("JPEG, released by the first frame")
-        << jpeg << true << QSize(300, 200) << true << true;
-    QTest::newRow("JPEG, wanted by a reader") << jpeg << true << QSize(300, 200) << true << false;
-    QTest::newRow("PNG, wanted by a reader")
-        << png(picture) << true << QSize(300, 200) << true << false;
-    QTest::newRow("a view larger than the guess")
-        << jpeg << true << QSize(301, 200) << false << false;
-    QTest::newRow("another file opened") << jpeg << false << QSize(300, 200) << false << false;
-    QTest::newRow("a picture without a first look")
-        << encode(photo(200, 100, false), {}) << true << QSize(300, 200) << false << false;
-    QTest::newRow("not a picture")
-        << QByteArray("GIF89a, cut") << true << QSize(300, 200) << false << false;
-}
-
-void TestFirstLook::earlyPicture() {
-    QFETCH(QByteArray, data);
-    QFETCH(bool, sameFile);
-    QFETCH(QSize, view);
-    QFETCH(bool, taken);
-    QFETCH(bool, released);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("photo"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
-    file.close();
-
-    EarlyPicture early(path, QString(), QSize(300, 200));
-    std::optional<PictureArrival> arrival =
-        early.take(sameFile ? path : path + QLatin1Char('x'), QString(), view);
-    QCOMPARE(arrival.has_value(), taken);
-    if (!arrival) {
-        return;
-    }
-    QCOMPARE(arrival->caption, path);
-    const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(arrival->picture);
-    QVERIFY(pending != nullptr);
-    QVERIFY(pending->holds(QRect(0, 0, 300, 200)));
-    // Held: nothing below the first look arrives until the window has drawn.
-    QTest::qWait(150);
-    QVERIFY(!pending->holds(arrival->picture.rect()));
-    if (released) {
-        ArrivingRows::ReleaseHeld();
-    }
-    pending->waitFor(arrival->picture.rect());
-    QCOMPARE(arrival->picture.convertToFormat(QImage::Format_RGB32),
-             whole(data).convertToFormat(QImage::Format_RGB32));
 }
 
 // A preview is drawn at any zoom without waiting for final pixels: zoomed out, the averages it
