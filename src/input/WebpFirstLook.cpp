@@ -2,63 +2,63 @@
 
 #include "input/PictureLimits.h"
 #include "pixels/PendingPixels.h"
-#include "pixels/PixelBuffer.h"
 
 #include <QtEndian>
 #include <algorithm>
-#include <cstring>
 
 #include <webp/decode.h>
 
 namespace {
 
-// Rows decoded below the first look's: the loop filter and the chroma's upsampling reach into the
-// rows below, which libwebp's crop takes into account; the margin keeps the last rows as the whole
-// decode gives them even so, for a few rows' cost.
-constexpr int kMargin = 32;
-// The data the whole decode is given at a time: its rows arrive between steps.
+// The data the decoder is given at a time: its rows arrive between steps.
 constexpr qsizetype kStep = qsizetype(256) << 10;
 
-// A decoded row as the picture keeps it: opaque (a lossless bitstream that says it has no alpha
-// may still code alpha values).
-void CopyOpaque(const uint8_t* from, int width, uchar* to) {
-    std::memcpy(to, from, size_t(width) * 4);
-    auto* line = reinterpret_cast<QRgb*>(to);
-    for (int x = 0; x < width; ++x) {
-        line[x] |= 0xff000000u;
-    }
-}
-
+// The whole picture, decoded straight into its pixels a step of data at a time; its rows are
+// published as they come. The rows the view shows first are decoded at the thread's usual
+// priority while the window waits for them, the rest at the window's leave.
 class WebpJob final : public ArrivingRows {
 public:
     QByteArray data;
+    int firstRows = 0;
+    // Whether alpha values may be coded although the file says it has none (a lossless
+    // bitstream): the picture keeps its rows opaque.
+    bool mayCodeAlpha = false;
+    // The decoder stopped before the first rows were in: the usual way says why.
+    std::atomic<bool> brokeEarly{false};
 
     void run() {
-        YieldToTheWindow();
-        if (!decode() && !cancel.load()) {
-            greyTheRest();
+        const int rows = decode();
+        if (rows < height() && !cancel.load()) {
+            if (rows < firstRows) {
+                brokeEarly.store(true);
+            } else {
+                greyTheRest();
+            }
         }
         data = QByteArray();
         finish();
     }
 
 private:
-    // The whole picture, incrementally; its rows below the first look's copied in as they come.
-    bool decode() {
+    // The rows decoded, from the top.
+    int decode() {
         WebPDecoderConfig config;
         if (WebPInitDecoderConfig(&config) == 0) {
-            return false;
+            return 0;
         }
         config.output.colorspace = MODE_BGRA;
+        config.output.is_external_memory = 1;
+        config.output.u.RGBA.rgba = line(0);
+        config.output.u.RGBA.stride = int(bytesPerLine());
+        config.output.u.RGBA.size = size_t(bytesPerLine()) * size_t(height());
         WebPIDecoder* decoder = WebPIDecode(nullptr, 0, &config);
         if (decoder == nullptr) {
-            return false;
+            return 0;
         }
         const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
-        int copied = readyRows;
-        int keptRows = readyColumns < width() ? 0 : readyRows;
+        int done = 0;
         bool failed = false;
-        for (qsizetype given = 0; given < data.size() && !failed && copied < height() &&
+        for (qsizetype given = 0; given < data.size() && !failed && done < height() &&
                                   !cancel.load(std::memory_order_relaxed);) {
             given = std::min(data.size(), given + kStep);
             const VP8StatusCode status = WebPIUpdate(decoder, bytes, size_t(given));
@@ -66,54 +66,37 @@ private:
             int last = 0;
             int w = 0;
             int h = 0;
-            int stride = 0;
-            const uint8_t* rgba = WebPIDecGetRGB(decoder, &last, &w, &h, &stride);
-            if (failed || rgba == nullptr) {
+            if (failed || WebPIDecGetRGB(decoder, &last, &w, &h, nullptr) == nullptr) {
                 continue;
             }
             if (w != width() || h != height()) {
                 failed = true;
                 continue;
             }
-            // The first look's rows beyond its columns, then whole rows.
-            for (; keptRows < std::min(last, readyRows); ++keptRows) {
-                const qsizetype skip = qsizetype(readyColumns) * 4;
-                CopyOpaque(rgba + qint64(keptRows) * stride + skip, width() - readyColumns,
-                           line(keptRows) + skip);
-            }
-            if (last > copied) {
-                for (int y = copied; y < last; ++y) {
-                    CopyOpaque(rgba + qint64(y) * stride, width(), line(y));
+            if (last > done) {
+                if (mayCodeAlpha) {
+                    makeOpaque(done, last);
                 }
-                copied = last;
-                publish(copied);
+                if (done < firstRows && last >= firstRows) {
+                    YieldToTheWindow();
+                }
+                done = last;
+                publish(done);
             }
         }
         WebPIDelete(decoder);
-        WebPFreeDecBuffer(&config.output);
-        return copied == height() || cancel.load();
+        return done;
+    }
+
+    void makeOpaque(int top, int bottom) {
+        for (int y = top; y < bottom; ++y) {
+            auto* in = reinterpret_cast<QRgb*>(line(y));
+            for (int x = 0; x < width(); ++x) {
+                in[x] |= 0xff000000u;
+            }
+        }
     }
 };
-
-// The top-left block (and the margin beside and below it) alone, cropped, into scratch.
-bool DecodeTop(const QByteArray& data, QImage& scratch) {
-    WebPDecoderConfig config;
-    if (WebPInitDecoderConfig(&config) == 0) {
-        return false;
-    }
-    config.options.use_cropping = 1;
-    config.options.crop_left = 0;
-    config.options.crop_top = 0;
-    config.options.crop_width = scratch.width();
-    config.options.crop_height = scratch.height();
-    config.output.colorspace = MODE_BGRA;
-    config.output.is_external_memory = 1;
-    config.output.u.RGBA.rgba = scratch.bits();
-    config.output.u.RGBA.stride = int(scratch.bytesPerLine());
-    config.output.u.RGBA.size = size_t(scratch.sizeInBytes());
-    return WebPDecode(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()),
-                      &config) == VP8_STATUS_OK;
-}
 
 } // namespace
 
@@ -133,27 +116,21 @@ QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
     const int width = features.width;
     const int height = features.height;
     CheckPictureSize(width, height);
-    const int rows = area.height();
-    const int columns = std::min(width, area.width());
-    QImage scratch = NewPicture(std::min(width, columns + kMargin),
-                                std::min(height, rows + kMargin), QImage::Format_RGB32);
     auto job = std::make_shared<WebpJob>();
-    if (!job->allocate(width, height) || scratch.isNull()) {
+    if (!job->allocate(width, height)) {
         return QImage(); // the usual way says that memory ran out
     }
     job->data = data;
-    job->readyColumns = columns;
-    job->readyRows = rows;
+    job->firstRows = area.height();
+    job->mayCodeAlpha = features.format != 1; // lossless, or not stated
     const QImage picture = ArrivingRows::PictureOver(job);
-    // The whole decode starts at once, on another core, while this one decodes the block;
-    // nobody sees the picture before it is in.
+    // The decoder runs on another core from the start; the picture is shown once the rows the
+    // view shows first are in.
     WebpJob* running = job.get();
     job->start([running] { running->run(); });
-    if (!DecodeTop(data, scratch)) {
-        return QImage(); // the picture goes, and its decoder stops
-    }
-    for (int y = 0; y < rows; ++y) {
-        CopyOpaque(scratch.constScanLine(y), columns, job->line(y));
+    job->waitFor(QRect(0, 0, std::min(width, area.width()), area.height()));
+    if (job->brokeEarly.load()) {
+        return QImage(); // the picture goes, with its thread
     }
     return picture;
 }

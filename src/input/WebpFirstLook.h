@@ -1,9 +1,8 @@
 #pragma once
-// The first look at a large WebP: the part a view at 100 % shows (the top-left corner) is decoded
-// first, cropped; the whole picture is decoded on a thread of its own, a step of its data at a
-// time, and its other pixels are copied into the same picture as their rows come. Until they have
-// arrived, the picture is enrolled as PendingPixels, so that every reader waits for the pixels it
-// reads.
+// The first look at a large WebP: the picture is decoded on a thread of its own, straight into its
+// pixels, a step of its data at a time, and shown once the rows a view at 100 % shows (the top
+// ones) are in. Until the others have arrived, the picture is enrolled as PendingPixels, so that
+// every reader waits for the pixels it reads.
 
 #include "input/JpegFirstLook.h"
 

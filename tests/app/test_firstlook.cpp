@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdio>
@@ -83,6 +84,11 @@ QByteArray encode(const QImage& image, const Encoding& e) {
 QImage whole(const QByteArray& data) {
     const FirstLookArea none{QSize()};
     return LoadPictureFromData(data);
+}
+
+QByteArray fixture(const QString& name) {
+    QFile file(qEnvironmentVariable("HUEMARK_TEST_DATA") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A Display P3 profile, as a phone's camera writes it into its JPEGs.
@@ -289,12 +295,13 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart_data() {
     QTest::newRow("WebP lossless") << webp(odd, 100) << QSize(400, 299) << false;
     QTest::newRow("WebP lossy, narrower than the view")
         << webp(photo(300, 900, false), 80) << QSize(640, 300) << false;
+    QTest::newRow("WebP lossless, alpha coded but unused")
+        << fixture(QStringLiteral("/modern/webp-lossless-alpha-unused.webp")) << QSize(16, 5)
+        << false;
 
     // Its thumbnail first, enlarged.
-    QFile heic(qEnvironmentVariable("HUEMARK_TEST_DATA") +
-               QStringLiteral("/modern/heic-thumbnail.heic"));
-    QVERIFY(heic.open(QIODevice::ReadOnly));
-    QTest::newRow("HEIC with a thumbnail") << heic.readAll() << QSize(100, 80) << false;
+    QTest::newRow("HEIC with a thumbnail")
+        << fixture(QStringLiteral("/modern/heic-thumbnail.heic")) << QSize(100, 80) << false;
 }
 
 void TestFirstLook::firstLookIsTheWholeDecodesPart() {
@@ -316,6 +323,8 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart() {
         first = DecodePngFirstLook(data, area);
     } else if (data.startsWith("\xFF\xD8")) {
         first = DecodeJpegFirstLook(data, area);
+    } else if (data.startsWith("RIFF")) {
+        first = DecodeWebpFirstLook(data, area); // null unless it takes a first look
     } else {
         const FirstLookArea look(area);
         first = LoadPictureFromData(data);
@@ -357,6 +366,11 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart() {
                                     .arg(wrong.value_or(QPoint()).x())
                                     .arg(wrong.value_or(QPoint()).y())));
     QVERIFY(PendingPixels::of(first) == nullptr);
+    // Opaque as its format says, in memory too (a lossless WebP may code alpha it disowns).
+    for (int y = 0; y < first.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(first.constScanLine(y));
+        QVERIFY(std::all_of(in, in + first.width(), [](QRgb p) { return qAlpha(p) == 255; }));
+    }
 }
 
 void TestFirstLook::unsuitedDecodeWhole_data() {
