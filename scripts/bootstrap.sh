@@ -14,8 +14,9 @@ packages=(
     # picture formats beyond Qt's own readers, and colour profiles: headers only, the libraries
     # are opened when a picture needs them
     libheif-dev libjxl-dev liblcms2-dev zlib1g-dev
-    # a large PNG's and WebP's first looks decode with libpng and libwebp themselves
-    libpng-dev libwebp-dev
+    # a large PNG's and WebP's first looks decode with libpng and libwebp themselves, the PNG's
+    # chunks checked with libdeflate's checksum
+    libpng-dev libwebp-dev libdeflate-dev
     # runtime: image readers (GIF, JPEG, ICO/CUR), platform plugins, fonts
     qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6 fonts-liberation fonts-dejavu-core
     # tests and benchmarks

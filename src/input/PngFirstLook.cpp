@@ -73,7 +73,8 @@ struct RowsTo {
 // The picture's top rows with the system's libpng, as the toolkit's reader decodes them (the same
 // library; palette and grey expanded to 8-bit RGB, as the loader's conversions give them). A
 // first look takes only PNGs without transparency, at 8 bits or fewer, not interlaced, of the
-// width and height given. False when the data fail or the picture is let go.
+// width and height given, whose chunks' checksums have held (PngChunksHold). False when the data
+// fail or the picture is let go.
 bool ReadRows(const QByteArray& data, int width, int height, const std::atomic<bool>* cancel,
               const RowsTo& out) {
     PngSource source{reinterpret_cast<const uchar*>(data.constData()), size_t(data.size()), 0,
@@ -89,6 +90,8 @@ bool ReadRows(const QByteArray& data, int width, int height, const std::atomic<b
         return false;
     }
     png_set_read_fn(png, &source, ReadBytes);
+    // Every chunk's checksum held before the first look: these bytes are not checked again.
+    png_set_crc_action(png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
     png_read_info(png, info);
     png_set_expand(png);
     png_set_gray_to_rgb(png);
