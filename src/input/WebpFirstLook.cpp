@@ -2,63 +2,118 @@
 
 #include "input/PictureLimits.h"
 #include "pixels/PendingPixels.h"
+#include "pixels/PixelBuffer.h"
 
 #include <QtEndian>
 #include <algorithm>
+#include <cstring>
 
 #include <webp/decode.h>
 
 namespace {
 
-// The data the decoder is given at a time: its rows arrive between steps.
+// Rows decoded below a cropped block: the loop filter and the chroma's upsampling reach into the
+// rows below, which libwebp's crop takes into account; the margin keeps the block's last rows as
+// the whole decode gives them even so, for a few rows' cost.
+constexpr int kMargin = 32;
+// The data the decoder of the rest is given at a time: its rows arrive between steps.
 constexpr qsizetype kStep = qsizetype(256) << 10;
 
-// The whole picture, decoded straight into its pixels a step of data at a time; its rows are
-// published as they come. The rows the view shows first are decoded at the thread's usual
-// priority while the window waits for them, the rest at the window's leave.
+// Decoded rows as the picture keeps them: opaque (a lossless bitstream that says it has no alpha
+// may still code alpha values).
+void MakeOpaque(uchar* line, int width) {
+    auto* in = reinterpret_cast<QRgb*>(line);
+    for (int x = 0; x < width; ++x) {
+        in[x] |= 0xff000000u;
+    }
+}
+
+// The block from the top-left corner that `into` covers, cropped.
+bool DecodeBlock(const QByteArray& data, QImage& into) {
+    WebPDecoderConfig config;
+    if (WebPInitDecoderConfig(&config) == 0) {
+        return false;
+    }
+    config.options.use_cropping = 1;
+    config.options.crop_left = 0;
+    config.options.crop_top = 0;
+    config.options.crop_width = into.width();
+    config.options.crop_height = into.height();
+    config.output.colorspace = MODE_BGRA;
+    config.output.is_external_memory = 1;
+    config.output.u.RGBA.rgba = into.bits();
+    config.output.u.RGBA.stride = int(into.bytesPerLine());
+    config.output.u.RGBA.size = size_t(into.sizeInBytes());
+    return WebPDecode(reinterpret_cast<const uint8_t*>(data.constData()), size_t(data.size()),
+                      &config) == VP8_STATUS_OK;
+}
+
+// The rest, on a thread of its own: the first look's rows whole, cropped (their columns beyond
+// the block copied in), then the rows below decoded straight into the picture, a step of data at
+// a time, published as they come.
 class WebpJob final : public ArrivingRows {
 public:
     QByteArray data;
-    int firstRows = 0;
-    // Whether alpha values may be coded although the file says it has none (a lossless
-    // bitstream): the picture keeps its rows opaque.
     bool mayCodeAlpha = false;
-    // The decoder stopped before the first rows were in: the usual way says why.
-    std::atomic<bool> brokeEarly{false};
 
     void run() {
-        const int rows = decode();
-        if (rows < height() && !cancel.load()) {
-            if (rows < firstRows) {
-                brokeEarly.store(true);
-            } else {
-                greyTheRest();
-            }
+        YieldToTheWindow();
+        if (!decode() && !cancel.load()) {
+            greyTheRest();
         }
         data = QByteArray();
         finish();
     }
 
 private:
-    // The rows decoded, from the top.
-    int decode() {
+    bool decode() {
+        // Row readyRows, the first below the block, comes from here too: decoded from the
+        // block's rows down, libwebp upsamples a cropped part's first row from its own chroma
+        // alone, which the whole decode does not.
+        QImage top =
+            NewPicture(width(), std::min(height(), readyRows + kMargin), QImage::Format_RGB32);
+        if (top.isNull() || !DecodeBlock(data, top)) {
+            return false;
+        }
+        const size_t kept = size_t(readyColumns) * 4;
+        for (int y = 0; y < readyRows; ++y) {
+            std::memcpy(line(y) + kept, top.constScanLine(y) + kept, size_t(width()) * 4 - kept);
+            if (mayCodeAlpha) {
+                MakeOpaque(line(y) + kept, width() - readyColumns);
+            }
+        }
+        publish(readyRows);
+        const QByteArray first(reinterpret_cast<const char*>(top.constScanLine(readyRows)),
+                               qsizetype(width()) * 4);
+        top = QImage();
+        return decodeBelow(reinterpret_cast<const uchar*>(first.constData()));
+    }
+
+    // The rows from readyRows down, straight into the picture; the first of them from `first`.
+    bool decodeBelow(const uchar* first) {
         WebPDecoderConfig config;
         if (WebPInitDecoderConfig(&config) == 0) {
-            return 0;
+            return false;
         }
+        const int below = height() - readyRows;
+        config.options.use_cropping = 1;
+        config.options.crop_left = 0;
+        config.options.crop_top = readyRows;
+        config.options.crop_width = width();
+        config.options.crop_height = below;
         config.output.colorspace = MODE_BGRA;
         config.output.is_external_memory = 1;
-        config.output.u.RGBA.rgba = line(0);
+        config.output.u.RGBA.rgba = line(readyRows);
         config.output.u.RGBA.stride = int(bytesPerLine());
-        config.output.u.RGBA.size = size_t(bytesPerLine()) * size_t(height());
+        config.output.u.RGBA.size = size_t(bytesPerLine()) * size_t(below);
         WebPIDecoder* decoder = WebPIDecode(nullptr, 0, &config);
         if (decoder == nullptr) {
-            return 0;
+            return false;
         }
         const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
         int done = 0;
         bool failed = false;
-        for (qsizetype given = 0; given < data.size() && !failed && done < height() &&
+        for (qsizetype given = 0; given < data.size() && !failed && done < below &&
                                   !cancel.load(std::memory_order_relaxed);) {
             given = std::min(data.size(), given + kStep);
             const VP8StatusCode status = WebPIUpdate(decoder, bytes, size_t(given));
@@ -69,32 +124,23 @@ private:
             if (failed || WebPIDecGetRGB(decoder, &last, &w, &h, nullptr) == nullptr) {
                 continue;
             }
-            if (w != width() || h != height()) {
+            if (w != width() || h != below) {
                 failed = true;
                 continue;
             }
             if (last > done) {
-                if (mayCodeAlpha) {
-                    makeOpaque(done, last);
+                if (done == 0) {
+                    std::memcpy(line(readyRows), first, size_t(width()) * 4);
                 }
-                if (done < firstRows && last >= firstRows) {
-                    YieldToTheWindow();
+                for (int y = done; y < last && mayCodeAlpha; ++y) {
+                    MakeOpaque(line(readyRows + y), width());
                 }
                 done = last;
-                publish(done);
+                publish(readyRows + done);
             }
         }
         WebPIDelete(decoder);
-        return done;
-    }
-
-    void makeOpaque(int top, int bottom) {
-        for (int y = top; y < bottom; ++y) {
-            auto* in = reinterpret_cast<QRgb*>(line(y));
-            for (int x = 0; x < width(); ++x) {
-                in[x] |= 0xff000000u;
-            }
-        }
+        return done == below || cancel.load();
     }
 };
 
@@ -107,30 +153,42 @@ QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
         qint64(qFromLittleEndian<quint32>(p + 4)) + 8 > data.size()) {
         return QImage();
     }
+    // An even number of rows: the rest's crop starts on a pair of rows that share their chroma,
+    // as the whole decode pairs them.
+    const int rows = area.height() + (area.height() & 1);
     WebPBitstreamFeatures features;
     if (WebPGetFeatures(p, size_t(data.size()), &features) != VP8_STATUS_OK ||
         features.has_alpha != 0 || features.has_animation != 0 || features.width <= 0 ||
-        features.height <= area.height()) {
+        features.height <= rows) {
         return QImage();
     }
     const int width = features.width;
     const int height = features.height;
     CheckPictureSize(width, height);
+    const int columns = std::min(width, area.width());
+    QImage block = NewPicture(std::min(width, columns + kMargin), std::min(height, rows + kMargin),
+                              QImage::Format_RGB32);
     auto job = std::make_shared<WebpJob>();
-    if (!job->allocate(width, height)) {
+    if (!job->allocate(width, height) || block.isNull()) {
         return QImage(); // the usual way says that memory ran out
     }
     job->data = data;
-    job->firstRows = area.height();
+    job->readyColumns = columns;
+    job->readyRows = rows;
     job->mayCodeAlpha = features.format != 1; // lossless, or not stated
     const QImage picture = ArrivingRows::PictureOver(job);
-    // The decoder runs on another core from the start; the picture is shown once the rows the
-    // view shows first are in.
+    // The rest starts at once, on another core, while this one decodes the block; nobody sees
+    // the picture before it is in.
     WebpJob* running = job.get();
     job->start([running] { running->run(); });
-    job->waitFor(QRect(0, 0, std::min(width, area.width()), area.height()));
-    if (job->brokeEarly.load()) {
-        return QImage(); // the picture goes, with its thread
+    if (!DecodeBlock(data, block)) {
+        return QImage(); // the picture goes, and its decoder stops
+    }
+    for (int y = 0; y < rows; ++y) {
+        std::memcpy(job->line(y), block.constScanLine(y), size_t(columns) * 4);
+        if (job->mayCodeAlpha) {
+            MakeOpaque(job->line(y), columns);
+        }
     }
     return picture;
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The first look at a large WebP: the picture is decoded on a thread of its own, straight into its
-// pixels, a step of its data at a time, and shown once the rows a view at 100 % shows (the top
-// ones) are in. Until the others have arrived, the picture is enrolled as PendingPixels, so that
-// every reader waits for the pixels it reads.
+// The first look at a large WebP: the part a view at 100 % shows (the top-left corner) is decoded
+// first, cropped; on a thread of its own, the first look's rows are decoded whole and the rows
+// below them straight into the picture, a step of its data at a time. Until they have arrived,
+// the picture is enrolled as PendingPixels, so that every reader waits for the pixels it reads.
 
 #include "input/JpegFirstLook.h"
 
