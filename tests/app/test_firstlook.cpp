@@ -214,6 +214,19 @@ double coarseDistance(const QImage& coarse, const QImage& picture, const QRect& 
     }
     return blocks > 0 ? distance / (3 * blocks) : 0;
 }
+// A picture of this size still arriving, shown meanwhile as a red preview of eighths.
+std::shared_ptr<ArrivingRows> RedPreview(QSize size) {
+    auto job = std::make_shared<ArrivingRows>();
+    job->buffer = QImage(size, QImage::Format_RGB32);
+    job->coarse = QImage((size.width() + 7) / 8, (size.height() + 7) / 8, QImage::Format_RGB32);
+    job->coarse.fill(QColor(Qt::red));
+    job->eighths = true;
+    job->preview = true;
+    job->previewColumns = size.width();
+    job->previewRows = size.height();
+    return job;
+}
+
 } // namespace
 
 class TestFirstLook : public QObject {
@@ -465,14 +478,7 @@ void TestFirstLook::readOutAndPrintingWaitForThePixels() {
 // A picture shown as a preview: the view draws it, the read-out over it waits for the final colours
 // without holding up the window, and both follow once the final rows replace it.
 void TestFirstLook::previewShowsUntilFinal() {
-    auto job = std::make_shared<ArrivingRows>();
-    job->buffer = QImage(300, 200, QImage::Format_RGB32);
-    job->coarse = QImage(38, 25, QImage::Format_RGB32);
-    job->coarse.fill(QColor(Qt::red));
-    job->eighths = true;
-    job->preview = true;
-    job->previewColumns = 300;
-    job->previewRows = 200;
+    const auto job = RedPreview(QSize(300, 200));
     QImage picture = ArrivingRows::PictureOver(job);
     job->enlargeBlock();
 
@@ -517,14 +523,7 @@ void TestFirstLook::previewDrawnAtEveryZoom_data() {
 
 void TestFirstLook::previewDrawnAtEveryZoom() {
     QFETCH(double, zoom);
-    auto job = std::make_shared<ArrivingRows>();
-    job->buffer = QImage(600, 400, QImage::Format_RGB32);
-    job->coarse = QImage(75, 50, QImage::Format_RGB32);
-    job->coarse.fill(QColor(Qt::red));
-    job->eighths = true;
-    job->preview = true;
-    job->previewColumns = 600;
-    job->previewRows = 400;
+    const auto job = RedPreview(QSize(600, 400));
     const QImage picture = ArrivingRows::PictureOver(job);
     job->enlargeBlock();
 
