@@ -116,6 +116,66 @@ QByteArray png(const QImage& image) {
     return data;
 }
 
+// A PNG (RGB, 8 bits) whose pixel data is stored uncompressed in one chunk, with the length of
+// the stored block that holds row `brokenRow` spoiled and the chunk's checksum made right again:
+// only inflating finds the damage, there.
+QByteArray pngBrokenAt(const QImage& rgb, int brokenRow) {
+    QByteArray data;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(
+        png, &data,
+        [](png_structp p, png_bytep bytes, size_t length) {
+            static_cast<QByteArray*>(png_get_io_ptr(p))
+                ->append(reinterpret_cast<const char*>(bytes), qsizetype(length));
+        },
+        nullptr);
+    png_set_compression_level(png, 0);
+    png_set_compression_buffer_size(png, 1 << 24); // all pixel data in one chunk
+    png_set_filter(png, 0, PNG_FILTER_NONE);
+    png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    const QImage rows = rgb.convertToFormat(QImage::Format_RGB888);
+    for (int y = 0; y < rows.height(); ++y) {
+        png_write_row(png, const_cast<png_bytep>(rows.constScanLine(y)));
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+
+    const auto be32 = [&data](qsizetype at) {
+        return quint32(uchar(data[at])) << 24 | quint32(uchar(data[at + 1])) << 16 |
+               quint32(uchar(data[at + 2])) << 8 | quint32(uchar(data[at + 3]));
+    };
+    const qsizetype idat = data.indexOf("IDAT") - 4;
+    const quint32 length = be32(idat);
+    // Stored blocks: a header byte, then LEN and its complement NLEN, little-endian.
+    const qsizetype target = qsizetype(brokenRow) * (rows.width() * 3 + 1);
+    qsizetype block = idat + 8 + 2; // past the zlib header
+    for (qsizetype inflated = 0;;) {
+        const int len = uchar(data[block + 1]) | uchar(data[block + 2]) << 8;
+        if (inflated + len > target) {
+            break;
+        }
+        inflated += len;
+        block += 5 + len;
+    }
+    data[block + 3] = char(data[block + 3] ^ 0x01);
+    quint32 crc = 0xFFFFFFFFu;
+    for (qsizetype i = idat + 4; i < idat + 8 + qsizetype(length); ++i) {
+        crc ^= uchar(data[i]);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    crc = ~crc;
+    for (int i = 0; i < 4; ++i) {
+        data[idat + 8 + qsizetype(length) + i] = char(crc >> (24 - 8 * i));
+    }
+    return data;
+}
+
 // The picture as a WebP, as Qt writes it (quality 100: lossless).
 QByteArray webp(const QImage& image, int quality) {
     QByteArray data;
@@ -243,6 +303,8 @@ private slots:
     void previewDrawnAtEveryZoom();
     void droppedWhileArriving_data();
     void droppedWhileArriving();
+    void damageBelowTheFirstLookShowsGrey_data();
+    void damageBelowTheFirstLookShowsGrey();
 };
 
 // Each kind's rows: the file, the area the view shows first, and whether the picture is compared
@@ -590,6 +652,41 @@ void TestFirstLook::droppedWhileArriving() {
             pending->waitFor(stored.rect());
         }
         QVERIFY(!firstDifference(stored, reference, stored.rect()));
+    }
+}
+
+// Damage the first look did not reach is found by the rest: the rows from there show mid-grey, as
+// missing data does, and the picture still completes. Each kind's rows: the damaged file, the
+// intact picture, and the rows from the top the damage leaves whole.
+void TestFirstLook::damageBelowTheFirstLookShowsGrey_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QImage>("intact");
+    QTest::addColumn<int>("wholeRows");
+
+    const QImage picture = photo(600, 1400, false);
+    QTest::newRow("PNG") << pngBrokenAt(picture, 900) << picture << 800;
+    // A run of bytes three-quarters in overwritten: the entropy-coded pixels stop making sense.
+    QByteArray lossless = webp(picture, 100);
+    lossless.replace(lossless.size() * 3 / 4, 64, QByteArray(64, '\xff'));
+    QTest::newRow("WebP lossless") << lossless << picture << 200;
+}
+
+void TestFirstLook::damageBelowTheFirstLookShowsGrey() {
+    QFETCH(QByteArray, data);
+    QFETCH(QImage, intact);
+    QFETCH(int, wholeRows);
+    const QSize area(300, 200);
+    const QImage first =
+        data.startsWith("RIFF") ? DecodeWebpFirstLook(data, area) : DecodePngFirstLook(data, area);
+    QVERIFY(!first.isNull());
+    const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(first);
+    QVERIFY(pending);
+    pending->waitFor(first.rect());
+    QTRY_VERIFY(pending->complete());
+    const QImage reference = intact.convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!firstDifference(first, reference, QRect(0, 0, first.width(), wholeRows)));
+    for (int x = 0; x < first.width(); x += 97) {
+        QCOMPARE(first.pixel(x, first.height() - 1), qRgb(0x80, 0x80, 0x80));
     }
 }
 
