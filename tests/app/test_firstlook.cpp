@@ -116,20 +116,26 @@ QByteArray png(const QImage& image) {
     return data;
 }
 
-// A PNG (RGB, 8 bits) whose pixel data is stored uncompressed in one chunk, with the length of
-// the stored block that holds row `brokenRow` spoiled and the chunk's checksum made right again:
-// only inflating finds the damage, there.
-QByteArray pngBrokenAt(const QImage& rgb, int brokenRow) {
-    QByteArray data;
+// A libpng writer appending to data.
+png_structp PngWriterInto(QByteArray* data) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
     png_set_write_fn(
-        png, &data,
+        png, data,
         [](png_structp p, png_bytep bytes, size_t length) {
             static_cast<QByteArray*>(png_get_io_ptr(p))
                 ->append(reinterpret_cast<const char*>(bytes), qsizetype(length));
         },
         nullptr);
+    return png;
+}
+
+// A PNG (RGB, 8 bits) whose pixel data is stored uncompressed in one chunk, with the length of
+// the stored block that holds row `brokenRow` spoiled and the chunk's checksum made right again:
+// only inflating finds the damage, there.
+QByteArray pngBrokenAt(const QImage& rgb, int brokenRow) {
+    QByteArray data;
+    png_structp png = PngWriterInto(&data);
+    png_infop info = png_create_info_struct(png);
     png_set_compression_level(png, 0);
     png_set_compression_buffer_size(png, 1 << 24); // all pixel data in one chunk
     png_set_filter(png, 0, PNG_FILTER_NONE);
@@ -189,15 +195,8 @@ QByteArray webp(const QImage& image, int quality) {
 // diagonal stripes through every value.
 QByteArray lowBitPng(int width, int height, int depth, bool palette) {
     QByteArray data;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp png = PngWriterInto(&data);
     png_infop info = png_create_info_struct(png);
-    png_set_write_fn(
-        png, &data,
-        [](png_structp p, png_bytep bytes, size_t length) {
-            static_cast<QByteArray*>(png_get_io_ptr(p))
-                ->append(reinterpret_cast<const char*>(bytes), qsizetype(length));
-        },
-        nullptr);
     png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), depth,
                  palette ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
