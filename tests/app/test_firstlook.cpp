@@ -678,10 +678,11 @@ void TestFirstLook::damageBelowTheFirstLookShowsGrey() {
     const QImage first =
         data.startsWith("RIFF") ? DecodeWebpFirstLook(data, area) : DecodePngFirstLook(data, area);
     QVERIFY(!first.isNull());
-    const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(first);
-    QVERIFY(pending);
-    pending->waitFor(first.rect());
-    QTRY_VERIFY(pending->complete());
+    // The rest may have met the damage and finished already.
+    if (const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(first)) {
+        pending->waitFor(first.rect());
+        QTRY_VERIFY(pending->complete());
+    }
     const QImage reference = intact.convertToFormat(QImage::Format_RGB32);
     QVERIFY(!firstDifference(first, reference, QRect(0, 0, first.width(), wholeRows)));
     for (int x = 0; x < first.width(); x += 97) {
