@@ -59,17 +59,42 @@ bool DecodeTop(const uchar* data, unsigned long size, uchar* bits, qsizetype byt
 class JpegJob;
 bool DecodeRest(JpegJob* job, uchar* scratch);
 
+// The whole picture, decoded beside the first look from the start: the first look writes the
+// top rows' columns [0, firstColumns) on the window's thread while this thread writes the rest of
+// those rows. The first look's last columns (from readyColumns) are not final, as a cropped
+// decode ends them, so this thread keeps its own for them aside (edge) and puts them in once the
+// first look is written; only then does it publish rows.
 class JpegJob final : public ArrivingRows {
 public:
     QByteArray data;
+    int firstColumns = 0;
+    int decodedRows = 0; // by this thread, in every column but the first look's
+    std::vector<uchar> edge;
+    int edgePlaced = 0; // rows of edge in the picture
+
+    qsizetype edgeBytes() const { return qsizetype(firstColumns - readyColumns) * 4; }
+    // Once the first look is written: its edge in the picture, and the rows decoded published.
+    void publishDecoded() {
+        const qsizetype bytes = edgeBytes();
+        for (; edgePlaced < std::min(decodedRows, readyRows); ++edgePlaced) {
+            std::memcpy(line(edgePlaced) + qsizetype(readyColumns) * 4,
+                        edge.data() + edgePlaced * bytes, size_t(bytes));
+        }
+        publish(decodedRows);
+    }
     void run() {
         YieldToTheWindow();
-        std::vector<uchar> scratch(size_t(width()) * 4);
+        std::vector<uchar> scratch(size_t(width()) * 4 * kBatch);
+        edge.resize(size_t(edgeBytes()) * size_t(readyRows));
         const bool decoded = DecodeRest(this, scratch.data());
         data = QByteArray(); // the file's bytes are not needed any more
-        if (!decoded && !cancel.load()) {
-            // A failure part-way, which a file whose scan has begun hardly meets.
-            greyTheRest();
+        awaitFirstLook();
+        if (!cancel.load()) {
+            publishDecoded();
+            if (!decoded) {
+                // A failure part-way, which a file whose scan has begun hardly meets.
+                greyTheRest();
+            }
         }
         finish();
     }
@@ -88,8 +113,11 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
     StartJpegDecompress(&cinfo, reinterpret_cast<const uchar*>(job->data.constData()),
                         (unsigned long)job->data.size());
     JSAMPROW pointers[kBatch];
-    const size_t keptOffset = size_t(job->readyColumns) * 4;
-    const size_t keptBytes = size_t(job->width() - job->readyColumns) * 4;
+    const size_t edgeOffset = size_t(job->readyColumns) * 4;
+    const size_t edgeBytes = size_t(job->edgeBytes());
+    const size_t keptOffset = size_t(job->firstColumns) * 4;
+    const size_t keptBytes = size_t(job->width() - job->firstColumns) * 4;
+    const size_t lineBytes = size_t(job->width()) * 4;
     while (cinfo.output_scanline < cinfo.output_height) {
         if (job->cancel.load(std::memory_order_relaxed)) {
             jpeg_abort_decompress(&cinfo);
@@ -98,12 +126,15 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
         }
         const int y = int(cinfo.output_scanline);
         if (y < job->readyRows) {
-            for (int i = 0; i < kBatch && cinfo.output_scanline < JDIMENSION(job->readyRows); ++i) {
-                JSAMPROW row = scratch;
-                const int at = int(cinfo.output_scanline);
-                if (jpeg_read_scanlines(&cinfo, &row, 1) == 1) {
-                    std::memcpy(job->line(at) + keptOffset, scratch + keptOffset, keptBytes);
-                }
+            const int n = std::min(kBatch, job->readyRows - y);
+            for (int i = 0; i < n; ++i) {
+                pointers[i] = scratch + size_t(i) * lineBytes;
+            }
+            const int read = int(jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(n)));
+            for (int i = 0; i < read; ++i) {
+                std::memcpy(job->line(y + i) + keptOffset, pointers[i] + keptOffset, keptBytes);
+                std::memcpy(job->edge.data() + size_t(y + i) * edgeBytes, pointers[i] + edgeOffset,
+                            edgeBytes);
             }
         } else {
             const int n = std::min(kBatch, job->height() - y);
@@ -112,7 +143,10 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
             }
             jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(n));
         }
-        job->publish(int(cinfo.output_scanline));
+        job->decodedRows = int(cinfo.output_scanline);
+        if (job->firstLookWritten()) {
+            job->publishDecoded();
+        }
     }
     jpeg_abort_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
@@ -252,19 +286,20 @@ QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
     if (!job->allocate(header.width, header.height)) {
         return QImage(); // the usual way says that memory ran out
     }
-    const int columns = std::min(header.width, area.width() + kJpegCropMargin);
-    const int rows = std::min(header.height, area.height());
-    int columnsDecoded = 0;
-    int rowsDecoded = 0;
-    if (!DecodeTop(bytes, size, job->line(0), job->bytesPerLine(), columns, rows, &columnsDecoded,
-                   &rowsDecoded)) {
-        return QImage();
-    }
-    job->readyColumns =
-        columns == header.width ? header.width : std::min(area.width(), columnsDecoded);
-    job->readyRows = rowsDecoded;
-    const QImage picture = ArrivingRows::PictureOver(job);
+    // A crop from the left keeps the columns asked for (libjpeg moves only its left edge to a
+    // block's), and its last ones, next to columns it leaves out, are not final.
+    job->firstColumns = std::min(header.width, area.width() + kJpegCropMargin);
+    job->readyColumns = job->firstColumns == header.width ? header.width : area.width();
+    job->readyRows = std::min(header.height, area.height());
     JpegJob* running = job.get();
     job->start([running] { running->run(); });
-    return picture;
+    int columnsDecoded = 0;
+    int rowsDecoded = 0;
+    if (!DecodeTop(bytes, size, job->line(0), job->bytesPerLine(), job->firstColumns,
+                   job->readyRows, &columnsDecoded, &rowsDecoded) ||
+        columnsDecoded != job->firstColumns || rowsDecoded != job->readyRows) {
+        job->abandon();
+        return QImage();
+    }
+    return ArrivingRows::PictureOver(job);
 }

@@ -221,9 +221,36 @@ QImage ArrivingRows::PictureOver(const std::shared_ptr<ArrivingRows>& job) {
                    job->buffer.bytesPerLine(), QImage::Format_RGB32, Release,
                    new std::shared_ptr<ArrivingRows>(job));
     job->key = picture.cacheKey();
-    job->takePixels();
+    if (job->m_bits == nullptr) {
+        job->takePixels(); // a buffer not made by allocate (a thread started early reads these)
+    }
     PendingPixels::enroll(job->key, job);
+    job->firstLookDone();
     return picture;
+}
+
+void ArrivingRows::firstLookDone() {
+    {
+        const std::lock_guard<std::mutex> hold(m_lock);
+        m_firstLook.store(true, std::memory_order_release);
+    }
+    m_arrived.notify_all();
+}
+
+void ArrivingRows::awaitFirstLook() const {
+    if (firstLookWritten()) {
+        return;
+    }
+    std::unique_lock<std::mutex> hold(m_lock);
+    m_arrived.wait(hold, [this] { return firstLookWritten(); });
+}
+
+void ArrivingRows::abandon() {
+    cancel.store(true);
+    firstLookDone();
+    if (m_thread.joinable()) {
+        m_thread.join();
+    }
 }
 
 void ArrivingRows::start(std::function<void()> work) {

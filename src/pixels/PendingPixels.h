@@ -73,9 +73,19 @@ public:
 
     // The picture over buffer's pixels (Format_RGB32), enrolled as pending; when its last copy
     // goes, the thread is asked to stop (cancel) and joined before the pixels are given back.
+    // The first look is then in the buffer (see firstLookWritten).
     static QImage PictureOver(const std::shared_ptr<ArrivingRows>& job);
-    // Runs the job's work on its thread; after PictureOver.
+    // Runs the job's work on its thread: after PictureOver, or before it, while the first look
+    // is written, for work that keeps out of the first look's pixels until firstLookWritten and
+    // publishes nothing before.
     void start(std::function<void()> work);
+    // On the thread: whether the first look's pixels are all written (PictureOver has been
+    // called), or it was given up (abandon).
+    bool firstLookWritten() const { return m_firstLook.load(std::memory_order_acquire); }
+    // On the thread: waits until firstLookWritten.
+    void awaitFirstLook() const;
+    // Instead of PictureOver, when the first look failed: the thread is stopped and joined.
+    void abandon();
 
     QImage buffer; // owns the pixels
     std::atomic<bool> cancel{false};
@@ -121,6 +131,7 @@ private:
     bool showable(const QRect& area) const;
     void enlarge(const QRect& area);
     void takePixels();
+    void firstLookDone();
     static void Release(void* info);
 
     mutable std::mutex m_lock;
@@ -129,6 +140,7 @@ private:
     std::atomic<int> m_previewed{0};
     mutable std::shared_mutex m_replacing; // held by the view while it draws a preview
     std::atomic<bool> m_done{false};
+    std::atomic<bool> m_firstLook{false};
     std::thread m_thread;
     // The buffer's pixels, taken once (a non-const QImage call may touch its data).
     uchar* m_bits = nullptr;
