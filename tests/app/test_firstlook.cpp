@@ -456,6 +456,11 @@ void TestFirstLook::unsuitedDecodeWhole_data() {
     QTest::newRow("JPEG no larger than the area") << encode(picture, {}) << QSize(640, 480) << true;
     QTest::newRow("JPEG no area asked for") << encode(picture, {}) << QSize() << true;
     QTest::newRow("not a JPEG") << QByteArray("GIF89a, not at all") << QSize(100, 100) << true;
+    // Its header reads, but its scan names a Huffman table it never defines: the first look
+    // fails at its start, while the rest's thread has begun beside it.
+    QByteArray undefinedTable = encode(picture, {});
+    undefinedTable[undefinedTable.indexOf("\xff\xda") + 6] = char(0x33);
+    QTest::newRow("JPEG whose scan names no table") << undefinedTable << QSize(100, 100) << true;
 
     const QByteArray rgb = png(picture);
     QTest::newRow("PNG no taller than the area") << rgb << QSize(100, 480) << true;
