@@ -76,6 +76,9 @@ public:
     // Once the first look is written: its edge in the picture, and the rows decoded published.
     void publishDecoded() {
         const qsizetype bytes = edgeBytes();
+        if (bytes == 0) {
+            edgePlaced = readyRows; // the first look has every column: no edge
+        }
         for (; edgePlaced < std::min(decodedRows, readyRows); ++edgePlaced) {
             std::memcpy(line(edgePlaced) + qsizetype(readyColumns) * 4,
                         edge.data() + edgePlaced * bytes, size_t(bytes));
@@ -133,8 +136,10 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
             const int read = int(jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(n)));
             for (int i = 0; i < read; ++i) {
                 std::memcpy(job->line(y + i) + keptOffset, pointers[i] + keptOffset, keptBytes);
-                std::memcpy(job->edge.data() + size_t(y + i) * edgeBytes, pointers[i] + edgeOffset,
-                            edgeBytes);
+                if (edgeBytes != 0) {
+                    std::memcpy(job->edge.data() + size_t(y + i) * edgeBytes,
+                                pointers[i] + edgeOffset, edgeBytes);
+                }
             }
         } else {
             const int n = std::min(kBatch, job->height() - y);
