@@ -99,7 +99,9 @@ void frmHuemark::OpenPictureFile(const QString& path, const QString& readFrom) {
     // The file is loaded before anything changes; one that cannot be loaded is reported (the
     // dialog keeps proposing it).
     BusyPointer busy;
-    const PictureArrival arrival = PictureFromFile(path, readFrom, picColor->size());
+    std::optional<PictureArrival> ahead = m_startupAhead.take(path, readFrom);
+    const PictureArrival arrival =
+        ahead ? std::move(*ahead) : PictureFromFile(path, readFrom, picColor->size());
     busy.end();
     ShowArrival(arrival, true);
 }

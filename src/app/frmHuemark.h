@@ -48,6 +48,7 @@
 #include "list/PickList.h"
 #include "palette/Notations.h"
 #include "pixels/ColourVision.h"
+#include "sources/PictureAhead.h"
 
 #include <QMainWindow>
 #include <QMargins>
@@ -228,10 +229,13 @@ public:
     static bool AcceptsDrop(const QMimeData* data);
     void DropFile(const QMimeData* data);
     // A file named on the command line: start-up opens it as a dropped file instead of pasting,
-    // reading it from readFrom when that is given (a name Qt cannot hold, see NamedFile).
-    void setStartupFile(const QString& path, const QString& readFrom = QString()) {
+    // reading it from readFrom when that is given (a name Qt cannot hold, see NamedFile). Its
+    // loading may have started ahead, while the window was built.
+    void setStartupFile(const QString& path, const QString& readFrom = QString(),
+                        PictureAhead ahead = {}) {
         m_startupFile = path;
         m_startupReadFrom = readFrom;
+        m_startupAhead = std::move(ahead);
     }
     // Whether shut-down has run: nothing of the window is to be used any more.
     bool Unloaded() const { return m_unloaded; }
@@ -390,6 +394,7 @@ private:
     void readPrecise(QPoint at, int radius, PickOrigin& origin) const;
     QString m_startupFile;
     QString m_startupReadFrom;
+    PictureAhead m_startupAhead;
     // Set by shut-down: from then on no event procedure runs.
     bool m_unloaded = false;
 };

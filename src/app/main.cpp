@@ -9,6 +9,7 @@
 #include "help/HelpViewer.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSysInfo>
 #include <algorithm>
 #include <cerrno>
@@ -209,8 +210,14 @@ int main(int argc, char* argv[]) {
     }
     // Made absolute here: start-up enters the remembered folder before it opens the file.
     std::optional<CommandLine::NamedFile> file;
+    PictureAhead ahead;
     if (!request.file.isEmpty()) {
         file.emplace(request.file);
+        // Loaded while the window is built. The picture control is not laid out yet: its first
+        // look is made for the screen, which the control does not outgrow.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        ahead = PictureAhead(file->name(), file->readFrom(),
+                             screen ? screen->availableSize() : QSize());
     }
 
     // The program's own help viewer stands in for the platform's.
@@ -218,7 +225,7 @@ int main(int argc, char* argv[]) {
     services.helpViewer = std::make_shared<HelpViewer>();
     frmHuemark window(std::move(services));
     if (file) {
-        window.setStartupFile(file->name(), file->readFrom());
+        window.setStartupFile(file->name(), file->readFrom(), std::move(ahead));
     }
     // Ended from outside (a signal, the end of the session): the settings are kept as on Exit.
     EndRequests endRequests;

@@ -2,6 +2,7 @@
 // a name in bytes that are no UTF-8, file addresses that name this machine or another.
 
 #include "app/CommandLine.h"
+#include "pixels/PendingPixels.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -20,6 +21,8 @@ private slots:
     void parse();
     void opens_data();
     void opens();
+    void loadedAhead_data();
+    void loadedAhead();
 };
 
 void TestCommandLine::parse_data() {
@@ -130,6 +133,56 @@ void TestCommandLine::opens() {
         QVERIFY(fakes.messageBox->messages.front().text.contains(message));
         QCOMPARE(form.Caption(), QStringLiteral("before"));
     }
+}
+
+void TestCommandLine::loadedAhead_data() {
+    QTest::addColumn<QString>("ahead");   // the file loaded ahead, in the folder
+    QTest::addColumn<QString>("named");   // the file start-up opens
+    QTest::addColumn<QString>("message"); // part of what is said; empty when it opens
+
+    QTest::newRow("the file named") << "a.png"
+                                    << "a.png"
+                                    << "";
+    QTest::newRow("another file") << "b.png"
+                                  << "a.png"
+                                  << "";
+    QTest::newRow("a file that is not there") << "gone.png"
+                                              << "gone.png"
+                                              << "File not found";
+}
+
+// Start-up shows what was loaded ahead for the file it opens, as loading it then would have:
+// every pixel of a picture that arrives after a first look, or the message.
+void TestCommandLine::loadedAhead() {
+    QFETCH(QString, ahead);
+    QFETCH(QString, named);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QImage a(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            a.setPixel(x, y, qRgb(x % 256, (x * y) % 256, y));
+        }
+    }
+    QVERIFY(a.save(dir.filePath(QStringLiteral("a.png"))));
+    QVERIFY(SolidPicture(300, 200, 0xFF0000).save(dir.filePath(QStringLiteral("b.png"))));
+
+    TestServices fakes;
+    frmHuemark form(fakes.services());
+    form.setStartupFile(dir.filePath(named), QString(),
+                        PictureAhead(dir.filePath(ahead), QString(), QSize(16, 16)));
+    form.Form_Load();
+    if (!message.isEmpty()) {
+        QCOMPARE(fakes.messageBox->messages.size(), size_t(1));
+        QVERIFY(fakes.messageBox->messages.front().text.contains(message));
+        return;
+    }
+    QVERIFY(fakes.messageBox->messages.empty());
+    const QImage shown = form.picColor->picture();
+    if (const auto pending = PendingPixels::of(shown)) {
+        pending->waitFor(shown.rect());
+    }
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), a);
 }
 
 QTEST_MAIN(TestCommandLine)
