@@ -8,7 +8,7 @@
 
 #include "app/frmHuemark.h"
 #include "controls/PictureBox.h"
-#include "pixels/ColourVision.h"
+#include "pixels/ColorVision.h"
 #include "support/BenchMain.h"
 #include "view/ViewMapping.h"
 
@@ -133,20 +133,20 @@ BENCHMARK(settledRepaint)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
 // repaint as a scroll or a change of vision causes), beside the same without (the goal: 8 ms).
 void simulatedRepaint(benchmark::State& state) {
     PictureBox& box = shared().box;
-    const auto vision = ColourVision(state.range(0));
+    const auto vision = ColorVision(state.range(0));
     const double zoom = state.range(1);
     box.setZoom(zoom, QPointF(800, 500));
-    box.setColourVision(vision);
+    box.setColorVision(vision);
     box.repaint();
     for (auto _ : state) {
         box.repaint();
     }
-    box.setColourVision(ColourVision::Normal);
-    state.SetLabel((ColourVisionKey(vision) + QStringLiteral(", %1x").arg(zoom)).toStdString());
+    box.setColorVision(ColorVision::Normal);
+    state.SetLabel((ColorVisionKey(vision) + QStringLiteral(", %1x").arg(zoom)).toStdString());
 }
 BENCHMARK(simulatedRepaint)
-    ->ArgsProduct({{int(ColourVision::Normal), int(ColourVision::Protanopia),
-                    int(ColourVision::Achromatopsia)},
+    ->ArgsProduct({{int(ColorVision::Normal), int(ColorVision::Protanopia),
+                    int(ColorVision::Achromatopsia)},
                    {1, 8}})
     ->Unit(benchmark::kMillisecond);
 

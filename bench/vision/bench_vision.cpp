@@ -4,7 +4,7 @@
 // Figures per frame, and the time a pixel as the "per_pixel" counter.
 
 #include "loading/PhotoPicture.h"
-#include "pixels/ColourVision.h"
+#include "pixels/ColorVision.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +16,7 @@ const QImage& Photo() {
 }
 
 void Frame(benchmark::State& state) {
-    const auto vision = static_cast<ColourVision>(state.range(0));
+    const auto vision = static_cast<ColorVision>(state.range(0));
     const int width = int(state.range(1));
     const int height = width * 9 / 16;
     const QImage source = Photo().copy(1000, 700, width, height);
@@ -32,15 +32,15 @@ void Frame(benchmark::State& state) {
     const double pixels = double(width) * height;
     state.counters["per_pixel"] = benchmark::Counter(
         pixels, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-    state.SetLabel(ColourVisionKey(vision).toStdString());
+    state.SetLabel(ColorVisionKey(vision).toStdString());
 }
 
 } // namespace
 
 BENCHMARK(Frame)
-    ->ArgsProduct({{int(ColourVision::Normal), int(ColourVision::Protanopia),
-                    int(ColourVision::Deuteranopia), int(ColourVision::Tritanopia),
-                    int(ColourVision::Achromatopsia)},
+    ->ArgsProduct({{int(ColorVision::Normal), int(ColorVision::Protanopia),
+                    int(ColorVision::Deuteranopia), int(ColorVision::Tritanopia),
+                    int(ColorVision::Achromatopsia)},
                    {1920, 3840}}) // widths; 16:9 frames
     ->Unit(benchmark::kMillisecond);
 

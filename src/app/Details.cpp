@@ -50,9 +50,9 @@ void frmHuemark::showDetails(float x, float y) {
                           : m_profileName;
     details.shown = Color::fromValue(m_readoutValue);
     details.shownName = NameText(NearestCssName(details.shown));
-    if (m_vision != ColourVision::Normal) {
+    if (m_vision != ColorVision::Normal) {
         details.seen =
-            Color::fromQColor(QColor(SimulatedColour(m_vision, details.shown.toQColor().rgb())));
+            Color::fromQColor(QColor(SimulatedColor(m_vision, details.shown.toQColor().rgb())));
         details.vision = VisionName(m_vision);
     }
     lblDetails->setText(DetailsText(details));

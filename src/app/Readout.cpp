@@ -71,10 +71,10 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
 
     m_readoutValue = ReadoutColor(*picColor, x, y, hscNeighbors->value());
     QString readout = WebCode(m_readoutValue);
-    if (m_vision != ColourVision::Normal && m_readoutValue >= 0) {
+    if (m_vision != ColorVision::Normal && m_readoutValue >= 0) {
         // Beside the picture's real colour, the colour the simulated vision sees.
         const QRgb seen =
-            SimulatedColour(m_vision, Color::fromValue(m_readoutValue).toQColor().rgb());
+            SimulatedColor(m_vision, Color::fromValue(m_readoutValue).toQColor().rgb());
         readout += QStringLiteral(" \u2192 ") + WebCode(Color::fromQColor(QColor(seen)).value());
     }
     txtCursor->setText(readout);

@@ -16,38 +16,38 @@ namespace {
 const QString kVisionKey = QStringLiteral("ColourVision");
 
 struct VisionItem {
-    ColourVision vision;
+    ColorVision vision;
     const char* name;
     const char* caption;
 };
 constexpr VisionItem kVisionItems[] = {
     //: View, Simulate Colour Vision: vision with all three kinds of cones.
-    {ColourVision::Normal, "mnuViewVisionNormal", QT_TRANSLATE_NOOP("frmHuemark", "&Normal")},
-    {ColourVision::Protanopia, "mnuViewVisionProtanopia",
+    {ColorVision::Normal, "mnuViewVisionNormal", QT_TRANSLATE_NOOP("frmHuemark", "&Normal")},
+    {ColorVision::Protanopia, "mnuViewVisionProtanopia",
      QT_TRANSLATE_NOOP("frmHuemark", "&Protanopia (no red cones)")},
-    {ColourVision::Deuteranopia, "mnuViewVisionDeuteranopia",
+    {ColorVision::Deuteranopia, "mnuViewVisionDeuteranopia",
      QT_TRANSLATE_NOOP("frmHuemark", "&Deuteranopia (no green cones)")},
-    {ColourVision::Tritanopia, "mnuViewVisionTritanopia",
+    {ColorVision::Tritanopia, "mnuViewVisionTritanopia",
      QT_TRANSLATE_NOOP("frmHuemark", "&Tritanopia (no blue cones)")},
-    {ColourVision::Achromatopsia, "mnuViewVisionAchromatopsia",
+    {ColorVision::Achromatopsia, "mnuViewVisionAchromatopsia",
      QT_TRANSLATE_NOOP("frmHuemark", "&Achromatopsia (no colour)")}};
 } // namespace
 
-QString frmHuemark::VisionName(ColourVision vision) {
+QString frmHuemark::VisionName(ColorVision vision) {
     switch (vision) {
-    case ColourVision::Protanopia:
+    case ColorVision::Protanopia:
         //: A simulated colour vision, put in for %1 of the details line's "%1 sees %2".
         return tr("protanopia");
-    case ColourVision::Deuteranopia:
+    case ColorVision::Deuteranopia:
         //: A simulated colour vision, put in for %1 of the details line's "%1 sees %2".
         return tr("deuteranopia");
-    case ColourVision::Tritanopia:
+    case ColorVision::Tritanopia:
         //: A simulated colour vision, put in for %1 of the details line's "%1 sees %2".
         return tr("tritanopia");
-    case ColourVision::Achromatopsia:
+    case ColorVision::Achromatopsia:
         //: A simulated colour vision, put in for %1 of the details line's "%1 sees %2".
         return tr("achromatopsia");
-    case ColourVision::Normal:
+    case ColorVision::Normal:
         break;
     }
     return QString();
@@ -64,19 +64,19 @@ void frmHuemark::createVisionCommands() {
         item->setCheckable(true);
         item->setChecked(entry.vision == m_vision);
         group->addAction(item);
-        const ColourVision vision = entry.vision;
+        const ColorVision vision = entry.vision;
         connect(item, &QAction::triggered, this, [this, vision] { mnuViewVision_Click(vision); });
     }
 }
 
-void frmHuemark::mnuViewVision_Click(ColourVision vision) {
+void frmHuemark::mnuViewVision_Click(ColorVision vision) {
     m_vision = vision;
     for (const VisionItem& entry : kVisionItems) {
         findChild<QAction*>(QLatin1String(entry.name))->setChecked(entry.vision == vision);
     }
-    picColor->setColourVision(vision);
+    picColor->setColorVision(vision);
     // The read-out holds a second code while a vision is simulated: it widens to show both.
-    if (vision == ColourVision::Normal) {
+    if (vision == ColorVision::Normal) {
         SetWidthTwips(txtCursor, kReadoutWidth);
     } else {
         // Room for the widest two codes: each hexadecimal digit at the font's widest.
@@ -101,12 +101,12 @@ void frmHuemark::mnuViewVision_Click(ColourVision vision) {
 void frmHuemark::ReadVisionOption() {
     // Normal vision when the key is missing or holds something else.
     mnuViewVision_Click(
-        ColourVisionOfKey(m_services.settings->GetSetting(kAppName, kOptionsSection, kVisionKey,
-                                                          ColourVisionKey(ColourVision::Normal)))
-            .value_or(ColourVision::Normal));
+        ColorVisionOfKey(m_services.settings->GetSetting(kAppName, kOptionsSection, kVisionKey,
+                                                         ColorVisionKey(ColorVision::Normal)))
+            .value_or(ColorVision::Normal));
 }
 
 void frmHuemark::SaveVisionOption() {
     m_services.settings->SaveSetting(kAppName, kOptionsSection, kVisionKey,
-                                     ColourVisionKey(m_vision));
+                                     ColorVisionKey(m_vision));
 }

@@ -47,7 +47,7 @@
 #include "input/cms/ColorProfile.h"
 #include "list/PickList.h"
 #include "palette/Notations.h"
-#include "pixels/ColourVision.h"
+#include "pixels/ColorVision.h"
 #include "sources/PictureAhead.h"
 
 #include <QMainWindow>
@@ -196,7 +196,7 @@ public:
     void mnuEditPickScreen_Click();
     void mnuViewStoredColors_Click();
     void mnuViewDetails_Click();
-    void mnuViewVision_Click(ColourVision vision);
+    void mnuViewVision_Click(ColorVision vision);
     void mnuHelpContents_Click();
     void mnuHelpHowTo_Click();
     void mnuHelpAbout_Click();
@@ -272,7 +272,7 @@ private:
     void ReadVisionOption();
     void SaveVisionOption();
     // The simulated vision's name as the details line gives it ("protanopia").
-    static QString VisionName(ColourVision vision);
+    static QString VisionName(ColorVision vision);
     // The [Options] a list's journeys remember: read by Form_Load, written by Form_Unload.
     void ReadPaletteOptions();
     void SavePaletteOptions();
@@ -281,7 +281,7 @@ private:
     QString SelectedRowsAs(Notation notation) const;
     QString ReadoutAs(Notation notation) const;
     Notation m_copyNotation = Notation::WebCode;
-    ColourVision m_vision = ColourVision::Normal; // how the picture is drawn
+    ColorVision m_vision = ColorVision::Normal; // how the picture is drawn
     QString m_listFolder;
     int m_listFilterIndex = 1;
     // The printer of the run, made on first use: start-up never pays for printing.

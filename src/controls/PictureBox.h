@@ -6,7 +6,7 @@
 // scrolls it; scroll bars appear when the picture does not fit (PictureBoxView.cpp).
 
 #include "color/Sampling.h"
-#include "pixels/ColourVision.h"
+#include "pixels/ColorVision.h"
 #include "pixels/PendingPixels.h"
 #include "view/ViewMapping.h"
 
@@ -89,8 +89,8 @@ public:
 
     // The picture drawn as a colour vision sees it; Point, Image and every reading keep the
     // picture's own values.
-    void setColourVision(ColourVision vision);
-    ColourVision colourVision() const { return m_vision; }
+    void setColorVision(ColorVision vision);
+    ColorVision colorVision() const { return m_vision; }
 
     // A crosshair over the picture, not part of the persistent image (Point does not see it).
     void setMarker(std::optional<QPointF> at);
@@ -299,7 +299,7 @@ private:
     QImage m_band; // rows of device pixels painted at a time, kept between repaints
     // A view zoomed out is painted pixel by pixel while it moves, averaged once it rests.
     bool m_settling = false;
-    ColourVision m_vision = ColourVision::Normal;
+    ColorVision m_vision = ColorVision::Normal;
     QTimer* m_settle = nullptr;
     QTimer* m_arrivals = nullptr;
     int m_finalRowsShown = 0;

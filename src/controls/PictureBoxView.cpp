@@ -282,7 +282,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         layoutView();
     }
     if (m_view.isDefault() && grid.ratio == std::floor(grid.ratio) &&
-        m_vision == ColourVision::Normal) {
+        m_vision == ColorVision::Normal) {
         // 100 % from the top-left on whole device pixels: the toolkit's scaling is exact.
         const PendingPixels::Showing showing = showPixels(event->rect() & m_base.rect());
         painter.fillRect(rect(), m_backColor);
@@ -313,7 +313,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     paintArea(painter);
 }
 
-void PictureBox::setColourVision(ColourVision vision) {
+void PictureBox::setColorVision(ColorVision vision) {
     if (vision != m_vision) {
         m_vision = vision;
         update();
@@ -470,7 +470,7 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
         };
         for (int j = 0; j < rows; ++j) {
             auto* line = reinterpret_cast<QRgb*>(m_band.scanLine(j));
-            if (fillRow(j, line) && m_vision != ColourVision::Normal) {
+            if (fillRow(j, line) && m_vision != ColorVision::Normal) {
                 SimulateRows(m_vision, line, line, span);
             }
         }

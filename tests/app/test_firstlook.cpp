@@ -200,12 +200,12 @@ QByteArray lowBitPng(int width, int height, int depth, bool palette) {
     png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), depth,
                  palette ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    std::vector<png_color> colours;
+    std::vector<png_color> colors;
     for (int i = 0; i < (1 << depth); ++i) {
-        colours.push_back({png_byte(i * 37), png_byte(255 - i * 11), png_byte(i * 90)});
+        colors.push_back({png_byte(i * 37), png_byte(255 - i * 11), png_byte(i * 90)});
     }
     if (palette) {
-        png_set_PLTE(png, info, colours.data(), int(colours.size()));
+        png_set_PLTE(png, info, colors.data(), int(colors.size()));
     }
     png_write_info(png, info);
     std::vector<png_byte> row(size_t(width * depth + 7) / 8);

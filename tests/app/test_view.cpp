@@ -6,7 +6,7 @@
 
 #include "controls/Loupe.h"
 #include "controls/PictureBox.h"
-#include "pixels/ColourVision.h"
+#include "pixels/ColorVision.h"
 #include "support/TestSupport.h"
 #include "view/ViewMapping.h"
 
@@ -130,8 +130,8 @@ private slots:
     void loupeShowsThePixelsAround();
     void loupeOptionRemembered_data();
     void loupeOptionRemembered();
-    void colourVisionDrawsOnly_data();
-    void colourVisionDrawsOnly();
+    void colorVisionDrawsOnly_data();
+    void colorVisionDrawsOnly();
 };
 
 void TestView::pointerNamesThePixelPaintedUnderIt_data() {
@@ -429,8 +429,8 @@ void TestView::loupeOptionRemembered() {
                                               : "Options/Loupe=0") >= 8);
 }
 
-void TestView::colourVisionDrawsOnly_data() {
-    QTest::addColumn<QString>("stored"); // [Options] ColourVision; a null text: no such key
+void TestView::colorVisionDrawsOnly_data() {
+    QTest::addColumn<QString>("stored"); // [Options] ColorVision; a null text: no such key
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QString>("vision"); // what is simulated: its key
 
@@ -444,11 +444,11 @@ void TestView::colourVisionDrawsOnly_data() {
 
 // A simulated colour vision changes what is drawn and nothing that is read: the read-out, the
 // pick and the copied code keep the picture's values; the details line adds the colour seen.
-void TestView::colourVisionDrawsOnly() {
+void TestView::colorVisionDrawsOnly() {
     QFETCH(QString, stored);
     QFETCH(double, zoom);
     QFETCH(QString, vision);
-    const ColourVision simulated = *ColourVisionOfKey(vision);
+    const ColorVision simulated = *ColorVisionOfKey(vision);
     constexpr quint32 kOrange = 0x1080F0; // #F08010
     std::map<QString, QString> settings;
     if (!stored.isNull()) {
@@ -457,7 +457,7 @@ void TestView::colourVisionDrawsOnly() {
     TestWindow w(QImage(), settings);
     QGuiApplication::clipboard()->setImage(SolidPicture(60, 40, kOrange));
     w.form->cmdPaste_Click();
-    QCOMPARE(w.form->picColor->colourVision(), simulated);
+    QCOMPARE(w.form->picColor->colorVision(), simulated);
     w.form->picColor->setZoom(zoom);
     w.form->mnuViewDetails->trigger();
     w.fakes.pointer->setPos(
@@ -470,17 +470,17 @@ void TestView::colourVisionDrawsOnly() {
     const QImage drawn = w.form->screen()->grabWindow(w.form->winId()).toImage();
     const QPoint at = w.form->picColor->mapTo(
         w.form.get(), w.form->picColor->widgetPointOf(10.5f, 10.5f).toPoint());
-    QCOMPARE(QColor(drawn.pixel(at)), QColor(SimulatedColour(simulated, real.rgb())));
-    const QString seenCode = QColor(SimulatedColour(simulated, real.rgb())).name().toUpper();
+    QCOMPARE(QColor(drawn.pixel(at)), QColor(SimulatedColor(simulated, real.rgb())));
+    const QString seenCode = QColor(SimulatedColor(simulated, real.rgb())).name().toUpper();
     // The read-out gives the real colour, and beside it the colour the vision sees, in full.
-    const QString readout = simulated == ColourVision::Normal
+    const QString readout = simulated == ColorVision::Normal
                                 ? QStringLiteral("#F08010")
                                 : QStringLiteral("#F08010 \u2192 ") + seenCode;
     QCOMPARE(w.form->txtCursor->text(), readout);
     QVERIFY(w.form->txtCursor->fontMetrics().horizontalAdvance(readout) <
             w.form->txtCursor->contentsRect().width());
     const QString seen = QStringLiteral("sees ") + seenCode;
-    QVERIFY2(w.form->lblDetails->text().contains(seen) == (simulated != ColourVision::Normal),
+    QVERIFY2(w.form->lblDetails->text().contains(seen) == (simulated != ColorVision::Normal),
              qPrintable(w.form->lblDetails->text()));
     QTest::keyClick(w.form->picColor, Qt::Key_Return);
     QCOMPARE(w.form->picks().at(0).color, Color::fromQColor(real));

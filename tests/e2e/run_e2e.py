@@ -20,7 +20,7 @@ import traceback
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import cases_colours  # noqa: E402
+import cases_colors  # noqa: E402
 import cases_desktop  # noqa: E402
 import cases_languages  # noqa: E402
 import cases_lifecycle  # noqa: E402
@@ -645,7 +645,7 @@ CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "fil
 CASES.update(cases_lifecycle.CASES)
 CASES.update(cases_desktop.CASES)
 CASES.update(cases_screen.CASES)
-CASES.update(cases_colours.CASES)
+CASES.update(cases_colors.CASES)
 CASES.update(cases_palette.CASES)
 CASES.update(cases_view.CASES)
 CASES.update(cases_pick.CASES)

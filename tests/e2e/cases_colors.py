@@ -9,7 +9,7 @@ from harness import E2EFailure, read_settings
 DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "modern")
 
 
-def case_colours(c):
+def case_colors(c):
     """huemark FILE opens a Display P3 PNG instead of pasting; its #123456 block reads #003559
     (lcms2's transicc gives the same); View, Colours as stored in the file reads #123456; the
     choice is written under [Options] at Exit."""
@@ -35,4 +35,4 @@ def case_colours(c):
     c.ok("Exit writes StoredColours=1 under [Options]")
 
 
-CASES = {"colours": case_colours}
+CASES = {"colors": case_colors}

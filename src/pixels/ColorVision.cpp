@@ -1,4 +1,4 @@
-#include "pixels/ColourVision.h"
+#include "pixels/ColorVision.h"
 
 #include "pixels/Perceptual.h"
 
@@ -36,7 +36,7 @@ constexpr Matrix kAchromatopsia{
 constexpr std::array<const Matrix*, 4> kMatrices{&kProtanopia, &kDeuteranopia, &kTritanopia,
                                                  &kAchromatopsia};
 
-const Matrix& MatrixOf(ColourVision vision) {
+const Matrix& MatrixOf(ColorVision vision) {
     return *kMatrices[static_cast<std::size_t>(vision) - 1];
 }
 
@@ -157,7 +157,7 @@ const Tables& TheTables() {
 
 // A pixel with a sum near a threshold: each precise sum compared with the threshold itself, and
 // the exact path for a sum too close to call.
-[[gnu::noinline]] QRgb Mended(ColourVision vision, QRgb p) {
+[[gnu::noinline]] QRgb Mended(ColorVision vision, QRgb p) {
     const Tables& t = TheTables();
     const PreciseShares& s = t.precise[static_cast<std::size_t>(vision) - 1];
     const std::uint32_t r = (p >> 16) & 0xFF;
@@ -169,7 +169,7 @@ const Tables& TheTables() {
         const std::uint32_t below = t.codes[std::uint32_t(sum) >> kBucketShift] & 0xFF;
         const std::int32_t above = sum - t.thresholds[below + 1];
         if (above >= -kMargin && above < kMargin) {
-            return SimulatedColour(vision, p);
+            return SimulatedColor(vision, p);
         }
         mended |= (below + (above >= 0 ? 1 : 0)) << (16 - 8 * c);
     }
@@ -187,8 +187,7 @@ template <std::size_t kChannel> std::uint32_t BucketOf(std::uint64_t sum) {
 }
 
 // The rows for a vision of three different channels, or (kGrey) of one grey.
-template <bool kGrey>
-void Convert(ColourVision vision, const QRgb* in, QRgb* out, qsizetype count) {
+template <bool kGrey> void Convert(ColorVision vision, const QRgb* in, QRgb* out, qsizetype count) {
     const Tables& t = TheTables();
     const PackedShares& shares = t.packed[static_cast<std::size_t>(vision) - 1];
     const std::uint16_t* codes = t.codes.data();
@@ -226,44 +225,44 @@ void Convert(ColourVision vision, const QRgb* in, QRgb* out, qsizetype count) {
 
 } // namespace
 
-QString ColourVisionKey(ColourVision vision) {
+QString ColorVisionKey(ColorVision vision) {
     return QString::fromLatin1(kKeys[static_cast<std::size_t>(vision)]);
 }
 
-std::optional<ColourVision> ColourVisionOfKey(const QString& key) {
+std::optional<ColorVision> ColorVisionOfKey(const QString& key) {
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         if (key == QLatin1String(kKeys[i])) {
-            return static_cast<ColourVision>(i);
+            return static_cast<ColorVision>(i);
         }
     }
     return std::nullopt;
 }
 
-QRgb SimulatedColour(ColourVision vision, QRgb colour) {
-    if (vision == ColourVision::Normal) {
-        return colour;
+QRgb SimulatedColor(ColorVision vision, QRgb color) {
+    if (vision == ColorVision::Normal) {
+        return color;
     }
     const Matrix& m = MatrixOf(vision);
-    const LinearRgb in = LinearOf(Color(qRed(colour), qGreen(colour), qBlue(colour)));
+    const LinearRgb in = LinearOf(Color(qRed(color), qGreen(color), qBlue(color)));
     LinearRgb out{};
     for (std::size_t i = 0; i < 3; ++i) {
         out[i] = m[i][0] * in[0] + m[i][1] * in[1] + m[i][2] * in[2];
     }
     const Color c = ColorOfLinear(out);
-    return qRgba(c.red(), c.green(), c.blue(), qAlpha(colour));
+    return qRgba(c.red(), c.green(), c.blue(), qAlpha(color));
 }
 
-void SimulateRows(ColourVision vision, const QRgb* in, QRgb* out, qsizetype count) {
+void SimulateRows(ColorVision vision, const QRgb* in, QRgb* out, qsizetype count) {
     if (count <= 0) {
         return;
     }
     switch (vision) {
-    case ColourVision::Normal:
+    case ColorVision::Normal:
         if (in != out) {
             std::memmove(out, in, std::size_t(count) * sizeof(QRgb));
         }
         return;
-    case ColourVision::Achromatopsia:
+    case ColorVision::Achromatopsia:
         Convert<true>(vision, in, out, count);
         return;
     default:
@@ -272,8 +271,8 @@ void SimulateRows(ColourVision vision, const QRgb* in, QRgb* out, qsizetype coun
     }
 }
 
-QImage SimulatedImage(ColourVision vision, const QImage& source) {
-    if (vision == ColourVision::Normal || source.isNull()) {
+QImage SimulatedImage(ColorVision vision, const QImage& source) {
+    if (vision == ColorVision::Normal || source.isNull()) {
         return source;
     }
     const QImage::Format format =

@@ -2,24 +2,24 @@
 // apart from the program; for each vision its key, greys and the fast rows against the exact
 // conversion; whole pictures.
 
-#include "pixels/ColourVision.h"
+#include "pixels/ColorVision.h"
 #include "pixels/WebCode.h"
 
 #include <QTest>
 #include <vector>
 
-class TestColourVision : public QObject {
+class TestColorVision : public QObject {
     Q_OBJECT
 private slots:
-    void simulatedColour_data();
-    void simulatedColour();
+    void simulatedColor_data();
+    void simulatedColor();
     void eachVision_data();
     void eachVision();
     void simulatedImage_data();
     void simulatedImage();
 };
 
-void TestColourVision::simulatedColour_data() {
+void TestColorVision::simulatedColor_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QStringList>("expected"); // protanopia, deuteranopia, tritanopia, grey
     // Worked out apart from the program by a short Python script in double precision: channels
@@ -35,19 +35,19 @@ void TestColourVision::simulatedColour_data() {
     QTest::newRow("teal") << "#008080" << QStringList{"#777980", "#676E81", "#008580", "#737373"};
 }
 
-void TestColourVision::simulatedColour() {
+void TestColorVision::simulatedColor() {
     QFETCH(QString, code);
     QFETCH(QStringList, expected);
-    const QRgb colour = (ParseWebCode(code)->toQColor().rgb() & 0xFFFFFF) | 0x5A000000;
-    QCOMPARE(SimulatedColour(ColourVision::Normal, colour), colour);
+    const QRgb color = (ParseWebCode(code)->toQColor().rgb() & 0xFFFFFF) | 0x5A000000;
+    QCOMPARE(SimulatedColor(ColorVision::Normal, color), color);
     for (int v = 1; v <= 4; ++v) {
-        const QRgb seen = SimulatedColour(ColourVision(v), colour);
+        const QRgb seen = SimulatedColor(ColorVision(v), color);
         QCOMPARE(WebCode(Color::fromQColor(QColor(seen))), expected[v - 1]);
         QCOMPARE(qAlpha(seen), 0x5A);
     }
 }
 
-void TestColourVision::eachVision_data() {
+void TestColorVision::eachVision_data() {
     QTest::addColumn<int>("vision");
     QTest::addColumn<QString>("key");
     QTest::newRow("normal") << 0 << "normal";
@@ -62,15 +62,15 @@ void TestColourVision::eachVision_data() {
 // some 7 s): every red and green with every eighth blue, from a start that red and green move so
 // that every blue is met. Each colour comes twice, at every other colour the second time with
 // another alpha; every other row is converted in place.
-void TestColourVision::eachVision() {
+void TestColorVision::eachVision() {
     QFETCH(int, vision);
     QFETCH(QString, key);
-    const auto v = ColourVision(vision);
-    QCOMPARE(ColourVisionKey(v), key);
-    QCOMPARE(ColourVisionOfKey(key), std::optional(v));
-    QCOMPARE(ColourVisionOfKey(key.toUpper()), std::nullopt);
+    const auto v = ColorVision(vision);
+    QCOMPARE(ColorVisionKey(v), key);
+    QCOMPARE(ColorVisionOfKey(key), std::optional(v));
+    QCOMPARE(ColorVisionOfKey(key.toUpper()), std::nullopt);
     for (int level = 0; level < 256; ++level) {
-        QCOMPARE(SimulatedColour(v, qRgb(level, level, level)), qRgb(level, level, level));
+        QCOMPARE(SimulatedColor(v, qRgb(level, level, level)), qRgb(level, level, level));
     }
     std::vector<QRgb> in(64);
     std::vector<QRgb> out(in.size());
@@ -87,7 +87,7 @@ void TestColourVision::eachVision() {
             QRgb exact = 0;
             for (std::size_t i = 0; i < original.size(); ++i) {
                 if (i % 2 == 0 || original[i] != original[i - 1]) {
-                    exact = SimulatedColour(v, original[i]);
+                    exact = SimulatedColor(v, original[i]);
                 }
                 if (target[i] != exact) {
                     QFAIL(qPrintable(QStringLiteral("%1 gives %2, exact %3")
@@ -100,11 +100,11 @@ void TestColourVision::eachVision() {
     }
 }
 
-void TestColourVision::simulatedImage_data() {
+void TestColorVision::simulatedImage_data() {
     QTest::addColumn<int>("vision");
     QTest::addColumn<QImage::Format>("format");
     QTest::addColumn<QImage::Format>("expected");
-    const int p = int(ColourVision::Protanopia);
+    const int p = int(ColorVision::Protanopia);
     QTest::newRow("rgb32") << p << QImage::Format_RGB32 << QImage::Format_RGB32;
     QTest::newRow("premultiplied")
         << p << QImage::Format_ARGB32_Premultiplied << QImage::Format_ARGB32;
@@ -114,7 +114,7 @@ void TestColourVision::simulatedImage_data() {
 
 // A picture already in the result's format (converted into a new one, the source untouched) and
 // pictures of other formats (converted where they lie); normal vision shares the source.
-void TestColourVision::simulatedImage() {
+void TestColorVision::simulatedImage() {
     QFETCH(int, vision);
     QFETCH(QImage::Format, format);
     QFETCH(QImage::Format, expected);
@@ -125,7 +125,7 @@ void TestColourVision::simulatedImage() {
     QImage source = argb.convertToFormat(format);
     source.setDevicePixelRatio(2);
     const QImage before = source.copy();
-    const QImage simulated = SimulatedImage(ColourVision(vision), source);
+    const QImage simulated = SimulatedImage(ColorVision(vision), source);
     QCOMPARE(simulated.format(), expected);
     QCOMPARE(simulated.devicePixelRatio(), 2.0);
     QCOMPARE(source, before);
@@ -133,9 +133,9 @@ void TestColourVision::simulatedImage() {
     const QImage reference = source.convertToFormat(expected);
     for (int i = 0; i < 37 * 5; ++i) {
         const QRgb pixel = reference.pixel(i % 37, i / 37);
-        QCOMPARE(simulated.pixel(i % 37, i / 37), SimulatedColour(ColourVision(vision), pixel));
+        QCOMPARE(simulated.pixel(i % 37, i / 37), SimulatedColor(ColorVision(vision), pixel));
     }
 }
 
-QTEST_GUILESS_MAIN(TestColourVision)
-#include "test_colourvision.moc"
+QTEST_GUILESS_MAIN(TestColorVision)
+#include "test_colorvision.moc"
