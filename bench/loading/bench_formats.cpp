@@ -8,7 +8,6 @@
 // The pictures are made at start-up in a temporary folder, a photo-like mix of gradients and
 // noise (the HEIC with heif-enc, which takes a while).
 
-#include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "input/cms/Lcms.h"
 #include "input/cms/MatrixShaper.h"
@@ -49,7 +48,7 @@ void Load(benchmark::State& state, const QString* path) {
         return;
     }
     for (auto _ : state) {
-        const QImage image = LoadPicture(*path);
+        const QImage image = LoadPicture(*path).picture;
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -60,24 +59,26 @@ void LastPixel(benchmark::State& state, const QString* path) {
         state.SkipWithError("no picture (see the messages above)");
         return;
     }
+    LoadOptions view;
+    view.firstLook.area = QSize(1280, 800);
     for (auto _ : state) {
-        const FirstLookArea view(QSize(1280, 800));
-        const QImage image = LoadPicture(*path);
-        if (const auto pending = PendingPixels::of(image)) {
-            pending->waitFor(image.rect());
+        const LoadedPicture loaded = LoadPicture(*path, PictureSource::File, view);
+        if (loaded.arriving) {
+            loaded.arriving->waitFor(loaded.picture.rect());
         }
-        benchmark::DoNotOptimize(image.constBits());
+        benchmark::DoNotOptimize(loaded.picture.constBits());
     }
 }
 
 // A 16-bit picture opened as the window opens it: its stored values kept beside the 8-bit
 // picture.
 void LoadKeeping(benchmark::State& state, const QString* path) {
+    LoadOptions keep;
+    keep.keepStoredValues = true;
     for (auto _ : state) {
-        StoredValuesKept kept;
-        const QImage image = LoadPicture(*path);
-        benchmark::DoNotOptimize(image.constBits());
-        benchmark::DoNotOptimize(kept.take().image().constBits());
+        const LoadedPicture loaded = LoadPicture(*path, PictureSource::File, keep);
+        benchmark::DoNotOptimize(loaded.picture.constBits());
+        benchmark::DoNotOptimize(loaded.fine.image().constBits());
     }
 }
 
@@ -108,12 +109,12 @@ void Reference(benchmark::State& state, const char* tool, const QString* path) {
 
 // The conversion alone, of the decoded PNG read as Display P3.
 void ConvertToSrgb(benchmark::State& state) {
-    ColorProfile profile;
-    LoadPicture(QStringLiteral(HUEMARK_SOURCE_DIR "/tests/data/modern/png-p3.png"), &profile);
-    const QImage stored = LoadPicture(g_png);
+    const ColorProfile profile =
+        LoadPicture(QStringLiteral(HUEMARK_SOURCE_DIR "/tests/data/modern/png-p3.png")).profile;
+    const QImage stored = LoadPicture(g_png).picture;
     for (auto _ : state) {
         const ShownColors shown = ColorsAsShown(stored, profile);
-        benchmark::DoNotOptimize(shown.picture.constBits());
+        benchmark::DoNotOptimize(shown.picture.image.constBits());
     }
 }
 
@@ -126,8 +127,8 @@ void ConvertRows(benchmark::State& state, MatrixShaper::Kernel kernel) {
         return;
     }
     const Lcms& lcms = Lcms::get();
-    ColorProfile profile;
-    LoadPicture(QStringLiteral(HUEMARK_SOURCE_DIR "/tests/data/modern/png-p3.png"), &profile);
+    const ColorProfile profile =
+        LoadPicture(QStringLiteral(HUEMARK_SOURCE_DIR "/tests/data/modern/png-p3.png")).profile;
     cmsHPROFILE input = OpenProfile(lcms, profile);
     cmsHPROFILE srgb = lcms.cmsCreate_sRGBProfile();
     cmsHTRANSFORM exact =
@@ -141,7 +142,7 @@ void ConvertRows(benchmark::State& state, MatrixShaper::Kernel kernel) {
         state.SkipWithError("no quick form for Display P3");
         return;
     }
-    const QImage stored = LoadPicture(g_png);
+    const QImage stored = LoadPicture(g_png).picture;
     QImage shown(stored.size(), QImage::Format_RGB32);
     shown.fill(0); // its pages mapped before the timing starts
     for (auto _ : state) {

@@ -27,7 +27,7 @@ bool MakeJpeg(const QString& path) {
 
 void LoadPictureJpeg(benchmark::State& state) {
     for (auto _ : state) {
-        const QImage image = LoadPicture(g_jpeg);
+        const QImage image = LoadPicture(g_jpeg).picture;
         benchmark::DoNotOptimize(image.constBits());
     }
 }

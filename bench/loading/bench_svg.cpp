@@ -63,7 +63,7 @@ QByteArray BeyondBudget() {
 void Load(benchmark::State& state, const QByteArray* svg) {
     for (auto _ : state) {
         try {
-            const QImage image = LoadPictureFromData(*svg);
+            const QImage image = LoadPictureFromData(*svg).picture;
             benchmark::DoNotOptimize(image.constBits());
         } catch (...) {
             if (svg != &g_beyondBudget) {

@@ -3,7 +3,6 @@
 // applies it. Anything else (a crash, a sanitizer report, a hang, a picture in another format, a
 // conversion that changes the picture's size or format) is a finding.
 
-#include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "input/RasterDecoders.h"
 #include "input/cms/SrgbConversion.h"
@@ -52,11 +51,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
         // Every JPEG larger than this takes the first look's way too, the rest on its thread.
-        const FirstLookArea look(QSize(8, 8));
-        ColorProfile profile;
-        const QImage image = LoadPictureFromData(bytes, PictureSource::File, &profile);
-        if (const auto pending = PendingPixels::of(image)) {
-            pending->waitFor(image.rect());
+        LoadOptions look;
+        look.firstLook.area = QSize(8, 8);
+        const LoadedPicture loaded = LoadPictureFromData(bytes, PictureSource::File, look);
+        const QImage& image = loaded.picture;
+        const ColorProfile& profile = loaded.profile;
+        if (loaded.arriving) {
+            loaded.arriving->waitFor(image.rect());
         }
         const bool opaque = image.format() == QImage::Format_RGB32;
         if (image.isNull() || (!opaque && image.format() != QImage::Format_ARGB32_Premultiplied) ||
@@ -66,7 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         }
         const ShownColors shown = ColorsAsShown(image, profile);
-        if (shown.picture.size() != image.size() || shown.picture.format() != image.format()) {
+        if (shown.picture.image.size() != image.size() ||
+            shown.picture.image.format() != image.format()) {
             std::fprintf(stderr, "conversion changed the picture\n");
             std::abort();
         }

@@ -50,7 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ColorProfile profile;
     QImage whole;
     try {
-        whole = LoadPictureFromData(bytes, PictureSource::File, &profile);
+        LoadedPicture loaded = LoadPictureFromData(bytes);
+        whole = std::move(loaded.picture);
+        profile = std::move(loaded.profile);
     } catch (const PlatformError&) {
         Finding("the whole picture is refused");
     }

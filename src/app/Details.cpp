@@ -15,12 +15,11 @@
 
 void frmHuemark::readPrecise(QPoint at, int radius, PickOrigin& origin) const {
     const StoredValues values =
-        m_fineValues.isNull() ? StoredValues(m_storedPicture, 8) : m_fineValues;
+        m_fineValues.isNull() ? StoredValues(m_storedPicture.image, 8) : m_fineValues;
     // A large JPEG's rows may still be arriving: the square is waited for, as the read-out does.
-    if (const auto pending = PendingPixels::of(m_storedPicture)) {
-        pending->waitFor(QRect(at.x() - radius, at.y() - radius, 2 * radius + 1, 2 * radius + 1) &
-                         m_storedPicture.rect());
-    }
+    m_storedPicture.waitFor(
+        QRect(at.x() - radius, at.y() - radius, 2 * radius + 1, 2 * radius + 1) &
+        m_storedPicture.image.rect());
     origin.stored = values.at(at, radius);
     origin.precise.reset();
     if (!origin.stored) {

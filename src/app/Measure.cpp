@@ -38,7 +38,7 @@ const QImage& frmHuemark::MeasuredPicture() {
     // over the control's background.
     if (m_measuredPicture.isNull() && !picColor->picture().isNull()) {
         // A picture still arriving is measured once all of it is there.
-        if (const auto pending = PendingPixels::of(picColor->picture())) {
+        if (const auto& pending = picColor->pending()) {
             pending->waitFor(picColor->picture().rect());
         }
         m_measuredPicture = FlattenedPicture(picColor->picture(), QColorOf(picColor->BackColor()));

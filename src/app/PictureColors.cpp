@@ -21,11 +21,10 @@ namespace {
 constexpr int kNoticeMs = 6000;
 } // namespace
 
-void frmHuemark::ShowNewPicture(const QImage& stored, const ColorProfile& profile,
-                                const StoredValues& fine) {
-    m_storedPicture = stored;
-    m_pictureProfile = profile;
-    m_fineValues = fine;
+void frmHuemark::ShowNewPicture(const LoadedPicture& stored) {
+    m_storedPicture = ArrivingImage(stored.picture, stored.arriving);
+    m_pictureProfile = stored.profile;
+    m_fineValues = stored.fine;
     picColor->setArea(QRect());
     m_tags.clear();
     ApplyPictureColors();
@@ -43,7 +42,7 @@ void frmHuemark::ApplyPictureColors(bool keepView) {
     } catch (const std::bad_alloc&) {
         shown.notice = tr("Out of memory: the picture's colours cannot be converted.");
     }
-    const QImage& picture = shown.picture;
+    const ArrivingImage& picture = shown.picture;
 
     imgCache->setPicture(QImage());
     imgCache->setPicture(picture);

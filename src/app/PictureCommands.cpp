@@ -67,7 +67,7 @@ void frmHuemark::ShowArrival(const PictureArrival& arrival, bool sayFailure) {
     {
         // Converting a picture's colours can take a while.
         BusyPointer busy;
-        ShowNewPicture(arrival.picture, arrival.profile, arrival.fine);
+        ShowNewPicture(arrival.picture);
     }
     if (ready) {
         picColor->setFocus();

@@ -44,7 +44,7 @@
 #include "color/PickPoint.h"
 #include "controls/CommonDialog.h"
 #include "desktop/Services.h"
-#include "input/cms/ColorProfile.h"
+#include "input/LoadPicture.h"
 #include "list/PickList.h"
 #include "palette/Notations.h"
 #include "pixels/ColorVision.h"
@@ -298,8 +298,7 @@ private:
     // sayFailure is false) with everything left as it was.
     void ShowArrival(const PictureArrival& arrival, bool sayFailure);
     // A new picture from any source: kept with its profile, shown in the chosen colours.
-    void ShowNewPicture(const QImage& stored, const ColorProfile& profile,
-                        const StoredValues& fine = {});
+    void ShowNewPicture(const LoadedPicture& stored);
     // The picture's colours as the View menu asks, assigned to imgCache and picColor. With
     // keepView (the same picture in other colours) the zoom and scroll stay, and the tags are
     // drawn again where they were, in the new colours.
@@ -374,7 +373,7 @@ private:
     double m_textRoom = 0;
     int m_resizeEvents = 0;
     // The shown picture's stored values and colour profile, for the View menu's choice.
-    QImage m_storedPicture;
+    ArrivingImage m_storedPicture;
     ColorProfile m_pictureProfile;
     QString m_colorNotice;
     // The profile the shown colours were converted from; empty when they are the stored values.

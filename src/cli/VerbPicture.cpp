@@ -1,6 +1,5 @@
 #include "cli/VerbPicture.h"
 
-#include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "input/PictureRegion.h"
 #include "input/cms/SrgbConversion.h"
@@ -19,8 +18,10 @@ namespace {
 // Transparent pixels are laid over white, as on paper: there is no window's background here.
 const QColor kBackground = Qt::white;
 
-QImage Shown(const QImage& stored, const ColorProfile& profile, bool asStored) {
-    return FlattenedPicture(ColorsAsShown(stored, profile, !asStored).picture, kBackground);
+ArrivingImage Shown(const ArrivingImage& stored, const ColorProfile& profile, bool asStored) {
+    ArrivingImage shown = ColorsAsShown(stored, profile, !asStored).picture;
+    shown.image = FlattenedPicture(shown.image, kBackground);
+    return shown;
 }
 } // namespace
 
@@ -83,20 +84,18 @@ bool IsRasterPicture(const QByteArray& data) {
            at(4, "ftyp"_ba) || at(0, "\xFF\x0A"_ba) || at(4, "JXL "_ba);
 }
 
-QImage ShownPicture(const QByteArray& data, bool stored, bool arriving) {
+ArrivingImage ShownPicture(const QByteArray& data, bool stored, bool arriving) {
     try {
-        ColorProfile profile;
-        QImage picture;
-        {
-            // A large baseline JPEG's first row arrives at once, the rest on a thread. (Not a
-            // PNG's: damage there must fail the command.)
-            const FirstLookArea look(arriving ? QSize(1, 1) : QSize(), false);
-            picture = LoadPictureFromData(data, PictureSource::File, &profile);
+        // A large baseline JPEG's first row arrives at once, the rest on a thread. (Not a PNG's:
+        // damage there must fail the command.)
+        LoadOptions options;
+        options.firstLook = {arriving ? QSize(1, 1) : QSize(), false};
+        const LoadedPicture loaded = LoadPictureFromData(data, PictureSource::File, options);
+        ArrivingImage picture(loaded.picture, loaded.arriving);
+        if (!loaded.profile.isEmpty()) {
+            picture.waitFor(picture.image.rect()); // a conversion reads every pixel
         }
-        if (const auto pending = PendingPixels::of(picture); pending && !profile.isEmpty()) {
-            pending->waitFor(picture.rect()); // a conversion reads every pixel
-        }
-        return Shown(picture, profile, stored);
+        return Shown(picture, loaded.profile, stored);
     } catch (const PlatformError& e) {
         throw Failure{1, e.description()};
     } catch (const std::bad_alloc&) {
@@ -105,15 +104,12 @@ QImage ShownPicture(const QByteArray& data, bool stored, bool arriving) {
     }
 }
 
-void ForEachBand(const QImage& picture, const QRect& area,
+void ForEachBand(const ArrivingImage& picture, const QRect& area,
                  const std::function<void(int firstRow, int rows)>& band) {
     constexpr int kBand = 64;
-    const auto pending = PendingPixels::of(picture);
     for (int y = area.top(); y <= area.bottom(); y += kBand) {
         const int rows = std::min(kBand, area.bottom() + 1 - y);
-        if (pending) {
-            pending->waitFor(QRect(area.left(), y, area.width(), rows));
-        }
+        picture.waitFor(QRect(area.left(), y, area.width(), rows));
         band(y, rows);
     }
 }
@@ -128,7 +124,7 @@ std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<
         }
         ShownParts shown{regions->pictureSize, {}, regions->placed};
         for (const QImage& part : regions->parts) {
-            shown.parts << (part.isNull() ? part : Shown(part, regions->profile, stored));
+            shown.parts << (part.isNull() ? part : Shown(part, regions->profile, stored).image);
         }
         return shown;
     } catch (const PlatformError& e) {

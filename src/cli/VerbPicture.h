@@ -2,6 +2,8 @@
 // The picture a verb measures: read from a file or standard input, decoded, its colours as a
 // colour-managed program shows them (or as stored), laid over white where it is transparent.
 
+#include "pixels/PendingPixels.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -36,10 +38,10 @@ bool IsRasterPicture(const QByteArray& data);
 // The whole picture, opaque 32-bit pixels. Throws Failure (exit code 1). With arriving, a large
 // baseline JPEG comes back at once and its rows follow on a thread of their own: read them
 // through ForEachBand. The bytes must outlive the picture.
-QImage ShownPicture(const QByteArray& data, bool stored, bool arriving = false);
+ArrivingImage ShownPicture(const QByteArray& data, bool stored, bool arriving = false);
 
 // Calls band for the area's rows a band at a time, each once its pixels are there.
-void ForEachBand(const QImage& picture, const QRect& area,
+void ForEachBand(const ArrivingImage& picture, const QRect& area,
                  const std::function<void(int firstRow, int rows)>& band);
 
 // Only the parts of the picture that cover areas, where the format lets them be decoded alone:

@@ -278,7 +278,7 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
     }
     std::optional<ShownParts> parts = ShownPictureParts(data, squares, stored);
     if (!parts) {
-        const QImage whole = ShownPicture(data, stored);
+        const QImage whole = ShownPicture(data, stored).image;
         parts = ShownParts{whole.size(), {}, {}};
         for (qsizetype i = 0; i < points.size(); ++i) {
             parts->parts << whole;
@@ -340,10 +340,10 @@ QByteArray RunStats(const QList<QByteArray>& words, const Environment& env) {
     const std::optional<QRect> rect = RectOption(w); // wrong usage is said before reading
     // Measured band by band as the rows arrive; the bytes outlive the picture that reads them.
     const PictureBytes input = Read(file, env);
-    const QImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
-    AreaMeasure measure(AreaOf(rect, picture.size()));
+    const ArrivingImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
+    AreaMeasure measure(AreaOf(rect, picture.image.size()));
     ForEachBand(picture, measure.area(),
-                [&](int firstRow, int rows) { measure.add(picture, firstRow, rows); });
+                [&](int firstRow, int rows) { measure.add(picture.image, firstRow, rows); });
     const AreaFigures f = measure.finish();
     if (w.options.contains("--json")) {
         return StatsJson(f);
@@ -384,11 +384,11 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     }
     const std::optional<QRect> rect = RectOption(w);
     const PictureBytes input = Read(file, env);
-    const QImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
-    const QRect area = AreaOf(rect, picture.size());
+    const ArrivingImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
+    const QRect area = AreaOf(rect, picture.image.size());
     PaletteGather gather(area);
     ForEachBand(picture, area,
-                [&](int firstRow, int rows) { gather.add(picture, firstRow, rows); });
+                [&](int firstRow, int rows) { gather.add(picture.image, firstRow, rows); });
     const QList<ColorShare> colors = gather.finish(count);
     if (!listFormat) {
         QByteArray out;

@@ -142,10 +142,11 @@ ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
     return sums;
 }
 
-void PictureBox::setPicture(const QImage& picture, bool keepView) {
+void PictureBox::setPicture(const ArrivingImage& arriving, bool keepView) {
+    const QImage& picture = arriving.image;
     const bool sameView = keepView && !picture.isNull() && picture.size() == m_picture.size();
     m_picture = picture;
-    m_pending = PendingPixels::of(picture);
+    m_pending = arriving.arriving() ? arriving.pending : nullptr;
     m_finalRowsShown = 0;
     if (m_pending && m_pending->showsPreview()) {
         m_arrivals->start();

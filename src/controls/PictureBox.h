@@ -33,8 +33,10 @@ public:
     // empty picture. An opaque 32-bit picture is shown without a copy, also after drawing. A new
     // picture shows at 100 % from its top-left corner; with keepView, a picture of the same size
     // (the same picture in other colours) keeps the zoom and the scroll position.
-    void setPicture(const QImage& picture, bool keepView = false);
+    void setPicture(const ArrivingImage& picture, bool keepView = false);
     const QImage& picture() const { return m_picture; }
+    // What says which of its pixels have arrived; null once all have.
+    const std::shared_ptr<const PendingPixels>& pending() const { return m_pending; }
     // The picture as shown, without the drawings and the background beyond it; an opaque
     // picture's own buffer.
     const QImage& shownImage() const { return m_base; }

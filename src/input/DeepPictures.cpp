@@ -1,7 +1,6 @@
 // Pictures finer than 8 bits a channel: shown at 8 bits, their stored values kept where a load
 // asks for them.
 
-#include "input/LoadPicture.h"
 #include "input/ModernDecoders.h"
 #include "pixels/PixelBuffer.h"
 #include "pixels/PlatformError.h"
@@ -10,8 +9,6 @@
 #include <cmath>
 
 namespace {
-thread_local StoredValuesKept* t_kept = nullptr;
-
 // v × 255 / 65535, to the nearest.
 inline uint To8(uint v) {
     return (v * 255 + 32767) / 65535;
@@ -32,15 +29,15 @@ bool IsFloat(QImage::Format format) {
 }
 
 // Floating-point values kept as 32-bit floats, not weighted by alpha; Qt makes the 8-bit picture.
-QImage EightBitOfFloats(QImage image) {
+QImage EightBitOfFloats(QImage image, StoredValuesKept* kept) {
     const bool alpha = image.hasAlphaChannel();
     const QSize size = image.size();
-    if (t_kept != nullptr) {
+    if (kept != nullptr) {
         QImage floats = ConvertPicture(image, QImage::Format_RGBA32FPx4);
         if (floats.isNull()) {
             ThrowNoMemory(size.width(), size.height());
         }
-        OfferStoredValues(std::move(floats), StoredColor::kFloat);
+        kept->keep(StoredValues(std::move(floats), StoredColor::kFloat));
     }
     QImage out =
         ConvertPicture(std::move(image), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
@@ -51,28 +48,10 @@ QImage EightBitOfFloats(QImage image) {
 }
 } // namespace
 
-StoredValuesKept::StoredValuesKept() : m_outer(t_kept) {
-    t_kept = this;
-}
-
-StoredValuesKept::~StoredValuesKept() {
-    t_kept = m_outer;
-}
-
-StoredValuesKept* StoredValuesKept::current() {
-    return t_kept;
-}
-
-void OfferStoredValues(QImage values, int bits) {
-    if (t_kept != nullptr) {
-        t_kept->keep(StoredValues(std::move(values), bits));
-    }
-}
-
-QImage EightBitPicture(QImage image, int bits) {
+QImage EightBitPicture(QImage image, StoredValuesKept* kept, int bits) {
     const QImage::Format format = image.format();
     if (IsFloat(format)) {
-        return EightBitOfFloats(std::move(image));
+        return EightBitOfFloats(std::move(image), kept);
     }
     const bool grey = format == QImage::Format_Grayscale16;
     if (!grey && format != QImage::Format_RGBA64 && format != QImage::Format_RGBX64 &&
@@ -104,7 +83,7 @@ QImage EightBitPicture(QImage image, int bits) {
             }
         }
     }
-    if (t_kept != nullptr) {
+    if (kept != nullptr) {
         if (bits < 16) {
             // Back to the file's own integers: its values were scaled to 16 bits exactly.
             const double scale = (std::ldexp(1.0, bits) - 1) / 65535;
@@ -116,7 +95,7 @@ QImage EightBitPicture(QImage image, int bits) {
                 }
             }
         }
-        OfferStoredValues(std::move(image), bits);
+        kept->keep(StoredValues(std::move(image), bits));
     }
     return out;
 }

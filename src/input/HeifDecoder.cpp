@@ -1,7 +1,5 @@
 // HEIF and AVIF through libheif, opened on the first such picture.
 
-#include "input/JpegFirstLook.h"
-#include "input/LoadPicture.h"
 #include "input/ModernDecoders.h"
 #include "pixels/OptionalLibrary.h"
 #include "pixels/PendingPixels.h"
@@ -213,19 +211,19 @@ private:
 // The first look at a picture larger than the view that carries a thumbnail of its own shape, 8
 // bits and no alpha: the thumbnail, enlarged, shows at once, and the picture's rows replace it as
 // a thread decodes them. Null, with context and handle untouched, when there is none to take.
-QImage HeifFirstLook(const Heif& h, const QByteArray& data, Context& context, Handle& handle,
-                     int width, int height) {
-    const QSize area = FirstLookArea::current();
-    if (area.isEmpty() || !FirstLookArea::damageMayShow() ||
+ArrivingImage HeifFirstLook(const Heif& h, const QByteArray& data, const FirstLookArea& look,
+                            Context& context, Handle& handle, int width, int height) {
+    const QSize area = look.area;
+    if (area.isEmpty() || !look.damageMayShow ||
         (width <= area.width() && height <= area.height()) ||
         h.heif_image_handle_get_number_of_thumbnails(handle.get()) < 1) {
-        return QImage();
+        return {};
     }
     heif_item_id id = 0;
     heif_image_handle* rawThumbnail = nullptr;
     if (h.heif_image_handle_get_list_of_thumbnail_IDs(handle.get(), &id, 1) != 1 ||
         h.heif_image_handle_get_thumbnail(handle.get(), id, &rawThumbnail).code != heif_error_Ok) {
-        return QImage();
+        return {};
     }
     const Handle thumbnail(rawThumbnail, h.heif_image_handle_release);
     const int w = h.heif_image_handle_get_width(thumbnail.get());
@@ -235,18 +233,18 @@ QImage HeifFirstLook(const Heif& h, const QByteArray& data, Context& context, Ha
     if (w <= 0 || t <= 0 || w >= width || t >= height ||
         std::abs(qint64(w) * height - qint64(t) * width) > 2 * qint64(std::max(width, height)) ||
         h.heif_image_handle_has_alpha_channel(thumbnail.get()) != 0) {
-        return QImage();
+        return {};
     }
     const uint8_t* plane = nullptr;
     int stride = 0;
     const Image small = DecodeRgb(h, thumbnail.get(), w, t, &plane, &stride);
     if (!small) {
-        return QImage();
+        return {};
     }
     auto job = std::make_shared<HeifJob>();
     job->coarse = NewPicture(w, t, QImage::Format_RGB32);
     if (job->coarse.isNull() || !job->allocate(width, height)) {
-        return QImage(); // the usual way says that memory ran out
+        return {}; // the usual way says that memory ran out
     }
     for (int y = 0; y < t; ++y) {
         const uint8_t* in = plane + qint64(y) * stride;
@@ -261,7 +259,7 @@ QImage HeifFirstLook(const Heif& h, const QByteArray& data, Context& context, Ha
     job->preview = true;
     job->previewColumns = std::min(width, area.width());
     job->previewRows = std::min(height, area.height());
-    const QImage picture = ArrivingRows::PictureOver(job);
+    ArrivingImage picture = ArrivingRows::PictureOver(job);
     job->enlargeBlock();
     HeifJob* running = job.get();
     job->start([running] { running->run(); });
@@ -275,7 +273,8 @@ inline int To8(uint v, uint max) {
 
 } // namespace
 
-QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* profile) {
+ArrivingImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* profile,
+                         const FirstLookArea& look, StoredValuesKept* kept) {
     const Heif& h = Heif::get();
     if (!h.loaded) {
         //: %1: the pictures' format ("HEIF" or "AVIF").
@@ -337,7 +336,7 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* p
 
     const bool alpha = h.heif_image_handle_has_alpha_channel(handle.get()) != 0;
     if (!alpha && !deep) {
-        if (QImage first = HeifFirstLook(h, data, context, handle, width, height);
+        if (ArrivingImage first = HeifFirstLook(h, data, look, context, handle, width, height);
             !first.isNull()) {
             return first; // the thumbnail first; the picture follows
         }
@@ -372,10 +371,10 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* p
     }
     const uint max = (1u << depth) - 1;
     // The file's own integers kept where the load asks for them.
-    QImage kept;
-    if (deep && StoredValuesKept::current() != nullptr) {
-        kept = NewPicture(width, height, alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64);
-        if (kept.isNull()) {
+    QImage fine;
+    if (deep && kept != nullptr) {
+        fine = NewPicture(width, height, alpha ? QImage::Format_RGBA64 : QImage::Format_RGBX64);
+        if (fine.isNull()) {
             ThrowNoMemory(width, height);
         }
     }
@@ -390,8 +389,8 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* p
                           To8(qFromLittleEndian(v[2]), max),
                           alpha ? To8(qFromLittleEndian(v[3]), max) : 255);
             }
-            if (!kept.isNull()) {
-                auto* keep = reinterpret_cast<QRgba64*>(kept.scanLine(y));
+            if (!fine.isNull()) {
+                auto* keep = reinterpret_cast<QRgba64*>(fine.scanLine(y));
                 v = reinterpret_cast<const quint16*>(in);
                 for (int x = 0; x < width; ++x, v += channels) {
                     keep[x] = QRgba64::fromRgba64(qFromLittleEndian(v[0]), qFromLittleEndian(v[1]),
@@ -405,8 +404,8 @@ QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* p
             }
         }
     }
-    if (!kept.isNull()) {
-        OfferStoredValues(std::move(kept), depth);
+    if (!fine.isNull()) {
+        kept->keep(StoredValues(std::move(fine), depth));
     }
     return out;
 }

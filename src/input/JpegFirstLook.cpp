@@ -14,9 +14,6 @@
 
 namespace {
 
-thread_local QSize t_area;
-thread_local bool t_damage = true;
-
 // Rows decoded and published at a time.
 constexpr int kBatch = 16;
 
@@ -223,23 +220,24 @@ bool DecodeScans(ProgressiveJob* job, uchar* band) {
     return stop();
 }
 
-QImage DecodeProgressiveFirstLook(const QByteArray& data, const JpegHeader& header, QSize area) {
+ArrivingImage DecodeProgressiveFirstLook(const QByteArray& data, const JpegHeader& header,
+                                         QSize area) {
     auto job = std::make_shared<ProgressiveJob>();
     job->coarse =
         DecodeJpegCoarse(reinterpret_cast<const uchar*>(data.constData()), data.size(), header.rgb);
     if (job->coarse.width() != (header.width + 7) / 8 ||
         job->coarse.height() != (header.height + 7) / 8) {
-        return QImage();
+        return {};
     }
     if (!job->allocate(header.width, header.height)) {
-        return QImage(); // the usual way says that memory ran out
+        return {}; // the usual way says that memory ran out
     }
     job->data = data;
     job->preview = true;
     job->eighths = true;
     job->previewColumns = std::min(header.width, area.width());
     job->previewRows = std::min(header.height, area.height());
-    const QImage picture = ArrivingRows::PictureOver(job);
+    ArrivingImage picture = ArrivingRows::PictureOver(job);
     job->enlargeBlock();
     ProgressiveJob* running = job.get();
     job->start([running] { running->run(); });
@@ -248,48 +246,30 @@ QImage DecodeProgressiveFirstLook(const QByteArray& data, const JpegHeader& head
 
 } // namespace
 
-FirstLookArea::FirstLookArea(QSize area, bool damageMayShow)
-    : m_previous(t_area), m_previousDamage(t_damage) {
-    t_area = area;
-    t_damage = damageMayShow;
-}
-
-FirstLookArea::~FirstLookArea() {
-    t_area = m_previous;
-    t_damage = m_previousDamage;
-}
-
-bool FirstLookArea::damageMayShow() {
-    return t_damage;
-}
-
-QSize FirstLookArea::current() {
-    return t_area;
-}
-
-QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
+ArrivingImage DecodeJpegFirstLook(const QByteArray& data, const FirstLookArea& look) {
+    const QSize area = look.area;
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     const auto size = (unsigned long)data.size();
     JpegHeader header;
     // Colours as stored (their conversion by a profile follows the rows as they arrive).
     if (area.isEmpty() || !ReadJpegHeader(bytes, size, &header) || !header.colorOrGrey ||
         (header.width <= area.width() && header.height <= area.height())) {
-        return QImage();
+        return {};
     }
     CheckPictureSize(header.width, header.height);
     if (header.progressive) {
         // Its scans are all read before any final row: damage there would show as grey rows
         // where the command line must fail.
-        return FirstLookArea::damageMayShow() ? DecodeProgressiveFirstLook(data, header, area)
-                                              : QImage();
+        return look.damageMayShow ? DecodeProgressiveFirstLook(data, header, area)
+                                  : ArrivingImage();
     }
     if (!header.oneScan) {
-        return QImage(); // scans in some other order: decoded whole
+        return {}; // scans in some other order: decoded whole
     }
     auto job = std::make_shared<JpegJob>();
     job->data = data;
     if (!job->allocate(header.width, header.height)) {
-        return QImage(); // the usual way says that memory ran out
+        return {}; // the usual way says that memory ran out
     }
     // A crop from the left keeps the columns asked for (libjpeg moves only its left edge to a
     // block's), and its last ones, next to columns it leaves out, are not final.
@@ -304,7 +284,7 @@ QImage DecodeJpegFirstLook(const QByteArray& data, QSize area) {
                    job->readyRows, &columnsDecoded, &rowsDecoded) ||
         columnsDecoded != job->firstColumns || rowsDecoded != job->readyRows) {
         job->abandon();
-        return QImage();
+        return {};
     }
     return ArrivingRows::PictureOver(job);
 }

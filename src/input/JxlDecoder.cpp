@@ -102,7 +102,7 @@ ColorProfile ProfileOfPixels(const Jxl& j, JxlDecoder* decoder) {
 
 } // namespace
 
-QImage DecodeJxl(const QByteArray& data, ColorProfile* profile) {
+QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept* kept) {
     const Jxl& j = Jxl::get();
     if (!j.loaded) {
         ThrowInvalidPicture(QCoreApplication::translate(
@@ -177,7 +177,7 @@ QImage DecodeJxl(const QByteArray& data, ColorProfile* profile) {
                 *profile = colors;
             }
             if (image.format() == QImage::Format_RGBA64) {
-                return EightBitPicture(std::move(image),
+                return EightBitPicture(std::move(image), kept,
                                        int(std::clamp(info.bits_per_sample, 9u, 16u)));
             }
             const bool alpha = info.alpha_bits > 0;

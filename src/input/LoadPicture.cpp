@@ -4,6 +4,7 @@
 #include "input/ModernDecoders.h"
 #include "input/PngFirstLook.h"
 #include "input/RasterDecoders.h"
+#include "input/StoredValuesKept.h"
 #include "input/WebpFirstLook.h"
 #include "input/metafile/Metafile.h"
 #include "pixels/PixelBuffer.h"
@@ -342,37 +343,14 @@ void SetOpaque(QImage& image) {
     }
 }
 
-QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorProfile* profile) {
-    if (profile != nullptr) {
-        *profile = {};
-    }
-    if (data.isEmpty()) {
-        ThrowInvalidPicture(
-            source == PictureSource::File
-                ? QCoreApplication::translate("LoadPicture", "the file is empty.")
-                : QCoreApplication::translate("LoadPicture", "the picture is empty."));
-    }
-    if (LooksLikeMetafile(data)) {
-        const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
-        const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-        QString error;
-        // A drawing larger than the limit is drawn smaller, never refused for its size.
-        const qint64 maxPixels = std::min(kMaxMetafilePixels, MaxPictureBytes() / 4);
-        std::optional<QImage> picture = RenderMetafile(data, dpi, &error, maxPixels);
-        if (!picture) {
-            ThrowInvalidPicture(error);
-        }
-        // Drawn premultiplied; one that paints every pixel is relabelled RGB32, not copied.
-        return NormalizePicture(std::move(*picture));
-    }
-
-    // The profile is read only when asked for: it is the file's, not its pixels'.
-    const auto profileOf = [profile, &data](ColorProfile (*read)(const QByteArray&)) {
-        if (profile != nullptr) {
-            *profile = read(data);
-        }
-    };
-    switch (Sniff(data)) {
+namespace {
+// The picture in data, its profile read where the kind carries one; metafiles are drawn before
+// this (they have no profile).
+ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOptions& options,
+                     ColorProfile& profile, StoredValuesKept* kept) {
+    const FirstLookArea& look = options.firstLook;
+    const Kind kind = Sniff(data);
+    switch (kind) {
     case Kind::Gif: {
         QImage image = DecodeWithQt(data, "gif", QStringLiteral("GIF"));
         if (image.format() == QImage::Format_RGB32) {
@@ -382,8 +360,8 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
         return NormalizePicture(image);
     }
     case Kind::Jpeg: {
-        profileOf(JpegProfile);
-        if (QImage first = DecodeJpegFirstLook(data); !first.isNull()) {
+        profile = JpegProfile(data);
+        if (ArrivingImage first = DecodeJpegFirstLook(data, look); !first.isNull()) {
             return first; // the part a view shows first; the rest follows
         }
         return NormalizePicture(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
@@ -393,16 +371,16 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
     case Kind::Icon:
         return NormalizePicture(DecodeIcon(data));
     case Kind::Png: {
-        profileOf(PngProfile);
-        if (QImage first = DecodePngFirstLook(data); !first.isNull()) {
+        profile = PngProfile(data);
+        if (ArrivingImage first = DecodePngFirstLook(data, look); !first.isNull()) {
             return first; // the rows a view shows first; the rest follows
         }
-        QImage image = EightBitPicture(DecodeWithQt(data, "png", QStringLiteral("PNG")));
-        return NormalizePicture(std::move(image));
+        return NormalizePicture(
+            EightBitPicture(DecodeWithQt(data, "png", QStringLiteral("PNG")), kept));
     }
     case Kind::Webp: {
-        if (QImage first = DecodeWebpFirstLook(data); !first.isNull()) {
-            profileOf(WebpProfile);
+        profile = WebpProfile(data);
+        if (ArrivingImage first = DecodeWebpFirstLook(data, look); !first.isNull()) {
             return first; // the rows a view shows first; the rest follows
         }
         QImage image = DecodeWithQt(data, "webp", QStringLiteral("WebP"));
@@ -411,23 +389,27 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
         if (image.format() == QImage::Format_RGB32 && data.contains("VP8L")) {
             SetOpaque(image);
         }
-        profileOf(WebpProfile);
         return NormalizePicture(std::move(image));
     }
     case Kind::Tiff: {
         QImage image = DecodeTiffGreyAlpha(data);
         if (image.isNull()) {
-            image = EightBitPicture(DecodeWithQt(data, "tiff", QStringLiteral("TIFF")));
+            image = EightBitPicture(DecodeWithQt(data, "tiff", QStringLiteral("TIFF")), kept);
         }
-        profileOf(TiffProfile);
+        profile = TiffProfile(data);
         return NormalizePicture(std::move(image));
     }
     case Kind::Heif:
-        return NormalizePicture(DecodeHeif(data, QStringLiteral("HEIF"), profile));
-    case Kind::Avif:
-        return NormalizePicture(DecodeHeif(data, QStringLiteral("AVIF"), profile));
+    case Kind::Avif: {
+        const QString format = kind == Kind::Heif ? QStringLiteral("HEIF") : QStringLiteral("AVIF");
+        ArrivingImage image = DecodeHeif(data, format, &profile, look, kept);
+        if (image.pending) {
+            return image; // the thumbnail first; the picture follows
+        }
+        return NormalizePicture(std::move(image.image));
+    }
     case Kind::Jxl:
-        return NormalizePicture(DecodeJxl(data, profile));
+        return NormalizePicture(DecodeJxl(data, &profile, kept));
     case Kind::Svg:
         return NormalizePicture(DecodeSvg(data));
     case Kind::Unknown:
@@ -445,8 +427,41 @@ QImage LoadPictureFromData(const QByteArray& data, PictureSource source, ColorPr
         "LoadPicture", "the file is not a picture in a format Huemark reads (PNG, JPEG, WebP, "
                        "AVIF, HEIC, JPEG XL, TIFF, GIF, BMP, ICO, CUR, SVG, WMF or EMF)."));
 }
+} // namespace
 
-QImage LoadPicture(const QString& path, ColorProfile* profile, PictureSource source) {
+LoadedPicture LoadPictureFromData(const QByteArray& data, PictureSource source,
+                                  const LoadOptions& options) {
+    if (data.isEmpty()) {
+        ThrowInvalidPicture(
+            source == PictureSource::File
+                ? QCoreApplication::translate("LoadPicture", "the file is empty.")
+                : QCoreApplication::translate("LoadPicture", "the picture is empty."));
+    }
+    LoadedPicture loaded;
+    if (LooksLikeMetafile(data)) {
+        const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+        const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+        QString error;
+        // A drawing larger than the limit is drawn smaller, never refused for its size.
+        const qint64 maxPixels = std::min(kMaxMetafilePixels, MaxPictureBytes() / 4);
+        std::optional<QImage> picture = RenderMetafile(data, dpi, &error, maxPixels);
+        if (!picture) {
+            ThrowInvalidPicture(error);
+        }
+        // Drawn premultiplied; one that paints every pixel is relabelled RGB32, not copied.
+        loaded.picture = NormalizePicture(std::move(*picture));
+        return loaded;
+    }
+    StoredValuesKept kept;
+    ArrivingImage image =
+        Decode(data, source, options, loaded.profile, options.keepStoredValues ? &kept : nullptr);
+    loaded.picture = std::move(image.image);
+    loaded.arriving = std::move(image.pending);
+    loaded.fine = kept.take();
+    return loaded;
+}
+
+LoadedPicture LoadPicture(const QString& path, PictureSource source, const LoadOptions& options) {
     const QFileInfo info(path);
     if (!info.exists()) {
         //: %1: the file's path.
@@ -493,5 +508,5 @@ QImage LoadPicture(const QString& path, ColorProfile* profile, PictureSource sou
                                                 .arg(path, read.error));
     }
     const QByteArray data = std::move(read.bytes);
-    return LoadPictureFromData(data, source, profile);
+    return LoadPictureFromData(data, source, options);
 }

@@ -4,9 +4,11 @@
 // one limit before it decodes a pixel. Libraries outside Qt are opened on the first picture of
 // their kind.
 
+#include "input/FirstLookArea.h"
 #include "input/RasterDecoders.h"
+#include "input/StoredValuesKept.h"
 #include "input/cms/ColorProfile.h"
-#include "pixels/StoredValues.h"
+#include "pixels/PendingPixels.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -16,18 +18,17 @@
 // at 8 bits, each value rounded to the nearest (v × 255 / 65535): Format_RGB32 when opaque,
 // otherwise Format_ARGB32; floating-point pictures as Qt converts them. Other pictures come back
 // unchanged. bits: how many of the 16 the file really stores (a 10-bit JPEG XL comes scaled to
-// 16). Where a load keeps stored values (StoredValuesKept), the fine values are kept for it.
-QImage EightBitPicture(QImage image, int bits = 16);
-
-// Hands a picture's fine values to the load that keeps them, if one does on this thread.
-void OfferStoredValues(QImage values, int bits);
+// 16). Where the load keeps stored values (kept is not null), the fine values are kept there.
+QImage EightBitPicture(QImage image, StoredValuesKept* kept, int bits = 16);
 
 // HEIF (HEIC) and AVIF: the primary picture, its orientation applied, with its ICC profile or
-// colour code points. format names the kind in messages.
-QImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* profile);
+// colour code points. format names the kind in messages. A picture larger than look's area that
+// carries a thumbnail shows the thumbnail, enlarged, until its own rows arrive.
+ArrivingImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* profile,
+                         const FirstLookArea& look, StoredValuesKept* kept);
 
 // JPEG XL: the first frame, with the colour profile of the pixels it gives.
-QImage DecodeJxl(const QByteArray& data, ColorProfile* profile);
+QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept* kept);
 
 // TIFF grey with an alpha channel (whose alpha Qt's reader drops); the null picture for any
 // other TIFF.

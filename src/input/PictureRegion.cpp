@@ -317,7 +317,7 @@ std::optional<PictureRegions> PngRegions(const QByteArray& data, const QList<QRe
     if (file.isEmpty()) {
         return std::nullopt;
     }
-    QImage picture = EightBitPicture(ReadPngAsLoaded(file));
+    QImage picture = EightBitPicture(ReadPngAsLoaded(file), nullptr);
     if (picture.isNull() || picture.size() != QSize(size.width(), rows)) {
         return std::nullopt;
     }

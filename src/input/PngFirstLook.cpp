@@ -192,30 +192,31 @@ bool MayBeTransparent(const QByteArray& data) {
 
 } // namespace
 
-QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
+ArrivingImage DecodePngFirstLook(const QByteArray& data, const FirstLookArea& look) {
+    const QSize area = look.area;
     const auto* p = reinterpret_cast<const uchar*>(data.constData());
     if (area.isEmpty() || data.size() < 33 || !data.startsWith("\x89PNG\r\n\x1a\n") ||
         std::memcmp(p + 12, "IHDR", 4) != 0) {
-        return QImage();
+        return {};
     }
     const quint32 width = qFromBigEndian<quint32>(p + 16);
     const quint32 height = qFromBigEndian<quint32>(p + 20);
     CheckPictureSize(width, height);
     const qint64 rowBytes = RowBytes(p, int(width));
-    if (int(height) <= area.height() || rowBytes == 0 || !FirstLookArea::damageMayShow() ||
+    if (int(height) <= area.height() || rowBytes == 0 || !look.damageMayShow ||
         MayBeTransparent(data) || !PngChunksHold(data)) {
-        return QImage();
+        return {};
     }
     const int rows = area.height();
     const int columns = std::min(int(width), area.width());
     auto job = std::make_shared<PngJob>();
     if (!job->allocate(int(width), int(height))) {
-        return QImage(); // the usual way says that memory ran out
+        return {}; // the usual way says that memory ran out
     }
     job->data = data;
     job->readyColumns = columns;
     job->readyRows = rows;
-    const QImage picture = ArrivingRows::PictureOver(job);
+    ArrivingImage picture = ArrivingRows::PictureOver(job);
     // The whole decode starts at once, on another core, while this one decodes the top rows:
     // the last pixel comes no later than it would without a first look. Nobody sees the picture
     // before its top rows are in.
@@ -223,7 +224,7 @@ QImage DecodePngFirstLook(const QByteArray& data, QSize area) {
     job->start([running] { running->run(); });
     std::vector<uchar> scratch(size_t(width) * 4);
     if (!DecodeFirstLook(data, job.get(), scratch.data())) {
-        return QImage(); // the picture goes, its decoder stops, and the usual way says why
+        return {}; // the picture goes, its decoder stops, and the usual way says why
     }
     return picture;
 }

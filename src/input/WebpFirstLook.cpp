@@ -146,12 +146,12 @@ private:
 
 } // namespace
 
-QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
+ArrivingImage DecodeWebpFirstLook(const QByteArray& data, const FirstLookArea& look) {
+    const QSize area = look.area;
     const auto* p = reinterpret_cast<const uint8_t*>(data.constData());
-    if (area.isEmpty() || !FirstLookArea::damageMayShow() || data.size() < 30 ||
-        !data.startsWith("RIFF") || data.mid(8, 4) != "WEBP" ||
-        qint64(qFromLittleEndian<quint32>(p + 4)) + 8 > data.size()) {
-        return QImage();
+    if (area.isEmpty() || !look.damageMayShow || data.size() < 30 || !data.startsWith("RIFF") ||
+        data.mid(8, 4) != "WEBP" || qint64(qFromLittleEndian<quint32>(p + 4)) + 8 > data.size()) {
+        return {};
     }
     // An even number of rows: the rest's crop starts on a pair of rows that share their chroma,
     // as the whole decode pairs them.
@@ -160,7 +160,7 @@ QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
     if (WebPGetFeatures(p, size_t(data.size()), &features) != VP8_STATUS_OK ||
         features.has_alpha != 0 || features.has_animation != 0 || features.width <= 0 ||
         features.height <= rows) {
-        return QImage();
+        return {};
     }
     const int width = features.width;
     const int height = features.height;
@@ -170,19 +170,19 @@ QImage DecodeWebpFirstLook(const QByteArray& data, QSize area) {
                               QImage::Format_RGB32);
     auto job = std::make_shared<WebpJob>();
     if (!job->allocate(width, height) || block.isNull()) {
-        return QImage(); // the usual way says that memory ran out
+        return {}; // the usual way says that memory ran out
     }
     job->data = data;
     job->readyColumns = columns;
     job->readyRows = rows;
     job->mayCodeAlpha = features.format != 1; // lossless, or not stated
-    const QImage picture = ArrivingRows::PictureOver(job);
+    ArrivingImage picture = ArrivingRows::PictureOver(job);
     // The rest starts at once, on another core, while this one decodes the block; nobody sees
     // the picture before it is in.
     WebpJob* running = job.get();
     job->start([running] { running->run(); });
     if (!DecodeBlock(data, block)) {
-        return QImage(); // the picture goes, and its decoder stops
+        return {}; // the picture goes, and its decoder stops
     }
     for (int y = 0; y < rows; ++y) {
         std::memcpy(job->line(y), block.constScanLine(y), size_t(columns) * 4);

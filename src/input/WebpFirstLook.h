@@ -2,17 +2,17 @@
 // The first look at a large WebP: the part a view at 100 % shows (the top-left corner) is decoded
 // first, cropped; on a thread of its own, the first look's rows are decoded whole and the rows
 // below them straight into the picture, a step of its data at a time. Until they have arrived,
-// the picture is enrolled as PendingPixels, so that every reader waits for the pixels it reads.
+// the picture comes with what says which have, so that every reader waits for the pixels it
+// reads.
 
-#include "input/JpegFirstLook.h"
+#include "input/FirstLookArea.h"
+#include "pixels/PendingPixels.h"
 
 #include <QByteArray>
-#include <QImage>
-#include <QSize>
 
-// The picture (Format_RGB32) with its top-left part decoded and the rest on its way; null when the
-// data do not suit (no area asked for, or one where damage must fail the load; a picture no taller
-// than it, an animation, one that may be transparent, a file cut short): the whole picture is
-// then decoded as usual. Pixels damaged below the top rows show mid-grey there. Throws
-// PlatformError when the picture is too large to open.
-QImage DecodeWebpFirstLook(const QByteArray& data, QSize area = FirstLookArea::current());
+// The picture (Format_RGB32) with the top-left part of look's area decoded and the rest on its way;
+// null when the data do not suit (no area asked for, or one where damage must fail the load; a
+// picture no taller than it, an animation, one that may be transparent, a file cut short): the
+// whole picture is then decoded as usual. Pixels damaged below the top rows show mid-grey there.
+// Throws PlatformError when the picture is too large to open.
+ArrivingImage DecodeWebpFirstLook(const QByteArray& data, const FirstLookArea& look);

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <map>
 #include <mutex>
 #include <vector>
 
@@ -18,37 +17,7 @@
 namespace {
 // How much the rest's decoding yields to the window's own work.
 constexpr int kBackgroundNice = 10;
-
-std::mutex g_lock;
-
-std::map<qint64, std::weak_ptr<const PendingPixels>>& Enrolled() {
-    static std::map<qint64, std::weak_ptr<const PendingPixels>> enrolled;
-    return enrolled;
-}
 } // namespace
-
-std::shared_ptr<const PendingPixels> PendingPixels::of(const QImage& picture) {
-    if (picture.isNull()) {
-        return nullptr;
-    }
-    const std::lock_guard<std::mutex> hold(g_lock);
-    const auto it = Enrolled().find(picture.cacheKey());
-    if (it == Enrolled().end()) {
-        return nullptr;
-    }
-    std::shared_ptr<const PendingPixels> pending = it->second.lock();
-    return pending && !pending->complete() ? pending : nullptr;
-}
-
-void PendingPixels::enroll(qint64 cacheKey, const std::shared_ptr<const PendingPixels>& pending) {
-    const std::lock_guard<std::mutex> hold(g_lock);
-    Enrolled()[cacheKey] = pending;
-}
-
-void PendingPixels::withdraw(qint64 cacheKey) {
-    const std::lock_guard<std::mutex> hold(g_lock);
-    Enrolled().erase(cacheKey);
-}
 
 void ArrivingRows::waitFor(const QRect& area) const {
     if (covered(area)) {
@@ -196,7 +165,6 @@ void ArrivingRows::finish() {
         m_done.store(true, std::memory_order_release);
     }
     m_arrived.notify_all();
-    PendingPixels::withdraw(key);
 }
 
 bool ArrivingRows::covered(const QRect& area) const {
@@ -216,17 +184,15 @@ void ArrivingRows::YieldToTheWindow() {
 #endif
 }
 
-QImage ArrivingRows::PictureOver(const std::shared_ptr<ArrivingRows>& job) {
+ArrivingImage ArrivingRows::PictureOver(const std::shared_ptr<ArrivingRows>& job) {
     QImage picture(job->buffer.bits(), job->buffer.width(), job->buffer.height(),
                    job->buffer.bytesPerLine(), QImage::Format_RGB32, Release,
                    new std::shared_ptr<ArrivingRows>(job));
-    job->key = picture.cacheKey();
     if (job->m_bits == nullptr) {
         job->takePixels(); // a buffer not made by allocate (a thread started early reads these)
     }
-    PendingPixels::enroll(job->key, job);
     job->firstLookDone();
-    return picture;
+    return {std::move(picture), job};
 }
 
 void ArrivingRows::firstLookDone() {

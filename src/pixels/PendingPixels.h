@@ -13,6 +13,7 @@
 #include <mutex>
 #include <shared_mutex>
 #include <thread>
+#include <utility>
 
 class PendingPixels {
 public:
@@ -42,18 +43,33 @@ public:
         waitFor(area);
         return {};
     }
+};
 
-    // The pixels still arriving for a picture, found from any copy of it; null when it is whole.
-    static std::shared_ptr<const PendingPixels> of(const QImage& picture);
-    // A decoder announces the picture it fills (by its cache key) and withdraws it when done or
-    // when the picture goes.
-    static void enroll(qint64 cacheKey, const std::shared_ptr<const PendingPixels>& pending);
-    static void withdraw(qint64 cacheKey);
+// A picture whose pixels may still be arriving, and what says which have: the two travel together,
+// so whoever is handed the picture knows what to wait for. pending is null when every pixel is
+// there from the start.
+struct ArrivingImage {
+    ArrivingImage() = default;
+    ArrivingImage(QImage image, std::shared_ptr<const PendingPixels> pending = nullptr)
+        : image(std::move(image)), pending(std::move(pending)) {}
+
+    QImage image;
+    std::shared_ptr<const PendingPixels> pending;
+
+    bool isNull() const { return image.isNull(); }
+    // Waits until every pixel of the area holds its final value.
+    void waitFor(const QRect& area) const {
+        if (pending) {
+            pending->waitFor(area);
+        }
+    }
+    // Whether some pixels are still to come.
+    bool arriving() const { return pending && !pending->complete(); }
 };
 
 // Pixels that arrive from the top down on a thread of their own, after a first look: the top-left
 // block of the first look's columns and rows is final from the start, then whole rows are, as
-// the thread publishes them. Its owner withdraws it (by key) when done.
+// the thread publishes them.
 class ArrivingRows : public PendingPixels {
 public:
     void waitFor(const QRect& area) const override;
@@ -65,16 +81,17 @@ public:
     void publish(int rows);
     int rowsDone() const { return m_rows.load(std::memory_order_acquire); }
     int finalRows() const override { return complete() ? m_height : rowsDone(); }
-    // Every pixel is final: readers go on, and the picture is withdrawn.
+    // Every pixel is final: readers go on.
     void finish();
     // Lowers the calling thread's priority: the window shows the first look meanwhile, and on a
     // busy machine that comes first.
     static void YieldToTheWindow();
 
-    // The picture over buffer's pixels (Format_RGB32), enrolled as pending; when its last copy
-    // goes, the thread is asked to stop (cancel) and joined before the pixels are given back.
-    // The first look is then in the buffer (see firstLookWritten).
-    static QImage PictureOver(const std::shared_ptr<ArrivingRows>& job);
+    // The picture over buffer's pixels (Format_RGB32), with the job as what says which have
+    // arrived; when the picture's last copy goes, the thread is asked to stop (cancel) and joined
+    // before the pixels are given back. The first look is then in the buffer (see
+    // firstLookWritten).
+    static ArrivingImage PictureOver(const std::shared_ptr<ArrivingRows>& job);
     // Runs the job's work on its thread: after PictureOver, or before it, while the first look
     // is written, for work that keeps out of the first look's pixels until firstLookWritten and
     // publishes nothing before.
@@ -96,7 +113,6 @@ public:
     int width() const { return m_width; }
     int height() const { return m_height; }
 
-    qint64 key = 0;       // the picture's cache key
     int readyColumns = 0; // the first look: these columns of the top rows
     int readyRows = 0;
 

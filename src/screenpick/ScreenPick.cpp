@@ -481,11 +481,9 @@ ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& p
     }
     PictureArrival arrival = PictureFromScreen(shot, asked);
     if (!arrival.ok) {
-        // The message box's text: its last paragraph says why.
-        return Failure(ScreenPickResult::Outcome::Failed,
-                       arrival.message.split(QLatin1Char('\r'), Qt::SkipEmptyParts).last());
+        return Failure(ScreenPickResult::Outcome::Failed, arrival.reason);
     }
-    QImage picture = std::move(arrival.picture).convertToFormat(QImage::Format_RGB32);
+    QImage picture = std::move(arrival.picture.picture).convertToFormat(QImage::Format_RGB32);
     // X11's root window holds the screen's own pixels; a portal's picture, the desktop scaled.
     const View::CaptureLayout layout = shot.outcome == ScreenCaptureResult::Outcome::Picture
                                            ? View::CaptureLayout::DevicePixels

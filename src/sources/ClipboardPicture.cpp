@@ -54,7 +54,7 @@ int PictureFormatRank(const QString& format) {
 namespace {
 
 ClipboardPicture Failed(const QString& error) {
-    return {ClipboardPicture::Outcome::Failed, QImage(), error, {}};
+    return {ClipboardPicture::Outcome::Failed, LoadedPicture(), error};
 }
 
 QString NoAnswer() {
@@ -65,7 +65,8 @@ QString NoAnswer() {
 
 } // namespace
 
-ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadlineTimer& deadline) {
+ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadlineTimer& deadline,
+                                      const LoadOptions& options) {
     const std::optional<QStringList> offered = clipboard.formats(deadline);
     if (!offered) {
         return Failed(NoAnswer());
@@ -98,10 +99,8 @@ ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadli
             break;
         }
         try {
-            ClipboardPicture pasted{ClipboardPicture::Outcome::Picture, QImage(), QString(), {}};
-            pasted.picture =
-                LoadPictureFromData(data.bytes, PictureSource::Clipboard, &pasted.profile);
-            return pasted;
+            return {ClipboardPicture::Outcome::Picture,
+                    LoadPictureFromData(data.bytes, PictureSource::Clipboard, options), QString()};
         } catch (const PlatformError& e) {
             if (error.isEmpty()) {
                 error = e.description();
@@ -127,7 +126,9 @@ ClipboardPicture ReadClipboardPicture(ClipboardService& clipboard, const QDeadli
             return {};
         }
         CheckPictureSize(image.width(), image.height());
-        return {ClipboardPicture::Outcome::Picture, NormalizePicture(image), QString(), {}};
+        LoadedPicture picture;
+        picture.picture = NormalizePicture(image);
+        return {ClipboardPicture::Outcome::Picture, std::move(picture), QString()};
     } catch (const PlatformError& e) {
         return Failed(e.description());
     }

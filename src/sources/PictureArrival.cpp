@@ -1,7 +1,5 @@
 #include "sources/PictureArrival.h"
 
-#include "input/JpegFirstLook.h"
-#include "input/LoadPicture.h"
 #include "pixels/PlatformError.h"
 #include "sources/ClipboardPicture.h"
 #include "sources/PortalFile.h"
@@ -17,15 +15,23 @@ QString OutOfMemory() {
                                        "Out of memory: the picture does not fit in memory.");
 }
 
-PictureArrival Arrived(QImage picture, ColorProfile profile, QString caption,
-                       StoredValues fine = {}) {
-    return {true,     std::move(picture), std::move(profile), std::move(fine), std::move(caption),
-            QString()};
+PictureArrival Arrived(LoadedPicture picture, QString caption) {
+    return {true, std::move(picture), std::move(caption), QString(), QString()};
 }
 
-// Messages break lines with a carriage return alone.
-PictureArrival Refused(const QString& message) {
-    return {false, QImage(), ColorProfile(), StoredValues(), QString(), message};
+// The message says the reason in a message box's words; they break lines with a carriage return
+// alone.
+PictureArrival Refused(const QString& reason, const QString& message) {
+    return {false, LoadedPicture(), QString(), reason, message};
+}
+
+// What the window loads: a large picture's first look for a control of firstLook's size, and
+// the values of a picture stored finer than 8 bits.
+LoadOptions ShownLoad(QSize firstLook) {
+    LoadOptions options;
+    options.firstLook.area = firstLook;
+    options.keepStoredValues = true;
+    return options;
 }
 
 // The most faithful picture format a drop offers as data, or nothing.
@@ -46,12 +52,10 @@ QString DroppedPictureFormat(const QMimeData* data) {
 PictureArrival PictureFromFile(const QString& path, const QString& readFrom, QSize firstLook) {
     QString reason;
     try {
-        // A large JPEG shows first what the picture control shows; the rest follows.
-        const FirstLookArea look(firstLook);
-        StoredValuesKept kept;
-        ColorProfile profile;
-        QImage picture = LoadPicture(readFrom.isEmpty() ? path : readFrom, &profile);
-        return Arrived(std::move(picture), std::move(profile), path, kept.take());
+        // A large picture shows first what the picture control shows; the rest follows.
+        return Arrived(LoadPicture(readFrom.isEmpty() ? path : readFrom, PictureSource::File,
+                                   ShownLoad(firstLook)),
+                       path);
     } catch (const PlatformError& e) {
         reason = e.description();
     } catch (const std::bad_alloc&) {
@@ -59,32 +63,30 @@ PictureArrival PictureFromFile(const QString& path, const QString& readFrom, QSi
     }
     //: A message box, its lines broken by carriage returns. %1: the file's path; %2: why (a
     //: sentence).
-    return Refused(QCoreApplication::translate("PictureArrival",
-                                               "The picture file cannot be opened:\r%1\r\r%2")
-                       .arg(path, reason));
+    return Refused(reason, QCoreApplication::translate(
+                               "PictureArrival", "The picture file cannot be opened:\r%1\r\r%2")
+                               .arg(path, reason));
 }
 
 PictureArrival PictureFromClipboard(ClipboardService& clipboard, const QDeadlineTimer& deadline,
                                     QSize firstLook) {
     ClipboardPicture pasted;
-    StoredValuesKept kept;
     try {
-        const FirstLookArea look(firstLook);
-        pasted = ReadClipboardPicture(clipboard, deadline);
+        pasted = ReadClipboardPicture(clipboard, deadline, ShownLoad(firstLook));
     } catch (const std::bad_alloc&) {
-        pasted = {ClipboardPicture::Outcome::Failed, QImage(), OutOfMemory(), {}};
+        pasted = {ClipboardPicture::Outcome::Failed, LoadedPicture(), OutOfMemory()};
     }
     if (pasted.outcome == ClipboardPicture::Outcome::Failed) {
         //: A message box, its lines broken by carriage returns. %1: why (a sentence).
-        return Refused(QCoreApplication::translate(
+        return Refused(pasted.error,
+                       QCoreApplication::translate(
                            "PictureArrival", "The clipboard's picture cannot be pasted.\r\r%1")
                            .arg(pasted.error));
     }
     // A clipboard without a picture pastes the empty picture.
-    return Arrived(std::move(pasted.picture), std::move(pasted.profile),
+    return Arrived(std::move(pasted.picture),
                    //: The window's title while it shows the clipboard's picture.
-                   QCoreApplication::translate("PictureArrival", "Pasted from clipboard"),
-                   kept.take());
+                   QCoreApplication::translate("PictureArrival", "Pasted from clipboard"));
 }
 
 bool OffersPictureData(const QMimeData* data) {
@@ -100,19 +102,16 @@ PictureArrival PictureFromDroppedData(const QMimeData* data, QSize firstLook) {
             reason = QCoreApplication::translate(
                 "PictureArrival", "Out of memory: the picture is too large to open.");
         } else {
-            StoredValuesKept kept;
-            ColorProfile profile;
-            const FirstLookArea look(firstLook);
-            QImage picture = LoadPictureFromData(bytes, PictureSource::Clipboard, &profile);
+            LoadedPicture picture =
+                LoadPictureFromData(bytes, PictureSource::Clipboard, ShownLoad(firstLook));
             // Where it came from, when the drop says (a browser names the picture's address).
             const QList<QUrl> urls = data->urls();
-            return Arrived(std::move(picture), std::move(profile),
+            return Arrived(std::move(picture),
                            //: The window's title while it shows a picture dropped on it whose
                            //: address the drop does not give.
                            urls.isEmpty()
                                ? QCoreApplication::translate("PictureArrival", "Dropped picture")
-                               : urls.front().toString(),
-                           kept.take());
+                               : urls.front().toString());
         }
     } catch (const PlatformError& e) {
         reason = e.description();
@@ -120,9 +119,9 @@ PictureArrival PictureFromDroppedData(const QMimeData* data, QSize firstLook) {
         reason = OutOfMemory();
     }
     //: A message box, its lines broken by carriage returns. %1: why (a sentence).
-    return Refused(
-        QCoreApplication::translate("PictureArrival", "The dropped picture cannot be opened.\r\r%1")
-            .arg(reason));
+    return Refused(reason, QCoreApplication::translate(
+                               "PictureArrival", "The dropped picture cannot be opened.\r\r%1")
+                               .arg(reason));
 }
 
 PictureArrival PictureFromScreen(const ScreenCaptureResult& capture, const QDateTime& asked) {
@@ -136,12 +135,14 @@ PictureArrival PictureFromScreen(const ScreenCaptureResult& capture, const QDate
     }
     if (captured.outcome != ScreenPicture::Outcome::Picture) {
         //: A message box, its lines broken by carriage returns. %1: why (a sentence).
-        return Refused(
-            QCoreApplication::translate("PictureArrival", "The screen cannot be captured.\r\r%1")
-                .arg(captured.error));
+        return Refused(captured.error, QCoreApplication::translate(
+                                           "PictureArrival", "The screen cannot be captured.\r\r%1")
+                                           .arg(captured.error));
     }
     // What the screen showed is already the screen's colours: no profile to apply.
+    LoadedPicture picture;
+    picture.picture = std::move(captured.picture);
     //: The window's title while it shows a capture of the screen.
-    return Arrived(std::move(captured.picture), ColorProfile(),
+    return Arrived(std::move(picture),
                    QCoreApplication::translate("PictureArrival", "Screen capture"));
 }

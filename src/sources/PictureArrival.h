@@ -5,8 +5,7 @@
 
 #include "desktop/Clipboard.h"
 #include "desktop/capture/ScreenCapture.h"
-#include "input/cms/ColorProfile.h"
-#include "pixels/StoredValues.h"
+#include "input/LoadPicture.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -18,13 +17,13 @@ class QMimeData;
 
 struct PictureArrival {
     bool ok = false;
-    QImage picture; // the stored values; an empty clipboard gives the empty picture
-    ColorProfile profile;
-    // The values at the file's precision, for a picture stored finer than 8 bits a channel;
-    // otherwise null (picture holds them).
-    StoredValues fine;
+    // The stored values (an empty clipboard gives the empty picture), the rows still arriving,
+    // the profile, and the values at the file's precision for a picture stored finer than 8 bits
+    // a channel.
+    LoadedPicture picture;
     QString caption; // the window's title while it is shown
-    QString message; // why it could not be had (not ok): a message box's whole text
+    QString reason;  // why it could not be had (not ok), in a sentence
+    QString message; // the same as a message box's whole text
 };
 
 // The picture in a file the user chose (its name is the caption). Its bytes are read from

@@ -30,7 +30,7 @@ ScreenPicture PictureFromCapture(const ScreenCaptureResult& capture, bool delete
         } remove{deleteFile ? capture.file : QString()};
         try {
             return {ScreenPicture::Outcome::Picture,
-                    LoadPicture(capture.file, nullptr, PictureSource::Screen), QString()};
+                    LoadPicture(capture.file, PictureSource::Screen).picture, QString()};
         } catch (const PlatformError& e) {
             return Failed(e.description());
         }

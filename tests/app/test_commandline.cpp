@@ -169,11 +169,11 @@ void TestCommandLine::loadedAhead() {
         return;
     }
     const QImage shown = form.picColor->picture();
-    if (const auto pending = PendingPixels::of(shown)) {
+    if (const auto& pending = form.picColor->pending()) {
         pending->waitFor(shown.rect());
     }
     QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
-             PictureFromFile(data.filePath(named), QString(), QSize()).picture);
+             PictureFromFile(data.filePath(named), QString(), QSize()).picture.picture);
 }
 
 QTEST_MAIN(TestCommandLine)

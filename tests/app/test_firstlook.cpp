@@ -82,8 +82,7 @@ QByteArray encode(const QImage& image, const Encoding& e) {
 
 // The whole picture as the loader decodes it without a first look.
 QImage whole(const QByteArray& data) {
-    const FirstLookArea none{QSize()};
-    return LoadPictureFromData(data);
+    return LoadPictureFromData(data).picture;
 }
 
 QByteArray fixture(const QString& name) {
@@ -93,10 +92,9 @@ QByteArray fixture(const QString& name) {
 
 // A Display P3 profile, as a phone's camera writes it into its JPEGs.
 QByteArray DisplayP3() {
-    ColorProfile profile;
-    LoadPicture(qEnvironmentVariable("HUEMARK_TEST_DATA") + QStringLiteral("/modern/jpeg-p3.jpg"),
-                &profile);
-    return profile.icc;
+    return LoadPicture(qEnvironmentVariable("HUEMARK_TEST_DATA") +
+                       QStringLiteral("/modern/jpeg-p3.jpg"))
+        .profile.icc;
 }
 
 // The JPEG with an ICC profile in an APP2 marker right after its start.
@@ -225,10 +223,7 @@ QByteArray lowBitPng(int width, int height, int depth, bool palette) {
 
 // The picture's colour profile.
 ColorProfile profileOf(const QByteArray& data) {
-    ColorProfile profile;
-    const FirstLookArea none{QSize()};
-    LoadPictureFromData(data, PictureSource::File, &profile);
-    return profile;
+    return LoadPictureFromData(data).profile;
 }
 
 // The first pixel where two pictures differ inside an area, or nothing.
@@ -388,29 +383,34 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart() {
     const QSize size = reference.size();
     if (profiled) {
         const QImage stored = reference;
-        reference = ColorsAsShown(stored, profile).picture;
+        reference = ColorsAsShown(stored, profile).picture.image;
         QVERIFY(firstDifference(reference, stored, stored.rect())); // the profile converts
     }
 
-    QImage first;
+    const FirstLookArea look{area};
+    ArrivingImage arriving;
     if (isPng) {
-        first = DecodePngFirstLook(data, area);
+        arriving = DecodePngFirstLook(data, look);
     } else if (data.startsWith("\xFF\xD8")) {
-        first = DecodeJpegFirstLook(data, area);
+        arriving = DecodeJpegFirstLook(data, look);
     } else if (data.startsWith("RIFF")) {
-        first = DecodeWebpFirstLook(data, area); // null unless it takes a first look
+        arriving = DecodeWebpFirstLook(data, look); // null unless it takes a first look
     } else {
-        const FirstLookArea look(area);
-        first = LoadPictureFromData(data);
-        QVERIFY(PendingPixels::of(first)); // a first look it is
+        LoadOptions options;
+        options.firstLook = look;
+        const LoadedPicture loaded = LoadPictureFromData(data, PictureSource::File, options);
+        arriving = ArrivingImage(loaded.picture, loaded.arriving);
+        QVERIFY(arriving.arriving()); // a first look it is
     }
-    QVERIFY(!first.isNull());
-    QCOMPARE(first.format(), QImage::Format_RGB32);
+    QVERIFY(!arriving.isNull());
+    QCOMPARE(arriving.image.format(), QImage::Format_RGB32);
     if (profiled) {
-        // Converted as the stored pixels arrive, into a picture that is pending itself.
-        first = ColorsAsShown(first, profile, true, area).picture;
+        // Converted as the stored pixels arrive, into a picture that is arriving itself.
+        arriving = ColorsAsShown(arriving, profile, true, area).picture;
     }
-    const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(first);
+    const QImage first = arriving.image;
+    const std::shared_ptr<const PendingPixels> pending =
+        arriving.arriving() ? arriving.pending : nullptr;
     const QRect shown = QRect(QPoint(0, 0), area) & first.rect();
     std::optional<QPoint> wrong;
     if (pending && pending->showsPreview()) {
@@ -439,7 +439,7 @@ void TestFirstLook::firstLookIsTheWholeDecodesPart() {
     QVERIFY2(!wrong, qPrintable(QStringLiteral("the whole differs at (%1, %2)")
                                     .arg(wrong.value_or(QPoint()).x())
                                     .arg(wrong.value_or(QPoint()).y())));
-    QVERIFY(PendingPixels::of(first) == nullptr);
+    QVERIFY(!arriving.arriving());
     // Opaque as its format says, in memory too (a lossless WebP may code alpha it disowns).
     for (int y = 0; y < first.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(first.constScanLine(y));
@@ -492,10 +492,10 @@ void TestFirstLook::unsuitedDecodeWhole() {
     QFETCH(QByteArray, data);
     QFETCH(QSize, area);
     QFETCH(bool, damageMayShow);
-    const FirstLookArea where(area, damageMayShow);
-    QVERIFY(data.startsWith("\x89PNG") ? DecodePngFirstLook(data, area).isNull()
-            : data.startsWith("RIFF")  ? DecodeWebpFirstLook(data, area).isNull()
-                                       : DecodeJpegFirstLook(data, area).isNull());
+    const FirstLookArea where{area, damageMayShow};
+    QVERIFY(data.startsWith("\x89PNG") ? DecodePngFirstLook(data, where).isNull()
+            : data.startsWith("RIFF")  ? DecodeWebpFirstLook(data, where).isNull()
+                                       : DecodeJpegFirstLook(data, where).isNull());
 }
 
 void TestFirstLook::readOutAndPrintingWaitForThePixels_data() {
@@ -520,7 +520,7 @@ void TestFirstLook::readOutAndPrintingWaitForThePixels() {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
     file.close();
-    const QImage reference = ColorsAsShown(whole(data), profileOf(data)).picture;
+    const QImage reference = ColorsAsShown(whole(data), profileOf(data)).picture.image;
 
     TestWindow w;
     if (pasted) {
@@ -545,7 +545,7 @@ void TestFirstLook::readOutAndPrintingWaitForThePixels() {
 // without holding up the window, and both follow once the final rows replace it.
 void TestFirstLook::previewShowsUntilFinal() {
     const auto job = RedPreview(QSize(300, 200));
-    QImage picture = ArrivingRows::PictureOver(job);
+    const ArrivingImage picture = ArrivingRows::PictureOver(job);
     job->enlargeBlock();
 
     TestWindow w;
@@ -590,7 +590,7 @@ void TestFirstLook::previewDrawnAtEveryZoom_data() {
 void TestFirstLook::previewDrawnAtEveryZoom() {
     QFETCH(double, zoom);
     const auto job = RedPreview(QSize(600, 400));
-    const QImage picture = ArrivingRows::PictureOver(job);
+    const ArrivingImage picture = ArrivingRows::PictureOver(job);
     job->enlargeBlock();
 
     TestWindow w;
@@ -641,21 +641,19 @@ void TestFirstLook::droppedWhileArriving() {
     const ColorProfile profile = profileOf(data);
     const QImage reference = whole(data);
     for (int round = 0; round < 3; ++round) {
-        QImage stored = DecodeJpegFirstLook(data, QSize(200, 100));
+        ArrivingImage stored = DecodeJpegFirstLook(data, FirstLookArea{QSize(200, 100)});
         QVERIFY(!stored.isNull());
-        QImage converted =
-            profiled ? ColorsAsShown(stored, profile, true, QSize(200, 100)).picture : QImage();
-        const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(stored);
-        converted = QImage();
+        ArrivingImage converted =
+            profiled ? ColorsAsShown(stored, profile, true, QSize(200, 100)).picture
+                     : ArrivingImage();
+        converted = ArrivingImage();
         if (!keepStored) {
-            stored = QImage();
+            stored = ArrivingImage();
             continue;
         }
         // The stored picture goes on arriving, whole and exact.
-        if (pending) {
-            pending->waitFor(stored.rect());
-        }
-        QVERIFY(!firstDifference(stored, reference, stored.rect()));
+        stored.waitFor(stored.image.rect());
+        QVERIFY(!firstDifference(stored.image, reference, stored.image.rect()));
     }
 }
 
@@ -679,14 +677,15 @@ void TestFirstLook::damageBelowTheFirstLookShowsGrey() {
     QFETCH(QByteArray, data);
     QFETCH(QImage, intact);
     QFETCH(int, wholeRows);
-    const QSize area(300, 200);
-    const QImage first =
+    const FirstLookArea area{QSize(300, 200)};
+    const ArrivingImage arriving =
         data.startsWith("RIFF") ? DecodeWebpFirstLook(data, area) : DecodePngFirstLook(data, area);
-    QVERIFY(!first.isNull());
+    QVERIFY(!arriving.isNull());
+    const QImage& first = arriving.image;
     // The rest may have met the damage and finished already.
-    if (const std::shared_ptr<const PendingPixels> pending = PendingPixels::of(first)) {
-        pending->waitFor(first.rect());
-        QTRY_VERIFY(pending->complete());
+    if (arriving.pending) {
+        arriving.pending->waitFor(first.rect());
+        QTRY_VERIFY(arriving.pending->complete());
     }
     const QImage reference = intact.convertToFormat(QImage::Format_RGB32);
     QVERIFY(!firstDifference(first, reference, QRect(0, 0, first.width(), wholeRows)));

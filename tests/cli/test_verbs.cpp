@@ -235,7 +235,7 @@ void TestVerbs::arrivingRowsMeasureAsTheWhole() {
     const QString path = qEnvironmentVariable("HUEMARK_TEST_DATA") + "/raster/region-420.jpg";
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QImage whole = Verbs::ShownPicture(file.readAll(), false);
+    const QImage whole = Verbs::ShownPicture(file.readAll(), false).image;
     const QByteArray name = QFile::encodeName(path);
     const Verbs::Environment none{{}, {}};
     QCOMPARE(QString::fromUtf8(Verbs::Run({"stats", name}, none).out),
@@ -266,7 +266,7 @@ void TestVerbs::partsAreThoseOfTheWhole() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray data = file.readAll();
     for (const bool stored : {false, true}) {
-        const QImage whole = Verbs::ShownPicture(data, stored);
+        const QImage whole = Verbs::ShownPicture(data, stored).image;
         const QList<QRect> areas{QRect(0, 0, 3, 3),
                                  QRect(whole.width() / 2 - 5, whole.height() / 2 - 5, 11, 11),
                                  QRect(whole.width() - 2, whole.height() - 2, 5, 5)};

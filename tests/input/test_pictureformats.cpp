@@ -185,7 +185,7 @@ void TestPictureFormats::storedPixels() {
     QFETCH(qint64, pixelLimit);
 
     const PixelLimit limit(pixelLimit);
-    const QImage image = LoadPicture(DataPath(file));
+    const QImage image = LoadPicture(DataPath(file)).picture;
     QCOMPARE(image.size(), size);
     QCOMPARE(image.format(), opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     CheckProbes(image, probes, tolerance);
@@ -267,33 +267,37 @@ void TestPictureFormats::shownColors() {
     QFETCH(int, tolerance);
     QFETCH(Probes, shown);
 
-    ColorProfile profile;
-    const QImage stored = LoadPicture(DataPath(file), &profile);
+    const LoadedPicture loaded = LoadPicture(DataPath(file));
+    const QImage& stored = loaded.picture;
+    const ColorProfile& profile = loaded.profile;
     const ShownColors colors = ColorsAsShown(stored, profile);
+    const QImage& shownPicture = colors.picture.image;
     QVERIFY2(colors.profileName.contains(profileName), qPrintable(colors.profileName));
     QCOMPARE(colors.profileName.isEmpty(), profileName.isEmpty());
     QVERIFY2(colors.notice.isEmpty() != notice, qPrintable(colors.notice));
-    QCOMPARE(colors.picture.size(), stored.size());
-    QCOMPARE(colors.picture.format(), stored.format());
-    CheckProbes(colors.picture, shown, tolerance);
+    QCOMPARE(shownPicture.size(), stored.size());
+    QCOMPARE(shownPicture.format(), stored.format());
+    CheckProbes(shownPicture, shown, tolerance);
     if (profileName.isEmpty()) {
         // Nothing to convert: the stored picture itself, not a copy.
-        QCOMPARE(colors.picture.constBits(), stored.constBits());
+        QCOMPARE(shownPicture.constBits(), stored.constBits());
     } else {
         // Rows whose width is no multiple of eight end pixel by pixel: the same colours.
         const QRect narrower(0, 0, stored.width() - 1, stored.height());
-        QCOMPARE(ColorsAsShown(stored.copy(narrower), profile).picture,
-                 colors.picture.copy(narrower));
+        QCOMPARE(ColorsAsShown(stored.copy(narrower), profile).picture.image,
+                 shownPicture.copy(narrower));
     }
 }
 
 // The transform is made once for a profile: a second picture with the same profile, from
 // another format, finds it.
 void TestPictureFormats::oneTransformPerProfile() {
-    ColorProfile png;
-    ColorProfile webp;
-    const QImage first = LoadPicture(DataPath(QStringLiteral("png-p3.png")), &png);
-    const QImage second = LoadPicture(DataPath(QStringLiteral("webp-p3.webp")), &webp);
+    const LoadedPicture pngPicture = LoadPicture(DataPath(QStringLiteral("png-p3.png")));
+    const LoadedPicture webpPicture = LoadPicture(DataPath(QStringLiteral("webp-p3.webp")));
+    const QImage& first = pngPicture.picture;
+    const QImage& second = webpPicture.picture;
+    const ColorProfile& png = pngPicture.profile;
+    const ColorProfile& webp = webpPicture.profile;
     QCOMPARE(webp.icc, png.icc);
     ColorsAsShown(first, png);
     const int cached = CachedTransforms();
@@ -328,9 +332,11 @@ void TestPictureFormats::keptValues() {
     QFETCH(int, bits);
     QFETCH(QPoint, at);
     QFETCH(QString, value);
-    StoredValuesKept kept;
-    const QImage picture = LoadPicture(DataPath(file));
-    const StoredValues values = kept.take();
+    LoadOptions keep;
+    keep.keepStoredValues = true;
+    const LoadedPicture loaded = LoadPicture(DataPath(file), PictureSource::File, keep);
+    const QImage& picture = loaded.picture;
+    const StoredValues& values = loaded.fine;
     QCOMPARE(values.isNull(), bits == 0);
     if (bits == 0) {
         return;
@@ -366,7 +372,7 @@ void TestPictureFormats::cssSpaces() {
     QFETCH(bool, clipped);
     ColorProfile profile = ProfileFromCodePoints(primaries, transfer);
     if (!file.isEmpty()) {
-        LoadPicture(DataPath(file), &profile);
+        profile = LoadPicture(DataPath(file)).profile;
     }
     QCOMPARE(CssSpaceOf(profile), space);
     const std::optional<EncodedRgb> red = PreciseSrgb(profile, {1, 0, 0});
@@ -395,7 +401,7 @@ void TestPictureFormats::refuses() {
     QFETCH(int, number);
     QFETCH(QString, says);
     try {
-        const QImage image = LoadPicture(DataPath(file));
+        const QImage image = LoadPicture(DataPath(file)).picture;
         QFAIL(qPrintable(
             QStringLiteral("loaded a %1×%2 picture").arg(image.width()).arg(image.height())));
     } catch (const PlatformError& e) {

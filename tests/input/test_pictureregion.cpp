@@ -154,8 +154,9 @@ void TestPictureRegion::matchesWholeDecode() {
         return;
     }
     QVERIFY(regions);
-    ColorProfile profile;
-    const QImage whole = LoadPictureFromData(data, PictureSource::File, &profile);
+    const LoadedPicture loaded = LoadPictureFromData(data);
+    const QImage& whole = loaded.picture;
+    const ColorProfile& profile = loaded.profile;
     QCOMPARE(regions->pictureSize, whole.size());
     QCOMPARE(regions->profile.icc, profile.icc);
     QVERIFY(regions->profile.stated == profile.stated);

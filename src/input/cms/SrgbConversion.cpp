@@ -295,16 +295,18 @@ public:
 // The converted picture of a stored picture still arriving, the part in `firstLook` (from the
 // top-left corner) final at once; null where it cannot be converted so (the caller waits for the
 // whole picture instead).
-QImage ConvertAsItArrives(const Lcms& lcms, const std::shared_ptr<const KeptTransform>& transform,
-                          const QImage& stored, const std::shared_ptr<const PendingPixels>& source,
-                          QSize firstLook) {
+ArrivingImage ConvertAsItArrives(const Lcms& lcms,
+                                 const std::shared_ptr<const KeptTransform>& transform,
+                                 const QImage& stored,
+                                 const std::shared_ptr<const PendingPixels>& source,
+                                 QSize firstLook) {
     if (stored.format() != QImage::Format_RGB32 || transform->t.grey) {
-        return QImage();
+        return {};
     }
     auto job = std::make_shared<ConvertingRows>();
     job->buffer = NewPicture(stored.size(), QImage::Format_RGB32);
     if (job->buffer.isNull()) {
-        return QImage();
+        return {};
     }
     job->stored = stored;
     job->source = source;
@@ -324,7 +326,7 @@ QImage ConvertAsItArrives(const Lcms& lcms, const std::shared_ptr<const KeptTran
         job->readyColumns = block.width();
         job->readyRows = block.height();
     }
-    const QImage picture = ArrivingRows::PictureOver(job);
+    ArrivingImage picture = ArrivingRows::PictureOver(job);
     ConvertingRows* running = job.get();
     job->start([running] { running->run(); });
     return picture;
@@ -350,16 +352,17 @@ int CachedTransforms() {
     return int(g_cache.size());
 }
 
-ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, bool convert,
-                          QSize firstLook) {
+ShownColors ColorsAsShown(const ArrivingImage& arrivingPicture, const ColorProfile& profile,
+                          bool convert, QSize firstLook) {
+    const QImage& stored = arrivingPicture.image;
     if (profile.isEmpty() || stored.isNull()) {
-        return {stored, QString(), QString()};
+        return {arrivingPicture, QString(), QString()};
     }
     if (!profile.unusable.isEmpty()) {
         //: A notice over the picture. %1: why the profile cannot be used ("the PNG's iCCP chunk
         //: is damaged").
         return {
-            stored, QString(),
+            arrivingPicture, QString(),
             QCoreApplication::translate(
                 "ColorProfile", "The picture's colours cannot be read (%1): stored colours shown.")
                 .arg(profile.unusable)};
@@ -367,26 +370,24 @@ ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, boo
     const Lcms& lcms = Lcms::get();
     if (!lcms.loaded) {
         return {
-            stored, QString(),
+            arrivingPicture, QString(),
             QCoreApplication::translate(
                 "ColorProfile", "The colour library (lcms2) is missing: stored colours shown.")};
     }
     const std::shared_ptr<const KeptTransform> kept = TransformFor(lcms, profile);
     const Transform& t = kept->t;
     if (t.handle == nullptr) {
-        return {stored, QString(), t.notice};
+        return {arrivingPicture, QString(), t.notice};
     }
-    const std::shared_ptr<const PendingPixels> arriving = PendingPixels::of(stored);
-    if (arriving && convert && !t.identity) {
-        if (QImage first = ConvertAsItArrives(lcms, kept, stored, arriving, firstLook);
+    const std::shared_ptr<const PendingPixels>& arriving = arrivingPicture.pending;
+    if (arrivingPicture.arriving() && convert && !t.identity) {
+        if (ArrivingImage first = ConvertAsItArrives(lcms, kept, stored, arriving, firstLook);
             !first.isNull()) {
-            return {first, t.name, QString()};
+            return {std::move(first), t.name, QString()};
         }
     }
     // Every pixel is read from here on.
-    if (arriving) {
-        arriving->waitFor(stored.rect());
-    }
+    arrivingPicture.waitFor(stored.rect());
     if (t.grey && convert && HasColor(stored)) {
         // A grey profile speaks of one channel: applied to a colour picture it would turn every
         // colour into the grey of one of its channels.
@@ -397,13 +398,13 @@ ShownColors ColorsAsShown(const QImage& stored, const ColorProfile& profile, boo
         //: A notice over the picture. %1: why the profile cannot be used ("the PNG's iCCP chunk
         //: is damaged").
         return {
-            stored, QString(),
+            arrivingPicture, QString(),
             QCoreApplication::translate(
                 "ColorProfile", "The picture's colours cannot be read (%1): stored colours shown.")
                 .arg(why)};
     }
     if (t.identity || !convert) {
-        return {stored, t.name, QString()};
+        return {arrivingPicture, t.name, QString()};
     }
     // Profiles describe colours before they are weighted by alpha.
     const bool premultiplied = stored.format() == QImage::Format_ARGB32_Premultiplied;

@@ -156,8 +156,8 @@ void TestSrgbKernels::everyColor() {
     }();
     const ShownColors shown = ColorsAsShown(picture, profile);
     QVERIFY(shown.notice.isEmpty());
-    QCOMPARE(shown.picture.bytesPerLine(), 4096 * 4);
-    const auto* got = reinterpret_cast<const QRgb*>(shown.picture.constBits());
+    QCOMPARE(shown.picture.image.bytesPerLine(), 4096 * 4);
+    const auto* got = reinterpret_cast<const QRgb*>(shown.picture.image.constBits());
     for (int i = 0; i < kColors; ++i) {
         if ((got[i] ^ exact[size_t(i)]) & 0x00ffffff) {
             QFAIL(qPrintable(Mismatch("ColorsAsShown", QRgb(i), got[i], exact[size_t(i)])));
