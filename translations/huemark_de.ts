@@ -1728,10 +1728,6 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <translation>Liste öffnen</translation>
     </message>
     <message>
-        <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
-        <translation>Nicht genügend Arbeitsspeicher: Die Farben des Bildes können nicht umgerechnet werden.</translation>
-    </message>
-    <message>
         <source>Colour profile unusable: stored values shown</source>
         <translation>Farbprofil unbrauchbar: gespeicherte Werte angezeigt</translation>
     </message>

@@ -1728,10 +1728,6 @@ incorrecto.
         <translation>Abrir lista</translation>
     </message>
     <message>
-        <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
-        <translation>Memoria insuficiente: no se pueden convertir los colores de la imagen.</translation>
-    </message>
-    <message>
         <source>Colour profile unusable: stored values shown</source>
         <translation>Perfil de color inutilizable: se muestran los valores almacenados</translation>
     </message>

@@ -1722,10 +1722,6 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <translation>Ouvrir une liste</translation>
     </message>
     <message>
-        <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
-        <translation>Mémoire insuffisante&#xa0;: les couleurs de l&apos;image ne peuvent pas être converties.</translation>
-    </message>
-    <message>
         <source>Colour profile unusable: stored values shown</source>
         <translation>Profil colorimétrique inutilisable&#xa0;: valeurs enregistrées affichées</translation>
     </message>

@@ -1722,10 +1722,6 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <translation>リストを開く</translation>
     </message>
     <message>
-        <source>Out of memory: the picture&apos;s colours cannot be converted.</source>
-        <translation>メモリ不足: 画像の色を変換できません。</translation>
-    </message>
-    <message>
         <source>Colour profile unusable: stored values shown</source>
         <translation>カラープロファイル使用不可: 保存値を表示</translation>
     </message>

@@ -34,7 +34,7 @@ void PointerMove(benchmark::State& state) {
     const QSize size = state.range(0) == 4 ? QSize(3840, 2160) : QSize(1920, 1080);
     StillPointer pointer;
     PickSession session(
-        Screen(size),
+        ShownPicture::OfImage(Screen(size)),
         {{QStringLiteral("screen"), QRect(QPoint(), size), 1, QRect(QPoint(), size), 1}}, pointer,
         View::CaptureLayout::DevicePixels, ScreenPickOptions{2, {}, {}});
     session.show();

@@ -7,11 +7,11 @@
 #include "controls/Announcer.h"
 #include "controls/AreaPanel.h"
 #include "controls/FlexGrid.h"
+#include "controls/ImageControl.h"
 #include "controls/KeyCodes.h"
 #include "controls/PictureBox.h"
 #include "measure/AreaStats.h"
 #include "measure/DominantColors.h"
-#include "pixels/PendingPixels.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -33,17 +33,9 @@ void frmHuemark::SayOutOfMemory() {
         QStringLiteral("Huemark"));
 }
 
-const QImage& frmHuemark::MeasuredPicture() {
-    // What the picture control shows without the tags: the colours as shown, transparent parts
-    // over the control's background.
-    if (m_measuredPicture.isNull() && !picColor->picture().isNull()) {
-        // A picture still arriving is measured once all of it is there.
-        if (const auto& pending = picColor->pending()) {
-            pending->waitFor(picColor->picture().rect());
-        }
-        m_measuredPicture = FlattenedPicture(picColor->picture(), QColorOf(picColor->BackColor()));
-    }
-    return m_measuredPicture;
+const QImage& frmHuemark::MeasuredPicture() const {
+    // The colours as shown, transparent parts over the control's background.
+    return picColor->picture().whole();
 }
 
 AreaPanel& frmHuemark::areaPanel() {
@@ -139,7 +131,7 @@ void frmHuemark::cmdAddArea_Click() {
     pick.origin.source = Caption();
     pick.origin.position = area.topLeft();
     pick.origin.area = area;
-    pick.origin.profile = m_shownProfile;
+    pick.origin.profile = picColor->picture().shownProfile();
     AddPickOnTop(pick);
 }
 
@@ -169,7 +161,7 @@ void frmHuemark::mnuViewExtractPalette_Click() {
             Pick pick(it->color, ShareText(it->share));
             pick.origin.source = Caption();
             pick.origin.area = area;
-            pick.origin.profile = m_shownProfile;
+            pick.origin.profile = picColor->picture().shownProfile();
             AddPickOnTop(pick, one);
         }
         if (colors.size() > 1) {

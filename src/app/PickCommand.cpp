@@ -167,14 +167,10 @@ Answer PickOnce(const CommandLine::Request& request, bool* copied, EarlyCapture 
     options.notation = request.pick.notation.value_or(Notation::WebCode);
     QString text;
     options.picked = [&](const ScreenPickResult& pick) {
-        text = request.pick.notation
-                   ? ColorAs(*request.pick.notation, Pick(Color::fromValue(pick.color), QString()))
-                   : PickJson(pick);
+        text = request.pick.notation ? ColorAs(*request.pick.notation, pick.pick) : PickJson(pick);
         if (request.pick.copy) {
             QGuiApplication::clipboard()->setText(
-                request.pick.notation
-                    ? text
-                    : ColorAs(Notation::WebCode, Pick(Color::fromValue(pick.color), QString())));
+                request.pick.notation ? text : ColorAs(Notation::WebCode, pick.pick));
             *copied = true;
         }
     };

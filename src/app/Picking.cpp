@@ -50,23 +50,18 @@ void frmHuemark::AddPickOnTop(const Pick& pick, bool said) {
 void frmHuemark::AddToGrid(const float& x, const float& y) {
     try {
         picColor->setFocus();
-        const ColorValue c = picColor->Point(x, y);
-        if (c < 0) {
+        std::optional<Pick> pick = picColor->PickAt(x, y, 0);
+        if (!pick) {
             // Nothing is there to record: the point lies outside the picture's drawing area.
             return;
         }
         if (chkTags->isChecked()) {
-            DrawTag(x, y, c);
+            DrawTag(x, y, pick->color.value());
             m_tags.append(QPointF(x, y));
         }
-
-        Pick pick{Color::fromValue(c), QString(), PickOrigin()};
-        pick.origin.source = Caption();
-        pick.origin.position =
-            QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
-        pick.origin.profile = m_shownProfile;
-        readPrecise(*pick.origin.position, 0, pick.origin);
-        AddPickOnTop(pick);
+        // The picture's title, as the window shows it.
+        pick->origin.source = Caption();
+        AddPickOnTop(*pick);
         picColor->setFocus();
     } catch (const PlatformError& e) {
         //: A message box when a pick could not be added to the list. %1: the reason.

@@ -5,10 +5,6 @@
 #include "controls/ImageControl.h"
 #include "controls/PictureBox.h"
 #include "desktop/BusyPointer.h"
-#include "input/cms/PreciseColor.h"
-#include "input/cms/SrgbConversion.h"
-#include "pixels/PendingPixels.h"
-#include "pixels/PlatformError.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -21,36 +17,22 @@ namespace {
 constexpr int kNoticeMs = 6000;
 } // namespace
 
-void frmHuemark::ShowNewPicture(const LoadedPicture& stored) {
-    m_storedPicture = ArrivingImage(stored.picture, stored.arriving);
-    m_pictureProfile = stored.profile;
-    m_fineValues = stored.fine;
+void frmHuemark::ShowNewPicture(const LoadedPicture& stored, const QString& source) {
     picColor->setArea(QRect());
     m_tags.clear();
-    ApplyPictureColors();
+    ShowOptions options;
+    options.asStored = mnuViewStoredColors->isChecked();
+    options.background = QColorOf(picColor->BackColor());
+    // A picture still arriving (a large JPEG's first look) is converted as it arrives, the part
+    // the picture control shows first.
+    options.firstLook = picColor->size();
+    options.source = source;
+    ShowPicture(ShownPicture::OrStored(stored, options), false);
 }
 
-void frmHuemark::ApplyPictureColors(bool keepView) {
-    ShownColors shown{m_storedPicture, QString(), QString()};
-    const bool asStored = mnuViewStoredColors->isChecked();
-    try {
-        // A picture still arriving (a large JPEG's first look) is converted as it arrives, the
-        // part the picture control shows first.
-        shown = ColorsAsShown(m_storedPicture, m_pictureProfile, !asStored, picColor->size());
-    } catch (const PlatformError& e) {
-        shown.notice = e.description();
-    } catch (const std::bad_alloc&) {
-        shown.notice = tr("Out of memory: the picture's colours cannot be converted.");
-    }
-    const ArrivingImage& picture = shown.picture;
-
-    imgCache->setPicture(QImage());
-    imgCache->setPicture(picture);
-    m_measuredPicture = QImage();
-    if (!keepView) {
-        picColor->setPicture(QImage());
-    }
-    picColor->setPicture(imgCache->picture(), keepView);
+void frmHuemark::ShowPicture(const ShownPicture& shown, bool keepView) {
+    imgCache->setPicture(shown);
+    picColor->setPicture(shown, keepView);
     if (keepView) {
         for (const QPointF& at : std::as_const(m_tags)) {
             const auto x = static_cast<float>(at.x());
@@ -66,33 +48,27 @@ void frmHuemark::ApplyPictureColors(bool keepView) {
     forgetPickPoint();
 
     QString line;
-    if (!shown.notice.isEmpty()) {
+    if (!shown.notice().isEmpty()) {
         line = tr("Colour profile unusable: stored values shown");
-    } else if (shown.profileName.isEmpty()) {
+    } else if (shown.profileName().isEmpty()) {
         line = tr("No colour profile: stored values are the colours");
-    } else if (asStored) {
+    } else if (shown.options().asStored) {
         //: View menu, a line that names the picture's colour profile. %1: the profile's name.
-        line = tr("Colour profile %1: stored values shown").arg(shown.profileName);
+        line = tr("Colour profile %1: stored values shown").arg(shown.profileName());
     } else {
         //: View menu, a line that names the picture's colour profile. %1: the profile's name.
-        line = tr("Colour profile %1: shown in sRGB").arg(shown.profileName);
+        line = tr("Colour profile %1: shown in sRGB").arg(shown.profileName());
     }
     mnuViewProfile->setText(line);
-    m_shownProfile = !asStored && shown.notice.isEmpty() ? shown.profileName : QString();
-    m_profileName = shown.notice.isEmpty() ? shown.profileName : QString();
-    m_storedSpace = m_pictureProfile.isEmpty() ? QStringLiteral("srgb")
-                    : m_shownProfile.isEmpty() ? QString()
-                                               : CssSpaceOf(m_pictureProfile);
     showTitle();
     txtCursor->setAccessibleDescription(line);
     MeasureAreaNow();
 
     // A profile that cannot be used is said once, in a line over the picture that goes by itself;
     // at start-up (a file named on the command line) once the window shows.
-    m_colorNotice = asStored ? QString() : shown.notice;
-    if (!m_colorNotice.isEmpty()) {
-        const auto tell = [this, notice = m_colorNotice] {
-            if (picColor->isVisible() && m_colorNotice == notice) {
+    if (const QString notice = ColorNotice(); !notice.isEmpty()) {
+        const auto tell = [this, notice] {
+            if (picColor->isVisible() && ColorNotice() == notice) {
                 QToolTip::showText(picColor->mapToGlobal(QPoint(0, 0)), notice, picColor, {},
                                    kNoticeMs);
             }
@@ -105,9 +81,15 @@ void frmHuemark::ApplyPictureColors(bool keepView) {
     }
 }
 
+QString frmHuemark::ColorNotice() const {
+    const ShownPicture& shown = picColor->picture();
+    return shown.options().asStored ? QString() : shown.notice();
+}
+
 void frmHuemark::mnuViewStoredColors_Click() {
     BusyPointer busy;
-    ApplyPictureColors(true);
+    ShowPicture(picColor->picture().inColors(mnuViewStoredColors->isChecked(), picColor->size()),
+                true);
     picColor->setFocus();
     refreshReadout();
 }

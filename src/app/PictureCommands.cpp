@@ -67,7 +67,7 @@ void frmHuemark::ShowArrival(const PictureArrival& arrival, bool sayFailure) {
     {
         // Converting a picture's colours can take a while.
         BusyPointer busy;
-        ShowNewPicture(arrival.picture);
+        ShowNewPicture(arrival.picture, arrival.caption);
     }
     if (ready) {
         picColor->setFocus();

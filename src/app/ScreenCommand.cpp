@@ -28,12 +28,10 @@ void frmHuemark::mnuEditPickScreen_Click() {
     switch (result.outcome) {
     case ScreenPickResult::Outcome::Picked: {
         // A row as a pick from a picture makes it; the picture, its tags and view stay.
-        PickOrigin origin;
+        Pick pick = result.pick;
         //: Where a pick from the screen came from, as saved lists record it.
-        origin.source = tr("Screen capture");
-        origin.position = result.pixel;
-        origin.radius = result.radius;
-        AddPickOnTop(Pick(Color::fromValue(result.color), QString(), origin));
+        pick.origin.source = tr("Screen capture");
+        AddPickOnTop(pick);
         break;
     }
     case ScreenPickResult::Outcome::Cancelled:

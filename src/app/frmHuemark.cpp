@@ -424,10 +424,11 @@ void frmHuemark::setCaption(const QString& text) {
 void frmHuemark::showTitle() {
     // With the details line, the title names the profile the picture is read through too.
     QString title = m_caption;
-    if (mnuViewDetails != nullptr && mnuViewDetails->isChecked() && !m_profileName.isEmpty()) {
+    const QString profileName = picColor != nullptr ? picColor->picture().profileName() : QString();
+    if (mnuViewDetails != nullptr && mnuViewDetails->isChecked() && !profileName.isEmpty()) {
         //: The window's title with the details line on. %1: the picture's caption (its file name);
         //: %2: its colour profile's name.
-        title = tr("%1 (%2)").arg(title, m_profileName);
+        title = tr("%1 (%2)").arg(title, profileName);
     }
     // "[*]" is Qt's placeholder for a modified mark; doubled, it shows as itself.
     setWindowTitle(title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")));

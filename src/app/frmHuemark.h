@@ -47,6 +47,7 @@
 #include "input/LoadPicture.h"
 #include "list/PickList.h"
 #include "palette/Notations.h"
+#include "picture/ShownPicture.h"
 #include "pixels/ColorVision.h"
 #include "sources/PictureAhead.h"
 
@@ -239,8 +240,9 @@ public:
     }
     // Whether shut-down has run: nothing of the window is to be used any more.
     bool Unloaded() const { return m_unloaded; }
-    // The last notice about the picture's colours (an unusable profile), empty when none.
-    const QString& ColorNotice() const { return m_colorNotice; }
+    // The last notice about the picture's colours (an unusable profile), empty when none, or
+    // when the stored values were asked for.
+    QString ColorNotice() const;
 
     // Lists leaving the program and coming back (Palette.cpp): File, Open List and Save List As;
     // Edit, Copy As, whose choice Ctrl+C follows; the contrast of two selected rows in the list's
@@ -297,12 +299,12 @@ private:
     // Every new picture, from any source: shown, or, when it could not be had, said (unless
     // sayFailure is false) with everything left as it was.
     void ShowArrival(const PictureArrival& arrival, bool sayFailure);
-    // A new picture from any source: kept with its profile, shown in the chosen colours.
-    void ShowNewPicture(const LoadedPicture& stored);
-    // The picture's colours as the View menu asks, assigned to imgCache and picColor. With
-    // keepView (the same picture in other colours) the zoom and scroll stay, and the tags are
-    // drawn again where they were, in the new colours.
-    void ApplyPictureColors(bool keepView = false);
+    // A new picture from any source, shown in the colours the View menu asks for.
+    void ShowNewPicture(const LoadedPicture& stored, const QString& source);
+    // A picture as shown, assigned to imgCache and picColor. With keepView (the same picture in
+    // other colours) the zoom and scroll stay, and the tags are drawn again where they were, in
+    // the new colours.
+    void ShowPicture(const ShownPicture& shown, bool keepView);
     // A pick's tag on the picture: a line from beside the pixel to the colour's web code, in
     // the inverse colour.
     void DrawTag(float x, float y, ColorValue c);
@@ -331,13 +333,13 @@ private:
     void hideLoupe();
     // The area's commands (Measure.cpp).
     AreaPanel& areaPanel();
-    const QImage& MeasuredPicture(); // throws std::bad_alloc when memory runs out
+    // What the picture control shows without the tags, once all of it has arrived.
+    const QImage& MeasuredPicture() const;
     void SayOutOfMemory();
     void MeasureAreaNow();
     // The arrows, Enter and Escape while an area is measured; false for a key it leaves alone.
     bool AreaKeyDown(int keyCode, int shift);
     AreaPanel* m_areaPanel = nullptr;
-    QImage m_measuredPicture; // made on first use for each picture shown
     int m_paletteColors = 6;
     // A pick on top of the list, its row made current as a pick's is.
     // The pick on the list's top row; said to a screen reader unless the caller says the whole.
@@ -372,25 +374,8 @@ private:
     // The room, in twips, that texts longer than English's took on the top band (giveTextsRoom).
     double m_textRoom = 0;
     int m_resizeEvents = 0;
-    // The shown picture's stored values and colour profile, for the View menu's choice.
-    ArrivingImage m_storedPicture;
-    ColorProfile m_pictureProfile;
-    QString m_colorNotice;
-    // The profile the shown colours were converted from; empty when they are the stored values.
-    QString m_shownProfile;
-    // The picture's profile's name, shown through or not; empty for none or one unusable.
-    QString m_profileName;
     QString m_caption; // the title's text as set; "[*]" stands as itself
-    // CSS Color 4's name of the space the stored values are in, as the picture is shown now
-    // ("srgb", "display-p3", "rec2020"); empty for any other, or for values shown unconverted.
-    QString m_storedSpace;
-    // The values of a picture stored finer than 8 bits a channel; null for the others, whose
-    // stored values are m_storedPicture's.
-    StoredValues m_fineValues;
     void showDetails(float x, float y);
-    // The value stored at a picture pixel (the square's mean for a radius) and the exact sRGB
-    // value it stands for, as the picture is shown now.
-    void readPrecise(QPoint at, int radius, PickOrigin& origin) const;
     QString m_startupFile;
     QString m_startupReadFrom;
     PictureAhead m_startupAhead;

@@ -2,9 +2,6 @@
 
 #include "input/LoadPicture.h"
 #include "input/PictureRegion.h"
-#include "input/cms/SrgbConversion.h"
-#include "measure/AreaStats.h"
-#include "pixels/PendingPixels.h"
 #include "pixels/PlatformError.h"
 #include "pixels/RegularFile.h"
 
@@ -16,12 +13,17 @@ namespace Verbs {
 
 namespace {
 // Transparent pixels are laid over white, as on paper: there is no window's background here.
-const QColor kBackground = Qt::white;
+ShowOptions VerbShowing(bool stored, const QString& source) {
+    ShowOptions options;
+    options.asStored = stored;
+    options.background = Qt::white;
+    options.source = source;
+    return options;
+}
 
-ArrivingImage Shown(const ArrivingImage& stored, const ColorProfile& profile, bool asStored) {
-    ArrivingImage shown = ColorsAsShown(stored, profile, !asStored).picture;
-    shown.image = FlattenedPicture(shown.image, kBackground);
-    return shown;
+Failure NoMemory() {
+    return Failure{
+        1, QCoreApplication::translate("Verbs", "there is not enough memory to open the picture")};
 }
 } // namespace
 
@@ -84,38 +86,26 @@ bool IsRasterPicture(const QByteArray& data) {
            at(4, "ftyp"_ba) || at(0, "\xFF\x0A"_ba) || at(4, "JXL "_ba);
 }
 
-ArrivingImage ShownPicture(const QByteArray& data, bool stored, bool arriving) {
+ShownPicture Shown(const QByteArray& data, bool stored, const QString& source, bool arriving) {
     try {
         // A large baseline JPEG's first row arrives at once, the rest on a thread. (Not a PNG's:
         // damage there must fail the command.)
         LoadOptions options;
         options.firstLook = {arriving ? QSize(1, 1) : QSize(), false};
-        const LoadedPicture loaded = LoadPictureFromData(data, PictureSource::File, options);
-        ArrivingImage picture(loaded.picture, loaded.arriving);
-        if (!loaded.profile.isEmpty()) {
-            picture.waitFor(picture.image.rect()); // a conversion reads every pixel
+        LoadedPicture loaded = LoadPictureFromData(data, PictureSource::File, options);
+        if (loaded.arriving && !loaded.profile.isEmpty()) {
+            loaded.arriving->waitFor(loaded.picture.rect()); // a conversion reads every pixel
         }
-        return Shown(picture, loaded.profile, stored);
+        return ShownPicture(std::move(loaded), VerbShowing(stored, source));
     } catch (const PlatformError& e) {
         throw Failure{1, e.description()};
     } catch (const std::bad_alloc&) {
-        throw Failure{1, QCoreApplication::translate(
-                             "Verbs", "there is not enough memory to open the picture")};
-    }
-}
-
-void ForEachBand(const ArrivingImage& picture, const QRect& area,
-                 const std::function<void(int firstRow, int rows)>& band) {
-    constexpr int kBand = 64;
-    for (int y = area.top(); y <= area.bottom(); y += kBand) {
-        const int rows = std::min(kBand, area.bottom() + 1 - y);
-        picture.waitFor(QRect(area.left(), y, area.width(), rows));
-        band(y, rows);
+        throw NoMemory();
     }
 }
 
 std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<QRect>& areas,
-                                            bool stored) {
+                                            bool stored, const QString& source) {
     try {
         std::optional<PictureRegions> regions = DecodePictureRegions(data, areas);
         // A grey profile is applied to a grey picture only, which parts cannot tell.
@@ -124,14 +114,18 @@ std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<
         }
         ShownParts shown{regions->pictureSize, {}, regions->placed};
         for (const QImage& part : regions->parts) {
-            shown.parts << (part.isNull() ? part : Shown(part, regions->profile, stored).image);
+            LoadedPicture loaded;
+            loaded.picture = part;
+            loaded.profile = regions->profile;
+            shown.parts << (part.isNull()
+                                ? ShownPicture()
+                                : ShownPicture(std::move(loaded), VerbShowing(stored, source)));
         }
         return shown;
     } catch (const PlatformError& e) {
         throw Failure{1, e.description()};
     } catch (const std::bad_alloc&) {
-        throw Failure{1, QCoreApplication::translate(
-                             "Verbs", "there is not enough memory to open the picture")};
+        throw NoMemory();
     }
 }
 

@@ -2,10 +2,9 @@
 // The picture a verb measures: read from a file or standard input, decoded, its colours as a
 // colour-managed program shows them (or as stored), laid over white where it is transparent.
 
-#include "pixels/PendingPixels.h"
+#include "picture/ShownPicture.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -35,24 +34,22 @@ PictureBytes ReadPictureBytes(const QByteArray& file,
 // JPEG XL), which decodes without the toolkit's fonts; drawings (SVG, metafiles) lay out text.
 bool IsRasterPicture(const QByteArray& data);
 
-// The whole picture, opaque 32-bit pixels. Throws Failure (exit code 1). With arriving, a large
-// baseline JPEG comes back at once and its rows follow on a thread of their own: read them
-// through ForEachBand. The bytes must outlive the picture.
-ArrivingImage ShownPicture(const QByteArray& data, bool stored, bool arriving = false);
-
-// Calls band for the area's rows a band at a time, each once its pixels are there.
-void ForEachBand(const ArrivingImage& picture, const QRect& area,
-                 const std::function<void(int firstRow, int rows)>& band);
+// The whole picture as a colour-managed program shows it (or as stored), transparent parts over
+// white. Throws Failure (exit code 1). With arriving, a large baseline JPEG comes back at once
+// and its rows follow on a thread of their own: read them through its forEachBand. The bytes
+// must outlive the picture. source names it in the picks read from it.
+ShownPicture Shown(const QByteArray& data, bool stored, const QString& source,
+                   bool arriving = false);
 
 // Only the parts of the picture that cover areas, where the format lets them be decoded alone:
 // each part laid where its area lies in a picture of the whole's size, with nothing decoded
 // elsewhere. Nothing when the whole picture must be decoded.
 struct ShownParts {
     QSize size;
-    QList<QImage> parts; // as ShownPicture would give those pixels
-    QList<QRect> placed; // each part's place in the picture
+    QList<ShownPicture> parts; // as Shown would give those pixels
+    QList<QRect> placed;       // each part's place in the picture
 };
 std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<QRect>& areas,
-                                            bool stored);
+                                            bool stored, const QString& source);
 
 } // namespace Verbs

@@ -1,7 +1,6 @@
 #include "cli/Verbs.h"
 
 #include "cli/VerbPicture.h"
-#include "color/Sampling.h"
 #include "measure/AreaStats.h"
 #include "measure/DominantColors.h"
 #include "palette/ListFormats.h"
@@ -200,46 +199,23 @@ PictureBytes Read(const QByteArray& file, const Environment& env) {
 
 // --- sample ---------------------------------------------------------------------------------
 
-struct Sample {
-    QPoint point;
-    Color color;
-};
-
-QByteArray SampleText(const QList<Sample>& samples, const QString& format, int radius,
-                      const QString& source) {
+QByteArray SampleText(const QList<Pick>& samples, const QString& format) {
     QByteArray out;
-    for (const Sample& s : samples) {
+    for (const Pick& s : samples) {
         if (format == QLatin1String("json")) {
-            const QJsonObject o{
-                {QStringLiteral("x"), s.point.x()},   {QStringLiteral("y"), s.point.y()},
-                {QStringLiteral("radius"), radius},   {QStringLiteral("web"), WebCode(s.color)},
-                {QStringLiteral("r"), s.color.red()}, {QStringLiteral("g"), s.color.green()},
-                {QStringLiteral("b"), s.color.blue()}};
+            const QJsonObject o{{QStringLiteral("x"), s.origin.position->x()},
+                                {QStringLiteral("y"), s.origin.position->y()},
+                                {QStringLiteral("radius"), s.origin.radius},
+                                {QStringLiteral("web"), WebCode(s.color)},
+                                {QStringLiteral("r"), s.color.red()},
+                                {QStringLiteral("g"), s.color.green()},
+                                {QStringLiteral("b"), s.color.blue()}};
             out += QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
         } else {
-            PickOrigin origin;
-            origin.source = source;
-            origin.position = s.point;
-            origin.radius = radius;
-            out += Line(ColorAs(*NotationOfKey(format), Pick(s.color, {}, origin)));
+            out += Line(ColorAs(*NotationOfKey(format), s));
         }
     }
     return out;
-}
-
-// The described read-out's colour at p: the pixel, or the square's per-channel average over
-// its pixels inside the picture. part holds at least those pixels, placed at offset.
-Color SampleAt(const QImage& part, QPoint offset, QPoint p, int radius) {
-    const auto pointAt = [&](float x, float y) -> ColorValue {
-        const QPoint q = QPoint(int(x), int(y)) - offset;
-        if (x < 0 || y < 0 || !part.rect().contains(q)) {
-            return -1;
-        }
-        const QRgb rgb = part.pixel(q);
-        return Color(qRed(rgb), qGreen(rgb), qBlue(rgb)).value();
-    };
-    return Color::fromValue(
-        AverageOf(SumSquareByPoint(pointAt, float(p.x()), float(p.y()), radius)));
 }
 
 QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
@@ -276,18 +252,25 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
     for (const QPoint& p : points) {
         squares << QRect(p.x() - radius, p.y() - radius, 2 * radius + 1, 2 * radius + 1);
     }
-    std::optional<ShownParts> parts = ShownPictureParts(data, squares, stored);
+    const QString source = SourceName(file);
+    std::optional<ShownParts> parts = ShownPictureParts(data, squares, stored, source);
     if (!parts) {
-        const QImage whole = ShownPicture(data, stored).image;
+        const ShownPicture whole = Shown(data, stored, source);
         parts = ShownParts{whole.size(), {}, {}};
         for (qsizetype i = 0; i < points.size(); ++i) {
             parts->parts << whole;
             parts->placed << whole.rect();
         }
     }
-    QList<Sample> samples;
+    QList<Pick> samples;
     for (qsizetype i = 0; i < points.size(); ++i) {
-        if (!QRect(QPoint(0, 0), parts->size).contains(points[i])) {
+        // A part holds the square's pixels inside the picture, placed where they lie.
+        const QPoint offset = parts->placed[i].topLeft();
+        std::optional<Pick> sample;
+        if (QRect(QPoint(0, 0), parts->size).contains(points[i])) {
+            sample = parts->parts[i].pickAt(points[i] - offset, radius);
+        }
+        if (!sample) {
             //: On standard error. %1, %2: the point; %3: the picture's size ("640 x 480").
             throw Failure{1, QCoreApplication::translate(
                                  "Verbs", "the point %1,%2 lies outside the picture (%3)")
@@ -295,10 +278,10 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
                                  .arg(points[i].y())
                                  .arg(SizeText(parts->size))};
         }
-        samples.append(
-            {points[i], SampleAt(parts->parts[i], parts->placed[i].topLeft(), points[i], radius)});
+        sample->origin.position = points[i];
+        samples.append(*sample);
     }
-    return SampleText(samples, format, radius, SourceName(file));
+    return SampleText(samples, format);
 }
 
 // --- stats ----------------------------------------------------------------------------------
@@ -340,10 +323,12 @@ QByteArray RunStats(const QList<QByteArray>& words, const Environment& env) {
     const std::optional<QRect> rect = RectOption(w); // wrong usage is said before reading
     // Measured band by band as the rows arrive; the bytes outlive the picture that reads them.
     const PictureBytes input = Read(file, env);
-    const ArrivingImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
-    AreaMeasure measure(AreaOf(rect, picture.image.size()));
-    ForEachBand(picture, measure.area(),
-                [&](int firstRow, int rows) { measure.add(picture.image, firstRow, rows); });
+    const ShownPicture picture =
+        Shown(input.bytes, w.options.contains("--stored"), SourceName(file), true);
+    AreaMeasure measure(AreaOf(rect, picture.size()));
+    picture.forEachBand(measure.area(), [&](int firstRow, int rows) {
+        measure.add(picture.image(), firstRow, rows);
+    });
     const AreaFigures f = measure.finish();
     if (w.options.contains("--json")) {
         return StatsJson(f);
@@ -384,11 +369,12 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     }
     const std::optional<QRect> rect = RectOption(w);
     const PictureBytes input = Read(file, env);
-    const ArrivingImage picture = ShownPicture(input.bytes, w.options.contains("--stored"), true);
-    const QRect area = AreaOf(rect, picture.image.size());
+    const QString source = SourceName(file);
+    const ShownPicture picture = Shown(input.bytes, w.options.contains("--stored"), source, true);
+    const QRect area = AreaOf(rect, picture.size());
     PaletteGather gather(area);
-    ForEachBand(picture, area,
-                [&](int firstRow, int rows) { gather.add(picture.image, firstRow, rows); });
+    picture.forEachBand(
+        area, [&](int firstRow, int rows) { gather.add(picture.image(), firstRow, rows); });
     const QList<ColorShare> colors = gather.finish(count);
     if (!listFormat) {
         QByteArray out;
@@ -398,7 +384,6 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
         return out;
     }
     QList<Pick> rows;
-    const QString source = SourceName(file);
     for (const ColorShare& c : colors) {
         PickOrigin origin;
         origin.source = source;

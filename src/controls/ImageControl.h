@@ -1,7 +1,8 @@
 #pragma once
-// An invisible control that holds a picture: the clean copy of what the picture box shows.
+// An invisible control that holds a picture: the clean copy of what the picture box shows, the
+// picture as shown without the drawings on it.
 
-#include "pixels/PendingPixels.h"
+#include "picture/ShownPicture.h"
 
 #include <QWidget>
 
@@ -9,9 +10,16 @@ class ImageControl : public QWidget {
     Q_OBJECT
 public:
     explicit ImageControl(QWidget* parent = nullptr) : QWidget(parent) { hide(); }
-    const ArrivingImage& picture() const { return m_picture; }
-    void setPicture(const ArrivingImage& picture) { m_picture = picture; }
+    const ShownPicture& picture() const { return m_picture; }
+    void setPicture(const ShownPicture& picture) { m_picture = picture; }
+    // An image as it is, with no profile to apply, transparent parts over the background a
+    // picture control shows.
+    void setPicture(const QImage& image) {
+        ShowOptions options;
+        options.background = palette().color(QPalette::Button);
+        m_picture = ShownPicture::OfImage(image, options);
+    }
 
 private:
-    ArrivingImage m_picture;
+    ShownPicture m_picture;
 };

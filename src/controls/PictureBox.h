@@ -1,13 +1,15 @@
 #pragma once
-// The picture surface: shows a picture from its top-left corner and keeps a persistent image, so
-// that lines and text drawn on it survive repaints until a new picture is assigned. Coordinates
-// are in the surface's scale units (pixels once ScaleMode is 3): picture pixels, whatever the
-// view. The view shows the picture at 100 % from the top-left corner until the user zooms or
-// scrolls it; scroll bars appear when the picture does not fit (PictureBoxView.cpp).
+// The picture control: a view of a picture surface (picture/PictureSurface.h) that shows its
+// picture from its top-left corner and keeps what is drawn on it, so that lines and text survive
+// repaints until a new picture is assigned. Coordinates are in the control's scale units (pixels
+// once ScaleMode is 3): picture pixels, whatever the view. The view shows the picture at 100 %
+// from the top-left corner until the user zooms or scrolls it; scroll bars appear when the
+// picture does not fit (PictureBoxView.cpp).
 
 #include "color/Sampling.h"
+#include "picture/PictureSurface.h"
+#include "picture/ShownPicture.h"
 #include "pixels/ColorVision.h"
-#include "pixels/PendingPixels.h"
 #include "view/ViewMapping.h"
 
 #include <QImage>
@@ -29,17 +31,17 @@ public:
 
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // Assigning a picture shows it and discards everything drawn before. A null image is the
-    // empty picture. An opaque 32-bit picture is shown without a copy, also after drawing. A new
-    // picture shows at 100 % from its top-left corner; with keepView, a picture of the same size
-    // (the same picture in other colours) keeps the zoom and the scroll position.
-    void setPicture(const ArrivingImage& picture, bool keepView = false);
-    const QImage& picture() const { return m_picture; }
-    // What says which of its pixels have arrived; null once all have.
-    const std::shared_ptr<const PendingPixels>& pending() const { return m_pending; }
+    // Assigning a picture shows it and discards everything drawn before. The empty picture
+    // shows nothing but the background. An opaque picture is shown without a copy, also after
+    // drawing. A new picture shows at 100 % from its top-left corner; with keepView, a picture of
+    // the same size (the same picture in other colours) keeps the zoom and the scroll position.
+    void setPicture(const ShownPicture& picture, bool keepView = false);
+    // An image shown as it is, with no profile to apply, transparent parts over the background.
+    void setPicture(const ArrivingImage& image, bool keepView = false);
+    const ShownPicture& picture() const { return m_surface.picture(); }
     // The picture as shown, without the drawings and the background beyond it; an opaque
     // picture's own buffer.
-    const QImage& shownImage() const { return m_base; }
+    const QImage& shownImage() const { return picture().image(); }
 
     // The persistent image: the background, the picture and the drawings, covering at least the
     // drawing area.
@@ -55,15 +57,11 @@ public:
     // area (and for coordinates that are not finite numbers). The drawing area is the picture
     // and, where the control is larger, the control's size from the picture's top-left corner.
     ColorValue Point(float x, float y) const {
-        const int ix = pixelIndex(x, m_unitsPerPixelX);
-        const int iy = pixelIndex(y, m_unitsPerPixelY);
-        const QSize area = drawingArea();
-        if (ix < 0 || iy < 0 || ix >= area.width() || iy >= area.height()) {
-            return -1;
-        }
-        awaitPixels(QRect(ix, iy, 1, 1));
-        return valueOf(surfacePixel(ix, iy));
+        return surface().Point(pixelIndex(x, m_unitsPerPixelX), pixelIndex(y, m_unitsPerPixelY));
     }
+    // The colour of the pixel at (x, y), or of the square of pixels of the radius around it
+    // averaged, and where it came from; nothing outside the drawing area.
+    std::optional<Pick> PickAt(float x, float y, int radius) const;
 
     // Whether the pixels that Point and SumSquare read around (x, y) hold the picture's final
     // colours. Only a picture that shows a preview meanwhile may lack them; reading them then
@@ -76,7 +74,7 @@ public:
 
     ColorValue ForeColor() const { return m_foreColor; }
     void setForeColor(ColorValue color) { m_foreColor = color; }
-    ColorValue BackColor() const { return m_backValue; }
+    ColorValue BackColor() const { return Color::fromQColor(m_surface.background()).value(); }
 
     float CurrentX() const { return m_currentX; }
     float CurrentY() const { return m_currentY; }
@@ -166,30 +164,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // What is drawn lies in square tiles over the surface, made when something is first drawn
-    // on them; the picture itself is never copied, so a tag costs about the area it covers.
-    static constexpr int kTile = 64;
-    using Tile = std::unique_ptr<QRgb[]>;
-
-    static ColorValue valueOf(QRgb p) {
-        return static_cast<ColorValue>(qRed(p) | (qGreen(p) << 8) | (qBlue(p) << 16));
+    // The surface, its canvas the control's size (which may change before any event says so).
+    const PictureSurface& surface() const {
+        m_surface.setCanvas(size());
+        return m_surface;
     }
-    // The tile holding pixel (x, y) of the drawing surface, or null where nothing is drawn.
-    const QRgb* tileAt(int x, int y) const {
-        if (m_tiles.empty() || x >= m_extent.width() || y >= m_extent.height()) {
-            return nullptr;
-        }
-        return m_tiles[size_t(y / kTile) * size_t(m_tileColumns) + size_t(x / kTile)].get();
-    }
-    // A pixel of what is shown inside the widget: drawing, picture or background.
-    QRgb surfacePixel(int x, int y) const {
-        if (const QRgb* tile = tileAt(x, y)) {
-            return tile[(y % kTile) * kTile + x % kTile];
-        }
-        if (x < m_base.width() && y < m_base.height()) {
-            return reinterpret_cast<const QRgb*>(m_base.constScanLine(y))[x];
-        }
-        return m_backColor.rgb();
+    PictureSurface& surface() {
+        m_surface.setCanvas(size());
+        return m_surface;
     }
     static int pixelIndex(float v, float unitsPerPixel) {
         const float p = std::floor(v / unitsPerPixel);
@@ -200,20 +182,8 @@ private:
         return static_cast<int>(p);
     }
     static QPointF pixelOf(QPointF p);
-    // A picture still arriving: its pixels in the area are waited for before they are read.
-    void awaitPixels(const QRect& area) const {
-        if (m_pending) {
-            m_pending->waitFor(area);
-        }
-    }
-    // What is drawn of a picture still arriving: its final pixels or, where it shows one, its
-    // preview, which stays as it is while the hold lives. Nothing waits for final pixels meanwhile.
-    PendingPixels::Showing showPixels(const QRect& area) const {
-        return m_pending ? m_pending->show(area) : PendingPixels::Showing();
-    }
     // While a preview shows, the view is repainted as final rows replace it.
     void watchArrivals();
-    QSize drawingArea() const { return m_base.size().expandedTo(size()); }
     // How the surface's pixels meet the screen's device pixels (see PictureBoxView.cpp).
     struct DeviceGrid {
         double ratio = 1;
@@ -249,28 +219,7 @@ private:
     // Takes a new view: scroll bars, repaint, and ViewChanged when the user asked for it.
     void applyView(const View::Mapping& view, bool byUser);
     void scrollBarMoved();
-    // Grows the drawing surface to cover the widget, as a canvas grows under a larger box.
-    void prepareSurfaceForDrawing();
-    // Runs paint on a scratch copy of the surface's pixels in area (picture pixels), then keeps
-    // the pixels it changed in tiles.
-    void drawOnSurface(QRect area, const std::function<void(QPainter&)>& paint);
-    // What the surface shows in target's area at origin; waits for pixels still arriving unless
-    // the caller already holds them shown (a painting's Showing: waiting there for final pixels
-    // would keep them from ever replacing a preview).
-    void copySurface(QImage& target, QPoint origin, bool shown = false) const;
-    void keepChanges(const QImage& scratch, QPoint origin);
-    QRgb* makeTile(int column, int row);
-
-    QImage m_picture;
-    std::shared_ptr<const PendingPixels> m_pending;
-    QImage m_base; // Format_RGB32: the picture as shown (composed over the background if it has
-                   // transparent parts), sharing the picture's pixels when it is opaque
-    QSize m_extent{0,
-                   0}; // the drawing surface: the picture's size, grown to the widget's by drawing
-    int m_tileColumns = 0;
-    std::vector<Tile> m_tiles; // row by row over the surface; empty until something is drawn
-    QColor m_backColor;
-    ColorValue m_backValue = 0;
+    mutable PictureSurface m_surface;
     ColorValue m_foreColor = 0;
     std::optional<QPointF> m_marker; // scale units
     float m_currentX = 0;
@@ -303,7 +252,7 @@ private:
     bool m_settling = false;
     ColorVision m_vision = ColorVision::Normal;
     QTimer* m_settle = nullptr;
-    QTimer* m_arrivals = nullptr;
+    QTimer* m_arrivals = nullptr; // while a preview shows, until its final rows have all arrived
     int m_finalRowsShown = 0;
 };
 

@@ -172,9 +172,10 @@ void PictureBox::setZoom(double zoom, std::optional<QPointF> around) {
 
 void PictureBox::fitInView() {
     const double r = devicePixelRatioF();
-    const double zoom = View::FitZoom(m_base.size(), deviceSize(size()), r);
+    const QSize pictureSize = picture().size();
+    const double zoom = View::FitZoom(pictureSize, deviceSize(size()), r);
     // Fitted, the picture stands at the view's top-left corner, as a new one does.
-    View::Mapping fitted(m_base.size(), zoom, r, m_view.view(), QPoint());
+    View::Mapping fitted(pictureSize, zoom, r, m_view.view(), QPoint());
     applyView(fitted, true);
     layoutView();
     applyView(m_view.scrolledTo(QPoint()), true);
@@ -187,7 +188,7 @@ void PictureBox::scrollBy(QPoint devicePixels) {
 void PictureBox::scrollToShow(float x, float y) {
     const QPointF p = toPixels(x, y);
     const QPoint pixel(PixelOf(p.x()), PixelOf(p.y()));
-    if (!QRect(QPoint(0, 0), m_base.size()).contains(pixel)) {
+    if (!picture().rect().contains(pixel)) {
         return; // beyond the picture there is nothing to scroll to
     }
     applyView(m_view.showing(pixel), true);
@@ -284,22 +285,15 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     if (m_view.isDefault() && grid.ratio == std::floor(grid.ratio) &&
         m_vision == ColorVision::Normal) {
         // 100 % from the top-left on whole device pixels: the toolkit's scaling is exact.
-        const PendingPixels::Showing showing = showPixels(event->rect() & m_base.rect());
-        painter.fillRect(rect(), m_backColor);
-        if (!m_base.isNull()) {
-            painter.drawImage(0, 0, m_base);
+        const PictureSurface& shown = surface();
+        const PendingPixels::Showing showing = shown.show(event->rect());
+        painter.fillRect(rect(), shown.background());
+        if (!shown.picture().isNull()) {
+            painter.drawImage(0, 0, shown.picture().image());
         }
-        const QRect dirty = event->rect() & QRect(QPoint(0, 0), m_extent);
-        for (int row = dirty.top() / kTile; !dirty.isEmpty() && row <= dirty.bottom() / kTile;
-             ++row) {
-            for (int column = dirty.left() / kTile; column <= dirty.right() / kTile; ++column) {
-                if (const QRgb* tile = tileAt(column * kTile, row * kTile)) {
-                    const QImage pixels(reinterpret_cast<const uchar*>(tile), kTile, kTile,
-                                        kTile * 4, QImage::Format_RGB32);
-                    painter.drawImage(column * kTile, row * kTile, pixels);
-                }
-            }
-        }
+        shown.forEachDrawnTile(event->rect(), [&painter](QPoint at, const QImage& tile) {
+            painter.drawImage(at, tile);
+        });
     } else {
         paintView(painter, event->rect() & m_viewRect, grid);
     }
@@ -307,7 +301,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     const QRect corner(m_viewRect.right() + 1, m_viewRect.bottom() + 1,
                        width() - m_viewRect.width(), height() - m_viewRect.height());
     if (!corner.isEmpty()) {
-        painter.fillRect(corner, m_backColor);
+        painter.fillRect(corner, m_surface.background());
     }
     paintMarker(painter);
     paintArea(painter);
@@ -339,12 +333,12 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
         if (wantedRight > view.width()) {
             painter.fillRect(QRect(origin.x() + view.width(), origin.y() + top,
                                    wantedRight - view.width(), wantedBottom - top),
-                             m_backColor);
+                             m_surface.background());
         }
         if (wantedBottom > view.height()) {
             painter.fillRect(QRect(origin.x() + left, origin.y() + view.height(),
                                    wantedRight - left, wantedBottom - view.height()),
-                             m_backColor);
+                             m_surface.background());
         }
         painter.restore();
     };
@@ -353,7 +347,9 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
         return;
     }
     const int span = right - left;
-    const QSize drawn = drawingArea();
+    const PictureSurface& shown = surface();
+    const QSize drawn = shown.drawingArea();
+    const QImage& base = shown.picture().image();
     // Which surface column each device column shows; beyond the drawing area -1 before it,
     // INT_MAX after it, so the columns rise from left to right.
     std::vector<int> columns(static_cast<size_t>(span));
@@ -369,7 +365,7 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
             columns.begin());
     };
     const int pictureFrom = firstAtLeast(0);
-    const int pictureTo = std::max(pictureFrom, firstAtLeast(m_base.width()));
+    const int pictureTo = std::max(pictureFrom, firstAtLeast(base.width()));
     // Zoomed out, once the view has settled, each device pixel shows the average of the pixels
     // it covers, so that thin lines stay visible; while it moves, the one pixel it starts with.
     const bool smooth = m_view.scale() < 1 && !m_settling;
@@ -386,12 +382,12 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
     if (pictureTo > pictureFrom) {
         const int firstRow = std::max(0, m_view.y().pixelAt(top));
         const int lastRow = smooth ? std::clamp(m_view.y().pixelAt(bottom), 0, drawn.height()) - 1
-                                   : std::min(m_base.height() - 1, m_view.y().pixelAt(bottom - 1));
+                                   : std::min(base.height() - 1, m_view.y().pixelAt(bottom - 1));
         const QRect area =
             smooth ? QRect(QPoint(spans.front(), firstRow), QPoint(spans.back() - 1, lastRow))
                    : QRect(QPoint(columns[size_t(pictureFrom)], firstRow),
                            QPoint(columns[size_t(pictureTo - 1)], lastRow));
-        showing = showPixels(area & m_base.rect());
+        showing = shown.show(area);
     }
     const bool oneToOne = m_view.scale() == 1;
     const int rowsPerBand =
@@ -400,12 +396,6 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
         m_band = QImage(std::max(span, m_band.width()), std::max(rowsPerBand, m_band.height()),
                         QImage::Format_RGB32);
     }
-    const QRgb back = m_backColor.rgb();
-    const int baseWidth = m_base.width();
-    const int baseHeight = m_base.height();
-    const int extentWidth = m_extent.width();
-    std::vector<const QRgb*> tileRow(static_cast<size_t>(m_tileColumns));
-    bool anyTile = false;
     // Drawn one to one on the device pixels: the world transform undoes the device's scaling.
     const QTransform device = painter.deviceTransform();
     painter.save();
@@ -426,46 +416,7 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
                 return false;
             }
             previous = y;
-            if (y < 0 || y >= drawn.height()) {
-                std::fill_n(line, span, back);
-                return true;
-            }
-            const QRgb* base =
-                y < baseHeight ? reinterpret_cast<const QRgb*>(m_base.constScanLine(y)) : nullptr;
-            const int baseEnd = base != nullptr ? baseWidth : 0;
-            anyTile = false;
-            if (!m_tiles.empty() && y < m_extent.height()) {
-                for (int c = 0; c < m_tileColumns; ++c) {
-                    const QRgb* tile =
-                        m_tiles[size_t(y / kTile) * size_t(m_tileColumns) + size_t(c)].get();
-                    tileRow[size_t(c)] = tile != nullptr ? tile + (y % kTile) * kTile : nullptr;
-                    anyTile = anyTile || tile != nullptr;
-                }
-            }
-            if (!anyTile) {
-                const int to = base != nullptr ? pictureTo : pictureFrom;
-                std::fill_n(line, pictureFrom, back);
-                if (oneToOne && to > pictureFrom) {
-                    std::memcpy(line + pictureFrom, base + columns[size_t(pictureFrom)],
-                                size_t(to - pictureFrom) * 4);
-                } else {
-                    for (int i = pictureFrom; i < to; ++i) {
-                        line[i] = base[columns[size_t(i)]];
-                    }
-                }
-                std::fill_n(line + to, span - to, back);
-                return true;
-            }
-            for (int i = 0; i < span; ++i) {
-                const int x = columns[size_t(i)];
-                if (x < 0) {
-                    line[i] = back;
-                } else if (x < extentWidth && tileRow[size_t(x / kTile)] != nullptr) {
-                    line[i] = tileRow[size_t(x / kTile)][x % kTile];
-                } else {
-                    line[i] = x < baseEnd ? base[x] : back;
-                }
-            }
+            shown.row(y, columns, pictureFrom, pictureTo, oneToOne, line);
             return true;
         };
         for (int j = 0; j < rows; ++j) {
@@ -483,12 +434,13 @@ void PictureBox::paintView(QPainter& painter, const QRect& area, const DeviceGri
 
 void PictureBox::averageLine(QRgb* line, int deviceRow, const std::vector<int>& spans) const {
     const int span = int(spans.size()) - 1;
-    const QSize drawn = drawingArea();
+    const PictureSurface& shown = surface();
+    const QSize drawn = shown.drawingArea();
     const int y0 = std::clamp(m_view.y().pixelAt(deviceRow), 0, drawn.height());
     const int y1 = std::clamp(m_view.y().pixelAt(deviceRow + 1), 0, drawn.height());
     const int x0 = spans.front();
     const int x1 = spans.back();
-    const QRgb back = m_backColor.rgb();
+    const QRgb back = shown.background().rgb();
     if (y1 <= y0 || x1 <= x0) {
         std::fill_n(line, span, back);
         return;
@@ -496,7 +448,7 @@ void PictureBox::averageLine(QRgb* line, int deviceRow, const std::vector<int>& 
     std::vector<quint32> sums(size_t(span) * 3, 0);
     QImage row(x1 - x0, 1, QImage::Format_RGB32);
     for (int y = y0; y < y1; ++y) {
-        copySurface(row, QPoint(x0, y), true); // the painting holds them
+        shown.copy(row, QPoint(x0, y), true); // the painting holds them
         const auto* pixels = reinterpret_cast<const QRgb*>(row.constScanLine(0)) - x0;
         for (int i = 0; i < span; ++i) {
             quint32 r = 0;
@@ -588,8 +540,9 @@ QPoint PictureBox::picturePixelOf(const PointerSpot& spot) const {
     const QPointF p = coordinatesOf(spot);
     const int x = pixelIndex(static_cast<float>(p.x()), m_unitsPerPixelX);
     const int y = pixelIndex(static_cast<float>(p.y()), m_unitsPerPixelY);
-    return QPoint(std::clamp(x, 0, std::max(0, m_picture.width() - 1)),
-                  std::clamp(y, 0, std::max(0, m_picture.height() - 1)));
+    const QSize size = picture().size();
+    return QPoint(std::clamp(x, 0, std::max(0, size.width() - 1)),
+                  std::clamp(y, 0, std::max(0, size.height() - 1)));
 }
 
 QPoint PictureBox::panPoint(const PointerSpot& spot) const {
@@ -639,7 +592,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
         setCursor(Qt::ClosedHandCursor);
         return;
     }
-    if (m_areaDragging && event->button() == Qt::LeftButton && !m_picture.isNull()) {
+    if (m_areaDragging && event->button() == Qt::LeftButton && !picture().isNull()) {
         m_areaStart = picturePixelOf(spot);
         const QRect area(*m_areaStart, QSize(1, 1));
         setArea(area);

@@ -5,7 +5,6 @@
 #include "pixels/WebCode.h"
 
 #include <QCoreApplication>
-#include <QPainter>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -261,21 +260,6 @@ AreaFigures MeasureArea(const QImage& picture, const QRect& area) {
         measure.add(picture, measure.area().top(), measure.area().height());
     }
     return measure.finish();
-}
-
-QImage FlattenedPicture(const QImage& picture, const QColor& background) {
-    if (picture.format() == QImage::Format_RGB32) {
-        return picture;
-    }
-    QImage flat = NewPicture(picture.size(), QImage::Format_RGB32);
-    if (flat.isNull()) {
-        throw std::bad_alloc();
-    }
-    flat.fill(background.rgb());
-    QPainter painter(&flat);
-    painter.drawImage(0, 0, picture);
-    painter.end();
-    return flat;
 }
 
 QString AreaText(const AreaFigures& f, Wording wording) {

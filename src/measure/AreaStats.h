@@ -63,11 +63,6 @@ private:
     std::unique_ptr<ColorSet> m_colors;
 };
 
-// The picture as 32-bit opaque pixels, transparent ones laid over background as a window shows
-// them. An opaque picture in that form comes back shared, not copied. Throws std::bad_alloc when
-// memory for the copy runs out.
-QImage FlattenedPicture(const QImage& picture, const QColor& background);
-
 // The words of a text for people to read: in the user's language, or in English, as the command
 // line's results on standard output are (scripts read them).
 enum class Wording { Translated, English };

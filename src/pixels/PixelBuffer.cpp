@@ -1,9 +1,11 @@
 #include "pixels/PixelBuffer.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <utility>
 
 #ifdef __linux__
@@ -125,4 +127,19 @@ QImage ConvertPicture(QImage picture, QImage::Format format) {
         target.reinterpretAsFormat(format);
     }
     return target;
+}
+
+QImage FlattenedPicture(const QImage& picture, const QColor& background) {
+    if (picture.format() == QImage::Format_RGB32) {
+        return picture;
+    }
+    QImage flat = NewPicture(picture.size(), QImage::Format_RGB32);
+    if (flat.isNull()) {
+        throw std::bad_alloc();
+    }
+    flat.fill(background.rgb());
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, picture);
+    painter.end();
+    return flat;
 }

@@ -3,6 +3,7 @@
 // decoded; with 4 KiB pages that costs more than decoding a JPEG. Large buffers are therefore
 // mapped on 2 MiB boundaries and offered to the kernel for transparent huge pages.
 
+#include <QColor>
 #include <QImage>
 
 // A picture of the given size and format with uninitialised pixels (indexed formats get no
@@ -17,3 +18,8 @@ inline QImage NewPicture(QSize size, QImage::Format format) {
 // NewPicture. A picture of the same depth that is not shared is converted in place, a band of
 // rows at a time, so a large picture never exists twice.
 QImage ConvertPicture(QImage picture, QImage::Format format);
+
+// The picture as 32-bit opaque pixels, transparent ones laid over background as a window shows
+// them. An opaque picture in that form comes back shared, not copied. Throws std::bad_alloc when
+// memory for the copy runs out.
+QImage FlattenedPicture(const QImage& picture, const QColor& background);

@@ -3,6 +3,7 @@
 // monitor: the picture of the desktop, the pixel the loupe names, the radius and the
 // magnification. PickFromScreen (ScreenPick.h) runs it; it is apart for tests and benchmarks.
 
+#include "picture/ShownPicture.h"
 #include "screenpick/ScreenPick.h"
 #include "view/Monitors.h"
 
@@ -22,8 +23,9 @@ class QKeyEvent;
 // loupe names, the radius and the magnification.
 class PickSession {
 public:
-    PickSession(QImage capture, QList<View::CapturedMonitor> monitors, PointerService& pointer,
-                View::CaptureLayout layout, const ScreenPickOptions& options);
+    PickSession(ShownPicture capture, QList<View::CapturedMonitor> monitors,
+                PointerService& pointer, View::CaptureLayout layout,
+                const ScreenPickOptions& options);
     ~PickSession();
     PickSession(const PickSession&) = delete;
     PickSession& operator=(const PickSession&) = delete;
@@ -42,7 +44,7 @@ public:
     void zoom(int steps);
 
     // What they draw.
-    const QImage& capture() const { return m_capture; }
+    const QImage& capture() const { return m_capture.image(); }
     const View::CapturedMonitor& monitor(qsizetype i) const { return m_monitors[i]; }
     qsizetype current() const { return m_current; }
     // The loupe, in device pixels at its monitor's ratio, and where it stands there (logical).
@@ -50,12 +52,11 @@ public:
     QRect loupeArea();
 
 private:
-    ColorValue colorAt(QPoint pixel) const;
     void moveTo(QPoint pixel);
     void changed();
     void finish(ScreenPickResult::Outcome outcome);
 
-    QImage m_capture;
+    ShownPicture m_capture;
     QList<View::CapturedMonitor> m_monitors;
     PointerService& m_pointer;
     View::CaptureLayout m_layout;

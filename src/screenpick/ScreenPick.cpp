@@ -43,10 +43,6 @@ constexpr int kLineHeight = 17;
 constexpr int kTextMargin = 6;
 constexpr int kBigStep = 10;
 
-ColorValue ValueOf(QRgb rgb) {
-    return ColorValue(qRed(rgb)) | (ColorValue(qGreen(rgb)) << 8) | (ColorValue(qBlue(rgb)) << 16);
-}
-
 QColor ColorOf(ColorValue v) {
     return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
@@ -126,7 +122,7 @@ private:
     int m_wheel = 0;
 };
 
-PickSession::PickSession(QImage capture, QList<View::CapturedMonitor> monitors,
+PickSession::PickSession(ShownPicture capture, QList<View::CapturedMonitor> monitors,
                          PointerService& pointer, View::CaptureLayout layout,
                          const ScreenPickOptions& options)
     : m_capture(std::move(capture)), m_monitors(std::move(monitors)), m_pointer(pointer),
@@ -289,18 +285,6 @@ void PickSession::zoom(int steps) {
     }
 }
 
-ColorValue PickSession::colorAt(QPoint pixel) const {
-    const QRect& inside = m_monitors[m_current].inCapture;
-    const auto pointAt = [&](float x, float y) -> ColorValue {
-        const QPoint p(int(std::floor(x)), int(std::floor(y)));
-        return inside.contains(p) ? ValueOf(m_capture.pixel(p)) : -1;
-    };
-    if (m_radius == 0) {
-        return pointAt(float(pixel.x()), float(pixel.y()));
-    }
-    return AverageOf(SumSquareByPoint(pointAt, float(pixel.x()), float(pixel.y()), m_radius));
-}
-
 void PickSession::changed() {
     m_loupe = QImage();
     const QRect area = loupeArea();
@@ -340,7 +324,7 @@ const QImage& PickSession::loupe() {
         for (int column = 0; column < cells; ++column) {
             const QPoint p = m_pixel + QPoint(column - middle, row - middle);
             if (m.inCapture.contains(p)) {
-                line[column] = m_capture.pixel(p);
+                line[column] = m_capture.image().pixel(p);
             } else {
                 line[column] = qRgb(0x80, 0x80, 0x80);
                 outside.emplace_back(column, row);
@@ -379,7 +363,8 @@ const QImage& PickSession::loupe() {
     QPainter painter(&m_loupe);
     painter.setFont(LoupeFont());
     painter.setPen(Qt::white);
-    const ColorValue c = colorAt(m_pixel);
+    // The square's samples keep to the monitor the pixel lies on.
+    const ColorValue c = m_capture.colorAt(m_pixel, m_radius, m.inCapture);
     const QString code =
         c < 0 ? QString() : ColorAs(m_notation, Pick(Color::fromValue(c), QString()));
     const QPoint device = m.devicePixelOf(m_pixel);
@@ -435,9 +420,7 @@ void PickSession::finish(ScreenPickResult::Outcome outcome) {
     m_result.outcome = outcome;
     if (outcome == ScreenPickResult::Outcome::Picked) {
         const View::CapturedMonitor& m = m_monitors[m_current];
-        m_result.color = colorAt(m_pixel);
-        m_result.radius = m_radius;
-        m_result.pixel = m_pixel;
+        m_result.pick = m_capture.pickAt(m_pixel, m_radius, m.inCapture).value_or(Pick());
         m_result.monitor = m.name;
         m_result.ratio = m.ratio;
         m_result.devicePixel = m.devicePixelOf(m_pixel);
@@ -483,7 +466,7 @@ ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& p
     if (!arrival.ok) {
         return Failure(ScreenPickResult::Outcome::Failed, arrival.reason);
     }
-    QImage picture = std::move(arrival.picture.picture).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = std::move(arrival.picture.picture).convertToFormat(QImage::Format_RGB32);
     // X11's root window holds the screen's own pixels; a portal's picture, the desktop scaled.
     const View::CaptureLayout layout = shot.outcome == ScreenCaptureResult::Outcome::Picture
                                            ? View::CaptureLayout::DevicePixels
@@ -500,20 +483,23 @@ ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& p
                        QCoreApplication::translate(
                            "ScreenPick", "The screen's picture holds none of the monitors."));
     }
-    PickSession session(std::move(picture), std::move(monitors), pointer, layout, options);
+    ShowOptions showing;
+    showing.source = arrival.caption;
+    PickSession session(ShownPicture::OfImage(picture, showing), std::move(monitors), pointer,
+                        layout, options);
     return session.run();
 }
 
 QString PickJson(const ScreenPickResult& pick) {
-    const QJsonObject object{{QStringLiteral("code"),
-                              ColorAs(Notation::WebCode, Pick(Color::fromValue(pick.color), {}))},
-                             {QStringLiteral("x"), pick.pixel.x()},
-                             {QStringLiteral("y"), pick.pixel.y()},
+    const QPoint pixel = pick.pick.origin.position.value_or(QPoint());
+    const QJsonObject object{{QStringLiteral("code"), ColorAs(Notation::WebCode, pick.pick)},
+                             {QStringLiteral("x"), pixel.x()},
+                             {QStringLiteral("y"), pixel.y()},
                              {QStringLiteral("monitor"), pick.monitor},
                              {QStringLiteral("scale"), pick.ratio},
                              {QStringLiteral("monitorX"), pick.devicePixel.x()},
                              {QStringLiteral("monitorY"), pick.devicePixel.y()},
-                             {QStringLiteral("radius"), pick.radius},
+                             {QStringLiteral("radius"), pick.pick.origin.radius},
                              {QStringLiteral("deviceResolution"), pick.atDeviceResolution}};
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }

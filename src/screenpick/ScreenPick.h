@@ -7,8 +7,8 @@
 // Keys: the arrows move one pixel (Shift: ten), [ and ] change the averaging radius, + and -
 // (or the wheel) the loupe's magnification.
 
+#include "list/Pick.h"
 #include "palette/Notations.h"
-#include "pixels/Color.h"
 
 #include <QPoint>
 #include <QString>
@@ -37,10 +37,9 @@ struct ScreenPickResult {
     };
     Outcome outcome = Outcome::Failed;
     QString error; // one sentence
-    ColorValue color = -1;
-    int radius = 0;
-    // The pixel in the picture of the whole desktop: on X11 the screen's own device pixel.
-    QPoint pixel;
+    // The colour and where it came from: the pixel in the picture of the whole desktop (on X11
+    // the screen's own device pixel) and the radius of the square averaged there.
+    Pick pick;
     // The monitor it lies on, its scale, and the device pixel there from its top-left corner.
     QString monitor;
     double ratio = 1;

@@ -168,10 +168,7 @@ void TestCommandLine::loadedAhead() {
         QVERIFY(fakes.messageBox->messages.front().text.contains(message));
         return;
     }
-    const QImage shown = form.picColor->picture();
-    if (const auto& pending = form.picColor->pending()) {
-        pending->waitFor(shown.rect());
-    }
+    const QImage shown = form.picColor->picture().whole();
     QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
              PictureFromFile(data.filePath(named), QString(), QSize()).picture.picture);
 }

@@ -128,7 +128,7 @@ void TestPictureCommands::fileCommand() {
     TestWindow w;
     prepareTaggedWindow(w);
     const QImage shownBefore = w.form->picColor->Image();
-    const QImage cleanBefore = w.form->imgCache->picture().image;
+    const QImage cleanBefore = w.form->imgCache->picture().image();
     w.form->setCaption(QStringLiteral("before"));
     w.form->dlgWinDialog->FileName = QStringLiteral("/nowhere/NoFile.gif");
     const QString cwdBefore = QDir::currentPath();
@@ -194,13 +194,13 @@ void TestPictureCommands::fileCommand() {
         const ColorValue c = w.form->picColor->Point(5, 5);
         QVERIFY2(std::abs((c >> 8 & 0xFF) - 0xFF) <= 2 && (c & 0xFF) <= 2, qPrintable(WebCode(c)));
         QCOMPARE(w.form->picColor->shownImage().constBits(),
-                 w.form->imgCache->picture().image.constBits());
+                 w.form->imgCache->picture().image().constBits());
         QVERIFY(w.fakes.messageBox->messages.empty());
     } else {
         // Reported, and nothing else changes: the title never names a picture not shown.
         QCOMPARE(w.form->Caption(), QStringLiteral("before"));
         QCOMPARE(w.form->picColor->Image(), shownBefore);
-        QCOMPARE(w.form->imgCache->picture().image, cleanBefore);
+        QCOMPARE(w.form->imgCache->picture().image(), cleanBefore);
         QCOMPARE(w.fakes.messageBox->messages.size(), size_t(1));
         const auto& message = w.fakes.messageBox->messages.front();
         QCOMPARE(message.caption, QStringLiteral("Huemark"));
@@ -597,7 +597,7 @@ void TestPictureCommands::storedColors() {
     QCOMPARE(form.picColor->Point(4, 4), ColorValue(toggled));
     QCOMPARE(form.picColor->zoom(), 2.0);
     QCOMPARE(form.picColor->Point(5, 5), InverseColor(ColorValue(toggled)));
-    QCOMPARE(form.imgCache->picture().image, form.picColor->picture());
+    QCOMPARE(form.imgCache->picture().image(), form.picColor->picture().image());
     form.Form_Unload();
     QCOMPARE(fakes.settings->values[QStringLiteral("Huemark/Options/StoredColours")],
              wasChecked ? QStringLiteral("0") : QStringLiteral("1"));

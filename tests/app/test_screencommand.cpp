@@ -99,12 +99,12 @@ void TestScreenCommand::capture() {
     if (captured) {
         QVERIFY(w.fakes.messageBox->messages.empty());
         QCOMPARE(w.form->Caption(), QStringLiteral("Screen capture"));
-        QCOMPARE(w.form->imgCache->picture().image, screen);
+        QCOMPARE(w.form->imgCache->picture().image(), screen);
         QCOMPARE(w.form->picColor->Image(screen.rect()), screen); // the tag is gone
         QCOMPARE(w.form->txtCursor->text(), QStringLiteral("#563412"));
         // Shown as stored or as its colours: either way the capture, never an earlier picture.
         w.form->mnuViewStoredColors->trigger();
-        QCOMPARE(w.form->imgCache->picture().image, screen);
+        QCOMPARE(w.form->imgCache->picture().image(), screen);
         QVERIFY(w.form->picColor->hasFocus());
     } else {
         QCOMPARE(w.fakes.messageBox->messages.size(), size_t(1));
@@ -115,7 +115,7 @@ void TestScreenCommand::capture() {
                  qPrintable(said.text));
         QCOMPARE(w.form->Caption(), QStringLiteral("before"));
         QCOMPARE(w.form->picColor->Image(), shownBefore);
-        QCOMPARE(w.form->imgCache->picture().image, SolidPicture(50, 40, kBlue));
+        QCOMPARE(w.form->imgCache->picture().image(), SolidPicture(50, 40, kBlue));
         QCOMPARE(w.form->txtCursor->text(), WebCode(kBlue));
     }
 }

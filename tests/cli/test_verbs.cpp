@@ -235,7 +235,7 @@ void TestVerbs::arrivingRowsMeasureAsTheWhole() {
     const QString path = qEnvironmentVariable("HUEMARK_TEST_DATA") + "/raster/region-420.jpg";
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QImage whole = Verbs::ShownPicture(file.readAll(), false).image;
+    const QImage whole = Verbs::Shown(file.readAll(), false, QString()).image();
     const QByteArray name = QFile::encodeName(path);
     const Verbs::Environment none{{}, {}};
     QCOMPARE(QString::fromUtf8(Verbs::Run({"stats", name}, none).out),
@@ -266,17 +266,17 @@ void TestVerbs::partsAreThoseOfTheWhole() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray data = file.readAll();
     for (const bool stored : {false, true}) {
-        const QImage whole = Verbs::ShownPicture(data, stored).image;
+        const QImage whole = Verbs::Shown(data, stored, QString()).image();
         const QList<QRect> areas{QRect(0, 0, 3, 3),
                                  QRect(whole.width() / 2 - 5, whole.height() / 2 - 5, 11, 11),
                                  QRect(whole.width() - 2, whole.height() - 2, 5, 5)};
         const std::optional<Verbs::ShownParts> parts =
-            Verbs::ShownPictureParts(data, areas, stored);
+            Verbs::ShownPictureParts(data, areas, stored, QString());
         QVERIFY(parts.has_value());
         QCOMPARE(parts->size, whole.size());
         for (qsizetype i = 0; i < areas.size(); ++i) {
             QCOMPARE(parts->placed[i], areas[i].intersected(whole.rect()));
-            const QImage& part = parts->parts[i];
+            const QImage& part = parts->parts[i].image();
             const QRect& placed = parts->placed[i];
             for (int y = 0; y < placed.height(); ++y) {
                 for (int x = 0; x < placed.width(); ++x) {
