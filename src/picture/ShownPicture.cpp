@@ -136,7 +136,7 @@ ColorValue ShownPicture::colorAt(QPoint pixel, int radius, const QRect& within) 
     return AverageOf(sumsAt(pixel, radius, within));
 }
 
-PickOrigin ShownPicture::originAt(QPoint pixel, int radius) const {
+PickOrigin ShownPicture::originAt(QPoint pixel, int radius, const QRect& within) const {
     radius = std::clamp(radius, 0, kMaxRadius);
     PickOrigin origin;
     origin.source = m_options.source;
@@ -151,7 +151,7 @@ PickOrigin ShownPicture::originAt(QPoint pixel, int radius) const {
             QRect(pixel.x() - radius, pixel.y() - radius, 2 * radius + 1, 2 * radius + 1) &
             m_stored.picture.rect());
     }
-    origin.stored = values.at(pixel, radius);
+    origin.stored = values.at(pixel, radius, within);
     if (!origin.stored) {
         return origin;
     }
@@ -167,5 +167,5 @@ std::optional<Pick> ShownPicture::pickAt(QPoint pixel, int radius, const QRect& 
     if (color < 0) {
         return std::nullopt;
     }
-    return Pick(Color::fromValue(color), QString(), originAt(pixel, radius));
+    return Pick(Color::fromValue(color), QString(), originAt(pixel, radius, within));
 }

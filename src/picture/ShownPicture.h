@@ -84,8 +84,9 @@ public:
     ColorValue colorAt(QPoint pixel, int radius = 0, const QRect& within = QRect()) const;
     // Where a colour read there came from: the source, the pixel and the radius, the profile it
     // was shown through, the value the file stores (the square's mean for a radius) at its
-    // precision and the exact sRGB value it stands for. Nothing stored for a pixel outside.
-    PickOrigin originAt(QPoint pixel, int radius = 0) const;
+    // precision and the exact sRGB value it stands for, over the same pixels as colorAt. Nothing
+    // stored for a pixel outside.
+    PickOrigin originAt(QPoint pixel, int radius = 0, const QRect& within = QRect()) const;
     // The colour and where it came from; nothing where no pixel of the square is there.
     std::optional<Pick> pickAt(QPoint pixel, int radius = 0, const QRect& within = QRect()) const;
 

@@ -53,12 +53,18 @@ std::array<double, 3> SumOver(const QImage& image, const QRect& r, const Value& 
 }
 } // namespace
 
-std::optional<StoredColor> StoredValues::at(QPoint p, int radius) const {
+std::optional<StoredColor> StoredValues::at(QPoint p, int radius, const QRect& within) const {
     if (!m_values.rect().contains(p)) {
         return std::nullopt;
     }
-    const QRect square =
+    QRect square =
         QRect(p.x() - radius, p.y() - radius, 2 * radius + 1, 2 * radius + 1) & m_values.rect();
+    if (!within.isEmpty()) {
+        square &= within;
+        if (square.isEmpty()) {
+            return std::nullopt;
+        }
+    }
     std::array<double, 3> sums{};
     switch (m_values.format()) {
     case QImage::Format_Grayscale16:

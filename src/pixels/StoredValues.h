@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <optional>
@@ -44,9 +45,9 @@ public:
     const QImage& image() const { return m_values; }
 
     // The value of the pixel at p, or with a radius the mean of each channel over the square's
-    // pixels inside the picture, unrounded; nothing when p lies outside. Colours of transparent
-    // pixels are their own, not weighted by alpha.
-    std::optional<StoredColor> at(QPoint p, int radius = 0) const;
+    // pixels inside the picture (and within, where given), unrounded; nothing when p lies outside.
+    // Colours of transparent pixels are their own, not weighted by alpha.
+    std::optional<StoredColor> at(QPoint p, int radius = 0, const QRect& within = QRect()) const;
 
 private:
     QImage m_values;
