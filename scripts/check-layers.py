@@ -66,7 +66,7 @@ def main():
                     if included in HELPERS_BELOW_ALL and top == "tests":
                         continue
                     if head == "support":
-                        if top == "tests" and owner == "huemark_app":
+                        if top == "tests" and "huemark_app" in links[owner]:
                             continue
                         target = "huemark_testsupport"
                     else:

@@ -3,11 +3,11 @@
 // event to the box's new text.
 
 #include "app/frmHuemark.h"
-#include "color/Details.h"
-#include "color/Sampling.h"
 #include "controls/PictureBox.h"
 #include "input/cms/PreciseColor.h"
 #include "names/ColorNames.h"
+#include "readout/Details.h"
+#include "readout/Sampling.h"
 #include "support/BenchMain.h"
 
 #include <QAction>

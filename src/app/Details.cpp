@@ -2,7 +2,7 @@
 // the file stores it at full precision, the profile, the colour shown and whether it was clipped.
 // Picks record the same values, whether the line is shown or not.
 
-#include "color/Details.h"
+#include "readout/Details.h"
 #include "app/frmHuemark.h"
 #include "controls/PictureBox.h"
 #include "names/ColorNames.h"

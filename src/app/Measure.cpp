@@ -3,7 +3,6 @@
 // the list as picks are.
 
 #include "app/frmHuemark.h"
-#include "color/ColorCodes.h"
 #include "controls/Announcer.h"
 #include "controls/AreaPanel.h"
 #include "controls/FlexGrid.h"
@@ -12,6 +11,7 @@
 #include "controls/PictureBox.h"
 #include "measure/AreaStats.h"
 #include "measure/DominantColors.h"
+#include "readout/ColorCodes.h"
 
 #include <QAction>
 #include <QCoreApplication>

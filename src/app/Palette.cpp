@@ -12,6 +12,7 @@
 #include "palette/ListFiles.h"
 #include "palette/ListFormats.h"
 #include "pixels/PlatformError.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -25,7 +26,6 @@
 #include <QToolTip>
 
 namespace {
-const QString kOptions = QStringLiteral("Options");
 const QString kCopyNotationKey = QStringLiteral("CopyNotation");
 const QString kListFolderKey = QStringLiteral("ListFolder");
 
@@ -95,10 +95,12 @@ void frmHuemark::createPaletteCommands() {
 
 void frmHuemark::ReadPaletteOptions() {
     SettingsStore& store = *m_services.settings;
-    m_copyNotation = NotationOfKey(store.GetSetting(kAppName, kOptions, kCopyNotationKey,
-                                                    NotationKey(Notation::WebCode)))
-                         .value_or(Notation::WebCode);
-    m_listFolder = store.GetSetting(kAppName, kOptions, kListFolderKey, DefaultFolder());
+    m_copyNotation =
+        NotationOfKey(store.GetSetting(Settings::kApp, Settings::kOptions, kCopyNotationKey,
+                                       NotationKey(Notation::WebCode)))
+            .value_or(Notation::WebCode);
+    m_listFolder =
+        store.GetSetting(Settings::kApp, Settings::kOptions, kListFolderKey, DefaultFolder());
     for (const NotationItem& entry : kNotationItems) {
         if (entry.notation == m_copyNotation) {
             findChild<QAction*>(QLatin1String(entry.name))->setChecked(true);
@@ -108,8 +110,9 @@ void frmHuemark::ReadPaletteOptions() {
 
 void frmHuemark::SavePaletteOptions() {
     SettingsStore& store = *m_services.settings;
-    store.SaveSetting(kAppName, kOptions, kCopyNotationKey, NotationKey(m_copyNotation));
-    store.SaveSetting(kAppName, kOptions, kListFolderKey, m_listFolder);
+    store.SaveSetting(Settings::kApp, Settings::kOptions, kCopyNotationKey,
+                      NotationKey(m_copyNotation));
+    store.SaveSetting(Settings::kApp, Settings::kOptions, kListFolderKey, m_listFolder);
 }
 
 QList<Pick> frmHuemark::PicksOfRows(int first, int last) const {
@@ -149,7 +152,7 @@ void frmHuemark::mnuFileSaveList_Click() {
     const QList<Pick>& rows = m_picks->picks();
     if (rows.isEmpty()) {
         m_services.messageBox->showMessage(this, tr("The list holds no colours to save."),
-                                           kAppName);
+                                           QStringLiteral("Huemark"));
         return;
     }
     CommonDialog dialog(this, m_services);
@@ -176,13 +179,14 @@ void frmHuemark::mnuFileSaveList_Click() {
             //: A message box, its lines broken by carriage returns. %1: the file's path.
             tr("%1 already exists.\rDo you want to replace it?")
                 .arg(QDir::toNativeSeparators(path)),
-            kAppName)) {
+            QStringLiteral("Huemark"))) {
         return;
     }
     m_listFolder = file.absolutePath();
     const QString reason = SaveListFile(path, WriteList(format, rows, file.completeBaseName()));
     if (!reason.isEmpty()) {
-        m_services.messageBox->showMessage(this, SaveFailureMessage(path, reason), kAppName);
+        m_services.messageBox->showMessage(this, SaveFailureMessage(path, reason),
+                                           QStringLiteral("Huemark"));
         return;
     }
     for (int i = 0; i < static_cast<int>(std::size(kListFormats)); ++i) {
@@ -218,7 +222,8 @@ void frmHuemark::mnuFileOpenList_Click() {
     m_listFolder = QFileInfo(path).absolutePath();
     const ListRead read = OpenListFile(path);
     if (!read.ok()) {
-        m_services.messageBox->showMessage(this, OpenFailureMessage(path, read), kAppName);
+        m_services.messageBox->showMessage(this, OpenFailureMessage(path, read),
+                                           QStringLiteral("Huemark"));
         return;
     }
     if (read.rows.isEmpty()) {

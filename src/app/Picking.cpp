@@ -1,11 +1,11 @@
 // Recording a pick into the list, with its tag on the picture.
 
 #include "app/frmHuemark.h"
-#include "color/ColorCodes.h"
 #include "controls/Announcer.h"
 #include "controls/FlexGrid.h"
 #include "controls/PictureBox.h"
 #include "pixels/PlatformError.h"
+#include "readout/ColorCodes.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

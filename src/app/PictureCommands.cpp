@@ -1,11 +1,11 @@
 // The File and Paste commands and drops: a new picture from a graphic file, from the clipboard,
 // or dropped on the window. Every new picture, these and the screen's, is shown by ShowArrival.
 
-#include "app/CommandLine.h"
 #include "app/frmHuemark.h"
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 #include "desktop/BusyPointer.h"
+#include "sources/FileUri.h"
 #include "sources/PictureArrival.h"
 
 #include <QCoreApplication>
@@ -38,7 +38,7 @@ DroppedPath DroppedFile(const QMimeData* data) {
         return {};
     }
     const QUrl url = data->urls().front();
-    const CommandLine::LocalPath local = CommandLine::FromFileUri(url, QSysInfo::machineHostName());
+    const LocalPath local = FromFileUri(url, QSysInfo::machineHostName());
     if (!local.otherHost.isEmpty()) {
         return {url.toDisplayString(), local.otherHost};
     }

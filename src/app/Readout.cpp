@@ -1,13 +1,13 @@
 // The read-out box that follows the pointer over the picture, and the averaging radius.
 
 #include "app/frmHuemark.h"
-#include "color/ReadoutPlacement.h"
-#include "color/Sampling.h"
 #include "controls/Announcer.h"
 #include "controls/Loupe.h"
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 #include "names/ColorNames.h"
+#include "readout/ReadoutPlacement.h"
+#include "readout/Sampling.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,10 @@
 // Shut-down: the settings written and flushed, then the program ends.
 
-#include "app/SettingsForms.h"
 #include "app/frmHuemark.h"
 #include "desktop/Screens.h"
 #include "desktop/SettingsStore.h"
+#include "settings/Settings.h"
+#include "settings/SettingsForms.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,30 +18,30 @@ void frmHuemark::Form_Unload() {
         return;
     }
     SettingsStore& store = *m_services.settings;
-    const auto save = [&store](const char* key, const QString& value) {
-        store.SaveSetting(kAppName, kSettingsSection, QLatin1String(key), value);
+    const auto save = [&store](const QString& key, const QString& value) {
+        store.SaveSetting(Settings::kApp, Settings::kSection, key, value);
     };
     // A minimized window has no bounds worth remembering; where the desktop keeps window
     // positions to itself, the remembered position is kept rather than overwritten.
     if (WindowState() != kMinimized) {
         if (DesktopReportsWindowPosition()) {
-            save("Left", SettingsForms::WriteGeometry(static_cast<float>(Left())));
-            save("Top", SettingsForms::WriteGeometry(static_cast<float>(Top())));
+            save(Settings::kLeft, SettingsForms::WriteGeometry(static_cast<float>(Left())));
+            save(Settings::kTop, SettingsForms::WriteGeometry(static_cast<float>(Top())));
         }
-        save("Width", SettingsForms::WriteGeometry(static_cast<float>(Width())));
-        save("Height", SettingsForms::WriteGeometry(static_cast<float>(Height())));
+        save(Settings::kWidth, SettingsForms::WriteGeometry(static_cast<float>(Width())));
+        save(Settings::kHeight, SettingsForms::WriteGeometry(static_cast<float>(Height())));
     }
-    save("Path", QDir::currentPath());
-    save("PathFile", dlgWinDialog->FileName);
-    save("Tags", QString::number(chkTags->isChecked() ? 1 : 0));
-    save("Average", QString::number(hscNeighbors->value()));
+    save(Settings::kPath, QDir::currentPath());
+    save(Settings::kPathFile, dlgWinDialog->FileName);
+    save(Settings::kTags, QString::number(chkTags->isChecked() ? 1 : 0));
+    save(Settings::kAverage, QString::number(hscNeighbors->value()));
     // Options beyond the eight settings, in a group of their own.
-    store.SaveSetting(kAppName, kOptionsSection, QStringLiteral("StoredColours"),
+    store.SaveSetting(Settings::kApp, Settings::kOptions, QStringLiteral("StoredColours"),
                       mnuViewStoredColors->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     SavePaletteOptions();
-    store.SaveSetting(kAppName, kOptionsSection, QStringLiteral("Loupe"),
+    store.SaveSetting(Settings::kApp, Settings::kOptions, QStringLiteral("Loupe"),
                       QString::number(mnuViewLoupe->isChecked() ? 1 : 0));
-    store.SaveSetting(kAppName, kOptionsSection, QStringLiteral("Details"),
+    store.SaveSetting(Settings::kApp, Settings::kOptions, QStringLiteral("Details"),
                       QString::number(mnuViewDetails->isChecked() ? 1 : 0));
     SaveVisionOption();
     // On disk before the program ends. A store that cannot be written keeps its previous file

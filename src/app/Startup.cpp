@@ -1,14 +1,15 @@
 // Start-up: the remembered settings restored, the working folder entered, the clipboard's
 // picture shown, all before the window first shows.
 
-#include "app/SettingsForms.h"
 #include "app/frmHuemark.h"
-#include "color/Sampling.h"
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 #include "desktop/Screens.h"
 #include "desktop/SettingsStore.h"
 #include "desktop/Twips.h"
+#include "readout/Sampling.h"
+#include "settings/Settings.h"
+#include "settings/SettingsForms.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,29 +25,28 @@ constexpr double kDefaultWidth = 9000;
 constexpr double kDefaultHeight = 3000;
 } // namespace
 
-const QString frmHuemark::kAppName = QStringLiteral("Huemark");
-const QString frmHuemark::kSettingsSection = QStringLiteral("Settings");
-const QString frmHuemark::kOptionsSection = QStringLiteral("Options");
-
 QString frmHuemark::DefaultFolder() {
     return QDir::homePath();
 }
 
 void frmHuemark::Form_Load() {
     SettingsStore& store = *m_services.settings;
-    const auto read = [&store](const char* key, const QString& def) {
-        return store.GetSetting(kAppName, kSettingsSection, QLatin1String(key), def);
+    const auto read = [&store](const QString& key, const QString& def) {
+        return store.GetSetting(Settings::kApp, Settings::kSection, key, def);
     };
-    const auto readNumber = [&read](const char* key, double def) {
+    const auto readNumber = [&read](const QString& key, double def) {
         return read(key, SettingsForms::WriteGeometry(static_cast<float>(def)));
     };
 
     // Window geometry; each size runs the layout.
-    setLeft(SettingsForms::ReadPosition(readNumber("Left", kDefaultLeft)).value_or(kDefaultLeft));
-    setTop(SettingsForms::ReadPosition(readNumber("Top", kDefaultTop)).value_or(kDefaultTop));
-    setWidth(SettingsForms::ReadSize(readNumber("Width", kDefaultWidth)).value_or(kDefaultWidth));
-    setHeight(
-        SettingsForms::ReadSize(readNumber("Height", kDefaultHeight)).value_or(kDefaultHeight));
+    setLeft(SettingsForms::ReadPosition(readNumber(Settings::kLeft, kDefaultLeft))
+                .value_or(kDefaultLeft));
+    setTop(
+        SettingsForms::ReadPosition(readNumber(Settings::kTop, kDefaultTop)).value_or(kDefaultTop));
+    setWidth(SettingsForms::ReadSize(readNumber(Settings::kWidth, kDefaultWidth))
+                 .value_or(kDefaultWidth));
+    setHeight(SettingsForms::ReadSize(readNumber(Settings::kHeight, kDefaultHeight))
+                  .value_or(kDefaultHeight));
     // A window left on a screen that is gone (or smaller now) comes back where it can be seen.
     const QList<QRect> screens = ScreenAreas();
     if (!screens.isEmpty() && !SettingsForms::IsReachable(frameGeometry(), screens)) {
@@ -59,22 +59,23 @@ void frmHuemark::Form_Load() {
         // hidden window while this flag is held.
         const TagFlag restoring(chkTags, true);
         chkTags->setChecked(
-            SettingsForms::ReadTags(read("Tags", QStringLiteral("1"))).value_or(1) == 1);
+            SettingsForms::ReadTags(read(Settings::kTags, QStringLiteral("1"))).value_or(1) == 1);
     }
     {
         // The averaging radius: hscNeighbors_Change shows it but, while this flag is held, does
         // not refresh the read-out.
         const TagFlag restoring(hscNeighbors, true);
         hscNeighbors->setValue(
-            SettingsForms::ReadAverage(read("Average", QStringLiteral("0"))).value_or(0));
+            SettingsForms::ReadAverage(read(Settings::kAverage, QStringLiteral("0"))).value_or(0));
     }
     // The radius text is set even when the value did not change.
     txtNeighbors->setText(NumberText(hscNeighbors->value()));
 
-    const QString folder = read("Path", DefaultFolder());
-    dlgWinDialog->HelpFile = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kAppName +
-                             QLatin1String(".html");
-    dlgWinDialog->FileName = read("PathFile", DefaultFolder() + QLatin1String("/NoFile.gif"));
+    const QString folder = read(Settings::kPath, DefaultFolder());
+    dlgWinDialog->HelpFile = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                             Settings::kApp + QLatin1String(".html");
+    dlgWinDialog->FileName =
+        read(Settings::kPathFile, DefaultFolder() + QLatin1String("/NoFile.gif"));
 
     // A remembered folder that cannot be entered any more: work in the home folder.
     if (!QDir::setCurrent(folder)) {
@@ -87,7 +88,7 @@ void frmHuemark::Form_Load() {
     ReadPaletteOptions();
 
     // Options beyond the eight settings, before the first picture comes.
-    mnuViewStoredColors->setChecked(store.GetSetting(kAppName, kOptionsSection,
+    mnuViewStoredColors->setChecked(store.GetSetting(Settings::kApp, Settings::kOptions,
                                                      QStringLiteral("StoredColours"),
                                                      QStringLiteral("0")) == QLatin1String("1"));
 
@@ -110,13 +111,13 @@ void frmHuemark::Form_Load() {
 
     // The loupe option, under [Options]; the same 0 or 1 form as "Tags", off when missing.
     mnuViewLoupe->setChecked(
-        SettingsForms::ReadTags(store.GetSetting(kAppName, QStringLiteral("Options"),
+        SettingsForms::ReadTags(store.GetSetting(Settings::kApp, Settings::kOptions,
                                                  QStringLiteral("Loupe"), QStringLiteral("0")))
             .value_or(0) == 1);
     mnuViewLoupe_Click();
     // The details line, under [Options] in the same form; off when missing.
     mnuViewDetails->setChecked(
-        SettingsForms::ReadTags(store.GetSetting(kAppName, kOptionsSection,
+        SettingsForms::ReadTags(store.GetSetting(Settings::kApp, Settings::kOptions,
                                                  QStringLiteral("Details"), QStringLiteral("0")))
             .value_or(0) == 1);
     mnuViewDetails_Click();

@@ -6,6 +6,7 @@
 #include "controls/PictureBox.h"
 #include "desktop/SettingsStore.h"
 #include "desktop/Twips.h"
+#include "settings/Settings.h"
 
 #include <QActionGroup>
 #include <QLineEdit>
@@ -100,13 +101,13 @@ void frmHuemark::mnuViewVision_Click(ColorVision vision) {
 
 void frmHuemark::ReadVisionOption() {
     // Normal vision when the key is missing or holds something else.
-    mnuViewVision_Click(
-        ColorVisionOfKey(m_services.settings->GetSetting(kAppName, kOptionsSection, kVisionKey,
-                                                         ColorVisionKey(ColorVision::Normal)))
-            .value_or(ColorVision::Normal));
+    mnuViewVision_Click(ColorVisionOfKey(m_services.settings->GetSetting(
+                                             Settings::kApp, Settings::kOptions, kVisionKey,
+                                             ColorVisionKey(ColorVision::Normal)))
+                            .value_or(ColorVision::Normal));
 }
 
 void frmHuemark::SaveVisionOption() {
-    m_services.settings->SaveSetting(kAppName, kOptionsSection, kVisionKey,
+    m_services.settings->SaveSetting(Settings::kApp, Settings::kOptions, kVisionKey,
                                      ColorVisionKey(m_vision));
 }

@@ -40,8 +40,6 @@
 //   start-up paste) -> show; close box, Exit, File Exit -> Form_Unload (Shutdown.cpp).
 
 #include "app/LayoutRules.h"
-#include "color/ColorCodes.h"
-#include "color/PickPoint.h"
 #include "controls/CommonDialog.h"
 #include "desktop/Services.h"
 #include "input/LoadPicture.h"
@@ -49,6 +47,8 @@
 #include "palette/Notations.h"
 #include "picture/ShownPicture.h"
 #include "pixels/ColorVision.h"
+#include "readout/ColorCodes.h"
+#include "readout/PickPoint.h"
 #include "sources/PictureAhead.h"
 
 #include <QMainWindow>
@@ -136,11 +136,7 @@ public:
     PickList& picks() { return *m_picks; }
     const PickList& picks() const { return *m_picks; }
 
-    // The settings' application and section names; the home folder stands for the default and
-    // the recovery folder.
-    static const QString kAppName;
-    static const QString kSettingsSection;
-    static const QString kOptionsSection; // options beyond the eight described settings
+    // The home folder stands for the default and the recovery folder.
     static QString DefaultFolder();
 
     // The title bar's text, shown exactly as given.

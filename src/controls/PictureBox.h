@@ -6,10 +6,10 @@
 // from the top-left corner until the user zooms or scrolls it; scroll bars appear when the
 // picture does not fit (PictureBoxView.cpp).
 
-#include "color/Sampling.h"
 #include "picture/PictureSurface.h"
 #include "picture/ShownPicture.h"
 #include "pixels/ColorVision.h"
+#include "readout/Sampling.h"
 #include "view/ViewMapping.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "list/PickList.h"
 
-#include "color/ColorCodes.h"
+#include "readout/ColorCodes.h"
 
 namespace {
 // A cell background of 0 means "the list's default": a picked black is kept visible as this.

@@ -5,10 +5,10 @@
 // corner (the canvas); beyond the picture it shows the background. Coordinates are pixels of the
 // surface, from its top-left corner.
 
-#include "color/Sampling.h"
 #include "list/Pick.h"
 #include "picture/ShownPicture.h"
 #include "pixels/PendingPixels.h"
+#include "readout/Sampling.h"
 
 #include <QColor>
 #include <QFont>

@@ -8,10 +8,10 @@
 //
 // A value: copies share their pixels.
 
-#include "color/Sampling.h"
 #include "input/LoadPicture.h"
 #include "list/Pick.h"
 #include "pixels/PendingPixels.h"
+#include "readout/Sampling.h"
 
 #include <QColor>
 #include <QImage>

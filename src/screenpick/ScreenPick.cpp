@@ -2,11 +2,11 @@
 
 #include "screenpick/PickSession.h"
 
-#include "color/ReadoutPlacement.h"
-#include "color/Sampling.h"
 #include "desktop/Services.h"
 #include "desktop/capture/ScreenCapture.h"
 #include "list/Pick.h"
+#include "readout/ReadoutPlacement.h"
+#include "readout/Sampling.h"
 #include "sources/PictureArrival.h"
 #include "view/Monitors.h"
 

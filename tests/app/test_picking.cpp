@@ -1,7 +1,7 @@
 // Picks into the list: the row texts and cell colours a pick leaves, the tag it draws on the
 // picture, the order of rows, and the picks that must record nothing.
 
-#include "color/ColorCodes.h"
+#include "readout/ColorCodes.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

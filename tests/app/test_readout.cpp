@@ -2,11 +2,11 @@
 // of the pointer where the picture's edges would cut it off), what it reads at each radius, when
 // it hides, and how a radius change refreshes it at the pointer.
 
-#include "color/ColorCodes.h"
-#include "color/ReadoutPlacement.h"
 #include "controls/FlexGrid.h"
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
+#include "readout/ColorCodes.h"
+#include "readout/ReadoutPlacement.h"
 #include "support/TestSupport.h"
 
 #include <QLineEdit>

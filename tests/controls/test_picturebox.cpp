@@ -1,8 +1,8 @@
 // The picture surface: what Point answers where, the persistent image and its drawings, and the
 // pixel buffer it shares with the clean picture even after something is drawn.
 
-#include "color/Sampling.h"
 #include "controls/PictureBox.h"
+#include "readout/Sampling.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "main/CommandLine.h"
 
 #include "cli/Verbs.h"
 
@@ -161,16 +161,6 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
     }
     r.file = local.path;
     return r;
-}
-
-LocalPath FromFileUri(const QUrl& url, const QString& hostName) {
-    const QString host = url.host();
-    if (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0 &&
-        host.compare(hostName, Qt::CaseInsensitive) != 0) {
-        return {{}, host};
-    }
-    // Percent-escapes are the name's bytes, whatever encoding they are in.
-    return {QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()), {}};
 }
 
 QString UsageLine() {

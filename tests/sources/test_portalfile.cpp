@@ -1,9 +1,9 @@
-// The Screen command deletes the file a screenshot portal names only where it can tell the portal
-// made it for this capture; any other file is shown all the same and left where it lies.
+// A capture of the screen deletes the file a screenshot portal names only where it can tell the
+// portal made it for this capture; any other file is shown all the same and left where it lies.
 
-#include "sources/PortalFile.h"
-#include "support/TestSupport.h"
+#include "sources/PictureArrival.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -47,7 +47,6 @@ void TestPortalFile::screenFile_data() {
 void TestPortalFile::screenFile() {
     QFETCH(QString, kind);
     QFETCH(bool, deleted);
-    TestWindow w;
     QTemporaryDir portal; // in the temporary folder
     QTemporaryDir elsewhere(Elsewhere() + QStringLiteral("/elsewhere-XXXXXX"));
     QVERIFY(elsewhere.isValid());
@@ -56,7 +55,9 @@ void TestPortalFile::screenFile() {
         portal.filePath(kind == QLatin1String("away") ? "away/shot.png" : "shot.png");
     const bool named = kind == QLatin1String("link") || kind == QLatin1String("hard");
     const QString stored = named ? portal.filePath(QStringLiteral("stored.png")) : path;
-    QVERIFY(SolidPicture(30, 20, 0x563412).save(stored, "PNG"));
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(QColor(0x12, 0x34, 0x56));
+    QVERIFY(picture.save(stored, "PNG"));
     QFile file(path);
     if (kind == QLatin1String("old")) {
         QVERIFY(file.open(QIODevice::ReadWrite));
@@ -72,11 +73,14 @@ void TestPortalFile::screenFile() {
         }
         QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     }
-    w.fakes.screen->answer.outcome = ScreenCaptureResult::Outcome::File;
-    w.fakes.screen->answer.file = path;
+    ScreenCaptureResult shot;
+    shot.outcome = ScreenCaptureResult::Outcome::File;
+    shot.file = path;
 
-    w.form->mnuEditScreen_Click();
-    QCOMPARE(w.form->Caption(), QStringLiteral("Screen capture"));
+    const PictureArrival arrival = PictureFromScreen(shot, QDateTime::currentDateTime());
+    QVERIFY2(arrival.ok, qPrintable(arrival.message));
+    QCOMPARE(arrival.caption, QStringLiteral("Screen capture"));
+    QCOMPARE(arrival.picture.picture.pixelColor(0, 0), QColor(0x12, 0x34, 0x56));
     QCOMPARE(!file.exists(), deleted);
 }
 

@@ -4,13 +4,12 @@
 // names its file.
 
 #include "palette/Notations.h"
+#include "sources/FileUri.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <optional>
-
-class QUrl;
 
 namespace CommandLine {
 
@@ -35,14 +34,6 @@ struct Request {
 // words: the arguments after the program's name, once the toolkit has taken its own. "--" ends
 // the options; one file at most, a path or a file: URI.
 Request Parse(const QList<QByteArray>& words, const QString& hostName);
-
-// The path a file: URI names on this machine: its host is empty, "localhost" or hostName
-// (this machine's). Another machine's file is no file here: otherHost names that machine.
-struct LocalPath {
-    QByteArray path; // as the system spells it; empty when the address names no file here
-    QString otherHost;
-};
-LocalPath FromFileUri(const QUrl& url, const QString& hostName);
 
 QString UsageLine();
 QString HelpText();

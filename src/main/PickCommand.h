@@ -4,7 +4,7 @@
 // runs in a child process that stays, with no window, until another program takes the clipboard
 // (a clipboard manager takes it at once); the program itself ends as soon as the pick is made.
 
-#include "app/CommandLine.h"
+#include "main/CommandLine.h"
 
 // argc and argv as the toolkit is to see them. The exit code: 0 for a pick, 1 when cancelled, 2
 // when the screen cannot be captured.

@@ -1,4 +1,4 @@
-#include "color/Details.h"
+#include "readout/Details.h"
 
 #include "pixels/WebCode.h"
 

@@ -1,4 +1,4 @@
-#include "app/SettingsForms.h"
+#include "settings/SettingsForms.h"
 
 #include <array>
 #include <charconv>

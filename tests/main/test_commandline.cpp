@@ -1,8 +1,7 @@
 // The command line's words as the program takes them, and files from outside reaching the window:
 // a name in bytes that are no UTF-8, file addresses that name this machine or another.
 
-#include "app/CommandLine.h"
-#include "pixels/PendingPixels.h"
+#include "main/CommandLine.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "color/ReadoutPlacement.h"
+#include "readout/ReadoutPlacement.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The colour the read-out shows: one pixel, or the square of pixels around it averaged.
 
-#include "color/ColorCodes.h"
+#include "readout/ColorCodes.h"
 
 #include <algorithm>
 #include <cstdint>

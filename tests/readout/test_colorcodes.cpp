@@ -2,9 +2,9 @@
 // program is made from, including -1 (a point outside the picture) and its inverse; and the web
 // code read back.
 
-#include "color/ColorCodes.h"
-#include "color/Details.h"
-#include "color/Sampling.h"
+#include "readout/ColorCodes.h"
+#include "readout/Details.h"
+#include "readout/Sampling.h"
 
 #include <QTest>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "color/PickPoint.h"
+#include "readout/PickPoint.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,3 @@
-#include "app/CommandLine.h"
-#include "app/PickCommand.h"
 #include "app/frmHuemark.h"
 #include "cli/Verbs.h"
 #include "controls/DesktopStyle.h"
@@ -7,6 +5,8 @@
 #include "desktop/Languages.h"
 #include "help/About.h"
 #include "help/HelpViewer.h"
+#include "main/CommandLine.h"
+#include "main/PickCommand.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,13 +1,13 @@
-#include "app/PickCommand.h"
+#include "main/PickCommand.h"
 
-#include "app/SettingsForms.h"
-#include "app/frmHuemark.h"
 #include "desktop/IniSettingsStore.h"
 #include "desktop/Languages.h"
 #include "desktop/Services.h"
 #include "desktop/capture/ScreenCapture.h"
 #include "list/Pick.h"
 #include "screenpick/ScreenPick.h"
+#include "settings/Settings.h"
+#include "settings/SettingsForms.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -160,10 +160,10 @@ EarlyCapture StartCapture(int argc, char* argv[]) {
 Answer PickOnce(const CommandLine::Request& request, bool* copied, EarlyCapture early) {
     IniSettingsStore store;
     ScreenPickOptions options;
-    options.radius = SettingsForms::ReadAverage(
-                         store.GetSetting(frmHuemark::kAppName, frmHuemark::kSettingsSection,
-                                          QStringLiteral("Average"), QStringLiteral("0")))
-                         .value_or(0);
+    options.radius =
+        SettingsForms::ReadAverage(store.GetSetting(Settings::kApp, Settings::kSection,
+                                                    Settings::kAverage, QStringLiteral("0")))
+            .value_or(0);
     options.notation = request.pick.notation.value_or(Notation::WebCode);
     QString text;
     options.picked = [&](const ScreenPickResult& pick) {
