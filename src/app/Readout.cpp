@@ -1,4 +1,7 @@
-// The read-out box that follows the pointer over the picture, and the averaging radius.
+// The read-out box that follows the pointer over the picture, the averaging radius, and the
+// details line under the picture (View, Details): the pixel under the pointer, its value as the
+// file stores it at full precision, the profile, the colour shown and whether it was clipped.
+// Picks record the same values, whether the line is shown or not.
 
 #include "app/frmHuemark.h"
 #include "controls/Announcer.h"
@@ -6,8 +9,8 @@
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 #include "names/ColorNames.h"
+#include "readout/Details.h"
 #include "readout/ReadoutPlacement.h"
-#include "readout/Sampling.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,9 +50,12 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
     const QPoint besideAt(PixelOf(beside.x()), PixelOf(beside.y()));
     // Beside the pointer, on whichever side the edges of the picture's view leave it readable.
     const QSize view = picColor->viewRect().size();
+    // With the details line, the stored value and the exact one come with the colour.
+    const Reading reading =
+        picColor->ReadAt(x, y, hscNeighbors->value(), mnuViewDetails->isChecked());
     // Over a preview, the read-out waits for the final colours, and so does the loupe.
     m_readoutWaits.reset();
-    if (!picColor->PixelsFinal(x, y, hscNeighbors->value())) {
+    if (!reading.final) {
         m_readoutWaits = QPointF(x, y);
         txtCursor->move(ReadoutBoxPosition(at, besideAt, txtCursor->size(), view));
         txtCursor->setText(QStringLiteral("\u2026"));
@@ -69,7 +75,7 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
     }
     txtCursor->setVisible(true);
 
-    m_readoutValue = ReadoutColor(*picColor, x, y, hscNeighbors->value());
+    m_readoutValue = reading.pick ? reading.pick->color.value() : -1;
     QString readout = WebCode(m_readoutValue);
     if (m_vision != ColorVision::Normal && m_readoutValue >= 0) {
         // Beside the picture's real colour, the colour the simulated vision sees.
@@ -79,7 +85,7 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
     }
     txtCursor->setText(readout);
     if (mnuViewDetails->isChecked()) {
-        showDetails(x, y);
+        showDetails(reading);
     }
     // Said after an arrow step at once, else once the pointer rests: not on every move.
     if (std::exchange(m_announceReadout, false)) {
@@ -151,4 +157,38 @@ QPointF frmHuemark::PointerToPicture(QPoint screenPixel) const {
     }
     // Through the real geometry of the window and its frame, whatever the desktop draws around it.
     return picColor->coordinatesAt(picColor->mapFromGlobal(QPointF(screenPixel)));
+}
+
+void frmHuemark::showDetails(const Reading& reading) {
+    const ShownPicture& shown = picColor->picture();
+    if (!reading.pick || !reading.pick->origin.stored) {
+        lblDetails->clear();
+        return;
+    }
+    const PickOrigin& origin = reading.pick->origin;
+    PointDetails details;
+    details.position = origin.position.value_or(QPoint());
+    details.stored = origin.stored;
+    details.precise = origin.precise;
+    details.asStored = mnuViewStoredColors->isChecked() && !shown.profileName().isEmpty();
+    details.profile = shown.profileName().isEmpty() && !shown.profile().isEmpty()
+                          //: The details line's profile, for one that cannot be used.
+                          ? tr("profile unusable")
+                          : shown.profileName();
+    details.shown = Color::fromValue(m_readoutValue);
+    details.shownName = NameText(NearestCssName(details.shown));
+    if (m_vision != ColorVision::Normal) {
+        details.seen =
+            Color::fromQColor(QColor(SimulatedColor(m_vision, details.shown.toQColor().rgb())));
+        details.vision = VisionName(m_vision);
+    }
+    lblDetails->setText(DetailsText(details));
+}
+
+void frmHuemark::mnuViewDetails_Click() {
+    lblDetails->setVisible(mnuViewDetails->isChecked());
+    lblDetails->clear();
+    Form_Resize();
+    showTitle();
+    refreshReadout();
 }

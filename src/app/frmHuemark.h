@@ -1,19 +1,21 @@
 #pragma once
 // The program's one window: its controls, its menu bar and every event procedure. The procedures
 // live in src/app/, one file per area; the logic they ask lives below them, without widgets
-// (color/, list/, palette/, input/), the controls they use in controls/ and the desktop's services
-// in desktop/.
+// (picture/, readout/, list/, palette/, input/), the controls they use in controls/ and the
+// desktop's services in desktop/. The picture shown is picColor's (a ShownPicture, its clean copy
+// in imgCache): the window keeps no picture state of its own.
 //
 // How the data goes through the window:
 // - Pointer move over the picture: PictureBox::mouseMoveEvent (the device pixel's picture pixel)
 //   -> picColor_PointerMoved (Readout.cpp: remembers where the pointer is, ends an arrow-key pick
 //   point once the user moves) -> picColor_MouseMove: ReadoutBoxPosition places txtCursor beside
-//   the pointer, ReadoutColor (Point or SumSquare of the radius square) fills it.
+//   the pointer, picColor->ReadAt (the pixel or the radius square, with where it came from when
+//   the details line shows) fills it and the details line.
 //   Over the bare window: FormClient -> Form_MouseMove hides the read-out.
 // - Click on the picture: PictureBox::mousePressEvent -> picColor_MouseDown (Picking.cpp) closes
-//   the description editor -> AddToGrid: Point, the tag drawn into the picture's persistent image,
-//   and a Pick (the colour, where it was taken) on top of the PickList; the grid shows the model,
-//   its texts and cell colours made from each pick's colour.
+//   the description editor -> AddToGrid: PickAt (the colour and where it was taken), the tag drawn
+//   into the picture's persistent image, and the Pick on top of the PickList; the grid shows the
+//   model, its texts and cell colours made from each pick's colour.
 // - Key on the picture: PictureBox::keyPressEvent -> picColor_KeyDown (Stepping.cpp). Arrows put
 //   the pointer on the next picture pixel (PointerService), whose move event then runs the
 //   pointer-move path; where the desktop refuses, a PickPoint steps instead. Page Up/Down change
@@ -30,8 +32,8 @@
 //   (ScreenCommand.cpp) -> ScreenCaptureService (our windows hidden meanwhile) ->
 //   PictureFromScreen (the loader's limit; a portal's file read, and deleted where
 //   IsPortalsOwnFile tells the portal made it). Then ShowArrival -> caption -> ShowNewPicture
-//   (PictureColors.cpp): ColorsAsShown converts a profiled picture to sRGB unless View, Colours
-//   as stored in the file is checked -> imgCache and picColor -> refreshReadout.
+//   (PictureColors.cpp): a ShownPicture, in sRGB unless View, Colours as stored in the file is
+//   checked -> ShowPicture: imgCache and picColor -> refreshReadout.
 // - The list: FlexGrid::mousePressEvent -> grdList_MouseDown (List.cpp) opens txtDesc on a
 //   Description cell; each key released in it -> txtDesc_KeyUp writes the pick's description in
 //   the model, as does any change of its text by the user (txtDesc_Change). Saving, opening,
@@ -45,6 +47,7 @@
 #include "input/LoadPicture.h"
 #include "list/PickList.h"
 #include "palette/Notations.h"
+#include "picture/PictureSurface.h"
 #include "picture/ShownPicture.h"
 #include "pixels/ColorVision.h"
 #include "readout/ColorCodes.h"
@@ -93,7 +96,7 @@ public:
     QPushButton* cmdFile = nullptr;
     QPushButton* cmdPrint = nullptr;
     QLineEdit* txtDesc = nullptr;
-    // The details line (Details.cpp): shown while View, Details is on, under the picture.
+    // The details line (Readout.cpp): shown while View, Details is on, under the picture.
     QLabel* lblDetails = nullptr;
     QCheckBox* chkTags = nullptr;
     QPushButton* cmdClearTags = nullptr;
@@ -371,7 +374,8 @@ private:
     double m_textRoom = 0;
     int m_resizeEvents = 0;
     QString m_caption; // the title's text as set; "[*]" stands as itself
-    void showDetails(float x, float y);
+    // The details line of a reading the read-out made with where its colour came from.
+    void showDetails(const Reading& reading);
     QString m_startupFile;
     QString m_startupReadFrom;
     PictureAhead m_startupAhead;

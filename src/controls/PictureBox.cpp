@@ -61,17 +61,6 @@ QPointF PictureBox::fromPixels(QPointF pixels) const {
     return {pixels.x() * m_unitsPerPixelX, pixels.y() * m_unitsPerPixelY};
 }
 
-bool PictureBox::PixelsFinal(float x, float y, int radius) const {
-    // The samples lie within radius units of (x, y), in this scale mode's units.
-    const float n = static_cast<float>(std::max(radius, 0));
-    const int left = pixelIndex(x - n, m_unitsPerPixelX);
-    const int top = pixelIndex(y - n, m_unitsPerPixelY);
-    const int right = pixelIndex(x + n, m_unitsPerPixelX);
-    const int bottom = pixelIndex(y + n, m_unitsPerPixelY);
-    return picture().final(
-        QRect(QPoint(std::max(left, 0), std::max(top, 0)), QPoint(right, bottom)));
-}
-
 ChannelSums PictureBox::SumSquare(float x, float y, int radius) const {
     const int n = std::max(radius, 0);
     if (m_scaleMode != kScalePixels) {

@@ -63,10 +63,15 @@ public:
     // averaged, and where it came from; nothing outside the drawing area.
     std::optional<Pick> PickAt(float x, float y, int radius) const;
 
-    // Whether the pixels that Point and SumSquare read around (x, y) hold the picture's final
-    // colours. Only a picture that shows a preview meanwhile may lack them; reading them then
-    // waits until they arrive (PixelsArrived says when more have).
-    bool PixelsFinal(float x, float y, int radius) const;
+    // The read-out's reading at (x, y): the colour of the pixel, or of the square of pixels of
+    // the radius around it averaged, and where it came from (only its pixel and radius unless
+    // withOrigin). Over a preview whose final colours have not arrived, it says only that
+    // (PixelsArrived says when more have); Point and SumSquare would wait for them.
+    Reading ReadAt(float x, float y, int radius, bool withOrigin) const {
+        return surface().read(
+            QPoint(pixelIndex(x, m_unitsPerPixelX), pixelIndex(y, m_unitsPerPixelY)), radius,
+            withOrigin);
+    }
 
     // The channel sums of the samples of the (2n+1)^2 square centred on (x, y) that lie inside
     // the drawing area: what summing Point sample by sample gives, read from the scan lines.

@@ -60,14 +60,32 @@ ChannelSums PictureSurface::SumSquare(int cx, int cy, int n) const {
     return sums;
 }
 
-std::optional<Pick> PictureSurface::pickAt(QPoint at, int radius) const {
-    const int n = std::clamp(radius, kMinRadius, kMaxRadius);
+std::optional<Pick> PictureSurface::pickOf(QPoint at, int n, bool withOrigin) const {
     const ColorValue color =
         n == 0 ? Point(at.x(), at.y()) : AverageOf(SumSquare(at.x(), at.y(), n));
     if (color < 0) {
         return std::nullopt;
     }
-    return Pick(Color::fromValue(color), QString(), m_picture.originAt(at, n));
+    PickOrigin origin;
+    if (withOrigin) {
+        origin = m_picture.originAt(at, n);
+    } else {
+        origin.position = at;
+        origin.radius = n;
+    }
+    return Pick(Color::fromValue(color), QString(), std::move(origin));
+}
+
+std::optional<Pick> PictureSurface::pickAt(QPoint at, int radius) const {
+    return pickOf(at, std::clamp(radius, kMinRadius, kMaxRadius), true);
+}
+
+Reading PictureSurface::read(QPoint at, int radius, bool withOrigin) const {
+    const int n = std::clamp(radius, kMinRadius, kMaxRadius);
+    if (!m_picture.final(QRect(at.x() - n, at.y() - n, 2 * n + 1, 2 * n + 1))) {
+        return {false, std::nullopt};
+    }
+    return {true, pickOf(at, n, withOrigin)};
 }
 
 void PictureSurface::prepareForDrawing() {

@@ -21,6 +21,14 @@
 #include <optional>
 #include <vector>
 
+// What the read-out is told of a pixel or of the square around it.
+struct Reading {
+    // False over a preview whose final colours have not arrived yet; nothing more is said then.
+    bool final = true;
+    // The colour, with where it came from; nothing outside the drawing area.
+    std::optional<Pick> pick;
+};
+
 class PictureSurface {
 public:
     // The picture shown, discarding everything drawn before.
@@ -47,8 +55,12 @@ public:
     // the drawing area: what summing Point sample by sample gives, read from the scan lines.
     ChannelSums SumSquare(int x, int y, int n) const;
     // The colour shown there, or the square's average (as the read-out reads it), and where it
-    // came from; nothing outside the drawing area.
+    // came from; nothing outside the drawing area. Pixels still arriving are waited for.
     std::optional<Pick> pickAt(QPoint pixel, int radius) const;
+    // The read-out's question, which does not wait over a preview. Where the colour came from
+    // is read only with withOrigin (the stored value and the exact one cost more than the
+    // colour); without, the pick names its pixel and radius alone.
+    Reading read(QPoint pixel, int radius, bool withOrigin) const;
 
     // A straight line one pixel wide through the centres of the pixels at its ends, which belong
     // to it; a line of no length is its one pixel.
@@ -107,6 +119,9 @@ private:
         }
         return m_backgroundRgb;
     }
+    // The colour at pixel, or of the square of radius n around it, with where it came from
+    // (only its pixel and radius, unless withOrigin).
+    std::optional<Pick> pickOf(QPoint pixel, int n, bool withOrigin) const;
     // Grows the tiles' grid to cover the drawing area, as a canvas grows under a larger box.
     void prepareForDrawing();
     // Runs paint on a scratch copy of the surface's pixels in area, then keeps the pixels it
