@@ -266,11 +266,11 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
     for (qsizetype i = 0; i < points.size(); ++i) {
         // A part holds the square's pixels inside the picture, placed where they lie.
         const QPoint offset = parts->placed[i].topLeft();
-        std::optional<Pick> sample;
-        if (QRect(QPoint(0, 0), parts->size).contains(points[i])) {
-            sample = parts->parts[i].pickAt(points[i] - offset, radius);
-        }
-        if (!sample) {
+        // The colour alone: what the lines say of a sample is its colour, pixel and radius.
+        const ColorValue color = QRect(QPoint(0, 0), parts->size).contains(points[i])
+                                     ? parts->parts[i].colorAt(points[i] - offset, radius)
+                                     : -1;
+        if (color < 0) {
             //: On standard error. %1, %2: the point; %3: the picture's size ("640 x 480").
             throw Failure{1, QCoreApplication::translate(
                                  "Verbs", "the point %1,%2 lies outside the picture (%3)")
@@ -278,8 +278,11 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
                                  .arg(points[i].y())
                                  .arg(SizeText(parts->size))};
         }
-        sample->origin.position = points[i];
-        samples.append(*sample);
+        PickOrigin origin;
+        origin.source = source;
+        origin.position = points[i];
+        origin.radius = radius;
+        samples.append(Pick(Color::fromValue(color), QString(), origin));
     }
     return SampleText(samples, format);
 }
