@@ -1,7 +1,7 @@
 // Writes the window icon's design as the PNGs a desktop looks for in its icon theme:
 //   huemark_icons OUTDIR NAME  ->  OUTDIR/<size>x<size>/apps/NAME.png for 16 ... 256
 
-#include "app/WindowIcon.h"
+#include "help/WindowIcon.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -299,13 +299,31 @@ um eine Fläche zu wählen. F6 wechselt zu diesem Feld und zurück.</translation
         <translation>%1 kann nicht geöffnet werden: Die Adresse nennt keine Datei</translation>
     </message>
     <message>
+        <source>%1 or json</source>
+        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
+        <translation>%1 oder json</translation>
+    </message>
+    <message numerus="yes">
+        <source>one picture file opens at a time, but %n were given</source>
+        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
+        <translation>
+            <numerusform>es lässt sich nur eine Bilddatei auf einmal öffnen, aber %n wurde angegeben</numerusform>
+            <numerusform>es lässt sich nur eine Bilddatei auf einmal öffnen, aber %n wurden angegeben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--background takes no other option and no file</source>
+        <extracomment>On standard error.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
-       huemark sample|stats|palette FILE ... (see --help)</source>
+       huemark --background
+       huemark sample|stats|palette FILE ... (see --help)
+       huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
-        <translation>Aufruf: huemark [Optionen] [--] [Datei]
-        huemark --pick [--format NOTATION] [--no-copy]
-        huemark sample|stats|palette DATEI ... (siehe --help)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reads the colour of any pixel of a picture.
@@ -328,6 +346,11 @@ Picking from the screen:
                  the pixel on the desktop, the monitor, its scale and the
                  radius; the clipboard gets the web code).
   --no-copy      Leaves the clipboard alone.
+  --background   Keeps Huemark at hand, windowless, one per session: it picks
+                 on Super+Shift+C (X11; changed in its Preferences), from its
+                 tray entry, and for --pick, which then answers at once. Every
+                 pick is kept in the history (huemark history) unless Keep a
+                 History is off.
 
 Arguments:
   file           A picture file to open instead of the clipboard&apos;s picture: a
@@ -335,49 +358,7 @@ Arguments:
 
 </source>
         <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>Liest die Farbe eines beliebigen Pixels eines Bildes.
-
-Optionen:
-  -h, --help     Zeigt diese Hilfe.
-  -v, --version  Zeigt die Version.
-  --             Beendet die Optionen: Ein Dateiname danach darf mit &apos;-&apos;
-                 beginnen.
-
-Vom Bildschirm aufnehmen:
-  --pick         Friert alle Monitore ein und nimmt ein Pixel auf: Bewegen Sie
-                 den Zeiger (die Pfeiltasten gehen ein Pixel weiter, mit
-                 Umschalt zehn), [ und ] ändern den Mittelungsradius, + und -
-                 oder das Mausrad die Vergrößerung; ein Klick oder Enter nimmt
-                 auf, Esc oder ein Rechtsklick bricht ab. Der Code geht an die
-                 Standardausgabe und in die Zwischenablage; Rückgabewert 0, 1
-                 bei Abbruch, 2, wenn kein Bildschirmfoto möglich ist.
-  --format NOTATION
-                 Wie die Aufnahme geschrieben wird: web (#RRGGBB, die Vorgabe),
-                 rgb, hsl, oklch, gpl, color-srgb, color-stored, name oder json
-                 (der Code, das Pixel auf der Arbeitsfläche, der Monitor, seine
-                 Skalierung und der Radius; die Zwischenablage erhält den
-                 Web-Code).
-  --no-copy      Lässt die Zwischenablage unverändert.
-
-Argumente:
-  Datei          Eine Bilddatei, die statt des Bildes in der Zwischenablage
-                 geöffnet wird: ein Pfad oder eine file:-Adresse auf diesem
-                 Rechner.
-
-</translation>
-    </message>
-    <message>
-        <source>%1 or json</source>
-        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
-        <translation>%1 oder json</translation>
-    </message>
-    <message numerus="yes">
-        <source>one picture file opens at a time, but %n were given</source>
-        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
-        <translation>
-            <numerusform>es lässt sich nur eine Bilddatei auf einmal öffnen, aber %n wurde angegeben</numerusform>
-            <numerusform>es lässt sich nur eine Bilddatei auf einmal öffnen, aber %n wurden angegeben</numerusform>
-        </translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -565,6 +546,28 @@ Argumente:
         <source>Contents</source>
         <extracomment>The help window&apos;s button: the help&apos;s table of contents.</extracomment>
         <translation>Inhalt</translation>
+    </message>
+</context>
+<context>
+    <name>Instance</name>
+    <message>
+        <source>the background instance failed: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no session bus to offer the pick on (DBUS_SESSION_BUS_ADDRESS is not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the session bus: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot take the name on the bus: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1032,30 @@ Argumente:
     </message>
 </context>
 <context>
+    <name>PickGesture</name>
+    <message>
+        <source>another pick is under way</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PickHistory</name>
+    <message>
+        <source>The history %1 cannot be read (%2); it is left as it is.</source>
+        <extracomment>Why nothing was added to the history. %1: the history file; %2: why it cannot be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <extracomment>%1: the folder that could not be made.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PictureArrival</name>
     <message>
         <source>Out of memory: the picture does not fit in memory.</source>
@@ -1270,6 +1297,41 @@ Argumente:
     </message>
 </context>
 <context>
+    <name>Tray</name>
+    <message>
+        <source>&amp;Pick from Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Picks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Huemark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start with the Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Huemark Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut that picks from the screen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Verbs</name>
     <message>
         <source>standard input holds more than a picture may (%1 MB)</source>
@@ -1377,6 +1439,30 @@ Argumente:
         <translation>es ist nicht genügend Speicher vorhanden, um das Bild zu messen</translation>
     </message>
     <message>
+        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
+        <translation>%1 ist kein Rechteck X,Y,BREITE,HÖHE</translation>
+    </message>
+    <message>
+        <source>%1 is not a point X,Y</source>
+        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
+        <translation>%1 ist kein Punkt X,Y</translation>
+    </message>
+    <message>
+        <source>history takes options only, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>On standard error. %1: the history file; %2: why it cannot be read.</extracomment>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
   huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  The colour at each point, one line each: the pixel, or the
@@ -1388,6 +1474,8 @@ Argumente:
                  deviation, minimum and maximum per channel, and the spread.
   huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]
                  The N (2 to 16, default 6) dominant colours, largest share first.
+  huemark history [-n N] [--format F]
+                 The picks kept (newest first, the last 1000), as sample&apos;s F.
 Colours are the ones a colour-managed program shows (sRGB), or the values stored
 in the file with --stored; transparent pixels are laid over white. Points and
 rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
@@ -1395,35 +1483,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 2 wrong usage.
 </source>
         <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>Befehle (ohne Anzeige nutzbar; DATEI darf - für die Standardeingabe sein):
-  huemark sample DATEI X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 Die Farbe an jedem Punkt, je eine Zeile: das Pixel oder der
-                 Durchschnitt des Quadrats mit Radius R (0 bis 5) darum. F ist
-                 web (#RRGGBB, die Vorgabe), rgb, hsl, oklch, gpl oder json.
-  huemark stats DATEI [--rect X,Y,B,H] [--json] [--stored]
-                 Die Kennzahlen des Bildes oder des Rechtecks: Pixel, der
-                 Mittelwert in linearem Licht und der einfache Durchschnitt der
-                 Codes, der Median, die Abweichung, Minimum und Maximum je Kanal
-                 und die Streuung.
-  huemark palette DATEI [-n N] [--rect X,Y,B,H] [--format gpl|css|json|csv|hex]
-                 Die N (2 bis 16, Vorgabe 6) vorherrschenden Farben, größter
-                 Anteil zuerst.
-Die Farben sind die, die ein farbverwaltetes Programm zeigt (sRGB), oder mit
---stored die in der Datei gespeicherten Werte; transparente Pixel liegen über
-Weiß. Punkte und Rechtecke sind in Bildpixeln ab der linken oberen Ecke
-angegeben. Rückgabewert: 0 erledigt, 1 die Datei kann nicht gelesen werden oder
-ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
-</translation>
-    </message>
-    <message>
-        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
-        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
-        <translation>%1 ist kein Rechteck X,Y,BREITE,HÖHE</translation>
-    </message>
-    <message>
-        <source>%1 is not a point X,Y</source>
-        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
-        <translation>%1 ist kein Punkt X,Y</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1435,6 +1495,19 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
     <message>
         <source>The X server did not hand over the screen&apos;s pixels.</source>
         <translation>Der X-Server hat die Pixel des Bildschirms nicht übergeben.</translation>
+    </message>
+</context>
+<context>
+    <name>X11Hotkey</name>
+    <message>
+        <source>This keyboard has no key for %1.</source>
+        <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program holds %1: choose another shortcut for the pick.</source>
+        <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1880,6 +1953,34 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <extracomment>Said by a screen reader after Extract Palette: %1 how many colours (two or more), %2 the web code of the largest share&apos;s colour.</extracomment>
         <translation>Palette mit %1 Farben aufgenommen, Zeilen 1 bis %1; der größte Anteil, %2, steht in Zeile 1</translation>
     </message>
+    <message>
+        <source>Open &amp;History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pick is on the list but could not be kept in the history.<byte value="xd"/>%1</source>
+        <extracomment>A message box. %1: why the pick could not be kept (a sentence).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history holds no picks yet.</source>
+        <extracomment>A message box: File, Open History found nothing kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New picks are no longer kept.<byte value="xd"/>Clear the history kept so far as well?</source>
+        <extracomment>A question when Keep a History is turned off.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
+        <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1892,8 +1993,8 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <translation>kein Bildschirm zum Aufnehmen vorhanden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
     </message>
     <message>
-        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats and palette need none</source>
-        <translation>keine Anzeige für das Fenster vorhanden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); die Befehle sample, stats und palette brauchen keine</translation>
+        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -299,13 +299,31 @@ para elegir un área. F6 va a este panel y vuelve.</translation>
         <translation>no se puede abrir %1: la dirección no designa ningún archivo</translation>
     </message>
     <message>
+        <source>%1 or json</source>
+        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
+        <translation>%1 o json</translation>
+    </message>
+    <message numerus="yes">
+        <source>one picture file opens at a time, but %n were given</source>
+        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
+        <translation>
+            <numerusform>solo se abre un archivo de imagen a la vez, pero se indicó %n</numerusform>
+            <numerusform>solo se abre un archivo de imagen a la vez, pero se indicaron %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--background takes no other option and no file</source>
+        <extracomment>On standard error.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
-       huemark sample|stats|palette FILE ... (see --help)</source>
+       huemark --background
+       huemark sample|stats|palette FILE ... (see --help)
+       huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
-        <translation>Uso: huemark [opciones] [--] [archivo]
-     huemark --pick [--format NOTACIÓN] [--no-copy]
-     huemark sample|stats|palette ARCHIVO ... (véase --help)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reads the colour of any pixel of a picture.
@@ -328,6 +346,11 @@ Picking from the screen:
                  the pixel on the desktop, the monitor, its scale and the
                  radius; the clipboard gets the web code).
   --no-copy      Leaves the clipboard alone.
+  --background   Keeps Huemark at hand, windowless, one per session: it picks
+                 on Super+Shift+C (X11; changed in its Preferences), from its
+                 tray entry, and for --pick, which then answers at once. Every
+                 pick is kept in the history (huemark history) unless Keep a
+                 History is off.
 
 Arguments:
   file           A picture file to open instead of the clipboard&apos;s picture: a
@@ -335,48 +358,7 @@ Arguments:
 
 </source>
         <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>Lee el color de cualquier píxel de una imagen.
-
-Opciones:
-  -h, --help     Muestra esta ayuda.
-  -v, --version  Muestra la versión.
-  --             Termina las opciones: un nombre de archivo que vaya detrás
-                 puede empezar por &apos;-&apos;.
-
-Tomar un color de la pantalla:
-  --pick         Congela todos los monitores y toma un píxel: mueva el puntero
-                 (las flechas avanzan un píxel, con Mayúsculas diez), [ y ]
-                 cambian el radio de promedio, + y - o la rueda, la ampliación;
-                 un clic o Intro toma el color, Escape o un clic derecho
-                 cancela. El código va a la salida estándar y al portapapeles;
-                 código de salida 0, 1 si se cancela, 2 si no se puede capturar
-                 la pantalla.
-  --format NOTACIÓN
-                 Cómo se escribe el color tomado: web (#RRGGBB, la notación
-                 predeterminada), rgb, hsl, oklch, gpl, color-srgb,
-                 color-stored, name o json (el código, el píxel en el
-                 escritorio, el monitor, su escala y el radio; el portapapeles
-                 recibe el código web).
-  --no-copy      No toca el portapapeles.
-
-Argumentos:
-  archivo        Un archivo de imagen que abrir en lugar de la imagen del
-                 portapapeles: una ruta, o una dirección file: de esta máquina.
-
-</translation>
-    </message>
-    <message>
-        <source>%1 or json</source>
-        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
-        <translation>%1 o json</translation>
-    </message>
-    <message numerus="yes">
-        <source>one picture file opens at a time, but %n were given</source>
-        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
-        <translation>
-            <numerusform>solo se abre un archivo de imagen a la vez, pero se indicó %n</numerusform>
-            <numerusform>solo se abre un archivo de imagen a la vez, pero se indicaron %n</numerusform>
-        </translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -564,6 +546,28 @@ Argumentos:
         <source>Contents</source>
         <extracomment>The help window&apos;s button: the help&apos;s table of contents.</extracomment>
         <translation>Contenido</translation>
+    </message>
+</context>
+<context>
+    <name>Instance</name>
+    <message>
+        <source>the background instance failed: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no session bus to offer the pick on (DBUS_SESSION_BUS_ADDRESS is not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the session bus: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot take the name on the bus: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1032,30 @@ Argumentos:
     </message>
 </context>
 <context>
+    <name>PickGesture</name>
+    <message>
+        <source>another pick is under way</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PickHistory</name>
+    <message>
+        <source>The history %1 cannot be read (%2); it is left as it is.</source>
+        <extracomment>Why nothing was added to the history. %1: the history file; %2: why it cannot be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <extracomment>%1: the folder that could not be made.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PictureArrival</name>
     <message>
         <source>Out of memory: the picture does not fit in memory.</source>
@@ -1269,6 +1297,41 @@ Argumentos:
     </message>
 </context>
 <context>
+    <name>Tray</name>
+    <message>
+        <source>&amp;Pick from Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Picks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Huemark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start with the Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Huemark Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut that picks from the screen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Verbs</name>
     <message>
         <source>standard input holds more than a picture may (%1 MB)</source>
@@ -1376,6 +1439,30 @@ Argumentos:
         <translation>no hay memoria suficiente para medir la imagen</translation>
     </message>
     <message>
+        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
+        <translation>%1 no es un rectángulo X,Y,ANCHO,ALTO</translation>
+    </message>
+    <message>
+        <source>%1 is not a point X,Y</source>
+        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
+        <translation>%1 no es un punto X,Y</translation>
+    </message>
+    <message>
+        <source>history takes options only, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>On standard error. %1: the history file; %2: why it cannot be read.</extracomment>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
   huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  The colour at each point, one line each: the pixel, or the
@@ -1387,6 +1474,8 @@ Argumentos:
                  deviation, minimum and maximum per channel, and the spread.
   huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]
                  The N (2 to 16, default 6) dominant colours, largest share first.
+  huemark history [-n N] [--format F]
+                 The picks kept (newest first, the last 1000), as sample&apos;s F.
 Colours are the ones a colour-managed program shows (sRGB), or the values stored
 in the file with --stored; transparent pixels are laid over white. Points and
 rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
@@ -1394,36 +1483,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 2 wrong usage.
 </source>
         <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>Órdenes (no necesitan pantalla; ARCHIVO puede ser - para la entrada estándar):
-  huemark sample ARCHIVO X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 El color en cada punto, una línea por punto: el píxel, o el
-                 promedio del cuadrado de radio R (0 a 5) a su alrededor. F es
-                 web (#RRGGBB, la predeterminada), rgb, hsl, oklch, gpl o json.
-  huemark stats ARCHIVO [--rect X,Y,W,H] [--json] [--stored]
-                 Las cifras de la imagen o del rectángulo: píxeles, la media en
-                 luz lineal y el promedio simple de los códigos, la mediana, la
-                 desviación, el mínimo y el máximo por canal, y la dispersión.
-  huemark palette ARCHIVO [-n N] [--rect X,Y,W,H]
-                 [--format gpl|css|json|csv|hex]
-                 Los N (2 a 16, 6 por omisión) colores dominantes, de mayor a
-                 menor proporción.
-Los colores son los que muestra un programa con gestión del color (sRGB), o los
-valores almacenados en el archivo con --stored; los píxeles transparentes se
-ponen sobre blanco. Los puntos y rectángulos se dan en píxeles de la imagen
-desde la esquina superior izquierda. Estado de salida: 0 hecho, 1 no se puede
-leer el archivo o un punto o rectángulo queda fuera de la imagen, 2 uso
-incorrecto.
-</translation>
-    </message>
-    <message>
-        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
-        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
-        <translation>%1 no es un rectángulo X,Y,ANCHO,ALTO</translation>
-    </message>
-    <message>
-        <source>%1 is not a point X,Y</source>
-        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
-        <translation>%1 no es un punto X,Y</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1435,6 +1495,19 @@ incorrecto.
     <message>
         <source>The X server did not hand over the screen&apos;s pixels.</source>
         <translation>El servidor X no entregó los píxeles de la pantalla.</translation>
+    </message>
+</context>
+<context>
+    <name>X11Hotkey</name>
+    <message>
+        <source>This keyboard has no key for %1.</source>
+        <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program holds %1: choose another shortcut for the pick.</source>
+        <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1880,6 +1953,34 @@ incorrecto.
         <extracomment>Said by a screen reader after Extract Palette: %1 how many colours (two or more), %2 the web code of the largest share&apos;s colour.</extracomment>
         <translation>Paleta de %1 colores añadida, filas 1 a %1; la mayor parte, %2, está en la fila 1</translation>
     </message>
+    <message>
+        <source>Open &amp;History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pick is on the list but could not be kept in the history.<byte value="xd"/>%1</source>
+        <extracomment>A message box. %1: why the pick could not be kept (a sentence).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history holds no picks yet.</source>
+        <extracomment>A message box: File, Open History found nothing kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New picks are no longer kept.<byte value="xd"/>Clear the history kept so far as well?</source>
+        <extracomment>A question when Keep a History is turned off.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
+        <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1892,8 +1993,8 @@ incorrecto.
         <translation>no hay ninguna pantalla de la que tomar un color (DISPLAY y WAYLAND_DISPLAY no están definidas)</translation>
     </message>
     <message>
-        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats and palette need none</source>
-        <translation>no hay ninguna pantalla en la que mostrar la ventana (DISPLAY y WAYLAND_DISPLAY no están definidas); las órdenes sample, stats y palette no la necesitan</translation>
+        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -299,13 +299,31 @@ pour choisir une zone. F6 va à ce panneau et revient.</translation>
         <translation>impossible d&apos;ouvrir %1 : l&apos;adresse ne désigne aucun fichier</translation>
     </message>
     <message>
+        <source>%1 or json</source>
+        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
+        <translation>%1 ou json</translation>
+    </message>
+    <message numerus="yes">
+        <source>one picture file opens at a time, but %n were given</source>
+        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
+        <translation>
+            <numerusform>un seul fichier image s&apos;ouvre à la fois, mais %n a été donné</numerusform>
+            <numerusform>un seul fichier image s&apos;ouvre à la fois, mais %n ont été donnés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--background takes no other option and no file</source>
+        <extracomment>On standard error.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
-       huemark sample|stats|palette FILE ... (see --help)</source>
+       huemark --background
+       huemark sample|stats|palette FILE ... (see --help)
+       huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
-        <translation>Utilisation : huemark [options] [--] [fichier]
-              huemark --pick [--format NOTATION] [--no-copy]
-              huemark sample|stats|palette FICHIER ... (voir --help)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reads the colour of any pixel of a picture.
@@ -328,6 +346,11 @@ Picking from the screen:
                  the pixel on the desktop, the monitor, its scale and the
                  radius; the clipboard gets the web code).
   --no-copy      Leaves the clipboard alone.
+  --background   Keeps Huemark at hand, windowless, one per session: it picks
+                 on Super+Shift+C (X11; changed in its Preferences), from its
+                 tray entry, and for --pick, which then answers at once. Every
+                 pick is kept in the history (huemark history) unless Keep a
+                 History is off.
 
 Arguments:
   file           A picture file to open instead of the clipboard&apos;s picture: a
@@ -335,45 +358,7 @@ Arguments:
 
 </source>
         <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>Lit la couleur de n&apos;importe quel pixel d&apos;une image.
-
-Options :
-  -h, --help     Affiche cette aide.
-  -v, --version  Affiche la version.
-  --             Fin des options : le fichier qui suit peut commencer par « - ».
-
-Prélèvement à l&apos;écran :
-  --pick         Fige les écrans et prélève un pixel : bougez le pointeur
-                 (flèches : un pixel, Maj : dix), [ et ] changent le rayon de
-                 moyenne, + et - ou la molette le zoom ; clic ou Entrée prélève,
-                 Échap ou clic droit annule. Le code va sur la sortie standard
-                 et dans le presse-papiers ; code de sortie 0, 1 si annulé, 2 si
-                 l&apos;écran ne peut être capturé.
-  --format NOTATION
-                 Forme du code écrit : web (#RRGGBB, par défaut), rgb, hsl,
-                 oklch, gpl, color-srgb, color-stored, name ou json (le code,
-                 le pixel sur le bureau, l&apos;écran, son échelle et le rayon ; le
-                 presse-papiers reçoit le code web).
-  --no-copy      Ne touche pas au presse-papiers.
-
-Arguments :
-  fichier        Fichier image à ouvrir au lieu de celle du presse-papiers : un
-                 chemin, ou une adresse file: sur cette machine.
-
-</translation>
-    </message>
-    <message>
-        <source>%1 or json</source>
-        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
-        <translation>%1 ou json</translation>
-    </message>
-    <message numerus="yes">
-        <source>one picture file opens at a time, but %n were given</source>
-        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
-        <translation>
-            <numerusform>un seul fichier image s&apos;ouvre à la fois, mais %n a été donné</numerusform>
-            <numerusform>un seul fichier image s&apos;ouvre à la fois, mais %n ont été donnés</numerusform>
-        </translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -561,6 +546,28 @@ Arguments :
         <source>Contents</source>
         <extracomment>The help window&apos;s button: the help&apos;s table of contents.</extracomment>
         <translation>Sommaire</translation>
+    </message>
+</context>
+<context>
+    <name>Instance</name>
+    <message>
+        <source>the background instance failed: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no session bus to offer the pick on (DBUS_SESSION_BUS_ADDRESS is not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the session bus: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot take the name on the bus: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1032,30 @@ Arguments :
     </message>
 </context>
 <context>
+    <name>PickGesture</name>
+    <message>
+        <source>another pick is under way</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PickHistory</name>
+    <message>
+        <source>The history %1 cannot be read (%2); it is left as it is.</source>
+        <extracomment>Why nothing was added to the history. %1: the history file; %2: why it cannot be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <extracomment>%1: the folder that could not be made.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PictureArrival</name>
     <message>
         <source>Out of memory: the picture does not fit in memory.</source>
@@ -1266,6 +1297,41 @@ Arguments :
     </message>
 </context>
 <context>
+    <name>Tray</name>
+    <message>
+        <source>&amp;Pick from Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Picks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Huemark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start with the Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Huemark Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut that picks from the screen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Verbs</name>
     <message>
         <source>standard input holds more than a picture may (%1 MB)</source>
@@ -1373,6 +1439,30 @@ Arguments :
         <translation>la mémoire est insuffisante pour mesurer l&apos;image</translation>
     </message>
     <message>
+        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
+        <translation>%1 n&apos;est pas un rectangle X,Y,LARGEUR,HAUTEUR</translation>
+    </message>
+    <message>
+        <source>%1 is not a point X,Y</source>
+        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
+        <translation>%1 n&apos;est pas un point X,Y</translation>
+    </message>
+    <message>
+        <source>history takes options only, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>On standard error. %1: the history file; %2: why it cannot be read.</extracomment>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
   huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  The colour at each point, one line each: the pixel, or the
@@ -1384,6 +1474,8 @@ Arguments :
                  deviation, minimum and maximum per channel, and the spread.
   huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]
                  The N (2 to 16, default 6) dominant colours, largest share first.
+  huemark history [-n N] [--format F]
+                 The picks kept (newest first, the last 1000), as sample&apos;s F.
 Colours are the ones a colour-managed program shows (sRGB), or the values stored
 in the file with --stored; transparent pixels are laid over white. Points and
 rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
@@ -1391,33 +1483,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 2 wrong usage.
 </source>
         <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>Verbes (sans affichage ; FICHIER peut être - pour l&apos;entrée standard) :
-  huemark sample FICHIER X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 La couleur de chaque point, une ligne par point : le pixel, ou
-                 la moyenne du carré de rayon R (0 à 5) qui l&apos;entoure. F vaut
-                 web (#RRGGBB, par défaut), rgb, hsl, oklch, gpl ou json.
-  huemark stats FICHIER [--rect X,Y,L,H] [--json] [--stored]
-                 Les mesures de l&apos;image ou du rectangle : pixels, moyenne en
-                 lumière linéaire et simple moyenne des codes, médiane, puis
-                 écart-type, minimum et maximum par canal, et dispersion.
-  huemark palette FICHIER [-n N] [--rect X,Y,L,H] [--format gpl|css|json|csv|hex]
-                 N (2 à 16, défaut 6) couleurs dominantes, plus grande part d&apos;abord.
-Les couleurs sont celles d&apos;un programme qui gère les couleurs (sRGB), ou les
-valeurs enregistrées dans le fichier avec --stored ; les pixels transparents
-sont posés sur du blanc. Points et rectangles se comptent en pixels de l&apos;image
-depuis le coin supérieur gauche. Code de sortie : 0 réussi, 1 fichier illisible
-ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
-</translation>
-    </message>
-    <message>
-        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
-        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
-        <translation>%1 n&apos;est pas un rectangle X,Y,LARGEUR,HAUTEUR</translation>
-    </message>
-    <message>
-        <source>%1 is not a point X,Y</source>
-        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
-        <translation>%1 n&apos;est pas un point X,Y</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1495,19 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
     <message>
         <source>The X server did not hand over the screen&apos;s pixels.</source>
         <translation>Le serveur X n&apos;a pas transmis les pixels de l&apos;écran.</translation>
+    </message>
+</context>
+<context>
+    <name>X11Hotkey</name>
+    <message>
+        <source>This keyboard has no key for %1.</source>
+        <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program holds %1: choose another shortcut for the pick.</source>
+        <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1874,6 +1953,34 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <extracomment>Said by a screen reader after Extract Palette: %1 how many colours (two or more), %2 the web code of the largest share&apos;s colour.</extracomment>
         <translation>Palette de %1 couleurs ajoutée, lignes 1 à %1 ; la plus grande part, %2, est en ligne 1</translation>
     </message>
+    <message>
+        <source>Open &amp;History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pick is on the list but could not be kept in the history.<byte value="xd"/>%1</source>
+        <extracomment>A message box. %1: why the pick could not be kept (a sentence).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history holds no picks yet.</source>
+        <extracomment>A message box: File, Open History found nothing kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New picks are no longer kept.<byte value="xd"/>Clear the history kept so far as well?</source>
+        <extracomment>A question when Keep a History is turned off.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
+        <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1886,8 +1993,8 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <translation>aucun écran où prélever (DISPLAY et WAYLAND_DISPLAY ne sont pas définies)</translation>
     </message>
     <message>
-        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats and palette need none</source>
-        <translation>aucun affichage où montrer la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définies) ; les verbes sample, stats et palette n&apos;en ont pas besoin</translation>
+        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -299,13 +299,30 @@ to choose an area. F6 goes to this panel and back.</source>
         <translation>%1 を開けません: このアドレスはファイルを指していません</translation>
     </message>
     <message>
+        <source>%1 or json</source>
+        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
+        <translation>%1 または json</translation>
+    </message>
+    <message numerus="yes">
+        <source>one picture file opens at a time, but %n were given</source>
+        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
+        <translation>
+            <numerusform>一度に開ける画像ファイルは 1 つですが、%n 個指定されました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--background takes no other option and no file</source>
+        <extracomment>On standard error.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
-       huemark sample|stats|palette FILE ... (see --help)</source>
+       huemark --background
+       huemark sample|stats|palette FILE ... (see --help)
+       huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
-        <translation>使い方: huemark [オプション] [--] [ファイル]
-        huemark --pick [--format 表記] [--no-copy]
-        huemark sample|stats|palette ファイル ... (--help を参照)</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Reads the colour of any pixel of a picture.
@@ -328,6 +345,11 @@ Picking from the screen:
                  the pixel on the desktop, the monitor, its scale and the
                  radius; the clipboard gets the web code).
   --no-copy      Leaves the clipboard alone.
+  --background   Keeps Huemark at hand, windowless, one per session: it picks
+                 on Super+Shift+C (X11; changed in its Preferences), from its
+                 tray entry, and for --pick, which then answers at once. Every
+                 pick is kept in the history (huemark history) unless Keep a
+                 History is off.
 
 Arguments:
   file           A picture file to open instead of the clipboard&apos;s picture: a
@@ -335,46 +357,7 @@ Arguments:
 
 </source>
         <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>画像の任意のピクセルの色を読み取ります。
-
-オプション:
-  -h, --help     このヘルプを表示します。
-  -v, --version  バージョンを表示します。
-  --             オプションの終わり: これより後のファイル名は &apos;-&apos; で始まっても
-                 構いません。
-
-画面からの取得:
-  --pick         すべてのモニターを静止させ、ピクセルを 1 つ取得します。
-                 ポインターを動かし (矢印キーで 1 ピクセル、Shift 併用で 10)、
-                 [ と ] で平均化の半径を、+ と - またはホイールで拡大率を
-                 変えます。クリックまたは Enter で取得し、Esc または右クリック
-                 で取り消します。コードは標準出力とクリップボードに送られます。
-                 終了コードは 0、取り消したときは 1、画面をキャプチャできない
-                 ときは 2 です。
-  --format 表記
-                 取得した色の書き方: web (#RRGGBB、既定)、rgb、hsl、oklch、
-                 gpl、color-srgb、color-stored、name、または json (コード、
-                 デスクトップ上のピクセル、モニターとその倍率、半径。
-                 クリップボードには Web コードが入ります)。
-  --no-copy      クリップボードを変更しません。
-
-引数:
-  ファイル       クリップボードの画像の代わりに開く画像ファイル: パス、
-                 またはこのマシン上の file: アドレス。
-
-</translation>
-    </message>
-    <message>
-        <source>%1 or json</source>
-        <extracomment>The words --format takes: %1 is the list of all but the last (&quot;web, rgb, ...&quot;). The words, &quot;json&quot; among them, stay as they are.</extracomment>
-        <translation>%1 または json</translation>
-    </message>
-    <message numerus="yes">
-        <source>one picture file opens at a time, but %n were given</source>
-        <extracomment>On standard error. %n: how many files were named (two or more).</extracomment>
-        <translation>
-            <numerusform>一度に開ける画像ファイルは 1 つですが、%n 個指定されました</numerusform>
-        </translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -562,6 +545,28 @@ Arguments:
         <source>Contents</source>
         <extracomment>The help window&apos;s button: the help&apos;s table of contents.</extracomment>
         <translation>目次</translation>
+    </message>
+</context>
+<context>
+    <name>Instance</name>
+    <message>
+        <source>the background instance failed: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no session bus to offer the pick on (DBUS_SESSION_BUS_ADDRESS is not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot reach the session bus: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot take the name on the bus: %1</source>
+        <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1030,30 @@ Arguments:
     </message>
 </context>
 <context>
+    <name>PickGesture</name>
+    <message>
+        <source>another pick is under way</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PickHistory</name>
+    <message>
+        <source>The history %1 cannot be read (%2); it is left as it is.</source>
+        <extracomment>Why nothing was added to the history. %1: the history file; %2: why it cannot be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <extracomment>%1: the folder that could not be made.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PictureArrival</name>
     <message>
         <source>Out of memory: the picture does not fit in memory.</source>
@@ -1266,6 +1295,41 @@ Arguments:
     </message>
 </context>
 <context>
+    <name>Tray</name>
+    <message>
+        <source>&amp;Pick from Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Picks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Huemark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start with the Session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;references...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Huemark Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shortcut that picks from the screen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Verbs</name>
     <message>
         <source>standard input holds more than a picture may (%1 MB)</source>
@@ -1373,6 +1437,30 @@ Arguments:
         <translation>画像を測定するのに十分なメモリがありません</translation>
     </message>
     <message>
+        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
+        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
+        <translation>%1 は矩形 X,Y,幅,高さ ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a point X,Y</source>
+        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
+        <translation>%1 は点 X,Y ではありません</translation>
+    </message>
+    <message>
+        <source>history takes options only, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>On standard error. %1: the history file; %2: why it cannot be read.</extracomment>
+        <translation type="unfinished">%1、%2 {1:?}</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
   huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  The colour at each point, one line each: the pixel, or the
@@ -1384,6 +1472,8 @@ Arguments:
                  deviation, minimum and maximum per channel, and the spread.
   huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]
                  The N (2 to 16, default 6) dominant colours, largest share first.
+  huemark history [-n N] [--format F]
+                 The picks kept (newest first, the last 1000), as sample&apos;s F.
 Colours are the ones a colour-managed program shows (sRGB), or the values stored
 in the file with --stored; transparent pixels are laid over white. Points and
 rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
@@ -1391,33 +1481,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 2 wrong usage.
 </source>
         <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>サブコマンド (ディスプレイ不要。ファイルに - を指定すると標準入力を読みます):
-  huemark sample ファイル X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 各点の色を 1 点 1 行で: そのピクセル、または周囲の半径 R
-                 (0～5) の正方形の平均。F は web (#RRGGBB、既定)、rgb、hsl、
-                 oklch、gpl、json のいずれか。
-  huemark stats ファイル [--rect X,Y,W,H] [--json] [--stored]
-                 画像または矩形の統計値: ピクセル数、線形光での平均とコード値
-                 の単純平均、チャネルごとの中央値・標準偏差・最小値・最大値、
-                 ばらつき。
-  huemark palette ファイル [-n N] [--rect X,Y,W,H]
-                 [--format gpl|css|json|csv|hex]
-                 主要色 N 色 (2～16、既定 6) を、占める割合の大きい順に。
-色はカラーマネジメント対応のプログラムが表示する色 (sRGB)、--stored を付けると
-ファイルに保存された値です。透明なピクセルは白の上に重ねたものとして扱います。
-点と矩形は画像の左上隅から数えた画像のピクセル単位です。終了ステータス: 0 完了、
-1 ファイルを読み込めない、または点や矩形が画像の外にある、2 使い方の誤り。
-</translation>
-    </message>
-    <message>
-        <source>%1 is not a rectangle X,Y,WIDTH,HEIGHT</source>
-        <extracomment>On standard error. %1: the value given to --rect, in single quotes.</extracomment>
-        <translation>%1 は矩形 X,Y,幅,高さ ではありません</translation>
-    </message>
-    <message>
-        <source>%1 is not a point X,Y</source>
-        <extracomment>On standard error. %1: the point given, in single quotes.</extracomment>
-        <translation>%1 は点 X,Y ではありません</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1493,19 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     <message>
         <source>The X server did not hand over the screen&apos;s pixels.</source>
         <translation>X サーバーが画面のピクセルを渡しませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>X11Hotkey</name>
+    <message>
+        <source>This keyboard has no key for %1.</source>
+        <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program holds %1: choose another shortcut for the pick.</source>
+        <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1874,6 +1951,34 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <extracomment>Said by a screen reader after Extract Palette: %1 how many colours (two or more), %2 the web code of the largest share&apos;s colour.</extracomment>
         <translation>%1 色のパレットを追加しました（1〜%1 行目）。最も多い色 %2 は 1 行目です</translation>
     </message>
+    <message>
+        <source>Open &amp;History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep a History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pick is on the list but could not be kept in the history.<byte value="xd"/>%1</source>
+        <extracomment>A message box. %1: why the pick could not be kept (a sentence).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history holds no picks yet.</source>
+        <extracomment>A message box: File, Open History found nothing kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New picks are no longer kept.<byte value="xd"/>Clear the history kept so far as well?</source>
+        <extracomment>A question when Keep a History is turned off.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
+        <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1886,8 +1991,8 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <translation>取得する画面がありません (DISPLAY と WAYLAND_DISPLAY が設定されていません)</translation>
     </message>
     <message>
-        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats and palette need none</source>
-        <translation>ウィンドウを表示するディスプレイがありません (DISPLAY と WAYLAND_DISPLAY が設定されていません)。サブコマンド sample、stats、palette はディスプレイなしで使えます</translation>
+        <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,7 @@ void frmHuemark::DrawTag(float x, float y, ColorValue c) {
 
 void frmHuemark::AddPickOnTop(const Pick& pick, bool said) {
     m_picks->addOnTop(pick);
+    KeepInHistory(pick);
     m_pointerRests.stop(); // the pick is said; the colour under the resting pointer is not again
     if (said) {
         //: Said by a screen reader after a pick: %1 the colour's web code, %2 its row in the list.

@@ -39,6 +39,7 @@ void frmHuemark::Form_Unload() {
     store.SaveSetting(Settings::kApp, Settings::kOptions, QStringLiteral("StoredColours"),
                       mnuViewStoredColors->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     SavePaletteOptions();
+    SaveHistoryOption();
     store.SaveSetting(Settings::kApp, Settings::kOptions, QStringLiteral("Loupe"),
                       QString::number(mnuViewLoupe->isChecked() ? 1 : 0));
     store.SaveSetting(Settings::kApp, Settings::kOptions, QStringLiteral("Details"),

@@ -86,6 +86,7 @@ void frmHuemark::Form_Load() {
     hscNeighbors->setMinimum(kMinRadius);
     hscNeighbors->setMaximum(kMaxRadius);
     ReadPaletteOptions();
+    ReadHistoryOption();
 
     // Options beyond the eight settings, before the first picture comes.
     mnuViewStoredColors->setChecked(store.GetSetting(Settings::kApp, Settings::kOptions,

@@ -1,6 +1,6 @@
 #include "app/frmHuemark.h"
 
-#include "app/WindowIcon.h"
+#include "help/WindowIcon.h"
 #include "controls/Announcer.h"
 #include "controls/FlexGrid.h"
 #include "controls/FormClient.h"
@@ -83,6 +83,7 @@ frmHuemark::frmHuemark(Services services, QWidget* parent)
     createMenus();
     bindEvents();
     createPaletteCommands();
+    createHistoryCommands();
     createVisionCommands();
     resize(TwipsToPixelsX(kClientWidth),
            TwipsToPixelsY(kClientHeight) + menuBar()->sizeHint().height());

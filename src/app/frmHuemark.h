@@ -251,6 +251,11 @@ public:
     QMenu* mnuEditCopyAs = nullptr;
     void mnuFileOpenList_Click();
     void mnuFileSaveList_Click();
+    // The history of picks (History.cpp): File, Open History and Keep a History.
+    QAction* mnuFileOpenHistory = nullptr;
+    QAction* mnuFileKeepHistory = nullptr;
+    void mnuFileOpenHistory_Click();
+    void mnuFileKeepHistory_Click();
     void mnuEditCopyAs_Click(Notation notation);
     void grdList_SelChange();
     void grdList_MouseUp(int button, int shift, float x, float y);
@@ -269,6 +274,11 @@ private:
     void createMenus();
     void bindEvents();
     void createPaletteCommands();
+    void createHistoryCommands();
+    void ReadHistoryOption();
+    void SaveHistoryOption();
+    void KeepInHistory(const Pick& pick);
+    bool m_historyFailureSaid = false;
     void createVisionCommands();
     void ReadVisionOption();
     void SaveVisionOption();

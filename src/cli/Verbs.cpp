@@ -1,6 +1,7 @@
 #include "cli/Verbs.h"
 
 #include "cli/VerbPicture.h"
+#include "history/PickHistory.h"
 #include "measure/AreaStats.h"
 #include "measure/DominantColors.h"
 #include "palette/ListFormats.h"
@@ -199,17 +200,40 @@ PictureBytes Read(const QByteArray& file, const Environment& env) {
 
 // --- sample ---------------------------------------------------------------------------------
 
+// The format words sample and history take: json, or a notation's key.
+QString FormatOption(const Words& w) {
+    QString format = QStringLiteral("web");
+    if (const auto it = w.options.find("--format"); it != w.options.end()) {
+        format = QString::fromUtf8(it->second);
+        if (format != QLatin1String("json") && !NotationOfKey(format)) {
+            //: On standard error. %1: the word given, in single quotes. The format words stay as
+            //: they are.
+            Usage(QCoreApplication::translate(
+                      "Verbs", "--format takes web, rgb, hsl, oklch, gpl or json, not %1")
+                      .arg(Quoted(it->second)));
+        }
+    }
+    return format;
+}
+
+// A line per pick; as JSON, its pixel and radius where it has one, and the source where known.
 QByteArray SampleText(const QList<Pick>& samples, const QString& format) {
     QByteArray out;
     for (const Pick& s : samples) {
         if (format == QLatin1String("json")) {
-            const QJsonObject o{{QStringLiteral("x"), s.origin.position->x()},
-                                {QStringLiteral("y"), s.origin.position->y()},
-                                {QStringLiteral("radius"), s.origin.radius},
-                                {QStringLiteral("web"), WebCode(s.color)},
-                                {QStringLiteral("r"), s.color.red()},
-                                {QStringLiteral("g"), s.color.green()},
-                                {QStringLiteral("b"), s.color.blue()}};
+            QJsonObject o;
+            if (s.origin.position) {
+                o.insert(QStringLiteral("x"), s.origin.position->x());
+                o.insert(QStringLiteral("y"), s.origin.position->y());
+                o.insert(QStringLiteral("radius"), s.origin.radius);
+            }
+            o.insert(QStringLiteral("web"), WebCode(s.color));
+            o.insert(QStringLiteral("r"), s.color.red());
+            o.insert(QStringLiteral("g"), s.color.green());
+            o.insert(QStringLiteral("b"), s.color.blue());
+            if (!s.description.isEmpty()) {
+                o.insert(QStringLiteral("description"), s.description);
+            }
             out += QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
         } else {
             out += Line(ColorAs(*NotationOfKey(format), s));
@@ -233,17 +257,7 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
         points << QPoint(n[0], n[1]);
     }
     const int radius = NumberOption(w, "--radius", 0, kMinRadius, kMaxRadius);
-    QString format = QStringLiteral("web");
-    if (const auto it = w.options.find("--format"); it != w.options.end()) {
-        format = QString::fromUtf8(it->second);
-        if (format != QLatin1String("json") && !NotationOfKey(format)) {
-            //: On standard error. %1: the word given, in single quotes. The format words stay as
-            //: they are.
-            Usage(QCoreApplication::translate(
-                      "Verbs", "--format takes web, rgb, hsl, oklch, gpl or json, not %1")
-                      .arg(Quoted(it->second)));
-        }
-    }
+    const QString format = FormatOption(w);
     const bool stored = w.options.contains("--stored");
     const PictureBytes input = Read(file, env);
     const QByteArray& data = input.bytes;
@@ -398,10 +412,35 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     return WriteList(*listFormat, rows, title);
 }
 
+// --- history --------------------------------------------------------------------------------
+
+QByteArray RunHistory(const QList<QByteArray>& words) {
+    const Words w = Split(words, {"-n", "--format"}, {});
+    if (!w.operands.isEmpty()) {
+        //: On standard error. %1: the word given, in single quotes.
+        Usage(QCoreApplication::translate("Verbs", "history takes options only, not %1")
+                  .arg(Quoted(w.operands[0])));
+    }
+    const int count = NumberOption(w, "-n", int(kMaxHistory), 1, int(kMaxHistory));
+    const QString format = FormatOption(w);
+    const QString path = HistoryPath();
+    const ListRead kept = ReadHistory(path);
+    if (!kept.ok()) {
+        //: On standard error. %1: the history file; %2: why it cannot be read.
+        throw Failure{1, QCoreApplication::translate("Verbs", "%1: %2")
+                             .arg(path, kept.line > 0
+                                            ? QCoreApplication::translate("Verbs", "line %1: %2")
+                                                  .arg(kept.line)
+                                                  .arg(kept.error)
+                                            : kept.error)};
+    }
+    return SampleText(kept.rows.mid(0, count), format);
+}
+
 } // namespace
 
 bool IsVerb(const QByteArray& word) {
-    return word == "sample" || word == "stats" || word == "palette";
+    return word == "sample" || word == "stats" || word == "palette" || word == "history";
 }
 
 Outcome Run(const QList<QByteArray>& words, const Environment& environment) {
@@ -419,6 +458,8 @@ Outcome Run(const QList<QByteArray>& words, const Environment& environment) {
             outcome.out = RunStats(rest, environment);
         } else if (verb == "palette") {
             outcome.out = RunPalette(rest, environment);
+        } else if (verb == "history") {
+            outcome.out = RunHistory(rest);
         } else {
             //: On standard error. %1: the word given, in single quotes.
             Usage(QCoreApplication::translate("Verbs", "unknown verb %1").arg(Quoted(verb)));
@@ -457,6 +498,8 @@ QString HelpText() {
         "                 deviation, minimum and maximum per channel, and the spread.\n"
         "  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]\n"
         "                 The N (2 to 16, default 6) dominant colours, largest share first.\n"
+        "  huemark history [-n N] [--format F]\n"
+        "                 The picks kept (newest first, the last 1000), as sample's F.\n"
         "Colours are the ones a colour-managed program shows (sRGB), or the values stored\n"
         "in the file with --stored; transparent pixels are laid over white. Points and\n"
         "rectangles are in picture pixels from the top-left corner. Exit status: 0 done,\n"

@@ -189,10 +189,11 @@ Services Services::qtDefaults() {
     s.clipboard = NewClipboard();
     s.progress = std::make_shared<QtProgress>();
     s.screen = NewScreenCapture();
+    s.history = NewFileHistory();
     return s;
 }
 
 bool Services::complete() const {
     return printDialog && printerOutput && clock && fileDialog && messageBox && pointer &&
-           helpViewer && settings && clipboard && progress && screen;
+           helpViewer && settings && clipboard && progress && screen && history;
 }

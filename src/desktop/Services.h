@@ -4,6 +4,7 @@
 
 #include "desktop/Clipboard.h"
 #include "desktop/capture/ScreenCapture.h"
+#include "history/PickHistory.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -152,6 +153,8 @@ struct Services {
     std::shared_ptr<ClipboardService> clipboard;
     std::shared_ptr<ProgressService> progress;
     std::shared_ptr<ScreenCaptureService> screen;
+    // Where every pick is kept across runs.
+    std::shared_ptr<HistoryService> history;
 
     // Every service is there: the window relies on each of them.
     bool complete() const;

@@ -51,6 +51,7 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
     pick.action = Request::Action::Pick;
     QList<QByteArray> pickOptions; // the options that only a pick takes
     std::optional<QByteArray> format;
+    bool background = false;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QByteArray& word = words[i];
         if (options && word == "--") {
@@ -64,6 +65,10 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
             }
             if (word == "--pick") {
                 pickOptions << word;
+                continue;
+            }
+            if (word == "--background") {
+                background = true;
                 continue;
             }
             if (word == "--no-copy") {
@@ -93,6 +98,17 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
         } else {
             files << word;
         }
+    }
+    if (background) {
+        if (!pickOptions.isEmpty() || !files.isEmpty()) {
+            //: On standard error.
+            return Refused(QCoreApplication::translate(
+                               "CommandLine", "--background takes no other option and no file"),
+                           2);
+        }
+        Request r;
+        r.action = Request::Action::Background;
+        return r;
     }
     if (!pickOptions.isEmpty()) {
         if (!pickOptions.contains("--pick")) {
@@ -169,7 +185,9 @@ QString UsageLine() {
     return QCoreApplication::translate("CommandLine",
                                        "Usage: huemark [options] [--] [file]\n"
                                        "       huemark --pick [--format NOTATION] [--no-copy]\n"
-                                       "       huemark sample|stats|palette FILE ... (see --help)");
+                                       "       huemark --background\n"
+                                       "       huemark sample|stats|palette FILE ... (see --help)\n"
+                                       "       huemark history [-n N] [--format F]");
 }
 
 QString HelpText() {
@@ -198,6 +216,11 @@ QString HelpText() {
                "                 the pixel on the desktop, the monitor, its scale and the\n"
                "                 radius; the clipboard gets the web code).\n"
                "  --no-copy      Leaves the clipboard alone.\n"
+               "  --background   Keeps Huemark at hand, windowless, one per session: it picks\n"
+               "                 on Super+Shift+C (X11; changed in its Preferences), from its\n"
+               "                 tray entry, and for --pick, which then answers at once. Every\n"
+               "                 pick is kept in the history (huemark history) unless Keep a\n"
+               "                 History is off.\n"
                "\n"
                "Arguments:\n"
                "  file           A picture file to open instead of the clipboard's picture: a\n"

@@ -3,6 +3,7 @@
 // as the bytes the system gave, so a file name that is no text in the system's encoding still
 // names its file.
 
+#include "background/PickGesture.h"
 #include "palette/Notations.h"
 #include "sources/FileUri.h"
 
@@ -15,20 +16,18 @@ namespace CommandLine {
 
 struct Request {
     enum class Action {
-        Run,     // the window, with file opened instead of the clipboard's picture
-        Help,    // HelpText() on standard output, exit code 0
-        Version, // the version on standard output, exit code 0
-        Pick,    // one pick off the screen (pick), no window
-        Refused  // error (one line) and the usage on standard error, then exitCode
+        Run,        // the window, with file opened instead of the clipboard's picture
+        Help,       // HelpText() on standard output, exit code 0
+        Version,    // the version on standard output, exit code 0
+        Pick,       // one pick off the screen (pick), no window
+        Background, // the instance in the background (Instance.h)
+        Refused     // error (one line) and the usage on standard error, then exitCode
     };
     Action action = Action::Run;
     QByteArray file; // the path as the system spells it; empty for none
     QString error;
     int exitCode = 0; // 2 for wrong usage, 1 for a file that cannot be used
-    struct PickOptions {
-        std::optional<Notation> notation = Notation::WebCode; // none: the pick as JSON
-        bool copy = true;                                     // onto the clipboard too
-    } pick;
+    PickWish pick;
 };
 
 // words: the arguments after the program's name, once the toolkit has taken its own. "--" ends

@@ -1,5 +1,8 @@
 #include "main/PickCommand.h"
 
+#include "background/Instance.h"
+#include "background/PickGesture.h"
+
 #include "desktop/IniSettingsStore.h"
 #include "desktop/Languages.h"
 #include "desktop/Services.h"
@@ -24,15 +27,8 @@
 #include <unistd.h>
 
 namespace {
-// What the pick says, and its exit code: the same whichever process made it.
-struct Answer {
-    int exitCode = 1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // The answer through a pipe: the exit code, then each text with its length before it.
-QByteArray Encoded(const Answer& a) {
+QByteArray Encoded(const PickAnswer& a) {
     QByteArray bytes(1, char(a.exitCode));
     for (const QByteArray& text : {a.out, a.err}) {
         const quint32 n = quint32(text.size());
@@ -41,11 +37,11 @@ QByteArray Encoded(const Answer& a) {
     return bytes;
 }
 
-std::optional<Answer> Decoded(const QByteArray& bytes) {
+std::optional<PickAnswer> Decoded(const QByteArray& bytes) {
     if (bytes.isEmpty()) {
         return std::nullopt;
     }
-    Answer a;
+    PickAnswer a;
     a.exitCode = static_cast<unsigned char>(bytes[0]);
     qsizetype at = 1;
     for (QByteArray* text : {&a.out, &a.err}) {
@@ -94,7 +90,7 @@ QByteArray ReadAll(int fd) {
     }
 }
 
-int Told(const Answer& a) {
+int Told(const PickAnswer& a) {
     const bool written =
         std::fwrite(a.out.constData(), 1, size_t(a.out.size()), stdout) == size_t(a.out.size()) &&
         std::fflush(stdout) == 0;
@@ -154,26 +150,9 @@ EarlyCapture StartCapture(int argc, char* argv[]) {
                                    : EarlyCapture();
 }
 
-// The gesture, in the process that shows it; copied (the clipboard's text) is set while the
-// frozen screen still shows, where a desktop takes the clipboard only from a window that has
-// just had the user's input.
-Answer PickOnce(const CommandLine::Request& request, bool* copied, EarlyCapture early) {
-    IniSettingsStore store;
-    ScreenPickOptions options;
-    options.radius =
-        SettingsForms::ReadAverage(store.GetSetting(Settings::kApp, Settings::kSection,
-                                                    Settings::kAverage, QStringLiteral("0")))
-            .value_or(0);
-    options.notation = request.pick.notation.value_or(Notation::WebCode);
-    QString text;
-    options.picked = [&](const ScreenPickResult& pick) {
-        text = request.pick.notation ? ColorAs(*request.pick.notation, pick.pick) : PickJson(pick);
-        if (request.pick.copy) {
-            QGuiApplication::clipboard()->setText(
-                request.pick.notation ? text : ColorAs(Notation::WebCode, pick.pick));
-            *copied = true;
-        }
-    };
+// The gesture, in the process that shows it (the screen frozen already on X11).
+PickAnswer PickOnce(const PickWish& wish, bool* copied, EarlyCapture early,
+                    FrozenX11Screen* frozen) {
     Services services = Services::qtDefaults();
     std::shared_ptr<ScreenCaptureService> capture = services.screen;
     if (early.valid()) {
@@ -183,23 +162,7 @@ Answer PickOnce(const CommandLine::Request& request, bool* copied, EarlyCapture 
             capture = std::make_shared<Captured>(std::move(*shot));
         }
     }
-    const ScreenPickResult pick = PickFromScreen(*capture, *services.pointer, nullptr, options);
-    Answer a;
-    switch (pick.outcome) {
-    case ScreenPickResult::Outcome::Picked:
-        a.exitCode = 0;
-        a.out = text.toUtf8() + '\n';
-        break;
-    case ScreenPickResult::Outcome::Cancelled:
-        a.exitCode = 1;
-        break;
-    case ScreenPickResult::Outcome::Refused:
-    case ScreenPickResult::Outcome::Failed:
-        a.exitCode = 2;
-        a.err = (QStringLiteral("huemark: ") + pick.error + QLatin1Char('\n')).toLocal8Bit();
-        break;
-    }
-    return a;
+    return PickGesture(wish, *capture, *services.pointer, services.history.get(), frozen, copied);
 }
 
 std::unique_ptr<QApplication> Toolkit(int& argc, char* argv[]) {
@@ -228,12 +191,20 @@ void KeepClipboard(QApplication& app) {
 } // namespace
 
 int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
+    // The instance in the background picks at once, where one runs.
+    if (const std::optional<PickAnswer> answer = Background::PickThrough(request.pick)) {
+        return Told(*answer);
+    }
+    GestureLock lock;
+    if (!lock.held()) {
+        return Told(GestureLock::Refusal());
+    }
     if (!request.pick.copy) {
         auto frozen = Freeze(argc, argv);
         EarlyCapture early = StartCapture(argc, argv);
         const auto app = Toolkit(argc, argv);
         bool copied = false;
-        const Answer answer = PickOnce(request, &copied, std::move(early));
+        const PickAnswer answer = PickOnce(request.pick, &copied, std::move(early), frozen.get());
         frozen.reset();
         return Told(answer);
     }
@@ -259,7 +230,7 @@ int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
     if (child > 0) {
         // This process only tells what the child picked, and ends.
         ::close(pipe[1]);
-        const std::optional<Answer> answer = Decoded(ReadAll(pipe[0]));
+        const std::optional<PickAnswer> answer = Decoded(ReadAll(pipe[0]));
         ::close(pipe[0]);
         if (answer) {
             return Told(*answer);
@@ -292,8 +263,9 @@ int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
     EarlyCapture early = StartCapture(argc, argv);
     const auto app = Toolkit(argc, argv);
     bool copied = false;
-    const Answer answer = PickOnce(request, &copied, std::move(early));
+    const PickAnswer answer = PickOnce(request.pick, &copied, std::move(early), frozen.get());
     frozen.reset();
+    lock.release();
     // From here it lives on its own, whenever its parent ends, until the clipboard passes to
     // another program.
     if (copied) {

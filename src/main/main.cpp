@@ -1,4 +1,5 @@
 #include "app/frmHuemark.h"
+#include "background/Instance.h"
 #include "cli/Verbs.h"
 #include "controls/DesktopStyle.h"
 #include "desktop/EndRequests.h"
@@ -168,6 +169,32 @@ int main(int argc, char* argv[]) {
     const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") &&
                            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                            qEnvironmentVariableIsEmpty("WAYLAND_SOCKET") && !platformNamed;
+    if (std::any_of(argv + 1, argv + qtArgc,
+                    [](const char* word) { return std::strcmp(word, "--background") == 0; })) {
+        const CommandLine::Request background = CommandLine::Parse(
+            WithoutToolkitOptions(QList<QByteArray>(argv + 1, argv + qtArgc)) + afterOptions, host);
+        const SpeakingWithoutToolkit speaking;
+        if (background.action != CommandLine::Request::Action::Background) {
+            return Answer(background);
+        }
+        if (noDisplay) {
+            Complain(QCoreApplication::translate(
+                "main", "no screen to pick from (DISPLAY and WAYLAND_DISPLAY are not set)"));
+            return 2;
+        }
+    }
+    if (std::any_of(argv + 1, argv + qtArgc,
+                    [](const char* word) { return std::strcmp(word, "--background") == 0; })) {
+        // The toolkit's own options stay for it; --background is ours alone.
+        std::vector<char*> words;
+        for (int i = 0; i < qtArgc; ++i) {
+            if (std::strcmp(qtArgv[size_t(i)], "--background") != 0) {
+                words.push_back(qtArgv[size_t(i)]);
+            }
+        }
+        words.push_back(nullptr);
+        return Background::Run(int(words.size() - 1), words.data());
+    }
     // A pick runs before the toolkit starts (PickCommand.h): its options are read apart from
     // the toolkit's.
     if (std::any_of(argv + 1, argv + qtArgc,
@@ -189,7 +216,7 @@ int main(int argc, char* argv[]) {
         const SpeakingWithoutToolkit speaking;
         Complain(QCoreApplication::translate(
             "main", "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); "
-                    "the verbs sample, stats and palette need none"));
+                    "the verbs sample, stats, palette and history need none"));
         return 2;
     }
     QApplication app(qtArgc, qtArgv.data());

@@ -23,7 +23,8 @@ QString ReasonOf(const QFileDevice& file, int error) {
 }
 } // namespace
 
-QString SaveListFile(const QString& path, const QByteArray& bytes) {
+QString SaveListFile(const QString& path, const QByteArray& bytes,
+                     std::optional<QFile::Permissions> permissions) {
     const QFileInfo target(path);
     // The new file replaces the old one by renaming, which a read-only file would not stop.
     if (target.exists() && !target.isWritable()) {
@@ -35,6 +36,11 @@ QString SaveListFile(const QString& path, const QByteArray& bytes) {
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return ReasonOf(file, errno);
+    }
+    if (permissions && !file.setPermissions(*permissions)) {
+        const QString reason = ReasonOf(file, errno);
+        file.cancelWriting();
+        return reason;
     }
     errno = 0;
     if (file.write(bytes) != bytes.size()) {

@@ -5,13 +5,17 @@
 #include "palette/ListReaders.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
+#include <optional>
 
 // Larger files are refused before they are read: 100 000 colours with long descriptions fit.
 constexpr qint64 kMaxListFileBytes = 64 * 1024 * 1024;
 
-// Writes the bytes as the file's whole content; the reason it failed, or an empty text.
-QString SaveListFile(const QString& path, const QByteArray& bytes);
+// Writes the bytes as the file's whole content; the reason it failed, or an empty text. With
+// permissions, the new file has those (before anything is written to it).
+QString SaveListFile(const QString& path, const QByteArray& bytes,
+                     std::optional<QFile::Permissions> permissions = std::nullopt);
 
 // The file's colours, or why it cannot be opened as a list.
 ListRead OpenListFile(const QString& path);

@@ -42,6 +42,10 @@ public:
     void cancel() { finish(ScreenPickResult::Outcome::Cancelled); }
     void key(QKeyEvent* event);
     void zoom(int steps);
+    // The presses made before the surfaces were up, in order, until one ends the gesture.
+    void replay(const QList<EarlyPress>& presses);
+    // The pixel the loupe names, in the capture.
+    QPoint pixel() const { return m_pixel; }
 
     // What they draw.
     const QImage& capture() const { return m_capture.image(); }
@@ -63,6 +67,7 @@ private:
     int m_radius;
     Notation m_notation;
     std::function<void(const ScreenPickResult&)> m_picked;
+    std::function<QList<EarlyPress>()> m_earlyInput;
     int m_level;
     qsizetype m_current = 0;
     QPoint m_pixel;

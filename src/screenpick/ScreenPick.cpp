@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
@@ -127,7 +128,8 @@ PickSession::PickSession(ShownPicture capture, QList<View::CapturedMonitor> moni
                          const ScreenPickOptions& options)
     : m_capture(std::move(capture)), m_monitors(std::move(monitors)), m_pointer(pointer),
       m_layout(layout), m_radius(std::clamp(options.radius, kMinRadius, kMaxRadius)),
-      m_notation(options.notation), m_picked(options.picked), m_level(kStartLevel) {}
+      m_notation(options.notation), m_picked(options.picked), m_earlyInput(options.earlyInput),
+      m_level(kStartLevel) {}
 
 PickSession::~PickSession() = default;
 
@@ -139,8 +141,13 @@ ScreenPickResult PickSession::run() {
     show();
     m_result.outcome = ScreenPickResult::Outcome::Cancelled;
     PickSurface& first = *m_surfaces[size_t(m_current)];
+    // Let go by the frozen screen before the surfaces take the keys over.
+    const QList<EarlyPress> early = m_earlyInput ? m_earlyInput() : QList<EarlyPress>();
     // The keys come here wherever the pointer is (X11; elsewhere the focused surface has them).
     first.grabKeyboard();
+    if (!early.isEmpty()) {
+        QTimer::singleShot(0, &first, [this, early] { replay(early); });
+    }
     m_loop.exec();
     first.releaseKeyboard();
     for (const auto& surface : m_surfaces) {
@@ -274,6 +281,34 @@ void PickSession::key(QKeyEvent* event) {
         break;
     default:
         break;
+    }
+}
+
+void PickSession::replay(const QList<EarlyPress>& presses) {
+    for (const EarlyPress& press : presses) {
+        if (!m_loop.isRunning()) {
+            return;
+        }
+        // A click names its own pixel; a key, the pixel under the pointer.
+        if (!press.key && press.kind != EarlyPress::Kind::Cancel &&
+            m_layout == View::CaptureLayout::DevicePixels) {
+            if (const std::optional<qsizetype> on = View::MonitorHolding(m_monitors, press.at)) {
+                m_current = *on;
+                m_pixel = press.at;
+                changed();
+            }
+        }
+        switch (press.kind) {
+        case EarlyPress::Kind::Pick:
+            pick();
+            break;
+        case EarlyPress::Kind::Cancel:
+            cancel();
+            break;
+        case EarlyPress::Kind::Step:
+            moveTo(m_pixel + press.step * (press.far ? kBigStep : 1));
+            break;
+        }
     }
 }
 

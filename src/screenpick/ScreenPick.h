@@ -7,6 +7,7 @@
 // Keys: the arrows move one pixel (Shift: ten), [ and ] change the averaging radius, + and -
 // (or the wheel) the loupe's magnification.
 
+#include "desktop/capture/ScreenCapture.h"
 #include "list/Pick.h"
 #include "palette/Notations.h"
 
@@ -26,6 +27,9 @@ struct ScreenPickOptions {
     // Called with the pick while the frozen screen still shows (and has just had the user's
     // input, which some desktops ask of a program that sets the clipboard).
     std::function<void(const ScreenPickResult&)> picked;
+    // What was clicked or pressed before the frozen screen's windows came up, handed over once
+    // they are (FrozenX11Screen::releaseInput); each then does what it would have done on them.
+    std::function<QList<EarlyPress>()> earlyInput;
 };
 
 struct ScreenPickResult {

@@ -22,4 +22,9 @@ inline const QString kAverage = QStringLiteral("Average");
 inline const QString kPath = QStringLiteral("Path");
 inline const QString kPathFile = QStringLiteral("PathFile");
 
+// [Options] that more than one program reads: whether picks are kept in the history (1, the
+// default, or 0), and the background instance's shortcut ("Super+Shift+C").
+inline const QString kKeepHistory = QStringLiteral("KeepHistory");
+inline const QString kPickShortcut = QStringLiteral("PickShortcut");
+
 } // namespace Settings

@@ -189,7 +189,9 @@ void TestWindowDefinition::menuOrder() {
         QStringList list;
         for (QAction* a : menu->actions()) {
             if (a->objectName().startsWith(QLatin1String("mnu")) && a->menu() == nullptr &&
-                !QStringList{"mnuFileOpenList", "mnuFileSaveList"}.contains(a->objectName())) {
+                !QStringList{"mnuFileOpenList", "mnuFileSaveList", "mnuFileOpenHistory",
+                             "mnuFileKeepHistory"}
+                     .contains(a->objectName())) {
                 list << a->objectName();
             }
         }

@@ -197,7 +197,28 @@ Services TestServices::services() const {
     s.clipboard = clipboard;
     s.progress = progress;
     s.screen = screen;
+    s.history = history;
     return s;
+}
+
+void RecordingHistory::add(const Pick& pick) {
+    if (!failWith.isEmpty()) {
+        emit failed(failWith);
+        return;
+    }
+    picks.prepend(pick);
+}
+
+ListRead RecordingHistory::read() {
+    ListRead read;
+    read.rows = picks;
+    return read;
+}
+
+QString RecordingHistory::clear() {
+    ++clears;
+    picks.clear();
+    return QString();
 }
 
 ScreenCaptureResult ScriptedScreenCapture::capture(QWidget*) {

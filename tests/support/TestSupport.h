@@ -167,6 +167,18 @@ public:
     ScreenCaptureResult capture(QWidget* window) override;
 };
 
+// Keeps the picks added in memory, newest first; fails every add with failWith when it is set.
+class RecordingHistory : public HistoryService {
+public:
+    QList<Pick> picks;
+    QString failWith;
+    int clears = 0;
+    void add(const Pick& pick) override;
+    ListRead read() override;
+    QString clear() override;
+    QString place() const override { return QStringLiteral("/history.json"); }
+};
+
 struct TestServices {
     std::shared_ptr<ScriptedPrintDialog> printDialog = std::make_shared<ScriptedPrintDialog>();
     std::shared_ptr<ScriptedPrinterOutput> printerOutput =
@@ -181,6 +193,7 @@ struct TestServices {
     // Qt's own clipboard, which this process fills on the offscreen platform.
     std::shared_ptr<ClipboardService> clipboard = std::make_shared<ToolkitClipboard>();
     std::shared_ptr<ScriptedScreenCapture> screen = std::make_shared<ScriptedScreenCapture>();
+    std::shared_ptr<RecordingHistory> history = std::make_shared<RecordingHistory>();
     Services services() const;
 };
 

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QVariantMap>
@@ -58,10 +59,28 @@ std::optional<ScreenCaptureResult> CaptureX11RootEarly();
 // the server (none travel), so the screen freezes at once; the windows the toolkit shows later
 // come up over it. Gone with the object. Nothing where the display is not an X server's own
 // screen or where there is no X11 here.
+//
+// While it stands it holds the pointer and the keyboard, so that a click or a key pressed before
+// the gesture's own windows are up is not lost: releaseInput() hands them over, in order.
+struct EarlyPress {
+    enum class Kind {
+        Pick,   // the left button, or Enter or Space: pick at the point
+        Cancel, // the right button, or Escape
+        Step    // an arrow: one pixel, or ten with Shift
+    };
+    Kind kind = Kind::Pick;
+    QPoint at;        // the pointer's pixel on the root window when it was pressed
+    QPoint step;      // the arrow's direction, for Step
+    bool far = false; // Shift held, for Step
+    bool key = false; // pressed on the keyboard, not a button
+};
+
 class FrozenX11Screen {
 public:
     static std::unique_ptr<FrozenX11Screen> Freeze();
     ~FrozenX11Screen();
+    // Lets go of the pointer and the keyboard and gives what was pressed meanwhile.
+    QList<EarlyPress> releaseInput();
     FrozenX11Screen(const FrozenX11Screen&) = delete;
     FrozenX11Screen& operator=(const FrozenX11Screen&) = delete;
 

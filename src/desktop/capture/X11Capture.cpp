@@ -466,6 +466,7 @@ std::optional<ScreenCaptureResult> CaptureX11RootEarly() {
 
 struct FrozenX11Screen::State {
     Connection x; // its end takes the window, the copy and the cursor with it
+    bool holding = false;
 };
 
 FrozenX11Screen::FrozenX11Screen(std::unique_ptr<State> state) : m_state(std::move(state)) {}
@@ -526,9 +527,89 @@ std::unique_ptr<FrozenX11Screen> FrozenX11Screen::Freeze() {
     if (background != XCB_BACK_PIXMAP_NONE) {
         xcb_free_pixmap(c, background); // the window keeps it while it needs it
     }
-    // A round trip: the screen is frozen once this returns.
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    // The pointer and the keys are ours from now on: what they do before the gesture's windows
+    // come up is kept for it. A grab another program holds (an open menu) leaves them be.
+    const auto pointer =
+        xcb_grab_pointer(c, 0, window, XCB_EVENT_MASK_BUTTON_PRESS, XCB_GRAB_MODE_ASYNC,
+                         XCB_GRAB_MODE_ASYNC, XCB_NONE, crossHair, XCB_CURRENT_TIME);
+    const auto keyboard =
+        xcb_grab_keyboard(c, 0, window, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    // The round trips: the screen is frozen once they return.
+    const XcbPtr<xcb_grab_pointer_reply_t> held(xcb_grab_pointer_reply(c, pointer, nullptr));
+    const XcbPtr<xcb_grab_keyboard_reply_t> keys(xcb_grab_keyboard_reply(c, keyboard, nullptr));
+    state->holding = (held && held->status == XCB_GRAB_STATUS_SUCCESS) ||
+                     (keys && keys->status == XCB_GRAB_STATUS_SUCCESS);
     return std::unique_ptr<FrozenX11Screen>(new FrozenX11Screen(std::move(state)));
+}
+
+namespace {
+// The keys a gesture takes before its windows are up, by their X keysyms.
+std::optional<EarlyPress> EarlyKey(xcb_keysym_t sym, bool shift) {
+    EarlyPress press;
+    press.key = true;
+    press.far = shift;
+    switch (sym) {
+    case 0xff0d: // Return
+    case 0xff8d: // KP_Enter
+    case 0x0020: // space
+        press.kind = EarlyPress::Kind::Pick;
+        return press;
+    case 0xff1b: // Escape
+        press.kind = EarlyPress::Kind::Cancel;
+        return press;
+    case 0xff51: // Left
+    case 0xff52: // Up
+    case 0xff53: // Right
+    case 0xff54: // Down
+    {
+        static const QPoint kSteps[] = {{-1, 0}, {0, -1}, {1, 0}, {0, 1}};
+        press.kind = EarlyPress::Kind::Step;
+        press.step = kSteps[sym - 0xff51];
+        return press;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+} // namespace
+
+QList<EarlyPress> FrozenX11Screen::releaseInput() {
+    QList<EarlyPress> presses;
+    if (!m_state->holding) {
+        return presses;
+    }
+    m_state->holding = false;
+    xcb_connection_t* c = m_state->x.c();
+    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    xcb_ungrab_keyboard(c, XCB_CURRENT_TIME);
+    // Every event from before the grabs ended is queued once this returns.
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    while (xcb_generic_event_t* e = xcb_poll_for_event(c)) {
+        const XcbPtr<xcb_generic_event_t> event(e);
+        const uint8_t type = e->response_type & 0x7f;
+        if (type == XCB_BUTTON_PRESS) {
+            const auto* b = reinterpret_cast<const xcb_button_press_event_t*>(e);
+            if (b->detail == 1 || b->detail == 3) {
+                EarlyPress press;
+                press.kind = b->detail == 1 ? EarlyPress::Kind::Pick : EarlyPress::Kind::Cancel;
+                press.at = QPoint(b->root_x, b->root_y);
+                presses << press;
+            }
+        } else if (type == XCB_KEY_PRESS) {
+            const auto* k = reinterpret_cast<const xcb_key_press_event_t*>(e);
+            const XcbPtr<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
+                c, xcb_get_keyboard_mapping(c, k->detail, 1), nullptr));
+            if (map && xcb_get_keyboard_mapping_keysyms_length(map.get()) > 0) {
+                if (std::optional<EarlyPress> press =
+                        EarlyKey(xcb_get_keyboard_mapping_keysyms(map.get())[0],
+                                 (k->state & XCB_MOD_MASK_SHIFT) != 0)) {
+                    press->at = QPoint(k->root_x, k->root_y);
+                    presses << *press;
+                }
+            }
+        }
+    }
+    return presses;
 }
 
 #else
@@ -540,6 +621,9 @@ std::optional<ScreenCaptureResult> CaptureX11RootEarly() {
 struct FrozenX11Screen::State {};
 FrozenX11Screen::FrozenX11Screen(std::unique_ptr<State> state) : m_state(std::move(state)) {}
 FrozenX11Screen::~FrozenX11Screen() = default;
+QList<EarlyPress> FrozenX11Screen::releaseInput() {
+    return {};
+}
 std::unique_ptr<FrozenX11Screen> FrozenX11Screen::Freeze() {
     return nullptr;
 }

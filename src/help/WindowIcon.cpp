@@ -1,4 +1,4 @@
-#include "app/WindowIcon.h"
+#include "help/WindowIcon.h"
 
 #include <QPainter>
 #include <QPixmap>
