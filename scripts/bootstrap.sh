@@ -27,6 +27,8 @@ packages=(
     # the screen capture: MIT-SHM for X11; a wlroots desktop with its screenshot portal, clipboard
     # and keyboard tools for the Wayland session
     libxcb-shm0-dev libxcb-damage0-dev
+    # the pick benchmark presses the shortcut through XTest (Xlib and libXtst)
+    libx11-dev libxtst6
     sway swaybg grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk wl-clipboard wtype
     # the screen pick on two X11 monitors: Xorg's dummy driver, whose outputs xrandr places
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils

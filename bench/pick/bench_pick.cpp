@@ -10,11 +10,23 @@
 //
 // --two-4k: two 3840 x 2160 monitors side by side, on Xorg's dummy driver (needs root and
 // xserver-xorg-video-dummy, x11-xserver-utils); else one 1920 x 1080 Xvfb.
+//
+// With the instance in the background (`huemark --background`, started once, in a runtime folder
+// of its own so that the cold runs do not find it), two more figures in the same interleaved
+// runs: its shortcut (Super+Shift+C, pressed through XTest) to the loupe drawn, and exec of
+// `huemark --pick` to the loupe drawn through it; each gesture is then ended with Escape.
+// --idle SECONDS: afterwards, the instance's CPU time and wake-ups over that long, left alone.
 
 #include "support/PrivateDisplay.h"
 #include "support/Processes.h"
 
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
 #include <xcb/xcb.h>
+
+#include <dlfcn.h>
+#include <fstream>
+#include <sstream>
 
 #include <chrono>
 #include <csignal>
@@ -24,6 +36,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -117,7 +130,70 @@ struct Program {
     bool byMap; // shown once a window is mapped, not once the loupe's band is drawn
     std::vector<double> millis;
     std::vector<double> residentMiB;
+    bool shortcut = false; // the instance's shortcut, not a program started
+    bool throughInstance = false;
 };
+
+// Keys pressed as the user presses them, through the XTest extension (libXtst, opened here: its
+// headers are not needed for one function).
+class FakeKeys {
+public:
+    explicit FakeKeys(const std::string& display) {
+        m_display = XOpenDisplay(display.c_str());
+        void* xtst = dlopen("libXtst.so.6", RTLD_NOW);
+        if (m_display == nullptr || xtst == nullptr) {
+            die("XTest is not at hand (libXtst6)");
+        }
+        m_fake = reinterpret_cast<Fake>(dlsym(xtst, "XTestFakeKeyEvent"));
+        if (m_fake == nullptr) {
+            die("XTestFakeKeyEvent is missing");
+        }
+    }
+    ~FakeKeys() { XCloseDisplay(m_display); }
+    FakeKeys(const FakeKeys&) = delete;
+    FakeKeys& operator=(const FakeKeys&) = delete;
+    // Presses the keys in order, then lets them go in the reverse order.
+    void chord(std::vector<KeySym> keys) {
+        for (KeySym k : keys) {
+            m_fake(m_display, XKeysymToKeycode(m_display, k), True, CurrentTime);
+        }
+        for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+            m_fake(m_display, XKeysymToKeycode(m_display, *it), False, CurrentTime);
+        }
+        XFlush(m_display);
+    }
+
+private:
+    using Fake = int (*)(Display*, unsigned int, int, unsigned long);
+    Display* m_display = nullptr;
+    Fake m_fake = nullptr;
+};
+
+// User and system CPU time in clock ticks, and the context switches, from /proc.
+struct CpuUse {
+    long long ticks = 0;
+    long long switches = 0;
+};
+CpuUse CpuOf(pid_t pid) {
+    CpuUse use;
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14 || i == 15) {
+            use.ticks += std::stoll(field);
+        }
+    }
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.find("ctxt_switches:") != std::string::npos) {
+            use.switches += std::stoll(line.substr(line.find(':') + 1));
+        }
+    }
+    return use;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -126,6 +202,7 @@ int main(int argc, char** argv) {
     int runs = 10;
     bool gpick = true;
     bool two4k = false;
+    int idleSeconds = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--huemark" && i + 1 < argc) {
@@ -138,6 +215,8 @@ int main(int argc, char** argv) {
             gpick = false;
         } else if (a == "--two-4k") {
             two4k = true;
+        } else if (a == "--idle" && i + 1 < argc) {
+            idleSeconds = std::atoi(argv[++i]);
         }
     }
     if (huemark.empty() || floor.empty()) {
@@ -184,6 +263,21 @@ int main(int argc, char** argv) {
     if (gpick) {
         programs.push_back({"gpick -s", {"gpick", "-s", "-o"}, true, {}, {}});
     }
+    // The instance, in a runtime folder of its own.
+    std::vector<std::string> instanceEnv = env;
+    const std::string instanceRuntime = std::string(home) + "/instance-runtime";
+    mkdir(instanceRuntime.c_str(), 0700);
+    instanceEnv.back() = "XDG_RUNTIME_DIR=" + instanceRuntime;
+    const pid_t instance = SpawnQuiet({huemark, "--background"}, instanceEnv);
+    usleep(1500000);
+    const double instanceMiB = ResidentMiB(instance);
+    FakeKeys keys(display);
+    Program shortcut{"instance shortcut", {}, false, {}, {}};
+    shortcut.shortcut = true;
+    Program through{"--pick, instance", {huemark, "--pick", "--no-copy"}, false, {}, {}};
+    through.throughInstance = true;
+    programs.push_back(shortcut);
+    programs.push_back(through);
     const auto probe = [&] {
         xcb_get_image_reply_t* r = xcb_get_image_reply(
             conn,
@@ -206,7 +300,12 @@ int main(int argc, char** argv) {
                 std::free(e);
             }
             const auto start = Clock::now();
-            const pid_t pid = SpawnQuiet(p.argv, env);
+            pid_t pid = 0;
+            if (p.shortcut) {
+                keys.chord({XK_Super_L, XK_Shift_L, XK_c});
+            } else {
+                pid = SpawnQuiet(p.argv, p.throughInstance ? instanceEnv : env);
+            }
             bool shown = false;
             while (!shown && Clock::now() - start < std::chrono::seconds(20)) {
                 if (p.byMap) {
@@ -224,13 +323,29 @@ int main(int argc, char** argv) {
                 }
             }
             if (!shown) {
-                kill(pid, SIGKILL);
+                if (pid > 0) {
+                    kill(pid, SIGKILL);
+                }
+                kill(instance, SIGKILL);
                 die(p.label + " showed nothing");
             }
             p.millis.push_back(
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-            p.residentMiB.push_back(ResidentMiB(pid));
-            StopProgram(pid);
+            if (p.shortcut || p.throughInstance) {
+                // The instance's gesture ends as the user ends it.
+                p.residentMiB.push_back(ResidentMiB(instance));
+                keys.chord({XK_Escape});
+                if (pid > 0) {
+                    int status = 0;
+                    waitpid(pid, &status, 0);
+                }
+                while (probe()) {
+                    usleep(1000);
+                }
+            } else {
+                p.residentMiB.push_back(ResidentMiB(pid));
+                StopProgram(pid);
+            }
             usleep(100000);
         }
     }
@@ -249,6 +364,29 @@ int main(int argc, char** argv) {
         std::printf("huemark loupe drawn / gpick mapped: %.2fx\n",
                     Median(programs[1].millis) / Median(programs[4].millis));
     }
+    const double gpickMs = gpick ? Median(programs[4].millis) : 0;
+    const Program& key = programs[programs.size() - 2];
+    const Program& asked = programs[programs.size() - 1];
+    if (gpick) {
+        std::printf("instance shortcut -> loupe drawn / gpick mapped: %.2fx (goal <= 0.25)\n",
+                    Median(key.millis) / gpickMs);
+        std::printf("huemark --pick through the instance / gpick mapped: %.2fx (goal <= 0.5)\n",
+                    Median(asked.millis) / gpickMs);
+        std::printf("huemark --pick alone / gpick mapped: %.2fx (goal <= 1.0)\n",
+                    Median(programs[1].millis) / gpickMs);
+    }
+    std::printf("instance idle RSS %.1f MiB; bare windows' RSS %.1f MiB: %.2fx\n", instanceMiB,
+                Median(programs[2].residentMiB), instanceMiB / Median(programs[2].residentMiB));
+    if (idleSeconds > 0) {
+        usleep(500000);
+        const CpuUse before = CpuOf(instance);
+        sleep(unsigned(idleSeconds));
+        const CpuUse after = CpuOf(instance);
+        std::printf("instance idle for %d s: %lld clock ticks of CPU, %lld context switches\n",
+                    idleSeconds, after.ticks - before.ticks, after.switches - before.switches);
+    }
+    kill(instance, SIGTERM);
+    waitpid(instance, nullptr, 0);
     std::printf("huemark / Qt grab floor: %.2fx\n",
                 Median(programs[1].millis) / Median(programs[0].millis));
     std::printf("huemark RSS / (captured pixels + bare windows' RSS): %.2f\n",
