@@ -25,6 +25,7 @@ import cases_desktop  # noqa: E402
 import cases_languages  # noqa: E402
 import cases_lifecycle  # noqa: E402
 import cases_pick  # noqa: E402
+import cases_background  # noqa: E402
 import cases_screen  # noqa: E402
 import cases_palette  # noqa: E402
 import cases_view  # noqa: E402
@@ -649,6 +650,7 @@ CASES.update(cases_colors.CASES)
 CASES.update(cases_palette.CASES)
 CASES.update(cases_view.CASES)
 CASES.update(cases_pick.CASES)
+CASES.update(cases_background.CASES)
 CASES.update(cases_languages.CASES)
 
 
