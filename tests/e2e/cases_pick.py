@@ -223,16 +223,30 @@ def case_pick_wayland(c):
     env.pop("DISPLAY")
     ipc = lambda: [n for n in os.listdir(sway.runtime) if n.startswith("sway-ipc.")]
 
-    def pick(keys, what):
+    def views():
+        """The program's views on sway: (app id, process id) each."""
+        swaysock = os.path.join(sway.runtime, s.wait_for(ipc, "sway's IPC socket")[0])
+        tree = json.loads(subprocess.run(["swaymsg", "-s", swaysock, "-t", "get_tree"],
+                                         env=s.env, capture_output=True, text=True,
+                                         timeout=10).stdout or "{}")
+        found, nodes = [], [tree]
+        while nodes:
+            node = nodes.pop()
+            nodes += node.get("nodes", []) + node.get("floating_nodes", [])
+            if node.get("app_id") in ("huemark", "example.huemark.Huemark"):
+                found.append((node["app_id"], node.get("pid")))
+        return found
+
+    def pick(keys, what, shown_by=None):
         proc = subprocess.Popen([s.binary, "--pick", "--format", "json"], env=env,
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                                 stdin=subprocess.DEVNULL)
         s.procs.append(("pick", proc))
-        swaysock = os.path.join(sway.runtime, s.wait_for(ipc, "sway's IPC socket")[0])
-        tree = lambda: subprocess.run(["swaymsg", "-s", swaysock, "-t", "get_tree"], env=s.env,
-                                      capture_output=True, text=True, timeout=10).stdout
-        s.wait_for(lambda: tree().count('"app_id": "huemark"') >= 2,
-                   "the frozen screen on both outputs", timeout=cases_screen.PORTAL_ALLOWANCE)
+        shown = s.wait_for(lambda: len(views()) >= 2 and views(), "the frozen screen on both outputs",
+                           timeout=cases_screen.PORTAL_ALLOWANCE)
+        if shown_by is not None and {pid for _app, pid in shown} != {shown_by}:
+            raise E2EFailure("%s: the frozen screen is shown by %r, not by process %d" % (
+                what, shown, shown_by))
         sway.keys(*keys)
         try:
             out, err = proc.communicate(timeout=20)
@@ -277,6 +291,18 @@ def case_pick_wayland(c):
     check(got, "HEADLESS-1", False, "steps onto the output left of it")
     c.ok("steps onto the output at scale 1 left of it (negative x) pick the portal's pixel %r "
          "of its enlarged picture: %s" % ((got["x"], got["y"]), got["code"]))
+
+    # With the instance in the background, the gesture is the instance's.
+    instance = s._spawn("background", [s.binary, "--background"], env=env)
+    bus = lambda: subprocess.run(["dbus-send", "--session", "--print-reply",
+                                  "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                  "org.freedesktop.DBus.ListNames"], env=env,
+                                 capture_output=True, text=True, timeout=10).stdout
+    s.wait_for(lambda: "example.huemark.Huemark" in bus(), "the instance's name on the bus")
+    got = pick(["-k", "Return"], "through the instance", shown_by=instance.pid)
+    check(got, got["monitor"], got["deviceResolution"], "through the instance")
+    c.ok("huemark --pick on sway goes through the instance in the background: %s at %r" % (
+        got["code"], (got["x"], got["y"])))
 
 
 CASES["pick-wayland"] = case_pick_wayland
