@@ -1,5 +1,6 @@
 #include "background/Instance.h"
 
+#include "background/PortalShortcut.h"
 #include "background/Tray.h"
 #include "background/X11Hotkey.h"
 #include "desktop/EndRequests.h"
@@ -228,22 +229,32 @@ int Run(int argc, char* argv[]) {
         picker.pickSoon(PickWish{}, FrozenX11Screen::Freeze(),
                         [&tray](const PickAnswer& a) { tray.answered(a); });
     };
+    // The shortcut: grabbed on X11, else asked of the desktop's portal.
     std::unique_ptr<X11Hotkey> hotkey = X11Hotkey::OnX11();
+    std::unique_ptr<PortalShortcut> portal;
+    if (hotkey) {
+        QObject::connect(hotkey.get(), &X11Hotkey::pressed, &picker, pickOnShortcut);
+    } else {
+        portal = std::make_unique<PortalShortcut>();
+        QObject::connect(portal.get(), &PortalShortcut::pressed, &picker, pickOnShortcut);
+        QObject::connect(portal.get(), &PortalShortcut::refused, &tray, [&tray](const QString& r) {
+            Complain(r);
+            tray.say(r);
+        });
+    }
     const auto grabShortcut = [&] {
-        if (!hotkey) {
-            return;
-        }
         IniSettingsStore store;
         const QKeySequence shortcut = ShortcutOfText(store.GetSetting(
             Settings::kApp, Settings::kOptions, Settings::kPickShortcut, kDefaultShortcut));
-        if (const QString reason = hotkey->grab(shortcut); !reason.isEmpty()) {
+        if (portal) {
+            portal->bind(shortcut);
+            return;
+        }
+        if (const QString reason = hotkey ? hotkey->grab(shortcut) : QString(); !reason.isEmpty()) {
             Complain(reason);
             tray.say(reason);
         }
     };
-    if (hotkey) {
-        QObject::connect(hotkey.get(), &X11Hotkey::pressed, &picker, pickOnShortcut);
-    }
     grabShortcut();
     QObject::connect(&tray, &Tray::pickAsked, &picker, [&] {
         if (!picker.busy()) {

@@ -135,3 +135,95 @@ def case_background(c):
 
 
 CASES = {"background": case_background}
+
+
+def case_background_wayland(c):
+    """On sway, through a portal of the test's own: the instance asks it for Super+Shift+C, picks
+    when the portal says the shortcut was pressed, and says so when the desktop binds none."""
+    import cases_pick
+    import cases_screen
+    s = c.s
+    tile = os.path.join(s.tmp, "tile.png")
+    harness.write_png(tile, [[pattern(x, y) for x in range(256)] for y in range(256)])
+    sway = cases_screen.Sway(s)
+    sway.start(tile)
+    truth_path = os.path.join(s.tmp, "truth.png")
+
+    def drawn():
+        if subprocess.run(["grim", truth_path], env=s.env, capture_output=True,
+                          timeout=10).returncode != 0:
+            return None
+        rows = cases_pick.read_png_pixels(truth_path)
+        return rows if rows[10][10] != (0x3F, 0x3F, 0x3F) else None
+    truth = s.wait_for(drawn, "the background drawn")
+
+    env = dict(s.env, QT_QPA_PLATFORM="wayland", XDG_DATA_HOME=os.path.join(s.tmp, "data"))
+    env.pop("DISPLAY", None)
+    s.env = env
+    calls = os.path.join(s.tmp, "portal-calls")
+
+    def start_portal(mode):
+        portal = s._spawn("portal-" + mode, [sys.executable, os.path.join(
+            os.path.dirname(__file__), "fake_portal.py"), calls, mode], stdout=subprocess.PIPE)
+        if portal.stdout.readline().decode().strip() != "ready":
+            raise E2EFailure("the test's portal did not start:\n" + s.log_tail("portal-" + mode))
+        return portal
+
+    def logged():
+        if not os.path.exists(calls):
+            return []
+        with open(calls) as f:
+            return [json.loads(line) for line in f if line.strip()]
+
+    portal = start_portal("bind")
+    instance = s._spawn("huemark", [s.binary, "--background"])
+    s.program = instance
+    binds = s.wait_for(lambda: [e for e in logged() if e["call"] == "BindShortcuts"],
+                       "the instance's request for a shortcut")
+    shortcut = binds[0]["shortcuts"]
+    if len(shortcut) != 1 or shortcut[0][1].get("preferred_trigger") != "LOGO+SHIFT+c":
+        raise E2EFailure("the portal was asked for %r" % shortcut)
+    c.ok("the instance asks the desktop's portal for %s" % shortcut[0][1]["preferred_trigger"])
+
+    subprocess.run(["dbus-send", "--session", "--print-reply",
+                    "--dest=org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+                    "org.huemark.test.Portal.Press"], env=env, capture_output=True, timeout=10,
+                   check=True)
+    s.wait_for(lambda: [e for e in logged() if e["call"] == "Screenshot"],
+               "the gesture's screenshot", timeout=cases_screen.PORTAL_ALLOWANCE)
+    time.sleep(1.0)
+    sway.keys("-k", "Return")
+
+    def kept():
+        rc, out, _err = history(s, "-n", "1", "--format", "json")
+        return json.loads(out) if rc == 0 and out.strip() else None
+    got = s.wait_for(kept, "the pick in the history")
+    expected = web(truth[got["y"]][got["x"]])
+    if got["web"] != expected:
+        raise E2EFailure("the pick on the portal's shortcut is %r, the screen has %s there" % (
+            got, expected))
+    pasted = lambda: subprocess.run(["wl-paste", "-n"], env=env, capture_output=True, text=True,
+                                    timeout=5).stdout
+    s.wait_for(pasted, "the pick on the clipboard", expect=expected)
+    c.ok("the portal's Activated picks %s at %r onto the clipboard and into the history" % (
+        expected, (got["x"], got["y"])))
+
+    # A desktop that binds nothing: the instance says what to do instead, and runs on.
+    instance.send_signal(signal.SIGTERM)
+    instance.wait(timeout=10)
+    s.program = None
+    portal.send_signal(signal.SIGTERM)
+    portal.wait(timeout=10)
+    s.wait_for(lambda: "org.freedesktop.portal.Desktop" not in bus_names(s), "the portal gone")
+    start_portal("none")
+    instance = s._spawn("huemark-none", [s.binary, "--background"])
+    s.program = instance
+    said = s.wait_for(lambda: "huemark --pick" in s.log_tail("huemark-none") and
+                      s.log_tail("huemark-none"), "the instance's word on a shortcut refused")
+    if instance.poll() is not None or len(said.strip().splitlines()) != 1:
+        raise E2EFailure("with no shortcut bound: %r, the instance %s" % (
+            said, "ended" if instance.poll() is not None else "runs"))
+    c.ok("a desktop that binds no shortcut: %r, and the instance runs on" % said.strip())
+
+
+CASES["background-wayland"] = case_background_wayland
