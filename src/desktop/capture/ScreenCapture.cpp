@@ -72,6 +72,11 @@ QImage PixelsToImage(const uchar* data, int width, int height, qsizetype stride,
     return image;
 }
 
+bool LeavesForCapture(const QWidget* window) {
+    // An icon in an X11 tray is part of the tray's own window: hidden, it would leave the tray.
+    return !window->inherits("QSystemTrayIconSys");
+}
+
 HiddenWindows::HiddenWindows(QWidget* window) : m_window(window) {
     // The window first, so that it leaves the screen before anything of it is repainted.
     QList<QWidget*> shown;
@@ -79,7 +84,7 @@ HiddenWindows::HiddenWindows(QWidget* window) : m_window(window) {
         shown << window;
     }
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w != window && w->isVisible()) {
+        if (w != window && w->isVisible() && LeavesForCapture(w)) {
             shown << w;
         }
     }

@@ -120,9 +120,13 @@ struct PixelLayout {
 QImage PixelsToImage(const uchar* data, int width, int height, qsizetype stride,
                      const PixelLayout& layout);
 
+// Whether a window of ours leaves the screen while it is captured (not the tray's icon).
+bool LeavesForCapture(const QWidget* window);
+
 // Takes the application's shown windows off the screen, and puts the real windows among them
 // (not menus or tooltips) back when it ends, the given one on top; while a WindowsKeptHidden
 // lives, they come back only when it ends.
+
 class HiddenWindows {
 public:
     explicit HiddenWindows(QWidget* window);

@@ -401,7 +401,7 @@ std::optional<ScreenCaptureResult> CaptureRoot(QWidget* window) {
     // The window manager's frames are looked up while they still hold our windows.
     QList<xcb_window_t> gone;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible()) {
+        if (w->isVisible() && LeavesForCapture(w)) {
             gone << xcb_window_t(w->winId()) << x.topLevel(xcb_window_t(w->winId()));
         }
     }
