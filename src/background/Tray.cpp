@@ -30,18 +30,22 @@
 namespace {
 constexpr int kRecentPicks = 10;
 
-// A desktop entry's Exec word: quoted where it holds a blank or a quote.
+// A desktop entry's Exec word: quoted where it holds a blank, a quote or another character the
+// launchers' splitting of the line reserves, with ", `, $ and \ escaped inside the quotes. The
+// file's own escaping then doubles every backslash, and a percent sign is doubled, since %f and
+// the like stand for what the launcher passes.
 QString ExecWord(const QString& word) {
-    static const QString kSpecial = QStringLiteral(" \t\"'\\`$");
-    if (std::none_of(word.begin(), word.end(), [](QChar c) { return kSpecial.contains(c); })) {
-        return word;
-    }
+    static const QString kReserved = QStringLiteral(" \t\"'\\`$><~|&;*?#()");
     QString quoted = word;
-    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-        .replace(QLatin1Char('"'), QStringLiteral("\\\""))
-        .replace(QLatin1Char('`'), QStringLiteral("\\`"))
-        .replace(QLatin1Char('$'), QStringLiteral("\\$"));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    if (std::any_of(word.begin(), word.end(), [](QChar c) { return kReserved.contains(c); })) {
+        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('"'), QStringLiteral("\\\""))
+            .replace(QLatin1Char('`'), QStringLiteral("\\`"))
+            .replace(QLatin1Char('$'), QStringLiteral("\\$"));
+        quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
+    }
+    return quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+        .replace(QLatin1Char('%'), QStringLiteral("%%"));
 }
 } // namespace
 

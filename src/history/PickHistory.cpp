@@ -102,6 +102,10 @@ QString AddToHistory(const QList<Pick>& newestFirst, const QString& path) {
 }
 
 QString ClearHistory(const QString& path) {
+    // No folder, no history, and nowhere to put the lock either.
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
+        return QString();
+    }
     const HistoryLock lock(path);
     if (!lock.error().isEmpty()) {
         return lock.error();

@@ -292,11 +292,13 @@ void PickSession::replay(const QList<EarlyPress>& presses) {
         // A click names its own pixel; a key, the pixel under the pointer.
         if (!press.key && press.kind != EarlyPress::Kind::Cancel &&
             m_layout == View::CaptureLayout::DevicePixels) {
-            if (const std::optional<qsizetype> on = View::MonitorHolding(m_monitors, press.at)) {
-                m_current = *on;
-                m_pixel = press.at;
-                changed();
+            const std::optional<qsizetype> on = View::MonitorHolding(m_monitors, press.at);
+            if (!on) {
+                continue; // where no monitor is, no surface takes the click
             }
+            m_current = *on;
+            m_pixel = press.at;
+            changed();
         }
         switch (press.kind) {
         case EarlyPress::Kind::Pick:

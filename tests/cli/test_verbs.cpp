@@ -7,6 +7,7 @@
 #include "measure/DominantColors.h"
 #include "pixels/WebCode.h"
 
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,12 +15,22 @@
 #include <QTest>
 #include <sys/stat.h>
 
+namespace {
+bool Matches(const QString& pattern, const QByteArray& text) {
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern))
+        .match(QString::fromUtf8(text))
+        .hasMatch();
+}
+} // namespace
+
 class TestVerbs : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
     void verbs_data();
     void verbs();
+    void history_data();
+    void history();
     void program_data();
     void program();
     void arrivingRowsMeasureAsTheWhole();
@@ -35,6 +46,8 @@ private:
 
 void TestVerbs::initTestCase() {
     QVERIFY(m_dir.isValid());
+    // The history read is the test's own.
+    qputenv("XDG_DATA_HOME", path("data"));
     // 4 x 2: a red, a green, a blue and a white pixel over a row of black; one pixel of the
     // second copy is transparent, which reads as white.
     QImage flat(4, 2, QImage::Format_RGB32);
@@ -159,13 +172,64 @@ void TestVerbs::verbs() {
         Verbs::Run(words, {[&input](qint64 most) { return input.left(most + 1); }, {}});
     QFETCH(QString, out);
     QFETCH(QString, err);
-    const auto matches = [](const QString& pattern, const QByteArray& text) {
-        return QRegularExpression(QRegularExpression::anchoredPattern(pattern))
-            .match(QString::fromUtf8(text))
-            .hasMatch();
-    };
-    QVERIFY2(matches(out, outcome.out), outcome.out.constData());
-    QVERIFY2(matches(err, outcome.err), outcome.err.constData());
+    QVERIFY2(Matches(out, outcome.out), outcome.out.constData());
+    QVERIFY2(Matches(err, outcome.err), outcome.err.constData());
+    QTEST(outcome.exitCode, "exitCode");
+}
+
+void TestVerbs::history_data() {
+    QTest::addColumn<QByteArray>("kept"); // the history file's bytes; null: there is none
+    QTest::addColumn<QList<QByteArray>>("words");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out"); // a pattern the whole output matches
+    QTest::addColumn<QString>("err");
+
+    const QByteArray three = R"([
+  {"web": "#112233", "origin": {"source": "/p/a.png", "x": 4, "y": 5, "radius": 2}},
+  {"web": "#445566", "description": "sky"},
+  {"web": "#778899"}
+]
+)";
+    using L = QList<QByteArray>;
+    QTest::newRow("none kept yet") << QByteArray() << L{"history"} << 0 << ""
+                                   << "";
+    QTest::newRow("all, newest first")
+        << three << L{"history"} << 0 << "#112233\n#445566\n#778899\n"
+        << "";
+    QTest::newRow("the newest two") << three << L{"history", "-n", "2"} << 0 << "#112233\n#445566\n"
+                                    << "";
+    QTest::newRow("more than kept")
+        << three << L{"history", "-n", "1000"} << 0 << "(#[0-9A-F]{6}\n){3}"
+        << "";
+    QTest::newRow("json: the pixel where it has one")
+        << three << L{"history", "--format", "json", "-n", "2"} << 0
+        << R"(\{"b":51,"g":34,"r":17,"radius":2,"web":"#112233","x":4,"y":5\}\n)"
+           R"(\{"b":102,"description":"sky","g":85,"r":68,"web":"#445566"\}\n)"
+        << "";
+    QTest::newRow("a notation") << three << L{"history", "--format=rgb", "-n", "1"} << 0
+                                << "rgb\\(17 34 51\\)\n"
+                                << "";
+    QTest::newRow("not a list") << QByteArray("notes\n") << L{"history"} << 1 << ""
+                                << "huemark history: .*history.json: line 1: .*\n";
+    QTest::newRow("an operand") << three << L{"history", "all"} << 2 << ""
+                                << "huemark history: history takes options only, not 'all'\n";
+}
+
+void TestVerbs::history() {
+    QFETCH(QByteArray, kept);
+    const QString file = m_dir.filePath(QStringLiteral("data/Huemark/history.json"));
+    QFile::remove(file);
+    if (!kept.isNull()) {
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QFile history(file);
+        QVERIFY(history.open(QIODevice::WriteOnly) && history.write(kept) == kept.size());
+    }
+    QFETCH(QList<QByteArray>, words);
+    const Verbs::Outcome outcome = Verbs::Run(words, {});
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QVERIFY2(Matches(out, outcome.out), outcome.out.constData());
+    QVERIFY2(Matches(err, outcome.err), outcome.err.constData());
     QTEST(outcome.exitCode, "exitCode");
 }
 

@@ -1,6 +1,7 @@
 // The screen pick's gesture over a frozen desktop of two monitors side by side: where the pick
 // starts, what the arrows, Shift and the radius keys do at the monitors' and the desktop's edges,
-// what a pick gives and that Escape gives nothing.
+// what a pick gives and that Escape gives nothing; and the clicks and keys pressed before the
+// surfaces were up, done once they are.
 
 #include "desktop/Services.h"
 #include "pixels/WebCode.h"
@@ -41,15 +42,36 @@ QList<View::CapturedMonitor> Monitors() {
 }
 
 using Keys = QList<QPair<int, Qt::KeyboardModifiers>>;
+using Presses = QList<EarlyPress>;
+
+EarlyPress Click(QPoint at, EarlyPress::Kind kind = EarlyPress::Kind::Pick) {
+    EarlyPress press;
+    press.kind = kind;
+    press.at = at;
+    return press;
+}
+// A key, pressed with the pointer somewhere else: a key names the pixel the gesture starts at.
+EarlyPress Key(EarlyPress::Kind kind, QPoint step = QPoint(), bool far = false) {
+    EarlyPress press;
+    press.kind = kind;
+    press.at = QPoint(180, 90);
+    press.step = step;
+    press.far = far;
+    press.key = true;
+    return press;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Keys)
+Q_DECLARE_METATYPE(Presses)
 
 class TestPickSession : public QObject {
     Q_OBJECT
 private slots:
     void gesture_data();
     void gesture();
+    void earlyPresses_data();
+    void earlyPresses();
 };
 
 void TestPickSession::gesture_data() {
@@ -122,6 +144,72 @@ void TestPickSession::gesture() {
     QCOMPARE(result.devicePixel,
              pixel - (monitor == QLatin1String("right") ? QPoint(100, 0) : QPoint(0, 0)));
     QVERIFY(result.pick.origin.stored);
+}
+
+void TestPickSession::earlyPresses_data() {
+    QTest::addColumn<Presses>("presses"); // the pointer is at (50, 50)
+    QTest::addColumn<QPoint>("pixel");    // null: cancelled
+    QTest::addColumn<QString>("monitor");
+
+    using K = EarlyPress::Kind;
+    const QPoint right(1, 0);
+    QTest::newRow("a click picks its own pixel, on the other monitor")
+        << Presses{Click(QPoint(150, 20))} << QPoint(150, 20) << "right";
+    QTest::newRow("a right click cancels")
+        << Presses{Click(QPoint(150, 20), K::Cancel)} << QPoint() << "";
+    QTest::newRow("arrows step from the pointer, then Enter")
+        << Presses{Key(K::Step, right), Key(K::Step, right), Key(K::Step, right), Key(K::Pick)}
+        << QPoint(53, 50) << "left";
+    QTest::newRow("Shift steps ten, onto the other monitor")
+        << Presses{Key(K::Step, QPoint(0, 1), true), Key(K::Step, right * 5, true), Key(K::Pick)}
+        << QPoint(100, 60) << "right";
+    QTest::newRow("a click after a step picks where it was made")
+        << Presses{Key(K::Step, -right), Click(QPoint(10, 10))} << QPoint(10, 10) << "left";
+    QTest::newRow("a click where no monitor is does nothing; Escape then cancels")
+        << Presses{Click(QPoint(250, 50)), Key(K::Cancel)} << QPoint() << "";
+    QTest::newRow("what follows the end is left alone")
+        << Presses{Key(K::Pick), Key(K::Step, right), Click(QPoint(150, 20)), Key(K::Cancel)}
+        << QPoint(50, 50) << "left";
+}
+
+void TestPickSession::earlyPresses() {
+    QFETCH(Presses, presses);
+    QFETCH(QPoint, pixel);
+    QFETCH(QString, monitor);
+
+    StillPointer still(QPoint(50, 50));
+    int asked = 0;
+    int picked = 0;
+    ScreenPickOptions options;
+    options.earlyInput = [&] {
+        ++asked;
+        return presses;
+    };
+    options.picked = [&](const ScreenPickResult&) { ++picked; };
+    PickSession session(ShownPicture::OfImage(Desktop(), ShowOptions()), Monitors(), still,
+                        View::CaptureLayout::DevicePixels, options);
+    // Nothing else ends the gesture: a replay that leaves it running runs into the timer.
+    bool timedOut = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [&] {
+        timedOut = true;
+        session.cancel();
+    });
+    guard.start(5000);
+    const ScreenPickResult result = session.run();
+    QVERIFY(!timedOut);
+    QCOMPARE(asked, 1);
+    if (pixel.isNull()) {
+        QCOMPARE(result.outcome, ScreenPickResult::Outcome::Cancelled);
+        QCOMPARE(picked, 0);
+        return;
+    }
+    QCOMPARE(result.outcome, ScreenPickResult::Outcome::Picked);
+    QCOMPARE(picked, 1);
+    QCOMPARE(result.pick.origin.position, std::optional(pixel));
+    QCOMPARE(result.monitor, monitor);
+    QCOMPARE(result.pick.color, Color::fromQColor(Desktop().pixelColor(pixel)));
 }
 
 QTEST_MAIN(TestPickSession)
