@@ -34,6 +34,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <poll.h>
 #include <string>
 #include <sys/stat.h>
@@ -271,7 +272,8 @@ int main(int argc, char** argv) {
     const pid_t instance = SpawnQuiet({huemark, "--background"}, instanceEnv);
     usleep(1500000);
     const double instanceMiB = ResidentMiB(instance);
-    FakeKeys keys(display);
+    auto fakeKeys = std::make_unique<FakeKeys>(display);
+    FakeKeys& keys = *fakeKeys;
     Program shortcut{"instance shortcut", {}, false, {}, {}};
     shortcut.shortcut = true;
     Program through{"--pick, instance", {huemark, "--pick", "--no-copy"}, false, {}, {}};
@@ -382,8 +384,10 @@ int main(int argc, char** argv) {
         const CpuUse before = CpuOf(instance);
         sleep(unsigned(idleSeconds));
         const CpuUse after = CpuOf(instance);
-        std::printf("instance idle for %d s: %lld clock ticks of CPU, %lld context switches\n",
-                    idleSeconds, after.ticks - before.ticks, after.switches - before.switches);
+        std::printf("instance idle for %d s: %lld clock ticks of CPU, %lld context switches; "
+                    "RSS after its picks %.1f MiB\n",
+                    idleSeconds, after.ticks - before.ticks, after.switches - before.switches,
+                    ResidentMiB(instance));
     }
     kill(instance, SIGTERM);
     waitpid(instance, nullptr, 0);
@@ -392,6 +396,7 @@ int main(int argc, char** argv) {
     std::printf("huemark RSS / (captured pixels + bare windows' RSS): %.2f\n",
                 Median(programs[1].residentMiB) / (captured + Median(programs[2].residentMiB)));
     xcb_disconnect(conn);
+    fakeKeys.reset(); // before its server goes: Xlib ends the process on a lost connection
     kill(bus, SIGTERM);
     waitpid(bus, nullptr, 0);
     kill(server, SIGTERM);
