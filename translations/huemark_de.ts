@@ -314,7 +314,7 @@ um eine Fläche zu wählen. F6 wechselt zu diesem Feld und zurück.</translation
     <message>
         <source>--background takes no other option and no file</source>
         <extracomment>On standard error.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--background nimmt keine weitere Option und keine Datei</translation>
     </message>
     <message>
         <source>Usage: huemark [options] [--] [file]
@@ -323,7 +323,11 @@ um eine Fläche zu wählen. F6 wechselt zu diesem Feld und zurück.</translation
        huemark sample|stats|palette FILE ... (see --help)
        huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: huemark [Optionen] [--] [Datei]
+        huemark --pick [--format NOTATION] [--no-copy]
+        huemark --background
+        huemark sample|stats|palette DATEI ... (siehe --help)
+        huemark history [-n N] [--format F]</translation>
     </message>
     <message>
         <source>Reads the colour of any pixel of a picture.
@@ -358,7 +362,42 @@ Arguments:
 
 </source>
         <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liest die Farbe eines beliebigen Pixels eines Bildes.
+
+Optionen:
+  -h, --help     Zeigt diese Hilfe.
+  -v, --version  Zeigt die Version.
+  --             Beendet die Optionen: Ein Dateiname danach darf mit &apos;-&apos;
+                 beginnen.
+
+Vom Bildschirm aufnehmen:
+  --pick         Friert alle Monitore ein und nimmt ein Pixel auf: Bewegen Sie
+                 den Zeiger (die Pfeiltasten gehen ein Pixel weiter, mit
+                 Umschalt zehn), [ und ] ändern den Mittelungsradius, + und -
+                 oder das Mausrad die Vergrößerung; ein Klick oder Enter nimmt
+                 auf, Esc oder ein Rechtsklick bricht ab. Der Code geht an die
+                 Standardausgabe und in die Zwischenablage; Rückgabewert 0, 1
+                 bei Abbruch, 2, wenn kein Bildschirmfoto möglich ist.
+  --format NOTATION
+                 Wie die Aufnahme geschrieben wird: web (#RRGGBB, die Vorgabe),
+                 rgb, hsl, oklch, gpl, color-srgb, color-stored, name oder json
+                 (der Code, das Pixel auf der Arbeitsfläche, der Monitor, seine
+                 Skalierung und der Radius; die Zwischenablage erhält den
+                 Web-Code).
+  --no-copy      Lässt die Zwischenablage unverändert.
+  --background   Hält je Sitzung ein Huemark ohne Fenster griffbereit: Es nimmt
+                 bei Super+Shift+C (X11; in seinen Einstellungen änderbar), über
+                 seinen Eintrag im Infobereich und für --pick auf, das es dann
+                 sofort beantwortet. Jede Aufnahme wird im Verlauf aufbewahrt
+                 (huemark history), sofern „Verlauf führen“ nicht ausgeschaltet
+                 ist.
+
+Argumente:
+  Datei          Eine Bilddatei, die statt des Bildes in der Zwischenablage
+                 geöffnet wird: ein Pfad oder eine file:-Adresse auf diesem
+                 Rechner.
+
+</translation>
     </message>
 </context>
 <context>
@@ -553,21 +592,21 @@ Arguments:
     <message>
         <source>the background instance failed: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Instanz im Hintergrund ist gescheitert: %1</translation>
     </message>
     <message>
         <source>no session bus to offer the pick on (DBUS_SESSION_BUS_ADDRESS is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Sitzungsbus vorhanden, auf dem die Aufnahme angeboten werden kann (DBUS_SESSION_BUS_ADDRESS ist nicht gesetzt)</translation>
     </message>
     <message>
         <source>cannot reach the session bus: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Sitzungsbus kann nicht erreicht werden: %1</translation>
     </message>
     <message>
         <source>cannot take the name on the bus: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Name auf dem Bus kann nicht übernommen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1035,7 +1074,7 @@ Arguments:
     <name>PickGesture</name>
     <message>
         <source>another pick is under way</source>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Aufnahme läuft bereits</translation>
     </message>
 </context>
 <context>
@@ -1043,16 +1082,16 @@ Arguments:
     <message>
         <source>The history %1 cannot be read (%2); it is left as it is.</source>
         <extracomment>Why nothing was added to the history. %1: the history file; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf %1 kann nicht gelesen werden (%2); er bleibt, wie er ist.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
         <extracomment>%1: the folder that could not be made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1149,18 @@ Arguments:
     <message>
         <source>Scroll the picture up and down</source>
         <translation>Bild auf und ab scrollen</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>The desktop gives Huemark no shortcut: bind huemark --pick to a key in its keyboard settings.</source>
+        <extracomment>Said when the desktop grants no shortcut to the program in the background.</extracomment>
+        <translation>Die Arbeitsumgebung gibt Huemark kein Tastenkürzel: Belegen Sie in ihren Tastatureinstellungen eine Taste mit huemark --pick.</translation>
+    </message>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>Farbe vom Bildschirm aufnehmen</translation>
     </message>
 </context>
 <context>
@@ -1300,35 +1351,35 @@ Arguments:
     <name>Tray</name>
     <message>
         <source>&amp;Pick from Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Bildschirm auf&amp;nehmen</translation>
     </message>
     <message>
         <source>&amp;Recent Picks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Letzte Aufnahmen</translation>
     </message>
     <message>
         <source>&amp;Open Huemark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Huemark öffnen</translation>
     </message>
     <message>
         <source>&amp;Start with the Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der &amp;Sitzung starten</translation>
     </message>
     <message>
-        <source>P&amp;references...</source>
-        <translation type="unfinished"></translation>
+        <source>Pr&amp;eferences...</source>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Huemark Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Huemark-Einstellungen</translation>
     </message>
     <message>
         <source>Shortcut that picks from the screen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel, das vom Bildschirm aufnimmt:</translation>
     </message>
 </context>
 <context>
@@ -1451,16 +1502,16 @@ Arguments:
     <message>
         <source>history takes options only, not %1</source>
         <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history erwartet nur Optionen, nicht %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>On standard error. %1: the history file; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
@@ -1483,7 +1534,28 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 2 wrong usage.
 </source>
         <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befehle (ohne Anzeige nutzbar; DATEI darf - für die Standardeingabe sein):
+  huemark sample DATEI X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 Die Farbe an jedem Punkt, je eine Zeile: das Pixel oder der
+                 Durchschnitt des Quadrats mit Radius R (0 bis 5) darum. F ist
+                 web (#RRGGBB, die Vorgabe), rgb, hsl, oklch, gpl oder json.
+  huemark stats DATEI [--rect X,Y,B,H] [--json] [--stored]
+                 Die Kennzahlen des Bildes oder des Rechtecks: Pixel, der
+                 Mittelwert in linearem Licht und der einfache Durchschnitt der
+                 Codes, der Median, die Abweichung, Minimum und Maximum je Kanal
+                 und die Streuung.
+  huemark palette DATEI [-n N] [--rect X,Y,B,H] [--format gpl|css|json|csv|hex]
+                 Die N (2 bis 16, Vorgabe 6) vorherrschenden Farben, größter
+                 Anteil zuerst.
+  huemark history [-n N] [--format F]
+                 Die im Verlauf aufbewahrten Aufnahmen (die neueste zuerst, die
+                 letzten 1000), F wie bei sample.
+Die Farben sind die, die ein farbverwaltetes Programm zeigt (sRGB), oder mit
+--stored die in der Datei gespeicherten Werte; transparente Pixel liegen über
+Weiß. Punkte und Rechtecke sind in Bildpixeln ab der linken oberen Ecke
+angegeben. Rückgabewert: 0 erledigt, 1 die Datei kann nicht gelesen werden oder
+ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
+</translation>
     </message>
 </context>
 <context>
@@ -1502,12 +1574,12 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     <message>
         <source>This keyboard has no key for %1.</source>
         <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tastatur hat keine Taste für %1.</translation>
     </message>
     <message>
         <source>Another program holds %1: choose another shortcut for the pick.</source>
         <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm belegt %1: Wählen Sie ein anderes Tastenkürzel für die Aufnahme.</translation>
     </message>
 </context>
 <context>
@@ -1955,31 +2027,31 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Open &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf öffnen</translation>
     </message>
     <message>
         <source>&amp;Keep a History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf &amp;führen</translation>
     </message>
     <message>
         <source>The pick is on the list but could not be kept in the history.<byte value="xd"/>%1</source>
         <extracomment>A message box. %1: why the pick could not be kept (a sentence).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahme steht auf der Liste, konnte aber nicht im Verlauf aufbewahrt werden.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>The history holds no picks yet.</source>
         <extracomment>A message box: File, Open History found nothing kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf enthält noch keine Aufnahmen.</translation>
     </message>
     <message>
         <source>New picks are no longer kept.<byte value="xd"/>Clear the history kept so far as well?</source>
         <extracomment>A question when Keep a History is turned off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neue Aufnahmen werden nicht mehr aufbewahrt.<byte value="xd"/>Auch den bisher aufbewahrten Verlauf löschen?</translation>
     </message>
     <message>
         <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
         <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf %1 konnte nicht gelöscht werden.<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>
@@ -1994,7 +2066,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Anzeige für das Fenster vorhanden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); die Befehle sample, stats, palette und history brauchen keine</translation>
     </message>
 </context>
 </TS>

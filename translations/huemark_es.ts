@@ -314,7 +314,7 @@ para elegir un área. F6 va a este panel y vuelve.</translation>
     <message>
         <source>--background takes no other option and no file</source>
         <extracomment>On standard error.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--background no admite ninguna otra opción ni ningún archivo</translation>
     </message>
     <message>
         <source>Usage: huemark [options] [--] [file]
@@ -323,7 +323,11 @@ para elegir un área. F6 va a este panel y vuelve.</translation>
        huemark sample|stats|palette FILE ... (see --help)
        huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: huemark [opciones] [--] [archivo]
+     huemark --pick [--format NOTACIÓN] [--no-copy]
+     huemark --background
+     huemark sample|stats|palette ARCHIVO ... (véase --help)
+     huemark history [-n N] [--format F]</translation>
     </message>
     <message>
         <source>Reads the colour of any pixel of a picture.
@@ -358,7 +362,41 @@ Arguments:
 
 </source>
         <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lee el color de cualquier píxel de una imagen.
+
+Opciones:
+  -h, --help     Muestra esta ayuda.
+  -v, --version  Muestra la versión.
+  --             Termina las opciones: un nombre de archivo que vaya detrás
+                 puede empezar por &apos;-&apos;.
+
+Tomar un color de la pantalla:
+  --pick         Congela todos los monitores y toma un píxel: mueva el puntero
+                 (las flechas avanzan un píxel, con Mayúsculas diez), [ y ]
+                 cambian el radio de promedio, + y - o la rueda, la ampliación;
+                 un clic o Intro toma el color, Escape o un clic derecho
+                 cancela. El código va a la salida estándar y al portapapeles;
+                 código de salida 0, 1 si se cancela, 2 si no se puede capturar
+                 la pantalla.
+  --format NOTACIÓN
+                 Cómo se escribe el color tomado: web (#RRGGBB, la notación
+                 predeterminada), rgb, hsl, oklch, gpl, color-srgb,
+                 color-stored, name o json (el código, el píxel en el
+                 escritorio, el monitor, su escala y el radio; el portapapeles
+                 recibe el código web).
+  --no-copy      No toca el portapapeles.
+  --background   Mantiene Huemark a mano, sin ventana, uno por sesión: toma un
+                 color con Super+Shift+C (X11; se cambia en sus Preferencias),
+                 desde su entrada en la bandeja del sistema y para --pick, al
+                 que entonces responde enseguida. Cada color tomado se guarda
+                 en el historial (huemark history), salvo que Guardar historial
+                 esté desactivado.
+
+Argumentos:
+  archivo        Un archivo de imagen que abrir en lugar de la imagen del
+                 portapapeles: una ruta, o una dirección file: de esta máquina.
+
+</translation>
     </message>
 </context>
 <context>
@@ -553,21 +591,21 @@ Arguments:
     <message>
         <source>the background instance failed: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la instancia en segundo plano falló: %1</translation>
     </message>
     <message>
         <source>no session bus to offer the pick on (DBUS_SESSION_BUS_ADDRESS is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún bus de sesión en el que ofrecer la toma del color (DBUS_SESSION_BUS_ADDRESS no está definida)</translation>
     </message>
     <message>
         <source>cannot reach the session bus: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede acceder al bus de sesión: %1</translation>
     </message>
     <message>
         <source>cannot take the name on the bus: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede obtener el nombre en el bus: %1</translation>
     </message>
 </context>
 <context>
@@ -1035,7 +1073,7 @@ Arguments:
     <name>PickGesture</name>
     <message>
         <source>another pick is under way</source>
-        <translation type="unfinished"></translation>
+        <translation>ya se está tomando otro color</translation>
     </message>
 </context>
 <context>
@@ -1043,16 +1081,16 @@ Arguments:
     <message>
         <source>The history %1 cannot be read (%2); it is left as it is.</source>
         <extracomment>Why nothing was added to the history. %1: the history file; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el historial %1 (%2); se deja como está.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
         <extracomment>%1: the folder that could not be made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1148,18 @@ Arguments:
     <message>
         <source>Scroll the picture up and down</source>
         <translation>Desplazar la imagen verticalmente</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>The desktop gives Huemark no shortcut: bind huemark --pick to a key in its keyboard settings.</source>
+        <extracomment>Said when the desktop grants no shortcut to the program in the background.</extracomment>
+        <translation>El escritorio no concede ningún atajo a Huemark: asigne huemark --pick a una tecla en la configuración del teclado del escritorio.</translation>
+    </message>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>Tomar un color de la pantalla</translation>
     </message>
 </context>
 <context>
@@ -1300,35 +1350,35 @@ Arguments:
     <name>Tray</name>
     <message>
         <source>&amp;Pick from Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tomar de la pantalla</translation>
     </message>
     <message>
         <source>&amp;Recent Picks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colores recientes</translation>
     </message>
     <message>
         <source>&amp;Open Huemark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir Huemark</translation>
     </message>
     <message>
         <source>&amp;Start with the Session</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar con la sesión</translation>
     </message>
     <message>
-        <source>P&amp;references...</source>
-        <translation type="unfinished"></translation>
+        <source>Pr&amp;eferences...</source>
+        <translation>&amp;Preferencias...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Huemark Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de Huemark</translation>
     </message>
     <message>
         <source>Shortcut that picks from the screen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo que toma un color de la pantalla:</translation>
     </message>
 </context>
 <context>
@@ -1451,16 +1501,16 @@ Arguments:
     <message>
         <source>history takes options only, not %1</source>
         <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history solo admite opciones, no %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>On standard error. %1: the history file; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
@@ -1483,7 +1533,29 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 2 wrong usage.
 </source>
         <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes (no necesitan pantalla; ARCHIVO puede ser - para la entrada estándar):
+  huemark sample ARCHIVO X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 El color en cada punto, una línea por punto: el píxel, o el
+                 promedio del cuadrado de radio R (0 a 5) a su alrededor. F es
+                 web (#RRGGBB, la predeterminada), rgb, hsl, oklch, gpl o json.
+  huemark stats ARCHIVO [--rect X,Y,W,H] [--json] [--stored]
+                 Las cifras de la imagen o del rectángulo: píxeles, la media en
+                 luz lineal y el promedio simple de los códigos, la mediana, la
+                 desviación, el mínimo y el máximo por canal, y la dispersión.
+  huemark palette ARCHIVO [-n N] [--rect X,Y,W,H]
+                 [--format gpl|css|json|csv|hex]
+                 Los N (2 a 16, 6 por omisión) colores dominantes, de mayor a
+                 menor proporción.
+  huemark history [-n N] [--format F]
+                 Los colores tomados que guarda el historial (el más reciente
+                 primero, los 1000 últimos), con F como en sample.
+Los colores son los que muestra un programa con gestión del color (sRGB), o los
+valores almacenados en el archivo con --stored; los píxeles transparentes se
+ponen sobre blanco. Los puntos y rectángulos se dan en píxeles de la imagen
+desde la esquina superior izquierda. Estado de salida: 0 hecho, 1 no se puede
+leer el archivo o un punto o rectángulo queda fuera de la imagen, 2 uso
+incorrecto.
+</translation>
     </message>
 </context>
 <context>
@@ -1502,12 +1574,12 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     <message>
         <source>This keyboard has no key for %1.</source>
         <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Este teclado no tiene ninguna tecla para %1.</translation>
     </message>
     <message>
         <source>Another program holds %1: choose another shortcut for the pick.</source>
         <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ocupa %1: elija otro atajo para tomar colores.</translation>
     </message>
 </context>
 <context>
@@ -1955,31 +2027,31 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Open &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;historial</translation>
     </message>
     <message>
         <source>&amp;Keep a History</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;uardar historial</translation>
     </message>
     <message>
         <source>The pick is on the list but could not be kept in the history.<byte value="xd"/>%1</source>
         <extracomment>A message box. %1: why the pick could not be kept (a sentence).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El color tomado está en la lista, pero no se pudo guardar en el historial.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>The history holds no picks yet.</source>
         <extracomment>A message box: File, Open History found nothing kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El historial aún no contiene colores tomados.</translation>
     </message>
     <message>
         <source>New picks are no longer kept.<byte value="xd"/>Clear the history kept so far as well?</source>
         <extracomment>A question when Keep a History is turned off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Los nuevos colores tomados ya no se guardarán.<byte value="xd"/>¿Borrar también el historial guardado hasta ahora?</translation>
     </message>
     <message>
         <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
         <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo borrar el historial %1.<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>
@@ -1994,7 +2066,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna pantalla en la que mostrar la ventana (DISPLAY y WAYLAND_DISPLAY no están definidas); las órdenes sample, stats, palette y history no la necesitan</translation>
     </message>
 </context>
 </TS>

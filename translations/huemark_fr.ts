@@ -314,7 +314,7 @@ pour choisir une zone. F6 va à ce panneau et revient.</translation>
     <message>
         <source>--background takes no other option and no file</source>
         <extracomment>On standard error.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--background ne prend aucune autre option ni aucun fichier</translation>
     </message>
     <message>
         <source>Usage: huemark [options] [--] [file]
@@ -323,7 +323,11 @@ pour choisir une zone. F6 va à ce panneau et revient.</translation>
        huemark sample|stats|palette FILE ... (see --help)
        huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : huemark [options] [--] [fichier]
+              huemark --pick [--format NOTATION] [--no-copy]
+              huemark --background
+              huemark sample|stats|palette FICHIER ... (voir --help)
+              huemark history [-n N] [--format F]</translation>
     </message>
     <message>
         <source>Reads the colour of any pixel of a picture.
@@ -358,7 +362,38 @@ Arguments:
 
 </source>
         <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lit la couleur de n&apos;importe quel pixel d&apos;une image.
+
+Options :
+  -h, --help     Affiche cette aide.
+  -v, --version  Affiche la version.
+  --             Fin des options : le fichier qui suit peut commencer par « - ».
+
+Prélèvement à l&apos;écran :
+  --pick         Fige les écrans et prélève un pixel : bougez le pointeur
+                 (flèches : un pixel, Maj : dix), [ et ] changent le rayon de
+                 moyenne, + et - ou la molette le zoom ; clic ou Entrée prélève,
+                 Échap ou clic droit annule. Le code va sur la sortie standard
+                 et dans le presse-papiers ; code de sortie 0, 1 si annulé, 2 si
+                 l&apos;écran ne peut être capturé.
+  --format NOTATION
+                 Forme du code écrit : web (#RRGGBB, par défaut), rgb, hsl,
+                 oklch, gpl, color-srgb, color-stored, name ou json (le code,
+                 le pixel sur le bureau, l&apos;écran, son échelle et le rayon ; le
+                 presse-papiers reçoit le code web).
+  --no-copy      Ne touche pas au presse-papiers.
+  --background   Garde Huemark à portée de main, sans fenêtre, un par session :
+                 il prélève avec Super+Shift+C (X11 ; modifiable dans ses
+                 Préférences), depuis son entrée dans la zone de notification
+                 et pour --pick, auquel il répond alors aussitôt. Chaque
+                 prélèvement est conservé dans l&apos;historique (huemark history),
+                 sauf si Conserver un historique est décoché.
+
+Arguments :
+  fichier        Fichier image à ouvrir au lieu de celle du presse-papiers : un
+                 chemin, ou une adresse file: sur cette machine.
+
+</translation>
     </message>
 </context>
 <context>
@@ -553,21 +588,21 @@ Arguments:
     <message>
         <source>the background instance failed: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;instance en arrière-plan a échoué : %1</translation>
     </message>
     <message>
         <source>no session bus to offer the pick on (DBUS_SESSION_BUS_ADDRESS is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun bus de session où proposer le prélèvement (DBUS_SESSION_BUS_ADDRESS n&apos;est pas définie)</translation>
     </message>
     <message>
         <source>cannot reach the session bus: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de joindre le bus de session : %1</translation>
     </message>
     <message>
         <source>cannot take the name on the bus: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de prendre le nom sur le bus : %1</translation>
     </message>
 </context>
 <context>
@@ -1035,7 +1070,7 @@ Arguments:
     <name>PickGesture</name>
     <message>
         <source>another pick is under way</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre prélèvement est en cours</translation>
     </message>
 </context>
 <context>
@@ -1043,16 +1078,16 @@ Arguments:
     <message>
         <source>The history %1 cannot be read (%2); it is left as it is.</source>
         <extracomment>Why nothing was added to the history. %1: the history file; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 ne peut pas être lu (%2)&#xa0;; il est laissé tel quel.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
         <extracomment>%1: the folder that could not be made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1145,18 @@ Arguments:
     <message>
         <source>Scroll the picture up and down</source>
         <translation>Faire défiler l&apos;image verticalement</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>The desktop gives Huemark no shortcut: bind huemark --pick to a key in its keyboard settings.</source>
+        <extracomment>Said when the desktop grants no shortcut to the program in the background.</extracomment>
+        <translation>Le bureau n&apos;accorde aucun raccourci à Huemark&#xa0;: associez huemark --pick à une touche dans ses réglages du clavier.</translation>
+    </message>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>Prélever une couleur à l&apos;écran</translation>
     </message>
 </context>
 <context>
@@ -1300,35 +1347,35 @@ Arguments:
     <name>Tray</name>
     <message>
         <source>&amp;Pick from Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prélever à l&apos;écran</translation>
     </message>
     <message>
         <source>&amp;Recent Picks</source>
-        <translation type="unfinished"></translation>
+        <translation>Prélèvements &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Open Huemark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir Huemark</translation>
     </message>
     <message>
         <source>&amp;Start with the Session</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer avec la session</translation>
     </message>
     <message>
-        <source>P&amp;references...</source>
-        <translation type="unfinished"></translation>
+        <source>Pr&amp;eferences...</source>
+        <translation>Pré&amp;férences...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Huemark Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de Huemark</translation>
     </message>
     <message>
         <source>Shortcut that picks from the screen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci qui prélève à l&apos;écran&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1451,16 +1498,16 @@ Arguments:
     <message>
         <source>history takes options only, not %1</source>
         <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history ne prend que des options, pas %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>On standard error. %1: the history file; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
@@ -1483,7 +1530,28 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 2 wrong usage.
 </source>
         <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verbes (sans affichage ; FICHIER peut être - pour l&apos;entrée standard) :
+  huemark sample FICHIER X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 La couleur de chaque point, une ligne par point : le pixel, ou
+                 la moyenne du carré de rayon R (0 à 5) qui l&apos;entoure. F vaut
+                 web (#RRGGBB, par défaut), rgb, hsl, oklch, gpl ou json.
+  huemark stats FICHIER [--rect X,Y,L,H] [--json] [--stored]
+                 Les mesures de l&apos;image ou du rectangle : pixels, moyenne en
+                 lumière linéaire et simple moyenne des codes, médiane, puis
+                 écart-type, minimum et maximum par canal, et dispersion.
+  huemark palette FICHIER [-n N] [--rect X,Y,L,H]
+                 [--format gpl|css|json|csv|hex]
+                 N (2 à 16, défaut 6) couleurs dominantes, plus grande part
+                 d&apos;abord.
+  huemark history [-n N] [--format F]
+                 Les prélèvements conservés (le plus récent d&apos;abord, les 1000
+                 derniers), F comme pour sample.
+Les couleurs sont celles d&apos;un programme qui gère les couleurs (sRGB), ou les
+valeurs enregistrées dans le fichier avec --stored ; les pixels transparents
+sont posés sur du blanc. Points et rectangles se comptent en pixels de l&apos;image
+depuis le coin supérieur gauche. Code de sortie : 0 réussi, 1 fichier illisible
+ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
+</translation>
     </message>
 </context>
 <context>
@@ -1502,12 +1570,12 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     <message>
         <source>This keyboard has no key for %1.</source>
         <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce clavier n&apos;a aucune touche pour %1.</translation>
     </message>
     <message>
         <source>Another program holds %1: choose another shortcut for the pick.</source>
         <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme occupe %1&#xa0;: choisissez un autre raccourci pour le prélèvement.</translation>
     </message>
 </context>
 <context>
@@ -1955,31 +2023,31 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Open &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l&apos;&amp;historique</translation>
     </message>
     <message>
         <source>&amp;Keep a History</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;nserver un historique</translation>
     </message>
     <message>
         <source>The pick is on the list but could not be kept in the history.<byte value="xd"/>%1</source>
         <extracomment>A message box. %1: why the pick could not be kept (a sentence).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le prélèvement figure dans la liste, mais n&apos;a pas pu être conservé dans l&apos;historique.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>The history holds no picks yet.</source>
         <extracomment>A message box: File, Open History found nothing kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique ne contient encore aucun prélèvement.</translation>
     </message>
     <message>
         <source>New picks are no longer kept.<byte value="xd"/>Clear the history kept so far as well?</source>
         <extracomment>A question when Keep a History is turned off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les nouveaux prélèvements ne sont plus conservés.<byte value="xd"/>Effacer aussi l&apos;historique conservé jusqu&apos;ici&#xa0;?</translation>
     </message>
     <message>
         <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
         <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 n&apos;a pas pu être effacé.<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>
@@ -1994,7 +2062,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun affichage où montrer la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définies) ; les verbes sample, stats, palette et history n&apos;en ont pas besoin</translation>
     </message>
 </context>
 </TS>

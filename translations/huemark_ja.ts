@@ -313,7 +313,7 @@ to choose an area. F6 goes to this panel and back.</source>
     <message>
         <source>--background takes no other option and no file</source>
         <extracomment>On standard error.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--background には他のオプションもファイルも指定できません</translation>
     </message>
     <message>
         <source>Usage: huemark [options] [--] [file]
@@ -322,7 +322,11 @@ to choose an area. F6 goes to this panel and back.</source>
        huemark sample|stats|palette FILE ... (see --help)
        huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方: huemark [オプション] [--] [ファイル]
+        huemark --pick [--format 表記] [--no-copy]
+        huemark --background
+        huemark sample|stats|palette ファイル ... (--help を参照)
+        huemark history [-n N] [--format F]</translation>
     </message>
     <message>
         <source>Reads the colour of any pixel of a picture.
@@ -357,7 +361,39 @@ Arguments:
 
 </source>
         <extracomment>The command line&apos;s --help. Options, notation words, keys and codes stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>画像の任意のピクセルの色を読み取ります。
+
+オプション:
+  -h, --help     このヘルプを表示します。
+  -v, --version  バージョンを表示します。
+  --             オプションの終わり: これより後のファイル名は &apos;-&apos; で始まっても
+                 構いません。
+
+画面からの取得:
+  --pick         すべてのモニターを静止させ、ピクセルを 1 つ取得します。
+                 ポインターを動かし (矢印キーで 1 ピクセル、Shift 併用で 10)、
+                 [ と ] で平均化の半径を、+ と - またはホイールで拡大率を
+                 変えます。クリックまたは Enter で取得し、Esc または右クリック
+                 で取り消します。コードは標準出力とクリップボードに送られます。
+                 終了コードは 0、取り消したときは 1、画面をキャプチャできない
+                 ときは 2 です。
+  --format 表記
+                 取得した色の書き方: web (#RRGGBB、既定)、rgb、hsl、oklch、
+                 gpl、color-srgb、color-stored、name、または json (コード、
+                 デスクトップ上のピクセル、モニターとその倍率、半径。
+                 クリップボードには Web コードが入ります)。
+  --no-copy      クリップボードを変更しません。
+  --background   ウィンドウのない Huemark をセッションごとに 1 つ待機させます。
+                 Super+Shift+C (X11。設定で変更できます)、システムトレイの項目、
+                 --pick で取得を始め、--pick にはすぐに応答します。取得した色は
+                 すべて履歴 (huemark history) に保存されます (「履歴を残す」が
+                 オフのときを除く)。
+
+引数:
+  ファイル       クリップボードの画像の代わりに開く画像ファイル: パス、
+                 またはこのマシン上の file: アドレス。
+
+</translation>
     </message>
 </context>
 <context>
@@ -552,21 +588,21 @@ Arguments:
     <message>
         <source>the background instance failed: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>バックグラウンドのインスタンスが失敗しました: %1</translation>
     </message>
     <message>
         <source>no session bus to offer the pick on (DBUS_SESSION_BUS_ADDRESS is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>取得を受け付けるセッションバスがありません (DBUS_SESSION_BUS_ADDRESS が設定されていません)</translation>
     </message>
     <message>
         <source>cannot reach the session bus: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>セッションバスに接続できません: %1</translation>
     </message>
     <message>
         <source>cannot take the name on the bus: %1</source>
         <extracomment>On standard error. %1: the bus&apos;s message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>バス上で名前を確保できません: %1</translation>
     </message>
 </context>
 <context>
@@ -1033,7 +1069,7 @@ Arguments:
     <name>PickGesture</name>
     <message>
         <source>another pick is under way</source>
-        <translation type="unfinished"></translation>
+        <translation>別の取得が進行中です</translation>
     </message>
 </context>
 <context>
@@ -1041,16 +1077,16 @@ Arguments:
     <message>
         <source>The history %1 cannot be read (%2); it is left as it is.</source>
         <extracomment>Why nothing was added to the history. %1: the history file; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>履歴 %1 を読み込めません (%2)。履歴はそのままにしておきます。</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目: %2</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
         <extracomment>%1: the folder that could not be made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません。</translation>
     </message>
 </context>
 <context>
@@ -1108,6 +1144,18 @@ Arguments:
     <message>
         <source>Scroll the picture up and down</source>
         <translation>画像を上下にスクロール</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>The desktop gives Huemark no shortcut: bind huemark --pick to a key in its keyboard settings.</source>
+        <extracomment>Said when the desktop grants no shortcut to the program in the background.</extracomment>
+        <translation>デスクトップが Huemark にショートカットを割り当てませんでした。デスクトップのキーボード設定で huemark --pick をキーに割り当ててください。</translation>
+    </message>
+    <message>
+        <source>Pick a colour from the screen</source>
+        <translation>画面から色を取得</translation>
     </message>
 </context>
 <context>
@@ -1298,35 +1346,35 @@ Arguments:
     <name>Tray</name>
     <message>
         <source>&amp;Pick from Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>画面から色を取得(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Recent Picks</source>
-        <translation type="unfinished"></translation>
+        <translation>最近取得した色(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Open Huemark</source>
-        <translation type="unfinished"></translation>
+        <translation>Huemark を開く(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Start with the Session</source>
-        <translation type="unfinished"></translation>
+        <translation>セッション開始時に起動(&amp;S)</translation>
     </message>
     <message>
-        <source>P&amp;references...</source>
-        <translation type="unfinished"></translation>
+        <source>Pr&amp;eferences...</source>
+        <translation>設定(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>Huemark Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Huemark 設定</translation>
     </message>
     <message>
         <source>Shortcut that picks from the screen:</source>
-        <translation type="unfinished"></translation>
+        <translation>画面から色を取得するショートカット:</translation>
     </message>
 </context>
 <context>
@@ -1449,16 +1497,16 @@ Arguments:
     <message>
         <source>history takes options only, not %1</source>
         <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>history にはオプションだけを指定してください (%1 は不可)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>On standard error. %1: the history file; %2: why it cannot be read.</extracomment>
-        <translation type="unfinished">%1、%2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目: %2</translation>
     </message>
     <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
@@ -1481,7 +1529,25 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 2 wrong usage.
 </source>
         <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サブコマンド (ディスプレイ不要。ファイルに - を指定すると標準入力を読みます):
+  huemark sample ファイル X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 各点の色を 1 点 1 行で: そのピクセル、または周囲の半径 R
+                 (0～5) の正方形の平均。F は web (#RRGGBB、既定)、rgb、hsl、
+                 oklch、gpl、json のいずれか。
+  huemark stats ファイル [--rect X,Y,W,H] [--json] [--stored]
+                 画像または矩形の統計値: ピクセル数、線形光での平均とコード値
+                 の単純平均、チャネルごとの中央値・標準偏差・最小値・最大値、
+                 ばらつき。
+  huemark palette ファイル [-n N] [--rect X,Y,W,H]
+                 [--format gpl|css|json|csv|hex]
+                 主要色 N 色 (2～16、既定 6) を、占める割合の大きい順に。
+  huemark history [-n N] [--format F]
+                 履歴の色 (新しい順、最新の 1000 件)。F は sample と同じ。
+色はカラーマネジメント対応のプログラムが表示する色 (sRGB)、--stored を付けると
+ファイルに保存された値です。透明なピクセルは白の上に重ねたものとして扱います。
+点と矩形は画像の左上隅から数えた画像のピクセル単位です。終了ステータス: 0 完了、
+1 ファイルを読み込めない、または点や矩形が画像の外にある、2 使い方の誤り。
+</translation>
     </message>
 </context>
 <context>
@@ -1500,12 +1566,12 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     <message>
         <source>This keyboard has no key for %1.</source>
         <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>このキーボードには %1 のキーがありません。</translation>
     </message>
     <message>
         <source>Another program holds %1: choose another shortcut for the pick.</source>
         <extracomment>%1: the shortcut (&quot;Meta+Shift+C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は別のプログラムが使用しています。取得には別のショートカットを選んでください。</translation>
     </message>
 </context>
 <context>
@@ -1953,31 +2019,31 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>Open &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴を開く(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Keep a History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴を残す(&amp;K)</translation>
     </message>
     <message>
         <source>The pick is on the list but could not be kept in the history.<byte value="xd"/>%1</source>
         <extracomment>A message box. %1: why the pick could not be kept (a sentence).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>取得した色はリストにありますが、履歴に保存できませんでした。<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>The history holds no picks yet.</source>
         <extracomment>A message box: File, Open History found nothing kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>履歴にはまだ取得した色がありません。</translation>
     </message>
     <message>
         <source>New picks are no longer kept.<byte value="xd"/>Clear the history kept so far as well?</source>
         <extracomment>A question when Keep a History is turned off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>新しく取得した色は保存されなくなります。<byte value="xd"/>これまでに保存した履歴も消去しますか?</translation>
     </message>
     <message>
         <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
         <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>履歴 %1 を消去できませんでした。<byte value="xd"/>%2</translation>
     </message>
 </context>
 <context>
@@ -1992,7 +2058,7 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     </message>
     <message>
         <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを表示するディスプレイがありません (DISPLAY と WAYLAND_DISPLAY が設定されていません)。サブコマンド sample、stats、palette、history はディスプレイなしで使えます</translation>
     </message>
 </context>
 </TS>

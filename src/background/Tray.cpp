@@ -115,7 +115,7 @@ Tray::Tray(std::shared_ptr<HistoryService> history)
         }
         m_autostart->setChecked(QFileInfo::exists(AutostartPath()));
     });
-    QAction* preferences = m_menu->addAction(tr("P&references..."));
+    QAction* preferences = m_menu->addAction(tr("Pr&eferences..."));
     connect(preferences, &QAction::triggered, this, &Tray::preferences);
     m_menu->addSeparator();
     QAction* quit = m_menu->addAction(tr("&Quit"));
