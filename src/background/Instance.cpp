@@ -16,7 +16,9 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
 #include <QTimer>
+#include <QWidget>
 #include <climits>
 #include <cstdio>
 #include <fcntl.h>
@@ -117,7 +119,18 @@ public slots:
         wish.notation = notation.isEmpty() ? std::nullopt : NotationOfKey(notation);
         wish.copy = copy;
         message.setDelayedReply(true);
-        pickSoon(wish, nullptr, [message](const PickAnswer& a) {
+        // A caller that ends meanwhile (Ctrl+C in its terminal) gives the gesture up with it.
+        auto* caller = new QDBusServiceWatcher(message.service(), QDBusConnection::sessionBus(),
+                                               QDBusServiceWatcher::WatchForUnregistration, this);
+        connect(caller, &QDBusServiceWatcher::serviceUnregistered, this, [] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == QLatin1String("screenPick") && w->isVisible()) {
+                    w->close();
+                }
+            }
+        });
+        pickSoon(wish, nullptr, [message, caller](const PickAnswer& a) {
+            caller->deleteLater();
             QDBusConnection::sessionBus().send(message.createReply({a.exitCode, a.out, a.err}));
         });
     }

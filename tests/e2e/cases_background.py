@@ -117,6 +117,15 @@ def case_background(c):
     c.ok("huemark --pick --format json is answered by the instance: %s at %r" % (
         picked["code"], at))
 
+    # A --pick that ends during its gesture takes the gesture with it.
+    pick = subprocess.Popen([s.binary, "--pick"], env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+    s.wait_for(lambda: surfaces_of(s, instance.pid), "the gesture for --pick")
+    pick.send_signal(signal.SIGINT)
+    pick.wait(timeout=10)
+    s.wait_for(lambda: not surfaces_of(s, instance.pid), "the gesture given up with its caller")
+    c.ok("a --pick ended during its gesture (SIGINT) takes the instance's gesture with it")
+
     # SIGTERM during a gesture: it ends with 0, its windows and its name gone.
     s.xdotool("key", "super+shift+c")
     s.wait_for(lambda: surfaces_of(s, instance.pid), "the gesture on the shortcut")
