@@ -7,6 +7,7 @@
 #include "desktop/Languages.h"
 #include "desktop/Services.h"
 #include "desktop/capture/ScreenCapture.h"
+#include "help/About.h"
 #include "list/Pick.h"
 #include "screenpick/ScreenPick.h"
 #include "settings/Settings.h"
@@ -169,7 +170,7 @@ std::unique_ptr<QApplication> Toolkit(int& argc, char* argv[]) {
     auto app = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Huemark"));
     QApplication::setOrganizationName(QStringLiteral("Huemark"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("huemark"));
+    QGuiApplication::setDesktopFileName(DesktopName());
     QApplication::setQuitOnLastWindowClosed(false);
     InstallTranslations();
     return app;

@@ -233,7 +233,7 @@ def case_pick_wayland(c):
         while nodes:
             node = nodes.pop()
             nodes += node.get("nodes", []) + node.get("floating_nodes", [])
-            if node.get("app_id") in ("huemark", "example.huemark.Huemark"):
+            if node.get("app_id") and "huemark" in node["app_id"].lower():
                 found.append((node["app_id"], node.get("pid")))
         return found
 
@@ -244,6 +244,9 @@ def case_pick_wayland(c):
         s.procs.append(("pick", proc))
         shown = s.wait_for(lambda: len(views()) >= 2 and views(), "the frozen screen on both outputs",
                            timeout=cases_screen.PORTAL_ALLOWANCE)
+        if {app for app, _pid in shown} != {"example.huemark.Huemark"}:
+            raise E2EFailure("%s: the frozen screen's surfaces say %r, not the application's id"
+                             % (what, shown))
         if shown_by is not None and {pid for _app, pid in shown} != {shown_by}:
             raise E2EFailure("%s: the frozen screen is shown by %r, not by process %d" % (
                 what, shown, shown_by))
