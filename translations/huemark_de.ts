@@ -1290,6 +1290,18 @@ Argumente:
         <extracomment>%1: the service&apos;s own message, usually in English.</extracomment>
         <translation>Der Bildschirmfoto-Dienst der Arbeitsumgebung ist gescheitert: %1</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s question whether Huemark may take screenshots went unanswered. Answer it if it is still shown, then try again.</source>
+        <translation>Die Frage der Arbeitsumgebung, ob Huemark Bildschirmfotos machen darf, blieb unbeantwortet. Beantworten Sie sie, falls sie noch angezeigt wird, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The desktop will now ask once whether Huemark may take screenshots. Choose Allow: from then on Huemark reads the screen without asking.</source>
+        <translation>Die Arbeitsumgebung fragt jetzt einmal, ob Huemark Bildschirmfotos machen darf. Erlauben Sie es: Danach liest Huemark den Bildschirm, ohne zu fragen.</translation>
+    </message>
+    <message>
+        <source>The desktop refuses Huemark screenshots: Deny was chosen when it asked.</source>
+        <translation>Die Arbeitsumgebung verweigert Huemark Bildschirmfotos: Als sie fragte, wurde abgelehnt.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -2052,6 +2064,11 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
         <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
         <translation>Der Verlauf %1 konnte nicht gelöscht werden.<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/><byte value="xd"/>Shall the desktop ask again?</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the refusal (a sentence).</extracomment>
+        <translation>%1<byte value="xd"/><byte value="xd"/>Soll die Arbeitsumgebung erneut fragen?</translation>
     </message>
 </context>
 <context>

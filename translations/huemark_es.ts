@@ -1289,6 +1289,18 @@ Argumentos:
         <extracomment>%1: the service&apos;s own message, usually in English.</extracomment>
         <translation>Ha fallado el servicio de capturas de pantalla del escritorio: %1</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s question whether Huemark may take screenshots went unanswered. Answer it if it is still shown, then try again.</source>
+        <translation>La pregunta del escritorio sobre si Huemark puede hacer capturas de pantalla quedó sin respuesta. Respóndala si aún se muestra y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The desktop will now ask once whether Huemark may take screenshots. Choose Allow: from then on Huemark reads the screen without asking.</source>
+        <translation>El escritorio preguntará ahora una vez si Huemark puede hacer capturas de pantalla. Permítalo: desde entonces Huemark lee la pantalla sin preguntar.</translation>
+    </message>
+    <message>
+        <source>The desktop refuses Huemark screenshots: Deny was chosen when it asked.</source>
+        <translation>El escritorio no permite capturas de pantalla a Huemark: cuando preguntó, se eligió denegar.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -2052,6 +2064,11 @@ incorrecto.
         <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
         <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
         <translation>No se pudo borrar el historial %1.<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/><byte value="xd"/>Shall the desktop ask again?</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the refusal (a sentence).</extracomment>
+        <translation>%1<byte value="xd"/><byte value="xd"/>¿Debe el escritorio volver a preguntar?</translation>
     </message>
 </context>
 <context>

@@ -1286,6 +1286,18 @@ Arguments :
         <extracomment>%1: the service&apos;s own message, usually in English.</extracomment>
         <translation>Le service de capture d&apos;écran du bureau a échoué&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s question whether Huemark may take screenshots went unanswered. Answer it if it is still shown, then try again.</source>
+        <translation>La question du bureau, si Huemark peut faire des captures d&apos;écran, est restée sans réponse. Répondez-y si elle est encore affichée, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The desktop will now ask once whether Huemark may take screenshots. Choose Allow: from then on Huemark reads the screen without asking.</source>
+        <translation>Le bureau va demander une fois si Huemark peut faire des captures d&apos;écran. Autorisez-le : ensuite Huemark lit l&apos;écran sans demander.</translation>
+    </message>
+    <message>
+        <source>The desktop refuses Huemark screenshots: Deny was chosen when it asked.</source>
+        <translation>Le bureau refuse les captures d&apos;écran à Huemark : le refus a été choisi quand il a demandé.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -2048,6 +2060,11 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
         <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
         <translation>L&apos;historique %1 n&apos;a pas pu être effacé.<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/><byte value="xd"/>Shall the desktop ask again?</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the refusal (a sentence).</extracomment>
+        <translation>%1<byte value="xd"/><byte value="xd"/>Le bureau doit-il demander à nouveau ?</translation>
     </message>
 </context>
 <context>

@@ -1285,6 +1285,18 @@ Arguments:
         <extracomment>%1: the service&apos;s own message, usually in English.</extracomment>
         <translation>デスクトップのスクリーンショットサービスが失敗しました: %1</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s question whether Huemark may take screenshots went unanswered. Answer it if it is still shown, then try again.</source>
+        <translation>Huemark にスクリーンショットを許可するかというデスクトップの問いに答えがありませんでした。まだ表示されていれば答えてから、もう一度試してください。</translation>
+    </message>
+    <message>
+        <source>The desktop will now ask once whether Huemark may take screenshots. Choose Allow: from then on Huemark reads the screen without asking.</source>
+        <translation>Huemark にスクリーンショットを許可するか、デスクトップがこれから一度だけ尋ねます。許可を選んでください。以後 Huemark は尋ねずに画面を読み取ります。</translation>
+    </message>
+    <message>
+        <source>The desktop refuses Huemark screenshots: Deny was chosen when it asked.</source>
+        <translation>デスクトップは Huemark のスクリーンショットを拒否しています。尋ねられたときに拒否が選ばれました。</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -2044,6 +2056,11 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <source>The history %1 could not be cleared.<byte value="xd"/>%2</source>
         <extracomment>A message box. %1: the history file; %2: why it could not be removed.</extracomment>
         <translation>履歴 %1 を消去できませんでした。<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/><byte value="xd"/>Shall the desktop ask again?</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: the refusal (a sentence).</extracomment>
+        <translation>%1<byte value="xd"/><byte value="xd"/>デスクトップにもう一度尋ねさせますか?</translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@ void PointerMove(benchmark::State& state) {
     PickSession session(
         ShownPicture::OfImage(Screen(size)),
         {{QStringLiteral("screen"), QRect(QPoint(), size), 1, QRect(QPoint(), size), 1}}, pointer,
-        View::CaptureLayout::DevicePixels, ScreenPickOptions{2, {}, {}, {}});
+        View::CaptureLayout::DevicePixels, ScreenPickOptions{2, {}, {}, {}, {}});
     session.show();
     // From the loupe's first magnification (2x) to the one asked for.
     session.zoom(-10);

@@ -9,9 +9,24 @@
 
 #include <QScrollBar>
 
+CaptureTalk frmHuemark::CaptureTalkHere() {
+    CaptureTalk talk;
+    talk.beforeQuestion = [this](const QString& notice) {
+        m_services.messageBox->showMessage(this, notice, QStringLiteral("Huemark"));
+    };
+    talk.askAgain = [this](const QString& refusal) {
+        //: A message box, its lines broken by carriage returns. %1: the refusal (a sentence).
+        return m_services.messageBox->askYesNo(
+            this, tr("%1\r\rShall the desktop ask again?").arg(refusal), QStringLiteral("Huemark"));
+    };
+    return talk;
+}
+
 void frmHuemark::mnuEditScreen_Click() {
     const QDateTime asked = QDateTime::currentDateTime();
-    const ScreenCaptureResult shot = m_services.screen->capture(this);
+    const std::optional<ScreenCaptureResult> stop =
+        ClearToCapture(*m_services.screen, CaptureTalkHere());
+    const ScreenCaptureResult shot = stop ? *stop : m_services.screen->capture(this);
     BusyPointer busy;
     const PictureArrival arrival = PictureFromScreen(shot, asked);
     busy.end();
@@ -23,6 +38,7 @@ void frmHuemark::mnuEditPickScreen_Click() {
     ScreenPickOptions options;
     options.radius = hscNeighbors->value();
     options.notation = m_copyNotation;
+    options.talk = CaptureTalkHere();
     const ScreenPickResult result =
         PickFromScreen(*m_services.screen, *m_services.pointer, this, options);
     switch (result.outcome) {

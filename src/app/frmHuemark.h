@@ -44,6 +44,7 @@
 #include "app/LayoutRules.h"
 #include "controls/CommonDialog.h"
 #include "desktop/Services.h"
+#include "desktop/capture/ScreenCapture.h"
 #include "input/LoadPicture.h"
 #include "list/PickList.h"
 #include "palette/Notations.h"
@@ -319,6 +320,9 @@ private:
     void DrawTag(float x, float y, ColorValue c);
     // The tags on the picture now, in the order drawn (picture coordinates).
     QList<QPointF> m_tags;
+    // What the user is told and asked where the desktop asks before the screen is captured:
+    // message boxes over the window (ScreenCommand.cpp).
+    CaptureTalk CaptureTalkHere();
     // A file opened as if chosen in the open-file dialog (drops, the command line).
     void OpenFileNamed(const QString& path, const QString& readFrom = QString());
     void setOuterSize(QSize pixels);

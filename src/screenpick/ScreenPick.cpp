@@ -480,6 +480,13 @@ ScreenPickResult Failure(ScreenPickResult::Outcome outcome, QString error) {
 
 ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& pointer,
                                 QWidget* window, const ScreenPickOptions& options) {
+    // Where the desktop asks first, it asks while the program's windows still show.
+    if (std::optional<ScreenCaptureResult> stop = ClearToCapture(capture, options.talk)) {
+        return Failure(stop->outcome == ScreenCaptureResult::Outcome::Refused
+                           ? ScreenPickResult::Outcome::Refused
+                           : ScreenPickResult::Outcome::Failed,
+                       stop->error);
+    }
     // The program's windows stay off the screen until the pick ends.
     WindowsKeptHidden hidden;
     // The loupe's first text reads the system's font configuration, tens of milliseconds at the

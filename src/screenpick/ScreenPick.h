@@ -30,6 +30,8 @@ struct ScreenPickOptions {
     // What was clicked or pressed before the frozen screen's windows came up, handed over once
     // they are (FrozenX11Screen::releaseInput); each then does what it would have done on them.
     std::function<QList<EarlyPress>()> earlyInput;
+    // What the user is told and asked where the desktop asks before the screen is captured.
+    CaptureTalk talk;
 };
 
 struct ScreenPickResult {

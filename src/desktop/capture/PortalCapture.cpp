@@ -11,6 +11,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QEventLoop>
+#include <QFile>
+#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <optional>
@@ -28,6 +30,11 @@ const QString kResponse = QStringLiteral("Response");
 constexpr int kSettleMs = 250;
 // The desktop may ask the user first.
 constexpr int kAnswerTimeoutMs = 120000;
+// The permission store answers at once, or not at all.
+constexpr int kStoreTimeoutMs = 3000;
+const QString kStore = QStringLiteral("org.freedesktop.impl.portal.PermissionStore");
+const QString kStoreObject = QStringLiteral("/org/freedesktop/impl/portal/PermissionStore");
+const QString kTable = QStringLiteral("screenshot");
 // The portal may have to be started first, and it answers the call itself only once its
 // back-ends have started (a busy machine was seen to take 26 s): the call is given as long as the
 // answer.
@@ -53,6 +60,7 @@ class PortalResponse : public QObject {
     Q_OBJECT
 public:
     std::optional<ScreenCaptureResult> result;
+    uint code = 0; // the portal's own answer: 0 given, 1 cancelled, 2 anything else
     QEventLoop loop;
 
     // Takes the answer from what the portal (portal, its unique name) sent on the request.
@@ -62,9 +70,10 @@ public:
                 continue;
             }
             const QList<QVariant> args = message.arguments();
+            code = args.isEmpty() ? 2 : args[0].toUInt();
             if (args.size() >= 2 && args[1].canConvert<QDBusArgument>()) {
                 result = ScreenPortal::Answer(
-                    args[0].toUInt(), qdbus_cast<QVariantMap>(args[1].value<QDBusArgument>()));
+                    code, qdbus_cast<QVariantMap>(args[1].value<QDBusArgument>()));
             } else {
                 result = ScreenPortal::Answer(2, {});
             }
@@ -85,6 +94,8 @@ private:
 namespace {
 class PortalScreenCapture : public ScreenCaptureService {
 public:
+    explicit PortalScreenCapture(int questionMs) : m_questionMs(questionMs) {}
+
     ScreenCaptureResult capture(QWidget* window) override {
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected()) {
@@ -95,6 +106,108 @@ public:
         if (!hidden.none()) {
             Pause(kSettleMs);
         }
+        return refusedIfKept(request(bus, kAnswerTimeoutMs));
+    }
+
+    ScreenCaptureResult ask() override {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) {
+            return Failed(ScreenPortal::CallFailure(
+                QStringLiteral("org.freedesktop.DBus.Error.NoServer"), QString()));
+        }
+        ScreenCaptureResult answer = refusedIfKept(request(bus, m_questionMs));
+        if (answer.outcome == ScreenCaptureResult::Outcome::File) {
+            QFile::remove(answer.file);
+            answer.outcome = ScreenCaptureResult::Outcome::Picture;
+        } else if (answer.outcome == ScreenCaptureResult::Outcome::Failed && m_unanswered) {
+            answer.error = QCoreApplication::translate(
+                "ScreenCapture",
+                "The desktop's question whether Huemark may take screenshots went unanswered. "
+                "Answer it if it is still shown, then try again.");
+        }
+        return answer;
+    }
+
+    ScreenshotPermission permission() override {
+        const std::optional<QMap<QString, QStringList>> table = StoredTable();
+        const ScreenshotPermission kept =
+            table ? ScreenPortal::PermissionIn(*table, Ids()) : ScreenshotPermission::Given;
+        // Only GNOME's portal asks; the others capture without keeping an answer.
+        if (kept == ScreenshotPermission::Unasked &&
+            !ScreenPortal::DesktopAsks(qEnvironmentVariable("XDG_CURRENT_DESKTOP"))) {
+            return ScreenshotPermission::Given;
+        }
+        return kept;
+    }
+
+    bool forgetRefusal() override {
+        const std::optional<QMap<QString, QStringList>> table = StoredTable();
+        if (!table) {
+            return false;
+        }
+        bool forgotten = false;
+        for (const QString& id : Ids()) {
+            if (table->value(id).contains(QLatin1String("no"))) {
+                QDBusMessage call = QDBusMessage::createMethodCall(
+                    kStore, kStoreObject, kStore, QStringLiteral("DeletePermission"));
+                call << kTable << kTable << id;
+                forgotten = QDBusConnection::sessionBus()
+                                .call(call, QDBus::Block, kStoreTimeoutMs)
+                                .type() == QDBusMessage::ReplyMessage;
+                break;
+            }
+        }
+        return forgotten;
+    }
+
+private:
+    int m_questionMs;
+    bool m_unanswered = false;
+
+    // The ids the desktop may have kept our permission under: ours, where the portal knows it,
+    // and the one it gives every program outside a sandbox.
+    static QStringList Ids() { return {QGuiApplication::desktopFileName(), QString()}; }
+
+    // The permission store's screenshot table; nothing where there is no store to ask (then
+    // nothing asks either). No entry yet is an empty table.
+    static std::optional<QMap<QString, QStringList>> StoredTable() {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected()) {
+            return std::nullopt;
+        }
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(kStore, kStoreObject, kStore, QStringLiteral("Lookup"));
+        call << kTable << kTable;
+        const QDBusMessage reply = bus.call(call, QDBus::Block, kStoreTimeoutMs);
+        if (reply.type() == QDBusMessage::ErrorMessage) {
+            if (reply.errorName() == QLatin1String("org.freedesktop.portal.Error.NotFound")) {
+                return QMap<QString, QStringList>();
+            }
+            return std::nullopt;
+        }
+        QMap<QString, QStringList> table;
+        if (!reply.arguments().isEmpty() &&
+            reply.arguments().constFirst().canConvert<QDBusArgument>()) {
+            reply.arguments().constFirst().value<QDBusArgument>() >> table;
+        }
+        return table;
+    }
+
+    // An answer of failure where the desktop keeps a refusal: it answers so without asking.
+    ScreenCaptureResult refusedIfKept(ScreenCaptureResult answer) {
+        if (answer.outcome == ScreenCaptureResult::Outcome::Failed && m_refusedCode &&
+            permission() == ScreenshotPermission::Refused) {
+            answer.outcome = ScreenCaptureResult::Outcome::Refused;
+            answer.error = ScreenPortal::Refusal();
+        }
+        return answer;
+    }
+
+    bool m_refusedCode = false;
+
+    ScreenCaptureResult request(QDBusConnection& bus, int answerTimeoutMs) {
+        m_unanswered = false;
+        m_refusedCode = false;
 
         const QString token =
             QStringLiteral("huemark%1").arg(QRandomGenerator::global()->generate());
@@ -121,7 +234,7 @@ public:
         QTimer deadline;
         deadline.setSingleShot(true);
         QObject::connect(&deadline, &QTimer::timeout, &answer.loop, &QEventLoop::quit);
-        deadline.start(kAnswerTimeoutMs);
+        deadline.start(answerTimeoutMs);
 
         bool called = false;
         QString portal;
@@ -149,16 +262,24 @@ public:
         }
         listen(request, false);
         if (!answer.result) {
+            m_unanswered = true;
+            if (called) {
+                // The question is withdrawn where the portal can.
+                bus.call(QDBusMessage::createMethodCall(portal, request, kRequest,
+                                                        QStringLiteral("Close")),
+                         QDBus::Block, kStoreTimeoutMs);
+            }
             return Failed(ScreenPortal::CallFailure(
                 QStringLiteral("org.freedesktop.DBus.Error.NoReply"), QString()));
         }
+        m_refusedCode = answer.code == 2;
         return *answer.result;
     }
 };
 } // namespace
 
-std::shared_ptr<ScreenCaptureService> NewPortalScreenCapture() {
-    return std::make_shared<PortalScreenCapture>();
+std::shared_ptr<ScreenCaptureService> NewPortalScreenCapture(int questionMs) {
+    return std::make_shared<PortalScreenCapture>(questionMs);
 }
 
 #include "PortalCapture.moc"

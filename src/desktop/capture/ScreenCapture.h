@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QString>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,6 +31,10 @@ struct ScreenCaptureResult {
     QString error;
 };
 
+// What the desktop has kept of the user's answer to whether we may capture the screen without
+// asking each time. Where nothing asks (X11, a desktop without a permission store) it is Given.
+enum class ScreenshotPermission { Given, Unasked, Refused };
+
 // The whole screen as a picture, without the program's own windows.
 class ScreenCaptureService {
 public:
@@ -37,13 +42,36 @@ public:
     // Takes the program's windows (window among them) off the screen, captures every screen once
     // the desktop has repainted what they covered, and shows them again.
     virtual ScreenCaptureResult capture(QWidget* window) = 0;
+    virtual ScreenshotPermission permission() { return ScreenshotPermission::Given; }
+    // Lets the desktop put its question while our windows stay where the user sees them, and
+    // waits for the answer a while: Picture when it was Allow (the capture it brought is
+    // dropped), Refused for Deny, Failed when the question went unanswered.
+    virtual ScreenCaptureResult ask();
+    // Forgets a refusal kept by the desktop, so that it asks again; false where it cannot.
+    virtual bool forgetRefusal() { return false; }
 };
+
+// What the user is told and asked on the way to a capture; a conversation with no one (the
+// command line's) goes on where it may and asks nothing.
+struct CaptureTalk {
+    // Said before the desktop asks its question.
+    std::function<void(const QString& notice)> beforeQuestion;
+    // Said when the desktop refuses: true when the user wants to be asked again.
+    std::function<bool(const QString& refusal)> askAgain;
+};
+
+// Clears the way to capture(): nothing when it may go ahead (the permission given, or given
+// now), else the answer to report instead (Refused, or Failed), with no window of ours moved.
+std::optional<ScreenCaptureResult> ClearToCapture(ScreenCaptureService& capture,
+                                                  const CaptureTalk& talk);
 
 // The capture for the platform the application runs on (NewScreenCapture.cpp chooses).
 std::shared_ptr<ScreenCaptureService> NewScreenCapture();
 
-// The screenshot portal (org.freedesktop.portal.Screenshot), always, whatever the platform.
-std::shared_ptr<ScreenCaptureService> NewPortalScreenCapture();
+// The screenshot portal (org.freedesktop.portal.Screenshot), always, whatever the platform; the
+// desktop's question is waited for questionMs at most (portals before 1.17 give up on it after
+// 25 s and answer nothing at all).
+std::shared_ptr<ScreenCaptureService> NewPortalScreenCapture(int questionMs = 30000);
 
 // The X server's root window, read over a connection of our own (X11 only).
 std::shared_ptr<ScreenCaptureService> NewX11ScreenCapture();
@@ -103,6 +131,14 @@ QString RequestPath(const QString& uniqueName, const QString& token);
 ScreenCaptureResult Answer(uint response, const QVariantMap& results);
 // What a failed call to the portal (a D-Bus error) means for the user.
 QString CallFailure(const QString& errorName, const QString& message);
+// The permission kept in the permission store's screenshot table for the first of ids that has
+// an entry ("" stands for every program outside a sandbox).
+ScreenshotPermission PermissionIn(const QMap<QString, QStringList>& table, const QStringList& ids);
+// Whether the desktop named by XDG_CURRENT_DESKTOP puts a question before the first capture
+// (GNOME's does; wlroots' and KDE's capture without asking).
+bool DesktopAsks(const QString& currentDesktop);
+// What the user is told when the desktop refuses.
+QString Refusal();
 } // namespace ScreenPortal
 
 // How the window system lays out a pixel: its size, the bits of each channel in it, and whether

@@ -40,19 +40,143 @@ private:
     QDBusConnection m_portal;
     QDBusConnection m_other;
 };
+
+using Table = QMap<QString, QStringList>;
+
+// The desktop's permission store, as the scripted desktop below keeps it.
+class StandInStore : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.impl.portal.PermissionStore")
+public:
+    std::optional<Table> table; // none: no entry for the screenshot table yet
+    QStringList deleted;
+
+public slots:
+    Table Lookup(const QString& tableName, const QString& id, QDBusVariant& data) {
+        data = QDBusVariant(QVariant::fromValue(QDBusVariant(uchar(0))));
+        if (tableName != QLatin1String("screenshot") || id != tableName || !table) {
+            sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.NotFound"),
+                           QStringLiteral("No entry for ") + id);
+            return {};
+        }
+        return *table;
+    }
+    void DeletePermission(const QString&, const QString&, const QString& app) {
+        deleted << app;
+        if (table) {
+            table->remove(app);
+        }
+    }
+};
+
+// A desktop that asks as GNOME's portal does: what the store says decides, else the user's
+// answer (0 Allow, 2 Deny, 1 the dialog dismissed, -1 none at all), which is then kept.
+class ScriptedDesktop : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+public:
+    ScriptedDesktop(const QDBusConnection& bus, StandInStore& store) : m_bus(bus), m_store(store) {}
+    int user = 0;
+    bool asks = true;  // GNOME's does; others capture and keep nothing
+    int questions = 0; // asked of the user
+    int requests = 0;
+
+public slots:
+    QDBusObjectPath Screenshot(const QString&, const QVariantMap& options,
+                               const QDBusMessage& call) {
+        ++requests;
+        const QString request = ScreenPortal::RequestPath(
+            call.service(), options.value(QStringLiteral("handle_token")).toString());
+        QStringList kept;
+        for (const QString& id : {QStringLiteral("example.huemark.Huemark"), QString()}) {
+            if (kept.isEmpty() && m_store.table) {
+                kept = m_store.table->value(id);
+            }
+        }
+        int code = kept.contains(QLatin1String("yes")) ? 0 : 2;
+        if (kept.isEmpty() && !asks) {
+            code = 0;
+        } else if (kept.isEmpty()) {
+            ++questions;
+            code = user;
+            if (code == 0 || code == 2) {
+                m_store.table = m_store.table.value_or(Table());
+                m_store.table->insert(QString(),
+                                      {code == 0 ? QStringLiteral("yes") : QStringLiteral("no")});
+            }
+        }
+        if (code == 0) {
+            m_file = QDir::temp().filePath(QStringLiteral("huemark-asked-%1.png").arg(requests));
+            QFile(m_file).open(QIODevice::WriteOnly);
+        }
+        if (code >= 0) {
+            QTimer::singleShot(50, this, [this, request, code] {
+                QDBusMessage response = QDBusMessage::createSignal(
+                    request, QStringLiteral("org.freedesktop.portal.Request"),
+                    QStringLiteral("Response"));
+                response << uint(code)
+                         << (code == 0 ? QVariantMap{{QStringLiteral("uri"),
+                                                      QUrl::fromLocalFile(m_file).toString()}}
+                                       : QVariantMap());
+                m_bus.send(response);
+            });
+        }
+        return QDBusObjectPath(request);
+    }
+
+public:
+    QString file() const { return m_file; }
+
+private:
+    QDBusConnection m_bus;
+    StandInStore& m_store;
+    QString m_file;
+};
+
+// A session bus of the test's own, the process's session bus while it lives.
+struct PrivateBus {
+    QProcess daemon;
+    QString address;
+    bool start() {
+        daemon.start(QStringLiteral("dbus-daemon"),
+                     {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                      QStringLiteral("--print-address")});
+        if (!daemon.waitForStarted() || !daemon.waitForReadyRead(10000)) {
+            return false;
+        }
+        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+        return true;
+    }
+    ~PrivateBus() {
+        daemon.terminate();
+        daemon.waitForFinished();
+    }
+};
 } // namespace
+
+Q_DECLARE_METATYPE(std::optional<Table>)
 
 Q_DECLARE_METATYPE(PixelLayout)
 
 class TestScreenCapture : public QObject {
     Q_OBJECT
+    // The process's session bus (connected once): the portal tests' own.
+    PrivateBus m_bus;
+    bool m_haveBus = false;
 private slots:
+    void initTestCase() {
+        qDBusRegisterMetaType<Table>();
+        m_haveBus = m_bus.start();
+    }
     void pixels_data();
     void pixels();
     void portalAnswer_data();
     void portalAnswer();
     void requestPath();
     void portalAloneAnswers();
+    void permission_data();
+    void permission();
     void windowsHiddenAndBack();
 };
 
@@ -166,16 +290,10 @@ void TestScreenCapture::requestPath() {
 // Only the portal that took the call answers it, on its own request: a Response another program
 // sends there is not heard.
 void TestScreenCapture::portalAloneAnswers() {
-    QProcess bus;
-    bus.start(QStringLiteral("dbus-daemon"),
-              {QStringLiteral("--session"), QStringLiteral("--nofork"),
-               QStringLiteral("--print-address")});
-    if (!bus.waitForStarted()) {
+    if (!m_haveBus) {
         QSKIP("dbus-daemon is not installed");
     }
-    QVERIFY(bus.waitForReadyRead(10000));
-    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
-    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+    const QString address = m_bus.address;
     QDBusConnection portalBus = QDBusConnection::connectToBus(address, "portal");
     QDBusConnection otherBus = QDBusConnection::connectToBus(address, "other");
     StandInPortal portal(portalBus, otherBus);
@@ -188,8 +306,117 @@ void TestScreenCapture::portalAloneAnswers() {
     QCOMPARE(shot.file, QStringLiteral("/tmp/portal.png"));
     QDBusConnection::disconnectFromBus("portal");
     QDBusConnection::disconnectFromBus("other");
-    bus.terminate();
-    bus.waitForFinished();
+}
+
+// The way to a capture where the desktop asks first: what the store keeps, what the user
+// answers, what Huemark says and asks, and whether the capture may go ahead.
+void TestScreenCapture::permission_data() {
+    QTest::addColumn<std::optional<Table>>("kept");
+    QTest::addColumn<int>("user");      // the user's answer to the desktop's question
+    QTest::addColumn<bool>("askAgain"); // the user's answer to Huemark's offer
+    QTest::addColumn<int>("outcome");   // -1: the capture may go ahead
+    QTest::addColumn<QString>("said");  // in Huemark's notice, offer or answer
+    QTest::addColumn<int>("questions"); // put by the desktop
+    QTest::addColumn<QStringList>("keptAfter");
+
+    using O = ScreenCaptureResult::Outcome;
+    const QStringList yes{QStringLiteral("yes")}, no{QStringLiteral("no")};
+    const Table allowed{{QString(), yes}}, refused{{QString(), no}};
+    QTest::newRow("given before") << std::optional(allowed) << 2 << false << -1 << "" << 0 << yes;
+    // A desktop that does not ask keeps nothing: nothing is said, the capture goes ahead.
+    QTest::newRow("another desktop, nothing kept")
+        << std::optional<Table>() << 0 << false << -1 << "" << 0 << QStringList();
+    QTest::newRow("kept for our id alone")
+        << std::optional(Table{{QStringLiteral("example.huemark.Huemark"), yes}}) << 2 << false
+        << -1 << "" << 0 << QStringList();
+    QTest::newRow("asked, Allow") << std::optional<Table>() << 0 << false << -1 << "choose allow"
+                                  << 1 << yes;
+    QTest::newRow("asked, Deny") << std::optional<Table>() << 2 << false << int(O::Refused)
+                                 << "refuses huemark screenshots" << 1 << no;
+    QTest::newRow("asked, the dialog dismissed")
+        << std::optional(Table()) << 1 << false << int(O::Refused) << "declined" << 1
+        << QStringList();
+    QTest::newRow("asked, no answer") << std::optional<Table>() << -1 << false << int(O::Failed)
+                                      << "went unanswered" << 1 << QStringList();
+    QTest::newRow("refused before, left so")
+        << std::optional(refused) << 0 << false << int(O::Refused) << "shall the desktop ask again"
+        << 0 << no;
+    QTest::newRow("refused before, asked again, Allow")
+        << std::optional(refused) << 0 << true << -1 << "shall the desktop ask again" << 1 << yes;
+}
+
+void TestScreenCapture::permission() {
+    QFETCH(std::optional<Table>, kept);
+    QFETCH(int, user);
+    QFETCH(bool, askAgain);
+    QFETCH(int, outcome);
+    QFETCH(QString, said);
+    QFETCH(int, questions);
+    QFETCH(QStringList, keptAfter);
+    if (!m_haveBus) {
+        QSKIP("dbus-daemon is not installed");
+    }
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.huemark.Huemark"));
+    const bool asks = QTest::currentDataTag() != QByteArray("another desktop, nothing kept");
+    qputenv("XDG_CURRENT_DESKTOP", asks ? "ubuntu:GNOME" : "sway");
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    QDBusConnection desktopBus = QDBusConnection::connectToBus(m_bus.address, name);
+    const std::unique_ptr<void, std::function<void(void*)>> gone(
+        this, [name](void*) { QDBusConnection::disconnectFromBus(name); });
+    StandInStore store;
+    store.table = kept;
+    ScriptedDesktop desktop(desktopBus, store);
+    desktop.user = user;
+    desktop.asks = asks;
+    // The desktop answers from a thread of its own, as another process would: the capture's
+    // calls to it block.
+    QThread elsewhere;
+    for (QObject* o : std::initializer_list<QObject*>{&store, &desktop}) {
+        o->moveToThread(&elsewhere);
+    }
+    elsewhere.start();
+    const std::unique_ptr<QThread, void (*)(QThread*)> stopped(&elsewhere, [](QThread* t) {
+        t->quit();
+        t->wait();
+    });
+    QVERIFY(desktopBus.registerService("org.freedesktop.portal.Desktop"));
+    QVERIFY(desktopBus.registerService("org.freedesktop.impl.portal.PermissionStore"));
+    QVERIFY(desktopBus.registerObject("/org/freedesktop/portal/desktop", &desktop,
+                                      QDBusConnection::ExportAllSlots));
+    QVERIFY(desktopBus.registerObject("/org/freedesktop/impl/portal/PermissionStore", &store,
+                                      QDBusConnection::ExportAllSlots));
+    QStringList talk;
+    CaptureTalk talker;
+    talker.beforeQuestion = [&talk](const QString& notice) { talk << notice; };
+    talker.askAgain = [&talk, askAgain](const QString& refusal) {
+        talk << refusal + QStringLiteral(" Shall the desktop ask again?");
+        return askAgain;
+    };
+    const auto capture = NewPortalScreenCapture(400);
+    const std::optional<ScreenCaptureResult> stop = ClearToCapture(*capture, talker);
+    QCOMPARE(stop ? int(stop->outcome) : -1, outcome);
+    if (!said.isEmpty()) {
+        const QString all = (talk + QStringList{stop ? stop->error : QString()}).join(u' ');
+        QVERIFY2(all.contains(said, Qt::CaseInsensitive), qPrintable(all));
+    }
+    QMetaObject::invokeMethod(
+        &desktop, [] {}, Qt::BlockingQueuedConnection);
+    QCOMPARE(desktop.questions, questions);
+    QCOMPARE(store.table.value_or(Table()).value(QString()), keptAfter);
+    // Asking brings a capture of the screen with our windows on it: it is not kept.
+    QVERIFY(desktop.file().isEmpty() || !QFile::exists(desktop.file()));
+    if (!stop) {
+        // Now nothing asks: the capture itself answers at once.
+        const ScreenCaptureResult shot = capture->capture(nullptr);
+        QCOMPARE(int(shot.outcome), int(ScreenCaptureResult::Outcome::File));
+        QFile::remove(shot.file);
+    } else if (stop->outcome == ScreenCaptureResult::Outcome::Refused && store.table &&
+               !store.table->isEmpty()) {
+        // A capture tried regardless is answered as the refusal it is, not as a failure.
+        const ScreenCaptureResult shot = capture->capture(nullptr);
+        QCOMPARE(int(shot.outcome), int(ScreenCaptureResult::Outcome::Refused));
+        QCOMPARE(shot.error, ScreenPortal::Refusal());
+    }
 }
 
 // Every shown window leaves the screen; the windows come back, the given one on top, but a

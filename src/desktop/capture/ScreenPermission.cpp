@@ -1,0 +1,70 @@
+// The way to a capture where the desktop asks the user first: what it has kept of an earlier
+// answer, and what the user is told before its question and after a refusal.
+
+#include "desktop/capture/ScreenCapture.h"
+
+#include <QCoreApplication>
+
+ScreenCaptureResult ScreenCaptureService::ask() {
+    ScreenCaptureResult given;
+    given.outcome = ScreenCaptureResult::Outcome::Picture;
+    return given;
+}
+
+std::optional<ScreenCaptureResult> ClearToCapture(ScreenCaptureService& capture,
+                                                  const CaptureTalk& talk) {
+    ScreenshotPermission permission = capture.permission();
+    if (permission == ScreenshotPermission::Given) {
+        return std::nullopt;
+    }
+    if (permission == ScreenshotPermission::Refused) {
+        ScreenCaptureResult refused;
+        refused.outcome = ScreenCaptureResult::Outcome::Refused;
+        refused.error = ScreenPortal::Refusal();
+        if (!talk.askAgain || !talk.askAgain(refused.error) || !capture.forgetRefusal()) {
+            return refused;
+        }
+    } else if (talk.beforeQuestion) {
+        talk.beforeQuestion(QCoreApplication::translate(
+            "ScreenCapture",
+            "The desktop will now ask once whether Huemark may take screenshots. "
+            "Choose Allow: from then on Huemark reads the screen without asking."));
+    }
+    ScreenCaptureResult answer = capture.ask();
+    if (answer.outcome == ScreenCaptureResult::Outcome::Picture ||
+        answer.outcome == ScreenCaptureResult::Outcome::File) {
+        return std::nullopt;
+    }
+    return answer;
+}
+
+namespace ScreenPortal {
+
+ScreenshotPermission PermissionIn(const QMap<QString, QStringList>& table, const QStringList& ids) {
+    for (const QString& id : ids) {
+        const auto entry = table.constFind(id);
+        if (entry == table.constEnd()) {
+            continue;
+        }
+        if (entry->contains(QLatin1String("yes"))) {
+            return ScreenshotPermission::Given;
+        }
+        if (entry->contains(QLatin1String("no"))) {
+            return ScreenshotPermission::Refused;
+        }
+        return ScreenshotPermission::Unasked;
+    }
+    return ScreenshotPermission::Unasked;
+}
+
+bool DesktopAsks(const QString& currentDesktop) {
+    const QStringList names = currentDesktop.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    return names.contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
+}
+
+QString Refusal() {
+    return QCoreApplication::translate(
+        "ScreenCapture", "The desktop refuses Huemark screenshots: Deny was chosen when it asked.");
+}
+
+} // namespace ScreenPortal
