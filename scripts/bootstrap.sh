@@ -30,6 +30,8 @@ packages=(
     # the pick benchmark presses the shortcut through XTest (Xlib and libXtst)
     libx11-dev libxtst6
     sway swaybg grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk wl-clipboard wtype
+    # a headless GNOME Shell session with its screenshot portal, which asks the user first
+    gnome-shell xdg-desktop-portal-gnome
     # the screen pick on two X11 monitors: Xorg's dummy driver, whose outputs xrandr places
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
     # picture fixtures, expected colours and the reference decoders of the loading benchmark

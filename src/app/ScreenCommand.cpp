@@ -26,6 +26,9 @@ void frmHuemark::mnuEditScreen_Click() {
     const QDateTime asked = QDateTime::currentDateTime();
     const std::optional<ScreenCaptureResult> stop =
         ClearToCapture(*m_services.screen, CaptureTalkHere());
+    if (stop && stop->error.isEmpty()) {
+        return;
+    }
     const ScreenCaptureResult shot = stop ? *stop : m_services.screen->capture(this);
     BusyPointer busy;
     const PictureArrival arrival = PictureFromScreen(shot, asked);
@@ -54,6 +57,9 @@ void frmHuemark::mnuEditPickScreen_Click() {
         break;
     case ScreenPickResult::Outcome::Refused:
     case ScreenPickResult::Outcome::Failed:
+        if (result.error.isEmpty()) {
+            break; // said already
+        }
         //: A message box, its lines broken by carriage returns. %1: why (a sentence).
         m_services.messageBox->showMessage(
             this, tr("The screen cannot be captured.\r\r%1").arg(result.error),

@@ -27,6 +27,7 @@ import cases_lifecycle  # noqa: E402
 import cases_pick  # noqa: E402
 import cases_background  # noqa: E402
 import cases_screen  # noqa: E402
+import cases_gnome  # noqa: E402
 import cases_palette  # noqa: E402
 import cases_view  # noqa: E402
 import harness  # noqa: E402
@@ -646,6 +647,7 @@ CASES = {"readout": case_readout, "paste": case_paste, "picks": case_picks, "fil
 CASES.update(cases_lifecycle.CASES)
 CASES.update(cases_desktop.CASES)
 CASES.update(cases_screen.CASES)
+CASES.update(cases_gnome.CASES)
 CASES.update(cases_colors.CASES)
 CASES.update(cases_palette.CASES)
 CASES.update(cases_view.CASES)

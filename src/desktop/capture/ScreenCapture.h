@@ -61,7 +61,8 @@ struct CaptureTalk {
 };
 
 // Clears the way to capture(): nothing when it may go ahead (the permission given, or given
-// now), else the answer to report instead (Refused, or Failed), with no window of ours moved.
+// now), else the answer to report instead (Refused, or Failed), with no window of ours moved;
+// a refusal with no error has been said already (the user chose not to be asked again).
 std::optional<ScreenCaptureResult> ClearToCapture(ScreenCaptureService& capture,
                                                   const CaptureTalk& talk);
 

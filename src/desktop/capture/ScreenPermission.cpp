@@ -21,7 +21,14 @@ std::optional<ScreenCaptureResult> ClearToCapture(ScreenCaptureService& capture,
         ScreenCaptureResult refused;
         refused.outcome = ScreenCaptureResult::Outcome::Refused;
         refused.error = ScreenPortal::Refusal();
-        if (!talk.askAgain || !talk.askAgain(refused.error) || !capture.forgetRefusal()) {
+        if (!talk.askAgain) {
+            return refused;
+        }
+        if (!talk.askAgain(refused.error)) {
+            refused.error.clear(); // said already
+            return refused;
+        }
+        if (!capture.forgetRefusal()) {
             return refused;
         }
     } else if (talk.beforeQuestion) {

@@ -1,0 +1,280 @@
+"""End-to-end case on a headless GNOME Shell session (Wayland, one virtual monitor) with its
+screenshot portal: the first capture explains itself before GNOME asks, with the window still
+shown; Allow lets the capture through; Deny is said as a refusal and Huemark offers to have the
+desktop ask again; a question left unanswered is said after half a minute; `huemark --pick` picks
+a pixel with the arrow keys, its surfaces carrying the application's id."""
+
+import json
+import os
+import shutil
+import subprocess
+import time
+
+import harness
+from harness import E2EFailure, web
+
+MONITOR = (1920, 1080)
+# How long the program waits for the desktop's question to be answered, and a little.
+QUESTION_ALLOWANCE = 45
+# The portal and its back end are started by the first call.
+PORTAL_ALLOWANCE = 125
+STORE = ("org.freedesktop.impl.portal.PermissionStore",
+         "/org/freedesktop/impl/portal/PermissionStore")
+
+SYSTEM_BUS = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-BUS Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig><type>system</type><listen>unix:path=%s</listen><auth>EXTERNAL</auth>
+<policy context="default"><allow send_destination="*"/><allow receive_sender="*"/><allow own="*"/>
+<allow user="*"/></policy>
+</busconfig>
+"""
+
+
+class Gnome:
+    """gnome-shell on its headless back end, on the harness's session bus and a system bus of
+    its own (gnome-shell 43 needs one); input through Mutter's remote desktop, pictures through
+    GNOME Shell's own screenshot service."""
+
+    def __init__(self, session):
+        self.s = session
+        self.root = os.path.join(session.tmp, "gnome")
+        self.runtime = os.path.join(self.root, "runtime")
+        self.remote = None
+
+    def start(self):
+        s = self.s
+        os.makedirs(self.runtime, mode=0o700)
+        system = os.path.join(self.root, "system-bus")
+        config = os.path.join(self.root, "system.conf")
+        with open(config, "w") as f:
+            f.write(SYSTEM_BUS % system)
+        s._spawn("system-bus", ["dbus-daemon", "--nofork", "--config-file=" + config])
+        s.wait_for(lambda: os.path.exists(system), "the private system bus")
+        s.env["DBUS_SYSTEM_BUS_ADDRESS"] = "unix:path=" + system
+        env = {k: v for k, v in s.env.items() if k != "DISPLAY"}
+        env.update(XDG_RUNTIME_DIR=self.runtime, XDG_CURRENT_DESKTOP="GNOME",
+                   XDG_SESSION_TYPE="wayland")
+        s._spawn("gnome-shell", ["gnome-shell", "--headless", "--wayland", "--no-x11",
+                                 "--virtual-monitor", "%dx%d" % MONITOR], env=env)
+        socket = os.path.join(self.runtime, "wayland-0")
+        s.wait_for(lambda: os.path.exists(socket), "GNOME Shell's Wayland socket", timeout=60)
+        s.env.update(WAYLAND_DISPLAY=socket, XDG_CURRENT_DESKTOP="GNOME")
+        # The portals the bus starts on demand find the compositor and know the desktop.
+        r = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+             "/org/freedesktop/DBus", "org.freedesktop.DBus.UpdateActivationEnvironment",
+             "dict:string:string:WAYLAND_DISPLAY,%s,XDG_CURRENT_DESKTOP,GNOME,"
+             "DBUS_SYSTEM_BUS_ADDRESS,%s" % (socket, s.env["DBUS_SYSTEM_BUS_ADDRESS"])],
+            env=s.env, capture_output=True, text=True, timeout=10)
+        if r.returncode != 0:
+            raise E2EFailure("the bus's activation environment: %s" % r.stderr)
+        from gi.repository import Gio
+        self.bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+        s.wait_for(lambda: self.call("org.gnome.Mutter.RemoteDesktop",
+                                     "/org/gnome/Mutter/RemoteDesktop",
+                                     "org.gnome.Mutter.RemoteDesktop", "CreateSession"),
+                   "Mutter's remote desktop", timeout=60)
+        self.remote = self.call("org.gnome.Mutter.RemoteDesktop", "/org/gnome/Mutter/RemoteDesktop",
+                                "org.gnome.Mutter.RemoteDesktop", "CreateSession")[0]
+        self.call("org.gnome.Mutter.RemoteDesktop", self.remote,
+                  "org.gnome.Mutter.RemoteDesktop.Session", "Start")
+        # Each device's first event is lost: a harmless one first. Then out of the overview
+        # that a new session starts in.
+        self.keys("Shift_L")
+        time.sleep(0.3)
+        self.keys("Escape")
+        # GNOME Shell lends its screenshots to the owner of this name.
+        self.call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                  "RequestName", "(su)", ("org.gnome.Screenshot", 4))
+
+    def call(self, dest, path, interface, method, signature=None, args=None, timeout=10000):
+        from gi.repository import GLib
+        return self.bus.call_sync(dest, path, interface, method,
+                                  GLib.Variant(signature, args) if signature else None, None, 0,
+                                  timeout, None).unpack()
+
+    def keys(self, *chords):
+        """Presses each chord ("ctrl+shift+v", "Return") on the focused window."""
+        for chord in chords:
+            syms = [keysym(k) for k in chord.split("+")]
+            for down in (True, False):
+                for sym in (syms if down else reversed(syms)):
+                    self.call("org.gnome.Mutter.RemoteDesktop", self.remote,
+                              "org.gnome.Mutter.RemoteDesktop.Session", "NotifyKeyboardKeysym",
+                              "(ub)", (sym, down))
+            time.sleep(0.15)
+
+    def screenshot(self, path):
+        ok, _ = self.call("org.gnome.Shell.Screenshot", "/org/gnome/Shell/Screenshot",
+                          "org.gnome.Shell.Screenshot", "Screenshot", "(bbs)",
+                          (False, False, path))
+        if not ok:
+            raise E2EFailure("GNOME Shell took no screenshot")
+        return path
+
+    def permission(self):
+        """What the permission store keeps for screenshots: {app id: [answers]}."""
+        try:
+            return self.call(STORE[0], STORE[1], STORE[0], "Lookup", "(ss)",
+                             ("screenshot", "screenshot"))[0]
+        except Exception as e:
+            if "NotFound" in str(e):
+                return {}
+            raise
+
+    def forget_permission(self):
+        if "" in self.permission():
+            self.call(STORE[0], STORE[1], STORE[0], "DeletePermission", "(sss)",
+                      ("screenshot", "screenshot", ""))
+
+
+KEYSYMS = {"ctrl": 0xffe3, "shift": 0xffe1, "Shift_L": 0xffe1, "Return": 0xff0d,
+           "Escape": 0xff1b, "Right": 0xff53, "Left": 0xff51, "Down": 0xff54, "Up": 0xff52,
+           "Tab": 0xff09}
+
+
+def keysym(name):
+    return KEYSYMS.get(name) or ord(name)
+
+
+def png_rows(path):
+    """The pixels of a PNG as rows of (r, g, b), through ImageMagick."""
+    out = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
+                         check=True, timeout=60).stdout
+    w, h = MONITOR
+    return [[tuple(out[(y * w + x) * 3:(y * w + x) * 3 + 3]) for x in range(w)]
+            for y in range(h)]
+
+
+def crop(path):
+    """The screen's top left corner in a PNG, as bytes."""
+    return subprocess.run(["convert", path, "-crop", "120x120+0+0", "-depth", "8", "rgb:-"],
+                          capture_output=True, check=True, timeout=60).stdout
+
+
+def case_gnome(c):
+    s = c.s
+    for tool in ("gnome-shell", "convert"):
+        if shutil.which(tool) is None:
+            raise E2EFailure("%s is missing (scripts/bootstrap.sh installs it)" % tool)
+    gnome = Gnome(s)
+    gnome.start()
+    s.screenshot = gnome.screenshot  # a failure's picture is GNOME's screen
+    env = dict(s.env, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               QT_ACCESSIBILITY="1")
+    env.pop("DISPLAY")
+    s.program = s._spawn("huemark", [s.binary], env=env, cwd=s.tmp)
+    s.app = s.wait_for(s._find_app, "the program on the accessibility bus", timeout=60)
+    s.app.set_cache_mask(s.Atspi.Cache.NONE)
+    s.frame = s.wait_for(lambda: s.top_level("frame"), "the main window in the tree")
+    s.wait_for(lambda: s.find(harness.PICTURE, showing=True), "the picture to be shown")
+
+    def message(containing, timeout=harness.DEFAULT_TIMEOUT, keyboard=True):
+        def said():
+            for window in s.children(s.app):
+                if s.is_showing(window) and window.get_name() == "Huemark":
+                    texts = [window.get_name()]
+                    todo = list(s.children(window))
+                    while todo:
+                        acc = todo.pop()
+                        texts.append(acc.get_name() or "")
+                        todo.extend(s.children(acc))
+                    if any(containing in t for t in texts) and (active(window) or not keyboard):
+                        return " ".join(t for t in texts if containing in t)
+            return None
+        return s.wait_for(said, "a message saying %r%s" % (
+            containing, ", with the keyboard" if keyboard else ""), timeout=timeout)
+
+    def active(window):
+        return window.get_state_set().contains(s.Atspi.StateType.ACTIVE)
+
+    def keys_to_window(*chords):
+        """Keys for the main window, once it has the keyboard again (a window shown anew
+        gets it a moment later)."""
+        s.wait_for(lambda: active(s.frame), "the main window to have the keyboard")
+        gnome.keys(*chords)
+
+    def gone(containing):
+        s.wait_for(lambda: not any(s.is_showing(w) and w.get_name() == "Huemark"
+                                   for w in s.children(s.app)),
+                   "the message %r to close" % containing)
+
+    # The first capture: Huemark says what comes, the window stays while GNOME asks.
+    keys_to_window("ctrl+shift+v")
+    said = message("ask once", timeout=PORTAL_ALLOWANCE)
+    gnome.keys("Return")
+    gone("ask once")
+    time.sleep(1.5)
+    if not s.is_showing(s.frame) or gnome.permission():
+        raise E2EFailure("while GNOME asks, the window shows: %s, the store keeps %r" % (
+            s.is_showing(s.frame), gnome.permission()))
+    gnome.screenshot(os.path.join(s.tmp, "asked.png"))
+    gnome.keys("Right", "Return")  # Allow
+    s.wait_for(s.title, "the title after Allow", expect="Screen capture", timeout=PORTAL_ALLOWANCE)
+    if gnome.permission().get("") != ["yes"]:
+        raise E2EFailure("after Allow the store keeps %r" % gnome.permission())
+    c.ok("the first capture is announced (%r), GNOME asks with the window shown, Allow captures"
+         % said)
+
+    # Deny: said as a refusal; the next try offers to have the desktop ask again.
+    gnome.forget_permission()
+    keys_to_window("ctrl+shift+v")
+    message("ask once")
+    gnome.keys("Return")
+    gone("ask once")
+    time.sleep(1.5)
+    gnome.keys("Return")  # Deny, GNOME's default
+    said = message("refuses Huemark screenshots", timeout=PORTAL_ALLOWANCE)
+    gnome.keys("Return")
+    gone("refuses")
+    if gnome.permission().get("") != ["no"]:
+        raise E2EFailure("after Deny the store keeps %r" % gnome.permission())
+    keys_to_window("ctrl+shift+v")
+    message("Shall the desktop ask again?")
+    gnome.keys("Return")  # No
+    gone("ask again")
+    if gnome.permission().get("") != ["no"]:
+        raise E2EFailure("No to asking again changed the store: %r" % gnome.permission())
+    c.ok("Deny is said as one (%r); the next capture offers to have GNOME ask again" % said)
+
+    # No answer at all: said after half a minute, not two.
+    gnome.forget_permission()
+    asked = time.monotonic()
+    keys_to_window("ctrl+shift+v")
+    message("ask once")
+    gnome.keys("Return")
+    said = message("went unanswered", timeout=QUESTION_ALLOWANCE, keyboard=False)
+    waited = time.monotonic() - asked
+    # GNOME's question stays on the screen (portals before 1.17 forget it): it goes first.
+    gnome.keys("Escape")
+    message("went unanswered")
+    gnome.keys("Return")
+    gone("unanswered")
+    c.ok("a question left unanswered is said after %.0f s: %r" % (waited, said))
+
+    # huemark --pick: the pointer's pixel, then arrow steps, at the screen's own pixels.
+    gnome.call(STORE[0], STORE[1], STORE[0], "SetPermission", "(sbssas)",
+               ("screenshot", True, "screenshot", "", ["yes"]))
+    truth = png_rows(gnome.screenshot(os.path.join(s.tmp, "before-pick.png")))
+    pick = subprocess.Popen([s.binary, "--pick", "--format", "json"], env=env,
+                            stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                            stdin=subprocess.DEVNULL)
+    s.procs.append(("pick", pick))
+    corner = crop(os.path.join(s.tmp, "before-pick.png"))
+    # The loupe stands at the pointer, in the screen's top left corner.
+    s.wait_for(lambda: crop(gnome.screenshot(os.path.join(s.tmp, "picking.png"))) != corner,
+               "the loupe on GNOME's screen", timeout=PORTAL_ALLOWANCE)
+    gnome.keys("shift+Right", "shift+Right", "shift+Down", "Right", "Down", "Return")
+    out, err = pick.communicate(timeout=30)
+    if pick.returncode != 0:
+        raise E2EFailure("huemark --pick: exit code %d, %r" % (pick.returncode, err.decode()))
+    got = json.loads(out)
+    expected = web(truth[got["y"]][got["x"]])
+    if got["code"] != expected:
+        raise E2EFailure("huemark --pick gave %r; GNOME's screenshot holds %s there" % (
+            got, expected))
+    c.ok("huemark --pick on GNOME picks %s at %r with the arrow keys" % (
+        got["code"], (got["x"], got["y"])))
+
+
+CASES = {"gnome": case_gnome}
