@@ -130,7 +130,9 @@ void frmHuemark::refreshReadout() {
         return;
     }
     const QPoint pointer = m_services.pointer->pos();
-    if (picColor->viewRect().contains(picColor->mapFromGlobal(pointer))) {
+    // Where the pointer's place is not known, no colour is shown as if it were under it.
+    if (m_services.pointer->knownOver(picColor) &&
+        picColor->viewRect().contains(picColor->mapFromGlobal(pointer))) {
         const QPointF at = PointerToPicture(pointer);
         picColor_MouseMove(0, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
     } else {

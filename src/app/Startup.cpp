@@ -123,4 +123,10 @@ void frmHuemark::Form_Load() {
             .value_or(0) == 1);
     mnuViewDetails_Click();
     ReadVisionOption();
+    // The read-out stands at its design place until the pointer moves; where the pointer's place
+    // is not known yet (Wayland, until it comes over the window) it waits hidden instead, since
+    // its "#FFFFFF" would stand over pixels of other colours.
+    if (!m_services.pointer->knownOver(picColor)) {
+        txtCursor->setVisible(false);
+    }
 }

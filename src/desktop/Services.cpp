@@ -103,6 +103,10 @@ public:
         return QGuiApplication::screenAt((QPointF(devicePixel) / ratio).toPoint()) == nullptr;
     }
     std::optional<QPoint> devicePos() const override { return PointerDevicePixel(); }
+    bool knownOver(const QWidget* widget) const override {
+        return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
+               widget->underMouse();
+    }
 };
 
 class QtPrintDialog : public PrintDialogService {

@@ -76,6 +76,9 @@ public:
     virtual bool setDevicePos(QPoint /*devicePixel*/) { return false; }
     // The device pixel of the screen the pointer is on, where the desktop tells it.
     virtual std::optional<QPoint> devicePos() const { return std::nullopt; }
+    // Whether pos() is where the pointer is, over the widget: a Wayland client learns the
+    // pointer's place only while it is over one of its windows, and pos() is stale otherwise.
+    virtual bool knownOver(const QWidget* /*widget*/) const { return true; }
 };
 
 class HelpViewerService {

@@ -253,6 +253,9 @@ void TestPictureCommands::paste_data() {
                                                    << "";
     QTest::newRow("during start-up the focus stays") << "image" << false << true << "green"
                                                      << "";
+    // Wayland before the pointer has entered the window: its stale place shows no colour.
+    QTest::newRow("pointer's place unknown") << "image, pointer unknown" << true << true << "green"
+                                             << "";
     QTest::newRow("pointer off the picture") << "image" << true << false << "green"
                                              << "";
     QTest::newRow("an owner that never answers") << "hung" << true << true << "unchanged"
@@ -281,7 +284,7 @@ void TestPictureCommands::paste() {
     prepareTaggedWindow(w);
     auto scripted = std::make_shared<ScriptedClipboard>();
     const QImage green = SolidPicture(20, 10, kGreen);
-    if (clipboard == QLatin1String("image")) {
+    if (clipboard.startsWith(QLatin1String("image"))) {
         QGuiApplication::clipboard()->setImage(green.convertToFormat(QImage::Format_ARGB32));
     } else if (clipboard == QLatin1String("text")) {
         QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
@@ -331,6 +334,7 @@ void TestPictureCommands::paste() {
         w.fakes.pointer->setPos(w.form->cmdExit->mapToGlobal(QPoint(2, 2)));
         QCoreApplication::processEvents();
     }
+    w.fakes.pointer->known = clipboard != QLatin1String("image, pointer unknown");
     const QImage shownBefore = w.form->picColor->Image();
     w.form->setCaption(QStringLiteral("before"));
     SetTag(w.form->picColor, BoolText(ready));
@@ -350,8 +354,8 @@ void TestPictureCommands::paste() {
         QCOMPARE(w.form->imgCache->picture().isNull(), outcome == QLatin1String("empty"));
         QVERIFY(!tagShows(w.form->picColor));
         // The read-out tells the new picture's colour at once, or hides off the picture.
-        QCOMPARE(w.form->txtCursor->isVisible(), pointerOnPicture);
-        if (pointerOnPicture) {
+        QCOMPARE(w.form->txtCursor->isVisible(), pointerOnPicture && w.fakes.pointer->known);
+        if (pointerOnPicture && w.fakes.pointer->known) {
             QCOMPARE(w.form->txtCursor->text(), WebCode(shown));
         }
     }

@@ -168,6 +168,12 @@ def case_gnome(c):
     s.app.set_cache_mask(s.Atspi.Cache.NONE)
     s.frame = s.wait_for(lambda: s.top_level("frame"), "the main window in the tree")
     s.wait_for(lambda: s.find(harness.PICTURE, showing=True), "the picture to be shown")
+    # The pointer has never been over the window: no read-out names a colour as if it were.
+    time.sleep(1)
+    if s.is_showing(s.readout()):
+        raise E2EFailure("the read-out shows %r with the pointer away from the window" %
+                         s.text_of(s.readout()))
+    c.ok("the read-out stays hidden while the pointer has not come over the window")
 
     def message(containing, timeout=harness.DEFAULT_TIMEOUT, keyboard=True):
         def said():

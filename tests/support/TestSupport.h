@@ -116,7 +116,9 @@ public:
     QPoint position{0, 0};
     bool movable = true;
     bool deliverMoves = true;
+    bool known = true; // false: a stale place, as Wayland's before the pointer enters
     QPoint pos() const override { return position; }
+    bool knownOver(const QWidget*) const override { return known; }
     bool setPos(QPoint p) override;
 };
 
