@@ -1302,6 +1302,18 @@ Argumente:
         <source>The desktop refuses Huemark screenshots: Deny was chosen when it asked.</source>
         <translation>Die Arbeitsumgebung verweigert Huemark Bildschirmfotos: Als sie fragte, wurde abgelehnt.</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s colour picker failed.</source>
+        <translation>Die Farbauswahl der Arbeitsumgebung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s colour picker sent no colour.</source>
+        <translation>Die Farbauswahl der Arbeitsumgebung hat keine Farbe geliefert.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no colour picker of its own.</source>
+        <translation>Diese Arbeitsumgebung bietet keine eigene Farbauswahl.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -1332,6 +1344,10 @@ Argumente:
         <source>Arrow keys move the pointer a pixel, [ and ] change the radius, + and - the magnification; Enter or a click picks, Escape gives up</source>
         <extracomment>The frozen screen&apos;s description for screen readers: the keys it takes.</extracomment>
         <translation>Die Pfeiltasten bewegen den Zeiger um ein Pixel, [ und ] ändern den Radius, + und - die Vergrößerung; Eingabe oder ein Klick nimmt auf, Esc bricht ab</translation>
+    </message>
+    <message>
+        <source>Without the screenshot permission there is no loupe: the desktop&apos;s own colour picker picks the colour you click.</source>
+        <translation>Ohne die Erlaubnis für Bildschirmfotos gibt es keine Lupe: Die Farbauswahl der Arbeitsumgebung nimmt die Farbe, die Sie anklicken.</translation>
     </message>
 </context>
 <context>

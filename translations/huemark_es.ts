@@ -1301,6 +1301,18 @@ Argumentos:
         <source>The desktop refuses Huemark screenshots: Deny was chosen when it asked.</source>
         <translation>El escritorio no permite capturas de pantalla a Huemark: cuando preguntó, se eligió denegar.</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s colour picker failed.</source>
+        <translation>El selector de color del escritorio falló.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s colour picker sent no colour.</source>
+        <translation>El selector de color del escritorio no envió ningún color.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no colour picker of its own.</source>
+        <translation>Este escritorio no ofrece un selector de color propio.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -1331,6 +1343,10 @@ Argumentos:
         <source>Arrow keys move the pointer a pixel, [ and ] change the radius, + and - the magnification; Enter or a click picks, Escape gives up</source>
         <extracomment>The frozen screen&apos;s description for screen readers: the keys it takes.</extracomment>
         <translation>Las flechas mueven el puntero un píxel, [ y ] cambian el radio, + y - el aumento; Intro o un clic toma el color, Escape cancela</translation>
+    </message>
+    <message>
+        <source>Without the screenshot permission there is no loupe: the desktop&apos;s own colour picker picks the colour you click.</source>
+        <translation>Sin el permiso de capturas de pantalla no hay lupa: el selector de color del escritorio toma el color en el que haga clic.</translation>
     </message>
 </context>
 <context>

@@ -1298,6 +1298,18 @@ Arguments :
         <source>The desktop refuses Huemark screenshots: Deny was chosen when it asked.</source>
         <translation>Le bureau refuse les captures d&apos;écran à Huemark : le refus a été choisi quand il a demandé.</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s colour picker failed.</source>
+        <translation>Le sélecteur de couleur du bureau a échoué.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s colour picker sent no colour.</source>
+        <translation>Le sélecteur de couleur du bureau n&apos;a envoyé aucune couleur.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no colour picker of its own.</source>
+        <translation>Ce bureau n&apos;offre pas de sélecteur de couleur propre.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -1328,6 +1340,10 @@ Arguments :
         <source>Arrow keys move the pointer a pixel, [ and ] change the radius, + and - the magnification; Enter or a click picks, Escape gives up</source>
         <extracomment>The frozen screen&apos;s description for screen readers: the keys it takes.</extracomment>
         <translation>Les flèches déplacent le pointeur d&apos;un pixel, [ et ] changent le rayon, + et - le grossissement ; Entrée ou un clic prélève, Échap abandonne</translation>
+    </message>
+    <message>
+        <source>Without the screenshot permission there is no loupe: the desktop&apos;s own colour picker picks the colour you click.</source>
+        <translation>Sans l&apos;autorisation de capture d&apos;écran, il n&apos;y a pas de loupe : le sélecteur de couleur du bureau prend la couleur sur laquelle vous cliquez.</translation>
     </message>
 </context>
 <context>

@@ -1297,6 +1297,18 @@ Arguments:
         <source>The desktop refuses Huemark screenshots: Deny was chosen when it asked.</source>
         <translation>デスクトップは Huemark のスクリーンショットを拒否しています。尋ねられたときに拒否が選ばれました。</translation>
     </message>
+    <message>
+        <source>The desktop&apos;s colour picker failed.</source>
+        <translation>デスクトップのカラーピッカーが失敗しました。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s colour picker sent no colour.</source>
+        <translation>デスクトップのカラーピッカーから色が届きませんでした。</translation>
+    </message>
+    <message>
+        <source>This desktop offers no colour picker of its own.</source>
+        <translation>このデスクトップには独自のカラーピッカーがありません。</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
@@ -1327,6 +1339,10 @@ Arguments:
         <source>Arrow keys move the pointer a pixel, [ and ] change the radius, + and - the magnification; Enter or a click picks, Escape gives up</source>
         <extracomment>The frozen screen&apos;s description for screen readers: the keys it takes.</extracomment>
         <translation>矢印キーでポインターを 1 ピクセル動かし、[ と ] で半径、+ と - で倍率を変えます。Enter またはクリックで取得し、Esc で取りやめます</translation>
+    </message>
+    <message>
+        <source>Without the screenshot permission there is no loupe: the desktop&apos;s own colour picker picks the colour you click.</source>
+        <translation>スクリーンショットの許可がないのでルーペは使えません。デスクトップのカラーピッカーがクリックした色を取ります。</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@ CaptureTalk frmHuemark::CaptureTalkHere() {
         return m_services.messageBox->askYesNo(
             this, tr("%1\r\rShall the desktop ask again?").arg(refusal), QStringLiteral("Huemark"));
     };
+    talk.beforeDesktopPicker = talk.beforeQuestion;
     return talk;
 }
 

@@ -86,6 +86,9 @@ PickAnswer PickGesture(const PickWish& wish, ScreenCaptureService& capture, Poin
     case ScreenPickResult::Outcome::Picked:
         a.exitCode = 0;
         a.out = text.toUtf8() + '\n';
+        if (!pick.note.isEmpty()) {
+            a.err = (QStringLiteral("huemark: ") + pick.note + QLatin1Char('\n')).toLocal8Bit();
+        }
         if (history != nullptr && keep) {
             Pick kept = pick.pick;
             kept.origin.source = QCoreApplication::translate("frmHuemark", "Screen capture");

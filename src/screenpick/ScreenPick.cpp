@@ -476,19 +476,55 @@ ScreenPickResult Failure(ScreenPickResult::Outcome outcome, QString error) {
     result.error = std::move(error);
     return result;
 }
+
+// Where the screen may not be captured: the desktop's own colour picker, which needs no
+// permission, picks the colour clicked (no loupe, radius or keys). refusal: what the capture
+// answered, said when there is no picker either.
+ScreenPickResult PickedByDesktop(ScreenCaptureService& capture, const ScreenPickOptions& options,
+                                 const QString& refusal) {
+    if (!capture.hasColorPicker()) {
+        return Failure(ScreenPickResult::Outcome::Refused, refusal);
+    }
+    const QString note = QCoreApplication::translate(
+        "ScreenPick", "Without the screenshot permission there is no loupe: the desktop's own "
+                      "colour picker picks the colour you click.");
+    if (options.talk.beforeDesktopPicker) {
+        options.talk.beforeDesktopPicker(note);
+    }
+    QString error;
+    const std::optional<std::array<double, 3>> rgb = capture.pickColor(&error);
+    if (!rgb) {
+        if (error.isEmpty()) {
+            return Failure(ScreenPickResult::Outcome::Cancelled, QString());
+        }
+        return Failure(ScreenPickResult::Outcome::Refused, refusal);
+    }
+    const auto channel = [](double v) { return int(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+    ScreenPickResult result;
+    result.outcome = ScreenPickResult::Outcome::Picked;
+    result.pick.color = Color(channel((*rgb)[0]), channel((*rgb)[1]), channel((*rgb)[2]));
+    result.pick.origin.precise = EncodedRgb{(*rgb)[0], (*rgb)[1], (*rgb)[2]};
+    result.atDeviceResolution = false;
+    result.note = options.talk.beforeDesktopPicker ? QString() : note;
+    if (options.picked) {
+        options.picked(result);
+    }
+    return result;
+}
 } // namespace
 
 ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& pointer,
                                 QWidget* window, const ScreenPickOptions& options) {
     // Where the desktop asks first, it asks while the program's windows still show.
     if (std::optional<ScreenCaptureResult> stop = ClearToCapture(capture, options.talk)) {
-        return Failure(stop->outcome == ScreenCaptureResult::Outcome::Refused
-                           ? ScreenPickResult::Outcome::Refused
-                           : ScreenPickResult::Outcome::Failed,
-                       stop->error);
+        if (stop->outcome == ScreenCaptureResult::Outcome::Refused) {
+            return PickedByDesktop(capture, options, stop->error);
+        }
+        return Failure(ScreenPickResult::Outcome::Failed, stop->error);
     }
     // The program's windows stay off the screen until the pick ends.
-    WindowsKeptHidden hidden;
+    std::optional<WindowsKeptHidden> hidden;
+    hidden.emplace();
     // The loupe's first text reads the system's font configuration, tens of milliseconds at the
     // start of a program: it is read meanwhile, while the screen is captured.
     std::thread fonts([] {
@@ -501,7 +537,8 @@ ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& p
     const ScreenCaptureResult shot = capture.capture(window);
     fonts.join();
     if (shot.outcome == ScreenCaptureResult::Outcome::Refused) {
-        return Failure(ScreenPickResult::Outcome::Refused, shot.error);
+        hidden.reset(); // the desktop's picker shows the screen as it is
+        return PickedByDesktop(capture, options, shot.error);
     }
     if (shot.outcome == ScreenCaptureResult::Outcome::Failed) {
         return Failure(ScreenPickResult::Outcome::Failed, shot.error);
@@ -535,15 +572,18 @@ ScreenPickResult PickFromScreen(ScreenCaptureService& capture, PointerService& p
 }
 
 QString PickJson(const ScreenPickResult& pick) {
-    const QPoint pixel = pick.pick.origin.position.value_or(QPoint());
-    const QJsonObject object{{QStringLiteral("code"), ColorAs(Notation::WebCode, pick.pick)},
-                             {QStringLiteral("x"), pixel.x()},
-                             {QStringLiteral("y"), pixel.y()},
-                             {QStringLiteral("monitor"), pick.monitor},
-                             {QStringLiteral("scale"), pick.ratio},
-                             {QStringLiteral("monitorX"), pick.devicePixel.x()},
-                             {QStringLiteral("monitorY"), pick.devicePixel.y()},
-                             {QStringLiteral("radius"), pick.pick.origin.radius},
-                             {QStringLiteral("deviceResolution"), pick.atDeviceResolution}};
+    const std::optional<QPoint> pixel = pick.pick.origin.position;
+    // A colour the desktop's own picker gave has no place: its place is null, not 0.
+    const auto at = [&pixel](int v) { return pixel ? QJsonValue(v) : QJsonValue(); };
+    const QJsonObject object{
+        {QStringLiteral("code"), ColorAs(Notation::WebCode, pick.pick)},
+        {QStringLiteral("x"), at(pixel.value_or(QPoint()).x())},
+        {QStringLiteral("y"), at(pixel.value_or(QPoint()).y())},
+        {QStringLiteral("monitor"), pixel ? QJsonValue(pick.monitor) : QJsonValue()},
+        {QStringLiteral("scale"), pixel ? QJsonValue(pick.ratio) : QJsonValue()},
+        {QStringLiteral("monitorX"), at(pick.devicePixel.x())},
+        {QStringLiteral("monitorY"), at(pick.devicePixel.y())},
+        {QStringLiteral("radius"), pick.pick.origin.radius},
+        {QStringLiteral("deviceResolution"), pick.atDeviceResolution}};
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }

@@ -53,6 +53,9 @@ struct ScreenPickResult {
     // False where the desktop's picture holds the monitor at another resolution than its own:
     // the pixel read is the picture's, the loupe says so.
     bool atDeviceResolution = true;
+    // Said beside a pick that the desktop's own colour picker made, the screen being refused
+    // (then the pick has no position, monitor or radius).
+    QString note;
 };
 
 // The gesture, from the capture to the pick. window (may be null) and every other window of the

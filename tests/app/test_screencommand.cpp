@@ -151,9 +151,13 @@ void TestScreenCommand::pickFromScreen_data() {
     QTest::newRow("a right click cancels") << "right click"
                                            << ""
                                            << "" << 0;
-    QTest::newRow("the desktop declines") << "refused"
-                                          << ""
-                                          << "declined" << 0;
+    QTest::newRow("the desktop declines, and has no picker of its own") << "refused"
+                                                                        << ""
+                                                                        << "declined" << 0;
+    // Its own picker stands in, once it is said that there is no loupe: a colour, no place.
+    QTest::newRow("the desktop declines, its own picker picks") << "refused, its picker"
+                                                                << "#563412"
+                                                                << "no loupe" << -1;
 }
 
 // Edit, Pick from Screen: the pick becomes the list's top row as a pick from the picture does;
@@ -175,7 +179,10 @@ void TestScreenCommand::pickFromScreen() {
     // The screen: black, with one pixel of its own right of the pointer.
     QImage screen = SolidPicture(64, 48, 0x000000);
     SetPixelValue(screen, 21, 20, 0x563412);
-    w.fakes.screen->answer = gesture == QLatin1String("refused")
+    if (gesture == QLatin1String("refused, its picker")) {
+        w.fakes.screen->desktopPicks = std::array<double, 3>{0x56 / 255.0, 0x34 / 255.0, 0.07};
+    }
+    w.fakes.screen->answer = gesture.startsWith(QLatin1String("refused"))
                                  ? ScreenPortal::Answer(1, {})
                                  : ScreenCaptureResult{ScreenCaptureResult::Outcome::Picture,
                                                        screen, QString(), QString()};
@@ -208,7 +215,8 @@ void TestScreenCommand::pickFromScreen() {
     if (!row.isEmpty()) {
         QCOMPARE(w.form->grdList->TextMatrix(1, 0), row);
         QCOMPARE(w.form->picks().at(0).origin.source, QStringLiteral("Screen capture"));
-        QCOMPARE(w.form->picks().at(0).origin.position, std::optional<QPoint>(QPoint(x, 20)));
+        QCOMPARE(w.form->picks().at(0).origin.position,
+                 x < 0 ? std::nullopt : std::optional<QPoint>(QPoint(x, 20)));
     }
     QCOMPARE(w.fakes.messageBox->messages.size(), size_t(message.isEmpty() ? 0 : 1));
     if (!message.isEmpty()) {

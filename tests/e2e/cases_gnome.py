@@ -104,6 +104,21 @@ class Gnome:
                               "(ub)", (sym, down))
             time.sleep(0.15)
 
+    def pointer(self, x, y):
+        """Puts the pointer at (x, y): into the top left corner first, where it stops."""
+        for dx, dy in ((-5000, -5000), (x, y)):
+            self.call("org.gnome.Mutter.RemoteDesktop", self.remote,
+                      "org.gnome.Mutter.RemoteDesktop.Session", "NotifyPointerMotionRelative",
+                      "(dd)", (float(dx), float(dy)))
+            time.sleep(0.2)
+
+    def click(self):
+        for down in (True, False):
+            self.call("org.gnome.Mutter.RemoteDesktop", self.remote,
+                      "org.gnome.Mutter.RemoteDesktop.Session", "NotifyPointerButton", "(ib)",
+                      (0x110, down))  # BTN_LEFT
+        time.sleep(0.2)
+
     def screenshot(self, path):
         ok, _ = self.call("org.gnome.Shell.Screenshot", "/org/gnome/Shell/Screenshot",
                           "org.gnome.Shell.Screenshot", "Screenshot", "(bbs)",
@@ -281,6 +296,29 @@ def case_gnome(c):
             got, expected))
     c.ok("huemark --pick on GNOME picks %s at %r with the arrow keys" % (
         got["code"], (got["x"], got["y"])))
+
+    # Screenshots refused: GNOME's own colour picker picks the pixel clicked, and it is said
+    # that the loupe needs the permission.
+    gnome.call(STORE[0], STORE[1], STORE[0], "SetPermission", "(sbssas)",
+               ("screenshot", True, "screenshot", "", ["no"]))
+    gnome.pointer(100, 300)
+    truth = png_rows(gnome.screenshot(os.path.join(s.tmp, "before-picker.png")))
+    pick = subprocess.Popen([s.binary, "--pick", "--format", "json"], env=env,
+                            stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                            stdin=subprocess.DEVNULL)
+    s.procs.append(("picker", pick))
+    time.sleep(3)  # GNOME's picker takes the pointer (nothing of ours shows to wait for)
+    gnome.click()
+    out, err = pick.communicate(timeout=30)
+    got = json.loads(out or b"{}")
+    if pick.returncode != 0 or got.get("code") != web(truth[300][100]) or got.get("x") is not None:
+        raise E2EFailure("with screenshots refused, --pick gave %r (exit %d, %r); %s is there" % (
+            got, pick.returncode, err.decode(), web(truth[300][100])))
+    if "no loupe" not in err.decode():
+        raise E2EFailure("--pick by GNOME's picker does not say the loupe is missing: %r" %
+                         err.decode())
+    c.ok("screenshots refused, --pick hands over to GNOME's colour picker: %s, and says %r" % (
+        got["code"], err.decode().strip()))
 
 
 CASES = {"gnome": case_gnome}

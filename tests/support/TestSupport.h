@@ -167,6 +167,15 @@ public:
     ScreenCaptureResult answer;
     int captures = 0;
     ScreenCaptureResult capture(QWidget* window) override;
+    // The desktop's own colour picker: the colour it gives, else none (this desktop has none).
+    std::optional<std::array<double, 3>> desktopPicks;
+    std::optional<std::array<double, 3>> pickColor(QString* error) override {
+        if (!desktopPicks) {
+            *error = QStringLiteral("no colour picker here");
+        }
+        return desktopPicks;
+    }
+    bool hasColorPicker() override { return desktopPicks.has_value(); }
 };
 
 // Keeps the picks added in memory, newest first; fails every add with failWith when it is set.

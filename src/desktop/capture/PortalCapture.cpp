@@ -60,7 +60,9 @@ class PortalResponse : public QObject {
     Q_OBJECT
 public:
     std::optional<ScreenCaptureResult> result;
-    uint code = 0; // the portal's own answer: 0 given, 1 cancelled, 2 anything else
+    bool heard = false; // the portal's own answer came, not a failure of the call
+    uint code = 0;      // that answer: 0 given, 1 cancelled, 2 anything else
+    QVariantMap results;
     QEventLoop loop;
 
     // Takes the answer from what the portal (portal, its unique name) sent on the request.
@@ -70,10 +72,11 @@ public:
                 continue;
             }
             const QList<QVariant> args = message.arguments();
+            heard = true;
             code = args.isEmpty() ? 2 : args[0].toUInt();
             if (args.size() >= 2 && args[1].canConvert<QDBusArgument>()) {
-                result = ScreenPortal::Answer(
-                    code, qdbus_cast<QVariantMap>(args[1].value<QDBusArgument>()));
+                results = qdbus_cast<QVariantMap>(args[1].value<QDBusArgument>());
+                result = ScreenPortal::Answer(code, results);
             } else {
                 result = ScreenPortal::Answer(2, {});
             }
@@ -204,10 +207,68 @@ private:
     }
 
     bool m_refusedCode = false;
+    bool m_answered = false; // the portal sent its answer (m_code) to the last request
+    uint m_code = 0;
 
     ScreenCaptureResult request(QDBusConnection& bus, int answerTimeoutMs) {
+        return request(bus, answerTimeoutMs, QStringLiteral("Screenshot"),
+                       {{QStringLiteral("modal"), true}, {QStringLiteral("interactive"), false}},
+                       nullptr);
+    }
+
+public:
+    std::optional<std::array<double, 3>> pickColor(QString* error) override {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVariantMap results;
+        const ScreenCaptureResult answer =
+            request(bus, kAnswerTimeoutMs, QStringLiteral("PickColor"), {}, &results);
+        error->clear();
+        if (!m_answered) {
+            *error = answer.error; // the call failed, or went unanswered
+            return std::nullopt;
+        }
+        if (m_code == 1) {
+            return std::nullopt; // given up
+        }
+        if (m_code != 0) {
+            *error =
+                QCoreApplication::translate("ScreenCapture", "The desktop's colour picker failed.");
+            return std::nullopt;
+        }
+        const QVariant color = results.value(QStringLiteral("color"));
+        std::array<double, 3> rgb{};
+        if (color.canConvert<QDBusArgument>()) {
+            const QDBusArgument argument = color.value<QDBusArgument>();
+            argument.beginStructure();
+            argument >> rgb[0] >> rgb[1] >> rgb[2];
+            argument.endStructure();
+            return rgb;
+        }
+        *error = QCoreApplication::translate("ScreenCapture",
+                                             "The desktop's colour picker sent no colour.");
+        return std::nullopt;
+    }
+
+    bool hasColorPicker() override {
+        // Version 2 of the interface brought PickColor.
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        call << kScreenshot << QStringLiteral("version");
+        const QDBusMessage reply =
+            QDBusConnection::sessionBus().call(call, QDBus::Block, kStoreTimeoutMs);
+        return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+               reply.arguments().constFirst().value<QDBusVariant>().variant().toUInt() >= 2;
+    }
+
+private:
+    // Calls the portal's method with the options (and a handle token), and waits for its
+    // answer a while: as a capture's (Screenshot), with its results in results where given.
+    ScreenCaptureResult request(QDBusConnection& bus, int answerTimeoutMs, const QString& method,
+                                QVariantMap options, QVariantMap* results) {
         m_unanswered = false;
         m_refusedCode = false;
+        m_answered = false;
 
         const QString token =
             QStringLiteral("huemark%1").arg(QRandomGenerator::global()->generate());
@@ -221,12 +282,10 @@ private:
         };
         listen(request, true);
 
-        QDBusMessage call = QDBusMessage::createMethodCall(kService, kObject, kScreenshot,
-                                                           QStringLiteral("Screenshot"));
-        call << QString() // no parent window: ours are hidden
-             << QVariantMap{{QStringLiteral("handle_token"), token},
-                            {QStringLiteral("modal"), true},
-                            {QStringLiteral("interactive"), false}};
+        QDBusMessage call = QDBusMessage::createMethodCall(kService, kObject, kScreenshot, method);
+        options.insert(QStringLiteral("handle_token"), token);
+        call << QString() // no parent window: ours are hidden, or none is in question
+             << options;
         const QDBusPendingCall pending = bus.asyncCall(call, kCallTimeoutMs);
         QDBusPendingCallWatcher watcher(pending);
         QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &answer.loop,
@@ -272,7 +331,12 @@ private:
             return Failed(ScreenPortal::CallFailure(
                 QStringLiteral("org.freedesktop.DBus.Error.NoReply"), QString()));
         }
-        m_refusedCode = answer.code == 2;
+        m_refusedCode = answer.heard && answer.code == 2;
+        m_answered = answer.heard;
+        m_code = answer.code;
+        if (results != nullptr) {
+            *results = answer.results;
+        }
         return *answer.result;
     }
 };

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QString>
 #include <QVariantMap>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -49,6 +50,11 @@ public:
     virtual ScreenCaptureResult ask();
     // Forgets a refusal kept by the desktop, so that it asks again; false where it cannot.
     virtual bool forgetRefusal() { return false; }
+    // The desktop's own colour picker, which needs no permission: the colour of the pixel the
+    // user clicks, as sRGB channels of 0 to 1; nothing when the user gave up or where the
+    // desktop has none (error says which).
+    virtual std::optional<std::array<double, 3>> pickColor(QString* error);
+    virtual bool hasColorPicker() { return false; }
 };
 
 // What the user is told and asked on the way to a capture; a conversation with no one (the
@@ -58,6 +64,8 @@ struct CaptureTalk {
     std::function<void(const QString& notice)> beforeQuestion;
     // Said when the desktop refuses: true when the user wants to be asked again.
     std::function<bool(const QString& refusal)> askAgain;
+    // Said before the desktop's own colour picker stands in for a refused capture.
+    std::function<void(const QString& notice)> beforeDesktopPicker;
 };
 
 // Clears the way to capture(): nothing when it may go ahead (the permission given, or given

@@ -11,6 +11,12 @@ ScreenCaptureResult ScreenCaptureService::ask() {
     return given;
 }
 
+std::optional<std::array<double, 3>> ScreenCaptureService::pickColor(QString* error) {
+    *error = QCoreApplication::translate("ScreenCapture",
+                                         "This desktop offers no colour picker of its own.");
+    return std::nullopt;
+}
+
 std::optional<ScreenCaptureResult> ClearToCapture(ScreenCaptureService& capture,
                                                   const CaptureTalk& talk) {
     ScreenshotPermission permission = capture.permission();
