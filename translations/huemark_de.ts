@@ -1314,6 +1314,15 @@ Argumente:
         <source>This desktop offers no colour picker of its own.</source>
         <translation>Diese Arbeitsumgebung bietet keine eigene Farbauswahl.</translation>
     </message>
+    <message>
+        <source>The desktop could not save its screenshot, and asked nobody: its Pictures folder %1, where it saves screenshots, is missing.</source>
+        <extracomment>%1: the folder&apos;s path.</extracomment>
+        <translation>Die Arbeitsumgebung konnte ihr Bildschirmfoto nicht speichern und hat niemanden gefragt: Ihr Bilderordner %1, in dem sie Bildschirmfotos speichert, fehlt.</translation>
+    </message>
+    <message>
+        <source>The desktop could not save its screenshot, and asked nobody.</source>
+        <translation>Die Arbeitsumgebung konnte ihr Bildschirmfoto nicht speichern und hat niemanden gefragt.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>

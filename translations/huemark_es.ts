@@ -1313,6 +1313,15 @@ Argumentos:
         <source>This desktop offers no colour picker of its own.</source>
         <translation>Este escritorio no ofrece un selector de color propio.</translation>
     </message>
+    <message>
+        <source>The desktop could not save its screenshot, and asked nobody: its Pictures folder %1, where it saves screenshots, is missing.</source>
+        <extracomment>%1: the folder&apos;s path.</extracomment>
+        <translation>El escritorio no pudo guardar su captura de pantalla y no preguntó a nadie: falta su carpeta de imágenes %1, donde guarda las capturas.</translation>
+    </message>
+    <message>
+        <source>The desktop could not save its screenshot, and asked nobody.</source>
+        <translation>El escritorio no pudo guardar su captura de pantalla y no preguntó a nadie.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>

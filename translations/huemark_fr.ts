@@ -1310,6 +1310,15 @@ Arguments :
         <source>This desktop offers no colour picker of its own.</source>
         <translation>Ce bureau n&apos;offre pas de sélecteur de couleur propre.</translation>
     </message>
+    <message>
+        <source>The desktop could not save its screenshot, and asked nobody: its Pictures folder %1, where it saves screenshots, is missing.</source>
+        <extracomment>%1: the folder&apos;s path.</extracomment>
+        <translation>Le bureau n&apos;a pas pu enregistrer sa capture d&apos;écran et n&apos;a rien demandé : son dossier d&apos;images %1, où il enregistre les captures, est absent.</translation>
+    </message>
+    <message>
+        <source>The desktop could not save its screenshot, and asked nobody.</source>
+        <translation>Le bureau n&apos;a pas pu enregistrer sa capture d&apos;écran et n&apos;a rien demandé.</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>

@@ -1309,6 +1309,15 @@ Arguments:
         <source>This desktop offers no colour picker of its own.</source>
         <translation>このデスクトップには独自のカラーピッカーがありません。</translation>
     </message>
+    <message>
+        <source>The desktop could not save its screenshot, and asked nobody: its Pictures folder %1, where it saves screenshots, is missing.</source>
+        <extracomment>%1: the folder&apos;s path.</extracomment>
+        <translation>デスクトップはスクリーンショットを保存できず、誰にも尋ねませんでした。スクリーンショットの保存先のピクチャフォルダー %1 がありません。</translation>
+    </message>
+    <message>
+        <source>The desktop could not save its screenshot, and asked nobody.</source>
+        <translation>デスクトップはスクリーンショットを保存できず、誰にも尋ねませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>

@@ -10,10 +10,12 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTimer>
 #include <optional>
 #include <utility>
@@ -30,6 +32,8 @@ const QString kResponse = QStringLiteral("Response");
 constexpr int kSettleMs = 250;
 // The desktop may ask the user first.
 constexpr int kAnswerTimeoutMs = 120000;
+// A "cancelled" sooner than this after the call came before anyone could answer a question.
+constexpr qint64 kNobodyAnswersMs = 400;
 // The permission store answers at once, or not at all.
 constexpr int kStoreTimeoutMs = 3000;
 const QString kStore = QStringLiteral("org.freedesktop.impl.portal.PermissionStore");
@@ -295,6 +299,8 @@ private:
         QObject::connect(&deadline, &QTimer::timeout, &answer.loop, &QEventLoop::quit);
         deadline.start(answerTimeoutMs);
 
+        QElapsedTimer asked;
+        asked.start();
         bool called = false;
         QString portal;
         while (!answer.result && deadline.isActive()) {
@@ -330,6 +336,12 @@ private:
             }
             return Failed(ScreenPortal::CallFailure(
                 QStringLiteral("org.freedesktop.DBus.Error.NoReply"), QString()));
+        }
+        if (answer.heard && answer.code == 1 && method == QLatin1String("Screenshot") &&
+            asked.elapsed() < kNobodyAnswersMs) {
+            // Cancelled before anyone could have seen a question: the desktop gave up itself.
+            answer.result = Failed(ScreenPortal::CancelledBySelf(
+                QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
         }
         m_refusedCode = answer.heard && answer.code == 2;
         m_answered = answer.heard;

@@ -146,6 +146,10 @@ ScreenshotPermission PermissionIn(const QMap<QString, QStringList>& table, const
 // Whether the desktop named by XDG_CURRENT_DESKTOP puts a question before the first capture
 // (GNOME's does; wlroots' and KDE's capture without asking).
 bool DesktopAsks(const QString& currentDesktop);
+// What the user is told when the desktop answered "cancelled" at once, with no question put:
+// it could not take its screenshot, likely for want of the Pictures folder it writes into
+// (KDE's portal does) where that folder is missing.
+QString CancelledBySelf(const QString& picturesFolder);
 // What the user is told when the desktop refuses.
 QString Refusal();
 } // namespace ScreenPortal

@@ -4,6 +4,7 @@
 #include "desktop/capture/ScreenCapture.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 ScreenCaptureResult ScreenCaptureService::ask() {
     ScreenCaptureResult given;
@@ -73,6 +74,19 @@ ScreenshotPermission PermissionIn(const QMap<QString, QStringList>& table, const
 bool DesktopAsks(const QString& currentDesktop) {
     const QStringList names = currentDesktop.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     return names.contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
+}
+
+QString CancelledBySelf(const QString& picturesFolder) {
+    if (!picturesFolder.isEmpty() && !QFileInfo(picturesFolder).isDir()) {
+        //: %1: the folder's path.
+        return QCoreApplication::translate(
+                   "ScreenCapture",
+                   "The desktop could not save its screenshot, and asked nobody: its Pictures "
+                   "folder %1, where it saves screenshots, is missing.")
+            .arg(picturesFolder);
+    }
+    return QCoreApplication::translate(
+        "ScreenCapture", "The desktop could not save its screenshot, and asked nobody.");
 }
 
 QString Refusal() {
