@@ -10,6 +10,7 @@ import shutil
 import subprocess
 import time
 
+import cases_languages
 import harness
 from harness import E2EFailure, web
 
@@ -121,8 +122,9 @@ class Gnome:
             time.sleep(0.15)
 
     def pointer(self, x, y):
-        """Puts the pointer at (x, y): into the top left corner first, where it stops."""
-        for dx, dy in ((-5000, -5000), (x, y)):
+        """Puts the pointer at (x, y): into the bottom left corner first, where it stops (the
+        top left one opens the overview)."""
+        for dx, dy in ((-5000, 5000), (x, y - (MONITOR[1] - 1))):
             self.call("org.gnome.Mutter.RemoteDesktop", self.remote,
                       "org.gnome.Mutter.RemoteDesktop.Session", "NotifyPointerMotionRelative",
                       "(dd)", (float(dx), float(dy)))
@@ -335,6 +337,24 @@ def case_gnome(c):
                          err.decode())
     c.ok("screenshots refused, --pick hands over to GNOME's colour picker: %s, and says %r" % (
         got["code"], err.decode().strip()))
+
+    # The window in German says the same in German (the refusal is still kept).
+    s.Atspi.Action.do_action(s.require(harness.EXIT_BUTTON), 0)
+    harness.wait_program_end(s, "Exit")
+    german = cases_languages.translated
+    s.program = s._spawn("huemark-de", [s.binary], env=dict(env, LANGUAGE="de",
+                                                             LC_ALL="de_DE.UTF-8"), cwd=s.tmp)
+    s.app = s.wait_for(s._find_app, "the German window on the accessibility bus", timeout=60)
+    s.app.set_cache_mask(s.Atspi.Cache.NONE)
+    s.frame = s.wait_for(lambda: s.top_level("frame"), "the German window in the tree")
+    gnome.keys("Escape")  # out of the overview GNOME shows once no window is left
+    keys_to_window("ctrl+shift+v")
+    offer = german("de", "ScreenCapture",
+                   "The desktop refuses Huemark screenshots: Deny was chosen when it asked.")
+    said = message(offer)
+    gnome.keys("Return")  # Nein
+    gone(offer)
+    c.ok("the German window says the refusal in German: %r" % said)
 
 
 CASES = {"gnome": case_gnome}
