@@ -32,6 +32,11 @@ packages=(
     sway swaybg grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk wl-clipboard wtype
     # a headless GNOME Shell session with its screenshot portal, which asks the user first
     gnome-shell xdg-desktop-portal-gnome
+    # a headless KDE Plasma session: KWin, KDE's screenshot portal with the Qt 5 pieces its
+    # dialogs load (it fails every screenshot without them), and the tool that tells KWin of a
+    # new desktop entry
+    kwin-wayland xdg-desktop-portal-kde qtwayland5 plasma-workspace qml-module-qtquick-layouts
+    qml-module-qtquick-controls2 qml-module-org-kde-kirigami2 libkf5service-bin adwaita-icon-theme
     # the screen pick on two X11 monitors: Xorg's dummy driver, whose outputs xrandr places
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
     # picture fixtures, expected colours and the reference decoders of the loading benchmark

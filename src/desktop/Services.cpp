@@ -103,9 +103,11 @@ public:
         return QGuiApplication::screenAt((QPointF(devicePixel) / ratio).toPoint()) == nullptr;
     }
     std::optional<QPoint> devicePos() const override { return PointerDevicePixel(); }
+    bool tellsPlace() const override {
+        return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    }
     bool knownOver(const QWidget* widget) const override {
-        return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
-               widget->underMouse();
+        return tellsPlace() || widget->underMouse();
     }
 };
 

@@ -76,9 +76,12 @@ public:
     virtual bool setDevicePos(QPoint /*devicePixel*/) { return false; }
     // The device pixel of the screen the pointer is on, where the desktop tells it.
     virtual std::optional<QPoint> devicePos() const { return std::nullopt; }
-    // Whether pos() is where the pointer is, over the widget: a Wayland client learns the
-    // pointer's place only while it is over one of its windows, and pos() is stale otherwise.
-    virtual bool knownOver(const QWidget* /*widget*/) const { return true; }
+    // Whether pos() follows the pointer wherever it is: a Wayland client learns the pointer's
+    // place only from the events of its own windows, as the pointer comes over them and moves.
+    virtual bool tellsPlace() const { return true; }
+    // Whether pos() is where the pointer is, over the widget: on Wayland only while the pointer
+    // is over it, and pos() is stale otherwise.
+    virtual bool knownOver(const QWidget* /*widget*/) const { return tellsPlace(); }
 };
 
 class HelpViewerService {

@@ -38,6 +38,9 @@ public:
 
     // What the surfaces tell.
     void pointerAt(qsizetype monitor, QPointF local);
+    // The pointer came over a monitor's surface there: its first word of where it is, where the
+    // desktop tells it no other way (Wayland, for a pointer standing still).
+    void pointerEntered(qsizetype monitor, QPointF local);
     void pick() { finish(ScreenPickResult::Outcome::Picked); }
     void cancel() { finish(ScreenPickResult::Outcome::Cancelled); }
     void key(QKeyEvent* event);

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEnterEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QJsonDocument>
@@ -97,6 +98,9 @@ protected:
     }
     void mouseMoveEvent(QMouseEvent* event) override {
         m_session.pointerAt(m_index, event->position());
+    }
+    void enterEvent(QEnterEvent* event) override {
+        m_session.pointerEntered(m_index, event->position());
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton) {
@@ -195,6 +199,12 @@ void PickSession::show() {
     PickSurface& first = *m_surfaces[size_t(m_current)];
     first.activateWindow();
     first.setFocus();
+}
+
+void PickSession::pointerEntered(qsizetype monitor, QPointF local) {
+    if (!m_pointer.tellsPlace()) {
+        pointerAt(monitor, local);
+    }
 }
 
 void PickSession::pointerAt(qsizetype monitor, QPointF local) {

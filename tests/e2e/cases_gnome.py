@@ -185,6 +185,35 @@ def crop(path):
                           capture_output=True, check=True, timeout=60).stdout
 
 
+def message_saying(s, containing, timeout=harness.DEFAULT_TIMEOUT, keyboard=True):
+    """Waits for a message box of the program's that says containing (and has the keyboard,
+    where keyboard), and gives the texts in it that say it."""
+    def look():
+        for window in s.children(s.app):
+            if s.is_showing(window) and window.get_name() == "Huemark":
+                texts = [window.get_name()]
+                todo = list(s.children(window))
+                while todo:
+                    acc = todo.pop()
+                    texts.append(acc.get_name() or "")
+                    todo.extend(s.children(acc))
+                if any(containing in t for t in texts) and (is_active(s, window) or not keyboard):
+                    return " ".join(t for t in texts if containing in t)
+        return None
+    return s.wait_for(look, "a message saying %r%s" % (
+        containing, ", with the keyboard" if keyboard else ""), timeout=timeout)
+
+
+def is_active(s, window):
+    return window.get_state_set().contains(s.Atspi.StateType.ACTIVE)
+
+
+def message_gone(s, containing):
+    s.wait_for(lambda: not any(s.is_showing(w) and w.get_name() == "Huemark"
+                               for w in s.children(s.app)),
+               "the message %r to close" % containing)
+
+
 def case_gnome(c):
     s = c.s
     for tool in ("gnome-shell", "convert"):
@@ -209,23 +238,10 @@ def case_gnome(c):
     c.ok("the read-out stays hidden while the pointer has not come over the window")
 
     def message(containing, timeout=harness.DEFAULT_TIMEOUT, keyboard=True):
-        def said():
-            for window in s.children(s.app):
-                if s.is_showing(window) and window.get_name() == "Huemark":
-                    texts = [window.get_name()]
-                    todo = list(s.children(window))
-                    while todo:
-                        acc = todo.pop()
-                        texts.append(acc.get_name() or "")
-                        todo.extend(s.children(acc))
-                    if any(containing in t for t in texts) and (active(window) or not keyboard):
-                        return " ".join(t for t in texts if containing in t)
-            return None
-        return s.wait_for(said, "a message saying %r%s" % (
-            containing, ", with the keyboard" if keyboard else ""), timeout=timeout)
+        return message_saying(s, containing, timeout, keyboard)
 
     def active(window):
-        return window.get_state_set().contains(s.Atspi.StateType.ACTIVE)
+        return is_active(s, window)
 
     def keys_to_window(*chords):
         """Keys for the main window, once it has the keyboard again (a window shown anew
@@ -234,9 +250,7 @@ def case_gnome(c):
         gnome.keys(*chords)
 
     def gone(containing):
-        s.wait_for(lambda: not any(s.is_showing(w) and w.get_name() == "Huemark"
-                                   for w in s.children(s.app)),
-                   "the message %r to close" % containing)
+        message_gone(s, containing)
 
     # The first capture: Huemark says what comes, the window stays while GNOME asks.
     keys_to_window("ctrl+shift+v")

@@ -28,6 +28,7 @@ import cases_pick  # noqa: E402
 import cases_background  # noqa: E402
 import cases_screen  # noqa: E402
 import cases_gnome  # noqa: E402
+import cases_kde  # noqa: E402
 import cases_palette  # noqa: E402
 import cases_view  # noqa: E402
 import harness  # noqa: E402
@@ -648,6 +649,7 @@ CASES.update(cases_lifecycle.CASES)
 CASES.update(cases_desktop.CASES)
 CASES.update(cases_screen.CASES)
 CASES.update(cases_gnome.CASES)
+CASES.update(cases_kde.CASES)
 CASES.update(cases_colors.CASES)
 CASES.update(cases_palette.CASES)
 CASES.update(cases_view.CASES)

@@ -16,12 +16,14 @@ namespace {
 // The pointer stays where it is put: the desktop moves it for no program.
 class StillPointer : public PointerService {
 public:
-    explicit StillPointer(QPoint at) : m_at(at) {}
+    explicit StillPointer(QPoint at, bool tells = true) : m_at(at), m_tells(tells) {}
     QPoint pos() const override { return m_at; }
     bool setPos(QPoint) override { return false; }
+    bool tellsPlace() const override { return m_tells; }
 
 private:
     QPoint m_at;
+    bool m_tells;
 };
 
 // Two monitors of 100 x 100: on the left one pixel (x, y) is rgb(x, y, 0), the right one is
@@ -72,6 +74,8 @@ private slots:
     void gesture();
     void earlyPresses_data();
     void earlyPresses();
+    void pointerEntering_data();
+    void pointerEntering();
 };
 
 void TestPickSession::gesture_data() {
@@ -210,6 +214,32 @@ void TestPickSession::earlyPresses() {
     QCOMPARE(result.pick.origin.position, std::optional(pixel));
     QCOMPARE(result.monitor, monitor);
     QCOMPARE(result.pick.color, Color::fromQColor(Desktop().pixelColor(pixel)));
+}
+
+void TestPickSession::pointerEntering_data() {
+    QTest::addColumn<bool>("tellsPlace");
+    QTest::addColumn<QPoint>("pixel");
+    // The pointer's stale place is (0, 0); it comes over the left monitor at (30, 20).
+    QTest::newRow("where the desktop tells no place, entering gives it") << false << QPoint(30, 20);
+    QTest::newRow("where it does, its place stands") << true << QPoint(0, 0);
+}
+
+void TestPickSession::pointerEntering() {
+    QFETCH(bool, tellsPlace);
+    QFETCH(QPoint, pixel);
+    StillPointer still(QPoint(0, 0), tellsPlace);
+    ShowOptions showing;
+    showing.source = QStringLiteral("Screen capture");
+    PickSession session(ShownPicture::OfImage(Desktop(), showing), Monitors(), still,
+                        View::CaptureLayout::DevicePixels, ScreenPickOptions{});
+    QTimer::singleShot(0, [&] {
+        session.pointerEntered(0, QPointF(30.4, 20.6));
+        QKeyEvent event(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        session.key(&event);
+    });
+    const ScreenPickResult result = session.run();
+    QCOMPARE(result.outcome, ScreenPickResult::Outcome::Picked);
+    QCOMPARE(result.pick.origin.position, std::optional(pixel));
 }
 
 QTEST_MAIN(TestPickSession)

@@ -118,6 +118,7 @@ public:
     bool deliverMoves = true;
     bool known = true; // false: a stale place, as Wayland's before the pointer enters
     QPoint pos() const override { return position; }
+    bool tellsPlace() const override { return known; }
     bool knownOver(const QWidget*) const override { return known; }
     bool setPos(QPoint p) override;
 };

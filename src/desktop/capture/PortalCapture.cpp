@@ -32,8 +32,9 @@ const QString kResponse = QStringLiteral("Response");
 constexpr int kSettleMs = 250;
 // The desktop may ask the user first.
 constexpr int kAnswerTimeoutMs = 120000;
-// A "cancelled" sooner than this after the call came before anyone could answer a question.
-constexpr qint64 kNobodyAnswersMs = 400;
+// A "cancelled" sooner than this after the portal took the call came before anyone could have
+// read a question, let alone answered it.
+constexpr qint64 kNobodyAnswersMs = 800;
 // The permission store answers at once, or not at all.
 constexpr int kStoreTimeoutMs = 3000;
 const QString kStore = QStringLiteral("org.freedesktop.impl.portal.PermissionStore");
@@ -112,6 +113,14 @@ public:
         HiddenWindows hidden(window);
         if (!hidden.none()) {
             Pause(kSettleMs);
+        }
+        if (ScreenPortal::DrawsPointer(qEnvironmentVariable("XDG_CURRENT_DESKTOP"))) {
+            if (std::optional<QImage> shot = KWinScreenshot::Workspace()) {
+                ScreenCaptureResult result;
+                result.outcome = ScreenCaptureResult::Outcome::Picture;
+                result.picture = std::move(*shot);
+                return result;
+            }
         }
         return refusedIfKept(request(bus, kAnswerTimeoutMs));
     }
@@ -313,6 +322,7 @@ private:
                     break;
                 }
                 portal = reply.reply().service();
+                asked.restart(); // a question could be put from now on
                 // Portals older than the naming rule choose a path of their own.
                 if (reply.value().path() != request) {
                     listen(request, false);

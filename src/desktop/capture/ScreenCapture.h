@@ -146,6 +146,8 @@ ScreenshotPermission PermissionIn(const QMap<QString, QStringList>& table, const
 // Whether the desktop named by XDG_CURRENT_DESKTOP puts a question before the first capture
 // (GNOME's does; wlroots' and KDE's capture without asking).
 bool DesktopAsks(const QString& currentDesktop);
+// Whether that desktop's portal draws the pointer into the screenshot it takes (KDE's does).
+bool DrawsPointer(const QString& currentDesktop);
 // What the user is told when the desktop answered "cancelled" at once, with no question put:
 // it could not take its screenshot, likely for want of the Pictures folder it writes into
 // (KDE's portal does) where that folder is missing.
@@ -153,6 +155,16 @@ QString CancelledBySelf(const QString& picturesFolder);
 // What the user is told when the desktop refuses.
 QString Refusal();
 } // namespace ScreenPortal
+
+// KWin's own screenshot of every screen, without the pointer that KDE's portal draws in: for the
+// programs its desktop entry lets KWin serve.
+namespace KWinScreenshot {
+// Every screen in device pixels; nothing where KWin does not serve us (the portal then).
+std::optional<QImage> Workspace();
+// The picture from KWin's description of it (type, width, height, stride, format) and its bytes;
+// a null picture where they do not fit together or the format holds other than 8-bit channels.
+QImage FromRaw(const QVariantMap& results, const QByteArray& data);
+} // namespace KWinScreenshot
 
 // How the window system lays out a pixel: its size, the bits of each channel in it, and whether
 // its bytes come most significant first.

@@ -71,9 +71,19 @@ ScreenshotPermission PermissionIn(const QMap<QString, QStringList>& table, const
     return ScreenshotPermission::Unasked;
 }
 
+namespace {
+bool DesktopIs(const QString& currentDesktop, QLatin1String name) {
+    return currentDesktop.split(QLatin1Char(':'), Qt::SkipEmptyParts)
+        .contains(name, Qt::CaseInsensitive);
+}
+} // namespace
+
 bool DesktopAsks(const QString& currentDesktop) {
-    const QStringList names = currentDesktop.split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    return names.contains(QLatin1String("GNOME"), Qt::CaseInsensitive);
+    return DesktopIs(currentDesktop, QLatin1String("GNOME"));
+}
+
+bool DrawsPointer(const QString& currentDesktop) {
+    return DesktopIs(currentDesktop, QLatin1String("KDE"));
 }
 
 QString CancelledBySelf(const QString& picturesFolder) {

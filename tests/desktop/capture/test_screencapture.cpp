@@ -98,7 +98,7 @@ public slots:
         if (kept.isEmpty() && !asks) {
             code = user == -2 ? 1 : 0; // -2: cancelled at once, by the desktop itself
         } else if (kept.isEmpty()) {
-            delay = 500; // a person answers
+            delay = 1200; // a person answers
 
             ++questions;
             code = user;
@@ -174,6 +174,8 @@ private slots:
     }
     void pixels_data();
     void pixels();
+    void kwinPicture_data();
+    void kwinPicture();
     void portalAnswer_data();
     void portalAnswer();
     void requestPath();
@@ -246,6 +248,65 @@ void TestScreenCapture::pixels() {
     QCOMPARE(image.format(), QImage::Format_RGB32);
     QCOMPARE(image.size(), QSize(2, 2));
     QCOMPARE(QList<QRgb>({image.pixel(0, 0), image.pixel(1, 0)}), expected);
+}
+
+void TestScreenCapture::kwinPicture_data() {
+    QTest::addColumn<QVariantMap>("results");
+    QTest::addColumn<QByteArray>("data"); // two rows of two pixels
+    QTest::addColumn<QList<QRgb>>("expected");
+
+    const auto raw = [](QImage::Format format, int width, int height, int stride) {
+        return QVariantMap{{QStringLiteral("type"), QStringLiteral("raw")},
+                           {QStringLiteral("format"), int(format)},
+                           {QStringLiteral("width"), uint(width)},
+                           {QStringLiteral("height"), uint(height)},
+                           {QStringLiteral("stride"), uint(stride)}};
+    };
+    // #FF8000 and #0040C0 on the first row, padded to 12 bytes; grey below.
+    const QByteArray bgra = QByteArray::fromHex("0080ffff"
+                                                "c04000ff"
+                                                "aaaaaaaa"
+                                                "111111ff"
+                                                "222222ff"
+                                                "aaaaaaaa");
+    const QList<QRgb> colours{qRgb(0xff, 0x80, 0x00), qRgb(0x00, 0x40, 0xc0),
+                              qRgb(0x11, 0x11, 0x11), qRgb(0x22, 0x22, 0x22)};
+    QTest::newRow("premultiplied, rows padded")
+        << raw(QImage::Format_ARGB32_Premultiplied, 2, 2, 12) << bgra << colours;
+    QTest::newRow("bytes in RGBA order")
+        << raw(QImage::Format_RGBA8888, 2, 1, 8) << QByteArray::fromHex("ff8000ff0040c0ff")
+        << colours.mid(0, 2);
+    QTest::newRow("more bytes than the picture: the rest is not read")
+        << raw(QImage::Format_RGB32, 2, 1, 12) << bgra << colours.mid(0, 2);
+    QTest::newRow("fewer bytes than the rows")
+        << raw(QImage::Format_ARGB32_Premultiplied, 2, 2, 12) << bgra.left(23) << QList<QRgb>{};
+    QTest::newRow("rows shorter than their pixels")
+        << raw(QImage::Format_ARGB32_Premultiplied, 2, 2, 4) << bgra << QList<QRgb>{};
+    QTest::newRow("10 bits a channel are not squeezed into 8")
+        << raw(QImage::Format_A2RGB30_Premultiplied, 2, 2, 12) << bgra << QList<QRgb>{};
+    QTest::newRow("no size") << raw(QImage::Format_RGB32, 0, 2, 12) << bgra << QList<QRgb>{};
+    QVariantMap file = raw(QImage::Format_RGB32, 2, 2, 12);
+    file.insert(QStringLiteral("type"), QStringLiteral("file"));
+    QTest::newRow("not raw") << file << bgra << QList<QRgb>{};
+}
+
+void TestScreenCapture::kwinPicture() {
+    QFETCH(QVariantMap, results);
+    QFETCH(QByteArray, data);
+    QFETCH(QList<QRgb>, expected);
+    const QImage picture = KWinScreenshot::FromRaw(results, data);
+    if (expected.isEmpty()) {
+        QVERIFY(picture.isNull());
+        return;
+    }
+    QCOMPARE(picture.format(), QImage::Format_RGB32);
+    QList<QRgb> got;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            got << picture.pixel(x, y);
+        }
+    }
+    QCOMPARE(got, expected);
 }
 
 void TestScreenCapture::portalAnswer_data() {
