@@ -179,9 +179,9 @@ def png_rows(path):
             for y in range(h)]
 
 
-def crop(path):
-    """The screen's top left corner in a PNG, as bytes."""
-    return subprocess.run(["convert", path, "-crop", "120x120+0+0", "-depth", "8", "rgb:-"],
+def whole(path):
+    """The pixels of a PNG, as bytes."""
+    return subprocess.run(["convert", path, "-depth", "8", "rgb:-"],
                           capture_output=True, check=True, timeout=60).stdout
 
 
@@ -313,10 +313,11 @@ def case_gnome(c):
                             stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                             stdin=subprocess.DEVNULL)
     s.procs.append(("pick", pick))
-    corner = crop(os.path.join(s.tmp, "before-pick.png"))
-    # The loupe stands at the pointer, in the screen's top left corner.
-    s.wait_for(lambda: crop(gnome.screenshot(os.path.join(s.tmp, "picking.png"))) != corner,
+    before = whole(os.path.join(s.tmp, "before-pick.png"))
+    # The loupe stands at the pointer (in the middle of the screen until GNOME says where that is).
+    s.wait_for(lambda: whole(gnome.screenshot(os.path.join(s.tmp, "picking.png"))) != before,
                "the loupe on GNOME's screen", timeout=PORTAL_ALLOWANCE)
+    time.sleep(1)  # the desktop gives the frozen screen the keyboard a moment after it shows
     gnome.keys("shift+Right", "shift+Right", "shift+Down", "Right", "Down", "Return")
     out, err = pick.communicate(timeout=30)
     if pick.returncode != 0:

@@ -348,8 +348,10 @@ private:
                 QStringLiteral("org.freedesktop.DBus.Error.NoReply"), QString()));
         }
         if (answer.heard && answer.code == 1 && method == QLatin1String("Screenshot") &&
-            asked.elapsed() < kNobodyAnswersMs) {
-            // Cancelled before anyone could have seen a question: the desktop gave up itself.
+            (asked.elapsed() < kNobodyAnswersMs ||
+             ScreenPortal::NeverAsks(qEnvironmentVariable("XDG_CURRENT_DESKTOP")))) {
+            // Cancelled where nobody was asked, or before anyone could have seen a question: the
+            // desktop gave up itself.
             answer.result = Failed(ScreenPortal::CancelledBySelf(
                 QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
         }

@@ -146,6 +146,9 @@ ScreenshotPermission PermissionIn(const QMap<QString, QStringList>& table, const
 // Whether the desktop named by XDG_CURRENT_DESKTOP puts a question before the first capture
 // (GNOME's does; wlroots' and KDE's capture without asking).
 bool DesktopAsks(const QString& currentDesktop);
+// Whether that desktop's portal never puts a question for a screenshot taken without a dialog
+// (KDE's), so that its "cancelled" is its own failure, however late it comes.
+bool NeverAsks(const QString& currentDesktop);
 // Whether that desktop's portal draws the pointer into the screenshot it takes (KDE's does).
 bool DrawsPointer(const QString& currentDesktop);
 // What the user is told when the desktop answered "cancelled" at once, with no question put:

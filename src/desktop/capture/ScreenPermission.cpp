@@ -82,6 +82,10 @@ bool DesktopAsks(const QString& currentDesktop) {
     return DesktopIs(currentDesktop, QLatin1String("GNOME"));
 }
 
+bool NeverAsks(const QString& currentDesktop) {
+    return DesktopIs(currentDesktop, QLatin1String("KDE"));
+}
+
 bool DrawsPointer(const QString& currentDesktop) {
     return DesktopIs(currentDesktop, QLatin1String("KDE"));
 }
