@@ -185,6 +185,20 @@ def whole(path):
                           capture_output=True, check=True, timeout=60).stdout
 
 
+def start_wayland_window(s):
+    """Starts the window on the session's Wayland desktop, read through the accessibility tree,
+    and gives the environment it runs in."""
+    env = dict(s.env, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               QT_ACCESSIBILITY="1")
+    env.pop("DISPLAY")
+    s.program = s._spawn("huemark", [s.binary], env=env, cwd=s.tmp)
+    s.app = s.wait_for(s._find_app, "the program on the accessibility bus", timeout=60)
+    s.app.set_cache_mask(s.Atspi.Cache.NONE)
+    s.frame = s.wait_for(lambda: s.top_level("frame"), "the main window in the tree")
+    s.wait_for(lambda: s.find(harness.PICTURE, showing=True), "the picture to be shown")
+    return env
+
+
 def message_saying(s, containing, timeout=harness.DEFAULT_TIMEOUT, keyboard=True):
     """Waits for a message box of the program's that says containing (and has the keyboard,
     where keyboard), and gives the texts in it that say it."""
@@ -222,14 +236,7 @@ def case_gnome(c):
     gnome = Gnome(s)
     gnome.start()
     s.screenshot = gnome.screenshot  # a failure's picture is GNOME's screen
-    env = dict(s.env, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               QT_ACCESSIBILITY="1")
-    env.pop("DISPLAY")
-    s.program = s._spawn("huemark", [s.binary], env=env, cwd=s.tmp)
-    s.app = s.wait_for(s._find_app, "the program on the accessibility bus", timeout=60)
-    s.app.set_cache_mask(s.Atspi.Cache.NONE)
-    s.frame = s.wait_for(lambda: s.top_level("frame"), "the main window in the tree")
-    s.wait_for(lambda: s.find(harness.PICTURE, showing=True), "the picture to be shown")
+    env = start_wayland_window(s)
     # The pointer has never been over the window: no read-out names a colour as if it were.
     time.sleep(1)
     if s.is_showing(s.readout()):

@@ -14,7 +14,6 @@ import threading
 import time
 
 import cases_gnome
-import harness
 from harness import E2EFailure, web
 
 MONITOR = (1920, 1080)
@@ -215,14 +214,7 @@ def case_kde(c):
     kde = Kde(s)
     kde.start()
     s.screenshot = kde.screenshot
-    env = dict(s.env, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-               QT_ACCESSIBILITY="1")
-    env.pop("DISPLAY")
-    s.program = s._spawn("huemark", [s.binary], env=env, cwd=s.tmp)
-    s.app = s.wait_for(s._find_app, "the program on the accessibility bus", timeout=60)
-    s.app.set_cache_mask(s.Atspi.Cache.NONE)
-    s.frame = s.wait_for(lambda: s.top_level("frame"), "the main window in the tree")
-    s.wait_for(lambda: s.find(harness.PICTURE, showing=True), "the picture to be shown")
+    env = cases_gnome.start_wayland_window(s)
 
     def keys_to_window(*chords):
         s.wait_for(lambda: cases_gnome.is_active(s, s.frame),
@@ -258,17 +250,23 @@ def case_kde(c):
     start = (901, 600)
     kde.input.pointer(*start)
     truth = kde.screen()
-    pick = subprocess.Popen([s.binary, "--pick", "--format", "json"], env=env,
-                            stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                            stdin=subprocess.DEVNULL)
-    s.procs.append(("pick", pick))
-    s.wait_for(lambda: kde.screen() != truth, "the loupe on KDE's screen",
-               timeout=PORTAL_ALLOWANCE)
-    time.sleep(1)  # KWin gives the frozen screen the keyboard a moment after it shows
-    kde.input.keys("Return")
-    out, err = pick.communicate(timeout=30)
-    if pick.returncode != 0:
-        raise E2EFailure("huemark --pick: exit code %d, %r" % (pick.returncode, err.decode()))
+    def pick_with(label, *chords):
+        """huemark --pick, answered with the keys once its loupe shows: (exit code, output,
+        standard error)."""
+        pick = subprocess.Popen([s.binary, "--pick", "--format", "json"], env=env,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                stdin=subprocess.DEVNULL)
+        s.procs.append((label, pick))
+        s.wait_for(lambda: kde.screen() != truth, "the loupe on KDE's screen",
+                   timeout=PORTAL_ALLOWANCE)
+        time.sleep(1)  # KWin gives the frozen screen the keyboard a moment after it shows
+        kde.input.keys(*chords)
+        out, err = pick.communicate(timeout=30)
+        return pick.returncode, out, err
+
+    returncode, out, err = pick_with("pick", "Return")
+    if returncode != 0:
+        raise E2EFailure("huemark --pick: exit code %d, %r" % (returncode, err.decode()))
     got = json.loads(out)
     if (got["x"], got["y"]) != start or got["code"] != pixel(truth, *start):
         raise E2EFailure("huemark --pick gave %r with the pointer at %r over %s" % (
@@ -279,19 +277,11 @@ def case_kde(c):
          "screenshot without the pointer" % got["code"])
 
     # And a step with the arrow keys from there.
-    pick = subprocess.Popen([s.binary, "--pick", "--format", "json"], env=env,
-                            stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                            stdin=subprocess.DEVNULL)
-    s.procs.append(("pick-arrows", pick))
-    s.wait_for(lambda: kde.screen() != truth, "the loupe on KDE's screen",
-               timeout=PORTAL_ALLOWANCE)
-    time.sleep(1)  # KWin gives the frozen screen the keyboard a moment after it shows
-    kde.input.keys("Right", "Down", "Return")
-    out, err = pick.communicate(timeout=30)
+    returncode, out, err = pick_with("pick-arrows", "Right", "Down", "Return")
     got = json.loads(out or b"{}")
-    if pick.returncode != 0 or (got.get("x"), got.get("y")) != (start[0] + 1, start[1] + 1):
+    if returncode != 0 or (got.get("x"), got.get("y")) != (start[0] + 1, start[1] + 1):
         raise E2EFailure("huemark --pick with arrows gave %r (exit %d, %r)" % (
-            got, pick.returncode, err.decode()))
+            got, returncode, err.decode()))
     c.ok("the arrow keys step from the pointer's pixel: %r" % ((got["x"], got["y"]),))
 
 
