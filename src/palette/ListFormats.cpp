@@ -280,11 +280,13 @@ QString OriginMembers(const PickOrigin& origin) {
         AppendJsonString(profile, origin.profile);
         members << profile + QStringLiteral(", \"intent\": \"relative colorimetric\"");
     }
-    // Full precision: as many digits as give the very same numbers back.
+    // Full precision: as many digits as give the very same numbers back. JSON has no infinity
+    // nor NaN: a value that is not finite is written null, and read back as NaN.
     const auto numbers = [](const std::array<double, 3>& v) {
-        return QStringLiteral("[%1, %2, %3]")
-            .arg(QString::number(v[0], 'g', 17), QString::number(v[1], 'g', 17),
-                 QString::number(v[2], 'g', 17));
+        const auto number = [](double d) {
+            return std::isfinite(d) ? QString::number(d, 'g', 17) : QStringLiteral("null");
+        };
+        return QStringLiteral("[%1, %2, %3]").arg(number(v[0]), number(v[1]), number(v[2]));
     };
     if (origin.stored) {
         QString stored = QStringLiteral("\"stored\": {\"bits\": %1, \"values\": %2")
@@ -296,8 +298,9 @@ QString OriginMembers(const PickOrigin& origin) {
         }
         members << stored + QLatin1Char('}');
     }
-    if (origin.precise && std::all_of(origin.precise->begin(), origin.precise->end(),
-                                      [](double v) { return std::isfinite(v); })) {
+    if (origin.precise && !Finite(*origin.precise)) {
+        members << QStringLiteral("\"srgb\": %1, \"finite\": false").arg(numbers(*origin.precise));
+    } else if (origin.precise) {
         // Whether it was clipped, and by how much, follow from the exact value; written for the
         // file's readers, not read back.
         members << QStringLiteral("\"srgb\": %1, \"clipped\": %2, \"clippingDeltaE2000\": %3")
@@ -375,11 +378,12 @@ QByteArray WriteCsv(const QList<Pick>& rows) {
         out += QLatin1Char(',');
         if (o.precise) {
             const EncodedRgb& v = *o.precise;
-            out +=
-                QStringLiteral("%1 %2 %3,%4")
-                    .arg(QString::number(v[0], 'g', 17), QString::number(v[1], 'g', 17),
-                         QString::number(v[2], 'g', 17),
-                         Clipped(v) ? CssNumber(ClippingDifference(v), 4) : QStringLiteral("no"));
+            const QString clipped = !Finite(v)   ? QStringLiteral("not a finite colour")
+                                    : Clipped(v) ? CssNumber(ClippingDifference(v), 4)
+                                                 : QStringLiteral("no");
+            out += QStringLiteral("%1 %2 %3,%4")
+                       .arg(QString::number(v[0], 'g', 17), QString::number(v[1], 'g', 17),
+                            QString::number(v[2], 'g', 17), clipped);
         } else {
             out += QLatin1Char(',');
         }

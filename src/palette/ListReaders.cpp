@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -250,11 +251,15 @@ private:
         advance();
         for (size_t i = 0; i < 3; ++i) {
             skipBlanks();
-            const std::optional<double> value = number();
-            if (!value) {
+            // null: a value the picture holds that is not finite, as the writer writes it.
+            if (QStringView(m_text).mid(m_at).startsWith(QLatin1String("null"))) {
+                m_at += 4;
+                out[i] = std::numeric_limits<double>::quiet_NaN();
+            } else if (const std::optional<double> value = number()) {
+                out[i] = *value;
+            } else {
                 fail(message);
             }
-            out[i] = *value;
             skipBlanks();
             if (peek() != (i < 2 ? ',' : ']')) {
                 fail(message);
@@ -515,7 +520,11 @@ private:
                 fail(QT_TRANSLATE_NOOP("ListReaders", "a number's exponent must have digits."));
             }
         }
-        return QStringView(m_text).mid(start, m_at - start).toDouble();
+        const double value = QStringView(m_text).mid(start, m_at - start).toDouble();
+        if (!std::isfinite(value)) {
+            fail(QT_TRANSLATE_NOOP("ListReaders", "a number is too large for a double."));
+        }
+        return value;
     }
 
     void skipValue(int depth) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace {
@@ -195,7 +196,15 @@ bool Clipped(const EncodedRgb& rgb) {
                        [](double v) { return v < -kSlack || v > 1 + kSlack; });
 }
 
+bool Finite(const EncodedRgb& rgb) {
+    return std::all_of(rgb.begin(), rgb.end(),
+                       [](double v) { return std::isfinite(LinearOfEncoded(v)); });
+}
+
 double ClippingDifference(const EncodedRgb& rgb) {
+    if (!Finite(rgb)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
     if (!Clipped(rgb)) {
         return 0;
     }

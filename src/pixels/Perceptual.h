@@ -41,4 +41,8 @@ double LinearOfEncoded(double encoded);
 // clips it.
 bool Clipped(const EncodedRgb& rgb);
 // The CIEDE2000 between a colour and the colour it is shown as, clipped into 0 to 1; 0 inside.
+// A colour with a channel that is not finite has no such figure: NaN.
 double ClippingDifference(const EncodedRgb& rgb);
+// Whether the colour is finite in linear light: a floating-point picture may store infinities and
+// NaN, and a value too large for its light to be a double is no colour to measure either.
+bool Finite(const EncodedRgb& rgb);

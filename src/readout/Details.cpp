@@ -29,7 +29,10 @@ QString DetailsText(const PointDetails& d) {
         parts.append(QCoreApplication::translate("Details", "shown %1 %2")
                          .arg(WebCode(d.shown.value()), d.shownName));
     }
-    if (d.precise && !d.asStored && Clipped(*d.precise)) {
+    if (d.precise && !d.asStored && !Finite(*d.precise)) {
+        //: Details line: the picture stores an infinity or NaN here, which is no colour to measure.
+        parts.append(QCoreApplication::translate("Details", "not a finite colour"));
+    } else if (d.precise && !d.asStored && Clipped(*d.precise)) {
         //: Details line: the colour lies outside sRGB. %1: the colour difference the clipping
         //: made, as a number with two decimals.
         parts.append(QCoreApplication::translate("Details", "clipped, ΔE2000 %1")

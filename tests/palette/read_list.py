@@ -71,7 +71,8 @@ def css(path):
 
 def from_json(path):
     with open(path, encoding="utf-8") as f:
-        data = json.load(f)
+        # Python takes NaN and Infinity, which JSON does not have.
+        data = json.load(f, parse_constant=lambda word: fail("%s is not JSON" % word))
     rows = []
     for item in data:
         rgb = [item["r"], item["g"], item["b"]]

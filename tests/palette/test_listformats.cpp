@@ -13,7 +13,9 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <csignal>
+#include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -79,6 +81,8 @@ private slots:
     void reading();
     void listRoundTrip_data();
     void listRoundTrip();
+    void extremeValues_data();
+    void extremeValues();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void unreadableFilesAreRefused();
@@ -187,6 +191,13 @@ void TestListFormats::reading_data() {
     QTest::newRow("nested too deeply")
         << "[{\"x\": " + QByteArray(100, '[') + QByteArray(100, ']') + "}]" << 1 << "deeply";
     QTest::newRow("something after the array") << QByteArray("[]\n\nx") << 3 << "follow";
+    QTest::newRow("a number beyond a double")
+        << QByteArray("[{\"web\": \"#000000\",\n \"origin\": {\"stored\": {\"bits\": 32, "
+                      "\"values\": [1e999, -1e999, 5]}}}]")
+        << 2 << "too large";
+    QTest::newRow("JSON's words for infinities are no JSON")
+        << QByteArray("[{\"web\": \"#000000\", \"origin\": {\"srgb\": [Infinity, 0, 0]}}]") << 1
+        << "three numbers";
     QTest::newRow("an object, not an array")
         << QByteArray("{\"web\": \"#FF0000\"}") << 1 << "neither";
 }
@@ -271,6 +282,69 @@ void TestListFormats::listRoundTrip() {
              (QStringList{"#FF8000|#007FFF| 255| 128| 0|Orange, \"bright\"",
                           "#000000|#FFFFFF| 0| 0| 0|", "#0A141E|#F5EBE1| 10| 20| 30|first picked",
                           "#010203|#FEFDFC| 1| 2| 3|already there", "|||||"}));
+}
+
+// Values a floating-point picture may store, or a list file may hold: the JSON written is read by
+// a strict independent parser and by the program, and comes back the same, a value that is not
+// finite as null; the CSV gives no clipping figure for a colour that is not finite.
+void TestListFormats::extremeValues_data() {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double big = std::numeric_limits<double>::max();
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    QTest::addColumn<QList<double>>("values"); // stored, and the exact sRGB value the same
+    QTest::addColumn<QString>("json");         // the stored values as written
+    QTest::addColumn<QString>("clipped");      // the CSV's last field
+    QTest::newRow("plus infinity") << QList<double>{inf, 0, 0} << "[null, 0, 0]"
+                                   << "not a finite colour";
+    QTest::newRow("minus infinity and NaN") << QList<double>{-inf, nan, 0.5} << "[null, null, 0.5]"
+                                            << "not a finite colour";
+    QTest::newRow("all NaN") << QList<double>{nan, nan, nan} << "[null, null, null]"
+                             << "not a finite colour";
+    QTest::newRow("the largest and smallest doubles")
+        << QList<double>{big, -big, tiny}
+        << "[1.7976931348623157e+308, -1.7976931348623157e+308, 4.9406564584124654e-324]"
+        << "not a finite colour"; // the clipping difference overflows, no figure
+    QTest::newRow("ordinary, beyond sRGB")
+        << QList<double>{1.5, -0.125, 0.25} << "[1.5, -0.125, 0.25]"
+        << "";
+}
+
+void TestListFormats::extremeValues() {
+    QFETCH(QList<double>, values);
+    QFETCH(QString, json);
+    QFETCH(QString, clipped);
+    const EncodedRgb v{values[0], values[1], values[2]};
+    PickOrigin origin;
+    origin.stored = StoredColor{StoredColor::kFloat, v, {}};
+    origin.precise = v;
+    const QList<Pick> rows{Pick{{255, 0, 0}, "odd", origin}};
+    const QByteArray written = WriteJson(rows);
+    QVERIFY2(written.contains("\"values\": " + json.toUtf8()), written.constData());
+
+    QJsonParseError error{};
+    QJsonDocument::fromJson(written, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QString path = m_dir.filePath("extreme.json");
+    QCOMPARE(SaveListFile(path, written), QString());
+    QProcess reader;
+    reader.start("/usr/bin/python3", {HUEMARK_LIST_READER, "json", path});
+    QVERIFY(reader.waitForFinished(30000));
+    QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
+
+    // Read back: finite values bit for bit, the rest as NaN; written again, the same file.
+    const ListRead read = ReadList(written);
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    const EncodedRgb back = read.rows.at(0).origin.stored->values;
+    for (size_t c = 0; c < 3; ++c) {
+        QVERIFY(std::isfinite(v[c]) ? back[c] == v[c] && std::signbit(back[c]) == std::signbit(v[c])
+                                    : std::isnan(back[c]));
+    }
+    QCOMPARE(WriteJson(read.rows), written);
+
+    const QList<QByteArray> csv = WriteCsv(rows).split('\n');
+    const QByteArray last = csv.at(1).trimmed().split(',').last();
+    QVERIFY2(clipped.isEmpty() ? last.toDouble() > 0 : last == clipped.toUtf8(), last.constData());
 }
 
 void TestListFormats::failedSaveKeepsTheOldFile_data() {

@@ -7,6 +7,7 @@
 #include "readout/Sampling.h"
 
 #include <QTest>
+#include <limits>
 #include <vector>
 
 class TestColorCodes : public QObject {
@@ -163,6 +164,17 @@ void TestColorCodes::detailsText_data() {
         << 16 << QList<double>{30000, 30000, 30000} << "Display P3" << false
         << QList<double>{1.00005, -0.00005, 0.5}
         << "3, 4 · rgb16(30000 30000 30000) · Display P3 · shown #123456";
+    // A float picture may store infinities and NaN: no figure is made up for them.
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("an infinity stored, no ΔE")
+        << int(StoredColor::kFloat) << QList<double>{inf, 0, 0} << "" << false
+        << QList<double>{inf, 0, 0}
+        << "3, 4 · rgbf(inf 0 0) · no profile · shown #123456 · not a finite colour";
+    QTest::newRow("NaN stored, not taken for a colour inside sRGB")
+        << int(StoredColor::kFloat) << QList<double>{nan, nan, nan} << "" << false
+        << QList<double>{nan, 0.5, 0.5}
+        << "3, 4 · rgbf(nan nan nan) · no profile · shown #123456 · not a finite colour";
     QTest::newRow("stored values shown: nothing clipped")
         << 16 << QList<double>{65535, 0, 0} << "Display P3" << true
         << QList<double>{1.09, -0.54, -0.25}
