@@ -5,6 +5,7 @@
 #include "controls/PictureBox.h"
 #include "controls/Tag.h"
 #include "desktop/BusyPointer.h"
+#include "pixels/RegularFile.h"
 #include "sources/FileUri.h"
 #include "sources/PictureArrival.h"
 
@@ -15,6 +16,7 @@
 #include <QMimeData>
 #include <QSysInfo>
 #include <QUrl>
+#include <sys/stat.h>
 
 namespace {
 const QString kGraphicFiles =
@@ -42,10 +44,11 @@ DroppedPath DroppedFile(const QMimeData* data) {
     if (!local.otherHost.isEmpty()) {
         return {url.toDisplayString(), local.otherHost};
     }
-    const QFileInfo file(QFile::decodeName(local.path));
-    return {!local.path.isEmpty() && file.exists() && !file.isDir() ? file.absoluteFilePath()
-                                                                    : QString(),
-            {}};
+    // The system's bytes, not text: a name that is not UTF-8 still names its file.
+    struct stat st {};
+    const bool file =
+        !local.path.isEmpty() && ::stat(local.path.constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return {file ? QFileInfo(FileNameText(local.path)).absoluteFilePath() : QString(), {}};
 }
 
 } // namespace

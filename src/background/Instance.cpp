@@ -1,5 +1,7 @@
 #include "background/Instance.h"
 
+#include "desktop/ToolkitStart.h"
+
 #include "background/PortalShortcut.h"
 #include "background/Tray.h"
 #include "background/X11Hotkey.h"
@@ -22,6 +24,7 @@
 #include <climits>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -205,7 +208,9 @@ int Run(int argc, char* argv[]) {
     if (!lock.held()) {
         return 0; // one runs already
     }
+    std::optional<ToolkitStart> starting(std::in_place);
     QApplication app(argc, argv);
+    starting.reset();
     QApplication::setApplicationName(QStringLiteral("Huemark"));
     QApplication::setOrganizationName(QStringLiteral("Huemark"));
     QGuiApplication::setDesktopFileName(DesktopName());

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <cerrno>
 #include <new>
 
 namespace Verbs {
@@ -28,10 +29,22 @@ Failure NoMemory() {
 } // namespace
 
 PictureBytes ReadPictureBytes(const QByteArray& file,
-                              const std::function<QByteArray(qint64)>& readInput) {
+                              const std::function<QByteArray(qint64, int&)>& readInput) {
     const qint64 limit = MaxEncodedPictureBytes();
     if (file == "-") {
-        QByteArray bytes = readInput(limit);
+        int error = 0;
+        QByteArray bytes = readInput(limit, error);
+        if (error == EISDIR) {
+            throw Failure{1, QCoreApplication::translate("Verbs", "standard input is a folder")};
+        }
+        if (error == EBADF) {
+            throw Failure{1, QCoreApplication::translate("Verbs", "standard input is closed")};
+        }
+        if (error != 0) {
+            //: On standard error. %1: the system's reason.
+            throw Failure{1, QCoreApplication::translate("Verbs", "cannot read standard input: %1")
+                                 .arg(SystemErrorText(error))};
+        }
         if (bytes.size() > limit) {
             //: On standard error. %1: the largest picture file taken, in MB.
             throw Failure{1, QCoreApplication::translate(
@@ -43,7 +56,7 @@ PictureBytes ReadPictureBytes(const QByteArray& file,
         }
         return {bytes, nullptr};
     }
-    const QString name = QFile::decodeName(file);
+    const QString name = FileNameText(file);
     RegularFileRead read = MapRegularFile(name, limit);
     QString why;
     switch (read.outcome) {
@@ -86,12 +99,14 @@ bool IsRasterPicture(const QByteArray& data) {
            at(4, "ftyp"_ba) || at(0, "\xFF\x0A"_ba) || at(4, "JXL "_ba);
 }
 
-ShownPicture Shown(const QByteArray& data, bool stored, const QString& source, bool arriving) {
+ShownPicture Shown(const QByteArray& data, bool stored, const QString& source, bool arriving,
+                   bool fine) {
     try {
         // A large baseline JPEG's first row arrives at once, the rest on a thread. (Not a PNG's:
         // damage there must fail the command.)
         LoadOptions options;
         options.firstLook = {arriving ? QSize(1, 1) : QSize(), false};
+        options.keepStoredValues = fine;
         LoadedPicture loaded = LoadPictureFromData(data, PictureSource::File, options);
         if (loaded.arriving && !loaded.profile.isEmpty()) {
             loaded.arriving->waitFor(loaded.picture.rect()); // a conversion reads every pixel

@@ -28,7 +28,7 @@ struct PictureBytes {
 
 // The file's bytes; "-" reads standard input through readInput. Throws Failure (exit code 1).
 PictureBytes ReadPictureBytes(const QByteArray& file,
-                              const std::function<QByteArray(qint64)>& readInput);
+                              const std::function<QByteArray(qint64, int&)>& readInput);
 
 // Whether the bytes are a raster picture (PNG, JPEG, GIF, BMP, WebP, TIFF, ICO, CUR, HEIF, AVIF,
 // JPEG XL), which decodes without the toolkit's fonts; drawings (SVG, metafiles) lay out text.
@@ -38,8 +38,9 @@ bool IsRasterPicture(const QByteArray& data);
 // white. Throws Failure (exit code 1). With arriving, a large baseline JPEG comes back at once
 // and its rows follow on a thread of their own: read them through its forEachBand. The bytes
 // must outlive the picture. source names it in the picks read from it.
+// With fine, a picture finer than 8 bits keeps its stored values, for the exact value of a pick.
 ShownPicture Shown(const QByteArray& data, bool stored, const QString& source,
-                   bool arriving = false);
+                   bool arriving = false, bool fine = false);
 
 // Only the parts of the picture that cover areas, where the format lets them be decoded alone:
 // each part laid where its area lies in a picture of the whole's size, with nothing decoded

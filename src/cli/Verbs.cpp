@@ -6,6 +6,7 @@
 #include "measure/DominantColors.h"
 #include "palette/ListFormats.h"
 #include "palette/Notations.h"
+#include "pixels/RegularFile.h"
 #include "pixels/WebCode.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ namespace Verbs {
 
 namespace {
 QString Quoted(const QByteArray& word) {
-    return QLatin1Char('\'') + QFile::decodeName(word) + QLatin1Char('\'');
+    return QLatin1Char('\'') + FileNameText(word) + QLatin1Char('\'');
 }
 
 [[noreturn]] void Usage(const QString& message) {
@@ -73,6 +74,11 @@ Words Split(const QList<QByteArray>& words, const QList<QByteArray>& valued,
                 }
                 value = words[i];
             }
+            if (split.options.count(word) != 0) {
+                //: On standard error. %1: the option, in single quotes.
+                Usage(QCoreApplication::translate("Verbs", "option %1 is given more than once")
+                          .arg(Quoted(word)));
+            }
             split.options[word] = value;
         } else {
             //: On standard error. %1: the option, in single quotes.
@@ -82,27 +88,29 @@ Words Split(const QList<QByteArray>& words, const QList<QByteArray>& valued,
     return split;
 }
 
-// Whole numbers separated by commas. Beyond a billion they are taken as a billion: far outside
-// any picture all the same, and the sums made of them stay within an int. notThem: the message
-// (with %1 for the text) when the text is not count numbers.
-QList<int> Numbers(const QByteArray& text, int count, const char* notThem) {
-    constexpr qint64 kFar = qint64(1) << 30;
-    const QList<QByteArray> parts = text.split(',');
-    QList<int> numbers;
-    for (const QByteArray& part : parts) {
-        bool ok = false;
-        const qint64 n = part.trimmed().toLongLong(&ok);
-        if (!ok) {
-            numbers.clear();
-            break;
+// Whole numbers separated by commas: as given, for messages, and as used. Beyond a billion they
+// are used as a billion: far outside any picture all the same, and the sums made of them stay
+// within an int. notThem: the message (with %1 for the text) when the text is not count numbers.
+struct Numbers {
+    Numbers(const QByteArray& text, int count, const char* notThem) {
+        constexpr qint64 kFar = qint64(1) << 30;
+        for (const QByteArray& part : text.split(',')) {
+            bool ok = false;
+            const qint64 n = part.trimmed().toLongLong(&ok);
+            if (!ok) {
+                given.clear();
+                break;
+            }
+            given << n;
+            used << int(std::clamp(n, -kFar, kFar));
         }
-        numbers << int(std::clamp(n, -kFar, kFar));
+        if (given.size() != count) {
+            Usage(QCoreApplication::translate("Verbs", notThem).arg(Quoted(text)));
+        }
     }
-    if (numbers.size() != count) {
-        Usage(QCoreApplication::translate("Verbs", notThem).arg(Quoted(text)));
-    }
-    return numbers;
-}
+    QList<qint64> given;
+    QList<int> used;
+};
 
 int NumberOption(const Words& w, const QByteArray& option, int fallback, int low, int high) {
     const auto it = w.options.find(option);
@@ -141,43 +149,49 @@ QString SizeText(QSize size) {
     return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
 }
 
-// The rectangle of --rect, or the whole picture; throws when it does not lie inside it.
 // The rectangle of --rect, checked as words before anything is read; none for the whole picture.
-std::optional<QRect> RectOption(const Words& w) {
+struct AskedRect {
+    QRect rect;
+    QList<qint64> given; // its numbers as written
+};
+
+std::optional<AskedRect> RectOption(const Words& w) {
     const auto it = w.options.find("--rect");
     if (it == w.options.end()) {
         return std::nullopt;
     }
     //: On standard error. %1: the value given to --rect, in single quotes.
-    const QList<int> n = Numbers(
-        it->second, 4, QT_TRANSLATE_NOOP("Verbs", "%1 is not a rectangle X,Y,WIDTH,HEIGHT"));
-    if (n[2] < 1 || n[3] < 1) {
+    const Numbers n(it->second, 4,
+                    QT_TRANSLATE_NOOP("Verbs", "%1 is not a rectangle X,Y,WIDTH,HEIGHT"));
+    if (n.given[2] < 1 || n.given[3] < 1) {
         //: On standard error. %1: the value given to --rect, in single quotes.
         Usage(QCoreApplication::translate("Verbs", "the rectangle %1 is empty")
                   .arg(Quoted(it->second)));
     }
-    return QRect(n[0], n[1], n[2], n[3]);
+    return AskedRect{QRect(n.used[0], n.used[1], n.used[2], n.used[3]), n.given};
 }
 
 // The rectangle measured: the one asked for, or the whole picture; throws when it does not lie
 // inside the picture.
-QRect AreaOf(const std::optional<QRect>& rect, QSize size) {
-    if (!rect) {
+QRect AreaOf(const std::optional<AskedRect>& asked, QSize size) {
+    if (!asked) {
         return QRect(QPoint(0, 0), size);
     }
-    if (!QRect(QPoint(0, 0), size).contains(*rect)) {
+    // Numbers beyond a billion were used as a billion: outside all the same.
+    const QList<qint64>& n = asked->given;
+    if (!QRect(QPoint(0, 0), size).contains(asked->rect)) {
         //: On standard error. %1, %2: the rectangle's left and top; %3, %4: its width and height;
         //: %5: the picture's size ("640 x 480").
         throw Failure{1,
                       QCoreApplication::translate(
                           "Verbs", "the rectangle %1,%2,%3,%4 does not lie inside the picture (%5)")
-                          .arg(rect->x())
-                          .arg(rect->y())
-                          .arg(rect->width())
-                          .arg(rect->height())
+                          .arg(n[0])
+                          .arg(n[1])
+                          .arg(n[2])
+                          .arg(n[3])
                           .arg(SizeText(size))};
     }
-    return *rect;
+    return asked->rect;
 }
 
 QByteArray Line(const QString& text) {
@@ -187,7 +201,7 @@ QByteArray Line(const QString& text) {
 // Where the picks came from, as the results on standard output name it: those are for scripts
 // to read, so it is never translated.
 QString SourceName(const QByteArray& file) {
-    return file == "-" ? QStringLiteral("standard input") : QFile::decodeName(file);
+    return file == "-" ? QStringLiteral("standard input") : FileNameText(file);
 }
 
 PictureBytes Read(const QByteArray& file, const Environment& env) {
@@ -208,8 +222,9 @@ QString FormatOption(const Words& w) {
         if (format != QLatin1String("json") && !NotationOfKey(format)) {
             //: On standard error. %1: the word given, in single quotes. The format words stay as
             //: they are.
-            Usage(QCoreApplication::translate(
-                      "Verbs", "--format takes web, rgb, hsl, oklch, gpl or json, not %1")
+            Usage(QCoreApplication::translate("Verbs", "--format takes web, rgb, hsl, oklch, "
+                                                       "color-srgb, color-stored, name, gpl or "
+                                                       "json, not %1")
                       .arg(Quoted(it->second)));
         }
     }
@@ -249,12 +264,13 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
         Usage(QCoreApplication::translate("Verbs", "sample needs at least one point X,Y"));
     }
     QList<QPoint> points;
+    QList<QList<qint64>> given;
     for (qsizetype i = 1; i < w.operands.size(); ++i) {
         // A point left of or above the picture is outside it, as one beyond it is.
         //: On standard error. %1: the point given, in single quotes.
-        const QList<int> n =
-            Numbers(w.operands[i], 2, QT_TRANSLATE_NOOP("Verbs", "%1 is not a point X,Y"));
-        points << QPoint(n[0], n[1]);
+        const Numbers n(w.operands[i], 2, QT_TRANSLATE_NOOP("Verbs", "%1 is not a point X,Y"));
+        points << QPoint(n.used[0], n.used[1]);
+        given << n.given;
     }
     const int radius = NumberOption(w, "--radius", 0, kMinRadius, kMaxRadius);
     const QString format = FormatOption(w);
@@ -267,9 +283,14 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
         squares << QRect(p.x() - radius, p.y() - radius, 2 * radius + 1, 2 * radius + 1);
     }
     const QString source = SourceName(file);
-    std::optional<ShownParts> parts = ShownPictureParts(data, squares, stored, source);
+    // The exact and stored values need the file's own precision, which only the whole picture
+    // keeps.
+    const bool fine =
+        format == QLatin1String("color-srgb") || format == QLatin1String("color-stored");
+    std::optional<ShownParts> parts =
+        fine ? std::nullopt : ShownPictureParts(data, squares, stored, source);
     if (!parts) {
-        const ShownPicture whole = Shown(data, stored, source);
+        const ShownPicture whole = Shown(data, stored, source, false, fine);
         parts = ShownParts{whole.size(), {}, {}};
         for (qsizetype i = 0; i < points.size(); ++i) {
             parts->parts << whole;
@@ -280,23 +301,24 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
     for (qsizetype i = 0; i < points.size(); ++i) {
         // A part holds the square's pixels inside the picture, placed where they lie.
         const QPoint offset = parts->placed[i].topLeft();
-        // The colour alone: what the lines say of a sample is its colour, pixel and radius.
-        const ColorValue color = QRect(QPoint(0, 0), parts->size).contains(points[i])
-                                     ? parts->parts[i].colorAt(points[i] - offset, radius)
-                                     : -1;
-        if (color < 0) {
+        // With the stored and exact values, as the window's picks have them: color(srgb …)
+        // gives the exact value.
+        const std::optional<Pick> pick = QRect(QPoint(0, 0), parts->size).contains(points[i])
+                                             ? parts->parts[i].pickAt(points[i] - offset, radius)
+                                             : std::nullopt;
+        if (!pick) {
             //: On standard error. %1, %2: the point; %3: the picture's size ("640 x 480").
             throw Failure{1, QCoreApplication::translate(
                                  "Verbs", "the point %1,%2 lies outside the picture (%3)")
-                                 .arg(points[i].x())
-                                 .arg(points[i].y())
+                                 .arg(given[i][0])
+                                 .arg(given[i][1])
                                  .arg(SizeText(parts->size))};
         }
-        PickOrigin origin;
-        origin.source = source;
-        origin.position = points[i];
-        origin.radius = radius;
-        samples.append(Pick(Color::fromValue(color), QString(), origin));
+        Pick sample = *pick;
+        sample.origin.source = source;
+        sample.origin.position = points[i];
+        sample.origin.radius = radius;
+        samples.append(sample);
     }
     return SampleText(samples, format);
 }
@@ -337,7 +359,7 @@ QByteArray RunStats(const QList<QByteArray>& words, const Environment& env) {
     if (w.operands.size() > 1) {
         Usage(QCoreApplication::translate("Verbs", "stats takes one picture file, then options"));
     }
-    const std::optional<QRect> rect = RectOption(w); // wrong usage is said before reading
+    const std::optional<AskedRect> rect = RectOption(w); // wrong usage is said before reading
     // Measured band by band as the rows arrive; the bytes outlive the picture that reads them.
     const PictureBytes input = Read(file, env);
     const ShownPicture picture =
@@ -384,7 +406,7 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
                                           "--format takes gpl, css, json, csv or hex, not %1")
                   .arg(Quoted(format)));
     }
-    const std::optional<QRect> rect = RectOption(w);
+    const std::optional<AskedRect> rect = RectOption(w);
     const PictureBytes input = Read(file, env);
     const QString source = SourceName(file);
     const ShownPicture picture = Shown(input.bytes, w.options.contains("--stored"), source, true);
@@ -408,7 +430,7 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
         rows.append(Pick(c.color, ShareText(c.share, Wording::English), origin));
     }
     const QString title =
-        QFile::decodeName(file == "-" ? QByteArray("Huemark") : file).section(QLatin1Char('/'), -1);
+        FileNameText(file == "-" ? QByteArray("Huemark") : file).section(QLatin1Char('/'), -1);
     return WriteList(*listFormat, rows, title);
 }
 
@@ -491,7 +513,9 @@ QString HelpText() {
         "  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]\n"
         "                 The colour at each point, one line each: the pixel, or the\n"
         "                 average of the square of radius R (0 to 5) around it. F is web\n"
-        "                 (#RRGGBB, the default), rgb, hsl, oklch, gpl or json.\n"
+        "                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact\n"
+        "                 value), color-stored (the stored value in its own space), name\n"
+        "                 (the nearest CSS name), gpl or json.\n"
         "  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]\n"
         "                 The figures of the picture or the rectangle: pixels, the mean in\n"
         "                 linear light and the plain average of the codes, the median, the\n"

@@ -25,8 +25,8 @@ struct Outcome {
 
 struct Environment {
     // Standard input's bytes, at most the number asked for plus one (so that a longer input
-    // shows as too long).
-    std::function<QByteArray(qint64)> readInput;
+    // shows as too long); error: the system's error number when reading failed (EISDIR, EBADF).
+    std::function<QByteArray(qint64 most, int& error)> readInput;
     // Called before a drawing (SVG, a metafile) is decoded: its text needs the toolkit's fonts,
     // which raster pictures do without.
     std::function<void()> startToolkit;

@@ -13,12 +13,12 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
 #include <QtEndian>
 #include <algorithm>
+#include <sys/stat.h>
 #include <utility>
 
 namespace {
@@ -462,14 +462,16 @@ LoadedPicture LoadPictureFromData(const QByteArray& data, PictureSource source,
 }
 
 LoadedPicture LoadPicture(const QString& path, PictureSource source, const LoadOptions& options) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    // By the system's bytes: a name that is not UTF-8 still names its file.
+    const QByteArray name = SystemFileName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
         //: %1: the file's path.
         throw PlatformError(
             kErrFileNotFound,
             QCoreApplication::translate("LoadPicture", "File not found: '%1'").arg(path));
     }
-    if (!info.isFile()) {
+    if (!S_ISREG(st.st_mode)) {
         //: %1: the path, which names a folder, a device or the like.
         throw PlatformError(
             kErrFileAccess,
@@ -496,7 +498,7 @@ LoadedPicture LoadPicture(const QString& path, PictureSource source, const LoadO
             QCoreApplication::translate("LoadPicture", "Out of memory: '%1' is too large to open.")
                 .arg(path));
     case RegularFileRead::Outcome::Failed:
-        if (!QFileInfo::exists(path)) { // gone since the check above
+        if (::stat(name.constData(), &st) != 0) { // gone since the check above
             //: %1: the file's path.
             throw PlatformError(
                 kErrFileNotFound,

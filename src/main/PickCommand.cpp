@@ -6,6 +6,7 @@
 #include "desktop/IniSettingsStore.h"
 #include "desktop/Languages.h"
 #include "desktop/Services.h"
+#include "desktop/ToolkitStart.h"
 #include "desktop/capture/ScreenCapture.h"
 #include "help/About.h"
 #include "list/Pick.h"
@@ -167,7 +168,9 @@ PickAnswer PickOnce(const PickWish& wish, bool* copied, EarlyCapture early,
 }
 
 std::unique_ptr<QApplication> Toolkit(int& argc, char* argv[]) {
+    std::optional<ToolkitStart> starting(std::in_place);
     auto app = std::make_unique<QApplication>(argc, argv);
+    starting.reset();
     QApplication::setApplicationName(QStringLiteral("Huemark"));
     QApplication::setOrganizationName(QStringLiteral("Huemark"));
     QGuiApplication::setDesktopFileName(DesktopName());
@@ -240,6 +243,9 @@ int RunScreenPick(int argc, char* argv[], const CommandLine::Request& request) {
         while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
         }
         const SpeakingWithoutToolkit speaking;
+        if (WIFEXITED(status) && WEXITSTATUS(status) != 0) {
+            return WEXITSTATUS(status); // it said why itself (the display was gone)
+        }
         if (WIFSIGNALED(status)) {
             //: %1: the signal's number, %2: its name.
             Complain(QCoreApplication::translate("PickCommand", "the pick ended on signal %1 (%2)")

@@ -4,6 +4,7 @@
 #include "controls/DesktopStyle.h"
 #include "desktop/EndRequests.h"
 #include "desktop/Languages.h"
+#include "desktop/ToolkitStart.h"
 #include "help/About.h"
 #include "help/HelpViewer.h"
 #include "main/CommandLine.h"
@@ -78,7 +79,7 @@ extern "C" void FileCutShort(int) {
     ::_exit(1);
 }
 
-QByteArray ReadStandardInput(qint64 most) {
+QByteArray ReadStandardInput(qint64 most, int& error) {
     // Until the end of the input, or one byte beyond the most a picture may have.
     QByteArray bytes;
     char buffer[65536];
@@ -86,6 +87,9 @@ QByteArray ReadStandardInput(qint64 most) {
         const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) {
             continue;
+        }
+        if (n < 0) {
+            error = errno;
         }
         if (n <= 0) {
             break;
@@ -137,6 +141,7 @@ int RunVerb(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    KeepStandardStreams();
     if (argc > 1 && Verbs::IsVerb(argv[1])) {
         return RunVerb(argc, argv);
     }
@@ -212,6 +217,13 @@ int main(int argc, char* argv[]) {
         }
         return RunScreenPick(qtArgc, qtArgv.data(), pick);
     }
+    // Wrong usage is said before whether a display is there.
+    if (const CommandLine::Request words = CommandLine::Parse(
+            WithoutToolkitOptions(QList<QByteArray>(argv + 1, argv + qtArgc)) + afterOptions, host);
+        words.action == CommandLine::Request::Action::Refused) {
+        const SpeakingWithoutToolkit speaking;
+        return Answer(words);
+    }
     if (noDisplay) {
         const SpeakingWithoutToolkit speaking;
         Complain(QCoreApplication::translate(
@@ -219,7 +231,9 @@ int main(int argc, char* argv[]) {
                     "the verbs sample, stats, palette and history need none"));
         return 2;
     }
+    std::optional<ToolkitStart> starting(std::in_place);
     QApplication app(qtArgc, qtArgv.data());
+    starting.reset();
     InstallTranslations();
     QApplication::setStyle(new DesktopStyle);
     QApplication::setApplicationName(QStringLiteral("Huemark"));

@@ -78,11 +78,14 @@ QString ColorFunction(const QString& space, const std::array<double, 3>& v) {
 }
 
 // The exact sRGB value where the pick knows it, otherwise its 8-bit colour.
+// The exact value where it is a finite colour; else the colour shown, in 8 bits.
 QString SrgbFunction(const Pick& pick) {
     const Color c = pick.color;
+    const std::optional<EncodedRgb>& exact = pick.origin.precise;
     return ColorFunction(QStringLiteral("srgb"),
-                         pick.origin.precise.value_or(
-                             EncodedRgb{c.red() / 255.0, c.green() / 255.0, c.blue() / 255.0}));
+                         exact && Finite(*exact)
+                             ? *exact
+                             : EncodedRgb{c.red() / 255.0, c.green() / 255.0, c.blue() / 255.0});
 }
 } // namespace
 
@@ -116,8 +119,9 @@ QString ColorAs(Notation notation, const Pick& pick) {
         return SrgbFunction(pick);
     case Notation::ColorStored: {
         const std::optional<StoredColor>& stored = pick.origin.stored;
-        if (stored && (stored->space == QLatin1String("display-p3") ||
-                       stored->space == QLatin1String("rec2020"))) {
+        if (stored && Finite(stored->fractions()) &&
+            (stored->space == QLatin1String("display-p3") ||
+             stored->space == QLatin1String("rec2020"))) {
             return ColorFunction(stored->space, stored->fractions());
         }
         return SrgbFunction(pick);

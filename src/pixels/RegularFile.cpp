@@ -35,6 +35,69 @@ QString SystemErrorText(int error) {
 }
 
 namespace {
+// The length of the well-formed UTF-8 sequence at bytes[at] (no overlong forms, no surrogates,
+// nothing beyond U+10FFFF), or 0.
+int Utf8Length(const QByteArray& bytes, qsizetype at, char32_t& code) {
+    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(at);
+    const int length = lead < 0x80   ? 1
+                       : lead < 0xC2 ? 0
+                       : lead < 0xE0 ? 2
+                       : lead < 0xF0 ? 3
+                       : lead < 0xF5 ? 4
+                                     : 0;
+    if (length == 0 || at + length > bytes.size()) {
+        return 0;
+    }
+    code = length == 1 ? lead : lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (byte(at + i) & 0x3F);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return 0;
+    }
+    return length;
+}
+} // namespace
+
+QString FileNameText(const QByteArray& systemName) {
+    QString text;
+    text.reserve(systemName.size());
+    for (qsizetype at = 0; at < systemName.size();) {
+        char32_t code = 0;
+        if (const int length = Utf8Length(systemName, at, code); length > 0) {
+            text += QString::fromUcs4(&code, 1);
+            at += length;
+        } else {
+            text += QChar(char16_t(0xDC00 + static_cast<unsigned char>(systemName[at])));
+            ++at;
+        }
+    }
+    return text;
+}
+
+QByteArray SystemFileName(const QString& name) {
+    QByteArray bytes;
+    bytes.reserve(name.size());
+    for (qsizetype at = 0; at < name.size(); ++at) {
+        const char16_t ch = name[at].unicode();
+        const bool paired = QChar::isHighSurrogate(ch) && at + 1 < name.size() &&
+                            QChar::isLowSurrogate(name[at + 1].unicode());
+        if (ch >= 0xDC80 && ch <= 0xDCFF) {
+            bytes += char(ch - 0xDC00);
+        } else {
+            bytes += QStringView(name).mid(at, paired ? 2 : 1).toUtf8();
+            at += paired ? 1 : 0;
+        }
+    }
+    return bytes;
+}
+
+namespace {
 // Opens path when it is a regular file of at most maxBytes: the descriptor and its size, or the
 // outcome that stops the reading (in read).
 struct Opened {
@@ -44,7 +107,7 @@ struct Opened {
 Opened OpenRegular(const QString& path, qint64 maxBytes, RegularFileRead& read) {
     // Without O_NONBLOCK, opening a FIFO waits until something writes to it.
     auto fd = std::make_unique<Descriptor>(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        ::open(SystemFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd->get() < 0) {
         if (errno == EISDIR) {
             read.outcome = RegularFileRead::Outcome::Folder;

@@ -32,3 +32,9 @@ RegularFileRead MapRegularFile(const QString& path, qint64 maxBytes);
 
 // The system's description of an error number ("No space left on device").
 QString SystemErrorText(int error);
+
+// File names as the system spells them (bytes) and as text, both ways without loss: a byte that is
+// no part of UTF-8 becomes U+DC80 to U+DCFF (a lone surrogate, which no UTF-8 name holds), and
+// back. Shown, such a character is a replacement mark.
+QString FileNameText(const QByteArray& systemName);
+QByteArray SystemFileName(const QString& name);

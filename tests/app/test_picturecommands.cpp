@@ -5,6 +5,7 @@
 #include "controls/Tag.h"
 #include "palette/ListFormats.h"
 #include "palette/Notations.h"
+#include "pixels/RegularFile.h"
 #include "pixels/WebCode.h"
 #include "support/TestSupport.h"
 
@@ -118,6 +119,8 @@ void TestPictureCommands::fileCommand_data() {
     // A file dropped on the window opens just as a chosen one.
     QTest::newRow("a bitmap dropped") << "drop bmp" << true << "";
     QTest::newRow("a text file dropped") << "drop text" << false << "not a picture";
+    QTest::newRow("a name that is not UTF-8, dropped") << "drop latin1" << true << "";
+    QTest::newRow("a name that is not UTF-8, chosen") << "latin1" << true << "";
 }
 
 void TestPictureCommands::fileCommand() {
@@ -157,6 +160,14 @@ void TestPictureCommands::fileCommand() {
     } else if (choice == QLatin1String("damaged")) {
         path = copies + QStringLiteral("/damaged.jpg");
         QVERIFY(QFile::copy(fixture(QStringLiteral("raster/damaged-jpeg-header-only.jpg")), path));
+    } else if (choice.endsWith(QLatin1String("latin1"))) {
+        // "café" in Latin-1, as older systems and archives still name files.
+        const QByteArray name = QFile::encodeName(copies) + "/caf\xE9.bmp";
+        QVERIFY(QFile::copy(m_bmp, copies + QStringLiteral("/plain.bmp")));
+        QCOMPARE(::rename(QFile::encodeName(copies + QStringLiteral("/plain.bmp")).constData(),
+                          name.constData()),
+                 0);
+        path = FileNameText(name);
     } else if (choice == QLatin1String("huge")) {
         path = copies + QStringLiteral("/huge.bmp");
         QVERIFY(QFile::copy(fixture(QStringLiteral("raster/damaged-bmp-huge.bmp")), path));
@@ -164,7 +175,8 @@ void TestPictureCommands::fileCommand() {
     w.form->cmdFile->setFocus();
     if (choice.startsWith(QLatin1String("drop"))) {
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
+        // The address as a file manager sends it: the name's bytes percent-encoded.
+        data.setUrls({QUrl::fromEncoded("file://" + SystemFileName(path).toPercentEncoding("/"))});
         QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(w.form.get(), &enter);
         QVERIFY(enter.isAccepted());

@@ -33,6 +33,8 @@ private slots:
     void history();
     void program_data();
     void program();
+    void shell_data();
+    void shell();
     void arrivingRowsMeasureAsTheWhole();
     void partsAreThoseOfTheWhole_data();
     void partsAreThoseOfTheWhole();
@@ -169,7 +171,7 @@ void TestVerbs::verbs() {
     QFETCH(QList<QByteArray>, words);
     QFETCH(QByteArray, input);
     const Verbs::Outcome outcome =
-        Verbs::Run(words, {[&input](qint64 most) { return input.left(most + 1); }, {}});
+        Verbs::Run(words, {[&input](qint64 most, int&) { return input.left(most + 1); }, {}});
     QFETCH(QString, out);
     QFETCH(QString, err);
     QVERIFY2(Matches(out, outcome.out), outcome.out.constData());
@@ -291,6 +293,70 @@ void TestVerbs::program() {
                  .match(QString::fromUtf8(program.readAllStandardOutput()))
                  .hasMatch(),
              err.constData());
+}
+
+// The program as a shell starts it, at the edges a script meets: standard streams closed or
+// not what they should be, names that are not UTF-8, a display that has gone, numbers beyond an
+// int. $H is the program, $D the test's folder. Each failure is one line, with its exit code.
+void TestVerbs::shell_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out"); // patterns the whole output matches
+    QTest::addColumn<QString>("err");
+    QTest::newRow("standard output closed") << "$H sample $D/flat.png 1,0 >&-" << 1 << ""
+                                            << "huemark: cannot write the results .*\n";
+    QTest::newRow("standard input closed") << "$H sample - 1,0 <&-" << 1 << ""
+                                           << "huemark sample: standard input is closed\n";
+    QTest::newRow("standard input a folder") << "$H sample - 1,0 < $D" << 1 << ""
+                                             << "huemark sample: standard input is a folder\n";
+    QTest::newRow("standard error closed, the result still written")
+        << "$H sample $D/flat.png 1,0 2>&-" << 0 << "#00FF00\n"
+        << "";
+    QTest::newRow("a name that is not UTF-8")
+        << "cp $D/flat.png \"$D/$(printf 'caf\\351.png')\" && $H sample \"$D/$(printf "
+           "'caf\\351.png')\" 1,0 && $H stats \"$D/$(printf 'caf\\351.png')\" | head -1"
+        << 0 << "#00FF00\narea +0,0,4,2\n"
+        << "";
+    QTest::newRow("the point as written")
+        << "$H sample $D/flat.png 2147483647,-4294967296" << 1 << ""
+        << "huemark sample: the point 2147483647,-4294967296 lies outside the picture \\(4 x "
+           "2\\)\n";
+    QTest::newRow("the rectangle as written")
+        << "$H stats $D/flat.png --rect 0,0,3000000000,1" << 1 << ""
+        << "huemark stats: the rectangle 0,0,3000000000,1 does not lie inside the picture .*\n";
+    QTest::newRow("a rectangle given twice")
+        << "$H palette $D/flat.png --rect 0,0,1,1 --rect=0,0,2,1" << 2 << ""
+        << "huemark palette: option '--rect' is given .*\n";
+    // A display named but gone: exit code 2 and one line, for the window and both picks.
+    for (const char* words : {"", "--pick", "--pick --no-copy"}) {
+        QTest::addRow("display gone: '%s'", words)
+            << QStringLiteral("DISPLAY=:97 $H %1").arg(words) << 2 << ""
+            << "huemark: the display cannot be reached .*\n";
+    }
+    QTest::newRow("wrong usage before a display gone")
+        << "DISPLAY=:97 $H --frobnicate" << 2 << ""
+        << "huemark: unknown option '--frobnicate'.*\n(.*\n)*";
+}
+
+void TestVerbs::shell() {
+    QFETCH(QString, command);
+    QProcess shell;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "QT_QPA_PLATFORM"}) {
+        env.remove(QLatin1String(name));
+    }
+    env.insert("H", QStringLiteral(HUEMARK_PROGRAM));
+    env.insert("D", m_dir.path());
+    shell.setProcessEnvironment(env);
+    shell.start("/bin/sh", {"-c", command});
+    QVERIFY(shell.waitForFinished(60000));
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const QByteArray said = shell.readAllStandardError();
+    QVERIFY2(Matches(err, said), said.constData());
+    QVERIFY2(Matches(out, shell.readAllStandardOutput()), said.constData());
+    QTEST(shell.exitCode(), "exitCode");
 }
 
 void TestVerbs::arrivingRowsMeasureAsTheWhole() {
