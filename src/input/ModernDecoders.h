@@ -32,9 +32,12 @@ ArrivingImage DecodeHeif(const QByteArray& data, const QString& format, ColorPro
 // JPEG XL: the first frame, with the colour profile of the pixels it gives.
 QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept* kept);
 
-// TIFF grey with an alpha channel (whose alpha Qt's reader drops); the null picture for any
-// other TIFF.
-QImage DecodeTiffGreyAlpha(const QByteArray& data);
+// TIFF: the first picture, where Qt's reader would not read it as stored (grey with alpha,
+// floating-point samples, depths from 1 to 64 bits, signed integers, deep palettes, 16-bit RGB in
+// separate planes), at 8 bits with its finer values kept as EightBitPicture keeps them. The null
+// picture for the kinds Qt's reader reads as they are, and for a file libtiff cannot open. A kind
+// neither reads is refused as not supported, by name ("CMYK with 16-bit samples").
+QImage DecodeTiff(const QByteArray& data, StoredValuesKept* kept);
 
 // SVG: drawn at its own size, or within the pixel limit when it states none or a larger one.
 QImage DecodeSvg(const QByteArray& data);
