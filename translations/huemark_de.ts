@@ -943,10 +943,6 @@ Argumente:
         <translation>es ließ sich keine Zeichnung lesen</translation>
     </message>
     <message>
-        <source>its grey and alpha samples cannot be read</source>
-        <translation>die Grau- und Alphawerte können nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard is too large to open.</source>
         <translation>Das Bild in der Zwischenablage ist zu groß zum Öffnen.</translation>
     </message>
@@ -1004,6 +1000,56 @@ Argumente:
     <message>
         <source>Out of memory: the SVG drawing asks for more drawing than a picture may take.</source>
         <translation>Nicht genügend Arbeitsspeicher: Die SVG-Zeichnung verlangt mehr Zeichenarbeit, als ein Bild beanspruchen darf.</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour.</extracomment>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>palette</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour.</extracomment>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>inks</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour (printing inks).</extracomment>
+        <translation>Druckfarben</translation>
+    </message>
+    <message>
+        <source>colour kind %1</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour that has no name, by its number.</extracomment>
+        <translation>Farbart %1</translation>
+    </message>
+    <message>
+        <source>this kind of TIFF is not supported (%1).</source>
+        <extracomment>%1: the kind, in a few words that start in lowercase where the language allows (&quot;CMYK with 16-bit samples&quot;, &quot;grey with 12-bit floating-point samples&quot;).</extracomment>
+        <translation>diese Art von TIFF wird nicht unterstützt (%1).</translation>
+    </message>
+    <message>
+        <source>%1 with %2 channels</source>
+        <extracomment>%1: a kind of colour (&quot;RGB&quot;, &quot;CMYK&quot;); %2: how many samples each pixel has.</extracomment>
+        <translation>%1 mit %2 Kanälen</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit signed integer samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 mit vorzeichenbehafteten %2-Bit-Ganzzahlwerten</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit floating-point samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 mit %2-Bit-Gleitkommawerten</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit complex samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 mit komplexen %2-Bit-Werten</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit samples</source>
+        <extracomment>%1: a kind of colour (&quot;CMYK&quot;, &quot;YCbCr&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 mit %2-Bit-Werten</translation>
     </message>
 </context>
 <context>

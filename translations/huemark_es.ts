@@ -942,10 +942,6 @@ Argumentos:
         <translation>no se pudo leer ningún dibujo</translation>
     </message>
     <message>
-        <source>its grey and alpha samples cannot be read</source>
-        <translation>no se pueden leer sus muestras de gris y alfa</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard is too large to open.</source>
         <translation>La imagen del portapapeles es demasiado grande para abrirla.</translation>
     </message>
@@ -1003,6 +999,56 @@ Argumentos:
     <message>
         <source>Out of memory: the SVG drawing asks for more drawing than a picture may take.</source>
         <translation>Memoria insuficiente: el dibujo SVG pide más dibujo del que admite una imagen.</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour.</extracomment>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>palette</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour.</extracomment>
+        <translation>paleta</translation>
+    </message>
+    <message>
+        <source>inks</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour (printing inks).</extracomment>
+        <translation>tintas</translation>
+    </message>
+    <message>
+        <source>colour kind %1</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour that has no name, by its number.</extracomment>
+        <translation>tipo de color %1</translation>
+    </message>
+    <message>
+        <source>this kind of TIFF is not supported (%1).</source>
+        <extracomment>%1: the kind, in a few words that start in lowercase where the language allows (&quot;CMYK with 16-bit samples&quot;, &quot;grey with 12-bit floating-point samples&quot;).</extracomment>
+        <translation>este tipo de TIFF no es compatible (%1).</translation>
+    </message>
+    <message>
+        <source>%1 with %2 channels</source>
+        <extracomment>%1: a kind of colour (&quot;RGB&quot;, &quot;CMYK&quot;); %2: how many samples each pixel has.</extracomment>
+        <translation>%1 con %2 canales</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit signed integer samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 con muestras enteras con signo de %2 bits</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit floating-point samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 con muestras de coma flotante de %2 bits</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit complex samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 con muestras complejas de %2 bits</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit samples</source>
+        <extracomment>%1: a kind of colour (&quot;CMYK&quot;, &quot;YCbCr&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 con muestras de %2 bits</translation>
     </message>
 </context>
 <context>

@@ -939,10 +939,6 @@ Arguments :
         <translation>aucun dessin n&apos;a pu être lu</translation>
     </message>
     <message>
-        <source>its grey and alpha samples cannot be read</source>
-        <translation>ses échantillons de gris et d&apos;alpha sont illisibles</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard is too large to open.</source>
         <translation>L&apos;image du presse-papiers est trop volumineuse pour être ouverte.</translation>
     </message>
@@ -1000,6 +996,56 @@ Arguments :
     <message>
         <source>Out of memory: the SVG drawing asks for more drawing than a picture may take.</source>
         <translation>Mémoire insuffisante&#xa0;: le dessin SVG demande plus de tracé qu&apos;une image ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour.</extracomment>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>palette</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour.</extracomment>
+        <translation>palette</translation>
+    </message>
+    <message>
+        <source>inks</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour (printing inks).</extracomment>
+        <translation>encres</translation>
+    </message>
+    <message>
+        <source>colour kind %1</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour that has no name, by its number.</extracomment>
+        <translation>type de couleur %1</translation>
+    </message>
+    <message>
+        <source>this kind of TIFF is not supported (%1).</source>
+        <extracomment>%1: the kind, in a few words that start in lowercase where the language allows (&quot;CMYK with 16-bit samples&quot;, &quot;grey with 12-bit floating-point samples&quot;).</extracomment>
+        <translation>ce type de TIFF n&apos;est pas pris en charge (%1).</translation>
+    </message>
+    <message>
+        <source>%1 with %2 channels</source>
+        <extracomment>%1: a kind of colour (&quot;RGB&quot;, &quot;CMYK&quot;); %2: how many samples each pixel has.</extracomment>
+        <translation>%1 à %2 canaux</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit signed integer samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 en entiers signés de %2 bits</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit floating-point samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 en virgule flottante sur %2 bits</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit complex samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 en nombres complexes sur %2 bits</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit samples</source>
+        <extracomment>%1: a kind of colour (&quot;CMYK&quot;, &quot;YCbCr&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%1 sur %2 bits</translation>
     </message>
 </context>
 <context>

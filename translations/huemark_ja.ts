@@ -939,10 +939,6 @@ Arguments:
         <translation>図形を読み込めませんでした</translation>
     </message>
     <message>
-        <source>its grey and alpha samples cannot be read</source>
-        <translation>グレーとアルファのサンプルを読み込めません</translation>
-    </message>
-    <message>
         <source>The picture on the clipboard is too large to open.</source>
         <translation>クリップボードの画像は大きすぎて開けません。</translation>
     </message>
@@ -999,6 +995,56 @@ Arguments:
     <message>
         <source>Out of memory: the SVG drawing asks for more drawing than a picture may take.</source>
         <translation>メモリ不足: SVG 図形は画像の上限を超える描画を要求しています。</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour.</extracomment>
+        <translation>グレー</translation>
+    </message>
+    <message>
+        <source>palette</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour.</extracomment>
+        <translation>パレット</translation>
+    </message>
+    <message>
+        <source>inks</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour (printing inks).</extracomment>
+        <translation>インク</translation>
+    </message>
+    <message>
+        <source>colour kind %1</source>
+        <extracomment>Put in for %1 of &quot;%1 with %2 channels&quot; and the like: a TIFF picture&apos;s kind of colour that has no name, by its number.</extracomment>
+        <translation>色の種類 %1</translation>
+    </message>
+    <message>
+        <source>this kind of TIFF is not supported (%1).</source>
+        <extracomment>%1: the kind, in a few words that start in lowercase where the language allows (&quot;CMYK with 16-bit samples&quot;, &quot;grey with 12-bit floating-point samples&quot;).</extracomment>
+        <translation>この種類の TIFF には対応していません (%1)。</translation>
+    </message>
+    <message>
+        <source>%1 with %2 channels</source>
+        <extracomment>%1: a kind of colour (&quot;RGB&quot;, &quot;CMYK&quot;); %2: how many samples each pixel has.</extracomment>
+        <translation>%2 チャンネルの %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit signed integer samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%2 ビット符号付き整数サンプルの %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit floating-point samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%2 ビット浮動小数点サンプルの %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit complex samples</source>
+        <extracomment>%1: a kind of colour (&quot;grey&quot;, &quot;palette&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%2 ビット複素数サンプルの %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2-bit samples</source>
+        <extracomment>%1: a kind of colour (&quot;CMYK&quot;, &quot;YCbCr&quot;); %2: the bits of each sample.</extracomment>
+        <translation>%2 ビットサンプルの %1</translation>
     </message>
 </context>
 <context>

@@ -392,7 +392,7 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
         return NormalizePicture(std::move(image));
     }
     case Kind::Tiff: {
-        QImage image = DecodeTiffGreyAlpha(data);
+        QImage image = DecodeTiff(data, kept);
         if (image.isNull()) {
             image = EightBitPicture(DecodeWithQt(data, "tiff", QStringLiteral("TIFF")), kept);
         }

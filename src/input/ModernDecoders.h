@@ -16,9 +16,11 @@
 
 // Pictures at 16 bits a channel (Format_RGBA64, RGBX64, their premultiplied form, Grayscale16)
 // at 8 bits, each value rounded to the nearest (v × 255 / 65535): Format_RGB32 when opaque,
-// otherwise Format_ARGB32; floating-point pictures as Qt converts them. Other pictures come back
-// unchanged. bits: how many of the 16 the file really stores (a 10-bit JPEG XL comes scaled to
-// 16). Where the load keeps stored values (kept is not null), the fine values are kept there.
+// otherwise Format_ARGB32. Floating-point pictures (16 and 32-bit floats) the same way with every
+// value clamped to 0 to 1 first, NaN and −∞ to 0 and +∞ to 1, colour and alpha alike; a
+// premultiplied one comes as Format_ARGB32_Premultiplied. Other pictures come back unchanged. bits:
+// how many of the 16 the file really stores (a 10-bit JPEG XL comes scaled to 16). Where the load
+// keeps stored values (kept is not null), the fine values are kept there.
 QImage EightBitPicture(QImage image, StoredValuesKept* kept, int bits = 16);
 
 // HEIF (HEIC) and AVIF: the primary picture, its orientation applied, with its ICC profile or
@@ -30,9 +32,12 @@ ArrivingImage DecodeHeif(const QByteArray& data, const QString& format, ColorPro
 // JPEG XL: the first frame, with the colour profile of the pixels it gives.
 QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept* kept);
 
-// TIFF grey with an alpha channel (whose alpha Qt's reader drops); the null picture for any
-// other TIFF.
-QImage DecodeTiffGreyAlpha(const QByteArray& data);
+// TIFF: the first picture, where Qt's reader would not read it as stored (grey with alpha,
+// floating-point samples, depths from 1 to 64 bits, signed integers, deep palettes, 16-bit RGB in
+// separate planes), at 8 bits with its finer values kept as EightBitPicture keeps them. The null
+// picture for the kinds Qt's reader reads as they are, and for a file libtiff cannot open. A kind
+// neither reads is refused as not supported, by name ("CMYK with 16-bit samples").
+QImage DecodeTiff(const QByteArray& data, StoredValuesKept* kept);
 
 // SVG: drawn at its own size, or within the pixel limit when it states none or a larger one.
 QImage DecodeSvg(const QByteArray& data);
