@@ -487,6 +487,11 @@ Argumente:
         <extracomment>Details line. %1: the simulated colour vision (&quot;protanopia&quot;); %2: the web code of the colour as that vision sees it.</extracomment>
         <translation>%1 sieht %2</translation>
     </message>
+    <message>
+        <source>not a finite colour</source>
+        <extracomment>Details line: the picture stores an infinity or NaN here, which is no colour to measure.</extracomment>
+        <translation>keine endliche Farbe</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
@@ -807,6 +812,10 @@ Argumente:
     <message>
         <source>this is neither a GIMP palette nor a list saved as JSON.</source>
         <translation>dies ist weder eine GIMP-Palette noch eine als JSON gespeicherte Liste.</translation>
+    </message>
+    <message>
+        <source>a number is too large for a double.</source>
+        <translation>eine Zahl ist zu groß für eine Gleitkommazahl doppelter Genauigkeit.</translation>
     </message>
 </context>
 <context>
@@ -1541,11 +1550,6 @@ Argumente:
         <translation>sample braucht mindestens einen Punkt X,Y</translation>
     </message>
     <message>
-        <source>--format takes web, rgb, hsl, oklch, gpl or json, not %1</source>
-        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
-        <translation>--format erwartet web, rgb, hsl, oklch, gpl oder json, nicht %1</translation>
-    </message>
-    <message>
         <source>the point %1,%2 lies outside the picture (%3)</source>
         <extracomment>On standard error. %1, %2: the point; %3: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>der Punkt %1,%2 liegt außerhalb des Bildes (%3)</translation>
@@ -1597,11 +1601,36 @@ Argumente:
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
+        <source>standard input is a folder</source>
+        <translation>die Standardeingabe ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>standard input is closed</source>
+        <translation>die Standardeingabe ist geschlossen</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <extracomment>On standard error. %1: the system&apos;s reason.</extracomment>
+        <translation>die Standardeingabe kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>option %1 is given more than once</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
+        <translation>die Option %1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>--format takes web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl or json, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
+        <translation>--format erwartet web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl oder json, nicht %1</translation>
+    </message>
+    <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
   huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  The colour at each point, one line each: the pixel, or the
                  average of the square of radius R (0 to 5) around it. F is web
-                 (#RRGGBB, the default), rgb, hsl, oklch, gpl or json.
+                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
+                 value), color-stored (the stored value in its own space), name
+                 (the nearest CSS name), gpl or json.
   huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
                  The figures of the picture or the rectangle: pixels, the mean in
                  linear light and the plain average of the codes, the median, the
@@ -1621,7 +1650,9 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
   huemark sample DATEI X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  Die Farbe an jedem Punkt, je eine Zeile: das Pixel oder der
                  Durchschnitt des Quadrats mit Radius R (0 bis 5) darum. F ist
-                 web (#RRGGBB, die Vorgabe), rgb, hsl, oklch, gpl oder json.
+                 web (#RRGGBB, die Vorgabe), rgb, hsl, oklch, color-srgb (der
+                 exakte Wert), color-stored (der gespeicherte Wert in seinem
+                 eigenen Farbraum), name (der nächste CSS-Name), gpl oder json.
   huemark stats DATEI [--rect X,Y,B,H] [--json] [--stored]
                  Die Kennzahlen des Bildes oder des Rechtecks: Pixel, der
                  Mittelwert in linearem Licht und der einfache Durchschnitt der

@@ -486,6 +486,11 @@ Argumentos:
         <extracomment>Details line. %1: the simulated colour vision (&quot;protanopia&quot;); %2: the web code of the colour as that vision sees it.</extracomment>
         <translation>%1 ve %2</translation>
     </message>
+    <message>
+        <source>not a finite colour</source>
+        <extracomment>Details line: the picture stores an infinity or NaN here, which is no colour to measure.</extracomment>
+        <translation>no es un color finito</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
@@ -806,6 +811,10 @@ Argumentos:
     <message>
         <source>this is neither a GIMP palette nor a list saved as JSON.</source>
         <translation>no es ni una paleta de GIMP ni una lista guardada como JSON.</translation>
+    </message>
+    <message>
+        <source>a number is too large for a double.</source>
+        <translation>un número es demasiado grande para un double.</translation>
     </message>
 </context>
 <context>
@@ -1540,11 +1549,6 @@ Argumentos:
         <translation>sample necesita al menos un punto X,Y</translation>
     </message>
     <message>
-        <source>--format takes web, rgb, hsl, oklch, gpl or json, not %1</source>
-        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
-        <translation>--format admite web, rgb, hsl, oklch, gpl o json, no %1</translation>
-    </message>
-    <message>
         <source>the point %1,%2 lies outside the picture (%3)</source>
         <extracomment>On standard error. %1, %2: the point; %3: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>el punto %1,%2 está fuera de la imagen (%3)</translation>
@@ -1596,11 +1600,36 @@ Argumentos:
         <translation>línea %1: %2</translation>
     </message>
     <message>
+        <source>standard input is a folder</source>
+        <translation>la entrada estándar es una carpeta</translation>
+    </message>
+    <message>
+        <source>standard input is closed</source>
+        <translation>la entrada estándar está cerrada</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <extracomment>On standard error. %1: the system&apos;s reason.</extracomment>
+        <translation>no se puede leer la entrada estándar: %1</translation>
+    </message>
+    <message>
+        <source>option %1 is given more than once</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
+        <translation>la opción %1 se da más de una vez</translation>
+    </message>
+    <message>
+        <source>--format takes web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl or json, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
+        <translation>--format admite web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl o json, no %1</translation>
+    </message>
+    <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
   huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  The colour at each point, one line each: the pixel, or the
                  average of the square of radius R (0 to 5) around it. F is web
-                 (#RRGGBB, the default), rgb, hsl, oklch, gpl or json.
+                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
+                 value), color-stored (the stored value in its own space), name
+                 (the nearest CSS name), gpl or json.
   huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
                  The figures of the picture or the rectangle: pixels, the mean in
                  linear light and the plain average of the codes, the median, the
@@ -1620,7 +1649,9 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
   huemark sample ARCHIVO X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  El color en cada punto, una línea por punto: el píxel, o el
                  promedio del cuadrado de radio R (0 a 5) a su alrededor. F es
-                 web (#RRGGBB, la predeterminada), rgb, hsl, oklch, gpl o json.
+                 web (#RRGGBB, la predeterminada), rgb, hsl, oklch, color-srgb
+                 (el valor exacto), color-stored (el valor guardado en su propio
+                 espacio), name (el nombre CSS más cercano), gpl o json.
   huemark stats ARCHIVO [--rect X,Y,W,H] [--json] [--stored]
                  Las cifras de la imagen o del rectángulo: píxeles, la media en
                  luz lineal y el promedio simple de los códigos, la mediana, la

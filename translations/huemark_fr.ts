@@ -483,6 +483,11 @@ Arguments :
         <extracomment>Details line. %1: the simulated colour vision (&quot;protanopia&quot;); %2: the web code of the colour as that vision sees it.</extracomment>
         <translation>vue en %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>not a finite colour</source>
+        <extracomment>Details line: the picture stores an infinity or NaN here, which is no colour to measure.</extracomment>
+        <translation>pas une couleur finie</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
@@ -803,6 +808,10 @@ Arguments :
     <message>
         <source>this is neither a GIMP palette nor a list saved as JSON.</source>
         <translation>ce n&apos;est ni une palette GIMP ni une liste enregistrée en JSON.</translation>
+    </message>
+    <message>
+        <source>a number is too large for a double.</source>
+        <translation>un nombre est trop grand pour un double.</translation>
     </message>
 </context>
 <context>
@@ -1537,11 +1546,6 @@ Arguments :
         <translation>sample demande au moins un point X,Y</translation>
     </message>
     <message>
-        <source>--format takes web, rgb, hsl, oklch, gpl or json, not %1</source>
-        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
-        <translation>--format prend web, rgb, hsl, oklch, gpl ou json, pas %1</translation>
-    </message>
-    <message>
         <source>the point %1,%2 lies outside the picture (%3)</source>
         <extracomment>On standard error. %1, %2: the point; %3: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>le point %1,%2 est en dehors de l&apos;image (%3)</translation>
@@ -1593,11 +1597,36 @@ Arguments :
         <translation>ligne %1 : %2</translation>
     </message>
     <message>
+        <source>standard input is a folder</source>
+        <translation>l&apos;entrée standard est un dossier</translation>
+    </message>
+    <message>
+        <source>standard input is closed</source>
+        <translation>l&apos;entrée standard est fermée</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <extracomment>On standard error. %1: the system&apos;s reason.</extracomment>
+        <translation>impossible de lire l&apos;entrée standard : %1</translation>
+    </message>
+    <message>
+        <source>option %1 is given more than once</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
+        <translation>l&apos;option %1 est donnée plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>--format takes web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl or json, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
+        <translation>--format prend web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl ou json, pas %1</translation>
+    </message>
+    <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
   huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  The colour at each point, one line each: the pixel, or the
                  average of the square of radius R (0 to 5) around it. F is web
-                 (#RRGGBB, the default), rgb, hsl, oklch, gpl or json.
+                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
+                 value), color-stored (the stored value in its own space), name
+                 (the nearest CSS name), gpl or json.
   huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
                  The figures of the picture or the rectangle: pixels, the mean in
                  linear light and the plain average of the codes, the median, the
@@ -1617,7 +1646,9 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
   huemark sample FICHIER X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  La couleur de chaque point, une ligne par point : le pixel, ou
                  la moyenne du carré de rayon R (0 à 5) qui l&apos;entoure. F vaut
-                 web (#RRGGBB, par défaut), rgb, hsl, oklch, gpl ou json.
+                 web (#RRGGBB, par défaut), rgb, hsl, oklch, color-srgb (la
+                 valeur exacte), color-stored (la valeur stockée dans son propre
+                 espace), name (le nom CSS le plus proche), gpl ou json.
   huemark stats FICHIER [--rect X,Y,L,H] [--json] [--stored]
                  Les mesures de l&apos;image ou du rectangle : pixels, moyenne en
                  lumière linéaire et simple moyenne des codes, médiane, puis

@@ -483,6 +483,11 @@ Arguments:
         <extracomment>Details line. %1: the simulated colour vision (&quot;protanopia&quot;); %2: the web code of the colour as that vision sees it.</extracomment>
         <translation>%1では %2</translation>
     </message>
+    <message>
+        <source>not a finite colour</source>
+        <extracomment>Details line: the picture stores an infinity or NaN here, which is no colour to measure.</extracomment>
+        <translation>有限の色ではありません</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
@@ -803,6 +808,10 @@ Arguments:
     <message>
         <source>this is neither a GIMP palette nor a list saved as JSON.</source>
         <translation>GIMP パレットでも、JSON で保存したリストでもありません。</translation>
+    </message>
+    <message>
+        <source>a number is too large for a double.</source>
+        <translation>数値が倍精度浮動小数点数には大きすぎます。</translation>
     </message>
 </context>
 <context>
@@ -1536,11 +1545,6 @@ Arguments:
         <translation>sample には点 X,Y が 1 つ以上必要です</translation>
     </message>
     <message>
-        <source>--format takes web, rgb, hsl, oklch, gpl or json, not %1</source>
-        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
-        <translation>--format には web、rgb、hsl、oklch、gpl、json のいずれかを指定してください (%1 は不可)</translation>
-    </message>
-    <message>
         <source>the point %1,%2 lies outside the picture (%3)</source>
         <extracomment>On standard error. %1, %2: the point; %3: the picture&apos;s size (&quot;640 x 480&quot;).</extracomment>
         <translation>点 %1,%2 は画像 (%3) の外にあります</translation>
@@ -1592,11 +1596,36 @@ Arguments:
         <translation>%1 行目: %2</translation>
     </message>
     <message>
+        <source>standard input is a folder</source>
+        <translation>標準入力がフォルダーです</translation>
+    </message>
+    <message>
+        <source>standard input is closed</source>
+        <translation>標準入力が閉じています</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: %1</source>
+        <extracomment>On standard error. %1: the system&apos;s reason.</extracomment>
+        <translation>標準入力を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>option %1 is given more than once</source>
+        <extracomment>On standard error. %1: the option, in single quotes.</extracomment>
+        <translation>オプション %1 が複数回指定されています</translation>
+    </message>
+    <message>
+        <source>--format takes web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl or json, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
+        <translation>--format には web、rgb、hsl、oklch、color-srgb、color-stored、name、gpl、json のいずれかを指定してください (%1 は不可)</translation>
+    </message>
+    <message>
         <source>Verbs (no display needed; FILE may be - for standard input):
   huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  The colour at each point, one line each: the pixel, or the
                  average of the square of radius R (0 to 5) around it. F is web
-                 (#RRGGBB, the default), rgb, hsl, oklch, gpl or json.
+                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
+                 value), color-stored (the stored value in its own space), name
+                 (the nearest CSS name), gpl or json.
   huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
                  The figures of the picture or the rectangle: pixels, the mean in
                  linear light and the plain average of the codes, the median, the
@@ -1616,7 +1645,8 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
   huemark sample ファイル X,Y [X,Y ...] [--radius R] [--format F] [--stored]
                  各点の色を 1 点 1 行で: そのピクセル、または周囲の半径 R
                  (0～5) の正方形の平均。F は web (#RRGGBB、既定)、rgb、hsl、
-                 oklch、gpl、json のいずれか。
+                 oklch、color-srgb (正確な値)、color-stored (固有の色空間での
+                 保存値)、name (最も近い CSS 名)、gpl、json のいずれか。
   huemark stats ファイル [--rect X,Y,W,H] [--json] [--stored]
                  画像または矩形の統計値: ピクセル数、線形光での平均とコード値
                  の単純平均、チャネルごとの中央値・標準偏差・最小値・最大値、
