@@ -12,10 +12,12 @@
 #include "measure/AreaStats.h"
 #include "measure/DominantColors.h"
 #include "readout/ColorCodes.h"
+#include "view/Monitors.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <cmath>
 
@@ -70,7 +72,13 @@ void frmHuemark::mnuViewMeasureArea_Click() {
     if (on) {
         AreaPanel& panel = areaPanel();
 
-        panel.move(mapToGlobal(QPoint(width(), 0)));
+        // Beside the window, on its screen: a wide window leaves no room on its right.
+        const QSize size = panel.testAttribute(Qt::WA_WState_Created) ? panel.frameGeometry().size()
+                                                                      : panel.sizeHint();
+        const QScreen* screen = this->screen();
+        const QRect window(mapToGlobal(QPoint(0, 0)), this->size());
+        panel.move(screen != nullptr ? View::BesideWindow(window, size, screen->availableGeometry())
+                                     : window.topRight() + QPoint(1, 0));
         panel.show();
         MeasureAreaNow();
     } else {

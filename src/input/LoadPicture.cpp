@@ -19,6 +19,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <sys/stat.h>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -453,8 +454,20 @@ LoadedPicture LoadPictureFromData(const QByteArray& data, PictureSource source,
         return loaded;
     }
     StoredValuesKept kept;
-    ArrivingImage image =
-        Decode(data, source, options, loaded.profile, options.keepStoredValues ? &kept : nullptr);
+    ArrivingImage image;
+    try {
+        image = Decode(data, source, options, loaded.profile,
+                       options.keepStoredValues ? &kept : nullptr);
+    } catch (const std::system_error&) {
+        // No thread to bring the rows after a first look (the system has none to give): the
+        // whole picture is decoded here instead.
+        LoadOptions whole = options;
+        whole.firstLook = {};
+        kept = StoredValuesKept();
+        loaded.profile = {};
+        image =
+            Decode(data, source, whole, loaded.profile, options.keepStoredValues ? &kept : nullptr);
+    }
     loaded.picture = std::move(image.image);
     loaded.arriving = std::move(image.pending);
     loaded.fine = kept.take();

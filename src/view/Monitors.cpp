@@ -75,4 +75,18 @@ std::optional<qsizetype> MonitorHolding(const QList<CapturedMonitor>& monitors, 
     return std::nullopt;
 }
 
+QPoint BesideWindow(const QRect& window, QSize panel, const QRect& available) {
+    int x = window.right() + 1;
+    if (x + panel.width() > available.right() + 1) {
+        x = window.left() - panel.width() >= available.left()
+                ? window.left() - panel.width()
+                : available.right() + 1 - panel.width();
+    }
+    const auto inside = [](int at, int length, int low, int high) {
+        return std::max(low, std::min(at, high + 1 - length));
+    };
+    return QPoint(inside(x, panel.width(), available.left(), available.right()),
+                  inside(window.top(), panel.height(), available.top(), available.bottom()));
+}
+
 } // namespace View

@@ -55,4 +55,10 @@ QList<CapturedMonitor> MonitorsInCapture(const QList<MonitorInfo>& monitors, QSi
 // The monitor (its index) whose pixels hold a capture pixel.
 std::optional<qsizetype> MonitorHolding(const QList<CapturedMonitor>& monitors, QPoint pixel);
 
+// Where a panel of the given size goes beside a window (both on the desktop, logical): right of
+// it, at its top; left of it where the right has no room on the window's screen (available:
+// that screen's area for windows); else at the screen's right edge, over the window. Always
+// inside available as far as the panel's size allows.
+QPoint BesideWindow(const QRect& window, QSize panel, const QRect& available);
+
 } // namespace View

@@ -13,9 +13,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <pthread.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -241,6 +246,7 @@ private slots:
     void absurdSizeAllocatesNothing();
     void contentDecidesNotName_data();
     void contentDecidesNotName();
+    void noThreadForTheRows();
 };
 
 void TestLoadPicture::loads_data() {
@@ -613,6 +619,49 @@ void TestLoadPicture::contentDecidesNotName() {
     const QImage expected = LoadPicture(original).picture;
     QVERIFY(!expected.isNull());
     QCOMPARE(LoadPicture(renamed).picture, expected);
+}
+
+// A first look whose rows would come on a thread the system cannot start (its address space
+// spent): the whole picture is decoded on the calling thread, the same pixels as ever.
+void TestLoadPicture::noThreadForTheRows() {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    QSKIP("a sanitizer's shadow memory needs more address space than the limit leaves");
+#else
+    QFile file(DataPath(QStringLiteral("region-420.jpg")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    LoadOptions firstLook;
+    firstLook.firstLook = {QSize(1, 1), false};
+    const LoadedPicture ahead = LoadPictureFromData(data, PictureSource::File, firstLook);
+    QVERIFY(ahead.arriving); // the rows do come on a thread as a rule
+    ahead.arriving->waitFor(ahead.picture.rect());
+    const QImage whole = ahead.picture.copy();
+
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        // Room for the picture, not for a thread's stack: new threads ask for a larger stack
+        // than any the system keeps from threads that ended.
+        pthread_attr_t large;
+        pthread_attr_init(&large);
+        pthread_attr_setstacksize(&large, std::size_t(64) << 20);
+        pthread_setattr_default_np(&large);
+        long pages = 0;
+        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            pages = std::fscanf(statm, "%ld", &pages) == 1 ? pages : 0;
+            std::fclose(statm);
+        }
+        const rlim_t room = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (2u << 20);
+        const rlimit limit{room, room};
+        ::setrlimit(RLIMIT_AS, &limit);
+        const LoadedPicture loaded = LoadPictureFromData(data, PictureSource::File, firstLook);
+        ::_exit(loaded.arriving == nullptr && loaded.picture == whole ? 0 : 3);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status), "the load ended on a signal");
+    QCOMPARE(WEXITSTATUS(status), 0);
+#endif
 }
 
 int main(int argc, char** argv) {

@@ -16,6 +16,8 @@ private slots:
     void pixelAt_data();
     void pixelAt();
     void holding();
+    void besideWindow_data();
+    void besideWindow();
 };
 
 void TestMonitors::pixelAt_data() {
@@ -93,6 +95,42 @@ void TestMonitors::holding() {
     QCOMPARE(placed.size(), 2);
     QCOMPARE(View::MonitorHolding(placed, QPoint(250, 99)), std::optional<qsizetype>(1));
     QCOMPARE(View::MonitorHolding(placed, QPoint(150, 50)), std::nullopt);
+}
+
+// A panel beside a window stays on the window's screen: in logical pixels, so a screen at scale 2
+// (1280 x 800 logical on 2560 x 1600) or one left of the primary behaves as a plain one does.
+void TestMonitors::besideWindow_data() {
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QSize>("panel");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("at");
+    const QRect screen(0, 0, 1280, 1024);
+    QTest::newRow("room on the right")
+        << QRect(100, 50, 600, 400) << QSize(300, 500) << screen << QPoint(700, 50);
+    QTest::newRow("a wide window: on its left")
+        << QRect(400, 50, 840, 400) << QSize(300, 500) << screen << QPoint(100, 50);
+    QTest::newRow("no room either side: at the right edge, over it")
+        << QRect(100, 50, 1100, 400) << QSize(300, 500) << screen << QPoint(980, 50);
+    QTest::newRow("low on the screen: lifted")
+        << QRect(100, 800, 600, 200) << QSize(300, 500) << screen << QPoint(700, 524);
+    QTest::newRow("a window partly off the screen")
+        << QRect(-200, -30, 600, 400) << QSize(300, 500) << screen << QPoint(400, 0);
+    QTest::newRow("scale 2, a panel right at the edge")
+        << QRect(0, 0, 980, 700) << QSize(300, 100) << QRect(0, 0, 1280, 800) << QPoint(980, 0);
+    QTest::newRow("scale 2, one pixel too wide")
+        << QRect(1, 0, 980, 700) << QSize(300, 100) << QRect(0, 0, 1280, 800) << QPoint(980, 0);
+    QTest::newRow("a screen left of the primary, its panel on the top")
+        << QRect(-1000, 10, 900, 300) << QSize(300, 200) << QRect(-1280, 28, 1280, 996)
+        << QPoint(-300, 28);
+    QTest::newRow("a panel larger than the screen: its top-left corner")
+        << QRect(0, 0, 100, 100) << QSize(2000, 2000) << screen << QPoint(0, 0);
+}
+
+void TestMonitors::besideWindow() {
+    QFETCH(QRect, window);
+    QFETCH(QSize, panel);
+    QFETCH(QRect, available);
+    QTEST(View::BesideWindow(window, panel, available), "at");
 }
 
 QTEST_APPLESS_MAIN(TestMonitors)
