@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QString>
 #include <memory>
+#include <optional>
 
 // Where the bytes come from, for the messages: a file, the clipboard, the desktop's screen capture.
 enum class PictureSource { File, Clipboard, Screen };
@@ -34,6 +35,9 @@ struct LoadedPicture {
     std::shared_ptr<const PendingPixels> arriving;
     ColorProfile profile;
     StoredValues fine; // null for a picture of 8 bits or fewer, or where they were not kept
+    // The row where the file ends early, when it does: the rows from there down hold no colours
+    // of the picture. Where rows are still arriving, arriving->endsAtRow() tells once they have.
+    std::optional<int> endsAtRow;
 };
 
 // Decodes the picture in a file: PNG, JPEG, WebP (the first frame), AVIF and HEIC (the primary

@@ -24,6 +24,8 @@ struct PictureRegions {
     QList<QImage> parts;
     // Where each part lies in the picture: the clipped area (empty for one wholly outside).
     QList<QRect> placed;
+    // The row where the file ends early, when it does (LoadedPicture's).
+    std::optional<int> endsAtRow;
 };
 
 // The parts of the picture in data (a file's bytes) that cover the areas, each pixel equal to

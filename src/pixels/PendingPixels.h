@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <shared_mutex>
 #include <thread>
 #include <utility>
@@ -36,6 +37,9 @@ public:
     virtual bool showsPreview() const { return false; }
     // Rows from the top that hold their final values, all columns.
     virtual int finalRows() const = 0;
+    // Once complete(): the row where the file ended early, when it did. The rows from there down
+    // hold no colours of the picture (a decoder's filler).
+    virtual std::optional<int> endsAtRow() const { return std::nullopt; }
     // What the view holds while it draws the area: until it lets go, the pixels there stay as
     // they are. Returns once the area holds something to show: final pixels, or a preview.
     using Showing = std::shared_lock<std::shared_mutex>;
