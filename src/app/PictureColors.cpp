@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolTip>
+#include <functional>
 
 namespace {
 // How long the notice about an unusable profile stays, in milliseconds.
@@ -67,18 +68,40 @@ void frmHuemark::ShowPicture(const ShownPicture& shown, bool keepView) {
     // A profile that cannot be used is said once, in a line over the picture that goes by itself;
     // at start-up (a file named on the command line) once the window shows.
     if (const QString notice = ColorNotice(); !notice.isEmpty()) {
-        const auto tell = [this, notice] {
-            if (picColor->isVisible() && ColorNotice() == notice) {
-                QToolTip::showText(picColor->mapToGlobal(QPoint(0, 0)), notice, picColor, {},
-                                   kNoticeMs);
-            }
-        };
-        if (picColor->isVisible()) {
-            tell();
-        } else {
-            QTimer::singleShot(0, this, tell);
-        }
+        ShowPictureNotice(notice, [this, notice] { return ColorNotice() == notice; });
     }
+    // Rows still arriving tell where the file ends once they all have.
+    TellEndsEarly();
+}
+
+void frmHuemark::ShowPictureNotice(const QString& notice, const std::function<bool()>& current) {
+    const auto tell = [this, notice, current] {
+        if (picColor->isVisible() && current()) {
+            QToolTip::showText(picColor->mapToGlobal(QPoint(0, 0)), notice, picColor, {},
+                               kNoticeMs);
+        }
+    };
+    if (picColor->isVisible()) {
+        tell();
+    } else {
+        QTimer::singleShot(0, this, tell);
+    }
+}
+
+void frmHuemark::TellEndsEarly() {
+    const ShownPicture& shown = picColor->picture();
+    const std::optional<int> end = shown.endsAtRow();
+    if (!end) {
+        return;
+    }
+    //: Over the picture, for a file cut short. %1: the row it ends at; %2: the picture's height.
+    const QString notice = tr("The file ends early, at row %1 of %2: the rows below hold no "
+                              "colours of the picture.")
+                               .arg(*end)
+                               .arg(shown.size().height());
+    const uchar* pixels = shown.image().constBits();
+    ShowPictureNotice(notice,
+                      [this, pixels] { return picColor->picture().image().constBits() == pixels; });
 }
 
 QString frmHuemark::ColorNotice() const {

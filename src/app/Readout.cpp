@@ -177,6 +177,9 @@ void frmHuemark::showDetails(const Reading& reading) {
                           //: The details line's profile, for one that cannot be used.
                           ? tr("profile unusable")
                           : shown.profileName();
+    if (origin.incomplete) {
+        details.beyondEndAt = shown.endsAtRow();
+    }
     details.shown = Color::fromValue(m_readoutValue);
     details.shownName = NameText(NearestCssName(details.shown));
     if (m_vision != ColorVision::Normal) {

@@ -1,6 +1,5 @@
 #include "app/frmHuemark.h"
 
-#include "help/WindowIcon.h"
 #include "controls/Announcer.h"
 #include "controls/FlexGrid.h"
 #include "controls/FormClient.h"
@@ -9,6 +8,7 @@
 #include "controls/KeyCodes.h"
 #include "controls/PictureBox.h"
 #include "desktop/Twips.h"
+#include "help/WindowIcon.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -342,6 +342,7 @@ void frmHuemark::bindEvents() {
                                static_cast<float>(m_readoutWaits->y()));
         }
     });
+    connect(picColor, &PictureBox::ArrivalEnded, this, &frmHuemark::TellEndsEarly);
     connect(picColor, &PictureBox::AreaDragged, this, &frmHuemark::picColor_AreaDragged);
     connect(hscNeighbors, &QScrollBar::valueChanged, this, &frmHuemark::hscNeighbors_Change);
     connect(grdList, &FlexGrid::MouseDown, this, &frmHuemark::grdList_MouseDown);

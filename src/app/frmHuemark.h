@@ -59,6 +59,7 @@
 #include <QMargins>
 #include <QPointF>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -243,6 +244,10 @@ public:
     // The last notice about the picture's colours (an unusable profile), empty when none, or
     // when the stored values were asked for.
     QString ColorNotice() const;
+    // A line over the picture that goes by itself; shown once the window is, while current().
+    void ShowPictureNotice(const QString& notice, const std::function<bool()>& current);
+    // Where the file ends early, when it does and that is known: said over the picture.
+    void TellEndsEarly();
 
     // Lists leaving the program and coming back (Palette.cpp): File, Open List and Save List As;
     // Edit, Copy As, whose choice Ctrl+C follows; the contrast of two selected rows in the list's

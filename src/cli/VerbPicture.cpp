@@ -119,6 +119,15 @@ ShownPicture Shown(const QByteArray& data, bool stored, const QString& source, b
     }
 }
 
+Failure BeyondTheEnd(int row, const QString& what) {
+    //: On standard error. %1: the row where the file ends; %2: the point or rectangle asked for
+    //: ("the point 3,90", "the rectangle 0,0,10,200").
+    return Failure{1, QCoreApplication::translate(
+                          "Verbs", "the file ends at row %1: %2 reaches rows it does not hold")
+                          .arg(row)
+                          .arg(what)};
+}
+
 std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<QRect>& areas,
                                             bool stored, const QString& source) {
     try {
@@ -127,7 +136,7 @@ std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<
         if (!regions || regions->profile.icc.mid(16, 4) == "GRAY") {
             return std::nullopt;
         }
-        ShownParts shown{regions->pictureSize, {}, regions->placed};
+        ShownParts shown{regions->pictureSize, {}, regions->placed, regions->endsAtRow};
         for (const QImage& part : regions->parts) {
             LoadedPicture loaded;
             loaded.picture = part;

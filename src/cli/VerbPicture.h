@@ -47,9 +47,14 @@ ShownPicture Shown(const QByteArray& data, bool stored, const QString& source,
 // elsewhere. Nothing when the whole picture must be decoded.
 struct ShownParts {
     QSize size;
-    QList<ShownPicture> parts; // as Shown would give those pixels
-    QList<QRect> placed;       // each part's place in the picture
+    QList<ShownPicture> parts;    // as Shown would give those pixels
+    QList<QRect> placed;          // each part's place in the picture
+    std::optional<int> endsAtRow; // where the file ends early, when it does
 };
+// The one line that refuses pixels the file does not hold. what: the point or rectangle as the
+// user wrote it ("the point 3,90").
+Failure BeyondTheEnd(int row, const QString& what);
+
 std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<QRect>& areas,
                                             bool stored, const QString& source);
 

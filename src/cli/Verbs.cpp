@@ -194,6 +194,31 @@ QRect AreaOf(const std::optional<AskedRect>& asked, QSize size) {
     return asked->rect;
 }
 
+// An area measured that reaches rows the file does not hold is refused: its figures would be
+// the decoder's filler's.
+void RefuseBeyondTheEnd(const ShownPicture& picture, const QRect& area,
+                        const std::optional<AskedRect>& asked) {
+    if (!picture.beyondTheEnd(area)) {
+        return;
+    }
+    QString what;
+    if (asked) {
+        //: On standard error, within "%2 reaches rows it does not hold". %1: the rectangle.
+        what = QCoreApplication::translate("Verbs", "the rectangle %1")
+                   .arg(QStringLiteral("%1,%2,%3,%4")
+                            .arg(asked->given[0])
+                            .arg(asked->given[1])
+                            .arg(asked->given[2])
+                            .arg(asked->given[3]));
+    } else {
+        //: On standard error, within "%2 reaches rows it does not hold". %1: its size ("640 x
+        //: 480").
+        what = QCoreApplication::translate("Verbs", "the whole picture (%1)")
+                   .arg(SizeText(picture.size()));
+    }
+    throw BeyondTheEnd(picture.endsAtRow().value_or(0), what);
+}
+
 QByteArray Line(const QString& text) {
     return (text + QLatin1Char('\n')).toUtf8();
 }
@@ -291,7 +316,7 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
         fine ? std::nullopt : ShownPictureParts(data, squares, stored, source);
     if (!parts) {
         const ShownPicture whole = Shown(data, stored, source, false, fine);
-        parts = ShownParts{whole.size(), {}, {}};
+        parts = ShownParts{whole.size(), {}, {}, {}};
         for (qsizetype i = 0; i < points.size(); ++i) {
             parts->parts << whole;
             parts->placed << whole.rect();
@@ -313,6 +338,16 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
                                  .arg(given[i][0])
                                  .arg(given[i][1])
                                  .arg(SizeText(parts->size))};
+        }
+        // Pixels the file does not hold (it ends early) are no colours of it.
+        const std::optional<int> end =
+            parts->endsAtRow ? parts->endsAtRow : parts->parts[i].endsAtRow();
+        const QRect read = squares[i] & QRect(QPoint(0, 0), parts->size);
+        if (pick->origin.incomplete || (end && read.bottom() >= *end)) {
+            //: On standard error, within "%2 reaches rows it does not hold". %1: the point.
+            throw BeyondTheEnd(end.value_or(0),
+                               QCoreApplication::translate("Verbs", "the point %1")
+                                   .arg(QStringLiteral("%1,%2").arg(given[i][0]).arg(given[i][1])));
         }
         Pick sample = *pick;
         sample.origin.source = source;
@@ -368,6 +403,7 @@ QByteArray RunStats(const QList<QByteArray>& words, const Environment& env) {
     picture.forEachBand(measure.area(), [&](int firstRow, int rows) {
         measure.add(picture.image(), firstRow, rows);
     });
+    RefuseBeyondTheEnd(picture, measure.area(), rect);
     const AreaFigures f = measure.finish();
     if (w.options.contains("--json")) {
         return StatsJson(f);
@@ -414,6 +450,7 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     PaletteGather gather(area);
     picture.forEachBand(
         area, [&](int firstRow, int rows) { gather.add(picture.image(), firstRow, rows); });
+    RefuseBeyondTheEnd(picture, area, rect);
     const QList<ColorShare> colors = gather.finish(count);
     if (!listFormat) {
         QByteArray out;

@@ -90,7 +90,9 @@ void PictureBox::setPicture(const ShownPicture& picture, bool keepView) {
     const bool sameView = keepView && !picture.isNull() && picture.size() == this->picture().size();
     m_surface.setPicture(picture);
     m_finalRowsShown = 0;
-    if (picture.arriving() && picture.arriving()->showsPreview()) {
+    // Rows arriving are watched until all have: a preview is repainted as they replace it, and
+    // the end is told (where a file cut short ends).
+    if (picture.arriving()) {
         m_arrivals->start();
     } else {
         m_arrivals->stop();
@@ -124,6 +126,7 @@ void PictureBox::watchArrivals() {
     }
     if (complete) {
         m_arrivals->stop();
+        emit ArrivalEnded();
     }
 }
 

@@ -158,6 +158,8 @@ signals:
     void AreaDragged(QRect area, bool finished);
     // More of a picture shown as a preview holds its final colours.
     void PixelsArrived();
+    // Every row of a picture whose rows arrived after a first look is there (or the file ended).
+    void ArrivalEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

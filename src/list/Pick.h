@@ -29,6 +29,9 @@ struct PickOrigin {
     // The exact sRGB value it stands for, unrounded and unclipped: channels beyond 0 to 1 were
     // clipped for the colour (Clipped, ClippingDifference).
     std::optional<EncodedRgb> precise;
+    // The pixels read reach rows the file does not hold (it ends early): the colour is none of
+    // the picture's.
+    bool incomplete = false;
     friend bool operator==(const PickOrigin&, const PickOrigin&) = default;
 };
 

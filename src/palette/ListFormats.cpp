@@ -298,6 +298,9 @@ QString OriginMembers(const PickOrigin& origin) {
         }
         members << stored + QLatin1Char('}');
     }
+    if (origin.incomplete) {
+        members << QStringLiteral("\"incomplete\": true");
+    }
     if (origin.precise && !Finite(*origin.precise)) {
         members << QStringLiteral("\"srgb\": %1, \"finite\": false").arg(numbers(*origin.precise));
     } else if (origin.precise) {

@@ -230,6 +230,18 @@ private:
         return static_cast<int>(*value);
     }
 
+    bool truth(QStringView key) {
+        for (const bool value : {true, false}) {
+            const QLatin1String word = value ? QLatin1String("true") : QLatin1String("false");
+            if (QStringView(m_text).mid(m_at).startsWith(word)) {
+                m_at += word.size();
+                return value;
+            }
+        }
+        //: Why a list file is refused. %1: a JSON member's name, which stays as it is.
+        fail(QCoreApplication::translate("ListReaders", "\"%1\" must be true or false.").arg(key));
+    }
+
     QString text(QStringView key) {
         if (peek() != '"') {
             //: Why a list file is refused. %1: a JSON member's name, which stays as it is.
@@ -288,6 +300,8 @@ private:
                     y = wholeNumber(key, -kFar, kFar);
                 } else if (key == QLatin1String("radius")) {
                     origin.radius = wholeNumber(key, 0, 5);
+                } else if (key == QLatin1String("incomplete")) {
+                    origin.incomplete = truth(key);
                 } else if (key == QLatin1String("area")) {
                     int area[4] = {0, 0, 0, 0};
                     forEachMember(QT_TRANSLATE_NOOP("ListReaders", "\"area\" must be an object."),

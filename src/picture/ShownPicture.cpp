@@ -83,6 +83,28 @@ const QImage& ShownPicture::whole() const {
     return m_image;
 }
 
+std::optional<int> ShownPicture::endsAtRow() const {
+    if (m_stored.endsAtRow) {
+        return m_stored.endsAtRow;
+    }
+    if (m_stored.arriving && m_stored.arriving->complete()) {
+        return m_stored.arriving->endsAtRow();
+    }
+    return std::nullopt;
+}
+
+bool ShownPicture::beyondTheEnd(const QRect& area) const {
+    const QRect inside = area & m_image.rect();
+    if (inside.isEmpty()) {
+        return false;
+    }
+    // Rows a file does not hold arrive as done once its decoder met the end: waiting for them
+    // tells where it is.
+    waitFor(inside);
+    const std::optional<int> end = endsAtRow();
+    return end && inside.bottom() >= *end;
+}
+
 void ShownPicture::waitFor(const QRect& area) const {
     if (m_arriving) {
         m_arriving->waitFor(area & m_image.rect());
@@ -155,6 +177,8 @@ PickOrigin ShownPicture::originAt(QPoint pixel, int radius, const QRect& within)
     if (!origin.stored) {
         return origin;
     }
+    const QRect square(pixel.x() - radius, pixel.y() - radius, 2 * radius + 1, 2 * radius + 1);
+    origin.incomplete = beyondTheEnd(within.isEmpty() ? square : square & within);
     origin.stored->space = m_storedSpace;
     origin.precise = m_shownProfile.isEmpty()
                          ? std::optional(origin.stored->fractions())

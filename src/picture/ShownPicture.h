@@ -62,6 +62,11 @@ public:
     const QImage& image() const { return m_image; }
     // What says which of its pixels have arrived; null once all have (or from the start).
     const std::shared_ptr<const PendingPixels>& arriving() const { return m_arriving; }
+    // The row where the file ends early, when it does and that is known (rows still arriving
+    // tell once all have): the rows from there down hold no colours of the picture.
+    std::optional<int> endsAtRow() const;
+    // Whether the area reaches rows the file does not hold; waits for the area's rows first.
+    bool beyondTheEnd(const QRect& area) const;
     // The whole picture, once every row of it has arrived.
     const QImage& whole() const;
     // Waits until every pixel of the area holds its final colour.

@@ -38,6 +38,12 @@ QString DetailsText(const PointDetails& d) {
         parts.append(QCoreApplication::translate("Details", "clipped, ΔE2000 %1")
                          .arg(QString::number(ClippingDifference(*d.precise), 'f', 2)));
     }
+    if (d.beyondEndAt) {
+        //: Details line: the pixels read lie where the file had ended. %1: the row it ends at.
+        parts.append(QCoreApplication::translate("Details", "the file ends at row %1: no colour "
+                                                            "of the picture")
+                         .arg(*d.beyondEndAt));
+    }
     if (d.seen) {
         //: Details line. %1: the simulated colour vision ("protanopia"); %2: the web code of the
         //: colour as that vision sees it.

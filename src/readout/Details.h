@@ -22,6 +22,8 @@ struct PointDetails {
     // normal vision.
     std::optional<Color> seen;
     QString vision;
+    // The row where the file ends early, when the pixels read reach it: no colour of the picture.
+    std::optional<int> beyondEndAt;
 };
 
 // "12, 40 · rgb16(65535 0 0) · Display P3 · shown #FF0000 red · clipped, ΔE2000 23.31"

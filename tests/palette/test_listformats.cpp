@@ -251,7 +251,8 @@ void TestListFormats::listRoundTrip() {
                     QRect(3, 4, 50, 20),
                     {},
                     StoredColor{StoredColor::kFloat, {1.5, -0.125, 1e-7}, {}},
-                    std::nullopt};
+                    std::nullopt,
+                    true}; // over rows the file did not hold
     PickList saved;
     saved.addOnTop(Pick{{10, 20, 30}, "first picked", square});
     saved.addOnTop(Pick{{0, 0, 0}, "", area});

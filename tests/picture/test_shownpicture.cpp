@@ -71,8 +71,14 @@ struct Arriving : ArrivingRows {
         finish();
     }
 };
-LoadedPicture StillArriving() {
-    auto job = std::make_shared<Arriving>();
+// The same, from a file that ends at row 20: the rows from there are the decoder's filler.
+struct ArrivingCutShort : Arriving {
+    std::optional<int> endsAtRow() const override {
+        return complete() ? std::optional(20) : std::nullopt;
+    }
+};
+template <typename Job = Arriving> LoadedPicture StillArriving() {
+    auto job = std::make_shared<Job>();
     job->allocate(4, 64);
     job->readyColumns = 4;
     job->readyRows = 8;
@@ -81,7 +87,7 @@ LoadedPicture StillArriving() {
         std::fill(line, line + 4, qRgb(0xFF, 0, 0));
     }
     const ArrivingImage image = ArrivingRows::PictureOver(job);
-    Arriving* running = job.get();
+    Job* running = job.get();
     job->start([running] { running->run(); });
     LoadedPicture loaded;
     loaded.picture = image.image;
@@ -102,8 +108,14 @@ ShownPicture Make(const QString& kind) {
     if (kind == QLatin1String("arriving")) {
         return ShownPicture(StillArriving(), options);
     }
+    if (kind == QLatin1String("arriving, cut short")) {
+        return ShownPicture(StillArriving<ArrivingCutShort>(), options);
+    }
     LoadedPicture loaded;
     loaded.picture = Grid();
+    if (kind == QLatin1String("cut short")) {
+        loaded.endsAtRow = 2; // the last row is filler
+    }
     return ShownPicture(loaded, options);
 }
 } // namespace
@@ -115,7 +127,40 @@ private slots:
     void reads();
     void throughAProfileOrAsStored_data();
     void throughAProfileOrAsStored();
+    void beyondTheEnd_data();
+    void beyondTheEnd();
 };
+
+// A pick that reads a row the file does not hold says so, known at once or once rows arriving
+// have all come.
+void TestShownPicture::beyondTheEnd_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<int>("radius");
+    QTest::addColumn<QRect>("within");
+    QTest::addColumn<bool>("incomplete");
+    QTest::newRow("whole file") << "8-bit" << QPoint(1, 2) << 1 << QRect() << false;
+    QTest::newRow("above the end") << "cut short" << QPoint(1, 1) << 0 << QRect() << false;
+    QTest::newRow("on the row it ends at") << "cut short" << QPoint(0, 2) << 0 << QRect() << true;
+    QTest::newRow("a square reaching it") << "cut short" << QPoint(1, 1) << 1 << QRect() << true;
+    QTest::newRow("a square kept to a part above it")
+        << "cut short" << QPoint(1, 1) << 1 << QRect(0, 0, 3, 2) << false;
+    QTest::newRow("arriving, above the end")
+        << "arriving, cut short" << QPoint(1, 19) << 0 << QRect() << false;
+    QTest::newRow("arriving, at the end")
+        << "arriving, cut short" << QPoint(1, 19) << 1 << QRect() << true;
+}
+
+void TestShownPicture::beyondTheEnd() {
+    QFETCH(QString, kind);
+    QFETCH(QPoint, pixel);
+    QFETCH(int, radius);
+    QFETCH(QRect, within);
+    const ShownPicture picture = Make(kind);
+    const std::optional<Pick> pick = picture.pickAt(pixel, radius, within);
+    QVERIFY(pick);
+    QTEST(pick->origin.incomplete, "incomplete");
+}
 
 void TestShownPicture::reads_data() {
     QTest::addColumn<QString>("kind");

@@ -175,6 +175,10 @@ void TestColorCodes::detailsText_data() {
         << int(StoredColor::kFloat) << QList<double>{nan, nan, nan} << "" << false
         << QList<double>{nan, 0.5, 0.5}
         << "3, 4 · rgbf(nan nan nan) · no profile · shown #123456 · not a finite colour";
+    QTest::newRow("beyond where the file ends")
+        << 8 << QList<double>{128, 128, 128} << "" << false << QList<double>{}
+        << "3, 4 · rgb(128 128 128) · no profile · shown #123456 · the file ends at row 2: no "
+           "colour of the picture";
     QTest::newRow("stored values shown: nothing clipped")
         << 16 << QList<double>{65535, 0, 0} << "Display P3" << true
         << QList<double>{1.09, -0.54, -0.25}
@@ -197,6 +201,9 @@ void TestColorCodes::detailsText() {
     d.shownName = text.contains(QStringLiteral("≈")) ? QStringLiteral("≈ midnightblue") : QString();
     if (!precise.isEmpty()) {
         d.precise = EncodedRgb{precise[0], precise[1], precise[2]};
+    }
+    if (text.contains(QStringLiteral("ends at row"))) {
+        d.beyondEndAt = 2;
     }
     QCOMPARE(DetailsText(d), text);
 }
