@@ -20,6 +20,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <fcntl.h>
 #include <unistd.h>
 #include <vector>
 
@@ -71,13 +72,49 @@ QList<QByteArray> WithoutToolkitOptions(const QList<QByteArray>& words) {
     return kept;
 }
 
+// Standard error while a verb runs: the decoders' libraries (libpng, libjxl) print their own
+// words there, which are not the verb's one line; they go to /dev/null meanwhile, the program's
+// own words here.
+int g_standardError = STDERR_FILENO;
+
 // Reading a mapped file that another program cuts shorter meanwhile: the one line a failure of
 // the input gets, instead of a crash.
 extern "C" void FileCutShort(int) {
     static const char kText[] = "huemark: the file was changed while it was read\n";
-    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, kText, sizeof kText - 1);
+    [[maybe_unused]] const ssize_t n = ::write(g_standardError, kText, sizeof kText - 1);
     ::_exit(1);
 }
+
+// Standard error to /dev/null while it lives, the program's own words to the real one.
+class LibrariesSilenced {
+public:
+    LibrariesSilenced() {
+        const int kept = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (kept >= 0 && null >= 0 && ::dup2(null, STDERR_FILENO) >= 0) {
+            g_standardError = kept;
+            m_kept = kept;
+        } else if (kept >= 0) {
+            ::close(kept);
+        }
+        if (null >= 0) {
+            ::close(null);
+        }
+    }
+    ~LibrariesSilenced() {
+        if (m_kept >= 0) {
+            std::fflush(stderr);
+            ::dup2(m_kept, STDERR_FILENO);
+            ::close(m_kept);
+            g_standardError = STDERR_FILENO;
+        }
+    }
+    LibrariesSilenced(const LibrariesSilenced&) = delete;
+    LibrariesSilenced& operator=(const LibrariesSilenced&) = delete;
+
+private:
+    int m_kept = -1;
+};
 
 QByteArray ReadStandardInput(qint64 most, int& error) {
     // Until the end of the input, or one byte beyond the most a picture may have.
@@ -108,7 +145,9 @@ int RunVerb(int argc, char* argv[]) {
     // runtime folder, no fonts configured) are not for a script to parse.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg || type == QtFatalMsg) {
-            std::fputs(qPrintable(QStringLiteral("huemark: %1\n").arg(text)), stderr);
+            const QByteArray line = QStringLiteral("huemark: %1\n").arg(text).toLocal8Bit();
+            [[maybe_unused]] const ssize_t n =
+                ::write(g_standardError, line.constData(), size_t(line.size()));
         }
     });
     std::signal(SIGBUS, FileCutShort);
@@ -117,6 +156,7 @@ int RunVerb(int argc, char* argv[]) {
     // toolkit's fonts trades this small application object for the toolkit's.
     std::optional<SpeakingWithoutToolkit> speaking(std::in_place);
     std::unique_ptr<QGuiApplication> toolkit;
+    std::optional<LibrariesSilenced> silenced(std::in_place);
     const Verbs::Outcome outcome =
         Verbs::Run(QList<QByteArray>(argv + 1, argv + argc),
                    {ReadStandardInput, [&] {
@@ -126,6 +166,7 @@ int RunVerb(int argc, char* argv[]) {
                             InstallTranslations();
                         }
                     }});
+    silenced.reset();
     // A write that fails inside fwrite leaves nothing for fflush to fail on: each is asked.
     const bool written = std::fwrite(outcome.out.constData(), 1, std::size_t(outcome.out.size()),
                                      stdout) == std::size_t(outcome.out.size()) &&

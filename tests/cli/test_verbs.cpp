@@ -297,7 +297,7 @@ void TestVerbs::program() {
 
 // The program as a shell starts it, at the edges a script meets: standard streams closed or
 // not what they should be, names that are not UTF-8, a display that has gone, numbers beyond an
-// int. $H is the program, $D the test's folder. Each failure is one line, with its exit code.
+// int. $H is the program, $D the test's folder, $T the fixtures'. Each failure is one line, with its exit code.
 void TestVerbs::shell_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("exitCode");
@@ -327,6 +327,13 @@ void TestVerbs::shell_data() {
     QTest::newRow("a rectangle given twice")
         << "$H palette $D/flat.png --rect 0,0,1,1 --rect=0,0,2,1" << 2 << ""
         << "huemark palette: option '--rect' is given .*\n";
+    // Libraries that print their own words (libjxl, libpng) do not add lines to the verb's one.
+    QTest::newRow("a JPEG XL cut short")
+        << "head -c -10 $T/modern/jxl-lossless.jxl > $D/cut.jxl; $H sample $D/cut.jxl 0,0" << 1
+        << "" << "huemark sample: .*\n";
+    QTest::newRow("a PNG cut short, stats")
+        << "head -c -20 $T/raster/region-rgb.png > $D/cut.png; $H stats $D/cut.png" << 1 << ""
+        << "huemark stats: .*\n";
     // A display named but gone: exit code 2 and one line, for the window and both picks.
     for (const char* words : {"", "--pick", "--pick --no-copy"}) {
         QTest::addRow("display gone: '%s'", words)
@@ -348,6 +355,7 @@ void TestVerbs::shell() {
     }
     env.insert("H", QStringLiteral(HUEMARK_PROGRAM));
     env.insert("D", m_dir.path());
+    env.insert("T", qEnvironmentVariable("HUEMARK_TEST_DATA"));
     shell.setProcessEnvironment(env);
     shell.start("/bin/sh", {"-c", command});
     QVERIFY(shell.waitForFinished(60000));
