@@ -5,6 +5,8 @@
 #include "desktop/NativeWindow.h"
 #include "desktop/capture/ScreenCapture.h"
 
+#include "pixels/RegularFile.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
@@ -15,8 +17,23 @@
 #include <QPrintDialog>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QUrl>
 
 namespace {
+// The dialog's answer as the system spells it: a desktop's file chooser answers with an address
+// whose percent-encoded bytes keep a name that is not UTF-8, which the dialog's text of it loses.
+QString ChosenFile(const QFileDialog& dialog) {
+    const QList<QUrl> urls = dialog.selectedUrls();
+    if (!urls.isEmpty() && urls.front().isLocalFile()) {
+        const QByteArray path =
+            QByteArray::fromPercentEncoding(urls.front().path(QUrl::FullyEncoded).toLatin1());
+        if (!path.isEmpty()) {
+            return FileNameText(path);
+        }
+    }
+    return dialog.selectedFiles().front();
+}
+
 class QtFileDialog : public FileDialogService {
 public:
     std::optional<QString> getOpenFileName(QWidget* parent, const OpenFileRequest& r) override {
@@ -33,7 +50,7 @@ public:
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return std::nullopt;
         }
-        return dialog.selectedFiles().front();
+        return ChosenFile(dialog);
     }
 
     std::optional<SaveFileAnswer> getSaveFileName(QWidget* parent,
@@ -63,7 +80,7 @@ public:
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return std::nullopt;
         }
-        return SaveFileAnswer{dialog.selectedFiles().front(),
+        return SaveFileAnswer{ChosenFile(dialog),
                               static_cast<int>(r.filters.indexOf(dialog.selectedNameFilter()))};
     }
 };
