@@ -109,7 +109,15 @@ void frmHuemark::MeasureAreaNow() {
             return;
         }
         const AreaFigures figures = MeasureArea(MeasuredPicture(), area);
-        m_areaPanel->setFigures(AreaText(figures), figures.mean, figures.plainAverage);
+        QString text = AreaText(figures);
+        if (const ShownPicture& shown = picColor->picture(); shown.beyondTheEnd(area)) {
+            //: Above an area's figures, for a file cut short. %1: the row where it ends.
+            text = tr("The file ends at row %1: the area reaches rows it does not hold, whose "
+                      "colours are none of the picture's.")
+                       .arg(shown.endsAtRow().value_or(0)) +
+                   QLatin1Char('\n') + text;
+        }
+        m_areaPanel->setFigures(text, figures.mean, figures.plainAverage);
     } catch (const std::bad_alloc&) {
         m_areaPanel->setFigures(QString(), Color(), Color());
         SayOutOfMemory();
@@ -140,6 +148,7 @@ void frmHuemark::cmdAddArea_Click() {
     pick.origin.position = area.topLeft();
     pick.origin.area = area;
     pick.origin.profile = picColor->picture().shownProfile();
+    pick.origin.incomplete = picColor->picture().beyondTheEnd(area);
     AddPickOnTop(pick);
 }
 
