@@ -23,6 +23,8 @@ packages=(
     libbenchmark-dev libjpeg-turbo-progs clang libclang-rt-14-dev
     xvfb xdotool xclip x11-utils imagemagick poppler-utils openbox wmctrl libxcb1-dev weston qt6-wayland
     dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
+    # the languages case measures the controls' texts with Pango in the fonts fontconfig names
+    gir1.2-pango-1.0 fontconfig
     cups cups-client cups-bsd printer-driver-cups-pdf
     # the screen capture: MIT-SHM for X11; a wlroots desktop with its screenshot portal, clipboard
     # and keyboard tools for the Wayland session

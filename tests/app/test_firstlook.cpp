@@ -3,6 +3,7 @@
 // (here the window's read-out and printing) waits for the pixels it reads. JPEGs the first look
 // does not suit decode whole, as before.
 
+#include "controls/PictureBox.h"
 #include "input/JpegFirstLook.h"
 #include "input/LoadPicture.h"
 #include "input/PngFirstLook.h"
@@ -11,6 +12,7 @@
 #include "pixels/PendingPixels.h"
 #include "support/JpegWriting.h"
 #include "support/TestSupport.h"
+#include "view/ViewMapping.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -268,17 +270,33 @@ double coarseDistance(const QImage& coarse, const QImage& picture, const QRect& 
     }
     return blocks > 0 ? distance / (3 * blocks) : 0;
 }
-// A picture of this size still arriving, shown meanwhile as a red preview of eighths.
-std::shared_ptr<ArrivingRows> RedPreview(QSize size) {
+// A picture of this size still arriving, shown meanwhile as a preview of eighths, the eighth
+// (x, y) in eighth(x, y).
+std::shared_ptr<ArrivingRows> PreviewOfEighths(QSize size, QRgb (*eighth)(int, int)) {
     auto job = std::make_shared<ArrivingRows>();
     job->buffer = QImage(size, QImage::Format_RGB32);
     job->coarse = QImage((size.width() + 7) / 8, (size.height() + 7) / 8, QImage::Format_RGB32);
-    job->coarse.fill(QColor(Qt::red));
+    for (int y = 0; y < job->coarse.height(); ++y) {
+        for (int x = 0; x < job->coarse.width(); ++x) {
+            job->coarse.setPixel(x, y, eighth(x, y));
+        }
+    }
     job->eighths = true;
     job->preview = true;
     job->previewColumns = size.width();
     job->previewRows = size.height();
     return job;
+}
+// The same, red all over.
+std::shared_ptr<ArrivingRows> RedPreview(QSize size) {
+    return PreviewOfEighths(size, [](int, int) { return qRgb(255, 0, 0); });
+}
+// A preview in blocks of 32 x 32 pixels (4 x 4 eighths), each of its own colour: the colour of
+// the picture's pixel (x, y).
+QRgb BlockColor(int x, int y) {
+    const int column = x / 32;
+    const int row = y / 32;
+    return qRgb(40 + column * 10, 30 + row * 15, 250 - (column + row) * 5);
 }
 
 } // namespace
@@ -578,24 +596,28 @@ void TestFirstLook::previewShowsUntilFinal() {
 // draws once the view has settled read only what the painting holds shown. (They once waited for
 // final rows inside the painting's hold, which keeps final rows from replacing the preview: the
 // window hung.) Should a painting wait, the watchdog ends the test at once: nothing could end the
-// wait.
+// wait. What is drawn is the preview, in its place: each device pixel that covers one block of it
+// shows that block's colour, and beyond the picture the background shows.
 void TestFirstLook::previewDrawnAtEveryZoom_data() {
     QTest::addColumn<double>("zoom");
     QTest::newRow("100 %") << 1.0;
     QTest::newRow("200 %") << 2.0;
     QTest::newRow("50 %") << 0.5;
     QTest::newRow("25 %") << 0.25;
+    QTest::newRow("1/3") << 1.0 / 3;
 }
 
 void TestFirstLook::previewDrawnAtEveryZoom() {
     QFETCH(double, zoom);
-    const auto job = RedPreview(QSize(600, 400));
+    const QSize size(600, 400);
+    const auto job = PreviewOfEighths(size, [](int x, int y) { return BlockColor(x * 8, y * 8); });
     const ArrivingImage picture = ArrivingRows::PictureOver(job);
     job->enlargeBlock();
 
     TestWindow w;
-    w.form->picColor->setScaleMode(PictureBox::kScalePixels);
-    w.form->picColor->setPicture(picture);
+    PictureBox& box = *w.form->picColor;
+    box.setScaleMode(PictureBox::kScalePixels);
+    box.setPicture(picture);
 
     std::atomic<bool> drawn{false};
     std::thread watchdog([&drawn] {
@@ -609,11 +631,56 @@ void TestFirstLook::previewDrawnAtEveryZoom() {
             std::_Exit(1);
         }
     });
-    w.form->picColor->setZoom(zoom);
+    box.setZoom(zoom);
     QTest::qWait(400); // the view settles: zoomed out, it draws averages
-    w.form->picColor->grab();
+    // The window as painted on the screen (the offscreen platform's backing store).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    const QImage shot = w.form->screen()->grabWindow(w.form->winId()).toImage();
     drawn.store(true);
     watchdog.join();
+    QCOMPARE(box.zoom(), zoom);
+    QCOMPARE(box.devicePixelRatioF(), 1.0); // one device pixel a widget pixel
+
+    QRegion over; // what floats on the view (the read-out, the scroll bars)
+    for (QWidget* child : box.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible()) {
+            over += child->geometry();
+        }
+    }
+    const QRect whole(QPoint(0, 0), size);
+    const QRgb background = QColorOf(box.BackColor()).rgb();
+    const QRect view = box.viewRect();
+    int blocks = 0;
+    for (int y = view.top(); y <= view.bottom(); ++y) {
+        for (int x = view.left(); x <= view.right(); ++x) {
+            if (over.contains(QPoint(x, y))) {
+                continue;
+            }
+            // The picture's pixels this device pixel covers.
+            const QPoint first = box.view().pixelAt(QPoint(x, y));
+            const QPoint end = box.view().pixelAt(QPoint(x + 1, y + 1));
+            const QPoint last(std::max(first.x(), end.x() - 1), std::max(first.y(), end.y() - 1));
+            QRgb expected = background;
+            if (whole.contains(first) || whole.contains(last)) {
+                if (!whole.contains(first) || !whole.contains(last) ||
+                    BlockColor(first.x(), first.y()) != BlockColor(last.x(), last.y())) {
+                    continue; // the picture's edge, or an edge between blocks: a mixture
+                }
+                expected = BlockColor(first.x(), first.y());
+                ++blocks;
+            }
+            const QRgb seen = shot.pixel(box.mapTo(w.form.get(), QPoint(x, y))) | 0xFF000000u;
+            QVERIFY2(seen == expected,
+                     qPrintable(QStringLiteral("at (%1, %2) %3 drawn, %4 expected")
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(QColor(seen).name(), QColor(expected).name())));
+        }
+    }
+    // Most of the picture that the view shows was looked at, not just the background.
+    const QSize shown =
+        QRect(QPoint(0, 0), (QSizeF(size) * zoom).toSize()).intersected(view).size();
+    QVERIFY2(blocks > shown.width() * shown.height() / 2, qPrintable(QString::number(blocks)));
     job->finish();
 }
 

@@ -8,8 +8,12 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <unistd.h>
+#include <utility>
 
 using Action = CommandLine::Request::Action;
 
@@ -135,41 +139,94 @@ void TestCommandLine::opens() {
 }
 
 void TestCommandLine::loadedAhead_data() {
-    QTest::addColumn<QString>("ahead");   // the file loaded ahead
-    QTest::addColumn<QString>("named");   // the file start-up opens
+    QTest::addColumn<QString>("ahead");   // the data file loaded ahead
+    QTest::addColumn<QString>("named");   // the data file start-up opens; the same: one file
+    QTest::addColumn<QString>("then");    // put in the named file's place once the load ahead
+                                          // has opened its file; "remove": the file is removed
+    QTest::addColumn<QString>("shown");   // the data file the window then shows
     QTest::addColumn<QString>("message"); // part of what is said; empty when it opens
 
-    QTest::newRow("the file named") << "raster/region-444.jpg"
-                                    << "raster/region-444.jpg"
-                                    << "";
+    // The load ahead holds what it read: a load at start-up would read the file as it is now.
+    QTest::newRow("the file named, replaced meanwhile") << "raster/region-444.jpg"
+                                                        << "raster/region-444.jpg"
+                                                        << "raster/bmp-24bit.bmp"
+                                                        << "raster/region-444.jpg"
+                                                        << "";
+    QTest::newRow("the file named, removed meanwhile") << "raster/region-444.jpg"
+                                                       << "raster/region-444.jpg"
+                                                       << "remove"
+                                                       << "raster/region-444.jpg"
+                                                       << "";
+    // A load ahead for another file is not taken for this one: it is read as it is now.
     QTest::newRow("another file") << "raster/region-rgb.png"
                                   << "raster/region-444.jpg"
+                                  << "raster/bmp-24bit.bmp"
+                                  << "raster/bmp-24bit.bmp"
                                   << "";
     QTest::newRow("a file that is not there") << "gone.png"
                                               << "gone.png"
+                                              << ""
+                                              << ""
                                               << "File not found";
 }
 
-// Start-up shows what was loaded ahead for the file it opens, as loading it then would have:
-// every stored value of a picture that arrives after a first look, or the message.
+// Start-up shows what was loaded ahead for the file it opens, the file as it was when the load
+// ahead read it (the file changed since tells the two apart): every stored value of a picture
+// that arrives after a first look, or the message.
 void TestCommandLine::loadedAhead() {
     QFETCH(QString, ahead);
     QFETCH(QString, named);
+    QFETCH(QString, then);
+    QFETCH(QString, shown);
     QFETCH(QString, message);
     const QDir data(qEnvironmentVariable("HUEMARK_TEST_DATA"));
+    QTemporaryDir dir;
+    const QString namedPath = dir.filePath(QStringLiteral("named"));
+    const QString aheadPath = ahead == named ? namedPath : dir.filePath(QStringLiteral("ahead"));
+    for (const auto& [from, to] : {std::pair(named, namedPath), std::pair(ahead, aheadPath)}) {
+        if (QFile::exists(data.filePath(from)) && !QFile::exists(to)) {
+            QVERIFY(QFile::copy(data.filePath(from), to));
+        }
+    }
+    // Told when the load ahead has the file open: from then on it reads what the file held.
+    const int opened = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+    QVERIFY(opened >= 0);
+    const bool there = QFile::exists(aheadPath);
+    if (there) {
+        QVERIFY(::inotify_add_watch(opened, QFile::encodeName(aheadPath).constData(), IN_OPEN) >=
+                0);
+    }
+
     TestServices fakes;
     frmHuemark form(fakes.services());
-    form.setStartupFile(data.filePath(named), QString(),
-                        PictureAhead(data.filePath(ahead), QString(), QSize(8, 8)));
+    form.setStartupFile(namedPath, QString(), PictureAhead(aheadPath, QString(), QSize(8, 8)));
+    if (there) {
+        pollfd ready{opened, POLLIN, 0};
+        QVERIFY2(::poll(&ready, 1, 10000) == 1, "the load ahead never opened its file");
+    }
+    ::close(opened);
+    if (then == QLatin1String("remove")) {
+        QVERIFY(QFile::remove(namedPath));
+    } else if (!then.isEmpty()) {
+        // Replaced as a program saving it would: a new file renamed over the old.
+        const QString written = dir.filePath(QStringLiteral("written"));
+        QVERIFY(QFile::copy(data.filePath(then), written));
+        QVERIFY(::rename(QFile::encodeName(written).constData(),
+                         QFile::encodeName(namedPath).constData()) == 0);
+    }
+
     form.Form_Load();
     if (!message.isEmpty()) {
         QCOMPARE(fakes.messageBox->messages.size(), size_t(1));
         QVERIFY(fakes.messageBox->messages.front().text.contains(message));
         return;
     }
-    const QImage shown = form.picColor->picture().whole();
-    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
-             PictureFromFile(data.filePath(named), QString(), QSize()).picture.picture);
+    QVERIFY(fakes.messageBox->messages.empty());
+    QCOMPARE(form.Caption(), namedPath);
+    const QImage expected =
+        PictureFromFile(data.filePath(shown), QString(), QSize()).picture.picture;
+    QVERIFY(!expected.isNull());
+    QCOMPARE(form.picColor->picture().whole().convertToFormat(QImage::Format_RGB32), expected);
 }
 
 QTEST_MAIN(TestCommandLine)
