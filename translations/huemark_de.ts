@@ -492,6 +492,11 @@ Argumente:
         <extracomment>Details line: the picture stores an infinity or NaN here, which is no colour to measure.</extracomment>
         <translation>keine endliche Farbe</translation>
     </message>
+    <message>
+        <source>the file ends at row %1: no colour of the picture</source>
+        <extracomment>Details line: the pixels read lie where the file had ended. %1: the row it ends at.</extracomment>
+        <translation>die Datei endet bei Zeile %1: keine Farbe des Bildes</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
@@ -816,6 +821,11 @@ Argumente:
     <message>
         <source>a number is too large for a double.</source>
         <translation>eine Zahl ist zu groß für eine Gleitkommazahl doppelter Genauigkeit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
+        <translation>„%1“ muss true oder false sein.</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1681,26 @@ angegeben. Rückgabewert: 0 erledigt, 1 die Datei kann nicht gelesen werden oder
 ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
 </translation>
     </message>
+    <message>
+        <source>the file ends at row %1: %2 reaches rows it does not hold</source>
+        <extracomment>On standard error. %1: the row where the file ends; %2: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
+        <translation>die Datei endet bei Zeile %1: %2 reicht in Zeilen, die sie nicht enthält</translation>
+    </message>
+    <message>
+        <source>the rectangle %1</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the rectangle.</extracomment>
+        <translation>das Rechteck %1</translation>
+    </message>
+    <message>
+        <source>the whole picture (%1)</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: its size (&quot;640 x 480&quot;).</extracomment>
+        <translation>das ganze Bild (%1)</translation>
+    </message>
+    <message>
+        <source>the point %1</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the point.</extracomment>
+        <translation>der Punkt %1</translation>
+    </message>
 </context>
 <context>
     <name>X11Capture</name>
@@ -2171,6 +2201,16 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <source>%1<byte value="xd"/><byte value="xd"/>Shall the desktop ask again?</source>
         <extracomment>A message box, its lines broken by carriage returns. %1: the refusal (a sentence).</extracomment>
         <translation>%1<byte value="xd"/><byte value="xd"/>Soll die Arbeitsumgebung erneut fragen?</translation>
+    </message>
+    <message>
+        <source>The file ends at row %1: the area reaches rows it does not hold, whose colours are none of the picture&apos;s.</source>
+        <extracomment>Above an area&apos;s figures, for a file cut short. %1: the row where it ends.</extracomment>
+        <translation>Die Datei endet bei Zeile %1: Der Bereich reicht in Zeilen, die sie nicht enthält; deren Farben sind keine des Bildes.</translation>
+    </message>
+    <message>
+        <source>The file ends early, at row %1 of %2: the rows below hold no colours of the picture.</source>
+        <extracomment>Over the picture, for a file cut short. %1: the row it ends at; %2: the picture&apos;s height.</extracomment>
+        <translation>Die Datei endet vorzeitig, bei Zeile %1 von %2: Die Zeilen darunter enthalten keine Farben des Bildes.</translation>
     </message>
 </context>
 <context>

@@ -491,6 +491,11 @@ Argumentos:
         <extracomment>Details line: the picture stores an infinity or NaN here, which is no colour to measure.</extracomment>
         <translation>no es un color finito</translation>
     </message>
+    <message>
+        <source>the file ends at row %1: no colour of the picture</source>
+        <extracomment>Details line: the pixels read lie where the file had ended. %1: the row it ends at.</extracomment>
+        <translation>el archivo termina en la fila %1: ningún color de la imagen</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
@@ -815,6 +820,11 @@ Argumentos:
     <message>
         <source>a number is too large for a double.</source>
         <translation>un número es demasiado grande para un double.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
+        <translation>«%1» debe ser true o false.</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +1681,26 @@ leer el archivo o un punto o rectángulo queda fuera de la imagen, 2 uso
 incorrecto.
 </translation>
     </message>
+    <message>
+        <source>the file ends at row %1: %2 reaches rows it does not hold</source>
+        <extracomment>On standard error. %1: the row where the file ends; %2: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
+        <translation>el archivo termina en la fila %1: %2 llega a filas que no contiene</translation>
+    </message>
+    <message>
+        <source>the rectangle %1</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the rectangle.</extracomment>
+        <translation>el rectángulo %1</translation>
+    </message>
+    <message>
+        <source>the whole picture (%1)</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: its size (&quot;640 x 480&quot;).</extracomment>
+        <translation>la imagen entera (%1)</translation>
+    </message>
+    <message>
+        <source>the point %1</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the point.</extracomment>
+        <translation>el punto %1</translation>
+    </message>
 </context>
 <context>
     <name>X11Capture</name>
@@ -2171,6 +2201,16 @@ incorrecto.
         <source>%1<byte value="xd"/><byte value="xd"/>Shall the desktop ask again?</source>
         <extracomment>A message box, its lines broken by carriage returns. %1: the refusal (a sentence).</extracomment>
         <translation>%1<byte value="xd"/><byte value="xd"/>¿Debe el escritorio volver a preguntar?</translation>
+    </message>
+    <message>
+        <source>The file ends at row %1: the area reaches rows it does not hold, whose colours are none of the picture&apos;s.</source>
+        <extracomment>Above an area&apos;s figures, for a file cut short. %1: the row where it ends.</extracomment>
+        <translation>El archivo termina en la fila %1: el área llega a filas que no contiene, cuyos colores no son de la imagen.</translation>
+    </message>
+    <message>
+        <source>The file ends early, at row %1 of %2: the rows below hold no colours of the picture.</source>
+        <extracomment>Over the picture, for a file cut short. %1: the row it ends at; %2: the picture&apos;s height.</extracomment>
+        <translation>El archivo termina antes de tiempo, en la fila %1 de %2: las filas de abajo no contienen colores de la imagen.</translation>
     </message>
 </context>
 <context>

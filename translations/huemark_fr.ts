@@ -488,6 +488,11 @@ Arguments :
         <extracomment>Details line: the picture stores an infinity or NaN here, which is no colour to measure.</extracomment>
         <translation>pas une couleur finie</translation>
     </message>
+    <message>
+        <source>the file ends at row %1: no colour of the picture</source>
+        <extracomment>Details line: the pixels read lie where the file had ended. %1: the row it ends at.</extracomment>
+        <translation>le fichier s&apos;arrête à la ligne %1 : aucune couleur de l&apos;image</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
@@ -812,6 +817,11 @@ Arguments :
     <message>
         <source>a number is too large for a double.</source>
         <translation>un nombre est trop grand pour un double.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
+        <translation>« %1 » doit valoir true ou false.</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1677,26 @@ depuis le coin supérieur gauche. Code de sortie : 0 réussi, 1 fichier illisibl
 ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
 </translation>
     </message>
+    <message>
+        <source>the file ends at row %1: %2 reaches rows it does not hold</source>
+        <extracomment>On standard error. %1: the row where the file ends; %2: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
+        <translation>le fichier s&apos;arrête à la ligne %1 : %2 atteint des lignes qu&apos;il ne contient pas</translation>
+    </message>
+    <message>
+        <source>the rectangle %1</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the rectangle.</extracomment>
+        <translation>le rectangle %1</translation>
+    </message>
+    <message>
+        <source>the whole picture (%1)</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: its size (&quot;640 x 480&quot;).</extracomment>
+        <translation>l&apos;image entière (%1)</translation>
+    </message>
+    <message>
+        <source>the point %1</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the point.</extracomment>
+        <translation>le point %1</translation>
+    </message>
 </context>
 <context>
     <name>X11Capture</name>
@@ -2167,6 +2197,16 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <source>%1<byte value="xd"/><byte value="xd"/>Shall the desktop ask again?</source>
         <extracomment>A message box, its lines broken by carriage returns. %1: the refusal (a sentence).</extracomment>
         <translation>%1<byte value="xd"/><byte value="xd"/>Le bureau doit-il demander à nouveau ?</translation>
+    </message>
+    <message>
+        <source>The file ends at row %1: the area reaches rows it does not hold, whose colours are none of the picture&apos;s.</source>
+        <extracomment>Above an area&apos;s figures, for a file cut short. %1: the row where it ends.</extracomment>
+        <translation>Le fichier s&apos;arrête à la ligne %1 : la zone atteint des lignes qu&apos;il ne contient pas, dont les couleurs ne sont pas celles de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The file ends early, at row %1 of %2: the rows below hold no colours of the picture.</source>
+        <extracomment>Over the picture, for a file cut short. %1: the row it ends at; %2: the picture&apos;s height.</extracomment>
+        <translation>Le fichier s&apos;arrête trop tôt, à la ligne %1 sur %2 : les lignes en dessous ne contiennent aucune couleur de l&apos;image.</translation>
     </message>
 </context>
 <context>

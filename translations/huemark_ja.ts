@@ -488,6 +488,11 @@ Arguments:
         <extracomment>Details line: the picture stores an infinity or NaN here, which is no colour to measure.</extracomment>
         <translation>有限の色ではありません</translation>
     </message>
+    <message>
+        <source>the file ends at row %1: no colour of the picture</source>
+        <extracomment>Details line: the pixels read lie where the file had ended. %1: the row it ends at.</extracomment>
+        <translation>ファイルは %1 行目で終わっています: 画像の色ではありません</translation>
+    </message>
 </context>
 <context>
     <name>DominantColors</name>
@@ -812,6 +817,11 @@ Arguments:
     <message>
         <source>a number is too large for a double.</source>
         <translation>数値が倍精度浮動小数点数には大きすぎます。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false.</source>
+        <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
+        <translation>「%1」は true か false でなければなりません。</translation>
     </message>
 </context>
 <context>
@@ -1662,6 +1672,26 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 1 ファイルを読み込めない、または点や矩形が画像の外にある、2 使い方の誤り。
 </translation>
     </message>
+    <message>
+        <source>the file ends at row %1: %2 reaches rows it does not hold</source>
+        <extracomment>On standard error. %1: the row where the file ends; %2: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
+        <translation>ファイルは %1 行目で終わっています: %2 はファイルにない行に及んでいます</translation>
+    </message>
+    <message>
+        <source>the rectangle %1</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the rectangle.</extracomment>
+        <translation>矩形 %1</translation>
+    </message>
+    <message>
+        <source>the whole picture (%1)</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: its size (&quot;640 x 480&quot;).</extracomment>
+        <translation>画像全体 (%1)</translation>
+    </message>
+    <message>
+        <source>the point %1</source>
+        <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the point.</extracomment>
+        <translation>点 %1</translation>
+    </message>
 </context>
 <context>
     <name>X11Capture</name>
@@ -2162,6 +2192,16 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <source>%1<byte value="xd"/><byte value="xd"/>Shall the desktop ask again?</source>
         <extracomment>A message box, its lines broken by carriage returns. %1: the refusal (a sentence).</extracomment>
         <translation>%1<byte value="xd"/><byte value="xd"/>デスクトップにもう一度尋ねさせますか?</translation>
+    </message>
+    <message>
+        <source>The file ends at row %1: the area reaches rows it does not hold, whose colours are none of the picture&apos;s.</source>
+        <extracomment>Above an area&apos;s figures, for a file cut short. %1: the row where it ends.</extracomment>
+        <translation>ファイルは %1 行目で終わっています: 範囲がファイルにない行に及んでおり、その色は画像の色ではありません。</translation>
+    </message>
+    <message>
+        <source>The file ends early, at row %1 of %2: the rows below hold no colours of the picture.</source>
+        <extracomment>Over the picture, for a file cut short. %1: the row it ends at; %2: the picture&apos;s height.</extracomment>
+        <translation>ファイルが途中で終わっています (%2 行中 %1 行目): それより下の行は画像の色ではありません。</translation>
     </message>
 </context>
 <context>
