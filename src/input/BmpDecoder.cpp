@@ -219,10 +219,14 @@ public:
             const std::array<QRgb, 256>& colors, QImage& image)
         : m_src(src), m_h(h), m_start(pixelStart), m_colors(colors), m_image(image) {}
 
+    // The rows in file order that the data hold whole.
+    qint64 rowsHeld(qint64 stride) const {
+        return std::min((m_src.size - m_start) / stride, m_h.height);
+    }
+
     // Returns whether any decoded pixel has a non-zero alpha.
     bool uncompressed(qint64 stride) {
-        const qint64 available = (m_src.size - m_start) / stride;
-        const qint64 rows = std::min(available, m_h.height);
+        const qint64 rows = rowsHeld(stride);
         const Channel red(m_h.masks[0]), green(m_h.masks[1]), blue(m_h.masks[2]),
             alpha(m_h.masks[3]);
         const bool plain32 = m_h.bits == 32 && m_h.masks[0] == 0xff0000 && m_h.masks[1] == 0xff00 &&
@@ -267,7 +271,9 @@ public:
         return anyAlpha;
     }
 
-    void rle() {
+    // Returns whether the data end before the bitmap does: before its end code, and before the
+    // last row is given whole.
+    bool rle() {
         const bool eight = m_h.compression == kRle8;
         const uchar* p = m_src.data;
         const qsizetype n = m_src.size;
@@ -294,20 +300,20 @@ public:
             if (value == 0) { // end of line
                 x = 0;
                 if (++row >= m_h.height) {
-                    return;
+                    return false;
                 }
                 out = line(row);
             } else if (value == 1) { // end of bitmap
-                return;
+                return false;
             } else if (value == 2) { // delta: right and up (in file order), skipping pixels
                 if (i + 2 > n) {
-                    return;
+                    return true;
                 }
                 x = std::min<qint64>(x + p[i], w);
                 row += p[i + 1];
                 i += 2;
                 if (row >= m_h.height) {
-                    return;
+                    return false;
                 }
                 out = line(row);
             } else { // absolute: `value` indices follow, padded to a 16-bit boundary
@@ -326,13 +332,14 @@ public:
                 i += (bytes + 1) & ~qsizetype(1);
             }
         }
+        return row < m_h.height - 1 || x < w;
     }
 
-    // An icon's AND mask: set bits are transparent.
-    void applyMask(qsizetype maskStart) {
+    // An icon's AND mask: set bits are transparent. Returns the rows in file order it has.
+    qint64 applyMask(qsizetype maskStart) {
         const qint64 stride = ((m_h.width + 31) / 32) * 4;
         if (maskStart >= m_src.size) {
-            return;
+            return 0;
         }
         const qint64 rows = std::min<qint64>((m_src.size - maskStart) / stride, m_h.height);
         for (qint64 row = 0; row < rows; ++row) {
@@ -344,7 +351,12 @@ public:
                 }
             }
         }
+        return rows;
     }
+
+    // The first row of the picture that lacks its colours when only `rows` rows in file order
+    // came: bottom-up, the top row is the last to come.
+    int endsAtRow(qint64 rows) const { return m_h.topDown ? int(rows) : 0; }
 
 private:
     QRgb* line(qint64 row) {
@@ -361,7 +373,7 @@ private:
 
 } // namespace
 
-QImage DecodeDib(const DibSource& src, const QString& format) {
+QImage DecodeDib(const DibSource& src, const QString& format, std::optional<int>* endsAtRow) {
     const DibHeader h = ParseHeader(src, format);
 
     qsizetype pixelStart = h.afterPalette;
@@ -400,11 +412,24 @@ QImage DecodeDib(const DibSource& src, const QString& format) {
     image.fill(h.bits <= 8 ? colors[0] : kBlack);
 
     Decoder decoder(src, h, pixelStart, colors, image);
+    // Rows the data do not reach keep the fill above.
+    std::optional<int> ends;
     if (rle) {
-        decoder.rle();
+        if (decoder.rle()) {
+            ends = decoder.endsAtRow(0); // where within the rows it stopped is not followed
+        }
+        if (endsAtRow != nullptr) {
+            *endsAtRow = ends;
+        }
         return image;
     }
     const bool anyAlpha = decoder.uncompressed(stride);
+    if (decoder.rowsHeld(stride) < h.height) {
+        ends = decoder.endsAtRow(decoder.rowsHeld(stride));
+    }
+    if (endsAtRow != nullptr) {
+        *endsAtRow = ends;
+    }
     if (!src.icon) {
         // Many writers leave the alpha of 32-bit bitmaps zero: that means opaque.
         if (alpha && !anyAlpha) {
@@ -418,12 +443,15 @@ QImage DecodeDib(const DibSource& src, const QString& format) {
         if (h.bits == 32) {
             SetOpaque(image);
         }
-        decoder.applyMask(pixelStart + stride * h.height);
+        const qint64 masked = decoder.applyMask(pixelStart + stride * h.height);
+        if (masked < h.height && endsAtRow != nullptr) {
+            *endsAtRow = std::min(ends.value_or(int(h.height)), decoder.endsAtRow(masked));
+        }
     }
     return image;
 }
 
-QImage DecodeBmp(const QByteArray& file) {
+QImage DecodeBmp(const QByteArray& file, std::optional<int>* endsAtRow) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     if (file.size() < 18) {
         ThrowDamaged(QStringLiteral("BMP"),
@@ -434,5 +462,5 @@ QImage DecodeBmp(const QByteArray& file) {
     src.data = p + 14;
     src.size = file.size() - 14;
     src.pixelOffset = offBits >= 14 ? qsizetype(offBits) - 14 : -1;
-    return DecodeDib(src, QStringLiteral("BMP"));
+    return DecodeDib(src, QStringLiteral("BMP"), endsAtRow);
 }

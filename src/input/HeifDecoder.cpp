@@ -96,7 +96,7 @@ void Check(const heif_error& error, const QString& format) {
     if (error.code != heif_error_Ok) {
         //: Put in for %2 of "the %1 picture is damaged (%2)." when the decoder gives no reason.
         ThrowDamaged(format, error.message != nullptr
-                                 ? QString::fromUtf8(error.message)
+                                 ? QString::fromUtf8(error.message).simplified()
                                  : QCoreApplication::translate("LoadPicture", "unknown error"));
     }
 }
@@ -160,6 +160,36 @@ Image DecodeRgb(const Heif& h, heif_image_handle* handle, int width, int height,
     return image;
 }
 
+// Whether a box at the top level of the file says it runs past the end of the data: the file
+// was cut short.
+bool EndsEarly(const QByteArray& data) {
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
+    const qint64 n = data.size();
+    for (qint64 at = 0; at < n;) {
+        if (at + 8 > n) {
+            return true;
+        }
+        qint64 size = qFromBigEndian<quint32>(p + at);
+        if (size == 1) { // a 64-bit size follows the type
+            if (at + 16 > n) {
+                return true;
+            }
+            const quint64 large = qFromBigEndian<quint64>(p + at + 8);
+            size = large > quint64(n) ? n + 1 : qint64(large);
+        } else if (size == 0) { // to the end
+            return false;
+        }
+        if (size < 8) {
+            return false; // damage, not an end
+        }
+        if (size > n - at) {
+            return true;
+        }
+        at += size;
+    }
+    return false;
+}
+
 // The picture decoded on a thread of its own, its thumbnail shown enlarged meanwhile.
 class HeifJob final : public ArrivingRows {
 public:
@@ -174,6 +204,9 @@ public:
         enlargeTheRest();
         if (!cancel.load() && !decode() && !cancel.load()) {
             greyTheRest();
+            if (EndsEarly(data)) {
+                endAt(0); // no row of the picture came, only its thumbnail
+            }
         }
         handle.reset();
         context.reset();

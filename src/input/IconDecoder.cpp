@@ -65,7 +65,8 @@ std::optional<Candidate> Inspect(const uchar* file, qsizetype size, qsizetype of
     return c;
 }
 
-QImage Decode(const QByteArray& file, const Candidate& c, const QString& format) {
+QImage Decode(const QByteArray& file, const Candidate& c, const QString& format,
+              std::optional<int>* endsAtRow) {
     CheckPictureSize(c.width, c.height);
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qsizetype n = file.size();
@@ -77,7 +78,7 @@ QImage Decode(const QByteArray& file, const Candidate& c, const QString& format)
         reader.setAutoDetectImageFormat(false);
         QImage image;
         if (!reader.read(&image)) {
-            ThrowDamaged(format, reader.errorString());
+            ThrowDamaged(format, reader.errorString().simplified());
         }
         image.convertTo(QImage::Format_ARGB32);
         return image;
@@ -86,12 +87,12 @@ QImage Decode(const QByteArray& file, const Candidate& c, const QString& format)
     src.data = p + c.offset;
     src.size = n - c.offset;
     src.icon = true;
-    return DecodeDib(src, format);
+    return DecodeDib(src, format, endsAtRow);
 }
 
 } // namespace
 
-QImage DecodeIcon(const QByteArray& file) {
+QImage DecodeIcon(const QByteArray& file, std::optional<int>* endsAtRow) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qsizetype n = file.size();
     const QString format = n >= 4 && qFromLittleEndian<quint16>(p + 2) == 2 ? QStringLiteral("CUR")
@@ -137,7 +138,7 @@ QImage DecodeIcon(const QByteArray& file) {
     std::optional<PlatformError> firstError;
     for (const Candidate& c : candidates) {
         try {
-            return Decode(file, c, format);
+            return Decode(file, c, format, endsAtRow);
         } catch (const PlatformError& e) {
             // A damaged or oversized picture leaves the others; the largest one's error is told
             // when none opens.

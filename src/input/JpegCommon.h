@@ -5,6 +5,7 @@
 #include <QtGlobal>
 #include <csetjmp>
 #include <cstdio>
+#include <optional>
 
 #include <jpeglib.h>
 
@@ -19,8 +20,30 @@ struct JpegErrors {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
     int warnings;
+    // Data that stop short: the library meets their end, puts an end marker of its own there and
+    // decodes what is missing as zeros (grey), warning again as it does. ranOut: it met the end;
+    // madeUpFrom: the rows it had given when it first warned after that, before it decoded
+    // anything it made up (-1 while it has not).
+    bool ranOut;
+    int madeUpFrom;
 };
 void PrepareJpegErrors(jpeg_decompress_struct* cinfo, JpegErrors* err);
+
+// Once a decode has given every row: the rows that hold colours of the picture when its data
+// stopped short, nullopt when every row does. A scan cut short, or scans that never came, leave
+// the picture coarse: with several scans, the rows are 0 unless every coefficient arrived whole
+// (a file that lacks only its end marker).
+std::optional<int> JpegRowsFromData(const jpeg_decompress_struct* cinfo, const JpegErrors& err);
+
+// Whether the decoder meets the JPEG's end marker before the end of its data: when it does, the
+// data hold every scan whole. False as well for data it cannot follow (a segment longer than
+// what is left).
+bool JpegReachesItsEnd(const uchar* data, qsizetype size);
+
+// The rows of a JPEG that hold its own colours where its data stop short, as the toolkit's
+// reader decodes it (the same library and settings, so the same rows from the same data);
+// nullopt for a file that holds every row, or one whose header or data the library refuses.
+std::optional<int> JpegRowsBeforeItsEnd(const uchar* data, qsizetype size);
 
 // What a JPEG's header tells about how it can be decoded.
 struct JpegHeader {

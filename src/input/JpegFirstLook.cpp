@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -50,7 +51,18 @@ bool DecodeTop(const uchar* data, unsigned long size, uchar* bits, qsizetype byt
     *rowsDecoded = int(cinfo.output_scanline);
     jpeg_abort_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
-    return true;
+    // Data that stop within the first look's rows: the picture is decoded whole, which says
+    // where they stop before anyone reads a row.
+    return err.madeUpFrom < 0;
+}
+
+// n rows, one call each: a warning then comes with the count of the rows given before it.
+int ReadRowByRow(jpeg_decompress_struct* cinfo, JSAMPROW* pointers, int n) {
+    int read = 0;
+    for (int i = 0; i < n; ++i) {
+        read += int(jpeg_read_scanlines(cinfo, pointers + i, 1));
+    }
+    return read;
 }
 
 class JpegJob;
@@ -67,7 +79,8 @@ public:
     int firstColumns = 0;
     int decodedRows = 0; // by this thread, in every column but the first look's
     std::vector<uchar> edge;
-    int edgePlaced = 0; // rows of edge in the picture
+    int edgePlaced = 0;        // rows of edge in the picture
+    std::optional<int> endsAt; // where the data stop short, when they do
 
     qsizetype edgeBytes() const { return qsizetype(firstColumns - readyColumns) * 4; }
     // Once the first look is written: its edge in the picture, and the rows decoded published.
@@ -94,6 +107,8 @@ public:
             if (!decoded) {
                 // A failure part-way, which a file whose scan has begun hardly meets.
                 greyTheRest();
+            } else if (endsAt) {
+                endAt(*endsAt); // the library's grey below it, as the whole decode gives
             }
         }
         finish();
@@ -130,7 +145,7 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
             for (int i = 0; i < n; ++i) {
                 pointers[i] = scratch + size_t(i) * lineBytes;
             }
-            const int read = int(jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(n)));
+            const int read = ReadRowByRow(&cinfo, pointers, n);
             for (int i = 0; i < read; ++i) {
                 std::memcpy(job->line(y + i) + keptOffset, pointers[i] + keptOffset, keptBytes);
                 if (edgeBytes != 0) {
@@ -143,13 +158,14 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
             for (int i = 0; i < n; ++i) {
                 pointers[i] = job->line(y + i);
             }
-            jpeg_read_scanlines(&cinfo, pointers, JDIMENSION(n));
+            ReadRowByRow(&cinfo, pointers, n);
         }
         job->decodedRows = int(cinfo.output_scanline);
         if (job->firstLookWritten()) {
             job->publishDecoded();
         }
     }
+    job->endsAt = JpegRowsFromData(&cinfo, err);
     jpeg_abort_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     return true;
@@ -163,6 +179,7 @@ bool DecodeScans(ProgressiveJob* job, uchar* band);
 class ProgressiveJob final : public ArrivingRows {
 public:
     QByteArray data;
+    std::optional<int> endsAt; // where the data stop short, when they do
     void run() {
         YieldToTheWindow();
         enlargeTheRest();
@@ -171,6 +188,8 @@ public:
         data = QByteArray();
         if (!decoded && !cancel.load()) {
             greyTheRest();
+        } else if (endsAt) {
+            endAt(*endsAt); // the rows as the scans read leave them
         }
         finish();
     }
@@ -201,6 +220,7 @@ bool DecodeScans(ProgressiveJob* job, uchar* band) {
             break;
         }
     }
+    job->endsAt = JpegRowsFromData(&cinfo, err);
     jpeg_start_output(&cinfo, cinfo.input_scan_number);
     const qsizetype lineBytes = qsizetype(job->width()) * 4;
     JSAMPROW pointers[kBatch];

@@ -1,8 +1,11 @@
 #include "input/LoadPicture.h"
 
+#include "input/GifRows.h"
+#include "input/JpegCommon.h"
 #include "input/JpegFirstLook.h"
 #include "input/ModernDecoders.h"
 #include "input/PngFirstLook.h"
+#include "input/PngRows.h"
 #include "input/RasterDecoders.h"
 #include "input/StoredValuesKept.h"
 #include "input/WebpFirstLook.h"
@@ -18,6 +21,7 @@
 #include <QScreen>
 #include <QtEndian>
 #include <algorithm>
+#include <cstring>
 #include <sys/stat.h>
 #include <system_error>
 #include <utility>
@@ -241,7 +245,38 @@ QImage DecodeWithQt(const QByteArray& data, const char* qtFormat, const QString&
     QImage image =
         format == QLatin1String("GIF") ? QImage() : PreparedPicture(size, reader.imageFormat());
     if (!reader.read(&image)) { // a GIF's first frame
-        ThrowDamaged(format, reader.errorString());
+        ThrowDamaged(format, reader.errorString().simplified());
+    }
+    return image;
+}
+
+// The rows from `row` down, which hold no colours of the picture, as missing data show: mid-grey.
+void GreyFrom(QImage& image, int row) {
+    for (int y = std::max(0, row); y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line, line + image.width(), qRgb(0x80, 0x80, 0x80));
+    }
+}
+
+// The row where a picture of `height` rows ends early when `rows` rows came: none when all did.
+std::optional<int> EndsAt(std::optional<int> rows, int height) {
+    return rows && *rows < height ? rows : std::nullopt;
+}
+
+// A PNG cut short, when Qt's reader has refused it (failed): the rows its data give whole, the
+// rest grey. Anything else rethrows failed, as do a file whose header or chunks fail and one
+// that stops before any row.
+QImage DecodeCutPng(const QByteArray& data, const PlatformError& failed, StoredValuesKept* kept,
+                    std::optional<int>* ends) {
+    const CutPng cut = PngMadeWhole(data);
+    if (cut.file.isEmpty()) {
+        throw failed;
+    }
+    QImage image = NormalizePicture(
+        EightBitPicture(DecodeWithQt(cut.file, "png", QStringLiteral("PNG")), kept));
+    *ends = EndsAt(cut.rows, image.height());
+    if (*ends) {
+        GreyFrom(image, **ends);
     }
     return image;
 }
@@ -347,8 +382,9 @@ void SetOpaque(QImage& image) {
 namespace {
 // The picture in data, its profile read where the kind carries one; metafiles are drawn before
 // this (they have no profile).
+// ends: where a file cut short ends (LoadedPicture::endsAtRow).
 ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOptions& options,
-                     ColorProfile& profile, StoredValuesKept* kept) {
+                     ColorProfile& profile, StoredValuesKept* kept, std::optional<int>* ends) {
     const FirstLookArea& look = options.firstLook;
     const Kind kind = Sniff(data);
     switch (kind) {
@@ -358,6 +394,7 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
             // Qt leaves what a truncated GIF does not reach as 0x00000000, alpha byte included.
             SetOpaque(image);
         }
+        *ends = GifRowsBeforeItsEnd(data, image.height());
         return NormalizePicture(image);
     }
     case Kind::Jpeg: {
@@ -365,26 +402,49 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
         if (ArrivingImage first = DecodeJpegFirstLook(data, look); !first.isNull()) {
             return first; // the part a view shows first; the rest follows
         }
-        return NormalizePicture(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
+        QImage image = NormalizePicture(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
+        // The reader fills rows past the end of the data with grey; the same library, run
+        // again, says from where.
+        *ends = EndsAt(
+            JpegRowsBeforeItsEnd(reinterpret_cast<const uchar*>(data.constData()), data.size()),
+            image.height());
+        return image;
     }
     case Kind::Bmp:
-        return NormalizePicture(DecodeBmp(data));
+        return NormalizePicture(DecodeBmp(data, ends));
     case Kind::Icon:
-        return NormalizePicture(DecodeIcon(data));
+        return NormalizePicture(DecodeIcon(data, ends));
     case Kind::Png: {
         profile = PngProfile(data);
         if (ArrivingImage first = DecodePngFirstLook(data, look); !first.isNull()) {
             return first; // the rows a view shows first; the rest follows
         }
-        return NormalizePicture(
-            EightBitPicture(DecodeWithQt(data, "png", QStringLiteral("PNG")), kept));
+        QImage image;
+        try {
+            image = DecodeWithQt(data, "png", QStringLiteral("PNG"));
+        } catch (const PlatformError& e) {
+            if (e.number() == kErrOutOfMemory) {
+                throw;
+            }
+            return DecodeCutPng(data, e, kept, ends);
+        }
+        return NormalizePicture(EightBitPicture(std::move(image), kept));
     }
     case Kind::Webp: {
         profile = WebpProfile(data);
         if (ArrivingImage first = DecodeWebpFirstLook(data, look); !first.isNull()) {
             return first; // the rows a view shows first; the rest follows
         }
-        QImage image = DecodeWithQt(data, "webp", QStringLiteral("WebP"));
+        QImage image;
+        try {
+            image = DecodeWithQt(data, "webp", QStringLiteral("WebP"));
+        } catch (const PlatformError& e) {
+            int rows = 0;
+            if (e.number() == kErrOutOfMemory || (image = DecodeCutWebp(data, &rows)).isNull()) {
+                throw;
+            }
+            *ends = EndsAt(rows, image.height());
+        }
         // A lossless bitstream that says it uses no alpha may still code alpha values, and Qt's
         // reader hands them over in an RGB32 picture.
         if (image.format() == QImage::Format_RGB32 && data.contains("VP8L")) {
@@ -393,12 +453,36 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
         return NormalizePicture(std::move(image));
     }
     case Kind::Tiff: {
-        QImage image = DecodeTiff(data, kept);
-        if (image.isNull()) {
-            image = EightBitPicture(DecodeWithQt(data, "tiff", QStringLiteral("TIFF")), kept);
+        const auto decode = [](const QByteArray& file, StoredValuesKept* values) {
+            QImage image = DecodeTiff(file, values);
+            if (image.isNull()) {
+                image = EightBitPicture(DecodeWithQt(file, "tiff", QStringLiteral("TIFF")), values);
+            }
+            return NormalizePicture(std::move(image));
+        };
+        QImage image;
+        try {
+            image = decode(data, kept);
+        } catch (const PlatformError& e) {
+            const TiffRows cut = e.number() == kErrOutOfMemory ? TiffRows() : TiffWholeRows(data);
+            if (cut.file.isEmpty()) {
+                throw;
+            }
+            // The rows there are, in a picture of the whole height (without the finer values,
+            // which would not cover it).
+            const QImage top = decode(cut.file, nullptr);
+            image = NewPicture(top.width(), cut.height, top.format());
+            if (image.isNull()) {
+                ThrowNoMemory(top.width(), cut.height);
+            }
+            for (int y = 0; y < top.height() && y < cut.height; ++y) {
+                std::memcpy(image.scanLine(y), top.constScanLine(y), size_t(top.width()) * 4);
+            }
+            GreyFrom(image, top.height());
+            *ends = EndsAt(top.height(), cut.height);
         }
         profile = TiffProfile(data);
-        return NormalizePicture(std::move(image));
+        return image;
     }
     case Kind::Heif:
     case Kind::Avif: {
@@ -457,7 +541,7 @@ LoadedPicture LoadPictureFromData(const QByteArray& data, PictureSource source,
     ArrivingImage image;
     try {
         image = Decode(data, source, options, loaded.profile,
-                       options.keepStoredValues ? &kept : nullptr);
+                       options.keepStoredValues ? &kept : nullptr, &loaded.endsAtRow);
     } catch (const std::system_error&) {
         // No thread to bring the rows after a first look (the system has none to give): the
         // whole picture is decoded here instead.
@@ -465,8 +549,9 @@ LoadedPicture LoadPictureFromData(const QByteArray& data, PictureSource source,
         whole.firstLook = {};
         kept = StoredValuesKept();
         loaded.profile = {};
-        image =
-            Decode(data, source, whole, loaded.profile, options.keepStoredValues ? &kept : nullptr);
+        loaded.endsAtRow = std::nullopt;
+        image = Decode(data, source, whole, loaded.profile,
+                       options.keepStoredValues ? &kept : nullptr, &loaded.endsAtRow);
     }
     loaded.picture = std::move(image.image);
     loaded.arriving = std::move(image.pending);

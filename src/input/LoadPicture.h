@@ -45,7 +45,9 @@ struct LoadedPicture {
 // CUR (the largest picture), SVG, WMF and EMF. The values are the ones stored in the file, at 8
 // bits a channel (16-bit values rounded). Throws PlatformError with a description of the failure
 // when the file cannot be read, is empty, holds no picture in these formats, is damaged beyond
-// reading, or is too large to open.
+// reading, or is too large to open. A file cut short whose header and first rows came loads,
+// with endsAtRow where its colours end (the rows below as the decoder fills them, or mid-grey);
+// HEIF, AVIF and JPEG XL, whose decoders give no part of a picture, are refused as damaged.
 LoadedPicture LoadPicture(const QString& path, PictureSource source = PictureSource::File,
                           const LoadOptions& options = {});
 

@@ -39,6 +39,17 @@ QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept
 // neither reads is refused as not supported, by name ("CMYK with 16-bit samples").
 QImage DecodeTiff(const QByteArray& data, StoredValuesKept* kept);
 
+// A TIFF whose pixels stop short (a strip or tile of its first picture lies past the end of the
+// data): the file with that picture's height cut to the rows of its whole strips or tiles
+// (rows), to be decoded as any TIFF is; height is the picture's own. Empty file when its pixels
+// are all there or none is whole, or it is a BigTIFF, or one shown in another orientation.
+struct TiffRows {
+    QByteArray file;
+    int rows = 0;
+    int height = 0;
+};
+TiffRows TiffWholeRows(const QByteArray& data);
+
 // SVG: drawn at its own size, or within the pixel limit when it states none or a larger one.
 QImage DecodeSvg(const QByteArray& data);
 // The most bytes an SVG drawing may have: its text is parsed whole, and its work measured,

@@ -245,6 +245,12 @@ std::optional<PictureRegions> JpegRegions(const QByteArray& data, const QList<QR
     if (!DecodeJpegAreas(&job)) {
         return std::nullopt;
     }
+    // The areas' rows came from the file's own data; where the data stop short below them, the
+    // library says from which row on, as the whole decode's.
+    regions.endsAtRow = JpegRowsBeforeItsEnd(bytes, data.size());
+    if (regions.endsAtRow && *regions.endsAtRow >= header.height) {
+        regions.endsAtRow = std::nullopt;
+    }
     return regions;
 }
 

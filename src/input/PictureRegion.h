@@ -24,7 +24,8 @@ struct PictureRegions {
     QList<QImage> parts;
     // Where each part lies in the picture: the clipped area (empty for one wholly outside).
     QList<QRect> placed;
-    // The row where the file ends early, when it does (LoadedPicture's).
+    // The row where the file ends early, when it does (LoadedPicture's): the parts then lie
+    // above it. Parts that would reach it are not given (nullopt, as for damage).
     std::optional<int> endsAtRow;
 };
 

@@ -32,7 +32,182 @@ void AppendChunk(QByteArray* file, const char* type, const uchar* data, quint32 
     file->append(chunk);
 }
 
+// The filtered bytes of each pass of a picture (one pass when not interlaced), a filter byte
+// before each row, and for each row of the picture where the bytes that complete it end.
+struct PngLayout {
+    qint64 total = 0;
+    qint64 firstRow = 0; // the end of the first row of the first pass with pixels
+    std::vector<qint64> rowEnds;
+};
+
+PngLayout Layout(qint64 width, qint64 height, int bitsPerPixel, bool interlaced) {
+    const auto rowBytes = [bitsPerPixel](qint64 columns) {
+        return 1 + (columns * bitsPerPixel + 7) / 8;
+    };
+    PngLayout layout;
+    layout.rowEnds.assign(size_t(height), 0);
+    if (!interlaced) {
+        for (qint64 y = 0; y < height; ++y) {
+            layout.rowEnds[size_t(y)] = (y + 1) * rowBytes(width);
+        }
+        layout.total = height * rowBytes(width);
+        layout.firstRow = rowBytes(width);
+        return layout;
+    }
+    // Adam7: each pass's first row and column, and the steps between its columns and rows.
+    static const int kPasses[7][4] = {{0, 0, 8, 8}, {0, 4, 8, 8}, {4, 0, 4, 8}, {0, 2, 4, 4},
+                                      {2, 0, 2, 4}, {0, 1, 2, 2}, {1, 0, 1, 2}};
+    for (const auto& pass : kPasses) {
+        const qint64 columns = width > pass[1] ? (width - pass[1] + pass[2] - 1) / pass[2] : 0;
+        const qint64 rows = height > pass[0] ? (height - pass[0] + pass[3] - 1) / pass[3] : 0;
+        if (columns == 0 || rows == 0) {
+            continue;
+        }
+        if (layout.firstRow == 0) {
+            layout.firstRow = layout.total + rowBytes(columns);
+        }
+        for (qint64 i = 0; i < rows; ++i) {
+            layout.rowEnds[size_t(pass[0] + i * pass[3])] =
+                layout.total + (i + 1) * rowBytes(columns);
+        }
+        layout.total += rows * rowBytes(columns);
+    }
+    return layout;
+}
+
 } // namespace
+
+CutPng PngMadeWhole(const QByteArray& data) {
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
+    const qsizetype n = data.size();
+    constexpr qsizetype kHeaderEnd = 8 + 12 + 13;
+    if (n < kHeaderEnd || qFromBigEndian<quint32>(p + 8) != 13 ||
+        std::memcmp(p + 12, "IHDR", 4) != 0 ||
+        ChunkCrc(p + 8, 13) != qFromBigEndian<quint32>(p + 8 + 8 + 13)) {
+        return {};
+    }
+    const qint64 width = qFromBigEndian<quint32>(p + 16);
+    const qint64 height = qFromBigEndian<quint32>(p + 20);
+    const int depth = p[24];
+    const int type = p[25];
+    const int channels = type == 0 || type == 3 ? 1
+                         : type == 2            ? 3
+                         : type == 4            ? 2
+                         : type == 6            ? 4
+                                                : 0;
+    if (width <= 0 || height <= 0 || channels == 0 || depth < 1 || depth > 16 || p[28] > 1) {
+        return {};
+    }
+    const PngLayout layout = Layout(width, height, channels * depth, p[28] == 1);
+    QByteArray file = data.left(kHeaderEnd);
+    QByteArray filtered;
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK) {
+        return {};
+    }
+    qint64 done = 0;
+    int status = Z_OK;
+    enum { Before, Pixels, After } stage = Before;
+    bool cut = false;
+    for (qsizetype at = kHeaderEnd; !cut;) {
+        if (at + 12 > n) {
+            cut = true; // between chunks, or in a chunk's length and type
+            break;
+        }
+        const qint64 length = qFromBigEndian<quint32>(p + at);
+        const uchar* type = p + at + 4;
+        const bool pixels = std::memcmp(type, "IDAT", 4) == 0;
+        if (std::memcmp(type, "IEND", 4) == 0) {
+            break; // the file is whole: its damage is what failed
+        }
+        cut = length > n - at - 12;
+        if (!cut &&
+            ChunkCrc(p + at, quint32(length)) != qFromBigEndian<quint32>(p + at + 8 + length)) {
+            status = Z_DATA_ERROR;
+            break;
+        }
+        if (pixels && stage != After) {
+            if (stage == Before) {
+                filtered = QByteArray(layout.total, '\0');
+                if (filtered.size() != layout.total) {
+                    status = Z_MEM_ERROR;
+                    break;
+                }
+            }
+            stage = Pixels;
+            stream.next_in = const_cast<uchar*>(p + at + 8);
+            stream.avail_in = uInt(std::max<qint64>(0, std::min<qint64>(length, n - at - 8)));
+            while (stream.avail_in > 0 && status == Z_OK && done < layout.total) {
+                stream.next_out = reinterpret_cast<uchar*>(filtered.data()) + done;
+                stream.avail_out = uInt(std::min<qint64>(layout.total - done, qint64(1) << 30));
+                status = inflate(&stream, Z_NO_FLUSH);
+                done = stream.next_out - reinterpret_cast<uchar*>(filtered.data());
+            }
+            if (status == Z_BUF_ERROR) {
+                status = Z_OK; // no progress from the last bytes: the data stop here
+            }
+            if (status != Z_OK && status != Z_STREAM_END) {
+                break;
+            }
+        } else if (stage == Before) {
+            if (cut) {
+                break; // the file stops before its pixels
+            }
+            file.append(data.mid(at, 12 + length));
+        } else if (pixels || (type[0] & 0x20) == 0) {
+            status = Z_DATA_ERROR; // more pixels after other chunks, or an unknown critical one
+            break;
+        } else {
+            stage = After;
+        }
+        at += 12 + length;
+    }
+    inflateEnd(&stream);
+    // Pixels that end on their own before the last row are damage; a file cut short whose pixels
+    // all came holds every row.
+    if (!cut || stage == Before || (status != Z_OK && status != Z_STREAM_END) ||
+        (status == Z_STREAM_END && done < layout.total) || done < layout.firstRow) {
+        return {};
+    }
+    CutPng cutPng;
+    while (cutPng.rows < height && layout.rowEnds[size_t(cutPng.rows)] <= done) {
+        ++cutPng.rows;
+    }
+    // The bytes as IDAT chunks of stored deflate blocks, one checksum of each kind over them.
+    constexpr qint64 kBlock = 65535;
+    constexpr qint64 kBlocksAChunk = 1024;
+    const auto* in = reinterpret_cast<const uchar*>(filtered.constData());
+    const quint32 adler = quint32(adler32_z(adler32(0, nullptr, 0), in, size_t(layout.total)));
+    for (qint64 from = 0; from < layout.total || from == 0;) {
+        QByteArray z;
+        if (from == 0) {
+            z.append("\x78\x01", 2); // deflate with a 32 KiB window, the header's check
+        }
+        for (int b = 0; b < kBlocksAChunk && from < layout.total; ++b) {
+            const auto count = quint16(std::min(kBlock, layout.total - from));
+            uchar head[5];
+            head[0] = from + count >= layout.total ? 1 : 0; // the last block says so
+            qToLittleEndian<quint16>(count, head + 1);
+            qToLittleEndian<quint16>(quint16(~count), head + 3);
+            z.append(reinterpret_cast<const char*>(head), 5);
+            z.append(reinterpret_cast<const char*>(in + from), count);
+            from += count;
+        }
+        if (from >= layout.total) {
+            uchar check[4];
+            qToBigEndian<quint32>(adler, check);
+            z.append(reinterpret_cast<const char*>(check), 4);
+        }
+        AppendChunk(&file, "IDAT", reinterpret_cast<const uchar*>(z.constData()),
+                    quint32(z.size()));
+        if (from >= layout.total) {
+            break;
+        }
+    }
+    AppendChunk(&file, "IEND", nullptr, 0);
+    cutPng.file = std::move(file);
+    return cutPng;
+}
 
 QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool checkRest) {
     const auto* p = reinterpret_cast<const uchar*>(data.constData());

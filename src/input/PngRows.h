@@ -22,6 +22,19 @@ QByteArray PngFirstRows(const QByteArray& data, int rows, qint64 rowBytes, bool 
 // can be seen without inflating the pixels.
 bool PngChunksHold(const QByteArray& data);
 
+// A PNG whose data stop short, made whole for the reader: its chunks before the pixels, the
+// pixels' bytes as far as they inflate and zeros after them (rows of filter 0), stored; rows:
+// how many rows from the top the data give whole (an interlaced picture's come only once its
+// last pass has begun: 0 before). Empty file when the data are not cut short that way: they
+// reach the end chunk, a whole chunk fails its check, the pixels fail to inflate or end on their
+// own before the last row, or the file stops before the pixels or the first row of the first
+// pass.
+struct CutPng {
+    QByteArray file;
+    int rows = 0;
+};
+CutPng PngMadeWhole(const QByteArray& data);
+
 // Qt's reader on a PNG's bytes, as the loader runs it; null when it fails.
 QImage ReadPngAsLoaded(const QByteArray& file);
 QImage ReadPngAsLoaded(QIODevice* file); // open for reading

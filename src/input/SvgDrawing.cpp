@@ -120,7 +120,7 @@ QByteArray SelfContained(const QByteArray& data) {
         }
     }
     if (reader.hasError()) {
-        ThrowDamaged(QStringLiteral("SVG"), reader.errorString());
+        ThrowDamaged(QStringLiteral("SVG"), reader.errorString().simplified());
     }
     return out;
 }

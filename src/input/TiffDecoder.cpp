@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QRgba64>
 #include <QScopeGuard>
+#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -659,4 +660,112 @@ QImage DecodeTiff(const QByteArray& data, StoredValuesKept* kept) {
     }
     return l.format == SAMPLEFORMAT_IEEEFP ? ReadFloats(tiff, l, kept)
                                            : ReadIntegers(tiff, l, kept);
+}
+
+TiffRows TiffWholeRows(const QByteArray& data) {
+    const auto* p = reinterpret_cast<const uchar*>(data.constData());
+    const bool little = data.startsWith("II*");
+    if (data.size() < 8 || !(little || data.startsWith("MM\0*"))) {
+        return {}; // BigTIFF's directory is not patched here
+    }
+    Memory memory{data};
+    TIFF* tiff =
+        TIFFClientOpen("picture", "rm", &memory, Read, Write, Seek, Close, Size, Map, Unmap);
+    if (tiff == nullptr) {
+        return {};
+    }
+    const auto done = qScopeGuard([tiff] { TIFFClose(tiff); });
+    uint32_t width = 0;
+    uint32_t height = 0;
+    uint16_t orientation = ORIENTATION_TOPLEFT;
+    uint16_t planar = PLANARCONFIG_CONTIG;
+    uint16_t samples = 1;
+    TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &orientation);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planar);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    if (width == 0 || height == 0 || height > 0x7fffffff || orientation != ORIENTATION_TOPLEFT) {
+        return {};
+    }
+    const bool tiled = TIFFIsTiled(tiff) != 0;
+    uint32_t across = 1; // pieces side by side
+    uint32_t rowsEach = height;
+    if (tiled) {
+        uint32_t tileWidth = 0;
+        TIFFGetField(tiff, TIFFTAG_TILEWIDTH, &tileWidth);
+        TIFFGetField(tiff, TIFFTAG_TILELENGTH, &rowsEach);
+        if (tileWidth == 0) {
+            return {};
+        }
+        across = (width + tileWidth - 1) / tileWidth;
+    } else {
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_ROWSPERSTRIP, &rowsEach);
+    }
+    if (rowsEach == 0) {
+        return {};
+    }
+    const uint32_t down = (height + rowsEach - 1) / rowsEach;
+    const uint32_t planes = planar == PLANARCONFIG_SEPARATE ? samples : 1;
+    const uint64_t count = tiled ? TIFFNumberOfTiles(tiff) : TIFFNumberOfStrips(tiff);
+    uint64_t* offsets = nullptr;
+    uint64_t* lengths = nullptr;
+    if (count < uint64_t(across) * down * planes ||
+        TIFFGetField(tiff, tiled ? TIFFTAG_TILEOFFSETS : TIFFTAG_STRIPOFFSETS, &offsets) == 0 ||
+        TIFFGetField(tiff, tiled ? TIFFTAG_TILEBYTECOUNTS : TIFFTAG_STRIPBYTECOUNTS, &lengths) ==
+            0 ||
+        offsets == nullptr || lengths == nullptr) {
+        return {};
+    }
+    // The first row of pieces, in any plane, with a piece past the end of the data.
+    uint32_t whole = down;
+    for (uint32_t plane = 0; plane < planes; ++plane) {
+        for (uint32_t row = 0; row < whole; ++row) {
+            for (uint32_t column = 0; column < across; ++column) {
+                const uint64_t i = (uint64_t(plane) * down + row) * across + column;
+                if (offsets[i] > uint64_t(data.size()) ||
+                    lengths[i] > uint64_t(data.size()) - offsets[i]) {
+                    whole = row;
+                    break;
+                }
+            }
+        }
+    }
+    const int rows = int(std::min<uint64_t>(height, uint64_t(whole) * rowsEach));
+    if (rows == 0 || rows >= int(height)) {
+        return {}; // nothing whole, or every piece there: not cut short in its pixels
+    }
+    // The first directory's height, rewritten: the pieces beyond are not read.
+    const auto u16 = [&](qint64 at) {
+        return little ? qFromLittleEndian<quint16>(p + at) : qFromBigEndian<quint16>(p + at);
+    };
+    const qint64 directory =
+        little ? qFromLittleEndian<quint32>(p + 4) : qFromBigEndian<quint32>(p + 4);
+    if (directory + 2 > data.size()) {
+        return {};
+    }
+    const int entries = u16(directory);
+    QByteArray patched = data;
+    auto* out = reinterpret_cast<uchar*>(patched.data());
+    for (int k = 0; k < entries; ++k) {
+        const qint64 entry = directory + 2 + 12 * qint64(k);
+        if (entry + 12 > data.size()) {
+            break;
+        }
+        if (u16(entry) != TIFFTAG_IMAGELENGTH) {
+            continue;
+        }
+        const int type = u16(entry + 2);
+        if (type == TIFF_SHORT) {
+            little ? qToLittleEndian<quint16>(quint16(rows), out + entry + 8)
+                   : qToBigEndian<quint16>(quint16(rows), out + entry + 8);
+        } else if (type == TIFF_LONG) {
+            little ? qToLittleEndian<quint32>(quint32(rows), out + entry + 8)
+                   : qToBigEndian<quint32>(quint32(rows), out + entry + 8);
+        } else {
+            return {};
+        }
+        return {patched, rows, int(height)};
+    }
+    return {};
 }

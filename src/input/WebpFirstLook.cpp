@@ -192,3 +192,48 @@ ArrivingImage DecodeWebpFirstLook(const QByteArray& data, const FirstLookArea& l
     }
     return picture;
 }
+
+QImage DecodeCutWebp(const QByteArray& data, int* rows) {
+    const auto* p = reinterpret_cast<const uint8_t*>(data.constData());
+    WebPBitstreamFeatures features;
+    if (data.size() < 12 || qint64(qFromLittleEndian<quint32>(p + 4)) + 8 <= data.size() ||
+        WebPGetFeatures(p, size_t(data.size()), &features) != VP8_STATUS_OK ||
+        features.has_animation != 0 || features.width <= 0 || features.height <= 0) {
+        return {};
+    }
+    CheckPictureSize(features.width, features.height);
+    QImage picture = NewPicture(features.width, features.height,
+                                features.has_alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    WebPDecoderConfig config;
+    if (picture.isNull() || WebPInitDecoderConfig(&config) == 0) {
+        return {};
+    }
+    config.output.colorspace = MODE_BGRA;
+    config.output.is_external_memory = 1;
+    config.output.u.RGBA.rgba = picture.bits();
+    config.output.u.RGBA.stride = int(picture.bytesPerLine());
+    config.output.u.RGBA.size = size_t(picture.sizeInBytes());
+    WebPIDecoder* decoder = WebPIDecode(nullptr, 0, &config);
+    if (decoder == nullptr) {
+        return {};
+    }
+    const VP8StatusCode status = WebPIUpdate(decoder, p, size_t(data.size()));
+    int last = 0;
+    int w = 0;
+    int h = 0;
+    // The data may hold every row although they stop short of the RIFF's end.
+    const bool decoded = (status == VP8_STATUS_SUSPENDED || status == VP8_STATUS_OK) &&
+                         WebPIDecGetRGB(decoder, &last, &w, &h, nullptr) != nullptr &&
+                         w == features.width && h == features.height;
+    WebPIDelete(decoder);
+    if (!decoded || last <= 0) {
+        return {};
+    }
+    const int ends = std::min(last, features.height);
+    for (int y = ends; y < features.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        std::fill(line, line + features.width, qRgb(0x80, 0x80, 0x80));
+    }
+    *rows = ends;
+    return picture;
+}

@@ -16,3 +16,10 @@
 // whole picture is then decoded as usual. Pixels damaged below the top rows show mid-grey there.
 // Throws PlatformError when the picture is too large to open.
 ArrivingImage DecodeWebpFirstLook(const QByteArray& data, const FirstLookArea& look);
+
+// A WebP whose data stop short (its RIFF size runs past them), decoded as far as they go with
+// libwebp's incremental decoder, as the toolkit's reader decodes the whole (Format_ARGB32 with
+// alpha, otherwise Format_RGB32 with the alpha bytes the decoder writes): the rows from the top
+// it gives, and *rows says how many; the rest mid-grey. Null when the data are not cut short,
+// hold an animation, fail to decode or give no row.
+QImage DecodeCutWebp(const QByteArray& data, int* rows);

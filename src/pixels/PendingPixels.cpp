@@ -167,6 +167,14 @@ void ArrivingRows::finish() {
     m_arrived.notify_all();
 }
 
+std::optional<int> ArrivingRows::endsAtRow() const {
+    if (!complete()) {
+        return std::nullopt;
+    }
+    const int row = m_endsAt.load(std::memory_order_acquire);
+    return row < 0 ? std::nullopt : std::optional<int>(row);
+}
+
 bool ArrivingRows::covered(const QRect& area) const {
     if (area.isEmpty() || complete()) {
         return true;

@@ -87,6 +87,10 @@ public:
     int finalRows() const override { return complete() ? m_height : rowsDone(); }
     // Every pixel is final: readers go on.
     void finish();
+    // On the thread, before finish(): the file ends early, and the rows from this one down hold
+    // no colours of the picture.
+    void endAt(int row) { m_endsAt.store(row, std::memory_order_release); }
+    std::optional<int> endsAtRow() const override;
     // Lowers the calling thread's priority: the window shows the first look meanwhile, and on a
     // busy machine that comes first.
     static void YieldToTheWindow();
@@ -160,6 +164,7 @@ private:
     std::atomic<int> m_previewed{0};
     mutable std::shared_mutex m_replacing; // held by the view while it draws a preview
     std::atomic<bool> m_done{false};
+    std::atomic<int> m_endsAt{-1}; // none
     std::atomic<bool> m_firstLook{false};
     std::thread m_thread;
     // The buffer's pixels, taken once (a non-const QImage call may touch its data).

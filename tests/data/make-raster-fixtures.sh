@@ -337,6 +337,37 @@ def png(name, channels, rows):
 png('region-rgb.png', 3, [bytes(c for p in row for c in p) for row in rgb])
 png('region-rgba.png', 4, [bytes(c for p, a in zip(row, arow) for c in p + (a,))
                            for row, arow in zip(rgb, alpha)])
+
+# A TIFF whose directory comes before its pixels, as scanners write them: RGB in strips of 8
+# rows, uncompressed, so that a file cut short still says what it is.
+def tiff(name):
+    rows_each = 8
+    strips = [bytes(c for row in rgb[y:y + rows_each] for p in row for c in p)
+              for y in range(0, H, rows_each)]
+    entries = 10
+    ifd_size = 2 + 12 * entries + 4
+    bits_at = 8 + ifd_size
+    offsets_at = bits_at + 6
+    counts_at = offsets_at + 4 * len(strips)
+    data_at = counts_at + 4 * len(strips)
+    offsets, at = [], data_at
+    for strip in strips:
+        offsets.append(at)
+        at += len(strip)
+    def entry(tag, kind, count, value):
+        return struct.pack('<HHII', tag, kind, count, value) if kind == 4 or count != 1 \
+            else struct.pack('<HHIHH', tag, kind, count, value, 0)
+    ifd = struct.pack('<H', entries) + b''.join([
+        entry(256, 3, 1, W), entry(257, 3, 1, H), entry(258, 3, 3, bits_at),
+        entry(259, 3, 1, 1), entry(262, 3, 1, 2), entry(273, 4, len(strips), offsets_at),
+        entry(277, 3, 1, 3), entry(278, 3, 1, rows_each), entry(279, 4, len(strips), counts_at),
+        entry(284, 3, 1, 1)]) + struct.pack('<I', 0)
+    data = (b'II*\0' + struct.pack('<I', 8) + ifd + struct.pack('<HHH', 8, 8, 8)
+            + struct.pack('<%dI' % len(strips), *offsets)
+            + struct.pack('<%dI' % len(strips), *map(len, strips)) + b''.join(strips))
+    (out / name).write_bytes(data)
+
+tiff('region-strips.tif')
 PY
 for s in 420:2x2 422:2x1 444:1x1 440:1x2; do
     cjpeg -quality 90 -sample "${s#*:}" -outfile "$out/region-${s%%:*}.jpg" "$work/region.ppm"
@@ -344,6 +375,12 @@ done
 cjpeg -quality 90 -restart 1 -outfile "$out/region-restart.jpg" "$work/region.ppm"
 cjpeg -quality 90 -grayscale -outfile "$out/region-grey.jpg" "$work/region.pgm"
 im "$out/region-rgba.png" -interlace PNG "${strip[@]}" "$out/region-interlaced.png"
+# The same picture in the other formats whose rows come from the top, for the files cut short.
+cjpeg -quality 90 -progressive -outfile "$out/region-progressive.jpg" "$work/region.ppm"
+im "$out/region-rgb.png" -colors 256 "${strip[@]}" "$out/region.gif"
+im "$out/region-rgb.png" -colors 256 -interlace GIF "${strip[@]}" "$out/region-interlaced.gif"
+cwebp -quiet -q 90 "$out/region-rgb.png" -o "$out/region-lossy.webp"
+cwebp -quiet -lossless "$out/region-rgb.png" -o "$out/region-lossless.webp"
 # Damaged below row 60 only: the RGB PNG cut at two thirds, and the 4:2:0 JPEG with a frame
 # marker in place of two bytes of its scan at four fifths.
 python3 - "$out" <<'PY'
