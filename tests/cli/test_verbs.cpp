@@ -297,7 +297,8 @@ void TestVerbs::program() {
 
 // The program as a shell starts it, at the edges a script meets: standard streams closed or
 // not what they should be, names that are not UTF-8, a display that has gone, numbers beyond an
-// int. $H is the program, $D the test's folder, $T the fixtures'. Each failure is one line, with its exit code.
+// int. $H is the program, $D the test's folder, $T the fixtures'. Each failure is one line, with
+// its exit code.
 void TestVerbs::shell_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("exitCode");
@@ -330,10 +331,28 @@ void TestVerbs::shell_data() {
     // Libraries that print their own words (libjxl, libpng) do not add lines to the verb's one.
     QTest::newRow("a JPEG XL cut short")
         << "head -c -10 $T/modern/jxl-lossless.jxl > $D/cut.jxl; $H sample $D/cut.jxl 0,0" << 1
-        << "" << "huemark sample: .*\n";
+        << ""
+        << "huemark sample: .*\n";
     QTest::newRow("a PNG cut short, stats")
-        << "head -c -20 $T/raster/region-rgb.png > $D/cut.png; $H stats $D/cut.png" << 1 << ""
+        << "head -c -2000 $T/raster/region-rgb.png > $D/cut.png; $H stats $D/cut.png" << 1 << ""
         << "huemark stats: .*\n";
+    // A file cut short: the true colours of the rows it holds, the rest refused by the row where
+    // it ends (the whole file's colour at 10,10 is #2E21B7).
+    const QString half = "head -c $(($(stat -c %s $T/raster/region-420.jpg) / 2)) "
+                         "$T/raster/region-420.jpg > $D/half.jpg; ";
+    QTest::newRow("cut short: a point above the end")
+        << half + "$H sample $D/half.jpg 10,10" << 0 << "#2E21B7\n"
+        << "";
+    QTest::newRow("cut short: a square reaching the end")
+        << half + "$H sample $D/half.jpg 10,10 10,30 --radius 1" << 1 << ""
+        << "huemark sample: the file ends at row 30: the point 10,30 reaches rows it does not "
+           "hold\n";
+    QTest::newRow("cut short: the whole picture's figures")
+        << half + "$H palette $D/half.jpg" << 1 << ""
+        << "huemark palette: the file ends at row 30: the whole picture \\(75 x 101\\) .*\n";
+    QTest::newRow("cut short: a rectangle above the end")
+        << half + "$H stats $D/half.jpg --rect 0,0,75,30 --json | grep -c pixels" << 0 << "1\n"
+        << "";
     // A display named but gone: exit code 2 and one line, for the window and both picks.
     for (const char* words : {"", "--pick", "--pick --no-copy"}) {
         QTest::addRow("display gone: '%s'", words)
