@@ -11,11 +11,14 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <functional>
 
 namespace {
 // How long the notice about an unusable profile stays, in milliseconds.
 constexpr int kNoticeMs = 6000;
+// How often, and how far apart, a notice looks again whether the window is ready for it.
+constexpr int kNoticeRetryMs = 100;
 } // namespace
 
 void frmHuemark::ShowNewPicture(const LoadedPicture& stored, const QString& source) {
@@ -74,17 +77,21 @@ void frmHuemark::ShowPicture(const ShownPicture& shown, bool keepView) {
     TellEndsEarly();
 }
 
-void frmHuemark::ShowPictureNotice(const QString& notice, const std::function<bool()>& current) {
-    const auto tell = [this, notice, current] {
-        if (picColor->isVisible() && current()) {
-            QToolTip::showText(picColor->mapToGlobal(QPoint(0, 0)), notice, picColor, {},
-                               kNoticeMs);
-        }
-    };
-    if (picColor->isVisible()) {
-        tell();
-    } else {
-        QTimer::singleShot(0, this, tell);
+void frmHuemark::ShowPictureNotice(const QString& notice, const std::function<bool()>& current,
+                                   int tries) {
+    // A line shown before the window is on the screen and active would go with the window
+    // manager's first change of focus: at start-up it waits for that.
+    const QWindow* window = this->windowHandle();
+    const bool ready =
+        picColor->isVisible() && window != nullptr && window->isExposed() && isActiveWindow();
+    if (!ready && tries > 0) {
+        QTimer::singleShot(
+            tries == kNoticeTries ? 0 : kNoticeRetryMs, this,
+            [this, notice, current, tries] { ShowPictureNotice(notice, current, tries - 1); });
+        return;
+    }
+    if (picColor->isVisible() && current()) {
+        QToolTip::showText(picColor->mapToGlobal(QPoint(0, 0)), notice, picColor, {}, kNoticeMs);
     }
 }
 

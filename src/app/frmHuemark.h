@@ -244,8 +244,11 @@ public:
     // The last notice about the picture's colours (an unusable profile), empty when none, or
     // when the stored values were asked for.
     QString ColorNotice() const;
-    // A line over the picture that goes by itself; shown once the window is, while current().
-    void ShowPictureNotice(const QString& notice, const std::function<bool()>& current);
+    // A line over the picture that goes by itself; shown once the window is (looking again up
+    // to tries times), while current().
+    static constexpr int kNoticeTries = 30;
+    void ShowPictureNotice(const QString& notice, const std::function<bool()>& current,
+                           int tries = kNoticeTries);
     // Where the file ends early, when it does and that is known: said over the picture.
     void TellEndsEarly();
 

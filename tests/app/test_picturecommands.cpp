@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QtEndian>
 #include <sys/stat.h>
 
@@ -70,6 +71,7 @@ private slots:
     void fileCommand();
     void dialogRequestAndNextStart();
     void shortcutsRunTheCommands();
+    void cutShortIsSaid();
     void refusedDrops_data();
     void refusedDrops();
     void startupFile_data();
@@ -426,6 +428,40 @@ void TestPictureCommands::shortcutsRunTheCommands() {
 
 // Only one local file can be dropped: anything else is refused (the forbidden cursor shows) and
 // changes nothing.
+// A file cut short shows what it holds, says where it ends over the picture, and a reading
+// below that row says it is no colour of the picture.
+void TestPictureCommands::cutShortIsSaid() {
+    QFile whole(fixture(QStringLiteral("raster/region-420.jpg")));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QString path = m_dir->filePath(QStringLiteral("half.jpg"));
+    QFile half(path);
+    QVERIFY(half.open(QIODevice::WriteOnly));
+    half.write(whole.readAll().left(whole.size() / 2));
+    half.close();
+
+    TestWindow w;
+    w.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+    w.fakes.fileDialog->answers.push_back(path);
+    w.form->cmdFile_Click();
+    QCOMPARE(w.form->Caption(), path);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("The file ends early, at row 30 of 101: the rows "
+                                              "below hold no colours of the picture."));
+    w.form->mnuViewDetails->trigger();
+    QVERIFY(w.form->mnuViewDetails->isChecked());
+    const auto pointAt = [&w](float x, float y) { w.form->picColor_MouseMove(0, 0, x, y); };
+    pointAt(10.5f, 29.5f);
+    QVERIFY2(w.form->lblDetails->text().startsWith(QStringLiteral("10, 29")),
+             qPrintable(w.form->lblDetails->text()));
+    QVERIFY2(!w.form->lblDetails->text().contains(QStringLiteral("ends at row")),
+             qPrintable(w.form->lblDetails->text()));
+    pointAt(10.5f, 30.5f);
+    QVERIFY2(w.form->lblDetails->text().endsWith(
+                 QStringLiteral("the file ends at row 30: no colour of the picture")),
+             qPrintable(w.form->lblDetails->text()));
+}
+
 void TestPictureCommands::refusedDrops_data() {
     QTest::addColumn<QString>("what");
     QTest::newRow("text") << "text";
