@@ -24,6 +24,8 @@ void TestHelpCommands::aboutBox() {
     QCOMPARE(lines[0], QStringLiteral("Huemark Ver 1.4  Build(12)"));
     QCOMPARE(lines[2], QStringLiteral("Click picture for pixel color code"));
     QVERIFY(lines[3].startsWith(QStringLiteral("Copyright \u00A9")));
+    // The licence by its SPDX identifier, as the package's metadata and copyright file name it.
+    QVERIFY(lines[3].endsWith(QStringLiteral("GPL-3.0-or-later")));
     QVERIFY(lines[4].startsWith(QStringLiteral("Get updates at https://")));
 }
 

@@ -87,10 +87,26 @@ class Gnome:
         # that a new session starts in.
         self.keys("Shift_L")
         time.sleep(0.3)
-        self.keys("Escape")
+        self.leave_overview()
         # GNOME Shell lends its screenshots to the owner of this name.
         self.call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
                   "RequestName", "(su)", ("org.gnome.Screenshot", 4))
+
+    def overview_shown(self):
+        return self.call("org.gnome.Shell", "/org/gnome/Shell", "org.freedesktop.DBus.Properties",
+                         "Get", "(ss)", ("org.gnome.Shell", "OverviewActive"))[0]
+
+    def leave_overview(self):
+        """Out of the overview, where a window that maps does not get the keyboard. An Escape
+        sent while the shell is still starting up goes unheard: it is sent until the shell says
+        the overview is gone."""
+        def gone():
+            if not self.overview_shown():
+                return True
+            self.keys("Escape")
+            time.sleep(0.5)
+            return not self.overview_shown()
+        self.s.wait_for(gone, "GNOME Shell to leave the overview", timeout=30)
 
     def activation_environment(self, socket):
         """The portals the bus starts on demand find the compositor and know the desktop."""
@@ -369,7 +385,7 @@ def case_gnome(c):
     s.app = s.wait_for(s._find_app, "the German window on the accessibility bus", timeout=60)
     s.app.set_cache_mask(s.Atspi.Cache.NONE)
     s.frame = s.wait_for(lambda: s.top_level("frame"), "the German window in the tree")
-    gnome.keys("Escape")  # out of the overview GNOME shows once no window is left
+    gnome.leave_overview()  # GNOME shows the overview once no window is left
     keys_to_window("ctrl+shift+v")
     offer = german("de", "ScreenCapture",
                    "The desktop refuses Huemark screenshots: Deny was chosen when it asked.")
