@@ -11,6 +11,7 @@
 #include "palette/Contrast.h"
 #include "palette/ListFiles.h"
 #include "palette/ListFormats.h"
+#include "palette/Template.h"
 #include "pixels/PlatformError.h"
 #include "settings/Settings.h"
 
@@ -24,10 +25,24 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolTip>
+#include <algorithm>
 
 namespace {
 const QString kCopyNotationKey = QStringLiteral("CopyNotation");
 const QString kListFolderKey = QStringLiteral("ListFolder");
+const QString kCopyTemplateKey = QStringLiteral("CopyTemplate");
+// CopyNotation's word while Copy As, Custom is chosen: no notation's key.
+const QString kCustomKey = QStringLiteral("custom");
+const char* const kCustomItem = "mnuEditCopyAsCustom";
+// The template a user starts from, and the one kept when CopyTemplate holds none or none that
+// parses.
+const QString kDefaultTemplate = QStringLiteral("{hex}");
+// Save List As's type after the list formats: the list through the remembered template, a line a
+// colour. Only written: Open List cannot read it back.
+//: A file type in the save dialog: the list written through the template of Edit, Copy As, Custom.
+const char* const kTemplateFilterName = QT_TRANSLATE_NOOP("frmHuemark", "Custom template");
+const QString kTemplateExtension = QStringLiteral("txt");
+constexpr int kTemplateFilter = int(std::size(kListFormats)) + 1;
 
 struct NotationItem {
     Notation notation;
@@ -55,6 +70,10 @@ QString SaveFilter() {
                      QStringLiteral(" (%1)").arg(pattern)
               << pattern;
     }
+    const QString pattern = QStringLiteral("*.") + kTemplateExtension;
+    parts << QCoreApplication::translate("frmHuemark", kTemplateFilterName) +
+                 QStringLiteral(" (%1)").arg(pattern)
+          << pattern;
     return parts.join(QLatin1Char('|'));
 }
 } // namespace
@@ -88,6 +107,11 @@ void frmHuemark::createPaletteCommands() {
         connect(item, &QAction::triggered, this,
                 [this, notation] { mnuEditCopyAs_Click(notation); });
     }
+    QAction* custom = mnuEditCopyAs->addAction(tr("&Custom..."));
+    custom->setObjectName(QLatin1String(kCustomItem));
+    custom->setCheckable(true);
+    group->addAction(custom);
+    connect(custom, &QAction::triggered, this, &frmHuemark::mnuEditCopyAsCustom_Click);
 
     connect(grdList, &FlexGrid::SelChange, this, &frmHuemark::grdList_SelChange);
     connect(grdList, &FlexGrid::MouseUp, this, &frmHuemark::grdList_MouseUp);
@@ -95,12 +119,25 @@ void frmHuemark::createPaletteCommands() {
 
 void frmHuemark::ReadPaletteOptions() {
     SettingsStore& store = *m_services.settings;
-    m_copyNotation =
-        NotationOfKey(store.GetSetting(Settings::kApp, Settings::kOptions, kCopyNotationKey,
-                                       NotationKey(Notation::WebCode)))
-            .value_or(Notation::WebCode);
+    const QString notation = store.GetSetting(Settings::kApp, Settings::kOptions, kCopyNotationKey,
+                                              NotationKey(Notation::WebCode));
+    m_copyNotation = NotationOfKey(notation).value_or(Notation::WebCode);
+    m_copyTemplate =
+        store.GetSetting(Settings::kApp, Settings::kOptions, kCopyTemplateKey, kDefaultTemplate);
+    if (!ColorTemplate(m_copyTemplate).valid()) {
+        m_copyTemplate = kDefaultTemplate;
+    }
+    m_copyCustom = notation == kCustomKey;
     m_listFolder =
         store.GetSetting(Settings::kApp, Settings::kOptions, kListFolderKey, DefaultFolder());
+    CheckCopyAsItem();
+}
+
+void frmHuemark::CheckCopyAsItem() {
+    if (m_copyCustom) {
+        findChild<QAction*>(QLatin1String(kCustomItem))->setChecked(true);
+        return;
+    }
     for (const NotationItem& entry : kNotationItems) {
         if (entry.notation == m_copyNotation) {
             findChild<QAction*>(QLatin1String(entry.name))->setChecked(true);
@@ -111,7 +148,8 @@ void frmHuemark::ReadPaletteOptions() {
 void frmHuemark::SavePaletteOptions() {
     SettingsStore& store = *m_services.settings;
     store.SaveSetting(Settings::kApp, Settings::kOptions, kCopyNotationKey,
-                      NotationKey(m_copyNotation));
+                      m_copyCustom ? kCustomKey : NotationKey(m_copyNotation));
+    store.SaveSetting(Settings::kApp, Settings::kOptions, kCopyTemplateKey, m_copyTemplate);
     store.SaveSetting(Settings::kApp, Settings::kOptions, kListFolderKey, m_listFolder);
 }
 
@@ -137,14 +175,77 @@ QString frmHuemark::ReadoutAs(Notation notation) const {
     return ColorAs(notation, Pick{Color::fromValue(m_readoutValue), QString(), PickOrigin()});
 }
 
-void frmHuemark::mnuEditCopyAs_Click(Notation notation) {
-    m_copyNotation = notation;
-    for (const NotationItem& entry : kNotationItems) {
-        if (entry.notation == notation) {
-            findChild<QAction*>(QLatin1String(entry.name))->setChecked(true);
+std::optional<Pick> frmHuemark::ReadoutPick() const {
+    if (m_readoutValue < 0 || !txtCursor->isVisible()) {
+        return std::nullopt;
+    }
+    PickOrigin origin;
+    origin.position = m_readoutPixel;
+    return Pick{Color::fromValue(m_readoutValue), QString(), origin};
+}
+
+std::optional<Pick> frmHuemark::CurrentPick() const {
+    if (grdList->hasFocus()) {
+        const QList<Pick> row = PicksOfRows(grdList->Row(), grdList->Row());
+        if (!row.isEmpty()) {
+            return row.front();
         }
     }
+    if (std::optional<Pick> readout = ReadoutPick()) {
+        return readout;
+    }
+    if (!m_picks->picks().isEmpty()) {
+        return m_picks->picks().front();
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> frmHuemark::ThroughTemplate(const QList<Pick>& picks) {
+    const TemplateLines lines = ColorTemplate(m_copyTemplate).renderEach(picks);
+    if (!lines.ok()) {
+        //: A message box, its lines broken by carriage returns. %1: why (a sentence).
+        m_services.messageBox->showMessage(
+            this, tr("The colour cannot be copied through the template.\r%1").arg(lines.error),
+            QStringLiteral("Huemark"));
+        return std::nullopt;
+    }
+    return lines.lines.join(QLatin1Char('\n'));
+}
+
+void frmHuemark::mnuEditCopyAs_Click(Notation notation) {
+    m_copyNotation = notation;
+    m_copyCustom = false;
+    CheckCopyAsItem();
     // The choice copies at once what Ctrl+C copies from now on.
+    CopySelection();
+}
+
+void frmHuemark::mnuEditCopyAsCustom_Click() {
+    // The dialog takes the focus: the colour the preview shows is the one Ctrl+C copies now.
+    const std::optional<Pick> current = CurrentPick();
+    const auto preview = [&current](const QString& text) {
+        // A template that cannot be filled for this colour (no place for {x}) may still be
+        // taken: other colours have one.
+        const ColorTemplate t(text);
+        if (!t.valid()) {
+            return TemplatePreview{t.error(), false};
+        }
+        if (!current) {
+            return TemplatePreview{};
+        }
+        const TemplateText filled = t.render(*current);
+        return TemplatePreview{filled.ok() ? filled.text : filled.error, true};
+    };
+    const std::optional<QString> chosen =
+        m_services.templateDialog->editTemplate(this, m_copyTemplate, preview);
+    if (!chosen || !ColorTemplate(*chosen).valid()) {
+        // Cancelled: the choice in force stays checked.
+        CheckCopyAsItem();
+        return;
+    }
+    m_copyTemplate = *chosen;
+    m_copyCustom = true;
+    CheckCopyAsItem();
     CopySelection();
 }
 
@@ -167,9 +268,23 @@ void frmHuemark::mnuFileSaveList_Click() {
     } catch (const PlatformError&) {
         return;
     }
-    const int filter = std::clamp(dialog.FilterIndex, 1, static_cast<int>(std::size(kListFormats)));
-    const ListFormat format = FormatOfPath(dialog.FileName, kListFormats[filter - 1].format);
-    const QString path = PathWithExtension(dialog.FileName, format);
+    const int filter = std::clamp(dialog.FilterIndex, 1, kTemplateFilter);
+    // The name's extension chooses the type, as the type chosen adds its own to a name that has
+    // none of theirs.
+    const QString suffix = QFileInfo(dialog.FileName).suffix();
+    const bool listSuffix = std::any_of(
+        std::begin(kListFormats), std::end(kListFormats), [&suffix](const ListFormatInfo& info) {
+            return suffix.compare(QLatin1String(info.extension), Qt::CaseInsensitive) == 0;
+        });
+    const bool throughTemplate = suffix.compare(kTemplateExtension, Qt::CaseInsensitive) == 0 ||
+                                 (filter == kTemplateFilter && !listSuffix);
+    const ListFormat format = FormatOfPath(
+        dialog.FileName, kListFormats[std::min(filter, kTemplateFilter - 1) - 1].format);
+    const QString path = throughTemplate
+                             ? (suffix.compare(kTemplateExtension, Qt::CaseInsensitive) == 0
+                                    ? dialog.FileName
+                                    : dialog.FileName + QLatin1Char('.') + kTemplateExtension)
+                             : PathWithExtension(dialog.FileName, format);
     const QFileInfo file(path);
     // The dialog asked about the name as typed; with the type's extension added it names another
     // file, which is not replaced without asking either.
@@ -183,10 +298,30 @@ void frmHuemark::mnuFileSaveList_Click() {
         return;
     }
     m_listFolder = file.absolutePath();
-    const QString reason = SaveListFile(path, WriteList(format, rows, file.completeBaseName()));
+    QByteArray bytes;
+    if (throughTemplate) {
+        // One line a colour, top row first; a colour the template cannot be filled for (an
+        // opened one has no place for {x}) leaves the file unwritten.
+        const TemplateLines lines = ColorTemplate(m_copyTemplate).renderEach(rows);
+        if (!lines.ok()) {
+            m_services.messageBox->showMessage(this, SaveFailureMessage(path, lines.error),
+                                               QStringLiteral("Huemark"));
+            return;
+        }
+        for (const QString& line : lines.lines) {
+            bytes += line.toUtf8() + '\n';
+        }
+    } else {
+        bytes = WriteList(format, rows, file.completeBaseName());
+    }
+    const QString reason = SaveListFile(path, bytes);
     if (!reason.isEmpty()) {
         m_services.messageBox->showMessage(this, SaveFailureMessage(path, reason),
                                            QStringLiteral("Huemark"));
+        return;
+    }
+    if (throughTemplate) {
+        m_listFilterIndex = kTemplateFilter;
         return;
     }
     for (int i = 0; i < static_cast<int>(std::size(kListFormats)); ++i) {

@@ -62,6 +62,7 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
         txtCursor->setVisible(true);
         hideLoupe();
         m_readoutValue = -1;
+        m_readoutPixel.reset();
         m_pointerRests.stop();
         return;
     }
@@ -76,6 +77,7 @@ void frmHuemark::picColor_MouseMove(int /*button*/, int /*shift*/, float x, floa
     txtCursor->setVisible(true);
 
     m_readoutValue = reading.pick ? reading.pick->color.value() : -1;
+    m_readoutPixel = reading.pick ? reading.pick->origin.position : std::nullopt;
     QString readout = WebCode(m_readoutValue);
     if (m_vision != ColorVision::Normal && m_readoutValue >= 0) {
         // Beside the picture's real colour, the colour the simulated vision sees.

@@ -266,6 +266,9 @@ public:
     void mnuFileOpenHistory_Click();
     void mnuFileKeepHistory_Click();
     void mnuEditCopyAs_Click(Notation notation);
+    // Edit, Copy As, Custom...: the template dialog; with OK, Ctrl+C copies through the template
+    // from then on (and Save List As writes its custom type through it).
+    void mnuEditCopyAsCustom_Click();
     void grdList_SelChange();
     void grdList_MouseUp(int button, int shift, float x, float y);
 
@@ -301,6 +304,20 @@ private:
     QString SelectedRowsAs(Notation notation) const;
     QString ReadoutAs(Notation notation) const;
     Notation m_copyNotation = Notation::WebCode;
+    // Copy As, Custom: the remembered template (CopyTemplate), and whether Ctrl+C copies through
+    // it rather than in m_copyNotation.
+    QString m_copyTemplate = QStringLiteral("{hex}");
+    bool m_copyCustom = false;
+    // The picks through the template, one a line; said in a message box when it cannot be
+    // filled (an opened colour has no place for {x}), and then nothing.
+    std::optional<QString> ThroughTemplate(const QList<Pick>& picks);
+    // The colour Ctrl+C would copy now: the list's current row, else the read-out's, else the
+    // list's top row.
+    std::optional<Pick> CurrentPick() const;
+    // The pick the read-out shows, with its pixel; none while it shows nothing.
+    std::optional<Pick> ReadoutPick() const;
+    // Checks the Copy As item of the choice in force.
+    void CheckCopyAsItem();
     ColorVision m_vision = ColorVision::Normal; // how the picture is drawn
     QString m_listFolder;
     int m_listFilterIndex = 1;
@@ -369,8 +386,10 @@ private:
 
     Services m_services;
     PickList* m_picks = nullptr;
-    // The colour value the read-out shows (-1 when it shows a point outside the picture).
+    // The colour value the read-out shows (-1 when it shows a point outside the picture), and
+    // the picture pixel it was read at.
     ColorValue m_readoutValue = -1;
+    std::optional<QPoint> m_readoutPixel;
     PickPoint m_pickPoint;
     // The pointer's position at its last move over the picture, and where the picture stood:
     // while both stay, the picture's last pointer event says exactly which pixel it names.

@@ -12,6 +12,7 @@
 #include "desktop/capture/ScreenCapture.h"
 #include "help/About.h"
 #include "history/PickHistory.h"
+#include "palette/Template.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
@@ -110,7 +111,8 @@ public:
     }
 
 public slots:
-    // The bus's method: (notation key, or "" for JSON; copy) -> (exit code, output, error).
+    // The bus's method: (notation key, "" for JSON, or a colour template, which holds a brace
+    // as no key does; copy) -> (exit code, output, error).
     Q_SCRIPTABLE void Pick(const QString& notation, bool copy, const QDBusMessage& message) {
         if (m_busy) {
             const PickAnswer refusal = GestureLock::Refusal();
@@ -119,7 +121,11 @@ public slots:
             return;
         }
         PickWish wish;
-        wish.notation = notation.isEmpty() ? std::nullopt : NotationOfKey(notation);
+        if (IsTemplateFormat(notation)) {
+            wish.colorTemplate = notation;
+        } else {
+            wish.notation = notation.isEmpty() ? std::nullopt : NotationOfKey(notation);
+        }
         wish.copy = copy;
         message.setDelayedReply(true);
         // A caller that ends meanwhile (Ctrl+C in its terminal) gives the gesture up with it.
@@ -191,7 +197,10 @@ std::optional<PickAnswer> PickThrough(const PickWish& wish) {
     }
     QDBusMessage call =
         QDBusMessage::createMethodCall(DesktopName(), kPath, Interface(), QStringLiteral("Pick"));
-    call << (wish.notation ? NotationKey(*wish.notation) : QString()) << wish.copy;
+    call << (!wish.colorTemplate.isEmpty() ? wish.colorTemplate
+             : wish.notation               ? NotationKey(*wish.notation)
+                                           : QString())
+         << wish.copy;
     // However long the user takes over the gesture.
     return Answered(bus.call(call, QDBus::Block, INT_MAX));
 }

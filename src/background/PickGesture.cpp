@@ -4,6 +4,7 @@
 #include "desktop/Services.h"
 #include "desktop/capture/ScreenCapture.h"
 #include "history/PickHistory.h"
+#include "palette/Template.h"
 #include "screenpick/ScreenPick.h"
 #include "settings/Settings.h"
 #include "settings/SettingsForms.h"
@@ -72,11 +73,21 @@ PickAnswer PickGesture(const PickWish& wish, ScreenCaptureService& capture, Poin
         options.earlyInput = [frozen] { return frozen->releaseInput(); };
     }
     QString text;
+    // Why the template could not be filled for the pick (a colour the desktop's picker gave has
+    // no place for {x}).
+    QString unfilled;
     options.picked = [&](const ScreenPickResult& pick) {
-        text = wish.notation ? ColorAs(*wish.notation, pick.pick) : PickJson(pick);
-        if (wish.copy) {
-            QGuiApplication::clipboard()->setText(
-                wish.notation ? text : ColorAs(Notation::WebCode, pick.pick));
+        if (!wish.colorTemplate.isEmpty()) {
+            const TemplateText filled = ColorTemplate(wish.colorTemplate).render(pick.pick);
+            unfilled = filled.error;
+            text = filled.text;
+        } else {
+            text = wish.notation ? ColorAs(*wish.notation, pick.pick) : PickJson(pick);
+        }
+        if (wish.copy && unfilled.isEmpty()) {
+            QGuiApplication::clipboard()->setText(wish.notation || !wish.colorTemplate.isEmpty()
+                                                      ? text
+                                                      : ColorAs(Notation::WebCode, pick.pick));
             *copied = true;
         }
     };
@@ -86,7 +97,11 @@ PickAnswer PickGesture(const PickWish& wish, ScreenCaptureService& capture, Poin
     case ScreenPickResult::Outcome::Picked:
         a.exitCode = 0;
         a.out = text.toUtf8() + '\n';
-        if (!pick.note.isEmpty()) {
+        if (!unfilled.isEmpty()) {
+            a.exitCode = 2;
+            a.out.clear();
+            a.err = (QStringLiteral("huemark: ") + unfilled + QLatin1Char('\n')).toLocal8Bit();
+        } else if (!pick.note.isEmpty()) {
             a.err = (QStringLiteral("huemark: ") + pick.note + QLatin1Char('\n')).toLocal8Bit();
         }
         if (history != nullptr && keep) {

@@ -18,6 +18,9 @@ class ScreenCaptureService;
 struct PickWish {
     std::optional<Notation> notation = Notation::WebCode; // none: the pick as JSON
     bool copy = true;                                     // onto the clipboard too
+    // A colour template (palette/Template.h), parsed already; when given, the pick is written
+    // through it, and copied so, whatever the notation.
+    QString colorTemplate;
 };
 
 // What the pick says, and its exit code: 0 picked, 1 given up, 2 the screen could not be had

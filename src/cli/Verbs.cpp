@@ -6,6 +6,7 @@
 #include "measure/DominantColors.h"
 #include "palette/ListFormats.h"
 #include "palette/Notations.h"
+#include "palette/Template.h"
 #include "pixels/RegularFile.h"
 #include "pixels/WebCode.h"
 
@@ -239,12 +240,17 @@ PictureBytes Read(const QByteArray& file, const Environment& env) {
 
 // --- sample ---------------------------------------------------------------------------------
 
-// The format words sample and history take: json, or a notation's key.
+// The format words sample and history take: json, a notation's key, or a template (a text with
+// a brace), which is checked here, before anything is read.
 QString FormatOption(const Words& w) {
     QString format = QStringLiteral("web");
     if (const auto it = w.options.find("--format"); it != w.options.end()) {
         format = QString::fromUtf8(it->second);
-        if (format != QLatin1String("json") && !NotationOfKey(format)) {
+        if (IsTemplateFormat(format)) {
+            if (const ColorTemplate t(format); !t.valid()) {
+                Usage(t.error());
+            }
+        } else if (format != QLatin1String("json") && !NotationOfKey(format)) {
             //: On standard error. %1: the word given, in single quotes. The format words stay as
             //: they are.
             Usage(QCoreApplication::translate("Verbs", "--format takes web, rgb, hsl, oklch, "
@@ -259,6 +265,18 @@ QString FormatOption(const Words& w) {
 // A line per pick; as JSON, its pixel and radius where it has one, and the source where known.
 QByteArray SampleText(const QList<Pick>& samples, const QString& format) {
     QByteArray out;
+    if (IsTemplateFormat(format)) {
+        // A colour the template cannot be filled for (a kept pick with no place, for {x}) is the
+        // template's fault for these colours: wrong usage, and nothing written.
+        const TemplateLines lines = ColorTemplate(format).renderEach(samples);
+        if (!lines.ok()) {
+            Usage(lines.error);
+        }
+        for (const QString& line : lines.lines) {
+            out += Line(line);
+        }
+        return out;
+    }
     for (const Pick& s : samples) {
         if (format == QLatin1String("json")) {
             QJsonObject o;
@@ -552,7 +570,10 @@ QString HelpText() {
         "                 average of the square of radius R (0 to 5) around it. F is web\n"
         "                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact\n"
         "                 value), color-stored (the stored value in its own space), name\n"
-        "                 (the nearest CSS name), gpl or json.\n"
+        "                 (the nearest CSS name), gpl, json, or a template: a text with\n"
+        "                 placeholders, such as 'rgb({r} {g} {b})' or '{HEX}\\n{name}'\n"
+        "                 ({hex} {r%} {h} {s} {l} {oklch} {x} {y} {description} ...;\n"
+        "                 {l:.1} has one decimal; the manual page has them all).\n"
         "  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]\n"
         "                 The figures of the picture or the rectangle: pixels, the mean in\n"
         "                 linear light and the plain average of the codes, the median, the\n"

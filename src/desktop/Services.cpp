@@ -10,14 +10,18 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace {
 // The dialog's answer as the system spells it: a desktop's file chooser answers with an address
@@ -101,6 +105,59 @@ public:
                         parent);
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
+    }
+};
+
+// A line edit with the template, the current colour through it below, and OK only while the
+// template is one.
+class QtTemplateDialog : public TemplateDialogService {
+public:
+    std::optional<QString>
+    editTemplate(QWidget* parent, const QString& current,
+                 const std::function<TemplatePreview(const QString&)>& preview) override {
+        QDialog dialog(parent);
+        dialog.setObjectName(QStringLiteral("templateDialog"));
+        //: The title of the dialog that edits the template Edit, Copy As, Custom copies with.
+        dialog.setWindowTitle(QCoreApplication::translate("Services", "Custom Notation"));
+        auto* layout = new QVBoxLayout(&dialog);
+        //: Above the template's line edit. The placeholders stay as they are.
+        auto* label = new QLabel(
+            QCoreApplication::translate(
+                "Services",
+                "&Template, with placeholders such as {hex}, {r} {g} {b}, {h} {s} {l}, {l:.1}, "
+                "{oklch}, {name}, {x} {y} and {description}; {{ and }} for braces, \\n for a "
+                "line break:"),
+            &dialog);
+        label->setWordWrap(true);
+        auto* edit = new QLineEdit(current, &dialog);
+        edit->setObjectName(QStringLiteral("txtTemplate"));
+        label->setBuddy(edit);
+        auto* shown = new QLabel(&dialog);
+        shown->setObjectName(QStringLiteral("lblPreview"));
+        //: The line under the template: the colour through it, or what is wrong with it.
+        shown->setAccessibleName(QCoreApplication::translate("Services", "Preview"));
+        shown->setTextFormat(Qt::PlainText);
+        shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        auto* buttons =
+            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        layout->addWidget(label);
+        layout->addWidget(edit);
+        layout->addWidget(shown);
+        layout->addWidget(buttons);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        const auto update = [&](const QString& text) {
+            const TemplatePreview p = preview(text);
+            shown->setText(p.text);
+            buttons->button(QDialogButtonBox::Ok)->setEnabled(p.valid);
+        };
+        QObject::connect(edit, &QLineEdit::textChanged, &dialog, update);
+        update(current);
+        dialog.resize(dialog.sizeHint().expandedTo(QSize(480, 0)));
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return edit->text();
     }
 };
 
@@ -206,6 +263,7 @@ Services Services::qtDefaults() {
     s.clock = std::make_shared<QtClock>();
     s.fileDialog = std::make_shared<QtFileDialog>();
     s.messageBox = std::make_shared<QtMessageBox>();
+    s.templateDialog = std::make_shared<QtTemplateDialog>();
     s.pointer = std::make_shared<QtPointer>();
     s.helpViewer = std::make_shared<NoHelpViewer>();
     s.settings = std::make_shared<IniSettingsStore>();
@@ -217,6 +275,6 @@ Services Services::qtDefaults() {
 }
 
 bool Services::complete() const {
-    return printDialog && printerOutput && clock && fileDialog && messageBox && pointer &&
-           helpViewer && settings && clipboard && progress && screen && history;
+    return printDialog && printerOutput && clock && fileDialog && messageBox && templateDialog &&
+           pointer && helpViewer && settings && clipboard && progress && screen && history;
 }

@@ -63,6 +63,23 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
 };
 
+// What the colour template dialog shows under the text typed: the current colour through it, or
+// why it cannot be filled for it, or why the text is no template (then OK cannot be pressed).
+struct TemplatePreview {
+    QString text;
+    bool valid = true;
+};
+
+class TemplateDialogService {
+public:
+    virtual ~TemplateDialogService() = default;
+    // The modal dialog that edits a colour template, starting from current; preview is asked at
+    // every change of the text. The template taken with OK, or nothing on Cancel.
+    virtual std::optional<QString>
+    editTemplate(QWidget* parent, const QString& current,
+                 const std::function<TemplatePreview(const QString&)>& preview) = 0;
+};
+
 // The screen pointer, in screen pixels.
 class PointerService {
 public:
@@ -153,6 +170,7 @@ struct Services {
     std::shared_ptr<ClockService> clock;
     std::shared_ptr<FileDialogService> fileDialog;
     std::shared_ptr<MessageBoxService> messageBox;
+    std::shared_ptr<TemplateDialogService> templateDialog;
     std::shared_ptr<PointerService> pointer;
     std::shared_ptr<HelpViewerService> helpViewer;
     std::shared_ptr<SettingsStore> settings;

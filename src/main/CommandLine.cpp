@@ -1,6 +1,7 @@
 #include "main/CommandLine.h"
 
 #include "cli/Verbs.h"
+#include "palette/Template.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -58,10 +59,10 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
             options = false;
         } else if (options && word.startsWith('-') && word != "-") {
             if (word == "-h" || word == "--help") {
-                return {Request::Action::Help, {}, {}, 0, {}};
+                return {Request::Action::Help, {}, {}, 0, {}, true};
             }
             if (word == "-v" || word == "--version") {
-                return {Request::Action::Version, {}, {}, 0, {}};
+                return {Request::Action::Version, {}, {}, 0, {}, true};
             }
             if (word == "--pick") {
                 pickOptions << word;
@@ -126,7 +127,15 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
         }
         if (format) {
             const QString name = QString::fromUtf8(*format);
-            if (name == QLatin1String("json")) {
+            if (IsTemplateFormat(name)) {
+                // Checked now: a fault in it is said before the screen is frozen.
+                if (const ColorTemplate t(name); !t.valid()) {
+                    Request r = Refused(t.error(), 2);
+                    r.withUsage = false;
+                    return r;
+                }
+                pick.pick.colorTemplate = name;
+            } else if (name == QLatin1String("json")) {
                 pick.pick.notation.reset();
             } else if (const std::optional<Notation> notation = NotationOfKey(name)) {
                 pick.pick.notation = notation;
@@ -214,7 +223,9 @@ QString HelpText() {
                "                 How the pick is written: web (#RRGGBB, the default), rgb, hsl,\n"
                "                 oklch, gpl, color-srgb, color-stored, name, or json (the code,\n"
                "                 the pixel on the desktop, the monitor, its scale and the\n"
-               "                 radius; the clipboard gets the web code).\n"
+               "                 radius; the clipboard gets the web code). A text with a\n"
+               "                 brace is a template, such as '{hex}' or '{r} {g} {b}': see\n"
+               "                 huemark sample.\n"
                "  --no-copy      Leaves the clipboard alone.\n"
                "  --background   Keeps Huemark at hand, windowless, one per session: it picks\n"
                "                 on Super+Shift+C (X11; changed in its Preferences), from its\n"

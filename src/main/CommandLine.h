@@ -28,6 +28,9 @@ struct Request {
     QString error;
     int exitCode = 0; // 2 for wrong usage, 1 for a file that cannot be used
     PickWish pick;
+    // Refused: whether the usage follows the error (not after a fault in a colour template,
+    // which its one line says in full).
+    bool withUsage = true;
 };
 
 // words: the arguments after the program's name, once the toolkit has taken its own. "--" ends

@@ -18,9 +18,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <optional>
-#include <fcntl.h>
 #include <unistd.h>
 #include <vector>
 
@@ -30,7 +30,7 @@ int Answer(const CommandLine::Request& request) {
     using Action = CommandLine::Request::Action;
     if (request.action == Action::Refused) {
         QString text = QStringLiteral("huemark: ") + request.error + QLatin1Char('\n');
-        if (request.exitCode == 2) {
+        if (request.exitCode == 2 && request.withUsage) {
             text += CommandLine::UsageLine() + QLatin1Char('\n');
         }
         std::fputs(text.toLocal8Bit().constData(), stderr);

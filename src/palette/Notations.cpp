@@ -9,65 +9,21 @@
 #include <numbers>
 
 namespace {
-constexpr int kPercentDecimals = 2; // hsl() saturation and lightness
-constexpr int kHslHueDecimals = 2;
-// Oklab L and C need five decimals to tell every 8-bit colour apart; the hue, in degrees, three.
-constexpr int kOkDecimals = 5;
-constexpr int kOkHueDecimals = 3;
 // Below this chroma an Oklch hue means nothing (it is "powerless") and is written as none.
 constexpr double kOkAchromatic = 0.000004;
 
-QString HueText(double hue, int decimals) {
-    if (std::isnan(hue)) {
-        return QStringLiteral("none");
-    }
-    const double scale = std::pow(10.0, decimals);
-    double rounded = std::floor(hue * scale + 0.5) / scale;
-    if (rounded >= 360) {
-        rounded -= 360;
-    }
-    return CssNumber(rounded, decimals);
-}
-
 QString HslText(Color c) {
-    const double r = c.red() / 255.0;
-    const double g = c.green() / 255.0;
-    const double b = c.blue() / 255.0;
-    const double max = std::max({r, g, b});
-    const double min = std::min({r, g, b});
-    const double lightness = (max + min) / 2;
-    const double delta = max - min;
-    double hue = std::nan("");
-    double saturation = 0;
-    if (delta > 0) {
-        saturation = (max - lightness) / std::min(lightness, 1 - lightness);
-        if (max == r) {
-            hue = (g - b) / delta + (g < b ? 6 : 0);
-        } else if (max == g) {
-            hue = (b - r) / delta + 2;
-        } else {
-            hue = (r - g) / delta + 4;
-        }
-        hue *= 60;
-    }
+    const HslValue hsl = HslOf(c);
     return QStringLiteral("hsl(%1 %2% %3%)")
-        .arg(HueText(hue, kHslHueDecimals), CssNumber(saturation * 100, kPercentDecimals),
-             CssNumber(lightness * 100, kPercentDecimals));
+        .arg(HueText(hsl.hue, kHslHueDecimals), CssNumber(hsl.saturation, kPercentDecimals),
+             CssNumber(hsl.lightness, kPercentDecimals));
 }
 
 QString OklchText(Color c) {
-    const LabValue lab = OklabOf(LinearOf(c));
-    const double chroma = std::hypot(lab.a, lab.b);
-    double hue = std::nan("");
-    if (chroma > kOkAchromatic) {
-        hue = std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;
-        if (hue < 0) {
-            hue += 360;
-        }
-    }
+    const OklchValue lch = OklchOf(c);
     return QStringLiteral("oklch(%1 %2 %3)")
-        .arg(CssNumber(lab.l, kOkDecimals), CssNumber(chroma, kOkDecimals),
-             HueText(hue, kOkHueDecimals));
+        .arg(CssNumber(lch.lightness, kOkDecimals), CssNumber(lch.chroma, kOkDecimals),
+             HueText(lch.hue, kOkHueDecimals));
 }
 // color(space r g b) with five decimals a channel.
 QString ColorFunction(const QString& space, const std::array<double, 3>& v) {
@@ -88,6 +44,55 @@ QString SrgbFunction(const Pick& pick) {
                              : EncodedRgb{c.red() / 255.0, c.green() / 255.0, c.blue() / 255.0});
 }
 } // namespace
+
+HslValue HslOf(Color c) {
+    const double r = c.red() / 255.0;
+    const double g = c.green() / 255.0;
+    const double b = c.blue() / 255.0;
+    const double max = std::max({r, g, b});
+    const double min = std::min({r, g, b});
+    const double lightness = (max + min) / 2;
+    const double delta = max - min;
+    double hue = std::nan("");
+    double saturation = 0;
+    if (delta > 0) {
+        saturation = (max - lightness) / std::min(lightness, 1 - lightness);
+        if (max == r) {
+            hue = (g - b) / delta + (g < b ? 6 : 0);
+        } else if (max == g) {
+            hue = (b - r) / delta + 2;
+        } else {
+            hue = (r - g) / delta + 4;
+        }
+        hue *= 60;
+    }
+    return {hue, saturation * 100, lightness * 100};
+}
+
+OklchValue OklchOf(Color c) {
+    const LabValue lab = OklabOf(LinearOf(c));
+    const double chroma = std::hypot(lab.a, lab.b);
+    double hue = std::nan("");
+    if (chroma > kOkAchromatic) {
+        hue = std::atan2(lab.b, lab.a) * 180 / std::numbers::pi;
+        if (hue < 0) {
+            hue += 360;
+        }
+    }
+    return {lab.l, chroma, hue};
+}
+
+QString HueText(double hue, int decimals) {
+    if (std::isnan(hue)) {
+        return QStringLiteral("none");
+    }
+    const double scale = std::pow(10.0, decimals);
+    double rounded = std::floor(hue * scale + 0.5) / scale;
+    if (rounded >= 360) {
+        rounded -= 360;
+    }
+    return CssNumber(rounded, decimals);
+}
 
 QString CssNumber(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);

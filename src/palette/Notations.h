@@ -25,3 +25,27 @@ std::optional<Notation> NotationOfKey(const QString& key);
 // A number as CSS serialises it: rounded half up to the given decimals, trailing zeros and a
 // bare decimal point dropped, never "-0".
 QString CssNumber(double value, int decimals);
+
+// The numbers of hsl() and oklch(), unrounded: hue in degrees (NaN where the colour has none, a
+// grey's), saturation and lightness in percent; Oklab lightness (0 to 1) and chroma.
+struct HslValue {
+    double hue;
+    double saturation;
+    double lightness;
+};
+struct OklchValue {
+    double lightness;
+    double chroma;
+    double hue;
+};
+HslValue HslOf(Color c);
+OklchValue OklchOf(Color c);
+// A hue as the notations write it: rounded to the decimals, 360 as 0, "none" for NaN.
+QString HueText(double hue, int decimals);
+
+// The decimals hsl() and oklch() write their numbers with: Oklab L and C need five to tell every
+// 8-bit colour apart, the hue in degrees three.
+constexpr int kPercentDecimals = 2; // hsl() saturation and lightness
+constexpr int kHslHueDecimals = 2;
+constexpr int kOkDecimals = 5;
+constexpr int kOkHueDecimals = 3;

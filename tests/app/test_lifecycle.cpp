@@ -312,9 +312,10 @@ void TestLifecycle::shutdown() {
     }
     QCOMPARE(written, keys);
     options.sort();
-    QCOMPARE(options, (QStringList{"Options/ColourVision", "Options/CopyNotation",
-                                   "Options/Details", "Options/KeepHistory", "Options/ListFolder",
-                                   "Options/Loupe", "Options/StoredColours"}));
+    QCOMPARE(options,
+             (QStringList{"Options/ColourVision", "Options/CopyNotation", "Options/CopyTemplate",
+                          "Options/Details", "Options/KeepHistory", "Options/ListFolder",
+                          "Options/Loupe", "Options/StoredColours"}));
     QCOMPARE(fakes.settings->flushes, 1);
     const QRect frame = form->frameGeometry();
     if (state == Qt::WindowNoState) {

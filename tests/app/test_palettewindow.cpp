@@ -68,6 +68,8 @@ private slots:
     void malformedFileChangesNothing();
     void copyAs_data();
     void copyAs();
+    void copyAsCustom_data();
+    void copyAsCustom();
     void contrastOfTwoRows();
 
 private:
@@ -102,6 +104,17 @@ void TestPaletteWindow::saveFormat_data() {
                                  << "GIMP Palette\nName: List" << QString() << false;
     QTest::newRow("CSV") << "list" << 4 << "list.csv"
                          << "WebColor,WebBack" << QString() << false;
+    // The last type writes a line a colour through the template of Copy As, Custom.
+    QTest::newRow("custom template, .txt added")
+        << "list" << 5 << "list.txt"
+        << "Brick, \"bold\";#ff0000\n;#767676\nPaper;#ffffff\n"
+        << QString() << false;
+    QTest::newRow("custom template by its extension") << "list.TXT" << 1 << "list.TXT"
+                                                      << "Brick, \"bold\";#ff0000\n"
+                                                      << QString() << false;
+    QTest::newRow("a list's extension wins over the custom type")
+        << "list.css" << 5 << "list.css"
+        << ":root {" << QString() << false;
     // The dialog asked about the name typed, not about the file the added extension names.
     QTest::newRow("an added extension names a file that is there: kept on No")
         << "my.colours" << 1 << "my.colours.gpl"
@@ -130,6 +143,8 @@ void TestPaletteWindow::saveFormat() {
         earlier.close();
         fakes.messageBox->answers.push_back(replace);
     }
+    fakes.templateDialog->answers.push_back({"{description};{hex}"});
+    form.findChild<QAction*>("mnuEditCopyAsCustom")->trigger();
     fakes.fileDialog->saveAnswers.push_back({m_dir.filePath(typed), filter - 1});
     QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
     if (!there.isEmpty()) {
@@ -141,7 +156,7 @@ void TestPaletteWindow::saveFormat() {
     QCOMPARE(fakes.fileDialog->saveRequests.size(), size_t(1));
     const SaveFileRequest& asked = fakes.fileDialog->saveRequests.front();
     QCOMPARE(asked.initialDir, QDir::homePath());
-    QCOMPARE(asked.suffixes, (QStringList{"gpl", "css", "json", "csv"}));
+    QCOMPARE(asked.suffixes, (QStringList{"gpl", "css", "json", "csv", "txt"}));
     QVERIFY(asked.overwritePrompt);
     QFile saved(m_dir.filePath(file));
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -159,7 +174,9 @@ void TestPaletteWindow::saveFormat() {
     form.mnuFileSaveList->trigger();
     QCOMPARE(fakes.fileDialog->saveRequests.back().initialDir, m_dir.path());
     QCOMPARE(fakes.fileDialog->saveRequests.back().selectedFilter,
-             int(FormatOfPath(file, ListFormat::GimpPalette)));
+             file.endsWith(".txt", Qt::CaseInsensitive)
+                 ? 4
+                 : int(FormatOfPath(file, ListFormat::GimpPalette)));
     form.Form_Unload();
     QCOMPARE(fakes.settings->values["Huemark/Options/ListFolder"], m_dir.path());
 }
@@ -241,6 +258,86 @@ void TestPaletteWindow::copyAs() {
     frmHuemark restarted(again.services());
     restarted.Form_Load();
     QVERIFY(restarted.findChild<QAction*>(item)->isChecked());
+}
+
+void TestPaletteWindow::copyAsCustom_data() {
+    QTest::addColumn<QString>("typed");   // into the template dialog, then OK
+    QTest::addColumn<bool>("fromList");   // Ctrl+C on the list's top two rows, else the read-out
+    QTest::addColumn<QString>("preview"); // the dialog's line for the text typed
+    QTest::addColumn<QString>("copied");  // the clipboard after the choice and Ctrl+C
+    QTest::addColumn<QString>("said");    // a message box's text, if any
+
+    // The preview shows the list's current row when the list has the focus.
+    QTest::newRow("rows") << "{description}|{r},{g},{b}" << true << "Brick, \"bold\"|255,0,0"
+                          << "Brick, \"bold\"|255,0,0\n|118,118,118"
+                          << "";
+    QTest::newRow("the read-out, with its pixel")
+        << "{HEX} at {x},{y}\\t{l:.0}%" << false << "#FFFFFF at 25,5\t100%"
+        << "#FFFFFF at 25,5\t100%"
+        << "";
+    // OK stays disabled on a text that is no template: as Cancel, the notation stays.
+    QTest::newRow("no template") << "{hex:.2}" << true << "{hex} is text and takes no precision"
+                                 << " 255\n 118"
+                                 << "";
+    // A colour opened rather than picked has no place: the template is taken, the copy said.
+    QTest::newRow("an opened colour")
+        << "{hex} {x}" << true << "this colour has no place in a picture for {x}"
+        << "before"
+        << "The colour cannot be copied through the template.\r"
+           "this colour has no place in a picture for {x}";
+}
+
+// Edit, Copy As, Custom: the dialog's preview, then Ctrl+C through the template; both the template
+// and the choice are remembered under [Options].
+void TestPaletteWindow::copyAsCustom() {
+    QFETCH(QString, typed);
+    QFETCH(bool, fromList);
+    QFETCH(QString, said);
+    TestServices& fakes = m_window->fakes;
+    frmHuemark& form = *m_window->form;
+    if (!said.isEmpty()) {
+        const Pick opened(Color(0, 0, 255), "opened");
+        form.picks().addOnTop(opened);
+    }
+    if (fromList) {
+        SelectRows(form, 1, 2);
+    } else {
+        m_window->pointAt(25, 5);
+        form.picColor->setFocus();
+    }
+    fakes.templateDialog->answers.push_back({typed});
+    form.findChild<QAction*>("mnuEditCopyAsCustom")->trigger();
+    QCOMPARE(fakes.templateDialog->opened, QStringList{"{hex}"});
+    QCOMPARE(fakes.templateDialog->previews.size(), size_t(2));
+    QTEST(fakes.templateDialog->previews.back().text, "preview");
+    const bool taken = fakes.templateDialog->previews.back().valid;
+    QCOMPARE(form.findChild<QAction*>("mnuEditCopyAsCustom")->isChecked(), taken);
+    QCOMPARE(form.findChild<QAction*>("mnuEditCopyAsWeb")->isChecked(), !taken);
+
+    QGuiApplication::clipboard()->setText("before");
+    fakes.messageBox->messages.clear();
+    if (fromList) {
+        form.grdList->setFocus();
+    }
+    QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
+    QTEST(QGuiApplication::clipboard()->text(), "copied");
+    QCOMPARE(fakes.messageBox->messages.empty() ? QString() : fakes.messageBox->messages[0].text,
+             said);
+
+    form.Form_Unload();
+    if (!taken) {
+        return;
+    }
+    QCOMPARE(fakes.settings->values["Huemark/Options/CopyTemplate"], typed);
+    TestServices again;
+    for (const char* key : {"Huemark/Options/CopyNotation", "Huemark/Options/CopyTemplate"}) {
+        again.settings->values[key] = fakes.settings->values[key];
+    }
+    frmHuemark restarted(again.services());
+    restarted.Form_Load();
+    QVERIFY(restarted.findChild<QAction*>("mnuEditCopyAsCustom")->isChecked());
+    restarted.findChild<QAction*>("mnuEditCopyAsCustom")->trigger();
+    QCOMPARE(again.templateDialog->opened, QStringList{typed});
 }
 
 // Two rows selected: their contrast, verdicts and samples in the list's tooltip; one row, none.

@@ -98,6 +98,16 @@ void TestVerbs::verbs_data() {
     QTest::newRow("json") << L{"sample", flat, "2,0", "--format", "json"} << QByteArray() << 0
                           << R"(\{"b":255,"g":0,"r":0,"radius":0,"web":"#0000FF","x":2,"y":0\}\n)"
                           << "";
+    // A format with a brace is a template, filled for each point.
+    QTest::newRow("template") << L{"sample", flat,       "0,0",
+                                   "1,0",    "--format", "{hex} {r},{g},{b} at {x},{y}"}
+                              << QByteArray() << 0
+                              << "#ff0000 255,0,0 at 0,0\n#00ff00 0,255,0 at 1,0\n"
+                              << "";
+    QTest::newRow("template of two lines")
+        << L{"sample", flat, "2,0", "--format={HEX}\\n{name} {l:.0}%"} << QByteArray() << 0
+        << "#0000FF\nblue 50%\n"
+        << "";
     QTest::newRow("standard input") << L{"sample", "-", "3,0"} << flatBytes << 0 << "#FFFFFF\n"
                                     << "";
     QTest::newRow("transparent over white")
@@ -163,6 +173,17 @@ void TestVerbs::verbs_data() {
     QTest::newRow("empty rect, said before reading")
         << L{"stats", path("none.png"), "--rect", "0,0,0,4"} << QByteArray() << 2 << ""
         << "huemark stats: the rectangle .* is empty\n";
+    // A template's fault is said before the file is read: the file need not exist.
+    QTest::newRow("unknown placeholder")
+        << L{"sample", path("none.png"), "0,0", "--format", "{hex} {foo}"} << QByteArray() << 2
+        << ""
+        << "huemark sample: unknown placeholder \\{foo\\} in the template\n";
+    QTest::newRow("bad precision")
+        << L{"sample", flat, "0,0", "--format", "{r:.x}"} << QByteArray() << 2 << ""
+        << "huemark sample: bad precision in \\{r:.x\\}: .*\n";
+    QTest::newRow("unclosed brace")
+        << L{"sample", flat, "0,0", "--format", "#{hex"} << QByteArray() << 2 << ""
+        << "huemark sample: the \\{ at character 2 .*\n";
     QTest::newRow("after --") << L{"sample", "--", "--radius", "0,0"} << QByteArray() << 1 << ""
                               << "huemark sample: cannot read '--radius': .*\n";
 }
@@ -211,6 +232,16 @@ void TestVerbs::history_data() {
     QTest::newRow("a notation") << three << L{"history", "--format=rgb", "-n", "1"} << 0
                                 << "rgb\\(17 34 51\\)\n"
                                 << "";
+    // Kept picks through a template; one opened, not picked, has no place for {x}.
+    QTest::newRow("a template") << three << L{"history", "--format", "{description}={hex}"} << 0
+                                << "=#112233\nsky=#445566\n=#778899\n"
+                                << "";
+    QTest::newRow("a template's place")
+        << three << L{"history", "--format", "{x},{y}", "-n", "1"} << 0 << "4,5\n"
+        << "";
+    QTest::newRow("no place for a template")
+        << three << L{"history", "--format", "{hex} {x}"} << 2 << ""
+        << "huemark history: this colour has no place in a picture for \\{x\\}\n";
     QTest::newRow("not a list") << QByteArray("notes\n") << L{"history"} << 1 << ""
                                 << "huemark history: .*history.json: line 1: .*\n";
     QTest::newRow("an operand") << three << L{"history", "all"} << 2 << ""
@@ -255,6 +286,11 @@ void TestVerbs::program_data() {
                              << false;
     QTest::newRow("outside") << QStringList{"stats", flat, "--rect", "0,0,9,9"} << 1 << "" << false;
     QTest::newRow("usage") << QStringList{"palette"} << 2 << "" << false;
+    QTest::newRow("template") << QStringList{"sample", flat, "3,0", "--format", "{r%} {name}"} << 0
+                              << "100 white\n"
+                              << false;
+    QTest::newRow("template's fault")
+        << QStringList{"sample", flat, "3,0", "--format", "{r} }"} << 2 << "" << false;
     QTest::newRow("window without a display") << QStringList{flat} << 2 << "" << false;
     // A full disk under standard output: said, exit code 1.
     // More than a write buffer holds, so that the failure comes while the answer is written.

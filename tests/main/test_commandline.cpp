@@ -61,6 +61,12 @@ void TestCommandLine::parse_data() {
     row("an unknown notation", {"--pick", "--format", "cmyk"}, Action::Refused,
         "unknown notation 'cmyk'", 2);
     row("no notation", {"--pick", "--format"}, Action::Refused, "needs a notation", 2);
+    // A value with a brace is a colour template, checked before the screen is frozen.
+    row("a pick through a template", {"--pick", "--format", "{r} {g} {b}\\n"}, Action::Pick,
+        "template {r} {g} {b}\\n");
+    row("a template's fault", {"--pick", "--format={hex:.2}"}, Action::Refused,
+        "{hex} is text and takes no precision", 2);
+    row("a template without a pick", {"--format", "{hex}"}, Action::Refused, "goes with --pick", 2);
 }
 
 void TestCommandLine::parse() {
@@ -73,9 +79,13 @@ void TestCommandLine::parse() {
     QCOMPARE(r.exitCode, exitCode);
     if (r.action == Action::Refused) {
         QVERIFY2(r.error.contains(QString::fromUtf8(file)), qPrintable(r.error));
+        // The usage follows a refusal, but for a template's fault, said in one line.
+        QCOMPARE(r.withUsage, !r.error.contains(QLatin1String("precision")));
     } else if (r.action == Action::Pick) {
         const QString taken =
-            (r.pick.notation ? NotationKey(*r.pick.notation) : QStringLiteral("json")) +
+            (!r.pick.colorTemplate.isEmpty()
+                 ? QStringLiteral("template ") + r.pick.colorTemplate
+                 : (r.pick.notation ? NotationKey(*r.pick.notation) : QStringLiteral("json"))) +
             (r.pick.copy ? QString() : QStringLiteral(" no-copy"));
         QCOMPARE(taken, QString::fromUtf8(file));
     } else {

@@ -22,6 +22,23 @@ std::optional<QString> ScriptedFileDialog::getOpenFileName(QWidget*, const OpenF
     return answer;
 }
 
+std::optional<QString> ScriptedTemplateDialog::editTemplate(
+    QWidget*, const QString& current,
+    const std::function<TemplatePreview(const QString&)>& preview) {
+    opened << current;
+    previews.push_back(preview(current));
+    if (answers.empty()) {
+        return std::nullopt;
+    }
+    const Answer answer = answers.front();
+    answers.pop_front();
+    previews.push_back(preview(answer.typed));
+    if (!answer.ok || !previews.back().valid) {
+        return std::nullopt;
+    }
+    return answer.typed;
+}
+
 std::optional<SaveFileAnswer> ScriptedFileDialog::getSaveFileName(QWidget*,
                                                                   const SaveFileRequest& r) {
     saveRequests.push_back(r);
@@ -191,6 +208,7 @@ Services TestServices::services() const {
     s.clock = clock;
     s.fileDialog = fileDialog;
     s.messageBox = messageBox;
+    s.templateDialog = templateDialog;
     s.pointer = pointer;
     s.helpViewer = helpViewer;
     s.settings = settings;

@@ -109,6 +109,23 @@ public:
     bool askYesNo(QWidget*, const QString& text, const QString& caption) override;
 };
 
+// Types each answer's text into the template dialog in turn, recording the previews it was shown,
+// and presses OK, which a text the preview calls no template leaves disabled: then, and with no
+// answers left, it is Cancel.
+class ScriptedTemplateDialog : public TemplateDialogService {
+public:
+    struct Answer {
+        QString typed;
+        bool ok = true;
+    };
+    std::deque<Answer> answers;
+    QStringList opened;                    // the template each opening started from
+    std::vector<TemplatePreview> previews; // of the starting template and of each text typed
+    std::optional<QString>
+    editTemplate(QWidget*, const QString& current,
+                 const std::function<TemplatePreview(const QString&)>& preview) override;
+};
+
 // A pointer that stays where it was put, optionally refusing to move (as some desktops do).
 // When it moves, it tells the widget under it, as the desktop would.
 class ScriptedPointer : public PointerService {
@@ -199,6 +216,8 @@ struct TestServices {
     std::shared_ptr<ScriptedProgress> progress = std::make_shared<ScriptedProgress>();
     std::shared_ptr<ScriptedFileDialog> fileDialog = std::make_shared<ScriptedFileDialog>();
     std::shared_ptr<RecordingMessageBox> messageBox = std::make_shared<RecordingMessageBox>();
+    std::shared_ptr<ScriptedTemplateDialog> templateDialog =
+        std::make_shared<ScriptedTemplateDialog>();
     std::shared_ptr<ScriptedPointer> pointer = std::make_shared<ScriptedPointer>();
     std::shared_ptr<RecordingHelpViewer> helpViewer = std::make_shared<RecordingHelpViewer>();
     std::shared_ptr<RecordingSettingsStore> settings = std::make_shared<RecordingSettingsStore>();
