@@ -102,6 +102,8 @@ void TestPaletteWindow::saveFormat_data() {
                                  << "GIMP Palette\nName: List" << QString() << false;
     QTest::newRow("CSV") << "list" << 4 << "list.csv"
                          << "WebColor,WebBack" << QString() << false;
+    QTest::newRow("Krita palette") << "list" << 7 << "list.kpl"
+                                   << "PK\x03\x04" << QString() << false;
     // The dialog asked about the name typed, not about the file the added extension names.
     QTest::newRow("an added extension names a file that is there: kept on No")
         << "my.colours" << 1 << "my.colours.gpl"
@@ -141,7 +143,8 @@ void TestPaletteWindow::saveFormat() {
     QCOMPARE(fakes.fileDialog->saveRequests.size(), size_t(1));
     const SaveFileRequest& asked = fakes.fileDialog->saveRequests.front();
     QCOMPARE(asked.initialDir, QDir::homePath());
-    QCOMPARE(asked.suffixes, (QStringList{"gpl", "css", "json", "csv"}));
+    QCOMPARE(asked.suffixes,
+             (QStringList{"gpl", "css", "json", "csv", "ase", "aco", "kpl", "soc", "xml", "hex"}));
     QVERIFY(asked.overwritePrompt);
     QFile saved(m_dir.filePath(file));
     QVERIFY(saved.open(QIODevice::ReadOnly));
