@@ -14,12 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const ListRead read = ReadList(bytes);
     if (!read.ok()) {
-        // A binary file is refused at a byte within it; a text at one of its lines, and a zip's
-        // XML at a line of the member, which the zip's bytes do not count.
+        // A binary file is refused at a byte within it; a text at one of its lines (XML ends a
+        // line at a carriage return too), and a zip's XML at a line of the member, which the
+        // zip's bytes do not count.
         const bool zip = bytes.startsWith("PK");
-        const bool placed = read.offset >= 0
-                                ? read.offset <= bytes.size()
-                                : read.line >= 1 && (zip || read.line <= bytes.count('\n') + 1);
+        const qsizetype lines = bytes.count('\n') + bytes.count('\r') + 1;
+        const bool placed = read.offset >= 0 ? read.offset <= bytes.size()
+                                             : read.line >= 1 && (zip || read.line <= lines);
         if (!placed || !read.rows.isEmpty()) {
             std::fprintf(stderr, "refused at line %d, byte %lld of %lld\n", read.line,
                          static_cast<long long>(read.offset), static_cast<long long>(bytes.size()));

@@ -67,7 +67,9 @@ quint32 Crc(const QByteArray& data) {
 QByteArray StoredZip(const QList<std::pair<QByteArray, QByteArray>>& members) {
     QByteArray out;
     QByteArray directory;
-    for (const auto& [name, data] : members) {
+    for (const auto& member : members) {
+        const QByteArray& name = member.first;
+        const QByteArray& data = member.second;
         const quint32 offset = static_cast<quint32>(out.size());
         const quint32 crc = Crc(data);
         const auto common = [&](QByteArray& to) {
