@@ -76,6 +76,27 @@ QString SaveFilter() {
           << pattern;
     return parts.join(QLatin1Char('|'));
 }
+
+// Every format read back together first, then each of them, then any file: the file's content
+// tells its format, whatever its name.
+QString OpenFilter(const QString& lists, const QString& all) {
+    QStringList patterns;
+    QStringList each;
+    for (const ListFormatInfo& info : kListFormats) {
+        if (!info.readable) {
+            continue;
+        }
+        const QString pattern = QStringLiteral("*.") + QLatin1String(info.extension);
+        patterns << pattern;
+        each << QCoreApplication::translate("ListFormats", info.filterName) +
+                    QStringLiteral(" (%1)").arg(pattern)
+             << pattern;
+    }
+    const QString joined = patterns.join(QLatin1Char(';'));
+    return (QStringList{lists + QStringLiteral(" (%1)").arg(joined), joined} + each +
+            QStringList{all + QStringLiteral(" (*.*)"), QStringLiteral("*.*")})
+        .join(QLatin1Char('|'));
+}
 } // namespace
 
 void frmHuemark::createPaletteCommands() {
@@ -340,10 +361,7 @@ void frmHuemark::mnuFileOpenList_Click() {
     const QString lists = tr("Lists");
     //: A file dialog's file types: any file.
     const QString all = tr("All files");
-    dialog.Filter = QStringLiteral("%1 (*.gpl;*.json)|*.gpl;*.json|%2 (*.gpl)|*.gpl|"
-                                   "%3 (*.json)|*.json|%4 (*.*)|*.*")
-                        .arg(lists, QCoreApplication::translate("ListFormats", "GIMP palette"),
-                             QCoreApplication::translate("ListFormats", "JSON"), all);
+    dialog.Filter = OpenFilter(lists, all);
     dialog.FilterIndex = 1;
     dialog.InitDir = m_listFolder;
     dialog.Flags = CommonDialog::kFileMustExist | CommonDialog::kNoChangeDir;

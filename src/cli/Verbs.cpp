@@ -6,6 +6,7 @@
 #include "measure/DominantColors.h"
 #include "palette/ListFormats.h"
 #include "palette/Notations.h"
+#include "palette/SwatchFormats.h"
 #include "palette/Template.h"
 #include "pixels/RegularFile.h"
 #include "pixels/WebCode.h"
@@ -443,21 +444,20 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     if (const auto it = w.options.find("--format"); it != w.options.end()) {
         format = it->second;
     }
-    const QList<std::pair<QByteArray, ListFormat>> formats{{"gpl", ListFormat::GimpPalette},
-                                                           {"css", ListFormat::Css},
-                                                           {"json", ListFormat::Json},
-                                                           {"csv", ListFormat::Csv}};
+    // The formats by their files' extensions; "scribus" for Scribus' XML.
     std::optional<ListFormat> listFormat;
-    for (const auto& [word, f] : formats) {
+    for (const ListFormatInfo& info : kListFormats) {
+        const QByteArray word =
+            info.format == ListFormat::Scribus ? QByteArray("scribus") : QByteArray(info.extension);
         if (word == format) {
-            listFormat = f;
+            listFormat = info.format;
         }
     }
-    if (!listFormat && format != "hex") {
+    if (!listFormat) {
         //: On standard error. %1: the word given, in single quotes. The format words stay as they
         //: are.
-        Usage(QCoreApplication::translate("Verbs",
-                                          "--format takes gpl, css, json, csv or hex, not %1")
+        Usage(QCoreApplication::translate("Verbs", "--format takes gpl, css, json, csv, hex, ase, "
+                                                   "aco, kpl, soc or scribus, not %1")
                   .arg(Quoted(format)));
     }
     const std::optional<AskedRect> rect = RectOption(w);
@@ -470,13 +470,6 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
         area, [&](int firstRow, int rows) { gather.add(picture.image(), firstRow, rows); });
     RefuseBeyondTheEnd(picture, area, rect);
     const QList<ColorShare> colors = gather.finish(count);
-    if (!listFormat) {
-        QByteArray out;
-        for (const ColorShare& c : colors) {
-            out += Line(WebCode(c.color));
-        }
-        return out;
-    }
     QList<Pick> rows;
     for (const ColorShare& c : colors) {
         PickOrigin origin;
@@ -486,7 +479,9 @@ QByteArray RunPalette(const QList<QByteArray>& words, const Environment& env) {
     }
     const QString title =
         FileNameText(file == "-" ? QByteArray("Huemark") : file).section(QLatin1Char('/'), -1);
-    return WriteList(*listFormat, rows, title);
+    // Hex as web codes, one a line, as it has always been printed.
+    return *listFormat == ListFormat::Hex ? WriteHexList(rows, HexForm::Code)
+                                          : WriteList(*listFormat, rows, title);
 }
 
 // --- history --------------------------------------------------------------------------------
@@ -578,8 +573,10 @@ QString HelpText() {
         "                 The figures of the picture or the rectangle: pixels, the mean in\n"
         "                 linear light and the plain average of the codes, the median, the\n"
         "                 deviation, minimum and maximum per channel, and the spread.\n"
-        "  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]\n"
+        "  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format F]\n"
         "                 The N (2 to 16, default 6) dominant colours, largest share first.\n"
+        "                 F is gpl (the default), css, json, csv, hex (#RRGGBB lines), ase,\n"
+        "                 aco, kpl, soc or scribus (the last five binary or XML palettes).\n"
         "  huemark history [-n N] [--format F]\n"
         "                 The picks kept (newest first, the last 1000), as sample's F.\n"
         "Colours are the ones a colour-managed program shows (sRGB), or the values stored\n"

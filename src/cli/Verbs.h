@@ -2,7 +2,8 @@
 // The verbs that measure a picture file from the command line, with no window and no display:
 //   huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
 //   huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
-//   huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex] [--stored]
+//   huemark palette FILE [-n N] [--rect X,Y,W,H] [--format
+//   gpl|css|json|csv|hex|ase|aco|kpl|soc|scribus] [--stored]
 // FILE "-" reads standard input. Results go to standard output; an error is one line on standard
 // error, with exit code 2 for wrong usage and 1 for a file that cannot be read or a point or
 // rectangle outside the picture.

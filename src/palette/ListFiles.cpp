@@ -90,10 +90,17 @@ QString SaveFailureMessage(const QString& path, const QString& reason) {
 QString OpenFailureMessage(const QString& path, const ListRead& read) {
     //: Why a list file could not be opened. %1: the line number in the file; %2: what is wrong
     //: on that line (a sentence).
-    const QString reason =
-        read.line > 0
-            ? QCoreApplication::translate("ListFiles", "Line %1: %2").arg(read.line).arg(read.error)
-            : read.error;
+    QString reason = read.error;
+    if (read.offset >= 0) {
+        //: Why a binary list file could not be opened. %1: the byte's offset from the file's
+        //: start (from 0); %2: what is wrong there (a sentence).
+        reason = QCoreApplication::translate("ListFiles", "At byte %1: %2")
+                     .arg(read.offset)
+                     .arg(read.error);
+    } else if (read.line > 0) {
+        reason =
+            QCoreApplication::translate("ListFiles", "Line %1: %2").arg(read.line).arg(read.error);
+    }
     //: A message box, its lines broken by carriage returns. %1: the file's path; %2: why it could
     //: not be opened.
     return QCoreApplication::translate(

@@ -2,6 +2,7 @@
 
 #include "names/ColorNames.h"
 #include "palette/Notations.h"
+#include "palette/SwatchFormats.h"
 #include "pixels/Perceptual.h"
 
 #include <QStringList>
@@ -11,15 +12,27 @@
 #include <algorithm>
 #include <cmath>
 
-const ListFormatInfo kListFormats[4] = {
+const ListFormatInfo kListFormats[10] = {
     //: A list file's format, as the save and open dialogs' file types name it.
-    {ListFormat::GimpPalette, "gpl", QT_TRANSLATE_NOOP("ListFormats", "GIMP palette")},
+    {ListFormat::GimpPalette, "gpl", QT_TRANSLATE_NOOP("ListFormats", "GIMP palette"), true},
     //: A list file's format, as the save and open dialogs' file types name it.
-    {ListFormat::Css, "css", QT_TRANSLATE_NOOP("ListFormats", "CSS custom properties")},
+    {ListFormat::Css, "css", QT_TRANSLATE_NOOP("ListFormats", "CSS custom properties"), false},
     //: A list file's format, as the save and open dialogs' file types name it.
-    {ListFormat::Json, "json", QT_TRANSLATE_NOOP("ListFormats", "JSON")},
+    {ListFormat::Json, "json", QT_TRANSLATE_NOOP("ListFormats", "JSON"), true},
     //: A list file's format, as the save and open dialogs' file types name it.
-    {ListFormat::Csv, "csv", QT_TRANSLATE_NOOP("ListFormats", "CSV")}};
+    {ListFormat::Csv, "csv", QT_TRANSLATE_NOOP("ListFormats", "CSV"), false},
+    //: A list file's format, as the save and open dialogs' file types name it.
+    {ListFormat::Ase, "ase", QT_TRANSLATE_NOOP("ListFormats", "Adobe swatch exchange"), true},
+    //: A list file's format, as the save and open dialogs' file types name it.
+    {ListFormat::Aco, "aco", QT_TRANSLATE_NOOP("ListFormats", "Photoshop swatches"), true},
+    //: A list file's format, as the save and open dialogs' file types name it.
+    {ListFormat::Kpl, "kpl", QT_TRANSLATE_NOOP("ListFormats", "Krita palette"), true},
+    //: A list file's format, as the save and open dialogs' file types name it.
+    {ListFormat::Soc, "soc", QT_TRANSLATE_NOOP("ListFormats", "LibreOffice colour table"), true},
+    //: A list file's format, as the save and open dialogs' file types name it.
+    {ListFormat::Scribus, "xml", QT_TRANSLATE_NOOP("ListFormats", "Scribus colours"), true},
+    //: A list file's format, as the save and open dialogs' file types name it.
+    {ListFormat::Hex, "hex", QT_TRANSLATE_NOOP("ListFormats", "Hex list"), true}};
 
 namespace {
 // GIMP shows the colours in rows of this many.
@@ -183,6 +196,18 @@ QByteArray WriteList(ListFormat format, const QList<Pick>& rows, const QString& 
         return WriteJson(rows);
     case ListFormat::Csv:
         return WriteCsv(rows);
+    case ListFormat::Ase:
+        return WriteAse(rows, title);
+    case ListFormat::Aco:
+        return WriteAco(rows);
+    case ListFormat::Kpl:
+        return WriteKpl(rows, title);
+    case ListFormat::Soc:
+        return WriteSoc(rows);
+    case ListFormat::Scribus:
+        return WriteScribus(rows, title);
+    case ListFormat::Hex:
+        return WriteHexList(rows);
     case ListFormat::GimpPalette:
         break;
     }

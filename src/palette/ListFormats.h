@@ -1,6 +1,8 @@
 #pragma once
 // The files a list is saved as: a GIMP palette (which GIMP, Inkscape and Krita read), CSS custom
-// properties, JSON and CSV. Each writer takes the rows top first and returns the file's bytes.
+// properties, JSON and CSV here; the palette files of other programs (Adobe swatch exchange,
+// Photoshop swatches, Krita palettes, LibreOffice colour tables, Scribus colour lists and hex
+// lists) in SwatchFormats.h. Each writer takes the rows top first and returns the file's bytes.
 
 #include "list/Pick.h"
 #include "pixels/WebCode.h"
@@ -10,15 +12,16 @@
 #include <QString>
 #include <QStringList>
 
-enum class ListFormat { GimpPalette, Css, Json, Csv };
+enum class ListFormat { GimpPalette, Css, Json, Csv, Ase, Aco, Kpl, Soc, Scribus, Hex };
 
 struct ListFormatInfo {
     ListFormat format;
     const char* extension; // without the dot
     const char* filterName;
+    bool readable; // Open List reads it back
 };
 // In the order the save dialog offers them.
-extern const ListFormatInfo kListFormats[4];
+extern const ListFormatInfo kListFormats[10];
 
 // The format a file name's extension names (in any case), or the fallback when it names none.
 ListFormat FormatOfPath(const QString& path, ListFormat fallback);

@@ -1,5 +1,7 @@
 #include "palette/ListReaders.h"
 
+#include "palette/SwatchFormats.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
@@ -611,6 +613,16 @@ ListRead ReadJsonList(const QByteArray& bytes) {
 }
 
 ListRead ReadList(const QByteArray& bytes) {
+    // The binary formats first, by their magic.
+    if (bytes.startsWith("ASEF")) {
+        return ReadAse(bytes);
+    }
+    if (bytes.startsWith("PK\x03\x04") && IsKpl(bytes)) {
+        return ReadKpl(bytes);
+    }
+    if (bytes.size() >= 2 && bytes[0] == 0 && (bytes[1] == 1 || bytes[1] == 2)) {
+        return ReadAco(bytes);
+    }
     const QString start = Decoded(bytes.left(64)).trimmed();
     if (start.startsWith(QLatin1String("GIMP Palette"))) {
         return ReadGimpPalette(bytes);
@@ -618,9 +630,15 @@ ListRead ReadList(const QByteArray& bytes) {
     if (start.startsWith(QLatin1Char('['))) {
         return ReadJsonList(bytes);
     }
+    if (!XmlRootName(bytes).isEmpty()) {
+        return ReadXmlPalette(bytes);
+    }
+    if (LooksLikeHexList(bytes)) {
+        return ReadHexList(bytes);
+    }
     ListRead read;
     read.error = QCoreApplication::translate(
-        "ListReaders", "this is neither a GIMP palette nor a list saved as JSON.");
+        "ListReaders", "this is no palette or list file that this program reads.");
     read.line = 1;
     return read;
 }

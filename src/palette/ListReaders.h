@@ -16,11 +16,16 @@ struct ListRead {
     QList<Pick> rows; // in the file's order
     QString error;    // empty when the file was read
     int line = 0;     // the line the error is on (from 1), 0 when it concerns the whole file
+    // In a binary file, the byte the error is at (from 0) instead of a line; -1 for none.
+    qint64 offset = -1;
     bool ok() const { return error.isEmpty(); }
 };
 
-// Either format, told apart by the content: a GIMP palette starts with its header line, our JSON
-// with an array.
+// Any format that is read back, told apart by the content, whatever the file's name: a GIMP
+// palette starts with its header line, our JSON with an array, a swatch exchange file with
+// "ASEF", Photoshop's swatches with their version word (1 or 2), a Krita palette is a zip whose
+// first member is its mimetype, an XML palette has its root element (<ooo:color-table>,
+// <SCRIBUSCOLORS>), and a hex list a colour on its first line.
 ListRead ReadList(const QByteArray& bytes);
 // A palette line's name that is its colour's own web code (what an empty description is saved as)
 // reads as an empty description.

@@ -104,16 +104,18 @@ void TestPaletteWindow::saveFormat_data() {
                                  << "GIMP Palette\nName: List" << QString() << false;
     QTest::newRow("CSV") << "list" << 4 << "list.csv"
                          << "WebColor,WebBack" << QString() << false;
+    QTest::newRow("Krita palette") << "list" << 7 << "list.kpl"
+                                   << "PK\x03\x04" << QString() << false;
     // The last type writes a line a colour through the template of Copy As, Custom.
     QTest::newRow("custom template, .txt added")
-        << "list" << 5 << "list.txt"
+        << "list" << 11 << "list.txt"
         << "Brick, \"bold\";#ff0000\n;#767676\nPaper;#ffffff\n"
         << QString() << false;
     QTest::newRow("custom template by its extension") << "list.TXT" << 1 << "list.TXT"
                                                       << "Brick, \"bold\";#ff0000\n"
                                                       << QString() << false;
     QTest::newRow("a list's extension wins over the custom type")
-        << "list.css" << 5 << "list.css"
+        << "list.css" << 11 << "list.css"
         << ":root {" << QString() << false;
     // The dialog asked about the name typed, not about the file the added extension names.
     QTest::newRow("an added extension names a file that is there: kept on No")
@@ -156,7 +158,8 @@ void TestPaletteWindow::saveFormat() {
     QCOMPARE(fakes.fileDialog->saveRequests.size(), size_t(1));
     const SaveFileRequest& asked = fakes.fileDialog->saveRequests.front();
     QCOMPARE(asked.initialDir, QDir::homePath());
-    QCOMPARE(asked.suffixes, (QStringList{"gpl", "css", "json", "csv", "txt"}));
+    QCOMPARE(asked.suffixes, (QStringList{"gpl", "css", "json", "csv", "ase", "aco", "kpl", "soc",
+                                          "xml", "hex", "txt"}));
     QVERIFY(asked.overwritePrompt);
     QFile saved(m_dir.filePath(file));
     QVERIFY(saved.open(QIODevice::ReadOnly));

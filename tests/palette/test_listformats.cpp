@@ -164,7 +164,7 @@ void TestListFormats::reading_data() {
     QTest::newRow("palette of the old kind, names missing or the own code")
         << QByteArray("GIMP Palette\n1 2 3\n255 0 0 #ff0000\n") << 0 << "1 2 3 ;255 0 0 ;";
     QTest::newRow("no magic line")
-        << QByteArray("GIMP Palet\n1 2 3 x\n") << 1 << "neither a GIMP palette";
+        << QByteArray("GIMP Palet\n1 2 3 x\n") << 1 << "no palette or list file";
     QTest::newRow("letters for a value")
         << QByteArray("GIMP Palette\nName: a\n1 2 3 ok\n1 2 x\n") << 4 << "expected red";
     QTest::newRow("value above 255") << QByteArray("GIMP Palette\n1 2 300 big\n") << 2 << "300";
@@ -199,7 +199,7 @@ void TestListFormats::reading_data() {
         << QByteArray("[{\"web\": \"#000000\", \"origin\": {\"srgb\": [Infinity, 0, 0]}}]") << 1
         << "three numbers";
     QTest::newRow("an object, not an array")
-        << QByteArray("{\"web\": \"#FF0000\"}") << 1 << "neither";
+        << QByteArray("{\"web\": \"#FF0000\"}") << 1 << "no palette";
 }
 
 void TestListFormats::reading() {
