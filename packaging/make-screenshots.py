@@ -23,7 +23,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 import harness  # noqa: E402
 
 # The window's size in the screenshots: AppStream asks for no more than 1000 x 700 of a window.
-WINDOW = (900, 560)
+WINDOW = (560, 520)
 
 
 def photo(path):
@@ -57,10 +57,11 @@ def window_shown(s, path, args=()):
 
 def pick_list(s, folder, picture):
     window_shown(s, picture)
-    for px, py in [(60, 40), (210, 120), (380, 60), (520, 150)]:
+    # The last two contrast well: a light green over a dark shade.
+    for px, py in [(60, 40), (400, 200), (200, 100), (150, 330)]:
         s.click(*s.screen_point(px, py))
         time.sleep(0.2)
-    s.move_pointer(*s.screen_point(300, 90))
+    s.move_pointer(*s.screen_point(300, 150))
     time.sleep(0.5)
     subprocess.run(["import", "-window", s.window_id, os.path.join(folder, "pick-list.png")],
                    env=s.env, check=True)
@@ -72,8 +73,8 @@ def measure_area(s, folder):
     time.sleep(0.3)
     s.xdotool("key", "m")
     time.sleep(0.8)
-    x0, y0 = s.screen_point(120, 60)
-    x1, y1 = s.screen_point(330, 190)
+    x0, y0 = s.screen_point(100, 60)
+    x1, y1 = s.screen_point(300, 220)
     s.move_pointer(x0, y0)
     s.xdotool("mousedown", "1")
     for step in range(1, 6):
@@ -100,20 +101,20 @@ def palette_contrast(s, folder):
     s.xdotool("mousemove", "--sync", str(x1 + w1 // 2), str(y1 + min(h1 // 2, 3)))
     s.xdotool("mouseup", "1")
     time.sleep(1.0)
+    # The contrast's tooltip may reach beyond the window's right edge.
     x, y, w, h = geometry(s, s.window_id)
-    # The contrast's tooltip may reach below the window.
-    grab(s, os.path.join(folder, "palette-contrast.png"), x, y, w, h + 120)
+    grab(s, os.path.join(folder, "palette-contrast.png"), x, y, w + 160, h)
 
 
 def screen_pick(s, folder):
     env = dict(s.env, QT_QPA_PLATFORM="xcb")
     pick = s._spawn("pick", [s.binary, "--pick", "--no-copy"], env=env, stdout=subprocess.PIPE)
     time.sleep(2.0)
-    x, y = s.screen_point(250, 110)
+    x, y = s.screen_point(250, 160)
     s.move_pointer(x, y)
     s.move_pointer(x + 1, y)
     time.sleep(0.8)
-    grab(s, os.path.join(folder, "screen-pick.png"), 0, 0, 1000, 700)
+    grab(s, os.path.join(folder, "screen-pick.png"), *geometry(s, s.window_id))
     s.xdotool("key", "Escape")
     try:
         pick.wait(timeout=10)
@@ -130,12 +131,14 @@ def main():
     session = harness.Session(os.path.abspath(binary))
     try:
         session.start()
+        # A desktop's quiet grey where the window and its panel leave the screen bare.
+        subprocess.run(["xsetroot", "-solid", "#d6d9dc"], env=session.env, check=True)
         picture = os.path.join(session.tmp, "photo.png")
         photo(picture)
         pick_list(session, folder, picture)
         measure_area(session, folder)
-        palette_contrast(session, folder)
         screen_pick(session, folder)
+        palette_contrast(session, folder)
     finally:
         session.close()
 

@@ -88,8 +88,6 @@ QString SaveFailureMessage(const QString& path, const QString& reason) {
 }
 
 QString OpenFailureMessage(const QString& path, const ListRead& read) {
-    //: Why a list file could not be opened. %1: the line number in the file; %2: what is wrong
-    //: on that line (a sentence).
     QString reason = read.error;
     if (read.offset >= 0) {
         //: Why a binary list file could not be opened. %1: the byte's offset from the file's
@@ -98,6 +96,8 @@ QString OpenFailureMessage(const QString& path, const ListRead& read) {
                      .arg(read.offset)
                      .arg(read.error);
     } else if (read.line > 0) {
+        //: Why a list file could not be opened. %1: the line number in the file; %2: what is
+        //: wrong on that line (a sentence).
         reason =
             QCoreApplication::translate("ListFiles", "Line %1: %2").arg(read.line).arg(read.error);
     }
