@@ -178,7 +178,7 @@ void TestPaletteWindow::saveFormat() {
     QCOMPARE(fakes.fileDialog->saveRequests.back().initialDir, m_dir.path());
     QCOMPARE(fakes.fileDialog->saveRequests.back().selectedFilter,
              file.endsWith(".txt", Qt::CaseInsensitive)
-                 ? 4
+                 ? int(std::size(kListFormats))
                  : int(FormatOfPath(file, ListFormat::GimpPalette)));
     form.Form_Unload();
     QCOMPARE(fakes.settings->values["Huemark/Options/ListFolder"], m_dir.path());
