@@ -258,6 +258,43 @@ um eine Fläche zu wählen. F6 wechselt zu diesem Feld und zurück.</translation
     </message>
 </context>
 <context>
+    <name>ColorTemplate</name>
+    <message>
+        <source>the template is empty</source>
+        <translation>die Vorlage ist leer</translation>
+    </message>
+    <message>
+        <source>a lone } at character %1 of the template (}} writes a brace)</source>
+        <extracomment>An error in a colour template. %1: the character&apos;s place in it, from 1.</extracomment>
+        <translation>eine einzelne } an Zeichen %1 der Vorlage (}} schreibt eine Klammer)</translation>
+    </message>
+    <message>
+        <source>the { at character %1 of the template is not closed</source>
+        <extracomment>An error in a colour template. %1: the character&apos;s place in it, from 1.</extracomment>
+        <translation>die { an Zeichen %1 der Vorlage ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>unknown placeholder %1 in the template</source>
+        <extracomment>An error in a colour template. %1: the placeholder as written, in braces.</extracomment>
+        <translation>unbekannter Platzhalter %1 in der Vorlage</translation>
+    </message>
+    <message>
+        <source>%1 is text and takes no precision</source>
+        <extracomment>An error in a colour template. %1: the placeholder, in braces.</extracomment>
+        <translation>%1 ist Text und nimmt keine Genauigkeit an</translation>
+    </message>
+    <message>
+        <source>bad precision in %1: write .0 to .%2 after the colon, as in .3</source>
+        <extracomment>An error in a colour template. %1: the placeholder as written, in braces; %2: the largest number of decimals. &quot;.3&quot; and &quot;.0&quot; stay as they are.</extracomment>
+        <translation>falsche Genauigkeit in %1: schreiben Sie .0 bis .%2 nach dem Doppelpunkt, etwa .3</translation>
+    </message>
+    <message>
+        <source>this colour has no place in a picture for %1</source>
+        <extracomment>Why a colour template cannot be filled for a colour opened from a list file or pasted. %1: the placeholder, {x} or {y}.</extracomment>
+        <translation>diese Farbe hat keine Stelle in einem Bild für %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--format needs a notation: %1</source>
@@ -348,7 +385,9 @@ Picking from the screen:
                  How the pick is written: web (#RRGGBB, the default), rgb, hsl,
                  oklch, gpl, color-srgb, color-stored, name, or json (the code,
                  the pixel on the desktop, the monitor, its scale and the
-                 radius; the clipboard gets the web code).
+                 radius; the clipboard gets the web code). A text with a
+                 brace is a template, such as &apos;{hex}&apos; or &apos;{r} {g} {b}&apos;: see
+                 huemark sample.
   --no-copy      Leaves the clipboard alone.
   --background   Keeps Huemark at hand, windowless, one per session: it picks
                  on Super+Shift+C (X11; changed in its Preferences), from its
@@ -367,33 +406,33 @@ Arguments:
 Optionen:
   -h, --help     Zeigt diese Hilfe.
   -v, --version  Zeigt die Version.
-  --             Beendet die Optionen: Ein Dateiname danach darf mit &apos;-&apos;
+  --             Beendet die Optionen: ein Dateiname danach darf mit &apos;-&apos;
                  beginnen.
 
-Vom Bildschirm aufnehmen:
-  --pick         Friert alle Monitore ein und nimmt ein Pixel auf: Bewegen Sie
-                 den Zeiger (die Pfeiltasten gehen ein Pixel weiter, mit
-                 Umschalt zehn), [ und ] ändern den Mittelungsradius, + und -
-                 oder das Mausrad die Vergrößerung; ein Klick oder Enter nimmt
-                 auf, Esc oder ein Rechtsklick bricht ab. Der Code geht an die
-                 Standardausgabe und in die Zwischenablage; Rückgabewert 0, 1
-                 bei Abbruch, 2, wenn kein Bildschirmfoto möglich ist.
+Aufnehmen vom Bildschirm:
+  --pick         Friert jeden Monitor ein und nimmt ein Pixel auf: Bewegen Sie
+                 den Zeiger (die Pfeiltasten gehen ein Pixel weiter, mit Shift
+                 zehn), [ und ] ändern den Mittelungsradius, + und - oder das
+                 Mausrad die Vergrößerung; ein Klick oder Enter nimmt auf,
+                 Escape oder ein Rechtsklick bricht ab. Der Code geht in die
+                 Standardausgabe und in die Zwischenablage; Exit-Code 0, 1 bei
+                 Abbruch, 2 wenn der Bildschirm nicht erfasst werden kann.
   --format NOTATION
                  Wie die Aufnahme geschrieben wird: web (#RRGGBB, die Vorgabe),
                  rgb, hsl, oklch, gpl, color-srgb, color-stored, name oder json
-                 (der Code, das Pixel auf der Arbeitsfläche, der Monitor, seine
+                 (der Code, das Pixel auf dem Desktop, der Monitor, seine
                  Skalierung und der Radius; die Zwischenablage erhält den
-                 Web-Code).
+                 web-Code). Ein Text mit einer Klammer ist eine Vorlage, etwa
+                 &apos;{hex}&apos; oder &apos;{r} {g} {b}&apos;: siehe huemark sample.
   --no-copy      Lässt die Zwischenablage unverändert.
-  --background   Hält je Sitzung ein Huemark ohne Fenster griffbereit: Es nimmt
-                 bei Super+Shift+C (X11; in seinen Einstellungen änderbar), über
-                 seinen Eintrag im Infobereich und für --pick auf, das es dann
-                 sofort beantwortet. Jede Aufnahme wird im Verlauf aufbewahrt
-                 (huemark history), sofern „Verlauf führen“ nicht ausgeschaltet
-                 ist.
+  --background   Hält Huemark fensterlos bereit, eines pro Sitzung: es nimmt
+                 mit Super+Shift+C auf (X11; in seinen Einstellungen änderbar),
+                 über seinen Eintrag im Infobereich und für --pick, das dann
+                 sofort antwortet. Jede Aufnahme wird im Verlauf aufbewahrt
+                 (huemark history), außer wenn Verlauf führen aus ist.
 
 Argumente:
-  Datei          Eine Bilddatei, die statt des Bildes in der Zwischenablage
+  Datei          Eine Bilddatei, die statt des Bildes der Zwischenablage
                  geöffnet wird: ein Pfad oder eine file:-Adresse auf diesem
                  Rechner.
 
@@ -653,6 +692,11 @@ Argumente:
         <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it could not be opened.</extracomment>
         <translation>%1 konnte nicht als Liste geöffnet werden; die Liste bleibt unverändert.<byte value="xd"/>%2</translation>
     </message>
+    <message>
+        <source>At byte %1: %2</source>
+        <extracomment>Why a binary list file could not be opened. %1: the byte&apos;s offset from the file&apos;s start (from 0); %2: what is wrong there (a sentence).</extracomment>
+        <translation>Bei Byte %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ListFormats</name>
@@ -675,6 +719,36 @@ Argumente:
         <source>CSV</source>
         <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
         <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Adobe swatch exchange</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Adobe Swatch Exchange</translation>
+    </message>
+    <message>
+        <source>Photoshop swatches</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Photoshop-Farbfelder</translation>
+    </message>
+    <message>
+        <source>Krita palette</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Krita-Palette</translation>
+    </message>
+    <message>
+        <source>LibreOffice colour table</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>LibreOffice-Farbtabelle</translation>
+    </message>
+    <message>
+        <source>Scribus colours</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Scribus-Farben</translation>
+    </message>
+    <message>
+        <source>Hex list</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Hex-Liste</translation>
     </message>
 </context>
 <context>
@@ -815,10 +889,6 @@ Argumente:
         <translation>erwartet wird ein Wert.</translation>
     </message>
     <message>
-        <source>this is neither a GIMP palette nor a list saved as JSON.</source>
-        <translation>dies ist weder eine GIMP-Palette noch eine als JSON gespeicherte Liste.</translation>
-    </message>
-    <message>
         <source>a number is too large for a double.</source>
         <translation>eine Zahl ist zu groß für eine Gleitkommazahl doppelter Genauigkeit.</translation>
     </message>
@@ -826,6 +896,10 @@ Argumente:
         <source>&quot;%1&quot; must be true or false.</source>
         <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>„%1“ muss true oder false sein.</translation>
+    </message>
+    <message>
+        <source>this is no palette or list file that this program reads.</source>
+        <translation>dies ist keine Paletten- oder Listendatei, die dieses Programm liest.</translation>
     </message>
 </context>
 <context>
@@ -1448,6 +1522,185 @@ Argumente:
         <extracomment>The Print Setup dialog&apos;s button that keeps the choice.</extracomment>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Custom Notation</source>
+        <extracomment>The title of the dialog that edits the template Edit, Copy As, Custom copies with.</extracomment>
+        <translation>Eigene Notation</translation>
+    </message>
+    <message>
+        <source>&amp;Template, with placeholders such as {hex}, {r} {g} {b}, {h} {s} {l}, {l:.1}, {oklch}, {name}, {x} {y} and {description}; {{ and }} for braces, \n for a line break:</source>
+        <extracomment>Above the template&apos;s line edit. The placeholders stay as they are.</extracomment>
+        <translation>&amp;Vorlage, mit Platzhaltern wie {hex}, {r} {g} {b}, {h} {s} {l}, {l:.1}, {oklch}, {name}, {x} {y} und {description}; {{ und }} für Klammern, \n für einen Zeilenumbruch:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>The line under the template: the colour through it, or what is wrong with it.</extracomment>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>SwatchFormats</name>
+    <message>
+        <source>the file ends in the middle of an entry.</source>
+        <translation>die Datei endet mitten in einem Eintrag.</translation>
+    </message>
+    <message>
+        <source>a colour value is not a number.</source>
+        <translation>ein Farbwert ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 colours.</source>
+        <extracomment>Why a list file is refused. %1: the most colours a list takes (100000).</extracomment>
+        <translation>die Datei enthält mehr als %1 Farben.</translation>
+    </message>
+    <message>
+        <source>an Adobe swatch exchange file starts with &quot;ASEF&quot;.</source>
+        <translation>eine Adobe-Swatch-Exchange-Datei beginnt mit &quot;ASEF&quot;.</translation>
+    </message>
+    <message>
+        <source>only version 1 of the swatch exchange format is read.</source>
+        <translation>nur Version 1 des Swatch-Exchange-Formats wird gelesen.</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1 blocks it says it holds.</source>
+        <extracomment>Why a list file is refused. %1: the number of blocks the file says it holds.</extracomment>
+        <translation>die Datei endet vor den %1 Blöcken, die sie laut eigener Angabe enthält.</translation>
+    </message>
+    <message>
+        <source>the colour model &quot;%1&quot; is not read.</source>
+        <extracomment>Why a list file is refused. %1: the four letters naming a colour model.</extracomment>
+        <translation>das Farbmodell &quot;%1&quot; wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>a colour runs beyond the length of its block.</source>
+        <translation>eine Farbe reicht über die Länge ihres Blocks hinaus.</translation>
+    </message>
+    <message>
+        <source>colour space %1 (a colour book&apos;s or another&apos;s) is not read.</source>
+        <extracomment>Why a list file is refused. %1: the number of a colour space in a swatch file.</extracomment>
+        <translation>der Farbraum %1 (der eines Farbbuchs oder ein anderer) wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1 colours it says it holds.</source>
+        <extracomment>Why a list file is refused. %1: the number of colours the file says it holds.</extracomment>
+        <translation>die Datei endet vor den %1 Farben, die sie laut eigener Angabe enthält.</translation>
+    </message>
+    <message>
+        <source>a name is longer than the rest of the file.</source>
+        <translation>ein Name ist länger als der Rest der Datei.</translation>
+    </message>
+    <message>
+        <source>a Photoshop swatch file starts with its version, 1 or 2.</source>
+        <translation>eine Photoshop-Farbfelddatei beginnt mit ihrer Version, 1 oder 2.</translation>
+    </message>
+    <message>
+        <source>only version 2 may follow the colours of version 1.</source>
+        <translation>auf die Farben der Version 1 darf nur Version 2 folgen.</translation>
+    </message>
+    <message>
+        <source>the file holds no XML element.</source>
+        <translation>die Datei enthält kein XML-Element.</translation>
+    </message>
+    <message>
+        <source>an XML palette is a LibreOffice &lt;ooo:color-table&gt; or a Scribus &lt;SCRIBUSCOLORS&gt;.</source>
+        <translation>eine XML-Palette ist eine LibreOffice-&lt;ooo:color-table&gt; oder eine Scribus-&lt;SCRIBUSCOLORS&gt;.</translation>
+    </message>
+    <message>
+        <source>draw:color must be a colour such as &quot;#ff8000&quot;.</source>
+        <translation>draw:color muss eine Farbe wie &quot;#ff8000&quot; sein.</translation>
+    </message>
+    <message>
+        <source>RGB must be a colour such as &quot;#ff8000&quot;.</source>
+        <translation>RGB muss eine Farbe wie &quot;#ff8000&quot; sein.</translation>
+    </message>
+    <message>
+        <source>CMYK must be four inks such as &quot;#00ff8000&quot;.</source>
+        <translation>CMYK müssen vier Druckfarben wie &quot;#00ff8000&quot; sein.</translation>
+    </message>
+    <message>
+        <source>a &lt;COLOR&gt; needs an RGB or a CMYK value.</source>
+        <translation>ein &lt;COLOR&gt; braucht einen RGB- oder CMYK-Wert.</translation>
+    </message>
+    <message>
+        <source>a hex list has one colour a line, such as &quot;ff8000&quot;.</source>
+        <translation>eine Hex-Liste hat eine Farbe pro Zeile, etwa &quot;ff8000&quot;.</translation>
+    </message>
+    <message>
+        <source>the zip&apos;s directory is damaged.</source>
+        <translation>das Verzeichnis des Zip-Archivs ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>the zip points beyond its end: it is cut short or damaged.</source>
+        <translation>das Zip-Archiv verweist über sein Ende hinaus: es ist abgeschnitten oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>the zip has no directory at its end: it is cut short.</source>
+        <translation>das Zip-Archiv hat an seinem Ende kein Verzeichnis: es ist abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>a member of the zip is not where it is said to be.</source>
+        <translation>ein Eintrag des Zip-Archivs liegt nicht dort, wo er angegeben ist.</translation>
+    </message>
+    <message>
+        <source>the zip is encrypted.</source>
+        <translation>das Zip-Archiv ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>the zip&apos;s contents are larger than %1 MiB.</source>
+        <extracomment>Why a list file is refused. %1: the largest size a list may have, in MiB.</extracomment>
+        <translation>der Inhalt des Zip-Archivs ist größer als %1 MiB.</translation>
+    </message>
+    <message>
+        <source>a stored member of the zip has two different sizes.</source>
+        <translation>ein unkomprimierter Eintrag des Zip-Archivs hat zwei verschiedene Größen.</translation>
+    </message>
+    <message>
+        <source>a member of the zip is compressed in a way this program does not read.</source>
+        <translation>ein Eintrag des Zip-Archivs ist auf eine Weise komprimiert, die dieses Programm nicht liest.</translation>
+    </message>
+    <message>
+        <source>a member of the zip is damaged (its checksum differs).</source>
+        <translation>ein Eintrag des Zip-Archivs ist beschädigt (seine Prüfsumme weicht ab).</translation>
+    </message>
+    <message>
+        <source>the zip cannot be inflated.</source>
+        <translation>das Zip-Archiv lässt sich nicht entpacken.</translation>
+    </message>
+    <message>
+        <source>a member of the zip does not inflate to the size its directory gives.</source>
+        <translation>ein Eintrag des Zip-Archivs entpackt sich nicht auf die Größe, die sein Verzeichnis angibt.</translation>
+    </message>
+    <message>
+        <source>a Krita palette&apos;s colorset.xml holds a &lt;Colorset&gt; element.</source>
+        <translation>die colorset.xml einer Krita-Palette enthält ein &lt;Colorset&gt;-Element.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <extracomment>Why a list file is refused. %1: an XML attribute&apos;s name, which stays as it is.</extracomment>
+        <translation>&quot;%1&quot; muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>colours given as &lt;%1&gt; are not read.</source>
+        <extracomment>Why a list file is refused. %1: an XML element&apos;s name, which stays as it is.</extracomment>
+        <translation>als &lt;%1&gt; angegebene Farben werden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>a &lt;ColorSetEntry&gt; holds no colour.</source>
+        <translation>ein &lt;ColorSetEntry&gt; enthält keine Farbe.</translation>
+    </message>
+    <message>
+        <source>a Krita palette is a zip whose first member is its mimetype.</source>
+        <translation>eine Krita-Palette ist ein Zip-Archiv, dessen erster Eintrag sein mimetype ist.</translation>
+    </message>
+    <message>
+        <source>the Krita palette has no colorset.xml.</source>
+        <translation>die Krita-Palette hat keine colorset.xml.</translation>
+    </message>
+    <message>
+        <source>In colorset.xml: %1</source>
+        <extracomment>Why a Krita palette is refused: the member of its zip at fault. %1: what is wrong.</extracomment>
+        <translation>In colorset.xml: %1</translation>
+    </message>
 </context>
 <context>
     <name>Tray</name>
@@ -1573,11 +1826,6 @@ Argumente:
         <translation>palette erwartet eine Bilddatei, danach Optionen</translation>
     </message>
     <message>
-        <source>--format takes gpl, css, json, csv or hex, not %1</source>
-        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
-        <translation>--format erwartet gpl, css, json, csv oder hex, nicht %1</translation>
-    </message>
-    <message>
         <source>unknown verb %1</source>
         <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
         <translation>unbekannter Befehl %1</translation>
@@ -1634,54 +1882,6 @@ Argumente:
         <translation>--format erwartet web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl oder json, nicht %1</translation>
     </message>
     <message>
-        <source>Verbs (no display needed; FILE may be - for standard input):
-  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 The colour at each point, one line each: the pixel, or the
-                 average of the square of radius R (0 to 5) around it. F is web
-                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
-                 value), color-stored (the stored value in its own space), name
-                 (the nearest CSS name), gpl or json.
-  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
-                 The figures of the picture or the rectangle: pixels, the mean in
-                 linear light and the plain average of the codes, the median, the
-                 deviation, minimum and maximum per channel, and the spread.
-  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]
-                 The N (2 to 16, default 6) dominant colours, largest share first.
-  huemark history [-n N] [--format F]
-                 The picks kept (newest first, the last 1000), as sample&apos;s F.
-Colours are the ones a colour-managed program shows (sRGB), or the values stored
-in the file with --stored; transparent pixels are laid over white. Points and
-rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
-1 the file cannot be read or a point or rectangle lies outside the picture,
-2 wrong usage.
-</source>
-        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>Befehle (ohne Anzeige nutzbar; DATEI darf - für die Standardeingabe sein):
-  huemark sample DATEI X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 Die Farbe an jedem Punkt, je eine Zeile: das Pixel oder der
-                 Durchschnitt des Quadrats mit Radius R (0 bis 5) darum. F ist
-                 web (#RRGGBB, die Vorgabe), rgb, hsl, oklch, color-srgb (der
-                 exakte Wert), color-stored (der gespeicherte Wert in seinem
-                 eigenen Farbraum), name (der nächste CSS-Name), gpl oder json.
-  huemark stats DATEI [--rect X,Y,B,H] [--json] [--stored]
-                 Die Kennzahlen des Bildes oder des Rechtecks: Pixel, der
-                 Mittelwert in linearem Licht und der einfache Durchschnitt der
-                 Codes, der Median, die Abweichung, Minimum und Maximum je Kanal
-                 und die Streuung.
-  huemark palette DATEI [-n N] [--rect X,Y,B,H] [--format gpl|css|json|csv|hex]
-                 Die N (2 bis 16, Vorgabe 6) vorherrschenden Farben, größter
-                 Anteil zuerst.
-  huemark history [-n N] [--format F]
-                 Die im Verlauf aufbewahrten Aufnahmen (die neueste zuerst, die
-                 letzten 1000), F wie bei sample.
-Die Farben sind die, die ein farbverwaltetes Programm zeigt (sRGB), oder mit
---stored die in der Datei gespeicherten Werte; transparente Pixel liegen über
-Weiß. Punkte und Rechtecke sind in Bildpixeln ab der linken oberen Ecke
-angegeben. Rückgabewert: 0 erledigt, 1 die Datei kann nicht gelesen werden oder
-ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
-</translation>
-    </message>
-    <message>
         <source>the file ends at row %1: %2 reaches rows it does not hold</source>
         <extracomment>On standard error. %1: the row where the file ends; %2: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
         <translation>die Datei endet bei Zeile %1: %2 reicht in Zeilen, die sie nicht enthält</translation>
@@ -1700,6 +1900,70 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <source>the point %1</source>
         <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the point.</extracomment>
         <translation>der Punkt %1</translation>
+    </message>
+    <message>
+        <source>--format takes gpl, css, json, csv, hex, ase, aco, kpl, soc or scribus, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
+        <translation>--format nimmt gpl, css, json, csv, hex, ase, aco, kpl, soc oder scribus, nicht %1</translation>
+    </message>
+    <message>
+        <source>Verbs (no display needed; FILE may be - for standard input):
+  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 The colour at each point, one line each: the pixel, or the
+                 average of the square of radius R (0 to 5) around it. F is web
+                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
+                 value), color-stored (the stored value in its own space), name
+                 (the nearest CSS name), gpl, json, or a template: a text with
+                 placeholders, such as &apos;rgb({r} {g} {b})&apos; or &apos;{HEX}\n{name}&apos;
+                 ({hex} {r%} {h} {s} {l} {oklch} {x} {y} {description} ...;
+                 {l:.1} has one decimal; the manual page has them all).
+  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
+                 The figures of the picture or the rectangle: pixels, the mean in
+                 linear light and the plain average of the codes, the median, the
+                 deviation, minimum and maximum per channel, and the spread.
+  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format F]
+                 The N (2 to 16, default 6) dominant colours, largest share first.
+                 F is gpl (the default), css, json, csv, hex (#RRGGBB lines), ase,
+                 aco, kpl, soc or scribus (the last five binary or XML palettes).
+  huemark history [-n N] [--format F]
+                 The picks kept (newest first, the last 1000), as sample&apos;s F.
+Colours are the ones a colour-managed program shows (sRGB), or the values stored
+in the file with --stored; transparent pixels are laid over white. Points and
+rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
+1 the file cannot be read or a point or rectangle lies outside the picture,
+2 wrong usage.
+</source>
+        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
+        <translation>Verben (keine Anzeige nötig; DATEI darf - für die Standardeingabe sein):
+  huemark sample DATEI X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 Die Farbe an jedem Punkt, je eine Zeile: das Pixel oder der
+                 Mittelwert des Quadrats mit Radius R (0 bis 5) um ihn. F ist
+                 web (#RRGGBB, die Vorgabe), rgb, hsl, oklch, color-srgb (der
+                 genaue Wert), color-stored (der gespeicherte Wert in seinem
+                 eigenen Farbraum), name (der nächste CSS-Name), gpl, json oder
+                 eine Vorlage: ein Text mit Platzhaltern, etwa
+                 &apos;rgb({r} {g} {b})&apos; oder &apos;{HEX}\n{name}&apos;
+                 ({hex} {r%} {h} {s} {l} {oklch} {x} {y} {description} ...;
+                 {l:.1} hat eine Nachkommastelle; die Handbuchseite nennt alle).
+  huemark stats DATEI [--rect X,Y,W,H] [--json] [--stored]
+                 Die Kennzahlen des Bildes oder des Rechtecks: Pixel, der
+                 Mittelwert in linearem Licht und der einfache Durchschnitt der
+                 Codes, der Median, die Abweichung, Minimum und Maximum je Kanal
+                 und die Streuung.
+  huemark palette DATEI [-n N] [--rect X,Y,W,H] [--format F]
+                 Die N (2 bis 16, Vorgabe 6) vorherrschenden Farben, größter
+                 Anteil zuerst. F ist gpl (die Vorgabe), css, json, csv, hex
+                 (#RRGGBB-Zeilen), ase, aco, kpl, soc oder scribus (die letzten
+                 fünf binäre oder XML-Paletten).
+  huemark history [-n N] [--format F]
+                 Die aufbewahrten Aufnahmen (neueste zuerst, die letzten 1000),
+                 mit dem F von sample.
+Farben sind die, die ein farbverwaltetes Programm zeigt (sRGB), oder mit
+--stored die in der Datei gespeicherten Werte; transparente Pixel werden über
+Weiß gelegt. Punkte und Rechtecke sind in Bildpixeln ab der linken oberen Ecke
+angegeben. Exit-Status: 0 erledigt, 1 die Datei kann nicht gelesen werden oder
+ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falsche Verwendung.
+</translation>
     </message>
 </context>
 <context>
@@ -2211,6 +2475,20 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falscher Aufruf.
         <source>The file ends early, at row %1 of %2: the rows below hold no colours of the picture.</source>
         <extracomment>Over the picture, for a file cut short. %1: the row it ends at; %2: the picture&apos;s height.</extracomment>
         <translation>Die Datei endet vorzeitig, bei Zeile %1 von %2: Die Zeilen darunter enthalten keine Farben des Bildes.</translation>
+    </message>
+    <message>
+        <source>Custom template</source>
+        <extracomment>A file type in the save dialog: the list written through the template of Edit, Copy As, Custom.</extracomment>
+        <translation>Eigene Vorlage</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Eigene...</translation>
+    </message>
+    <message>
+        <source>The colour cannot be copied through the template.<byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>Die Farbe lässt sich nicht über die Vorlage kopieren.<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>

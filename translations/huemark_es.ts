@@ -258,6 +258,43 @@ para elegir un área. F6 va a este panel y vuelve.</translation>
     </message>
 </context>
 <context>
+    <name>ColorTemplate</name>
+    <message>
+        <source>the template is empty</source>
+        <translation>la plantilla está vacía</translation>
+    </message>
+    <message>
+        <source>a lone } at character %1 of the template (}} writes a brace)</source>
+        <extracomment>An error in a colour template. %1: the character&apos;s place in it, from 1.</extracomment>
+        <translation>una } suelta en el carácter %1 de la plantilla (}} escribe una llave)</translation>
+    </message>
+    <message>
+        <source>the { at character %1 of the template is not closed</source>
+        <extracomment>An error in a colour template. %1: the character&apos;s place in it, from 1.</extracomment>
+        <translation>la { del carácter %1 de la plantilla no está cerrada</translation>
+    </message>
+    <message>
+        <source>unknown placeholder %1 in the template</source>
+        <extracomment>An error in a colour template. %1: the placeholder as written, in braces.</extracomment>
+        <translation>marcador desconocido %1 en la plantilla</translation>
+    </message>
+    <message>
+        <source>%1 is text and takes no precision</source>
+        <extracomment>An error in a colour template. %1: the placeholder, in braces.</extracomment>
+        <translation>%1 es texto y no admite precisión</translation>
+    </message>
+    <message>
+        <source>bad precision in %1: write .0 to .%2 after the colon, as in .3</source>
+        <extracomment>An error in a colour template. %1: the placeholder as written, in braces; %2: the largest number of decimals. &quot;.3&quot; and &quot;.0&quot; stay as they are.</extracomment>
+        <translation>precisión incorrecta en %1: escriba de .0 a .%2 después de los dos puntos, como en .3</translation>
+    </message>
+    <message>
+        <source>this colour has no place in a picture for %1</source>
+        <extracomment>Why a colour template cannot be filled for a colour opened from a list file or pasted. %1: the placeholder, {x} or {y}.</extracomment>
+        <translation>este color no tiene posición en una imagen para %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--format needs a notation: %1</source>
@@ -348,7 +385,9 @@ Picking from the screen:
                  How the pick is written: web (#RRGGBB, the default), rgb, hsl,
                  oklch, gpl, color-srgb, color-stored, name, or json (the code,
                  the pixel on the desktop, the monitor, its scale and the
-                 radius; the clipboard gets the web code).
+                 radius; the clipboard gets the web code). A text with a
+                 brace is a template, such as &apos;{hex}&apos; or &apos;{r} {g} {b}&apos;: see
+                 huemark sample.
   --no-copy      Leaves the clipboard alone.
   --background   Keeps Huemark at hand, windowless, one per session: it picks
                  on Super+Shift+C (X11; changed in its Preferences), from its
@@ -383,7 +422,9 @@ Tomar un color de la pantalla:
                  predeterminada), rgb, hsl, oklch, gpl, color-srgb,
                  color-stored, name o json (el código, el píxel en el
                  escritorio, el monitor, su escala y el radio; el portapapeles
-                 recibe el código web).
+                 recibe el código web). Un texto con una llave es una
+                 plantilla, como &apos;{hex}&apos; o &apos;{r} {g} {b}&apos;: véase
+                 huemark sample.
   --no-copy      No toca el portapapeles.
   --background   Mantiene Huemark a mano, sin ventana, uno por sesión: toma un
                  color con Super+Shift+C (X11; se cambia en sus Preferencias),
@@ -652,6 +693,11 @@ Argumentos:
         <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it could not be opened.</extracomment>
         <translation>No se pudo abrir %1 como lista; la lista no ha cambiado.<byte value="xd"/>%2</translation>
     </message>
+    <message>
+        <source>At byte %1: %2</source>
+        <extracomment>Why a binary list file could not be opened. %1: the byte&apos;s offset from the file&apos;s start (from 0); %2: what is wrong there (a sentence).</extracomment>
+        <translation>En el byte %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ListFormats</name>
@@ -674,6 +720,36 @@ Argumentos:
         <source>CSV</source>
         <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
         <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Adobe swatch exchange</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Intercambio de muestras de Adobe</translation>
+    </message>
+    <message>
+        <source>Photoshop swatches</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Muestras de Photoshop</translation>
+    </message>
+    <message>
+        <source>Krita palette</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Paleta de Krita</translation>
+    </message>
+    <message>
+        <source>LibreOffice colour table</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Tabla de colores de LibreOffice</translation>
+    </message>
+    <message>
+        <source>Scribus colours</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Colores de Scribus</translation>
+    </message>
+    <message>
+        <source>Hex list</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Lista hexadecimal</translation>
     </message>
 </context>
 <context>
@@ -814,10 +890,6 @@ Argumentos:
         <translation>se esperaba un valor.</translation>
     </message>
     <message>
-        <source>this is neither a GIMP palette nor a list saved as JSON.</source>
-        <translation>no es ni una paleta de GIMP ni una lista guardada como JSON.</translation>
-    </message>
-    <message>
         <source>a number is too large for a double.</source>
         <translation>un número es demasiado grande para un double.</translation>
     </message>
@@ -825,6 +897,10 @@ Argumentos:
         <source>&quot;%1&quot; must be true or false.</source>
         <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>«%1» debe ser true o false.</translation>
+    </message>
+    <message>
+        <source>this is no palette or list file that this program reads.</source>
+        <translation>no es un archivo de paleta ni de lista que este programa pueda leer.</translation>
     </message>
 </context>
 <context>
@@ -1447,6 +1523,185 @@ Argumentos:
         <extracomment>The Print Setup dialog&apos;s button that keeps the choice.</extracomment>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Custom Notation</source>
+        <extracomment>The title of the dialog that edits the template Edit, Copy As, Custom copies with.</extracomment>
+        <translation>Notación personalizada</translation>
+    </message>
+    <message>
+        <source>&amp;Template, with placeholders such as {hex}, {r} {g} {b}, {h} {s} {l}, {l:.1}, {oklch}, {name}, {x} {y} and {description}; {{ and }} for braces, \n for a line break:</source>
+        <extracomment>Above the template&apos;s line edit. The placeholders stay as they are.</extracomment>
+        <translation>&amp;Plantilla, con marcadores como {hex}, {r} {g} {b}, {h} {s} {l}, {l:.1}, {oklch}, {name}, {x} {y} y {description}; {{ y }} para las llaves, \n para un salto de línea:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>The line under the template: the colour through it, or what is wrong with it.</extracomment>
+        <translation>Vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>SwatchFormats</name>
+    <message>
+        <source>the file ends in the middle of an entry.</source>
+        <translation>el archivo termina en medio de una entrada.</translation>
+    </message>
+    <message>
+        <source>a colour value is not a number.</source>
+        <translation>un valor de color no es un número.</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 colours.</source>
+        <extracomment>Why a list file is refused. %1: the most colours a list takes (100000).</extracomment>
+        <translation>el archivo contiene más de %1 colores.</translation>
+    </message>
+    <message>
+        <source>an Adobe swatch exchange file starts with &quot;ASEF&quot;.</source>
+        <translation>un archivo de intercambio de muestras de Adobe empieza por &quot;ASEF&quot;.</translation>
+    </message>
+    <message>
+        <source>only version 1 of the swatch exchange format is read.</source>
+        <translation>solo se lee la versión 1 del formato de intercambio de muestras.</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1 blocks it says it holds.</source>
+        <extracomment>Why a list file is refused. %1: the number of blocks the file says it holds.</extracomment>
+        <translation>el archivo termina antes de los %1 bloques que dice contener.</translation>
+    </message>
+    <message>
+        <source>the colour model &quot;%1&quot; is not read.</source>
+        <extracomment>Why a list file is refused. %1: the four letters naming a colour model.</extracomment>
+        <translation>no se lee el modelo de color &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>a colour runs beyond the length of its block.</source>
+        <translation>un color se extiende más allá de la longitud de su bloque.</translation>
+    </message>
+    <message>
+        <source>colour space %1 (a colour book&apos;s or another&apos;s) is not read.</source>
+        <extracomment>Why a list file is refused. %1: the number of a colour space in a swatch file.</extracomment>
+        <translation>no se lee el espacio de color %1 (de un libro de colores u otro).</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1 colours it says it holds.</source>
+        <extracomment>Why a list file is refused. %1: the number of colours the file says it holds.</extracomment>
+        <translation>el archivo termina antes de los %1 colores que dice contener.</translation>
+    </message>
+    <message>
+        <source>a name is longer than the rest of the file.</source>
+        <translation>un nombre es más largo que el resto del archivo.</translation>
+    </message>
+    <message>
+        <source>a Photoshop swatch file starts with its version, 1 or 2.</source>
+        <translation>un archivo de muestras de Photoshop empieza por su versión, 1 o 2.</translation>
+    </message>
+    <message>
+        <source>only version 2 may follow the colours of version 1.</source>
+        <translation>solo la versión 2 puede seguir a los colores de la versión 1.</translation>
+    </message>
+    <message>
+        <source>the file holds no XML element.</source>
+        <translation>el archivo no contiene ningún elemento XML.</translation>
+    </message>
+    <message>
+        <source>an XML palette is a LibreOffice &lt;ooo:color-table&gt; or a Scribus &lt;SCRIBUSCOLORS&gt;.</source>
+        <translation>una paleta XML es un &lt;ooo:color-table&gt; de LibreOffice o un &lt;SCRIBUSCOLORS&gt; de Scribus.</translation>
+    </message>
+    <message>
+        <source>draw:color must be a colour such as &quot;#ff8000&quot;.</source>
+        <translation>draw:color debe ser un color como &quot;#ff8000&quot;.</translation>
+    </message>
+    <message>
+        <source>RGB must be a colour such as &quot;#ff8000&quot;.</source>
+        <translation>RGB debe ser un color como &quot;#ff8000&quot;.</translation>
+    </message>
+    <message>
+        <source>CMYK must be four inks such as &quot;#00ff8000&quot;.</source>
+        <translation>CMYK debe indicar cuatro tintas, como &quot;#00ff8000&quot;.</translation>
+    </message>
+    <message>
+        <source>a &lt;COLOR&gt; needs an RGB or a CMYK value.</source>
+        <translation>un &lt;COLOR&gt; necesita un valor RGB o CMYK.</translation>
+    </message>
+    <message>
+        <source>a hex list has one colour a line, such as &quot;ff8000&quot;.</source>
+        <translation>una lista hexadecimal tiene un color por línea, como &quot;ff8000&quot;.</translation>
+    </message>
+    <message>
+        <source>the zip&apos;s directory is damaged.</source>
+        <translation>el directorio del zip está dañado.</translation>
+    </message>
+    <message>
+        <source>the zip points beyond its end: it is cut short or damaged.</source>
+        <translation>el zip apunta más allá de su final: está truncado o dañado.</translation>
+    </message>
+    <message>
+        <source>the zip has no directory at its end: it is cut short.</source>
+        <translation>el zip no tiene directorio al final: está truncado.</translation>
+    </message>
+    <message>
+        <source>a member of the zip is not where it is said to be.</source>
+        <translation>un miembro del zip no está donde se indica.</translation>
+    </message>
+    <message>
+        <source>the zip is encrypted.</source>
+        <translation>el zip está cifrado.</translation>
+    </message>
+    <message>
+        <source>the zip&apos;s contents are larger than %1 MiB.</source>
+        <extracomment>Why a list file is refused. %1: the largest size a list may have, in MiB.</extracomment>
+        <translation>el contenido del zip ocupa más de %1 MiB.</translation>
+    </message>
+    <message>
+        <source>a stored member of the zip has two different sizes.</source>
+        <translation>un miembro sin comprimir del zip tiene dos tamaños distintos.</translation>
+    </message>
+    <message>
+        <source>a member of the zip is compressed in a way this program does not read.</source>
+        <translation>un miembro del zip está comprimido de una forma que este programa no puede leer.</translation>
+    </message>
+    <message>
+        <source>a member of the zip is damaged (its checksum differs).</source>
+        <translation>un miembro del zip está dañado (su suma de comprobación no coincide).</translation>
+    </message>
+    <message>
+        <source>the zip cannot be inflated.</source>
+        <translation>no se puede descomprimir el zip.</translation>
+    </message>
+    <message>
+        <source>a member of the zip does not inflate to the size its directory gives.</source>
+        <translation>un miembro del zip no se descomprime al tamaño que indica su directorio.</translation>
+    </message>
+    <message>
+        <source>a Krita palette&apos;s colorset.xml holds a &lt;Colorset&gt; element.</source>
+        <translation>el colorset.xml de una paleta de Krita contiene un elemento &lt;Colorset&gt;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <extracomment>Why a list file is refused. %1: an XML attribute&apos;s name, which stays as it is.</extracomment>
+        <translation>&quot;%1&quot; debe ser un número.</translation>
+    </message>
+    <message>
+        <source>colours given as &lt;%1&gt; are not read.</source>
+        <extracomment>Why a list file is refused. %1: an XML element&apos;s name, which stays as it is.</extracomment>
+        <translation>no se leen los colores dados como &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>a &lt;ColorSetEntry&gt; holds no colour.</source>
+        <translation>un &lt;ColorSetEntry&gt; no contiene ningún color.</translation>
+    </message>
+    <message>
+        <source>a Krita palette is a zip whose first member is its mimetype.</source>
+        <translation>una paleta de Krita es un zip cuyo primer miembro es su mimetype.</translation>
+    </message>
+    <message>
+        <source>the Krita palette has no colorset.xml.</source>
+        <translation>la paleta de Krita no tiene colorset.xml.</translation>
+    </message>
+    <message>
+        <source>In colorset.xml: %1</source>
+        <extracomment>Why a Krita palette is refused: the member of its zip at fault. %1: what is wrong.</extracomment>
+        <translation>En colorset.xml: %1</translation>
+    </message>
 </context>
 <context>
     <name>Tray</name>
@@ -1572,11 +1827,6 @@ Argumentos:
         <translation>palette admite un archivo de imagen y después opciones</translation>
     </message>
     <message>
-        <source>--format takes gpl, css, json, csv or hex, not %1</source>
-        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
-        <translation>--format admite gpl, css, json, csv o hex, no %1</translation>
-    </message>
-    <message>
         <source>unknown verb %1</source>
         <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
         <translation>orden desconocida %1</translation>
@@ -1633,55 +1883,6 @@ Argumentos:
         <translation>--format admite web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl o json, no %1</translation>
     </message>
     <message>
-        <source>Verbs (no display needed; FILE may be - for standard input):
-  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 The colour at each point, one line each: the pixel, or the
-                 average of the square of radius R (0 to 5) around it. F is web
-                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
-                 value), color-stored (the stored value in its own space), name
-                 (the nearest CSS name), gpl or json.
-  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
-                 The figures of the picture or the rectangle: pixels, the mean in
-                 linear light and the plain average of the codes, the median, the
-                 deviation, minimum and maximum per channel, and the spread.
-  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]
-                 The N (2 to 16, default 6) dominant colours, largest share first.
-  huemark history [-n N] [--format F]
-                 The picks kept (newest first, the last 1000), as sample&apos;s F.
-Colours are the ones a colour-managed program shows (sRGB), or the values stored
-in the file with --stored; transparent pixels are laid over white. Points and
-rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
-1 the file cannot be read or a point or rectangle lies outside the picture,
-2 wrong usage.
-</source>
-        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>Órdenes (no necesitan pantalla; ARCHIVO puede ser - para la entrada estándar):
-  huemark sample ARCHIVO X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 El color en cada punto, una línea por punto: el píxel, o el
-                 promedio del cuadrado de radio R (0 a 5) a su alrededor. F es
-                 web (#RRGGBB, la predeterminada), rgb, hsl, oklch, color-srgb
-                 (el valor exacto), color-stored (el valor guardado en su propio
-                 espacio), name (el nombre CSS más cercano), gpl o json.
-  huemark stats ARCHIVO [--rect X,Y,W,H] [--json] [--stored]
-                 Las cifras de la imagen o del rectángulo: píxeles, la media en
-                 luz lineal y el promedio simple de los códigos, la mediana, la
-                 desviación, el mínimo y el máximo por canal, y la dispersión.
-  huemark palette ARCHIVO [-n N] [--rect X,Y,W,H]
-                 [--format gpl|css|json|csv|hex]
-                 Los N (2 a 16, 6 por omisión) colores dominantes, de mayor a
-                 menor proporción.
-  huemark history [-n N] [--format F]
-                 Los colores tomados que guarda el historial (el más reciente
-                 primero, los 1000 últimos), con F como en sample.
-Los colores son los que muestra un programa con gestión del color (sRGB), o los
-valores almacenados en el archivo con --stored; los píxeles transparentes se
-ponen sobre blanco. Los puntos y rectángulos se dan en píxeles de la imagen
-desde la esquina superior izquierda. Estado de salida: 0 hecho, 1 no se puede
-leer el archivo o un punto o rectángulo queda fuera de la imagen, 2 uso
-incorrecto.
-</translation>
-    </message>
-    <message>
         <source>the file ends at row %1: %2 reaches rows it does not hold</source>
         <extracomment>On standard error. %1: the row where the file ends; %2: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
         <translation>el archivo termina en la fila %1: %2 llega a filas que no contiene</translation>
@@ -1700,6 +1901,71 @@ incorrecto.
         <source>the point %1</source>
         <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the point.</extracomment>
         <translation>el punto %1</translation>
+    </message>
+    <message>
+        <source>--format takes gpl, css, json, csv, hex, ase, aco, kpl, soc or scribus, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
+        <translation>--format admite gpl, css, json, csv, hex, ase, aco, kpl, soc o scribus, no %1</translation>
+    </message>
+    <message>
+        <source>Verbs (no display needed; FILE may be - for standard input):
+  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 The colour at each point, one line each: the pixel, or the
+                 average of the square of radius R (0 to 5) around it. F is web
+                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
+                 value), color-stored (the stored value in its own space), name
+                 (the nearest CSS name), gpl, json, or a template: a text with
+                 placeholders, such as &apos;rgb({r} {g} {b})&apos; or &apos;{HEX}\n{name}&apos;
+                 ({hex} {r%} {h} {s} {l} {oklch} {x} {y} {description} ...;
+                 {l:.1} has one decimal; the manual page has them all).
+  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
+                 The figures of the picture or the rectangle: pixels, the mean in
+                 linear light and the plain average of the codes, the median, the
+                 deviation, minimum and maximum per channel, and the spread.
+  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format F]
+                 The N (2 to 16, default 6) dominant colours, largest share first.
+                 F is gpl (the default), css, json, csv, hex (#RRGGBB lines), ase,
+                 aco, kpl, soc or scribus (the last five binary or XML palettes).
+  huemark history [-n N] [--format F]
+                 The picks kept (newest first, the last 1000), as sample&apos;s F.
+Colours are the ones a colour-managed program shows (sRGB), or the values stored
+in the file with --stored; transparent pixels are laid over white. Points and
+rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
+1 the file cannot be read or a point or rectangle lies outside the picture,
+2 wrong usage.
+</source>
+        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
+        <translation>Órdenes (no necesitan pantalla; ARCHIVO puede ser - para la entrada estándar):
+  huemark sample ARCHIVO X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 El color en cada punto, una línea por punto: el píxel, o el
+                 promedio del cuadrado de radio R (0 a 5) a su alrededor. F es
+                 web (#RRGGBB, la predeterminada), rgb, hsl, oklch, color-srgb
+                 (el valor exacto), color-stored (el valor guardado en su propio
+                 espacio), name (el nombre CSS más cercano), gpl, json o una
+                 plantilla: un texto con marcadores, como &apos;rgb({r} {g} {b})&apos;
+                 o &apos;{HEX}\n{name}&apos; ({hex} {r%} {h} {s} {l} {oklch} {x} {y}
+                 {description} ...; {l:.1} tiene un decimal; la página de
+                 manual los da todos).
+  huemark stats ARCHIVO [--rect X,Y,W,H] [--json] [--stored]
+                 Las cifras de la imagen o del rectángulo: píxeles, la media en
+                 luz lineal y el promedio simple de los códigos, la mediana, la
+                 desviación, el mínimo y el máximo por canal, y la dispersión.
+  huemark palette ARCHIVO [-n N] [--rect X,Y,W,H]
+                 [--format F]
+                 Los N (2 a 16, 6 por omisión) colores dominantes, de mayor a
+                 menor proporción. F es gpl (la predeterminada), css, json, csv,
+                 hex (líneas #RRGGBB), ase, aco, kpl, soc o scribus (las cinco
+                 últimas, paletas binarias o XML).
+  huemark history [-n N] [--format F]
+                 Los colores tomados que guarda el historial (el más reciente
+                 primero, los 1000 últimos), con F como en sample.
+Los colores son los que muestra un programa con gestión del color (sRGB), o los
+valores almacenados en el archivo con --stored; los píxeles transparentes se
+ponen sobre blanco. Los puntos y rectángulos se dan en píxeles de la imagen
+desde la esquina superior izquierda. Estado de salida: 0 hecho, 1 no se puede
+leer el archivo o un punto o rectángulo queda fuera de la imagen, 2 uso
+incorrecto.
+</translation>
     </message>
 </context>
 <context>
@@ -2211,6 +2477,20 @@ incorrecto.
         <source>The file ends early, at row %1 of %2: the rows below hold no colours of the picture.</source>
         <extracomment>Over the picture, for a file cut short. %1: the row it ends at; %2: the picture&apos;s height.</extracomment>
         <translation>El archivo termina antes de tiempo, en la fila %1 de %2: las filas de abajo no contienen colores de la imagen.</translation>
+    </message>
+    <message>
+        <source>Custom template</source>
+        <extracomment>A file type in the save dialog: the list written through the template of Edit, Copy As, Custom.</extracomment>
+        <translation>Plantilla personalizada</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Personalizado...</translation>
+    </message>
+    <message>
+        <source>The colour cannot be copied through the template.<byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>No se puede copiar el color mediante la plantilla.<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,43 @@ pour choisir une zone. F6 va à ce panneau et revient.</translation>
     </message>
 </context>
 <context>
+    <name>ColorTemplate</name>
+    <message>
+        <source>the template is empty</source>
+        <translation>le modèle est vide</translation>
+    </message>
+    <message>
+        <source>a lone } at character %1 of the template (}} writes a brace)</source>
+        <extracomment>An error in a colour template. %1: the character&apos;s place in it, from 1.</extracomment>
+        <translation>une accolade } isolée au caractère %1 du modèle (}} écrit une accolade)</translation>
+    </message>
+    <message>
+        <source>the { at character %1 of the template is not closed</source>
+        <extracomment>An error in a colour template. %1: the character&apos;s place in it, from 1.</extracomment>
+        <translation>l&apos;accolade { au caractère %1 du modèle n&apos;est pas fermée</translation>
+    </message>
+    <message>
+        <source>unknown placeholder %1 in the template</source>
+        <extracomment>An error in a colour template. %1: the placeholder as written, in braces.</extracomment>
+        <translation>espace réservé %1 inconnu dans le modèle</translation>
+    </message>
+    <message>
+        <source>%1 is text and takes no precision</source>
+        <extracomment>An error in a colour template. %1: the placeholder, in braces.</extracomment>
+        <translation>%1 est du texte et n&apos;accepte aucune précision</translation>
+    </message>
+    <message>
+        <source>bad precision in %1: write .0 to .%2 after the colon, as in .3</source>
+        <extracomment>An error in a colour template. %1: the placeholder as written, in braces; %2: the largest number of decimals. &quot;.3&quot; and &quot;.0&quot; stay as they are.</extracomment>
+        <translation>précision incorrecte dans %1&#xa0;: écrivez .0 à .%2 après les deux-points, comme dans .3</translation>
+    </message>
+    <message>
+        <source>this colour has no place in a picture for %1</source>
+        <extracomment>Why a colour template cannot be filled for a colour opened from a list file or pasted. %1: the placeholder, {x} or {y}.</extracomment>
+        <translation>cette couleur n&apos;a pas de position dans une image pour %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--format needs a notation: %1</source>
@@ -348,7 +385,9 @@ Picking from the screen:
                  How the pick is written: web (#RRGGBB, the default), rgb, hsl,
                  oklch, gpl, color-srgb, color-stored, name, or json (the code,
                  the pixel on the desktop, the monitor, its scale and the
-                 radius; the clipboard gets the web code).
+                 radius; the clipboard gets the web code). A text with a
+                 brace is a template, such as &apos;{hex}&apos; or &apos;{r} {g} {b}&apos;: see
+                 huemark sample.
   --no-copy      Leaves the clipboard alone.
   --background   Keeps Huemark at hand, windowless, one per session: it picks
                  on Super+Shift+C (X11; changed in its Preferences), from its
@@ -367,31 +406,36 @@ Arguments:
 Options :
   -h, --help     Affiche cette aide.
   -v, --version  Affiche la version.
-  --             Fin des options : le fichier qui suit peut commencer par « - ».
+  --             Termine les options : un nom de fichier placé après peut
+                 commencer par &apos;-&apos;.
 
 Prélèvement à l&apos;écran :
-  --pick         Fige les écrans et prélève un pixel : bougez le pointeur
-                 (flèches : un pixel, Maj : dix), [ et ] changent le rayon de
-                 moyenne, + et - ou la molette le zoom ; clic ou Entrée prélève,
-                 Échap ou clic droit annule. Le code va sur la sortie standard
-                 et dans le presse-papiers ; code de sortie 0, 1 si annulé, 2 si
-                 l&apos;écran ne peut être capturé.
+  --pick         Fige tous les moniteurs et prélève un pixel : déplacez le
+                 pointeur (les flèches avancent d&apos;un pixel, Shift de dix),
+                 [ et ] changent le rayon de la moyenne, + et - ou la molette le
+                 grossissement ; un clic ou Entrée prélève, Échap ou un clic
+                 droit annule. Le code va sur la sortie standard et dans le
+                 presse-papiers ; code de sortie 0, 1 en cas d&apos;annulation, 2
+                 si l&apos;écran ne peut pas être capturé.
   --format NOTATION
-                 Forme du code écrit : web (#RRGGBB, par défaut), rgb, hsl,
-                 oklch, gpl, color-srgb, color-stored, name ou json (le code,
-                 le pixel sur le bureau, l&apos;écran, son échelle et le rayon ; le
-                 presse-papiers reçoit le code web).
+                 Comment le prélèvement est écrit : web (#RRGGBB, par défaut),
+                 rgb, hsl, oklch, gpl, color-srgb, color-stored, name ou json
+                 (le code, le pixel sur le bureau, le moniteur, son échelle et
+                 le rayon ; le presse-papiers reçoit le code web). Un texte
+                 avec une accolade est un modèle, comme &apos;{hex}&apos; ou
+                 &apos;{r} {g} {b}&apos; : voir huemark sample.
   --no-copy      Ne touche pas au presse-papiers.
-  --background   Garde Huemark à portée de main, sans fenêtre, un par session :
-                 il prélève avec Super+Shift+C (X11 ; modifiable dans ses
+  --background   Garde Huemark à disposition, sans fenêtre, un par session : il
+                 prélève avec Super+Shift+C (X11 ; modifiable dans ses
                  Préférences), depuis son entrée dans la zone de notification
-                 et pour --pick, auquel il répond alors aussitôt. Chaque
-                 prélèvement est conservé dans l&apos;historique (huemark history),
-                 sauf si Conserver un historique est décoché.
+                 et pour --pick, qui répond alors aussitôt. Chaque prélèvement
+                 est conservé dans l&apos;historique (huemark history), sauf si
+                 Conserver un historique est désactivé.
 
 Arguments :
-  fichier        Fichier image à ouvrir au lieu de celle du presse-papiers : un
-                 chemin, ou une adresse file: sur cette machine.
+  fichier        Un fichier image à ouvrir à la place de l&apos;image du
+                 presse-papiers : un chemin, ou une adresse file: sur cette
+                 machine.
 
 </translation>
     </message>
@@ -649,6 +693,11 @@ Arguments :
         <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it could not be opened.</extracomment>
         <translation>%1 n&apos;a pas pu être ouvert comme liste&#xa0;; la liste reste inchangée.<byte value="xd"/>%2</translation>
     </message>
+    <message>
+        <source>At byte %1: %2</source>
+        <extracomment>Why a binary list file could not be opened. %1: the byte&apos;s offset from the file&apos;s start (from 0); %2: what is wrong there (a sentence).</extracomment>
+        <translation>À l&apos;octet %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>ListFormats</name>
@@ -671,6 +720,36 @@ Arguments :
         <source>CSV</source>
         <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
         <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Adobe swatch exchange</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Adobe Swatch Exchange</translation>
+    </message>
+    <message>
+        <source>Photoshop swatches</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Nuancier Photoshop</translation>
+    </message>
+    <message>
+        <source>Krita palette</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Palette Krita</translation>
+    </message>
+    <message>
+        <source>LibreOffice colour table</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Table de couleurs LibreOffice</translation>
+    </message>
+    <message>
+        <source>Scribus colours</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Couleurs Scribus</translation>
+    </message>
+    <message>
+        <source>Hex list</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Liste hexadécimale</translation>
     </message>
 </context>
 <context>
@@ -811,10 +890,6 @@ Arguments :
         <translation>une valeur est attendue.</translation>
     </message>
     <message>
-        <source>this is neither a GIMP palette nor a list saved as JSON.</source>
-        <translation>ce n&apos;est ni une palette GIMP ni une liste enregistrée en JSON.</translation>
-    </message>
-    <message>
         <source>a number is too large for a double.</source>
         <translation>un nombre est trop grand pour un double.</translation>
     </message>
@@ -822,6 +897,10 @@ Arguments :
         <source>&quot;%1&quot; must be true or false.</source>
         <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>« %1 » doit valoir true ou false.</translation>
+    </message>
+    <message>
+        <source>this is no palette or list file that this program reads.</source>
+        <translation>ce n&apos;est pas un fichier de palette ou de liste que ce programme lit.</translation>
     </message>
 </context>
 <context>
@@ -1444,6 +1523,185 @@ Arguments :
         <extracomment>The Print Setup dialog&apos;s button that keeps the choice.</extracomment>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Custom Notation</source>
+        <extracomment>The title of the dialog that edits the template Edit, Copy As, Custom copies with.</extracomment>
+        <translation>Notation personnalisée</translation>
+    </message>
+    <message>
+        <source>&amp;Template, with placeholders such as {hex}, {r} {g} {b}, {h} {s} {l}, {l:.1}, {oklch}, {name}, {x} {y} and {description}; {{ and }} for braces, \n for a line break:</source>
+        <extracomment>Above the template&apos;s line edit. The placeholders stay as they are.</extracomment>
+        <translation>&amp;Modèle, avec des espaces réservés comme {hex}, {r} {g} {b}, {h} {s} {l}, {l:.1}, {oklch}, {name}, {x} {y} et {description}&#xa0;; {{ et }} pour les accolades, \n pour un saut de ligne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>The line under the template: the colour through it, or what is wrong with it.</extracomment>
+        <translation>Aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>SwatchFormats</name>
+    <message>
+        <source>the file ends in the middle of an entry.</source>
+        <translation>le fichier s&apos;arrête au milieu d&apos;une entrée.</translation>
+    </message>
+    <message>
+        <source>a colour value is not a number.</source>
+        <translation>une valeur de couleur n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 colours.</source>
+        <extracomment>Why a list file is refused. %1: the most colours a list takes (100000).</extracomment>
+        <translation>le fichier contient plus de %1 couleurs.</translation>
+    </message>
+    <message>
+        <source>an Adobe swatch exchange file starts with &quot;ASEF&quot;.</source>
+        <translation>un fichier Adobe Swatch Exchange commence par &quot;ASEF&quot;.</translation>
+    </message>
+    <message>
+        <source>only version 1 of the swatch exchange format is read.</source>
+        <translation>seule la version 1 du format Swatch Exchange est lue.</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1 blocks it says it holds.</source>
+        <extracomment>Why a list file is refused. %1: the number of blocks the file says it holds.</extracomment>
+        <translation>le fichier s&apos;arrête avant les %1 blocs qu&apos;il dit contenir.</translation>
+    </message>
+    <message>
+        <source>the colour model &quot;%1&quot; is not read.</source>
+        <extracomment>Why a list file is refused. %1: the four letters naming a colour model.</extracomment>
+        <translation>le modèle de couleur &quot;%1&quot; n&apos;est pas lu.</translation>
+    </message>
+    <message>
+        <source>a colour runs beyond the length of its block.</source>
+        <translation>une couleur dépasse la longueur de son bloc.</translation>
+    </message>
+    <message>
+        <source>colour space %1 (a colour book&apos;s or another&apos;s) is not read.</source>
+        <extracomment>Why a list file is refused. %1: the number of a colour space in a swatch file.</extracomment>
+        <translation>l&apos;espace colorimétrique %1 (celui d&apos;un nuancier de teintes ou un autre) n&apos;est pas lu.</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1 colours it says it holds.</source>
+        <extracomment>Why a list file is refused. %1: the number of colours the file says it holds.</extracomment>
+        <translation>le fichier s&apos;arrête avant les %1 couleurs qu&apos;il dit contenir.</translation>
+    </message>
+    <message>
+        <source>a name is longer than the rest of the file.</source>
+        <translation>un nom est plus long que le reste du fichier.</translation>
+    </message>
+    <message>
+        <source>a Photoshop swatch file starts with its version, 1 or 2.</source>
+        <translation>un fichier de nuancier Photoshop commence par sa version, 1 ou 2.</translation>
+    </message>
+    <message>
+        <source>only version 2 may follow the colours of version 1.</source>
+        <translation>seule la version 2 peut suivre les couleurs de la version 1.</translation>
+    </message>
+    <message>
+        <source>the file holds no XML element.</source>
+        <translation>le fichier ne contient aucun élément XML.</translation>
+    </message>
+    <message>
+        <source>an XML palette is a LibreOffice &lt;ooo:color-table&gt; or a Scribus &lt;SCRIBUSCOLORS&gt;.</source>
+        <translation>une palette XML est un &lt;ooo:color-table&gt; de LibreOffice ou un &lt;SCRIBUSCOLORS&gt; de Scribus.</translation>
+    </message>
+    <message>
+        <source>draw:color must be a colour such as &quot;#ff8000&quot;.</source>
+        <translation>draw:color doit être une couleur comme &quot;#ff8000&quot;.</translation>
+    </message>
+    <message>
+        <source>RGB must be a colour such as &quot;#ff8000&quot;.</source>
+        <translation>RGB doit être une couleur comme &quot;#ff8000&quot;.</translation>
+    </message>
+    <message>
+        <source>CMYK must be four inks such as &quot;#00ff8000&quot;.</source>
+        <translation>CMYK doit donner quatre encres, comme &quot;#00ff8000&quot;.</translation>
+    </message>
+    <message>
+        <source>a &lt;COLOR&gt; needs an RGB or a CMYK value.</source>
+        <translation>un &lt;COLOR&gt; demande une valeur RGB ou CMYK.</translation>
+    </message>
+    <message>
+        <source>a hex list has one colour a line, such as &quot;ff8000&quot;.</source>
+        <translation>une liste hexadécimale a une couleur par ligne, comme &quot;ff8000&quot;.</translation>
+    </message>
+    <message>
+        <source>the zip&apos;s directory is damaged.</source>
+        <translation>le répertoire du zip est endommagé.</translation>
+    </message>
+    <message>
+        <source>the zip points beyond its end: it is cut short or damaged.</source>
+        <translation>le zip renvoie au-delà de sa fin&#xa0;: il est tronqué ou endommagé.</translation>
+    </message>
+    <message>
+        <source>the zip has no directory at its end: it is cut short.</source>
+        <translation>le zip n&apos;a pas de répertoire à sa fin&#xa0;: il est tronqué.</translation>
+    </message>
+    <message>
+        <source>a member of the zip is not where it is said to be.</source>
+        <translation>un membre du zip n&apos;est pas là où il est censé être.</translation>
+    </message>
+    <message>
+        <source>the zip is encrypted.</source>
+        <translation>le zip est chiffré.</translation>
+    </message>
+    <message>
+        <source>the zip&apos;s contents are larger than %1 MiB.</source>
+        <extracomment>Why a list file is refused. %1: the largest size a list may have, in MiB.</extracomment>
+        <translation>le contenu du zip dépasse %1 Mio.</translation>
+    </message>
+    <message>
+        <source>a stored member of the zip has two different sizes.</source>
+        <translation>un membre stocké sans compression du zip a deux tailles différentes.</translation>
+    </message>
+    <message>
+        <source>a member of the zip is compressed in a way this program does not read.</source>
+        <translation>un membre du zip est compressé d&apos;une manière que ce programme ne lit pas.</translation>
+    </message>
+    <message>
+        <source>a member of the zip is damaged (its checksum differs).</source>
+        <translation>un membre du zip est endommagé (sa somme de contrôle diffère).</translation>
+    </message>
+    <message>
+        <source>the zip cannot be inflated.</source>
+        <translation>le zip ne peut pas être décompressé.</translation>
+    </message>
+    <message>
+        <source>a member of the zip does not inflate to the size its directory gives.</source>
+        <translation>un membre du zip ne se décompresse pas à la taille que donne son répertoire.</translation>
+    </message>
+    <message>
+        <source>a Krita palette&apos;s colorset.xml holds a &lt;Colorset&gt; element.</source>
+        <translation>le colorset.xml d&apos;une palette Krita contient un élément &lt;Colorset&gt;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <extracomment>Why a list file is refused. %1: an XML attribute&apos;s name, which stays as it is.</extracomment>
+        <translation>&quot;%1&quot; doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>colours given as &lt;%1&gt; are not read.</source>
+        <extracomment>Why a list file is refused. %1: an XML element&apos;s name, which stays as it is.</extracomment>
+        <translation>les couleurs données en &lt;%1&gt; ne sont pas lues.</translation>
+    </message>
+    <message>
+        <source>a &lt;ColorSetEntry&gt; holds no colour.</source>
+        <translation>un &lt;ColorSetEntry&gt; ne contient aucune couleur.</translation>
+    </message>
+    <message>
+        <source>a Krita palette is a zip whose first member is its mimetype.</source>
+        <translation>une palette Krita est un zip dont le premier membre est son mimetype.</translation>
+    </message>
+    <message>
+        <source>the Krita palette has no colorset.xml.</source>
+        <translation>la palette Krita n&apos;a pas de colorset.xml.</translation>
+    </message>
+    <message>
+        <source>In colorset.xml: %1</source>
+        <extracomment>Why a Krita palette is refused: the member of its zip at fault. %1: what is wrong.</extracomment>
+        <translation>Dans colorset.xml&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>Tray</name>
@@ -1569,11 +1827,6 @@ Arguments :
         <translation>palette prend un fichier image, puis des options</translation>
     </message>
     <message>
-        <source>--format takes gpl, css, json, csv or hex, not %1</source>
-        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
-        <translation>--format prend gpl, css, json, csv ou hex, pas %1</translation>
-    </message>
-    <message>
         <source>unknown verb %1</source>
         <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
         <translation>verbe inconnu %1</translation>
@@ -1630,54 +1883,6 @@ Arguments :
         <translation>--format prend web, rgb, hsl, oklch, color-srgb, color-stored, name, gpl ou json, pas %1</translation>
     </message>
     <message>
-        <source>Verbs (no display needed; FILE may be - for standard input):
-  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 The colour at each point, one line each: the pixel, or the
-                 average of the square of radius R (0 to 5) around it. F is web
-                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
-                 value), color-stored (the stored value in its own space), name
-                 (the nearest CSS name), gpl or json.
-  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
-                 The figures of the picture or the rectangle: pixels, the mean in
-                 linear light and the plain average of the codes, the median, the
-                 deviation, minimum and maximum per channel, and the spread.
-  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]
-                 The N (2 to 16, default 6) dominant colours, largest share first.
-  huemark history [-n N] [--format F]
-                 The picks kept (newest first, the last 1000), as sample&apos;s F.
-Colours are the ones a colour-managed program shows (sRGB), or the values stored
-in the file with --stored; transparent pixels are laid over white. Points and
-rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
-1 the file cannot be read or a point or rectangle lies outside the picture,
-2 wrong usage.
-</source>
-        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>Verbes (sans affichage ; FICHIER peut être - pour l&apos;entrée standard) :
-  huemark sample FICHIER X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 La couleur de chaque point, une ligne par point : le pixel, ou
-                 la moyenne du carré de rayon R (0 à 5) qui l&apos;entoure. F vaut
-                 web (#RRGGBB, par défaut), rgb, hsl, oklch, color-srgb (la
-                 valeur exacte), color-stored (la valeur stockée dans son propre
-                 espace), name (le nom CSS le plus proche), gpl ou json.
-  huemark stats FICHIER [--rect X,Y,L,H] [--json] [--stored]
-                 Les mesures de l&apos;image ou du rectangle : pixels, moyenne en
-                 lumière linéaire et simple moyenne des codes, médiane, puis
-                 écart-type, minimum et maximum par canal, et dispersion.
-  huemark palette FICHIER [-n N] [--rect X,Y,L,H]
-                 [--format gpl|css|json|csv|hex]
-                 N (2 à 16, défaut 6) couleurs dominantes, plus grande part
-                 d&apos;abord.
-  huemark history [-n N] [--format F]
-                 Les prélèvements conservés (le plus récent d&apos;abord, les 1000
-                 derniers), F comme pour sample.
-Les couleurs sont celles d&apos;un programme qui gère les couleurs (sRGB), ou les
-valeurs enregistrées dans le fichier avec --stored ; les pixels transparents
-sont posés sur du blanc. Points et rectangles se comptent en pixels de l&apos;image
-depuis le coin supérieur gauche. Code de sortie : 0 réussi, 1 fichier illisible
-ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
-</translation>
-    </message>
-    <message>
         <source>the file ends at row %1: %2 reaches rows it does not hold</source>
         <extracomment>On standard error. %1: the row where the file ends; %2: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
         <translation>le fichier s&apos;arrête à la ligne %1 : %2 atteint des lignes qu&apos;il ne contient pas</translation>
@@ -1696,6 +1901,71 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <source>the point %1</source>
         <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the point.</extracomment>
         <translation>le point %1</translation>
+    </message>
+    <message>
+        <source>--format takes gpl, css, json, csv, hex, ase, aco, kpl, soc or scribus, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
+        <translation>--format accepte gpl, css, json, csv, hex, ase, aco, kpl, soc ou scribus, pas %1</translation>
+    </message>
+    <message>
+        <source>Verbs (no display needed; FILE may be - for standard input):
+  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 The colour at each point, one line each: the pixel, or the
+                 average of the square of radius R (0 to 5) around it. F is web
+                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
+                 value), color-stored (the stored value in its own space), name
+                 (the nearest CSS name), gpl, json, or a template: a text with
+                 placeholders, such as &apos;rgb({r} {g} {b})&apos; or &apos;{HEX}\n{name}&apos;
+                 ({hex} {r%} {h} {s} {l} {oklch} {x} {y} {description} ...;
+                 {l:.1} has one decimal; the manual page has them all).
+  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
+                 The figures of the picture or the rectangle: pixels, the mean in
+                 linear light and the plain average of the codes, the median, the
+                 deviation, minimum and maximum per channel, and the spread.
+  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format F]
+                 The N (2 to 16, default 6) dominant colours, largest share first.
+                 F is gpl (the default), css, json, csv, hex (#RRGGBB lines), ase,
+                 aco, kpl, soc or scribus (the last five binary or XML palettes).
+  huemark history [-n N] [--format F]
+                 The picks kept (newest first, the last 1000), as sample&apos;s F.
+Colours are the ones a colour-managed program shows (sRGB), or the values stored
+in the file with --stored; transparent pixels are laid over white. Points and
+rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
+1 the file cannot be read or a point or rectangle lies outside the picture,
+2 wrong usage.
+</source>
+        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
+        <translation>Verbes (aucun affichage requis ; FICHIER peut être - pour l&apos;entrée standard) :
+  huemark sample FICHIER X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 La couleur en chaque point, une ligne chacun : le pixel, ou la
+                 moyenne du carré de rayon R (0 à 5) qui l&apos;entoure. F vaut web
+                 (#RRGGBB, par défaut), rgb, hsl, oklch, color-srgb (la valeur
+                 exacte), color-stored (la valeur enregistrée dans son propre
+                 espace), name (le nom CSS le plus proche), gpl, json, ou un
+                 modèle : un texte avec des espaces réservés, comme
+                 &apos;rgb({r} {g} {b})&apos; ou &apos;{HEX}\n{name}&apos;
+                 ({hex} {r%} {h} {s} {l} {oklch} {x} {y} {description} ... ;
+                 {l:.1} a une décimale ; la page de manuel les donne tous).
+  huemark stats FICHIER [--rect X,Y,W,H] [--json] [--stored]
+                 Les mesures de l&apos;image ou du rectangle : pixels, la moyenne
+                 en lumière linéaire et la moyenne simple des codes, la médiane,
+                 l&apos;écart type, le minimum et le maximum par canal, et
+                 l&apos;étendue.
+  huemark palette FICHIER [-n N] [--rect X,Y,W,H] [--format F]
+                 Les N (2 à 16, 6 par défaut) couleurs dominantes, la plus
+                 grande part en premier. F vaut gpl (par défaut), css, json,
+                 csv, hex (lignes #RRGGBB), ase, aco, kpl, soc ou scribus (les
+                 cinq derniers sont des palettes binaires ou XML).
+  huemark history [-n N] [--format F]
+                 Les prélèvements conservés (le plus récent en premier, les 1000
+                 derniers), avec le F de sample.
+Les couleurs sont celles qu&apos;affiche un programme à gestion des couleurs
+(sRGB), ou les valeurs enregistrées dans le fichier avec --stored ; les pixels
+transparents sont posés sur du blanc. Les points et les rectangles sont en
+pixels de l&apos;image depuis le coin supérieur gauche. Code de sortie : 0 terminé,
+1 le fichier ne peut pas être lu ou un point ou un rectangle est hors de
+l&apos;image, 2 mauvaise utilisation.
+</translation>
     </message>
 </context>
 <context>
@@ -2207,6 +2477,20 @@ ou point ou rectangle hors de l&apos;image, 2 mauvaise utilisation.
         <source>The file ends early, at row %1 of %2: the rows below hold no colours of the picture.</source>
         <extracomment>Over the picture, for a file cut short. %1: the row it ends at; %2: the picture&apos;s height.</extracomment>
         <translation>Le fichier s&apos;arrête trop tôt, à la ligne %1 sur %2 : les lignes en dessous ne contiennent aucune couleur de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Custom template</source>
+        <extracomment>A file type in the save dialog: the list written through the template of Edit, Copy As, Custom.</extracomment>
+        <translation>Modèle personnalisé</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Personnalisé...</translation>
+    </message>
+    <message>
+        <source>The colour cannot be copied through the template.<byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>La couleur ne peut pas être copiée au moyen du modèle.<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,43 @@ to choose an area. F6 goes to this panel and back.</source>
     </message>
 </context>
 <context>
+    <name>ColorTemplate</name>
+    <message>
+        <source>the template is empty</source>
+        <translation>テンプレートが空です</translation>
+    </message>
+    <message>
+        <source>a lone } at character %1 of the template (}} writes a brace)</source>
+        <extracomment>An error in a colour template. %1: the character&apos;s place in it, from 1.</extracomment>
+        <translation>テンプレートの %1 文字目に対応のない } があります (} を書くには }} とします)</translation>
+    </message>
+    <message>
+        <source>the { at character %1 of the template is not closed</source>
+        <extracomment>An error in a colour template. %1: the character&apos;s place in it, from 1.</extracomment>
+        <translation>テンプレートの %1 文字目の { が閉じられていません</translation>
+    </message>
+    <message>
+        <source>unknown placeholder %1 in the template</source>
+        <extracomment>An error in a colour template. %1: the placeholder as written, in braces.</extracomment>
+        <translation>テンプレートに不明なプレースホルダー %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 is text and takes no precision</source>
+        <extracomment>An error in a colour template. %1: the placeholder, in braces.</extracomment>
+        <translation>%1 はテキストなので精度を指定できません</translation>
+    </message>
+    <message>
+        <source>bad precision in %1: write .0 to .%2 after the colon, as in .3</source>
+        <extracomment>An error in a colour template. %1: the placeholder as written, in braces; %2: the largest number of decimals. &quot;.3&quot; and &quot;.0&quot; stay as they are.</extracomment>
+        <translation>%1 の精度が正しくありません: コロンの後に .3 のように .0 から .%2 までを書いてください</translation>
+    </message>
+    <message>
+        <source>this colour has no place in a picture for %1</source>
+        <extracomment>Why a colour template cannot be filled for a colour opened from a list file or pasted. %1: the placeholder, {x} or {y}.</extracomment>
+        <translation>この色には画像上の位置がないため、%1 を使えません</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--format needs a notation: %1</source>
@@ -347,7 +384,9 @@ Picking from the screen:
                  How the pick is written: web (#RRGGBB, the default), rgb, hsl,
                  oklch, gpl, color-srgb, color-stored, name, or json (the code,
                  the pixel on the desktop, the monitor, its scale and the
-                 radius; the clipboard gets the web code).
+                 radius; the clipboard gets the web code). A text with a
+                 brace is a template, such as &apos;{hex}&apos; or &apos;{r} {g} {b}&apos;: see
+                 huemark sample.
   --no-copy      Leaves the clipboard alone.
   --background   Keeps Huemark at hand, windowless, one per session: it picks
                  on Super+Shift+C (X11; changed in its Preferences), from its
@@ -381,7 +420,9 @@ Arguments:
                  取得した色の書き方: web (#RRGGBB、既定)、rgb、hsl、oklch、
                  gpl、color-srgb、color-stored、name、または json (コード、
                  デスクトップ上のピクセル、モニターとその倍率、半径。
-                 クリップボードには Web コードが入ります)。
+                 クリップボードには Web コードが入ります)。波かっこを含む
+                 テキストはテンプレートです (&apos;{hex}&apos; や &apos;{r} {g} {b}&apos; など。
+                 huemark sample を参照)。
   --no-copy      クリップボードを変更しません。
   --background   ウィンドウのない Huemark をセッションごとに 1 つ待機させます。
                  Super+Shift+C (X11。設定で変更できます)、システムトレイの項目、
@@ -649,6 +690,11 @@ Arguments:
         <extracomment>A message box, its lines broken by carriage returns. %1: the file&apos;s path; %2: why it could not be opened.</extracomment>
         <translation>%1 をリストとして開けませんでした。リストは変更されていません。<byte value="xd"/>%2</translation>
     </message>
+    <message>
+        <source>At byte %1: %2</source>
+        <extracomment>Why a binary list file could not be opened. %1: the byte&apos;s offset from the file&apos;s start (from 0); %2: what is wrong there (a sentence).</extracomment>
+        <translation>バイト位置 %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ListFormats</name>
@@ -671,6 +717,36 @@ Arguments:
         <source>CSV</source>
         <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
         <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Adobe swatch exchange</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Adobe スウォッチ交換</translation>
+    </message>
+    <message>
+        <source>Photoshop swatches</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Photoshop スウォッチ</translation>
+    </message>
+    <message>
+        <source>Krita palette</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Krita パレット</translation>
+    </message>
+    <message>
+        <source>LibreOffice colour table</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>LibreOffice カラーテーブル</translation>
+    </message>
+    <message>
+        <source>Scribus colours</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>Scribus カラー</translation>
+    </message>
+    <message>
+        <source>Hex list</source>
+        <extracomment>A list file&apos;s format, as the save and open dialogs&apos; file types name it.</extracomment>
+        <translation>16 進数リスト</translation>
     </message>
 </context>
 <context>
@@ -811,10 +887,6 @@ Arguments:
         <translation>値が必要です。</translation>
     </message>
     <message>
-        <source>this is neither a GIMP palette nor a list saved as JSON.</source>
-        <translation>GIMP パレットでも、JSON で保存したリストでもありません。</translation>
-    </message>
-    <message>
         <source>a number is too large for a double.</source>
         <translation>数値が倍精度浮動小数点数には大きすぎます。</translation>
     </message>
@@ -822,6 +894,10 @@ Arguments:
         <source>&quot;%1&quot; must be true or false.</source>
         <extracomment>Why a list file is refused. %1: a JSON member&apos;s name, which stays as it is.</extracomment>
         <translation>「%1」は true か false でなければなりません。</translation>
+    </message>
+    <message>
+        <source>this is no palette or list file that this program reads.</source>
+        <translation>このプログラムが読み込めるパレットファイルやリストファイルではありません。</translation>
     </message>
 </context>
 <context>
@@ -1443,6 +1519,185 @@ Arguments:
         <extracomment>The Print Setup dialog&apos;s button that keeps the choice.</extracomment>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Custom Notation</source>
+        <extracomment>The title of the dialog that edits the template Edit, Copy As, Custom copies with.</extracomment>
+        <translation>カスタム表記</translation>
+    </message>
+    <message>
+        <source>&amp;Template, with placeholders such as {hex}, {r} {g} {b}, {h} {s} {l}, {l:.1}, {oklch}, {name}, {x} {y} and {description}; {{ and }} for braces, \n for a line break:</source>
+        <extracomment>Above the template&apos;s line edit. The placeholders stay as they are.</extracomment>
+        <translation>テンプレート(&amp;T) ({hex}、{r} {g} {b}、{h} {s} {l}、{l:.1}、{oklch}、{name}、{x} {y}、{description} などのプレースホルダーを使えます。波かっこは {{ と }}、改行は \n):</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>The line under the template: the colour through it, or what is wrong with it.</extracomment>
+        <translation>プレビュー</translation>
+    </message>
+</context>
+<context>
+    <name>SwatchFormats</name>
+    <message>
+        <source>the file ends in the middle of an entry.</source>
+        <translation>ファイルが項目の途中で終わっています。</translation>
+    </message>
+    <message>
+        <source>a colour value is not a number.</source>
+        <translation>色の値が数値ではありません。</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 colours.</source>
+        <extracomment>Why a list file is refused. %1: the most colours a list takes (100000).</extracomment>
+        <translation>ファイルに %1 色を超える色が含まれています。</translation>
+    </message>
+    <message>
+        <source>an Adobe swatch exchange file starts with &quot;ASEF&quot;.</source>
+        <translation>Adobe スウォッチ交換ファイルは &quot;ASEF&quot; で始まる必要があります。</translation>
+    </message>
+    <message>
+        <source>only version 1 of the swatch exchange format is read.</source>
+        <translation>スウォッチ交換形式はバージョン 1 しか読み込めません。</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1 blocks it says it holds.</source>
+        <extracomment>Why a list file is refused. %1: the number of blocks the file says it holds.</extracomment>
+        <translation>ファイルは %1 個のブロックを含むとしていますが、その前に終わっています。</translation>
+    </message>
+    <message>
+        <source>the colour model &quot;%1&quot; is not read.</source>
+        <extracomment>Why a list file is refused. %1: the four letters naming a colour model.</extracomment>
+        <translation>カラーモデル &quot;%1&quot; は読み込めません。</translation>
+    </message>
+    <message>
+        <source>a colour runs beyond the length of its block.</source>
+        <translation>色がブロックの長さを超えています。</translation>
+    </message>
+    <message>
+        <source>colour space %1 (a colour book&apos;s or another&apos;s) is not read.</source>
+        <extracomment>Why a list file is refused. %1: the number of a colour space in a swatch file.</extracomment>
+        <translation>色空間 %1 (カラーブックなどのもの) は読み込めません。</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1 colours it says it holds.</source>
+        <extracomment>Why a list file is refused. %1: the number of colours the file says it holds.</extracomment>
+        <translation>ファイルは %1 色を含むとしていますが、その前に終わっています。</translation>
+    </message>
+    <message>
+        <source>a name is longer than the rest of the file.</source>
+        <translation>名前がファイルの残りの部分より長くなっています。</translation>
+    </message>
+    <message>
+        <source>a Photoshop swatch file starts with its version, 1 or 2.</source>
+        <translation>Photoshop スウォッチファイルはバージョン (1 または 2) で始まる必要があります。</translation>
+    </message>
+    <message>
+        <source>only version 2 may follow the colours of version 1.</source>
+        <translation>バージョン 1 の色の後に続けられるのはバージョン 2 だけです。</translation>
+    </message>
+    <message>
+        <source>the file holds no XML element.</source>
+        <translation>ファイルに XML 要素が含まれていません。</translation>
+    </message>
+    <message>
+        <source>an XML palette is a LibreOffice &lt;ooo:color-table&gt; or a Scribus &lt;SCRIBUSCOLORS&gt;.</source>
+        <translation>XML パレットは LibreOffice の &lt;ooo:color-table&gt; か Scribus の &lt;SCRIBUSCOLORS&gt; でなければなりません。</translation>
+    </message>
+    <message>
+        <source>draw:color must be a colour such as &quot;#ff8000&quot;.</source>
+        <translation>draw:color は &quot;#ff8000&quot; のような色でなければなりません。</translation>
+    </message>
+    <message>
+        <source>RGB must be a colour such as &quot;#ff8000&quot;.</source>
+        <translation>RGB は &quot;#ff8000&quot; のような色でなければなりません。</translation>
+    </message>
+    <message>
+        <source>CMYK must be four inks such as &quot;#00ff8000&quot;.</source>
+        <translation>CMYK は &quot;#00ff8000&quot; のような 4 つのインクの値でなければなりません。</translation>
+    </message>
+    <message>
+        <source>a &lt;COLOR&gt; needs an RGB or a CMYK value.</source>
+        <translation>&lt;COLOR&gt; には RGB または CMYK の値が必要です。</translation>
+    </message>
+    <message>
+        <source>a hex list has one colour a line, such as &quot;ff8000&quot;.</source>
+        <translation>16 進数リストには 1 行に 1 色ずつ (&quot;ff8000&quot; のように) 書く必要があります。</translation>
+    </message>
+    <message>
+        <source>the zip&apos;s directory is damaged.</source>
+        <translation>zip のディレクトリが破損しています。</translation>
+    </message>
+    <message>
+        <source>the zip points beyond its end: it is cut short or damaged.</source>
+        <translation>zip が終端より先を指しています: 途中で切れているか、破損しています。</translation>
+    </message>
+    <message>
+        <source>the zip has no directory at its end: it is cut short.</source>
+        <translation>zip の終端にディレクトリがありません: 途中で切れています。</translation>
+    </message>
+    <message>
+        <source>a member of the zip is not where it is said to be.</source>
+        <translation>zip のメンバーが、記載された位置にありません。</translation>
+    </message>
+    <message>
+        <source>the zip is encrypted.</source>
+        <translation>zip は暗号化されています。</translation>
+    </message>
+    <message>
+        <source>the zip&apos;s contents are larger than %1 MiB.</source>
+        <extracomment>Why a list file is refused. %1: the largest size a list may have, in MiB.</extracomment>
+        <translation>zip の内容が %1 MiB を超えています。</translation>
+    </message>
+    <message>
+        <source>a stored member of the zip has two different sizes.</source>
+        <translation>zip の無圧縮のメンバーに 2 つの異なるサイズが記載されています。</translation>
+    </message>
+    <message>
+        <source>a member of the zip is compressed in a way this program does not read.</source>
+        <translation>zip のメンバーが、このプログラムの読み込めない方式で圧縮されています。</translation>
+    </message>
+    <message>
+        <source>a member of the zip is damaged (its checksum differs).</source>
+        <translation>zip のメンバーが破損しています (チェックサムが一致しません)。</translation>
+    </message>
+    <message>
+        <source>the zip cannot be inflated.</source>
+        <translation>zip を展開できません。</translation>
+    </message>
+    <message>
+        <source>a member of the zip does not inflate to the size its directory gives.</source>
+        <translation>zip のメンバーを展開しても、ディレクトリに記載されたサイズになりません。</translation>
+    </message>
+    <message>
+        <source>a Krita palette&apos;s colorset.xml holds a &lt;Colorset&gt; element.</source>
+        <translation>Krita パレットの colorset.xml には &lt;Colorset&gt; 要素が必要です。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number.</source>
+        <extracomment>Why a list file is refused. %1: an XML attribute&apos;s name, which stays as it is.</extracomment>
+        <translation>&quot;%1&quot; は数値でなければなりません。</translation>
+    </message>
+    <message>
+        <source>colours given as &lt;%1&gt; are not read.</source>
+        <extracomment>Why a list file is refused. %1: an XML element&apos;s name, which stays as it is.</extracomment>
+        <translation>&lt;%1&gt; で指定された色は読み込めません。</translation>
+    </message>
+    <message>
+        <source>a &lt;ColorSetEntry&gt; holds no colour.</source>
+        <translation>&lt;ColorSetEntry&gt; に色が含まれていません。</translation>
+    </message>
+    <message>
+        <source>a Krita palette is a zip whose first member is its mimetype.</source>
+        <translation>Krita パレットは、最初のメンバーが mimetype である zip でなければなりません。</translation>
+    </message>
+    <message>
+        <source>the Krita palette has no colorset.xml.</source>
+        <translation>Krita パレットに colorset.xml がありません。</translation>
+    </message>
+    <message>
+        <source>In colorset.xml: %1</source>
+        <extracomment>Why a Krita palette is refused: the member of its zip at fault. %1: what is wrong.</extracomment>
+        <translation>colorset.xml 内: %1</translation>
+    </message>
 </context>
 <context>
     <name>Tray</name>
@@ -1568,11 +1823,6 @@ Arguments:
         <translation>palette には画像ファイルを 1 つ指定し、その後にオプションを続けます</translation>
     </message>
     <message>
-        <source>--format takes gpl, css, json, csv or hex, not %1</source>
-        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
-        <translation>--format には gpl、css、json、csv、hex のいずれかを指定してください (%1 は不可)</translation>
-    </message>
-    <message>
         <source>unknown verb %1</source>
         <extracomment>On standard error. %1: the word given, in single quotes.</extracomment>
         <translation>不明なサブコマンド %1</translation>
@@ -1629,50 +1879,6 @@ Arguments:
         <translation>--format には web、rgb、hsl、oklch、color-srgb、color-stored、name、gpl、json のいずれかを指定してください (%1 は不可)</translation>
     </message>
     <message>
-        <source>Verbs (no display needed; FILE may be - for standard input):
-  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 The colour at each point, one line each: the pixel, or the
-                 average of the square of radius R (0 to 5) around it. F is web
-                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
-                 value), color-stored (the stored value in its own space), name
-                 (the nearest CSS name), gpl or json.
-  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
-                 The figures of the picture or the rectangle: pixels, the mean in
-                 linear light and the plain average of the codes, the median, the
-                 deviation, minimum and maximum per channel, and the spread.
-  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format gpl|css|json|csv|hex]
-                 The N (2 to 16, default 6) dominant colours, largest share first.
-  huemark history [-n N] [--format F]
-                 The picks kept (newest first, the last 1000), as sample&apos;s F.
-Colours are the ones a colour-managed program shows (sRGB), or the values stored
-in the file with --stored; transparent pixels are laid over white. Points and
-rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
-1 the file cannot be read or a point or rectangle lies outside the picture,
-2 wrong usage.
-</source>
-        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
-        <translation>サブコマンド (ディスプレイ不要。ファイルに - を指定すると標準入力を読みます):
-  huemark sample ファイル X,Y [X,Y ...] [--radius R] [--format F] [--stored]
-                 各点の色を 1 点 1 行で: そのピクセル、または周囲の半径 R
-                 (0～5) の正方形の平均。F は web (#RRGGBB、既定)、rgb、hsl、
-                 oklch、color-srgb (正確な値)、color-stored (固有の色空間での
-                 保存値)、name (最も近い CSS 名)、gpl、json のいずれか。
-  huemark stats ファイル [--rect X,Y,W,H] [--json] [--stored]
-                 画像または矩形の統計値: ピクセル数、線形光での平均とコード値
-                 の単純平均、チャネルごとの中央値・標準偏差・最小値・最大値、
-                 ばらつき。
-  huemark palette ファイル [-n N] [--rect X,Y,W,H]
-                 [--format gpl|css|json|csv|hex]
-                 主要色 N 色 (2～16、既定 6) を、占める割合の大きい順に。
-  huemark history [-n N] [--format F]
-                 履歴の色 (新しい順、最新の 1000 件)。F は sample と同じ。
-色はカラーマネジメント対応のプログラムが表示する色 (sRGB)、--stored を付けると
-ファイルに保存された値です。透明なピクセルは白の上に重ねたものとして扱います。
-点と矩形は画像の左上隅から数えた画像のピクセル単位です。終了ステータス: 0 完了、
-1 ファイルを読み込めない、または点や矩形が画像の外にある、2 使い方の誤り。
-</translation>
-    </message>
-    <message>
         <source>the file ends at row %1: %2 reaches rows it does not hold</source>
         <extracomment>On standard error. %1: the row where the file ends; %2: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
         <translation>ファイルは %1 行目で終わっています: %2 はファイルにない行に及んでいます</translation>
@@ -1691,6 +1897,66 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <source>the point %1</source>
         <extracomment>On standard error, within &quot;%2 reaches rows it does not hold&quot;. %1: the point.</extracomment>
         <translation>点 %1</translation>
+    </message>
+    <message>
+        <source>--format takes gpl, css, json, csv, hex, ase, aco, kpl, soc or scribus, not %1</source>
+        <extracomment>On standard error. %1: the word given, in single quotes. The format words stay as they are.</extracomment>
+        <translation>--format には gpl、css、json、csv、hex、ase、aco、kpl、soc、scribus のいずれかを指定してください (%1 は不可)</translation>
+    </message>
+    <message>
+        <source>Verbs (no display needed; FILE may be - for standard input):
+  huemark sample FILE X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 The colour at each point, one line each: the pixel, or the
+                 average of the square of radius R (0 to 5) around it. F is web
+                 (#RRGGBB, the default), rgb, hsl, oklch, color-srgb (the exact
+                 value), color-stored (the stored value in its own space), name
+                 (the nearest CSS name), gpl, json, or a template: a text with
+                 placeholders, such as &apos;rgb({r} {g} {b})&apos; or &apos;{HEX}\n{name}&apos;
+                 ({hex} {r%} {h} {s} {l} {oklch} {x} {y} {description} ...;
+                 {l:.1} has one decimal; the manual page has them all).
+  huemark stats FILE [--rect X,Y,W,H] [--json] [--stored]
+                 The figures of the picture or the rectangle: pixels, the mean in
+                 linear light and the plain average of the codes, the median, the
+                 deviation, minimum and maximum per channel, and the spread.
+  huemark palette FILE [-n N] [--rect X,Y,W,H] [--format F]
+                 The N (2 to 16, default 6) dominant colours, largest share first.
+                 F is gpl (the default), css, json, csv, hex (#RRGGBB lines), ase,
+                 aco, kpl, soc or scribus (the last five binary or XML palettes).
+  huemark history [-n N] [--format F]
+                 The picks kept (newest first, the last 1000), as sample&apos;s F.
+Colours are the ones a colour-managed program shows (sRGB), or the values stored
+in the file with --stored; transparent pixels are laid over white. Points and
+rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
+1 the file cannot be read or a point or rectangle lies outside the picture,
+2 wrong usage.
+</source>
+        <extracomment>The verbs&apos; part of the command line&apos;s --help. Commands, options, format words and the words in capitals stay as they are; keep the lines within 80 columns and the descriptions in their column.</extracomment>
+        <translation>サブコマンド (ディスプレイ不要。ファイルに - を指定すると標準入力を読みます):
+  huemark sample ファイル X,Y [X,Y ...] [--radius R] [--format F] [--stored]
+                 各点の色を 1 点 1 行で: そのピクセル、または周囲の半径 R
+                 (0～5) の正方形の平均。F は web (#RRGGBB、既定)、rgb、hsl、
+                 oklch、color-srgb (正確な値)、color-stored (固有の色空間での
+                 保存値)、name (最も近い CSS 名)、gpl、json、またはテンプレート
+                 (プレースホルダーを含むテキスト。&apos;rgb({r} {g} {b})&apos; や
+                 &apos;{HEX}\n{name}&apos; など。{hex} {r%} {h} {s} {l} {oklch} {x} {y}
+                 {description} ...; {l:.1} は小数 1 桁。すべてはマニュアル
+                 ページにあります) のいずれか。
+  huemark stats ファイル [--rect X,Y,W,H] [--json] [--stored]
+                 画像または矩形の統計値: ピクセル数、線形光での平均とコード値
+                 の単純平均、チャネルごとの中央値・標準偏差・最小値・最大値、
+                 ばらつき。
+  huemark palette ファイル [-n N] [--rect X,Y,W,H]
+                 [--format F]
+                 主要色 N 色 (2～16、既定 6) を、占める割合の大きい順に。
+                 F は gpl (既定)、css、json、csv、hex (#RRGGBB の行)、ase、aco、
+                 kpl、soc、scribus (最後の 5 つはバイナリまたは XML のパレット)。
+  huemark history [-n N] [--format F]
+                 履歴の色 (新しい順、最新の 1000 件)。F は sample と同じ。
+色はカラーマネジメント対応のプログラムが表示する色 (sRGB)、--stored を付けると
+ファイルに保存された値です。透明なピクセルは白の上に重ねたものとして扱います。
+点と矩形は画像の左上隅から数えた画像のピクセル単位です。終了ステータス: 0 完了、
+1 ファイルを読み込めない、または点や矩形が画像の外にある、2 使い方の誤り。
+</translation>
     </message>
 </context>
 <context>
@@ -2202,6 +2468,20 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <source>The file ends early, at row %1 of %2: the rows below hold no colours of the picture.</source>
         <extracomment>Over the picture, for a file cut short. %1: the row it ends at; %2: the picture&apos;s height.</extracomment>
         <translation>ファイルが途中で終わっています (%2 行中 %1 行目): それより下の行は画像の色ではありません。</translation>
+    </message>
+    <message>
+        <source>Custom template</source>
+        <extracomment>A file type in the save dialog: the list written through the template of Edit, Copy As, Custom.</extracomment>
+        <translation>カスタムテンプレート</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>カスタム(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>The colour cannot be copied through the template.<byte value="xd"/>%1</source>
+        <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
+        <translation>テンプレートを通して色をコピーできません。<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
