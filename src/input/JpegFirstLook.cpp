@@ -103,12 +103,13 @@ public:
         data = QByteArray(); // the file's bytes are not needed any more
         awaitFirstLook();
         if (!cancel.load()) {
+            if (decoded && endsAt) {
+                endAt(*endsAt); // the library's grey below it, as the whole decode gives
+            }
             publishDecoded();
             if (!decoded) {
                 // A failure part-way, which a file whose scan has begun hardly meets.
                 greyTheRest();
-            } else if (endsAt) {
-                endAt(*endsAt); // the library's grey below it, as the whole decode gives
             }
         }
         finish();

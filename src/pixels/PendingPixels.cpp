@@ -168,9 +168,8 @@ void ArrivingRows::finish() {
 }
 
 std::optional<int> ArrivingRows::endsAtRow() const {
-    if (!complete()) {
-        return std::nullopt;
-    }
+    // Said before the rows below it are published, so a reader that has waited for those rows
+    // knows they are no colours of the picture.
     const int row = m_endsAt.load(std::memory_order_acquire);
     return row < 0 ? std::nullopt : std::optional<int>(row);
 }

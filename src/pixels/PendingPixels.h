@@ -87,8 +87,8 @@ public:
     int finalRows() const override { return complete() ? m_height : rowsDone(); }
     // Every pixel is final: readers go on.
     void finish();
-    // On the thread, before finish(): the file ends early, and the rows from this one down hold
-    // no colours of the picture.
+    // On the thread, before the rows from this one down are published: the file ends early, and
+    // those rows hold no colours of the picture.
     void endAt(int row) { m_endsAt.store(row, std::memory_order_release); }
     std::optional<int> endsAtRow() const override;
     // Lowers the calling thread's priority: the window shows the first look meanwhile, and on a
