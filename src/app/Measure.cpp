@@ -111,11 +111,19 @@ void frmHuemark::MeasureAreaNow() {
         const AreaFigures figures = MeasureArea(MeasuredPicture(), area);
         QString text = AreaText(figures);
         if (const ShownPicture& shown = picColor->picture(); shown.beyondTheEnd(area)) {
-            //: Above an area's figures, for a file cut short. %1: the row where it ends.
-            text = tr("The file ends at row %1: the area reaches rows it does not hold, whose "
-                      "colours are none of the picture's.")
-                       .arg(shown.endsAtRow().value_or(0)) +
-                   QLatin1Char('\n') + text;
+            const QString beyond =
+                shown.endsAtRow() || shown.startsAtRow() == 0
+                    //: Above an area's figures, for a file cut short. %1: the row where it ends.
+                    ? tr("The file ends at row %1: the area reaches rows it does not hold, whose "
+                         "colours are none of the picture's.")
+                          .arg(shown.endsAtRow().value_or(0))
+                    //: Above an area's figures, for a file stored from the bottom up and cut
+                    //: short. %1, %2: the first and last rows it holds.
+                    : tr("The file holds rows %1 to %2 only: the area reaches rows it does not "
+                         "hold, whose colours are none of the picture's.")
+                          .arg(shown.startsAtRow())
+                          .arg(shown.size().height() - 1);
+            text = beyond + QLatin1Char('\n') + text;
         }
         m_areaPanel->setFigures(text, figures.mean, figures.plainAverage);
     } catch (const std::bad_alloc&) {

@@ -98,14 +98,23 @@ void frmHuemark::ShowPictureNotice(const QString& notice, const std::function<bo
 void frmHuemark::TellEndsEarly() {
     const ShownPicture& shown = picColor->picture();
     const std::optional<int> end = shown.endsAtRow();
-    if (!end) {
+    if (!end && shown.startsAtRow() == 0) {
         return;
     }
-    //: Over the picture, for a file cut short. %1: the row it ends at; %2: the picture's height.
-    const QString notice = tr("The file ends early, at row %1 of %2: the rows below hold no "
-                              "colours of the picture.")
-                               .arg(*end)
-                               .arg(shown.size().height());
+    const QString notice =
+        end
+            //: Over the picture, for a file cut short. %1: the row it ends at; %2: the picture's
+            //: height.
+            ? tr("The file ends early, at row %1 of %2: the rows below hold no colours of the "
+                 "picture.")
+                  .arg(*end)
+                  .arg(shown.size().height())
+            //: Over the picture, for a file stored from the bottom up and cut short. %1: the
+            //: first row it holds; %2: the last row.
+            : tr("The file ends early: stored from the bottom up, it holds rows %1 to %2 only; "
+                 "the rows above hold no colours of the picture.")
+                  .arg(shown.startsAtRow())
+                  .arg(shown.size().height() - 1);
     const uchar* pixels = shown.image().constBits();
     ShowPictureNotice(notice,
                       [this, pixels] { return picColor->picture().image().constBits() == pixels; });

@@ -181,6 +181,9 @@ void frmHuemark::showDetails(const Reading& reading) {
                           : shown.profileName();
     if (origin.incomplete) {
         details.beyondEndAt = shown.endsAtRow();
+        if (!details.beyondEndAt && shown.startsAtRow() > 0) {
+            details.beforeStartAt = shown.startsAtRow();
+        }
     }
     details.shown = Color::fromValue(m_readoutValue);
     details.shownName = NameText(NearestCssName(details.shown));

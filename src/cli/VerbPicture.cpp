@@ -128,6 +128,17 @@ Failure BeyondTheEnd(int row, const QString& what) {
                           .arg(what)};
 }
 
+Failure BeforeTheStart(int first, int height, const QString& what) {
+    //: On standard error. %1, %2: the first and last rows the file holds; %3: the point or
+    //: rectangle asked for ("the point 3,90", "the rectangle 0,0,10,200").
+    return Failure{1, QCoreApplication::translate("Verbs", "the file ends early and holds rows %1 "
+                                                           "to %2 only: %3 reaches rows it does "
+                                                           "not hold")
+                          .arg(first)
+                          .arg(height - 1)
+                          .arg(what)};
+}
+
 std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<QRect>& areas,
                                             bool stored, const QString& source) {
     try {

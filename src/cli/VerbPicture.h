@@ -54,6 +54,9 @@ struct ShownParts {
 // The one line that refuses pixels the file does not hold. what: the point or rectangle as the
 // user wrote it ("the point 3,90").
 Failure BeyondTheEnd(int row, const QString& what);
+// The same for a file stored from the bottom up, which holds rows from `first` to the last of
+// `height` rows only.
+Failure BeforeTheStart(int first, int height, const QString& what);
 
 std::optional<ShownParts> ShownPictureParts(const QByteArray& data, const QList<QRect>& areas,
                                             bool stored, const QString& source);

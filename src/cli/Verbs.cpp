@@ -218,7 +218,11 @@ void RefuseBeyondTheEnd(const ShownPicture& picture, const QRect& area,
         what = QCoreApplication::translate("Verbs", "the whole picture (%1)")
                    .arg(SizeText(picture.size()));
     }
-    throw BeyondTheEnd(picture.endsAtRow().value_or(0), what);
+    const std::optional<int> end = picture.endsAtRow();
+    if (!end && picture.startsAtRow() > 0) {
+        throw BeforeTheStart(picture.startsAtRow(), picture.size().height(), what);
+    }
+    throw BeyondTheEnd(end.value_or(0), what);
 }
 
 QByteArray Line(const QString& text) {
@@ -364,9 +368,14 @@ QByteArray RunSample(const QList<QByteArray>& words, const Environment& env) {
         const QRect read = squares[i] & QRect(QPoint(0, 0), parts->size);
         if (pick->origin.incomplete || (end && read.bottom() >= *end)) {
             //: On standard error, within "%2 reaches rows it does not hold". %1: the point.
-            throw BeyondTheEnd(end.value_or(0),
-                               QCoreApplication::translate("Verbs", "the point %1")
-                                   .arg(QStringLiteral("%1,%2").arg(given[i][0]).arg(given[i][1])));
+            const QString point =
+                QCoreApplication::translate("Verbs", "the point %1")
+                    .arg(QStringLiteral("%1,%2").arg(given[i][0]).arg(given[i][1]));
+            const int first = parts->parts[i].startsAtRow();
+            if (!(end && read.bottom() >= *end) && read.top() < first) {
+                throw BeforeTheStart(first, parts->size.height(), point);
+            }
+            throw BeyondTheEnd(end.value_or(0), point);
         }
         Pick sample = *pick;
         sample.origin.source = source;

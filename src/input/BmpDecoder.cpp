@@ -354,9 +354,17 @@ public:
         return rows;
     }
 
-    // The first row of the picture that lacks its colours when only `rows` rows in file order
-    // came: bottom-up, the top row is the last to come.
-    int endsAtRow(qint64 rows) const { return m_h.topDown ? int(rows) : 0; }
+    // The rows of the picture there are when only `rows` rows in file order came: bottom-up, the
+    // top row is the last to come.
+    HeldRows held(qint64 rows) const {
+        HeldRows held;
+        if (m_h.topDown) {
+            held.endsAt = int(rows);
+        } else {
+            held.startsAt = int(m_h.height - rows);
+        }
+        return held;
+    }
 
 private:
     QRgb* line(qint64 row) {
@@ -373,7 +381,7 @@ private:
 
 } // namespace
 
-QImage DecodeDib(const DibSource& src, const QString& format, std::optional<int>* endsAtRow) {
+QImage DecodeDib(const DibSource& src, const QString& format, HeldRows* held) {
     const DibHeader h = ParseHeader(src, format);
 
     qsizetype pixelStart = h.afterPalette;
@@ -413,22 +421,22 @@ QImage DecodeDib(const DibSource& src, const QString& format, std::optional<int>
 
     Decoder decoder(src, h, pixelStart, colors, image);
     // Rows the data do not reach keep the fill above.
-    std::optional<int> ends;
+    HeldRows rows;
     if (rle) {
         if (decoder.rle()) {
-            ends = decoder.endsAtRow(0); // where within the rows it stopped is not followed
+            rows.endsAt = 0; // where within the rows it stopped is not followed
         }
-        if (endsAtRow != nullptr) {
-            *endsAtRow = ends;
+        if (held != nullptr) {
+            *held = rows;
         }
         return image;
     }
     const bool anyAlpha = decoder.uncompressed(stride);
     if (decoder.rowsHeld(stride) < h.height) {
-        ends = decoder.endsAtRow(decoder.rowsHeld(stride));
+        rows = decoder.held(decoder.rowsHeld(stride));
     }
-    if (endsAtRow != nullptr) {
-        *endsAtRow = ends;
+    if (held != nullptr) {
+        *held = rows;
     }
     if (!src.icon) {
         // Many writers leave the alpha of 32-bit bitmaps zero: that means opaque.
@@ -444,14 +452,22 @@ QImage DecodeDib(const DibSource& src, const QString& format, std::optional<int>
             SetOpaque(image);
         }
         const qint64 masked = decoder.applyMask(pixelStart + stride * h.height);
-        if (masked < h.height && endsAtRow != nullptr) {
-            *endsAtRow = std::min(ends.value_or(int(h.height)), decoder.endsAtRow(masked));
+        if (masked < h.height && held != nullptr) {
+            // The mask's rows come in the same order as the colours', after them.
+            const HeldRows mask = decoder.held(masked);
+            if (mask.endsAt) {
+                held->endsAt = std::min(rows.endsAt.value_or(int(h.height)), *mask.endsAt);
+            }
+            held->startsAt = std::max(rows.startsAt, mask.startsAt);
+            if (held->startsAt >= h.height) {
+                *held = HeldRows{0, 0}; // no row with its transparency: none is the picture's
+            }
         }
     }
     return image;
 }
 
-QImage DecodeBmp(const QByteArray& file, std::optional<int>* endsAtRow) {
+QImage DecodeBmp(const QByteArray& file, HeldRows* held) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     if (file.size() < 18) {
         ThrowDamaged(QStringLiteral("BMP"),
@@ -462,5 +478,5 @@ QImage DecodeBmp(const QByteArray& file, std::optional<int>* endsAtRow) {
     src.data = p + 14;
     src.size = file.size() - 14;
     src.pixelOffset = offBits >= 14 ? qsizetype(offBits) - 14 : -1;
-    return DecodeDib(src, QStringLiteral("BMP"), endsAtRow);
+    return DecodeDib(src, QStringLiteral("BMP"), held);
 }

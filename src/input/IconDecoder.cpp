@@ -65,8 +65,7 @@ std::optional<Candidate> Inspect(const uchar* file, qsizetype size, qsizetype of
     return c;
 }
 
-QImage Decode(const QByteArray& file, const Candidate& c, const QString& format,
-              std::optional<int>* endsAtRow) {
+QImage Decode(const QByteArray& file, const Candidate& c, const QString& format, HeldRows* held) {
     CheckPictureSize(c.width, c.height);
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qsizetype n = file.size();
@@ -87,12 +86,12 @@ QImage Decode(const QByteArray& file, const Candidate& c, const QString& format,
     src.data = p + c.offset;
     src.size = n - c.offset;
     src.icon = true;
-    return DecodeDib(src, format, endsAtRow);
+    return DecodeDib(src, format, held);
 }
 
 } // namespace
 
-QImage DecodeIcon(const QByteArray& file, std::optional<int>* endsAtRow) {
+QImage DecodeIcon(const QByteArray& file, HeldRows* held) {
     const auto* p = reinterpret_cast<const uchar*>(file.constData());
     const qsizetype n = file.size();
     const QString format = n >= 4 && qFromLittleEndian<quint16>(p + 2) == 2 ? QStringLiteral("CUR")
@@ -138,7 +137,7 @@ QImage DecodeIcon(const QByteArray& file, std::optional<int>* endsAtRow) {
     std::optional<PlatformError> firstError;
     for (const Candidate& c : candidates) {
         try {
-            return Decode(file, c, format, endsAtRow);
+            return Decode(file, c, format, held);
         } catch (const PlatformError& e) {
             // A damaged or oversized picture leaves the others; the largest one's error is told
             // when none opens.

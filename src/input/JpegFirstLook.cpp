@@ -162,6 +162,11 @@ bool DecodeRest(JpegJob* job, uchar* scratch) {
             ReadRowByRow(&cinfo, pointers, n);
         }
         job->decodedRows = int(cinfo.output_scanline);
+        if (err.madeUpFrom >= 0 && !job->endsAt) {
+            // The data ended within these rows: said before the library's grey is published.
+            job->endsAt = err.madeUpFrom;
+            job->endAt(err.madeUpFrom);
+        }
         if (job->firstLookWritten()) {
             job->publishDecoded();
         }
@@ -180,7 +185,6 @@ bool DecodeScans(ProgressiveJob* job, uchar* band);
 class ProgressiveJob final : public ArrivingRows {
 public:
     QByteArray data;
-    std::optional<int> endsAt; // where the data stop short, when they do
     void run() {
         YieldToTheWindow();
         enlargeTheRest();
@@ -189,8 +193,6 @@ public:
         data = QByteArray();
         if (!decoded && !cancel.load()) {
             greyTheRest();
-        } else if (endsAt) {
-            endAt(*endsAt); // the rows as the scans read leave them
         }
         finish();
     }
@@ -221,7 +223,11 @@ bool DecodeScans(ProgressiveJob* job, uchar* band) {
             break;
         }
     }
-    job->endsAt = JpegRowsFromData(&cinfo, err);
+    if (const std::optional<int> endsAt = JpegRowsFromData(&cinfo, err)) {
+        // Said before any final row replaces the coarse look: a pick that waited for rows below
+        // the end knows them for what the scans leave, not the picture's colours.
+        job->endAt(*endsAt);
+    }
     jpeg_start_output(&cinfo, cinfo.input_scan_number);
     const qsizetype lineBytes = qsizetype(job->width()) * 4;
     JSAMPROW pointers[kBatch];

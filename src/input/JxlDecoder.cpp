@@ -19,7 +19,6 @@ struct Jxl {
     decltype(&::JxlDecoderDestroy) JxlDecoderDestroy = nullptr;
     decltype(&::JxlDecoderSubscribeEvents) JxlDecoderSubscribeEvents = nullptr;
     decltype(&::JxlDecoderSetInput) JxlDecoderSetInput = nullptr;
-    decltype(&::JxlDecoderCloseInput) JxlDecoderCloseInput = nullptr;
     decltype(&::JxlDecoderProcessInput) JxlDecoderProcessInput = nullptr;
     decltype(&::JxlDecoderGetBasicInfo) JxlDecoderGetBasicInfo = nullptr;
     decltype(&::JxlDecoderGetColorAsEncodedProfile) JxlDecoderGetColorAsEncodedProfile = nullptr;
@@ -28,6 +27,8 @@ struct Jxl {
     decltype(&::JxlDecoderImageOutBufferSize) JxlDecoderImageOutBufferSize = nullptr;
     decltype(&::JxlDecoderSetImageOutBuffer) JxlDecoderSetImageOutBuffer = nullptr;
     decltype(&::JxlDecoderSetParallelRunner) JxlDecoderSetParallelRunner = nullptr;
+    // Optional too: without it a file cut short is refused.
+    decltype(&::JxlDecoderFlushImage) JxlDecoderFlushImage = nullptr;
     // The threads library is optional: without it the picture decodes on one core.
     decltype(&::JxlThreadParallelRunner) JxlThreadParallelRunner = nullptr;
     decltype(&::JxlThreadParallelRunnerCreate) JxlThreadParallelRunnerCreate = nullptr;
@@ -46,14 +47,14 @@ private:
 #define HUEMARK_BIND(name) HUEMARK_FIND(lib, j, name)
         j.loaded = HUEMARK_BIND(JxlDecoderCreate) && HUEMARK_BIND(JxlDecoderDestroy) &&
                    HUEMARK_BIND(JxlDecoderSubscribeEvents) && HUEMARK_BIND(JxlDecoderSetInput) &&
-                   HUEMARK_BIND(JxlDecoderCloseInput) && HUEMARK_BIND(JxlDecoderProcessInput) &&
-                   HUEMARK_BIND(JxlDecoderGetBasicInfo) &&
+                   HUEMARK_BIND(JxlDecoderProcessInput) && HUEMARK_BIND(JxlDecoderGetBasicInfo) &&
                    HUEMARK_BIND(JxlDecoderGetColorAsEncodedProfile) &&
                    HUEMARK_BIND(JxlDecoderGetICCProfileSize) &&
                    HUEMARK_BIND(JxlDecoderGetColorAsICCProfile) &&
                    HUEMARK_BIND(JxlDecoderImageOutBufferSize) &&
                    HUEMARK_BIND(JxlDecoderSetImageOutBuffer) &&
                    HUEMARK_BIND(JxlDecoderSetParallelRunner);
+        HUEMARK_BIND(JxlDecoderFlushImage);
 #undef HUEMARK_BIND
         const OptionalLibrary threads("libjxl_threads.so.0.7");
         if (!(HUEMARK_FIND(threads, j, JxlThreadParallelRunner) &&
@@ -102,7 +103,8 @@ ColorProfile ProfileOfPixels(const Jxl& j, JxlDecoder* decoder) {
 
 } // namespace
 
-QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept* kept) {
+QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept* kept,
+                 std::optional<int>* endsAtRow) {
     const Jxl& j = Jxl::get();
     if (!j.loaded) {
         ThrowInvalidPicture(QCoreApplication::translate(
@@ -124,9 +126,10 @@ QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept
         //: Put in for %2 of "the %1 picture is damaged (%2).": the step of decoding that failed.
         ThrowDamaged(kFormat, QCoreApplication::translate("LoadPicture", "decoder"));
     }
+    // The input is left open: where it ends early the decoder asks for more instead of failing,
+    // and what it has decoded can still be drawn.
     j.JxlDecoderSetInput(decoder.get(), reinterpret_cast<const uint8_t*>(data.constData()),
                          size_t(data.size()));
-    j.JxlDecoderCloseInput(decoder.get());
 
     JxlBasicInfo info{};
     JxlPixelFormat pixels{4, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
@@ -172,6 +175,18 @@ QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept
             }
             break;
         }
+        case JXL_DEC_NEED_MORE_INPUT:
+            // Cut short: the decoder draws what it has, the rest from coarser data or not at all,
+            // and cannot tell which pixels are final, so no row is the picture's own.
+            if (image.isNull() || j.JxlDecoderFlushImage == nullptr ||
+                j.JxlDecoderFlushImage(decoder.get()) != JXL_DEC_SUCCESS) {
+                ThrowDamaged(kFormat,
+                             QCoreApplication::translate("LoadPicture", "the file ends early"));
+            }
+            if (endsAtRow != nullptr) {
+                *endsAtRow = 0;
+            }
+            [[fallthrough]];
         case JXL_DEC_FULL_IMAGE: { // the first frame is the picture
             if (profile != nullptr) {
                 *profile = colors;
@@ -188,9 +203,6 @@ QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept
             }
             return image;
         }
-        case JXL_DEC_NEED_MORE_INPUT:
-            ThrowDamaged(kFormat,
-                         QCoreApplication::translate("LoadPicture", "the file ends early"));
         case JXL_DEC_SUCCESS:
             ThrowDamaged(kFormat,
                          QCoreApplication::translate("LoadPicture", "it holds no picture"));

@@ -382,9 +382,9 @@ void SetOpaque(QImage& image) {
 namespace {
 // The picture in data, its profile read where the kind carries one; metafiles are drawn before
 // this (they have no profile).
-// ends: where a file cut short ends (LoadedPicture::endsAtRow).
+// held: the rows a file cut short holds (LoadedPicture::endsAtRow and startsAtRow).
 ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOptions& options,
-                     ColorProfile& profile, StoredValuesKept* kept, std::optional<int>* ends) {
+                     ColorProfile& profile, StoredValuesKept* kept, HeldRows* held) {
     const FirstLookArea& look = options.firstLook;
     const Kind kind = Sniff(data);
     switch (kind) {
@@ -394,7 +394,7 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
             // Qt leaves what a truncated GIF does not reach as 0x00000000, alpha byte included.
             SetOpaque(image);
         }
-        *ends = GifRowsBeforeItsEnd(data, image.height());
+        held->endsAt = GifRowsBeforeItsEnd(data, image.height());
         return NormalizePicture(image);
     }
     case Kind::Jpeg: {
@@ -405,15 +405,15 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
         QImage image = NormalizePicture(DecodeWithQt(data, "jpeg", QStringLiteral("JPEG")));
         // The reader fills rows past the end of the data with grey; the same library, run
         // again, says from where.
-        *ends = EndsAt(
+        held->endsAt = EndsAt(
             JpegRowsBeforeItsEnd(reinterpret_cast<const uchar*>(data.constData()), data.size()),
             image.height());
         return image;
     }
     case Kind::Bmp:
-        return NormalizePicture(DecodeBmp(data, ends));
+        return NormalizePicture(DecodeBmp(data, held));
     case Kind::Icon:
-        return NormalizePicture(DecodeIcon(data, ends));
+        return NormalizePicture(DecodeIcon(data, held));
     case Kind::Png: {
         profile = PngProfile(data);
         if (ArrivingImage first = DecodePngFirstLook(data, look); !first.isNull()) {
@@ -426,7 +426,7 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
             if (e.number() == kErrOutOfMemory) {
                 throw;
             }
-            return DecodeCutPng(data, e, kept, ends);
+            return DecodeCutPng(data, e, kept, &held->endsAt);
         }
         return NormalizePicture(EightBitPicture(std::move(image), kept));
     }
@@ -443,7 +443,7 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
             if (e.number() == kErrOutOfMemory || (image = DecodeCutWebp(data, &rows)).isNull()) {
                 throw;
             }
-            *ends = EndsAt(rows, image.height());
+            held->endsAt = EndsAt(rows, image.height());
         }
         // A lossless bitstream that says it uses no alpha may still code alpha values, and Qt's
         // reader hands them over in an RGB32 picture.
@@ -479,7 +479,7 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
                 std::memcpy(image.scanLine(y), top.constScanLine(y), size_t(top.width()) * 4);
             }
             GreyFrom(image, top.height());
-            *ends = EndsAt(top.height(), cut.height);
+            held->endsAt = EndsAt(top.height(), cut.height);
         }
         profile = TiffProfile(data);
         return image;
@@ -494,7 +494,7 @@ ArrivingImage Decode(const QByteArray& data, PictureSource source, const LoadOpt
         return NormalizePicture(std::move(image.image));
     }
     case Kind::Jxl:
-        return NormalizePicture(DecodeJxl(data, &profile, kept));
+        return NormalizePicture(DecodeJxl(data, &profile, kept, &held->endsAt));
     case Kind::Svg:
         return NormalizePicture(DecodeSvg(data));
     case Kind::Unknown:
@@ -539,9 +539,10 @@ LoadedPicture LoadPictureFromData(const QByteArray& data, PictureSource source,
     }
     StoredValuesKept kept;
     ArrivingImage image;
+    HeldRows held;
     try {
         image = Decode(data, source, options, loaded.profile,
-                       options.keepStoredValues ? &kept : nullptr, &loaded.endsAtRow);
+                       options.keepStoredValues ? &kept : nullptr, &held);
     } catch (const std::system_error&) {
         // No thread to bring the rows after a first look (the system has none to give): the
         // whole picture is decoded here instead.
@@ -549,10 +550,12 @@ LoadedPicture LoadPictureFromData(const QByteArray& data, PictureSource source,
         whole.firstLook = {};
         kept = StoredValuesKept();
         loaded.profile = {};
-        loaded.endsAtRow = std::nullopt;
+        held = HeldRows();
         image = Decode(data, source, whole, loaded.profile,
-                       options.keepStoredValues ? &kept : nullptr, &loaded.endsAtRow);
+                       options.keepStoredValues ? &kept : nullptr, &held);
     }
+    loaded.endsAtRow = held.endsAt;
+    loaded.startsAtRow = held.startsAt;
     loaded.picture = std::move(image.image);
     loaded.arriving = std::move(image.pending);
     loaded.fine = kept.take();

@@ -38,6 +38,9 @@ struct LoadedPicture {
     // The row where the file ends early, when it does: the rows from there down hold no colours
     // of the picture. Where rows are still arriving, arriving->endsAtRow() tells once they have.
     std::optional<int> endsAtRow;
+    // The same for a file stored from the bottom up (a BMP's, an icon's): the rows above this one
+    // hold no colours of the picture.
+    int startsAtRow = 0;
 };
 
 // Decodes the picture in a file: PNG, JPEG, WebP (the first frame), AVIF and HEIC (the primary
@@ -46,8 +49,10 @@ struct LoadedPicture {
 // bits a channel (16-bit values rounded). Throws PlatformError with a description of the failure
 // when the file cannot be read, is empty, holds no picture in these formats, is damaged beyond
 // reading, or is too large to open. A file cut short whose header and first rows came loads,
-// with endsAtRow where its colours end (the rows below as the decoder fills them, or mid-grey);
-// HEIF, AVIF and JPEG XL, whose decoders give no part of a picture, are refused as damaged.
+// with endsAtRow where its colours end (the rows below as the decoder fills them, or mid-grey),
+// or startsAtRow where they begin for a bitmap stored from the bottom up;
+// a JPEG XL as its decoder draws the data there are, ending at row 0 (no pixel can be told
+// final); HEIF and AVIF, whose decoder gives no part of a picture, are refused as damaged.
 LoadedPicture LoadPicture(const QString& path, PictureSource source = PictureSource::File,
                           const LoadOptions& options = {});
 

@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <optional>
 
 // Pictures at 16 bits a channel (Format_RGBA64, RGBX64, their premultiplied form, Grayscale16)
 // at 8 bits, each value rounded to the nearest (v × 255 / 65535): Format_RGB32 when opaque,
@@ -29,8 +30,11 @@ QImage EightBitPicture(QImage image, StoredValuesKept* kept, int bits = 16);
 ArrivingImage DecodeHeif(const QByteArray& data, const QString& format, ColorProfile* profile,
                          const FirstLookArea& look, StoredValuesKept* kept);
 
-// JPEG XL: the first frame, with the colour profile of the pixels it gives.
-QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept* kept);
+// JPEG XL: the first frame, with the colour profile of the pixels it gives. A file cut short
+// gives what the decoder makes of the data there are, with endsAtRow 0: no pixel of it can be
+// told final.
+QImage DecodeJxl(const QByteArray& data, ColorProfile* profile, StoredValuesKept* kept,
+                 std::optional<int>* endsAtRow = nullptr);
 
 // TIFF: the first picture, where Qt's reader would not read it as stored (grey with alpha,
 // floating-point samples, depths from 1 to 64 bits, signed integers, deep palettes, 16-bit RGB in

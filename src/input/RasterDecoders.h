@@ -13,26 +13,31 @@
 // Sets the alpha byte of every pixel of a 32-bit picture to opaque, in place.
 void SetOpaque(QImage& image);
 
+// The rows of a bitmap that its data hold, when they stop short: stored from the top down, the
+// rows above endsAt; from the bottom up (as most are), the rows from startsAt down. Neither is set
+// for a whole bitmap; endsAt 0 where no row can be told whole.
+struct HeldRows {
+    std::optional<int> endsAt;
+    int startsAt = 0;
+};
+
 // A device-independent bitmap: info header, palette, pixels. pixelOffset counts from the info
 // header; -1 means right after the palette. In an icon the height counts the picture and the AND
 // mask after it, and 32-bit pixels carry alpha. Data that stop short leave the rows they do not
-// reach as the fill (palette index 0, or black) and give in endsAtRow the first row of the
-// picture whose colours are not all there (a bottom-up bitmap's missing rows are its top ones:
-// 0); it is nullopt for a whole bitmap.
+// reach as the fill (palette index 0, or black) and say in held which rows are there.
 struct DibSource {
     const uchar* data = nullptr;
     qsizetype size = 0;
     qsizetype pixelOffset = -1;
     bool icon = false;
 };
-QImage DecodeDib(const DibSource& source, const QString& format,
-                 std::optional<int>* endsAtRow = nullptr);
+QImage DecodeDib(const DibSource& source, const QString& format, HeldRows* held = nullptr);
 
 // A BMP file, starting with its 14-byte file header. Returns Format_RGB32, or Format_ARGB32 when
-// the bitmap has an alpha channel that is not all zero. endsAtRow as DecodeDib's.
-QImage DecodeBmp(const QByteArray& file, std::optional<int>* endsAtRow = nullptr);
+// the bitmap has an alpha channel that is not all zero. held as DecodeDib's.
+QImage DecodeBmp(const QByteArray& file, HeldRows* held = nullptr);
 
 // An ICO or CUR file: the largest picture in it that opens (the deepest among equals). Returns
-// Format_RGB32 or Format_ARGB32 (mask or alpha applied). endsAtRow as DecodeDib's, for the
-// picture taken.
-QImage DecodeIcon(const QByteArray& file, std::optional<int>* endsAtRow = nullptr);
+// Format_RGB32 or Format_ARGB32 (mask or alpha applied). held as DecodeDib's, for the picture
+// taken.
+QImage DecodeIcon(const QByteArray& file, HeldRows* held = nullptr);

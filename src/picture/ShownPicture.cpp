@@ -87,10 +87,8 @@ std::optional<int> ShownPicture::endsAtRow() const {
     if (m_stored.endsAtRow) {
         return m_stored.endsAtRow;
     }
-    if (m_stored.arriving && m_stored.arriving->complete()) {
-        return m_stored.arriving->endsAtRow();
-    }
-    return std::nullopt;
+    // Known before the rows below the end arrive, so also while the rest is still coming.
+    return m_stored.arriving ? m_stored.arriving->endsAtRow() : std::nullopt;
 }
 
 bool ShownPicture::beyondTheEnd(const QRect& area) const {
@@ -102,7 +100,7 @@ bool ShownPicture::beyondTheEnd(const QRect& area) const {
     // tells where it is.
     waitFor(inside);
     const std::optional<int> end = endsAtRow();
-    return end && inside.bottom() >= *end;
+    return (end && inside.bottom() >= *end) || inside.top() < startsAtRow();
 }
 
 void ShownPicture::waitFor(const QRect& area) const {

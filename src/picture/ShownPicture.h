@@ -63,8 +63,12 @@ public:
     // What says which of its pixels have arrived; null once all have (or from the start).
     const std::shared_ptr<const PendingPixels>& arriving() const { return m_arriving; }
     // The row where the file ends early, when it does and that is known (rows still arriving
-    // tell once all have): the rows from there down hold no colours of the picture.
+    // tell no later than the rows below it arrive): the rows from there down hold no colours of
+    // the picture.
     std::optional<int> endsAtRow() const;
+    // For a file stored from the bottom up that ends early: the first row it holds (the rows
+    // above hold no colours of the picture); 0 for every other.
+    int startsAtRow() const { return m_stored.startsAtRow; }
     // Whether the area reaches rows the file does not hold; waits for the area's rows first.
     bool beyondTheEnd(const QRect& area) const;
     // The whole picture, once every row of it has arrived.

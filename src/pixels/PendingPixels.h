@@ -37,8 +37,9 @@ public:
     virtual bool showsPreview() const { return false; }
     // Rows from the top that hold their final values, all columns.
     virtual int finalRows() const = 0;
-    // Once complete(): the row where the file ended early, when it did. The rows from there down
-    // hold no colours of the picture (a decoder's filler).
+    // The row where the file ended early, when it did: known once complete(), and no later than
+    // the rows from there down are final. Those rows hold no colours of the picture (a decoder's
+    // filler).
     virtual std::optional<int> endsAtRow() const { return std::nullopt; }
     // What the view holds while it draws the area: until it lets go, the pixels there stay as
     // they are. Returns once the area holds something to show: final pixels, or a preview.

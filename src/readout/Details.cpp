@@ -43,6 +43,12 @@ QString DetailsText(const PointDetails& d) {
         parts.append(QCoreApplication::translate("Details", "the file ends at row %1: no colour "
                                                             "of the picture")
                          .arg(*d.beyondEndAt));
+    } else if (d.beforeStartAt) {
+        //: Details line: the pixels read lie above the rows a file stored from the bottom up
+        //: holds, as it ended early. %1: the first row it holds.
+        parts.append(QCoreApplication::translate("Details", "the file holds rows from %1 only: "
+                                                            "no colour of the picture")
+                         .arg(*d.beforeStartAt));
     }
     if (d.seen) {
         //: Details line. %1: the simulated colour vision ("protanopia"); %2: the web code of the

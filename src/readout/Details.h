@@ -24,6 +24,9 @@ struct PointDetails {
     QString vision;
     // The row where the file ends early, when the pixels read reach it: no colour of the picture.
     std::optional<int> beyondEndAt;
+    // For a file stored from the bottom up: the first row it holds, when the pixels read lie
+    // above it.
+    std::optional<int> beforeStartAt;
 };
 
 // "12, 40 · rgb16(65535 0 0) · Display P3 · shown #FF0000 red · clipped, ΔE2000 23.31"

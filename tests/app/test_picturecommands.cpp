@@ -12,6 +12,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -71,6 +72,7 @@ private slots:
     void fileCommand();
     void dialogRequestAndNextStart();
     void shortcutsRunTheCommands();
+    void cutShortIsSaid_data();
     void cutShortIsSaid();
     void refusedDrops_data();
     void refusedDrops();
@@ -429,15 +431,39 @@ void TestPictureCommands::shortcutsRunTheCommands() {
 // Only one local file can be dropped: anything else is refused (the forbidden cursor shows) and
 // changes nothing.
 // A file cut short shows what it holds, says where it ends over the picture, and a reading
-// below that row says it is no colour of the picture.
+// where it holds nothing says it is no colour of the picture.
+void TestPictureCommands::cutShortIsSaid_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("kept"); // bytes; 0: half of them
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<QPointF>("held");
+    QTest::addColumn<QPointF>("missing");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("stored from the top down")
+        << "raster/region-420.jpg" << 0
+        << "The file ends early, at row 30 of 101: the rows below hold no colours of the picture."
+        << QPointF(10.5, 29.5) << QPointF(10.5, 30.5)
+        << "the file ends at row 30: no colour of the picture";
+    // Two rows and a half of 7 x 5, its lowest.
+    QTest::newRow("stored from the bottom up")
+        << "raster/bmp-24bit.bmp" << 54 + 60
+        << "The file ends early: stored from the bottom up, it holds rows 3 to 4 only; the rows "
+           "above hold no colours of the picture."
+        << QPointF(1.5, 3.5) << QPointF(1.5, 2.5)
+        << "the file holds rows from 3 only: no colour of the picture";
+}
+
 void TestPictureCommands::cutShortIsSaid() {
-    QFile whole(fixture(QStringLiteral("raster/region-420.jpg")));
+    QFETCH(QString, file);
+    QFETCH(int, kept);
+    QFile whole(fixture(file));
     QVERIFY(whole.open(QIODevice::ReadOnly));
-    const QString path = m_dir->filePath(QStringLiteral("half.jpg"));
-    QFile half(path);
-    QVERIFY(half.open(QIODevice::WriteOnly));
-    half.write(whole.readAll().left(whole.size() / 2));
-    half.close();
+    const QByteArray bytes = whole.readAll();
+    const QString path = m_dir->filePath(QStringLiteral("cut.") + QFileInfo(file).suffix());
+    QFile cut(path);
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(kept == 0 ? bytes.size() / 2 : kept));
+    cut.close();
 
     TestWindow w;
     w.form->show();
@@ -446,20 +472,23 @@ void TestPictureCommands::cutShortIsSaid() {
     w.form->cmdFile_Click();
     QCOMPARE(w.form->Caption(), path);
     QTRY_VERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), QStringLiteral("The file ends early, at row 30 of 101: the rows "
-                                              "below hold no colours of the picture."));
+    QTEST(QToolTip::text(), "notice");
     w.form->mnuViewDetails->trigger();
     QVERIFY(w.form->mnuViewDetails->isChecked());
-    const auto pointAt = [&w](float x, float y) { w.form->picColor_MouseMove(0, 0, x, y); };
-    pointAt(10.5f, 29.5f);
-    QVERIFY2(w.form->lblDetails->text().startsWith(QStringLiteral("10, 29")),
+    const auto pointAt = [&w](QPointF at) {
+        w.form->picColor_MouseMove(0, 0, float(at.x()), float(at.y()));
+    };
+    QFETCH(QPointF, held);
+    QFETCH(QPointF, missing);
+    QFETCH(QString, said);
+    pointAt(held);
+    const QString position = QStringLiteral("%1, %2").arg(int(held.x())).arg(int(held.y()));
+    QVERIFY2(w.form->lblDetails->text().startsWith(position),
              qPrintable(w.form->lblDetails->text()));
-    QVERIFY2(!w.form->lblDetails->text().contains(QStringLiteral("ends at row")),
+    QVERIFY2(!w.form->lblDetails->text().contains(QStringLiteral("no colour of the picture")),
              qPrintable(w.form->lblDetails->text()));
-    pointAt(10.5f, 30.5f);
-    QVERIFY2(w.form->lblDetails->text().endsWith(
-                 QStringLiteral("the file ends at row 30: no colour of the picture")),
-             qPrintable(w.form->lblDetails->text()));
+    pointAt(missing);
+    QVERIFY2(w.form->lblDetails->text().endsWith(said), qPrintable(w.form->lblDetails->text()));
 }
 
 void TestPictureCommands::refusedDrops_data() {

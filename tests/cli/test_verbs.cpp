@@ -389,6 +389,20 @@ void TestVerbs::shell_data() {
     QTest::newRow("cut short: a rectangle above the end")
         << half + "$H stats $D/half.jpg --rect 0,0,75,30 --json | grep -c pixels" << 0 << "1\n"
         << "";
+    // Stored from the bottom up (most BMPs are), a file cut short holds its lowest rows: two
+    // rows and a half of 7 x 5 here, rows 3 and 4.
+    const QString bottomUp = "head -c 114 $T/raster/bmp-24bit.bmp > $D/cut.bmp; ";
+    QTest::newRow("cut short bottom up: a point in the rows it holds")
+        << bottomUp + "$H sample $D/cut.bmp 0,4 6,3 && $H sample $T/raster/bmp-24bit.bmp 0,4 6,3"
+        << 0 << "(#[0-9A-F]{6}\n)(#[0-9A-F]{6}\n)\\1\\2"
+        << "";
+    QTest::newRow("cut short bottom up: a point above them")
+        << bottomUp + "$H sample $D/cut.bmp 0,4 1,2" << 1 << ""
+        << "huemark sample: the file ends early and holds rows 3 to 4 only: the point 1,2 "
+           "reaches rows it does not hold\n";
+    QTest::newRow("cut short bottom up: the whole picture's figures")
+        << bottomUp + "$H stats $D/cut.bmp" << 1 << ""
+        << "huemark stats: the file ends early and holds rows 3 to 4 only: the whole picture .*\n";
     // A display named but gone: exit code 2 and one line, for the window and both picks.
     for (const char* words : {"", "--pick", "--pick --no-copy"}) {
         QTest::addRow("display gone: '%s'", words)

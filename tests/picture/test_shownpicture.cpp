@@ -116,6 +116,8 @@ ShownPicture Make(const QString& kind) {
     loaded.picture = Grid();
     if (kind == QLatin1String("cut short")) {
         loaded.endsAtRow = 2; // the last row is filler
+    } else if (kind == QLatin1String("cut short, bottom up")) {
+        loaded.startsAtRow = 1; // the first row is filler
     }
     return ShownPicture(loaded, options);
 }
@@ -146,6 +148,10 @@ void TestShownPicture::beyondTheEnd_data() {
     QTest::newRow("a square reaching it") << "cut short" << QPoint(1, 1) << 1 << QRect() << true;
     QTest::newRow("a square kept to a part above it")
         << "cut short" << QPoint(1, 1) << 1 << QRect(0, 0, 3, 2) << false;
+    QTest::newRow("bottom up, below the start")
+        << "cut short, bottom up" << QPoint(1, 1) << 0 << QRect() << false;
+    QTest::newRow("bottom up, a square reaching above the start")
+        << "cut short, bottom up" << QPoint(1, 1) << 1 << QRect() << true;
     QTest::newRow("arriving, above the end")
         << "arriving, cut short" << QPoint(1, 19) << 0 << QRect() << false;
     QTest::newRow("arriving, at the end")

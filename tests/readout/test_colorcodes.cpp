@@ -179,6 +179,10 @@ void TestColorCodes::detailsText_data() {
         << 8 << QList<double>{128, 128, 128} << "" << false << QList<double>{}
         << "3, 4 · rgb(128 128 128) · no profile · shown #123456 · the file ends at row 2: no "
            "colour of the picture";
+    QTest::newRow("above where a file stored bottom up starts")
+        << 8 << QList<double>{0, 0, 0} << "" << false << QList<double>{}
+        << "3, 4 · rgb(0 0 0) · no profile · shown #123456 · the file holds rows from 7 only: no "
+           "colour of the picture";
     QTest::newRow("stored values shown: nothing clipped")
         << 16 << QList<double>{65535, 0, 0} << "Display P3" << true
         << QList<double>{1.09, -0.54, -0.25}
@@ -204,6 +208,9 @@ void TestColorCodes::detailsText() {
     }
     if (text.contains(QStringLiteral("ends at row"))) {
         d.beyondEndAt = 2;
+    }
+    if (text.contains(QStringLiteral("rows from"))) {
+        d.beforeStartAt = 7;
     }
     QCOMPARE(DetailsText(d), text);
 }
