@@ -309,7 +309,7 @@ void frmHuemark::mnuFileSaveList_Click() {
     const QFileInfo file(path);
     // The dialog asked about the name as typed; with the type's extension added it names another
     // file, which is not replaced without asking either.
-    if (path != dialog.FileName && (file.exists() || file.isSymLink()) &&
+    if (path != dialog.FileName && NameTaken(path) &&
         !m_services.messageBox->askYesNo(
             this,
             //: A message box, its lines broken by carriage returns. %1: the file's path.

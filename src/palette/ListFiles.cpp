@@ -6,8 +6,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // What a failed step says: the file's own words, or the system's where Qt has none for it.
@@ -21,14 +28,106 @@ QString ReasonOf(const QFileDevice& file, int error) {
     }
     return said;
 }
+// Writes all of the bytes, through interruptions; false with errno set when the system refused.
+bool WriteAll(int fd, const char* data, qsizetype size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            if (n == 0) {
+                errno = ENOSPC;
+            }
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// The same as the toolkit's safe save, for a name the toolkit cannot spell (bytes that are not
+// UTF-8): a new file beside the old one, written whole and flushed, then renamed over it, so that
+// a failure leaves the old file as it was.
+QString SaveBySystemName(QByteArray name, const QByteArray& bytes,
+                         std::optional<QFile::Permissions> permissions) {
+    struct stat old {};
+    const bool exists = ::lstat(name.constData(), &old) == 0;
+    if (exists && S_ISLNK(old.st_mode)) {
+        // A link is kept: the file it points to gets the new content.
+        char resolved[PATH_MAX];
+        if (::realpath(name.constData(), resolved) != nullptr) {
+            name = QByteArray(resolved);
+            ::stat(name.constData(), &old);
+        }
+    }
+    const int slash = int(name.lastIndexOf('/'));
+    const QByteArray folder = slash < 0 ? QByteArray(".") : name.left(std::max(slash, 1));
+    const QByteArray base = name.mid(slash + 1);
+    int fd = -1;
+    QByteArray temporary;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = folder + "/." + base.left(64) + '.' +
+                    QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            return SystemErrorText(errno);
+        }
+    }
+    if (fd < 0) {
+        return SystemErrorText(EEXIST);
+    }
+    const auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return SystemErrorText(error);
+    };
+    mode_t mode = exists ? (old.st_mode & 07777) : mode_t(0);
+    if (permissions) {
+        mode = 0;
+        const std::pair<QFile::Permission, mode_t> bits[] = {
+            {QFile::ReadOwner, S_IRUSR}, {QFile::WriteOwner, S_IWUSR}, {QFile::ExeOwner, S_IXUSR},
+            {QFile::ReadGroup, S_IRGRP}, {QFile::WriteGroup, S_IWGRP}, {QFile::ExeGroup, S_IXGRP},
+            {QFile::ReadOther, S_IROTH}, {QFile::WriteOther, S_IWOTH}, {QFile::ExeOther, S_IXOTH}};
+        for (const auto& [permission, bit] : bits) {
+            if (permissions->testFlag(permission)) {
+                mode |= bit;
+            }
+        }
+    }
+    if ((exists || permissions) && ::fchmod(fd, mode) != 0) {
+        return fail(errno);
+    }
+    if (!WriteAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0) {
+        return fail(errno);
+    }
+    if (::close(fd) != 0) {
+        fd = -1;
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return SystemErrorText(error);
+    }
+    if (::rename(temporary.constData(), name.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return SystemErrorText(error);
+    }
+    return QString();
+}
 } // namespace
 
 QString SaveListFile(const QString& path, const QByteArray& bytes,
                      std::optional<QFile::Permissions> permissions) {
-    const QFileInfo target(path);
+    const QByteArray name = SystemFileName(path);
+    const bool spelled = QFile::encodeName(path) == name;
     // The new file replaces the old one by renaming, which a read-only file would not stop.
-    if (target.exists() && !target.isWritable()) {
+    if (spelled ? QFileInfo::exists(path) && !QFileInfo(path).isWritable()
+                : ::access(name.constData(), F_OK) == 0 && ::access(name.constData(), W_OK) != 0) {
         return QCoreApplication::translate("ListFiles", "The file is read-only.");
+    }
+    if (!spelled) {
+        return SaveBySystemName(name, bytes, permissions);
     }
     // Unbuffered, every byte reaches the file system in the write itself, so a full disk is seen
     // there: a buffered file could commit an empty file over the old one and call it done.
@@ -53,6 +152,11 @@ QString SaveListFile(const QString& path, const QByteArray& bytes,
         return ReasonOf(file, errno);
     }
     return QString();
+}
+
+bool NameTaken(const QString& path) {
+    struct stat st {};
+    return ::lstat(SystemFileName(path).constData(), &st) == 0;
 }
 
 ListRead OpenListFile(const QString& path) {

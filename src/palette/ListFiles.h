@@ -17,6 +17,10 @@ constexpr qint64 kMaxListFileBytes = 64 * 1024 * 1024;
 QString SaveListFile(const QString& path, const QByteArray& bytes,
                      std::optional<QFile::Permissions> permissions = std::nullopt);
 
+// Whether something has the name already (a file, a folder, a link, even a broken one), by the
+// system's own bytes for it (FileNameText), so that a name that is not UTF-8 is asked about too.
+bool NameTaken(const QString& path);
+
 // The file's colours, or why it cannot be opened as a list.
 ListRead OpenListFile(const QString& path);
 

@@ -5,6 +5,7 @@
 #include "list/PickList.h"
 #include "palette/ListFiles.h"
 #include "palette/ListFormats.h"
+#include "pixels/RegularFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +16,8 @@
 #include <QTest>
 #include <cmath>
 #include <csignal>
+#include <dirent.h>
+#include <fcntl.h>
 #include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -66,9 +69,48 @@ QList<Pick> SwatchesOf(const QList<Awkward>& rows) {
     return swatches;
 }
 
+// By the system's bytes for the name, so that a name that is not UTF-8 is read too.
 QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const RegularFileRead read = ReadRegularFile(path, 1 << 24);
+    return read.outcome == RegularFileRead::Outcome::Read ? read.bytes : QByteArray();
+}
+
+// The files in a folder (not its folders), by the system's bytes for their names: the toolkit
+// leaves out names that are not UTF-8.
+QList<QByteArray> Files(const QString& folder) {
+    QList<QByteArray> names;
+    if (DIR* d = ::opendir(SystemFileName(folder).constData())) {
+        while (const dirent* e = ::readdir(d)) {
+            if (e->d_type != DT_DIR) {
+                names.append(QByteArray(e->d_name));
+            }
+        }
+        ::closedir(d);
+    }
+    return names;
+}
+
+// Removes what a case left in its folder, one level deep, names not in UTF-8 included (which
+// the toolkit cannot remove).
+void Empty(const QString& folder) {
+    const QByteArray path = SystemFileName(folder);
+    if (DIR* d = ::opendir(path.constData())) {
+        while (const dirent* e = ::readdir(d)) {
+            const QByteArray name(e->d_name);
+            if (name != "." && name != "..") {
+                const QByteArray entry = path + '/' + name;
+                if (::unlink(entry.constData()) != 0) {
+                    ::rmdir(entry.constData());
+                }
+            }
+        }
+        ::closedir(d);
+    }
+}
+
+// A file in the folder by the system's bytes for its name.
+QString Named(const QTemporaryDir& dir, const QByteArray& name) {
+    return FileNameText(SystemFileName(dir.path()) + '/' + name);
 }
 } // namespace
 
@@ -86,6 +128,8 @@ private slots:
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void unreadableFilesAreRefused();
+    void savedUnderTheSystemsName_data();
+    void savedUnderTheSystemsName();
 
 private:
     QTemporaryDir m_dir;
@@ -350,18 +394,26 @@ void TestListFormats::extremeValues() {
 
 void TestListFormats::failedSaveKeepsTheOldFile_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("full disk") << "full";
-    // A file system with no room left: a list small enough to sit in a write buffer, which
-    // once made an empty file and called it saved, and a large one.
-    QTest::newRow("no room left, a small list") << "no room small";
-    QTest::newRow("no room left, a large list") << "no room large";
-    QTest::newRow("folder gone") << "gone";
-    QTest::newRow("a folder in the way") << "folder";
+    QTest::addColumn<QByteArray>("name"); // the system's bytes
+    // A name in UTF-8, and one that is not (Latin-1's "é"), which the toolkit cannot spell.
+    for (const QByteArray& name : {QByteArray("kept.gpl"), QByteArray("kept-caf\xe9.gpl")}) {
+        const char* which = name.contains('\xe9') ? "a name not in UTF-8" : "a UTF-8 name";
+        QTest::addRow("full disk, %s", which) << "full" << name;
+        // A file system with no room left: a list small enough to sit in a write buffer, which
+        // once made an empty file and called it saved, and a large one.
+        QTest::addRow("no room left, a small list, %s", which) << "no room small" << name;
+        QTest::addRow("no room left, a large list, %s", which) << "no room large" << name;
+        QTest::addRow("folder gone, %s", which) << "gone" << name;
+        QTest::addRow("a folder in the way, %s", which) << "folder" << name;
+    }
 }
 
 void TestListFormats::failedSaveKeepsTheOldFile() {
     QFETCH(QString, how);
-    QString path = m_dir.filePath("kept.gpl");
+    QFETCH(QByteArray, name);
+    const QTemporaryDir dir; // of its own, so that what is left in it is this case's
+    const auto emptied = qScopeGuard([&dir] { Empty(dir.path()); });
+    QString path = Named(dir, name);
     const QByteArray before = WriteList(ListFormat::GimpPalette, {{{1, 2, 3}, "old"}}, "Old");
     QCOMPARE(SaveListFile(path, before), QString());
     const QByteArray large = WriteList(ListFormat::Json, {{{4, 5, 6}, QString(100000, 'n')}}, "");
@@ -379,14 +431,14 @@ void TestListFormats::failedSaveKeepsTheOldFile() {
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
     } else if (how.startsWith("no room")) {
-        const QString tiny = m_dir.filePath("tiny");
+        const QString tiny = dir.filePath("tiny");
         QVERIFY(QDir().mkpath(tiny));
         if (getuid() != 0 ||
             QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=8k", "tmpfs", tiny}) != 0) {
             QSKIP("a small file system of its own needs root");
         }
         const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {"-l", tiny}); });
-        path = tiny + "/kept.gpl";
+        path = FileNameText(SystemFileName(tiny) + '/' + name);
         QCOMPARE(SaveListFile(path, before), QString());
         QFile fill(tiny + "/fill");
         QVERIFY(fill.open(QIODevice::WriteOnly));
@@ -397,18 +449,19 @@ void TestListFormats::failedSaveKeepsTheOldFile() {
         reason = SaveListFile(path, how.endsWith("small") ? small : large);
         QCOMPARE(reason, QStringLiteral("No space left on device"));
         QCOMPARE(ReadAll(path), before);
-        QCOMPARE(QDir(tiny).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(Files(tiny).size(), 2);
         return;
     } else if (how == "gone") {
-        reason = SaveListFile(m_dir.filePath("no such folder/kept.gpl"), large);
+        reason = SaveListFile(Named(dir, "no such folder/" + name), large);
     } else {
-        QVERIFY(QDir(m_dir.path()).mkpath("in the way.gpl"));
-        reason = SaveListFile(m_dir.filePath("in the way.gpl"), large);
+        const QString inTheWay = Named(dir, "in the way " + name);
+        QCOMPARE(::mkdir(SystemFileName(inTheWay).constData(), 0700), 0);
+        reason = SaveListFile(inTheWay, large);
     }
     QVERIFY(!reason.isEmpty());
     QVERIFY(SaveFailureMessage(path, reason).contains(reason));
     QCOMPARE(ReadAll(path), before);
-    QCOMPARE(QDir(m_dir.path()).entryList({"*kept*"}, QDir::Files | QDir::Hidden).size(), 1);
+    QCOMPARE(Files(dir.path()).size(), 1);
 }
 
 // A folder, a file that vanished, one too large and a FIFO (which would wait for a writer) are
@@ -425,6 +478,53 @@ void TestListFormats::unreadableFilesAreRefused() {
         QCOMPARE(read.line, 0);
         QVERIFY(OpenFailureMessage(path, read).contains(read.error));
     }
+}
+
+void TestListFormats::savedUnderTheSystemsName_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("before"); // none, a file, or a link to one
+    for (const QByteArray& name : {QByteArray("list.gpl"), QByteArray("caf\xe9 \xff.gpl")}) {
+        const char* which = name.contains('\xff') ? "not UTF-8" : "UTF-8";
+        QTest::addRow("%s, new", which) << name << "none";
+        QTest::addRow("%s, over a file", which) << name << "file";
+        QTest::addRow("%s, through a link", which) << name << "link";
+    }
+}
+
+// The file saved is the one named, by the very bytes of its name: an old one is replaced with its
+// permissions kept, a link stays a link with its file replaced, and nothing is left beside it.
+void TestListFormats::savedUnderTheSystemsName() {
+    QFETCH(QByteArray, name);
+    QFETCH(QString, before);
+    QTemporaryDir dir;
+    const auto emptied = qScopeGuard([&dir] { Empty(dir.path()); });
+    const QByteArray folder = SystemFileName(dir.path());
+    const QByteArray file = folder + '/' + name;
+    const QByteArray target = folder + "/target " + name;
+    if (before == "file") {
+        QCOMPARE(::close(::open(file.constData(), O_CREAT | O_WRONLY, 0640)), 0);
+        QCOMPARE(::chmod(file.constData(), 0640), 0);
+    } else if (before == "link") {
+        QCOMPARE(::close(::open(target.constData(), O_CREAT | O_WRONLY, 0604)), 0);
+        QCOMPARE(::chmod(target.constData(), 0604), 0);
+        QCOMPARE(::symlink(target.constData(), file.constData()), 0);
+    }
+    const QString path = FileNameText(file);
+    QCOMPARE(NameTaken(path), before != "none");
+    const QByteArray bytes = WriteList(ListFormat::GimpPalette, {{{1, 2, 3}, "one"}}, "Named");
+    QCOMPARE(SaveListFile(path, bytes), QString());
+    QCOMPARE(ReadAll(path), bytes);
+    QVERIFY(NameTaken(path));
+    struct stat st {};
+    QCOMPARE(::lstat(file.constData(), &st), 0);
+    if (before == "link") {
+        QVERIFY(S_ISLNK(st.st_mode));
+        QCOMPARE(::stat(target.constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0604));
+    } else if (before == "file") {
+        QCOMPARE(st.st_mode & 0777, mode_t(0640));
+    }
+    QCOMPARE(Files(dir.path()).size(), before == "link" ? 2 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestListFormats)
