@@ -20,6 +20,7 @@
 #include <QPrintDialog>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -122,15 +123,17 @@ public:
         auto* layout = new QVBoxLayout(&dialog);
         //: Above the template's line edit. The placeholders stay as they are.
         auto* label = new QLabel(
-            QCoreApplication::translate(
+            KeepPlaceholdersWhole(QCoreApplication::translate(
                 "Services",
                 "&Template, with placeholders such as {hex}, {r} {g} {b}, {h} {s} {l}, {l:.1}, "
                 "{oklch}, {name}, {x} {y} and {description}; {{ and }} for braces, \\n for a "
-                "line break:"),
+                "line break:")),
             &dialog);
         label->setWordWrap(true);
         auto* edit = new QLineEdit(current, &dialog);
         edit->setObjectName(QStringLiteral("txtTemplate"));
+        // Typing replaces the template remembered; a key that moves keeps it.
+        edit->selectAll();
         label->setBuddy(edit);
         auto* shown = new QLabel(&dialog);
         shown->setObjectName(QStringLiteral("lblPreview"));
@@ -255,6 +258,26 @@ public:
     void showHelp(QWidget*, const QString&, int) override {}
 };
 } // namespace
+
+QString KeepPlaceholdersWhole(const QString& text) {
+    static const QRegularExpression kWhole(QStringLiteral(R"(\{\{|\}\}|\{[^{}\s]*\}|\\.)"));
+    constexpr QChar kWordJoiner(0x2060);
+    QString out;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& m : kWhole.globalMatch(text)) {
+        out += QStringView(text).mid(from, m.capturedStart() - from);
+        const QStringView whole = m.capturedView();
+        for (qsizetype i = 0; i < whole.size(); ++i) {
+            if (i > 0 && !whole[i].isLowSurrogate()) {
+                out += kWordJoiner;
+            }
+            out += whole[i];
+        }
+        from = m.capturedEnd();
+    }
+    out += QStringView(text).mid(from);
+    return out;
+}
 
 Services Services::qtDefaults() {
     Services s;

@@ -80,6 +80,10 @@ public:
                  const std::function<TemplatePreview(const QString&)>& preview) = 0;
 };
 
+// The dialog's explanation with its placeholders and escapes ("{l:.1}", "{{", "\\n") kept whole:
+// a word joiner between their characters, so a wrapped line breaks only between them.
+QString KeepPlaceholdersWhole(const QString& text);
+
 // The screen pointer, in screen pixels.
 class PointerService {
 public:

@@ -45,11 +45,18 @@ ListRead ReadAco(const QByteArray& bytes);
 
 // ---- Krita palettes ---------------------------------------------------------------------------
 // A zip holding "mimetype" (first, stored, uncompressed), "colorset.xml" and "profiles.xml". A
-// pick with an exact sRGB value is written at that precision (32-bit floats in Krita's built-in
-// sRGB profile), every other at 8 bits.
+// pick whose stored value is in Display P3 is written as that value, in 32-bit floats, in a
+// Display P3 profile that the zip holds (listed in profiles.xml and named by its description,
+// "Display P3"). A pick keeps the name of its stored value's space, not the picture's profile
+// itself, so the profile written is the space's as CSS defines it. Any other pick with an exact
+// sRGB value is written at that precision (32-bit floats in Krita's built-in sRGB profile), every
+// other at 8 bits.
 QByteArray WriteKpl(const QList<Pick>& rows, const QString& title);
 // Entries ungrouped and in groups, in the file's order, their RGB, Lab, CMYK or grey values;
-// members stored or deflated, at most kMaxListFileBytes inflated in all.
+// members stored or deflated, at most kMaxListFileBytes inflated in all. RGB values in a profile
+// the zip holds are converted to sRGB through it, a floating-point entry's kept as its stored
+// value (with the CSS space where it is one the writer writes); in any other profile they are
+// taken as sRGB.
 ListRead ReadKpl(const QByteArray& bytes);
 // Whether the bytes are a zip whose first member is a Krita palette's "mimetype".
 bool IsKpl(const QByteArray& bytes);

@@ -8,10 +8,15 @@
 
 #include "pixels/WebCode.h"
 
+#include <QColorSpace>
+#include <QColorTransform>
 #include <QCoreApplication>
+#include <QHash>
+#include <QRgbaFloat32>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <zlib.h>
@@ -259,6 +264,43 @@ QString Number(double value) {
     return QString::number(value, 'g', 17);
 }
 
+// A stored value's space that the palette holds a profile of: the stored value goes into the
+// palette as it is, in that profile. The name is the profile's own description, which a reader
+// of the palette finds it by. Display P3 only: Qt writes no profile of Rec. 2020's curve, whose
+// values therefore go in as their exact sRGB value.
+struct EmbeddedSpace {
+    QString css;  // the stored value's space as CSS names it
+    QString name; // the profile's description, and its name in profiles.xml and the entries
+    QByteArray file;
+    QColorSpace::NamedColorSpace profile;
+};
+
+const QList<EmbeddedSpace>& EmbeddedSpaces() {
+    static const QList<EmbeddedSpace> spaces{{QStringLiteral("display-p3"),
+                                              QStringLiteral("Display P3"), "display-p3.icc",
+                                              QColorSpace::DisplayP3}};
+    return spaces;
+}
+
+const EmbeddedSpace* EmbeddedSpaceOf(const Pick& row) {
+    const std::optional<StoredColor>& stored = row.origin.stored;
+    if (!stored || !Finite(stored->fractions())) {
+        return nullptr;
+    }
+    for (const EmbeddedSpace& space : EmbeddedSpaces()) {
+        if (space.css == stored->space) {
+            return &space;
+        }
+    }
+    return nullptr;
+}
+
+QColorSpace ProfileOf(const EmbeddedSpace& space) {
+    QColorSpace profile(space.profile);
+    profile.setDescription(space.name);
+    return profile;
+}
+
 QByteArray ColorsetXml(const QList<Pick>& rows, const QString& title) {
     QByteArray out;
     QXmlStreamWriter xml(&out);
@@ -275,7 +317,8 @@ QByteArray ColorsetXml(const QList<Pick>& rows, const QString& title) {
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const Pick& row = rows[i];
         const std::optional<EncodedRgb>& precise = row.origin.precise;
-        const bool exact = precise && Finite(*precise);
+        const EmbeddedSpace* embedded = EmbeddedSpaceOf(row);
+        const bool exact = embedded != nullptr || (precise && Finite(*precise));
         xml.writeStartElement(QStringLiteral("ColorSetEntry"));
         xml.writeAttribute(QStringLiteral("name"), PaletteName(row));
         xml.writeAttribute(QStringLiteral("id"), QString::number(i + 1));
@@ -283,11 +326,12 @@ QByteArray ColorsetXml(const QList<Pick>& rows, const QString& title) {
         xml.writeAttribute(QStringLiteral("bitdepth"),
                            exact ? QStringLiteral("F32") : QStringLiteral("U8"));
         xml.writeStartElement(QStringLiteral("RGB"));
-        xml.writeAttribute(QStringLiteral("space"), kSrgbProfile);
+        xml.writeAttribute(QStringLiteral("space"), embedded ? embedded->name : kSrgbProfile);
         const std::array<double, 3> values =
-            exact ? *precise
-                  : std::array<double, 3>{row.color.red() / 255.0, row.color.green() / 255.0,
-                                          row.color.blue() / 255.0};
+            embedded ? row.origin.stored->fractions()
+            : exact  ? *precise
+                     : std::array<double, 3>{row.color.red() / 255.0, row.color.green() / 255.0,
+                                             row.color.blue() / 255.0};
         xml.writeAttribute(QStringLiteral("r"), Number(values[0]));
         xml.writeAttribute(QStringLiteral("g"), Number(values[1]));
         xml.writeAttribute(QStringLiteral("b"), Number(values[2]));
@@ -302,10 +346,54 @@ QByteArray ColorsetXml(const QList<Pick>& rows, const QString& title) {
     return out;
 }
 
+// A profile the palette holds, by the name its entries give.
+struct HeldProfile {
+    QColorTransform toSrgb;
+    QString css; // the space as CSS names it, where it is one this writer writes; else empty
+};
+using HeldProfiles = QHash<QString, HeldProfile>;
+
+// The RGB profiles profiles.xml lists and the zip holds. One that is missing, damaged or of
+// another model is passed over: its entries' values are then taken as sRGB, an approximation.
+HeldProfiles ProfilesOf(ZipReader& zip) {
+    HeldProfiles held;
+    const std::optional<QByteArray> list = zip.member("profiles.xml");
+    if (!list) {
+        return held;
+    }
+    QXmlStreamReader xml(*list);
+    if (!xml.readNextStartElement() || xml.name() != QLatin1String("Profiles")) {
+        return held;
+    }
+    while (xml.readNextStartElement()) {
+        const QXmlStreamAttributes a = xml.attributes();
+        const QString name = a.value(QLatin1String("name")).toString();
+        const QByteArray file = a.value(QLatin1String("filename")).toUtf8();
+        xml.skipCurrentElement();
+        if (held.contains(name) || name == kSrgbProfile || file.isEmpty()) {
+            continue;
+        }
+        const std::optional<QByteArray> icc = zip.member(file);
+        const QColorSpace profile = icc ? QColorSpace::fromIccProfile(*icc) : QColorSpace();
+        if (!profile.isValid()) {
+            continue;
+        }
+        HeldProfile p{profile.transformationToColorSpace(QColorSpace::SRgb), QString()};
+        for (const EmbeddedSpace& space : EmbeddedSpaces()) {
+            if (space.name == name && ProfileOf(space) == profile) {
+                p.css = space.css;
+            }
+        }
+        held.insert(name, p);
+    }
+    return held;
+}
+
 // colorset.xml's entries, ungrouped and in groups, in the document's order.
 class ColorsetReader {
 public:
-    explicit ColorsetReader(const QByteArray& xml) : m_xml(xml) {}
+    ColorsetReader(const QByteArray& xml, HeldProfiles profiles)
+        : m_xml(xml), m_profiles(std::move(profiles)) {}
 
     QList<Pick> rows() {
         if (!m_xml.readNextStartElement() || m_xml.name() != QLatin1String("Colorset")) {
@@ -367,8 +455,20 @@ private:
             }
             Pick read;
             if (tag == QLatin1String("RGB") || tag == QLatin1String("sRGB")) {
-                // Values in other RGB profiles are taken as sRGB: an approximation.
-                const EncodedRgb rgb{value("r"), value("g"), value("b")};
+                const EncodedRgb stored{value("r"), value("g"), value("b")};
+                EncodedRgb rgb = stored;
+                const auto held = m_profiles.constFind(
+                    m_xml.attributes().value(QLatin1String("space")).toString());
+                if (held != m_profiles.cend()) {
+                    const QRgbaFloat32 srgb = held->toSrgb.map(
+                        QRgbaFloat32{float(stored[0]), float(stored[1]), float(stored[2]), 1});
+                    rgb = {srgb.r, srgb.g, srgb.b};
+                    if (floating) {
+                        read.origin.stored = StoredColor{StoredColor::kFloat, stored, held->css};
+                    }
+                }
+                // Values in RGB profiles the palette does not hold are taken as sRGB: an
+                // approximation.
                 read.color = Color(ChannelOfFraction(rgb[0]), ChannelOfFraction(rgb[1]),
                                    ChannelOfFraction(rgb[2]));
                 if (floating) {
@@ -401,6 +501,7 @@ private:
     }
 
     QXmlStreamReader m_xml;
+    HeldProfiles m_profiles;
 };
 
 QList<Pick> KplRows(const QByteArray& bytes) {
@@ -414,7 +515,7 @@ QList<Pick> KplRows(const QByteArray& bytes) {
     if (!colorset) {
         RefuseAt(0, QT_TRANSLATE_NOOP("SwatchFormats", "the Krita palette has no colorset.xml."));
     }
-    return ColorsetReader(*colorset).rows();
+    return ColorsetReader(*colorset, ProfilesOf(zip)).rows();
 }
 } // namespace
 
@@ -444,11 +545,32 @@ QByteArray WriteKpl(const QList<Pick>& rows, const QString& title) {
     if (name.isEmpty()) {
         name = QStringLiteral("Huemark");
     }
-    // Krita's own sRGB needs no profile in the file.
-    const QByteArray profiles("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Profiles/>\n");
-    return StoredZip({{"mimetype", kMimeType},
-                      {"colorset.xml", ColorsetXml(rows, name)},
-                      {"profiles.xml", profiles}});
+    // Krita's own sRGB needs no profile in the file; the spaces of stored values written as they
+    // are do, each once.
+    QList<std::pair<QByteArray, QByteArray>> members{{"mimetype", kMimeType},
+                                                     {"colorset.xml", ColorsetXml(rows, name)}};
+    QByteArray profiles;
+    QXmlStreamWriter xml(&profiles);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("Profiles"));
+    QList<std::pair<QByteArray, QByteArray>> files;
+    for (const EmbeddedSpace& space : EmbeddedSpaces()) {
+        if (std::none_of(rows.begin(), rows.end(),
+                         [&space](const Pick& row) { return EmbeddedSpaceOf(row) == &space; })) {
+            continue;
+        }
+        xml.writeEmptyElement(QStringLiteral("Profile"));
+        xml.writeAttribute(QStringLiteral("name"), space.name);
+        xml.writeAttribute(QStringLiteral("filename"), QString::fromLatin1(space.file));
+        xml.writeAttribute(QStringLiteral("colorModelId"), QStringLiteral("RGBA"));
+        xml.writeAttribute(QStringLiteral("colorDepthId"), QStringLiteral("F32"));
+        files.append({space.file, ProfileOf(space).iccProfile()});
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    members.append({"profiles.xml", profiles});
+    return StoredZip(members + files);
 }
 
 ListRead ReadKpl(const QByteArray& bytes) {

@@ -7,7 +7,12 @@ Usage: read_swatches.py kpl|soc|scribus|hex FILE
 - kpl: a zip (zipfile: every member's checksum tested) whose first member is "mimetype", stored
   uncompressed, holding "krita/x-colorset"; "colorset.xml" with a <Colorset> root and its
   <ColorSetEntry> elements, each with an <RGB> in Krita's sRGB profile (U8 entries exact
-  multiples of 1/255); "profiles.xml" with a <Profiles> root.
+  multiples of 1/255) or in a profile "profiles.xml" lists (F32 entries); "profiles.xml" with a
+  <Profiles> root whose <Profile> elements name RGB profiles the zip holds: ICC files whose
+  header gives their length, "acsp", the RGB data space and the XYZ connection space, and whose
+  description tag is the profile's name. An entry in such a profile is printed with a fifth
+  item, {"space": the profile's name, "values": [r, g, b]}; its first three are then those
+  values as 8-bit ones, not converted to sRGB.
 - soc: an <ooo:color-table> whose <draw:color> elements have draw:name and draw:color="#rrggbb",
   with the namespaces LibreOffice uses.
 - scribus: a <SCRIBUSCOLORS> root whose <COLOR> elements have NAME and RGB="#rrggbb".
@@ -17,6 +22,7 @@ A file that breaks these rules ends the script with status 1 and the reason.
 
 import json
 import re
+import struct
 import sys
 import xml.etree.ElementTree as ET
 import zipfile
@@ -34,6 +40,30 @@ def channels(code):
     return [int(code[i:i + 2], 16) for i in (1, 3, 5)]
 
 
+def icc_description(data):
+    """The profile's description, from an ICC file checked as far as the header and tag table."""
+    if len(data) < 132 or struct.unpack(">I", data[:4])[0] != len(data) or data[36:40] != b"acsp":
+        fail("a profile's header is damaged")
+    if data[16:20] != b"RGB " or data[20:24] != b"XYZ ":
+        fail("a profile is not of RGB with the XYZ connection space")
+    (count,) = struct.unpack(">I", data[128:132])
+    for i in range(count):
+        sig, offset, size = struct.unpack(">4sII", data[132 + 12 * i:144 + 12 * i])
+        if offset + size > len(data):
+            fail("a profile's tag runs beyond its end")
+        if sig != b"desc":
+            continue
+        tag = data[offset:offset + size]
+        if tag[:4] == b"desc":  # version 2: ASCII with its count
+            (length,) = struct.unpack(">I", tag[8:12])
+            return tag[12:12 + length].rstrip(b"\0").decode("ascii")
+        if tag[:4] == b"mluc":  # version 4: the first record's UTF-16BE text
+            length, at = struct.unpack(">II", tag[20:28])
+            return tag[at:at + length].decode("utf-16-be")
+        fail("a profile's description is of type %r" % tag[:4])
+    fail("a profile has no description")
+
+
 def kpl(path):
     with zipfile.ZipFile(path) as z:
         bad = z.testzip()
@@ -44,23 +74,38 @@ def kpl(path):
             fail("the first member is %r, compression %d" % (first.filename, first.compress_type))
         if z.read("mimetype") != b"krita/x-colorset":
             fail("mimetype %r" % z.read("mimetype"))
-        if ET.fromstring(z.read("profiles.xml")).tag != "Profiles":
+        profiles = ET.fromstring(z.read("profiles.xml"))
+        if profiles.tag != "Profiles":
             fail("profiles.xml has no <Profiles>")
+        held = set()
+        for profile in profiles:
+            name = profile.get("name")
+            if profile.tag != "Profile" or profile.get("colorModelId") != "RGBA":
+                fail("profiles.xml lists %r" % profile.attrib)
+            if icc_description(z.read(profile.get("filename"))) != name:
+                fail("the profile %r describes itself otherwise" % name)
+            held.add(name)
         root = ET.fromstring(z.read("colorset.xml"))
     if root.tag != "Colorset" or int(root.get("columns")) <= 0:
         fail("colorset.xml has no <Colorset> with columns")
     rows = []
     for entry in root.iter("ColorSetEntry"):
         rgb = entry.find("RGB")
-        if rgb is None or rgb.get("space") != "sRGB-elle-V2-srgbtrc.icc":
-            fail("entry %r has no RGB in sRGB" % entry.get("name"))
+        space = None if rgb is None else rgb.get("space")
+        if space in held and entry.get("bitdepth") != "F32":
+            fail("entry %r is in %r at %r" % (entry.get("name"), space, entry.get("bitdepth")))
+        if space != "sRGB-elle-V2-srgbtrc.icc" and space not in held:
+            fail("entry %r has no RGB in sRGB or a profile held" % entry.get("name"))
         values = [float(rgb.get(c)) for c in "rgb"]
         if entry.get("bitdepth") == "U8" and any(abs(v * 255 - round(v * 255)) > 1e-9
                                                  for v in values):
             fail("an 8-bit entry holds %r" % values)
         if entry.find("Position") is None:
             fail("entry %r has no position" % entry.get("name"))
-        rows.append([round(min(max(v, 0.0), 1.0) * 255) for v in values] + [entry.get("name")])
+        row = [round(min(max(v, 0.0), 1.0) * 255) for v in values] + [entry.get("name")]
+        if space in held:
+            row.append({"space": space, "values": values})
+        rows.append(row)
     return rows
 
 

@@ -1,20 +1,27 @@
 // The palette files of other programs: each written and opened again (told by its content, not
 // its name) gives the same colours and descriptions, a Krita palette the exact values too; the
 // other colour spaces these files hold converted; malformed files refused with the line or the
-// byte at fault; and the files Python's zipfile and XML parsers check (read_swatches.py).
+// byte at fault; and the files Python's zipfile and XML parsers check (read_swatches.py), and
+// npm's readers of the two binary formats (read_swatches.mjs).
 
 #include "palette/ListFiles.h"
 #include "palette/ListFormats.h"
 #include "palette/SwatchFormats.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 #include <cstring>
 #include <zlib.h>
+
+Q_DECLARE_METATYPE(StoredColor)
+Q_DECLARE_METATYPE(Color)
 
 namespace {
 // Descriptions that trip writers up, with what a palette's name makes of them.
@@ -137,6 +144,34 @@ QByteArray Colorset(const QByteArray& entries) {
            "\n</Colorset>\n";
 }
 
+// What a reader that owes nothing to the program makes of a saved file: Python's for the zip, XML
+// and text formats, Node's with the npm libraries for the two binary ones.
+struct IndependentRead {
+    QJsonArray rows;
+    QString error; // the reader's own, or why it could not run
+};
+IndependentRead Independently(const QString& kind, const QString& path) {
+    QProcess reader;
+    if (kind == "ase" || kind == "aco") {
+        const QString node = QFileInfo::exists("/usr/bin/node")
+                                 ? QStringLiteral("/usr/bin/node")
+                                 : QStandardPaths::findExecutable("node");
+        if (node.isEmpty()) {
+            return {{}, "no Node to run the npm readers with (Debian's package nodejs)"};
+        }
+        reader.start(node, {HUEMARK_SWATCH_NODE_READER, kind, HUEMARK_NPM_MODULES, path});
+    } else {
+        reader.start("/usr/bin/python3", {HUEMARK_SWATCH_READER, kind, path});
+    }
+    if (!reader.waitForFinished(60000)) {
+        return {{}, "the reader of " + kind + " did not finish: " + reader.errorString()};
+    }
+    if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
+        return {{}, QString::fromUtf8(reader.readAllStandardError())};
+    }
+    return {QJsonDocument::fromJson(reader.readAllStandardOutput()).array(), {}};
+}
+
 QString Rows(const QList<Pick>& rows) {
     QStringList out;
     for (const Pick& p : rows) {
@@ -157,6 +192,8 @@ private slots:
     void refusals();
     void independentReaders_data();
     void independentReaders();
+    void kplStoredInProfile_data();
+    void kplStoredInProfile();
 
 private:
     QTemporaryDir m_dir;
@@ -368,10 +405,14 @@ void TestSwatchFormats::independentReaders_data() {
     QTest::newRow("soc") << int(ListFormat::Soc) << "soc";
     QTest::newRow("scribus") << int(ListFormat::Scribus) << "scribus";
     QTest::newRow("hex") << int(ListFormat::Hex) << "hex";
+    // npm's ase-utils and adobe-aco, run by Node (read_swatches.mjs).
+    QTest::newRow("ase") << int(ListFormat::Ase) << "ase";
+    QTest::newRow("aco") << int(ListFormat::Aco) << "aco";
 }
 
 // Python's zipfile (members, their order, compression and checksums) and its XML parser read
-// what the writers write.
+// what the writers write; so do npm's readers of the two binary formats, which also give the
+// swatch exchange file's group (named after the title) and the Photoshop file's version 1 colours.
 void TestSwatchFormats::independentReaders() {
     QFETCH(int, format);
     QFETCH(QString, kind);
@@ -381,20 +422,93 @@ void TestSwatchFormats::independentReaders() {
     }
     const QString path = m_dir.filePath("palette." + kind);
     QCOMPARE(SaveListFile(path, WriteList(ListFormat(format), picks, "Awkward")), QString());
-    QProcess reader;
-    reader.start("/usr/bin/python3", {HUEMARK_SWATCH_READER, kind, path});
-    QVERIFY(reader.waitForFinished(30000));
-    QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
-    const QJsonArray read = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+    const IndependentRead independent = Independently(kind, path);
+    QVERIFY2(independent.error.isEmpty(), qPrintable(independent.error));
+    const QJsonArray& read = independent.rows;
     QCOMPARE(read.size(), picks.size());
     const QList<Row> rows = AwkwardRows();
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const QJsonArray got = read[i].toArray();
-        QCOMPARE(Color(got[0].toInt(), got[1].toInt(), got[2].toInt()), rows[i].pick.color);
+        const Color color = rows[i].pick.color;
+        QCOMPARE(Color(got[0].toInt(), got[1].toInt(), got[2].toInt()), color);
         if (format != int(ListFormat::Hex)) {
             QCOMPARE(got[3].toString(), PaletteName(rows[i].pick));
         }
+        if (format == int(ListFormat::Ase)) {
+            QCOMPARE(got[4].toString(), QString("Awkward"));
+        } else if (format == int(ListFormat::Aco)) {
+            QCOMPARE(got[4].toArray(), QJsonArray({color.red(), color.green(), color.blue()}));
+        }
     }
+}
+
+void TestSwatchFormats::kplStoredInProfile_data() {
+    QTest::addColumn<StoredColor>("stored");
+    QTest::addColumn<QString>("profile"); // the profile the zip holds; empty: none
+    QTest::addColumn<Color>("color");     // the sRGB colour read back, worked out independently
+    QTest::newRow("display-p3 floats")
+        << StoredColor{StoredColor::kFloat, {0.6, 0.4, 0.2}, "display-p3"} << "Display P3"
+        << Color(162, 99, 38);
+    QTest::newRow("display-p3 16 bits") << StoredColor{16, {40000, 20000, 10000}, "display-p3"}
+                                        << "Display P3" << Color(167, 72, 25);
+    // Rec. 2020 (no profile of its curve is written), sRGB, and a profile CSS names not: the
+    // exact sRGB value, as without a stored value.
+    QTest::newRow("rec2020") << StoredColor{StoredColor::kFloat, {0.5, 0.4, 0.3}, "rec2020"} << ""
+                             << Color(156, 78, 39);
+    QTest::newRow("srgb") << StoredColor{16, {40000, 20000, 10000}, "srgb"} << ""
+                          << Color(156, 78, 39);
+    QTest::newRow("another profile") << StoredColor{8, {1, 2, 3}, ""} << "" << Color(156, 78, 39);
+}
+
+// A stored value in Display P3 goes into the palette as it is, in that space's profile,
+// which the zip holds; Python's reader finds the profile listed, whole and named as the entry
+// says, and the entry at the stored value; read back, the palette gives the stored value and its
+// colour in sRGB.
+void TestSwatchFormats::kplStoredInProfile() {
+    QFETCH(StoredColor, stored);
+    QFETCH(QString, profile);
+    QFETCH(Color, color);
+    PickOrigin origin;
+    origin.stored = stored;
+    origin.precise = EncodedRgb{156 / 255.0, 78 / 255.0, 39 / 255.0};
+    // The plain row beside it keeps Krita's sRGB, and the profile is held once for two rows.
+    const QList<Pick> picks{Pick(color, "stored", origin), Pick({1, 2, 3}, "plain"),
+                            Pick(color, "again", origin)};
+    const QString path = m_dir.filePath("stored.kpl");
+    QCOMPARE(SaveListFile(path, WriteKpl(picks, "Stored")), QString());
+
+    const IndependentRead independent = Independently("kpl", path);
+    QVERIFY2(independent.error.isEmpty(), qPrintable(independent.error));
+    QCOMPARE(independent.rows.size(), 3);
+    const std::array<double, 3> fractions = stored.fractions();
+    const QJsonArray first = independent.rows[0].toArray();
+    if (profile.isEmpty()) {
+        QCOMPARE(first.size(), 4);
+    } else {
+        const QJsonObject held = first[4].toObject();
+        QCOMPARE(held["space"].toString(), profile);
+        for (int c = 0; c < 3; ++c) {
+            QCOMPARE(held["values"].toArray()[c].toDouble(), fractions[c]);
+        }
+    }
+    QCOMPARE(independent.rows[1].toArray().size(), 4);
+
+    const ListRead read = OpenListFile(path);
+    QVERIFY2(read.ok(), qPrintable(OpenFailureMessage(path, read)));
+    QCOMPARE(read.rows.size(), 3);
+    for (const qsizetype i : {0, 2}) {
+        const Pick& back = read.rows[i];
+        QCOMPARE(back.color, color);
+        if (profile.isEmpty()) {
+            QVERIFY(!back.origin.stored.has_value());
+            QCOMPARE(back.origin.precise, origin.precise);
+            continue;
+        }
+        QVERIFY(back.origin.stored.has_value());
+        QCOMPARE(back.origin.stored->space, stored.space);
+        QCOMPARE(back.origin.stored->values, fractions);
+    }
+    QVERIFY(!read.rows[1].origin.stored.has_value());
 }
 
 QTEST_GUILESS_MAIN(TestSwatchFormats)
