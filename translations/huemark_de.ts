@@ -148,6 +148,35 @@ um eine Fläche zu wählen. F6 wechselt zu diesem Feld und zurück.</translation
     </message>
 </context>
 <context>
+    <name>CheckScreen</name>
+    <message>
+        <source>Screen check chart</source>
+        <translation>Tafel der Bildschirmprüfung</translation>
+    </message>
+    <message>
+        <source>the capture gave no picture of the screen&apos;s pixels</source>
+        <translation>die Aufnahme gab kein Bild der Pixel des Bildschirms</translation>
+    </message>
+    <message>
+        <source>the monitor is too small for the chart</source>
+        <translation>der Monitor ist zu klein für die Tafel</translation>
+    </message>
+    <message>
+        <source>cannot check here: the check reads the screen through X11, and this session runs on %1</source>
+        <extracomment>On standard error. %1: the toolkit&apos;s name for the window system (&quot;wayland&quot;).</extracomment>
+        <translation>hier kann nicht geprüft werden: Die Prüfung liest den Bildschirm über X11, und diese Sitzung läuft auf %1</translation>
+    </message>
+    <message>
+        <source>cannot check here: %1</source>
+        <extracomment>On standard error. %1: why (the X server cannot be reached, or stands in for Wayland).</extracomment>
+        <translation>hier kann nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation>die Standardausgabe kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>ClipboardPicture</name>
     <message>
         <source>The program that holds the clipboard did not answer in time (it may be busy or stopped).</source>
@@ -354,15 +383,27 @@ um eine Fläche zu wählen. F6 wechselt zu diesem Feld und zurück.</translation
         <translation>--background nimmt keine weitere Option und keine Datei</translation>
     </message>
     <message>
+        <source>--check-screen takes no other option but --json, and no file</source>
+        <extracomment>On standard error.</extracomment>
+        <translation>--check-screen nimmt keine andere Option als --json und keine Datei</translation>
+    </message>
+    <message>
+        <source>--json goes with --check-screen</source>
+        <extracomment>On standard error.</extracomment>
+        <translation>--json gehört zu --check-screen</translation>
+    </message>
+    <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
        huemark --background
+       huemark --check-screen [--json]
        huemark sample|stats|palette FILE ... (see --help)
        huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
         <translation>Aufruf: huemark [Optionen] [--] [Datei]
         huemark --pick [--format NOTATION] [--no-copy]
         huemark --background
+        huemark --check-screen [--json]
         huemark sample|stats|palette DATEI ... (siehe --help)
         huemark history [-n N] [--format F]</translation>
     </message>
@@ -394,6 +435,13 @@ Picking from the screen:
                  tray entry, and for --pick, which then answers at once. Every
                  pick is kept in the history (huemark history) unless Keep a
                  History is off.
+  --check-screen Checks every monitor for what makes a picked code differ from
+                 what is seen: its colour profile (X11&apos;s _ICC_PROFILE), its
+                 gamma ramps (a night light sets them), and a capture of a
+                 chart of known patches shown on it, compared pixel by pixel
+                 (X11). A verdict a monitor; exit code 0 when every capture
+                 is exact, 1 when one is not, 2 when it cannot check.
+  --json         With --check-screen: the same as one JSON document.
 
 Arguments:
   file           A picture file to open instead of the clipboard&apos;s picture: a
@@ -430,6 +478,14 @@ Aufnehmen vom Bildschirm:
                  über seinen Eintrag im Infobereich und für --pick, das dann
                  sofort antwortet. Jede Aufnahme wird im Verlauf aufbewahrt
                  (huemark history), außer wenn Verlauf führen aus ist.
+  --check-screen Prüft jeden Monitor auf das, was einen aufgenommenen Code vom
+                 Gesehenen abweichen lässt: sein Farbprofil (_ICC_PROFILE von
+                 X11), seine Gamma-Rampen (ein Nachtlicht setzt sie) und eine
+                 Aufnahme einer Tafel bekannter Felder, die auf ihm gezeigt
+                 und Pixel für Pixel verglichen wird (X11). Ein Urteil je
+                 Monitor; Exit-Code 0, wenn jede Aufnahme exakt ist, 1, wenn
+                 eine es nicht ist, 2, wenn nicht geprüft werden kann.
+  --json         Mit --check-screen: dasselbe als ein JSON-Dokument.
 
 Argumente:
   Datei          Eine Bilddatei, die statt des Bildes der Zwischenablage
@@ -535,6 +591,11 @@ Argumente:
         <source>the file ends at row %1: no colour of the picture</source>
         <extracomment>Details line: the pixels read lie where the file had ended. %1: the row it ends at.</extracomment>
         <translation>die Datei endet bei Zeile %1: keine Farbe des Bildes</translation>
+    </message>
+    <message>
+        <source>the file holds rows from %1 only: no colour of the picture</source>
+        <extracomment>Details line: the pixels read lie above the rows a file stored from the bottom up holds, as it ended early. %1: the first row it holds.</extracomment>
+        <translation>die Datei enthält nur Zeilen ab %1: keine Farbe des Bildes</translation>
     </message>
 </context>
 <context>
@@ -1464,6 +1525,131 @@ Argumente:
     </message>
 </context>
 <context>
+    <name>ScreenCheck</name>
+    <message>
+        <source>not captured: %1</source>
+        <translation>nicht erfasst: %1</translation>
+    </message>
+    <message>
+        <source>the capture holds %1×%2 pixels of its %3×%4</source>
+        <extracomment>%1×%2: the device pixels the capture held; %3×%4: the monitor&apos;s.</extracomment>
+        <translation>die Aufnahme enthält %1×%2 Pixel von seinen %3×%4</translation>
+    </message>
+    <message>
+        <source>the chart&apos;s corner marks are not where they belong</source>
+        <translation>die Eckmarken der Tafel sind nicht, wo sie hingehören</translation>
+    </message>
+    <message>
+        <source>the chart&apos;s corner marks are moved by different amounts (the capture is scaled)</source>
+        <translation>die Eckmarken der Tafel sind unterschiedlich weit verschoben (die Aufnahme ist skaliert)</translation>
+    </message>
+    <message>
+        <source>positions off by %1, %2 device pixels</source>
+        <extracomment>%1, %2: how far right and down the capture shows the chart, in device pixels.</extracomment>
+        <translation>Positionen um %1, %2 Gerätepixel verschoben</translation>
+    </message>
+    <message>
+        <source>values differ by up to %1 (ΔE2000 %2) in %3 pixels</source>
+        <extracomment>%1: the largest difference of a channel (0 to 255); %2: CIEDE2000; %3: how many pixels differ.</extracomment>
+        <translation>Werte weichen um bis zu %1 ab (ΔE2000 %2), in %3 Pixeln</translation>
+    </message>
+    <message>
+        <source>%1 bits a channel come back (depth %2)</source>
+        <extracomment>%1: the bits of a channel the capture keeps; %2: the monitor&apos;s bits a pixel.</extracomment>
+        <translation>%1 Bit je Kanal kommen zurück (Tiefe %2)</translation>
+    </message>
+    <message>
+        <source>%1 of the 16 near-black steps stay apart</source>
+        <translation>%1 der 16 Stufen nahe Schwarz bleiben unterscheidbar</translation>
+    </message>
+    <message>
+        <source>the one-pixel checkerboard does not come back (not at device pixels)</source>
+        <translation>das Schachbrett aus einzelnen Pixeln kommt nicht zurück (nicht in Gerätepixeln)</translation>
+    </message>
+    <message>
+        <source>not exact</source>
+        <translation>nicht exakt</translation>
+    </message>
+    <message>
+        <source>a profile lcms2 cannot read (%1)</source>
+        <translation>ein Profil, das lcms2 nicht lesen kann (%1)</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; (red ΔE2000 %2, green %3, blue %4, white %5)</source>
+        <extracomment>%1: the profile&apos;s name; %2 to %5: CIEDE2000 of red, green, blue and white from sRGB&apos;s.</extracomment>
+        <translation>das Profil „%1“ (Rot ΔE2000 %2, Grün %3, Blau %4, Weiß %5)</translation>
+    </message>
+    <message>
+        <source>gamma ramps that are not the identity (white ΔE2000 %1 from D65, middle grey %2)</source>
+        <extracomment>%1: CIEDE2000 of the white the ramps give from D65; %2: of the middle grey.</extracomment>
+        <translation>Gamma-Rampen, die nicht die Identität sind (Weiß ΔE2000 %1 von D65, mittleres Grau %2)</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exakt</translation>
+    </message>
+    <message>
+        <source>; what you see differs by %1</source>
+        <extracomment>After the capture&apos;s verdict: %1, what changes the colours on their way to the eye.</extracomment>
+        <translation>; was Sie sehen, weicht ab durch %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>%1: %2×%3 at %4,%5, scale %6, depth %7
+</source>
+        <extracomment>%1: the monitor&apos;s name; %2×%3 its device pixels; %4,%5 its place; %6 its scale; %7 its bits a pixel.</extracomment>
+        <translation>%1: %2×%3 bei %4,%5, Skalierung %6, Tiefe %7
+</translation>
+    </message>
+    <message>
+        <source>  profile: no profile (%1)
+</source>
+        <translation>  Profil: kein Profil (%1)
+</translation>
+    </message>
+    <message>
+        <source>  profile: unreadable, %1 bytes, sha256 %2 (%3)
+</source>
+        <translation>  Profil: unlesbar, %1 Byte, sha256 %2 (%3)
+</translation>
+    </message>
+    <message>
+        <source>  profile: &quot;%1&quot;, sha256 %2 (%3); ΔE2000 from sRGB: red %4, green %5, blue %6, white %7
+</source>
+        <extracomment>%1: its name; %2 its hash; %3 where it is published; %4 to %7: CIEDE2000 of red, green, blue from sRGB&apos;s and of its white from D65.</extracomment>
+        <translation>  Profil: „%1“, sha256 %2 (%3); ΔE2000 von sRGB: Rot %4, Grün %5, Blau %6, Weiß %7
+</translation>
+    </message>
+    <message>
+        <source>  gamma: unknown (%1)
+</source>
+        <translation>  Gamma: unbekannt (%1)
+</translation>
+    </message>
+    <message>
+        <source>  gamma: identity, %1 entries (%2)
+</source>
+        <translation>  Gamma: Identität, %1 Einträge (%2)
+</translation>
+    </message>
+    <message>
+        <source>  gamma: not the identity, %1 entries (%2); top %3:%4:%5, white ΔE2000 %6 from D65, middle grey %7
+</source>
+        <extracomment>%1: the ramps&apos; entries; %2: where they were read; %3:%4:%5: their top values (0 to 1); %6: CIEDE2000 of the white they give from D65; %7: of the middle grey.</extracomment>
+        <translation>  Gamma: nicht die Identität, %1 Einträge (%2); oben %3:%4:%5, Weiß ΔE2000 %6 von D65, mittleres Grau %7
+</translation>
+    </message>
+    <message>
+        <source>  verdict: %1
+</source>
+        <translation>  Urteil: %1
+</translation>
+    </message>
+</context>
+<context>
     <name>ScreenPick</name>
     <message>
         <source>Pick a colour from the screen</source>
@@ -1965,6 +2151,11 @@ angegeben. Exit-Status: 0 erledigt, 1 die Datei kann nicht gelesen werden oder
 ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falsche Verwendung.
 </translation>
     </message>
+    <message>
+        <source>the file ends early and holds rows %1 to %2 only: %3 reaches rows it does not hold</source>
+        <extracomment>On standard error. %1, %2: the first and last rows the file holds; %3: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
+        <translation>die Datei endet vorzeitig und enthält nur die Zeilen %1 bis %2: %3 reicht in Zeilen, die sie nicht enthält</translation>
+    </message>
 </context>
 <context>
     <name>X11Capture</name>
@@ -1975,6 +2166,18 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falsche Verwendung.
     <message>
         <source>The X server did not hand over the screen&apos;s pixels.</source>
         <translation>Der X-Server hat die Pixel des Bildschirms nicht übergeben.</translation>
+    </message>
+    <message>
+        <source>no X server answers</source>
+        <translation>kein X-Server antwortet</translation>
+    </message>
+    <message>
+        <source>the X server stands in for a Wayland desktop, whose screen it does not hold</source>
+        <translation>der X-Server steht für einen Wayland-Desktop, dessen Bildschirm er nicht enthält</translation>
+    </message>
+    <message>
+        <source>this build has no X11</source>
+        <translation>dieser Build hat kein X11</translation>
     </message>
 </context>
 <context>
@@ -2490,6 +2693,16 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falsche Verwendung.
         <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
         <translation>Die Farbe lässt sich nicht über die Vorlage kopieren.<byte value="xd"/>%1</translation>
     </message>
+    <message>
+        <source>The file holds rows %1 to %2 only: the area reaches rows it does not hold, whose colours are none of the picture&apos;s.</source>
+        <extracomment>Above an area&apos;s figures, for a file stored from the bottom up and cut short. %1, %2: the first and last rows it holds.</extracomment>
+        <translation>Die Datei enthält nur die Zeilen %1 bis %2: Der Bereich reicht in Zeilen, die sie nicht enthält; deren Farben sind keine des Bildes.</translation>
+    </message>
+    <message>
+        <source>The file ends early: stored from the bottom up, it holds rows %1 to %2 only; the rows above hold no colours of the picture.</source>
+        <extracomment>Over the picture, for a file stored from the bottom up and cut short. %1: the first row it holds; %2: the last row.</extracomment>
+        <translation>Die Datei endet vorzeitig: Von unten nach oben gespeichert, enthält sie nur die Zeilen %1 bis %2; die Zeilen darüber enthalten keine Farben des Bildes.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2504,6 +2717,10 @@ ein Punkt oder Rechteck liegt außerhalb des Bildes, 2 falsche Verwendung.
     <message>
         <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
         <translation>keine Anzeige für das Fenster vorhanden (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt); die Befehle sample, stats, palette und history brauchen keine</translation>
+    </message>
+    <message>
+        <source>no display to check (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation>kein Bildschirm zu prüfen (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
     </message>
 </context>
 </TS>

@@ -148,6 +148,35 @@ para elegir un área. F6 va a este panel y vuelve.</translation>
     </message>
 </context>
 <context>
+    <name>CheckScreen</name>
+    <message>
+        <source>Screen check chart</source>
+        <translation>Carta de la comprobación de pantalla</translation>
+    </message>
+    <message>
+        <source>the capture gave no picture of the screen&apos;s pixels</source>
+        <translation>la captura no dio ninguna imagen de los píxeles de la pantalla</translation>
+    </message>
+    <message>
+        <source>the monitor is too small for the chart</source>
+        <translation>el monitor es demasiado pequeño para la carta</translation>
+    </message>
+    <message>
+        <source>cannot check here: the check reads the screen through X11, and this session runs on %1</source>
+        <extracomment>On standard error. %1: the toolkit&apos;s name for the window system (&quot;wayland&quot;).</extracomment>
+        <translation>no se puede comprobar aquí: la comprobación lee la pantalla por X11, y esta sesión funciona sobre %1</translation>
+    </message>
+    <message>
+        <source>cannot check here: %1</source>
+        <extracomment>On standard error. %1: why (the X server cannot be reached, or stands in for Wayland).</extracomment>
+        <translation>no se puede comprobar aquí: %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation>no se puede escribir en la salida estándar</translation>
+    </message>
+</context>
+<context>
     <name>ClipboardPicture</name>
     <message>
         <source>The program that holds the clipboard did not answer in time (it may be busy or stopped).</source>
@@ -354,15 +383,27 @@ para elegir un área. F6 va a este panel y vuelve.</translation>
         <translation>--background no admite ninguna otra opción ni ningún archivo</translation>
     </message>
     <message>
+        <source>--check-screen takes no other option but --json, and no file</source>
+        <extracomment>On standard error.</extracomment>
+        <translation>--check-screen no admite más opción que --json, ni ningún archivo</translation>
+    </message>
+    <message>
+        <source>--json goes with --check-screen</source>
+        <extracomment>On standard error.</extracomment>
+        <translation>--json va con --check-screen</translation>
+    </message>
+    <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
        huemark --background
+       huemark --check-screen [--json]
        huemark sample|stats|palette FILE ... (see --help)
        huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
         <translation>Uso: huemark [opciones] [--] [archivo]
      huemark --pick [--format NOTACIÓN] [--no-copy]
      huemark --background
+     huemark --check-screen [--json]
      huemark sample|stats|palette ARCHIVO ... (véase --help)
      huemark history [-n N] [--format F]</translation>
     </message>
@@ -394,6 +435,13 @@ Picking from the screen:
                  tray entry, and for --pick, which then answers at once. Every
                  pick is kept in the history (huemark history) unless Keep a
                  History is off.
+  --check-screen Checks every monitor for what makes a picked code differ from
+                 what is seen: its colour profile (X11&apos;s _ICC_PROFILE), its
+                 gamma ramps (a night light sets them), and a capture of a
+                 chart of known patches shown on it, compared pixel by pixel
+                 (X11). A verdict a monitor; exit code 0 when every capture
+                 is exact, 1 when one is not, 2 when it cannot check.
+  --json         With --check-screen: the same as one JSON document.
 
 Arguments:
   file           A picture file to open instead of the clipboard&apos;s picture: a
@@ -432,6 +480,14 @@ Tomar un color de la pantalla:
                  que entonces responde enseguida. Cada color tomado se guarda
                  en el historial (huemark history), salvo que Guardar historial
                  esté desactivado.
+  --check-screen Comprueba en cada monitor lo que hace que un código tomado
+                 difiera de lo que se ve: su perfil de color (_ICC_PROFILE de
+                 X11), sus rampas gamma (una luz nocturna las fija) y una
+                 captura de una carta de parches conocidos mostrada en él,
+                 comparada píxel a píxel (X11). Un veredicto por monitor;
+                 código de salida 0 si cada captura es exacta, 1 si una no lo
+                 es, 2 si no se puede comprobar.
+  --json         Con --check-screen: lo mismo como un documento JSON.
 
 Argumentos:
   archivo        Un archivo de imagen que abrir en lugar de la imagen del
@@ -536,6 +592,11 @@ Argumentos:
         <source>the file ends at row %1: no colour of the picture</source>
         <extracomment>Details line: the pixels read lie where the file had ended. %1: the row it ends at.</extracomment>
         <translation>el archivo termina en la fila %1: ningún color de la imagen</translation>
+    </message>
+    <message>
+        <source>the file holds rows from %1 only: no colour of the picture</source>
+        <extracomment>Details line: the pixels read lie above the rows a file stored from the bottom up holds, as it ended early. %1: the first row it holds.</extracomment>
+        <translation>el archivo solo contiene filas desde la %1: ningún color de la imagen</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1526,131 @@ Argumentos:
     </message>
 </context>
 <context>
+    <name>ScreenCheck</name>
+    <message>
+        <source>not captured: %1</source>
+        <translation>no capturado: %1</translation>
+    </message>
+    <message>
+        <source>the capture holds %1×%2 pixels of its %3×%4</source>
+        <extracomment>%1×%2: the device pixels the capture held; %3×%4: the monitor&apos;s.</extracomment>
+        <translation>la captura contiene %1×%2 píxeles de sus %3×%4</translation>
+    </message>
+    <message>
+        <source>the chart&apos;s corner marks are not where they belong</source>
+        <translation>las marcas de esquina de la carta no están en su sitio</translation>
+    </message>
+    <message>
+        <source>the chart&apos;s corner marks are moved by different amounts (the capture is scaled)</source>
+        <translation>las marcas de esquina de la carta están desplazadas en cantidades distintas (la captura está escalada)</translation>
+    </message>
+    <message>
+        <source>positions off by %1, %2 device pixels</source>
+        <extracomment>%1, %2: how far right and down the capture shows the chart, in device pixels.</extracomment>
+        <translation>posiciones desplazadas %1, %2 píxeles del dispositivo</translation>
+    </message>
+    <message>
+        <source>values differ by up to %1 (ΔE2000 %2) in %3 pixels</source>
+        <extracomment>%1: the largest difference of a channel (0 to 255); %2: CIEDE2000; %3: how many pixels differ.</extracomment>
+        <translation>los valores difieren hasta %1 (ΔE2000 %2) en %3 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 bits a channel come back (depth %2)</source>
+        <extracomment>%1: the bits of a channel the capture keeps; %2: the monitor&apos;s bits a pixel.</extracomment>
+        <translation>vuelven %1 bits por canal (profundidad %2)</translation>
+    </message>
+    <message>
+        <source>%1 of the 16 near-black steps stay apart</source>
+        <translation>%1 de los 16 escalones cercanos al negro siguen distinguiéndose</translation>
+    </message>
+    <message>
+        <source>the one-pixel checkerboard does not come back (not at device pixels)</source>
+        <translation>el tablero de un píxel no vuelve (no en píxeles del dispositivo)</translation>
+    </message>
+    <message>
+        <source>not exact</source>
+        <translation>no exacto</translation>
+    </message>
+    <message>
+        <source>a profile lcms2 cannot read (%1)</source>
+        <translation>un perfil que lcms2 no puede leer (%1)</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; (red ΔE2000 %2, green %3, blue %4, white %5)</source>
+        <extracomment>%1: the profile&apos;s name; %2 to %5: CIEDE2000 of red, green, blue and white from sRGB&apos;s.</extracomment>
+        <translation>el perfil «%1» (rojo ΔE2000 %2, verde %3, azul %4, blanco %5)</translation>
+    </message>
+    <message>
+        <source>gamma ramps that are not the identity (white ΔE2000 %1 from D65, middle grey %2)</source>
+        <extracomment>%1: CIEDE2000 of the white the ramps give from D65; %2: of the middle grey.</extracomment>
+        <translation>rampas gamma que no son la identidad (blanco ΔE2000 %1 respecto a D65, gris medio %2)</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exacto</translation>
+    </message>
+    <message>
+        <source>; what you see differs by %1</source>
+        <extracomment>After the capture&apos;s verdict: %1, what changes the colours on their way to the eye.</extracomment>
+        <translation>; lo que ve difiere por %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>%1: %2×%3 at %4,%5, scale %6, depth %7
+</source>
+        <extracomment>%1: the monitor&apos;s name; %2×%3 its device pixels; %4,%5 its place; %6 its scale; %7 its bits a pixel.</extracomment>
+        <translation>%1: %2×%3 en %4,%5, escala %6, profundidad %7
+</translation>
+    </message>
+    <message>
+        <source>  profile: no profile (%1)
+</source>
+        <translation>  perfil: ningún perfil (%1)
+</translation>
+    </message>
+    <message>
+        <source>  profile: unreadable, %1 bytes, sha256 %2 (%3)
+</source>
+        <translation>  perfil: ilegible, %1 bytes, sha256 %2 (%3)
+</translation>
+    </message>
+    <message>
+        <source>  profile: &quot;%1&quot;, sha256 %2 (%3); ΔE2000 from sRGB: red %4, green %5, blue %6, white %7
+</source>
+        <extracomment>%1: its name; %2 its hash; %3 where it is published; %4 to %7: CIEDE2000 of red, green, blue from sRGB&apos;s and of its white from D65.</extracomment>
+        <translation>  perfil: «%1», sha256 %2 (%3); ΔE2000 respecto a sRGB: rojo %4, verde %5, azul %6, blanco %7
+</translation>
+    </message>
+    <message>
+        <source>  gamma: unknown (%1)
+</source>
+        <translation>  gamma: desconocida (%1)
+</translation>
+    </message>
+    <message>
+        <source>  gamma: identity, %1 entries (%2)
+</source>
+        <translation>  gamma: identidad, %1 entradas (%2)
+</translation>
+    </message>
+    <message>
+        <source>  gamma: not the identity, %1 entries (%2); top %3:%4:%5, white ΔE2000 %6 from D65, middle grey %7
+</source>
+        <extracomment>%1: the ramps&apos; entries; %2: where they were read; %3:%4:%5: their top values (0 to 1); %6: CIEDE2000 of the white they give from D65; %7: of the middle grey.</extracomment>
+        <translation>  gamma: no es la identidad, %1 entradas (%2); máximo %3:%4:%5, blanco ΔE2000 %6 respecto a D65, gris medio %7
+</translation>
+    </message>
+    <message>
+        <source>  verdict: %1
+</source>
+        <translation>  veredicto: %1
+</translation>
+    </message>
+</context>
+<context>
     <name>ScreenPick</name>
     <message>
         <source>Pick a colour from the screen</source>
@@ -1967,6 +2153,11 @@ leer el archivo o un punto o rectángulo queda fuera de la imagen, 2 uso
 incorrecto.
 </translation>
     </message>
+    <message>
+        <source>the file ends early and holds rows %1 to %2 only: %3 reaches rows it does not hold</source>
+        <extracomment>On standard error. %1, %2: the first and last rows the file holds; %3: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
+        <translation>el archivo termina antes de tiempo y solo contiene las filas %1 a %2: %3 llega a filas que no contiene</translation>
+    </message>
 </context>
 <context>
     <name>X11Capture</name>
@@ -1977,6 +2168,18 @@ incorrecto.
     <message>
         <source>The X server did not hand over the screen&apos;s pixels.</source>
         <translation>El servidor X no entregó los píxeles de la pantalla.</translation>
+    </message>
+    <message>
+        <source>no X server answers</source>
+        <translation>ningún servidor X responde</translation>
+    </message>
+    <message>
+        <source>the X server stands in for a Wayland desktop, whose screen it does not hold</source>
+        <translation>el servidor X hace las veces de un escritorio Wayland, cuya pantalla no contiene</translation>
+    </message>
+    <message>
+        <source>this build has no X11</source>
+        <translation>esta compilación no tiene X11</translation>
     </message>
 </context>
 <context>
@@ -2492,6 +2695,16 @@ incorrecto.
         <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
         <translation>No se puede copiar el color mediante la plantilla.<byte value="xd"/>%1</translation>
     </message>
+    <message>
+        <source>The file holds rows %1 to %2 only: the area reaches rows it does not hold, whose colours are none of the picture&apos;s.</source>
+        <extracomment>Above an area&apos;s figures, for a file stored from the bottom up and cut short. %1, %2: the first and last rows it holds.</extracomment>
+        <translation>El archivo solo contiene las filas %1 a %2: el área llega a filas que no contiene, cuyos colores no son de la imagen.</translation>
+    </message>
+    <message>
+        <source>The file ends early: stored from the bottom up, it holds rows %1 to %2 only; the rows above hold no colours of the picture.</source>
+        <extracomment>Over the picture, for a file stored from the bottom up and cut short. %1: the first row it holds; %2: the last row.</extracomment>
+        <translation>El archivo termina antes de tiempo: guardado de abajo arriba, solo contiene las filas %1 a %2; las filas de arriba no contienen colores de la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2506,6 +2719,10 @@ incorrecto.
     <message>
         <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
         <translation>no hay ninguna pantalla en la que mostrar la ventana (DISPLAY y WAYLAND_DISPLAY no están definidas); las órdenes sample, stats, palette y history no la necesitan</translation>
+    </message>
+    <message>
+        <source>no display to check (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation>no hay pantalla que comprobar (DISPLAY y WAYLAND_DISPLAY no están definidas)</translation>
     </message>
 </context>
 </TS>

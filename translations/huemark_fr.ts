@@ -148,6 +148,35 @@ pour choisir une zone. F6 va à ce panneau et revient.</translation>
     </message>
 </context>
 <context>
+    <name>CheckScreen</name>
+    <message>
+        <source>Screen check chart</source>
+        <translation>Mire de la vérification de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>the capture gave no picture of the screen&apos;s pixels</source>
+        <translation>la capture n&apos;a donné aucune image des pixels de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>the monitor is too small for the chart</source>
+        <translation>le moniteur est trop petit pour la mire</translation>
+    </message>
+    <message>
+        <source>cannot check here: the check reads the screen through X11, and this session runs on %1</source>
+        <extracomment>On standard error. %1: the toolkit&apos;s name for the window system (&quot;wayland&quot;).</extracomment>
+        <translation>vérification impossible ici : elle lit l&apos;écran par X11, et cette session tourne sur %1</translation>
+    </message>
+    <message>
+        <source>cannot check here: %1</source>
+        <extracomment>On standard error. %1: why (the X server cannot be reached, or stands in for Wayland).</extracomment>
+        <translation>vérification impossible ici : %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation>impossible d&apos;écrire sur la sortie standard</translation>
+    </message>
+</context>
+<context>
     <name>ClipboardPicture</name>
     <message>
         <source>The program that holds the clipboard did not answer in time (it may be busy or stopped).</source>
@@ -354,15 +383,27 @@ pour choisir une zone. F6 va à ce panneau et revient.</translation>
         <translation>--background ne prend aucune autre option ni aucun fichier</translation>
     </message>
     <message>
+        <source>--check-screen takes no other option but --json, and no file</source>
+        <extracomment>On standard error.</extracomment>
+        <translation>--check-screen n&apos;accepte aucune autre option que --json, ni aucun fichier</translation>
+    </message>
+    <message>
+        <source>--json goes with --check-screen</source>
+        <extracomment>On standard error.</extracomment>
+        <translation>--json va avec --check-screen</translation>
+    </message>
+    <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
        huemark --background
+       huemark --check-screen [--json]
        huemark sample|stats|palette FILE ... (see --help)
        huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
         <translation>Utilisation : huemark [options] [--] [fichier]
               huemark --pick [--format NOTATION] [--no-copy]
               huemark --background
+              huemark --check-screen [--json]
               huemark sample|stats|palette FICHIER ... (voir --help)
               huemark history [-n N] [--format F]</translation>
     </message>
@@ -394,6 +435,13 @@ Picking from the screen:
                  tray entry, and for --pick, which then answers at once. Every
                  pick is kept in the history (huemark history) unless Keep a
                  History is off.
+  --check-screen Checks every monitor for what makes a picked code differ from
+                 what is seen: its colour profile (X11&apos;s _ICC_PROFILE), its
+                 gamma ramps (a night light sets them), and a capture of a
+                 chart of known patches shown on it, compared pixel by pixel
+                 (X11). A verdict a monitor; exit code 0 when every capture
+                 is exact, 1 when one is not, 2 when it cannot check.
+  --json         With --check-screen: the same as one JSON document.
 
 Arguments:
   file           A picture file to open instead of the clipboard&apos;s picture: a
@@ -431,6 +479,14 @@ Prélèvement à l&apos;écran :
                  et pour --pick, qui répond alors aussitôt. Chaque prélèvement
                  est conservé dans l&apos;historique (huemark history), sauf si
                  Conserver un historique est désactivé.
+  --check-screen Vérifie sur chaque moniteur ce qui fait différer un code
+                 prélevé de ce qui est vu : son profil de couleurs
+                 (_ICC_PROFILE de X11), ses rampes gamma (une lumière de nuit
+                 les règle) et une capture d&apos;une mire de plages connues
+                 affichée dessus, comparée pixel par pixel (X11). Un verdict
+                 par moniteur ; code de sortie 0 si chaque capture est exacte,
+                 1 si l&apos;une ne l&apos;est pas, 2 si la vérification est impossible.
+  --json         Avec --check-screen : la même chose en un document JSON.
 
 Arguments :
   fichier        Un fichier image à ouvrir à la place de l&apos;image du
@@ -536,6 +592,11 @@ Arguments :
         <source>the file ends at row %1: no colour of the picture</source>
         <extracomment>Details line: the pixels read lie where the file had ended. %1: the row it ends at.</extracomment>
         <translation>le fichier s&apos;arrête à la ligne %1 : aucune couleur de l&apos;image</translation>
+    </message>
+    <message>
+        <source>the file holds rows from %1 only: no colour of the picture</source>
+        <extracomment>Details line: the pixels read lie above the rows a file stored from the bottom up holds, as it ended early. %1: the first row it holds.</extracomment>
+        <translation>le fichier ne contient que les lignes à partir de %1 : aucune couleur de l&apos;image</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1526,131 @@ Arguments :
     </message>
 </context>
 <context>
+    <name>ScreenCheck</name>
+    <message>
+        <source>not captured: %1</source>
+        <translation>non capturé : %1</translation>
+    </message>
+    <message>
+        <source>the capture holds %1×%2 pixels of its %3×%4</source>
+        <extracomment>%1×%2: the device pixels the capture held; %3×%4: the monitor&apos;s.</extracomment>
+        <translation>la capture contient %1×%2 pixels de ses %3×%4</translation>
+    </message>
+    <message>
+        <source>the chart&apos;s corner marks are not where they belong</source>
+        <translation>les repères d&apos;angle de la mire ne sont pas à leur place</translation>
+    </message>
+    <message>
+        <source>the chart&apos;s corner marks are moved by different amounts (the capture is scaled)</source>
+        <translation>les repères d&apos;angle de la mire sont décalés de quantités différentes (la capture est mise à l&apos;échelle)</translation>
+    </message>
+    <message>
+        <source>positions off by %1, %2 device pixels</source>
+        <extracomment>%1, %2: how far right and down the capture shows the chart, in device pixels.</extracomment>
+        <translation>positions décalées de %1, %2 pixels de l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>values differ by up to %1 (ΔE2000 %2) in %3 pixels</source>
+        <extracomment>%1: the largest difference of a channel (0 to 255); %2: CIEDE2000; %3: how many pixels differ.</extracomment>
+        <translation>valeurs différentes jusqu&apos;à %1 (ΔE2000 %2) dans %3 pixels</translation>
+    </message>
+    <message>
+        <source>%1 bits a channel come back (depth %2)</source>
+        <extracomment>%1: the bits of a channel the capture keeps; %2: the monitor&apos;s bits a pixel.</extracomment>
+        <translation>%1 bits par canal reviennent (profondeur %2)</translation>
+    </message>
+    <message>
+        <source>%1 of the 16 near-black steps stay apart</source>
+        <translation>%1 des 16 paliers proches du noir restent distincts</translation>
+    </message>
+    <message>
+        <source>the one-pixel checkerboard does not come back (not at device pixels)</source>
+        <translation>le damier d&apos;un pixel ne revient pas (pas en pixels de l&apos;appareil)</translation>
+    </message>
+    <message>
+        <source>not exact</source>
+        <translation>pas exact</translation>
+    </message>
+    <message>
+        <source>a profile lcms2 cannot read (%1)</source>
+        <translation>un profil que lcms2 ne sait pas lire (%1)</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; (red ΔE2000 %2, green %3, blue %4, white %5)</source>
+        <extracomment>%1: the profile&apos;s name; %2 to %5: CIEDE2000 of red, green, blue and white from sRGB&apos;s.</extracomment>
+        <translation>le profil « %1 » (rouge ΔE2000 %2, vert %3, bleu %4, blanc %5)</translation>
+    </message>
+    <message>
+        <source>gamma ramps that are not the identity (white ΔE2000 %1 from D65, middle grey %2)</source>
+        <extracomment>%1: CIEDE2000 of the white the ramps give from D65; %2: of the middle grey.</extracomment>
+        <translation>des rampes gamma qui ne sont pas l&apos;identité (blanc ΔE2000 %1 de D65, gris moyen %2)</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>exact</translation>
+    </message>
+    <message>
+        <source>; what you see differs by %1</source>
+        <extracomment>After the capture&apos;s verdict: %1, what changes the colours on their way to the eye.</extracomment>
+        <translation> ; ce que vous voyez diffère par %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>%1: %2×%3 at %4,%5, scale %6, depth %7
+</source>
+        <extracomment>%1: the monitor&apos;s name; %2×%3 its device pixels; %4,%5 its place; %6 its scale; %7 its bits a pixel.</extracomment>
+        <translation>%1 : %2×%3 en %4,%5, échelle %6, profondeur %7
+</translation>
+    </message>
+    <message>
+        <source>  profile: no profile (%1)
+</source>
+        <translation>  profil : aucun profil (%1)
+</translation>
+    </message>
+    <message>
+        <source>  profile: unreadable, %1 bytes, sha256 %2 (%3)
+</source>
+        <translation>  profil : illisible, %1 octets, sha256 %2 (%3)
+</translation>
+    </message>
+    <message>
+        <source>  profile: &quot;%1&quot;, sha256 %2 (%3); ΔE2000 from sRGB: red %4, green %5, blue %6, white %7
+</source>
+        <extracomment>%1: its name; %2 its hash; %3 where it is published; %4 to %7: CIEDE2000 of red, green, blue from sRGB&apos;s and of its white from D65.</extracomment>
+        <translation>  profil : « %1 », sha256 %2 (%3) ; ΔE2000 depuis sRGB : rouge %4, vert %5, bleu %6, blanc %7
+</translation>
+    </message>
+    <message>
+        <source>  gamma: unknown (%1)
+</source>
+        <translation>  gamma : inconnu (%1)
+</translation>
+    </message>
+    <message>
+        <source>  gamma: identity, %1 entries (%2)
+</source>
+        <translation>  gamma : identité, %1 entrées (%2)
+</translation>
+    </message>
+    <message>
+        <source>  gamma: not the identity, %1 entries (%2); top %3:%4:%5, white ΔE2000 %6 from D65, middle grey %7
+</source>
+        <extracomment>%1: the ramps&apos; entries; %2: where they were read; %3:%4:%5: their top values (0 to 1); %6: CIEDE2000 of the white they give from D65; %7: of the middle grey.</extracomment>
+        <translation>  gamma : pas l&apos;identité, %1 entrées (%2) ; sommet %3:%4:%5, blanc ΔE2000 %6 de D65, gris moyen %7
+</translation>
+    </message>
+    <message>
+        <source>  verdict: %1
+</source>
+        <translation>  verdict : %1
+</translation>
+    </message>
+</context>
+<context>
     <name>ScreenPick</name>
     <message>
         <source>Pick a colour from the screen</source>
@@ -1967,6 +2153,11 @@ pixels de l&apos;image depuis le coin supérieur gauche. Code de sortie : 0 term
 l&apos;image, 2 mauvaise utilisation.
 </translation>
     </message>
+    <message>
+        <source>the file ends early and holds rows %1 to %2 only: %3 reaches rows it does not hold</source>
+        <extracomment>On standard error. %1, %2: the first and last rows the file holds; %3: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
+        <translation>le fichier s&apos;arrête trop tôt et ne contient que les lignes %1 à %2 : %3 atteint des lignes qu&apos;il ne contient pas</translation>
+    </message>
 </context>
 <context>
     <name>X11Capture</name>
@@ -1977,6 +2168,18 @@ l&apos;image, 2 mauvaise utilisation.
     <message>
         <source>The X server did not hand over the screen&apos;s pixels.</source>
         <translation>Le serveur X n&apos;a pas transmis les pixels de l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>no X server answers</source>
+        <translation>aucun serveur X ne répond</translation>
+    </message>
+    <message>
+        <source>the X server stands in for a Wayland desktop, whose screen it does not hold</source>
+        <translation>le serveur X tient lieu d&apos;un bureau Wayland, dont il ne contient pas l&apos;écran</translation>
+    </message>
+    <message>
+        <source>this build has no X11</source>
+        <translation>cette version n&apos;a pas X11</translation>
     </message>
 </context>
 <context>
@@ -2492,6 +2695,16 @@ l&apos;image, 2 mauvaise utilisation.
         <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
         <translation>La couleur ne peut pas être copiée au moyen du modèle.<byte value="xd"/>%1</translation>
     </message>
+    <message>
+        <source>The file holds rows %1 to %2 only: the area reaches rows it does not hold, whose colours are none of the picture&apos;s.</source>
+        <extracomment>Above an area&apos;s figures, for a file stored from the bottom up and cut short. %1, %2: the first and last rows it holds.</extracomment>
+        <translation>Le fichier ne contient que les lignes %1 à %2 : la zone atteint des lignes qu&apos;il ne contient pas, dont les couleurs ne sont pas celles de l&apos;image.</translation>
+    </message>
+    <message>
+        <source>The file ends early: stored from the bottom up, it holds rows %1 to %2 only; the rows above hold no colours of the picture.</source>
+        <extracomment>Over the picture, for a file stored from the bottom up and cut short. %1: the first row it holds; %2: the last row.</extracomment>
+        <translation>Le fichier s&apos;arrête trop tôt : enregistré de bas en haut, il ne contient que les lignes %1 à %2 ; les lignes au-dessus ne contiennent aucune couleur de l&apos;image.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2506,6 +2719,10 @@ l&apos;image, 2 mauvaise utilisation.
     <message>
         <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
         <translation>aucun affichage où montrer la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définies) ; les verbes sample, stats, palette et history n&apos;en ont pas besoin</translation>
+    </message>
+    <message>
+        <source>no display to check (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation>aucun écran à vérifier (DISPLAY et WAYLAND_DISPLAY ne sont pas définis)</translation>
     </message>
 </context>
 </TS>

@@ -148,6 +148,35 @@ to choose an area. F6 goes to this panel and back.</source>
     </message>
 </context>
 <context>
+    <name>CheckScreen</name>
+    <message>
+        <source>Screen check chart</source>
+        <translation>画面チェックのチャート</translation>
+    </message>
+    <message>
+        <source>the capture gave no picture of the screen&apos;s pixels</source>
+        <translation>キャプチャから画面のピクセルの画像が得られませんでした</translation>
+    </message>
+    <message>
+        <source>the monitor is too small for the chart</source>
+        <translation>モニターがチャートには小さすぎます</translation>
+    </message>
+    <message>
+        <source>cannot check here: the check reads the screen through X11, and this session runs on %1</source>
+        <extracomment>On standard error. %1: the toolkit&apos;s name for the window system (&quot;wayland&quot;).</extracomment>
+        <translation>ここでは調べられません: チェックは X11 で画面を読み取りますが、このセッションは %1 で動作しています</translation>
+    </message>
+    <message>
+        <source>cannot check here: %1</source>
+        <extracomment>On standard error. %1: why (the X server cannot be reached, or stands in for Wayland).</extracomment>
+        <translation>ここでは調べられません: %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output</source>
+        <translation>標準出力に書き込めません</translation>
+    </message>
+</context>
+<context>
     <name>ClipboardPicture</name>
     <message>
         <source>The program that holds the clipboard did not answer in time (it may be busy or stopped).</source>
@@ -353,15 +382,27 @@ to choose an area. F6 goes to this panel and back.</source>
         <translation>--background には他のオプションもファイルも指定できません</translation>
     </message>
     <message>
+        <source>--check-screen takes no other option but --json, and no file</source>
+        <extracomment>On standard error.</extracomment>
+        <translation>--check-screen には --json 以外のオプションもファイルも指定できません</translation>
+    </message>
+    <message>
+        <source>--json goes with --check-screen</source>
+        <extracomment>On standard error.</extracomment>
+        <translation>--json は --check-screen と共に使います</translation>
+    </message>
+    <message>
         <source>Usage: huemark [options] [--] [file]
        huemark --pick [--format NOTATION] [--no-copy]
        huemark --background
+       huemark --check-screen [--json]
        huemark sample|stats|palette FILE ... (see --help)
        huemark history [-n N] [--format F]</source>
         <extracomment>The command line&apos;s usage. The command, its options and the words in capitals stay as they are; keep the columns.</extracomment>
         <translation>使い方: huemark [オプション] [--] [ファイル]
         huemark --pick [--format 表記] [--no-copy]
         huemark --background
+        huemark --check-screen [--json]
         huemark sample|stats|palette ファイル ... (--help を参照)
         huemark history [-n N] [--format F]</translation>
     </message>
@@ -393,6 +434,13 @@ Picking from the screen:
                  tray entry, and for --pick, which then answers at once. Every
                  pick is kept in the history (huemark history) unless Keep a
                  History is off.
+  --check-screen Checks every monitor for what makes a picked code differ from
+                 what is seen: its colour profile (X11&apos;s _ICC_PROFILE), its
+                 gamma ramps (a night light sets them), and a capture of a
+                 chart of known patches shown on it, compared pixel by pixel
+                 (X11). A verdict a monitor; exit code 0 when every capture
+                 is exact, 1 when one is not, 2 when it cannot check.
+  --json         With --check-screen: the same as one JSON document.
 
 Arguments:
   file           A picture file to open instead of the clipboard&apos;s picture: a
@@ -429,6 +477,14 @@ Arguments:
                  --pick で取得を始め、--pick にはすぐに応答します。取得した色は
                  すべて履歴 (huemark history) に保存されます (「履歴を残す」が
                  オフのときを除く)。
+  --check-screen 取得したコードが見えている色と異なる原因を、モニターごとに
+                 調べます: カラープロファイル (X11 の _ICC_PROFILE)、ガンマ
+                 ランプ (夜間モードが設定します)、そしてモニターに表示した
+                 既知のパッチのチャートをキャプチャし、ピクセルごとに比較した
+                 結果 (X11)。モニターごとに判定を 1 つ出します。終了コードは
+                 すべてのキャプチャが正確なら 0、そうでないものがあれば 1、
+                 調べられないときは 2 です。
+  --json         --check-screen と共に: 同じ内容を 1 つの JSON 文書で。
 
 引数:
   ファイル       クリップボードの画像の代わりに開く画像ファイル: パス、
@@ -533,6 +589,11 @@ Arguments:
         <source>the file ends at row %1: no colour of the picture</source>
         <extracomment>Details line: the pixels read lie where the file had ended. %1: the row it ends at.</extracomment>
         <translation>ファイルは %1 行目で終わっています: 画像の色ではありません</translation>
+    </message>
+    <message>
+        <source>the file holds rows from %1 only: no colour of the picture</source>
+        <extracomment>Details line: the pixels read lie above the rows a file stored from the bottom up holds, as it ended early. %1: the first row it holds.</extracomment>
+        <translation>ファイルには %1 行目以降しかありません: 画像の色ではありません</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1522,131 @@ Arguments:
     </message>
 </context>
 <context>
+    <name>ScreenCheck</name>
+    <message>
+        <source>not captured: %1</source>
+        <translation>キャプチャされていません: %1</translation>
+    </message>
+    <message>
+        <source>the capture holds %1×%2 pixels of its %3×%4</source>
+        <extracomment>%1×%2: the device pixels the capture held; %3×%4: the monitor&apos;s.</extracomment>
+        <translation>キャプチャには %3×%4 のうち %1×%2 ピクセルしかありません</translation>
+    </message>
+    <message>
+        <source>the chart&apos;s corner marks are not where they belong</source>
+        <translation>チャートの隅のマークが本来の位置にありません</translation>
+    </message>
+    <message>
+        <source>the chart&apos;s corner marks are moved by different amounts (the capture is scaled)</source>
+        <translation>チャートの隅のマークのずれ方がまちまちです (キャプチャが拡大縮小されています)</translation>
+    </message>
+    <message>
+        <source>positions off by %1, %2 device pixels</source>
+        <extracomment>%1, %2: how far right and down the capture shows the chart, in device pixels.</extracomment>
+        <translation>位置が %1, %2 デバイスピクセルずれています</translation>
+    </message>
+    <message>
+        <source>values differ by up to %1 (ΔE2000 %2) in %3 pixels</source>
+        <extracomment>%1: the largest difference of a channel (0 to 255); %2: CIEDE2000; %3: how many pixels differ.</extracomment>
+        <translation>%3 ピクセルで値が最大 %1 異なります (ΔE2000 %2)</translation>
+    </message>
+    <message>
+        <source>%1 bits a channel come back (depth %2)</source>
+        <extracomment>%1: the bits of a channel the capture keeps; %2: the monitor&apos;s bits a pixel.</extracomment>
+        <translation>チャンネルあたり %1 ビットが戻ります (深度 %2)</translation>
+    </message>
+    <message>
+        <source>%1 of the 16 near-black steps stay apart</source>
+        <translation>黒に近い 16 段階のうち %1 段階が区別できます</translation>
+    </message>
+    <message>
+        <source>the one-pixel checkerboard does not come back (not at device pixels)</source>
+        <translation>1 ピクセルの市松模様が戻りません (デバイスピクセル単位ではありません)</translation>
+    </message>
+    <message>
+        <source>not exact</source>
+        <translation>正確ではありません</translation>
+    </message>
+    <message>
+        <source>a profile lcms2 cannot read (%1)</source>
+        <translation>lcms2 が読めないプロファイル (%1)</translation>
+    </message>
+    <message>
+        <source>the profile &quot;%1&quot; (red ΔE2000 %2, green %3, blue %4, white %5)</source>
+        <extracomment>%1: the profile&apos;s name; %2 to %5: CIEDE2000 of red, green, blue and white from sRGB&apos;s.</extracomment>
+        <translation>プロファイル「%1」(赤 ΔE2000 %2、緑 %3、青 %4、白 %5)</translation>
+    </message>
+    <message>
+        <source>gamma ramps that are not the identity (white ΔE2000 %1 from D65, middle grey %2)</source>
+        <extracomment>%1: CIEDE2000 of the white the ramps give from D65; %2: of the middle grey.</extracomment>
+        <translation>恒等でないガンマランプ (白は D65 から ΔE2000 %1、中間グレー %2)</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <translation>正確</translation>
+    </message>
+    <message>
+        <source>; what you see differs by %1</source>
+        <extracomment>After the capture&apos;s verdict: %1, what changes the colours on their way to the eye.</extracomment>
+        <translation>。見える色は次の理由で異なります: %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> と </translation>
+    </message>
+    <message>
+        <source>%1: %2×%3 at %4,%5, scale %6, depth %7
+</source>
+        <extracomment>%1: the monitor&apos;s name; %2×%3 its device pixels; %4,%5 its place; %6 its scale; %7 its bits a pixel.</extracomment>
+        <translation>%1: %2×%3、位置 %4,%5、倍率 %6、深度 %7
+</translation>
+    </message>
+    <message>
+        <source>  profile: no profile (%1)
+</source>
+        <translation>  プロファイル: なし (%1)
+</translation>
+    </message>
+    <message>
+        <source>  profile: unreadable, %1 bytes, sha256 %2 (%3)
+</source>
+        <translation>  プロファイル: 読めません、%1 バイト、sha256 %2 (%3)
+</translation>
+    </message>
+    <message>
+        <source>  profile: &quot;%1&quot;, sha256 %2 (%3); ΔE2000 from sRGB: red %4, green %5, blue %6, white %7
+</source>
+        <extracomment>%1: its name; %2 its hash; %3 where it is published; %4 to %7: CIEDE2000 of red, green, blue from sRGB&apos;s and of its white from D65.</extracomment>
+        <translation>  プロファイル: 「%1」、sha256 %2 (%3)。sRGB からの ΔE2000: 赤 %4、緑 %5、青 %6、白 %7
+</translation>
+    </message>
+    <message>
+        <source>  gamma: unknown (%1)
+</source>
+        <translation>  ガンマ: 不明 (%1)
+</translation>
+    </message>
+    <message>
+        <source>  gamma: identity, %1 entries (%2)
+</source>
+        <translation>  ガンマ: 恒等、%1 エントリ (%2)
+</translation>
+    </message>
+    <message>
+        <source>  gamma: not the identity, %1 entries (%2); top %3:%4:%5, white ΔE2000 %6 from D65, middle grey %7
+</source>
+        <extracomment>%1: the ramps&apos; entries; %2: where they were read; %3:%4:%5: their top values (0 to 1); %6: CIEDE2000 of the white they give from D65; %7: of the middle grey.</extracomment>
+        <translation>  ガンマ: 恒等ではありません、%1 エントリ (%2)。最大値 %3:%4:%5、白は D65 から ΔE2000 %6、中間グレー %7
+</translation>
+    </message>
+    <message>
+        <source>  verdict: %1
+</source>
+        <translation>  判定: %1
+</translation>
+    </message>
+</context>
+<context>
     <name>ScreenPick</name>
     <message>
         <source>Pick a colour from the screen</source>
@@ -1958,6 +2144,11 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
 1 ファイルを読み込めない、または点や矩形が画像の外にある、2 使い方の誤り。
 </translation>
     </message>
+    <message>
+        <source>the file ends early and holds rows %1 to %2 only: %3 reaches rows it does not hold</source>
+        <extracomment>On standard error. %1, %2: the first and last rows the file holds; %3: the point or rectangle asked for (&quot;the point 3,90&quot;, &quot;the rectangle 0,0,10,200&quot;).</extracomment>
+        <translation>ファイルが途中で終わり、%1 行目から %2 行目までしかありません: %3 はファイルにない行に及んでいます</translation>
+    </message>
 </context>
 <context>
     <name>X11Capture</name>
@@ -1968,6 +2159,18 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     <message>
         <source>The X server did not hand over the screen&apos;s pixels.</source>
         <translation>X サーバーが画面のピクセルを渡しませんでした。</translation>
+    </message>
+    <message>
+        <source>no X server answers</source>
+        <translation>応答する X サーバーがありません</translation>
+    </message>
+    <message>
+        <source>the X server stands in for a Wayland desktop, whose screen it does not hold</source>
+        <translation>この X サーバーは Wayland デスクトップの代わりで、その画面を保持していません</translation>
+    </message>
+    <message>
+        <source>this build has no X11</source>
+        <translation>このビルドには X11 がありません</translation>
     </message>
 </context>
 <context>
@@ -2483,6 +2686,16 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
         <extracomment>A message box, its lines broken by carriage returns. %1: why (a sentence).</extracomment>
         <translation>テンプレートを通して色をコピーできません。<byte value="xd"/>%1</translation>
     </message>
+    <message>
+        <source>The file holds rows %1 to %2 only: the area reaches rows it does not hold, whose colours are none of the picture&apos;s.</source>
+        <extracomment>Above an area&apos;s figures, for a file stored from the bottom up and cut short. %1, %2: the first and last rows it holds.</extracomment>
+        <translation>ファイルには %1 行目から %2 行目までしかありません: 範囲がファイルにない行に及んでおり、その色は画像の色ではありません。</translation>
+    </message>
+    <message>
+        <source>The file ends early: stored from the bottom up, it holds rows %1 to %2 only; the rows above hold no colours of the picture.</source>
+        <extracomment>Over the picture, for a file stored from the bottom up and cut short. %1: the first row it holds; %2: the last row.</extracomment>
+        <translation>ファイルが途中で終わっています: 下から上へ保存されており、%1 行目から %2 行目までしかありません。それより上の行は画像の色ではありません。</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -2497,6 +2710,10 @@ rectangles are in picture pixels from the top-left corner. Exit status: 0 done,
     <message>
         <source>no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); the verbs sample, stats, palette and history need none</source>
         <translation>ウィンドウを表示するディスプレイがありません (DISPLAY と WAYLAND_DISPLAY が設定されていません)。サブコマンド sample、stats、palette、history はディスプレイなしで使えます</translation>
+    </message>
+    <message>
+        <source>no display to check (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation>調べるディスプレイがありません (DISPLAY と WAYLAND_DISPLAY が設定されていません)</translation>
     </message>
 </context>
 </TS>
