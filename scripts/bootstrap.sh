@@ -29,6 +29,8 @@ packages=(
     # the screen capture: MIT-SHM for X11; a wlroots desktop with its screenshot portal, clipboard
     # and keyboard tools for the Wayland session
     libxcb-shm0-dev libxcb-damage0-dev
+    # the screen check's gamma ramps (RandR)
+    libxcb-randr0-dev
     # the pick benchmark presses the shortcut through XTest (Xlib and libXtst)
     libx11-dev libxtst6
     sway swaybg grim xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk wl-clipboard wtype
@@ -43,8 +45,9 @@ packages=(
     xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
     # picture fixtures, expected colours and the reference decoders of the loading benchmark
     webp libheif-examples libjxl-tools liblcms2-utils netpbm libtiff-tools
-    # the list formats read back independently
-    python3-tinycss2
+    # the list formats read back independently: tinycss2 with Python, the npm readers of the
+    # binary palettes (shipped in tests/palette/npm) with Node
+    python3-tinycss2 nodejs
     # the first look's decoder (libjpeg-turbo), and the viewers its benchmark compares with
     libjpeg-dev feh eog
     # the screen pick's benchmark compares with gpick's one-gesture pick

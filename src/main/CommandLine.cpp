@@ -53,6 +53,8 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
     QList<QByteArray> pickOptions; // the options that only a pick takes
     std::optional<QByteArray> format;
     bool background = false;
+    bool checkScreen = false;
+    bool json = false;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QByteArray& word = words[i];
         if (options && word == "--") {
@@ -70,6 +72,14 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
             }
             if (word == "--background") {
                 background = true;
+                continue;
+            }
+            if (word == "--check-screen") {
+                checkScreen = true;
+                continue;
+            }
+            if (word == "--json") {
+                json = true;
                 continue;
             }
             if (word == "--no-copy") {
@@ -99,6 +109,24 @@ Request Parse(const QList<QByteArray>& words, const QString& hostName) {
         } else {
             files << word;
         }
+    }
+    if (checkScreen) {
+        if (background || !pickOptions.isEmpty() || !files.isEmpty()) {
+            //: On standard error.
+            return Refused(QCoreApplication::translate(
+                               "CommandLine", "--check-screen takes no other option but --json, "
+                                              "and no file"),
+                           2);
+        }
+        Request r;
+        r.action = Request::Action::CheckScreen;
+        r.json = json;
+        return r;
+    }
+    if (json) {
+        //: On standard error.
+        return Refused(
+            QCoreApplication::translate("CommandLine", "--json goes with --check-screen"), 2);
     }
     if (background) {
         if (!pickOptions.isEmpty() || !files.isEmpty()) {
@@ -195,6 +223,7 @@ QString UsageLine() {
                                        "Usage: huemark [options] [--] [file]\n"
                                        "       huemark --pick [--format NOTATION] [--no-copy]\n"
                                        "       huemark --background\n"
+                                       "       huemark --check-screen [--json]\n"
                                        "       huemark sample|stats|palette FILE ... (see --help)\n"
                                        "       huemark history [-n N] [--format F]");
 }
@@ -232,6 +261,13 @@ QString HelpText() {
                "                 tray entry, and for --pick, which then answers at once. Every\n"
                "                 pick is kept in the history (huemark history) unless Keep a\n"
                "                 History is off.\n"
+               "  --check-screen Checks every monitor for what makes a picked code differ from\n"
+               "                 what is seen: its colour profile (X11's _ICC_PROFILE), its\n"
+               "                 gamma ramps (a night light sets them), and a capture of a\n"
+               "                 chart of known patches shown on it, compared pixel by pixel\n"
+               "                 (X11). A verdict a monitor; exit code 0 when every capture\n"
+               "                 is exact, 1 when one is not, 2 when it cannot check.\n"
+               "  --json         With --check-screen: the same as one JSON document.\n"
                "\n"
                "Arguments:\n"
                "  file           A picture file to open instead of the clipboard's picture: a\n"

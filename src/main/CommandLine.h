@@ -16,12 +16,13 @@ namespace CommandLine {
 
 struct Request {
     enum class Action {
-        Run,        // the window, with file opened instead of the clipboard's picture
-        Help,       // HelpText() on standard output, exit code 0
-        Version,    // the version on standard output, exit code 0
-        Pick,       // one pick off the screen (pick), no window
-        Background, // the instance in the background (Instance.h)
-        Refused     // error (one line) and the usage on standard error, then exitCode
+        Run,         // the window, with file opened instead of the clipboard's picture
+        Help,        // HelpText() on standard output, exit code 0
+        Version,     // the version on standard output, exit code 0
+        Pick,        // one pick off the screen (pick), no window
+        Background,  // the instance in the background (Instance.h)
+        CheckScreen, // the screen's check (CheckScreen.h), as JSON where json is set
+        Refused      // error (one line) and the usage on standard error, then exitCode
     };
     Action action = Action::Run;
     QByteArray file; // the path as the system spells it; empty for none
@@ -31,6 +32,7 @@ struct Request {
     // Refused: whether the usage follows the error (not after a fault in a colour template,
     // which its one line says in full).
     bool withUsage = true;
+    bool json = false; // CheckScreen: one JSON document instead of lines
 };
 
 // words: the arguments after the program's name, once the toolkit has taken its own. "--" ends

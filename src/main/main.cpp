@@ -7,6 +7,7 @@
 #include "desktop/ToolkitStart.h"
 #include "help/About.h"
 #include "help/HelpViewer.h"
+#include "main/CheckScreen.h"
 #include "main/CommandLine.h"
 #include "main/PickCommand.h"
 
@@ -257,6 +258,25 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         return RunScreenPick(qtArgc, qtArgv.data(), pick);
+    }
+    // The screen's check runs without the window, on the display it checks.
+    if (std::any_of(argv + 1, argv + qtArgc,
+                    [](const char* word) { return std::strcmp(word, "--check-screen") == 0; })) {
+        const CommandLine::Request check = CommandLine::Parse(
+            WithoutToolkitOptions(QList<QByteArray>(argv + 1, argv + qtArgc)) + afterOptions, host);
+        if (check.action != CommandLine::Request::Action::CheckScreen || noDisplay) {
+            const SpeakingWithoutToolkit speaking;
+            if (check.action != CommandLine::Request::Action::CheckScreen) {
+                return Answer(check);
+            }
+            std::fputs(qPrintable(QStringLiteral("huemark --check-screen: %1\n")
+                                      .arg(QCoreApplication::translate(
+                                          "main", "no display to check (DISPLAY and "
+                                                  "WAYLAND_DISPLAY are not set)"))),
+                       stderr);
+            return 2;
+        }
+        return RunCheckScreen(qtArgc, qtArgv.data(), check.json);
     }
     // Wrong usage is said before whether a display is there.
     if (const CommandLine::Request words = CommandLine::Parse(

@@ -67,6 +67,12 @@ void TestCommandLine::parse_data() {
     row("a template's fault", {"--pick", "--format={hex:.2}"}, Action::Refused,
         "{hex} is text and takes no precision", 2);
     row("a template without a pick", {"--format", "{hex}"}, Action::Refused, "goes with --pick", 2);
+    // The screen's check: json when it writes JSON.
+    row("the screen's check as JSON", {"--json", "--check-screen"}, Action::CheckScreen, "json");
+    row("JSON without the check", {"--json"}, Action::Refused, "goes with --check-screen", 2);
+    row("the check and a file", {"--check-screen", "a.png"}, Action::Refused, "no file", 2);
+    row("the check and a pick", {"--check-screen", "--pick"}, Action::Refused, "no other option",
+        2);
 }
 
 void TestCommandLine::parse() {
@@ -88,6 +94,8 @@ void TestCommandLine::parse() {
                  : (r.pick.notation ? NotationKey(*r.pick.notation) : QStringLiteral("json"))) +
             (r.pick.copy ? QString() : QStringLiteral(" no-copy"));
         QCOMPARE(taken, QString::fromUtf8(file));
+    } else if (r.action == Action::CheckScreen) {
+        QCOMPARE(QByteArray(r.json ? "json" : ""), file);
     } else {
         QCOMPARE(r.file, file);
     }

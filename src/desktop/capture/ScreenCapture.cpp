@@ -1,5 +1,6 @@
 #include "desktop/capture/ScreenCapture.h"
 
+#include "desktop/capture/KeptOnScreen.h"
 #include "pixels/PixelBuffer.h"
 
 #include <QApplication>
@@ -74,7 +75,8 @@ QImage PixelsToImage(const uchar* data, int width, int height, qsizetype stride,
 
 bool LeavesForCapture(const QWidget* window) {
     // An icon in an X11 tray is part of the tray's own window: hidden, it would leave the tray.
-    return !window->inherits("QSystemTrayIconSys");
+    // A window that the capture is to show stays (KeptOnScreen.h).
+    return !window->inherits("QSystemTrayIconSys") && !window->property(kStaysForCapture).toBool();
 }
 
 HiddenWindows::HiddenWindows(QWidget* window) : m_window(window) {

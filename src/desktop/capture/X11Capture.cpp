@@ -3,6 +3,8 @@
 
 #include "desktop/capture/ScreenCapture.h"
 
+#include "desktop/capture/KeptOnScreen.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QWidget>
@@ -464,6 +466,17 @@ std::optional<ScreenCaptureResult> CaptureX11RootEarly() {
     return CaptureRoot(nullptr);
 }
 
+void WaitForX11Server() {
+    auto* qtX = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                                   : nullptr;
+    if (qtX == nullptr) {
+        return;
+    }
+    // A round trip: its answer comes once every request before it has been carried out.
+    xcb_connection_t* c = qtX->connection();
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
 struct FrozenX11Screen::State {
     Connection x; // its end takes the window, the copy and the cursor with it
     bool holding = false;
@@ -617,6 +630,8 @@ QList<EarlyPress> FrozenX11Screen::releaseInput() {
 std::optional<ScreenCaptureResult> CaptureX11RootEarly() {
     return std::nullopt;
 }
+
+void WaitForX11Server() {}
 
 struct FrozenX11Screen::State {};
 FrozenX11Screen::FrozenX11Screen(std::unique_ptr<State> state) : m_state(std::move(state)) {}

@@ -14,6 +14,7 @@ struct Lcms {
     decltype(&::cmsOpenProfileFromMem) cmsOpenProfileFromMem = nullptr;
     decltype(&::cmsCreate_sRGBProfile) cmsCreate_sRGBProfile = nullptr;
     decltype(&::cmsCreateRGBProfile) cmsCreateRGBProfile = nullptr;
+    decltype(&::cmsCreateXYZProfile) cmsCreateXYZProfile = nullptr;
     decltype(&::cmsBuildGamma) cmsBuildGamma = nullptr;
     decltype(&::cmsBuildParametricToneCurve) cmsBuildParametricToneCurve = nullptr;
     decltype(&::cmsFreeToneCurve) cmsFreeToneCurve = nullptr;
@@ -53,12 +54,13 @@ private:
         const OptionalLibrary lib("liblcms2.so.2");
 #define HUEMARK_BIND(name) HUEMARK_FIND(lib, l, name)
         l.loaded = HUEMARK_BIND(cmsOpenProfileFromMem) && HUEMARK_BIND(cmsCreate_sRGBProfile) &&
-                   HUEMARK_BIND(cmsCreateRGBProfile) && HUEMARK_BIND(cmsBuildGamma) &&
-                   HUEMARK_BIND(cmsBuildParametricToneCurve) && HUEMARK_BIND(cmsFreeToneCurve) &&
-                   HUEMARK_BIND(cmsCloseProfile) && HUEMARK_BIND(cmsGetColorSpace) &&
-                   HUEMARK_BIND(cmsGetProfileInfoASCII) && HUEMARK_BIND(cmsCreateTransform) &&
-                   HUEMARK_BIND(cmsDeleteTransform) && HUEMARK_BIND(cmsDoTransformLineStride) &&
-                   HUEMARK_BIND(cmsDoTransform) && HUEMARK_BIND(cmsIsMatrixShaper);
+                   HUEMARK_BIND(cmsCreateRGBProfile) && HUEMARK_BIND(cmsCreateXYZProfile) &&
+                   HUEMARK_BIND(cmsBuildGamma) && HUEMARK_BIND(cmsBuildParametricToneCurve) &&
+                   HUEMARK_BIND(cmsFreeToneCurve) && HUEMARK_BIND(cmsCloseProfile) &&
+                   HUEMARK_BIND(cmsGetColorSpace) && HUEMARK_BIND(cmsGetProfileInfoASCII) &&
+                   HUEMARK_BIND(cmsCreateTransform) && HUEMARK_BIND(cmsDeleteTransform) &&
+                   HUEMARK_BIND(cmsDoTransformLineStride) && HUEMARK_BIND(cmsDoTransform) &&
+                   HUEMARK_BIND(cmsIsMatrixShaper);
         l.readsQuickForm = HUEMARK_BIND(cmsGetPCS) && HUEMARK_BIND(cmsGetDeviceClass) &&
                            HUEMARK_BIND(cmsIsTag) && HUEMARK_BIND(cmsReadTag) &&
                            HUEMARK_BIND(cmsReverseToneCurve) &&
